@@ -1,3 +1,5 @@
 #include "calendar/PaganCalendarTool.h"
 
-bool ShowPaganCalendarTool() { return false; }
+bool ShowPaganCalendarTool() {
+    return false;
+}

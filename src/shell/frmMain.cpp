@@ -34,12 +34,22 @@ std::array<ToolOpener, 3>& toolOpeners() {
 }
 } // namespace
 
-void SetToolOpener(int index, ToolOpener opener) { toolOpeners().at(index) = std::move(opener); }
+void SetToolOpener(int index, ToolOpener opener) {
+    toolOpeners().at(index) = std::move(opener);
+}
 
-void ResetToolOpeners() { toolOpeners() = {ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool}; }
+void ResetToolOpeners() {
+    toolOpeners() = {ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+}
+
+namespace {
+// Timer ticks due at the same moment arrive a few milliseconds apart.
+constexpr int kTickTolerance = 50;
+} // namespace
 
 QString CorvellText() {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+    return QStringLiteral(
+               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
            MakerWebAddress() + QStringLiteral(" Now");
 }
 
@@ -164,7 +174,9 @@ void frmMain::cmdSelectOption_Click(int index) {
     }
 }
 
-void frmMain::lblCorvell_Click() { OpenWebPage(PageKey::HomePage); }
+void frmMain::lblCorvell_Click() {
+    OpenWebPage(PageKey::HomePage);
+}
 
 void frmMain::lblCorvell_MouseMove() {
     Timer1->stop();
@@ -182,11 +194,24 @@ void frmMain::Frame_MouseMove() {
     }
 }
 
-void frmMain::Timer1_Timer() { lblCorvell->setVisible(true); }
+void frmMain::Timer1_Timer() {
+    // Every second tick of Timer1 falls on a tick of Timer2. Whichever of the two the event loop serves first,
+    // the hide must win there, or the line would never be seen hidden and would not blink at all.
+    const int untilHide = Timer2->remainingTime();
+    const bool withTimer2 =
+        Timer2->isActive() && (untilHide < kTickTolerance || untilHide > Timer2->interval() - kTickTolerance);
+    if (!withTimer2) {
+        lblCorvell->setVisible(true);
+    }
+}
 
-void frmMain::Timer2_Timer() { lblCorvell->setVisible(false); }
+void frmMain::Timer2_Timer() {
+    lblCorvell->setVisible(false);
+}
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
 void frmMain::Form_Unload() {
     Timer1->stop();
