@@ -65,8 +65,7 @@ void bindColumns(QSqlQuery& q, const DowsingRecord& r) {
     q.addBindValue(text(r.Notes));
 }
 
-DowsingRecord readRow(const QSqlQuery& q) {
-    DowsingRecord r;
+void readRow(const QSqlQuery& q, DowsingRecord& r) {
     r.Date = parseIsoDate(q.value(0).toString());
     r.Name = q.value(1).toString();
     r.Address = q.value(2).toString();
@@ -81,7 +80,6 @@ DowsingRecord readRow(const QSqlQuery& q) {
     r.Location_Dowsing_Occured = q.value(11).toString();
     r.Notes = q.value(12).toString();
     r.IdNumber = q.value(13).toLongLong();
-    return r;
 }
 
 QString reason(const QSqlError& e) {
@@ -314,7 +312,7 @@ DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) 
         fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
         return Outcome::NotFound;
     }
-    found = readRow(q);
+    readRow(q, found);
     return Outcome::Done;
 }
 
@@ -341,7 +339,7 @@ std::optional<QList<DowsingRecord>> DowsingStore::select(qint64 offset, qint64 l
     }
     QList<DowsingRecord> rows;
     while (q.next()) {
-        rows.append(readRow(q));
+        readRow(q, rows.emplace_back());
     }
     if (q.lastError().isValid()) {
         fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
