@@ -27,6 +27,17 @@ QGroupBox* toolFrame(const QString& name, const QString& caption, QWidget* paren
 }
 } // namespace
 
+namespace {
+std::array<ToolOpener, 3>& toolOpeners() {
+    static std::array<ToolOpener, 3> openers{ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+    return openers;
+}
+} // namespace
+
+void SetToolOpener(int index, ToolOpener opener) { toolOpeners().at(index) = std::move(opener); }
+
+void ResetToolOpeners() { toolOpeners() = {ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool}; }
+
 QString CorvellText() {
     return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
            MakerWebAddress() + QStringLiteral(" Now");
@@ -146,21 +157,9 @@ void frmMain::CoBrand_Randomize(const std::function<double()>& random) {
 }
 
 void frmMain::cmdSelectOption_Click(int index) {
-    bool shown = false;
-    switch (index) {
-    case 0:
-        shown = ShowDowsingTool();
-        break;
-    case 1:
-        shown = ShowPaganDiaryTool();
-        break;
-    case 2:
-        shown = ShowPaganCalendarTool();
-        break;
-    default:
-        break;
-    }
-    if (shown) {
+    // 0 Dowsing, 1 Pagan Diary, 2 Pagan.
+    const ToolOpener& open = toolOpeners().at(index);
+    if (open && open()) {
         Windows::HideForm(this);
     }
 }
