@@ -1,0 +1,129 @@
+// Adds 32,767 dowsing records through the store, then lists them through the
+// store and through a plain QSqlQuery over the same file, alternating, and
+// prints the median ratio of the two listing times.
+#include "DowsingStore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kRecords = 32767;
+constexpr int kRounds = 11;
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+DowsingRecord recordNumber(int i) {
+    DowsingRecord r;
+    r.Date = QDate(1900, 1, 1).addDays(i % 55000);
+    r.Name = QStringLiteral("CUSTOMER %1").arg(i);
+    r.Address = QStringLiteral("%1 Mill Lane\r\nLower Fen").arg(i);
+    r.City = QStringLiteral("ELY");
+    r.State = QStringLiteral("CAMBS");
+    r.Pin = QStringLiteral("CB7 %1").arg(i % 100);
+    r.Phone_No = QStringLiteral("01353.%1").arg(i);
+    r.Email = QStringLiteral("c%1@fen.example").arg(i);
+    r.Time_Dowsing_Occured =
+        QStringLiteral("%1:%2").arg(i % 25, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0'));
+    r.Dowsing_Tool = QStringLiteral("Rods");
+    r.Item_Dowsing_For = QStringLiteral("water");
+    r.Location_Dowsing_Occured = QStringLiteral("BACK FIELD");
+    r.Notes = QStringLiteral("Strong pull by the oak, round %1.").arg(i);
+    return r;
+}
+
+// What any reader of the table must do at least: step through every row and
+// take each of the fourteen values out as text or number.
+qint64 rawListing(const QString& connection) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    q.setForwardOnly(true);
+    q.exec(QStringLiteral("SELECT Date, Name, Address, City, State, Pin, Phone_No, Email, Time_Dowsing_Occured, "
+                          "Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, Notes, IdNumber "
+                          "FROM Details ORDER BY IdNumber"));
+    qint64 sum = 0;
+    QStringList texts;
+    while (q.next()) {
+        texts.clear();
+        for (int c = 0; c < 13; ++c) {
+            texts << q.value(c).toString();
+        }
+        sum += q.value(13).toLongLong() + texts.size();
+    }
+    return sum;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    const QString path = DowsingStore::filePathIn(dir.path());
+    QFile schema(QStringLiteral(VELLORAN_DOWSING_SCHEMA));
+    QString error;
+    if (!schema.open(QIODevice::ReadOnly) ||
+        !DowsingStore::createFile(path, QString::fromUtf8(schema.readAll()), &error)) {
+        out << "cannot make the file: " << error << Qt::endl;
+        return 1;
+    }
+
+    DowsingStore store(path);
+    if (!store.open()) {
+        out << store.lastError() << Qt::endl;
+        return 1;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < kRecords; ++i) {
+        if (!store.add(recordNumber(i))) {
+            out << "add failed: " << store.lastError() << Qt::endl;
+            return 1;
+        }
+    }
+    const double addMs = timer.nsecsElapsed() / 1e6;
+
+    const QString raw = QStringLiteral("bench-raw");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), raw);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    rawListing(raw); // warm the page cache for both readers
+    std::vector<double> ratios, storeMs, rawMs;
+    for (int round = 0; round < kRounds; ++round) {
+        timer.restart();
+        const auto rows = store.list();
+        const double s = timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        const qint64 check = rawListing(raw);
+        const double r = timer.nsecsElapsed() / 1e6;
+        if (!rows || rows->size() != kRecords || check == 0) {
+            out << "listing failed" << Qt::endl;
+            return 1;
+        }
+        storeMs.push_back(s);
+        rawMs.push_back(r);
+        ratios.push_back(s / r);
+    }
+    QSqlDatabase::database(raw, false).close();
+    QSqlDatabase::removeDatabase(raw);
+
+    out << "records added:            " << kRecords << Qt::endl;
+    out << "add, total:               " << QString::number(addMs / 1000.0, 'f', 2) << " s" << Qt::endl;
+    out << "add, per record:          " << QString::number(addMs * 1000.0 / kRecords, 'f', 1) << " us" << Qt::endl;
+    out << "list through the store:   " << QString::number(median(storeMs), 'f', 1) << " ms (median of " << kRounds
+        << ")" << Qt::endl;
+    out << "list through raw query:   " << QString::number(median(rawMs), 'f', 1) << " ms" << Qt::endl;
+    out << "median ratio store / raw: " << QString::number(median(ratios), 'f', 3) << Qt::endl;
+    return 0;
+}
