@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -384,20 +385,29 @@ void frmDowsingMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmDowsingMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return DowsingChildWindow::eventFilter(watched, event);
-    }
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    auto* key = static_cast<QKeyEvent*>(event);
-    // Focus keys never reach a field as typed characters.
-    if (!edit || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+    QString typed;
+    if (edit && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Focus keys never reach a field as typed characters.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            return false;
+        }
+        typed = key->text();
+        if (key->key() == Qt::Key_Backspace) {
+            typed = QChar(Rules::Backspace);
+        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            typed = QChar(Rules::CarriageReturn);
+        }
+    } else if (edit && event->type() == QEvent::InputMethod) {
+        // Composed characters (dead keys, input methods) pass the same filter as typed ones.
+        auto* composed = static_cast<QInputMethodEvent*>(event);
+        if (!composed->preeditString().isEmpty()) {
+            return false;
+        }
+        typed = composed->commitString();
+    } else {
         return DowsingChildWindow::eventFilter(watched, event);
-    }
-    QString typed = key->text();
-    if (key->key() == Qt::Key_Backspace) {
-        typed = QChar(Rules::Backspace);
-    } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        typed = QChar(Rules::CarriageReturn);
     }
     if (typed.isEmpty()) {
         return false; // arrows, Home, Delete: no character

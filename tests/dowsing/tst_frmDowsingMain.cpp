@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
@@ -41,6 +42,7 @@ class tst_frmDowsingMain : public QObject {
 
     void keyFilters_data();
     void keyFilters();
+    void composedCharacters_passTheSameFilter();
     void enterAndBackspace_data();
     void enterAndBackspace();
     void emailRule_data();
@@ -167,6 +169,20 @@ void tst_frmDowsingMain::keyFilters() {
         QCOMPARE(box.buttons, MsgButtons::Ok);
         QCOMPARE(box.title, ApplicationTitle());
     }
+}
+
+void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    QInputMethodEvent accented(QString(), {});
+    accented.setCommitString(QStringLiteral("é"));
+    QCoreApplication::sendEvent(w->txtName, &accented);
+    QInputMethodEvent plain(QString(), {});
+    plain.setCommitString(QStringLiteral("a"));
+    QCoreApplication::sendEvent(w->txtName, &plain);
+    QCOMPARE(w->txtName->text(), QStringLiteral("A"));
+    QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
 }
 
 void tst_frmDowsingMain::enterAndBackspace_data() {
