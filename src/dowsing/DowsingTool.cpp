@@ -1,16 +1,10 @@
 #include "dowsing/DowsingTool.h"
 
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingMain.h"
 
 #include <QMdiSubWindow>
-
-DowsingSelection& CurrentDowsingSelection() {
-    static DowsingSelection selection;
-    return selection;
-}
 
 bool ShowDowsingTool() {
     // The frame comes first; loading it loads the wizard, whose load steps may find the file missing.
