@@ -76,6 +76,8 @@ QComboBox* list(const QString& name, QWidget* parent, const QRect& where, bool e
     combo->setObjectName(name);
     combo->setGeometry(where);
     combo->setEditable(editable);
+    // Typed text stays the list's text; it never becomes a new entry of the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setFont(Look::Verdana(8.25));
     combo->setMaxVisibleItems(12);
     return combo;

@@ -49,6 +49,7 @@ class tst_frmDowsingMain : public QObject {
     void emailRule();
     void popUpOk_data();
     void popUpOk();
+    void typedTool_isStoredButNeverJoinsTheList();
     void popUpCancel_restoresFirstEntry();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
@@ -301,6 +302,22 @@ void tst_frmDowsingMain::popUpOk() {
     QCOMPARE(rows[0][item ? 10 : 9].toString(), typed);
     // The pop-up keeps its text for the next time it is shown.
     QCOMPARE(text->text(), typed);
+}
+
+void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
+    QVERIFY(open());
+    enterRecord();
+    QTest::mouseClick(w->cmdNotesBack, Qt::LeftButton);
+    w->cmbDowsingTool->lineEdit()->selectAll();
+    QTest::keyClicks(w->cmbDowsingTool->lineEdit(), QStringLiteral("Wishbone"));
+    QTest::keyClick(w->cmbDowsingTool->lineEdit(), Qt::Key_Return);
+    QCOMPARE(w->cmbDowsingTool->count(), 4);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
+    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
 }
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
