@@ -1,5 +1,3 @@
 #include "calendar/PaganCalendarTool.h"
 
-bool ShowPaganCalendarTool() {
-    return false;
-}
+bool ShowPaganCalendarTool() { return false; }

@@ -1,5 +1,3 @@
 #include "dowsing/DowsingTool.h"
 
-bool ShowDowsingTool() {
-    return false;
-}
+bool ShowDowsingTool() { return false; }
