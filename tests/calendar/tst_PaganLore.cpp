@@ -1,4 +1,5 @@
 #include "PaganLore.h"
+#include "PaganPictures.h"
 
 #include <QtTest>
 #include <span>
@@ -36,6 +37,7 @@ class tst_PaganLore : public QObject {
     void tabCounts_matchTabControls_data();
     void tabCounts_matchTabControls();
     void texts_areSingleParagraphsOfTheirOwn();
+    void pictures_areDrawnAndTellSubjectsApart();
 };
 
 void tst_PaganLore::subjectText_hasLengthAndOpening_data() {
@@ -166,5 +168,21 @@ void tst_PaganLore::texts_areSingleParagraphsOfTheirOwn() {
     }
 }
 
-QTEST_APPLESS_MAIN(tst_PaganLore)
+void tst_PaganLore::pictures_areDrawnAndTellSubjectsApart() {
+    QList<QImage> seen;
+    for (int i = 0; i < PaganPictures::SubjectCount; ++i) {
+        const QImage image = PaganPictures::Draw(PaganPictures::Subject(i), QSize(96, 80));
+        QCOMPARE(image.size(), QSize(96, 80));
+        // Square pictures are centred: the margins stay clear, the middle is painted.
+        QCOMPARE(qAlpha(image.pixel(2, 40)), 0);
+        QCOMPARE(qAlpha(image.pixel(48, 40)), 255);
+        for (const QImage& other : seen) {
+            QVERIFY2(other != image, qPrintable(QString::number(i)));
+        }
+        seen << image;
+    }
+    QVERIFY(PaganPictures::Draw(PaganPictures::Subject::Lug, QSize()).isNull());
+}
+
+QTEST_GUILESS_MAIN(tst_PaganLore)
 #include "tst_PaganLore.moc"
