@@ -1,4 +1,4 @@
-#include "PaganLore.h"
+#include "calendar/PaganLore.h"
 
 // Every text the calendar browser shows on its reference tabs, kept together so that the window
 // code only places them. Plain ASCII on purpose: what is counted is what is shown.

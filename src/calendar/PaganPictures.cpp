@@ -1,4 +1,4 @@
-#include "PaganPictures.h"
+#include "calendar/PaganPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

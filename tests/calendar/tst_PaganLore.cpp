@@ -1,5 +1,5 @@
-#include "PaganLore.h"
-#include "PaganPictures.h"
+#include "calendar/PaganLore.h"
+#include "calendar/PaganPictures.h"
 
 #include <QtTest>
 #include <span>

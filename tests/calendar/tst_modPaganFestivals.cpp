@@ -1,4 +1,4 @@
-#include "modPaganFestivals.h"
+#include "calendar/modPaganFestivals.h"
 
 #include <QtTest>
 
