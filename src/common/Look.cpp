@@ -26,6 +26,8 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-int Twips(int twips) { return twips / 15; }
+int Twips(int twips) {
+    return twips / 15;
+}
 
 } // namespace Look

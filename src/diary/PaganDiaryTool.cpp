@@ -1,3 +1,5 @@
 #include "diary/PaganDiaryTool.h"
 
-bool ShowPaganDiaryTool() { return false; }
+bool ShowPaganDiaryTool() {
+    return false;
+}

@@ -1,3 +1,5 @@
 #include "dowsing/DowsingTool.h"
 
-bool ShowDowsingTool() { return false; }
+bool ShowDowsingTool() {
+    return false;
+}

@@ -27,8 +27,29 @@ QGroupBox* toolFrame(const QString& name, const QString& caption, QWidget* paren
 }
 } // namespace
 
+namespace {
+std::array<ToolOpener, 3>& toolOpeners() {
+    static std::array<ToolOpener, 3> openers{ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+    return openers;
+}
+} // namespace
+
+void SetToolOpener(int index, ToolOpener opener) {
+    toolOpeners().at(index) = std::move(opener);
+}
+
+void ResetToolOpeners() {
+    toolOpeners() = {ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+}
+
+namespace {
+// Timer ticks due at the same moment arrive a few milliseconds apart.
+constexpr int kTickTolerance = 50;
+} // namespace
+
 QString CorvellText() {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+    return QStringLiteral(
+               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
            MakerWebAddress() + QStringLiteral(" Now");
 }
 
@@ -146,26 +167,16 @@ void frmMain::CoBrand_Randomize(const std::function<double()>& random) {
 }
 
 void frmMain::cmdSelectOption_Click(int index) {
-    bool shown = false;
-    switch (index) {
-    case 0:
-        shown = ShowDowsingTool();
-        break;
-    case 1:
-        shown = ShowPaganDiaryTool();
-        break;
-    case 2:
-        shown = ShowPaganCalendarTool();
-        break;
-    default:
-        break;
-    }
-    if (shown) {
+    // 0 Dowsing, 1 Pagan Diary, 2 Pagan.
+    const ToolOpener& open = toolOpeners().at(index);
+    if (open && open()) {
         Windows::HideForm(this);
     }
 }
 
-void frmMain::lblCorvell_Click() { OpenWebPage(PageKey::HomePage); }
+void frmMain::lblCorvell_Click() {
+    OpenWebPage(PageKey::HomePage);
+}
 
 void frmMain::lblCorvell_MouseMove() {
     Timer1->stop();
@@ -183,11 +194,24 @@ void frmMain::Frame_MouseMove() {
     }
 }
 
-void frmMain::Timer1_Timer() { lblCorvell->setVisible(true); }
+void frmMain::Timer1_Timer() {
+    // Every second tick of Timer1 falls on a tick of Timer2. Whichever of the two the event loop serves first,
+    // the hide must win there, or the line would never be seen hidden and would not blink at all.
+    const int untilHide = Timer2->remainingTime();
+    const bool withTimer2 =
+        Timer2->isActive() && (untilHide < kTickTolerance || untilHide > Timer2->interval() - kTickTolerance);
+    if (!withTimer2) {
+        lblCorvell->setVisible(true);
+    }
+}
 
-void frmMain::Timer2_Timer() { lblCorvell->setVisible(false); }
+void frmMain::Timer2_Timer() {
+    lblCorvell->setVisible(false);
+}
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
 void frmMain::Form_Unload() {
     Timer1->stop();
