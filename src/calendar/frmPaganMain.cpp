@@ -130,8 +130,7 @@ frmPaganMain::frmPaganMain() {
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menu bar keeps the desktop's colours; only the client area is teal.
-    menuBar()->setPalette(QApplication::palette());
-    menuBar()->setAutoFillBackground(true);
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: palette(button); }"));
 
     connect(cmdMonthBack, &QPushButton::clicked, this, &frmPaganMain::cmdMonthBack_Click);
     connect(cmdMonthNext, &QPushButton::clicked, this, &frmPaganMain::cmdMonthNext_Click);

@@ -74,8 +74,8 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
-    menuBar()->setPalette(QApplication::palette());
-    menuBar()->setAutoFillBackground(true);
+    // The menu bar keeps the desktop's colours; only the client area is teal.
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: palette(button); }"));
     mnuBack = new QAction(QStringLiteral("&Back"), this);
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     menus.fileMenu->insertAction(menus.mnuExit, mnuBack);
