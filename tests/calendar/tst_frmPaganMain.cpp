@@ -30,6 +30,8 @@ class tst_frmPaganMain : public QObject {
     void yearOptions_areOneGroup();
     void mainTabClicks_resetNextInnerTab_data();
     void mainTabClicks_resetNextInnerTab();
+    void tabControls_keepTheirTabsInRows_data();
+    void tabControls_keepTheirTabsInRows();
     void exit_unloadsAndShowsLauncher_data();
     void exit_unloadsAndShowsLauncher();
 
@@ -238,6 +240,66 @@ void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {
     QVERIFY(inner);
     QCOMPARE(inner->TabCaption(inner->Tab()), shown);
     QVERIFY(inner->Page(inner->Tab())->isVisibleTo(inner));
+}
+
+void tst_frmPaganMain::tabControls_keepTheirTabsInRows_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("mainTab");
+    QTest::addColumn<int>("perRow");
+    QTest::addColumn<QStringList>("captions");
+
+    QTest::newRow("SSTMain") << "SSTMain" << 0 << 6
+                             << QStringList{"Pagan Calendar", "Pagan Information", "Pagan Festive Seasons",
+                                            "Pagan Elements", "Pagan Gods",        "Pagan Goddesses"};
+    QTest::newRow("SSTFestiveSeasons") << "SSTFestiveSeasons" << 2 << 8
+                                       << QStringList{"Yule",  "Candlemas", "Eostar", "Samhain",
+                                                      "Mabon", "Litha",     "Beltan", "Lughnasad"};
+    QTest::newRow("SSTElements") << "SSTElements" << 3 << 5 << QStringList{"Earth", "Air", "Fire", "Water", "Spirit"};
+    QTest::newRow("SSTGods") << "SSTGods" << 4 << 6
+                             << QStringList{"Angus of the Brugh",
+                                            "Cernunnos",
+                                            "Dagda",
+                                            "Dian Cecht",
+                                            "Dis Pater",
+                                            "Donn",
+                                            "Esus",
+                                            "Govannon",
+                                            "Lug or Lugh",
+                                            "Nuadhu or Nud/ Nodens/ Lud",
+                                            "Ogmios",
+                                            "Sucellus"};
+    QTest::newRow("SSTGoddesses") << "SSTGoddesses" << 5 << 6
+                                  << QStringList{"Arianrhod",           "Badb", "Brighit or Brigit",
+                                                 "Caridwen or Hen Wen", "Danu", "Epona"};
+}
+
+void tst_frmPaganMain::tabControls_keepTheirTabsInRows() {
+    QFETCH(QString, control);
+    QFETCH(int, mainTab);
+    QFETCH(int, perRow);
+    QFETCH(QStringList, captions);
+    frmPaganMain* window = open();
+    QVERIFY(window);
+    window->SSTMain->SetTab(mainTab);
+    auto* tabs = window->findChild<SSTab*>(control);
+    QVERIFY(tabs);
+    QVERIFY(tabs->isVisible());
+    QCOMPARE(tabs->TabCount(), captions.size());
+
+    for (int i = 0; i < captions.size(); ++i) {
+        QCOMPARE(tabs->TabCaption(i), captions[i]);
+        const QRect here = tabs->TabButton(i)->geometry();
+        const QRect rowStart = tabs->TabButton(i - i % perRow)->geometry();
+        // Same row as the first tab of its row, and left to right within it.
+        QCOMPARE(here.top(), rowStart.top());
+        if (i % perRow != 0) {
+            QVERIFY(here.left() > tabs->TabButton(i - 1)->geometry().left());
+        } else if (i > 0) {
+            QVERIFY(here.top() > tabs->TabButton(i - 1)->geometry().top());
+        }
+        // Every caption is readable in full.
+        QVERIFY2(tabs->TabButton(i)->width() >= tabs->TabButton(i)->sizeHint().width(), qPrintable(captions[i]));
+    }
 }
 
 void tst_frmPaganMain::exit_unloadsAndShowsLauncher_data() {
