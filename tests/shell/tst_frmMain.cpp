@@ -48,8 +48,8 @@ class tst_frmMain : public QObject {
     }
     void cleanup() {
         ResetToolOpeners();
-        env.reset();
         shell.reset();
+        env.reset();
     }
 
     void look_matchesTheLauncher() {
@@ -111,8 +111,8 @@ class tst_frmMain : public QObject {
         QCOMPARE(launcher->Timer2->interval(), 2000);
         QVERIFY(launcher->Timer1->isActive() && launcher->Timer2->isActive());
         // Over real time, the line is seen hidden and then seen again.
-        QTRY_VERIFY_WITH_TIMEOUT(!launcher->lblCorvell->isVisible(), 2500);
-        QTRY_VERIFY_WITH_TIMEOUT(launcher->lblCorvell->isVisible(), 1500);
+        QTRY_VERIFY_WITH_TIMEOUT(!launcher->lblCorvell->isVisible(), 4500);
+        QTRY_VERIFY_WITH_TIMEOUT(launcher->lblCorvell->isVisible(), 2500);
 
         launcher->Timer1->stop();
         launcher->Timer2->stop();
