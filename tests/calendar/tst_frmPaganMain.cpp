@@ -6,7 +6,9 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -32,6 +34,8 @@ class tst_frmPaganMain : public QObject {
     void mainTabClicks_resetNextInnerTab();
     void tabControls_keepTheirTabsInRows_data();
     void tabControls_keepTheirTabsInRows();
+    void sharedCommands_openTheirPages_data();
+    void sharedCommands_openTheirPages();
     void exit_unloadsAndShowsLauncher_data();
     void exit_unloadsAndShowsLauncher();
 
@@ -299,6 +303,68 @@ void tst_frmPaganMain::tabControls_keepTheirTabsInRows() {
         }
         // Every caption is readable in full.
         QVERIFY2(tabs->TabButton(i)->width() >= tabs->TabButton(i)->sizeHint().width(), qPrintable(captions[i]));
+    }
+}
+
+void tst_frmPaganMain::sharedCommands_openTheirPages_data() {
+    QTest::addColumn<bool>("monthView");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("page");
+    for (bool monthView : {false, true}) {
+        const char* window = monthView ? "month view" : "browser";
+        QTest::addRow("%s: brand frame", window) << monthView << "fraFullBrand"
+                                                 << "fully-branded";
+        QTest::addRow("%s: forum line", window) << monthView << "Label14"
+                                                << "home-page";
+        QTest::addRow("%s: update item", window) << monthView << "mnuUpdate"
+                                                 << "download-web-page";
+        QTest::addRow("%s: donate", window) << monthView << "mnuDonate"
+                                            << "donate";
+        QTest::addRow("%s: about", window) << monthView << "mnuAbout"
+                                           << "";
+    }
+}
+
+void tst_frmPaganMain::sharedCommands_openTheirPages() {
+    QFETCH(bool, monthView);
+    QFETCH(QString, command);
+    QFETCH(QString, page);
+    frmPaganMain* browser = open();
+    QVERIFY(browser);
+    QMainWindow* window = browser;
+    BrandFrame* brand = browser->fraFullBrand;
+    ClickLabel* forum = browser->Label14;
+    SharedMenus* menus = &browser->menus;
+    if (monthView) {
+        QTest::mouseClick(browser->optYear[0], Qt::LeftButton);
+        QTest::mouseClick(browser->cmdCalendar, Qt::LeftButton);
+        auto* view = Windows::Loaded<frmPaganResultCalendar>();
+        QVERIFY(view);
+        window = view;
+        brand = view->fraFullBrand;
+        forum = view->Label14;
+        menus = &view->menus;
+    }
+    QVERIFY(window->isVisible());
+    // The calendar windows put the fully-branded text in front and name the update item their own way.
+    QVERIFY(brand->lblFullBrand->isVisible());
+    QVERIFY(!brand->lblCobrand->isVisible());
+    QCOMPARE(menus->mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+
+    if (command == QLatin1String("fraFullBrand")) {
+        QTest::mouseClick(brand->lblFullBrand, Qt::LeftButton);
+    } else if (command == QLatin1String("Label14")) {
+        QTest::mouseClick(forum, Qt::LeftButton);
+    } else {
+        auto* action = window->findChild<QAction*>(command);
+        QVERIFY(action);
+        action->trigger();
+    }
+    if (page.isEmpty()) {
+        QCOMPARE(shell_->aboutShown, 1);
+        QVERIFY(env_->pages.pageKeys().isEmpty());
+    } else {
+        QCOMPARE(env_->pages.pageKeys(), QStringList{page});
     }
 }
 
