@@ -2,35 +2,68 @@
 
 #include "common/Look.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QPainter>
+#include <QPainterPath>
 #include <QStackedWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-const QString TabStyle = QStringLiteral(
-    "QToolButton[sstTab=\"true\"] { color: white; background: rgb(0, 96, 96); border: 1px solid rgb(0, 150, 150);"
-    " border-bottom: none; border-top-left-radius: 5px; border-top-right-radius: 5px; padding: 4px 6px; }"
-    "QToolButton[sstTab=\"true\"]:checked { background: rgb(0, 64, 64); color: rgb(255, 255, 160); }"
-    "QToolButton[sstTab=\"true\"]:focus { text-decoration: underline; }"
-    "QStackedWidget[sstPages=\"true\"] { border: 1px solid rgb(0, 150, 150); }");
-}
+
+const QColor TabFace(0, 96, 96);
+const QColor TabEdge(0, 150, 150);
+const QColor SelectedCaption(255, 255, 160);
+
+// One tab: a button with rounded upper corners, darker and with a pale caption while selected.
+class CaptionTab : public QAbstractButton {
+  public:
+    explicit CaptionTab(QWidget* parent) : QAbstractButton(parent) {
+        setCheckable(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        return {metrics.horizontalAdvance(text()) + 14, metrics.height() + 10};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, 6);
+        shape.addRoundedRect(box, 5, 5);
+        painter.setClipRect(rect());
+        painter.setPen(TabEdge);
+        painter.setBrush(isChecked() ? Look::DarkTeal : TabFace);
+        painter.drawPath(shape);
+        painter.setPen(isChecked() ? SelectedCaption : QColor(Qt::white));
+        QFont caption = font();
+        caption.setUnderline(hasFocus());
+        painter.setFont(caption);
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
+
+} // namespace
 
 SSTab::SSTab(const QString& name, int tabsPerRow, QWidget* parent) : QWidget(parent), tabsPerRow_(qMax(1, tabsPerRow)) {
     setObjectName(name);
     Look::SetBackground(this, Look::DarkTeal);
-    setStyleSheet(TabStyle);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(1, 0, 1, 1);
     layout->setSpacing(0);
     rows_ = new QGridLayout;
     rows_->setSpacing(1);
     layout->addLayout(rows_);
     pages_ = new QStackedWidget(this);
     pages_->setObjectName(name + QStringLiteral("_pages"));
-    pages_->setProperty("sstPages", true);
     Look::SetBackground(pages_, Look::DarkTeal);
     layout->addWidget(pages_, 1);
 
@@ -41,14 +74,10 @@ SSTab::SSTab(const QString& name, int tabsPerRow, QWidget* parent) : QWidget(par
 
 int SSTab::AddTab(QWidget* page, const QString& caption) {
     const int index = TabCount();
-    auto* button = new QToolButton(this);
+    auto* button = new CaptionTab(this);
     button->setObjectName(QStringLiteral("%1_tab_%2").arg(objectName()).arg(index));
-    button->setProperty("sstTab", true);
     button->setText(caption);
-    button->setCheckable(true);
     button->setFont(Look::Verdana(8.25, true));
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    button->setFocusPolicy(Qt::StrongFocus);
     group_->addButton(button, index);
     rows_->addWidget(button, index / tabsPerRow_, index % tabsPerRow_);
     for (int column = 0; column < tabsPerRow_; ++column) {
@@ -87,6 +116,13 @@ QString SSTab::TabCaption(int index) const {
 
 QAbstractButton* SSTab::TabButton(int index) const {
     return index >= 0 && index < TabCount() ? buttons_[index] : nullptr;
+}
+
+void SSTab::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(TabEdge);
+    painter.drawRect(pages_->geometry().adjusted(-1, -1, 0, 0));
 }
 
 QWidget* SSTab::Page(int index) const {

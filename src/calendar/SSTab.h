@@ -32,6 +32,9 @@ class SSTab : public QWidget {
     // After every change of the selected tab, by the user or by program.
     void Click(int previousTab);
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     int tabsPerRow_;
     int current_ = -1;
