@@ -80,12 +80,12 @@ frmPaganMain::frmPaganMain() {
             row->setContentsMargins(12, 12, 12, 12);
             row->setSpacing(16);
             QLabel* text = textLabel(QStringLiteral("%1_%2").arg(labelName).arg(i), subjects[i].bodyText(), page);
-            {
-                QSizePolicy policy = text->sizePolicy();
-                policy.setHeightForWidth(false);
-                policy.setVerticalPolicy(QSizePolicy::Ignored);
-                text->setSizePolicy(policy);
-            }
+            // Alone on a page far taller than it needs: asking each of the 31 texts for its wrapped height on
+            // every layout pass made opening the window several times slower.
+            QSizePolicy policy = text->sizePolicy();
+            policy.setHeightForWidth(false);
+            policy.setVerticalPolicy(QSizePolicy::Ignored);
+            text->setSizePolicy(policy);
             labels.push_back(text);
             row->addWidget(text, 1);
             if (firstPicture >= 0) {
