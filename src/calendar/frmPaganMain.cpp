@@ -144,7 +144,8 @@ frmPaganMain::frmPaganMain() {
     connect(SSTMain, &SSTab::Click, this, &frmPaganMain::SSTMain_Click);
     connect(menus.mnuExit, &QAction::triggered, this, &frmPaganMain::mnuExit_Click);
 
-    resize(820, 600);
+    // A fixed size, as the month view: every text is laid out for it.
+    setFixedSize(820, 600);
     if (const QScreen* where = screen()) {
         move(where->availableGeometry().center() - rect().center());
     }
