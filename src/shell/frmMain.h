@@ -5,7 +5,6 @@
 #include "common/SharedMenus.h"
 
 #include <QTimer>
-
 #include <array>
 #include <functional>
 
@@ -16,7 +15,7 @@ class QPushButton;
 // The launcher: the user picks one of the three tools here.
 class frmMain : public FormWindow {
     Q_OBJECT
-public:
+  public:
     frmMain();
 
     // Brings one of the two brand texts to the front, evenly at random, for the whole run.
@@ -38,7 +37,7 @@ public:
 
     void Form_Unload() override;
 
-private:
+  private:
     void cmdSelectOption_Click(int index);
     void lblCorvell_Click();
     void lblCorvell_MouseMove();

@@ -4,17 +4,17 @@
 #include "common/WebPages.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
 
 class tst_SharedCommands : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         env = std::make_unique<TestEnvironment>();
         shell = std::make_unique<RecordingShell>();
@@ -102,8 +102,8 @@ private slots:
         ClickLabel* seen = qobject_cast<ClickLabel*>(frame->childAt(200, 30));
         QVERIFY(seen);
         QCOMPARE(seen->text(), text);
-        QCOMPARE(seen->geometry(), (front == int(BrandFrame::Front::Cobrand) ? frame->lblFullBrand
-                                                                              : frame->lblCobrand)->geometry());
+        QCOMPARE(seen->geometry(),
+                 (front == int(BrandFrame::Front::Cobrand) ? frame->lblFullBrand : frame->lblCobrand)->geometry());
         QTest::mouseClick(seen, Qt::LeftButton);
         QCOMPARE(env->pages.pageKeys(), QStringList{page});
     }
@@ -111,8 +111,8 @@ private slots:
     void forumLabel_namesTheSite_andOpensHomePage() {
         QWidget host;
         ClickLabel* label = MakeForumLabel(&host);
-        QCOMPARE(label->text(), "The Most Popular Online Mystic Discussion Forum. Click Here To Visit " +
-                                    MakerWebAddress() + " Now");
+        QCOMPARE(label->text(),
+                 "The Most Popular Online Mystic Discussion Forum. Click Here To Visit " + MakerWebAddress() + " Now");
         QVERIFY(!MakerWebAddress().isEmpty() && SiteAddress().contains(MakerWebAddress()));
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(env->pages.pageKeys(), QStringList{"home-page"});
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(icon, QMessageBox::Critical);
     }
 
-private:
+  private:
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<RecordingShell> shell;
 };

@@ -3,8 +3,8 @@
 #include "common/UpdateReminder.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
 #include <QAbstractButton>
+#include <QDir>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
@@ -12,9 +12,13 @@
 namespace {
 const QDate kToday(2009, 3, 1);
 
-QSettings userSettings() { return QSettings(ExecutableName(), ExecutableName()); }
+QSettings userSettings() {
+    return QSettings(ExecutableName(), ExecutableName());
+}
 
-QString storedDate() { return userSettings().value(UpdateReminderKey).toString(); }
+QString storedDate() {
+    return userSettings().value(UpdateReminderKey).toString();
+}
 
 void storeDate(const QString& text) {
     QSettings settings = userSettings();
@@ -26,7 +30,7 @@ void storeDate(const QString& text) {
 class tst_UpdateReminder : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         env = std::make_unique<TestEnvironment>();
         SetToday(kToday);
@@ -100,8 +104,9 @@ private slots:
         CheckForUpdateReminder();
         const MessageRequest box = env->boxes.shown().value(0);
         QCOMPARE(box.title, QStringLiteral("Velloran"));
-        QCOMPARE(box.text,
-                 QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+        QCOMPARE(
+            box.text,
+            QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
         QCOMPARE(box.icon, MsgIcon::Information);
         QCOMPARE(box.buttons, MsgButtons::YesNo);
     }
@@ -137,15 +142,16 @@ private slots:
             box->button(QMessageBox::No)->click();
         });
         CheckForUpdateReminder();
-        QCOMPARE(shownText,
-                 QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?"));
+        QCOMPARE(
+            shownText,
+            QStringLiteral("There maybe an update to this software available\nDo you want to check for an update?"));
         QCOMPARE(shownTitle, QStringLiteral("Velloran"));
         QCOMPARE(shownIcon, QMessageBox::Information);
         QVERIFY(env->pages.urls.isEmpty());
         QCOMPARE(storedDate(), QStringLiteral("2009-03-01"));
     }
 
-private:
+  private:
     std::unique_ptr<TestEnvironment> env;
 };
 

@@ -14,7 +14,7 @@ QStringList& journal() {
 }
 
 class WindowA : public FormWindow {
-public:
+  public:
     WindowA() { edit = new QLineEdit(this); }
     void Form_Load() override { journal() << "load A"; }
     void Form_Unload() override { journal() << "unload A"; }
@@ -23,7 +23,7 @@ public:
 
 // A tool window: closing it brings the launcher back.
 class ToolWindow : public FormWindow {
-public:
+  public:
     void Form_Load() override { journal() << "load tool"; }
     void Form_Unload() override {
         journal() << "unload tool";
@@ -33,7 +33,7 @@ public:
 
 // A window whose load steps find they cannot go on (a missing file, say) and unload it again.
 class FailingWindow : public FormWindow {
-public:
+  public:
     void Form_Load() override {
         journal() << "load failing";
         Windows::Unload<FailingWindow>();
@@ -44,7 +44,7 @@ public:
 class tst_Windows : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         env = std::make_unique<TestEnvironment>();
         shell = std::make_unique<RecordingShell>();
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(shell->programEnded, 1);
     }
 
-private:
+  private:
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<RecordingShell> shell;
 };
