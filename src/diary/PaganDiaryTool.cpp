@@ -1,5 +1,3 @@
 #include "diary/PaganDiaryTool.h"
 
-bool ShowPaganDiaryTool() {
-    return false;
-}
+bool ShowPaganDiaryTool() { return false; }

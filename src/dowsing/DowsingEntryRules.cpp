@@ -1,4 +1,4 @@
-#include "DowsingEntryRules.h"
+#include "dowsing/DowsingEntryRules.h"
 
 namespace DowsingEntryRules {
 

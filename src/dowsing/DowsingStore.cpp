@@ -1,9 +1,7 @@
-#include "DowsingStore.h"
+#include "dowsing/DowsingStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -358,56 +356,4 @@ std::optional<qint64> DowsingStore::count() {
         return std::nullopt;
     }
     return q.value(0).toLongLong();
-}
-
-bool DowsingStore::createFile(const QString& filePath, const QString& schemaSql, QString* error) {
-    auto report = [error](const QString& message) {
-        if (error) {
-            *error = message;
-        }
-        return false;
-    };
-    if (QFileInfo::exists(filePath)) {
-        return report(QStringLiteral("%1 already exists").arg(filePath));
-    }
-    const QString name = nextConnectionName();
-    bool ok = true;
-    QString why;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(filePath);
-        if (!db.open()) {
-            ok = false;
-            why = reason(db.lastError());
-        } else {
-            db.transaction();
-            QSqlQuery q(db);
-            const QStringList statements = schemaSql.split(QRegularExpression(QStringLiteral(";\\s*(\\n|$)")));
-            for (const QString& statement : statements) {
-                QString sql;
-                for (const QString& line : statement.split(QLatin1Char('\n'))) {
-                    if (!line.trimmed().startsWith(QLatin1String("--"))) {
-                        sql += line + QLatin1Char('\n');
-                    }
-                }
-                if (sql.trimmed().isEmpty()) {
-                    continue;
-                }
-                if (!q.exec(sql)) {
-                    ok = false;
-                    why = reason(q.lastError());
-                    break;
-                }
-            }
-            q = QSqlQuery();
-            ok = ok ? db.commit() : (db.rollback(), false);
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!ok) {
-        QFile::remove(filePath);
-        return report(QStringLiteral("%1 could not be made: %2").arg(filePath, why));
-    }
-    return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DowsingRecord.h"
+#include "dowsing/DowsingRecord.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -50,10 +50,6 @@ class DowsingStore {
     QString filePath() const { return m_filePath; }
     QString connectionName() const { return m_connectionName; }
     QSqlDatabase database() const;
-
-    // Builds an empty file from the schema. Only the build and the tests
-    // make files; the program expects the one that ships with it.
-    static bool createFile(const QString& filePath, const QString& schemaSql, QString* error);
 
   private:
     bool fail(const QString& what, const QString& why);
