@@ -1,0 +1,70 @@
+#include "common/FileDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+SaveFileChooser& saveChooser() {
+    static SaveFileChooser chooser;
+    return chooser;
+}
+
+PrinterChooser& printerChooser() {
+    static PrinterChooser chooser;
+    return chooser;
+}
+
+QString withDefaultSuffix(const QString& path, const QString& suffix) {
+    if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    return path + QLatin1Char('.') + suffix;
+}
+} // namespace
+
+QString QtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        filters.append(parts[i].trimmed() + QStringLiteral(" (") + parts[i + 1].simplified().replace(';', ' ') +
+                       QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+void SetSaveFileChooser(SaveFileChooser chooser) {
+    saveChooser() = std::move(chooser);
+}
+
+QString ChooseSaveFile(const SaveFileRequest& request, QWidget* parent) {
+    if (saveChooser()) {
+        return withDefaultSuffix(saveChooser()(request), request.defaultSuffix);
+    }
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QtNameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix);
+}
+
+void SetPrinterChooser(PrinterChooser chooser) {
+    printerChooser() = std::move(chooser);
+}
+
+bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* parent) {
+    printer.setPrintRange(request.selectionAvailable ? QPrinter::Selection : QPrinter::AllPages);
+    if (printerChooser()) {
+        return printerChooser()(printer, request);
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, request.selectionAvailable);
+    return dialog.exec() == QDialog::Accepted;
+}

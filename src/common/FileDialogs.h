@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The file-save and print dialogs, with a way for tests to answer them instead of a user.
+
+struct SaveFileRequest {
+    QString title;
+    // Pairs of description and pattern separated by "|", as the program's old dialogs took them
+    // ("Rich Text Format | *.rtf "); blanks around either part do not count.
+    QString filter;
+    QString defaultSuffix; // given to a name chosen without an extension; no dot
+    bool confirmOverwrite = true;
+};
+
+// Returns the chosen path, or an empty text when the user cancelled. A name without an extension gets the
+// default suffix, whoever chose it.
+QString ChooseSaveFile(const SaveFileRequest& request, QWidget* parent = nullptr);
+
+// The real dialog's filter text for a "description|pattern" filter: "Rich Text Format (*.rtf)".
+QString QtNameFilters(const QString& filter);
+
+using SaveFileChooser = std::function<QString(const SaveFileRequest&)>;
+// Replaces the real save dialog, for tests; an empty chooser brings it back.
+void SetSaveFileChooser(SaveFileChooser chooser);
+
+struct PrintRequest {
+    bool selectionAvailable = false; // the dialog offers, and starts with, printing the selection
+};
+
+// Sets up the printer as the user chooses (its print range tells whether the selection or everything is to
+// be printed). False when the user cancelled.
+bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* parent = nullptr);
+
+using PrinterChooser = std::function<bool(QPrinter&, const PrintRequest&)>;
+// Replaces the real print dialog, for tests; an empty chooser brings it back.
+void SetPrinterChooser(PrinterChooser chooser);
