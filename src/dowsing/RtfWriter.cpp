@@ -3,7 +3,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
-
 #include <cmath>
 
 namespace {
@@ -15,24 +14,30 @@ void appendText(QByteArray& out, const QString& text) {
             out += static_cast<char>(c);
         } else if (c == u'\t') {
             out += "\\tab ";
-        } else if (c == QChar::LineSeparator || c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator) {
-            out += "\\line ";
+        } else if (c == QChar::LineSeparator || c == u'\n' || c == QChar::ParagraphSeparator) {
+            // A line break inside a paragraph is a paragraph mark in the file too; the sheet knows no other kind.
+            out += "\\par\n";
+        } else if (c == u'\r') {
+            // Half of a CR LF pair whose LF makes the mark; a CR alone ends no line anywhere else either.
         } else if (c < 0x20 || c == 0x7f) {
             // Other control characters have no place in a sheet.
         } else if (c < 0x80) {
             out += static_cast<char>(c);
         } else {
             // \uN takes a signed 16-bit number; characters beyond the basic plane arrive here as their two
-            // surrogate halves, which is how RTF readers expect them. "?" stands in for readers without Unicode.
-            out += "\\u" + QByteArray::number(static_cast<qint16>(c)) + '?';
+            // surrogate halves, which is how RTF readers expect them. "?" stands in for readers without Unicode,
+            // written as a hex escape: some readers skip a whole word after \uN where they should skip one letter.
+            out += "\\u" + QByteArray::number(static_cast<qint16>(c)) + "\\'3f";
         }
     }
 }
 } // namespace
 
 QByteArray DocumentToRtf(const QTextDocument& document, const QString& fontFamily, qreal pointSize) {
+    QString family = fontFamily;
+    family.remove(QLatin1Char(';')); // it would end the font's entry in the table
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
-    appendText(out, fontFamily);
+    appendText(out, family);
     out += ";}}\n\\viewkind4\\pard\\f0\\fs" + QByteArray::number(std::lround(pointSize * 2)) + ' ';
     bool bold = false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
