@@ -5,7 +5,9 @@
 #include "common/Texts.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
+#include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "dowsing/frmDowsingSave.h"
 
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
@@ -95,6 +97,9 @@ void MDIDowsingForm1::Form_Load() {
 
 void MDIDowsingForm1::Form_Unload() {
     Windows::Unload<frmDowsingMain>();
+    // The grid and the sheet go too, shown or hidden, so that the next opening reads the table afresh.
+    Windows::Unload<frmDowsingAllRecord>();
+    Windows::Unload<frmDowsingSave>();
     // Then every other dowsing window still loaded in the frame, shown or hidden.
     for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
         if (auto* form = dynamic_cast<Form*>(sub->widget())) {

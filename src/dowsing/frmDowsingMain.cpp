@@ -8,6 +8,7 @@
 #include "common/WebPages.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingEntryRules.h"
+#include "dowsing/frmDowsingAllRecord.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -468,7 +469,10 @@ void frmDowsingMain::cmAddNewRecord_Click() {
 }
 
 void frmDowsingMain::cmdViewAllrecords_Click() {
-    // The all-records grid hides the wizard and shows itself here; until it exists there is nothing to show.
+    Windows::HideForm(this);
+    if (frmDowsingAllRecord* grid = Windows::Show<frmDowsingAllRecord>()) {
+        grid->MoveToTopLeft();
+    }
 }
 
 void frmDowsingMain::cmdExit_Click() {
@@ -642,7 +646,8 @@ void frmDowsingMain::cmdadd_Click() {
     BringToFront(fraCustomersDetails);
     setPagesEnabled(false);
     // Back to the grid, read afresh so that it shows the change.
-    cmdViewAllrecords_Click();
+    Windows::HideForm(this);
+    frmDowsingAllRecord::Rebuild();
 }
 
 void frmDowsingMain::PrepareForEdit() {

@@ -5,6 +5,7 @@
 #include "common/Windows.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingTool.h"
+#include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "support/TestSupport.h"
 
@@ -793,13 +794,16 @@ void tst_frmDowsingMain::exitAndMenus() {
     QVERIFY(Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(w->isVisible());
 
-    // Until the grid exists, View All Records leaves the wizard where it is.
-    w->mnuViewAll->trigger();
-    QVERIFY(w->isVisible());
-
     QTest::mouseClick(w->Label1, Qt::LeftButton);
     QCOMPARE(env->pages.pageKeys(), QStringList{"co-brand"});
     QVERIFY(env->boxes.shown().isEmpty());
+
+    // View All Records hides the wizard behind the grid (of an empty table here).
+    env->boxes.answer(MsgResult::Ok);
+    w->mnuViewAll->trigger();
+    QVERIFY(!w->isVisible());
+    QVERIFY(Windows::IsLoaded<frmDowsingAllRecord>());
+    QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record !")});
 }
 
 void tst_frmDowsingMain::updateReminder_runsAtLoad() {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "dowsing/DowsingRecord.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QList>
+#include <optional>
+
+class DowsingStore;
+
+// The rows of Details for the all-records grid, read from the store a page at a time as the grid asks for
+// them: opening costs one count and the first screenful, whether the table holds ten rows or 32,767.
+// The number of rows is taken when the model is made; the grid is rebuilt after every change and removal.
+class DowsingGridModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    static constexpr int PageSize = 128;
+
+    // The store must outlive the model. A store that cannot be read gives an empty model.
+    explicit DowsingGridModel(DowsingStore& store, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The record at a row, read from the file if its page is not at hand; nullopt when it cannot be read.
+    std::optional<DowsingRecord> record(int row) const;
+    // Pages read from the file so far; the grid's hidden-and-shown-again state reads none anew.
+    int pagesRead() const { return pagesRead_; }
+    bool countFailed() const { return countFailed_; }
+
+    static QString columnCaption(int column);
+
+  private:
+    const QList<DowsingRecord>* page(int row) const;
+
+    DowsingStore& store_;
+    int rows_ = 0;
+    bool countFailed_ = false;
+    mutable QHash<int, QList<DowsingRecord>> pages_;
+    mutable QList<int> pageOrder_; // oldest first, to keep only a bounded number of pages
+    mutable int pagesRead_ = 0;
+};

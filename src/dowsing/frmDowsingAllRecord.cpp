@@ -1,0 +1,184 @@
+#include "dowsing/frmDowsingAllRecord.h"
+
+#include "common/Application.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingSelection.h"
+#include "dowsing/DowsingSheet.h"
+#include "dowsing/frmDowsingMain.h"
+#include "dowsing/frmDowsingSave.h"
+
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+const QColor kFrameGrey{128, 128, 128};
+const QColor kYellow{255, 255, 0};
+const QColor kGreen{0, 255, 0};
+const QString kLineBreak = QStringLiteral("\r\n");
+} // namespace
+
+void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
+    box->clear();
+    QTextCursor caret(box->document());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (const DowsingSheetParagraph& paragraph : DowsingSheetParagraphs(record)) {
+        caret.insertText(paragraph.label + paragraph.text + kLineBreak + kLineBreak, bold);
+    }
+    box->moveCursor(QTextCursor::Start);
+}
+
+frmDowsingAllRecord::frmDowsingAllRecord() {
+    setObjectName(QStringLiteral("frmDowsingAllRecord"));
+    setWindowTitle(QStringLiteral("Quarrow"));
+    setFont(Look::Verdana(8.25));
+
+    frmFourItem = new QFrame(this);
+    frmFourItem->setObjectName(QStringLiteral("frmFourItem"));
+    frmFourItem->setFrameShape(QFrame::Box);
+    frmFourItem->setFixedSize(Look::Twips(10830), Look::Twips(5685));
+    Look::SetBackground(frmFourItem, kFrameGrey);
+    setCentralWidget(frmFourItem);
+
+    Label2 = new QLabel(QStringLiteral("Short Summary Of Dowsing Records"), frmFourItem);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(Look::Verdana(12, true));
+    Look::SetTextColour(Label2, kYellow);
+    Label2->setGeometry(8, 8, 706, 26);
+
+    // The grid's caption bar sits on top of its column headers.
+    DataGridCaption = new QLabel(QStringLiteral("Dowsing Records"), frmFourItem);
+    DataGridCaption->setObjectName(QStringLiteral("DataGridCaption"));
+    DataGridCaption->setTextFormat(Qt::PlainText);
+    DataGridCaption->setAlignment(Qt::AlignCenter);
+    DataGridCaption->setFrameShape(QFrame::Panel);
+    DataGridCaption->setFrameShadow(QFrame::Raised);
+    DataGridCaption->setFont(Look::Verdana(8.25, true));
+    Look::SetBackground(DataGridCaption, palette().color(QPalette::Button));
+    Look::SetTextColour(DataGridCaption, palette().color(QPalette::ButtonText));
+    DataGridCaption->setGeometry(8, 40, 706, 22);
+
+    DataGrid = new QTableView(frmFourItem);
+    DataGrid->setObjectName(QStringLiteral("DataGrid"));
+    DataGrid->setAccessibleName(QStringLiteral("Dowsing Records"));
+    DataGrid->setFont(Look::Verdana(8.25));
+    DataGrid->setGeometry(8, 62, 706, 244);
+    DataGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DataGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DataGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    DataGrid->setWordWrap(false);
+    DataGrid->setTabKeyNavigation(false);
+    DataGrid->horizontalHeader()->setFont(Look::Verdana(8.25, true));
+    // Fixed row heights: the view must never measure 32,767 rows to lay them out.
+    DataGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DataGrid->verticalHeader()->setDefaultSectionSize(DataGrid->fontMetrics().height() + 6);
+    DataGrid->verticalHeader()->setMinimumWidth(20);
+    DataGrid->horizontalHeader()->setDefaultSectionSize(110);
+
+    Label1 = new QLabel(DowsingGridMessages::Instructions, frmFourItem);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setFont(Look::Verdana(8.25, true));
+    Look::SetTextColour(Label1, kGreen);
+    Label1->setGeometry(8, 314, 560, 56);
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), frmFourItem);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setFont(Look::Verdana(8.25, true));
+    cmdBack->setGeometry(604, 322, 110, 36);
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->setFont(Look::Verdana(8.25));
+    mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    // Stored unavailable: the grid holds no document to print; the record sheet prints.
+    mnuPrint->setEnabled(false);
+    mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    menuBar()->setFont(Look::Verdana(8.25));
+
+    connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::cmdBack_Click);
+    connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::cmdBack_Click);
+    connect(DataGrid, &QTableView::doubleClicked, this, &frmDowsingAllRecord::DataGrid_DblClick);
+
+    setFixedSize(sizeHint());
+}
+
+frmDowsingAllRecord::~frmDowsingAllRecord() = default;
+
+void frmDowsingAllRecord::Form_Load() {
+    store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    // A file that cannot be read leaves the grid empty and enabled, without a message: the wizard has
+    // already said what is wrong with the file when it loaded.
+    store_->open();
+    model_ = std::make_unique<DowsingGridModel>(*store_);
+    DataGrid->setModel(model_.get());
+    if (!model_->countFailed() && model_->rowCount() == 0) {
+        MsgBox(DowsingGridMessages::NoRecord, MsgButtons::Ok, MsgIcon::Information, this);
+        DataGrid->setEnabled(false);
+        return;
+    }
+    if (model_->rowCount() > 0) {
+        DataGrid->setCurrentIndex(model_->index(0, 0));
+    }
+}
+
+void frmDowsingAllRecord::Form_Unload() {
+    DataGrid->setModel(nullptr);
+    model_.reset();
+    store_.reset();
+}
+
+void frmDowsingAllRecord::DataGrid_DblClick() {
+    if (!DataGrid->isEnabled() || !model_) {
+        return;
+    }
+    const QModelIndex current = DataGrid->currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    const std::optional<DowsingRecord> record = model_->record(current.row());
+    if (!record) {
+        return;
+    }
+    DowsingSelection& selection = CurrentDowsingSelection();
+    selection.SelectedRowIndex = current.row();
+    frmDowsingSave* sheet = Windows::Load<frmDowsingSave>();
+    if (!sheet) {
+        return;
+    }
+    WriteSheetText(sheet->RTB, *record);
+    if (const QString date = DowsingColumnText(*record, 0); !date.isEmpty()) {
+        selection.SelectedDateText = date;
+    }
+    if (const QString time = DowsingColumnText(*record, 8); !time.isEmpty()) {
+        selection.SelectedTimeText = time;
+    }
+    selection.SelectedRecordId = record->IdNumber;
+    Windows::HideForm(this);
+    if (Windows::Show<frmDowsingSave>()) {
+        sheet->MoveToTopLeft();
+    }
+}
+
+void frmDowsingAllRecord::cmdBack_Click() {
+    Windows::Show<frmDowsingMain>();
+    Windows::UnloadForm(this);
+}
+
+void frmDowsingAllRecord::Rebuild() {
+    if (frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>()) {
+        grid->cmdBack_Click();
+    }
+    if (frmDowsingMain* wizard = Windows::Show<frmDowsingMain>()) {
+        wizard->cmdViewAllrecords_Click();
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "dowsing/DowsingGridModel.h"
+#include "dowsing/DowsingStore.h"
+#include "dowsing/MDIDowsingForm1.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <memory>
+
+class QTextEdit;
+
+// The all-records grid: every dowsing record, one row each, read-only. A double click opens the current row
+// on the record sheet.
+class frmDowsingAllRecord : public DowsingChildWindow {
+    Q_OBJECT
+  public:
+    frmDowsingAllRecord();
+    ~frmDowsingAllRecord() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // Going back: shows the wizard and unloads the grid, so that the next opening reads the file afresh.
+    void cmdBack_Click();
+    // Opens the grid's current row on the record sheet.
+    void DataGrid_DblClick();
+
+    // After a change or removal: the grid, if loaded, goes back, and the wizard opens it again afresh.
+    static void Rebuild();
+
+    DowsingGridModel* model() const { return model_.get(); }
+
+    QFrame* frmFourItem;
+    QLabel* Label2;
+    QLabel* DataGridCaption;
+    QTableView* DataGrid;
+    QLabel* Label1;
+    QPushButton* cmdBack;
+    QAction* mnuPrint;
+    QAction* mnuBack;
+
+  private:
+    std::unique_ptr<DowsingStore> store_;
+    std::unique_ptr<DowsingGridModel> model_;
+};
+
+// The sheet text of a record as the grid writes it into the box: cleared first, every paragraph in bold.
+void WriteSheetText(QTextEdit* box, const DowsingRecord& record);
+
+namespace DowsingGridMessages {
+inline const QString NoRecord = QStringLiteral("There Is No Record !");
+inline const QString Instructions = QStringLiteral("To Select Your Record, Move the Arrow Up and Down to the Chosen "
+                                                   "Row and  Double Click to See Complete Record Details. ");
+} // namespace DowsingGridMessages

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "dowsing/DowsingStore.h"
+#include "dowsing/MDIDowsingForm1.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+#include <memory>
+
+// The sheet's text box. Text can be selected (to print a part of it) but never carried out of the sheet:
+// copying, cutting and dragging give nothing, and the clipboard keeps whatever the user put there elsewhere.
+class SheetTextBox : public QTextEdit {
+    Q_OBJECT
+  public:
+    explicit SheetTextBox(QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+};
+
+// The record sheet: one dowsing record as a page of labelled text, to save, print, edit or delete.
+class frmDowsingSave : public DowsingChildWindow {
+    Q_OBJECT
+  public:
+    frmDowsingSave();
+    ~frmDowsingSave() override;
+
+    void Form_Unload() override;
+
+    SheetTextBox* RTB;
+    QPushButton* cmddelete;
+    QPushButton* cmdedit;
+    QPushButton* cmdSave;
+    QPushButton* cmdPrint;
+    QPushButton* cmdBack;
+
+  private:
+    void cmdBack_Click();
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdedit_Click();
+    void cmddelete_Click();
+
+    // Replaces the sheet's own access to the file, as every Edit and Delete does.
+    DowsingStore& openSheetStore();
+    // Hides the sheet and has the grid read afresh.
+    void backToFreshGrid();
+
+    std::unique_ptr<DowsingStore> store_;
+};
+
+namespace DowsingSheetMessages {
+inline const QString SaveFilter = QStringLiteral("Rich Text Format | *.rtf ");
+inline const QString NoRecordToEdit = QStringLiteral("There Is No Record to Edit");
+inline const QString RecordNotFound = QStringLiteral("Sorry The Given Record Is Not Found");
+inline const QString NoRecordToDelete = QStringLiteral("There Is No Record to Delete");
+inline const QString ConfirmDelete = QStringLiteral("Do You Really Want To Delete This Record ?");
+inline const QString Deleted = QStringLiteral("Record Deleted Succesfully !");
+QString NotSaved(const QString& path, const QString& reason);
+QString NotDeleted(const QString& reason);
+QString NotRead(const QString& reason);
+} // namespace DowsingSheetMessages

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "dowsing/DowsingRecord.h"
+#include "dowsing/DowsingStore.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+// Records for the grid and sheet tests, written straight into the file in one go.
+inline DowsingRecord SeedRecord(int n) {
+    DowsingRecord r;
+    r.Date = QDate(2006, 1 + n % 12, 1 + n % 28);
+    r.Name = QStringLiteral("CUSTOMER %1").arg(n);
+    r.City = QStringLiteral("CITY");
+    r.Time_Dowsing_Occured =
+        QStringLiteral("%1:%2").arg(n % 24, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0'));
+    r.Dowsing_Tool = QStringLiteral("Rods");
+    r.Item_Dowsing_For = QStringLiteral("water");
+    r.Notes = QStringLiteral("note %1").arg(n);
+    return r;
+}
+
+// Adds `count` records named CUSTOMER 1.. through the store; returns false on the first failure.
+inline bool SeedRecords(const QString& path, int count) {
+    DowsingStore store(path);
+    if (!store.open()) {
+        return false;
+    }
+    QSqlDatabase db = store.database();
+    db.transaction();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, Email, "
+                             "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, "
+                             "Notes) VALUES (?, ?, '', ?, '', '', '', '', ?, ?, ?, '', ?)"));
+    for (int n = 1; n <= count; ++n) {
+        const DowsingRecord r = SeedRecord(n);
+        q.addBindValue(r.Date.toString(Qt::ISODate));
+        q.addBindValue(r.Name);
+        q.addBindValue(r.City);
+        q.addBindValue(r.Time_Dowsing_Occured);
+        q.addBindValue(r.Dowsing_Tool);
+        q.addBindValue(r.Item_Dowsing_For);
+        q.addBindValue(r.Notes);
+        if (!q.exec()) {
+            db.rollback();
+            return false;
+        }
+    }
+    q.finish();
+    return db.commit();
+}

@@ -1,0 +1,316 @@
+#include "DowsingSeed.h"
+#include "DowsingTestFile.h"
+#include "common/Application.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingSelection.h"
+#include "dowsing/DowsingSheet.h"
+#include "dowsing/DowsingTool.h"
+#include "dowsing/MDIDowsingForm1.h"
+#include "dowsing/frmDowsingAllRecord.h"
+#include "dowsing/frmDowsingMain.h"
+#include "dowsing/frmDowsingSave.h"
+#include "support/TestSupport.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+#include <QTextBlock>
+#include <memory>
+
+class tst_frmDowsingAllRecord : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void grid_listsEveryRowInTableOrderUnderItsCaptions();
+    void grid_readsLazily();
+    void grid_isReadOnly();
+    void emptyTable_saysSoOnceAndDisablesTheGrid();
+    void doubleClick_opensTheCurrentRowOnTheSheet_data();
+    void doubleClick_opensTheCurrentRowOnTheSheet();
+    void emptyDateAndTime_keepTheEarlierSelection();
+    void openingAnotherRecord_replacesTheSheetText();
+    void sheetBack_showsTheSameHiddenGrid();
+    void gridBack_showsWizardAndNextOpeningReadsAfresh();
+    void datesAreMonthDayYear_whateverTheLocale();
+    void recordNumbersBeyond16Bits_open();
+    void closingFrame_withGridHiddenBehindSheet_unloadsBoth();
+
+  private:
+    frmDowsingAllRecord* openGrid();
+    void doubleClickRow(int row);
+    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+    frmDowsingAllRecord* grid = nullptr;
+};
+
+void tst_frmDowsingAllRecord::init() {
+    env = std::make_unique<TestEnvironment>();
+    shell = std::make_unique<RecordingShell>();
+    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    grid = nullptr;
+}
+
+void tst_frmDowsingAllRecord::cleanup() {
+    grid = nullptr;
+    env.reset();
+    shell.reset();
+}
+
+frmDowsingAllRecord* tst_frmDowsingAllRecord::openGrid() {
+    if (!ShowDowsingTool()) {
+        return nullptr;
+    }
+    QTest::mouseClick(Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords, Qt::LeftButton);
+    grid = Windows::Loaded<frmDowsingAllRecord>();
+    return grid;
+}
+
+void tst_frmDowsingAllRecord::doubleClickRow(int row) {
+    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
+    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
+    // The first click makes the row current, the second opens it, as a user's double click does.
+    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
+    QVERIFY(SeedRecords(path(), 300));
+    QVERIFY(openGrid());
+    QVERIFY(!Windows::Loaded<frmDowsingMain>()->isVisible());
+    QVERIFY(grid->subWindow()->isVisible());
+    QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
+    QCOMPARE(grid->DataGridCaption->text(), QStringLiteral("Dowsing Records"));
+    const QStringList captions = {
+        "Date",     "Name",          "Address",         "City",         "State",           "Pin",
+        "Phone No", "Email Address", "Time Of Dowsing", "Dowsing Tool", "Item Of Dowsing", "Location",
+        "Notes",    "IdNumber"};
+    QStringList shown;
+    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+        shown << grid->model()->headerData(c, Qt::Horizontal).toString();
+    }
+    QCOMPARE(shown, captions);
+    QCOMPARE(grid->model()->rowCount(), 300);
+    QCOMPARE(grid->DataGrid->currentIndex().row(), 0);
+    // Rows in the table's order, the last one as well as the first, across the pages the grid reads.
+    for (int row : {0, 127, 128, 299}) {
+        const DowsingRecord expected = SeedRecord(row + 1);
+        QCOMPARE(grid->model()->index(row, 1).data().toString(), expected.Name);
+        QCOMPARE(grid->model()->index(row, 8).data().toString(), expected.Time_Dowsing_Occured);
+        QCOMPARE(grid->model()->index(row, 13).data().toString(), QString::number(row + 1));
+    }
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_frmDowsingAllRecord::grid_readsLazily() {
+    QVERIFY(SeedRecords(path(), 2000));
+    QVERIFY(openGrid());
+    QCoreApplication::processEvents();
+    // Only what the screen shows has been read.
+    QVERIFY(grid->model()->pagesRead() <= 1);
+    grid->DataGrid->scrollToBottom();
+    QCOMPARE(grid->model()->index(1999, 1).data().toString(), QStringLiteral("CUSTOMER 2000"));
+    QVERIFY(grid->model()->pagesRead() <= 3);
+}
+
+void tst_frmDowsingAllRecord::grid_isReadOnly() {
+    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(openGrid());
+    const QList<QVariantList> before = DowsingTestFile(path()).rows();
+    const QModelIndex name = grid->model()->index(1, 1);
+    QVERIFY(!(grid->model()->flags(name) & Qt::ItemIsEditable));
+    QVERIFY(!grid->model()->setData(name, QStringLiteral("CHANGED")));
+    grid->DataGrid->setCurrentIndex(name);
+    grid->DataGrid->setFocus();
+    QTest::keyClick(grid->DataGrid, Qt::Key_F2);
+    QTest::keyClicks(grid->DataGrid, QStringLiteral("xyz"));
+    QTest::keyClick(grid->DataGrid, Qt::Key_Delete);
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(name.data().toString(), QStringLiteral("CUSTOMER 2"));
+    QCOMPARE(DowsingTestFile(path()).rows(), before);
+    QVERIFY(!grid->mnuPrint->isEnabled());
+}
+
+void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
+    env->boxes.answer(MsgResult::Ok);
+    QVERIFY(openGrid());
+    QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record !")});
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::Ok);
+    QVERIFY(grid->isVisible());
+    QVERIFY(!grid->DataGrid->isEnabled());
+    grid->DataGrid_DblClick();
+    QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
+    QVERIFY(grid->isVisible());
+    QCOMPARE(env->boxes.shown().size(), 1);
+}
+
+void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("paragraph");
+    QTest::newRow("item Oil") << "Oil"
+                              << "Dowsin Item :- Oil";
+    QTest::newRow("item empty") << ""
+                                << "Dowsing Item :- This data has not been entered";
+}
+
+void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
+    QFETCH(QString, item);
+    QFETCH(QString, paragraph);
+    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(DowsingTestFile(path()).exec(
+        QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
+                       "Time_Dowsing_Occured = '13:05' WHERE IdNumber = 2")
+            .arg(item)));
+    QVERIFY(openGrid());
+    doubleClickRow(1);
+
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet);
+    QVERIFY(!grid->isVisible());
+    QVERIFY(Windows::IsLoaded<frmDowsingAllRecord>());
+    QVERIFY(sheet->subWindow()->isVisible());
+    QCOMPARE(sheet->subWindow()->pos(), QPoint(0, 0));
+    const QStringList paragraphs = sheet->RTB->toPlainText().split(QStringLiteral("\n\n"));
+    QCOMPARE(paragraphs.size(), 14);
+    QCOMPARE(paragraphs[0], QStringLiteral("Date :- 3/7/2006"));
+    QCOMPARE(paragraphs[1], QStringLiteral("Name :- CUSTOMER 2"));
+    QCOMPARE(paragraphs[2], QStringLiteral("Address :- This data has not been entered"));
+    QCOMPARE(paragraphs[10], paragraph);
+    // Bold, in the sheet's own font, from first letter to last.
+    QTextCursor all(sheet->RTB->document());
+    all.select(QTextCursor::Document);
+    QVERIFY(all.charFormat().fontWeight() >= QFont::Bold);
+    for (QTextBlock b = sheet->RTB->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            QVERIFY(it.fragment().charFormat().fontWeight() >= QFont::Bold);
+        }
+    }
+    const DowsingSelection& selection = CurrentDowsingSelection();
+    QCOMPARE(selection.SelectedRowIndex, 1);
+    QCOMPARE(selection.SelectedRecordId, 2);
+    QCOMPARE(selection.SelectedDateText, QStringLiteral("3/7/2006"));
+    QCOMPARE(selection.SelectedTimeText, QStringLiteral("13:05"));
+}
+
+void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(DowsingTestFile(path()).exec(
+        QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
+    QVERIFY(openGrid());
+    doubleClickRow(0);
+    const DowsingSelection first = CurrentDowsingSelection();
+    QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
+    doubleClickRow(1);
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
+    QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
+    QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
+}
+
+void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(DowsingTestFile(path()).exec(
+        QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
+                       "WHERE IdNumber = 1")));
+    QVERIFY(openGrid());
+    doubleClickRow(0);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
+    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    doubleClickRow(1);
+    QCOMPARE(sheet->RTB->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+             DowsingSheetText(SeedRecord(2)));
+}
+
+void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
+    QVERIFY(SeedRecords(path(), 400));
+    QVERIFY(openGrid());
+    doubleClickRow(300);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QPointer<frmDowsingAllRecord> hidden = grid;
+    // A record added meanwhile shows only once the grid reads the file again.
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    const int pages = grid->model()->pagesRead();
+
+    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QVERIFY(!sheet->subWindow()->isVisible());
+    QVERIFY(Windows::IsLoaded<frmDowsingSave>());
+    QCOMPARE(Windows::Loaded<frmDowsingAllRecord>(), hidden.data());
+    QVERIFY(grid->subWindow()->isVisible());
+    QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
+    QCOMPARE(grid->model()->rowCount(), 400);
+    QCOMPARE(grid->DataGrid->currentIndex().row(), 300);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->model()->pagesRead(), pages);
+}
+
+void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(openGrid());
+    QPointer<frmDowsingAllRecord> first = grid;
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    // The File menu's Back does what the button does.
+    grid->mnuBack->trigger();
+    QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
+    QVERIFY(Windows::Loaded<frmDowsingMain>()->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+
+    QVERIFY(openGrid());
+    QCOMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("LATE"));
+    QTest::mouseClick(grid->cmdBack, Qt::LeftButton);
+    QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
+    QCOMPARE(shell->launcherShown, 0);
+}
+
+void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
+    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(openGrid());
+    QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("12/31/2006"));
+    QLocale::setDefault(before);
+}
+
+void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(
+        DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
+    QVERIFY(openGrid());
+    QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
+    doubleClickRow(1);
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
+    QVERIFY(Windows::Loaded<frmDowsingSave>()->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
+}
+
+void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(openGrid());
+    doubleClickRow(0);
+    QPointer<frmDowsingAllRecord> hiddenGrid = grid;
+    QPointer<frmDowsingSave> sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(Windows::Loaded<MDIDowsingForm1>()->close());
+    QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
+    QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
+    QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
+    QCOMPARE(shell->launcherShown, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(hiddenGrid.isNull());
+    QVERIFY(sheet.isNull());
+
+    // The next opening reads the table afresh.
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(openGrid());
+    QCOMPARE(grid->model()->rowCount(), 3);
+}
+
+QTEST_MAIN(tst_frmDowsingAllRecord)
+#include "tst_frmDowsingAllRecord.moc"

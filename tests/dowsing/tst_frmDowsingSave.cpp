@@ -1,0 +1,522 @@
+#include "DowsingSeed.h"
+#include "DowsingTestFile.h"
+#include "common/Application.h"
+#include "common/FileDialogs.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingSelection.h"
+#include "dowsing/DowsingSheet.h"
+#include "dowsing/DowsingTool.h"
+#include "dowsing/frmDowsingAllRecord.h"
+#include "dowsing/frmDowsingMain.h"
+#include "dowsing/frmDowsingSave.h"
+#include "support/TestSupport.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+const QString kDeleted = QStringLiteral("Record Deleted Succesfully !");
+const QString kConfirm = QStringLiteral("Do You Really Want To Delete This Record ?");
+const QString kNotFound = QStringLiteral("Sorry The Given Record Is Not Found");
+const QString kEdited = QStringLiteral("Record Edited Succesfully !");
+
+// Runs a reader program on a file and returns what it printed; skips the test when the program is missing.
+QString runReader(const QString& program, const QStringList& arguments, bool& found) {
+    found = !QStandardPaths::findExecutable(program).isEmpty();
+    if (!found) {
+        return {};
+    }
+    QProcess reader;
+    reader.start(program, arguments);
+    reader.waitForFinished(30000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+} // namespace
+
+class tst_frmDowsingSave : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void edit_setsListsAndFieldsAndSwitchesToUpdate();
+    void edit_onEmptyTable_saysSoAndKeepsMode();
+    void edit_ofRecordRemovedMeanwhile_saysNotFound();
+    void update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid();
+    void delete_removesTheShownRecordAndRereadsTheGrid();
+    void delete_answeredNo_changesNothing();
+    void delete_onEmptyTable_saysSoAndGoesToTheGrid();
+    void delete_afterOpeningAnotherRecord_removesTheShownOneOnly();
+    void delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing();
+    void delete_thatFails_saysSoAndChangesNothing();
+    void delete_ofNumberBeyond16Bits();
+
+    void save_writesRichTextReadBackByARealReader_data();
+    void save_writesRichTextReadBackByARealReader();
+    void save_cancelled_writesNothing();
+    void save_thatFails_isReported_data();
+    void save_thatFails_isReported();
+    void print_wholeSheetOrSelection_data();
+    void print_wholeSheetOrSelection();
+    void print_cancelled_printsNothing();
+    void clipboard_keepsItsContentOverTheSheet();
+
+  private:
+    // Opens the tool, the grid, and the given row on the sheet.
+    frmDowsingSave* openRow(int row);
+    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
+    QStringList names() {
+        QStringList all;
+        for (const QVariantList& row : DowsingTestFile(path()).rows()) {
+            all << row[1].toString();
+        }
+        return all;
+    }
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<QTemporaryDir> out;
+    QList<SaveFileRequest> saveRequests;
+    QList<PrintRequest> printRequests;
+};
+
+void tst_frmDowsingSave::init() {
+    env = std::make_unique<TestEnvironment>();
+    shell = std::make_unique<RecordingShell>();
+    out = std::make_unique<QTemporaryDir>();
+    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    saveRequests.clear();
+    printRequests.clear();
+    // A dialog nobody scripted is a test fault.
+    SetSaveFileChooser([](const SaveFileRequest&) {
+        QTest::qFail("unexpected save dialog", __FILE__, __LINE__);
+        return QString();
+    });
+    SetPrinterChooser([](QPrinter&, const PrintRequest&) {
+        QTest::qFail("unexpected print dialog", __FILE__, __LINE__);
+        return false;
+    });
+}
+
+void tst_frmDowsingSave::cleanup() {
+    SetSaveFileChooser({});
+    SetPrinterChooser({});
+    env.reset();
+    shell.reset();
+    out.reset();
+}
+
+frmDowsingSave* tst_frmDowsingSave::openRow(int row) {
+    if (!Windows::IsLoaded<frmDowsingMain>() && !ShowDowsingTool()) {
+        return nullptr;
+    }
+    auto* grid = Windows::Loaded<frmDowsingAllRecord>();
+    if (!grid || !grid->isVisible()) {
+        if (auto* sheet = Windows::Loaded<frmDowsingSave>(); sheet && sheet->isVisible()) {
+            QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+        } else {
+            Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
+        }
+        grid = Windows::Loaded<frmDowsingAllRecord>();
+    }
+    if (!grid) {
+        return nullptr;
+    }
+    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
+    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
+    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
+    return Windows::Loaded<frmDowsingSave>();
+}
+
+void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
+        "UPDATE Details SET Date = '2006-12-31', Time_Dowsing_Occured = '13:05', Address = 'A' || char(13) || "
+        "char(10) || 'B', Dowsing_Tool = 'Hazel twig', Item_Dowsing_For = 'Oil' WHERE IdNumber = 2")));
+    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(sheet);
+    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    auto* w = Windows::Loaded<frmDowsingMain>();
+    QVERIFY(w->isVisible());
+    QVERIFY(!sheet->isVisible());
+    QCOMPARE(w->cmbMonth->currentText(), QStringLiteral("December"));
+    QCOMPARE(w->cmbDate->currentText(), QStringLiteral("31"));
+    QCOMPARE(w->cmbYear->currentText(), QStringLiteral("2006"));
+    QCOMPARE(w->cmbHour->currentText(), QStringLiteral("13"));
+    QCOMPARE(w->cmbMinute->currentText(), QStringLiteral("05"));
+    QCOMPARE(w->cmbAMPM->currentText(), QStringLiteral("PM"));
+    QCOMPARE(w->txtName->text(), QStringLiteral("CUSTOMER 2"));
+    QCOMPARE(w->txtAddress->toPlainText(), QStringLiteral("A\nB"));
+    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Hazel twig"));
+    QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("Oil"));
+    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Update"));
+    QVERIFY(w->cmAddNewRecord->isHidden());
+    QVERIFY(!w->mnuAddNewRecor->isVisible());
+    QVERIFY(w->fraCustomersDetails->isEnabled() && w->fraTools->isEnabled() && w->fraNotes->isEnabled());
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record to Edit")});
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
+    auto* w = Windows::Loaded<frmDowsingMain>();
+    QVERIFY(w->isVisible());
+    QVERIFY(w->fraCustomersDetails->isEnabled());
+    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+}
+
+void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
+    QVERIFY(SeedRecords(path(), 2));
+    frmDowsingSave* sheet = openRow(0);
+    auto* w = Windows::Loaded<frmDowsingMain>();
+    w->txtCity->setText(QStringLiteral("KEPT"));
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{kNotFound});
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
+    QCOMPARE(w->txtCity->text(), QStringLiteral("KEPT"));
+    // Nothing to write back: the wizard does not turn to Update.
+    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+}
+
+void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
+    QVERIFY(SeedRecords(path(), 3));
+    frmDowsingSave* sheet = openRow(1);
+    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    auto* w = Windows::Loaded<frmDowsingMain>();
+    // The user looks at another record before pressing Update.
+    w->cmdViewAllrecords_Click();
+    QVERIFY(openRow(2));
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
+    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
+    QVERIFY(w->isVisible());
+    w->txtName->setText(QStringLiteral("EDITED"));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{kEdited});
+    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "EDITED", "CUSTOMER 3"}));
+    // The grid comes back read afresh, in place of the wizard.
+    auto* grid = Windows::Loaded<frmDowsingAllRecord>();
+    QVERIFY(grid && grid->isVisible());
+    QVERIFY(!w->isVisible());
+    QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("EDITED"));
+}
+
+void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
+    QVERIFY(SeedRecords(path(), 3));
+    frmDowsingSave* sheet = openRow(1);
+    QPointer<frmDowsingAllRecord> oldGrid = Windows::Loaded<frmDowsingAllRecord>();
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
+    QCOMPARE(env->boxes.shown()[0].buttons, MsgButtons::YesNo);
+    QCOMPARE(env->boxes.shown()[0].icon, MsgIcon::None);
+    QCOMPARE(env->boxes.shown()[1].icon, MsgIcon::Information);
+    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 3"}));
+    QVERIFY(!sheet->isVisible());
+    auto* grid = Windows::Loaded<frmDowsingAllRecord>();
+    QVERIFY(grid && grid->isVisible());
+    QVERIFY(grid != oldGrid.data() || oldGrid.isNull());
+    QCOMPARE(grid->model()->rowCount(), 2);
+    QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
+    QVERIFY(!Windows::Loaded<frmDowsingMain>()->isVisible());
+}
+
+void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
+    QVERIFY(SeedRecords(path(), 2));
+    frmDowsingSave* sheet = openRow(0);
+    const QString text = sheet->RTB->toPlainText();
+    env->boxes.answer(MsgResult::No);
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{kConfirm});
+    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
+    QVERIFY(sheet->isVisible());
+    QCOMPARE(sheet->RTB->toPlainText(), text);
+}
+
+void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    env->boxes.answer(MsgResult::Ok); // There Is No Record to Delete
+    env->boxes.answer(MsgResult::Ok); // the grid, read afresh: There Is No Record !
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(),
+             (QStringList{QStringLiteral("There Is No Record to Delete"), QStringLiteral("There Is No Record !")}));
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
+    QVERIFY(!sheet->isVisible());
+    QVERIFY(!Windows::Loaded<frmDowsingAllRecord>()->DataGrid->isEnabled());
+}
+
+void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly() {
+    QVERIFY(SeedRecords(path(), 4));
+    QVERIFY(openRow(0));
+    frmDowsingSave* sheet = openRow(3);
+    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 3);
+    // Another program removed a row before this one, so the shown record no longer stands at row 3.
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
+    QCOMPARE(names(), (QStringList{"CUSTOMER 2", "CUSTOMER 3"}));
+}
+
+void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() {
+    QVERIFY(SeedRecords(path(), 3));
+    frmDowsingSave* sheet = openRow(2);
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kNotFound}));
+    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
+    QCOMPARE(Windows::Loaded<frmDowsingAllRecord>()->model()->rowCount(), 2);
+}
+
+void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
+    QVERIFY(SeedRecords(path(), 2));
+    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
+        "CREATE TRIGGER refuse_delete BEFORE DELETE ON Details BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.shown().size(), 2);
+    QVERIFY(env->boxes.texts()[1].startsWith(QStringLiteral("The record was not deleted.")));
+    QVERIFY(env->boxes.texts()[1].contains(QStringLiteral("disk full")));
+    QCOMPARE(env->boxes.shown()[1].icon, MsgIcon::Critical);
+    QVERIFY(!env->boxes.texts().contains(kDeleted));
+    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
+    QVERIFY(sheet->isVisible());
+}
+
+void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
+    frmDowsingSave* sheet = openRow(1);
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
+    QCOMPARE(names(), QStringList{"CUSTOMER 1"});
+}
+
+void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader_data() {
+    QTest::addColumn<QString>("notes");
+    QTest::newRow("plain") << "Strong pull";
+    QTest::newRow("rtf commands and backslashes") << "{\\rtf1 \\par} C:\\dowse\\ \\b0 \\\\";
+    QTest::newRow("unicode") << QString::fromUtf8("Jos\u00e9 \u00fcber \u0416 \u4e2d\u6587 \U0001F600 caf\u00e9");
+    QTest::newRow("several lines") << "first\r\nsecond\r\n\r\nfourth";
+}
+
+void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
+    QFETCH(QString, notes);
+    QVERIFY(SeedRecords(path(), 1));
+    {
+        DowsingStore store(path());
+        QVERIFY(store.open());
+        DowsingRecord r;
+        QCOMPARE(store.find(1, r), DowsingStore::Outcome::Done);
+        r.Notes = notes;
+        r.Name = QString::fromUtf8("N\u00c4ME {x}");
+        QCOMPARE(store.change(r), DowsingStore::Outcome::Done);
+    }
+    frmDowsingSave* sheet = openRow(0);
+    SetSaveFileChooser([this](const SaveFileRequest& request) {
+        saveRequests << request;
+        return QDir(out->path()).filePath(QStringLiteral("visit"));
+    });
+    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    QCOMPARE(saveRequests.size(), 1);
+    QCOMPARE(saveRequests[0].title, ApplicationTitle());
+    QCOMPARE(saveRequests[0].filter, QStringLiteral("Rich Text Format | *.rtf "));
+    QCOMPARE(saveRequests[0].defaultSuffix, QStringLiteral("txt"));
+    QVERIFY(saveRequests[0].confirmOverwrite);
+    QVERIFY(env->boxes.shown().isEmpty());
+
+    const QString file = QDir(out->path()).filePath(QStringLiteral("visit.txt"));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray rtf = written.readAll();
+    QVERIFY(rtf.startsWith("{\\rtf1"));
+    for (const char c : rtf) {
+        QVERIFY2(static_cast<unsigned char>(c) < 0x80, "everything beyond ASCII is escaped");
+    }
+
+    bool found = false;
+    const QString html = runReader(QStringLiteral("unrtf"), {QStringLiteral("--html"), file}, found);
+    if (!found) {
+        QSKIP("unrtf is not installed (scripts/install-deps.sh installs it)");
+    }
+    QTextDocument read;
+    read.setHtml(html);
+    QString expected = sheet->RTB->toPlainText();
+    // The reader ends the text with the last paragraph mark.
+    QCOMPARE(read.toPlainText().trimmed(), expected.trimmed());
+    QVERIFY(html.contains(QStringLiteral("face=\"%1\"").arg(sheet->RTB->font().family())));
+    for (QTextBlock b = read.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().text().trimmed().isEmpty()) {
+                QVERIFY2(it.fragment().charFormat().fontWeight() >= QFont::Bold, qPrintable(it.fragment().text()));
+            }
+        }
+    }
+}
+
+void tst_frmDowsingSave::save_cancelled_writesNothing() {
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    SetSaveFileChooser([this](const SaveFileRequest& request) {
+        saveRequests << request;
+        return QString();
+    });
+    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    QCOMPARE(saveRequests.size(), 1);
+    QVERIFY(env->boxes.shown().isEmpty());
+    QVERIFY(QDir(out->path()).isEmpty());
+}
+
+void tst_frmDowsingSave::save_thatFails_isReported_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::newRow("folder gone") << "folder gone";
+    QTest::newRow("read-only file") << "read-only file";
+    QTest::newRow("read-only folder") << "read-only folder";
+}
+
+void tst_frmDowsingSave::save_thatFails_isReported() {
+    QFETCH(QString, trouble);
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    QString target = QDir(out->path()).filePath(QStringLiteral("visit.rtf"));
+    if (trouble == QLatin1String("folder gone")) {
+        target = QDir(out->path()).filePath(QStringLiteral("gone/visit.rtf"));
+    } else if (trouble == QLatin1String("read-only file")) {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+    } else {
+        QVERIFY(QDir(out->path()).mkdir(QStringLiteral("locked")));
+        target = QDir(out->path()).filePath(QStringLiteral("locked/visit.rtf"));
+        QVERIFY(QFile::setPermissions(QDir(out->path()).filePath(QStringLiteral("locked")),
+                                      QFile::ReadOwner | QFile::ExeOwner));
+    }
+    if (trouble == QLatin1String("read-only folder") && ::geteuid() == 0) {
+        QSKIP("a folder's permissions do not bind the superuser");
+    }
+    SetSaveFileChooser([target](const SaveFileRequest&) { return target; });
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    QCOMPARE(env->boxes.shown().size(), 1);
+    QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The sheet could not be saved")));
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
+    if (trouble == QLatin1String("read-only file")) {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    } else {
+        QVERIFY(!QFile::exists(target));
+    }
+    QFile::setPermissions(QFileInfo(target).path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_frmDowsingSave::print_wholeSheetOrSelection_data() {
+    QTest::addColumn<bool>("select");
+    QTest::newRow("whole sheet") << false;
+    QTest::newRow("selection") << true;
+}
+
+void tst_frmDowsingSave::print_wholeSheetOrSelection() {
+    QFETCH(bool, select);
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    if (select) {
+        // "Name :- CUSTOMER 1", the second paragraph, selected by the user.
+        QTextCursor caret(sheet->RTB->document()->findBlockByNumber(2));
+        caret.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        sheet->RTB->setTextCursor(caret);
+    }
+    const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
+    SetPrinterChooser([this, pdf](QPrinter& printer, const PrintRequest& request) {
+        printRequests << request;
+        // The dialog starts with the range it offers; the user keeps it.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QCOMPARE(printRequests.size(), 1);
+    QCOMPARE(printRequests[0].selectionAvailable, select);
+    QVERIFY(QFile::exists(pdf));
+
+    bool found = false;
+    const QString text = runReader(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}, found);
+    if (!found) {
+        QSKIP("pdftotext is not installed (scripts/install-deps.sh installs it)");
+    }
+    QVERIFY(text.contains(QStringLiteral("Name :- CUSTOMER 1")));
+    QCOMPARE(text.contains(QStringLiteral("Date :- ")), !select);
+    QCOMPARE(text.contains(QStringLiteral("Notes :- note 1")), !select);
+}
+
+void tst_frmDowsingSave::print_cancelled_printsNothing() {
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
+    SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return false;
+    });
+    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("copied elsewhere"));
+    QWidget* area = sheet->RTB->viewport();
+    for (int x = 5; x < area->width(); x += 40) {
+        QTest::mouseMove(area, QPoint(x, 20));
+    }
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, 10));
+    // Select everything and try to copy and cut it out.
+    sheet->RTB->selectAll();
+    QVERIFY(sheet->RTB->textCursor().hasSelection());
+    QTest::keyClick(sheet->RTB, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(sheet->RTB, Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(sheet->RTB, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("copied elsewhere"));
+    // Saving and printing still see the whole text.
+    QVERIFY(sheet->RTB->toPlainText().startsWith(QStringLiteral("Date :- ")));
+}
+
+QTEST_MAIN(tst_frmDowsingSave)
+#include "tst_frmDowsingSave.moc"
