@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velloran needs to build, run and test, and only those that are missing.
+# Installs the Debian packages Velloran needs to build, run and test (unrtf and pdftotext read back saved and
+# printed record sheets), and only those that are missing.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     fonts-dejavu-core
+    unrtf poppler-utils
 )
 
 missing=()
