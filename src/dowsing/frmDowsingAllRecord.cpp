@@ -11,6 +11,7 @@
 
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -19,6 +20,35 @@ const QColor kFrameGrey{128, 128, 128};
 const QColor kYellow{255, 255, 0};
 const QColor kGreen{0, 255, 0};
 const QString kLineBreak = QStringLiteral("\r\n");
+
+// The record selector down the grid's left side: an arrow marks the current row, the one a double click opens.
+class RecordSelector : public QHeaderView {
+  public:
+    explicit RecordSelector(QTableView* grid) : QHeaderView(Qt::Vertical, grid), grid_(grid) {}
+
+  protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+        painter->save();
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
+        if (logicalIndex != grid_->currentIndex().row()) {
+            return;
+        }
+        const int h = std::min(rect.height(), rect.width()) / 3;
+        const QPoint c = rect.center();
+        const QPolygon arrow(
+            {QPoint(c.x() - h / 2, c.y() - h), QPoint(c.x() - h / 2, c.y() + h), QPoint(c.x() + h / 2 + 1, c.y())});
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(palette().color(QPalette::ButtonText));
+        painter->drawPolygon(arrow);
+        painter->restore();
+    }
+
+  private:
+    QTableView* grid_;
+};
 } // namespace
 
 void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
@@ -74,11 +104,12 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     DataGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     DataGrid->setWordWrap(false);
     DataGrid->setTabKeyNavigation(false);
+    DataGrid->setVerticalHeader(new RecordSelector(DataGrid));
     DataGrid->horizontalHeader()->setFont(Look::Verdana(8.25, true));
     // Fixed row heights: the view must never measure 32,767 rows to lay them out.
     DataGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DataGrid->verticalHeader()->setDefaultSectionSize(DataGrid->fontMetrics().height() + 6);
-    DataGrid->verticalHeader()->setMinimumWidth(20);
+    DataGrid->verticalHeader()->setFixedWidth(20);
     DataGrid->horizontalHeader()->setDefaultSectionSize(110);
 
     Label1 = new QLabel(DowsingGridMessages::Instructions, frmFourItem);
@@ -121,6 +152,8 @@ void frmDowsingAllRecord::Form_Load() {
     store_->open();
     model_ = std::make_unique<DowsingGridModel>(*store_);
     DataGrid->setModel(model_.get());
+    connect(DataGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, DataGrid->verticalHeader(),
+            [this] { DataGrid->verticalHeader()->viewport()->update(); });
     if (!model_->countFailed() && model_->rowCount() == 0) {
         MsgBox(DowsingGridMessages::NoRecord, MsgButtons::Ok, MsgIcon::Information, this);
         DataGrid->setEnabled(false);

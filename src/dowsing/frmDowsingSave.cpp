@@ -79,7 +79,7 @@ frmDowsingSave::frmDowsingSave() {
     sheet.setColor(QPalette::Text, Qt::black);
     RTB->setPalette(sheet);
     RTB->setFont(Look::Verdana(9.75));
-    RTB->setMinimumSize(706, 360);
+    RTB->setMinimumSize(760, 400);
     column->addWidget(RTB, 1);
 
     auto* row = new QHBoxLayout;
