@@ -48,6 +48,9 @@ QString ChooseSaveFile(const SaveFileRequest& request, QWidget* parent) {
     dialog.setNameFilter(QtNameFilters(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // Qt's own dialog gives a typed name its default suffix before it asks about overwriting; a native one may
+    // ask about "visit" and then let "visit.txt" be replaced silently.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
