@@ -51,6 +51,11 @@ QString ForumLabelText() {
            QStringLiteral(" Now");
 }
 
+QString ForumBoardText() {
+    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+           MakerWebAddress() + QStringLiteral(" Now");
+}
+
 ClickLabel* MakeForumLabel(QWidget* parent) {
     auto* label = new ClickLabel(ForumLabelText(), parent);
     label->setObjectName(QStringLiteral("Label14"));
