@@ -1,0 +1,376 @@
+#include "DiaryStore.h"
+
+#include <QAtomicInteger>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <utility>
+
+namespace {
+
+const QString Driver = QStringLiteral("QSQLITE");
+
+// The table of a section is "tbl" followed by its word; SQLite matches table names without regard to
+// letter case, so this reaches the same table as the schema's lower-case name.
+QString tableOf(DiarySection section) {
+    return QStringLiteral("\"tbl%1\"").arg(DiarySectionWord(section));
+}
+
+QString describe(const QSqlError& error) {
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty()) {
+        text = error.text().trimmed();
+    }
+    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+}
+
+} // namespace
+
+QString DiarySectionWord(DiarySection section) {
+    switch (section) {
+    case DiarySection::Spell:
+        return QStringLiteral("Spell");
+    case DiarySection::Incense:
+        return QStringLiteral("Incense");
+    case DiarySection::Recipes:
+        return QStringLiteral("Recipes");
+    case DiarySection::Rituals:
+        return QStringLiteral("Rituals");
+    }
+    return {};
+}
+
+std::optional<DiarySection> DiarySectionFromIndex(int index) {
+    if (index < 0 || index >= int(AllDiarySections.size())) {
+        return std::nullopt;
+    }
+    return AllDiarySections[std::size_t(index)];
+}
+
+// One open connection under a name of its own, closed and removed when the access ends. Queries must be
+// declared after the Access so that they are gone before the connection is removed.
+class DiaryStore::Access {
+  public:
+    enum Mode { Read, Write };
+
+    Access(const QString& path, Mode mode, int busyTimeoutMs) {
+        static QAtomicInteger<quint64> serial;
+        m_name = QStringLiteral("velloran-diary-%1").arg(serial.fetchAndAddRelaxed(1));
+        if (!QSqlDatabase::isDriverAvailable(Driver)) {
+            m_error = QStringLiteral("the SQLite driver of Qt is not installed");
+            return;
+        }
+        // A file that is not there must not be created empty by opening it: mode=ro/rw forbids that.
+        const QFileInfo info(path);
+        if (!info.exists() || !info.isFile()) {
+            m_error = QStringLiteral("the file %1 does not exist").arg(path);
+            return;
+        }
+        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, m_name);
+        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+        url.setQuery(mode == Read ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(busyTimeoutMs)
+                                 .arg(mode == Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+        if (!db.open()) {
+            m_error = describe(db.lastError());
+        }
+    }
+
+    ~Access() {
+        if (QSqlDatabase::contains(m_name)) {
+            {
+                QSqlDatabase db = QSqlDatabase::database(m_name, false);
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(m_name);
+        }
+    }
+
+    Access(const Access&) = delete;
+    Access& operator=(const Access&) = delete;
+
+    bool ok() const { return m_error.isEmpty(); }
+    const QString& error() const { return m_error; }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+  private:
+    QString m_name;
+    QString m_error;
+};
+
+DiaryStore::DiaryStore(QString path) : m_path(std::move(path)) {}
+
+QString DiaryStore::trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    // Never a null string: SQL would take it for NULL rather than empty text.
+    return first == last ? QStringLiteral("") : text.mid(first, last - first);
+}
+
+bool DiaryStore::fail(const QString& what, const QString& why) {
+    m_lastError = QStringLiteral("%1: %2").arg(what, why);
+    return false;
+}
+
+bool DiaryStore::keywords(DiarySection section, QStringList& out) {
+    out.clear();
+    m_lastError.clear();
+    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Read, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlQuery query(access.db());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT keyword FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
+        return fail(what, describe(query.lastError()));
+    }
+    QStringList rows;
+    while (query.next()) {
+        rows.append(query.value(0).toString());
+    }
+    // A page that cannot be read ends the walk early with an error rather than a shorter list.
+    if (query.lastError().isValid()) {
+        return fail(what, describe(query.lastError()));
+    }
+    out = std::move(rows);
+    return true;
+}
+
+bool DiaryStore::count(DiarySection section, int& out) {
+    out = 0;
+    m_lastError.clear();
+    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Read, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlQuery query(access.db());
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section))) || !query.next()) {
+        return fail(what, describe(query.lastError()));
+    }
+    out = query.value(0).toInt();
+    return true;
+}
+
+bool DiaryStore::entryAt(DiarySection section, int position, DiaryEntry& out, bool& found) {
+    out = {};
+    found = false;
+    m_lastError.clear();
+    const QString what =
+        QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section));
+    if (position < 0) {
+        return true;
+    }
+    Access access(m_path, Access::Read, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    // OFFSET skips rows inside SQLite without handing them over, so the last entry costs no more than
+    // a walk of the row keys.
+    QSqlQuery query(access.db());
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?")
+                           .arg(tableOf(section)))) {
+        return fail(what, describe(query.lastError()));
+    }
+    query.addBindValue(position);
+    if (!query.exec()) {
+        return fail(what, describe(query.lastError()));
+    }
+    if (query.next()) {
+        out.Index = query.value(0).toLongLong();
+        out.keyword = query.value(1).toString();
+        out.meaning = query.value(2).toString();
+        found = true;
+    } else if (query.lastError().isValid()) {
+        return fail(what, describe(query.lastError()));
+    }
+    return true;
+}
+
+bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
+    m_lastError.clear();
+    const QString what =
+        QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Write, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlDatabase db = access.db();
+    if (!db.transaction()) {
+        return fail(what, describe(db.lastError()));
+    }
+    QSqlQuery query(db);
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
+        const QString why = describe(query.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    query.addBindValue(trimBlanks(keyword));
+    query.addBindValue(trimBlanks(meaning));
+    if (!query.exec()) {
+        const QString why = describe(query.lastError());
+        query.finish();
+        db.rollback();
+        return fail(what, why);
+    }
+    query.finish();
+    if (!db.commit()) {
+        const QString why = describe(db.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    return true;
+}
+
+bool DiaryStore::updateAt(DiarySection section, int position, const QString& keyword, const QString& meaning,
+                          bool& changed) {
+    changed = false;
+    m_lastError.clear();
+    const QString what =
+        QStringLiteral("The entry could not be saved in the %1 section").arg(DiarySectionWord(section));
+    if (position < 0) {
+        return true;
+    }
+    Access access(m_path, Access::Write, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlDatabase db = access.db();
+    if (!db.transaction()) {
+        return fail(what, describe(db.lastError()));
+    }
+    // Finding the row and changing it is one statement, so nothing can slip in between.
+    QSqlQuery query(db);
+    const QString table = tableOf(section);
+    if (!query.prepare(QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = "
+                                      "(SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?)")
+                           .arg(table))) {
+        const QString why = describe(query.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    query.addBindValue(trimBlanks(keyword));
+    query.addBindValue(trimBlanks(meaning));
+    query.addBindValue(position);
+    if (!query.exec()) {
+        const QString why = describe(query.lastError());
+        query.finish();
+        db.rollback();
+        return fail(what, why);
+    }
+    const bool hit = query.numRowsAffected() > 0;
+    query.finish();
+    if (!db.commit()) {
+        const QString why = describe(db.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    changed = hit;
+    return true;
+}
+
+bool DiaryStore::removeAt(DiarySection section, int position, bool& removed) {
+    removed = false;
+    m_lastError.clear();
+    const QString what =
+        QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section));
+    if (position < 0) {
+        return true;
+    }
+    Access access(m_path, Access::Write, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlDatabase db = access.db();
+    if (!db.transaction()) {
+        return fail(what, describe(db.lastError()));
+    }
+    QSqlQuery query(db);
+    if (!query.prepare(QStringLiteral("DELETE FROM %1 WHERE \"Index\" = "
+                                      "(SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?)")
+                           .arg(tableOf(section)))) {
+        const QString why = describe(query.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    query.addBindValue(position);
+    if (!query.exec()) {
+        const QString why = describe(query.lastError());
+        query.finish();
+        db.rollback();
+        return fail(what, why);
+    }
+    const bool hit = query.numRowsAffected() > 0;
+    query.finish();
+    if (!db.commit()) {
+        const QString why = describe(db.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    removed = hit;
+    return true;
+}
+
+bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {
+    auto report = [error](const QString& text) {
+        if (error) {
+            *error = text;
+        }
+        return false;
+    };
+    if (QFileInfo::exists(path)) {
+        return report(QStringLiteral("%1 already exists").arg(path));
+    }
+    static QAtomicInteger<quint64> serial;
+    const QString name = QStringLiteral("velloran-diary-create-%1").arg(serial.fetchAndAddRelaxed(1));
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            failure = describe(db.lastError());
+        } else {
+            db.transaction();
+            QSqlQuery query(db);
+            QString statement;
+            // Comment lines go; statements are split at semicolons, which the schema uses for nothing else.
+            for (const QString& line : schemaSql.split(QLatin1Char('\n'))) {
+                if (!line.trimmed().startsWith(QStringLiteral("--"))) {
+                    statement += line + QLatin1Char('\n');
+                }
+            }
+            for (const QString& part : statement.split(QLatin1Char(';'))) {
+                if (!part.trimmed().isEmpty() && !query.exec(part) && failure.isEmpty()) {
+                    failure = describe(query.lastError());
+                }
+            }
+            query.finish();
+            if (failure.isEmpty()) {
+                db.commit();
+            } else {
+                db.rollback();
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failure.isEmpty()) {
+        QFile::remove(path);
+        return report(failure);
+    }
+    return true;
+}
