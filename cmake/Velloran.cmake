@@ -1,0 +1,19 @@
+# velloran_add_database(<target> SCHEMA <file.sql> FILE <name>)
+# Makes an empty database <name> beside the program from the schema when none is there yet, and never
+# touches one that exists: a developer's or user's records must survive every rebuild. Installs it too.
+function(velloran_add_database target)
+    cmake_parse_arguments(ARG "" "SCHEMA;FILE" "" ${ARGN})
+    set(out ${VELLORAN_BIN_DIR}/${ARG_FILE})
+    set(fresh ${CMAKE_CURRENT_BINARY_DIR}/empty/${ARG_FILE})
+    # An empty copy for installing, rebuilt whenever the schema changes.
+    add_custom_command(OUTPUT ${fresh}
+        COMMAND ${CMAKE_COMMAND} -E rm -f ${fresh}
+        COMMAND velloran_makedb ${ARG_SCHEMA} ${fresh}
+        DEPENDS velloran_makedb ${ARG_SCHEMA}
+        COMMENT "Making an empty ${ARG_FILE}")
+    add_custom_target(${target} ALL
+        COMMAND velloran_makedb ${ARG_SCHEMA} ${out}
+        DEPENDS ${fresh}
+        COMMENT "Making ${ARG_FILE} beside the program if it is missing")
+    install(FILES ${fresh} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()

@@ -1,0 +1,3 @@
+#include "calendar/PaganCalendarTool.h"
+
+bool ShowPaganCalendarTool() { return false; }

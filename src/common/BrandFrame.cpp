@@ -1,0 +1,62 @@
+#include "common/BrandFrame.h"
+
+#include "common/Look.h"
+#include "common/Texts.h"
+#include "common/WebPages.h"
+
+namespace {
+ClickLabel* makeBrandLabel(const QString& name, const QString& text, const QString& page, QWidget* parent) {
+    auto* label = new ClickLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->MakeLink();
+    label->setFont(Look::Verdana(8.25));
+    Look::SetTextColour(label, Qt::white);
+    QObject::connect(label, &ClickLabel::clicked, label, [page] { OpenWebPage(page); });
+    return label;
+}
+} // namespace
+
+BrandFrame::BrandFrame(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("fraFullBrand"));
+    setFrameShape(QFrame::NoFrame);
+    lblCobrand = makeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::Cobrand, this);
+    lblFullBrand = makeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand, PageKey::FullyBranded, this);
+    BringToFront(Front::FullBrand);
+}
+
+void BrandFrame::BringToFront(Front front) {
+    front_ = front;
+    // The hidden label stays in place behind the other; hiding it also keeps it out of the Tab order.
+    ClickLabel* shown = front == Front::Cobrand ? lblCobrand : lblFullBrand;
+    ClickLabel* behind = front == Front::Cobrand ? lblFullBrand : lblCobrand;
+    shown->raise();
+    shown->setVisible(true);
+    behind->setVisible(false);
+}
+
+void BrandFrame::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    lblCobrand->setGeometry(rect());
+    lblFullBrand->setGeometry(rect());
+}
+
+QString ForumLabelText() {
+    return QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") + MakerWebAddress() +
+           QStringLiteral(" Now");
+}
+
+ClickLabel* MakeForumLabel(QWidget* parent) {
+    auto* label = new ClickLabel(ForumLabelText(), parent);
+    label->setObjectName(QStringLiteral("Label14"));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->MakeLink();
+    label->setFont(Look::Verdana(8.25));
+    Look::SetTextColour(label, Qt::white);
+    QObject::connect(label, &ClickLabel::clicked, label, [] { OpenWebPage(PageKey::HomePage); });
+    return label;
+}

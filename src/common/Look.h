@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace Look {
+inline const QColor Purple{74, 29, 180};
+inline const QColor PaleYellow{255, 255, 192};
+inline const QColor Cream{251, 254, 224};
+inline const QColor DarkTeal{0, 64, 64};
+
+// Verdana where the system has it, DejaVu Sans (same wide, open shapes) where it does not.
+QFont Verdana(qreal pointSize = 8.25, bool bold = false);
+
+// Fills the widget's own background; children keep their own unless they inherit it.
+void SetBackground(QWidget* widget, const QColor& colour);
+void SetTextColour(QWidget* widget, const QColor& colour);
+// A client area given in twips of the old screens (15 twips a pixel).
+int Twips(int twips);
+} // namespace Look

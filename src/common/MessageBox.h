@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+enum class MsgIcon { None, Information, Critical };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgResult { Ok, Yes, No };
+
+struct MessageRequest {
+    QString title;
+    QString text; // exactly as the program says it, lone carriage returns included
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+};
+
+// Shows a modal message box and returns the user's answer. Every message of the program goes through here.
+MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent = nullptr,
+                 const QString& title = QString());
+
+// Replaces the real boxes, for tests; an empty handler brings them back.
+using MessageBoxHandler = std::function<MsgResult(const MessageRequest&)>;
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+// The text as the box lays it out: a carriage return, alone or before a line feed, starts a new line.
+QString MessageDisplayText(const QString& text);

@@ -1,0 +1,61 @@
+#include "common/SharedMenus.h"
+
+#include "common/ShellServices.h"
+#include "common/WebPages.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+QAction* pageItem(QWidget* owner, const QString& name, const QString& caption, const QString& page) {
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered, owner, [page] { OpenWebPage(page); });
+    return action;
+}
+} // namespace
+
+QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before) {
+    QAction* separator = before ? menu->insertSeparator(before) : menu->addSeparator();
+    separator->setObjectName(name);
+    return separator;
+}
+
+SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption) {
+    SharedMenus m;
+    QMenuBar* bar = window->menuBar();
+
+    m.fileMenu = bar->addMenu(QStringLiteral("&File"));
+    m.fileMenu->setObjectName(fileMenuName);
+    m.mnuExit = m.fileMenu->addAction(QStringLiteral("E&xit"));
+    m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    m.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    m.mnuOnline = pageItem(window, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), PageKey::Help);
+    m.mnuVisit = pageItem(window, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), PageKey::HomePage);
+    m.mnuUpdate = pageItem(window, QStringLiteral("mnuUpdate"),
+                           updateCaption == UpdateCaption::CheckFor ? QStringLiteral("&Check for Software Update")
+                                                                    : QStringLiteral("Check for Software &Update"),
+                           PageKey::Download);
+    m.mnuAbout = new QAction(QStringLiteral("&About Software"), window);
+    m.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    QObject::connect(m.mnuAbout, &QAction::triggered, window, [window] { ShowAbout(window); });
+
+    m.mnuHelp->addAction(m.mnuOnline);
+    m.mnuHelp->addAction(m.mnuVisit);
+    m.mnuFileSep1 = AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep1"));
+    m.mnuHelp->addAction(m.mnuUpdate);
+    m.mnuFileSep2 = AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
+    m.mnuHelp->addAction(m.mnuAbout);
+
+    m.mnuDonate = pageItem(window, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), PageKey::Donate);
+    bar->addAction(m.mnuDonate);
+    // Kept in the bar but never choosable.
+    m.mnuMakeMoney =
+        pageItem(window, QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"), PageKey::FullyBranded);
+    m.mnuMakeMoney->setEnabled(false);
+    bar->addAction(m.mnuMakeMoney);
+    return m;
+}

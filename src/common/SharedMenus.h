@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The update item's caption differs between windows.
+enum class UpdateCaption {
+    CheckFor,       // "&Check for Software Update": launcher and dowsing wizard
+    SoftwareUpdate, // "Check for Software &Update": calendar and diary windows
+};
+
+// The menu bar every main window carries: its own File menu ending in "E&xit", the shared Help menu, and
+// "&Donate" and "Make Money &Online" as items of the bar itself. The Help, Donate and Make Money items are
+// wired here; "E&xit" is left to the window, whose exits differ. Own File items go before `mnuExit`
+// (`fileMenu->insertAction(menus.mnuExit, ...)`).
+struct SharedMenus {
+    QMenu* fileMenu = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuFileSep1 = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuFileSep2 = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+};
+
+SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption);
+
+// Adds a separator to a menu under the given name and returns it.
+QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before = nullptr);

@@ -1,0 +1,42 @@
+#include "common/UpdateReminder.h"
+
+#include "common/Application.h"
+#include "common/Clock.h"
+#include "common/MessageBox.h"
+#include "common/WebPages.h"
+
+#include <QDate>
+#include <QSettings>
+
+namespace {
+// Stored as ISO text so that a change of the user's locale or date format never makes the value unreadable.
+QString dateText(const QDate& date) { return date.toString(Qt::ISODate); }
+} // namespace
+
+QString UpdateReminderQuestion() {
+    return QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+}
+
+void CheckForUpdateReminder() {
+    QSettings settings(ExecutableName(), ExecutableName());
+    const QString stored = settings.value(UpdateReminderKey).toString();
+    const QDate today = Today();
+    if (stored.isEmpty()) {
+        settings.setValue(UpdateReminderKey, dateText(today));
+        return;
+    }
+    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    if (!last.isValid()) {
+        return;
+    }
+    const qint64 days = today.daysTo(last);
+    if (days >= -14 && days <= 14) {
+        return;
+    }
+    const MsgResult answer = MsgBox(UpdateReminderQuestion(), MsgButtons::YesNo, MsgIcon::Information);
+    settings.setValue(UpdateReminderKey, dateText(today));
+    settings.sync();
+    if (answer == MsgResult::Yes) {
+        OpenWebPage(PageKey::Download);
+    }
+}

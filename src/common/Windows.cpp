@@ -1,0 +1,103 @@
+#include "common/Windows.h"
+
+#include "common/ShellServices.h"
+
+#include <QPointer>
+
+#include <utility>
+#include <vector>
+
+namespace {
+struct Entry {
+    std::type_index type;
+    Form* form;
+};
+
+std::vector<Entry>& registry() {
+    static std::vector<Entry> entries;
+    return entries;
+}
+
+bool& closingAll() {
+    static bool flag = false;
+    return flag;
+}
+} // namespace
+
+namespace Windows {
+namespace detail {
+
+Form* Find(std::type_index type) {
+    for (const Entry& entry : registry()) {
+        if (entry.type == type) {
+            return entry.form;
+        }
+    }
+    return nullptr;
+}
+
+void Add(std::type_index type, Form* form) { registry().push_back({type, form}); }
+
+Form* Present(Form* form) {
+    form->PresentForm();
+    return form;
+}
+
+} // namespace detail
+
+void HideForm(Form* form) {
+    if (IsLoaded(form)) {
+        form->HideForm();
+    }
+}
+
+bool IsLoaded(const Form* form) {
+    for (const Entry& entry : registry()) {
+        if (entry.form == form) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void UnloadForm(Form* form) {
+    auto& entries = registry();
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        if (it->form == form) {
+            // Forget it first, so that its unload steps see it as gone and cannot unload it twice.
+            entries.erase(it);
+            form->Form_Unload();
+            form->DisposeForm();
+            return;
+        }
+    }
+}
+
+QList<Form*> LoadedForms() {
+    QList<Form*> forms;
+    for (const Entry& entry : registry()) {
+        forms.append(entry.form);
+    }
+    return forms;
+}
+
+bool IsClosingAll() { return closingAll(); }
+
+void ResetForTests() {
+    closingAll() = true;
+    while (!registry().empty()) {
+        UnloadForm(registry().back().form);
+    }
+    closingAll() = false;
+}
+
+} // namespace Windows
+
+void CloseAllWindows() {
+    // The flag stays set: the program is ending, and no late event may load the launcher again.
+    closingAll() = true;
+    while (!registry().empty()) {
+        Windows::UnloadForm(registry().back().form);
+    }
+    EndProgram();
+}

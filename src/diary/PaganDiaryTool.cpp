@@ -1,0 +1,3 @@
+#include "diary/PaganDiaryTool.h"
+
+bool ShowPaganDiaryTool() { return false; }

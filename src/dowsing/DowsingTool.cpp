@@ -1,0 +1,3 @@
+#include "dowsing/DowsingTool.h"
+
+bool ShowDowsingTool() { return false; }

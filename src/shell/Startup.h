@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/ShellServices.h"
+#include "shell/SingleInstance.h"
+
+#include <functional>
+
+class QApplication;
+
+// A uniform random number in [0, 1).
+using RandomSource = std::function<double()>;
+
+struct StartupOptions {
+    QString lockPath = SingleInstance::DefaultLockPath();
+    RandomSource random; // empty: the system's generator, seeded anew every run
+    std::function<void()> endProgram; // empty: leave the event loop
+};
+
+// The application shell: start-up in its order, and the services the tools call to reach it.
+class VelloranShell : public ShellServices {
+public:
+    explicit VelloranShell(StartupOptions options = {});
+    ~VelloranShell() override;
+
+    // Single instance, update reminder, launcher, brand choice. False when another copy runs: then the user
+    // has been told, every window is closed, and this copy must end.
+    bool Start();
+
+    void ShowLauncher() override;
+    void ShowAbout(QWidget* parent) override;
+    void EndProgram() override;
+
+private:
+    StartupOptions options_;
+    SingleInstance instance_;
+};
+
+// Font, style and names every run of the program shares.
+void PrepareApplication(QApplication& app);
+// False on a Linux machine without a display server to talk to.
+bool DisplayAvailable();

@@ -1,0 +1,105 @@
+#include "shell/frmAbout.h"
+
+#include "common/Look.h"
+#include "common/Pictures.h"
+#include "common/Texts.h"
+#include "common/WebPages.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+QLabel* textLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::SetTextColour(label, Qt::white);
+    return label;
+}
+
+ClickLabel* linkLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new ClickLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->MakeLink();
+    QFont font = Look::Verdana(8.25, true);
+    font.setUnderline(true);
+    label->setFont(font);
+    Look::SetTextColour(label, Look::PaleYellow);
+    return label;
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(Texts::VersionCaption);
+    setModal(true);
+    setFixedSize(480, 268);
+    Look::SetBackground(this, Look::Purple);
+    setFont(Look::Verdana(8.25));
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(14, 14, 64, 64);
+    Picture1->setPixmap(Pictures::Pentagram(64));
+
+    Label2 = textLabel(QStringLiteral("Label2"), Texts::VersionCaption, this);
+    Label2->setGeometry(92, 10, 376, 24);
+    Label2->setFont(Look::Verdana(12, true));
+    Look::SetTextColour(Label2, Look::PaleYellow);
+
+    Label1 = textLabel(
+        QStringLiteral("Label1"),
+        QStringLiteral(
+            "Velloran is an advanced yet simple program that makes the user familiar to the lifestyle of the Pagans "
+            "and the Wiccans. It offers an easy to use interface, which allows the user to get answers to all his "
+            "personal queries that help him understand the Pagan culture. It is the ultimate Pagan software and is a "
+            "must have online resource for all the pagans and the Wiccans which provides you with a whole lot of "
+            "information related to the Pagan paths, pagan gods, goddesses, pagan festivals, pagan elements, the "
+            "pagan calendar and much more. This tool also helps you maintain your Pagan diary."),
+        this);
+    Label1->setGeometry(92, 38, 376, 132);
+    Label1->setFont(Look::Verdana(7.5));
+
+    Label3 = textLabel(QStringLiteral("Label3"),
+                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                      "online. Get this software fully branded for your website."),
+                       this);
+    Label3->setGeometry(92, 174, 376, 30);
+    Label3->setFont(Look::Verdana(7.5));
+
+    // This link belongs to the fully-branded text above it.
+    lblCobrand = linkLabel(QStringLiteral("lblCobrand"), QStringLiteral("Click here for more details."), this);
+    lblCobrand->setGeometry(92, 206, 280, 18);
+    lblHomePage =
+        linkLabel(QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + MakerWebAddress(), this);
+    lblHomePage->setGeometry(92, 236, 290, 18);
+
+    cmdOk = new QPushButton(QStringLiteral("OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setGeometry(392, 230, 76, 28);
+    cmdOk->setDefault(true);
+    cmdOk->setPalette(QApplication::palette());
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
+    connect(lblCobrand, &ClickLabel::clicked, this, &frmAbout::lblCobrand_Click);
+    connect(lblHomePage, &ClickLabel::clicked, this, &frmAbout::lblHomePage_Click);
+}
+
+void frmAbout::ShowModal(QWidget* parent) {
+    frmAbout box(parent);
+    if (const QScreen* screen = box.screen()) {
+        box.move(screen->availableGeometry().center() - box.rect().center());
+    }
+    box.exec();
+}
+
+void frmAbout::cmdOk_Click() { accept(); }
+
+void frmAbout::lblCobrand_Click() { OpenWebPage(PageKey::FullyBranded); }
+
+void frmAbout::lblHomePage_Click() { OpenWebPage(PageKey::HomePage); }

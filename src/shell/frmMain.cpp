@@ -1,0 +1,196 @@
+#include "shell/frmMain.h"
+
+#include "calendar/PaganCalendarTool.h"
+#include "common/Look.h"
+#include "common/Pictures.h"
+#include "common/Texts.h"
+#include "common/WebPages.h"
+#include "common/Windows.h"
+#include "diary/PaganDiaryTool.h"
+#include "dowsing/DowsingTool.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+QGroupBox* toolFrame(const QString& name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setFont(Look::Verdana(9.75, true));
+    Look::SetBackground(frame, Look::Purple);
+    Look::SetTextColour(frame, Look::PaleYellow);
+    return frame;
+}
+} // namespace
+
+QString CorvellText() {
+    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+           MakerWebAddress() + QStringLiteral(" Now");
+}
+
+frmMain::frmMain() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Texts::VersionCaption);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(553, 453);
+    setCentralWidget(client);
+    Look::SetBackground(this, Look::Purple);
+    Look::SetBackground(client, Look::Purple);
+    setFont(Look::Verdana(8.25));
+
+    Frame2 = new QFrame(client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(8, 6, 537, 52);
+    Frame2->setFrameShape(QFrame::StyledPanel);
+    Look::SetBackground(Frame2, Look::Purple);
+    lblCorvell = new ClickLabel(CorvellText(), Frame2);
+    lblCorvell->setObjectName(QStringLiteral("lblCorvell"));
+    lblCorvell->setGeometry(6, 6, 525, 40);
+    lblCorvell->setAlignment(Qt::AlignCenter);
+    lblCorvell->setWordWrap(true);
+    lblCorvell->setTextFormat(Qt::PlainText);
+    lblCorvell->setFont(Look::Verdana(8.25, true));
+    lblCorvell->MakeLink();
+    Look::SetTextColour(lblCorvell, Qt::white);
+
+    Label1 = new QLabel(
+        QStringLiteral("Welcome to the Velloran! Get to know more about the Pagan & Wiccan Culture. Use the Pagan "
+                       "Diary to save your ritual details for further reference"),
+        client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 62, 521, 44);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setFont(Look::Verdana(9.0));
+    Look::SetTextColour(Label1, Qt::yellow);
+
+    Frame4 = toolFrame(QStringLiteral("Frame4"), QStringLiteral("Pagan"), client);
+    Frame1 = toolFrame(QStringLiteral("Frame1"), QStringLiteral("Dowsing"), client);
+    Frame3 = toolFrame(QStringLiteral("Frame3"), QStringLiteral("Pagan Diary"), client);
+    Frame4->setGeometry(24, 110, 505, 82);
+    Frame1->setGeometry(24, 198, 505, 82);
+    Frame3->setGeometry(24, 286, 505, 82);
+
+    // Index order of the button array: 0 Dowsing, 1 Pagan Diary, 2 Pagan.
+    const std::array<QGroupBox*, 3> frames{Frame1, Frame3, Frame4};
+    const std::array<QString, 3> captions{QStringLiteral("Dowsing"), QStringLiteral("Pagan Diary"),
+                                          QStringLiteral("Pagan")};
+    const std::array<QString, 3> blurbs{
+        QStringLiteral("Keep every dowsing: client, tool, item, place, time and notes."),
+        QStringLiteral("Your book of shadows: spells, incense, recipes and rituals."),
+        QStringLiteral("Pagan lore and the festivals of every month from 2006 to 2012.")};
+    const std::array<QPixmap, 3> pictures{Pictures::Pendulum(48), Pictures::BookOfShadows(48),
+                                          Pictures::WheelOfTheYear(48)};
+    for (int i = 0; i < 3; ++i) {
+        picIcon[i] = new QLabel(frames[i]);
+        picIcon[i]->setObjectName(QStringLiteral("picIcon_%1").arg(i));
+        picIcon[i]->setGeometry(18, 24, 48, 48);
+        picIcon[i]->setPixmap(pictures[i]);
+        cmdSelectOption[i] = new QPushButton(captions[i], frames[i]);
+        cmdSelectOption[i]->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
+        cmdSelectOption[i]->setGeometry(84, 34, 150, 30);
+        cmdSelectOption[i]->setFont(Look::Verdana(8.25, true));
+        cmdSelectOption[i]->setPalette(QApplication::palette());
+        auto* blurb = new QLabel(blurbs[i], frames[i]);
+        blurb->setGeometry(250, 26, 240, 46);
+        blurb->setWordWrap(true);
+        blurb->setFont(Look::Verdana(8.25));
+        Look::SetTextColour(blurb, Qt::white);
+        connect(cmdSelectOption[i], &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
+    }
+
+    fraFullBrand = new BrandFrame(client);
+    fraFullBrand->setGeometry(8, 376, 537, 70);
+    Look::SetBackground(fraFullBrand, Look::Purple);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(2000);
+
+    menus = InstallSharedMenus(this, QStringLiteral("nuFile"), UpdateCaption::CheckFor);
+    mnuNext = new QAction(QStringLiteral("&Next"), this);
+    mnuNext->setObjectName(QStringLiteral("mnuNext"));
+    mnuNext->setEnabled(false);
+    menus.fileMenu->insertAction(menus.mnuExit, mnuNext);
+
+    connect(lblCorvell, &ClickLabel::clicked, this, &frmMain::lblCorvell_Click);
+    connect(lblCorvell, &ClickLabel::mouseMoved, this, &frmMain::lblCorvell_MouseMove);
+    for (QWidget* frame : std::initializer_list<QWidget*>{Frame1, Frame2, Frame3}) {
+        connect(new MouseMoveWatcher(frame), &MouseMoveWatcher::mouseMoved, this, &frmMain::Frame_MouseMove);
+    }
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    // The blinking starts with the window.
+    Timer1->start();
+    Timer2->start();
+    setFixedSize(sizeHint());
+    if (const QScreen* where = screen()) {
+        move(where->availableGeometry().center() - rect().center());
+    }
+}
+
+void frmMain::CoBrand_Randomize(const std::function<double()>& random) {
+    const int n = static_cast<int>(6 * random() + 1);
+    fraFullBrand->BringToFront(n % 2 == 1 ? BrandFrame::Front::Cobrand : BrandFrame::Front::FullBrand);
+}
+
+void frmMain::cmdSelectOption_Click(int index) {
+    bool shown = false;
+    switch (index) {
+    case 0:
+        shown = ShowDowsingTool();
+        break;
+    case 1:
+        shown = ShowPaganDiaryTool();
+        break;
+    case 2:
+        shown = ShowPaganCalendarTool();
+        break;
+    default:
+        break;
+    }
+    if (shown) {
+        Windows::HideForm(this);
+    }
+}
+
+void frmMain::lblCorvell_Click() { OpenWebPage(PageKey::HomePage); }
+
+void frmMain::lblCorvell_MouseMove() {
+    Timer1->stop();
+    Timer2->stop();
+    lblCorvell->setVisible(true);
+}
+
+void frmMain::Frame_MouseMove() {
+    // Moving on over a frame must not restart a running blink, or a restless mouse would freeze it.
+    if (!Timer1->isActive()) {
+        Timer1->start();
+    }
+    if (!Timer2->isActive()) {
+        Timer2->start();
+    }
+}
+
+void frmMain::Timer1_Timer() { lblCorvell->setVisible(true); }
+
+void frmMain::Timer2_Timer() { lblCorvell->setVisible(false); }
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::Form_Unload() {
+    Timer1->stop();
+    Timer2->stop();
+    CloseAllWindows();
+}

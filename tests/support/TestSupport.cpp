@@ -1,0 +1,124 @@
+#include "support/TestSupport.h"
+
+#include "common/Application.h"
+#include "common/Clock.h"
+#include "common/Windows.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+
+ScriptedMessageBoxes::ScriptedMessageBoxes() {
+    SetMessageBoxHandler([this](const MessageRequest& request) { return respond(request); });
+}
+
+ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxHandler({}); }
+
+void ScriptedMessageBoxes::answer(MsgResult result) { answers_.push_back(result); }
+
+void ScriptedMessageBoxes::onShow(std::function<void(const MessageRequest&)> hook) { hook_ = std::move(hook); }
+
+QStringList ScriptedMessageBoxes::texts() const {
+    QStringList list;
+    for (const MessageRequest& request : shown_) {
+        list.append(request.text);
+    }
+    return list;
+}
+
+void ScriptedMessageBoxes::clear() {
+    answers_.clear();
+    shown_.clear();
+}
+
+MsgResult ScriptedMessageBoxes::respond(const MessageRequest& request) {
+    shown_.append(request);
+    if (hook_) {
+        hook_(request);
+    }
+    if (answers_.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected message box: \"%1\"").arg(request.text)), __FILE__,
+                     __LINE__);
+        return request.buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+    }
+    const MsgResult result = answers_.front();
+    answers_.pop_front();
+    return result;
+}
+
+UrlRecorder::UrlRecorder() {
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+}
+
+UrlRecorder::~UrlRecorder() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void UrlRecorder::open(const QUrl& url) { urls.append(url); }
+
+QStringList UrlRecorder::pageKeys() const {
+    QStringList keys;
+    for (const QUrl& url : urls) {
+        keys.append(QUrlQuery(url).queryItemValue(QStringLiteral("page")));
+    }
+    return keys;
+}
+
+RecordingShell::RecordingShell() { SetShellServices(this); }
+
+RecordingShell::~RecordingShell() { SetShellServices(nullptr); }
+
+TestEnvironment::TestEnvironment() {
+    QDir(dir_.path()).mkpath(QStringLiteral("app"));
+    QDir(dir_.path()).mkpath(QStringLiteral("settings"));
+    SetApplicationFolder(appFolder());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
+    SetToday(std::nullopt);
+}
+
+TestEnvironment::~TestEnvironment() {
+    Windows::ResetForTests();
+    // Let windows unloaded above be deleted while their world still exists.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetApplicationFolder(QString());
+    SetToday(std::nullopt);
+}
+
+QString TestEnvironment::appFolder() const { return dir_.filePath(QStringLiteral("app")); }
+
+QString TestEnvironment::settingsFolder() const { return dir_.filePath(QStringLiteral("settings")); }
+
+bool TestEnvironment::copyIntoAppFolder(const QString& source, const QString& name) const {
+    const QString target = QDir(appFolder()).filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
+    QFile::remove(target);
+    return QFile::copy(source, target) && QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs) {
+    auto* timer = new QTimer;
+    auto* elapsed = new QElapsedTimer;
+    elapsed->start();
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action = std::move(action), timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal || elapsed->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete elapsed;
+            if (modal) {
+                action(modal);
+            }
+        }
+    });
+    timer->start();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "common/MessageBox.h"
+#include "common/ShellServices.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+
+// Answers message boxes from a script and records each one. A box nobody scripted fails the running test.
+class ScriptedMessageBoxes {
+public:
+    ScriptedMessageBoxes();
+    ~ScriptedMessageBoxes();
+    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
+    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
+
+    // The answer to the next box; boxes with only OK may be scripted with MsgResult::Ok.
+    void answer(MsgResult result);
+    // Called while a box is up (after it was recorded, before it returns), e.g. to look at the screen.
+    void onShow(std::function<void(const MessageRequest&)> hook);
+    // Every box shown so far, oldest first.
+    const QList<MessageRequest>& shown() const { return shown_; }
+    QStringList texts() const;
+    int pending() const { return static_cast<int>(answers_.size()); }
+    void clear();
+
+private:
+    MsgResult respond(const MessageRequest& request);
+    std::deque<MsgResult> answers_;
+    QList<MessageRequest> shown_;
+    std::function<void(const MessageRequest&)> hook_;
+};
+
+// Records every web address the program asks the desktop to open, instead of starting a browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    UrlRecorder();
+    ~UrlRecorder() override;
+    QList<QUrl> urls;
+    // The "page" key of each opened address, in order.
+    QStringList pageKeys() const;
+    void clear() { urls.clear(); }
+
+public slots:
+    void open(const QUrl& url);
+};
+
+// Stands in for the application shell in tests of the tools.
+class RecordingShell : public ShellServices {
+public:
+    RecordingShell();
+    ~RecordingShell() override;
+    void ShowLauncher() override { ++launcherShown; }
+    void ShowAbout(QWidget*) override { ++aboutShown; }
+    void EndProgram() override { ++programEnded; }
+    int launcherShown = 0;
+    int aboutShown = 0;
+    int programEnded = 0;
+};
+
+// A fresh, private world for one test: an empty application folder and per-user settings in a temporary
+// folder, scripted message boxes and recorded web pages. Everything goes back on destruction, and every
+// window still loaded is unloaded.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+    QString appFolder() const;
+    QString settingsFolder() const;
+    // Copies a file into the application folder (a database made by the build, say).
+    bool copyIntoAppFolder(const QString& source, const QString& name = QString()) const;
+
+    ScriptedMessageBoxes boxes;
+    UrlRecorder pages;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Runs `action` once the next modal dialog or message box is up (polling the event loop); for the real
+// modal boxes that the scripted answerer does not cover, such as the About box.
+void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs = 5000);
