@@ -1,4 +1,4 @@
-#include "DiaryStore.h"
+#include "diary/DiaryStore.h"
 
 #include <QAtomicInteger>
 #include <QFile>
@@ -104,7 +104,18 @@ class DiaryStore::Access {
     QString m_error;
 };
 
-DiaryStore::DiaryStore(QString path) : m_path(std::move(path)) {}
+namespace {
+int& defaultBusyTimeout() {
+    static int milliseconds = 2000;
+    return milliseconds;
+}
+} // namespace
+
+DiaryStore::DiaryStore(QString path) : m_path(std::move(path)), m_busyTimeoutMs(defaultBusyTimeout()) {}
+
+void DiaryStore::setDefaultBusyTimeout(int milliseconds) {
+    defaultBusyTimeout() = milliseconds;
+}
 
 QString DiaryStore::trimBlanks(const QString& text) {
     qsizetype first = 0;

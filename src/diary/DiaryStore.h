@@ -37,6 +37,8 @@ class DiaryStore {
     const QString& path() const { return m_path; }
     // How long a call waits for another program's lock on the file before it gives up.
     void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+    // The wait of every store made afterwards; tests shorten it so that a locked file fails quickly.
+    static void setDefaultBusyTimeout(int milliseconds);
 
     // The keywords of every row of the section, in list order.
     bool keywords(DiarySection section, QStringList& out);
@@ -67,5 +69,5 @@ class DiaryStore {
 
     QString m_path;
     QString m_lastError;
-    int m_busyTimeoutMs = 2000;
+    int m_busyTimeoutMs;
 };

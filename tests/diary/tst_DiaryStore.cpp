@@ -1,4 +1,4 @@
-#include "DiaryStore.h"
+#include "diary/DiaryStore.h"
 
 #include <QCryptographicHash>
 #include <QDir>
