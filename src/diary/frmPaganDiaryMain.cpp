@@ -9,10 +9,12 @@
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -94,6 +96,8 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
     fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    // The menus keep the desktop's colours: black on the window's black would hide them.
+    DesktopColours(menuBar());
 
     // Continue comes first in the tab order and so holds the focus when the window opens.
     setTabOrder(cmdContinue, optOption[0]);

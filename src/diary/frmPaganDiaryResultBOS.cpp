@@ -7,11 +7,13 @@
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -41,15 +43,13 @@ const std::array<SectionTexts, 4>& sectionTexts() {
     return texts;
 }
 
-// White text on black; greyed out while the control is disabled.
+// White text on black with a grey edge (a black box would vanish into the black window); greyed out while
+// the control is disabled.
 void whiteOnBlack(QWidget* widget) {
-    QPalette palette = widget->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, Qt::black);
-        palette.setColor(group, QPalette::Window, Qt::black);
-        palette.setColor(group, QPalette::Text, group == QPalette::Disabled ? QColor(128, 128, 128) : Qt::white);
-    }
-    widget->setPalette(palette);
+    const QString type = QString::fromLatin1(widget->metaObject()->className());
+    widget->setStyleSheet(QStringLiteral("%1 { background-color: black; color: white; border: 1px solid #808080; }"
+                                         " %1:disabled { color: #808080; }")
+                              .arg(type));
 }
 
 QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
@@ -142,6 +142,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    // The menus keep the desktop's colours: black on the window's black would hide them.
+    DesktopColours(menuBar());
     mnuBack = new QAction(QStringLiteral("&Back"), this);
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     menus.fileMenu->insertAction(menus.mnuExit, mnuBack);
