@@ -136,7 +136,14 @@ bool DiaryStore::fail(const QString& what, const QString& why) {
 }
 
 bool DiaryStore::keywords(DiarySection section, QStringList& out) {
-    out.clear();
+    return rows(section, out, nullptr);
+}
+
+bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>* indexes) {
+    keywords.clear();
+    if (indexes) {
+        indexes->clear();
+    }
     m_lastError.clear();
     const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
     Access access(m_path, Access::Read, m_busyTimeoutMs);
@@ -145,18 +152,23 @@ bool DiaryStore::keywords(DiarySection section, QStringList& out) {
     }
     QSqlQuery query(access.db());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT keyword FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
+    if (!query.exec(QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
         return fail(what, describe(query.lastError()));
     }
-    QStringList rows;
+    QStringList words;
+    QList<qint64> keys;
     while (query.next()) {
-        rows.append(query.value(0).toString());
+        words.append(query.value(0).toString());
+        keys.append(query.value(1).toLongLong());
     }
     // A page that cannot be read ends the walk early with an error rather than a shorter list.
     if (query.lastError().isValid()) {
         return fail(what, describe(query.lastError()));
     }
-    out = std::move(rows);
+    keywords = std::move(words);
+    if (indexes) {
+        *indexes = std::move(keys);
+    }
     return true;
 }
 
@@ -173,42 +185,6 @@ bool DiaryStore::count(DiarySection section, int& out) {
         return fail(what, describe(query.lastError()));
     }
     out = query.value(0).toInt();
-    return true;
-}
-
-bool DiaryStore::entryAt(DiarySection section, int position, DiaryEntry& out, bool& found) {
-    out = {};
-    found = false;
-    m_lastError.clear();
-    const QString what =
-        QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section));
-    if (position < 0) {
-        return true;
-    }
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
-    }
-    // OFFSET skips rows inside SQLite without handing them over, so the last entry costs no more than
-    // a walk of the row keys.
-    QSqlQuery query(access.db());
-    query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?")
-                           .arg(tableOf(section)))) {
-        return fail(what, describe(query.lastError()));
-    }
-    query.addBindValue(position);
-    if (!query.exec()) {
-        return fail(what, describe(query.lastError()));
-    }
-    if (query.next()) {
-        out.Index = query.value(0).toLongLong();
-        out.keyword = query.value(1).toString();
-        out.meaning = query.value(2).toString();
-        found = true;
-    } else if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
-    }
     return true;
 }
 
@@ -247,61 +223,103 @@ bool DiaryStore::add(DiarySection section, const QString& keyword, const QString
     return true;
 }
 
+namespace {
+// Which row an action means: the row at a position of the list order, or the row with a given "Index".
+// A position is found by OFFSET, which SQLite skips inside its table walk; an "Index" is a key lookup.
+QString byPosition(DiarySection section) {
+    return QStringLiteral("\"Index\" = (SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?)")
+        .arg(tableOf(section));
+}
+
+QString byIndex() {
+    return QStringLiteral("\"Index\" = ?");
+}
+} // namespace
+
+bool DiaryStore::entryAt(DiarySection section, int position, DiaryEntry& out, bool& found) {
+    out = {};
+    found = false;
+    if (position < 0) {
+        m_lastError.clear();
+        return true;
+    }
+    return readEntry(section, byPosition(section), position, out, found);
+}
+
+bool DiaryStore::entryWithIndex(DiarySection section, qint64 index, DiaryEntry& out, bool& found) {
+    return readEntry(section, byIndex(), index, out, found);
+}
+
 bool DiaryStore::updateAt(DiarySection section, int position, const QString& keyword, const QString& meaning,
                           bool& changed) {
     changed = false;
-    m_lastError.clear();
-    const QString what =
-        QStringLiteral("The entry could not be saved in the %1 section").arg(DiarySectionWord(section));
     if (position < 0) {
+        m_lastError.clear();
         return true;
     }
-    Access access(m_path, Access::Write, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
-    }
-    QSqlDatabase db = access.db();
-    if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
-    }
-    // Finding the row and changing it is one statement, so nothing can slip in between.
-    QSqlQuery query(db);
-    const QString table = tableOf(section);
-    if (!query.prepare(QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = "
-                                      "(SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?)")
-                           .arg(table))) {
-        const QString why = describe(query.lastError());
-        db.rollback();
-        return fail(what, why);
-    }
-    query.addBindValue(trimBlanks(keyword));
-    query.addBindValue(trimBlanks(meaning));
-    query.addBindValue(position);
-    if (!query.exec()) {
-        const QString why = describe(query.lastError());
-        query.finish();
-        db.rollback();
-        return fail(what, why);
-    }
-    const bool hit = query.numRowsAffected() > 0;
-    query.finish();
-    if (!db.commit()) {
-        const QString why = describe(db.lastError());
-        db.rollback();
-        return fail(what, why);
-    }
-    changed = hit;
-    return true;
+    return changeRow(section, byPosition(section), position, &keyword, &meaning, changed);
+}
+
+bool DiaryStore::updateWithIndex(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
+                                 bool& changed) {
+    return changeRow(section, byIndex(), index, &keyword, &meaning, changed);
 }
 
 bool DiaryStore::removeAt(DiarySection section, int position, bool& removed) {
     removed = false;
-    m_lastError.clear();
-    const QString what =
-        QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section));
     if (position < 0) {
+        m_lastError.clear();
         return true;
     }
+    return changeRow(section, byPosition(section), position, nullptr, nullptr, removed);
+}
+
+bool DiaryStore::removeWithIndex(DiarySection section, qint64 index, bool& removed) {
+    return changeRow(section, byIndex(), index, nullptr, nullptr, removed);
+}
+
+bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out,
+                           bool& found) {
+    out = {};
+    found = false;
+    m_lastError.clear();
+    const QString what =
+        QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Read, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlQuery query(access.db());
+    query.setForwardOnly(true);
+    if (!query.prepare(
+            QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where))) {
+        return fail(what, describe(query.lastError()));
+    }
+    query.addBindValue(value);
+    if (!query.exec()) {
+        return fail(what, describe(query.lastError()));
+    }
+    if (query.next()) {
+        out.Index = query.value(0).toLongLong();
+        out.keyword = query.value(1).toString();
+        out.meaning = query.value(2).toString();
+        found = true;
+    } else if (query.lastError().isValid()) {
+        return fail(what, describe(query.lastError()));
+    }
+    return true;
+}
+
+// Rewrites (keyword and meaning given) or deletes (both null) the located row in a transaction of its own;
+// finding the row and changing it is one statement, so nothing can slip in between.
+bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
+                           const QString* meaning, bool& hit) {
+    hit = false;
+    m_lastError.clear();
+    const bool update = keyword && meaning;
+    const QString word = DiarySectionWord(section);
+    const QString what = update ? QStringLiteral("The entry could not be saved in the %1 section").arg(word)
+                                : QStringLiteral("The entry could not be removed from the %1 section").arg(word);
     Access access(m_path, Access::Write, m_busyTimeoutMs);
     if (!access.ok()) {
         return fail(what, access.error());
@@ -311,28 +329,32 @@ bool DiaryStore::removeAt(DiarySection section, int position, bool& removed) {
         return fail(what, describe(db.lastError()));
     }
     QSqlQuery query(db);
-    if (!query.prepare(QStringLiteral("DELETE FROM %1 WHERE \"Index\" = "
-                                      "(SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?)")
-                           .arg(tableOf(section)))) {
+    const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
+                               : QStringLiteral("DELETE FROM %1 WHERE %2");
+    if (!query.prepare(sql.arg(tableOf(section), where))) {
         const QString why = describe(query.lastError());
         db.rollback();
         return fail(what, why);
     }
-    query.addBindValue(position);
+    if (update) {
+        query.addBindValue(trimBlanks(*keyword));
+        query.addBindValue(trimBlanks(*meaning));
+    }
+    query.addBindValue(value);
     if (!query.exec()) {
         const QString why = describe(query.lastError());
         query.finish();
         db.rollback();
         return fail(what, why);
     }
-    const bool hit = query.numRowsAffected() > 0;
+    const bool changed = query.numRowsAffected() > 0;
     query.finish();
     if (!db.commit()) {
         const QString why = describe(db.lastError());
         db.rollback();
         return fail(what, why);
     }
-    removed = hit;
+    hit = changed;
     return true;
 }
 

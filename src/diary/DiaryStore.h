@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+class QVariant;
 #include <array>
 #include <optional>
 
@@ -42,14 +45,22 @@ class DiaryStore {
 
     // The keywords of every row of the section, in list order.
     bool keywords(DiarySection section, QStringList& out);
-    // The row at a position; `found` is false (and the call still succeeds) when there is no such row.
+    // The same, with each row's "Index" beside its keyword, so that a line of the list can later reach its
+    // row directly.
+    bool rows(DiarySection section, QStringList& keywords, QList<qint64>* indexes);
+
+    // A row is reached either by its position in list order or by its "Index". `found`, `changed` and
+    // `removed` tell whether there was such a row; the call still succeeds when there was none.
     bool entryAt(DiarySection section, int position, DiaryEntry& out, bool& found);
+    bool entryWithIndex(DiarySection section, qint64 index, DiaryEntry& out, bool& found);
     // Adds a row at the end of the list. Both texts lose their leading and trailing blanks.
     bool add(DiarySection section, const QString& keyword, const QString& meaning);
-    // Rewrites the row at a position; `changed` tells whether there was such a row.
+    // Rewrites keyword and meaning of a row, both without leading and trailing blanks.
     bool updateAt(DiarySection section, int position, const QString& keyword, const QString& meaning, bool& changed);
-    // Deletes the row at a position; `removed` tells whether there was such a row.
+    bool updateWithIndex(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
+                         bool& changed);
     bool removeAt(DiarySection section, int position, bool& removed);
+    bool removeWithIndex(DiarySection section, qint64 index, bool& removed);
     // Number of rows of the section.
     bool count(DiarySection section, int& out);
 
@@ -66,6 +77,9 @@ class DiaryStore {
   private:
     class Access;
     bool fail(const QString& what, const QString& why);
+    bool readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out, bool& found);
+    bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
+                   const QString* meaning, bool& hit);
 
     QString m_path;
     QString m_lastError;

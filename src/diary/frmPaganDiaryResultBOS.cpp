@@ -233,9 +233,10 @@ bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
     const QSignalBlocker quiet(lstKeyword);
     lstKeyword->clear();
+    m_indexes.clear();
     DiaryStore store(DiaryFilePath());
     QStringList keywords;
-    if (!store.keywords(m_section, keywords)) {
+    if (!store.rows(m_section, keywords, &m_indexes)) {
         reportStoreError(store);
         return;
     }
@@ -244,15 +245,23 @@ void frmPaganDiaryResultBOS::cmdRefresh_Click() {
     lstKeyword->setUpdatesEnabled(true);
 }
 
-void frmPaganDiaryResultBOS::lstKeyword_Click() {
+std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
     const int position = selectedPosition();
-    if (position < 0) {
+    if (position < 0 || position >= m_indexes.size()) {
+        return std::nullopt;
+    }
+    return m_indexes.at(position);
+}
+
+void frmPaganDiaryResultBOS::lstKeyword_Click() {
+    const auto index = selectedIndex();
+    if (!index) {
         return;
     }
     DiaryStore store(DiaryFilePath());
     DiaryEntry entry;
     bool found = false;
-    if (!store.entryAt(m_section, position, entry, found)) {
+    if (!store.entryWithIndex(m_section, *index, entry, found)) {
         reportStoreError(store);
         return;
     }
@@ -319,17 +328,23 @@ void frmPaganDiaryResultBOS::Command3_Click() {
     if (m_mode != Mode::Open) {
         return;
     }
+    // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
+    // shows even if another program has changed the table since.
     const int position = selectedPosition();
-    DiaryStore store(DiaryFilePath());
-    bool removed = false;
-    if (!store.removeAt(m_section, position, removed)) {
-        reportStoreError(store);
-        return;
-    }
-    if (removed) {
-        delete lstKeyword->takeItem(position);
-        txtKeyword->clear();
-        txtMeaning->clear();
+    const auto index = selectedIndex();
+    if (index) {
+        DiaryStore store(DiaryFilePath());
+        bool removed = false;
+        if (!store.removeWithIndex(m_section, *index, removed)) {
+            reportStoreError(store);
+            return;
+        }
+        if (removed) {
+            delete lstKeyword->takeItem(position);
+            m_indexes.removeAt(position);
+            txtKeyword->clear();
+            txtMeaning->clear();
+        }
     }
     cmdRefresh_Click();
 }
@@ -344,12 +359,14 @@ void frmPaganDiaryResultBOS::Command4_Click() {
         return;
     }
     // The selection made before editing began: the list could not change meanwhile.
-    DiaryStore store(DiaryFilePath());
-    bool changed = false;
-    if (!store.updateAt(m_section, selectedPosition(), txtKeyword->text(), txtMeaning->toPlainText(), changed)) {
-        reportStoreError(store);
-        txtKeyword->setFocus();
-        return;
+    if (const auto index = selectedIndex()) {
+        DiaryStore store(DiaryFilePath());
+        bool changed = false;
+        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), txtMeaning->toPlainText(), changed)) {
+            reportStoreError(store);
+            txtKeyword->setFocus();
+            return;
+        }
     }
     setMode(Mode::Open);
     txtKeyword->setFocus();

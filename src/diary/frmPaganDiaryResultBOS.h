@@ -6,6 +6,7 @@
 #include "diary/DiaryStore.h"
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -57,6 +58,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     void setMode(Mode mode);
     // The selected line of the list, or -1.
     int selectedPosition() const;
+    // The "Index" of the row that the selected line shows.
+    std::optional<qint64> selectedIndex() const;
     // Tells the user that the store failed; returns false so callers can stop.
     bool reportStoreError(const DiaryStore& store);
 
@@ -73,4 +76,6 @@ class frmPaganDiaryResultBOS : public FormWindow {
     DiarySection m_section = DiarySection::Spell;
     bool m_leavingToChooser = false;
     bool m_pressChangedSelection = false;
+    // The "Index" of each line of the list, read together with the keywords.
+    QList<qint64> m_indexes;
 };

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -77,6 +78,7 @@ class tst_DiaryStore : public QObject {
     void entryAt_positionsInsideAndOutside();
     void updateAt_changesOnlyThatRow_andIgnoresMissingPositions();
     void removeAt_deletesOnlyThatRow_andIgnoresMissingPositions();
+    void rowsByIndex_reachTheRowShownEvenAfterOthersGo();
     void emptySection_readsAsEmptyWithoutError();
     void hostileTexts_storedAndReadVerbatim_data();
     void hostileTexts_storedAndReadVerbatim();
@@ -297,6 +299,43 @@ void tst_DiaryStore::removeAt_deletesOnlyThatRow_andIgnoresMissingPositions() {
     QStringList rows;
     QVERIFY(store.keywords(DiarySection::Spell, rows));
     QCOMPARE(rows, QStringList({"a", "c"}));
+}
+
+void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
+    DiaryStore store(m_path);
+    for (const char* word : {"a", "b", "c", "d"}) {
+        QVERIFY(store.add(DiarySection::Recipes, word, QStringLiteral("meaning of ") + word));
+    }
+    QStringList words;
+    QList<qint64> keys;
+    QVERIFY(store.rows(DiarySection::Recipes, words, &keys));
+    QCOMPARE(words, QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(keys.size(), 4);
+    QVERIFY(std::is_sorted(keys.begin(), keys.end()));
+
+    // Another line goes first; "c" is still reached by its Index, though its position moved.
+    bool flag = false;
+    QVERIFY(store.removeAt(DiarySection::Recipes, 0, flag));
+    DiaryEntry entry;
+    QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[2], entry, flag));
+    QVERIFY(flag);
+    QCOMPARE(entry.meaning, QStringLiteral("meaning of c"));
+    QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[2], " C ", " new ", flag));
+    QVERIFY(flag);
+    QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[1], flag));
+    QVERIFY(flag);
+    QVERIFY(store.keywords(DiarySection::Recipes, words));
+    QCOMPARE(words, QStringList({"C", "d"}));
+
+    // A row that is gone is neither shown, changed nor removed, and nothing else is touched instead.
+    const QByteArray before = fileHash(m_path);
+    QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[0], entry, flag));
+    QVERIFY(!flag);
+    QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[0], "x", "y", flag));
+    QVERIFY(!flag);
+    QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[0], flag));
+    QVERIFY(!flag);
+    QCOMPARE(fileHash(m_path), before);
 }
 
 void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {

@@ -39,6 +39,7 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword();
     void choosingALine_byClickOrKeys_showsItsEntry();
     void removing_withAndWithoutASelection();
+    void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
     void leaving_data();
@@ -368,6 +369,35 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     select(book, 2);
     book->Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c"}));
+}
+
+void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c", "d"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 1);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
+    // Meanwhile another program removes the first row: the second line now is the second row no more.
+    bool flag = false;
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
+    book->Command3->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"c", "d"}));
+    QCOMPARE(book->lstKeyword->count(), 2);
+
+    select(book, 1);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("d"));
+    book->Command4->click();
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
+    book->txtMeaning->setPlainText("changed");
+    book->Command4->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"d"}));
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("changed"));
+    QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
