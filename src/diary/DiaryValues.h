@@ -9,7 +9,3 @@ inline QString CurrentSectionWord;
 
 // The diary file in the application folder, its path formed at the moment of use.
 QString DiaryFilePath();
-
-class QWidget;
-// Gives a widget the desktop's own colours where the diary's black would otherwise be inherited (menus).
-void DesktopColours(QWidget* widget);

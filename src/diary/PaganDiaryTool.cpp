@@ -5,26 +5,8 @@
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
 
-#include <QApplication>
-#include <QPalette>
-#include <QWidget>
-
 QString DiaryFilePath() {
     return ApplicationFile(QStringLiteral("diary.dll"));
-}
-
-void DesktopColours(QWidget* widget) {
-    // Only colours set one by one count as the widget's own; a copied palette would still inherit the parent's.
-    const QPalette desktop = QApplication::palette();
-    QPalette own = widget->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto colourRole = static_cast<QPalette::ColorRole>(role);
-            own.setColor(group, colourRole, desktop.color(group, colourRole));
-        }
-    }
-    widget->setPalette(own);
-    widget->setAutoFillBackground(true);
 }
 
 bool ShowPaganDiaryTool() {

@@ -5,11 +5,11 @@
 #include "common/Pictures.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
+#include "diary/DiaryLook.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
+#include "diary/DiaryLook.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -88,6 +88,7 @@ class tst_DiaryStore : public QObject {
     void folderWithUrlCharacters_isOpenedAsAPlainPath();
     void everyCall_leavesNoConnectionOpen();
     void createDatabase_neverOverwritesAFile();
+    void shippedDiary_hasFourEmptySections();
 
   private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -545,6 +546,24 @@ void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
     const QString bad = m_dir->filePath("bad.dll");
     QVERIFY(!DiaryStore::createDatabase(bad, "CREATE TABLE broken (", &error));
     QVERIFY(!QFile::exists(bad));
+}
+
+void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
+    const QString copy = m_dir->filePath("shipped.dll");
+    QVERIFY(QFile::copy(QStringLiteral(VELLORAN_DIARY_SHIPPED), copy));
+    QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
+    {
+        RawConnection raw(copy);
+        QCOMPARE(raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name LIKE 'tbl%' ORDER BY name"),
+                 QStringList({"tblincense", "tblrecipes", "tblrituals", "tblspell"}));
+    }
+    DiaryStore store(copy);
+    for (DiarySection section : AllDiarySections) {
+        QStringList rows{"stale"};
+        QVERIFY2(store.keywords(section, rows), qPrintable(store.lastError()));
+        QVERIFY(rows.isEmpty());
+        QVERIFY(store.add(section, "first", "entry"));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_DiaryStore)
