@@ -1,7 +1,6 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,3 +1,10 @@
 #include "calendar/PaganCalendarTool.h"
 
-bool ShowPaganCalendarTool() { return false; }
+#include "calendar/frmPaganMain.h"
+#include "common/Windows.h"
+
+bool ShowPaganCalendarTool() {
+    // A browser left hidden behind the month view comes back as it was; otherwise it loads afresh.
+    const frmPaganMain* browser = Windows::Show<frmPaganMain>();
+    return browser && browser->isVisible();
+}

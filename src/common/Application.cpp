@@ -18,11 +18,17 @@ QString ApplicationFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void SetApplicationFolder(const QString& folder) { folderOverride() = folder; }
+void SetApplicationFolder(const QString& folder) {
+    folderOverride() = folder;
+}
 
-QString ApplicationFile(const QString& fileName) { return QDir(ApplicationFolder()).filePath(fileName); }
+QString ApplicationFile(const QString& fileName) {
+    return QDir(ApplicationFolder()).filePath(fileName);
+}
 
-QString ApplicationTitle() { return QStringLiteral("Velloran"); }
+QString ApplicationTitle() {
+    return QStringLiteral("Velloran");
+}
 
 QString ExecutableName() {
     const QString path = QCoreApplication::applicationFilePath();

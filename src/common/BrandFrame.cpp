@@ -24,6 +24,9 @@ BrandFrame::BrandFrame(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::NoFrame);
     lblCobrand = makeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::Cobrand, this);
     lblFullBrand = makeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand, PageKey::FullyBranded, this);
+    // Placed before they are first shown, so Qt never has to lay out their wrapped text just to size them.
+    lblCobrand->setGeometry(rect());
+    lblFullBrand->setGeometry(rect());
     BringToFront(Front::FullBrand);
 }
 

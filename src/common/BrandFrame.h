@@ -8,7 +8,7 @@
 // only the front one is seen and can be clicked. Each opens its own page.
 class BrandFrame : public QFrame {
     Q_OBJECT
-public:
+  public:
     enum class Front { Cobrand, FullBrand };
 
     explicit BrandFrame(QWidget* parent = nullptr);
@@ -19,10 +19,10 @@ public:
     ClickLabel* lblCobrand;
     ClickLabel* lblFullBrand;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     Front front_ = Front::FullBrand;
 };
 

@@ -3,9 +3,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+}
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setMouseTracking(true); }
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setMouseTracking(true);
+}
 
 void ClickLabel::MakeLink() {
     setCursor(Qt::PointingHandCursor);

@@ -7,6 +7,10 @@ std::optional<QDate>& fixedToday() {
 }
 } // namespace
 
-QDate Today() { return fixedToday().value_or(QDate::currentDate()); }
+QDate Today() {
+    return fixedToday().value_or(QDate::currentDate());
+}
 
-void SetToday(std::optional<QDate> date) { fixedToday() = date; }
+void SetToday(std::optional<QDate> date) {
+    fixedToday() = date;
+}

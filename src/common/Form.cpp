@@ -10,7 +10,9 @@ void Form::PresentForm() {
     self_->activateWindow();
 }
 
-void Form::HideForm() { self_->hide(); }
+void Form::HideForm() {
+    self_->hide();
+}
 
 void Form::DisposeForm() {
     self_->hide();

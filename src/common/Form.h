@@ -5,7 +5,7 @@
 // A window of the program: one program-wide instance, loaded when first shown and discarded on unload,
 // managed by the Windows registry. Load and unload steps are the window's own.
 class Form {
-public:
+  public:
     explicit Form(QWidget* self) : self_(self) {}
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -26,16 +26,16 @@ public:
     // unload may come from one of the window's own handlers).
     virtual void DisposeForm();
 
-private:
+  private:
     QWidget* self_;
 };
 
 // A top-level window with a menu bar whose close box unloads it through the registry.
 class FormWindow : public QMainWindow, public Form {
     Q_OBJECT
-public:
+  public:
     explicit FormWindow(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };

@@ -1,13 +1,16 @@
 #include "common/Look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
 namespace Look {
 
 QFont Verdana(qreal pointSize, bool bold) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Decided once: asking for a family the system lacks makes every font match search all fallbacks.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
+                                                                                       : QStringLiteral("DejaVu Sans");
+    QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -26,6 +29,8 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-int Twips(int twips) { return twips / 15; }
+int Twips(int twips) {
+    return twips / 15;
+}
 
 } // namespace Look

@@ -11,7 +11,9 @@ MessageBoxHandler& handler() {
 }
 } // namespace
 
-void SetMessageBoxHandler(MessageBoxHandler h) { handler() = std::move(h); }
+void SetMessageBoxHandler(MessageBoxHandler h) {
+    handler() = std::move(h);
+}
 
 QString MessageDisplayText(const QString& text) {
     QString shown = text;

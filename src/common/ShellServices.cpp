@@ -9,7 +9,9 @@ ShellServices*& services() {
 }
 } // namespace
 
-void SetShellServices(ShellServices* s) { services() = s; }
+void SetShellServices(ShellServices* s) {
+    services() = s;
+}
 
 void ShowLauncher() {
     if (services() && !Windows::IsClosingAll()) {

@@ -5,7 +5,7 @@ class QWidget;
 // What a tool may ask of the application shell without depending on it. The shell registers the real
 // services at start-up; tests register their own.
 class ShellServices {
-public:
+  public:
     virtual ~ShellServices() = default;
     virtual void ShowLauncher() = 0;
     virtual void ShowAbout(QWidget* parent) = 0;

@@ -10,7 +10,9 @@
 
 namespace {
 // Stored as ISO text so that a change of the user's locale or date format never makes the value unreadable.
-QString dateText(const QDate& date) { return date.toString(Qt::ISODate); }
+QString dateText(const QDate& date) {
+    return date.toString(Qt::ISODate);
+}
 } // namespace
 
 QString UpdateReminderQuestion() {

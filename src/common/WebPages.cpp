@@ -24,4 +24,6 @@ QUrl WebPageAddress(const QString& key) {
     return url;
 }
 
-void OpenWebPage(const QString& key) { QDesktopServices::openUrl(WebPageAddress(key)); }
+void OpenWebPage(const QString& key) {
+    QDesktopServices::openUrl(WebPageAddress(key));
+}

@@ -3,7 +3,6 @@
 #include "common/ShellServices.h"
 
 #include <QPointer>
-
 #include <utility>
 #include <vector>
 
@@ -36,7 +35,9 @@ Form* Find(std::type_index type) {
     return nullptr;
 }
 
-void Add(std::type_index type, Form* form) { registry().push_back({type, form}); }
+void Add(std::type_index type, Form* form) {
+    registry().push_back({type, form});
+}
 
 Form* Present(Form* form) {
     form->PresentForm();
@@ -81,7 +82,9 @@ QList<Form*> LoadedForms() {
     return forms;
 }
 
-bool IsClosingAll() { return closingAll(); }
+bool IsClosingAll() {
+    return closingAll();
+}
 
 void ResetForTests() {
     closingAll() = true;
@@ -94,6 +97,10 @@ void ResetForTests() {
 } // namespace Windows
 
 void CloseAllWindows() {
+    // A window's own unload steps may ask for this again (the launcher's do); the first call does the work.
+    if (closingAll()) {
+        return;
+    }
     // The flag stays set: the program is ending, and no late event may load the launcher again.
     closingAll() = true;
     while (!registry().empty()) {

@@ -3,7 +3,6 @@
 #include "common/Form.h"
 
 #include <QList>
-
 #include <type_traits>
 #include <typeindex>
 
@@ -19,9 +18,13 @@ Form* Present(Form* form);
 } // namespace detail
 
 // The loaded instance, or nullptr.
-template <class W> W* Loaded() { return dynamic_cast<W*>(detail::Find(typeid(W))); }
+template <class W> W* Loaded() {
+    return dynamic_cast<W*>(detail::Find(typeid(W)));
+}
 
-template <class W> bool IsLoaded() { return Loaded<W>() != nullptr; }
+template <class W> bool IsLoaded() {
+    return Loaded<W>() != nullptr;
+}
 
 // Loads the window if needed without showing it. Returns nullptr when its load steps unloaded it again.
 template <class W> W* Load() {

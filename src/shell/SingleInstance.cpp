@@ -16,7 +16,9 @@ bool SingleInstance::TryAcquire() {
     return lock_.tryLock(0);
 }
 
-void SingleInstance::Release() { lock_.unlock(); }
+void SingleInstance::Release() {
+    lock_.unlock();
+}
 
 QString SingleInstance::DefaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

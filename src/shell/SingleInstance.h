@@ -6,7 +6,7 @@
 // One running copy per user: a lock file held for the whole run. A lock left by a copy that crashed or was
 // killed belongs to no running process and is taken over.
 class SingleInstance {
-public:
+  public:
     explicit SingleInstance(const QString& lockPath = DefaultLockPath());
 
     // True when this copy is the only one running (and now holds the lock).
@@ -15,6 +15,6 @@ public:
 
     static QString DefaultLockPath();
 
-private:
+  private:
     QLockFile lock_;
 };

@@ -12,8 +12,7 @@
 #include <QRandomGenerator>
 #include <QStyleFactory>
 
-VelloranShell::VelloranShell(StartupOptions options)
-    : options_(std::move(options)), instance_(options_.lockPath) {
+VelloranShell::VelloranShell(StartupOptions options) : options_(std::move(options)), instance_(options_.lockPath) {
     if (!options_.random) {
         options_.random = [] { return QRandomGenerator::global()->generateDouble(); };
     }
@@ -22,7 +21,9 @@ VelloranShell::VelloranShell(StartupOptions options)
     }
 }
 
-VelloranShell::~VelloranShell() { SetShellServices(nullptr); }
+VelloranShell::~VelloranShell() {
+    SetShellServices(nullptr);
+}
 
 bool VelloranShell::Start() {
     SetShellServices(this);
@@ -39,9 +40,13 @@ bool VelloranShell::Start() {
     return true;
 }
 
-void VelloranShell::ShowLauncher() { Windows::Show<frmMain>(); }
+void VelloranShell::ShowLauncher() {
+    Windows::Show<frmMain>();
+}
 
-void VelloranShell::ShowAbout(QWidget* parent) { frmAbout::ShowModal(parent); }
+void VelloranShell::ShowAbout(QWidget* parent) {
+    frmAbout::ShowModal(parent);
+}
 
 void VelloranShell::EndProgram() {
     instance_.Release();

@@ -12,13 +12,13 @@ using RandomSource = std::function<double()>;
 
 struct StartupOptions {
     QString lockPath = SingleInstance::DefaultLockPath();
-    RandomSource random; // empty: the system's generator, seeded anew every run
+    RandomSource random;              // empty: the system's generator, seeded anew every run
     std::function<void()> endProgram; // empty: leave the event loop
 };
 
 // The application shell: start-up in its order, and the services the tools call to reach it.
 class VelloranShell : public ShellServices {
-public:
+  public:
     explicit VelloranShell(StartupOptions options = {});
     ~VelloranShell() override;
 
@@ -30,7 +30,7 @@ public:
     void ShowAbout(QWidget* parent) override;
     void EndProgram() override;
 
-private:
+  private:
     StartupOptions options_;
     SingleInstance instance_;
 };

@@ -98,8 +98,14 @@ void frmAbout::ShowModal(QWidget* parent) {
     box.exec();
 }
 
-void frmAbout::cmdOk_Click() { accept(); }
+void frmAbout::cmdOk_Click() {
+    accept();
+}
 
-void frmAbout::lblCobrand_Click() { OpenWebPage(PageKey::FullyBranded); }
+void frmAbout::lblCobrand_Click() {
+    OpenWebPage(PageKey::FullyBranded);
+}
 
-void frmAbout::lblHomePage_Click() { OpenWebPage(PageKey::HomePage); }
+void frmAbout::lblHomePage_Click() {
+    OpenWebPage(PageKey::HomePage);
+}

@@ -9,7 +9,7 @@ class QPushButton;
 // The About box: name, version, description and two links; always modal.
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* parent = nullptr);
 
     // Shows a fresh box over the parent and returns when the user closed it.
@@ -23,7 +23,7 @@ public:
     ClickLabel* lblHomePage;
     QPushButton* cmdOk;
 
-private:
+  private:
     void cmdOk_Click();
     void lblCobrand_Click();
     void lblHomePage_Click();

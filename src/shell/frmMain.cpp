@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
@@ -27,8 +28,30 @@ QGroupBox* toolFrame(const QString& name, const QString& caption, QWidget* paren
 }
 } // namespace
 
+namespace {
+std::array<ToolOpener, 3>& toolOpeners() {
+    static std::array<ToolOpener, 3> openers{ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+    return openers;
+}
+} // namespace
+
+void SetToolOpener(int index, ToolOpener opener) {
+    toolOpeners().at(index) = std::move(opener);
+}
+
+void ResetToolOpeners() {
+    toolOpeners() = {ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+}
+
+namespace {
+// Timer ticks due at the same moment can arrive well apart on a busy machine; the two timers' own ticks are
+// a full second apart, so a fifth of that tells a shared moment safely.
+constexpr int kTickTolerance = 200;
+} // namespace
+
 QString CorvellText() {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+    return QStringLiteral(
+               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
            MakerWebAddress() + QStringLiteral(" Now");
 }
 
@@ -112,9 +135,11 @@ frmMain::frmMain() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(2000);
+    Timer2->setTimerType(Qt::PreciseTimer);
 
     menus = InstallSharedMenus(this, QStringLiteral("nuFile"), UpdateCaption::CheckFor);
     mnuNext = new QAction(QStringLiteral("&Next"), this);
@@ -134,7 +159,8 @@ frmMain::frmMain() {
     // The blinking starts with the window.
     Timer1->start();
     Timer2->start();
-    setFixedSize(sizeHint());
+    // The client area is fixed; asking the widgets for a size hint would lay out every wrapped text for nothing.
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     if (const QScreen* where = screen()) {
         move(where->availableGeometry().center() - rect().center());
     }
@@ -146,26 +172,16 @@ void frmMain::CoBrand_Randomize(const std::function<double()>& random) {
 }
 
 void frmMain::cmdSelectOption_Click(int index) {
-    bool shown = false;
-    switch (index) {
-    case 0:
-        shown = ShowDowsingTool();
-        break;
-    case 1:
-        shown = ShowPaganDiaryTool();
-        break;
-    case 2:
-        shown = ShowPaganCalendarTool();
-        break;
-    default:
-        break;
-    }
-    if (shown) {
+    // 0 Dowsing, 1 Pagan Diary, 2 Pagan.
+    const ToolOpener& open = toolOpeners().at(index);
+    if (open && open()) {
         Windows::HideForm(this);
     }
 }
 
-void frmMain::lblCorvell_Click() { OpenWebPage(PageKey::HomePage); }
+void frmMain::lblCorvell_Click() {
+    OpenWebPage(PageKey::HomePage);
+}
 
 void frmMain::lblCorvell_MouseMove() {
     Timer1->stop();
@@ -183,11 +199,24 @@ void frmMain::Frame_MouseMove() {
     }
 }
 
-void frmMain::Timer1_Timer() { lblCorvell->setVisible(true); }
+void frmMain::Timer1_Timer() {
+    // Every second tick of Timer1 falls on a tick of Timer2. Whichever of the two the event loop serves first,
+    // the hide must win there, or the line would never be seen hidden and would not blink at all.
+    const int untilHide = Timer2->remainingTime();
+    const bool withTimer2 =
+        Timer2->isActive() && (untilHide < kTickTolerance || untilHide > Timer2->interval() - kTickTolerance);
+    if (!withTimer2) {
+        lblCorvell->setVisible(true);
+    }
+}
 
-void frmMain::Timer2_Timer() { lblCorvell->setVisible(false); }
+void frmMain::Timer2_Timer() {
+    lblCorvell->setVisible(false);
+}
 
-void frmMain::mnuExit_Click() { close(); }
+void frmMain::mnuExit_Click() {
+    close();
+}
 
 void frmMain::Form_Unload() {
     Timer1->stop();

@@ -5,7 +5,6 @@
 #include "common/SharedMenus.h"
 
 #include <QTimer>
-
 #include <array>
 #include <functional>
 
@@ -16,7 +15,7 @@ class QPushButton;
 // The launcher: the user picks one of the three tools here.
 class frmMain : public FormWindow {
     Q_OBJECT
-public:
+  public:
     frmMain();
 
     // Brings one of the two brand texts to the front, evenly at random, for the whole run.
@@ -38,7 +37,7 @@ public:
 
     void Form_Unload() override;
 
-private:
+  private:
     void cmdSelectOption_Click(int index);
     void lblCorvell_Click();
     void lblCorvell_MouseMove();
@@ -49,3 +48,9 @@ private:
 };
 
 QString CorvellText();
+
+// What each tool button opens: returns true when a window of the tool is on screen. The launcher's buttons
+// use the tools' own openers; tests put their own in place.
+using ToolOpener = std::function<bool()>;
+void SetToolOpener(int index, ToolOpener opener);
+void ResetToolOpeners();

@@ -19,11 +19,17 @@ ScriptedMessageBoxes::ScriptedMessageBoxes() {
     SetMessageBoxHandler([this](const MessageRequest& request) { return respond(request); });
 }
 
-ScriptedMessageBoxes::~ScriptedMessageBoxes() { SetMessageBoxHandler({}); }
+ScriptedMessageBoxes::~ScriptedMessageBoxes() {
+    SetMessageBoxHandler({});
+}
 
-void ScriptedMessageBoxes::answer(MsgResult result) { answers_.push_back(result); }
+void ScriptedMessageBoxes::answer(MsgResult result) {
+    answers_.push_back(result);
+}
 
-void ScriptedMessageBoxes::onShow(std::function<void(const MessageRequest&)> hook) { hook_ = std::move(hook); }
+void ScriptedMessageBoxes::onShow(std::function<void(const MessageRequest&)> hook) {
+    hook_ = std::move(hook);
+}
 
 QStringList ScriptedMessageBoxes::texts() const {
     QStringList list;
@@ -63,7 +69,9 @@ UrlRecorder::~UrlRecorder() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
-void UrlRecorder::open(const QUrl& url) { urls.append(url); }
+void UrlRecorder::open(const QUrl& url) {
+    urls.append(url);
+}
 
 QStringList UrlRecorder::pageKeys() const {
     QStringList keys;
@@ -73,9 +81,13 @@ QStringList UrlRecorder::pageKeys() const {
     return keys;
 }
 
-RecordingShell::RecordingShell() { SetShellServices(this); }
+RecordingShell::RecordingShell() {
+    SetShellServices(this);
+}
 
-RecordingShell::~RecordingShell() { SetShellServices(nullptr); }
+RecordingShell::~RecordingShell() {
+    SetShellServices(nullptr);
+}
 
 TestEnvironment::TestEnvironment() {
     QDir(dir_.path()).mkpath(QStringLiteral("app"));
@@ -94,9 +106,13 @@ TestEnvironment::~TestEnvironment() {
     SetToday(std::nullopt);
 }
 
-QString TestEnvironment::appFolder() const { return dir_.filePath(QStringLiteral("app")); }
+QString TestEnvironment::appFolder() const {
+    return dir_.filePath(QStringLiteral("app"));
+}
 
-QString TestEnvironment::settingsFolder() const { return dir_.filePath(QStringLiteral("settings")); }
+QString TestEnvironment::settingsFolder() const {
+    return dir_.filePath(QStringLiteral("settings"));
+}
 
 bool TestEnvironment::copyIntoAppFolder(const QString& source, const QString& name) const {
     const QString target = QDir(appFolder()).filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);

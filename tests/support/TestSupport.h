@@ -8,13 +8,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
-
 #include <deque>
 #include <functional>
 
 // Answers message boxes from a script and records each one. A box nobody scripted fails the running test.
 class ScriptedMessageBoxes {
-public:
+  public:
     ScriptedMessageBoxes();
     ~ScriptedMessageBoxes();
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
@@ -30,7 +29,7 @@ public:
     int pending() const { return static_cast<int>(answers_.size()); }
     void clear();
 
-private:
+  private:
     MsgResult respond(const MessageRequest& request);
     std::deque<MsgResult> answers_;
     QList<MessageRequest> shown_;
@@ -40,7 +39,7 @@ private:
 // Records every web address the program asks the desktop to open, instead of starting a browser.
 class UrlRecorder : public QObject {
     Q_OBJECT
-public:
+  public:
     UrlRecorder();
     ~UrlRecorder() override;
     QList<QUrl> urls;
@@ -48,13 +47,13 @@ public:
     QStringList pageKeys() const;
     void clear() { urls.clear(); }
 
-public slots:
+  public slots:
     void open(const QUrl& url);
 };
 
 // Stands in for the application shell in tests of the tools.
 class RecordingShell : public ShellServices {
-public:
+  public:
     RecordingShell();
     ~RecordingShell() override;
     void ShowLauncher() override { ++launcherShown; }
@@ -69,7 +68,7 @@ public:
 // folder, scripted message boxes and recorded web pages. Everything goes back on destruction, and every
 // window still loaded is unloaded.
 class TestEnvironment {
-public:
+  public:
     TestEnvironment();
     ~TestEnvironment();
     TestEnvironment(const TestEnvironment&) = delete;
@@ -83,7 +82,7 @@ public:
     ScriptedMessageBoxes boxes;
     UrlRecorder pages;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

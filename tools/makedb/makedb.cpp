@@ -7,7 +7,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {

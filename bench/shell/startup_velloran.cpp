@@ -1,0 +1,25 @@
+// The program's real start-up (single instance, update reminder, launcher, brand choice) in a private
+// application folder and settings, ending as soon as the launcher is shown.
+#include "common/Application.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    SetApplicationFolder(dir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    PrepareApplication(app);
+    StartupOptions options;
+    options.lockPath = dir.filePath("velloran.lock");
+    VelloranShell shell(options);
+    if (!shell.Start()) {
+        return 1;
+    }
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}

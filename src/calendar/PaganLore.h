@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <span>
+
+// The reference texts of the calendar browser.
+namespace PaganLore {
+
+// One subject tab of an inner tab control: its caption and the text shown on it.
+struct Subject {
+    const char* caption;
+    const char* text;
+
+    QString captionText() const { return QString::fromLatin1(caption); }
+    QString bodyText() const { return QString::fromLatin1(text); }
+};
+
+// Shown twice: on the information tab and above the festive seasons.
+QString Introduction();
+QString OldReligion();
+// The text beside the month and year chooser.
+QString OldCalendar();
+
+std::span<const Subject> FestiveSeasons();
+std::span<const Subject> Elements();
+std::span<const Subject> Gods();
+std::span<const Subject> Goddesses();
+
+} // namespace PaganLore

@@ -1,0 +1,130 @@
+#include "calendar/SSTab.h"
+
+#include "common/Look.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor TabFace(0, 96, 96);
+const QColor TabEdge(0, 150, 150);
+const QColor SelectedCaption(255, 255, 160);
+
+// One tab: a button with rounded upper corners, darker and with a pale caption while selected.
+class CaptionTab : public QAbstractButton {
+  public:
+    explicit CaptionTab(QWidget* parent) : QAbstractButton(parent) {
+        setCheckable(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        return {metrics.horizontalAdvance(text()) + 14, metrics.height() + 10};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, 6);
+        shape.addRoundedRect(box, 5, 5);
+        painter.setClipRect(rect());
+        painter.setPen(TabEdge);
+        painter.setBrush(isChecked() ? Look::DarkTeal : TabFace);
+        painter.drawPath(shape);
+        painter.setPen(isChecked() ? SelectedCaption : QColor(Qt::white));
+        QFont caption = font();
+        caption.setUnderline(hasFocus());
+        painter.setFont(caption);
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
+
+} // namespace
+
+SSTab::SSTab(const QString& name, int tabsPerRow, QWidget* parent) : QWidget(parent), tabsPerRow_(qMax(1, tabsPerRow)) {
+    setObjectName(name);
+    Look::SetBackground(this, Look::DarkTeal);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 0, 1, 1);
+    layout->setSpacing(0);
+    rows_ = new QGridLayout;
+    rows_->setSpacing(1);
+    layout->addLayout(rows_);
+    pages_ = new QStackedWidget(this);
+    pages_->setObjectName(name + QStringLiteral("_pages"));
+    Look::SetBackground(pages_, Look::DarkTeal);
+    layout->addWidget(pages_, 1);
+
+    group_ = new QButtonGroup(this);
+    group_->setExclusive(true);
+    connect(group_, &QButtonGroup::idClicked, this, &SSTab::SetTab);
+}
+
+int SSTab::AddTab(QWidget* page, const QString& caption) {
+    const int index = TabCount();
+    auto* button = new CaptionTab(this);
+    button->setObjectName(QStringLiteral("%1_tab_%2").arg(objectName()).arg(index));
+    button->setText(caption);
+    button->setFont(Look::Verdana(8.25, true));
+    group_->addButton(button, index);
+    rows_->addWidget(button, index / tabsPerRow_, index % tabsPerRow_);
+    for (int column = 0; column < tabsPerRow_; ++column) {
+        rows_->setColumnStretch(column, 1);
+    }
+    buttons_.push_back(button);
+
+    Look::SetBackground(page, Look::DarkTeal);
+    pages_->addWidget(page);
+    if (current_ < 0) {
+        // The first tab is selected from the start, without a change to report.
+        current_ = 0;
+        button->setChecked(true);
+        pages_->setCurrentIndex(0);
+    }
+    return index;
+}
+
+void SSTab::SetTab(int index) {
+    if (index < 0 || index >= TabCount()) {
+        return;
+    }
+    buttons_[index]->setChecked(true);
+    if (index == current_) {
+        return;
+    }
+    const int previous = current_;
+    current_ = index;
+    pages_->setCurrentIndex(index);
+    emit Click(previous);
+}
+
+QString SSTab::TabCaption(int index) const {
+    return index >= 0 && index < TabCount() ? buttons_[index]->text() : QString();
+}
+
+QAbstractButton* SSTab::TabButton(int index) const {
+    return index >= 0 && index < TabCount() ? buttons_[index] : nullptr;
+}
+
+void SSTab::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(TabEdge);
+    painter.drawRect(pages_->geometry().adjusted(-1, -1, 0, 0));
+}
+
+QWidget* SSTab::Page(int index) const {
+    return index >= 0 && index < TabCount() ? pages_->widget(index) : nullptr;
+}

@@ -1,0 +1,324 @@
+#include "calendar/frmPaganMain.h"
+
+#include "calendar/PaganCalendarValues.h"
+#include "calendar/PaganLore.h"
+#include "calendar/PaganPictures.h"
+#include "calendar/frmPaganResultCalendar.h"
+#include "common/Clock.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/ShellServices.h"
+#include "common/Windows.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString YearNotChosen = QStringLiteral("Please Select A Year");
+constexpr int PictureSide = 150;
+
+QLabel* textLabel(const QString& name, const QString& text, QWidget* parent, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(Look::Verdana(9.75, bold));
+    Look::SetTextColour(label, Qt::white);
+    return label;
+}
+
+QLabel* pictureLabel(const QString& name, PaganPictures::Subject subject, QWidget* parent) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setFixedSize(PictureSide, PictureSide);
+    const qreal scale = parent->devicePixelRatioF();
+    QImage image = PaganPictures::Draw(subject, QSize(PictureSide, PictureSide) * scale);
+    image.setDevicePixelRatio(scale);
+    picture->setPixmap(QPixmap::fromImage(image));
+    return picture;
+}
+
+} // namespace
+
+frmPaganMain::frmPaganMain() {
+    setObjectName(QStringLiteral("frmPaganMain"));
+    setWindowTitle(QStringLiteral("Velloran"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    Look::SetBackground(this, Look::DarkTeal);
+    Look::SetBackground(client, Look::DarkTeal);
+    setFont(Look::Verdana(8.25));
+
+    SSTMain = new SSTab(QStringLiteral("SSTMain"), 6, client);
+    SSTFestiveSeasons = new SSTab(QStringLiteral("SSTFestiveSeasons"), 8);
+    SSTElements = new SSTab(QStringLiteral("SSTElements"), 5);
+    SSTGods = new SSTab(QStringLiteral("SSTGods"), 6);
+    SSTGoddesses = new SSTab(QStringLiteral("SSTGoddesses"), 6);
+
+    SSTMain->AddTab(buildCalendarTab(), QStringLiteral("Pagan Calendar"));
+    SSTMain->AddTab(buildInformationTab(), QStringLiteral("Pagan Information"));
+    SSTMain->AddTab(buildFestiveSeasonsTab(), QStringLiteral("Pagan Festive Seasons"));
+
+    // Every subject tab: its text, and beside it the subject's picture where it has one.
+    int pictureIndex = 0;
+    const auto fill = [&](SSTab* control, std::span<const PaganLore::Subject> subjects, const QString& labelName,
+                          std::vector<QLabel*>& labels, int firstPicture) {
+        for (int i = 0; i < int(subjects.size()); ++i) {
+            auto* page = new QWidget;
+            auto* row = new QHBoxLayout(page);
+            row->setContentsMargins(12, 12, 12, 12);
+            row->setSpacing(16);
+            QLabel* text = textLabel(QStringLiteral("%1_%2").arg(labelName).arg(i), subjects[i].bodyText(), page);
+            // Alone on a page far taller than it needs: asking each of the 31 texts for its wrapped height on
+            // every layout pass made opening the window several times slower.
+            QSizePolicy policy = text->sizePolicy();
+            policy.setHeightForWidth(false);
+            policy.setVerticalPolicy(QSizePolicy::Ignored);
+            text->setSizePolicy(policy);
+            labels.push_back(text);
+            row->addWidget(text, 1);
+            if (firstPicture >= 0) {
+                QLabel* picture = pictureLabel(QStringLiteral("imgPictures_%1").arg(pictureIndex),
+                                               PaganPictures::Subject(firstPicture + i), page);
+                ++pictureIndex;
+                imgPictures.push_back(picture);
+                row->addWidget(picture, 0, Qt::AlignTop);
+            }
+            control->AddTab(page, subjects[i].captionText());
+        }
+    };
+    fill(SSTFestiveSeasons, PaganLore::FestiveSeasons(), QStringLiteral("lblFestiveSeasons"), lblFestiveSeasons, -1);
+    fill(SSTElements, PaganLore::Elements(), QStringLiteral("lblElements"), lblElements,
+         int(PaganPictures::Subject::Earth));
+    fill(SSTGods, PaganLore::Gods(), QStringLiteral("lblGods"), lblGods, int(PaganPictures::Subject::Angus));
+    fill(SSTGoddesses, PaganLore::Goddesses(), QStringLiteral("lblGoddesses"), lblGoddesses,
+         int(PaganPictures::Subject::Arianrhod));
+
+    const auto frameFor = [](const QString& name, SSTab* inner) {
+        auto* frame = new QWidget;
+        frame->setObjectName(name);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(8, 8, 8, 8);
+        layout->addWidget(inner);
+        return frame;
+    };
+    SSTMain->AddTab(frameFor(QStringLiteral("fraElements"), SSTElements), QStringLiteral("Pagan Elements"));
+    SSTMain->AddTab(frameFor(QStringLiteral("fraGods"), SSTGods), QStringLiteral("Pagan Gods"));
+    SSTMain->AddTab(frameFor(QStringLiteral("fraGoddesses"), SSTGoddesses), QStringLiteral("Pagan Goddesses"));
+
+    // The elements open on Spirit and the gods on Sucellus, the last tabs they had when the window was made.
+    SSTElements->SetTab(4);
+    SSTGods->SetTab(11);
+
+    Label14 = MakeForumLabel(client);
+    fraFullBrand = new BrandFrame(client);
+    fraFullBrand->setFixedHeight(56);
+    Look::SetBackground(fraFullBrand, Look::DarkTeal);
+    fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
+
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    layout->addWidget(SSTMain, 1);
+    layout->addWidget(Label14);
+    layout->addWidget(fraFullBrand);
+
+    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    // The menu bar keeps the desktop's colours; only the client area is teal.
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: palette(button); }"));
+
+    connect(cmdMonthBack, &QPushButton::clicked, this, &frmPaganMain::cmdMonthBack_Click);
+    connect(cmdMonthNext, &QPushButton::clicked, this, &frmPaganMain::cmdMonthNext_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, &frmPaganMain::cmdCalendar_Click);
+    connect(SSTMain, &SSTab::Click, this, &frmPaganMain::SSTMain_Click);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganMain::mnuExit_Click);
+
+    // A fixed size, as the month view: every text is laid out for it.
+    setFixedSize(820, 600);
+    if (const QScreen* where = screen()) {
+        move(where->availableGeometry().center() - rect().center());
+    }
+}
+
+QWidget* frmPaganMain::buildCalendarTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("fraCalendar"));
+    Label5 = textLabel(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
+
+    Picture1 = pictureLabel(QStringLiteral("Picture1"), PaganPictures::Subject::WheelOfTheYear, page);
+
+    cmdMonthBack = new QPushButton(QStringLiteral("<"), page);
+    cmdMonthBack->setObjectName(QStringLiteral("cmdMonthBack"));
+    cmdMonthNext = new QPushButton(QStringLiteral(">"), page);
+    cmdMonthNext->setObjectName(QStringLiteral("cmdMonthNext"));
+    for (QPushButton* button : {cmdMonthBack, cmdMonthNext}) {
+        button->setFixedSize(32, 26);
+        button->setFont(Look::Verdana(9.75, true));
+        button->setPalette(QApplication::palette());
+    }
+    lblMonth = new QLabel(page);
+    lblMonth->setObjectName(QStringLiteral("lblMonth"));
+    lblMonth->setAlignment(Qt::AlignCenter);
+    lblMonth->setFont(Look::Verdana(9.75, true));
+    lblMonth->setMinimumWidth(130);
+    Look::SetTextColour(lblMonth, Qt::white);
+
+    years_ = new QButtonGroup(this);
+    years_->setExclusive(true);
+    auto* yearGrid = new QGridLayout;
+    yearGrid->setHorizontalSpacing(12);
+    for (int i = 0; i < int(optYear.size()); ++i) {
+        auto* option = new QRadioButton(QString::number(2006 + i), page);
+        option->setObjectName(QStringLiteral("optYear_%1").arg(i));
+        option->setFont(Look::Verdana(8.25, true));
+        Look::SetTextColour(option, Qt::white);
+        years_->addButton(option, i);
+        optYear[i] = option;
+        // Three rows: 2006-2008, 2009-2011, and 2012 alone under 2010.
+        const int row = i / 3;
+        const int column = i == 6 ? 1 : i % 3;
+        yearGrid->addWidget(option, row, column);
+    }
+
+    cmdCalendar = new QPushButton(QStringLiteral("Show Pagan &Calendar"), page);
+    cmdCalendar->setObjectName(QStringLiteral("cmdCalendar"));
+    cmdCalendar->setFont(Look::Verdana(8.25, true));
+    cmdCalendar->setPalette(QApplication::palette());
+    cmdCalendar->setMinimumHeight(30);
+
+    auto* monthRow = new QHBoxLayout;
+    monthRow->addWidget(cmdMonthBack);
+    monthRow->addWidget(lblMonth, 1);
+    monthRow->addWidget(cmdMonthNext);
+
+    auto* chooser = new QVBoxLayout;
+    chooser->setSpacing(12);
+    chooser->addWidget(Picture1, 0, Qt::AlignHCenter);
+    chooser->addLayout(monthRow);
+    chooser->addLayout(yearGrid);
+    chooser->addWidget(cmdCalendar);
+    chooser->addStretch(1);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(20);
+    layout->addWidget(Label5, 1);
+    layout->addLayout(chooser);
+    return page;
+}
+
+QWidget* frmPaganMain::buildInformationTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("fraInformation"));
+    Label1 = textLabel(QStringLiteral("Label1"), PaganLore::Introduction(), page);
+    Label2 = textLabel(QStringLiteral("Label2"), PaganLore::OldReligion(), page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(16);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* frmPaganMain::buildFestiveSeasonsTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("fraFestiveSeasons"));
+    Label3 = textLabel(QStringLiteral("Label3"), PaganLore::Introduction(), page);
+    Label4 = textLabel(QStringLiteral("Label4"), QStringLiteral("The following is the list of Pagan Festivals:"), page,
+                       true);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addWidget(Label3);
+    layout->addWidget(Label4);
+    layout->addWidget(SSTFestiveSeasons, 1);
+    return page;
+}
+
+void frmPaganMain::Form_Load() {
+    lblMonth->setText(PaganCalendar::PlatformMonthName(Today().month()));
+    SSTMain->SetTab(0);
+}
+
+void frmPaganMain::Form_Unload() {
+    ShowLauncher();
+}
+
+bool frmPaganMain::ValidateYearChosen() {
+    if (years_->checkedId() >= 0) {
+        return true;
+    }
+    MsgBox(YearNotChosen, MsgButtons::Ok, MsgIcon::Critical, this);
+    return false;
+}
+
+void frmPaganMain::stepMonth(int step) {
+    const int month = PaganCalendar::PlatformMonthNumber(lblMonth->text().trimmed());
+    if (month == 0) {
+        return;
+    }
+    // The year never changes here, so the months stop at both ends rather than wrap.
+    const int next = month + step;
+    if (next >= 1 && next <= 12) {
+        lblMonth->setText(PaganCalendar::PlatformMonthName(next));
+    }
+}
+
+void frmPaganMain::cmdMonthBack_Click() {
+    stepMonth(-1);
+}
+
+void frmPaganMain::cmdMonthNext_Click() {
+    stepMonth(+1);
+}
+
+void frmPaganMain::cmdCalendar_Click() {
+    if (!ValidateYearChosen()) {
+        return;
+    }
+    PaganCalendar::SelectedMonthName = lblMonth->text().trimmed();
+    for (QRadioButton* option : optYear) {
+        if (option->isChecked()) {
+            PaganCalendar::SelectedYearText = option->text();
+            break;
+        }
+    }
+    Windows::Show<frmPaganResultCalendar>();
+    Windows::HideForm(this);
+}
+
+void frmPaganMain::SSTMain_Click(int /*previousTab*/) {
+    // Each main tab resets the inner tab control of the tab after it, one step ahead of the user.
+    switch (SSTMain->Tab()) {
+    case 1:
+        SSTFestiveSeasons->SetTab(0);
+        break;
+    case 2:
+        SSTElements->SetTab(0);
+        break;
+    case 3:
+        SSTGods->SetTab(0);
+        break;
+    case 4:
+        SSTGoddesses->SetTab(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmPaganMain::mnuExit_Click() {
+    Windows::UnloadForm(this);
+}

@@ -1,0 +1,259 @@
+#include "calendar/PaganCalendarValues.h"
+#include "calendar/frmPaganMain.h"
+#include "calendar/frmPaganResultCalendar.h"
+#include "common/Clock.h"
+#include "common/Windows.h"
+#include "support/TestSupport.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QString lines(const QStringList& parts) {
+    return parts.join(QStringLiteral("\r\n"));
+}
+} // namespace
+
+class tst_frmPaganResultCalendar : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void load_showsChosenMonthAndFestivals_data();
+    void load_showsChosenMonthAndFestivals();
+    void calendar_staysWithinTheYearsOfTheTable();
+    void movingCalendar_leavesFestivalsAlone();
+    void back_returnsToBrowserOnFirstTab_data();
+    void back_returnsToBrowserOnFirstTab();
+    void backThenAnotherMonth_loadsAfresh();
+    void exit_showsLauncherAndKeepsBrowserHidden_data();
+    void exit_showsLauncherAndKeepsBrowserHidden();
+    void closingAll_doesNotBringLauncherBack();
+
+  private:
+    // Opens the month view the way a user does: browser, month buttons, year option, button.
+    frmPaganResultCalendar* choose(frmPaganMain* browser, int month, int yearIndex);
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<RecordingShell> shell_;
+};
+
+void tst_frmPaganResultCalendar::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void tst_frmPaganResultCalendar::init() {
+    env_ = std::make_unique<TestEnvironment>();
+    shell_ = std::make_unique<RecordingShell>();
+    SetToday(QDate(2026, 6, 15));
+}
+
+void tst_frmPaganResultCalendar::cleanup() {
+    QCOMPARE(env_->boxes.pending(), 0);
+    QVERIFY(env_->boxes.shown().isEmpty());
+    shell_.reset();
+    env_.reset();
+}
+
+frmPaganResultCalendar* tst_frmPaganResultCalendar::choose(frmPaganMain* browser, int month, int yearIndex) {
+    const int shown = PaganCalendar::PlatformMonthNumber(browser->lblMonth->text());
+    for (int m = shown; m > month; --m) {
+        QTest::mouseClick(browser->cmdMonthBack, Qt::LeftButton);
+    }
+    for (int m = shown; m < month; ++m) {
+        QTest::mouseClick(browser->cmdMonthNext, Qt::LeftButton);
+    }
+    QTest::mouseClick(browser->optYear[yearIndex], Qt::LeftButton);
+    QTest::mouseClick(browser->cmdCalendar, Qt::LeftButton);
+    return Windows::Loaded<frmPaganResultCalendar>();
+}
+
+void tst_frmPaganResultCalendar::load_showsChosenMonthAndFestivals_data() {
+    QTest::addColumn<QString>("monthName");
+    QTest::addColumn<QString>("yearText");
+    QTest::addColumn<QDate>("selected");
+    QTest::addColumn<QString>("festivals");
+
+    QTest::newRow("February 2006") << "February"
+                                   << "2006" << QDate(2006, 2, 12)
+                                   << lines({"February 2, 2006", "IMBOLC", "", "February 13, 2006",
+                                             "Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward", "",
+                                             "February 28, 2006", "Day of Merriddyn"});
+    QTest::newRow("January 2009") << "January"
+                                  << "2009" << QDate(2009, 1, 12)
+                                  << lines({"January 23, 2009", "Day of Braciaca(2 DAYS)23rd Onward", "January 9,2009",
+                                            "Raud the Strong`s Day"});
+    QTest::newRow("March 2007, the calendar's own start")
+        << "March"
+        << "2007" << QDate(2007, 3, 12)
+        << lines({"March 1, 2007", "Feast of Merlin", "", "March 3, 2007",
+                  "Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward", "", "March 21, 2007",
+                  "SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)"});
+    QTest::newRow("October 2010") << "October"
+                                  << "2010" << QDate(2010, 10, 12)
+                                  << lines({"October 23, 2010", "SAMHAIN", "", "October 13, 2010", "Fontus festival"});
+    QTest::newRow("December 2012, the last month")
+        << "December"
+        << "2012" << QDate(2012, 12, 12)
+        << lines({"December 2, 2012", "Feast of Rhiannon", "", "December 12, 2012", "day of Bellisama", "",
+                  "December 13, 2012", "Festival of Lights", "", "December 21, 2012", "YULE", "", "December 23, 2012",
+                  "Yuletide Tree and Elder Festival", "", "December 28, 2012",
+                  "Festival of Wine and pleasure (4 DAYS) 28th December Onward"});
+    // Names are matched exactly: a name in other letters finds no month.
+    QTest::newRow("month name in lower case") << "february"
+                                              << "2008" << QDate(2008, 3, 12) << "Display Festivals";
+    QTest::newRow("month name with a blank") << "May "
+                                             << "2011" << QDate(2011, 3, 12) << "Display Festivals";
+    // Not reachable from the browser, but the view must neither leave its range nor show a wrong month.
+    QTest::newRow("year after the table") << "April"
+                                          << "2013" << QDate(2007, 4, 12) << "Display Festivals";
+    QTest::newRow("year before the table") << "April"
+                                           << "2005" << QDate(2007, 4, 12) << "Display Festivals";
+    QTest::newRow("no year at all") << "April"
+                                    << "" << QDate(2007, 4, 12) << "Display Festivals";
+}
+
+void tst_frmPaganResultCalendar::load_showsChosenMonthAndFestivals() {
+    QFETCH(QString, monthName);
+    QFETCH(QString, yearText);
+    QFETCH(QDate, selected);
+    QFETCH(QString, festivals);
+    PaganCalendar::SelectedMonthName = monthName;
+    PaganCalendar::SelectedYearText = yearText;
+
+    auto* view = Windows::Show<frmPaganResultCalendar>();
+    QVERIFY(view);
+    QCOMPARE(view->windowTitle(), QStringLiteral("Velloran"));
+    QCOMPARE(view->MV->selectedDate(), selected);
+    QCOMPARE(view->MV->yearShown(), selected.year());
+    QCOMPARE(view->MV->monthShown(), selected.month());
+    QCOMPARE(view->lblDisp->text(), festivals);
+}
+
+void tst_frmPaganResultCalendar::calendar_staysWithinTheYearsOfTheTable() {
+    PaganCalendar::SelectedMonthName = QStringLiteral("December");
+    PaganCalendar::SelectedYearText = QStringLiteral("2012");
+    auto* view = Windows::Show<frmPaganResultCalendar>();
+    QVERIFY(view);
+    QCOMPARE(view->MV->minimumDate(), QDate(2006, 1, 1));
+    QCOMPARE(view->MV->maximumDate(), QDate(2012, 12, 31));
+
+    auto* next = view->MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
+    QVERIFY(next);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(view->MV->yearShown(), 2012);
+    QCOMPARE(view->MV->monthShown(), 12);
+
+    view->MV->setSelectedDate(QDate(2005, 12, 31));
+    QVERIFY(view->MV->selectedDate() >= QDate(2006, 1, 1));
+}
+
+void tst_frmPaganResultCalendar::movingCalendar_leavesFestivalsAlone() {
+    frmPaganMain* browser = Windows::Show<frmPaganMain>();
+    QVERIFY(browser);
+    auto* view = choose(browser, 6, 1);
+    QVERIFY(view);
+    const QString festivals = view->lblDisp->text();
+    QVERIFY(festivals.startsWith(QStringLiteral("June 5, 2007\r\n")));
+
+    auto* previous = view->MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth"));
+    QVERIFY(previous);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(view->MV->monthShown(), 4);
+    view->MV->setSelectedDate(QDate(2011, 10, 3));
+    QCOMPARE(view->lblDisp->text(), festivals);
+}
+
+void tst_frmPaganResultCalendar::back_returnsToBrowserOnFirstTab_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void tst_frmPaganResultCalendar::back_returnsToBrowserOnFirstTab() {
+    QFETCH(bool, byMenu);
+    frmPaganMain* browser = Windows::Show<frmPaganMain>();
+    QVERIFY(browser);
+    browser->SSTGods->SetTab(7);
+    auto* view = choose(browser, 9, 4);
+    QVERIFY(view);
+    // Whatever the hidden browser was left on, Back brings it up on its first tab.
+    browser->SSTMain->SetTab(4);
+
+    if (byMenu) {
+        view->mnuBack->trigger();
+    } else {
+        QTest::mouseClick(view->cmdBack, Qt::LeftButton);
+    }
+    QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
+    QCOMPARE(Windows::Loaded<frmPaganMain>(), browser);
+    QVERIFY(browser->isVisible());
+    QCOMPARE(browser->SSTMain->Tab(), 0);
+    QCOMPARE(browser->lblMonth->text(), QStringLiteral("September"));
+    QVERIFY(browser->optYear[4]->isChecked());
+    QCOMPARE(shell_->launcherShown, 0);
+}
+
+void tst_frmPaganResultCalendar::backThenAnotherMonth_loadsAfresh() {
+    frmPaganMain* browser = Windows::Show<frmPaganMain>();
+    QVERIFY(browser);
+    auto* view = choose(browser, 5, 3);
+    QVERIFY(view);
+    QCOMPARE(view->lblDisp->text(), lines({"May 23, 2009", "Day of Dark Goddess", "May 4,2009", "Bank Holiday"}));
+    view->MV->setSelectedDate(QDate(2009, 5, 30));
+    QTest::mouseClick(view->cmdBack, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    view = choose(browser, 4, 2);
+    QVERIFY(view);
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->lblDisp->text(), lines({"April 30, 2008", "BELTANE- and day of cernunnos"}));
+    QCOMPARE(view->MV->selectedDate(), QDate(2008, 4, 12));
+    QVERIFY(!browser->isVisible());
+}
+
+void tst_frmPaganResultCalendar::exit_showsLauncherAndKeepsBrowserHidden_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_frmPaganResultCalendar::exit_showsLauncherAndKeepsBrowserHidden() {
+    QFETCH(bool, byMenu);
+    frmPaganMain* browser = Windows::Show<frmPaganMain>();
+    QVERIFY(browser);
+    auto* view = choose(browser, 11, 6);
+    QVERIFY(view);
+    if (byMenu) {
+        view->menus.mnuExit->trigger();
+    } else {
+        view->close();
+    }
+    QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
+    QCOMPARE(shell_->launcherShown, 1);
+    QCOMPARE(Windows::Loaded<frmPaganMain>(), browser);
+    QVERIFY(!browser->isVisible());
+    QCOMPARE(browser->lblMonth->text(), QStringLiteral("November"));
+    QVERIFY(browser->optYear[6]->isChecked());
+}
+
+void tst_frmPaganResultCalendar::closingAll_doesNotBringLauncherBack() {
+    frmPaganMain* browser = Windows::Show<frmPaganMain>();
+    QVERIFY(browser);
+    QVERIFY(choose(browser, 1, 0));
+    CloseAllWindows();
+    QVERIFY(Windows::LoadedForms().isEmpty());
+    QCOMPARE(shell_->launcherShown, 0);
+    QCOMPARE(shell_->programEnded, 1);
+}
+
+QTEST_MAIN(tst_frmPaganResultCalendar)
+#include "tst_frmPaganResultCalendar.moc"

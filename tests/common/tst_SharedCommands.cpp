@@ -1,0 +1,145 @@
+#include "common/BrandFrame.h"
+#include "common/MessageBox.h"
+#include "common/SharedMenus.h"
+#include "common/WebPages.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+
+class tst_SharedCommands : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        env = std::make_unique<TestEnvironment>();
+        shell = std::make_unique<RecordingShell>();
+    }
+    void cleanup() {
+        shell.reset();
+        env.reset();
+    }
+
+    void pageAddress_isSiteThenPathThenKey_data() {
+        QTest::addColumn<QString>("key");
+        for (const QString& key : {PageKey::HomePage, PageKey::Help, PageKey::Download, PageKey::Donate,
+                                   PageKey::Cobrand, PageKey::FullyBranded}) {
+            QTest::newRow(qPrintable(key)) << key;
+        }
+    }
+    void pageAddress_isSiteThenPathThenKey() {
+        QFETCH(QString, key);
+        OpenWebPage(key);
+        QCOMPARE(env->pages.urls.value(0).toString(), SiteAddress() + "/velloran/ssd.php?page=" + key);
+    }
+
+    void helpMenu_itemsInOrder_eachOpensItsPage_data() {
+        QTest::addColumn<int>("caption");
+        QTest::addColumn<QString>("updateText");
+        QTest::newRow("launcher and wizard") << int(UpdateCaption::CheckFor) << "&Check for Software Update";
+        QTest::newRow("calendar and diary") << int(UpdateCaption::SoftwareUpdate) << "Check for Software &Update";
+    }
+    void helpMenu_itemsInOrder_eachOpensItsPage() {
+        QFETCH(int, caption);
+        QFETCH(QString, updateText);
+        QMainWindow window;
+        const SharedMenus menus = InstallSharedMenus(&window, "mnuFile", UpdateCaption(caption));
+
+        QStringList bar;
+        for (QAction* action : window.menuBar()->actions()) {
+            bar << action->text();
+        }
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QStringList help;
+        for (QAction* action : menus.mnuHelp->actions()) {
+            help << (action->isSeparator() ? action->objectName() : action->text());
+        }
+        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "mnuFileSep1", updateText, "mnuFileSep2",
+                                    "&About Software"}));
+        QCOMPARE(menus.fileMenu->actions(), QList<QAction*>{menus.mnuExit});
+        QCOMPARE(menus.mnuExit->text(), QStringLiteral("E&xit"));
+
+        menus.mnuOnline->trigger();
+        menus.mnuVisit->trigger();
+        menus.mnuUpdate->trigger();
+        menus.mnuDonate->trigger();
+        QCOMPARE(env->pages.pageKeys(), (QStringList{"help-web-page", "home-page", "download-web-page", "donate"}));
+        QVERIFY(!menus.mnuMakeMoney->isEnabled());
+
+        menus.mnuAbout->trigger();
+        QCOMPARE(shell->aboutShown, 1);
+    }
+
+    void brandFrame_frontLabelOpensItsOwnPage_data() {
+        QTest::addColumn<int>("front");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("co-brand") << int(BrandFrame::Front::Cobrand)
+                                  << "Co-brand this software for your site.  Increase loyalty and traffic to your "
+                                     "site. Put your site's name &  link here. See \"Help\" for details.    Click "
+                                     "Here for more info on co-branding."
+                                  << "co-brand";
+        QTest::newRow("fully branded") << int(BrandFrame::Front::FullBrand)
+                                       << "Home Business Opportunity. Start your own Internet business and make "
+                                          "money online. Get this software fully branded for your website. Click "
+                                          "here for more details."
+                                       << "fully-branded";
+    }
+    void brandFrame_frontLabelOpensItsOwnPage() {
+        QFETCH(int, front);
+        QFETCH(QString, text);
+        QFETCH(QString, page);
+        QWidget host;
+        auto* frame = new BrandFrame(&host);
+        frame->setGeometry(0, 0, 400, 60);
+        frame->BringToFront(BrandFrame::Front(front));
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        ClickLabel* seen = qobject_cast<ClickLabel*>(frame->childAt(200, 30));
+        QVERIFY(seen);
+        QCOMPARE(seen->text(), text);
+        QCOMPARE(seen->geometry(),
+                 (front == int(BrandFrame::Front::Cobrand) ? frame->lblFullBrand : frame->lblCobrand)->geometry());
+        QTest::mouseClick(seen, Qt::LeftButton);
+        QCOMPARE(env->pages.pageKeys(), QStringList{page});
+    }
+
+    void forumLabel_namesTheSite_andOpensHomePage() {
+        QWidget host;
+        ClickLabel* label = MakeForumLabel(&host);
+        QCOMPARE(label->text(),
+                 "The Most Popular Online Mystic Discussion Forum. Click Here To Visit " + MakerWebAddress() + " Now");
+        QVERIFY(!MakerWebAddress().isEmpty() && SiteAddress().contains(MakerWebAddress()));
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(env->pages.pageKeys(), QStringList{"home-page"});
+    }
+
+    void realMessageBox_okBox() {
+        SetMessageBoxHandler({});
+        QString shown;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        WhenModalShown([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            shown = box->text();
+            icon = box->icon();
+            QVERIFY(!box->button(QMessageBox::No));
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(MsgBox("Required File Is Missing\rPlease Reinstall Software", MsgButtons::Ok, MsgIcon::Critical),
+                 MsgResult::Ok);
+        QCOMPARE(shown, QStringLiteral("Required File Is Missing\nPlease Reinstall Software"));
+        QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+  private:
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+};
+
+QTEST_MAIN(tst_SharedCommands)
+#include "tst_SharedCommands.moc"

@@ -1,0 +1,117 @@
+#include "common/ShellServices.h"
+#include "common/Windows.h"
+#include "support/TestSupport.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+// What happened to the test windows, in order.
+QStringList& journal() {
+    static QStringList entries;
+    return entries;
+}
+
+class WindowA : public FormWindow {
+  public:
+    WindowA() { edit = new QLineEdit(this); }
+    void Form_Load() override { journal() << "load A"; }
+    void Form_Unload() override { journal() << "unload A"; }
+    QLineEdit* edit;
+};
+
+// A tool window: closing it brings the launcher back.
+class ToolWindow : public FormWindow {
+  public:
+    void Form_Load() override { journal() << "load tool"; }
+    void Form_Unload() override {
+        journal() << "unload tool";
+        ShowLauncher();
+    }
+};
+
+// A window whose load steps find they cannot go on (a missing file, say) and unload it again.
+class FailingWindow : public FormWindow {
+  public:
+    void Form_Load() override {
+        journal() << "load failing";
+        Windows::Unload<FailingWindow>();
+    }
+};
+} // namespace
+
+class tst_Windows : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        env = std::make_unique<TestEnvironment>();
+        shell = std::make_unique<RecordingShell>();
+        journal().clear();
+    }
+    void cleanup() {
+        shell.reset();
+        env.reset();
+    }
+
+    void show_loadsOnce_hideKeepsState_unloadStartsAfresh() {
+        WindowA* first = Windows::Show<WindowA>();
+        QVERIFY(first && first->isVisible());
+        first->edit->setText("kept");
+        Windows::Hide<WindowA>();
+        QVERIFY(!first->isVisible());
+        QCOMPARE(Windows::Show<WindowA>(), first);
+        QCOMPARE(first->edit->text(), QStringLiteral("kept"));
+        QCOMPARE(journal(), QStringList{"load A"});
+
+        QPointer<WindowA> old = first;
+        Windows::Unload<WindowA>();
+        QVERIFY(!Windows::IsLoaded<WindowA>());
+        QVERIFY(!old->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(old.isNull());
+
+        WindowA* second = Windows::Show<WindowA>();
+        QVERIFY(second->edit->text().isEmpty());
+        QCOMPARE(journal(), (QStringList{"load A", "unload A", "load A"}));
+    }
+
+    void closeBox_unloads() {
+        Windows::Show<WindowA>()->close();
+        QVERIFY(!Windows::IsLoaded<WindowA>());
+        QCOMPARE(journal(), (QStringList{"load A", "unload A"}));
+        // Unloading what is gone does nothing.
+        Windows::Unload<WindowA>();
+        QCOMPARE(journal().size(), 2);
+    }
+
+    void loadThatUnloadsItself_showsNothing() {
+        QCOMPARE(Windows::Show<FailingWindow>(), nullptr);
+        QVERIFY(!Windows::IsLoaded<FailingWindow>());
+        QCOMPARE(journal(), QStringList{"load failing"});
+    }
+
+    void toolUnload_bringsLauncherBack() {
+        Windows::Show<ToolWindow>()->close();
+        QCOMPARE(shell->launcherShown, 1);
+    }
+
+    void closeAll_unloadsShownAndHidden_newestFirst_andNeverBringsLauncherBack() {
+        Windows::Show<WindowA>();
+        Windows::Show<ToolWindow>();
+        Windows::Hide<ToolWindow>();
+        CloseAllWindows();
+        QVERIFY(Windows::LoadedForms().isEmpty());
+        QCOMPARE(journal(), (QStringList{"load A", "load tool", "unload tool", "unload A"}));
+        QCOMPARE(shell->launcherShown, 0);
+        QCOMPARE(shell->programEnded, 1);
+    }
+
+  private:
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+};
+
+QTEST_MAIN(tst_Windows)
+#include "tst_Windows.moc"

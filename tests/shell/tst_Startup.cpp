@@ -1,0 +1,141 @@
+#include "common/Application.h"
+#include "common/Clock.h"
+#include "common/UpdateReminder.h"
+#include "common/Windows.h"
+#include "shell/Startup.h"
+#include "shell/frmMain.h"
+#include "support/TestSupport.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTest>
+
+class tst_Startup : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        env = std::make_unique<TestEnvironment>();
+        ended = 0;
+        options.lockPath = env->appFolder() + "/velloran.lock";
+        options.random = [] { return 0.5; };
+        options.endProgram = [this] { ++ended; };
+    }
+    void cleanup() { env.reset(); }
+
+    void firstStart_showsLauncherWithoutQuestions() {
+        VelloranShell shell(options);
+        QVERIFY(shell.Start());
+        QVERIFY(Windows::IsLoaded<frmMain>() && Windows::Loaded<frmMain>()->isVisible());
+        QVERIFY(env->boxes.shown().isEmpty());
+        QCOMPARE(ended, 0);
+    }
+
+    void reminderComesBeforeTheLauncher() {
+        SetToday(QDate(2010, 6, 1));
+        {
+            QSettings settings(ExecutableName(), ExecutableName());
+            settings.setValue(UpdateReminderKey, "2010-01-01");
+        }
+        bool launcherWasLoaded = true;
+        env->boxes.onShow([&](const MessageRequest&) { launcherWasLoaded = Windows::IsLoaded<frmMain>(); });
+        env->boxes.answer(MsgResult::Yes);
+        VelloranShell shell(options);
+        QVERIFY(shell.Start());
+        QVERIFY(!launcherWasLoaded);
+        QCOMPARE(env->pages.pageKeys(), QStringList{"download-web-page"});
+        QVERIFY(Windows::Loaded<frmMain>()->isVisible());
+    }
+
+    void secondCopy_isToldAndEnds_firstUntouched() {
+        VelloranShell first(options);
+        QVERIFY(first.Start());
+        frmMain* launcher = Windows::Loaded<frmMain>();
+
+        env->boxes.answer(MsgResult::Ok);
+        StartupOptions secondOptions = options;
+        int secondEnded = 0;
+        secondOptions.endProgram = [&] { ++secondEnded; };
+        {
+            VelloranShell second(secondOptions);
+            QVERIFY(!second.Start());
+        }
+        const MessageRequest box = env->boxes.shown().value(0);
+        QCOMPARE(box.text, QStringLiteral("Application is already running"));
+        QCOMPARE(box.icon, MsgIcon::Information);
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QCOMPARE(box.title, QStringLiteral("Velloran"));
+        QCOMPARE(secondEnded, 1);
+        Q_UNUSED(launcher);
+    }
+
+    void runningCopyInAnotherProcess_refuses_untilItIsKilled() {
+        QProcess holder;
+        holder.start(LOCK_HOLDER, {options.lockPath});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
+
+        env->boxes.answer(MsgResult::Ok);
+        {
+            VelloranShell refused(options);
+            QVERIFY(!refused.Start());
+        }
+        QCOMPARE(env->boxes.texts(), QStringList{"Application is already running"});
+        QVERIFY(!Windows::IsLoaded<frmMain>());
+
+        // A copy that crashed or was killed leaves its lock behind; it must not block the next start.
+        holder.kill();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(QFile::exists(options.lockPath));
+        VelloranShell next(options);
+        QVERIFY(next.Start());
+        QVERIFY(Windows::IsLoaded<frmMain>());
+        QCOMPARE(env->boxes.shown().size(), 1);
+    }
+
+    // Odd draws bring the co-brand text to the front, even ones the fully-branded text; both equally often.
+    void brandChoice_followsTheDraw_data() {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<bool>("cobrand");
+        QTest::newRow("n=1") << 0.0 << true;
+        QTest::newRow("n=2") << 1.0 / 6 << false;
+        QTest::newRow("n=3") << 0.34 << true;
+        QTest::newRow("n=4") << 0.5 << false;
+        QTest::newRow("n=5") << 0.7 << true;
+        QTest::newRow("n=6") << 0.9999 << false;
+    }
+    void brandChoice_followsTheDraw() {
+        QFETCH(double, r);
+        QFETCH(bool, cobrand);
+        options.random = [r] { return r; };
+        VelloranShell shell(options);
+        QVERIFY(shell.Start());
+        frmMain* launcher = Windows::Loaded<frmMain>();
+        QCOMPARE(launcher->fraFullBrand->front() == BrandFrame::Front::Cobrand, cobrand);
+        QCOMPARE(launcher->fraFullBrand->lblCobrand->isVisible(), cobrand);
+        QCOMPARE(launcher->fraFullBrand->lblFullBrand->isVisible(), !cobrand);
+    }
+
+    void brandChoice_realGenerator_showsBothOverManyStarts() {
+        VelloranShell shell(StartupOptions{options.lockPath, {}, options.endProgram});
+        QVERIFY(shell.Start());
+        frmMain* launcher = Windows::Loaded<frmMain>();
+        int cobrand = 0;
+        const int draws = 600;
+        for (int i = 0; i < draws; ++i) {
+            launcher->CoBrand_Randomize([] { return QRandomGenerator::global()->generateDouble(); });
+            cobrand += launcher->fraFullBrand->front() == BrandFrame::Front::Cobrand;
+        }
+        // Far outside chance for a fair coin (more than 8 standard deviations).
+        QVERIFY2(cobrand > 200 && cobrand < 400, qPrintable(QString::number(cobrand)));
+    }
+
+  private:
+    std::unique_ptr<TestEnvironment> env;
+    StartupOptions options;
+    int ended = 0;
+};
+
+QTEST_MAIN(tst_Startup)
+#include "tst_Startup.moc"
