@@ -418,10 +418,18 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged_data() {
 void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     QFETCH(QString, damage);
     {
-        DiaryStore setup(m_path);
+        // Enough rows for several pages, so that a truncated file loses some of them.
+        RawConnection raw(m_path);
+        QVERIFY(raw.db().transaction());
+        QSqlQuery insert(raw.db());
+        QVERIFY(insert.prepare("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
         for (int i = 0; i < 200; ++i) {
-            QVERIFY(setup.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QString(500, QLatin1Char('x'))));
+            insert.addBindValue(QStringLiteral("k%1").arg(i));
+            insert.addBindValue(QString(500, QLatin1Char('x')));
+            QVERIFY(insert.exec());
         }
+        insert.finish();
+        QVERIFY(raw.db().commit());
     }
     if (damage == "missing") {
         QVERIFY(QFile::remove(m_path));

@@ -3,6 +3,7 @@
 #include "diary/PaganDiaryTool.h"
 #include "diary/frmPaganDiaryMain.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "shell/frmMain.h"
 
 #include <QDir>
 #include <QLabel>
@@ -27,6 +28,7 @@ class tst_frmPaganDiaryMain : public QObject {
     void continue_opensTheSectionLastClicked();
     void choice_isKeptWhileHidden_andForgottenAfterUnload();
     void launcherButton_opensTheChooserWithContinueFocused();
+    void realLauncher_paganDiaryButton_showsTheChooserAndHides();
     void leaving_unloadsAndShowsTheLauncher_data();
     void leaving_unloadsAndShowsTheLauncher();
     void brandLabels_openTheirPages();
@@ -168,6 +170,17 @@ void tst_frmPaganDiaryMain::launcherButton_opensTheChooserWithContinueFocused() 
     // Its menus: File holds only Exit; the update item reads as on the other diary windows.
     QCOMPARE(chooser->menus.fileMenu->actions().size(), 1);
     QCOMPARE(chooser->menus.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+}
+
+void tst_frmPaganDiaryMain::realLauncher_paganDiaryButton_showsTheChooserAndHides() {
+    ResetToolOpeners();
+    auto* launcher = Windows::Show<frmMain>();
+    QVERIFY(launcher);
+    QTest::mouseClick(launcher->cmdSelectOption[1], Qt::LeftButton);
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    QVERIFY(chooser);
+    QVERIFY(chooser->isVisible());
+    QVERIFY(!launcher->isVisible());
 }
 
 void tst_frmPaganDiaryMain::leaving_unloadsAndShowsTheLauncher_data() {
