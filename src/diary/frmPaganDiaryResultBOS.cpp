@@ -158,8 +158,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     setTabOrder(txtKeyword, txtMeaning);
 
     // A line chosen by the mouse or by moving the selection with the keys shows its entry; a click on the
-    // line already chosen shows it again, as the entry may have been typed over meanwhile.
-    // A press that changes the selection has shown the entry already; its click must not read it twice.
+    // line already chosen shows it again, as the entry may have been typed over meanwhile. A press that
+    // changed the selection has shown the entry already, so its click does not read it twice.
     lstKeyword->viewport()->installEventFilter(this);
     connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
         m_pressChangedSelection = true;
@@ -340,6 +340,7 @@ void frmPaganDiaryResultBOS::Command3_Click() {
             return;
         }
         if (removed) {
+            const QSignalBlocker quiet(lstKeyword);
             delete lstKeyword->takeItem(position);
             m_indexes.removeAt(position);
             txtKeyword->clear();
