@@ -5,6 +5,7 @@ function(velloran_add_database target)
     cmake_parse_arguments(ARG "" "SCHEMA;FILE" "" ${ARGN})
     set(out ${VELLORAN_BIN_DIR}/${ARG_FILE})
     set(fresh ${CMAKE_CURRENT_BINARY_DIR}/empty/${ARG_FILE})
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/empty)
     # An empty copy for installing, rebuilt whenever the schema changes.
     add_custom_command(OUTPUT ${fresh}
         COMMAND ${CMAKE_COMMAND} -E rm -f ${fresh}

@@ -1,3 +1,29 @@
 #include "dowsing/DowsingTool.h"
 
-bool ShowDowsingTool() { return false; }
+#include "common/Windows.h"
+#include "dowsing/MDIDowsingForm1.h"
+#include "dowsing/frmDowsingMain.h"
+
+#include <QMdiSubWindow>
+
+bool ShowDowsingTool() {
+    // The frame comes first; loading it loads the wizard, whose load steps may find the file missing.
+    const bool frameWasLoaded = Windows::IsLoaded<MDIDowsingForm1>();
+    Windows::Load<MDIDowsingForm1>();
+    // A wizard that closed itself while the frame loaded must not be loaded (and asked) a second time.
+    const bool wizardClosedAtLoad = !frameWasLoaded && !Windows::IsLoaded<frmDowsingMain>();
+    if (!wizardClosedAtLoad && Windows::Show<frmDowsingMain>()) {
+        return true;
+    }
+    // No wizard to show: an empty frame would only stand in the way.
+    if (MDIDowsingForm1* frame = Windows::Loaded<MDIDowsingForm1>()) {
+        bool anyShown = false;
+        for (QMdiSubWindow* sub : frame->mdiArea->subWindowList()) {
+            anyShown = anyShown || sub->isVisible();
+        }
+        if (!anyShown) {
+            Windows::UnloadForm(frame);
+        }
+    }
+    return false;
+}

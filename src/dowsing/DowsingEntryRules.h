@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QChar>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// What the entry wizard accepts, kept apart from its widgets so the rules
+// read in one place.
+namespace DowsingEntryRules {
+
+// The verdict on one typed character.
+struct KeyVerdict {
+    bool keep = true;      // the character reaches the text box
+    QChar character;       // what reaches it (letters come out in capitals)
+    bool complain = false; // the user is told what the field takes
+};
+
+inline constexpr char16_t Backspace = 8;
+inline constexpr char16_t CarriageReturn = 13;
+
+// Name, city, state and location: ASCII letters, upper-cased; blank,
+// backspace and Enter pass as typed.
+KeyVerdict filterLetterKey(QChar typed);
+// Phone number: digits and the point; backspace passes.
+KeyVerdict filterNumberKey(QChar typed);
+
+// An at sign anywhere after the first character; an empty address passes.
+bool emailAccepted(const QString& email);
+
+// The day named by the three date lists; an invalid QDate when the month
+// lacks that day (30 February) or a text is not one of the lists' entries.
+QDate dateFromLists(const QString& month, const QString& day, const QString& year);
+QString timeText(const QString& hour, const QString& minute);
+
+// The entries of the wizard's lists, in order.
+QStringList monthEntries();
+QStringList dayEntries();
+QStringList yearEntries();
+QStringList hourEntries();
+QStringList minuteEntries();
+QStringList secondEntries();
+QStringList ampmEntries();
+QStringList toolEntries();
+QStringList itemEntries();
+
+} // namespace DowsingEntryRules

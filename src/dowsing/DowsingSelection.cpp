@@ -1,0 +1,6 @@
+#include "dowsing/DowsingSelection.h"
+
+DowsingSelection& CurrentDowsingSelection() {
+    static DowsingSelection selection;
+    return selection;
+}

@@ -1,0 +1,359 @@
+#include "dowsing/DowsingStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <atomic>
+#include <utility>
+
+namespace {
+
+const QString kColumns = QStringLiteral("Date, Name, Address, City, State, Pin, Phone_No, Email, "
+                                        "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
+                                        "Location_Dowsing_Occured, Notes, IdNumber");
+
+// The driver binds a null QString as SQL NULL, which the text columns refuse;
+// an empty text box is an empty text.
+QVariant text(const QString& s) {
+    return s.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(s);
+}
+
+QVariant isoDate(const QDate& d) {
+    return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString));
+}
+
+// yyyy-MM-dd by hand: listing 32,767 rows spends most of its time here otherwise.
+QDate parseIsoDate(const QString& s) {
+    if (s.size() != 10 || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-')) {
+        return {};
+    }
+    auto number = [&s](int from, int length) {
+        int n = 0;
+        for (int i = from; i < from + length; ++i) {
+            const int digit = s[i].unicode() - '0';
+            if (digit < 0 || digit > 9) {
+                return -1;
+            }
+            n = n * 10 + digit;
+        }
+        return n;
+    };
+    const int y = number(0, 4), m = number(5, 2), d = number(8, 2);
+    if (y < 0 || m < 0 || d < 0) {
+        return {};
+    }
+    return QDate(y, m, d);
+}
+
+void bindColumns(QSqlQuery& q, const DowsingRecord& r) {
+    q.addBindValue(isoDate(r.Date));
+    q.addBindValue(text(r.Name));
+    q.addBindValue(text(r.Address));
+    q.addBindValue(text(r.City));
+    q.addBindValue(text(r.State));
+    q.addBindValue(text(r.Pin));
+    q.addBindValue(text(r.Phone_No));
+    q.addBindValue(text(r.Email));
+    q.addBindValue(text(r.Time_Dowsing_Occured));
+    q.addBindValue(text(r.Dowsing_Tool));
+    q.addBindValue(text(r.Item_Dowsing_For));
+    q.addBindValue(text(r.Location_Dowsing_Occured));
+    q.addBindValue(text(r.Notes));
+}
+
+void readRow(const QSqlQuery& q, DowsingRecord& r) {
+    r.Date = parseIsoDate(q.value(0).toString());
+    r.Name = q.value(1).toString();
+    r.Address = q.value(2).toString();
+    r.City = q.value(3).toString();
+    r.State = q.value(4).toString();
+    r.Pin = q.value(5).toString();
+    r.Phone_No = q.value(6).toString();
+    r.Email = q.value(7).toString();
+    r.Time_Dowsing_Occured = q.value(8).toString();
+    r.Dowsing_Tool = q.value(9).toString();
+    r.Item_Dowsing_For = q.value(10).toString();
+    r.Location_Dowsing_Occured = q.value(11).toString();
+    r.Notes = q.value(12).toString();
+    r.IdNumber = q.value(13).toLongLong();
+}
+
+QString reason(const QSqlError& e) {
+    const QString database = e.databaseText().trimmed();
+    return database.isEmpty() ? e.text().trimmed() : database;
+}
+
+QString nextConnectionName() {
+    static std::atomic<quint64> counter{0};
+    return QStringLiteral("velloran.dowsing.%1").arg(++counter);
+}
+
+} // namespace
+
+QString DowsingStore::filePathIn(const QString& folder) {
+    return QDir(folder).filePath(QString::fromLatin1(FileName));
+}
+
+DowsingStore::DowsingStore(QString filePath) : m_filePath(std::move(filePath)) {}
+
+DowsingStore::~DowsingStore() {
+    close();
+}
+
+void DowsingStore::setBusyTimeout(int milliseconds) {
+    m_busyTimeout = milliseconds;
+}
+
+bool DowsingStore::fail(const QString& what, const QString& why) {
+    m_lastError = why.isEmpty() ? what : what + QStringLiteral(": ") + why;
+    return false;
+}
+
+bool DowsingStore::open() {
+    close();
+    m_lastError.clear();
+    // Opening a missing path would make SQLite create an empty file there;
+    // the program only ever opens the file it was installed with.
+    if (!QFileInfo(m_filePath).isFile()) {
+        return fail(QStringLiteral("The file %1 does not exist").arg(QDir::toNativeSeparators(m_filePath)), {});
+    }
+    m_connectionName = nextConnectionName();
+    QString what;
+    QString why;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(m_filePath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout));
+        if (!db.open()) {
+            what = QStringLiteral("The file could not be opened");
+            why = reason(db.lastError());
+        } else {
+            // A file that is not a database, or lacks the table, fails only at
+            // the first statement; find that out now rather than at a save.
+            QSqlQuery probe(db);
+            if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(kColumns))) {
+                what = QStringLiteral("The file holds no usable dowsing table");
+                why = reason(probe.lastError());
+            }
+        }
+    }
+    if (!what.isEmpty()) {
+        close();
+        return fail(what, why);
+    }
+    return true;
+}
+
+bool DowsingStore::isOpen() const {
+    return !m_connectionName.isEmpty() && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+void DowsingStore::close() {
+    m_insert.reset();
+    if (m_connectionName.isEmpty()) {
+        return;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen()) {
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+}
+
+QSqlDatabase DowsingStore::database() const {
+    return m_connectionName.isEmpty() ? QSqlDatabase() : QSqlDatabase::database(m_connectionName, false);
+}
+
+bool DowsingStore::ensureOpen() {
+    m_lastError.clear();
+    if (isOpen()) {
+        return true;
+    }
+    return fail(QStringLiteral("The dowsing file is not open"), {});
+}
+
+std::optional<qint64> DowsingStore::add(const DowsingRecord& record) {
+    if (!ensureOpen()) {
+        return std::nullopt;
+    }
+    QSqlDatabase db = database();
+    if (!m_insert) {
+        m_insert = std::make_unique<QSqlQuery>(db);
+        if (!m_insert->prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, "
+                                              "Email, Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
+                                              "Location_Dowsing_Occured, Notes) "
+                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+            const QString why = reason(m_insert->lastError());
+            m_insert.reset();
+            fail(QStringLiteral("The record could not be prepared"), why);
+            return std::nullopt;
+        }
+    }
+    if (!db.transaction()) {
+        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
+        return std::nullopt;
+    }
+    bindColumns(*m_insert, record);
+    if (!m_insert->exec()) {
+        const QString why = reason(m_insert->lastError());
+        m_insert->finish();
+        db.rollback();
+        fail(QStringLiteral("The file refused the record"), why);
+        return std::nullopt;
+    }
+    const qint64 id = m_insert->lastInsertId().toLongLong();
+    m_insert->finish();
+    if (!db.commit()) {
+        const QString why = reason(db.lastError());
+        db.rollback();
+        fail(QStringLiteral("The record could not be written to the file"), why);
+        return std::nullopt;
+    }
+    return id;
+}
+
+DowsingStore::Outcome DowsingStore::change(const DowsingRecord& record) {
+    if (!ensureOpen()) {
+        return Outcome::Failed;
+    }
+    QSqlDatabase db = database();
+    if (!db.transaction()) {
+        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
+        return Outcome::Failed;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE Details SET Date = ?, Name = ?, Address = ?, City = ?, State = ?, Pin = ?, "
+                             "Phone_No = ?, Email = ?, Time_Dowsing_Occured = ?, Dowsing_Tool = ?, "
+                             "Item_Dowsing_For = ?, Location_Dowsing_Occured = ?, Notes = ? WHERE IdNumber = ?"));
+    bindColumns(q, record);
+    q.addBindValue(record.IdNumber);
+    if (!q.exec()) {
+        const QString why = reason(q.lastError());
+        q.finish();
+        db.rollback();
+        fail(QStringLiteral("The file refused the record"), why);
+        return Outcome::Failed;
+    }
+    const int affected = q.numRowsAffected();
+    q.finish();
+    if (affected == 0) {
+        db.rollback();
+        fail(QStringLiteral("No record has the number %1").arg(record.IdNumber), {});
+        return Outcome::NotFound;
+    }
+    if (!db.commit()) {
+        const QString why = reason(db.lastError());
+        db.rollback();
+        fail(QStringLiteral("The record could not be written to the file"), why);
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+DowsingStore::Outcome DowsingStore::remove(qint64 idNumber) {
+    if (!ensureOpen()) {
+        return Outcome::Failed;
+    }
+    QSqlDatabase db = database();
+    if (!db.transaction()) {
+        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
+        return Outcome::Failed;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM Details WHERE IdNumber = ?"));
+    q.addBindValue(idNumber);
+    if (!q.exec()) {
+        const QString why = reason(q.lastError());
+        q.finish();
+        db.rollback();
+        fail(QStringLiteral("The record could not be removed"), why);
+        return Outcome::Failed;
+    }
+    const int affected = q.numRowsAffected();
+    q.finish();
+    if (affected == 0) {
+        db.rollback();
+        fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
+        return Outcome::NotFound;
+    }
+    if (!db.commit()) {
+        const QString why = reason(db.lastError());
+        db.rollback();
+        fail(QStringLiteral("The removal could not be written to the file"), why);
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) {
+    if (!ensureOpen()) {
+        return Outcome::Failed;
+    }
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(kColumns));
+    q.addBindValue(idNumber);
+    if (!q.exec()) {
+        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        return Outcome::Failed;
+    }
+    if (!q.next()) {
+        if (q.lastError().isValid()) {
+            fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+            return Outcome::Failed;
+        }
+        fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
+        return Outcome::NotFound;
+    }
+    readRow(q, found);
+    return Outcome::Done;
+}
+
+std::optional<QList<DowsingRecord>> DowsingStore::list() {
+    return select(0, -1);
+}
+
+std::optional<QList<DowsingRecord>> DowsingStore::list(qint64 offset, qint64 limit) {
+    return select(offset, limit);
+}
+
+std::optional<QList<DowsingRecord>> DowsingStore::select(qint64 offset, qint64 limit) {
+    if (!ensureOpen()) {
+        return std::nullopt;
+    }
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM Details ORDER BY IdNumber LIMIT ? OFFSET ?").arg(kColumns));
+    q.addBindValue(limit < 0 ? qint64(-1) : limit);
+    q.addBindValue(offset < 0 ? qint64(0) : offset);
+    if (!q.exec()) {
+        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        return std::nullopt;
+    }
+    QList<DowsingRecord> rows;
+    while (q.next()) {
+        readRow(q, rows.emplace_back());
+    }
+    if (q.lastError().isValid()) {
+        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        return std::nullopt;
+    }
+    return rows;
+}
+
+std::optional<qint64> DowsingStore::count() {
+    if (!ensureOpen()) {
+        return std::nullopt;
+    }
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next()) {
+        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        return std::nullopt;
+    }
+    return q.value(0).toLongLong();
+}

@@ -1,0 +1,165 @@
+#include "dowsing/MDIDowsingForm1.h"
+
+#include "common/Look.h"
+#include "common/ShellServices.h"
+#include "common/Texts.h"
+#include "common/WebPages.h"
+#include "common/Windows.h"
+#include "dowsing/frmDowsingMain.h"
+
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QVBoxLayout>
+
+QString DowsingForumText() {
+    return QStringLiteral(
+               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+           MakerWebAddress() + QStringLiteral(" Now");
+}
+
+namespace {
+ClickLabel* brandLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new ClickLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(Look::Verdana(8.25, true));
+    label->MakeLink();
+    return label;
+}
+} // namespace
+
+MDIDowsingForm1::MDIDowsingForm1() {
+    setObjectName(QStringLiteral("MDIDowsingForm1"));
+    setWindowTitle(QStringLiteral("Quarrow"));
+    setFont(Look::Verdana(8.25));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Picture1 = new QFrame(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameShape(QFrame::Panel);
+    Picture1->setFrameShadow(QFrame::Raised);
+    auto* top = new QHBoxLayout(Picture1);
+    top->setContentsMargins(6, 2, 6, 4);
+    Frame3 = new QGroupBox(Picture1);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    auto* frame3Layout = new QHBoxLayout(Frame3);
+    frame3Layout->setContentsMargins(6, 4, 6, 4);
+    Label61 = brandLabel(QStringLiteral("Label61"), DowsingForumText(), Frame3);
+    Look::SetTextColour(Label61, QColor(0, 0, 128));
+    frame3Layout->addWidget(Label61);
+    top->addWidget(Frame3);
+    column->addWidget(Picture1);
+
+    mdiArea = new QMdiArea(client);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // The system's application-workspace colour behind the dowsing windows.
+    mdiArea->setBackground(palette().brush(QPalette::Dark));
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    column->addWidget(mdiArea, 1);
+
+    Picture2 = new QFrame(client);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setFrameShape(QFrame::Panel);
+    Picture2->setFrameShadow(QFrame::Raised);
+    Look::SetBackground(Picture2, Look::Cream);
+    auto* bottom = new QHBoxLayout(Picture2);
+    bottom->setContentsMargins(8, 6, 8, 6);
+    Label7 = brandLabel(QStringLiteral("Label7"), Texts::FullBrand, Picture2);
+    Look::SetTextColour(Label7, QColor(128, 0, 0));
+    bottom->addWidget(Label7);
+    column->addWidget(Picture2);
+
+    connect(Label61, &ClickLabel::clicked, this, &MDIDowsingForm1::Label61_Click);
+    connect(Label7, &ClickLabel::clicked, this, &MDIDowsingForm1::Label7_Click);
+
+    resize(800, 700);
+    if (const QScreen* where = screen()) {
+        const QRect available = where->availableGeometry();
+        resize(size().boundedTo(available.size()));
+        move(available.center() - rect().center());
+    }
+}
+
+void MDIDowsingForm1::Form_Load() {
+    Windows::Load<frmDowsingMain>();
+}
+
+void MDIDowsingForm1::Form_Unload() {
+    Windows::Unload<frmDowsingMain>();
+    // Then every other dowsing window still loaded in the frame, shown or hidden.
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        if (auto* form = dynamic_cast<Form*>(sub->widget())) {
+            Windows::UnloadForm(form);
+        }
+    }
+    ShowLauncher();
+}
+
+void MDIDowsingForm1::Label61_Click() {
+    OpenWebPage(PageKey::HomePage);
+}
+
+void MDIDowsingForm1::Label7_Click() {
+    OpenWebPage(PageKey::FullyBranded);
+}
+
+DowsingChildWindow::DowsingChildWindow(QWidget* parent) : FormWindow(parent) {}
+
+void DowsingChildWindow::PresentForm() {
+    MDIDowsingForm1* frame = Windows::Show<MDIDowsingForm1>();
+    if (!frame || !Windows::IsLoaded(this)) {
+        return;
+    }
+    if (!subWindow_) {
+        auto* sub = new QMdiSubWindow;
+        sub->setObjectName(objectName() + QStringLiteral("_sub"));
+        // The registry decides when a dowsing window goes; the sub-window must not delete it on its own.
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        sub->setWidget(this);
+        sub->setWindowTitle(windowTitle());
+        sub->setWindowIcon(windowIcon());
+        frame->mdiArea->addSubWindow(sub);
+        subWindow_ = sub;
+        MoveToTopLeft();
+    }
+    show();
+    subWindow_->show();
+    frame->mdiArea->setActiveSubWindow(subWindow_);
+}
+
+void DowsingChildWindow::HideForm() {
+    if (subWindow_) {
+        subWindow_->hide();
+    } else {
+        hide();
+    }
+}
+
+void DowsingChildWindow::DisposeForm() {
+    if (!subWindow_) {
+        FormWindow::DisposeForm();
+        return;
+    }
+    subWindow_->hide();
+    if (QMdiArea* area = subWindow_->mdiArea()) {
+        area->removeSubWindow(subWindow_);
+    }
+    // The sub-window takes this window with it.
+    subWindow_->deleteLater();
+}
+
+void DowsingChildWindow::MoveToTopLeft() {
+    if (subWindow_) {
+        subWindow_->adjustSize();
+        subWindow_->move(0, 0);
+    }
+}

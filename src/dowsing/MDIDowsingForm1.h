@@ -1,0 +1,55 @@
+#pragma once
+
+#include "common/ClickLabel.h"
+#include "common/Form.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+// The frame the dowsing windows live in. It is never opened by name: showing
+// a dowsing window loads and shows it first. Closing it ends the dowsing tool.
+class MDIDowsingForm1 : public FormWindow {
+    Q_OBJECT
+  public:
+    MDIDowsingForm1();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    QFrame* Picture1;
+    QGroupBox* Frame3;
+    ClickLabel* Label61;
+    QMdiArea* mdiArea;
+    QFrame* Picture2;
+    ClickLabel* Label7;
+
+  private:
+    void Label61_Click();
+    void Label7_Click();
+};
+
+// A window of the dowsing tool: it appears in a sub-window of the frame
+// instead of on its own, and showing it brings the frame up first.
+class DowsingChildWindow : public FormWindow {
+    Q_OBJECT
+  public:
+    explicit DowsingChildWindow(QWidget* parent = nullptr);
+
+    void PresentForm() override;
+    void HideForm() override;
+    void DisposeForm() override;
+
+    // The frame's sub-window that holds this window, once it has been shown.
+    QMdiSubWindow* subWindow() const { return subWindow_; }
+    // Places the window at the top-left corner of the frame's client area.
+    void MoveToTopLeft();
+
+  private:
+    QPointer<QMdiSubWindow> subWindow_;
+};
+
+// The Dowsing text of the frame's top strip.
+QString DowsingForumText();

@@ -1,0 +1,383 @@
+#include "dowsing/DowsingStore.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The empty file the build makes and the install ships.
+const QString kEmptyFile = QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE);
+
+DowsingRecord sampleRecord(const QString& name = QStringLiteral("JOHN")) {
+    DowsingRecord r;
+    r.Date = QDate(2006, 3, 7);
+    r.Name = name;
+    r.Address = QStringLiteral("12 Mill Lane\r\nLower Fen");
+    r.City = QStringLiteral("ELY");
+    r.State = QStringLiteral("CAMBS");
+    r.Pin = QStringLiteral("CB7 4");
+    r.Phone_No = QStringLiteral("01353.5");
+    r.Email = QStringLiteral("john@fen.example");
+    r.Time_Dowsing_Occured = QStringLiteral("13:05");
+    r.Dowsing_Tool = QStringLiteral("Rods");
+    r.Item_Dowsing_For = QStringLiteral("water");
+    r.Location_Dowsing_Occured = QStringLiteral("BACK FIELD");
+    r.Notes = QStringLiteral("Strong pull by the oak.");
+    return r;
+}
+
+// Reads a row straight from the file, apart from the store under test.
+class RawFile {
+  public:
+    explicit RawFile(const QString& path) : m_name(QStringLiteral("raw-%1").arg(quintptr(this))) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        db.open();
+    }
+    ~RawFile() {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+    bool exec(const QString& sql) {
+        QSqlQuery q(db());
+        return q.exec(sql);
+    }
+    QVariantList row(qint64 id) {
+        QSqlQuery q(db());
+        q.prepare(QStringLiteral("SELECT * FROM Details WHERE IdNumber = ?"));
+        q.addBindValue(id);
+        QVariantList values;
+        if (q.exec() && q.next()) {
+            for (int i = 0; i < 14; ++i) {
+                values << q.value(i);
+            }
+        }
+        return values;
+    }
+    qint64 count() {
+        QSqlQuery q(db());
+        return q.exec(QStringLiteral("SELECT count(*) FROM Details")) && q.next() ? q.value(0).toLongLong() : -1;
+    }
+
+  private:
+    QString m_name;
+};
+
+} // namespace
+
+class tst_DowsingStore : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void tableHasFourteenColumnsInOrder();
+    void addedRecord_readsBackVerbatim_data();
+    void addedRecord_readsBackVerbatim();
+    void emptyRecord_getsNumberAndNoDate();
+    void idNumbers_ascendAndAreNeverReused();
+    void idNumbers_beyond32bitWork();
+    void listing_isAscendingIdNumber_pagesAgree();
+    void change_writesOnlyTheNumberedRow();
+    void changeAndRemove_ofMissingNumber_reportNotFound();
+    void openingMissingFile_failsAndCreatesNothing();
+    void openingFileWithoutTable_fails_data();
+    void openingFileWithoutTable_fails();
+    void failedWrite_leavesTableUnchanged_data();
+    void failedWrite_leavesTableUnchanged();
+    void twoStores_shareTheFile();
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+};
+
+void tst_DowsingStore::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = DowsingStore::filePathIn(m_dir->path());
+    QVERIFY(QFile::copy(kEmptyFile, m_path));
+    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner));
+}
+
+void tst_DowsingStore::cleanup() {
+    m_dir.reset();
+}
+
+void tst_DowsingStore::tableHasFourteenColumnsInOrder() {
+    RawFile raw(m_path);
+    QSqlQuery q(raw.db());
+    QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(Details)")));
+    QStringList names;
+    while (q.next()) {
+        names << q.value(1).toString();
+    }
+    QStringList expected;
+    for (const char* column : DowsingColumns) {
+        expected << QString::fromLatin1(column);
+    }
+    QCOMPARE(names, expected);
+}
+
+void tst_DowsingStore::addedRecord_readsBackVerbatim_data() {
+    QTest::addColumn<DowsingRecord>("record");
+    QTest::newRow("ordinary") << sampleRecord();
+    QTest::newRow("quotes") << sampleRecord(QStringLiteral("O'NEIL \"THE\" `DOWSER`"));
+    QTest::newRow("sql") << sampleRecord(QStringLiteral("X'); DROP TABLE Details; --"));
+    QTest::newRow("keywords") << sampleRecord(QStringLiteral("SELECT * FROM Details WHERE 1=1 OR ''=''"));
+    QTest::newRow("unicode") << sampleRecord(QStringLiteral("Zoë Ødegård 山田 \U0001F52E"));
+    DowsingRecord big = sampleRecord();
+    big.Notes = QString(1024 * 1024, QLatin1Char('n')) + QStringLiteral("\r\nend");
+    QTest::newRow("1 MB note") << big;
+    DowsingRecord edges = sampleRecord();
+    edges.Date = QDate(1900, 1, 1);
+    edges.Time_Dowsing_Occured = QStringLiteral("24:05");
+    edges.Address = QStringLiteral("  leading and trailing blanks  ");
+    QTest::newRow("first day, hour 24, blanks") << edges;
+    DowsingRecord leap = sampleRecord();
+    leap.Date = QDate(2008, 2, 29);
+    QTest::newRow("leap day") << leap;
+}
+
+void tst_DowsingStore::addedRecord_readsBackVerbatim() {
+    QFETCH(DowsingRecord, record);
+    DowsingStore store(m_path);
+    QVERIFY2(store.open(), qPrintable(store.lastError()));
+    const auto id = store.add(record);
+    QVERIFY2(id.has_value(), qPrintable(store.lastError()));
+
+    DowsingRecord found;
+    QCOMPARE(store.find(*id, found), DowsingStore::Outcome::Done);
+    record.IdNumber = *id;
+    QCOMPARE(found, record);
+
+    RawFile raw(m_path);
+    const QVariantList row = raw.row(*id);
+    QCOMPARE(row.size(), 14);
+    QCOMPARE(row[0].toString(), record.Date.toString(Qt::ISODate));
+    QCOMPARE(row[1].toString(), record.Name);
+    QCOMPARE(row[2].toString(), record.Address);
+    QCOMPARE(row[8].toString(), record.Time_Dowsing_Occured);
+    QCOMPARE(row[12].toString(), record.Notes);
+    QCOMPARE(row[13].toLongLong(), *id);
+    QCOMPARE(raw.count(), 1);
+}
+
+void tst_DowsingStore::emptyRecord_getsNumberAndNoDate() {
+    DowsingStore store(m_path);
+    QVERIFY(store.open());
+    const auto id = store.add(DowsingRecord{});
+    QVERIFY2(id.has_value(), qPrintable(store.lastError()));
+    QCOMPARE(*id, 1);
+    const auto rows = store.list();
+    QVERIFY(rows.has_value());
+    QCOMPARE(rows->size(), 1);
+    QVERIFY(rows->first().Date.isNull());
+    RawFile raw(m_path);
+    const QVariantList row = raw.row(1);
+    QVERIFY(row[0].isNull());
+    QCOMPARE(row[1].toString(), QString());
+    QVERIFY(!row[1].isNull()); // empty text, not an absent value
+}
+
+void tst_DowsingStore::idNumbers_ascendAndAreNeverReused() {
+    DowsingStore store(m_path);
+    QVERIFY(store.open());
+    QList<qint64> ids;
+    for (int i = 0; i < 3; ++i) {
+        ids << store.add(sampleRecord(QStringLiteral("N%1").arg(i))).value_or(-1);
+    }
+    QCOMPARE(ids, (QList<qint64>{1, 2, 3}));
+    QCOMPARE(store.remove(3), DowsingStore::Outcome::Done);
+    QCOMPARE(store.add(sampleRecord()).value_or(-1), 4);
+    for (qint64 id : {1, 2, 4}) {
+        QCOMPARE(store.remove(id), DowsingStore::Outcome::Done);
+    }
+    QCOMPARE(store.count().value_or(-1), 0);
+    store.close();
+    QVERIFY(store.open()); // the high-water mark survives reopening
+    QCOMPARE(store.add(sampleRecord()).value_or(-1), 5);
+}
+
+void tst_DowsingStore::idNumbers_beyond32bitWork() {
+    {
+        RawFile raw(m_path);
+        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('BIG', 5000000000)")));
+    }
+    DowsingStore store(m_path);
+    QVERIFY(store.open());
+    QCOMPARE(store.add(sampleRecord()).value_or(-1), Q_INT64_C(5000000001));
+    DowsingRecord found;
+    QCOMPARE(store.find(Q_INT64_C(5000000000), found), DowsingStore::Outcome::Done);
+    QCOMPARE(found.Name, QStringLiteral("BIG"));
+    found.Name = QStringLiteral("BIGGER");
+    QCOMPARE(store.change(found), DowsingStore::Outcome::Done);
+    QCOMPARE(store.remove(Q_INT64_C(5000000001)), DowsingStore::Outcome::Done);
+    const auto rows = store.list();
+    QVERIFY(rows.has_value());
+    QCOMPARE(rows->size(), 1);
+    QCOMPARE(rows->first().Name, QStringLiteral("BIGGER"));
+}
+
+void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
+    {
+        // Rows written out of key order must still list by IdNumber.
+        RawFile raw(m_path);
+        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('C', 30)")));
+        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('A', 10)")));
+        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('B', 20)")));
+    }
+    DowsingStore store(m_path);
+    QVERIFY(store.open());
+    QCOMPARE(store.add(sampleRecord(QStringLiteral("D"))).value_or(-1), 31);
+    const auto all = store.list();
+    QVERIFY(all.has_value());
+    QStringList names;
+    for (const auto& r : *all) {
+        names << r.Name;
+    }
+    QCOMPARE(names, (QStringList{"A", "B", "C", "D"}));
+    const auto page = store.list(1, 2);
+    QVERIFY(page.has_value());
+    QCOMPARE(page->size(), 2);
+    QCOMPARE(page->at(0), all->at(1));
+    QCOMPARE(page->at(1), all->at(2));
+    QCOMPARE(store.list(4, 10).value_or(QList<DowsingRecord>{DowsingRecord{}}).size(), 0);
+    QCOMPARE(store.count().value_or(-1), 4);
+}
+
+void tst_DowsingStore::change_writesOnlyTheNumberedRow() {
+    DowsingStore store(m_path);
+    QVERIFY(store.open());
+    const qint64 first = store.add(sampleRecord(QStringLiteral("FIRST"))).value_or(-1);
+    const qint64 second = store.add(sampleRecord(QStringLiteral("SECOND"))).value_or(-1);
+    DowsingRecord changed = sampleRecord(QStringLiteral("CHANGED"));
+    changed.IdNumber = second;
+    changed.Date = QDate(2006, 12, 31);
+    changed.Notes = QStringLiteral("'; DELETE FROM Details; --");
+    QCOMPARE(store.change(changed), DowsingStore::Outcome::Done);
+    DowsingRecord found;
+    QCOMPARE(store.find(second, found), DowsingStore::Outcome::Done);
+    QCOMPARE(found, changed);
+    QCOMPARE(store.find(first, found), DowsingStore::Outcome::Done);
+    QCOMPARE(found.Name, QStringLiteral("FIRST"));
+    QCOMPARE(store.count().value_or(-1), 2);
+}
+
+void tst_DowsingStore::changeAndRemove_ofMissingNumber_reportNotFound() {
+    DowsingStore store(m_path);
+    QVERIFY(store.open());
+    store.add(sampleRecord());
+    DowsingRecord ghost = sampleRecord(QStringLiteral("GHOST"));
+    ghost.IdNumber = 99;
+    QCOMPARE(store.change(ghost), DowsingStore::Outcome::NotFound);
+    QCOMPARE(store.remove(99), DowsingStore::Outcome::NotFound);
+    QVERIFY(!store.lastError().isEmpty());
+    DowsingRecord found;
+    QCOMPARE(store.find(99, found), DowsingStore::Outcome::NotFound);
+    QCOMPARE(store.count().value_or(-1), 1);
+}
+
+void tst_DowsingStore::openingMissingFile_failsAndCreatesNothing() {
+    QVERIFY(QFile::remove(m_path));
+    DowsingStore store(m_path);
+    QVERIFY(!store.open());
+    QVERIFY(!store.lastError().isEmpty());
+    QVERIFY(!QFile::exists(m_path));
+    QVERIFY(!store.add(sampleRecord()).has_value());
+    QVERIFY(!store.list().has_value());
+    QVERIFY(!QFile::exists(m_path));
+}
+
+void tst_DowsingStore::openingFileWithoutTable_fails_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("not a database") << QByteArray("This is not an SQLite file, just some text.\n").repeated(200);
+    QTest::newRow("empty file") << QByteArray();
+}
+
+void tst_DowsingStore::openingFileWithoutTable_fails() {
+    QFETCH(QByteArray, content);
+    QVERIFY(QFile::remove(m_path));
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    DowsingStore store(m_path);
+    QVERIFY(!store.open());
+    QVERIFY(!store.lastError().isEmpty());
+    QVERIFY(!store.isOpen());
+}
+
+void tst_DowsingStore::failedWrite_leavesTableUnchanged_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("file locked by another program") << QStringLiteral("lock");
+    QTest::newRow("file refuses the value") << QStringLiteral("trigger");
+}
+
+void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
+    QFETCH(QString, obstacle);
+    DowsingStore store(m_path);
+    store.setBusyTimeout(0);
+    QVERIFY(store.open());
+    const qint64 id = store.add(sampleRecord(QStringLiteral("KEPT"))).value_or(-1);
+    QVERIFY(id > 0);
+
+    RawFile other(m_path);
+    if (obstacle == QLatin1String("lock")) {
+        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    } else {
+        // Stands in for a full disk or a corrupt page: the write itself fails.
+        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_insert BEFORE INSERT ON Details "
+                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON Details "
+                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_delete BEFORE DELETE ON Details "
+                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    }
+
+    QVERIFY(!store.add(sampleRecord(QStringLiteral("NEW"))).has_value());
+    QVERIFY(!store.lastError().isEmpty());
+    DowsingRecord changed = sampleRecord(QStringLiteral("CHANGED"));
+    changed.IdNumber = id;
+    QCOMPARE(store.change(changed), DowsingStore::Outcome::Failed);
+    QCOMPARE(store.remove(id), DowsingStore::Outcome::Failed);
+
+    if (obstacle == QLatin1String("lock")) {
+        QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
+    }
+    DowsingRecord found;
+    QCOMPARE(store.find(id, found), DowsingStore::Outcome::Done);
+    QCOMPARE(found.Name, QStringLiteral("KEPT"));
+    QCOMPARE(store.count().value_or(-1), 1);
+    // Once the obstacle is gone the store writes again.
+    if (obstacle == QLatin1String("trigger")) {
+        QVERIFY(other.exec(QStringLiteral("DROP TRIGGER refuse_insert")));
+    }
+    QVERIFY2(store.add(sampleRecord()).has_value(), qPrintable(store.lastError()));
+}
+
+void tst_DowsingStore::twoStores_shareTheFile() {
+    DowsingStore wizard(m_path);
+    DowsingStore sheet(m_path);
+    QVERIFY(wizard.open());
+    QVERIFY(sheet.open());
+    QVERIFY(wizard.connectionName() != sheet.connectionName());
+    const qint64 id = wizard.add(sampleRecord()).value_or(-1);
+    DowsingRecord found;
+    QCOMPARE(sheet.find(id, found), DowsingStore::Outcome::Done);
+    QCOMPARE(sheet.remove(id), DowsingStore::Outcome::Done);
+    QCOMPARE(wizard.count().value_or(-1), 0);
+    sheet.close();
+    QVERIFY(!QSqlDatabase::contains(sheet.connectionName()));
+    QCOMPARE(wizard.count().value_or(-1), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_DowsingStore)
+#include "tst_DowsingStore.moc"

@@ -1,0 +1,145 @@
+#include "common/Application.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingTool.h"
+#include "dowsing/MDIDowsingForm1.h"
+#include "dowsing/frmDowsingMain.h"
+#include "support/TestSupport.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+#include <memory>
+
+class tst_MDIDowsingForm1 : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void dowsingButton_opensFrameWithWizardAtTopLeft();
+    void closingFrame_unloadsEverythingAndShowsLauncher_data();
+    void closingFrame_unloadsEverythingAndShowsLauncher();
+    void reopening_loadsEverythingAfresh();
+    void exitThenDowsing_keepsTheSameWizard();
+    void closingWizard_showsLauncher_frameStays();
+    void brandStrips_openTheirPages();
+
+  private:
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+};
+
+void tst_MDIDowsingForm1::init() {
+    env = std::make_unique<TestEnvironment>();
+    shell = std::make_unique<RecordingShell>();
+    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+}
+
+void tst_MDIDowsingForm1::cleanup() {
+    env.reset();
+    shell.reset();
+}
+
+void tst_MDIDowsingForm1::dowsingButton_opensFrameWithWizardAtTopLeft() {
+    QVERIFY(ShowDowsingTool());
+    auto* frame = Windows::Loaded<MDIDowsingForm1>();
+    auto* wizard = Windows::Loaded<frmDowsingMain>();
+    QVERIFY(frame && wizard);
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Quarrow"));
+    QVERIFY(wizard->subWindow());
+    QCOMPARE(wizard->subWindow()->mdiArea(), frame->mdiArea);
+    QVERIFY(wizard->subWindow()->isVisible());
+    QCOMPARE(wizard->subWindow()->pos(), QPoint(0, 0));
+    QCOMPARE(frame->Picture2->palette().color(QPalette::Window), QColor(251, 254, 224));
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_MDIDowsingForm1::closingFrame_unloadsEverythingAndShowsLauncher_data() {
+    QTest::addColumn<QString>("wizardState");
+    QTest::newRow("wizard shown") << "shown";
+    QTest::newRow("wizard hidden") << "hidden";
+    QTest::newRow("wizard closed") << "closed";
+}
+
+void tst_MDIDowsingForm1::closingFrame_unloadsEverythingAndShowsLauncher() {
+    QFETCH(QString, wizardState);
+    QVERIFY(ShowDowsingTool());
+    auto* frame = Windows::Loaded<MDIDowsingForm1>();
+    QPointer<frmDowsingMain> wizard = Windows::Loaded<frmDowsingMain>();
+    if (wizardState == QLatin1String("hidden")) {
+        Windows::Hide<frmDowsingMain>();
+    } else if (wizardState == QLatin1String("closed")) {
+        wizard->subWindow()->close();
+        shell->launcherShown = 0;
+    }
+    QVERIFY(frame->close());
+    QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
+    QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
+    QCOMPARE(shell->launcherShown, 1);
+    settle();
+    QVERIFY(wizard.isNull());
+}
+
+void tst_MDIDowsingForm1::reopening_loadsEverythingAfresh() {
+    QVERIFY(ShowDowsingTool());
+    auto* wizard = Windows::Loaded<frmDowsingMain>();
+    QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
+    Windows::Loaded<MDIDowsingForm1>()->close();
+    settle();
+
+    QVERIFY(ShowDowsingTool());
+    wizard = Windows::Loaded<frmDowsingMain>();
+    QVERIFY(wizard->txtName->text().isEmpty());
+    QVERIFY(!wizard->fraCustomersDetails->isEnabled());
+    QCOMPARE(wizard->cmbYear->currentText(), QStringLiteral("1900"));
+    QCOMPARE(wizard->subWindow()->pos(), QPoint(0, 0));
+}
+
+void tst_MDIDowsingForm1::exitThenDowsing_keepsTheSameWizard() {
+    QVERIFY(ShowDowsingTool());
+    auto* wizard = Windows::Loaded<frmDowsingMain>();
+    QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
+    QTest::mouseClick(wizard->cmdExit, Qt::LeftButton);
+    QCOMPARE(shell->launcherShown, 1);
+    QVERIFY(Windows::Loaded<MDIDowsingForm1>()->isVisible());
+
+    QVERIFY(ShowDowsingTool());
+    QCOMPARE(Windows::Loaded<frmDowsingMain>(), wizard);
+    QCOMPARE(wizard->txtName->text(), QStringLiteral("ANN"));
+}
+
+void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
+    QVERIFY(ShowDowsingTool());
+    auto* wizard = Windows::Loaded<frmDowsingMain>();
+    QVERIFY(wizard->subWindow()->close());
+    QCOMPARE(shell->launcherShown, 1);
+    QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
+    QVERIFY(Windows::IsLoaded<MDIDowsingForm1>());
+    settle();
+
+    // The launcher's button brings a fresh wizard into the frame that stayed.
+    QVERIFY(ShowDowsingTool());
+    wizard = Windows::Loaded<frmDowsingMain>();
+    QVERIFY(wizard);
+    QCOMPARE(wizard->subWindow()->mdiArea(), Windows::Loaded<MDIDowsingForm1>()->mdiArea);
+    QCOMPARE(Windows::Loaded<MDIDowsingForm1>()->mdiArea->subWindowList().size(), 1);
+}
+
+void tst_MDIDowsingForm1::brandStrips_openTheirPages() {
+    QVERIFY(ShowDowsingTool());
+    auto* frame = Windows::Loaded<MDIDowsingForm1>();
+    QTest::mouseClick(frame->Label61, Qt::LeftButton);
+    QTest::mouseClick(frame->Label7, Qt::LeftButton);
+    QCOMPARE(env->pages.pageKeys(), (QStringList{"home-page", "fully-branded"}));
+    QVERIFY(frame->Label61->text().startsWith(QStringLiteral(
+        "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ")));
+    QVERIFY(frame->Label61->text().endsWith(QStringLiteral(" Now")));
+}
+
+QTEST_MAIN(tst_MDIDowsingForm1)
+#include "tst_MDIDowsingForm1.moc"

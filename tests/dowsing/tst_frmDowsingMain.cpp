@@ -1,0 +1,817 @@
+#include "DowsingTestFile.h"
+#include "common/Application.h"
+#include "common/Clock.h"
+#include "common/UpdateReminder.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingSelection.h"
+#include "dowsing/DowsingTool.h"
+#include "dowsing/frmDowsingMain.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+namespace {
+const QString kSaved = QStringLiteral("Record Saved Succesfully !");
+const QString kEdited = QStringLiteral("Record Edited Succesfully !");
+
+// Types text key by key, as a keyboard would; characters beyond ASCII arrive as text of an unnamed key.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+} // namespace
+
+class tst_frmDowsingMain : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void keyFilters_data();
+    void keyFilters();
+    void composedCharacters_passTheSameFilter();
+    void enterAndBackspace_data();
+    void enterAndBackspace();
+    void emailRule_data();
+    void emailRule();
+    void popUpOk_data();
+    void popUpOk();
+    void typedTool_isStoredButNeverJoinsTheList();
+    void popUpCancel_restoresFirstEntry();
+    void addingUntouchedLists_storesFirstDayAndEntries();
+    void timeStoresHourAndMinuteOnly_data();
+    void timeStoresHourAndMinuteOnly();
+    void afterAddition_fieldsResetExceptAmPmAndPopUps();
+    void recordEnteredByHand_isInTheFile();
+    void hostileValues_storedVerbatim_data();
+    void hostileValues_storedVerbatim();
+    void impossibleDate_isRefusedAndKept_data();
+    void impossibleDate_isRefusedAndKept();
+    void failedWrite_neverClaimsSuccess_data();
+    void failedWrite_neverClaimsSuccess();
+    void fillForUpdate_setsListsAndEveryField();
+    void update_writesBackTheRecordItWasFilledFrom();
+    void update_ofRecordRemovedMeanwhile_changesNothing();
+    void missingFile_saysSoAndCloses();
+    void exitAndMenus();
+    void updateReminder_runsAtLoad();
+
+  private:
+    frmDowsingMain* open();
+    void enterRecord(); // Add New Record, then move to the notes page
+    void pressAdd() { QTest::mouseClick(w->cmdadd, Qt::LeftButton); }
+    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+    frmDowsingMain* w = nullptr;
+};
+
+void tst_frmDowsingMain::init() {
+    env = std::make_unique<TestEnvironment>();
+    shell = std::make_unique<RecordingShell>();
+    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    w = nullptr;
+}
+
+void tst_frmDowsingMain::cleanup() {
+    w = nullptr;
+    env.reset();
+    shell.reset();
+}
+
+frmDowsingMain* tst_frmDowsingMain::open() {
+    if (!ShowDowsingTool()) {
+        return nullptr;
+    }
+    w = Windows::Loaded<frmDowsingMain>();
+    return w;
+}
+
+void tst_frmDowsingMain::enterRecord() {
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QCOMPARE(w->FrontPage(), w->fraNotes);
+}
+
+void tst_frmDowsingMain::keyFilters_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("complaints");
+
+    QTest::newRow("name smith") << "txtName"
+                                << "smith"
+                                << "SMITH" << 0;
+    QTest::newRow("name O'Neil") << "txtName"
+                                 << "O'Neil"
+                                 << "ONEIL" << 1;
+    QTest::newRow("name with blank") << "txtName"
+                                     << "Ann Lee"
+                                     << "ANN LEE" << 0;
+    QTest::newRow("city digits") << "txtCity"
+                                 << "ely2"
+                                 << "ELY" << 1;
+    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << "ZO" << 1;
+    QTest::newRow("location punctuation") << "txtLocationDowsingFor"
+                                          << "back-field."
+                                          << "BACKFIELD" << 2;
+    QTest::newRow("phone 12.5/3") << "txtPhNo"
+                                  << "12.5/3"
+                                  << "12.53" << 1;
+    QTest::newRow("phone +44 1") << "txtPhNo"
+                                 << "+44 1"
+                                 << "441" << 2;
+    QTest::newRow("phone letters") << "txtPhNo"
+                                   << "0a9"
+                                   << "09" << 1;
+    QTest::newRow("pin takes anything") << "txtPin"
+                                        << "cb7 4/x"
+                                        << "cb7 4/x" << 0;
+    QTest::newRow("email takes anything") << "txtEmail"
+                                          << "a.b@c-d.e"
+                                          << "a.b@c-d.e" << 0;
+}
+
+void tst_frmDowsingMain::keyFilters() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QFETCH(int, complaints);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    for (int i = 0; i < complaints; ++i) {
+        env->boxes.answer(MsgResult::Ok);
+    }
+    typeText(edit, typed);
+    QCOMPARE(edit->text(), expected);
+    QCOMPARE(env->boxes.shown().size(), complaints);
+    const bool number = field == QLatin1String("txtPhNo");
+    for (const MessageRequest& box : env->boxes.shown()) {
+        QCOMPARE(box.text,
+                 number ? QStringLiteral("Please Enter Number") : QStringLiteral("Please Enter Only Alphabet"));
+        QCOMPARE(box.icon, number ? MsgIcon::None : MsgIcon::Information);
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QCOMPARE(box.title, ApplicationTitle());
+    }
+}
+
+void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    QInputMethodEvent accented(QString(), {});
+    accented.setCommitString(QStringLiteral("é"));
+    QCoreApplication::sendEvent(w->txtName, &accented);
+    QInputMethodEvent plain(QString(), {});
+    plain.setCommitString(QStringLiteral("a"));
+    QCoreApplication::sendEvent(w->txtName, &plain);
+    QCOMPARE(w->txtName->text(), QStringLiteral("A"));
+    QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
+}
+
+void tst_frmDowsingMain::enterAndBackspace_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("enterComplaints");
+    QTest::newRow("letters field") << "txtName" << 0;
+    QTest::newRow("phone field") << "txtPhNo" << 1;
+}
+
+void tst_frmDowsingMain::enterAndBackspace() {
+    QFETCH(QString, field);
+    QFETCH(int, enterComplaints);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QTest::keyClicks(edit, field == QLatin1String("txtName") ? QStringLiteral("ab") : QStringLiteral("12"));
+    if (enterComplaints) {
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(env->boxes.shown().size(), enterComplaints);
+    if (enterComplaints) {
+        QCOMPARE(env->boxes.shown().first().text, QStringLiteral("Please Enter Number"));
+    }
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text().size(), 1);
+    QCOMPARE(env->boxes.shown().size(), enterComplaints);
+}
+
+void tst_frmDowsingMain::emailRule_data() {
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("at sign first") << "@fen.example" << false;
+    QTest::newRow("at sign second") << "j@" << true;
+    QTest::newRow("ordinary") << "john@fen.example" << true;
+    QTest::newRow("no at sign") << "john.fen.example" << false;
+    QTest::newRow("only at sign") << "@" << false;
+    QTest::newRow("two at signs, first leading") << "@a@b" << true;
+}
+
+void tst_frmDowsingMain::emailRule() {
+    QFETCH(QString, email);
+    QFETCH(bool, accepted);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(w->txtEmail, email);
+    if (!accepted) {
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QCOMPARE(w->FrontPage(), accepted ? w->fraTools : w->fraCustomersDetails);
+    if (accepted) {
+        QVERIFY(env->boxes.shown().isEmpty());
+    } else {
+        QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Correct Email Address !"});
+        QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
+        QCOMPARE(w->txtEmail->text(), email);
+    }
+}
+
+void tst_frmDowsingMain::popUpOk_data() {
+    QTest::addColumn<bool>("item");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("tool, empty") << false << "";
+    QTest::newRow("tool, Rod of ash") << false << "Rod of ash";
+    QTest::newRow("item, empty") << true << "";
+    QTest::newRow("item, Lost ring") << true << "Lost ring";
+}
+
+void tst_frmDowsingMain::popUpOk() {
+    QFETCH(bool, item);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
+    QFrame* popUp = item ? w->fraItemDowsing : w->fraDowsingTool;
+    QFrame* otherPopUp = item ? w->fraDowsingTool : w->fraItemDowsing;
+    QLineEdit* text = item ? w->txtItemDowsing : w->txtDowsingTool;
+    QPushButton* ok = item ? w->cmdOkItemDowsing : w->cmdOk;
+
+    // Picking an ordinary entry shows no pop-up; picking the last one does, and hides the other pop-up.
+    otherPopUp->show();
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    QVERIFY(popUp->isHidden());
+    const int last = combo->count() - 1;
+    combo->setCurrentIndex(last);
+    emit combo->activated(last);
+    QVERIFY(!popUp->isHidden());
+    QVERIFY(otherPopUp->isHidden());
+
+    QTest::keyClicks(text, typed);
+    if (typed.isEmpty()) {
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QTest::mouseClick(ok, Qt::LeftButton);
+    if (typed.isEmpty()) {
+        QCOMPARE(env->boxes.texts(), QStringList{item ? QStringLiteral("Please Enter Dowsing Item !")
+                                                      : QStringLiteral("Please Enter Dowsing Tool !")});
+        QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
+        QVERIFY(!popUp->isHidden());
+        return;
+    }
+    QVERIFY(env->boxes.shown().isEmpty());
+    QVERIFY(popUp->isHidden());
+    QCOMPARE(combo->currentText(), typed);
+
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][item ? 10 : 9].toString(), typed);
+    // The pop-up keeps its text for the next time it is shown.
+    QCOMPARE(text->text(), typed);
+}
+
+void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
+    QVERIFY(open());
+    enterRecord();
+    QTest::mouseClick(w->cmdNotesBack, Qt::LeftButton);
+    w->cmbDowsingTool->lineEdit()->selectAll();
+    QTest::keyClicks(w->cmbDowsingTool->lineEdit(), QStringLiteral("Wishbone"));
+    QTest::keyClick(w->cmbDowsingTool->lineEdit(), Qt::Key_Return);
+    QCOMPARE(w->cmbDowsingTool->count(), 4);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
+    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
+}
+
+void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    w->cmbDowsingTool->setCurrentIndex(3);
+    emit w->cmbDowsingTool->activated(3);
+    QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel"));
+    QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+    QVERIFY(w->fraDowsingTool->isHidden());
+    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
+    QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel"));
+
+    w->cmbItemDowsingFor->setCurrentIndex(4);
+    emit w->cmbItemDowsingFor->activated(4);
+    QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
+    QVERIFY(w->fraItemDowsing->isHidden());
+    QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
+}
+
+void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
+    QVERIFY(open());
+    enterRecord();
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    const QVariantList& row = rows.first();
+    QCOMPARE(row[0].toString(), QStringLiteral("1900-01-01"));
+    QCOMPARE(row[8].toString(), QStringLiteral("00:00"));
+    QCOMPARE(row[9].toString(), QStringLiteral("Rods"));
+    QCOMPARE(row[10].toString(), QStringLiteral("water"));
+    for (int column : {1, 2, 3, 4, 5, 6, 7, 11, 12}) {
+        QCOMPARE(row[column].toString(), QString());
+    }
+    QCOMPARE(row[13].toLongLong(), 1);
+}
+
+void tst_frmDowsingMain::timeStoresHourAndMinuteOnly_data() {
+    QTest::addColumn<QString>("hour");
+    QTest::addColumn<QString>("minute");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("ampm");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("13:05 AM") << "13"
+                              << "05"
+                              << "42"
+                              << "AM"
+                              << "13:05";
+    QTest::newRow("24:05 PM") << "24"
+                              << "05"
+                              << "10"
+                              << "PM"
+                              << "24:05";
+    QTest::newRow("00:59") << "00"
+                           << "59"
+                           << "59"
+                           << "PM"
+                           << "00:59";
+}
+
+void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
+    QFETCH(QString, hour);
+    QFETCH(QString, minute);
+    QFETCH(QString, second);
+    QFETCH(QString, ampm);
+    QFETCH(QString, stored);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    w->cmbHour->setCurrentText(hour);
+    w->cmbMinute->setCurrentText(minute);
+    w->cmbSecond->setCurrentText(second);
+    w->cmbAMPM->setCurrentText(ampm);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][8].toString(), stored);
+}
+
+void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(w->txtName, QStringLiteral("ann"));
+    QTest::keyClicks(w->txtAddress, QStringLiteral("1 Lane"));
+    QTest::keyClicks(w->txtCity, QStringLiteral("ely"));
+    QTest::keyClicks(w->txtState, QStringLiteral("fen"));
+    QTest::keyClicks(w->txtPin, QStringLiteral("CB7"));
+    QTest::keyClicks(w->txtPhNo, QStringLiteral("123"));
+    QTest::keyClicks(w->txtEmail, QStringLiteral("a@b"));
+    QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("barn"));
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    w->cmbDowsingTool->setCurrentIndex(3);
+    emit w->cmbDowsingTool->activated(3);
+    QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel fork"));
+    QTest::mouseClick(w->cmdOk, Qt::LeftButton);
+    w->cmbItemDowsingFor->setCurrentIndex(2);
+    for (QComboBox* combo : {w->cmbMonth, w->cmbDate, w->cmbYear, w->cmbHour, w->cmbMinute, w->cmbSecond}) {
+        combo->setCurrentIndex(5);
+    }
+    w->cmbAMPM->setCurrentIndex(1);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QTest::keyClicks(w->txtNotes, QStringLiteral("note"));
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+
+    for (QLineEdit* edit :
+         {w->txtName, w->txtCity, w->txtState, w->txtPin, w->txtPhNo, w->txtEmail, w->txtLocationDowsingFor}) {
+        QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+    }
+    QVERIFY(w->txtAddress->toPlainText().isEmpty());
+    QVERIFY(w->txtNotes->toPlainText().isEmpty());
+    for (QComboBox* combo : {w->cmbMonth, w->cmbDate, w->cmbYear, w->cmbHour, w->cmbMinute, w->cmbSecond}) {
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
+    QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
+    QCOMPARE(w->cmbAMPM->currentText(), QStringLiteral("PM"));
+    QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel fork"));
+    QCOMPARE(w->FrontPage(), w->fraCustomersDetails);
+    QVERIFY(!w->fraCustomersDetails->isEnabled());
+    QVERIFY(!w->fraTools->isEnabled());
+    QVERIFY(!w->fraNotes->isEnabled());
+}
+
+void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(w->txtName, QStringLiteral("john smith"));
+    QTest::keyClicks(w->txtAddress, QStringLiteral("12 Mill Lane"));
+    QTest::keyClick(w->txtAddress, Qt::Key_Return);
+    QTest::keyClicks(w->txtAddress, QStringLiteral("Lower Fen"));
+    QTest::keyClicks(w->txtCity, QStringLiteral("Ely"));
+    QTest::keyClicks(w->txtState, QStringLiteral("Cambs"));
+    QTest::keyClicks(w->txtPin, QStringLiteral("CB7 4"));
+    QTest::keyClicks(w->txtPhNo, QStringLiteral("01353.5"));
+    QTest::keyClicks(w->txtEmail, QStringLiteral("john@fen.example"));
+    QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("back field"));
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    w->cmbItemDowsingFor->setCurrentIndex(1);
+    w->cmbMonth->setCurrentText(QStringLiteral("March"));
+    w->cmbDate->setCurrentText(QStringLiteral("7"));
+    w->cmbYear->setCurrentText(QStringLiteral("2006"));
+    w->cmbHour->setCurrentText(QStringLiteral("07"));
+    w->cmbMinute->setCurrentText(QStringLiteral("45"));
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QTest::keyClicks(w->txtNotes, QStringLiteral("Strong pull"));
+    QTest::keyClick(w->txtNotes, Qt::Key_Return);
+    QTest::keyClicks(w->txtNotes, QStringLiteral("by the oak."));
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    QStringList values;
+    for (const QVariant& v : rows[0]) {
+        values << v.toString();
+    }
+    QCOMPARE(values, (QStringList{"2006-03-07", "JOHN SMITH", "12 Mill Lane\r\nLower Fen", "ELY", "CAMBS", "CB7 4",
+                                  "01353.5", "john@fen.example", "07:45", "Rods", "Oil", "BACK FIELD",
+                                  "Strong pull\r\nby the oak.", "1"}));
+}
+
+void tst_frmDowsingMain::hostileValues_storedVerbatim_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("quotes") << QStringLiteral("O'Neil \"the\" `dowser`");
+    QTest::newRow("semicolons and SQL") << QStringLiteral("x'); DROP TABLE Details; -- SELECT * FROM Details;");
+    QTest::newRow("unicode") << QStringLiteral("Zoë Ødegård 山田 \U0001F52E");
+    QString big;
+    while (big.size() < 1024 * 1024) {
+        big += QStringLiteral("A long note line about the dowsing, %1 characters so far.\n").arg(big.size());
+    }
+    QTest::newRow("1 MB note") << big;
+}
+
+void tst_frmDowsingMain::hostileValues_storedVerbatim() {
+    QFETCH(QString, value);
+    QVERIFY(open());
+    enterRecord();
+    // The fields that take any character; the boxes of several lines store their line breaks as CR LF.
+    const QString oneLine = value.left(1000).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString stored = value;
+    stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    w->txtAddress->setPlainText(value);
+    w->txtPin->setText(oneLine);
+    w->txtEmail->setText(QStringLiteral("a@") + oneLine);
+    w->txtNotes->setPlainText(value);
+    w->cmbDowsingTool->setEditText(oneLine);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][2].toString(), stored);
+    QCOMPARE(rows[0][5].toString(), oneLine);
+    QCOMPARE(rows[0][7].toString(), QStringLiteral("a@") + oneLine);
+    QCOMPARE(rows[0][9].toString(), oneLine);
+    QCOMPARE(rows[0][12].toString(), stored);
+}
+
+void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("30 February") << "February"
+                                 << "30"
+                                 << "2006" << false;
+    QTest::newRow("31 April") << "April"
+                              << "31"
+                              << "2006" << false;
+    QTest::newRow("29 February 1900") << "February"
+                                      << "29"
+                                      << "1900" << false;
+    QTest::newRow("29 February 2008") << "February"
+                                      << "29"
+                                      << "2008" << true;
+    QTest::newRow("31 December 2050") << "December"
+                                      << "31"
+                                      << "2050" << true;
+}
+
+void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QFETCH(QString, year);
+    QFETCH(bool, exists);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(w->txtName, QStringLiteral("ann"));
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    w->cmbMonth->setCurrentText(month);
+    w->cmbDate->setCurrentText(day);
+    w->cmbYear->setCurrentText(year);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    w->txtNotes->setPlainText(QStringLiteral("kept"));
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    if (exists) {
+        QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+        QCOMPARE(file.rows().size(), 1);
+        return;
+    }
+    QCOMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
+    QVERIFY(env->boxes.texts().first().contains(QStringLiteral("not saved")));
+    QVERIFY(env->boxes.texts().first().contains(month));
+    QCOMPARE(file.rows().size(), 0);
+    // Everything stays for the user to correct the day.
+    QCOMPARE(w->FrontPage(), w->fraTools);
+    QCOMPARE(w->txtName->text(), QStringLiteral("ANN"));
+    QCOMPARE(w->txtNotes->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(w->cmbDate->currentText(), day);
+    w->cmbDate->setCurrentText(QStringLiteral("28"));
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.texts().last(), kSaved);
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][0].toString(),
+             QStringLiteral("%1-%2-28").arg(year).arg(w->cmbMonth->findText(month) + 1, 2, 10, QLatin1Char('0')));
+}
+
+void tst_frmDowsingMain::failedWrite_neverClaimsSuccess_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<bool>("update");
+    QTest::newRow("add, file locked") << "lock" << false;
+    QTest::newRow("add, disk full") << "refuse" << false;
+    QTest::newRow("update, disk full") << "refuse" << true;
+}
+
+void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
+    QFETCH(QString, obstacle);
+    QFETCH(bool, update);
+    {
+        DowsingStore seed(path());
+        QVERIFY(seed.open());
+        DowsingRecord r;
+        r.Name = QStringLiteral("ORIGINAL");
+        QVERIFY(seed.add(r));
+    }
+    QVERIFY(open());
+    DowsingTestFile other(path());
+    const auto before = other.rows();
+    if (update) {
+        DowsingRecord r;
+        r.IdNumber = 1;
+        r.Name = QStringLiteral("ORIGINAL");
+        r.Date = QDate(2006, 3, 7);
+        w->PrepareForEdit();
+        w->FillForUpdate(r);
+    } else {
+        QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    }
+    w->txtName->setText(QStringLiteral("CHANGED"));
+    w->txtNotes->setPlainText(QStringLiteral("my notes"));
+    if (obstacle == QLatin1String("lock")) {
+        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    } else {
+        QVERIFY(other.refuseWrites());
+    }
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    if (obstacle == QLatin1String("lock")) {
+        other.exec(QStringLiteral("ROLLBACK"));
+    }
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QVERIFY(box.text.startsWith(QStringLiteral("The record was not saved.")));
+    QVERIFY(!env->boxes.texts().contains(kSaved));
+    QVERIFY(!env->boxes.texts().contains(kEdited));
+    QCOMPARE(other.rows(), before);
+    QCOMPARE(w->txtName->text(), QStringLiteral("CHANGED"));
+    QCOMPARE(w->txtNotes->toPlainText(), QStringLiteral("my notes"));
+    QCOMPARE(w->InUpdateMode(), update);
+    QVERIFY(w->fraNotes->isEnabled());
+}
+
+void tst_frmDowsingMain::fillForUpdate_setsListsAndEveryField() {
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::keyClicks(w->txtCity, QStringLiteral("left over"));
+    w->PrepareForEdit();
+    QVERIFY(w->cmAddNewRecord->isHidden());
+    QVERIFY(!w->mnuAddNewRecor->isVisible());
+    DowsingRecord r;
+    r.IdNumber = 40000;
+    r.Date = QDate(2006, 12, 31);
+    r.Time_Dowsing_Occured = QStringLiteral("13:05");
+    r.Name = QStringLiteral("O'NEIL");
+    r.Address = QStringLiteral("1 Lane\r\nFen");
+    r.Dowsing_Tool = QStringLiteral("Hazel");
+    w->FillForUpdate(r);
+    QCOMPARE(w->cmbMonth->currentText(), QStringLiteral("December"));
+    QCOMPARE(w->cmbDate->currentText(), QStringLiteral("31"));
+    QCOMPARE(w->cmbYear->currentText(), QStringLiteral("2006"));
+    QCOMPARE(w->cmbHour->currentText(), QStringLiteral("13"));
+    QCOMPARE(w->cmbMinute->currentText(), QStringLiteral("05"));
+    QCOMPARE(w->cmbAMPM->currentText(), QStringLiteral("PM"));
+    QCOMPARE(w->txtName->text(), QStringLiteral("O'NEIL")); // the key filters do not apply
+    QCOMPARE(w->txtAddress->toPlainText(), QStringLiteral("1 Lane\nFen"));
+    QCOMPARE(w->txtCity->text(), QString()); // nothing of the earlier entry is left
+    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Hazel"));
+    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Update"));
+    QCOMPARE(w->RecordBeingUpdated(), 40000);
+    QVERIFY(w->fraNotes->isEnabled());
+}
+
+void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
+    {
+        DowsingStore seed(path());
+        QVERIFY(seed.open());
+        for (const char* name : {"FIRST", "SECOND", "THIRD"}) {
+            DowsingRecord r;
+            r.Name = QString::fromLatin1(name);
+            r.Date = QDate(2006, 3, 7);
+            r.Time_Dowsing_Occured = QStringLiteral("07:45");
+            QVERIFY(seed.add(r));
+        }
+        // A number beyond the 16-bit range.
+        DowsingTestFile raw(path());
+        QVERIFY(raw.exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
+    }
+    QVERIFY(open());
+    DowsingStore reader(path());
+    QVERIFY(reader.open());
+    DowsingRecord second;
+    QCOMPARE(reader.find(70000, second), DowsingStore::Outcome::Done);
+    w->PrepareForEdit();
+    w->FillForUpdate(second);
+    // The user opens another record on the grid in between; the wizard still writes the one it holds.
+    CurrentDowsingSelection().SelectedRowIndex = 0;
+    CurrentDowsingSelection().SelectedRecordId = 1;
+    w->txtName->setText(QStringLiteral("SECOND CHANGED"));
+    w->cmbHour->setCurrentText(QStringLiteral("24"));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{kEdited});
+    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
+
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0][1].toString(), QStringLiteral("FIRST"));
+    QCOMPARE(rows[1][1].toString(), QStringLiteral("THIRD"));
+    QCOMPARE(rows[2][1].toString(), QStringLiteral("SECOND CHANGED"));
+    QCOMPARE(rows[2][0].toString(), QStringLiteral("2006-03-07"));
+    QCOMPARE(rows[2][8].toString(), QStringLiteral("24:45"));
+    QCOMPARE(rows[2][13].toLongLong(), 70000);
+    // Back to idle in Add mode.
+    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+    QVERIFY(!w->cmAddNewRecord->isHidden());
+    QVERIFY(w->mnuAddNewRecor->isVisible());
+    QVERIFY(!w->fraCustomersDetails->isEnabled());
+    QVERIFY(w->txtName->text().isEmpty());
+}
+
+void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
+    {
+        DowsingStore seed(path());
+        QVERIFY(seed.open());
+        DowsingRecord r;
+        r.Name = QStringLiteral("GONE");
+        QVERIFY(seed.add(r));
+        r.Name = QStringLiteral("STAYS");
+        QVERIFY(seed.add(r));
+    }
+    QVERIFY(open());
+    DowsingRecord gone;
+    gone.IdNumber = 1;
+    gone.Name = QStringLiteral("GONE");
+    w->PrepareForEdit();
+    w->FillForUpdate(gone);
+    {
+        DowsingStore sheet(path());
+        QVERIFY(sheet.open());
+        QCOMPARE(sheet.remove(1), DowsingStore::Outcome::Done);
+    }
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.shown().size(), 1);
+    QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
+    DowsingTestFile file(path());
+    const auto rows = file.rows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
+}
+
+void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
+    QVERIFY(QFile::remove(path()));
+    env->boxes.answer(MsgResult::Ok);
+    QVERIFY(!ShowDowsingTool());
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QCOMPARE(box.text, QStringLiteral("Required File Is Missing\rPlease Reinstall Software"));
+    QCOMPARE(MessageDisplayText(box.text).split(QLatin1Char('\n')).size(), 2);
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.buttons, MsgButtons::Ok);
+    QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
+    QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
+    QVERIFY(!QFile::exists(path())); // the program never makes the file
+}
+
+void tst_frmDowsingMain::exitAndMenus() {
+    QVERIFY(open());
+    const QList<QAction*> file = w->menus.fileMenu->actions();
+    QCOMPARE(file.size(), 3);
+    QCOMPARE(file[0], w->mnuAddNewRecor);
+    QCOMPARE(file[1], w->mnuViewAll);
+    QCOMPARE(file[2], w->menus.mnuExit);
+
+    w->mnuAddNewRecor->trigger();
+    QVERIFY(w->fraCustomersDetails->isEnabled());
+    QVERIFY(w->fraTools->isEnabled());
+
+    // Exit shows the launcher; the dowsing windows stay as they are.
+    QTest::mouseClick(w->cmdExit, Qt::LeftButton);
+    w->menus.mnuExit->trigger();
+    QCOMPARE(shell->launcherShown, 2);
+    QVERIFY(Windows::IsLoaded<frmDowsingMain>());
+    QVERIFY(w->isVisible());
+
+    // Until the grid exists, View All Records leaves the wizard where it is.
+    w->mnuViewAll->trigger();
+    QVERIFY(w->isVisible());
+
+    QTest::mouseClick(w->Label1, Qt::LeftButton);
+    QCOMPARE(env->pages.pageKeys(), QStringList{"co-brand"});
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_frmDowsingMain::updateReminder_runsAtLoad() {
+    SetToday(QDate(2026, 12, 7));
+    {
+        QSettings settings(ExecutableName(), ExecutableName());
+        settings.setValue(UpdateReminderKey, QStringLiteral("2026-11-01"));
+    }
+    env->boxes.answer(MsgResult::No);
+    QVERIFY(open());
+    QCOMPARE(env->boxes.texts(), QStringList{UpdateReminderQuestion()});
+}
+
+QTEST_MAIN(tst_frmDowsingMain)
+#include "tst_frmDowsingMain.moc"
