@@ -5,7 +5,6 @@
 #include "common/Pictures.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
-#include "diary/DiaryLook.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
@@ -97,7 +96,6 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menus keep the desktop's colours: black on the window's black would hide them.
-    DesktopColours(menuBar());
 
     // Continue comes first in the tab order and so holds the focus when the window opens.
     setTabOrder(cmdContinue, optOption[0]);

@@ -4,7 +4,6 @@
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
-#include "diary/DiaryLook.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
 
@@ -143,7 +142,6 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menus keep the desktop's colours: black on the window's black would hide them.
-    DesktopColours(menuBar());
     mnuBack = new QAction(QStringLiteral("&Back"), this);
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     menus.fileMenu->insertAction(menus.mnuExit, mnuBack);

@@ -113,7 +113,7 @@ frmMain::frmMain() {
         cmdSelectOption[i]->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
         cmdSelectOption[i]->setGeometry(84, 34, 150, 30);
         cmdSelectOption[i]->setFont(Look::Verdana(8.25, true));
-        cmdSelectOption[i]->setPalette(QApplication::palette());
+        Look::UseDesktopColours(cmdSelectOption[i]);
         auto* blurb = new QLabel(blurbs[i], frames[i]);
         blurb->setGeometry(250, 26, 240, 46);
         blurb->setWordWrap(true);
