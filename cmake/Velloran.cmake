@@ -1,6 +1,6 @@
 # velloran_add_database(<target> SCHEMA <file.sql> FILE <name>)
 # Makes an empty database <name> beside the program from the schema when none is there yet, and never
-# touches one that exists: a developer's or user's records must survive every rebuild. Installs it too.
+# touches one that exists: a developer's or user's records must survive every rebuild and reinstall.
 function(velloran_add_database target)
     cmake_parse_arguments(ARG "" "SCHEMA;FILE" "" ${ARGN})
     set(out ${VELLORAN_BIN_DIR}/${ARG_FILE})
@@ -16,5 +16,13 @@ function(velloran_add_database target)
         COMMAND velloran_makedb ${ARG_SCHEMA} ${out}
         DEPENDS ${fresh}
         COMMENT "Making ${ARG_FILE} beside the program if it is missing")
-    install(FILES ${fresh} DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # Installing again (an upgrade) must keep the user's records: ship the empty file only where none is.
+    install(CODE "
+        set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        if(EXISTS \"\${folder}/${ARG_FILE}\")
+            message(STATUS \"Keeping: \${folder}/${ARG_FILE}\")
+        else()
+            file(INSTALL \"${fresh}\" DESTINATION \"\${folder}\")
+        endif()
+    ")
 endfunction()

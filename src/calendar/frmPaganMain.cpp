@@ -136,7 +136,6 @@ frmPaganMain::frmPaganMain() {
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menu bar keeps the desktop's colours; only the client area is teal.
-    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: palette(button); }"));
 
     connect(cmdMonthBack, &QPushButton::clicked, this, &frmPaganMain::cmdMonthBack_Click);
     connect(cmdMonthNext, &QPushButton::clicked, this, &frmPaganMain::cmdMonthNext_Click);
@@ -165,7 +164,7 @@ QWidget* frmPaganMain::buildCalendarTab() {
     for (QPushButton* button : {cmdMonthBack, cmdMonthNext}) {
         button->setFixedSize(32, 26);
         button->setFont(Look::Verdana(9.75, true));
-        button->setPalette(QApplication::palette());
+        Look::UseDesktopColours(button);
     }
     lblMonth = new QLabel(page);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
@@ -194,7 +193,7 @@ QWidget* frmPaganMain::buildCalendarTab() {
     cmdCalendar = new QPushButton(QStringLiteral("Show Pagan &Calendar"), page);
     cmdCalendar->setObjectName(QStringLiteral("cmdCalendar"));
     cmdCalendar->setFont(Look::Verdana(8.25, true));
-    cmdCalendar->setPalette(QApplication::palette());
+    Look::UseDesktopColours(cmdCalendar);
     cmdCalendar->setMinimumHeight(30);
 
     auto* monthRow = new QHBoxLayout;

@@ -53,7 +53,7 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     MV = new QCalendarWidget(client);
     MV->setObjectName(QStringLiteral("MV"));
     MV->setGeometry(340, 84, 308, 230);
-    MV->setPalette(QApplication::palette());
+    Look::UseDesktopColours(MV);
     MV->setFont(Look::Verdana(8.25));
     MV->setGridVisible(true);
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -64,7 +64,7 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setGeometry(12, 340, 110, 30);
     cmdBack->setFont(Look::Verdana(8.25, true));
-    cmdBack->setPalette(QApplication::palette());
+    Look::UseDesktopColours(cmdBack);
 
     Label14 = MakeForumLabel(client);
     Label14->setGeometry(12, 382, 636, 36);
@@ -75,7 +75,6 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menu bar keeps the desktop's colours; only the client area is teal.
-    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: palette(button); }"));
     mnuBack = new QAction(QStringLiteral("&Back"), this);
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     menus.fileMenu->insertAction(menus.mnuExit, mnuBack);

@@ -51,15 +51,11 @@ QString ForumLabelText() {
            QStringLiteral(" Now");
 }
 
+QString ForumBoardText() {
+    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+           MakerWebAddress() + QStringLiteral(" Now");
+}
+
 ClickLabel* MakeForumLabel(QWidget* parent) {
-    auto* label = new ClickLabel(ForumLabelText(), parent);
-    label->setObjectName(QStringLiteral("Label14"));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->MakeLink();
-    label->setFont(Look::Verdana(8.25));
-    Look::SetTextColour(label, Qt::white);
-    QObject::connect(label, &ClickLabel::clicked, label, [] { OpenWebPage(PageKey::HomePage); });
-    return label;
+    return makeBrandLabel(QStringLiteral("Label14"), ForumLabelText(), PageKey::HomePage, parent);
 }

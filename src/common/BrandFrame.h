@@ -29,3 +29,5 @@ class BrandFrame : public QFrame {
 // The forum line `Label14` of the tool windows; a click opens the maker's home page.
 ClickLabel* MakeForumLabel(QWidget* parent);
 QString ForumLabelText();
+// The longer forum line of the launcher and the dowsing frame.
+QString ForumBoardText();

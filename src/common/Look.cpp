@@ -1,5 +1,6 @@
 #include "common/Look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
@@ -27,6 +28,19 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+void UseDesktopColours(QWidget* widget) {
+    // Only colours set one by one count as the widget's own; a copied palette would still inherit the parent's.
+    const QPalette desktop = QApplication::palette();
+    QPalette own = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto colourRole = static_cast<QPalette::ColorRole>(role);
+            own.setColor(group, colourRole, desktop.color(group, colourRole));
+        }
+    }
+    widget->setPalette(own);
 }
 
 int Twips(int twips) {

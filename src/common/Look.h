@@ -17,6 +17,9 @@ QFont Verdana(qreal pointSize = 8.25, bool bold = false);
 // Fills the widget's own background; children keep their own unless they inherit it.
 void SetBackground(QWidget* widget, const QColor& colour);
 void SetTextColour(QWidget* widget, const QColor& colour);
+// Gives a widget the desktop's own colours where a window's dark background would otherwise be inherited
+// (menu bars, push buttons, the month calendar), as the old controls kept the system's colours.
+void UseDesktopColours(QWidget* widget);
 // A client area given in twips of the old screens (15 twips a pixel).
 int Twips(int twips);
 } // namespace Look

@@ -1,5 +1,6 @@
 #include "common/SharedMenus.h"
 
+#include "common/Look.h"
 #include "common/ShellServices.h"
 #include "common/WebPages.h"
 
@@ -25,6 +26,9 @@ QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before) {
 SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption) {
     SharedMenus m;
     QMenuBar* bar = window->menuBar();
+    // Menus keep the desktop's colours on every window, whatever the window's own background.
+    Look::UseDesktopColours(bar);
+    bar->setAutoFillBackground(true);
 
     m.fileMenu = bar->addMenu(QStringLiteral("&File"));
     m.fileMenu->setObjectName(fileMenuName);

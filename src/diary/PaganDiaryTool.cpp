@@ -1,3 +1,14 @@
 #include "diary/PaganDiaryTool.h"
 
-bool ShowPaganDiaryTool() { return false; }
+#include "common/Application.h"
+#include "common/Windows.h"
+#include "diary/DiaryValues.h"
+#include "diary/frmPaganDiaryMain.h"
+
+QString DiaryFilePath() {
+    return ApplicationFile(QStringLiteral("diary.dll"));
+}
+
+bool ShowPaganDiaryTool() {
+    return Windows::Show<frmPaganDiaryMain>() != nullptr;
+}

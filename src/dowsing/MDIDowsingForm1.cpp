@@ -1,5 +1,6 @@
 #include "dowsing/MDIDowsingForm1.h"
 
+#include "common/BrandFrame.h"
 #include "common/Look.h"
 #include "common/ShellServices.h"
 #include "common/Texts.h"
@@ -13,12 +14,6 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QVBoxLayout>
-
-QString DowsingForumText() {
-    return QStringLiteral(
-               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
-           MakerWebAddress() + QStringLiteral(" Now");
-}
 
 namespace {
 ClickLabel* brandLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -54,7 +49,7 @@ MDIDowsingForm1::MDIDowsingForm1() {
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto* frame3Layout = new QHBoxLayout(Frame3);
     frame3Layout->setContentsMargins(6, 4, 6, 4);
-    Label61 = brandLabel(QStringLiteral("Label61"), DowsingForumText(), Frame3);
+    Label61 = brandLabel(QStringLiteral("Label61"), ForumBoardText(), Frame3);
     Look::SetTextColour(Label61, QColor(0, 0, 128));
     frame3Layout->addWidget(Label61);
     top->addWidget(Frame3);

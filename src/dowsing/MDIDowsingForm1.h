@@ -51,5 +51,3 @@ class DowsingChildWindow : public FormWindow {
     QPointer<QMdiSubWindow> subWindow_;
 };
 
-// The Dowsing text of the frame's top strip.
-QString DowsingForumText();

@@ -83,7 +83,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setGeometry(392, 230, 76, 28);
     cmdOk->setDefault(true);
-    cmdOk->setPalette(QApplication::palette());
+    Look::UseDesktopColours(cmdOk);
 
     connect(cmdOk, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
     connect(lblCobrand, &ClickLabel::clicked, this, &frmAbout::lblCobrand_Click);

@@ -49,12 +49,6 @@ namespace {
 constexpr int kTickTolerance = 200;
 } // namespace
 
-QString CorvellText() {
-    return QStringLiteral(
-               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
-           MakerWebAddress() + QStringLiteral(" Now");
-}
-
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Texts::VersionCaption);
@@ -71,7 +65,7 @@ frmMain::frmMain() {
     Frame2->setGeometry(8, 6, 537, 52);
     Frame2->setFrameShape(QFrame::StyledPanel);
     Look::SetBackground(Frame2, Look::Purple);
-    lblCorvell = new ClickLabel(CorvellText(), Frame2);
+    lblCorvell = new ClickLabel(ForumBoardText(), Frame2);
     lblCorvell->setObjectName(QStringLiteral("lblCorvell"));
     lblCorvell->setGeometry(6, 6, 525, 40);
     lblCorvell->setAlignment(Qt::AlignCenter);
@@ -119,7 +113,7 @@ frmMain::frmMain() {
         cmdSelectOption[i]->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
         cmdSelectOption[i]->setGeometry(84, 34, 150, 30);
         cmdSelectOption[i]->setFont(Look::Verdana(8.25, true));
-        cmdSelectOption[i]->setPalette(QApplication::palette());
+        Look::UseDesktopColours(cmdSelectOption[i]);
         auto* blurb = new QLabel(blurbs[i], frames[i]);
         blurb->setGeometry(250, 26, 240, 46);
         blurb->setWordWrap(true);

@@ -1,0 +1,185 @@
+// The keyword book on a full section (32,768 entries), each action against a plain QSqlQuery that reads the
+// whole table in the same run. Prints the medians and their ratios.
+//
+//   bench_diary [runs]
+#include "common/Application.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+#include "diary/DiaryStore.h"
+#include "diary/DiaryValues.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QVariant>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Rows = 32768;
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Times `action` once per run; `prepare` and `restore` run outside the clock.
+double measure(int runs, const std::function<void()>& prepare, const std::function<void()>& action,
+               const std::function<void()>& restore) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer clock;
+        clock.start();
+        action();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        restore();
+    }
+    return median(times);
+}
+
+bool fill(const QString& path) {
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
+        db.setDatabaseName(path);
+        if (db.open() && db.transaction()) {
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
+            ok = true;
+            for (int i = 0; i < Rows && ok; ++i) {
+                insert.addBindValue(QStringLiteral("Keyword number %1").arg(i));
+                insert.addBindValue(QStringLiteral("The meaning of entry %1, written over two lines\r\nas a user "
+                                                   "would write it in the meaning box.")
+                                        .arg(i));
+                ok = insert.exec();
+            }
+            insert.finish();
+            ok = ok && db.commit();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
+    return ok;
+}
+
+// The baseline: one connection, every row and column of the table read with a plain query.
+void rawReadAll(const QString& path) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-raw"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("SELECT * FROM tblspell"));
+        qsizetype chars = 0;
+        while (query.next()) {
+            chars += query.value(0).toString().size() + query.value(1).toString().size();
+            query.value(2).toLongLong();
+        }
+        if (chars == 0) {
+            std::fprintf(stderr, "baseline read nothing\n");
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-raw"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+    QTemporaryDir dir;
+    SetApplicationFolder(dir.path());
+    SetMessageBoxHandler([](const MessageRequest& request) {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(request.text));
+        return MsgResult::Ok;
+    });
+    QFile schema(QStringLiteral(VELLORAN_DIARY_SCHEMA));
+    if (!schema.open(QIODevice::ReadOnly) ||
+        !DiaryStore::createDatabase(DiaryFilePath(), QString::fromUtf8(schema.readAll())) || !fill(DiaryFilePath())) {
+        std::fprintf(stderr, "cannot make the diary\n");
+        return 1;
+    }
+    CurrentSectionIndex = 0;
+    CurrentSectionWord = QStringLiteral("Spell");
+    const QString path = DiaryFilePath();
+    const auto nothing = [] {};
+
+    const double raw = measure(
+        runs, nothing, [&] { rawReadAll(path); }, nothing);
+
+    const double open = measure(
+        runs, nothing, [] { Windows::Show<frmPaganDiaryResultBOS>(); },
+        [] {
+            Windows::Unload<frmPaganDiaryResultBOS>();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
+
+    auto* book = Windows::Show<frmPaganDiaryResultBOS>();
+    book->Command1->click();
+    const int last = Rows - 1;
+    bool flag = false;
+
+    const double add = measure(
+        runs,
+        [&] {
+            book->Command2->click();
+            book->txtKeyword->setText(QStringLiteral("  New keyword  "));
+            book->txtMeaning->setPlainText(QStringLiteral("A new meaning\nover two lines"));
+        },
+        [&] { book->Command2->click(); },
+        [&] {
+            DiaryStore(path).removeAt(DiarySection::Spell, Rows, flag);
+            book->cmdRefresh_Click();
+        });
+
+    const double show = measure(
+        runs, [&] { book->lstKeyword->clearSelection(); }, [&] { book->lstKeyword->setCurrentRow(last); }, nothing);
+    if (book->txtKeyword->text() != QStringLiteral("Keyword number %1").arg(last)) {
+        std::fprintf(stderr, "the last entry was not shown\n");
+        return 1;
+    }
+
+    const double remove = measure(
+        runs, [&] { book->lstKeyword->setCurrentRow(last); }, [&] { book->Command3->click(); },
+        [&] {
+            DiaryStore(path).add(DiarySection::Spell, QStringLiteral("Keyword number %1").arg(last),
+                                 QStringLiteral("m"));
+            book->cmdRefresh_Click();
+        });
+    if (book->lstKeyword->count() != Rows) {
+        std::fprintf(stderr, "the section did not keep its size\n");
+        return 1;
+    }
+
+    QTextStream out(stdout);
+    out << "Section of " << Rows << " entries, median of " << runs << " runs\n";
+    out << QStringLiteral("%1 %2 %3\n").arg("action", -38).arg("ms", 9).arg("ratio", 8);
+    auto line = [&](const QString& name, double ms) {
+        out << QStringLiteral("%1 %2 %3x\n").arg(name, -38).arg(ms, 9, 'f', 2).arg(ms / raw, 7, 'f', 3);
+    };
+    line(QStringLiteral("baseline: QSqlQuery reads the table"), raw);
+    line(QStringLiteral("open the book (load and list)"), open);
+    line(QStringLiteral("add one entry, with its refresh"), add);
+    line(QStringLiteral("show the last entry"), show);
+    line(QStringLiteral("remove the last entry, refresh"), remove);
+    Windows::ResetForTests();
+    return 0;
+}

@@ -1,0 +1,396 @@
+#include "diary/frmPaganDiaryResultBOS.h"
+
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/ShellServices.h"
+#include "common/Windows.h"
+#include "diary/DiaryValues.h"
+#include "diary/frmPaganDiaryMain.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+struct SectionTexts {
+    QString title;
+    QString hint;
+    QString description;
+};
+
+const std::array<SectionTexts, 4>& sectionTexts() {
+    static const std::array<SectionTexts, 4> texts{{
+        {QStringLiteral("Spell Section"), QStringLiteral("Click on Open Spell to Access the Spells Section"),
+         QStringLiteral("Add your new spell secrets and save them. Add, edit or remove the selected spells according "
+                        "to your preferences.")},
+        {QStringLiteral("Incense Section"), QStringLiteral("Click on Open Incense to Access the Incense Section"),
+         QStringLiteral("Add your new incense secrets and save them. Add, edit or remove the selected incense "
+                        "according to your preferences.")},
+        {QStringLiteral("Recipes Section"), QStringLiteral("Click on Open Recipes to Access the Recipes Section"),
+         QStringLiteral("Add your new recipe secrets and save them. Add, edit or remove the selected recipes "
+                        "according to your preferences.")},
+        {QStringLiteral("Rituals Section"), QStringLiteral("Click on Open Rituals to Access the Rituals Section"),
+         QStringLiteral("Add your new ritual secrets and save them. Add, edit or remove the selected rituals "
+                        "according to your preferences.")},
+    }};
+    return texts;
+}
+
+// White text on black with a grey edge (a black box would vanish into the black window); greyed out while
+// the control is disabled.
+void whiteOnBlack(QWidget* widget) {
+    const QString type = QString::fromLatin1(widget->metaObject()->className());
+    widget->setStyleSheet(QStringLiteral("%1 { background-color: black; color: white; border: 1px solid #808080; }"
+                                         " %1:disabled { color: #808080; }")
+                              .arg(type));
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(Look::Verdana(8.25));
+    return button;
+}
+
+QLabel* fieldLabel(const QString& name, const QString& caption, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(Look::Verdana(7, true));
+    Look::SetTextColour(label, Qt::white);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
+    setObjectName(QStringLiteral("frmPaganDiaryResultBOS"));
+    setWindowTitle(QStringLiteral("Velloran Diary"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(520, 640);
+    setCentralWidget(client);
+    Look::SetBackground(this, Qt::black);
+    Look::SetBackground(client, Qt::black);
+    setFont(Look::Verdana(8.25));
+
+    Label14 = MakeForumLabel(client);
+    Label14->setGeometry(8, 6, 504, 34);
+
+    const std::array<QString, 3> designed{QStringLiteral("Caption"), sectionTexts()[0].hint,
+                                          sectionTexts()[0].description};
+    const std::array<QFont, 3> fonts{Look::Verdana(14, true), Look::Verdana(8.25, true), Look::Verdana(8.25)};
+    const std::array<QRect, 3> places{QRect(8, 44, 504, 30), QRect(8, 76, 504, 20), QRect(8, 98, 504, 36)};
+    for (int i = 0; i < 3; ++i) {
+        lblCaption[i] = new QLabel(designed[i], client);
+        lblCaption[i]->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        lblCaption[i]->setTextFormat(Qt::PlainText);
+        lblCaption[i]->setWordWrap(true);
+        lblCaption[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        lblCaption[i]->setFont(fonts[i]);
+        lblCaption[i]->setGeometry(places[i]);
+        Look::SetTextColour(lblCaption[i], Qt::white);
+    }
+
+    lstKeyword = new QListWidget(client);
+    lstKeyword->setObjectName(QStringLiteral("lstKeyword"));
+    lstKeyword->setGeometry(8, 140, 504, 124);
+    lstKeyword->setSortingEnabled(false);
+    lstKeyword->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Keywords are one line each; a long one is cut at the edge rather than wrapped.
+    lstKeyword->setUniformItemSizes(true);
+    whiteOnBlack(lstKeyword);
+
+    Command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
+    Command2 = commandButton(QStringLiteral("Command2"), QStringLiteral("&Add"), client);
+    Command3 = commandButton(QStringLiteral("Command3"), QStringLiteral("&Remove"), client);
+    Command4 = commandButton(QStringLiteral("Command4"), QStringLiteral("&Edit"), client);
+    Command5 = commandButton(QStringLiteral("Command5"), QStringLiteral("E&xit"), client);
+    int y = 270;
+    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5}) {
+        button->setGeometry(8, y, 504, 26);
+        y += 29;
+    }
+
+    txtKeyword = new QLineEdit(client);
+    txtKeyword->setObjectName(QStringLiteral("txtKeyword"));
+    txtKeyword->setGeometry(8, 434, 504, 24);
+    whiteOnBlack(txtKeyword);
+    txtMeaning = new QPlainTextEdit(client);
+    txtMeaning->setObjectName(QStringLiteral("txtMeaning"));
+    txtMeaning->setGeometry(8, 478, 504, 92);
+    txtMeaning->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMeaning->setTabChangesFocus(true);
+    whiteOnBlack(txtMeaning);
+    Label1 = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), txtKeyword, client);
+    Label1->setGeometry(8, 416, 200, 16);
+    Label2 = fieldLabel(QStringLiteral("Label2"), QStringLiteral("Meaning"), txtMeaning, client);
+    Label2->setGeometry(8, 460, 200, 16);
+
+    fraFullBrand = new BrandFrame(client);
+    fraFullBrand->setGeometry(8, 576, 504, 58);
+    Look::SetBackground(fraFullBrand, Qt::black);
+    fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
+
+    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    // The menus keep the desktop's colours: black on the window's black would hide them.
+    mnuBack = new QAction(QStringLiteral("&Back"), this);
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    menus.fileMenu->insertAction(menus.mnuExit, mnuBack);
+    mnuBackSep = AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuBackSep"), menus.mnuExit);
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Command5);
+    setTabOrder(Command5, lstKeyword);
+    setTabOrder(lstKeyword, txtKeyword);
+    setTabOrder(txtKeyword, txtMeaning);
+
+    // A line chosen by the mouse or by moving the selection with the keys shows its entry; a click on the
+    // line already chosen shows it again, as the entry may have been typed over meanwhile. A press that
+    // changed the selection has shown the entry already, so its click does not read it twice.
+    lstKeyword->viewport()->installEventFilter(this);
+    connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
+        m_pressChangedSelection = true;
+        lstKeyword_Click();
+    });
+    connect(lstKeyword, &QListWidget::itemClicked, this, [this] {
+        if (!m_pressChangedSelection) {
+            lstKeyword_Click();
+        }
+    });
+    connect(Command1, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command5_Click);
+    connect(mnuBack, &QAction::triggered, this, &frmPaganDiaryResultBOS::mnuBack_Click);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganDiaryResultBOS::mnuExit_Click);
+
+    setMode(Mode::Closed);
+    setFixedSize(sizeHint());
+}
+
+void frmPaganDiaryResultBOS::Form_Load() {
+    m_section = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
+    const SectionTexts& texts = sectionTexts()[std::size_t(m_section)];
+    lblCaption[0]->setText(texts.title);
+    lblCaption[1]->setText(texts.hint);
+    lblCaption[2]->setText(texts.description);
+    Command3->setText(QStringLiteral("&Remove ") + CurrentSectionWord);
+    Command5->setText(QStringLiteral("E&xit ") + CurrentSectionWord);
+    setMode(Mode::Closed);
+    cmdRefresh_Click();
+    Command1->setFocus();
+}
+
+// The captions the user sees and what responds, mode by mode.
+void frmPaganDiaryResultBOS::setMode(Mode mode) {
+    m_mode = mode;
+    const QString& word = CurrentSectionWord;
+    const bool open = mode == Mode::Open;
+    Command1->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
+    Command1->setEnabled(mode == Mode::Closed || open);
+    Command2->setText((mode == Mode::Adding ? QStringLiteral("&Save ") : QStringLiteral("&Add ")) + word);
+    Command2->setEnabled(open || mode == Mode::Adding);
+    Command3->setEnabled(open);
+    Command4->setText((mode == Mode::Editing ? QStringLiteral("&Save ") : QStringLiteral("&Edit ")) + word);
+    Command4->setEnabled(open || mode == Mode::Editing);
+    Command5->setEnabled(open);
+    lstKeyword->setEnabled(open);
+    txtKeyword->setEnabled(mode != Mode::Closed);
+    txtMeaning->setEnabled(mode != Mode::Closed);
+}
+
+bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstKeyword->viewport() && event->type() == QEvent::MouseButtonPress) {
+        m_pressChangedSelection = false;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+int frmPaganDiaryResultBOS::selectedPosition() const {
+    const QList<QListWidgetItem*> selected = lstKeyword->selectedItems();
+    return selected.isEmpty() ? -1 : lstKeyword->row(selected.first());
+}
+
+bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
+    MsgBox(store.lastError(), MsgButtons::Ok, MsgIcon::Critical, this);
+    return false;
+}
+
+void frmPaganDiaryResultBOS::cmdRefresh_Click() {
+    const QSignalBlocker quiet(lstKeyword);
+    lstKeyword->clear();
+    m_indexes.clear();
+    DiaryStore store(DiaryFilePath());
+    QStringList keywords;
+    if (!store.rows(m_section, keywords, &m_indexes)) {
+        reportStoreError(store);
+        return;
+    }
+    lstKeyword->setUpdatesEnabled(false);
+    lstKeyword->addItems(keywords);
+    lstKeyword->setUpdatesEnabled(true);
+}
+
+std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
+    const int position = selectedPosition();
+    if (position < 0 || position >= m_indexes.size()) {
+        return std::nullopt;
+    }
+    return m_indexes.at(position);
+}
+
+void frmPaganDiaryResultBOS::lstKeyword_Click() {
+    const auto index = selectedIndex();
+    if (!index) {
+        return;
+    }
+    DiaryStore store(DiaryFilePath());
+    DiaryEntry entry;
+    bool found = false;
+    if (!store.entryWithIndex(m_section, *index, entry, found)) {
+        reportStoreError(store);
+        return;
+    }
+    if (found) {
+        txtKeyword->setText(entry.keyword);
+        txtMeaning->setPlainText(entry.meaning);
+    }
+}
+
+void frmPaganDiaryResultBOS::Command1_Click() {
+    if (m_mode == Mode::Closed) {
+        setMode(Mode::Open);
+    } else if (m_mode == Mode::Open) {
+        setMode(Mode::Closed);
+    }
+}
+
+void frmPaganDiaryResultBOS::Command2_Click() {
+    if (m_mode == Mode::Open) {
+        setMode(Mode::Adding);
+        txtKeyword->clear();
+        txtMeaning->clear();
+        txtKeyword->setFocus();
+        return;
+    }
+    if (m_mode != Mode::Adding) {
+        return;
+    }
+    // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
+    // keeps what was typed and puts the focus where something is missing.
+    const QString keyword = txtKeyword->text();
+    const QString meaning = txtMeaning->toPlainText();
+    if (keyword.isEmpty() && meaning.isEmpty()) {
+        MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
+               this);
+        txtKeyword->setFocus();
+        return;
+    }
+    if (keyword.isEmpty()) {
+        MsgBox(QStringLiteral("Please Enter The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
+        txtKeyword->setFocus();
+        return;
+    }
+    if (meaning.isEmpty()) {
+        MsgBox(QStringLiteral("Please Enter The Meaning Of The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
+        txtMeaning->setFocus();
+        return;
+    }
+    DiaryStore store(DiaryFilePath());
+    if (!store.add(m_section, keyword, meaning)) {
+        // Still adding, with the typed text, so the user can try again or copy it away.
+        reportStoreError(store);
+        txtKeyword->setFocus();
+        return;
+    }
+    setMode(Mode::Open);
+    txtKeyword->clear();
+    txtMeaning->clear();
+    txtKeyword->setFocus();
+    cmdRefresh_Click();
+}
+
+void frmPaganDiaryResultBOS::Command3_Click() {
+    if (m_mode != Mode::Open) {
+        return;
+    }
+    // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
+    // shows even if another program has changed the table since.
+    const int position = selectedPosition();
+    const auto index = selectedIndex();
+    if (index) {
+        DiaryStore store(DiaryFilePath());
+        bool removed = false;
+        if (!store.removeWithIndex(m_section, *index, removed)) {
+            reportStoreError(store);
+            return;
+        }
+        if (removed) {
+            const QSignalBlocker quiet(lstKeyword);
+            delete lstKeyword->takeItem(position);
+            m_indexes.removeAt(position);
+            txtKeyword->clear();
+            txtMeaning->clear();
+        }
+    }
+    cmdRefresh_Click();
+}
+
+void frmPaganDiaryResultBOS::Command4_Click() {
+    if (m_mode == Mode::Open) {
+        setMode(Mode::Editing);
+        txtKeyword->setFocus();
+        return;
+    }
+    if (m_mode != Mode::Editing) {
+        return;
+    }
+    // The selection made before editing began: the list could not change meanwhile.
+    if (const auto index = selectedIndex()) {
+        DiaryStore store(DiaryFilePath());
+        bool changed = false;
+        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), txtMeaning->toPlainText(), changed)) {
+            reportStoreError(store);
+            txtKeyword->setFocus();
+            return;
+        }
+    }
+    setMode(Mode::Open);
+    txtKeyword->setFocus();
+    cmdRefresh_Click();
+}
+
+void frmPaganDiaryResultBOS::Command5_Click() {
+    if (m_mode == Mode::Open) {
+        mnuBack_Click();
+    }
+}
+
+// Back to the chooser with its earlier choice; the launcher stays hidden.
+void frmPaganDiaryResultBOS::mnuBack_Click() {
+    Windows::Show<frmPaganDiaryMain>();
+    m_leavingToChooser = true;
+    Windows::UnloadForm(this);
+}
+
+void frmPaganDiaryResultBOS::mnuExit_Click() {
+    close();
+}
+
+void frmPaganDiaryResultBOS::Form_Unload() {
+    if (!m_leavingToChooser) {
+        ShowLauncher();
+    }
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/BrandFrame.h"
+#include "common/Form.h"
+#include "common/SharedMenus.h"
+#include "diary/DiaryStore.h"
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// The keyword book of one diary section: the section's keywords, a keyword and its meaning, and the buttons
+// that open and close the book, add, remove and edit entries, and leave.
+class frmPaganDiaryResultBOS : public FormWindow {
+    Q_OBJECT
+  public:
+    // Closed: only Open responds. Open: everything responds. Adding and Editing: only the boxes and the
+    // Save button respond until the entry is saved.
+    enum class Mode { Closed, Open, Adding, Editing };
+
+    frmPaganDiaryResultBOS();
+
+    ClickLabel* Label14;
+    std::array<QLabel*, 3> lblCaption{};
+    QListWidget* lstKeyword;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QLabel* Label1;
+    QLineEdit* txtKeyword;
+    QLabel* Label2;
+    QPlainTextEdit* txtMeaning;
+    BrandFrame* fraFullBrand;
+    SharedMenus menus;
+    QAction* mnuBack;
+    QAction* mnuBackSep;
+
+    Mode mode() const { return m_mode; }
+    DiarySection section() const { return m_section; }
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    // Reads the section's keywords into the list afresh; the list then has no selected line.
+    void cmdRefresh_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void setMode(Mode mode);
+    // The selected line of the list, or -1.
+    int selectedPosition() const;
+    // The "Index" of the row that the selected line shows.
+    std::optional<qint64> selectedIndex() const;
+    // Tells the user that the store failed; returns false so callers can stop.
+    bool reportStoreError(const DiaryStore& store);
+
+    void lstKeyword_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+
+    Mode m_mode = Mode::Closed;
+    DiarySection m_section = DiarySection::Spell;
+    bool m_leavingToChooser = false;
+    bool m_pressChangedSelection = false;
+    // The "Index" of each line of the list, read together with the keywords.
+    QList<qint64> m_indexes;
+};

@@ -1,0 +1,223 @@
+#include "DiaryTestSupport.h"
+#include "common/Windows.h"
+#include "diary/PaganDiaryTool.h"
+#include "diary/frmPaganDiaryMain.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+#include "shell/frmMain.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+const QString MissingFiles = QStringLiteral("Required Files Are Missing\rPlease Reinstall The Software");
+const QString SelectOne = QStringLiteral("Please Select An Option");
+} // namespace
+
+class tst_frmPaganDiaryMain : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void continue_checksTheFileBeforeTheChoice_data();
+    void continue_checksTheFileBeforeTheChoice();
+    void continue_opensTheSectionLastClicked();
+    void choice_isKeptWhileHidden_andForgottenAfterUnload();
+    void launcherButton_opensTheChooserWithContinueFocused();
+    void realLauncher_paganDiaryButton_showsTheChooserAndHides();
+    void leaving_unloadsAndShowsTheLauncher_data();
+    void leaving_unloadsAndShowsTheLauncher();
+    void brandLabels_openTheirPages();
+
+  private:
+    std::unique_ptr<DiaryWorld> w;
+};
+
+void tst_frmPaganDiaryMain::init() {
+    w = std::make_unique<DiaryWorld>();
+}
+
+void tst_frmPaganDiaryMain::cleanup() {
+    w.reset();
+}
+
+void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no file, no option: only the file message") << "none" << -1 << MissingFiles;
+    QTest::newRow("no file, an option") << "none" << 2 << MissingFiles;
+    QTest::newRow("a folder named diary.dll") << "folder" << 0 << MissingFiles;
+    QTest::newRow("file, no option") << "diary" << -1 << SelectOne;
+    QTest::newRow("spell") << "diary" << 0 << "";
+    QTest::newRow("incense") << "diary" << 1 << "";
+    QTest::newRow("recipes") << "diary" << 2 << "";
+    QTest::newRow("rituals") << "diary" << 3 << "";
+}
+
+void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
+    QFETCH(QString, file);
+    QFETCH(int, option);
+    QFETCH(QString, message);
+    if (file == "diary") {
+        QVERIFY(w->makeDiary());
+    } else if (file == "folder") {
+        QVERIFY(QDir(w->env.appFolder()).mkdir("diary.dll"));
+    }
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    QVERIFY(chooser);
+    if (option >= 0) {
+        chooser->optOption[option]->click();
+    }
+    if (!message.isEmpty()) {
+        w->env.boxes.answer(MsgResult::Ok);
+    }
+    chooser->cmdContinue->click();
+
+    if (!message.isEmpty()) {
+        QCOMPARE(w->env.boxes.shown().size(), 1);
+        const MessageRequest& box = w->env.boxes.shown().first();
+        QCOMPARE(box.text, message);
+        QCOMPARE(box.title, QStringLiteral("Velloran"));
+        QCOMPARE(box.icon, MsgIcon::Critical);
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
+        QVERIFY(chooser->isVisible());
+        return;
+    }
+    QVERIFY(w->env.boxes.shown().isEmpty());
+    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    QVERIFY(book);
+    QVERIFY(book->isVisible());
+    QVERIFY(Windows::IsLoaded<frmPaganDiaryMain>());
+    QVERIFY(!chooser->isVisible());
+    const QStringList words{"Spell", "Incense", "Recipes", "Rituals"};
+    QCOMPARE(int(CurrentSectionIndex), option);
+    QCOMPARE(CurrentSectionWord, words.at(option));
+    QCOMPARE(int(book->section()), option);
+    QCOMPARE(book->lblCaption[0]->text(), words.at(option) + " Section");
+    QCOMPARE(book->Command1->text(), "&Open " + words.at(option));
+    QCOMPARE(w->shell.launcherShown, 0);
+}
+
+void tst_frmPaganDiaryMain::continue_opensTheSectionLastClicked() {
+    QVERIFY(w->makeDiary());
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    chooser->optOption[1]->click();
+    chooser->optOption[3]->click();
+    QVERIFY(!chooser->optOption[1]->isChecked());
+    chooser->cmdContinue->click();
+    QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
+    QCOMPARE(CurrentSectionWord, QStringLiteral("Rituals"));
+}
+
+void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
+    QVERIFY(w->makeDiary());
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    for (QRadioButton* option : chooser->optOption) {
+        QVERIFY(!option->isChecked());
+    }
+    chooser->optOption[3]->click();
+    chooser->cmdContinue->click();
+    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    book->Command1->click();
+    book->Command5->click();
+
+    // Back on the same chooser, its choice still marked; Continue opens Rituals again.
+    QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
+    QVERIFY(chooser->isVisible());
+    QVERIFY(chooser->optOption[3]->isChecked());
+    chooser->cmdContinue->click();
+    QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
+
+    // The book's File > Exit leaves the chooser hidden with its choice; the launcher button brings it back.
+    Windows::Loaded<frmPaganDiaryResultBOS>()->menus.mnuExit->trigger();
+    QCOMPARE(w->shell.launcherShown, 1);
+    QVERIFY(!chooser->isVisible());
+    QVERIFY(ShowPaganDiaryTool());
+    QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
+    QVERIFY(chooser->optOption[3]->isChecked());
+
+    // Unloaded and opened again: nothing is marked, but the values keep their last contents.
+    chooser->menus.mnuExit->trigger();
+    QCOMPARE(w->shell.launcherShown, 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Windows::IsLoaded<frmPaganDiaryMain>());
+    QCOMPARE(int(CurrentSectionIndex), 3);
+    QVERIFY(ShowPaganDiaryTool());
+    chooser = Windows::Loaded<frmPaganDiaryMain>();
+    for (QRadioButton* option : chooser->optOption) {
+        QVERIFY(!option->isChecked());
+    }
+    w->env.boxes.answer(MsgResult::Ok);
+    chooser->cmdContinue->click();
+    QCOMPARE(w->env.boxes.texts(), QStringList({SelectOne}));
+    QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
+}
+
+void tst_frmPaganDiaryMain::launcherButton_opensTheChooserWithContinueFocused() {
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    QVERIFY(chooser->isVisible());
+    QCOMPARE(chooser->focusWidget(), chooser->cmdContinue);
+    // Its menus: File holds only Exit; the update item reads as on the other diary windows.
+    QCOMPARE(chooser->menus.fileMenu->actions().size(), 1);
+    QCOMPARE(chooser->menus.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+}
+
+void tst_frmPaganDiaryMain::realLauncher_paganDiaryButton_showsTheChooserAndHides() {
+    ResetToolOpeners();
+    auto* launcher = Windows::Show<frmMain>();
+    QVERIFY(launcher);
+    QTest::mouseClick(launcher->cmdSelectOption[1], Qt::LeftButton);
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    QVERIFY(chooser);
+    QVERIFY(chooser->isVisible());
+    QVERIFY(!launcher->isVisible());
+}
+
+void tst_frmPaganDiaryMain::leaving_unloadsAndShowsTheLauncher_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_frmPaganDiaryMain::leaving_unloadsAndShowsTheLauncher() {
+    QFETCH(bool, byMenu);
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    if (byMenu) {
+        chooser->menus.mnuExit->trigger();
+    } else {
+        chooser->close();
+    }
+    QVERIFY(!Windows::IsLoaded<frmPaganDiaryMain>());
+    QCOMPARE(w->shell.launcherShown, 1);
+
+    // While the program ends, unloading brings nothing back.
+    QVERIFY(ShowPaganDiaryTool());
+    CloseAllWindows();
+    QCOMPARE(w->shell.launcherShown, 1);
+    QCOMPARE(w->shell.programEnded, 1);
+}
+
+void tst_frmPaganDiaryMain::brandLabels_openTheirPages() {
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    QCOMPARE(chooser->fraFullBrand->front(), BrandFrame::Front::FullBrand);
+    QVERIFY(chooser->fraFullBrand->lblFullBrand->isVisible());
+    QVERIFY(!chooser->fraFullBrand->lblCobrand->isVisible());
+    emit chooser->fraFullBrand->lblFullBrand->clicked();
+    emit chooser->Label14->clicked();
+    QCOMPARE(w->env.pages.pageKeys(), QStringList({"fully-branded", "home-page"}));
+}
+
+QTEST_MAIN(tst_frmPaganDiaryMain)
+#include "tst_frmPaganDiaryMain.moc"

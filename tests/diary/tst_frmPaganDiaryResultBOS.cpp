@@ -1,0 +1,604 @@
+#include "DiaryTestSupport.h"
+#include "common/Windows.h"
+#include "diary/frmPaganDiaryMain.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using Mode = frmPaganDiaryResultBOS::Mode;
+Q_DECLARE_METATYPE(Mode)
+
+namespace {
+const QString BothMissing = QStringLiteral("Please Enter Keyword And Its Corresponding Meaning");
+const QString KeywordMissing = QStringLiteral("Please Enter The Keyword");
+const QString MeaningMissing = QStringLiteral("Please Enter The Meaning Of The Keyword");
+const QStringList Words{"Spell", "Incense", "Recipes", "Rituals"};
+} // namespace
+
+class tst_frmPaganDiaryResultBOS : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void loading_setsTheSectionsTextsAndListsItsTable_data();
+    void loading_setsTheSectionsTextsAndListsItsTable();
+    void modeTable_captionsAndEnabledControls_data();
+    void modeTable_captionsAndEnabledControls();
+    void closingTheBook_keepsContents();
+    void emptySection_opensWithoutMessage_andListsAnAddedEntry();
+    void adding_storesTrimmedAtTheEnd_andSurvivesARestart();
+    void addChecks_keepTheTypedTextAndFocusTheEmptyBox_data();
+    void addChecks_keepTheTypedTextAndFocusTheEmptyBox();
+    void addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword();
+    void choosingALine_byClickOrKeys_showsItsEntry();
+    void removing_withAndWithoutASelection();
+    void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
+    void editing_withASelection_savesTrimmedWithoutChecks();
+    void editing_withoutASelection_changesNoRow();
+    void leaving_data();
+    void leaving();
+    void hostileEntries_typedStoredAndShownVerbatim_data();
+    void hostileEntries_typedStoredAndShownVerbatim();
+    void corruptDiary_saysSoAndChangesNothing();
+    void lockedDiary_keepsTheTypedEntryUntilItCanBeSaved();
+    void missingTable_isReportedNotShownAsEmpty();
+
+  private:
+    frmPaganDiaryResultBOS* openBook(int index);
+    void select(frmPaganDiaryResultBOS* book, int row);
+    void typeEntry(frmPaganDiaryResultBOS* book, const QString& keyword, const QString& meaning);
+    std::unique_ptr<DiaryWorld> w;
+};
+
+void tst_frmPaganDiaryResultBOS::init() {
+    w = std::make_unique<DiaryWorld>();
+    QVERIFY(w->makeDiary());
+}
+
+void tst_frmPaganDiaryResultBOS::cleanup() {
+    w.reset();
+}
+
+// As the chooser hands over a section.
+frmPaganDiaryResultBOS* tst_frmPaganDiaryResultBOS::openBook(int index) {
+    CurrentSectionIndex = static_cast<qint16>(index);
+    CurrentSectionWord = Words.at(index);
+    return Windows::Show<frmPaganDiaryResultBOS>();
+}
+
+void tst_frmPaganDiaryResultBOS::select(frmPaganDiaryResultBOS* book, int row) {
+    QListWidgetItem* item = book->lstKeyword->item(row);
+    QVERIFY(item);
+    QTest::mouseClick(book->lstKeyword->viewport(), Qt::LeftButton, {},
+                      book->lstKeyword->visualItemRect(item).center());
+}
+
+void tst_frmPaganDiaryResultBOS::typeEntry(frmPaganDiaryResultBOS* book, const QString& keyword,
+                                           const QString& meaning) {
+    book->txtKeyword->setText(keyword);
+    book->txtMeaning->setPlainText(meaning);
+}
+
+void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("spell") << 0 << "Spell Section"
+                           << "Click on Open Spell to Access the Spells Section"
+                           << "Add your new spell secrets and save them. Add, edit or remove the selected spells "
+                              "according to your preferences.";
+    QTest::newRow("incense") << 1 << "Incense Section"
+                             << "Click on Open Incense to Access the Incense Section"
+                             << "Add your new incense secrets and save them. Add, edit or remove the selected "
+                                "incense according to your preferences.";
+    QTest::newRow("recipes") << 2 << "Recipes Section"
+                             << "Click on Open Recipes to Access the Recipes Section"
+                             << "Add your new recipe secrets and save them. Add, edit or remove the selected "
+                                "recipes according to your preferences.";
+    QTest::newRow("rituals") << 3 << "Rituals Section"
+                             << "Click on Open Rituals to Access the Rituals Section"
+                             << "Add your new ritual secrets and save them. Add, edit or remove the selected "
+                                "rituals according to your preferences.";
+}
+
+void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() {
+    QFETCH(int, index);
+    QFETCH(QString, title);
+    QFETCH(QString, hint);
+    QFETCH(QString, description);
+    {
+        DiaryStore store(DiaryFilePath());
+        for (DiarySection section : AllDiarySections) {
+            QVERIFY(store.add(section, DiarySectionWord(section) + " one", "m"));
+            QVERIFY(store.add(section, DiarySectionWord(section) + " two", "m"));
+        }
+    }
+    auto* book = openBook(index);
+    const QString word = Words.at(index);
+    QCOMPARE(book->lblCaption[0]->text(), title);
+    QCOMPARE(book->lblCaption[1]->text(), hint);
+    QCOMPARE(book->lblCaption[2]->text(), description);
+    const QStringList captions{book->Command1->text(), book->Command2->text(), book->Command3->text(),
+                               book->Command4->text(), book->Command5->text()};
+    QCOMPARE(captions,
+             QStringList({"&Open " + word, "&Add " + word, "&Remove " + word, "&Edit " + word, "E&xit " + word}));
+    QStringList listed;
+    for (int i = 0; i < book->lstKeyword->count(); ++i) {
+        listed << book->lstKeyword->item(i)->text();
+    }
+    QCOMPARE(listed, QStringList({word + " one", word + " two"}));
+    QCOMPARE(book->focusWidget(), book->Command1);
+    QVERIFY(w->env.boxes.shown().isEmpty());
+}
+
+void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls_data() {
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QString>("c1");
+    QTest::addColumn<QString>("c2");
+    QTest::addColumn<QString>("c4");
+    // Enabled: Command1 to Command5, the list, the two boxes.
+    QTest::addColumn<QString>("enabled");
+    QTest::newRow("Closed") << Mode::Closed << "&Open Incense"
+                            << "&Add Incense"
+                            << "&Edit Incense"
+                            << "10000000";
+    QTest::newRow("Open") << Mode::Open << "&Close Incense"
+                          << "&Add Incense"
+                          << "&Edit Incense"
+                          << "11111111";
+    QTest::newRow("Adding") << Mode::Adding << "&Close Incense"
+                            << "&Save Incense"
+                            << "&Edit Incense"
+                            << "01000011";
+    QTest::newRow("Editing") << Mode::Editing << "&Close Incense"
+                             << "&Add Incense"
+                             << "&Save Incense"
+                             << "00010011";
+}
+
+void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls() {
+    QFETCH(Mode, mode);
+    QFETCH(QString, c1);
+    QFETCH(QString, c2);
+    QFETCH(QString, c4);
+    QFETCH(QString, enabled);
+    auto* book = openBook(1);
+    if (mode != Mode::Closed) {
+        book->Command1->click();
+    }
+    if (mode == Mode::Adding) {
+        book->Command2->click();
+    } else if (mode == Mode::Editing) {
+        book->Command4->click();
+    }
+    QCOMPARE(book->mode(), mode);
+    QCOMPARE(book->Command1->text(), c1);
+    QCOMPARE(book->Command2->text(), c2);
+    QCOMPARE(book->Command3->text(), QStringLiteral("&Remove Incense"));
+    QCOMPARE(book->Command4->text(), c4);
+    QCOMPARE(book->Command5->text(), QStringLiteral("E&xit Incense"));
+    const QList<QWidget*> controls{book->Command1, book->Command2,   book->Command3,   book->Command4,
+                                   book->Command5, book->lstKeyword, book->txtKeyword, book->txtMeaning};
+    QString actual;
+    for (QWidget* control : controls) {
+        actual += control->isEnabled() ? '1' : '0';
+    }
+    QCOMPARE(actual, enabled);
+    // The menus answer in every mode.
+    QVERIFY(book->mnuBack->isEnabled());
+    QVERIFY(book->menus.mnuExit->isEnabled());
+}
+
+void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "moon", "silver"));
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 0);
+    book->Command1->click();
+    QCOMPARE(book->mode(), Mode::Closed);
+    QCOMPARE(book->lstKeyword->count(), 1);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("moon"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("silver"));
+}
+
+void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAddedEntry() {
+    auto* book = openBook(2);
+    QCOMPARE(book->lstKeyword->count(), 0);
+    book->Command1->click();
+    book->Command3->click(); // removing from an empty list does nothing
+    book->Command2->click();
+    typeEntry(book, "bread", "flour and water");
+    book->Command2->click();
+    QCOMPARE(book->lstKeyword->count(), 1);
+    QCOMPARE(book->lstKeyword->item(0)->text(), QStringLiteral("bread"));
+    QVERIFY(w->env.boxes.shown().isEmpty());
+}
+
+void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestart() {
+    for (int index = 0; index < 4; ++index) {
+        const DiarySection section = *DiarySectionFromIndex(index);
+        QVERIFY(DiaryStore(DiaryFilePath()).add(section, "zeta", "first"));
+        auto* book = openBook(index);
+        book->Command1->click();
+        book->Command2->click();
+        QCOMPARE(book->focusWidget(), book->txtKeyword);
+        QTest::keyClicks(book->txtKeyword, "  Alpha  charm ");
+        book->txtMeaning->setFocus();
+        QTest::keyClicks(book->txtMeaning, "  three  ");
+        QTest::keyClick(book->txtMeaning, Qt::Key_Return);
+        QTest::keyClicks(book->txtMeaning, "lines ");
+        book->Command2->click();
+
+        QVERIFY(w->env.boxes.shown().isEmpty());
+        QCOMPARE(book->mode(), Mode::Open);
+        QVERIFY(book->txtKeyword->text().isEmpty());
+        QVERIFY(book->txtMeaning->toPlainText().isEmpty());
+        QCOMPARE(book->focusWidget(), book->txtKeyword);
+        // Listed after the older entry although it sorts first.
+        QCOMPARE(book->lstKeyword->count(), 2);
+        QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("Alpha  charm"));
+        QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+        const DiaryEntry stored = w->entry(section, 1);
+        QCOMPARE(stored.keyword, QStringLiteral("Alpha  charm"));
+        QCOMPARE(stored.meaning, QStringLiteral("three  \nlines"));
+
+        // The program started again finds it in the same place.
+        book->menus.mnuExit->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        book = openBook(index);
+        QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("Alpha  charm"));
+        book->menus.mnuExit->trigger();
+    }
+}
+
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox_data() {
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("focusKeyword");
+    QTest::newRow("both empty") << ""
+                                << "" << BothMissing << true;
+    QTest::newRow("no keyword") << ""
+                                << "a meaning" << KeywordMissing << true;
+    QTest::newRow("no meaning") << "a keyword"
+                                << "" << MeaningMissing << false;
+}
+
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox() {
+    QFETCH(QString, keyword);
+    QFETCH(QString, meaning);
+    QFETCH(QString, message);
+    QFETCH(bool, focusKeyword);
+    auto* book = openBook(0);
+    book->Command1->click();
+    book->Command2->click();
+    typeEntry(book, keyword, meaning);
+    const QByteArray before = w->fileHash();
+    w->env.boxes.answer(MsgResult::Ok);
+    book->Command2->click();
+
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    QCOMPARE(w->env.boxes.shown().first().text, message);
+    QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
+    QCOMPARE(w->env.boxes.shown().first().title, QStringLiteral("Velloran"));
+    QCOMPARE(book->mode(), Mode::Adding);
+    QCOMPARE(book->Command2->text(), QStringLiteral("&Save Spell"));
+    QCOMPARE(book->txtKeyword->text(), keyword);
+    QCOMPARE(book->txtMeaning->toPlainText(), meaning);
+    QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book->txtKeyword) : book->txtMeaning);
+    QCOMPARE(w->fileHash(), before);
+
+    // Completing the entry saves it.
+    typeEntry(book, keyword.isEmpty() ? "k" : keyword, meaning.isEmpty() ? "m" : meaning);
+    book->Command2->click();
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(w->rows(DiarySection::Spell).size(), 1);
+}
+
+void tst_frmPaganDiaryResultBOS::addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword() {
+    auto* book = openBook(0);
+    book->Command1->click();
+    book->Command2->click();
+    typeEntry(book, "    ", "  meaning  ");
+    book->Command2->click();
+    QVERIFY(w->env.boxes.shown().isEmpty());
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({""}));
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("meaning"));
+    QCOMPARE(book->lstKeyword->count(), 1);
+}
+
+void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(store.add(DiarySection::Recipes, QStringLiteral("k%1").arg(i), QStringLiteral("m%1\r\nx").arg(i)));
+        }
+    }
+    auto* book = openBook(2);
+    book->Command1->click();
+    select(book, 2);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k2"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("m2\nx"));
+    QTest::keyClick(book->lstKeyword, Qt::Key_Down);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k3"));
+    QTest::keyClick(book->lstKeyword, Qt::Key_Home);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k0"));
+    // Typing over a shown entry and clicking its line again shows it again.
+    book->txtKeyword->setText("typed over");
+    select(book, 0);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k0"));
+}
+
+void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+
+    // Nothing selected: nothing removed, and the list is read again.
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "d", "added meanwhile"));
+    book->Command3->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(book->lstKeyword->count(), 4);
+
+    // A selected line goes at once, without a question.
+    select(book, 1);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
+    book->Command3->click();
+    QVERIFY(w->env.boxes.shown().isEmpty());
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c", "d"}));
+    QCOMPARE(book->lstKeyword->count(), 3);
+    QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("c"));
+    QVERIFY(book->txtKeyword->text().isEmpty());
+    QVERIFY(book->txtMeaning->toPlainText().isEmpty());
+    QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+
+    // The last one too.
+    select(book, 2);
+    book->Command3->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c"}));
+}
+
+void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c", "d"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 1);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
+    // Meanwhile another program removes the first row: the second line now is the second row no more.
+    bool flag = false;
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
+    book->Command3->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"c", "d"}));
+    QCOMPARE(book->lstKeyword->count(), 2);
+
+    select(book, 1);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("d"));
+    book->Command4->click();
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
+    book->txtMeaning->setPlainText("changed");
+    book->Command4->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"d"}));
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("changed"));
+    QVERIFY(w->env.boxes.shown().isEmpty());
+}
+
+void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c"}) {
+            QVERIFY(store.add(DiarySection::Rituals, word, word));
+        }
+    }
+    auto* book = openBook(3);
+    book->Command1->click();
+    select(book, 1);
+    book->Command4->click();
+    QCOMPARE(book->focusWidget(), book->txtKeyword);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
+    typeEntry(book, "  full moon ", "");
+    book->Command4->click();
+
+    QVERIFY(w->env.boxes.shown().isEmpty());
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(book->Command4->text(), QStringLiteral("&Edit Rituals"));
+    QCOMPARE(w->rows(DiarySection::Rituals), QStringList({"a", "full moon", "c"}));
+    QCOMPARE(w->entry(DiarySection::Rituals, 1).meaning, QString());
+    // The boxes keep the text; the list is read again and has no selected line.
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("  full moon "));
+    QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("full moon"));
+    QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+}
+
+void tst_frmPaganDiaryResultBOS::editing_withoutASelection_changesNoRow() {
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
+    auto* book = openBook(1);
+    book->Command1->click();
+    const QByteArray before = w->fileHash();
+    book->Command4->click();
+    typeEntry(book, "other", "text");
+    book->Command4->click();
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(w->fileHash(), before);
+    QCOMPARE(w->rows(DiarySection::Incense), QStringList({"sage"}));
+    QVERIFY(w->env.boxes.shown().isEmpty());
+}
+
+void tst_frmPaganDiaryResultBOS::leaving_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("chooserShown");
+    QTest::addColumn<int>("launcherShown");
+    QTest::newRow("Exit button") << "button" << true << 0;
+    QTest::newRow("File > Back") << "back" << true << 0;
+    QTest::newRow("File > Exit") << "exit" << false << 1;
+    QTest::newRow("close box") << "close" << false << 1;
+}
+
+void tst_frmPaganDiaryResultBOS::leaving() {
+    QFETCH(QString, way);
+    QFETCH(bool, chooserShown);
+    QFETCH(int, launcherShown);
+    auto* chooser = Windows::Show<frmPaganDiaryMain>();
+    chooser->optOption[2]->click();
+    chooser->cmdContinue->click();
+    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    QVERIFY(book);
+    book->Command1->click();
+    book->Command2->click();
+    typeEntry(book, "unsaved", "text");
+    if (way == "button") {
+        // The Exit button answers only in Open mode: first the entry is saved.
+        book->Command5->click();
+        QVERIFY(Windows::IsLoaded<frmPaganDiaryResultBOS>());
+        book->Command2->click();
+        book->Command5->click();
+    } else if (way == "back") {
+        book->mnuBack->trigger();
+    } else if (way == "exit") {
+        book->menus.mnuExit->trigger();
+    } else {
+        book->close();
+    }
+    QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
+    QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
+    QCOMPARE(chooser->isVisible(), chooserShown);
+    QVERIFY(chooser->optOption[2]->isChecked());
+    QCOMPARE(w->shell.launcherShown, launcherShown);
+    if (way != "button") {
+        // Leaving while adding discards what was typed.
+        QVERIFY(w->rows(DiarySection::Recipes).isEmpty());
+    }
+}
+
+void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data() {
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("meaning");
+    QTest::newRow("quotes") << "Brigid's \"fire\""
+                            << "it's ''lit'' \"twice\"";
+    QTest::newRow("sql") << "x'); DROP TABLE tblspell; --"
+                         << "' OR '1'='1";
+    QTest::newRow("unicode") << QString::fromUtf8("Ἑκάτη 🌑 ᚱᚢᚾ") << QString::fromUtf8("שלום · 月 · \u202eevil");
+    QTest::newRow("line breaks") << "verse"
+                                 << "one\ntwo\n\nfour";
+    QString big;
+    while (big.size() < 1024 * 1024) {
+        big += QStringLiteral("%1 the wheel turns, the moon wanes and waxes again and again\n").arg(big.size());
+    }
+    QTest::newRow("1 MB meaning") << "long" << big;
+}
+
+void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
+    QFETCH(QString, keyword);
+    QFETCH(QString, meaning);
+    auto* book = openBook(0);
+    book->Command1->click();
+    book->Command2->click();
+    typeEntry(book, keyword, meaning);
+    book->Command2->click();
+    QVERIFY(w->env.boxes.shown().isEmpty());
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
+    QVERIFY(w->entry(DiarySection::Spell, 0).meaning == meaning);
+    select(book, 0);
+    QCOMPARE(book->txtKeyword->text(), keyword);
+    QVERIFY(book->txtMeaning->toPlainText() == meaning);
+    for (DiarySection section : AllDiarySections) {
+        QVERIFY(!w->rows(section).contains("<unreadable>"));
+    }
+}
+
+void tst_frmPaganDiaryResultBOS::corruptDiary_saysSoAndChangesNothing() {
+    {
+        QFile file(DiaryFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(4096, '\x13'));
+    }
+    const QByteArray before = w->fileHash();
+    w->env.boxes.answer(MsgResult::Ok);
+    auto* book = openBook(0);
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    QVERIFY(w->env.boxes.texts().first().startsWith("The Spell section could not be read: "));
+    QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
+
+    book->Command1->click();
+    book->Command2->click();
+    typeEntry(book, "precious", "words");
+    w->env.boxes.answer(MsgResult::Ok);
+    book->Command2->click();
+    QCOMPARE(w->env.boxes.shown().size(), 2);
+    QVERIFY(w->env.boxes.texts().last().startsWith("The entry could not be added to the Spell section: "));
+    QCOMPARE(book->mode(), Mode::Adding);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("precious"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("words"));
+    QCOMPARE(w->fileHash(), before);
+}
+
+void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved() {
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
+    auto* book = openBook(1);
+    book->Command1->click();
+    {
+        DiaryLock lock;
+        QVERIFY(lock.locked);
+        // Showing, removing and editing say so too, and leave the book as it was.
+        w->env.boxes.answer(MsgResult::Ok);
+        select(book, 0);
+        QVERIFY(w->env.boxes.texts().last().contains("locked"));
+        book->lstKeyword->clearSelection();
+        w->env.boxes.answer(MsgResult::Ok);
+        select(book, 0);
+        w->env.boxes.answer(MsgResult::Ok);
+        book->Command3->click();
+        QCOMPARE(book->lstKeyword->count(), 1);
+        w->env.boxes.clear();
+
+        book->Command2->click();
+        typeEntry(book, "myrrh", "resin");
+        w->env.boxes.answer(MsgResult::Ok);
+        book->Command2->click();
+        QCOMPARE(w->env.boxes.shown().size(), 1);
+        QVERIFY(w->env.boxes.texts().first().contains("could not be added"));
+        QCOMPARE(book->mode(), Mode::Adding);
+        QCOMPARE(book->txtKeyword->text(), QStringLiteral("myrrh"));
+    }
+    // Once the other program lets go, Save stores the same entry.
+    book->Command2->click();
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(w->rows(DiarySection::Incense), QStringList({"sage", "myrrh"}));
+}
+
+void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "tst-drop");
+        db.setDatabaseName(DiaryFilePath());
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec("DROP TABLE tblrituals"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("tst-drop");
+    w->env.boxes.answer(MsgResult::Ok);
+    auto* book = openBook(3);
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    QVERIFY(w->env.boxes.texts().first().contains("Rituals section could not be read"));
+    QVERIFY(w->env.boxes.texts().first().contains("no such table"));
+    QCOMPARE(book->lstKeyword->count(), 0);
+}
+
+QTEST_MAIN(tst_frmPaganDiaryResultBOS)
+#include "tst_frmPaganDiaryResultBOS.moc"
