@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velloran needs to build, run and test (unrtf and pdftotext read back saved and
-# printed record sheets), and only those that are missing.
+# Installs the Debian packages Velloran needs to build and run, and only those that are missing.
+# With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext);
+# the program itself never needs them.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     fonts-dejavu-core
-    unrtf poppler-utils
 )
+if [ "${1:-}" = "--for-tests" ]; then
+    packages+=(unrtf poppler-utils)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
