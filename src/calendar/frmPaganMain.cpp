@@ -53,12 +53,7 @@ QLabel* pictureLabel(const QString& name, PaganPictures::Subject subject, QWidge
 frmPaganMain::frmPaganMain() {
     setObjectName(QStringLiteral("frmPaganMain"));
     setWindowTitle(QStringLiteral("Velloran"));
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    Look::SetBackground(this, Look::DarkTeal);
-    Look::SetBackground(client, Look::DarkTeal);
-    setFont(Look::Verdana(8.25));
+    QWidget* client = MakeClientArea(Look::DarkTeal);
 
     SSTMain = new SSTab(QStringLiteral("SSTMain"), 6, client);
     SSTFestiveSeasons = new SSTab(QStringLiteral("SSTFestiveSeasons"), 8);

@@ -25,13 +25,7 @@ const QString Introduction =
 frmPaganResultCalendar::frmPaganResultCalendar() {
     setObjectName(QStringLiteral("frmPaganResultCalendar"));
     setWindowTitle(QStringLiteral("Velloran"));
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(660, 500);
-    setCentralWidget(client);
-    Look::SetBackground(this, Look::DarkTeal);
-    Look::SetBackground(client, Look::DarkTeal);
-    setFont(Look::Verdana(8.25));
+    QWidget* client = MakeClientArea(Look::DarkTeal, QSize(660, 500));
 
     lblDisp = new QLabel(Placeholder, client);
     lblDisp->setObjectName(QStringLiteral("lblDisp"));

@@ -1,5 +1,6 @@
 #include "common/Form.h"
 
+#include "common/Look.h"
 #include "common/Windows.h"
 
 #include <QCloseEvent>
@@ -20,6 +21,19 @@ void Form::DisposeForm() {
 }
 
 FormWindow::FormWindow(QWidget* parent) : QMainWindow(parent), Form(this) {}
+
+QWidget* FormWindow::MakeClientArea(const QColor& background, QSize fixedSize) {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    if (fixedSize.isValid()) {
+        client->setFixedSize(fixedSize);
+    }
+    setCentralWidget(client);
+    Look::SetBackground(this, background);
+    Look::SetBackground(client, background);
+    setFont(Look::Verdana(8.25));
+    return client;
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();

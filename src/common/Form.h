@@ -37,5 +37,9 @@ class FormWindow : public QMainWindow, public Form {
     explicit FormWindow(QWidget* parent = nullptr);
 
   protected:
+    // The window's client area: the central widget, named "client", filled with the window's colour and set in
+    // Verdana; fixed to the old window's client size when one is given.
+    QWidget* MakeClientArea(const QColor& background, QSize fixedSize = QSize());
+
     void closeEvent(QCloseEvent* event) override;
 };

@@ -34,13 +34,7 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
     setWindowTitle(QStringLiteral("Velloran Diary"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(520, 470);
-    setCentralWidget(client);
-    Look::SetBackground(this, Qt::black);
-    Look::SetBackground(client, Qt::black);
-    setFont(Look::Verdana(8.25));
+    QWidget* client = MakeClientArea(Qt::black, QSize(520, 470));
 
     Label14 = MakeForumLabel(client);
     Label14->setGeometry(8, 6, 504, 34);

@@ -52,13 +52,7 @@ constexpr int kTickTolerance = 200;
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Texts::VersionCaption);
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(553, 453);
-    setCentralWidget(client);
-    Look::SetBackground(this, Look::Purple);
-    Look::SetBackground(client, Look::Purple);
-    setFont(Look::Verdana(8.25));
+    QWidget* client = MakeClientArea(Look::Purple, QSize(553, 453));
 
     Frame2 = new QFrame(client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
