@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -218,44 +219,24 @@ std::optional<qint64> DowsingStore::add(const DowsingRecord& record) {
 }
 
 DowsingStore::Outcome DowsingStore::change(const DowsingRecord& record) {
-    if (!ensureOpen()) {
-        return Outcome::Failed;
-    }
-    QSqlDatabase db = database();
-    if (!db.transaction()) {
-        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
-        return Outcome::Failed;
-    }
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE Details SET Date = ?, Name = ?, Address = ?, City = ?, State = ?, Pin = ?, "
-                             "Phone_No = ?, Email = ?, Time_Dowsing_Occured = ?, Dowsing_Tool = ?, "
-                             "Item_Dowsing_For = ?, Location_Dowsing_Occured = ?, Notes = ? WHERE IdNumber = ?"));
-    bindColumns(q, record);
-    q.addBindValue(record.IdNumber);
-    if (!q.exec()) {
-        const QString why = reason(q.lastError());
-        q.finish();
-        db.rollback();
-        fail(QStringLiteral("The file refused the record"), why);
-        return Outcome::Failed;
-    }
-    const int affected = q.numRowsAffected();
-    q.finish();
-    if (affected == 0) {
-        db.rollback();
-        fail(QStringLiteral("No record has the number %1").arg(record.IdNumber), {});
-        return Outcome::NotFound;
-    }
-    if (!db.commit()) {
-        const QString why = reason(db.lastError());
-        db.rollback();
-        fail(QStringLiteral("The record could not be written to the file"), why);
-        return Outcome::Failed;
-    }
-    return Outcome::Done;
+    return writeOneRow(
+        QStringLiteral("UPDATE Details SET Date = ?, Name = ?, Address = ?, City = ?, State = ?, Pin = ?, "
+                       "Phone_No = ?, Email = ?, Time_Dowsing_Occured = ?, Dowsing_Tool = ?, "
+                       "Item_Dowsing_For = ?, Location_Dowsing_Occured = ?, Notes = ? WHERE IdNumber = ?"),
+        record.IdNumber, [&record](QSqlQuery& q) { bindColumns(q, record); },
+        QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"));
 }
 
 DowsingStore::Outcome DowsingStore::remove(qint64 idNumber) {
+    return writeOneRow(
+        QStringLiteral("DELETE FROM Details WHERE IdNumber = ?"), idNumber, [](QSqlQuery&) {},
+        QStringLiteral("The record could not be removed"),
+        QStringLiteral("The removal could not be written to the file"));
+}
+
+DowsingStore::Outcome DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
+                                                const std::function<void(QSqlQuery&)>& bindValues,
+                                                const QString& refused, const QString& notWritten) {
     if (!ensureOpen()) {
         return Outcome::Failed;
     }
@@ -265,13 +246,14 @@ DowsingStore::Outcome DowsingStore::remove(qint64 idNumber) {
         return Outcome::Failed;
     }
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("DELETE FROM Details WHERE IdNumber = ?"));
+    q.prepare(statement);
+    bindValues(q);
     q.addBindValue(idNumber);
     if (!q.exec()) {
         const QString why = reason(q.lastError());
         q.finish();
         db.rollback();
-        fail(QStringLiteral("The record could not be removed"), why);
+        fail(refused, why);
         return Outcome::Failed;
     }
     const int affected = q.numRowsAffected();
@@ -284,7 +266,7 @@ DowsingStore::Outcome DowsingStore::remove(qint64 idNumber) {
     if (!db.commit()) {
         const QString why = reason(db.lastError());
         db.rollback();
-        fail(QStringLiteral("The removal could not be written to the file"), why);
+        fail(notWritten, why);
         return Outcome::Failed;
     }
     return Outcome::Done;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,10 @@ class DowsingStore {
 
   private:
     bool fail(const QString& what, const QString& why);
+    // Runs a statement that must touch exactly the row with the given number, as one transaction; the
+    // number is bound last, after bindValues has bound the rest.
+    Outcome writeOneRow(const QString& statement, qint64 idNumber, const std::function<void(QSqlQuery&)>& bindValues,
+                        const QString& refused, const QString& notWritten);
     bool ensureOpen();
     std::optional<QList<DowsingRecord>> select(qint64 offset, qint64 limit);
 
