@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 
 struct SectionTexts {
@@ -117,6 +119,9 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     txtKeyword = new QLineEdit(client);
     txtKeyword->setObjectName(QStringLiteral("txtKeyword"));
     txtKeyword->setGeometry(8, 434, 504, 24);
+    // A line edit stops at 32,767 characters by default; a longer keyword would come back cut short and an
+    // edit would then store it so.
+    txtKeyword->setMaxLength(std::numeric_limits<int>::max());
     whiteOnBlack(txtKeyword);
     txtMeaning = new QPlainTextEdit(client);
     txtMeaning->setObjectName(QStringLiteral("txtMeaning"));

@@ -42,6 +42,7 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
+    void editing_aLongKeyword_savesItWhole();
     void leaving_data();
     void leaving();
     void hostileEntries_typedStoredAndShownVerbatim_data();
@@ -427,6 +428,23 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     QVERIFY(book->lstKeyword->selectedItems().isEmpty());
 }
 
+void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
+    const QString keyword = QString(50000, QLatin1Char('w')) + QStringLiteral("tail");
+    {
+        DiaryStore store(DiaryFilePath());
+        QVERIFY(store.add(DiarySection::Spell, keyword, "old"));
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 0);
+    QCOMPARE(book->txtKeyword->text(), keyword);
+    book->Command4->click();
+    book->txtMeaning->setPlainText("new");
+    book->Command4->click();
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("new"));
+}
+
 void tst_frmPaganDiaryResultBOS::editing_withoutASelection_changesNoRow() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
     auto* book = openBook(1);
@@ -502,6 +520,8 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data
         big += QStringLiteral("%1 the wheel turns, the moon wanes and waxes again and again\n").arg(big.size());
     }
     QTest::newRow("1 MB meaning") << "long" << big;
+    QTest::newRow("keyword past 32,767 characters") << QString(40000, QLatin1Char('k')) + QStringLiteral("end")
+                                                    << "no limit on either box";
 }
 
 void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
