@@ -53,10 +53,12 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
                                                  "appropriate for your entry."),
                                   client);
     lblCaptions[1]->setGeometry(8, 132, 504, 48);
+    lblCaptions[3] = captionLabel(3, QStringLiteral("Click on Continue to Proceed."), client);
+    lblCaptions[3]->setGeometry(8, 182, 504, 20);
 
     Frame2 = new QGroupBox(QStringLiteral("Select An Option"), client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(8, 186, 504, 150);
+    Frame2->setGeometry(8, 206, 504, 150);
     Frame2->setFont(Look::Verdana(8.25, true));
     Look::SetBackground(Frame2, Qt::black);
     Look::SetTextColour(Frame2, Qt::white);
@@ -75,8 +77,6 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(Pictures::BookOfShadows(104));
 
-    lblCaptions[3] = captionLabel(3, QStringLiteral("Click on Continue to Proceed."), client);
-    lblCaptions[3]->setGeometry(8, 344, 504, 20);
 
     cmdContinue = new QPushButton(QStringLiteral("&Continue"), client);
     cmdContinue->setObjectName(QStringLiteral("cmdContinue"));

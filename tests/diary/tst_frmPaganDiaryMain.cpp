@@ -5,7 +5,10 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "shell/frmMain.h"
 
+#include "common/ClickLabel.h"
+
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -32,6 +35,7 @@ class tst_frmPaganDiaryMain : public QObject {
     void leaving_unloadsAndShowsTheLauncher_data();
     void leaving_unloadsAndShowsTheLauncher();
     void brandLabels_openTheirPages();
+    void controls_standInTheirOrderFromTopToBottom();
 
   private:
     std::unique_ptr<DiaryWorld> w;
@@ -217,6 +221,24 @@ void tst_frmPaganDiaryMain::brandLabels_openTheirPages() {
     emit chooser->fraFullBrand->lblFullBrand->clicked();
     emit chooser->Label14->clicked();
     QCOMPARE(w->env.pages.pageKeys(), QStringList({"fully-branded", "home-page"}));
+}
+
+void tst_frmPaganDiaryMain::controls_standInTheirOrderFromTopToBottom() {
+    QVERIFY(ShowPaganDiaryTool());
+    auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
+    const QList<QWidget*> order{chooser->Label14,         chooser->lblCaptions[0], chooser->lblCaptions[1],
+                                chooser->lblCaptions[3],  chooser->Frame2,         chooser->cmdContinue,
+                                chooser->fraFullBrand};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        const QRect above = order[i - 1]->geometry();
+        const QRect below = order[i]->geometry();
+        QVERIFY2(above.bottom() < below.top(), qPrintable(order[i]->objectName()));
+    }
+    // The options stand one under the other, the picture to their right.
+    for (int i = 1; i < 4; ++i) {
+        QVERIFY(chooser->optOption[i - 1]->geometry().bottom() < chooser->optOption[i]->geometry().top());
+    }
+    QVERIFY(chooser->Picture1->geometry().left() > chooser->optOption[0]->geometry().right());
 }
 
 QTEST_MAIN(tst_frmPaganDiaryMain)
