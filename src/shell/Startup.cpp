@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "common/Keyboard.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/Pictures.h"
@@ -58,6 +59,7 @@ void PrepareApplication(QApplication& app) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setFont(Look::Verdana(8.25));
     app.setWindowIcon(Pictures::ProgramIcon());
+    InstallKeyboardConventions(&app);
     app.setApplicationDisplayName(QString());
     // Windows are hidden and shown as tools come and go; the program ends only through CloseAllWindows.
     app.setQuitOnLastWindowClosed(false);

@@ -1,4 +1,5 @@
 #include "common/BrandFrame.h"
+#include "common/Keyboard.h"
 #include "common/MessageBox.h"
 #include "common/SharedMenus.h"
 #include "common/WebPages.h"
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 class tst_SharedCommands : public QObject {
@@ -116,6 +118,29 @@ class tst_SharedCommands : public QObject {
         QVERIFY(!MakerWebAddress().isEmpty() && SiteAddress().contains(MakerWebAddress()));
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(env->pages.pageKeys(), QStringList{"home-page"});
+    }
+
+    void enter_pressesTheFocusedButton_once() {
+        InstallKeyboardConventions(QCoreApplication::instance());
+        InstallKeyboardConventions(QCoreApplication::instance());
+        QMainWindow window;
+        auto* button = new QPushButton("Continue", &window);
+        auto* off = new QPushButton("Off", &window);
+        off->move(0, 40);
+        off->setEnabled(false);
+        int presses = 0;
+        int offPresses = 0;
+        connect(button, &QPushButton::clicked, [&] { ++presses; });
+        connect(off, &QPushButton::clicked, [&] { ++offPresses; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+        QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(off, Qt::Key_Return);
+        QCOMPARE(presses, 2);
+        QCOMPARE(offPresses, 0);
     }
 
     void realMessageBox_okBox() {
