@@ -79,6 +79,10 @@ QComboBox* list(const QString& name, QWidget* parent, const QRect& where, bool e
     combo->setEditable(editable);
     // Typed text stays the list's text; it never becomes a new entry of the list.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Nor is it completed to an entry it starts like: a tool typed as "Rod" is stored as "Rod", not "Rods".
+    if (editable) {
+        combo->setCompleter(nullptr);
+    }
     combo->setFont(Look::Verdana(8.25));
     combo->setMaxVisibleItems(12);
     return combo;

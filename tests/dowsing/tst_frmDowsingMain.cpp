@@ -51,6 +51,8 @@ class tst_frmDowsingMain : public QObject {
     void popUpOk_data();
     void popUpOk();
     void typedTool_isStoredButNeverJoinsTheList();
+    void typedListText_isStoredAsTyped_data();
+    void typedListText_isStoredAsTyped();
     void popUpCancel_restoresFirstEntry();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
@@ -319,6 +321,36 @@ void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
     DowsingTestFile file(path());
     QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
+}
+
+void tst_frmDowsingMain::typedListText_isStoredAsTyped_data() {
+    QTest::addColumn<bool>("item");
+    QTest::addColumn<QString>("typed");
+    // Each one is the start of an entry of its list.
+    QTest::newRow("tool Rod") << false << "Rod";
+    QTest::newRow("tool pen") << false << "pen";
+    QTest::newRow("item Tre") << true << "Tre";
+    QTest::newRow("item oi") << true << "oi";
+}
+
+void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
+    QFETCH(bool, item);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
+    // Typed as a user types, into the list that has the focus.
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), typed);
+    QCOMPARE(combo->currentText(), typed);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    QCOMPARE(file.rows().value(0).value(item ? 10 : 9).toString(), typed);
 }
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
