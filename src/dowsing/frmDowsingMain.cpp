@@ -396,8 +396,9 @@ bool frmDowsingMain::eventFilter(QObject* watched, QEvent* event) {
     QString typed;
     if (edit && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Focus keys never reach a field as typed characters.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // Focus keys and Delete never reach a field as typed characters; the X11 desktop gives Delete the text
+        // of the DEL control character, which the filters would otherwise refuse with a message.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) {
             return false;
         }
         typed = key->text();

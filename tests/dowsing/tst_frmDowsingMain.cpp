@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
@@ -53,6 +54,8 @@ class tst_frmDowsingMain : public QObject {
     void typedTool_isStoredButNeverJoinsTheList();
     void typedListText_isStoredAsTyped_data();
     void typedListText_isStoredAsTyped();
+    void deleteKey_isNoTypedCharacter_data();
+    void deleteKey_isNoTypedCharacter();
     void popUpCancel_restoresFirstEntry();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
@@ -351,6 +354,35 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
     pressAdd();
     DowsingTestFile file(path());
     QCOMPARE(file.rows().value(0).value(item ? 10 : 9).toString(), typed);
+}
+
+void tst_frmDowsingMain::deleteKey_isNoTypedCharacter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("name") << "txtName"
+                          << "ABC";
+    QTest::newRow("city") << "txtCity"
+                          << "ABC";
+    QTest::newRow("phone") << "txtPhNo"
+                           << "123";
+}
+
+void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, typed);
+    edit->setCursorPosition(0);
+    // The Delete key as the X11 desktop delivers it: with the text of the DEL control character.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QCoreApplication::sendEvent(edit, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QCoreApplication::sendEvent(edit, &release);
+    QVERIFY(env->boxes.shown().isEmpty());
+    QCOMPARE(edit->text(), typed.mid(1));
 }
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
