@@ -16,6 +16,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <limits>
 
 namespace Rules = DowsingEntryRules;
 
@@ -152,6 +153,12 @@ frmDowsingMain::frmDowsingMain() {
     setTabOrder(txtEmail, txtLocationDowsingFor);
     setTabOrder(txtLocationDowsingFor, cmdCustomersDetailsNext);
     txtAddress->setTabChangesFocus(true);
+
+    // No length limit of our own: a one-line box would otherwise cut a longer value short, and an Update would
+    // write the cut value back.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    }
 
     for (QObject* filtered :
          {static_cast<QObject*>(txtName), static_cast<QObject*>(txtCity), static_cast<QObject*>(txtState),

@@ -71,6 +71,7 @@ class tst_frmDowsingMain : public QObject {
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
+    void update_keepsLongOneLineValuesWhole();
     void missingFile_saysSoAndCloses();
     void exitAndMenus();
     void updateReminder_runsAtLoad();
@@ -822,6 +823,43 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     const auto rows = file.rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
+}
+
+void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
+    // Longer than a text box takes unless told otherwise.
+    const QString longText = QString(40000, QLatin1Char('X'));
+    DowsingRecord r;
+    r.Date = QDate(2006, 3, 7);
+    r.Time_Dowsing_Occured = QStringLiteral("07:45");
+    r.Name = longText;
+    r.City = longText;
+    r.State = longText;
+    r.Pin = longText;
+    r.Phone_No = longText;
+    r.Email = longText;
+    r.Dowsing_Tool = longText;
+    r.Item_Dowsing_For = longText;
+    r.Location_Dowsing_Occured = longText;
+    {
+        DowsingStore seed(path());
+        QVERIFY(seed.open());
+        const std::optional<qint64> id = seed.add(r);
+        QVERIFY(id);
+        r.IdNumber = *id;
+    }
+    QVERIFY(open());
+    w->PrepareForEdit();
+    w->FillForUpdate(r);
+    w->txtNotes->setPlainText(QStringLiteral("only the notes change"));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{kEdited});
+    const auto rows = DowsingTestFile(path()).rows();
+    QCOMPARE(rows.size(), 1);
+    for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
+        QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
+    }
+    QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
