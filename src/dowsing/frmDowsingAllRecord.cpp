@@ -141,8 +141,8 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::cmdBack_Click);
     // A double click anywhere on the grid opens the current row, the one the arrow marks: on a cell, below the
     // last row, on the record selectors or on the column captions alike.
-    for (QWidget* part : {DataGrid->viewport(), DataGrid->verticalHeader()->viewport(),
-                          DataGrid->horizontalHeader()->viewport()}) {
+    for (QWidget* part :
+         {DataGrid->viewport(), DataGrid->verticalHeader()->viewport(), DataGrid->horizontalHeader()->viewport()}) {
         part->installEventFilter(this);
     }
 
