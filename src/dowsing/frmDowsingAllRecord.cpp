@@ -11,6 +11,7 @@
 
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -138,7 +139,12 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::cmdBack_Click);
     connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::cmdBack_Click);
-    connect(DataGrid, &QTableView::doubleClicked, this, &frmDowsingAllRecord::DataGrid_DblClick);
+    // A double click anywhere on the grid opens the current row, the one the arrow marks: on a cell, below the
+    // last row, on the record selectors or on the column captions alike.
+    for (QWidget* part :
+         {DataGrid->viewport(), DataGrid->verticalHeader()->viewport(), DataGrid->horizontalHeader()->viewport()}) {
+        part->installEventFilter(this);
+    }
 
     setFixedSize(sizeHint());
 }
@@ -200,6 +206,16 @@ void frmDowsingAllRecord::DataGrid_DblClick() {
     if (Windows::Show<frmDowsingSave>()) {
         sheet->MoveToTopLeft();
     }
+}
+
+bool frmDowsingAllRecord::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        (watched == DataGrid->viewport() || watched == DataGrid->verticalHeader()->viewport() ||
+         watched == DataGrid->horizontalHeader()->viewport())) {
+        DataGrid_DblClick();
+        return true;
+    }
+    return DowsingChildWindow::eventFilter(watched, event);
 }
 
 void frmDowsingAllRecord::cmdBack_Click() {

@@ -43,6 +43,9 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     QAction* mnuPrint;
     QAction* mnuBack;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingGridModel> model_;

@@ -16,6 +16,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <limits>
 
 namespace Rules = DowsingEntryRules;
 
@@ -79,6 +80,10 @@ QComboBox* list(const QString& name, QWidget* parent, const QRect& where, bool e
     combo->setEditable(editable);
     // Typed text stays the list's text; it never becomes a new entry of the list.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Nor is it completed to an entry it starts like: a tool typed as "Rod" is stored as "Rod", not "Rods".
+    if (editable) {
+        combo->setCompleter(nullptr);
+    }
     combo->setFont(Look::Verdana(8.25));
     combo->setMaxVisibleItems(12);
     return combo;
@@ -148,6 +153,12 @@ frmDowsingMain::frmDowsingMain() {
     setTabOrder(txtEmail, txtLocationDowsingFor);
     setTabOrder(txtLocationDowsingFor, cmdCustomersDetailsNext);
     txtAddress->setTabChangesFocus(true);
+
+    // No length limit of our own: a one-line box would otherwise cut a longer value short, and an Update would
+    // write the cut value back.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    }
 
     for (QObject* filtered :
          {static_cast<QObject*>(txtName), static_cast<QObject*>(txtCity), static_cast<QObject*>(txtState),
@@ -392,8 +403,9 @@ bool frmDowsingMain::eventFilter(QObject* watched, QEvent* event) {
     QString typed;
     if (edit && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        // Focus keys never reach a field as typed characters.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // Focus keys and Delete never reach a field as typed characters; the X11 desktop gives Delete the text
+        // of the DEL control character, which the filters would otherwise refuse with a message.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) {
             return false;
         }
         typed = key->text();

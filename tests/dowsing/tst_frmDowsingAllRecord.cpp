@@ -32,6 +32,8 @@ class tst_frmDowsingAllRecord : public QObject {
     void emptyTable_saysSoOnceAndDisablesTheGrid();
     void doubleClick_opensTheCurrentRowOnTheSheet_data();
     void doubleClick_opensTheCurrentRowOnTheSheet();
+    void doubleClickAnywhere_opensTheCurrentRow_data();
+    void doubleClickAnywhere_opensTheCurrentRow();
     void emptyDateAndTime_keepTheEarlierSelection();
     void openingAnotherRecord_replacesTheSheetText();
     void sheetBack_showsTheSameHiddenGrid();
@@ -197,6 +199,48 @@ void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
     QCOMPARE(selection.SelectedRecordId, 2);
     QCOMPARE(selection.SelectedDateText, QStringLiteral("3/7/2006"));
     QCOMPARE(selection.SelectedTimeText, QStringLiteral("13:05"));
+}
+
+void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow_data() {
+    QTest::addColumn<QString>("where");
+    QTest::newRow("below the last row") << "below";
+    QTest::newRow("record selector") << "selector";
+    QTest::newRow("column captions") << "captions";
+}
+
+void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
+    QFETCH(QString, where);
+    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(openGrid());
+    // The user moves the arrow down to the chosen row, then double-clicks the grid.
+    grid->DataGrid->setFocus();
+    QTest::keyClick(grid->DataGrid, Qt::Key_Down);
+    QTest::keyClick(grid->DataGrid, Qt::Key_Down);
+    QCOMPARE(grid->DataGrid->currentIndex().row(), 2);
+    QWidget* target = nullptr;
+    QPoint at;
+    if (where == QLatin1String("below")) {
+        target = grid->DataGrid->viewport();
+        const QRect last = grid->DataGrid->visualRect(grid->model()->index(2, 1));
+        at = QPoint(last.center().x(), last.bottom() + 20);
+        QVERIFY(!grid->DataGrid->indexAt(at).isValid());
+    } else if (where == QLatin1String("selector")) {
+        QHeaderView* selector = grid->DataGrid->verticalHeader();
+        target = selector->viewport();
+        at = QPoint(selector->width() / 2, selector->sectionViewportPosition(2) + selector->sectionSize(2) / 2);
+    } else {
+        QHeaderView* captions = grid->DataGrid->horizontalHeader();
+        target = captions->viewport();
+        at = QPoint(captions->sectionViewportPosition(1) + 10, captions->height() / 2);
+    }
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet);
+    QVERIFY(!grid->isVisible());
+    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 2);
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
+    QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Name :- CUSTOMER 3\n")));
 }
 
 void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {

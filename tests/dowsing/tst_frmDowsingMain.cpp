@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
@@ -51,6 +52,10 @@ class tst_frmDowsingMain : public QObject {
     void popUpOk_data();
     void popUpOk();
     void typedTool_isStoredButNeverJoinsTheList();
+    void typedListText_isStoredAsTyped_data();
+    void typedListText_isStoredAsTyped();
+    void deleteKey_isNoTypedCharacter_data();
+    void deleteKey_isNoTypedCharacter();
     void popUpCancel_restoresFirstEntry();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
@@ -66,6 +71,7 @@ class tst_frmDowsingMain : public QObject {
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
+    void update_keepsLongOneLineValuesWhole();
     void missingFile_saysSoAndCloses();
     void exitAndMenus();
     void updateReminder_runsAtLoad();
@@ -319,6 +325,65 @@ void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
     DowsingTestFile file(path());
     QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
+}
+
+void tst_frmDowsingMain::typedListText_isStoredAsTyped_data() {
+    QTest::addColumn<bool>("item");
+    QTest::addColumn<QString>("typed");
+    // Each one is the start of an entry of its list.
+    QTest::newRow("tool Rod") << false << "Rod";
+    QTest::newRow("tool pen") << false << "pen";
+    QTest::newRow("item Tre") << true << "Tre";
+    QTest::newRow("item oi") << true << "oi";
+}
+
+void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
+    QFETCH(bool, item);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
+    // Typed as a user types, into the list that has the focus.
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), typed);
+    QCOMPARE(combo->currentText(), typed);
+    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    DowsingTestFile file(path());
+    QCOMPARE(file.rows().value(0).value(item ? 10 : 9).toString(), typed);
+}
+
+void tst_frmDowsingMain::deleteKey_isNoTypedCharacter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("name") << "txtName"
+                          << "ABC";
+    QTest::newRow("city") << "txtCity"
+                          << "ABC";
+    QTest::newRow("phone") << "txtPhNo"
+                           << "123";
+}
+
+void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, typed);
+    edit->setCursorPosition(0);
+    // The Delete key as the X11 desktop delivers it: with the text of the DEL control character.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QCoreApplication::sendEvent(edit, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QCoreApplication::sendEvent(edit, &release);
+    QVERIFY(env->boxes.shown().isEmpty());
+    QCOMPARE(edit->text(), typed.mid(1));
 }
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
@@ -758,6 +823,43 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     const auto rows = file.rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
+}
+
+void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
+    // Longer than a text box takes unless told otherwise.
+    const QString longText = QString(40000, QLatin1Char('X'));
+    DowsingRecord r;
+    r.Date = QDate(2006, 3, 7);
+    r.Time_Dowsing_Occured = QStringLiteral("07:45");
+    r.Name = longText;
+    r.City = longText;
+    r.State = longText;
+    r.Pin = longText;
+    r.Phone_No = longText;
+    r.Email = longText;
+    r.Dowsing_Tool = longText;
+    r.Item_Dowsing_For = longText;
+    r.Location_Dowsing_Occured = longText;
+    {
+        DowsingStore seed(path());
+        QVERIFY(seed.open());
+        const std::optional<qint64> id = seed.add(r);
+        QVERIFY(id);
+        r.IdNumber = *id;
+    }
+    QVERIFY(open());
+    w->PrepareForEdit();
+    w->FillForUpdate(r);
+    w->txtNotes->setPlainText(QStringLiteral("only the notes change"));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{kEdited});
+    const auto rows = DowsingTestFile(path()).rows();
+    QCOMPARE(rows.size(), 1);
+    for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
+        QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
+    }
+    QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
