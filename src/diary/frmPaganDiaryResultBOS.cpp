@@ -1,6 +1,7 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
 #include "common/Look.h"
+#include "common/TextBoxes.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
@@ -264,7 +265,7 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
     }
     if (found) {
         txtKeyword->setText(entry.keyword);
-        txtMeaning->setPlainText(entry.meaning);
+        ShowStoredText(txtMeaning, entry.meaning);
     }
 }
 
@@ -290,7 +291,7 @@ void frmPaganDiaryResultBOS::Command2_Click() {
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
     // keeps what was typed and puts the focus where something is missing.
     const QString keyword = txtKeyword->text();
-    const QString meaning = txtMeaning->toPlainText();
+    const QString meaning = StoredText(txtMeaning);
     if (keyword.isEmpty() && meaning.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
                this);
@@ -360,7 +361,7 @@ void frmPaganDiaryResultBOS::Command4_Click() {
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
-        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), txtMeaning->toPlainText(), changed)) {
+        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
             reportStoreError(store);
             txtKeyword->setFocus();
             return;

@@ -1,5 +1,7 @@
 #include "dowsing/frmDowsingMain.h"
 
+#include "common/TextBoxes.h"
+
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
@@ -104,18 +106,6 @@ Field* labelledField(const QString& name, const QString& caption, QWidget* paren
     spoken.remove(QStringLiteral(":-"));
     field->setAccessibleName(spoken);
     return field;
-}
-
-QString multiLineText(const QPlainTextEdit* edit) {
-    // Lines of the program's texts end in carriage return and line feed.
-    QString text = edit->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
-}
-
-void setMultiLineText(QPlainTextEdit* edit, QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    edit->setPlainText(text);
 }
 
 void fillList(QComboBox* combo, const QStringList& entries) {
@@ -575,7 +565,7 @@ DowsingRecord frmDowsingMain::load() const {
     DowsingRecord r;
     r.Date = Rules::dateFromLists(cmbMonth->currentText(), cmbDate->currentText(), cmbYear->currentText());
     r.Name = txtName->text();
-    r.Address = multiLineText(txtAddress);
+    r.Address = StoredText(txtAddress);
     r.City = txtCity->text();
     r.State = txtState->text();
     r.Pin = txtPin->text();
@@ -585,7 +575,7 @@ DowsingRecord frmDowsingMain::load() const {
     r.Dowsing_Tool = cmbDowsingTool->currentText();
     r.Item_Dowsing_For = cmbItemDowsingFor->currentText();
     r.Location_Dowsing_Occured = txtLocationDowsingFor->text();
-    r.Notes = multiLineText(txtNotes);
+    r.Notes = StoredText(txtNotes);
     return r;
 }
 
@@ -689,7 +679,7 @@ void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     // Every control takes the record's value, an empty one included, so nothing of an earlier entry
     // is written back into this record.
     txtName->setText(record.Name);
-    setMultiLineText(txtAddress, record.Address);
+    ShowStoredText(txtAddress, record.Address);
     txtCity->setText(record.City);
     txtState->setText(record.State);
     txtPin->setText(record.Pin);
@@ -698,7 +688,7 @@ void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     cmbDowsingTool->setEditText(record.Dowsing_Tool);
     cmbItemDowsingFor->setEditText(record.Item_Dowsing_For);
     txtLocationDowsingFor->setText(record.Location_Dowsing_Occured);
-    setMultiLineText(txtNotes, record.Notes);
+    ShowStoredText(txtNotes, record.Notes);
     cmbAMPM->setCurrentIndex(cmbHour->currentIndex() > 11 ? 1 : 0);
     cmdadd->setText(QStringLiteral("&Update"));
     updateId_ = record.IdNumber;

@@ -43,6 +43,7 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
     void editing_aLongKeyword_savesItWhole();
+    void editing_keepsTheMeaningsLineBreaks();
     void leaving_data();
     void leaving();
     void hostileEntries_typedStoredAndShownVerbatim_data();
@@ -249,7 +250,8 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         QVERIFY(book->lstKeyword->selectedItems().isEmpty());
         const DiaryEntry stored = w->entry(section, 1);
         QCOMPARE(stored.keyword, QStringLiteral("Alpha  charm"));
-        QCOMPARE(stored.meaning, QStringLiteral("three  \nlines"));
+        // Lines typed in the box are stored ending in carriage return and line feed, as the program's texts do.
+        QCOMPARE(stored.meaning, QStringLiteral("three  \r\nlines"));
 
         // The program started again finds it in the same place.
         book->menus.mnuExit->trigger();
@@ -428,6 +430,23 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     QVERIFY(book->lstKeyword->selectedItems().isEmpty());
 }
 
+void tst_frmPaganDiaryResultBOS::editing_keepsTheMeaningsLineBreaks() {
+    {
+        DiaryStore store(DiaryFilePath());
+        QVERIFY(store.add(DiarySection::Incense, "myrrh", "burn\r\nslowly\r\n"));
+    }
+    auto* book = openBook(1);
+    book->Command1->click();
+    select(book, 0);
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("burn\nslowly\n"));
+    book->Command4->click();
+    book->txtKeyword->setText("frankincense");
+    book->Command4->click();
+    // Saving an entry without touching its meaning leaves the meaning's bytes as they were.
+    QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
+    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, QStringLiteral("burn\r\nslowly\r\n"));
+}
+
 void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
     const QString keyword = QString(50000, QLatin1Char('w')) + QStringLiteral("tail");
     {
@@ -534,7 +553,7 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
     book->Command2->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
-    QVERIFY(w->entry(DiarySection::Spell, 0).meaning == meaning);
+    QVERIFY(w->entry(DiarySection::Spell, 0).meaning == QString(meaning).replace('\n', QStringLiteral("\r\n")));
     select(book, 0);
     QCOMPARE(book->txtKeyword->text(), keyword);
     QVERIFY(book->txtMeaning->toPlainText() == meaning);
