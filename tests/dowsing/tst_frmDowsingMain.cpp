@@ -78,6 +78,8 @@ class tst_frmDowsingMain : public QObject {
 
   private:
     frmDowsingMain* open();
+    // Opens the wizard and moves from Add New Record to the page of the tool and the item.
+    bool openOnToolsPage();
     void enterRecord(); // Add New Record, then move to the notes page
     void pressAdd() { QTest::mouseClick(w->cmdadd, Qt::LeftButton); }
     QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
@@ -106,6 +108,15 @@ frmDowsingMain* tst_frmDowsingMain::open() {
     }
     w = Windows::Loaded<frmDowsingMain>();
     return w;
+}
+
+bool tst_frmDowsingMain::openOnToolsPage() {
+    if (!open()) {
+        return false;
+    }
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    return true;
 }
 
 void tst_frmDowsingMain::enterRecord() {
@@ -264,9 +275,7 @@ void tst_frmDowsingMain::popUpOk_data() {
 void tst_frmDowsingMain::popUpOk() {
     QFETCH(bool, item);
     QFETCH(QString, typed);
-    QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QVERIFY(openOnToolsPage());
     QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
     QFrame* popUp = item ? w->fraItemDowsing : w->fraDowsingTool;
     QFrame* otherPopUp = item ? w->fraDowsingTool : w->fraItemDowsing;
@@ -340,9 +349,7 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped_data() {
 void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
     QFETCH(bool, item);
     QFETCH(QString, typed);
-    QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QVERIFY(openOnToolsPage());
     QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
     // Typed as a user types, into the list that has the focus.
     QVERIFY(QTest::qWaitForWindowActive(w->window()));
@@ -387,9 +394,7 @@ void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
 }
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
-    QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QVERIFY(openOnToolsPage());
     w->cmbDowsingTool->setCurrentIndex(3);
     emit w->cmbDowsingTool->activated(3);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel"));
@@ -455,9 +460,7 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
     QFETCH(QString, second);
     QFETCH(QString, ampm);
     QFETCH(QString, stored);
-    QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QVERIFY(openOnToolsPage());
     w->cmbHour->setCurrentText(hour);
     w->cmbMinute->setCurrentText(minute);
     w->cmbSecond->setCurrentText(second);
