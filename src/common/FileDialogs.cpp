@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
@@ -14,6 +15,16 @@ SaveFileChooser& saveChooser() {
 PrinterChooser& printerChooser() {
     static PrinterChooser chooser;
     return chooser;
+}
+
+FolderChooser& folderChooser() {
+    static FolderChooser chooser;
+    return chooser;
+}
+
+PrintPreviewer& previewer() {
+    static PrintPreviewer shown;
+    return shown;
 }
 
 QString withDefaultSuffix(const QString& path, const QString& suffix) {
@@ -70,4 +81,31 @@ bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* pare
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, request.selectionAvailable);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void SetFolderChooser(FolderChooser chooser) {
+    folderChooser() = std::move(chooser);
+}
+
+QString ChooseFolder(const QString& title, QWidget* parent) {
+    if (folderChooser()) {
+        return folderChooser()(title);
+    }
+    return QFileDialog::getExistingDirectory(parent, title, QString(),
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+}
+
+void SetPrintPreviewer(PrintPreviewer shown) {
+    previewer() = std::move(shown);
+}
+
+void ShowPrintPreview(const PagePainter& paint, QWidget* parent) {
+    if (previewer()) {
+        previewer()(paint);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
+    dialog.exec();
 }

@@ -39,3 +39,17 @@ bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* pare
 using PrinterChooser = std::function<bool(QPrinter&, const PrintRequest&)>;
 // Replaces the real print dialog, for tests; an empty chooser brings it back.
 void SetPrinterChooser(PrinterChooser chooser);
+
+// A folder the user picks (to put a backup in, or to restore one from). Empty when the user cancelled.
+QString ChooseFolder(const QString& title, QWidget* parent = nullptr);
+using FolderChooser = std::function<QString(const QString& title)>;
+// Replaces the real folder dialog, for tests; an empty chooser brings it back.
+void SetFolderChooser(FolderChooser chooser);
+
+// Draws every page of a document on the printer it is given.
+using PagePainter = std::function<void(QPrinter*)>;
+// A print preview (QPrintPreviewDialog) of what `paint` draws, from which the user may also print.
+void ShowPrintPreview(const PagePainter& paint, QWidget* parent = nullptr);
+using PrintPreviewer = std::function<void(const PagePainter&)>;
+// Replaces the real preview, for tests; an empty previewer brings it back.
+void SetPrintPreviewer(PrintPreviewer previewer);

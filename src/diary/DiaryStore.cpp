@@ -172,6 +172,31 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     return true;
 }
 
+bool DiaryStore::entries(DiarySection section, QList<DiaryEntry>& out) {
+    out.clear();
+    m_lastError.clear();
+    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Read, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlQuery query(access.db());
+    query.setForwardOnly(true);
+    if (!query.exec(
+            QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
+        return fail(what, describe(query.lastError()));
+    }
+    QList<DiaryEntry> read;
+    while (query.next()) {
+        read.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
+    }
+    if (query.lastError().isValid()) {
+        return fail(what, describe(query.lastError()));
+    }
+    out = std::move(read);
+    return true;
+}
+
 bool DiaryStore::count(DiarySection section, int& out) {
     out = 0;
     m_lastError.clear();

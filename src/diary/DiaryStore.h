@@ -49,6 +49,9 @@ class DiaryStore {
     // row directly.
     bool rows(DiarySection section, QStringList& keywords, QList<qint64>* indexes);
 
+    // Every row of the section, in list order.
+    bool entries(DiarySection section, QList<DiaryEntry>& out);
+
     // A row is reached either by its position in list order or by its "Index". `found`, `changed` and
     // `removed` tell whether there was such a row; the call still succeeds when there was none.
     bool entryAt(DiarySection section, int position, DiaryEntry& out, bool& found);

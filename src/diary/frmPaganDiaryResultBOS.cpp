@@ -1,11 +1,14 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
+#include "common/DataBackup.h"
 #include "common/Look.h"
-#include "common/TextBoxes.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/Windows.h"
+#include "diary/DiaryTools.h"
 #include "diary/DiaryValues.h"
+#include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryMain.h"
 
 #include <QEvent>
@@ -16,7 +19,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 #include <limits>
 
 namespace {
@@ -141,6 +143,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    // The book's own additions, after the menus it always had.
+    DiaryTools::InstallToolsMenu(this);
     // The menus keep the desktop's colours: black on the window's black would hide them.
     mnuBack = new QAction(QStringLiteral("&Back"), this);
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
@@ -181,6 +185,11 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
 }
 
 void frmPaganDiaryResultBOS::Form_Load() {
+    DataBackup::NoteToolOpened();
+    loadSection();
+}
+
+void frmPaganDiaryResultBOS::loadSection() {
     m_section = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
     const SectionTexts& texts = sectionTexts()[std::size_t(m_section)];
     lblCaption[0]->setText(texts.title);
@@ -389,7 +398,39 @@ void frmPaganDiaryResultBOS::mnuExit_Click() {
     close();
 }
 
+frmPaganDiaryResultBOS::Shown frmPaganDiaryResultBOS::ShowEntry(DiarySection section, qint64 index) {
+    if (m_mode == Mode::Adding || m_mode == Mode::Editing) {
+        return Shown::Busy;
+    }
+    if (section != m_section) {
+        // As the chooser would have opened that section.
+        CurrentSectionIndex = qint16(section);
+        CurrentSectionWord = DiarySectionWord(section);
+        loadSection();
+    }
+    if (m_mode == Mode::Closed) {
+        setMode(Mode::Open);
+    }
+    qsizetype position = m_indexes.indexOf(index);
+    if (position < 0) {
+        cmdRefresh_Click();
+        position = m_indexes.indexOf(index);
+    }
+    if (position < 0) {
+        return Shown::Gone;
+    }
+    {
+        const QSignalBlocker quiet(lstKeyword);
+        lstKeyword->setCurrentRow(int(position));
+    }
+    lstKeyword->scrollToItem(lstKeyword->item(int(position)));
+    lstKeyword_Click();
+    return Shown::Yes;
+}
+
 void frmPaganDiaryResultBOS::Form_Unload() {
+    Windows::Unload<frmDiaryFind>();
+    DataBackup::BackUpIfChangedSinceToolOpened();
     if (!m_leavingToChooser) {
         ShowLauncher();
     }

@@ -51,11 +51,18 @@ class frmPaganDiaryResultBOS : public FormWindow {
     // Reads the section's keywords into the list afresh; the list then has no selected line.
     void cmdRefresh_Click();
 
+    // Shows the entry with the given "Index" as a click on its line does, opening the book, and turning to
+    // its section, first if need be. Busy while an entry is being added or edited; Gone when no line has it.
+    enum class Shown { Yes, Busy, Gone };
+    Shown ShowEntry(DiarySection section, qint64 index);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void setMode(Mode mode);
+    // The section's captions and keywords, as loading shows them.
+    void loadSection();
     // The selected line of the list, or -1.
     int selectedPosition() const;
     // The "Index" of the row that the selected line shows.

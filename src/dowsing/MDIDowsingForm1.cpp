@@ -1,11 +1,13 @@
 #include "dowsing/MDIDowsingForm1.h"
 
 #include "common/BrandFrame.h"
+#include "common/DataBackup.h"
 #include "common/Look.h"
 #include "common/ShellServices.h"
 #include "common/Texts.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingTools.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
@@ -75,6 +77,9 @@ MDIDowsingForm1::MDIDowsingForm1() {
     bottom->addWidget(Label7);
     column->addWidget(Picture2);
 
+    // The tool's own additions, in a menu of their own.
+    DowsingTools::InstallToolsMenu(this);
+
     connect(Label61, &ClickLabel::clicked, this, &MDIDowsingForm1::Label61_Click);
     connect(Label7, &ClickLabel::clicked, this, &MDIDowsingForm1::Label7_Click);
 
@@ -87,6 +92,7 @@ MDIDowsingForm1::MDIDowsingForm1() {
 }
 
 void MDIDowsingForm1::Form_Load() {
+    DataBackup::NoteToolOpened();
     Windows::Load<frmDowsingMain>();
 }
 
@@ -101,6 +107,7 @@ void MDIDowsingForm1::Form_Unload() {
             Windows::UnloadForm(form);
         }
     }
+    DataBackup::BackUpIfChangedSinceToolOpened();
     ShowLauncher();
 }
 

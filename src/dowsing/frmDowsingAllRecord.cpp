@@ -52,15 +52,43 @@ class RecordSelector : public QHeaderView {
 };
 } // namespace
 
-void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
-    box->clear();
-    QTextCursor caret(box->document());
+void WriteSheetText(QTextDocument* document, const DowsingRecord& record) {
+    document->clear();
+    QTextCursor caret(document);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     for (const DowsingSheetParagraph& paragraph : DowsingSheetParagraphs(record)) {
         caret.insertText(paragraph.label + paragraph.text + kLineBreak + kLineBreak, bold);
     }
+}
+
+void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
+    box->clear();
+    WriteSheetText(box->document(), record);
     box->moveCursor(QTextCursor::Start);
+}
+
+void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from) {
+    DowsingSelection& selection = CurrentDowsingSelection();
+    selection.SelectedRowIndex = rowIndex;
+    frmDowsingSave* sheet = Windows::Load<frmDowsingSave>();
+    if (!sheet) {
+        return;
+    }
+    WriteSheetText(sheet->RTB, record);
+    if (const QString date = DowsingColumnText(record, 0); !date.isEmpty()) {
+        selection.SelectedDateText = date;
+    }
+    if (const QString time = DowsingColumnText(record, 8); !time.isEmpty()) {
+        selection.SelectedTimeText = time;
+    }
+    selection.SelectedRecordId = record.IdNumber;
+    if (from) {
+        Windows::HideForm(from);
+    }
+    if (Windows::Show<frmDowsingSave>()) {
+        sheet->MoveToTopLeft();
+    }
 }
 
 frmDowsingAllRecord::frmDowsingAllRecord() {
@@ -188,24 +216,7 @@ void frmDowsingAllRecord::DataGrid_DblClick() {
     if (!record) {
         return;
     }
-    DowsingSelection& selection = CurrentDowsingSelection();
-    selection.SelectedRowIndex = current.row();
-    frmDowsingSave* sheet = Windows::Load<frmDowsingSave>();
-    if (!sheet) {
-        return;
-    }
-    WriteSheetText(sheet->RTB, *record);
-    if (const QString date = DowsingColumnText(*record, 0); !date.isEmpty()) {
-        selection.SelectedDateText = date;
-    }
-    if (const QString time = DowsingColumnText(*record, 8); !time.isEmpty()) {
-        selection.SelectedTimeText = time;
-    }
-    selection.SelectedRecordId = record->IdNumber;
-    Windows::HideForm(this);
-    if (Windows::Show<frmDowsingSave>()) {
-        sheet->MoveToTopLeft();
-    }
+    OpenOnRecordSheet(*record, current.row(), this);
 }
 
 bool frmDowsingAllRecord::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <memory>
 
+class QTextDocument;
 class QTextEdit;
 
 // The all-records grid: every dowsing record, one row each, read-only. A double click opens the current row
@@ -53,6 +54,12 @@ class frmDowsingAllRecord : public DowsingChildWindow {
 
 // The sheet text of a record as the grid writes it into the box: cleared first, every paragraph in bold.
 void WriteSheetText(QTextEdit* box, const DowsingRecord& record);
+void WriteSheetText(QTextDocument* document, const DowsingRecord& record);
+
+// Opens a record on the record sheet as a double click on the grid does: writes the sheet, sets the selection
+// (`rowIndex` is the record's position in table order), hides `from` if given and shows the sheet at the
+// frame's top-left corner.
+void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from);
 
 namespace DowsingGridMessages {
 inline const QString NoRecord = QStringLiteral("There Is No Record !");

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Tools > Back Up Data… and Tools > Restore…, shared by every tool that keeps data.
+namespace BackupCommands {
+
+void BackUpData(QWidget* parent);
+void Restore(QWidget* parent);
+
+inline const QString BackUpCaption = QStringLiteral("&Back Up Data…");
+inline const QString RestoreCaption = QStringLiteral("&Restore…");
+inline const QString BackUpTitle = QStringLiteral("Choose a folder for the backup");
+inline const QString RestoreTitle = QStringLiteral("Choose the backup folder to restore");
+
+QString BackupMade(const QString& folder);
+QString BackupFailed(const QString& reason);
+QString ConfirmRestore(const QString& folder);
+QString Restored(const QString& folder, const QString& aside);
+QString RestoreRefused(const QString& reason);
+QString RestoreFailed(const QString& reason, const QString& aside);
+
+} // namespace BackupCommands

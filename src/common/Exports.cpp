@@ -1,0 +1,109 @@
+#include "common/Exports.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace Exports {
+
+QByteArray CsvRecord(const QStringList& fields) {
+    QByteArray record;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            record += ',';
+        }
+        QString field = fields.at(i);
+        field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        record += '"' + field.toUtf8() + '"';
+    }
+    return record + "\r\n";
+}
+
+QString WriteFile(const QString& path, const std::function<bool(QIODevice&)>& produce) {
+    QSaveFile file(path);
+    // Without this a save over a file in a folder the user cannot write would write the file in place.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    if (!produce(file)) {
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("write error");
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+struct PageSheets::Private {
+    QPagedPaintDevice* device;
+    QPainter painter;
+    bool first = true;
+};
+
+PageSheets::PageSheets(QPagedPaintDevice* device) : d(new Private{device, {}}) {
+    d->painter.begin(device);
+}
+
+PageSheets::~PageSheets() {
+    if (d->painter.isActive()) {
+        d->painter.end();
+    }
+    delete d;
+}
+
+bool PageSheets::isActive() const {
+    return d->painter.isActive();
+}
+
+void PageSheets::draw(QTextDocument& document) {
+    if (!d->painter.isActive()) {
+        return;
+    }
+    // Sized in the device's own units, so that point sizes come out as points on paper.
+    const QRectF page(0, 0, d->device->width(), d->device->height());
+    document.documentLayout()->setPaintDevice(d->device);
+    document.setPageSize(page.size());
+    for (int n = 0; n < document.pageCount(); ++n) {
+        if (!d->first) {
+            d->device->newPage();
+        }
+        d->first = false;
+        d->painter.save();
+        d->painter.translate(0, -n * page.height());
+        document.drawContents(&d->painter, page.translated(0, n * page.height()));
+        d->painter.restore();
+    }
+}
+
+QString WritePdf(const QString& path, const QString& title, const std::function<bool(QPagedPaintDevice&)>& drawOn) {
+    return WriteFile(path, [&](QIODevice& file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Velloran"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        return drawOn(pdf);
+    });
+}
+
+QString FoldForSearch(const QString& text) {
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
+            category != QChar::Mark_Enclosing) {
+            folded += c;
+        }
+    }
+    return folded.toCaseFolded();
+}
+
+} // namespace Exports

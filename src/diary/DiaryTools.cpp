@@ -1,0 +1,164 @@
+#include "diary/DiaryTools.h"
+
+#include "common/Application.h"
+#include "common/BackupCommands.h"
+#include "common/Exports.h"
+#include "common/FileDialogs.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+#include "diary/DiaryValues.h"
+#include "diary/frmDiaryFind.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+
+#include <QDir>
+#include <QIODevice>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace DiaryTools {
+
+namespace Texts {
+QString Exported(const QString& path) {
+    return QStringLiteral("The section was exported to\r\n") + QDir::toNativeSeparators(path);
+}
+
+QString NotExported(const QString& path, const QString& reason) {
+    return QStringLiteral("The section could not be exported to %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
+}
+} // namespace Texts
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+void exportTo(frmPaganDiaryResultBOS* book, const QString& filter, const QString& suffix,
+              QString (*write)(DiaryStore&, DiarySection, const QString&)) {
+    SaveFileRequest request;
+    request.title = ApplicationTitle();
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    const QString path = ChooseSaveFile(request, book);
+    if (path.isEmpty()) {
+        return;
+    }
+    DiaryStore store(DiaryFilePath());
+    if (const QString why = write(store, book->section(), path); !why.isEmpty()) {
+        MsgBox(Texts::NotExported(path, why), MsgButtons::Ok, MsgIcon::Critical, book);
+    } else {
+        MsgBox(Texts::Exported(path), MsgButtons::Ok, MsgIcon::Information, book);
+    }
+}
+
+} // namespace
+
+QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path) {
+    QList<DiaryEntry> entries;
+    if (!store.entries(section, entries)) {
+        return store.lastError();
+    }
+    return Exports::WriteFile(path, [&entries](QIODevice& file) {
+        if (file.write(Exports::CsvRecord({QStringLiteral("keyword"), QStringLiteral("meaning")})) < 0) {
+            return false;
+        }
+        for (const DiaryEntry& entry : entries) {
+            if (file.write(Exports::CsvRecord({entry.keyword, entry.meaning})) < 0) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+bool DrawSection(DiaryStore& store, DiarySection section, QPagedPaintDevice& device) {
+    QList<DiaryEntry> entries;
+    if (!store.entries(section, entries)) {
+        return false;
+    }
+    QTextDocument document;
+    document.setDefaultFont(Look::Verdana(9.75));
+    QTextCursor caret(&document);
+    QTextCharFormat title;
+    title.setFontWeight(QFont::Bold);
+    title.setFontPointSize(14);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat plain;
+    caret.insertText(DiarySectionWord(section) + QStringLiteral(" Section"), title);
+    for (const DiaryEntry& entry : entries) {
+        caret.insertBlock();
+        caret.insertBlock();
+        caret.insertText(entry.keyword, bold);
+        caret.insertBlock();
+        // Meanings keep carriage return and line feed; a document wants one break per line.
+        QString meaning = entry.meaning;
+        meaning.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        caret.insertText(meaning, plain);
+    }
+    Exports::PageSheets pages(&device);
+    if (!pages.isActive()) {
+        return false;
+    }
+    pages.draw(document);
+    return true;
+}
+
+QString WritePdf(DiaryStore& store, DiarySection section, const QString& path) {
+    QString readError;
+    const QString why = Exports::WritePdf(path, DiarySectionWord(section), [&](QPagedPaintDevice& device) {
+        if (!DrawSection(store, section, device)) {
+            readError = store.lastError();
+            return false;
+        }
+        return true;
+    });
+    return readError.isEmpty() ? why : readError;
+}
+
+QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
+    QMenu* menu = book->menuBar()->addMenu(Texts::Menu);
+    menu->setObjectName(QStringLiteral("mnuTools"));
+    QAction* find = addItem(menu, QStringLiteral("mnuFind"), Texts::Find);
+    find->setShortcut(QKeySequence::Find);
+    menu->addSeparator();
+    QAction* csv = addItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
+    QAction* pdf = addItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
+    QAction* preview = addItem(menu, QStringLiteral("mnuPreview"), Texts::Preview);
+    menu->addSeparator();
+    QAction* backUp = addItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
+    QAction* restore = addItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+
+    QObject::connect(find, &QAction::triggered, book, [] {
+        if (frmDiaryFind* window = Windows::Show<frmDiaryFind>()) {
+            window->txtFind->setFocus();
+            window->txtFind->selectAll();
+        }
+    });
+    QObject::connect(csv, &QAction::triggered, book,
+                     [book] { exportTo(book, QStringLiteral("CSV file | *.csv"), QStringLiteral("csv"), &WriteCsv); });
+    QObject::connect(pdf, &QAction::triggered, book,
+                     [book] { exportTo(book, QStringLiteral("PDF file | *.pdf"), QStringLiteral("pdf"), &WritePdf); });
+    QObject::connect(preview, &QAction::triggered, book, [book] {
+        DiaryStore store(DiaryFilePath());
+        ShowPrintPreview([&](QPrinter* printer) { DrawSection(store, book->section(), *printer); }, book);
+    });
+    QObject::connect(backUp, &QAction::triggered, book, [book] { BackupCommands::BackUpData(book); });
+    QObject::connect(restore, &QAction::triggered, book, [book] {
+        BackupCommands::Restore(book);
+        if (book->mode() == frmPaganDiaryResultBOS::Mode::Open ||
+            book->mode() == frmPaganDiaryResultBOS::Mode::Closed) {
+            book->cmdRefresh_Click();
+        }
+    });
+    return menu;
+}
+
+} // namespace DiaryTools

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "diary/DiaryStore.h"
+
+#include <QString>
+
+class QMenu;
+class QPagedPaintDevice;
+class QWidget;
+class frmPaganDiaryResultBOS;
+
+// The keyword book's additions: its Tools menu and the commands behind it.
+namespace DiaryTools {
+
+// Adds the "&Tools" menu after the book's own menus.
+QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book);
+
+// A section as CSV (a header "keyword","meaning", then every entry in list order). Empty on success,
+// otherwise the reason; the file appears whole or not at all.
+QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path);
+// A section as pages: its title, then every keyword in bold with its meaning below.
+bool DrawSection(DiaryStore& store, DiarySection section, QPagedPaintDevice& device);
+QString WritePdf(DiaryStore& store, DiarySection section, const QString& path);
+
+namespace Texts {
+inline const QString Menu = QStringLiteral("&Tools");
+inline const QString Find = QStringLiteral("&Find…");
+inline const QString ExportCsv = QStringLiteral("Export Section to &CSV…");
+inline const QString ExportPdf = QStringLiteral("Export Section to &PDF…");
+inline const QString Preview = QStringLiteral("Print Pre&view of Section…");
+QString Exported(const QString& path);
+QString NotExported(const QString& path, const QString& reason);
+} // namespace Texts
+
+} // namespace DiaryTools

@@ -1,0 +1,157 @@
+#include "diary/frmDiaryFind.h"
+
+#include "common/Exports.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+#include "diary/DiaryValues.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTreeWidget>
+
+namespace DiaryFindTexts {
+QString Count(int found) {
+    if (found == 1) {
+        return QStringLiteral("1 entry found");
+    }
+    return found == 0 ? QStringLiteral("No entry found") : QStringLiteral("%1 entries found").arg(found);
+}
+} // namespace DiaryFindTexts
+
+namespace {
+constexpr int kSectionRole = Qt::UserRole;
+constexpr int kIndexRole = Qt::UserRole + 1;
+} // namespace
+
+bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
+                      QList<DiaryFound>& out) {
+    out.clear();
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList words = Exports::FoldForSearch(text).split(blanks, Qt::SkipEmptyParts);
+    if (words.isEmpty()) {
+        return true;
+    }
+    for (const DiarySection section : sections) {
+        QList<DiaryEntry> entries;
+        if (!store.entries(section, entries)) {
+            return false;
+        }
+        for (const DiaryEntry& entry : entries) {
+            const QString folded =
+                Exports::FoldForSearch(entry.keyword) + QLatin1Char('\n') + Exports::FoldForSearch(entry.meaning);
+            if (std::all_of(words.cbegin(), words.cend(), [&folded](const QString& w) { return folded.contains(w); })) {
+                out.append({section, entry});
+            }
+        }
+    }
+    return true;
+}
+
+frmDiaryFind::frmDiaryFind() {
+    setObjectName(QStringLiteral("frmDiaryFind"));
+    setWindowTitle(DiaryFindTexts::Caption);
+    setFont(Look::Verdana(8.25));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    auto* grid = new QGridLayout(client);
+
+    lblFind = new QLabel(QStringLiteral("&Find:"), client);
+    lblFind->setObjectName(QStringLiteral("lblFind"));
+    txtFind = new QLineEdit(client);
+    txtFind->setObjectName(QStringLiteral("txtFind"));
+    txtFind->setClearButtonEnabled(true);
+    lblFind->setBuddy(txtFind);
+    grid->addWidget(lblFind, 0, 0);
+    grid->addWidget(txtFind, 0, 1);
+    chkAllSections = new QCheckBox(DiaryFindTexts::AllSections, client);
+    chkAllSections->setObjectName(QStringLiteral("chkAllSections"));
+    grid->addWidget(chkAllSections, 1, 1);
+
+    lstFound = new QTreeWidget(client);
+    lstFound->setObjectName(QStringLiteral("lstFound"));
+    lstFound->setColumnCount(2);
+    lstFound->setHeaderLabels({QStringLiteral("Keyword"), QStringLiteral("Section")});
+    lstFound->setRootIsDecorated(false);
+    lstFound->setUniformRowHeights(true);
+    lstFound->header()->setStretchLastSection(false);
+    lstFound->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid->addWidget(lstFound, 2, 0, 1, 2);
+
+    lblCount = new QLabel(client);
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+    grid->addWidget(lblCount, 3, 0, 1, 2);
+    cmdClose = new QPushButton(QStringLiteral("&Close"), client);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    grid->addWidget(cmdClose, 4, 1, Qt::AlignRight);
+
+    connect(txtFind, &QLineEdit::textChanged, this, &frmDiaryFind::txtFind_Change);
+    connect(chkAllSections, &QCheckBox::toggled, this, &frmDiaryFind::txtFind_Change);
+    connect(lstFound, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { lstFound_Click(item); });
+    connect(lstFound, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { lstFound_Click(item); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
+    resize(420, 360);
+}
+
+void frmDiaryFind::Form_Load() {
+    txtFind_Change();
+}
+
+void frmDiaryFind::txtFind_Change() {
+    lstFound->clear();
+    QList<DiarySection> sections;
+    if (chkAllSections->isChecked()) {
+        sections = QList<DiarySection>(AllDiarySections.cbegin(), AllDiarySections.cend());
+    } else if (frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>()) {
+        sections = {book->section()};
+    } else {
+        sections = {DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell)};
+    }
+    DiaryStore store(DiaryFilePath());
+    QList<DiaryFound> found;
+    if (!FindDiaryEntries(store, sections, txtFind->text(), found)) {
+        lblCount->setText(store.lastError());
+        return;
+    }
+    QList<QTreeWidgetItem*> items;
+    for (const DiaryFound& hit : found) {
+        auto* item = new QTreeWidgetItem({hit.entry.keyword, DiarySectionWord(hit.section)});
+        item->setData(0, kSectionRole, int(hit.section));
+        item->setData(0, kIndexRole, hit.entry.Index);
+        item->setToolTip(0, hit.entry.meaning);
+        items << item;
+    }
+    lstFound->addTopLevelItems(items);
+    lblCount->setText(txtFind->text().trimmed().isEmpty() ? QString() : DiaryFindTexts::Count(int(found.size())));
+}
+
+void frmDiaryFind::lstFound_Click(QTreeWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    if (!book) {
+        return;
+    }
+    const auto section = DiarySectionFromIndex(item->data(0, kSectionRole).toInt()).value_or(DiarySection::Spell);
+    switch (book->ShowEntry(section, item->data(0, kIndexRole).toLongLong())) {
+    case frmPaganDiaryResultBOS::Shown::Yes:
+        book->raise();
+        book->activateWindow();
+        break;
+    case frmPaganDiaryResultBOS::Shown::Busy:
+        MsgBox(DiaryFindTexts::FinishFirst, MsgButtons::Ok, MsgIcon::Information, this);
+        break;
+    case frmPaganDiaryResultBOS::Shown::Gone:
+        MsgBox(DiaryFindTexts::Gone, MsgButtons::Ok, MsgIcon::Information, this);
+        txtFind_Change();
+        break;
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "common/Form.h"
+#include "diary/DiaryStore.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// Keyword book > Tools > Find…: the entries of the open section (or of all four) whose keyword or meaning
+// holds every word typed, letter case and accents aside. Choosing a line shows that entry in the book as a
+// click on its line in the book does.
+class frmDiaryFind : public FormWindow {
+    Q_OBJECT
+  public:
+    frmDiaryFind();
+
+    void Form_Load() override;
+
+    QLabel* lblFind;
+    QLineEdit* txtFind;
+    QCheckBox* chkAllSections;
+    QTreeWidget* lstFound;
+    QLabel* lblCount;
+    QPushButton* cmdClose;
+
+    // Reads the sections afresh and lists what matches.
+    void txtFind_Change();
+    void lstFound_Click(QTreeWidgetItem* item);
+};
+
+// The entries of `sections` that hold every word of `text` in keyword or meaning. Empty text finds nothing.
+struct DiaryFound {
+    DiarySection section;
+    DiaryEntry entry;
+};
+bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
+                      QList<DiaryFound>& out);
+
+namespace DiaryFindTexts {
+inline const QString Caption = QStringLiteral("Find in the Diary");
+inline const QString AllSections = QStringLiteral("Search &all four sections");
+inline const QString FinishFirst = QStringLiteral("Save the entry you are adding or editing first.");
+inline const QString Gone = QStringLiteral("This entry is no longer in the diary.");
+QString Count(int found);
+} // namespace DiaryFindTexts

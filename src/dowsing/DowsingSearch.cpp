@@ -1,0 +1,335 @@
+#include "dowsing/DowsingSearch.h"
+
+#include "dowsing/DowsingGridModel.h"
+#include "dowsing/DowsingSheet.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace DowsingSearch {
+
+namespace {
+
+const QStringList kTextColumns{QStringLiteral("Name"),
+                               QStringLiteral("Address"),
+                               QStringLiteral("City"),
+                               QStringLiteral("State"),
+                               QStringLiteral("Pin"),
+                               QStringLiteral("Phone_No"),
+                               QStringLiteral("Email"),
+                               QStringLiteral("Time_Dowsing_Occured"),
+                               QStringLiteral("Dowsing_Tool"),
+                               QStringLiteral("Item_Dowsing_For"),
+                               QStringLiteral("Location_Dowsing_Occured"),
+                               QStringLiteral("Notes")};
+
+// The date as the file keeps it and as the grid shows it (3/7/2006), so that either form is found.
+QString dateForms(const QString& row) {
+    return QStringLiteral("coalesce(%1Date, '') || ' ' || coalesce(ltrim(strftime('%m', %1Date), '0') || '/' || "
+                          "ltrim(strftime('%d', %1Date), '0') || '/' || strftime('%Y', %1Date), '')")
+        .arg(row);
+}
+
+// Everything a search looks at in one row, one field to a line. The triggers must give a removed row's
+// text exactly as it was added, so all three use this one expression.
+QString searchText(const QString& row) {
+    QString text = dateForms(row);
+    for (const QString& column : kTextColumns) {
+        text += QStringLiteral(" || char(10) || coalesce(%1%2, '')").arg(row, column);
+    }
+    return text;
+}
+
+QStringList indexStatements() {
+    const QString add = QStringLiteral("INSERT INTO DetailsSearch(rowid, body) VALUES (new.IdNumber, %1);")
+                            .arg(searchText(QStringLiteral("new.")));
+    const QString drop =
+        QStringLiteral("INSERT INTO DetailsSearch(DetailsSearch, rowid, body) VALUES ('delete', old.IdNumber, %1);")
+            .arg(searchText(QStringLiteral("old.")));
+    return {
+        // Contentless: the words only, the text itself stays in Details alone.
+        QStringLiteral("CREATE VIRTUAL TABLE DetailsSearch USING fts5(body, content='', "
+                       "tokenize='unicode61 remove_diacritics 2')"),
+        QStringLiteral("CREATE TRIGGER DetailsSearch_insert AFTER INSERT ON Details BEGIN %1 END").arg(add),
+        QStringLiteral("CREATE TRIGGER DetailsSearch_delete AFTER DELETE ON Details BEGIN %1 END").arg(drop),
+        QStringLiteral("CREATE TRIGGER DetailsSearch_update AFTER UPDATE ON Details BEGIN %1 %2 END").arg(drop, add),
+        QStringLiteral("INSERT INTO DetailsSearch(rowid, body) SELECT IdNumber, %1 FROM Details")
+            .arg(searchText(QString())),
+    };
+}
+
+QString reason(const QSqlError& e) {
+    const QString database = e.databaseText().trimmed();
+    return database.isEmpty() ? e.text().trimmed() : database;
+}
+
+} // namespace
+
+QString EnsureIndex(QSqlDatabase db) {
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN ('DetailsSearch', "
+                                   "'DetailsSearch_insert', 'DetailsSearch_delete', 'DetailsSearch_update')")) ||
+        !probe.next()) {
+        return reason(probe.lastError());
+    }
+    if (probe.value(0).toInt() == 4) {
+        return {};
+    }
+    probe.finish();
+    if (!db.transaction()) {
+        return reason(db.lastError());
+    }
+    QSqlQuery q(db);
+    // A half-made index from elsewhere is made again from scratch.
+    QStringList statements{QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_insert"),
+                           QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_delete"),
+                           QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_update"),
+                           QStringLiteral("DROP TABLE IF EXISTS DetailsSearch")};
+    statements += indexStatements();
+    for (const QString& statement : statements) {
+        if (!q.exec(statement)) {
+            const QString why = reason(q.lastError());
+            q.finish();
+            db.rollback();
+            return why;
+        }
+    }
+    q.finish();
+    if (!db.commit()) {
+        const QString why = reason(db.lastError());
+        db.rollback();
+        return why;
+    }
+    return {};
+}
+
+Terms ParseTerms(const QString& text) {
+    Terms terms;
+    QStringList phrases;
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (QString word : text.split(blanks, Qt::SkipEmptyParts)) {
+        const bool indexed = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+        if (indexed) {
+            phrases << QLatin1Char('"') + word.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                           QStringLiteral("\"*");
+        } else {
+            word.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+                .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+                .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+            terms.likeTexts << QLatin1Char('%') + word + QLatin1Char('%');
+        }
+    }
+    terms.match = phrases.join(QLatin1Char(' '));
+    return terms;
+}
+
+QString SearchTextOfRow(const QString& row) {
+    return searchText(row);
+}
+
+} // namespace DowsingSearch
+
+namespace {
+
+QString sortKey(int column) {
+    if (column == 0) {
+        return QStringLiteral("coalesce(d.Date, '')");
+    }
+    if (column >= 1 && column <= 12) {
+        return QStringLiteral("d.%1 COLLATE NOCASE").arg(QString::fromLatin1(DowsingColumns[std::size_t(column)]));
+    }
+    return QStringLiteral("d.IdNumber");
+}
+
+QVariant keyOf(const DowsingRecord& r, int column) {
+    if (column == 0) {
+        return r.Date.isValid() ? r.Date.toString(Qt::ISODate) : QStringLiteral("");
+    }
+    if (column >= 1 && column <= 12) {
+        return DowsingColumnText(r, column);
+    }
+    return r.IdNumber;
+}
+
+void readRecord(const QSqlQuery& q, DowsingRecord& r) {
+    r.Date = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+    QString* texts[] = {&r.Name,
+                        &r.Address,
+                        &r.City,
+                        &r.State,
+                        &r.Pin,
+                        &r.Phone_No,
+                        &r.Email,
+                        &r.Time_Dowsing_Occured,
+                        &r.Dowsing_Tool,
+                        &r.Item_Dowsing_For,
+                        &r.Location_Dowsing_Occured,
+                        &r.Notes};
+    for (int i = 0; i < 12; ++i) {
+        *texts[i] = q.value(i + 1).toString();
+    }
+    r.IdNumber = q.value(13).toLongLong();
+}
+
+} // namespace
+
+DowsingFindModel::DowsingFindModel(QSqlDatabase db, QObject* parent) : QAbstractTableModel(parent), db_(db) {}
+
+bool DowsingFindModel::setSearch(const QString& text) {
+    beginResetModel();
+    text_ = text;
+    terms_ = DowsingSearch::ParseTerms(text);
+    rows_.clear();
+    more_ = false;
+    const bool ok = readPage(rows_);
+    endResetModel();
+    return ok;
+}
+
+void DowsingFindModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column > 13) {
+        return;
+    }
+    sortColumn_ = column;
+    order_ = order;
+    setSearch(text_);
+}
+
+bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
+    error_.clear();
+    QStringList where;
+    QString from = QStringLiteral("Details AS d");
+    if (!terms_.match.isEmpty()) {
+        from = QStringLiteral("DetailsSearch JOIN Details AS d ON d.IdNumber = DetailsSearch.rowid");
+        where << QStringLiteral("DetailsSearch MATCH ?");
+    }
+    for (qsizetype i = 0; i < terms_.likeTexts.size(); ++i) {
+        where << QStringLiteral("(%1) LIKE ? ESCAPE '\\'").arg(DowsingSearch::SearchTextOfRow(QStringLiteral("d.")));
+    }
+    const bool ascending = order_ == Qt::AscendingOrder;
+    const QString key = sortKey(sortColumn_);
+    const QString after = ascending ? QStringLiteral(">") : QStringLiteral("<");
+    if (!rows_.isEmpty()) {
+        if (sortColumn_ == 13) {
+            where << QStringLiteral("d.IdNumber %1 ?").arg(after);
+        } else {
+            where << QStringLiteral("(%1, d.IdNumber) %2 (?, ?)").arg(key, after);
+        }
+    }
+    const QString direction = ascending ? QStringLiteral("ASC") : QStringLiteral("DESC");
+    QString sql = QStringLiteral("SELECT d.Date, d.Name, d.Address, d.City, d.State, d.Pin, d.Phone_No, d.Email, "
+                                 "d.Time_Dowsing_Occured, d.Dowsing_Tool, d.Item_Dowsing_For, "
+                                 "d.Location_Dowsing_Occured, d.Notes, d.IdNumber FROM ") +
+                  from;
+    if (!where.isEmpty()) {
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    }
+    if (sortColumn_ == 13) {
+        sql += QStringLiteral(" ORDER BY d.IdNumber %1").arg(direction);
+    } else {
+        sql += QStringLiteral(" ORDER BY %1 %2, d.IdNumber %2").arg(key, direction);
+    }
+    sql += QStringLiteral(" LIMIT %1").arg(PageSize + 1);
+
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        error_ = DowsingSearch::reason(q.lastError());
+        more_ = false;
+        return false;
+    }
+    if (!terms_.match.isEmpty()) {
+        q.addBindValue(terms_.match);
+    }
+    for (const QString& like : terms_.likeTexts) {
+        q.addBindValue(like);
+    }
+    if (!rows_.isEmpty()) {
+        if (sortColumn_ != 13) {
+            q.addBindValue(keyOf(rows_.constLast(), sortColumn_));
+        }
+        q.addBindValue(rows_.constLast().IdNumber);
+    }
+    if (!q.exec()) {
+        error_ = DowsingSearch::reason(q.lastError());
+        more_ = false;
+        return false;
+    }
+    int read = 0;
+    more_ = false;
+    while (q.next()) {
+        if (read == PageSize) {
+            more_ = true;
+            break;
+        }
+        readRecord(q, out.emplace_back());
+        ++read;
+    }
+    if (q.lastError().isValid()) {
+        error_ = DowsingSearch::reason(q.lastError());
+        return false;
+    }
+    return true;
+}
+
+int DowsingFindModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int DowsingFindModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(DowsingColumns.size());
+}
+
+QVariant DowsingFindModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_.size() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
+        return {};
+    }
+    return DowsingColumnText(rows_.at(index.row()), index.column());
+}
+
+QVariant DowsingFindModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
+        return {};
+    }
+    return DowsingGridModel::columnCaption(section);
+}
+
+Qt::ItemFlags DowsingFindModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+bool DowsingFindModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && more_;
+}
+
+void DowsingFindModel::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid() || !more_) {
+        return;
+    }
+    QList<DowsingRecord> page;
+    readPage(page);
+    if (page.isEmpty()) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), int(rows_.size()), int(rows_.size() + page.size()) - 1);
+    rows_ += page;
+    endInsertRows();
+}
+
+std::optional<DowsingRecord> DowsingFindModel::record(int row) const {
+    if (row < 0 || row >= rows_.size()) {
+        return std::nullopt;
+    }
+    return rows_.at(row);
+}
+
+std::optional<qint64> DowsingFindModel::tableRow(qint64 idNumber) const {
+    QSqlQuery q(db_);
+    q.prepare(QStringLiteral("SELECT count(*) FROM Details WHERE IdNumber < ?"));
+    q.addBindValue(idNumber);
+    if (!q.exec() || !q.next()) {
+        return std::nullopt;
+    }
+    return q.value(0).toLongLong();
+}

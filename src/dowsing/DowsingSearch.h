@@ -1,0 +1,83 @@
+#pragma once
+
+#include "dowsing/DowsingRecord.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+// Finding dowsing records by any word of their text columns or their date.
+//
+// The words live in a full-text index (SQLite FTS5, table DetailsSearch) in Dowsing.dll itself, kept in step
+// with Details by triggers, so that every access that changes a record updates the index in the same
+// transaction. A file made before the index existed gets it at its first search. The index only reads Details.
+namespace DowsingSearch {
+
+inline const QString IndexTable = QStringLiteral("DetailsSearch");
+
+// Makes the index and its triggers if the file lacks them and fills it from Details, as one transaction.
+// Empty on success, otherwise the reason.
+QString EnsureIndex(QSqlDatabase db);
+
+// What the user typed, split into the parts of the query: words that the index can find (each a quoted
+// prefix phrase, so that quotes, stars, NEAR, minus signs and brackets are plain text), and words without a
+// letter or digit, which are looked for as text in the columns themselves.
+struct Terms {
+    QString match;         // FTS5 expression, empty when there is no indexed word
+    QStringList likeTexts; // LIKE patterns with % _ \ escaped by backslash, already wrapped in %
+    bool isEmpty() const { return match.isEmpty() && likeTexts.isEmpty(); }
+};
+Terms ParseTerms(const QString& text);
+
+// The expression of everything a search looks at in one row; `row` is the row's prefix ("d.", "new.").
+QString SearchTextOfRow(const QString& row);
+
+} // namespace DowsingSearch
+
+// The records matching a search, in any column's order, read a page at a time as the view scrolls: the
+// first page costs one indexed query whatever the table's size, and rows never read stay in the file.
+class DowsingFindModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    static constexpr int PageSize = 128;
+
+    // The connection must stay open while the model lives.
+    explicit DowsingFindModel(QSqlDatabase db, QObject* parent = nullptr);
+
+    // Runs a new search from the first page; an empty text lists every record. False (with lastError) when
+    // the file could not be read.
+    bool setSearch(const QString& text);
+    QString search() const { return text_; }
+    QString lastError() const { return error_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+    // Dates sort as dates (the file keeps them as yyyy-MM-dd), texts without regard to case.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    std::optional<DowsingRecord> record(int row) const;
+    // The record's position in table order, as the grid counts rows.
+    std::optional<qint64> tableRow(qint64 idNumber) const;
+    bool hasMore() const { return more_; }
+
+  private:
+    // Reads the page after the last row held into `out`.
+    bool readPage(QList<DowsingRecord>& out);
+
+    QSqlDatabase db_;
+    QString text_;
+    DowsingSearch::Terms terms_;
+    int sortColumn_ = 13;
+    Qt::SortOrder order_ = Qt::AscendingOrder;
+    QList<DowsingRecord> rows_;
+    bool more_ = false;
+    QString error_;
+};

@@ -1,0 +1,221 @@
+#include "dowsing/DowsingTools.h"
+
+#include "common/Application.h"
+#include "common/BackupCommands.h"
+#include "common/Exports.h"
+#include "common/FileDialogs.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingSheet.h"
+#include "dowsing/DowsingStore.h"
+#include "dowsing/MDIDowsingForm1.h"
+#include "dowsing/frmDowsingAllRecord.h"
+#include "dowsing/frmDowsingFind.h"
+#include "dowsing/frmDowsingSave.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIODevice>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace DowsingTools {
+
+namespace Texts {
+QString Exported(const QString& path) {
+    return QStringLiteral("The records were exported to\r\n") + QDir::toNativeSeparators(path);
+}
+
+QString NotExported(const QString& path, const QString& reason) {
+    return QStringLiteral("The records could not be exported to %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
+}
+} // namespace Texts
+
+namespace {
+
+constexpr qint64 kChunk = 1024;
+
+std::unique_ptr<DowsingStore> openStore(QString& why) {
+    auto store = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    if (!store->open()) {
+        why = store->lastError();
+    }
+    return store;
+}
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QString chooseTarget(QWidget* parent, const QString& filter, const QString& suffix) {
+    SaveFileRequest request;
+    request.title = ApplicationTitle();
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    return ChooseSaveFile(request, parent);
+}
+
+void exportTo(QWidget* parent, const QString& filter, const QString& suffix,
+              QString (*write)(DowsingStore&, const QString&)) {
+    const QString path = chooseTarget(parent, filter, suffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    QString why;
+    std::unique_ptr<DowsingStore> store = openStore(why);
+    if (why.isEmpty()) {
+        WaitCursor wait;
+        why = write(*store, path);
+    }
+    if (why.isEmpty()) {
+        MsgBox(Texts::Exported(path), MsgButtons::Ok, MsgIcon::Information, parent);
+    } else {
+        MsgBox(Texts::NotExported(path, why), MsgButtons::Ok, MsgIcon::Critical, parent);
+    }
+}
+
+} // namespace
+
+QString WriteCsv(DowsingStore& store, const QString& path) {
+    QString readError;
+    const QString why = Exports::WriteFile(path, [&](QIODevice& file) {
+        QStringList header;
+        for (const char* column : DowsingColumns) {
+            header << QString::fromLatin1(column);
+        }
+        if (file.write(Exports::CsvRecord(header)) < 0) {
+            return false;
+        }
+        for (qint64 offset = 0;; offset += kChunk) {
+            const std::optional<QList<DowsingRecord>> rows = store.list(offset, kChunk);
+            if (!rows) {
+                readError = store.lastError();
+                return false;
+            }
+            for (const DowsingRecord& r : *rows) {
+                QStringList fields{r.Date.isValid() ? r.Date.toString(Qt::ISODate) : QString()};
+                for (int column = 1; column <= 13; ++column) {
+                    fields << DowsingColumnText(r, column);
+                }
+                if (file.write(Exports::CsvRecord(fields)) < 0) {
+                    return false;
+                }
+            }
+            if (rows->size() < kChunk) {
+                return true;
+            }
+        }
+    });
+    return readError.isEmpty() ? why : readError;
+}
+
+bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
+    Exports::PageSheets pages(&device);
+    if (!pages.isActive()) {
+        return false;
+    }
+    for (qint64 offset = 0;; offset += kChunk) {
+        const std::optional<QList<DowsingRecord>> rows = store.list(offset, kChunk);
+        if (!rows) {
+            return false;
+        }
+        for (const DowsingRecord& record : *rows) {
+            // The sheet as the record sheet window shows it.
+            QTextDocument sheet;
+            sheet.setDefaultFont(Look::Verdana(9.75));
+            WriteSheetText(&sheet, record);
+            pages.draw(sheet);
+        }
+        if (rows->size() < kChunk) {
+            return true;
+        }
+    }
+}
+
+QString WritePdf(DowsingStore& store, const QString& path) {
+    QString readError;
+    const QString why = Exports::WritePdf(path, QStringLiteral("Dowsing Records"), [&](QPagedPaintDevice& device) {
+        if (!DrawSheets(store, device)) {
+            readError =
+                store.lastError().isEmpty() ? QStringLiteral("The pages could not be drawn.") : store.lastError();
+            return false;
+        }
+        return true;
+    });
+    return readError.isEmpty() ? why : readError;
+}
+
+void ExportCsv(QWidget* parent) {
+    exportTo(parent, Texts::CsvFilter, QStringLiteral("csv"), &WriteCsv);
+}
+
+void ExportPdf(QWidget* parent) {
+    exportTo(parent, Texts::PdfFilter, QStringLiteral("pdf"), &WritePdf);
+}
+
+void PreviewRecords(QWidget* parent) {
+    QString why;
+    std::unique_ptr<DowsingStore> store = openStore(why);
+    if (!why.isEmpty()) {
+        MsgBox(why, MsgButtons::Ok, MsgIcon::Critical, parent);
+        return;
+    }
+    ShowPrintPreview([&store](QPrinter* printer) { DrawSheets(*store, *printer); }, parent);
+}
+
+void PreviewSheet(QWidget* parent) {
+    frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
+    if (!sheet || sheet->RTB->document()->isEmpty()) {
+        MsgBox(Texts::NoSheet, MsgButtons::Ok, MsgIcon::Information, parent);
+        return;
+    }
+    ShowPrintPreview([sheet](QPrinter* printer) { sheet->RTB->print(printer); }, parent);
+}
+
+QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
+    QMenu* menu = frame->menuBar()->addMenu(Texts::Menu);
+    menu->setObjectName(QStringLiteral("mnuTools"));
+    QAction* find = addItem(menu, QStringLiteral("mnuFindRecords"), Texts::Find);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WindowShortcut);
+    menu->addSeparator();
+    QAction* csv = addItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
+    QAction* pdf = addItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
+    QAction* previewAll = addItem(menu, QStringLiteral("mnuPreviewRecords"), Texts::PreviewRecords);
+    QAction* previewSheet = addItem(menu, QStringLiteral("mnuPreviewSheet"), Texts::PreviewSheet);
+    menu->addSeparator();
+    QAction* backUp = addItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
+    QAction* restore = addItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+
+    QObject::connect(find, &QAction::triggered, frame, [] {
+        if (frmDowsingFind* window = Windows::Show<frmDowsingFind>()) {
+            window->txtFind->setFocus();
+            window->txtFind->selectAll();
+        }
+    });
+    QObject::connect(csv, &QAction::triggered, frame, [frame] { ExportCsv(frame); });
+    QObject::connect(pdf, &QAction::triggered, frame, [frame] { ExportPdf(frame); });
+    QObject::connect(previewAll, &QAction::triggered, frame, [frame] { PreviewRecords(frame); });
+    QObject::connect(previewSheet, &QAction::triggered, frame, [frame] { PreviewSheet(frame); });
+    QObject::connect(backUp, &QAction::triggered, frame, [frame] { BackupCommands::BackUpData(frame); });
+    QObject::connect(restore, &QAction::triggered, frame, [frame] {
+        BackupCommands::Restore(frame);
+        // The grid reads pages as it scrolls; after a restore it must start again from the restored file.
+        if (Windows::IsLoaded<frmDowsingAllRecord>() && Windows::Loaded<frmDowsingAllRecord>()->isVisible()) {
+            frmDowsingAllRecord::Rebuild();
+        }
+    });
+    return menu;
+}
+
+} // namespace DowsingTools

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class DowsingStore;
+class MDIDowsingForm1;
+class QPagedPaintDevice;
+class QMenu;
+class QWidget;
+
+// The dowsing tool's additions: its Tools menu and the commands behind it.
+namespace DowsingTools {
+
+// Adds the "&Tools" menu to the frame's menu bar.
+QMenu* InstallToolsMenu(MDIDowsingForm1* frame);
+
+// Every record, in table order, as CSV: a header of the column names, ISO dates. Empty on success, otherwise
+// the reason; the file appears whole or not at all.
+QString WriteCsv(DowsingStore& store, const QString& path);
+// Every record's sheet, one record to a page at least, on a paged device. False when a page of records could
+// not be read.
+bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device);
+QString WritePdf(DowsingStore& store, const QString& path);
+
+void ExportCsv(QWidget* parent);
+void ExportPdf(QWidget* parent);
+void PreviewRecords(QWidget* parent);
+void PreviewSheet(QWidget* parent);
+
+namespace Texts {
+inline const QString Menu = QStringLiteral("&Tools");
+inline const QString Find = QStringLiteral("&Find Records…");
+inline const QString ExportCsv = QStringLiteral("Export Records to &CSV…");
+inline const QString ExportPdf = QStringLiteral("Export Records to &PDF…");
+inline const QString PreviewRecords = QStringLiteral("Print Pre&view of All Records…");
+inline const QString PreviewSheet = QStringLiteral("Print Preview of Record &Sheet…");
+inline const QString CsvFilter = QStringLiteral("CSV file | *.csv");
+inline const QString PdfFilter = QStringLiteral("PDF file | *.pdf");
+QString Exported(const QString& path);
+QString NotExported(const QString& path, const QString& reason);
+inline const QString NoSheet = QStringLiteral("Open a record on the record sheet first.");
+} // namespace Texts
+
+} // namespace DowsingTools

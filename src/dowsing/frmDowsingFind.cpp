@@ -1,0 +1,158 @@
+#include "dowsing/frmDowsingFind.h"
+
+#include "common/Application.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+#include "dowsing/frmDowsingAllRecord.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace DowsingFindTexts {
+QString Count(int shown, bool more) {
+    if (more) {
+        return QStringLiteral("%1 records shown; scroll down for more").arg(shown);
+    }
+    if (shown == 1) {
+        return QStringLiteral("1 record found");
+    }
+    return shown == 0 ? QStringLiteral("No record found") : QStringLiteral("%1 records found").arg(shown);
+}
+
+QString NotSearchable(const QString& reason) {
+    return QStringLiteral("The records cannot be searched.\r\n") + reason;
+}
+} // namespace DowsingFindTexts
+
+frmDowsingFind::frmDowsingFind() {
+    setObjectName(QStringLiteral("frmDowsingFind"));
+    setWindowTitle(DowsingFindTexts::Caption);
+    setFont(Look::Verdana(8.25));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(8, 8, 8, 8);
+
+    lblFind = new QLabel(QStringLiteral("&Find:"), client);
+    lblFind->setObjectName(QStringLiteral("lblFind"));
+    txtFind = new QLineEdit(client);
+    txtFind->setObjectName(QStringLiteral("txtFind"));
+    txtFind->setClearButtonEnabled(true);
+    lblFind->setBuddy(txtFind);
+    grid->addWidget(lblFind, 0, 0);
+    grid->addWidget(txtFind, 0, 1, 1, 2);
+
+    grdFound = new QTableView(client);
+    grdFound->setObjectName(QStringLiteral("grdFound"));
+    grdFound->setAccessibleName(DowsingFindTexts::Caption);
+    grdFound->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFound->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdFound->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdFound->setWordWrap(false);
+    grdFound->setTabKeyNavigation(false);
+    grdFound->verticalHeader()->hide();
+    grdFound->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdFound->verticalHeader()->setDefaultSectionSize(grdFound->fontMetrics().height() + 6);
+    grdFound->horizontalHeader()->setDefaultSectionSize(110);
+    grdFound->horizontalHeader()->setFont(Look::Verdana(8.25, true));
+    grid->addWidget(grdFound, 1, 0, 1, 3);
+
+    lblCount = new QLabel(client);
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+    lblCount->setFont(Look::Verdana(8.25, true));
+    grid->addWidget(lblCount, 2, 0, 1, 2);
+    cmdClose = new QPushButton(QStringLiteral("&Close"), client);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    grid->addWidget(cmdClose, 2, 2);
+    lblHint = new QLabel(DowsingFindTexts::Hint, client);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setWordWrap(true);
+    grid->addWidget(lblHint, 3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+
+    connect(txtFind, &QLineEdit::textChanged, this, &frmDowsingFind::txtFind_Change);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
+    grdFound->viewport()->installEventFilter(this);
+    setMinimumSize(722, 379);
+    resize(722, 379);
+}
+
+frmDowsingFind::~frmDowsingFind() = default;
+
+void frmDowsingFind::Form_Load() {
+    store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    QString why;
+    if (!store_->open()) {
+        why = store_->lastError();
+    } else {
+        // A file from before the index existed gets it now, once.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        why = DowsingSearch::EnsureIndex(store_->database());
+        QApplication::restoreOverrideCursor();
+    }
+    model_ = std::make_unique<DowsingFindModel>(store_->database());
+    grdFound->setModel(model_.get());
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);
+    grdFound->setSortingEnabled(true);
+    grdFound->horizontalHeader()->setSortIndicator(13, Qt::AscendingOrder);
+    if (!why.isEmpty()) {
+        txtFind->setEnabled(false);
+        MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
+        return;
+    }
+    txtFind_Change();
+    txtFind->setFocus();
+}
+
+void frmDowsingFind::Form_Unload() {
+    grdFound->setModel(nullptr);
+    model_.reset();
+    store_.reset();
+}
+
+void frmDowsingFind::txtFind_Change() {
+    if (!model_) {
+        return;
+    }
+    model_->setSearch(txtFind->text());
+    if (model_->rowCount() > 0) {
+        grdFound->setCurrentIndex(model_->index(0, 0));
+    }
+    showCount();
+}
+
+void frmDowsingFind::showCount() {
+    if (!model_->lastError().isEmpty()) {
+        lblCount->setText(DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), " "));
+        return;
+    }
+    lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore()));
+}
+
+void frmDowsingFind::grdFound_DblClick() {
+    if (!model_) {
+        return;
+    }
+    const QModelIndex current = grdFound->currentIndex();
+    const std::optional<DowsingRecord> record = current.isValid() ? model_->record(current.row()) : std::nullopt;
+    if (!record) {
+        return;
+    }
+    // The sheet's Edit and Delete count on the record's place in the table, as the grid gives it.
+    const std::optional<qint64> row = model_->tableRow(record->IdNumber);
+    OpenOnRecordSheet(*record, row.value_or(0), nullptr);
+}
+
+bool frmDowsingFind::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdFound->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        grdFound_DblClick();
+        return true;
+    }
+    return DowsingChildWindow::eventFilter(watched, event);
+}

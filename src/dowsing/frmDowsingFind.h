@@ -1,0 +1,52 @@
+#pragma once
+
+#include "dowsing/DowsingSearch.h"
+#include "dowsing/DowsingStore.h"
+#include "dowsing/MDIDowsingForm1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <memory>
+
+// Tools > Find Records…: the records whose text or date holds every word typed, listed as the grid lists
+// them and narrowed as the user types. A double click opens a record on the record sheet as the grid does.
+class frmDowsingFind : public DowsingChildWindow {
+    Q_OBJECT
+  public:
+    frmDowsingFind();
+    ~frmDowsingFind() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    DowsingFindModel* model() const { return model_.get(); }
+
+    QLabel* lblFind;
+    QLineEdit* txtFind;
+    QTableView* grdFound;
+    QLabel* lblCount;
+    QLabel* lblHint;
+    QPushButton* cmdClose;
+
+    void txtFind_Change();
+    void grdFound_DblClick();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void showCount();
+
+    std::unique_ptr<DowsingStore> store_;
+    std::unique_ptr<DowsingFindModel> model_;
+};
+
+namespace DowsingFindTexts {
+inline const QString Caption = QStringLiteral("Find Records");
+inline const QString Hint = QStringLiteral("Type any words of a record or its date. Double click a record to see "
+                                           "its sheet; click a column caption to sort.");
+QString Count(int shown, bool more);
+QString NotSearchable(const QString& reason);
+} // namespace DowsingFindTexts

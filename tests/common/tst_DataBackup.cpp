@@ -1,0 +1,225 @@
+#include "common/Application.h"
+#include "common/DataBackup.h"
+#include "common/SqliteFiles.h"
+#include "support/TestSupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// A connection of the test's own to a file; closed and removed with the object.
+class Sql {
+  public:
+    explicit Sql(const QString& path) : name_(QStringLiteral("tst-backup-%1").arg(++serial())) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~Sql() {
+        QSqlDatabase::database(name_, false).close();
+        QSqlDatabase::removeDatabase(name_);
+    }
+    bool exec(const QString& sql) { return QSqlQuery(db()).exec(sql); }
+    qint64 count(const QString& table) {
+        QSqlQuery q(db());
+        return q.exec(QStringLiteral("SELECT count(*) FROM ") + table) && q.next() ? q.value(0).toLongLong() : -1;
+    }
+    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+  private:
+    static int& serial() {
+        static int n = 0;
+        return n;
+    }
+    QString name_;
+};
+
+QByteArray hashOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
+}
+
+const QDateTime kWhen(QDate(2026, 12, 8), QTime(1, 2, 3));
+
+} // namespace
+
+class tst_DataBackup : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void backup_ofAFileBeingWritten_holdsTheCommittedStateAndIsChecked();
+    void restore_refusesWhatIsNotASoundVelloranBackup_data();
+    void restore_refusesWhatIsNotASoundVelloranBackup();
+    void restore_keepsTheCurrentFilesAsideAndReplacesThem();
+    void restore_isSeenByAConnectionAlreadyOpen();
+    void automaticBackups_atMostOneADayAndOnlyTheNewestKept();
+    void automaticBackup_onlyAfterAChange();
+
+  private:
+    QString dowsing() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
+    QString diary() const { return ApplicationFile(QStringLiteral("diary.dll")); }
+    QString elsewhere() const { return QDir(env->settingsFolder()).filePath(QStringLiteral("picked")); }
+    void addRecords(int count);
+
+    std::unique_ptr<TestEnvironment> env;
+};
+
+void tst_DataBackup::init() {
+    env = std::make_unique<TestEnvironment>();
+    {
+        Sql d(dowsing());
+        QVERIFY(d.exec(QStringLiteral("CREATE TABLE Details (Name TEXT, IdNumber INTEGER PRIMARY KEY)")));
+    }
+    Sql b(diary());
+    for (const char* table : {"tblspell", "tblincense", "tblrecipes", "tblrituals"}) {
+        QVERIFY(b.exec(QStringLiteral("CREATE TABLE %1 (keyword TEXT, meaning TEXT, \"Index\" INTEGER PRIMARY KEY)")
+                           .arg(QLatin1String(table))));
+    }
+    addRecords(1000);
+}
+
+void tst_DataBackup::cleanup() {
+    env.reset();
+}
+
+void tst_DataBackup::addRecords(int count) {
+    Sql d(dowsing());
+    QVERIFY(d.exec(QStringLiteral("BEGIN")));
+    for (int i = 0; i < count; ++i) {
+        QVERIFY(d.exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('record %1')").arg(i)));
+    }
+    QVERIFY(d.exec(QStringLiteral("COMMIT")));
+}
+
+void tst_DataBackup::backup_ofAFileBeingWritten_holdsTheCommittedStateAndIsChecked() {
+    Sql writer(dowsing());
+    QVERIFY(writer.exec(QStringLiteral("BEGIN IMMEDIATE")));
+    for (int i = 0; i < 500; ++i) {
+        QVERIFY(writer.exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('half-written')")));
+    }
+    const DataBackup::Result made = DataBackup::Make(ApplicationFolder(), elsewhere(), kWhen);
+    QVERIFY2(made.ok, qPrintable(made.error));
+    QVERIFY(writer.exec(QStringLiteral("COMMIT")));
+
+    QVERIFY(made.folder.startsWith(elsewhere()));
+    QVERIFY(QFileInfo(made.folder).fileName().contains(QStringLiteral("2026-12-08 010203")));
+    QCOMPARE(DataBackup::Verify(made.folder), QString());
+    Sql copy(QDir(made.folder).filePath(QStringLiteral("Dowsing.dll")));
+    QCOMPARE(copy.count(QStringLiteral("Details")), 1000);
+    QCOMPARE(writer.count(QStringLiteral("Details")), 1500);
+}
+
+void tst_DataBackup::restore_refusesWhatIsNotASoundVelloranBackup_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("a folder without the backup note") << "marker";
+    QTest::newRow("a copy cut short") << "truncate";
+    QTest::newRow("a copy with pages overwritten") << "scribble";
+    QTest::newRow("a text file under the database's name") << "text";
+    QTest::newRow("a database of another program") << "foreign";
+    QTest::newRow("an empty folder with the note") << "empty";
+}
+
+void tst_DataBackup::restore_refusesWhatIsNotASoundVelloranBackup() {
+    QFETCH(QString, damage);
+    const DataBackup::Result made = DataBackup::Make(ApplicationFolder(), elsewhere(), kWhen);
+    QVERIFY(made.ok);
+    const QString copy = QDir(made.folder).filePath(QStringLiteral("Dowsing.dll"));
+    QFile file(copy);
+    if (damage == QLatin1String("marker")) {
+        QVERIFY(QFile::remove(QDir(made.folder).filePath(DataBackup::MarkerName)));
+    } else if (damage == QLatin1String("truncate")) {
+        QVERIFY(file.resize(file.size() / 2));
+    } else if (damage == QLatin1String("scribble")) {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(4096 * 2 + 100);
+        file.write(QByteArray(3000, '\x5a'));
+        file.close();
+    } else if (damage == QLatin1String("text")) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Name,City\r\nJOHN,York\r\n");
+        file.close();
+    } else if (damage == QLatin1String("foreign")) {
+        QVERIFY(file.remove());
+        Sql other(copy);
+        QVERIFY(other.exec(QStringLiteral("CREATE TABLE notes (text TEXT)")));
+    } else if (damage == QLatin1String("empty")) {
+        QVERIFY(file.remove());
+        QVERIFY(QFile::remove(QDir(made.folder).filePath(QStringLiteral("diary.dll"))));
+    }
+    const QByteArray before = hashOf(dowsing());
+    const QByteArray diaryBefore = hashOf(diary());
+
+    QVERIFY(!DataBackup::Verify(made.folder).isEmpty());
+    const DataBackup::Result restored = DataBackup::Restore(made.folder, ApplicationFolder(), kWhen.addSecs(60));
+    QVERIFY(!restored.ok);
+    QVERIFY(!restored.error.isEmpty());
+    QCOMPARE(hashOf(dowsing()), before);
+    QCOMPARE(hashOf(diary()), diaryBefore);
+    QVERIFY2(!QDir(ApplicationFile(DataBackup::BackupsFolderName)).exists(), "nothing kept aside when refused");
+}
+
+void tst_DataBackup::restore_keepsTheCurrentFilesAsideAndReplacesThem() {
+    const DataBackup::Result made = DataBackup::Make(ApplicationFolder(), elsewhere(), kWhen);
+    QVERIFY(made.ok);
+    addRecords(5);
+
+    const DataBackup::Result restored = DataBackup::Restore(made.folder, ApplicationFolder(), kWhen.addSecs(60));
+    QVERIFY2(restored.ok, qPrintable(restored.error));
+    QCOMPARE(Sql(dowsing()).count(QStringLiteral("Details")), 1000);
+    QVERIFY(restored.aside.startsWith(ApplicationFile(DataBackup::BackupsFolderName)));
+    QCOMPARE(DataBackup::Verify(restored.aside), QString());
+    QCOMPARE(Sql(QDir(restored.aside).filePath(QStringLiteral("Dowsing.dll"))).count(QStringLiteral("Details")), 1005);
+}
+
+void tst_DataBackup::restore_isSeenByAConnectionAlreadyOpen() {
+    const DataBackup::Result made = DataBackup::Make(ApplicationFolder(), elsewhere(), kWhen);
+    QVERIFY(made.ok);
+    Sql open(dowsing());
+    QVERIFY(open.exec(QStringLiteral("DELETE FROM Details")));
+    QCOMPARE(open.count(QStringLiteral("Details")), 0);
+    QVERIFY(DataBackup::Restore(made.folder, ApplicationFolder(), kWhen.addSecs(60)).ok);
+    // Its next statement reads the restored records, and what it writes lands in the restored file.
+    QCOMPARE(open.count(QStringLiteral("Details")), 1000);
+    QVERIFY(open.exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('after')")));
+    QCOMPARE(Sql(dowsing()).count(QStringLiteral("Details")), 1001);
+}
+
+void tst_DataBackup::automaticBackups_atMostOneADayAndOnlyTheNewestKept() {
+    const QString folder = ApplicationFile(DataBackup::BackupsFolderName);
+    for (int day = 0; day < 8; ++day) {
+        for (int again = 0; again < 2; ++again) {
+            const DataBackup::Result made =
+                DataBackup::MakeAutomatic(ApplicationFolder(), kWhen.addDays(day).addSecs(again * 3600), 5);
+            QVERIFY2(made.ok, qPrintable(made.error));
+            QCOMPARE(made.folder.isEmpty(), again == 1);
+        }
+    }
+    const QStringList kept = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QCOMPARE(kept.size(), 5);
+    QVERIFY(kept.first().contains(QStringLiteral("2026-12-11")));
+    QVERIFY(kept.last().contains(QStringLiteral("2026-12-15")));
+}
+
+void tst_DataBackup::automaticBackup_onlyAfterAChange() {
+    const QString folder = ApplicationFile(DataBackup::BackupsFolderName);
+    DataBackup::NoteToolOpened();
+    DataBackup::BackUpIfChangedSinceToolOpened();
+    QVERIFY(!QDir(folder).exists());
+    QTest::qWait(20);
+    addRecords(1);
+    DataBackup::BackUpIfChangedSinceToolOpened();
+    QCOMPARE(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+}
+
+QTEST_MAIN(tst_DataBackup)
+#include "tst_DataBackup.moc"
