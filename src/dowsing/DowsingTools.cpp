@@ -199,6 +199,8 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
 
     QObject::connect(find, &QAction::triggered, frame, [] {
         if (frmDowsingFind* window = Windows::Show<frmDowsingFind>()) {
+            // Coming back to the window searches again: records may have changed meanwhile.
+            window->txtFind_Change();
             window->txtFind->setFocus();
             window->txtFind->selectAll();
         }

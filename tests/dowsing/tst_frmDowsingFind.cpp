@@ -1,0 +1,265 @@
+#include "DowsingSeed.h"
+#include "DowsingTestFile.h"
+#include "common/Application.h"
+#include "common/Windows.h"
+#include "dowsing/DowsingSelection.h"
+#include "dowsing/DowsingSheet.h"
+#include "dowsing/DowsingStore.h"
+#include "dowsing/MDIDowsingForm1.h"
+#include "dowsing/frmDowsingFind.h"
+#include "dowsing/frmDowsingSave.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QSqlQuery>
+#include <QTest>
+#include <memory>
+
+class tst_frmDowsingFind : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void toolsMenu_ctrlF_opensTheFindWindow();
+    void search_ignoresCaseAndAccents_data();
+    void search_ignoresCaseAndAccents();
+    void search_takesSqlAndIndexSyntaxAsText_data();
+    void search_takesSqlAndIndexSyntaxAsText();
+    void recordsAddedOrRemovedElsewhere_showAtTheNextSearch();
+    void sortingByDate_followsTheCalendar();
+    void doubleClick_opensTheRecordSheetAsTheGridDoes();
+    void manyMatches_areReadAPageAtATime();
+    void indexing_neverChangesTheStoredRecords();
+
+  private:
+    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
+    qint64 add(DowsingRecord r);
+    frmDowsingFind* openFind();
+    QStringList namesFound(const QString& text);
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<RecordingShell> shell;
+    frmDowsingFind* find = nullptr;
+};
+
+void tst_frmDowsingFind::init() {
+    env = std::make_unique<TestEnvironment>();
+    shell = std::make_unique<RecordingShell>();
+    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+}
+
+void tst_frmDowsingFind::cleanup() {
+    Windows::ResetForTests();
+    shell.reset();
+    env.reset();
+}
+
+qint64 tst_frmDowsingFind::add(DowsingRecord r) {
+    DowsingStore store(path());
+    if (!store.open()) {
+        return -1;
+    }
+    return store.add(r).value_or(-1);
+}
+
+frmDowsingFind* tst_frmDowsingFind::openFind() {
+    MDIDowsingForm1* frame = Windows::Show<MDIDowsingForm1>();
+    if (!frame) {
+        return nullptr;
+    }
+    frame->findChild<QAction*>(QStringLiteral("mnuFindRecords"))->trigger();
+    return Windows::Loaded<frmDowsingFind>();
+}
+
+QStringList tst_frmDowsingFind::namesFound(const QString& text) {
+    // As typed: every change of the box searches afresh.
+    find->txtFind->clear();
+    find->txtFind->setText(text);
+    QStringList names;
+    for (int row = 0; row < find->model()->rowCount(); ++row) {
+        names << find->model()->record(row)->Name;
+    }
+    return names;
+}
+
+void tst_frmDowsingFind::toolsMenu_ctrlF_opensTheFindWindow() {
+    MDIDowsingForm1* frame = Windows::Show<MDIDowsingForm1>();
+    QVERIFY(frame);
+    const QList<QAction*> bar = frame->menuBar()->actions();
+    QCOMPARE(bar.last()->text(), QStringLiteral("&Tools"));
+    QAction* item = frame->findChild<QAction*>(QStringLiteral("mnuFindRecords"));
+    QCOMPARE(item->text(), QStringLiteral("&Find Records…"));
+    QCOMPARE(item->shortcut(), QKeySequence(QKeySequence::Find));
+    item->trigger();
+    QVERIFY(Windows::Loaded<frmDowsingFind>());
+    QVERIFY(Windows::Loaded<frmDowsingFind>()->isVisible());
+}
+
+void tst_frmDowsingFind::search_ignoresCaseAndAccents_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("lower case finds upper") << "josé" << QStringList{"JOSÉ MÜLLER"};
+    QTest::newRow("no accents finds accents") << "jose muller" << QStringList{"JOSÉ MÜLLER"};
+    QTest::newRow("accents find no accents") << "Zoë" << QStringList{"zoe smith"};
+    QTest::newRow("a word's beginning") << "SMI" << QStringList{"zoe smith"};
+    QTest::newRow("any column: the city") << "Orléans" << QStringList{"zoe smith"};
+    QTest::newRow("any column: the notes") << "crystal" << QStringList{"JOSÉ MÜLLER"};
+    QTest::newRow("the date as the grid shows it") << "3/7/2006" << QStringList{"JOSÉ MÜLLER"};
+    QTest::newRow("the date as the file keeps it") << "2006-03-07" << QStringList{"JOSÉ MÜLLER"};
+    QTest::newRow("every word must be there") << "zoe crystal" << QStringList{};
+}
+
+void tst_frmDowsingFind::search_ignoresCaseAndAccents() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    DowsingRecord a;
+    a.Date = QDate(2006, 3, 7);
+    a.Name = QStringLiteral("JOSÉ MÜLLER");
+    a.Notes = QStringLiteral("a Crystal pendulum");
+    DowsingRecord b;
+    b.Date = QDate(2007, 11, 12);
+    b.Name = QStringLiteral("zoe smith");
+    b.City = QStringLiteral("ORLEANS");
+    QVERIFY(add(a) > 0 && add(b) > 0);
+    find = openFind();
+    QVERIFY(find);
+    QCOMPARE(namesFound(typed), found);
+}
+
+void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("double quotes") << "\"quoted\"" << QStringList{"QUOTES"};
+    QTest::newRow("a lone double quote") << "\"" << QStringList{"QUOTES"};
+    QTest::newRow("a star") << "*" << QStringList{"STAR"};
+    QTest::newRow("NEAR") << "NEAR" << QStringList{"NEAR"};
+    QTest::newRow("NEAR(...)") << "NEAR(a b)" << QStringList{};
+    QTest::newRow("AND OR NOT") << "AND OR NOT" << QStringList{};
+    QTest::newRow("a minus sign") << "-" << QStringList{"MINUS"};
+    QTest::newRow("a word after a minus") << "-sign" << QStringList{"MINUS"};
+    QTest::newRow("brackets") << "(" << QStringList{"BRACKETS"};
+    QTest::newRow("a caret and a colon") << "^Name:" << QStringList{};
+    QTest::newRow("percent") << "%" << QStringList{"PERCENT"};
+    QTest::newRow("underscore") << "_" << QStringList{"UNDERSCORE"};
+    QTest::newRow("backslash") << "\\" << QStringList{"BACKSLASH"};
+    QTest::newRow("an SQL injection") << "'; DROP TABLE Details; --" << QStringList{};
+    QTest::newRow("a single quote") << "'" << QStringList{"QUOTES"};
+}
+
+void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    const QList<QPair<QString, QString>> records{{"QUOTES", "the \"quoted\" word, O'Brien's"},
+                                                 {"STAR", "a star*"},
+                                                 {"NEAR", "near the well"},
+                                                 {"MINUS", "minus-sign"},
+                                                 {"BRACKETS", "(in brackets)"},
+                                                 {"PERCENT", "100% sure"},
+                                                 {"UNDERSCORE", "under_score"},
+                                                 {"BACKSLASH", "back\\slash"}};
+    for (const auto& [name, notes] : records) {
+        DowsingRecord r;
+        r.Name = name;
+        r.Notes = notes;
+        QVERIFY(add(r) > 0);
+    }
+    find = openFind();
+    QVERIFY(find);
+    QCOMPARE(namesFound(typed), found);
+    QCOMPARE(find->model()->lastError(), QString());
+    QCOMPARE(DowsingTestFile(path()).rows().size(), records.size());
+}
+
+void tst_frmDowsingFind::recordsAddedOrRemovedElsewhere_showAtTheNextSearch() {
+    find = openFind();
+    QVERIFY(find);
+    QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList());
+    DowsingRecord r;
+    r.Name = QStringLiteral("ZEBRA");
+    const qint64 id = add(r);
+    QVERIFY(id > 0);
+    QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList{"ZEBRA"});
+    r.IdNumber = id;
+    r.Name = QStringLiteral("HORSE");
+    DowsingStore store(path());
+    QVERIFY(store.open());
+    QCOMPARE(store.change(r), DowsingStore::Outcome::Done);
+    QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList());
+    QCOMPARE(namesFound(QStringLiteral("horse")), QStringList{"HORSE"});
+    QCOMPARE(store.remove(id), DowsingStore::Outcome::Done);
+    QCOMPARE(namesFound(QStringLiteral("horse")), QStringList());
+}
+
+void tst_frmDowsingFind::sortingByDate_followsTheCalendar() {
+    for (const QDate& d : {QDate(2006, 12, 1), QDate(2006, 2, 10), QDate(2007, 1, 5), QDate()}) {
+        DowsingRecord r;
+        r.Date = d;
+        r.Name = d.isValid() ? d.toString(Qt::ISODate) : QStringLiteral("undated");
+        QVERIFY(add(r) > 0);
+    }
+    find = openFind();
+    QVERIFY(find);
+    find->grdFound->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    QCOMPARE(namesFound(QString()), (QStringList{"undated", "2006-02-10", "2006-12-01", "2007-01-05"}));
+    find->grdFound->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    QCOMPARE(namesFound(QString()), (QStringList{"2007-01-05", "2006-12-01", "2006-02-10", "undated"}));
+}
+
+void tst_frmDowsingFind::doubleClick_opensTheRecordSheetAsTheGridDoes() {
+    QVERIFY(SeedRecords(path(), 30));
+    find = openFind();
+    QVERIFY(find);
+    // Days and times hold numbers too; 29 is nobody's day, hour or minute but customer 29's.
+    QCOMPARE(namesFound(QStringLiteral("customer 29")), QStringList{"CUSTOMER 29"});
+    const QRect cell = find->grdFound->visualRect(find->model()->index(0, 1));
+    QTest::mouseDClick(find->grdFound->viewport(), Qt::LeftButton, {}, cell.center());
+
+    frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet && sheet->isVisible());
+    const DowsingRecord expected = SeedRecord(29);
+    QCOMPARE(sheet->RTB->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
+    const DowsingSelection& selection = CurrentDowsingSelection();
+    QCOMPARE(selection.SelectedRowIndex, 28);
+    QCOMPARE(selection.SelectedRecordId, 29);
+    QCOMPARE(selection.SelectedDateText, DowsingDateText(expected.Date));
+    QCOMPARE(selection.SelectedTimeText, expected.Time_Dowsing_Occured);
+}
+
+void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {
+    QVERIFY(SeedRecords(path(), 3 * DowsingFindModel::PageSize + 5));
+    find = openFind();
+    QVERIFY(find);
+    namesFound(QStringLiteral("customer"));
+    QCOMPARE(find->model()->rowCount(), DowsingFindModel::PageSize);
+    QVERIFY(find->model()->canFetchMore({}));
+    find->grdFound->scrollToBottom();
+    find->model()->fetchMore({});
+    QVERIFY(find->model()->rowCount() <= 3 * DowsingFindModel::PageSize);
+    while (find->model()->canFetchMore({})) {
+        find->model()->fetchMore({});
+    }
+    QCOMPARE(find->model()->rowCount(), 3 * DowsingFindModel::PageSize + 5);
+    // In IdNumber order without gaps or repeats across the pages.
+    for (int row = 0; row < find->model()->rowCount(); ++row) {
+        QCOMPARE(find->model()->record(row)->IdNumber, row + 1);
+    }
+}
+
+void tst_frmDowsingFind::indexing_neverChangesTheStoredRecords() {
+    QVERIFY(SeedRecords(path(), 50));
+    const QList<QVariantList> before = DowsingTestFile(path()).rows();
+    find = openFind();
+    QVERIFY(find);
+    namesFound(QStringLiteral("customer 4"));
+    QCOMPARE(DowsingTestFile(path()).rows(), before);
+    DowsingTestFile file(path());
+    QVERIFY(file.exec(QStringLiteral("PRAGMA integrity_check")));
+    QVERIFY(file.exec(QStringLiteral("INSERT INTO DetailsSearch(DetailsSearch) VALUES ('integrity-check')")));
+}
+
+QTEST_MAIN(tst_frmDowsingFind)
+#include "tst_frmDowsingFind.moc"
