@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/Windows.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
+#include "diary/frmPaganDiaryResultBOS.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -81,3 +83,10 @@ class DiaryLock {
   private:
     static QString name() { return QStringLiteral("tst-diary-lock"); }
 };
+
+// Opens the keyword book on a section, as the chooser hands it over.
+inline frmPaganDiaryResultBOS* OpenDiaryBook(int index) {
+    CurrentSectionIndex = static_cast<qint16>(index);
+    CurrentSectionWord = DiarySectionWord(DiarySectionFromIndex(index).value_or(DiarySection::Spell));
+    return Windows::Show<frmPaganDiaryResultBOS>();
+}

@@ -1,0 +1,201 @@
+#include "DiaryTestSupport.h"
+#include "common/FileDialogs.h"
+#include "common/Windows.h"
+#include "diary/DiaryTools.h"
+#include "diary/frmDiaryFind.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using Mode = frmPaganDiaryResultBOS::Mode;
+
+// The keyword book's Tools menu: finding entries, and a section's exports.
+class tst_frmDiaryFind : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void find_matchesKeywordAndMeaningWithoutCaseOrAccents_data();
+    void find_matchesKeywordAndMeaningWithoutCaseOrAccents();
+    void allSections_listsEachEntryWithItsSection();
+    void choosingALine_showsTheEntryAsAClickOnItsLineDoes();
+    void choosingALineOfAnotherSection_turnsTheBookToIt();
+    void choosingALineWhileAdding_keepsWhatIsTyped();
+    void csvExport_readsBackThroughACsvReader();
+    void pdfExport_listsEveryEntry();
+
+  private:
+    frmDiaryFind* openFind(int section);
+    QStringList found(frmDiaryFind* find) const;
+    void add(DiarySection section, const QString& keyword, const QString& meaning);
+    std::unique_ptr<DiaryWorld> w;
+};
+
+void tst_frmDiaryFind::init() {
+    w = std::make_unique<DiaryWorld>();
+    QVERIFY(w->makeDiary());
+    add(DiarySection::Spell, QStringLiteral("Moon Spell"), QStringLiteral("For the full moon.\r\nWith sage."));
+    add(DiarySection::Spell, QStringLiteral("Protection"), QStringLiteral("A circle of salt, \"closed\"."));
+    add(DiarySection::Incense, QStringLiteral("Crème de rose"), QStringLiteral("Petals, moon-dried."));
+    add(DiarySection::Rituals, QStringLiteral("ÉQUINOXE"), QStringLiteral("Balance."));
+}
+
+void tst_frmDiaryFind::cleanup() {
+    Windows::ResetForTests();
+    SetSaveFileChooser({});
+    w.reset();
+}
+
+void tst_frmDiaryFind::add(DiarySection section, const QString& keyword, const QString& meaning) {
+    DiaryStore store(DiaryFilePath());
+    QVERIFY2(store.add(section, keyword, meaning), qPrintable(store.lastError()));
+}
+
+frmDiaryFind* tst_frmDiaryFind::openFind(int section) {
+    frmPaganDiaryResultBOS* book = OpenDiaryBook(section);
+    if (!book) {
+        return nullptr;
+    }
+    book->findChild<QAction*>(QStringLiteral("mnuFind"))->trigger();
+    return Windows::Loaded<frmDiaryFind>();
+}
+
+QStringList tst_frmDiaryFind::found(frmDiaryFind* find) const {
+    QStringList lines;
+    for (int i = 0; i < find->lstFound->topLevelItemCount(); ++i) {
+        lines << find->lstFound->topLevelItem(i)->text(0) + QLatin1Char('/') + find->lstFound->topLevelItem(i)->text(1);
+    }
+    return lines;
+}
+
+void tst_frmDiaryFind::find_matchesKeywordAndMeaningWithoutCaseOrAccents_data() {
+    QTest::addColumn<int>("section");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("keyword, other case") << 0 << "moon spell" << QStringList{"Moon Spell/Spell"};
+    QTest::newRow("meaning, inside a word") << 0 << "SAG" << QStringList{"Moon Spell/Spell"};
+    QTest::newRow("quotes are text") << 0 << "\"closed\"" << QStringList{"Protection/Spell"};
+    QTest::newRow("only the open section") << 0 << "moon" << QStringList{"Moon Spell/Spell"};
+    QTest::newRow("no accents finds accents") << 1 << "creme" << QStringList{"Crème de rose/Incense"};
+    QTest::newRow("accents find no accents") << 3 << "équinoxe" << QStringList{"ÉQUINOXE/Rituals"};
+    QTest::newRow("every word must be there") << 0 << "moon salt" << QStringList{};
+    QTest::newRow("nothing typed, nothing listed") << 0 << "" << QStringList{};
+}
+
+void tst_frmDiaryFind::find_matchesKeywordAndMeaningWithoutCaseOrAccents() {
+    QFETCH(int, section);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, lines);
+    frmDiaryFind* find = openFind(section);
+    QVERIFY(find);
+    find->txtFind->setText(typed);
+    QCOMPARE(found(find), lines);
+}
+
+void tst_frmDiaryFind::allSections_listsEachEntryWithItsSection() {
+    frmDiaryFind* find = openFind(0);
+    QVERIFY(find);
+    find->txtFind->setText(QStringLiteral("moon"));
+    find->chkAllSections->setChecked(true);
+    QCOMPARE(found(find), (QStringList{"Moon Spell/Spell", "Crème de rose/Incense"}));
+    QCOMPARE(find->lblCount->text(), QStringLiteral("2 entries found"));
+}
+
+void tst_frmDiaryFind::choosingALine_showsTheEntryAsAClickOnItsLineDoes() {
+    frmDiaryFind* find = openFind(0);
+    QVERIFY(find);
+    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    find->txtFind->setText(QStringLiteral("salt"));
+    QCOMPARE(found(find).size(), 1);
+    find->lstFound_Click(find->lstFound->topLevelItem(0));
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(book->lstKeyword->currentRow(), 1);
+    QVERIFY(book->lstKeyword->item(1)->isSelected());
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("Protection"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
+    QCOMPARE(w->env.boxes.shown().size(), 0);
+}
+
+void tst_frmDiaryFind::choosingALineOfAnotherSection_turnsTheBookToIt() {
+    frmDiaryFind* find = openFind(0);
+    QVERIFY(find);
+    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    find->chkAllSections->setChecked(true);
+    find->txtFind->setText(QStringLiteral("balance"));
+    find->lstFound_Click(find->lstFound->topLevelItem(0));
+    QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>(), book);
+    QCOMPARE(book->section(), DiarySection::Rituals);
+    QCOMPARE(CurrentSectionWord, QStringLiteral("Rituals"));
+    QCOMPARE(book->lblCaption[0]->text(), QStringLiteral("Rituals Section"));
+    QCOMPARE(book->Command2->text(), QStringLiteral("&Add Rituals"));
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("ÉQUINOXE"));
+}
+
+void tst_frmDiaryFind::choosingALineWhileAdding_keepsWhatIsTyped() {
+    frmDiaryFind* find = openFind(0);
+    QVERIFY(find);
+    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    book->Command1->click();
+    book->Command2->click();
+    book->txtKeyword->setText(QStringLiteral("half typed"));
+    find->txtFind->setText(QStringLiteral("moon"));
+    w->env.boxes.answer(MsgResult::Ok);
+    find->lstFound_Click(find->lstFound->topLevelItem(0));
+    QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst});
+    QCOMPARE(book->mode(), Mode::Adding);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("half typed"));
+}
+
+void tst_frmDiaryFind::csvExport_readsBackThroughACsvReader() {
+    frmPaganDiaryResultBOS* book = OpenDiaryBook(0);
+    QVERIFY(book);
+    const QString path = QDir(w->env.settingsFolder()).filePath(QStringLiteral("spells.csv"));
+    SetSaveFileChooser([&path](const SaveFileRequest&) { return path; });
+    w->env.boxes.answer(MsgResult::Ok);
+    book->findChild<QAction*>(QStringLiteral("mnuExportCsv"))->trigger();
+    QCOMPARE(w->env.boxes.shown().last().icon, MsgIcon::Information);
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, strict=True))))\n"),
+                  path});
+    QVERIFY(python.waitForFinished(30000));
+    const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(0).toArray().at(0).toString(), QStringLiteral("keyword"));
+    QCOMPARE(rows.at(1).toArray().at(1).toString(), QStringLiteral("For the full moon.\r\nWith sage."));
+    QCOMPARE(rows.at(2).toArray().at(1).toString(), QStringLiteral("A circle of salt, \"closed\"."));
+}
+
+void tst_frmDiaryFind::pdfExport_listsEveryEntry() {
+    const QString path = QDir(w->env.settingsFolder()).filePath(QStringLiteral("spells.pdf"));
+    DiaryStore store(DiaryFilePath());
+    QCOMPARE(DiaryTools::WritePdf(store, DiarySection::Spell, path), QString());
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY(text.startsWith(QStringLiteral("Spell Section")));
+    for (const char* line : {"Moon Spell", "For the full moon.", "With sage.", "Protection", "A circle of salt"}) {
+        QVERIFY2(text.contains(QLatin1String(line)), line);
+    }
+    QVERIFY(!text.contains(QStringLiteral("Crème")));
+}
+
+QTEST_MAIN(tst_frmDiaryFind)
+#include "tst_frmDiaryFind.moc"
