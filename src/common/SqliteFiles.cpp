@@ -72,6 +72,9 @@ QString Copy(const QString& source, const QString& target) {
     if (!to.error().isEmpty()) {
         return to.error();
     }
+    // A new file needs no rollback journal: a copy cut short is checked and thrown away. It is still synced
+    // to disk when the copy ends.
+    sqlite3_exec(to.db(), "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
     return copyPages(from, to);
 }
 

@@ -210,9 +210,13 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     const bool ascending = order_ == Qt::AscendingOrder;
     const QString key = sortKey(sortColumn_);
     const QString after = ascending ? QStringLiteral(">") : QStringLiteral("<");
+    // In number order the index hands its matches out already sorted, and the first page is read without
+    // looking at the other matches; ordering by d.IdNumber instead would sort every match first.
+    const QString number =
+        terms_.match.isEmpty() ? QStringLiteral("d.IdNumber") : QStringLiteral("DetailsSearch.rowid");
     if (!rows_.isEmpty()) {
         if (sortColumn_ == 13) {
-            where << QStringLiteral("d.IdNumber %1 ?").arg(after);
+            where << QStringLiteral("%1 %2 ?").arg(number, after);
         } else {
             where << QStringLiteral("(%1, d.IdNumber) %2 (?, ?)").arg(key, after);
         }
@@ -226,7 +230,7 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     }
     if (sortColumn_ == 13) {
-        sql += QStringLiteral(" ORDER BY d.IdNumber %1").arg(direction);
+        sql += QStringLiteral(" ORDER BY %1 %2").arg(number, direction);
     } else {
         sql += QStringLiteral(" ORDER BY %1 %2, d.IdNumber %2").arg(key, direction);
     }

@@ -1,0 +1,217 @@
+// The find window's first page of matches against reading one page of records by key, at 32,768 and at
+// 1,000,000 records; and a checked backup of 32,768 records against a raw copy of the same files.
+//
+//   bench_dowsing_find [records...]      (default: 32768 1000000)
+//
+// Files are made once under $TMPDIR/velloran-bench and kept for later runs.
+
+#include "common/DataBackup.h"
+#include "dowsing/DowsingSearch.h"
+#include "dowsing/DowsingStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const char* kFirst[] = {"John", "Mary", "José", "Zoë", "Ahmed", "Ingrid", "Li", "Olga", "Pierre", "Aoife"};
+const char* kLast[] = {"Smith", "Müller", "O'Brien", "García", "Nakamura", "Kowalski", "Dubois", "Eriksen"};
+const char* kCity[] = {"York", "Zürich", "Orléans", "Kraków", "Oslo", "Dublin", "Sevilla", "Kyoto"};
+const char* kTool[] = {"Rods", "Pendulum", "Twig", "Bobber"};
+const char* kItem[] = {"water", "oil", "lost ring", "energy lines", "minerals"};
+
+bool makeFile(const QString& path, int records) {
+    if (QFile::exists(path)) {
+        return true;
+    }
+    QFile::copy(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE), path + QStringLiteral(".part"));
+    QFile::setPermissions(path + QStringLiteral(".part"), QFile::ReadOwner | QFile::WriteOwner);
+    {
+        DowsingStore store(path + QStringLiteral(".part"));
+        if (!store.open()) {
+            return false;
+        }
+        QSqlDatabase db = store.database();
+        db.transaction();
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, Email, "
+                                 "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, "
+                                 "Notes) VALUES (?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (int n = 0; n < records; ++n) {
+            const QString name = QStringLiteral("%1 %2 %3").arg(QString::fromUtf8(kFirst[n % 10]),
+                                                                QString::fromUtf8(kLast[(n / 10) % 8]))
+                                     .arg(n);
+            q.addBindValue(QDate(2006, 1, 1).addDays(n % 2557).toString(Qt::ISODate));
+            q.addBindValue(name);
+            q.addBindValue(QStringLiteral("%1 Mill Lane").arg(n % 300));
+            q.addBindValue(QString::fromUtf8(kCity[n % 8]));
+            q.addBindValue(QString::number(10000 + n % 90000));
+            q.addBindValue(QStringLiteral("0%1").arg(700000000 + n));
+            q.addBindValue(QStringLiteral("client%1@example.org").arg(n));
+            q.addBindValue(QStringLiteral("%1:%2").arg(n % 24, 2, 10, QChar('0')).arg(n % 60, 2, 10, QChar('0')));
+            q.addBindValue(QString::fromLatin1(kTool[n % 4]));
+            q.addBindValue(QString::fromLatin1(kItem[n % 5]));
+            q.addBindValue(QStringLiteral("field %1").arg(n % 97));
+            q.addBindValue(QStringLiteral("Dowsed for %1 near the old well; strong pull at %2 paces.")
+                               .arg(QString::fromLatin1(kItem[n % 5]))
+                               .arg(n % 40));
+            if (!q.exec()) {
+                return false;
+            }
+        }
+        q.finish();
+        db.commit();
+    }
+    return QFile::rename(path + QStringLiteral(".part"), path);
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double timeMs(const std::function<void()>& run, int rounds) {
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer t;
+        t.start();
+        run();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return median(times);
+}
+
+void benchFind(const QString& path, int records) {
+    DowsingStore store(path);
+    if (!store.open()) {
+        std::printf("cannot open %s\n", qPrintable(path));
+        return;
+    }
+    QElapsedTimer built;
+    built.start();
+    const QString why = DowsingSearch::EnsureIndex(store.database());
+    const double buildMs = built.nsecsElapsed() / 1e6;
+    if (!why.isEmpty()) {
+        std::printf("no index: %s\n", qPrintable(why));
+        return;
+    }
+    std::printf("\n%d records (index made or found in %.0f ms)\n", records, buildMs);
+
+    // The baseline: one page of records read by key from the middle of the table.
+    const double byKey = timeMs(
+        [&] {
+            QSqlQuery q(store.database());
+            q.setForwardOnly(true);
+            q.prepare(QStringLiteral("SELECT Date, Name, Address, City, State, Pin, Phone_No, Email, "
+                                     "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
+                                     "Location_Dowsing_Occured, Notes, IdNumber FROM Details WHERE IdNumber > ? "
+                                     "ORDER BY IdNumber LIMIT ?"));
+            q.addBindValue(records / 2);
+            q.addBindValue(DowsingFindModel::PageSize);
+            q.exec();
+            QList<QVariantList> rows;
+            while (q.next()) {
+                QVariantList row;
+                for (int i = 0; i < 14; ++i) {
+                    row << q.value(i);
+                }
+                rows << row;
+            }
+        },
+        21);
+    std::printf("  %-44s %9.2f ms\n", "page of 128 by key (baseline)", byKey);
+
+    struct Case {
+        const char* label;
+        const char* text;
+        int sortColumn;
+    };
+    const Case cases[] = {
+        {"nothing typed (every record)", "", 13},
+        {"\"j\" (first letter typed)", "j", 13},
+        {"\"jose\" (a tenth match, accents folded)", "jose", 13},
+        {"\"jose muller\"", "jose muller", 13},
+        {"\"zurich pendulum\"", "zurich pendulum", 13},
+        {"one record's e-mail", "client12345@example.org", 13},
+        {"\"jose\" sorted by date", "jose", 0},
+        {"\"jose\" sorted by name", "jose", 1},
+        {"\";\" (no letter: looked for as text)", ";", 13},
+    };
+    for (const Case& c : cases) {
+        DowsingFindModel model(store.database());
+        model.sort(c.sortColumn, Qt::AscendingOrder);
+        int rows = 0;
+        const double ms = timeMs(
+            [&] {
+                model.setSearch(QString::fromUtf8(c.text));
+                rows = model.rowCount();
+            },
+            c.text[0] == ';' ? 5 : 21);
+        std::printf("  %-44s %9.2f ms  %5.1fx  (%d rows%s)\n", c.label, ms, ms / byKey, rows,
+                    model.hasMore() ? ", more" : "");
+    }
+}
+
+void benchBackup(const QString& path) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QDir().mkpath(data);
+    QFile::copy(path, QDir(data).filePath(QStringLiteral("Dowsing.dll")));
+    int n = 0;
+    const double backup = timeMs(
+        [&] {
+            DataBackup::Make(data, dir.filePath(QStringLiteral("b%1").arg(++n)), QDateTime::currentDateTime());
+        },
+        9);
+    const double raw = timeMs(
+        [&] {
+            const QString to = dir.filePath(QStringLiteral("raw%1").arg(++n));
+            QDir().mkpath(to);
+            QFile::copy(QDir(data).filePath(QStringLiteral("Dowsing.dll")), QDir(to).filePath("Dowsing.dll"));
+        },
+        9);
+    std::printf("\nBackup of %s (%lld KiB): checked backup %.2f ms, raw file copy %.2f ms, %.1fx\n",
+                qPrintable(QFileInfo(path).fileName()), QFileInfo(path).size() / 1024, backup, raw, backup / raw);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QList<int> sizes;
+    for (int i = 1; i < argc; ++i) {
+        sizes << QString::fromLatin1(argv[i]).toInt();
+    }
+    if (sizes.isEmpty()) {
+        sizes = {32768, 1000000};
+    }
+    const QString folder = QDir::temp().filePath(QStringLiteral("velloran-bench"));
+    QDir().mkpath(folder);
+    for (int records : sizes) {
+        const QString path = QDir(folder).filePath(QStringLiteral("Dowsing-%1.dll").arg(records));
+        if (!makeFile(path, records)) {
+            std::printf("cannot make %s\n", qPrintable(path));
+            return 1;
+        }
+        // A fresh copy without the index, so that each run measures building it too.
+        const QString fresh = QDir(folder).filePath(QStringLiteral("run-%1.dll").arg(records));
+        QFile::remove(fresh);
+        QFile::copy(path, fresh);
+        QFile::setPermissions(fresh, QFile::ReadOwner | QFile::WriteOwner);
+        benchFind(fresh, records);
+        if (records == 32768) {
+            benchBackup(fresh);
+        }
+    }
+    return 0;
+}
