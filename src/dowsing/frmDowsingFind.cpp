@@ -119,6 +119,9 @@ void frmDowsingFind::txtFind_Change() {
     if (!model_) {
         return;
     }
+    // A restore may have put back a file from before the index; a look at the schema costs a fraction of a
+    // millisecond, a search without the index an error.
+    DowsingSearch::EnsureIndex(store_->database());
     model_->setSearch(txtFind->text());
     if (model_->rowCount() > 0) {
         grdFound->setCurrentIndex(model_->index(0, 0));

@@ -34,6 +34,7 @@ class tst_frmDowsingFind : public QObject {
     void doubleClick_opensTheRecordSheetAsTheGridDoes();
     void manyMatches_areReadAPageAtATime();
     void indexing_neverChangesTheStoredRecords();
+    void aFileWithoutTheIndex_getsItAgainAtTheNextSearch();
 
   private:
     QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
@@ -259,6 +260,23 @@ void tst_frmDowsingFind::indexing_neverChangesTheStoredRecords() {
     DowsingTestFile file(path());
     QVERIFY(file.exec(QStringLiteral("PRAGMA integrity_check")));
     QVERIFY(file.exec(QStringLiteral("INSERT INTO DetailsSearch(DetailsSearch) VALUES ('integrity-check')")));
+}
+
+void tst_frmDowsingFind::aFileWithoutTheIndex_getsItAgainAtTheNextSearch() {
+    QVERIFY(SeedRecords(path(), 5));
+    find = openFind();
+    QVERIFY(find);
+    QCOMPARE(namesFound(QStringLiteral("customer")).size(), 5);
+    // As after restoring a backup made before the first search.
+    DowsingTestFile file(path());
+    for (const char* drop : {"DROP TRIGGER DetailsSearch_insert", "DROP TRIGGER DetailsSearch_delete",
+                             "DROP TRIGGER DetailsSearch_update", "DROP TABLE DetailsSearch"}) {
+        QVERIFY(file.exec(QLatin1String(drop)));
+    }
+    QVERIFY(file.exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATECOMER')")));
+    QCOMPARE(namesFound(QStringLiteral("latecomer")), QStringList{"LATECOMER"});
+    QCOMPARE(namesFound(QStringLiteral("customer")).size(), 5);
+    QCOMPARE(find->model()->lastError(), QString());
 }
 
 QTEST_MAIN(tst_frmDowsingFind)
