@@ -1,9 +1,9 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
 #include "common/Look.h"
-#include "common/TextBoxes.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 #include <limits>
 
 namespace {

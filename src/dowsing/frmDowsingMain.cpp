@@ -1,11 +1,10 @@
 #include "dowsing/frmDowsingMain.h"
 
-#include "common/TextBoxes.h"
-
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/UpdateReminder.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"

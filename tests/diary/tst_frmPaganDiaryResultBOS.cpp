@@ -539,8 +539,8 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data
         big += QStringLiteral("%1 the wheel turns, the moon wanes and waxes again and again\n").arg(big.size());
     }
     QTest::newRow("1 MB meaning") << "long" << big;
-    QTest::newRow("keyword past 32,767 characters") << QString(40000, QLatin1Char('k')) + QStringLiteral("end")
-                                                    << "no limit on either box";
+    QTest::newRow("keyword past 32,767 characters")
+        << QString(40000, QLatin1Char('k')) + QStringLiteral("end") << "no limit on either box";
 }
 
 void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
