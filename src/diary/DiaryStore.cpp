@@ -1,31 +1,16 @@
 #include "diary/DiaryStore.h"
 
-#include <QAtomicInteger>
-#include <QFile>
-#include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QVariant>
 #include <utility>
 
 namespace {
 
-const QString Driver = QStringLiteral("QSQLITE");
-
 // The table of a section is "tbl" followed by its word; SQLite matches table names without regard to
 // letter case, so this reaches the same table as the schema's lower-case name.
 QString tableOf(DiarySection section) {
     return QStringLiteral("\"tbl%1\"").arg(DiarySectionWord(section));
-}
-
-QString describe(const QSqlError& error) {
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty()) {
-        text = error.text().trimmed();
-    }
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 
 } // namespace
@@ -51,67 +36,16 @@ std::optional<DiarySection> DiarySectionFromIndex(int index) {
     return AllDiarySections[std::size_t(index)];
 }
 
-// One open connection under a name of its own, closed and removed when the access ends. Queries must be
-// declared after the Access so that they are gone before the connection is removed.
-class DiaryStore::Access {
-  public:
-    enum Mode { Read, Write };
-
-    Access(const QString& path, Mode mode, int busyTimeoutMs) {
-        static QAtomicInteger<quint64> serial;
-        m_name = QStringLiteral("velloran-diary-%1").arg(serial.fetchAndAddRelaxed(1));
-        if (!QSqlDatabase::isDriverAvailable(Driver)) {
-            m_error = QStringLiteral("the SQLite driver of Qt is not installed");
-            return;
-        }
-        // A file that is not there must not be created empty by opening it: mode=ro/rw forbids that.
-        const QFileInfo info(path);
-        if (!info.exists() || !info.isFile()) {
-            m_error = QStringLiteral("the file %1 does not exist").arg(path);
-            return;
-        }
-        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, m_name);
-        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-        url.setQuery(mode == Read ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
-        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                                 .arg(busyTimeoutMs)
-                                 .arg(mode == Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
-        if (!db.open()) {
-            m_error = describe(db.lastError());
-        }
-    }
-
-    ~Access() {
-        if (QSqlDatabase::contains(m_name)) {
-            {
-                QSqlDatabase db = QSqlDatabase::database(m_name, false);
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(m_name);
-        }
-    }
-
-    Access(const Access&) = delete;
-    Access& operator=(const Access&) = delete;
-
-    bool ok() const { return m_error.isEmpty(); }
-    const QString& error() const { return m_error; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-  private:
-    QString m_name;
-    QString m_error;
-};
-
 namespace {
 int& defaultBusyTimeout() {
-    static int milliseconds = 2000;
+    static int milliseconds = DatabaseBusyTimeoutMs;
     return milliseconds;
 }
+
+using Access = DatabaseConnection::Access;
 } // namespace
 
-DiaryStore::DiaryStore(QString path) : m_path(std::move(path)), m_busyTimeoutMs(defaultBusyTimeout()) {}
+DiaryStore::DiaryStore(QString path) : path_(std::move(path)), busyTimeoutMs_(defaultBusyTimeout()) {}
 
 void DiaryStore::setDefaultBusyTimeout(int milliseconds) {
     defaultBusyTimeout() = milliseconds;
@@ -130,9 +64,19 @@ QString DiaryStore::trimBlanks(const QString& text) {
     return first == last ? QStringLiteral("") : text.mid(first, last - first);
 }
 
-bool DiaryStore::fail(const QString& what, const QString& why) {
-    m_lastError = QStringLiteral("%1: %2").arg(what, why);
+bool DiaryStore::fail(StoreError error) {
+    error_ = std::move(error);
     return false;
+}
+
+bool DiaryStore::fail(const QString& what, const QSqlError& error) {
+    return fail(StoreError::fromSql(what, error));
+}
+
+bool DiaryStore::fail(const QString& what, const DatabaseConnection& access) {
+    StoreError error = access.error();
+    error.what = what;
+    return fail(std::move(error));
 }
 
 bool DiaryStore::keywords(DiarySection section, QStringList& out) {
@@ -144,16 +88,16 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     if (indexes) {
         indexes->clear();
     }
-    m_lastError.clear();
+    error_ = {};
     const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
     }
-    QSqlQuery query(access.db());
+    QSqlQuery query(access.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, query.lastError());
     }
     QStringList words;
     QList<qint64> keys;
@@ -163,7 +107,7 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     }
     // A page that cannot be read ends the walk early with an error rather than a shorter list.
     if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, query.lastError());
     }
     keywords = std::move(words);
     if (indexes) {
@@ -174,53 +118,44 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
 
 bool DiaryStore::count(DiarySection section, int& out) {
     out = 0;
-    m_lastError.clear();
+    error_ = {};
     const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
     }
-    QSqlQuery query(access.db());
+    QSqlQuery query(access.database());
     if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section))) || !query.next()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, query.lastError());
     }
     out = query.value(0).toInt();
     return true;
 }
 
 bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    m_lastError.clear();
+    error_ = {};
     const QString what =
         QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Write, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+    DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
     }
-    QSqlDatabase db = access.db();
-    if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
+    DatabaseTransaction transaction(access.database());
+    if (!transaction.begun()) {
+        return fail(what, transaction.lastError());
     }
-    QSqlQuery query(db);
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
-        const QString why = describe(query.lastError());
-        db.rollback();
-        return fail(what, why);
+    {
+        QSqlQuery query(access.database());
+        if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
+            return fail(what, query.lastError());
+        }
+        query.addBindValue(trimBlanks(keyword));
+        query.addBindValue(trimBlanks(meaning));
+        if (!query.exec()) {
+            return fail(what, query.lastError());
+        }
     }
-    query.addBindValue(trimBlanks(keyword));
-    query.addBindValue(trimBlanks(meaning));
-    if (!query.exec()) {
-        const QString why = describe(query.lastError());
-        query.finish();
-        db.rollback();
-        return fail(what, why);
-    }
-    query.finish();
-    if (!db.commit()) {
-        const QString why = describe(db.lastError());
-        db.rollback();
-        return fail(what, why);
-    }
-    return true;
+    return transaction.commit() || fail(what, transaction.lastError());
 }
 
 namespace {
@@ -240,7 +175,7 @@ bool DiaryStore::entryAt(DiarySection section, int position, DiaryEntry& out, bo
     out = {};
     found = false;
     if (position < 0) {
-        m_lastError.clear();
+        error_ = {};
         return true;
     }
     return readEntry(section, byPosition(section), position, out, found);
@@ -254,7 +189,7 @@ bool DiaryStore::updateAt(DiarySection section, int position, const QString& key
                           bool& changed) {
     changed = false;
     if (position < 0) {
-        m_lastError.clear();
+        error_ = {};
         return true;
     }
     return changeRow(section, byPosition(section), position, &keyword, &meaning, changed);
@@ -268,7 +203,7 @@ bool DiaryStore::updateWithIndex(DiarySection section, qint64 index, const QStri
 bool DiaryStore::removeAt(DiarySection section, int position, bool& removed) {
     removed = false;
     if (position < 0) {
-        m_lastError.clear();
+        error_ = {};
         return true;
     }
     return changeRow(section, byPosition(section), position, nullptr, nullptr, removed);
@@ -282,22 +217,22 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
                            bool& found) {
     out = {};
     found = false;
-    m_lastError.clear();
+    error_ = {};
     const QString what =
         QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
     }
-    QSqlQuery query(access.db());
+    QSqlQuery query(access.database());
     query.setForwardOnly(true);
     if (!query.prepare(
             QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where))) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, query.lastError());
     }
     query.addBindValue(value);
     if (!query.exec()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, query.lastError());
     }
     if (query.next()) {
         out.Index = query.value(0).toLongLong();
@@ -305,7 +240,7 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
         out.meaning = query.value(2).toString();
         found = true;
     } else if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, query.lastError());
     }
     return true;
 }
@@ -315,95 +250,48 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
 bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                            const QString* meaning, bool& hit) {
     hit = false;
-    m_lastError.clear();
+    error_ = {};
     const bool update = keyword && meaning;
     const QString word = DiarySectionWord(section);
     const QString what = update ? QStringLiteral("The entry could not be saved in the %1 section").arg(word)
                                 : QStringLiteral("The entry could not be removed from the %1 section").arg(word);
-    Access access(m_path, Access::Write, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+    DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
     }
-    QSqlDatabase db = access.db();
-    if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
+    DatabaseTransaction transaction(access.database());
+    if (!transaction.begun()) {
+        return fail(what, transaction.lastError());
     }
-    QSqlQuery query(db);
-    const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
-                               : QStringLiteral("DELETE FROM %1 WHERE %2");
-    if (!query.prepare(sql.arg(tableOf(section), where))) {
-        const QString why = describe(query.lastError());
-        db.rollback();
-        return fail(what, why);
+    bool changed = false;
+    {
+        QSqlQuery query(access.database());
+        const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
+                                   : QStringLiteral("DELETE FROM %1 WHERE %2");
+        if (!query.prepare(sql.arg(tableOf(section), where))) {
+            return fail(what, query.lastError());
+        }
+        if (update) {
+            query.addBindValue(trimBlanks(*keyword));
+            query.addBindValue(trimBlanks(*meaning));
+        }
+        query.addBindValue(value);
+        if (!query.exec()) {
+            return fail(what, query.lastError());
+        }
+        changed = query.numRowsAffected() > 0;
     }
-    if (update) {
-        query.addBindValue(trimBlanks(*keyword));
-        query.addBindValue(trimBlanks(*meaning));
-    }
-    query.addBindValue(value);
-    if (!query.exec()) {
-        const QString why = describe(query.lastError());
-        query.finish();
-        db.rollback();
-        return fail(what, why);
-    }
-    const bool changed = query.numRowsAffected() > 0;
-    query.finish();
-    if (!db.commit()) {
-        const QString why = describe(db.lastError());
-        db.rollback();
-        return fail(what, why);
+    if (!transaction.commit()) {
+        return fail(what, transaction.lastError());
     }
     hit = changed;
     return true;
 }
 
 bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {
-    auto report = [error](const QString& text) {
-        if (error) {
-            *error = text;
-        }
-        return false;
-    };
-    if (QFileInfo::exists(path)) {
-        return report(QStringLiteral("%1 already exists").arg(path));
+    const StoreError failure = CreateDatabase(path, schemaSql);
+    if (failure.failed() && error) {
+        *error = failure.text();
     }
-    static QAtomicInteger<quint64> serial;
-    const QString name = QStringLiteral("velloran-diary-create-%1").arg(serial.fetchAndAddRelaxed(1));
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            failure = describe(db.lastError());
-        } else {
-            db.transaction();
-            QSqlQuery query(db);
-            QString statement;
-            // Comment lines go; statements are split at semicolons, which the schema uses for nothing else.
-            for (const QString& line : schemaSql.split(QLatin1Char('\n'))) {
-                if (!line.trimmed().startsWith(QStringLiteral("--"))) {
-                    statement += line + QLatin1Char('\n');
-                }
-            }
-            for (const QString& part : statement.split(QLatin1Char(';'))) {
-                if (!part.trimmed().isEmpty() && !query.exec(part) && failure.isEmpty()) {
-                    failure = describe(query.lastError());
-                }
-            }
-            query.finish();
-            if (failure.isEmpty()) {
-                db.commit();
-            } else {
-                db.rollback();
-            }
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!failure.isEmpty()) {
-        QFile::remove(path);
-        return report(failure);
-    }
-    return true;
+    return !failure.failed();
 }

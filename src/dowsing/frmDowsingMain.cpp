@@ -508,7 +508,7 @@ void frmDowsingMain::cmdNotesBack_Click() {
 
 void frmDowsingMain::cmbDowsingTool_Click(int index) {
     fraItemDowsing->hide();
-    if (index == 3) {
+    if (index == DowsingEntryRules::OtherToolIndex) {
         fraDowsingTool->show();
         fraDowsingTool->raise();
         txtDowsingTool->setFocus();
@@ -517,7 +517,7 @@ void frmDowsingMain::cmbDowsingTool_Click(int index) {
 
 void frmDowsingMain::cmbItemDowsingFor_Click(int index) {
     fraDowsingTool->hide();
-    if (index == 4) {
+    if (index == DowsingEntryRules::OtherItemIndex) {
         fraItemDowsing->show();
         fraItemDowsing->raise();
         txtItemDowsing->setFocus();
@@ -604,8 +604,9 @@ bool frmDowsingMain::storeReady() {
     return store_->isOpen() || store_->open();
 }
 
-bool frmDowsingMain::InUpdateMode() const {
-    return cmdadd->text().compare(QStringLiteral("&Update"), Qt::CaseInsensitive) == 0;
+void frmDowsingMain::setMode(Mode mode) {
+    mode_ = mode;
+    cmdadd->setText(mode == Mode::Updating ? QStringLiteral("&Update") : QStringLiteral("&Add"));
 }
 
 void frmDowsingMain::cmdadd_Click() {
@@ -641,7 +642,7 @@ void frmDowsingMain::cmdadd_Click() {
     MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();
     updateId_ = 0;
-    cmdadd->setText(QStringLiteral("&Add"));
+    setMode(Mode::Adding);
     cmAddNewRecord->show();
     mnuAddNewRecor->setVisible(true);
     BringToFront(fraCustomersDetails);
@@ -689,6 +690,6 @@ void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     txtLocationDowsingFor->setText(record.Location_Dowsing_Occured);
     ShowStoredText(txtNotes, record.Notes);
     cmbAMPM->setCurrentIndex(cmbHour->currentIndex() > 11 ? 1 : 0);
-    cmdadd->setText(QStringLiteral("&Update"));
+    setMode(Mode::Updating);
     updateId_ = record.IdNumber;
 }

@@ -91,20 +91,20 @@ class tst_DiaryStore : public QObject {
     void shippedDiary_hasFourEmptySections();
 
   private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_path;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
 };
 
 void tst_DiaryStore::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_path = m_dir->filePath(QStringLiteral("diary.dll"));
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    path_ = dir_->filePath(QStringLiteral("diary.dll"));
     QString error;
-    QVERIFY2(DiaryStore::createDatabase(m_path, schemaText(), &error), qPrintable(error));
+    QVERIFY2(DiaryStore::createDatabase(path_, schemaText(), &error), qPrintable(error));
 }
 
 void tst_DiaryStore::cleanup() {
-    m_dir.reset();
+    dir_.reset();
 }
 
 void tst_DiaryStore::sectionWords_andIndexBounds() {
@@ -138,11 +138,11 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
     QFETCH(QString, lowerCase);
     QFETCH(QString, wordCase);
     const DiarySection section = *DiarySectionFromIndex(index);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY(store.add(section, "first", "one"));
     QVERIFY(store.add(section, "second", "two"));
 
-    RawConnection raw(m_path);
+    RawConnection raw(path_);
     const QStringList lower = raw.column("select * from " + lowerCase);
     QCOMPARE(lower, QStringList({"first", "second"}));
     QCOMPARE(raw.column("select * from " + wordCase), lower);
@@ -157,7 +157,7 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
 }
 
 void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"alpha", "beta", "gamma"}) {
         QVERIFY(store.add(DiarySection::Incense, word, "m"));
     }
@@ -171,7 +171,7 @@ void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
     QCOMPARE(rows, QStringList({"beta", "gamma", "aardvark"}));
 
     // A later store on the same file (the program started again) sees the same order.
-    DiaryStore again(m_path);
+    DiaryStore again(path_);
     QStringList rowsAgain;
     QVERIFY(again.keywords(DiarySection::Incense, rowsAgain));
     QCOMPARE(rowsAgain, rows);
@@ -201,7 +201,7 @@ void tst_DiaryStore::trimming_removesOnlyOuterBlanks_data() {
 void tst_DiaryStore::trimming_removesOnlyOuterBlanks() {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY2(store.add(DiarySection::Spell, typed, typed), qPrintable(store.lastError()));
     DiaryEntry entry;
     bool found = false;
@@ -235,7 +235,7 @@ void tst_DiaryStore::entryAt_positionsInsideAndOutside() {
     QFETCH(int, position);
     QFETCH(bool, found);
     QFETCH(QString, keyword);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (int i = 0; i < 5; ++i) {
         QVERIFY(store.add(DiarySection::Recipes, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
     }
@@ -251,7 +251,7 @@ void tst_DiaryStore::entryAt_positionsInsideAndOutside() {
 }
 
 void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"a", "b", "c"}) {
         QVERIFY(store.add(DiarySection::Rituals, word, word));
     }
@@ -267,14 +267,14 @@ void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
     QCOMPARE(entry.meaning, QStringLiteral("new\r\nmeaning"));
 
     // An edit without a selected line, or past the end, changes nothing.
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = fileHash(path_);
     for (int position : {-1, 3, 100}) {
         QVERIFY(store.updateAt(DiarySection::Rituals, position, "zzz", "zzz", changed));
         QVERIFY(!changed);
     }
     QVERIFY(store.keywords(DiarySection::Rituals, rows));
     QCOMPARE(rows, QStringList({"a", "B", "c"}));
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(fileHash(path_), before);
 
     // An empty meaning is saved as it is: editing checks nothing.
     QVERIFY(store.updateAt(DiarySection::Rituals, 2, "c", "", changed));
@@ -284,7 +284,7 @@ void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
 }
 
 void tst_DiaryStore::removeAt_deletesOnlyThatRow_andIgnoresMissingPositions() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"a", "b", "c", "d"}) {
         QVERIFY(store.add(DiarySection::Spell, word, word));
     }
@@ -303,7 +303,7 @@ void tst_DiaryStore::removeAt_deletesOnlyThatRow_andIgnoresMissingPositions() {
 }
 
 void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"a", "b", "c", "d"}) {
         QVERIFY(store.add(DiarySection::Recipes, word, QStringLiteral("meaning of ") + word));
     }
@@ -329,18 +329,18 @@ void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
     QCOMPARE(words, QStringList({"C", "d"}));
 
     // A row that is gone is neither shown, changed nor removed, and nothing else is touched instead.
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = fileHash(path_);
     QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[0], entry, flag));
     QVERIFY(!flag);
     QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[0], "x", "y", flag));
     QVERIFY(!flag);
     QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[0], flag));
     QVERIFY(!flag);
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(fileHash(path_), before);
 }
 
 void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QStringList rows{"stale"};
     QVERIFY(store.keywords(DiarySection::Incense, rows));
     QVERIFY(rows.isEmpty());
@@ -377,7 +377,7 @@ void tst_DiaryStore::hostileTexts_storedAndReadVerbatim_data() {
 void tst_DiaryStore::hostileTexts_storedAndReadVerbatim() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY(store.add(DiarySection::Spell, "before", "b"));
     QVERIFY2(store.add(DiarySection::Spell, keyword, meaning), qPrintable(store.lastError()));
     QVERIFY(store.add(DiarySection::Spell, "after", "a"));
@@ -419,7 +419,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     QFETCH(QString, damage);
     {
         // Enough rows for several pages, so that a truncated file loses some of them.
-        RawConnection raw(m_path);
+        RawConnection raw(path_);
         QVERIFY(raw.db().transaction());
         QSqlQuery insert(raw.db());
         QVERIFY(insert.prepare("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
@@ -432,22 +432,22 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
         QVERIFY(raw.db().commit());
     }
     if (damage == "missing") {
-        QVERIFY(QFile::remove(m_path));
+        QVERIFY(QFile::remove(path_));
     } else if (damage == "folder") {
-        QVERIFY(QFile::remove(m_path));
-        QVERIFY(QDir(m_dir->path()).mkdir("diary.dll"));
+        QVERIFY(QFile::remove(path_));
+        QVERIFY(QDir(dir_->path()).mkdir("diary.dll"));
     } else if (damage == "garbage" || damage == "empty") {
-        QFile file(m_path);
+        QFile file(path_);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         if (damage == "garbage") {
             file.write(QByteArray(8192, '\x5a'));
         }
     } else if (damage == "truncated") {
-        QFile file(m_path);
+        QFile file(path_);
         QVERIFY(file.size() > 16384);
         QVERIFY(file.resize(file.size() / 3));
     } else {
-        RawConnection raw(m_path);
+        RawConnection raw(path_);
         QSqlQuery query(raw.db());
         QVERIFY(query.exec(damage == "droptable" ? "DROP TABLE tblspell"
                                                  : "CREATE TABLE t2 AS SELECT keyword, \"Index\" FROM tblspell"));
@@ -456,9 +456,9 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
             QVERIFY(query.exec("ALTER TABLE t2 RENAME TO tblspell"));
         }
     }
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = fileHash(path_);
 
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QStringList rows;
     DiaryEntry entry;
     bool flag = false;
@@ -478,18 +478,18 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     }
     QVERIFY(!flag);
 
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(fileHash(path_), before);
     if (damage == "missing") {
-        QVERIFY2(!QFile::exists(m_path), "opening must never create the file");
+        QVERIFY2(!QFile::exists(path_), "opening must never create the file");
     }
 }
 
 void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     store.setBusyTimeout(50);
     QVERIFY(store.add(DiarySection::Rituals, "kept", "safe"));
     {
-        RawConnection other(m_path);
+        RawConnection other(path_);
         QSqlQuery lock(other.db());
         QVERIFY(lock.exec("BEGIN EXCLUSIVE"));
         QVERIFY(lock.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
@@ -511,7 +511,7 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
 }
 
 void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
-    const QString folder = m_dir->filePath(QString::fromUtf8("odd ?name#with%20 & é"));
+    const QString folder = dir_->filePath(QString::fromUtf8("odd ?name#with%20 & é"));
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + "/diary.dll";
     QVERIFY(DiaryStore::createDatabase(path, schemaText()));
@@ -525,7 +525,7 @@ void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
 }
 
 void tst_DiaryStore::everyCall_leavesNoConnectionOpen() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QStringList rows;
     DiaryEntry entry;
     bool flag = false;
@@ -534,30 +534,30 @@ void tst_DiaryStore::everyCall_leavesNoConnectionOpen() {
     QVERIFY(store.entryAt(DiarySection::Spell, 0, entry, flag));
     QVERIFY(store.updateAt(DiarySection::Spell, 0, "k", "m", flag));
     QVERIFY(store.removeAt(DiarySection::Spell, 0, flag));
-    DiaryStore missing(m_dir->filePath("absent.dll"));
+    DiaryStore missing(dir_->filePath("absent.dll"));
     QVERIFY(!missing.keywords(DiarySection::Spell, rows));
     QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     // With no connection open, another program may replace the file at once.
-    QVERIFY(QFile::remove(m_path));
+    QVERIFY(QFile::remove(path_));
 }
 
 void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY(store.add(DiarySection::Spell, "precious", "entry"));
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = fileHash(path_);
     QString error;
-    QVERIFY(!DiaryStore::createDatabase(m_path, schemaText(), &error));
+    QVERIFY(!DiaryStore::createDatabase(path_, schemaText(), &error));
     QVERIFY(error.contains("exists"));
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(fileHash(path_), before);
 
     // A schema that does not run leaves no half-made file behind.
-    const QString bad = m_dir->filePath("bad.dll");
+    const QString bad = dir_->filePath("bad.dll");
     QVERIFY(!DiaryStore::createDatabase(bad, "CREATE TABLE broken (", &error));
     QVERIFY(!QFile::exists(bad));
 }
 
 void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
-    const QString copy = m_dir->filePath("shipped.dll");
+    const QString copy = dir_->filePath("shipped.dll");
     QVERIFY(QFile::copy(QStringLiteral(VELLORAN_DIARY_SHIPPED), copy));
     QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
     {

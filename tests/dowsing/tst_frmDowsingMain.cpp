@@ -1,12 +1,14 @@
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Clock.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingEntryRules.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -82,31 +84,24 @@ class tst_frmDowsingMain : public QObject {
     bool openOnToolsPage();
     void enterRecord(); // Add New Record, then move to the notes page
     void pressAdd() { QTest::mouseClick(w->cmdadd, Qt::LeftButton); }
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     frmDowsingMain* w = nullptr;
 };
 
 void tst_frmDowsingMain::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
     w = nullptr;
 }
 
 void tst_frmDowsingMain::cleanup() {
     w = nullptr;
     env.reset();
-    shell.reset();
 }
 
 frmDowsingMain* tst_frmDowsingMain::open() {
-    if (!ShowDowsingTool()) {
-        return nullptr;
-    }
-    w = Windows::Loaded<frmDowsingMain>();
+    w = env->wizard();
     return w;
 }
 
@@ -310,12 +305,7 @@ void tst_frmDowsingMain::popUpOk() {
     QCOMPARE(combo->currentText(), typed);
 
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][item ? 10 : 9].toString(), typed);
+    QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
     // The pop-up keeps its text for the next time it is shown.
     QCOMPARE(text->text(), typed);
 }
@@ -329,10 +319,7 @@ void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
     QTest::keyClick(w->cmbDowsingTool->lineEdit(), Qt::Key_Return);
     QCOMPARE(w->cmbDowsingTool->count(), 4);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
+    QCOMPARE(env->addAndReadBack(w).value(9).toString(), QStringLiteral("Wishbone"));
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
 }
 
@@ -358,10 +345,7 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
     QTest::keyClicks(combo->lineEdit(), typed);
     QCOMPARE(combo->currentText(), typed);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    QCOMPARE(file.rows().value(0).value(item ? 10 : 9).toString(), typed);
+    QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
 }
 
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter_data() {
@@ -395,16 +379,18 @@ void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QVERIFY(openOnToolsPage());
-    w->cmbDowsingTool->setCurrentIndex(3);
-    emit w->cmbDowsingTool->activated(3);
+    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel"));
     QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
     QVERIFY(w->fraDowsingTool->isHidden());
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
     QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel"));
 
-    w->cmbItemDowsingFor->setCurrentIndex(4);
-    emit w->cmbItemDowsingFor->activated(4);
+    w->cmbItemDowsingFor->setCurrentIndex(DowsingEntryRules::OtherItemIndex);
+    emit w->cmbItemDowsingFor->activated(DowsingEntryRules::OtherItemIndex);
     QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
     QVERIFY(w->fraItemDowsing->isHidden());
     QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
@@ -413,14 +399,10 @@ void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
 void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
     QVERIFY(open());
     enterRecord();
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
+    const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    const QVariantList& row = rows.first();
+    QCOMPARE(row.size(), 14);
     QCOMPARE(row[0].toString(), QStringLiteral("1900-01-01"));
     QCOMPARE(row[8].toString(), QStringLiteral("00:00"));
     QCOMPARE(row[9].toString(), QStringLiteral("Rods"));
@@ -466,12 +448,7 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
     w->cmbSecond->setCurrentText(second);
     w->cmbAMPM->setCurrentText(ampm);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][8].toString(), stored);
+    QCOMPARE(env->addAndReadBack(w).value(8).toString(), stored);
 }
 
 void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
@@ -486,8 +463,10 @@ void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
     QTest::keyClicks(w->txtEmail, QStringLiteral("a@b"));
     QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("barn"));
     QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    w->cmbDowsingTool->setCurrentIndex(3);
-    emit w->cmbDowsingTool->activated(3);
+    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel fork"));
     QTest::mouseClick(w->cmdOk, Qt::LeftButton);
     w->cmbItemDowsingFor->setCurrentIndex(2);
@@ -544,14 +523,8 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
     QTest::keyClicks(w->txtNotes, QStringLiteral("Strong pull"));
     QTest::keyClick(w->txtNotes, Qt::Key_Return);
     QTest::keyClicks(w->txtNotes, QStringLiteral("by the oak."));
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
     QStringList values;
-    for (const QVariant& v : rows[0]) {
+    for (const QVariant& v : env->addAndReadBack(w)) {
         values << v.toString();
     }
     QCOMPARE(values, (QStringList{"2006-03-07", "JOHN SMITH", "12 Mill Lane\r\nLower Fen", "ELY", "CAMBS", "CB7 4",
@@ -584,17 +557,13 @@ void tst_frmDowsingMain::hostileValues_storedVerbatim() {
     w->txtEmail->setText(QStringLiteral("a@") + oneLine);
     w->txtNotes->setPlainText(value);
     w->cmbDowsingTool->setEditText(oneLine);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
+    const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][2].toString(), stored);
-    QCOMPARE(rows[0][5].toString(), oneLine);
-    QCOMPARE(rows[0][7].toString(), QStringLiteral("a@") + oneLine);
-    QCOMPARE(rows[0][9].toString(), oneLine);
-    QCOMPARE(rows[0][12].toString(), stored);
+    QCOMPARE(row.value(2).toString(), stored);
+    QCOMPARE(row.value(5).toString(), oneLine);
+    QCOMPARE(row.value(7).toString(), QStringLiteral("a@") + oneLine);
+    QCOMPARE(row.value(9).toString(), oneLine);
+    QCOMPARE(row.value(12).toString(), stored);
 }
 
 void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
@@ -635,7 +604,7 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     w->txtNotes->setPlainText(QStringLiteral("kept"));
     env->boxes.answer(MsgResult::Ok);
     pressAdd();
-    DowsingTestFile file(path());
+    DowsingTestFile file(env->path());
     if (exists) {
         QCOMPARE(env->boxes.texts(), QStringList{kSaved});
         QCOMPARE(file.rows().size(), 1);
@@ -674,14 +643,14 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     QFETCH(QString, obstacle);
     QFETCH(bool, update);
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
         DowsingRecord r;
         r.Name = QStringLiteral("ORIGINAL");
         QVERIFY(seed.add(r));
     }
     QVERIFY(open());
-    DowsingTestFile other(path());
+    DowsingTestFile other(env->path());
     const auto before = other.rows();
     if (update) {
         DowsingRecord r;
@@ -750,7 +719,7 @@ void tst_frmDowsingMain::fillForUpdate_setsListsAndEveryField() {
 
 void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
         for (const char* name : {"FIRST", "SECOND", "THIRD"}) {
             DowsingRecord r;
@@ -760,11 +729,11 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
             QVERIFY(seed.add(r));
         }
         // A number beyond the 16-bit range.
-        DowsingTestFile raw(path());
+        DowsingTestFile raw(env->path());
         QVERIFY(raw.exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
     }
     QVERIFY(open());
-    DowsingStore reader(path());
+    DowsingStore reader(env->path());
     QVERIFY(reader.open());
     DowsingRecord second;
     QCOMPARE(reader.find(70000, second), DowsingStore::Outcome::Done);
@@ -780,7 +749,7 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
 
-    DowsingTestFile file(path());
+    DowsingTestFile file(env->path());
     const auto rows = file.rows();
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("FIRST"));
@@ -799,7 +768,7 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
 
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
         DowsingRecord r;
         r.Name = QStringLiteral("GONE");
@@ -814,7 +783,7 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     w->PrepareForEdit();
     w->FillForUpdate(gone);
     {
-        DowsingStore sheet(path());
+        DowsingStore sheet(env->path());
         QVERIFY(sheet.open());
         QCOMPARE(sheet.remove(1), DowsingStore::Outcome::Done);
     }
@@ -822,7 +791,7 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
-    DowsingTestFile file(path());
+    DowsingTestFile file(env->path());
     const auto rows = file.rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
@@ -844,9 +813,9 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     r.Item_Dowsing_For = longText;
     r.Location_Dowsing_Occured = longText;
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
-        const std::optional<qint64> id = seed.add(r);
+        const auto id = seed.add(r);
         QVERIFY(id);
         r.IdNumber = *id;
     }
@@ -857,7 +826,7 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
-    const auto rows = DowsingTestFile(path()).rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
         QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
@@ -866,7 +835,7 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
-    QVERIFY(QFile::remove(path()));
+    QVERIFY(QFile::remove(env->path()));
     env->boxes.answer(MsgResult::Ok);
     QVERIFY(!ShowDowsingTool());
     QCOMPARE(env->boxes.shown().size(), 1);
@@ -877,7 +846,7 @@ void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
     QCOMPARE(box.buttons, MsgButtons::Ok);
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
-    QVERIFY(!QFile::exists(path())); // the program never makes the file
+    QVERIFY(!QFile::exists(env->path())); // the program never makes the file
 }
 
 void tst_frmDowsingMain::exitAndMenus() {
@@ -895,7 +864,7 @@ void tst_frmDowsingMain::exitAndMenus() {
     // Exit shows the launcher; the dowsing windows stay as they are.
     QTest::mouseClick(w->cmdExit, Qt::LeftButton);
     w->menus.mnuExit->trigger();
-    QCOMPARE(shell->launcherShown, 2);
+    QCOMPARE(env->shell.launcherShown, 2);
     QVERIFY(Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(w->isVisible());
 

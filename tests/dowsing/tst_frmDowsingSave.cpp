@@ -1,5 +1,3 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/FileDialogs.h"
 #include "common/Windows.h"
@@ -9,6 +7,9 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QClipboard>
@@ -77,27 +78,24 @@ class tst_frmDowsingSave : public QObject {
   private:
     // Opens the tool, the grid, and the given row on the sheet.
     frmDowsingSave* openRow(int row);
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
     QStringList names() {
         QStringList all;
-        for (const QVariantList& row : DowsingTestFile(path()).rows()) {
+        for (const QVariantList& row : env->rows()) {
             all << row[1].toString();
         }
         return all;
     }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     std::unique_ptr<QTemporaryDir> out;
     QList<SaveFileRequest> saveRequests;
     QList<PrintRequest> printRequests;
 };
 
 void tst_frmDowsingSave::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
+    env = std::make_unique<DowsingWorld>();
     out = std::make_unique<QTemporaryDir>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    QVERIFY(env->ready);
     saveRequests.clear();
     printRequests.clear();
     // A dialog nobody scripted is a test fault.
@@ -115,7 +113,6 @@ void tst_frmDowsingSave::cleanup() {
     SetSaveFileChooser({});
     SetPrinterChooser({});
     env.reset();
-    shell.reset();
     out.reset();
 }
 
@@ -143,10 +140,12 @@ frmDowsingSave* tst_frmDowsingSave::openRow(int row) {
 }
 
 void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
-        "UPDATE Details SET Date = '2006-12-31', Time_Dowsing_Occured = '13:05', Address = 'A' || char(13) || "
-        "char(10) || 'B', Dowsing_Tool = 'Hazel twig', Item_Dowsing_For = 'Oil' WHERE IdNumber = 2")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(
+        DowsingTestFile(env->path())
+            .exec(QStringLiteral(
+                "UPDATE Details SET Date = '2006-12-31', Time_Dowsing_Occured = '13:05', Address = 'A' || char(13) || "
+                "char(10) || 'B', Dowsing_Tool = 'Hazel twig', Item_Dowsing_For = 'Oil' WHERE IdNumber = 2")));
     frmDowsingSave* sheet = openRow(1);
     QVERIFY(sheet);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
@@ -171,9 +170,9 @@ void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
 }
 
 void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("DELETE FROM Details")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record to Edit")});
@@ -185,11 +184,11 @@ void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
 }
 
 void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     frmDowsingSave* sheet = openRow(0);
     auto* w = Windows::Loaded<frmDowsingMain>();
     w->txtCity->setText(QStringLiteral("KEPT"));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kNotFound});
@@ -200,7 +199,7 @@ void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
 }
 
 void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     frmDowsingSave* sheet = openRow(1);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
@@ -224,7 +223,7 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
 }
 
 void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     frmDowsingSave* sheet = openRow(1);
     QPointer<frmDowsingAllRecord> oldGrid = Windows::Loaded<frmDowsingAllRecord>();
     env->boxes.answer(MsgResult::Yes);
@@ -245,7 +244,7 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
 }
 
 void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     frmDowsingSave* sheet = openRow(0);
     const QString text = sheet->RTB->toPlainText();
     env->boxes.answer(MsgResult::No);
@@ -257,9 +256,9 @@ void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
 }
 
 void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("DELETE FROM Details")));
     env->boxes.answer(MsgResult::Ok); // There Is No Record to Delete
     env->boxes.answer(MsgResult::Ok); // the grid, read afresh: There Is No Record !
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -271,12 +270,12 @@ void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
 }
 
 void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly() {
-    QVERIFY(SeedRecords(path(), 4));
+    QVERIFY(SeedRecords(env->path(), 4));
     QVERIFY(openRow(0));
     frmDowsingSave* sheet = openRow(3);
     QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 3);
     // Another program removed a row before this one, so the shown record no longer stands at row 3.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -285,9 +284,9 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
 }
 
 void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() {
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     frmDowsingSave* sheet = openRow(2);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
+    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -297,10 +296,12 @@ void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() 
 }
 
 void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
-        "CREATE TRIGGER refuse_delete BEFORE DELETE ON Details BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    QVERIFY(
+        DowsingTestFile(env->path())
+            .exec(QStringLiteral(
+                "CREATE TRIGGER refuse_delete BEFORE DELETE ON Details BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -314,8 +315,9 @@ void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
 }
 
 void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(
+        DowsingTestFile(env->path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
     frmDowsingSave* sheet = openRow(1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
     env->boxes.answer(MsgResult::Yes);
@@ -335,9 +337,9 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader_data() {
 
 void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
     QFETCH(QString, notes);
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     {
-        DowsingStore store(path());
+        DowsingStore store(env->path());
         QVERIFY(store.open());
         DowsingRecord r;
         QCOMPARE(store.find(1, r), DowsingStore::Outcome::Done);
@@ -388,7 +390,7 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
 }
 
 void tst_frmDowsingSave::save_cancelled_writesNothing() {
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
     SetSaveFileChooser([this](const SaveFileRequest& request) {
         saveRequests << request;
@@ -409,7 +411,7 @@ void tst_frmDowsingSave::save_thatFails_isReported_data() {
 
 void tst_frmDowsingSave::save_thatFails_isReported() {
     QFETCH(QString, trouble);
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
     QString target = QDir(out->path()).filePath(QStringLiteral("visit.rtf"));
     if (trouble == QLatin1String("folder gone")) {
@@ -453,7 +455,7 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection_data() {
 
 void tst_frmDowsingSave::print_wholeSheetOrSelection() {
     QFETCH(bool, select);
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
     if (select) {
         // "Name :- CUSTOMER 1", the second paragraph, selected by the user.
@@ -485,7 +487,7 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection() {
 }
 
 void tst_frmDowsingSave::print_cancelled_printsNothing() {
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
     const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
     SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
@@ -498,7 +500,7 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
 }
 
 void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = openRow(0);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("copied elsewhere"));

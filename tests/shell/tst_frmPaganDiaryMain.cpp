@@ -1,6 +1,6 @@
-#include "DiaryTestSupport.h"
 #include "common/ClickLabel.h"
 #include "common/Windows.h"
+#include "diary/DiaryTestSupport.h"
 #include "diary/PaganDiaryTool.h"
 #include "diary/frmPaganDiaryMain.h"
 #include "diary/frmPaganDiaryResultBOS.h"
