@@ -1,4 +1,4 @@
-#include "diary/DiaryStore.h"
+#include "diary/DiaryTestSupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,56 +10,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
-
-QString schemaText() {
-    QFile file(QStringLiteral(VELLORAN_DIARY_SCHEMA));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-// A connection of the test's own, to look at the file past the store or to hold a lock on it.
-class RawConnection {
-  public:
-    explicit RawConnection(const QString& path) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~RawConnection() {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name(), false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name());
-    }
-    QSqlDatabase db() const { return QSqlDatabase::database(name(), false); }
-    QStringList column(const QString& sql, int index = 0) const {
-        QStringList out;
-        QSqlQuery query(db());
-        if (query.exec(sql)) {
-            while (query.next()) {
-                out << query.value(index).toString();
-            }
-        }
-        return out;
-    }
-
-  private:
-    static QString name() { return QStringLiteral("tst-raw"); }
-};
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class tst_DiaryStore : public QObject {
     Q_OBJECT
@@ -100,7 +51,7 @@ void tst_DiaryStore::init() {
     QVERIFY(dir_->isValid());
     path_ = dir_->filePath(QStringLiteral("diary.dll"));
     QString error;
-    QVERIFY2(DiaryStore::createDatabase(path_, schemaText(), &error), qPrintable(error));
+    QVERIFY2(DiaryStore::createDatabase(path_, DiarySchema(), &error), qPrintable(error));
 }
 
 void tst_DiaryStore::cleanup() {
@@ -123,14 +74,10 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("lowerCase");
     QTest::addColumn<QString>("wordCase");
-    QTest::newRow("spell") << 0 << "tblspell"
-                           << "tblSpell";
-    QTest::newRow("incense") << 1 << "tblincense"
-                             << "tblIncense";
-    QTest::newRow("recipes") << 2 << "tblrecipes"
-                             << "tblRecipes";
-    QTest::newRow("rituals") << 3 << "tblrituals"
-                             << "tblRituals";
+    QTest::newRow("spell") << 0 << u"tblspell"_s << u"tblSpell"_s;
+    QTest::newRow("incense") << 1 << u"tblincense"_s << u"tblIncense"_s;
+    QTest::newRow("recipes") << 2 << u"tblrecipes"_s << u"tblRecipes"_s;
+    QTest::newRow("rituals") << 3 << u"tblrituals"_s << u"tblRituals"_s;
 }
 
 void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
@@ -142,7 +89,7 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
     QVERIFY(store.add(section, "first", "one"));
     QVERIFY(store.add(section, "second", "two"));
 
-    RawConnection raw(path_);
+    RawDatabase raw(path_);
     const QStringList lower = raw.column("select * from " + lowerCase);
     QCOMPARE(lower, QStringList({"first", "second"}));
     QCOMPARE(raw.column("select * from " + wordCase), lower);
@@ -183,18 +130,12 @@ void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
 void tst_DiaryStore::trimming_removesOnlyOuterBlanks_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("outer blanks") << "  moon water  "
-                                  << "moon water";
-    QTest::newRow("inner blanks stay") << "moon   water"
-                                       << "moon   water";
-    QTest::newRow("blanks only") << "     "
-                                 << "";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("tabs stay") << "\tsage\t"
-                               << "\tsage\t";
-    QTest::newRow("line breaks stay") << " line one\r\nline two\r\n "
-                                      << "line one\r\nline two\r\n";
+    QTest::newRow("outer blanks") << u"  moon water  "_s << u"moon water"_s;
+    QTest::newRow("inner blanks stay") << u"moon   water"_s << u"moon   water"_s;
+    QTest::newRow("blanks only") << u"     "_s << u""_s;
+    QTest::newRow("empty") << u""_s << u""_s;
+    QTest::newRow("tabs stay") << u"\tsage\t"_s << u"\tsage\t"_s;
+    QTest::newRow("line breaks stay") << u" line one\r\nline two\r\n "_s << u"line one\r\nline two\r\n"_s;
     QTest::newRow("no-break space stays") << QString::fromUtf8("\u00a0rue ") << QString::fromUtf8("\u00a0rue");
 }
 
@@ -267,14 +208,14 @@ void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
     QCOMPARE(entry.meaning, QStringLiteral("new\r\nmeaning"));
 
     // An edit without a selected line, or past the end, changes nothing.
-    const QByteArray before = fileHash(path_);
+    const QByteArray before = FileHash(path_);
     for (int position : {-1, 3, 100}) {
         QVERIFY(store.updateAt(DiarySection::Rituals, position, "zzz", "zzz", changed));
         QVERIFY(!changed);
     }
     QVERIFY(store.keywords(DiarySection::Rituals, rows));
     QCOMPARE(rows, QStringList({"a", "B", "c"}));
-    QCOMPARE(fileHash(path_), before);
+    QCOMPARE(FileHash(path_), before);
 
     // An empty meaning is saved as it is: editing checks nothing.
     QVERIFY(store.updateAt(DiarySection::Rituals, 2, "c", "", changed));
@@ -329,14 +270,14 @@ void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
     QCOMPARE(words, QStringList({"C", "d"}));
 
     // A row that is gone is neither shown, changed nor removed, and nothing else is touched instead.
-    const QByteArray before = fileHash(path_);
+    const QByteArray before = FileHash(path_);
     QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[0], entry, flag));
     QVERIFY(!flag);
     QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[0], "x", "y", flag));
     QVERIFY(!flag);
     QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[0], flag));
     QVERIFY(!flag);
-    QCOMPARE(fileHash(path_), before);
+    QCOMPARE(FileHash(path_), before);
 }
 
 void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {
@@ -360,16 +301,13 @@ void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {
 void tst_DiaryStore::hostileTexts_storedAndReadVerbatim_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("meaning");
-    QTest::newRow("quotes") << "O'Brien's \"charm\""
-                            << "it's ''doubled'' and \"quoted\"";
-    QTest::newRow("sql") << "'); DROP TABLE tblspell; --"
-                         << "1 OR 1=1; DELETE FROM tblspell WHERE 1; SELECT * FROM sqlite_master";
-    QTest::newRow("placeholders") << ":keyword ? ?1 @x $y"
-                                  << "%1 %2 \\n \\0";
+    QTest::newRow("quotes") << u"O'Brien's \"charm\""_s << u"it's ''doubled'' and \"quoted\""_s;
+    QTest::newRow("sql") << u"'); DROP TABLE tblspell; --"_s
+                         << u"1 OR 1=1; DELETE FROM tblspell WHERE 1; SELECT * FROM sqlite_master"_s;
+    QTest::newRow("placeholders") << u":keyword ? ?1 @x $y"_s << u"%1 %2 \\n \\0"_s;
     QTest::newRow("unicode") << QString::fromUtf8("Ψυχή 🌙 Ünïcödé ᚠᚢᚦ")
                              << QString::fromUtf8("中文 עברית العربية \u200d\u202e");
-    QTest::newRow("line breaks") << "key"
-                                 << "first\r\nsecond\nthird\rfourth\r\n\r\nsixth";
+    QTest::newRow("line breaks") << u"key"_s << u"first\r\nsecond\nthird\rfourth\r\n\r\nsixth"_s;
     QTest::newRow("nul character") << QString("a") + QChar(0) + "b" << QString("x") + QChar(0) + "y";
     QTest::newRow("1 MB meaning") << "big" << QString(1024 * 1024, QLatin1Char('m')) + "\r\nend";
 }
@@ -419,7 +357,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     QFETCH(QString, damage);
     {
         // Enough rows for several pages, so that a truncated file loses some of them.
-        RawConnection raw(path_);
+        RawDatabase raw(path_);
         QVERIFY(raw.db().transaction());
         QSqlQuery insert(raw.db());
         QVERIFY(insert.prepare("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
@@ -447,7 +385,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
         QVERIFY(file.size() > 16384);
         QVERIFY(file.resize(file.size() / 3));
     } else {
-        RawConnection raw(path_);
+        RawDatabase raw(path_);
         QSqlQuery query(raw.db());
         QVERIFY(query.exec(damage == "droptable" ? "DROP TABLE tblspell"
                                                  : "CREATE TABLE t2 AS SELECT keyword, \"Index\" FROM tblspell"));
@@ -456,7 +394,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
             QVERIFY(query.exec("ALTER TABLE t2 RENAME TO tblspell"));
         }
     }
-    const QByteArray before = fileHash(path_);
+    const QByteArray before = FileHash(path_);
 
     DiaryStore store(path_);
     QStringList rows;
@@ -478,7 +416,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     }
     QVERIFY(!flag);
 
-    QCOMPARE(fileHash(path_), before);
+    QCOMPARE(FileHash(path_), before);
     if (damage == "missing") {
         QVERIFY2(!QFile::exists(path_), "opening must never create the file");
     }
@@ -489,10 +427,9 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
     store.setBusyTimeout(50);
     QVERIFY(store.add(DiarySection::Rituals, "kept", "safe"));
     {
-        RawConnection other(path_);
-        QSqlQuery lock(other.db());
-        QVERIFY(lock.exec("BEGIN EXCLUSIVE"));
-        QVERIFY(lock.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
+        RawDatabase other(path_);
+        QVERIFY(other.exec("BEGIN EXCLUSIVE"));
+        QVERIFY(other.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
 
         QStringList rows;
         QVERIFY(!store.keywords(DiarySection::Rituals, rows));
@@ -502,7 +439,7 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
         bool flag = false;
         QVERIFY(!store.removeAt(DiarySection::Rituals, 0, flag));
         QVERIFY(!store.updateAt(DiarySection::Rituals, 0, "x", "y", flag));
-        QVERIFY(lock.exec("ROLLBACK"));
+        QVERIFY(other.exec("ROLLBACK"));
     }
     QStringList rows;
     QVERIFY(store.keywords(DiarySection::Rituals, rows));
@@ -514,7 +451,7 @@ void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
     const QString folder = dir_->filePath(QString::fromUtf8("odd ?name#with%20 & é"));
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + "/diary.dll";
-    QVERIFY(DiaryStore::createDatabase(path, schemaText()));
+    QVERIFY(DiaryStore::createDatabase(path, DiarySchema()));
     DiaryStore store(path);
     QVERIFY2(store.add(DiarySection::Spell, "k", "m"), qPrintable(store.lastError()));
     QStringList rows;
@@ -544,11 +481,11 @@ void tst_DiaryStore::everyCall_leavesNoConnectionOpen() {
 void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
     DiaryStore store(path_);
     QVERIFY(store.add(DiarySection::Spell, "precious", "entry"));
-    const QByteArray before = fileHash(path_);
+    const QByteArray before = FileHash(path_);
     QString error;
-    QVERIFY(!DiaryStore::createDatabase(path_, schemaText(), &error));
+    QVERIFY(!DiaryStore::createDatabase(path_, DiarySchema(), &error));
     QVERIFY(error.contains("exists"));
-    QCOMPARE(fileHash(path_), before);
+    QCOMPARE(FileHash(path_), before);
 
     // A schema that does not run leaves no half-made file behind.
     const QString bad = dir_->filePath("bad.dll");
@@ -561,7 +498,7 @@ void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
     QVERIFY(QFile::copy(QStringLiteral(VELLORAN_DIARY_SHIPPED), copy));
     QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
     {
-        RawConnection raw(copy);
+        RawDatabase raw(copy);
         QCOMPARE(raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name LIKE 'tbl%' ORDER BY name"),
                  QStringList({"tblincense", "tblrecipes", "tblrituals", "tblspell"}));
     }

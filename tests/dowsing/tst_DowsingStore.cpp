@@ -1,4 +1,5 @@
 #include "dowsing/DowsingStore.h"
+#include "support/DowsingTestFile.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -29,45 +30,6 @@ DowsingRecord sampleRecord(const QString& name = QStringLiteral("JOHN")) {
     r.Notes = QStringLiteral("Strong pull by the oak.");
     return r;
 }
-
-// Reads a row straight from the file, apart from the store under test.
-class RawFile {
-  public:
-    explicit RawFile(const QString& path) : name_(QStringLiteral("raw-%1").arg(quintptr(this))) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        db.open();
-    }
-    ~RawFile() {
-        QSqlDatabase::database(name_, false).close();
-        QSqlDatabase::removeDatabase(name_);
-    }
-    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
-    bool exec(const QString& sql) {
-        QSqlQuery q(db());
-        return q.exec(sql);
-    }
-    QVariantList row(qint64 id) {
-        QSqlQuery q(db());
-        q.prepare(QStringLiteral("SELECT * FROM Details WHERE IdNumber = ?"));
-        q.addBindValue(id);
-        QVariantList values;
-        if (q.exec() && q.next()) {
-            for (int i = 0; i < 14; ++i) {
-                values << q.value(i);
-            }
-        }
-        return values;
-    }
-    qint64 count() {
-        QSqlQuery q(db());
-        return q.exec(QStringLiteral("SELECT count(*) FROM Details")) && q.next() ? q.value(0).toLongLong() : -1;
-    }
-
-  private:
-    QString name_;
-};
 
 } // namespace
 
@@ -112,7 +74,7 @@ void tst_DowsingStore::cleanup() {
 }
 
 void tst_DowsingStore::tableHasFourteenColumnsInOrder() {
-    RawFile raw(path_);
+    DowsingTestFile raw(path_);
     QSqlQuery q(raw.db());
     QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(Details)")));
     QStringList names;
@@ -158,7 +120,7 @@ void tst_DowsingStore::addedRecord_readsBackVerbatim() {
     record.IdNumber = *id;
     QCOMPARE(found, record);
 
-    RawFile raw(path_);
+    DowsingTestFile raw(path_);
     const QVariantList row = raw.row(*id);
     QCOMPARE(row.size(), 14);
     QCOMPARE(row[0].toString(), record.Date.toString(Qt::ISODate));
@@ -180,7 +142,7 @@ void tst_DowsingStore::emptyRecord_getsNumberAndNoDate() {
     QVERIFY(rows.has_value());
     QCOMPARE(rows->size(), 1);
     QVERIFY(rows->first().Date.isNull());
-    RawFile raw(path_);
+    DowsingTestFile raw(path_);
     const QVariantList row = raw.row(1);
     QVERIFY(row[0].isNull());
     QCOMPARE(row[1].toString(), QString());
@@ -208,7 +170,7 @@ void tst_DowsingStore::idNumbers_ascendAndAreNeverReused() {
 
 void tst_DowsingStore::idNumbers_beyond32bitWork() {
     {
-        RawFile raw(path_);
+        DowsingTestFile raw(path_);
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('BIG', 5000000000)")));
     }
     DowsingStore store(path_);
@@ -229,7 +191,7 @@ void tst_DowsingStore::idNumbers_beyond32bitWork() {
 void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
     {
         // Rows written out of key order must still list by IdNumber.
-        RawFile raw(path_);
+        DowsingTestFile raw(path_);
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('C', 30)")));
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('A', 10)")));
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('B', 20)")));
@@ -329,17 +291,12 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
     const qint64 id = store.add(sampleRecord(QStringLiteral("KEPT"))).value_or(-1);
     QVERIFY(id > 0);
 
-    RawFile other(path_);
+    DowsingTestFile other(path_);
     if (obstacle == QLatin1String("lock")) {
         QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     } else {
         // Stands in for a full disk or a corrupt page: the write itself fails.
-        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_insert BEFORE INSERT ON Details "
-                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
-        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON Details "
-                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
-        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_delete BEFORE DELETE ON Details "
-                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        QVERIFY(other.refuseWrites());
     }
 
     QVERIFY(!store.add(sampleRecord(QStringLiteral("NEW"))).has_value());

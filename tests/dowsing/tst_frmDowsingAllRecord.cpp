@@ -22,6 +22,8 @@
 #include <QTextBlock>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class tst_frmDowsingAllRecord : public QObject {
     Q_OBJECT
 
@@ -48,7 +50,6 @@ class tst_frmDowsingAllRecord : public QObject {
 
   private:
     frmDowsingAllRecord* openGrid();
-    void doubleClickRow(int row);
 
     std::unique_ptr<DowsingWorld> env;
     frmDowsingAllRecord* grid = nullptr;
@@ -68,14 +69,6 @@ void tst_frmDowsingAllRecord::cleanup() {
 frmDowsingAllRecord* tst_frmDowsingAllRecord::openGrid() {
     grid = env->grid();
     return grid;
-}
-
-void tst_frmDowsingAllRecord::doubleClickRow(int row) {
-    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
-    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
-    // The first click makes the row current, the second opens it, as a user's double click does.
-    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
@@ -165,22 +158,19 @@ void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
 void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("paragraph");
-    QTest::newRow("item Oil") << "Oil"
-                              << "Dowsin Item :- Oil";
-    QTest::newRow("item empty") << ""
-                                << "Dowsing Item :- This data has not been entered";
+    QTest::newRow("item Oil") << u"Oil"_s << u"Dowsin Item :- Oil"_s;
+    QTest::newRow("item empty") << u""_s << u"Dowsing Item :- This data has not been entered"_s;
 }
 
 void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
     QFETCH(QString, item);
     QFETCH(QString, paragraph);
     QVERIFY(SeedRecords(env->path(), 3));
-    QVERIFY(DowsingTestFile(env->path())
-                .exec(QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
                                      "Time_Dowsing_Occured = '13:05' WHERE IdNumber = 2")
                           .arg(item)));
     QVERIFY(openGrid());
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
 
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet);
@@ -254,13 +244,12 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
 
 void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
     QVERIFY(SeedRecords(env->path(), 2));
-    QVERIFY(DowsingTestFile(env->path())
-                .exec(QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     const DowsingSelection first = CurrentDowsingSelection();
     QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
     QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
@@ -268,15 +257,14 @@ void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
 
 void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
     QVERIFY(SeedRecords(env->path(), 2));
-    QVERIFY(DowsingTestFile(env->path())
-                .exec(QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
                                      "WHERE IdNumber = 1")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(sheet->RTB->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
              DowsingSheetText(SeedRecord(2)));
 }
@@ -284,11 +272,11 @@ void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
 void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
     QVERIFY(SeedRecords(env->path(), 400));
     QVERIFY(openGrid());
-    doubleClickRow(300);
+    DowsingWorld::doubleClickRow(grid, 300);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QPointer<frmDowsingAllRecord> hidden = grid;
     // A record added meanwhile shows only once the grid reads the file again.
-    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     const int pages = grid->model()->pagesRead();
 
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
@@ -307,7 +295,7 @@ void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
     QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(openGrid());
     QPointer<frmDowsingAllRecord> first = grid;
-    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     // The File menu's Back does what the button does.
     grid->mnuBack->trigger();
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
@@ -325,7 +313,7 @@ void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
 
 void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
     QVERIFY(SeedRecords(env->path(), 1));
-    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QVERIFY(openGrid());
@@ -335,11 +323,10 @@ void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
 
 void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
     QVERIFY(SeedRecords(env->path(), 2));
-    QVERIFY(DowsingTestFile(env->path())
-                .exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
     QVERIFY(Windows::Loaded<frmDowsingSave>()->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
 }
@@ -347,7 +334,7 @@ void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
 void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth() {
     QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     QPointer<frmDowsingAllRecord> hiddenGrid = grid;
     QPointer<frmDowsingSave> sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->close());
@@ -360,7 +347,7 @@ void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth
     QVERIFY(sheet.isNull());
 
     // The next opening reads the table afresh.
-    QVERIFY(DowsingTestFile(env->path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->rowCount(), 3);
 }

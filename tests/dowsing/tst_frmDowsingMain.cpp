@@ -20,6 +20,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString kSaved = QStringLiteral("Record Saved Succesfully !");
 const QString kEdited = QStringLiteral("Record Edited Succesfully !");
@@ -127,37 +129,17 @@ void tst_frmDowsingMain::keyFilters_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("complaints");
 
-    QTest::newRow("name smith") << "txtName"
-                                << "smith"
-                                << "SMITH" << 0;
-    QTest::newRow("name O'Neil") << "txtName"
-                                 << "O'Neil"
-                                 << "ONEIL" << 1;
-    QTest::newRow("name with blank") << "txtName"
-                                     << "Ann Lee"
-                                     << "ANN LEE" << 0;
-    QTest::newRow("city digits") << "txtCity"
-                                 << "ely2"
-                                 << "ELY" << 1;
-    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << "ZO" << 1;
-    QTest::newRow("location punctuation") << "txtLocationDowsingFor"
-                                          << "back-field."
-                                          << "BACKFIELD" << 2;
-    QTest::newRow("phone 12.5/3") << "txtPhNo"
-                                  << "12.5/3"
-                                  << "12.53" << 1;
-    QTest::newRow("phone +44 1") << "txtPhNo"
-                                 << "+44 1"
-                                 << "441" << 2;
-    QTest::newRow("phone letters") << "txtPhNo"
-                                   << "0a9"
-                                   << "09" << 1;
-    QTest::newRow("pin takes anything") << "txtPin"
-                                        << "cb7 4/x"
-                                        << "cb7 4/x" << 0;
-    QTest::newRow("email takes anything") << "txtEmail"
-                                          << "a.b@c-d.e"
-                                          << "a.b@c-d.e" << 0;
+    QTest::newRow("name smith") << u"txtName"_s << u"smith"_s << u"SMITH"_s << 0;
+    QTest::newRow("name O'Neil") << u"txtName"_s << u"O'Neil"_s << u"ONEIL"_s << 1;
+    QTest::newRow("name with blank") << u"txtName"_s << u"Ann Lee"_s << u"ANN LEE"_s << 0;
+    QTest::newRow("city digits") << u"txtCity"_s << u"ely2"_s << u"ELY"_s << 1;
+    QTest::newRow("state accented") << "txtState" << u"zoë"_s << "ZO" << 1;
+    QTest::newRow("location punctuation") << u"txtLocationDowsingFor"_s << u"back-field."_s << u"BACKFIELD"_s << 2;
+    QTest::newRow("phone 12.5/3") << u"txtPhNo"_s << u"12.5/3"_s << u"12.53"_s << 1;
+    QTest::newRow("phone +44 1") << u"txtPhNo"_s << u"+44 1"_s << u"441"_s << 2;
+    QTest::newRow("phone letters") << u"txtPhNo"_s << u"0a9"_s << u"09"_s << 1;
+    QTest::newRow("pin takes anything") << u"txtPin"_s << u"cb7 4/x"_s << u"cb7 4/x"_s << 0;
+    QTest::newRow("email takes anything") << u"txtEmail"_s << u"a.b@c-d.e"_s << u"a.b@c-d.e"_s << 0;
 }
 
 void tst_frmDowsingMain::keyFilters() {
@@ -351,12 +333,9 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("name") << "txtName"
-                          << "ABC";
-    QTest::newRow("city") << "txtCity"
-                          << "ABC";
-    QTest::newRow("phone") << "txtPhNo"
-                           << "123";
+    QTest::newRow("name") << u"txtName"_s << u"ABC"_s;
+    QTest::newRow("city") << u"txtCity"_s << u"ABC"_s;
+    QTest::newRow("phone") << u"txtPhNo"_s << u"123"_s;
 }
 
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
@@ -419,21 +398,9 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly_data() {
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("ampm");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("13:05 AM") << "13"
-                              << "05"
-                              << "42"
-                              << "AM"
-                              << "13:05";
-    QTest::newRow("24:05 PM") << "24"
-                              << "05"
-                              << "10"
-                              << "PM"
-                              << "24:05";
-    QTest::newRow("00:59") << "00"
-                           << "59"
-                           << "59"
-                           << "PM"
-                           << "00:59";
+    QTest::newRow("13:05 AM") << u"13"_s << u"05"_s << u"42"_s << u"AM"_s << u"13:05"_s;
+    QTest::newRow("24:05 PM") << u"24"_s << u"05"_s << u"10"_s << u"PM"_s << u"24:05"_s;
+    QTest::newRow("00:59") << u"00"_s << u"59"_s << u"59"_s << u"PM"_s << u"00:59"_s;
 }
 
 void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
@@ -534,9 +501,9 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
 
 void tst_frmDowsingMain::hostileValues_storedVerbatim_data() {
     QTest::addColumn<QString>("value");
-    QTest::newRow("quotes") << QStringLiteral("O'Neil \"the\" `dowser`");
-    QTest::newRow("semicolons and SQL") << QStringLiteral("x'); DROP TABLE Details; -- SELECT * FROM Details;");
-    QTest::newRow("unicode") << QStringLiteral("Zoë Ødegård 山田 \U0001F52E");
+    QTest::newRow("quotes") << u"O'Neil \"the\" `dowser`"_s;
+    QTest::newRow("semicolons and SQL") << u"x'); DROP TABLE Details; -- SELECT * FROM Details;"_s;
+    QTest::newRow("unicode") << u"Zoë Ødegård 山田 \U0001F52E"_s;
     QString big;
     while (big.size() < 1024 * 1024) {
         big += QStringLiteral("A long note line about the dowsing, %1 characters so far.\n").arg(big.size());
@@ -571,21 +538,11 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("year");
     QTest::addColumn<bool>("exists");
-    QTest::newRow("30 February") << "February"
-                                 << "30"
-                                 << "2006" << false;
-    QTest::newRow("31 April") << "April"
-                              << "31"
-                              << "2006" << false;
-    QTest::newRow("29 February 1900") << "February"
-                                      << "29"
-                                      << "1900" << false;
-    QTest::newRow("29 February 2008") << "February"
-                                      << "29"
-                                      << "2008" << true;
-    QTest::newRow("31 December 2050") << "December"
-                                      << "31"
-                                      << "2050" << true;
+    QTest::newRow("30 February") << u"February"_s << u"30"_s << u"2006"_s << false;
+    QTest::newRow("31 April") << u"April"_s << u"31"_s << u"2006"_s << false;
+    QTest::newRow("29 February 1900") << u"February"_s << u"29"_s << u"1900"_s << false;
+    QTest::newRow("29 February 2008") << u"February"_s << u"29"_s << u"2008"_s << true;
+    QTest::newRow("31 December 2050") << u"December"_s << u"31"_s << u"2050"_s << true;
 }
 
 void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
@@ -602,19 +559,17 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     w->cmbYear->setCurrentText(year);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(env->path());
     if (exists) {
-        QCOMPARE(env->boxes.texts(), QStringList{kSaved});
-        QCOMPARE(file.rows().size(), 1);
+        QCOMPARE(env->addAndReadBack(w).size(), 14);
         return;
     }
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
     QCOMPARE(env->boxes.shown().size(), 1);
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
     QVERIFY(env->boxes.texts().first().contains(QStringLiteral("not saved")));
     QVERIFY(env->boxes.texts().first().contains(month));
-    QCOMPARE(file.rows().size(), 0);
+    QVERIFY(env->rows().isEmpty());
     // Everything stays for the user to correct the day.
     QCOMPARE(w->FrontPage(), w->fraTools);
     QCOMPARE(w->txtName->text(), QStringLiteral("ANN"));
@@ -622,12 +577,7 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     QCOMPARE(w->cmbDate->currentText(), day);
     w->cmbDate->setCurrentText(QStringLiteral("28"));
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    QCOMPARE(env->boxes.texts().last(), kSaved);
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][0].toString(),
+    QCOMPARE(env->addAndReadBack(w).value(0).toString(),
              QStringLiteral("%1-%2-28").arg(year).arg(w->cmbMonth->findText(month) + 1, 2, 10, QLatin1Char('0')));
 }
 
@@ -642,13 +592,7 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess_data() {
 void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     QFETCH(QString, obstacle);
     QFETCH(bool, update);
-    {
-        DowsingStore seed(env->path());
-        QVERIFY(seed.open());
-        DowsingRecord r;
-        r.Name = QStringLiteral("ORIGINAL");
-        QVERIFY(seed.add(r));
-    }
+    QVERIFY(env->addNamed({"ORIGINAL"}));
     QVERIFY(open());
     DowsingTestFile other(env->path());
     const auto before = other.rows();
@@ -749,8 +693,7 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
 
-    DowsingTestFile file(env->path());
-    const auto rows = file.rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("FIRST"));
     QCOMPARE(rows[1][1].toString(), QStringLiteral("THIRD"));
@@ -767,32 +710,19 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
 }
 
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
-    {
-        DowsingStore seed(env->path());
-        QVERIFY(seed.open());
-        DowsingRecord r;
-        r.Name = QStringLiteral("GONE");
-        QVERIFY(seed.add(r));
-        r.Name = QStringLiteral("STAYS");
-        QVERIFY(seed.add(r));
-    }
+    QVERIFY(env->addNamed({"GONE", "STAYS"}));
     QVERIFY(open());
     DowsingRecord gone;
     gone.IdNumber = 1;
     gone.Name = QStringLiteral("GONE");
     w->PrepareForEdit();
     w->FillForUpdate(gone);
-    {
-        DowsingStore sheet(env->path());
-        QVERIFY(sheet.open());
-        QCOMPARE(sheet.remove(1), DowsingStore::Outcome::Done);
-    }
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
-    DowsingTestFile file(env->path());
-    const auto rows = file.rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
 }

@@ -1,33 +1,18 @@
 #pragma once
 
-#include <QSqlDatabase>
+#include "support/TestSupport.h"
+
 #include <QSqlQuery>
-#include <QString>
 #include <QVariantList>
 
-// Reads and tampers with Dowsing.dll behind the program's back, through a connection of its own.
-class DowsingTestFile {
+// Reads and tampers with Dowsing.dll behind the program's back.
+class DowsingTestFile : public RawDatabase {
   public:
-    explicit DowsingTestFile(const QString& path) : name_(QStringLiteral("test-file-%1").arg(quintptr(this))) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        db.open();
-    }
-    ~DowsingTestFile() {
-        QSqlDatabase::database(name_, false).close();
-        QSqlDatabase::removeDatabase(name_);
-    }
-    DowsingTestFile(const DowsingTestFile&) = delete;
-    DowsingTestFile& operator=(const DowsingTestFile&) = delete;
+    using RawDatabase::RawDatabase;
 
-    bool exec(const QString& sql) {
-        QSqlQuery q(QSqlDatabase::database(name_, false));
-        return q.exec(sql);
-    }
     // Every row as the file holds it, all fourteen columns, in IdNumber order.
     QList<QVariantList> rows() {
-        QSqlQuery q(QSqlDatabase::database(name_, false));
+        QSqlQuery q(db());
         QList<QVariantList> all;
         if (!q.exec(QStringLiteral("SELECT * FROM Details ORDER BY IdNumber"))) {
             return all;
@@ -41,14 +26,25 @@ class DowsingTestFile {
         }
         return all;
     }
+    // The row with that number, or an empty row.
+    QVariantList row(qint64 idNumber) {
+        for (const QVariantList& row : rows()) {
+            if (row.value(13).toLongLong() == idNumber) {
+                return row;
+            }
+        }
+        return {};
+    }
+    qint64 count() { return rows().size(); }
     // Makes every change of the table fail, as a full disk would.
     bool refuseWrites() {
-        return exec(QStringLiteral("CREATE TRIGGER refuse_insert BEFORE INSERT ON Details "
-                                   "BEGIN SELECT RAISE(ABORT, 'disk full'); END")) &&
-               exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON Details "
-                                   "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+        for (const char* change : {"INSERT", "UPDATE", "DELETE"}) {
+            if (!exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON Details "
+                                     "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                          .arg(QLatin1String(change)))) {
+                return false;
+            }
+        }
+        return true;
     }
-
-  private:
-    QString name_;
 };
