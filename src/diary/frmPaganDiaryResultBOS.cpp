@@ -159,11 +159,11 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     // changed the selection has shown the entry already, so its click does not read it twice.
     lstKeyword->viewport()->installEventFilter(this);
     connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
-        m_pressChangedSelection = true;
+        pressChangedSelection_ = true;
         lstKeyword_Click();
     });
     connect(lstKeyword, &QListWidget::itemClicked, this, [this] {
-        if (!m_pressChangedSelection) {
+        if (!pressChangedSelection_) {
             lstKeyword_Click();
         }
     });
@@ -180,8 +180,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
 }
 
 void frmPaganDiaryResultBOS::Form_Load() {
-    m_section = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
-    const SectionTexts& texts = sectionTexts()[std::size_t(m_section)];
+    section_ = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
+    const SectionTexts& texts = sectionTexts()[std::size_t(section_)];
     lblCaption[0]->setText(texts.title);
     lblCaption[1]->setText(texts.hint);
     lblCaption[2]->setText(texts.description);
@@ -194,7 +194,7 @@ void frmPaganDiaryResultBOS::Form_Load() {
 
 // The captions the user sees and what responds, mode by mode.
 void frmPaganDiaryResultBOS::setMode(Mode mode) {
-    m_mode = mode;
+    mode_ = mode;
     const QString& word = CurrentSectionWord;
     const bool open = mode == Mode::Open;
     Command1->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
@@ -212,7 +212,7 @@ void frmPaganDiaryResultBOS::setMode(Mode mode) {
 
 bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstKeyword->viewport() && event->type() == QEvent::MouseButtonPress) {
-        m_pressChangedSelection = false;
+        pressChangedSelection_ = false;
     }
     return FormWindow::eventFilter(watched, event);
 }
@@ -230,10 +230,10 @@ bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
     const QSignalBlocker quiet(lstKeyword);
     lstKeyword->clear();
-    m_indexes.clear();
+    indexes_.clear();
     DiaryStore store(DiaryFilePath());
     QStringList keywords;
-    if (!store.rows(m_section, keywords, &m_indexes)) {
+    if (!store.rows(section_, keywords, &indexes_)) {
         reportStoreError(store);
         return;
     }
@@ -244,10 +244,10 @@ void frmPaganDiaryResultBOS::cmdRefresh_Click() {
 
 std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
     const int position = selectedPosition();
-    if (position < 0 || position >= m_indexes.size()) {
+    if (position < 0 || position >= indexes_.size()) {
         return std::nullopt;
     }
-    return m_indexes.at(position);
+    return indexes_.at(position);
 }
 
 void frmPaganDiaryResultBOS::lstKeyword_Click() {
@@ -258,7 +258,7 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
     DiaryStore store(DiaryFilePath());
     DiaryEntry entry;
     bool found = false;
-    if (!store.entryWithIndex(m_section, *index, entry, found)) {
+    if (!store.entryWithIndex(section_, *index, entry, found)) {
         reportStoreError(store);
         return;
     }
@@ -269,22 +269,22 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command1_Click() {
-    if (m_mode == Mode::Closed) {
+    if (mode_ == Mode::Closed) {
         setMode(Mode::Open);
-    } else if (m_mode == Mode::Open) {
+    } else if (mode_ == Mode::Open) {
         setMode(Mode::Closed);
     }
 }
 
 void frmPaganDiaryResultBOS::Command2_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         setMode(Mode::Adding);
         txtKeyword->clear();
         txtMeaning->clear();
         txtKeyword->setFocus();
         return;
     }
-    if (m_mode != Mode::Adding) {
+    if (mode_ != Mode::Adding) {
         return;
     }
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
@@ -308,7 +308,7 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     DiaryStore store(DiaryFilePath());
-    if (!store.add(m_section, keyword, meaning)) {
+    if (!store.add(section_, keyword, meaning)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
         reportStoreError(store);
         txtKeyword->setFocus();
@@ -322,7 +322,7 @@ void frmPaganDiaryResultBOS::Command2_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command3_Click() {
-    if (m_mode != Mode::Open) {
+    if (mode_ != Mode::Open) {
         return;
     }
     // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
@@ -332,14 +332,14 @@ void frmPaganDiaryResultBOS::Command3_Click() {
     if (index) {
         DiaryStore store(DiaryFilePath());
         bool removed = false;
-        if (!store.removeWithIndex(m_section, *index, removed)) {
+        if (!store.removeWithIndex(section_, *index, removed)) {
             reportStoreError(store);
             return;
         }
         if (removed) {
             const QSignalBlocker quiet(lstKeyword);
             delete lstKeyword->takeItem(position);
-            m_indexes.removeAt(position);
+            indexes_.removeAt(position);
             txtKeyword->clear();
             txtMeaning->clear();
         }
@@ -348,19 +348,19 @@ void frmPaganDiaryResultBOS::Command3_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command4_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         setMode(Mode::Editing);
         txtKeyword->setFocus();
         return;
     }
-    if (m_mode != Mode::Editing) {
+    if (mode_ != Mode::Editing) {
         return;
     }
     // The selection made before editing began: the list could not change meanwhile.
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
-        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
+        if (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
             reportStoreError(store);
             txtKeyword->setFocus();
             return;
@@ -372,7 +372,7 @@ void frmPaganDiaryResultBOS::Command4_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command5_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         mnuBack_Click();
     }
 }
@@ -380,7 +380,7 @@ void frmPaganDiaryResultBOS::Command5_Click() {
 // Back to the chooser with its earlier choice; the launcher stays hidden.
 void frmPaganDiaryResultBOS::mnuBack_Click() {
     Windows::Show<frmPaganDiaryMain>();
-    m_leavingToChooser = true;
+    leavingToChooser_ = true;
     Windows::UnloadForm(this);
 }
 
@@ -389,7 +389,7 @@ void frmPaganDiaryResultBOS::mnuExit_Click() {
 }
 
 void frmPaganDiaryResultBOS::Form_Unload() {
-    if (!m_leavingToChooser) {
+    if (!leavingToChooser_) {
         ShowLauncher();
     }
 }
