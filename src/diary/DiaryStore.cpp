@@ -133,9 +133,14 @@ bool DiaryStore::count(DiarySection section, int& out) {
 }
 
 bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
+    return writeRows(QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+                     QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
+                     {trimBlanks(keyword), trimBlanks(meaning)}, nullptr);
+}
+
+// Runs one change in a transaction of its own; `affected` learns how many rows it touched once it is committed.
+bool DiaryStore::writeRows(const QString& what, const QString& sql, const QVariantList& values, int* affected) {
     error_ = {};
-    const QString what =
-        QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section));
     DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
     if (!access.isOpen()) {
         return fail(what, access);
@@ -144,18 +149,27 @@ bool DiaryStore::add(DiarySection section, const QString& keyword, const QString
     if (!transaction.begun()) {
         return fail(what, transaction.lastError());
     }
+    int touched = 0;
     {
         QSqlQuery query(access.database());
-        if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
+        if (!query.prepare(sql)) {
             return fail(what, query.lastError());
         }
-        query.addBindValue(trimBlanks(keyword));
-        query.addBindValue(trimBlanks(meaning));
+        for (const QVariant& value : values) {
+            query.addBindValue(value);
+        }
         if (!query.exec()) {
             return fail(what, query.lastError());
         }
+        touched = query.numRowsAffected();
     }
-    return transaction.commit() || fail(what, transaction.lastError());
+    if (!transaction.commit()) {
+        return fail(what, transaction.lastError());
+    }
+    if (affected) {
+        *affected = touched;
+    }
+    return true;
 }
 
 namespace {
@@ -245,47 +259,26 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
     return true;
 }
 
-// Rewrites (keyword and meaning given) or deletes (both null) the located row in a transaction of its own;
-// finding the row and changing it is one statement, so nothing can slip in between.
+// Rewrites (keyword and meaning given) or deletes (both null) the located row; finding the row and changing it
+// is one statement, so nothing can slip in between.
 bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                            const QString* meaning, bool& hit) {
     hit = false;
-    error_ = {};
     const bool update = keyword && meaning;
     const QString word = DiarySectionWord(section);
     const QString what = update ? QStringLiteral("The entry could not be saved in the %1 section").arg(word)
                                 : QStringLiteral("The entry could not be removed from the %1 section").arg(word);
-    DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
-    if (!access.isOpen()) {
-        return fail(what, access);
+    const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
+                               : QStringLiteral("DELETE FROM %1 WHERE %2");
+    QVariantList values;
+    if (update) {
+        values << trimBlanks(*keyword) << trimBlanks(*meaning);
     }
-    DatabaseTransaction transaction(access.database());
-    if (!transaction.begun()) {
-        return fail(what, transaction.lastError());
-    }
-    bool changed = false;
-    {
-        QSqlQuery query(access.database());
-        const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
-                                   : QStringLiteral("DELETE FROM %1 WHERE %2");
-        if (!query.prepare(sql.arg(tableOf(section), where))) {
-            return fail(what, query.lastError());
-        }
-        if (update) {
-            query.addBindValue(trimBlanks(*keyword));
-            query.addBindValue(trimBlanks(*meaning));
-        }
-        query.addBindValue(value);
-        if (!query.exec()) {
-            return fail(what, query.lastError());
-        }
-        changed = query.numRowsAffected() > 0;
-    }
-    if (!transaction.commit()) {
-        return fail(what, transaction.lastError());
-    }
-    hit = changed;
-    return true;
+    values << value;
+    int affected = 0;
+    const bool written = writeRows(what, sql.arg(tableOf(section), where), values, &affected);
+    hit = written && affected > 0;
+    return written;
 }
 
 bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {

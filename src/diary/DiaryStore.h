@@ -83,6 +83,7 @@ class DiaryStore {
     bool fail(const QString& what, const QSqlError& error);
     bool fail(const QString& what, const DatabaseConnection& access);
     bool readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out, bool& found);
+    bool writeRows(const QString& what, const QString& sql, const QList<QVariant>& values, int* affected);
     bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                    const QString* meaning, bool& hit);
 
