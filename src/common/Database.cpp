@@ -119,6 +119,16 @@ QSqlError DatabaseTransaction::lastError() const {
     return database_.lastError();
 }
 
+bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values) {
+    if (!query.prepare(sql)) {
+        return false;
+    }
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
+    return query.exec();
+}
+
 StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
     const QString what = QStringLiteral("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
     if (QFileInfo::exists(path)) {

@@ -6,6 +6,8 @@
 #include <utility>
 
 class QSqlError;
+class QSqlQuery;
+class QVariant;
 
 // The one way into SQLite for every store: a connection of its own name, a transaction that undoes itself
 // unless committed, errors that carry their cause, and the schema loader shared by the build and the tests.
@@ -96,6 +98,10 @@ class DatabaseTransaction {
     QSqlDatabase database_;
     bool open_ = false;
 };
+
+// Prepares `sql`, binds `values` in order and runs it; on false the query's lastError() says why, wherever it
+// failed (SQLite reports a locked or damaged file at the prepare already).
+bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values);
 
 // Makes a new database file at `path` from a schema's SQL text, whole or not at all: statements end with a
 // semicolon at the end of a line and lines starting with "--" are comments. Never touches a file that

@@ -3,6 +3,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -88,26 +89,15 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     if (indexes) {
         indexes->clear();
     }
-    error_ = {};
-    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
-    if (!access.isOpen()) {
-        return fail(what, access);
-    }
-    QSqlQuery query(access.database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
-        return fail(what, query.lastError());
-    }
     QStringList words;
     QList<qint64> keys;
-    while (query.next()) {
-        words.append(query.value(0).toString());
-        keys.append(query.value(1).toLongLong());
-    }
-    // A page that cannot be read ends the walk early with an error rather than a shorter list.
-    if (query.lastError().isValid()) {
-        return fail(what, query.lastError());
+    if (!readRows(QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                  QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)), {},
+                  [&](const QSqlQuery& query) {
+                      words.append(query.value(0).toString());
+                      keys.append(query.value(1).toLongLong());
+                  })) {
+        return false;
     }
     keywords = std::move(words);
     if (indexes) {
@@ -118,18 +108,29 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
 
 bool DiaryStore::count(DiarySection section, int& out) {
     out = 0;
+    return readRows(QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                    QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section)), {},
+                    [&out](const QSqlQuery& query) { out = query.value(0).toInt(); });
+}
+
+// Runs one query over a connection of its own and hands each row to `eachRow`.
+bool DiaryStore::readRows(const QString& what, const QString& sql, const QVariantList& values,
+                          const std::function<void(const QSqlQuery&)>& eachRow) {
     error_ = {};
-    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
     DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
     if (!access.isOpen()) {
         return fail(what, access);
     }
     QSqlQuery query(access.database());
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section))) || !query.next()) {
+    query.setForwardOnly(true);
+    if (!RunPrepared(query, sql, values)) {
         return fail(what, query.lastError());
     }
-    out = query.value(0).toInt();
-    return true;
+    while (query.next()) {
+        eachRow(query);
+    }
+    // A page that cannot be read ends the walk early with an error rather than a shorter list.
+    return !query.lastError().isValid() || fail(what, query.lastError());
 }
 
 bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
@@ -152,13 +153,7 @@ bool DiaryStore::writeRows(const QString& what, const QString& sql, const QVaria
     int touched = 0;
     {
         QSqlQuery query(access.database());
-        if (!query.prepare(sql)) {
-            return fail(what, query.lastError());
-        }
-        for (const QVariant& value : values) {
-            query.addBindValue(value);
-        }
-        if (!query.exec()) {
+        if (!RunPrepared(query, sql, values)) {
             return fail(what, query.lastError());
         }
         touched = query.numRowsAffected();
@@ -231,32 +226,14 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
                            bool& found) {
     out = {};
     found = false;
-    error_ = {};
-    const QString what =
-        QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section));
-    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
-    if (!access.isOpen()) {
-        return fail(what, access);
-    }
-    QSqlQuery query(access.database());
-    query.setForwardOnly(true);
-    if (!query.prepare(
-            QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where))) {
-        return fail(what, query.lastError());
-    }
-    query.addBindValue(value);
-    if (!query.exec()) {
-        return fail(what, query.lastError());
-    }
-    if (query.next()) {
-        out.Index = query.value(0).toLongLong();
-        out.keyword = query.value(1).toString();
-        out.meaning = query.value(2).toString();
-        found = true;
-    } else if (query.lastError().isValid()) {
-        return fail(what, query.lastError());
-    }
-    return true;
+    return readRows(QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
+                    QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where),
+                    {value}, [&](const QSqlQuery& query) {
+                        out.Index = query.value(0).toLongLong();
+                        out.keyword = query.value(1).toString();
+                        out.meaning = query.value(2).toString();
+                        found = true;
+                    });
 }
 
 // Rewrites (keyword and meaning given) or deletes (both null) the located row; finding the row and changing it

@@ -6,9 +6,11 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QSqlError;
+class QSqlQuery;
 class QVariant;
 
 // The four sections of the diary, each kept in a table of its own in diary.dll.
@@ -83,6 +85,8 @@ class DiaryStore {
     bool fail(const QString& what, const QSqlError& error);
     bool fail(const QString& what, const DatabaseConnection& access);
     bool readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out, bool& found);
+    bool readRows(const QString& what, const QString& sql, const QList<QVariant>& values,
+                  const std::function<void(const QSqlQuery&)>& eachRow);
     bool writeRows(const QString& what, const QString& sql, const QList<QVariant>& values, int* affected);
     bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                    const QString* meaning, bool& hit);
