@@ -34,8 +34,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void closingTheBook_keepsContents();
     void emptySection_opensWithoutMessage_andListsAnAddedEntry();
     void adding_storesTrimmedAtTheEnd_andSurvivesARestart();
-    void addChecks_keepTheTypedTextAndFocusTheEmptyBox_data();
-    void addChecks_keepTheTypedTextAndFocusTheEmptyBox();
+    void addChecks_keepTheTypedTextOrReturnToOpen_data();
+    void addChecks_keepTheTypedTextOrReturnToOpen();
     void addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword();
     void choosingALine_byClickOrKeys_showsItsEntry();
     void removing_withAndWithoutASelection();
@@ -262,24 +262,27 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
     }
 }
 
-void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox_data() {
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("meaning");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("focusKeyword");
+    QTest::addColumn<bool>("backToOpen");
+    // With nothing typed there is nothing to keep: the book is back in Open, not held in Adding.
     QTest::newRow("both empty") << ""
-                                << "" << BothMissing << true;
+                                << "" << BothMissing << true << true;
     QTest::newRow("no keyword") << ""
-                                << "a meaning" << KeywordMissing << true;
+                                << "a meaning" << KeywordMissing << true << false;
     QTest::newRow("no meaning") << "a keyword"
-                                << "" << MeaningMissing << false;
+                                << "" << MeaningMissing << false << false;
 }
 
-void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox() {
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
     QFETCH(QString, message);
     QFETCH(bool, focusKeyword);
+    QFETCH(bool, backToOpen);
     auto* book = openBook(0);
     book->Command1->click();
     book->Command2->click();
@@ -292,14 +295,21 @@ void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox()
     QCOMPARE(w->env.boxes.shown().first().text, message);
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
     QCOMPARE(w->env.boxes.shown().first().title, QStringLiteral("Velloran"));
-    QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book->Command2->text(), QStringLiteral("&Save Spell"));
+    QCOMPARE(book->mode(), backToOpen ? Mode::Open : Mode::Adding);
+    QCOMPARE(book->Command2->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
+    for (QWidget* other : {static_cast<QWidget*>(book->Command1), static_cast<QWidget*>(book->Command3),
+                           static_cast<QWidget*>(book->Command5), static_cast<QWidget*>(book->lstKeyword)}) {
+        QCOMPARE(other->isEnabled(), backToOpen);
+    }
     QCOMPARE(book->txtKeyword->text(), keyword);
     QCOMPARE(book->txtMeaning->toPlainText(), meaning);
     QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book->txtKeyword) : book->txtMeaning);
     QCOMPARE(w->fileHash(), before);
 
     // Completing the entry saves it.
+    if (backToOpen) {
+        book->Command2->click();
+    }
     typeEntry(book, keyword.isEmpty() ? "k" : keyword, meaning.isEmpty() ? "m" : meaning);
     book->Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
@@ -539,8 +549,8 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data
         big += QStringLiteral("%1 the wheel turns, the moon wanes and waxes again and again\n").arg(big.size());
     }
     QTest::newRow("1 MB meaning") << "long" << big;
-    QTest::newRow("keyword past 32,767 characters") << QString(40000, QLatin1Char('k')) + QStringLiteral("end")
-                                                    << "no limit on either box";
+    QTest::newRow("keyword past 32,767 characters")
+        << QString(40000, QLatin1Char('k')) + QStringLiteral("end") << "no limit on either box";
 }
 
 void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
