@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 using Mode = frmPaganDiaryResultBOS::Mode;
 Q_DECLARE_METATYPE(Mode)
@@ -43,7 +44,9 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
     void editing_aLongKeyword_savesItWhole();
-    void editing_keepsTheMeaningsLineBreaks();
+    void editing_keepsAnUntouchedMeaningExactly_data();
+    void editing_keepsAnUntouchedMeaningExactly();
+    void adding_storesTheMeaningAsTyped();
     void leaving_data();
     void leaving();
     void hostileEntries_typedStoredAndShownVerbatim_data();
@@ -440,21 +443,53 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     QVERIFY(book->lstKeyword->selectedItems().isEmpty());
 }
 
-void tst_frmPaganDiaryResultBOS::editing_keepsTheMeaningsLineBreaks() {
+void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly_data() {
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("carriage return and line feed") << "burn\r\nslowly\r\n"
+                                                   << "burn\nslowly\n";
+    QTest::newRow("no-break space at the end") << QStringLiteral("burn\u00a0") << QStringLiteral("burn\u00a0");
+    QTest::newRow("line separator") << QStringLiteral("burn\u2028slowly") << QStringLiteral("burn\u2028slowly");
+    QTest::newRow("lone line feed") << "burn\nslowly"
+                                    << "burn\nslowly";
+    QTest::newRow("lone carriage return") << "burn\rslowly"
+                                          << "burn\nslowly";
+}
+
+void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
+    QFETCH(QString, meaning);
+    QFETCH(QString, shown);
     {
         DiaryStore store(DiaryFilePath());
-        QVERIFY(store.add(DiarySection::Incense, "myrrh", "burn\r\nslowly\r\n"));
+        QVERIFY(store.add(DiarySection::Incense, "myrrh", meaning));
     }
     auto* book = openBook(1);
     book->Command1->click();
     select(book, 0);
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("burn\nslowly\n"));
+    QCOMPARE(book->txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), shown);
     book->Command4->click();
     book->txtKeyword->setText("frankincense");
     book->Command4->click();
-    // Saving an entry without touching its meaning leaves the meaning's bytes as they were.
+    // Saving an entry without touching its meaning leaves the meaning's characters as they were.
     QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
-    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, QStringLiteral("burn\r\nslowly\r\n"));
+    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, meaning);
+}
+
+void tst_frmPaganDiaryResultBOS::adding_storesTheMeaningAsTyped() {
+    auto* book = openBook(0);
+    book->Command1->click();
+    book->Command2->click();
+    book->txtKeyword->setText("k");
+    // A no-break space, a line separator (Shift+Return) and a line break (Return), typed.
+    QTest::keyClicks(book->txtMeaning, "a");
+    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    QTest::keyClick(book->txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(book->txtMeaning, "b");
+    QTest::keyClick(book->txtMeaning, Qt::Key_Return);
+    QTest::keyClicks(book->txtMeaning, "c");
+    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    book->Command2->click();
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("a\u00a0\u2028b\r\nc\u00a0"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {

@@ -71,7 +71,7 @@ class tst_frmDowsingMain : public QObject {
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
-    void update_keepsLongOneLineValuesWhole();
+    void update_keepsLongAndMultiLineValuesExactly();
     void missingFile_saysSoAndCloses();
     void exitAndMenus();
     void updateReminder_runsAtLoad();
@@ -828,7 +828,7 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
 }
 
-void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
+void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {
     // Longer than a text box takes unless told otherwise.
     const QString longText = QString(40000, QLatin1Char('X'));
     DowsingRecord r;
@@ -843,6 +843,8 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     r.Dowsing_Tool = longText;
     r.Item_Dowsing_For = longText;
     r.Location_Dowsing_Occured = longText;
+    // No-break spaces, a line separator and lone line breaks, shown and written back untouched.
+    r.Address = QStringLiteral("1\u00a0Lane\u2028Fen\nEnd\rHere\u00a0");
     {
         DowsingStore seed(path());
         QVERIFY(seed.open());
@@ -862,6 +864,7 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
         QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
     }
+    QCOMPARE(rows[0][2].toString(), r.Address);
     QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
 }
 
