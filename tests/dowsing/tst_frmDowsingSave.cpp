@@ -12,12 +12,16 @@
 #include "support/TestSupport.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +76,8 @@ class tst_frmDowsingSave : public QObject {
     void print_wholeSheetOrSelection_data();
     void print_wholeSheetOrSelection();
     void print_cancelled_printsNothing();
+    void print_dialogOffersNoPageNumbers_data();
+    void print_dialogOffersNoPageNumbers();
     void clipboard_keepsItsContentOverTheSheet();
 
   private:
@@ -495,6 +501,41 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
     });
     QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void tst_frmDowsingSave::print_dialogOffersNoPageNumbers_data() {
+    QTest::addColumn<bool>("select");
+    QTest::newRow("whole sheet") << false;
+    QTest::newRow("selection") << true;
+}
+
+void tst_frmDowsingSave::print_dialogOffersNoPageNumbers() {
+    QFETCH(bool, select);
+    QVERIFY(SeedRecords(path(), 1));
+    frmDowsingSave* sheet = openRow(0);
+    if (select) {
+        sheet->RTB->selectAll();
+    }
+    SetPrinterChooser({}); // the real dialog
+    QStringList offered;
+    WhenModalShown([&offered](QWidget* dialog) {
+        // Opened out, as the user's "Options >>" does, to see every choice of range.
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text().startsWith(QStringLiteral("&Options"))) {
+                button->click();
+            }
+        }
+        for (QAbstractButton* choice : dialog->findChildren<QRadioButton*>()) {
+            if (choice->isVisible() && choice->isEnabled()) {
+                offered << choice->text();
+            }
+        }
+        const auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+        offered << QString::number(from && from->isVisible());
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QCOMPARE(offered, select ? (QStringList{"Print all", "Selection", "0"}) : (QStringList{"Print all", "0"}));
 }
 
 void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {
