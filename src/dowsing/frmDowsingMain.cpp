@@ -658,6 +658,11 @@ void frmDowsingMain::PrepareForEdit() {
     mnuAddNewRecor->setVisible(false);
 }
 
+void frmDowsingMain::EditFoundNoRecord() {
+    cmAddNewRecord->show();
+    mnuAddNewRecor->setVisible(true);
+}
+
 void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     if (record.Date.isValid()) {
         cmbMonth->setCurrentIndex(record.Date.month() - 1);

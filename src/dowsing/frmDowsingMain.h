@@ -32,6 +32,9 @@ class frmDowsingMain : public DowsingChildWindow {
     // Update for that record's IdNumber, which is what "&Update" writes back.
     void PrepareForEdit();
     void FillForUpdate(const DowsingRecord& record);
+    // When the sheet finds no record to hand over: the wizard stays in Add, and "Add New Record" must be there
+    // again, or no further entry could be started.
+    void EditFoundNoRecord();
     bool InUpdateMode() const;
     qint64 RecordBeingUpdated() const { return updateId_; }
 

@@ -57,8 +57,8 @@ class tst_frmDowsingSave : public QObject {
     void cleanup();
 
     void edit_setsListsAndFieldsAndSwitchesToUpdate();
-    void edit_onEmptyTable_saysSoAndKeepsMode();
-    void edit_ofRecordRemovedMeanwhile_saysNotFound();
+    void edit_withoutARecord_saysSoAndLeavesTheWizardUsable_data();
+    void edit_withoutARecord_saysSoAndLeavesTheWizardUsable();
     void update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid();
     void delete_removesTheShownRecordAndRereadsTheGrid();
     void delete_answeredNo_changesNothing();
@@ -176,33 +176,41 @@ void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
-void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
-    env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record to Edit")});
-    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
-    auto* w = Windows::Loaded<frmDowsingMain>();
-    QVERIFY(w->isVisible());
-    QVERIFY(w->fraCustomersDetails->isEnabled());
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable_data() {
+    QTest::addColumn<QString>("removal");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty table") << "DELETE FROM Details"
+                                 << "There Is No Record to Edit";
+    QTest::newRow("record removed meanwhile") << "DELETE FROM Details WHERE IdNumber = 1" << kNotFound;
 }
 
-void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
+void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable() {
+    QFETCH(QString, removal);
+    QFETCH(QString, message);
     QVERIFY(SeedRecords(path(), 2));
     frmDowsingSave* sheet = openRow(0);
     auto* w = Windows::Loaded<frmDowsingMain>();
     w->txtCity->setText(QStringLiteral("KEPT"));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(DowsingTestFile(path()).exec(removal));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{kNotFound});
+    QCOMPARE(env->boxes.texts(), QStringList{message});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
+    QVERIFY(w->isVisible());
     QCOMPARE(w->txtCity->text(), QStringLiteral("KEPT"));
-    // Nothing to write back: the wizard does not turn to Update.
+    // Nothing to write back: the wizard stays in Add, with its pages enabled and "Add New Record" offered again.
     QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+    QVERIFY(w->fraCustomersDetails->isEnabled() && w->fraTools->isEnabled() && w->fraNotes->isEnabled());
+    QVERIFY(w->cmAddNewRecord->isVisibleTo(w));
+    QVERIFY(w->mnuAddNewRecor->isVisible());
+    // An entry made now is added, and the wizard goes on to the next one.
+    const qsizetype before = names().size();
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts().last(), QStringLiteral("Record Saved Succesfully !"));
+    QCOMPARE(names().size(), before + 1);
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QVERIFY(w->fraCustomersDetails->isEnabled());
 }
 
 void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
