@@ -451,7 +451,8 @@ QGroupBox* frmDowsingMain::FrontPage() const {
 }
 
 void frmDowsingMain::BringToFront(QGroupBox* front) {
-    // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees.
+    // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees. The button that
+    // turned the page goes with its page, so the handlers that turn pages give the focus to the new one.
     for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
         p->setVisible(p == front);
     }
@@ -488,6 +489,7 @@ void frmDowsingMain::Label1_Click() {
 void frmDowsingMain::cmdCustomersDetailsNext_Click() {
     if (Rules::emailAccepted(txtEmail->text())) {
         BringToFront(fraTools);
+        cmbDowsingTool->setFocus();
         return;
     }
     MsgBox(DowsingMessages::CorrectEmail, MsgButtons::Ok, MsgIcon::Information, this);
@@ -497,14 +499,17 @@ void frmDowsingMain::cmdCustomersDetailsNext_Click() {
 
 void frmDowsingMain::cmdToolsBack_Click() {
     BringToFront(fraCustomersDetails);
+    txtName->setFocus();
 }
 
 void frmDowsingMain::cmdToolsNext_Click() {
     BringToFront(fraNotes);
+    txtNotes->setFocus();
 }
 
 void frmDowsingMain::cmdNotesBack_Click() {
     BringToFront(fraTools);
+    cmbDowsingTool->setFocus();
 }
 
 void frmDowsingMain::cmbDowsingTool_Click(int index) {

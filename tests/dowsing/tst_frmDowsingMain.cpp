@@ -9,12 +9,18 @@
 #include "dowsing/frmDowsingMain.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <memory>
 
@@ -57,6 +63,7 @@ class tst_frmDowsingMain : public QObject {
     void deleteKey_isNoTypedCharacter_data();
     void deleteKey_isNoTypedCharacter();
     void popUpCancel_restoresFirstEntry();
+    void turningAPage_putsTheFocusInItsFirstControl();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
     void timeStoresHourAndMinuteOnly();
@@ -408,6 +415,23 @@ void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
     QVERIFY(w->fraItemDowsing->isHidden());
     QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
+}
+
+void tst_frmDowsingMain::turningAPage_putsTheFocusInItsFirstControl() {
+    QVERIFY(open());
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
+    // Each page is turned from the keyboard, on the button that has the focus; what is typed next must land.
+    const std::pair<QPushButton*, QWidget*> turns[] = {{w->cmdCustomersDetailsNext, w->cmbDowsingTool},
+                                                       {w->cmdToolsNext, w->txtNotes},
+                                                       {w->cmdNotesBack, w->cmbDowsingTool},
+                                                       {w->cmdToolsBack, w->txtName}};
+    for (const auto& [turn, first] : turns) {
+        turn->setFocus();
+        QTest::keyClick(turn, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), first);
+    }
 }
 
 void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
