@@ -1,11 +1,10 @@
 #include "dowsing/frmDowsingMain.h"
 
-#include "common/TextBoxes.h"
-
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/UpdateReminder.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
@@ -15,8 +14,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <limits>
 
@@ -150,11 +147,13 @@ frmDowsingMain::frmDowsingMain() {
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
 
-    for (QObject* filtered :
-         {static_cast<QObject*>(txtName), static_cast<QObject*>(txtCity), static_cast<QObject*>(txtState),
-          static_cast<QObject*>(txtLocationDowsingFor), static_cast<QObject*>(txtPhNo)}) {
-        filtered->installEventFilter(this);
+    for (QLineEdit* letters : {txtName, txtCity, txtState, txtLocationDowsingFor}) {
+        new CharacterFilter(letters, Rules::filterLetterKey, [this] {
+            MsgBox(DowsingMessages::OnlyAlphabet, MsgButtons::Ok, MsgIcon::Information, this);
+        });
     }
+    new CharacterFilter(txtPhNo, Rules::filterNumberKey,
+                        [this] { MsgBox(DowsingMessages::EnterNumber, MsgButtons::Ok, MsgIcon::None, this); });
 
     connect(cmAddNewRecord, &QPushButton::clicked, this, &frmDowsingMain::cmAddNewRecord_Click);
     connect(mnuAddNewRecor, &QAction::triggered, this, &frmDowsingMain::cmAddNewRecord_Click);
@@ -386,59 +385,6 @@ void frmDowsingMain::Form_Unload() {
 void frmDowsingMain::closeEvent(QCloseEvent* event) {
     DowsingChildWindow::closeEvent(event);
     ShowLauncher();
-}
-
-bool frmDowsingMain::eventFilter(QObject* watched, QEvent* event) {
-    auto* edit = qobject_cast<QLineEdit*>(watched);
-    QString typed;
-    if (edit && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Focus keys and Delete never reach a field as typed characters; the X11 desktop gives Delete the text
-        // of the DEL control character, which the filters would otherwise refuse with a message.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) {
-            return false;
-        }
-        typed = key->text();
-        if (key->key() == Qt::Key_Backspace) {
-            typed = QChar(Rules::Backspace);
-        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            typed = QChar(Rules::CarriageReturn);
-        }
-    } else if (edit && event->type() == QEvent::InputMethod) {
-        // Composed characters (dead keys, input methods) pass the same filter as typed ones.
-        auto* composed = static_cast<QInputMethodEvent*>(event);
-        if (!composed->preeditString().isEmpty()) {
-            return false;
-        }
-        typed = composed->commitString();
-    } else {
-        return DowsingChildWindow::eventFilter(watched, event);
-    }
-    if (typed.isEmpty()) {
-        return false; // arrows, Home, Delete: no character
-    }
-    const bool number = edit == txtPhNo;
-    QString kept;
-    bool changed = false;
-    for (const QChar c : typed) {
-        const Rules::KeyVerdict verdict = number ? Rules::filterNumberKey(c) : Rules::filterLetterKey(c);
-        if (verdict.complain) {
-            MsgBox(number ? DowsingMessages::EnterNumber : DowsingMessages::OnlyAlphabet, MsgButtons::Ok,
-                   number ? MsgIcon::None : MsgIcon::Information, this);
-        }
-        if (verdict.keep) {
-            kept += verdict.character;
-        }
-        changed = changed || !verdict.keep || verdict.character != c;
-    }
-    if (!changed) {
-        return false;
-    }
-    // Letters come out in capitals: type them ourselves instead of the original key.
-    if (!kept.isEmpty() && kept.at(0).unicode() >= u' ') {
-        edit->insert(kept);
-    }
-    return true;
 }
 
 QGroupBox* frmDowsingMain::FrontPage() const {

@@ -101,7 +101,6 @@ class frmDowsingMain : public DowsingChildWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildFrame();

@@ -1,6 +1,7 @@
 #include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Clock.h"
+#include "common/Keyboard.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSelection.h"
@@ -39,6 +40,11 @@ void typeText(QWidget* widget, const QString& text) {
         }
     }
 }
+// The key filters tell about refused characters once the typing pauses; this waits for that pause.
+void waitForTypingPause() {
+    QTest::qWait(QGuiApplication::styleHints()->keyboardInputInterval() + 100);
+}
+
 } // namespace
 
 class tst_frmDowsingMain : public QObject {
@@ -51,6 +57,10 @@ class tst_frmDowsingMain : public QObject {
     void keyFilters_data();
     void keyFilters();
     void composedCharacters_passTheSameFilter();
+    void editingShortcuts_areCommandsNotCharacters_data();
+    void editingShortcuts_areCommandsNotCharacters();
+    void pastedAndDroppedText_passesTheSameFilter_data();
+    void pastedAndDroppedText_passesTheSameFilter();
     void enterAndBackspace_data();
     void enterAndBackspace();
     void emailRule_data();
@@ -136,45 +146,43 @@ void tst_frmDowsingMain::enterRecord() {
 void tst_frmDowsingMain::keyFilters_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("quick"); // all in one key event, as Qt delivers keys typed in quick succession
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("complaints");
 
     QTest::newRow("name smith") << "txtName"
-                                << "smith"
-                                << "SMITH" << 0;
+                                << "smith" << false << "SMITH" << 0;
     QTest::newRow("name O'Neil") << "txtName"
-                                 << "O'Neil"
-                                 << "ONEIL" << 1;
+                                 << "O'Neil" << false << "ONEIL" << 1;
+    QTest::newRow("name O'Neil, quick") << "txtName"
+                                        << "O'Neil" << true << "ONEIL" << 1;
     QTest::newRow("name with blank") << "txtName"
-                                     << "Ann Lee"
-                                     << "ANN LEE" << 0;
+                                     << "Ann Lee" << false << "ANN LEE" << 0;
     QTest::newRow("city digits") << "txtCity"
-                                 << "ely2"
-                                 << "ELY" << 1;
-    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << "ZO" << 1;
+                                 << "ely2" << false << "ELY" << 1;
+    QTest::newRow("city digits, quick") << "txtCity"
+                                        << "e1l2y" << true << "ELY" << 2;
+    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << false << "ZO" << 1;
     QTest::newRow("location punctuation") << "txtLocationDowsingFor"
-                                          << "back-field."
-                                          << "BACKFIELD" << 2;
+                                          << "back-field." << false << "BACKFIELD" << 2;
     QTest::newRow("phone 12.5/3") << "txtPhNo"
-                                  << "12.5/3"
-                                  << "12.53" << 1;
+                                  << "12.5/3" << false << "12.53" << 1;
+    QTest::newRow("phone 12.5/3, quick") << "txtPhNo"
+                                         << "12.5/3" << true << "12.53" << 1;
     QTest::newRow("phone +44 1") << "txtPhNo"
-                                 << "+44 1"
-                                 << "441" << 2;
+                                 << "+44 1" << false << "441" << 2;
     QTest::newRow("phone letters") << "txtPhNo"
-                                   << "0a9"
-                                   << "09" << 1;
+                                   << "0a9" << false << "09" << 1;
     QTest::newRow("pin takes anything") << "txtPin"
-                                        << "cb7 4/x"
-                                        << "cb7 4/x" << 0;
+                                        << "cb7 4/x" << false << "cb7 4/x" << 0;
     QTest::newRow("email takes anything") << "txtEmail"
-                                          << "a.b@c-d.e"
-                                          << "a.b@c-d.e" << 0;
+                                          << "a.b@c-d.e" << false << "a.b@c-d.e" << 0;
 }
 
 void tst_frmDowsingMain::keyFilters() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
+    QFETCH(bool, quick);
     QFETCH(QString, expected);
     QFETCH(int, complaints);
     QVERIFY(open());
@@ -184,9 +192,17 @@ void tst_frmDowsingMain::keyFilters() {
     for (int i = 0; i < complaints; ++i) {
         env->boxes.answer(MsgResult::Ok);
     }
-    typeText(edit, typed);
+    // The user is told only once every character typed is in the box: no key is lost to a message box.
+    QStringList textWhileTold;
+    env->boxes.onShow([&](const MessageRequest&) { textWhileTold << edit->text(); });
+    if (quick) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+    } else {
+        typeText(edit, typed);
+    }
     QCOMPARE(edit->text(), expected);
-    QCOMPARE(env->boxes.shown().size(), complaints);
+    waitForTypingPause();
+    QCOMPARE(textWhileTold, QStringList(complaints, expected));
     const bool number = field == QLatin1String("txtPhNo");
     for (const MessageRequest& box : env->boxes.shown()) {
         QCOMPARE(box.text,
@@ -208,7 +224,97 @@ void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
     plain.setCommitString(QStringLiteral("a"));
     QCoreApplication::sendEvent(w->txtName, &plain);
     QCOMPARE(w->txtName->text(), QStringLiteral("A"));
+    waitForTypingPause();
     QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
+}
+
+void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("letters") << "txtName"
+                             << "AB";
+    QTest::newRow("phone") << "txtPhNo"
+                           << "12";
+}
+
+void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, typed);
+    // Select all and copy, paste it twice at the end, cut it all, undo the cut.
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Copy);
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QCOMPARE(edit->text(), typed.repeated(3));
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Cut);
+    QCOMPARE(edit->text(), QString());
+    QTest::keySequence(edit, QKeySequence::Undo);
+    QCOMPARE(edit->text(), typed.repeated(3));
+    waitForTypingPause();
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    for (const char* how : {"paste key", "menu", "drop"}) {
+        QTest::addRow("letters, %s", how) << "txtName" << how << "O'Neil 2nd"
+                                          << "ONEIL ND";
+        QTest::addRow("phone, %s", how) << "txtPhNo" << how << "+44 (0)12.5"
+                                        << "44012.5";
+    }
+}
+
+void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter() {
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    env->boxes.answer(MsgResult::Ok); // one message for the whole text
+    if (how == QLatin1String("drop")) {
+        QMimeData dropped;
+        dropped.setText(text);
+        QDropEvent drop(QPointF(edit->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        // Qt delivers a drop only at the end of a real drag; here it goes straight to the box's filter.
+        auto* filter = edit->findChild<CharacterFilter*>();
+        QVERIFY(filter);
+        QVERIFY(static_cast<QObject*>(filter)->eventFilter(edit, &drop));
+        QVERIFY(drop.isAccepted());
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        edit->setFocus();
+        if (how == QLatin1String("paste key")) {
+            QTest::keySequence(edit, QKeySequence::Paste);
+        } else {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                      edit->mapToGlobal(edit->rect().center()));
+            QCoreApplication::sendEvent(edit, &menuKey);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction* paste = StandardPasteAction(menu);
+            QVERIFY(paste);
+            paste->trigger();
+            QApplication::activePopupWidget()->close();
+        }
+    }
+    QCOMPARE(edit->text(), expected);
+    waitForTypingPause();
+    QCOMPARE(env->boxes.shown().size(), 1);
 }
 
 void tst_frmDowsingMain::enterAndBackspace_data() {
@@ -229,12 +335,14 @@ void tst_frmDowsingMain::enterAndBackspace() {
         env->boxes.answer(MsgResult::Ok);
     }
     QTest::keyClick(edit, Qt::Key_Return);
+    waitForTypingPause();
     QCOMPARE(env->boxes.shown().size(), enterComplaints);
     if (enterComplaints) {
         QCOMPARE(env->boxes.shown().first().text, QStringLiteral("Please Enter Number"));
     }
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text().size(), 1);
+    waitForTypingPause();
     QCOMPARE(env->boxes.shown().size(), enterComplaints);
 }
 
