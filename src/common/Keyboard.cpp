@@ -161,6 +161,10 @@ bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
         if (IsEditingCommand(key)) {
             return false;
         }
+        // An Alt key that no button or menu took is a missed mnemonic, never a typed character.
+        if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)) {
+            return true;
+        }
         QString text = key->text();
         if (key->key() == Qt::Key_Backspace) {
             text = QChar(char16_t(8));

@@ -256,6 +256,7 @@ void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters() {
     QTest::keySequence(edit, QKeySequence::Cut);
     QCOMPARE(edit->text(), QString());
     QTest::keySequence(edit, QKeySequence::Undo);
+    QTest::keyClick(edit, Qt::Key_N, Qt::AltModifier); // a mnemonic no button took
     QCOMPARE(edit->text(), typed.repeated(3));
     waitForTypingPause();
     QVERIFY(env->boxes.shown().isEmpty());
