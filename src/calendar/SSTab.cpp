@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -199,9 +200,9 @@ void SSTab::keyPressEvent(QKeyEvent* event) {
     }
     const int next = ((current_ < 0 ? 0 : current_) + step + TabCount()) % TabCount();
     SetTab(next);
-    // Focus left behind on the page just hidden goes to the selected tab.
+    // Focus on a tab follows the selection; focus left behind on the page just hidden goes to the selected tab.
     QWidget* focus = QApplication::focusWidget();
-    if (!focus || !focus->isVisible()) {
+    if (!focus || !focus->isVisible() || std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end()) {
         buttons_[next]->setFocus(Qt::TabFocusReason);
     }
     event->accept();

@@ -300,7 +300,7 @@ void tst_frmPaganMain::mainTab_followsTheTabWidgetKeys() {
         QTest::keyClick(QApplication::focusWidget(), press.key, press.modifiers);
         QCOMPARE(window->SSTMain->Tab(), press.tab);
         QVERIFY(window->SSTMain->Page(press.tab)->isVisibleTo(window));
-        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), window->SSTMain->TabButton(press.tab));
     }
     // Passing "Pagan Information" ran its tab-change step.
     QCOMPARE(window->SSTFestiveSeasons->Tab(), 0);
