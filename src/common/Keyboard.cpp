@@ -83,7 +83,7 @@ CharacterFilter::CharacterFilter(QLineEdit* box, CharacterRule rule, std::functi
     box->installEventFilter(this);
 }
 
-int CharacterFilter::Insert(const QString& text) {
+int CharacterFilter::insert(const QString& text) {
     QString kept;
     int refused = 0;
     for (const QChar c : text) {
@@ -115,7 +115,7 @@ bool CharacterFilter::typed(const QString& text) {
     if (unchanged(text)) {
         return false;
     }
-    complainLater(Insert(text));
+    complainLater(insert(text));
     return true;
 }
 
@@ -124,7 +124,7 @@ void CharacterFilter::pasteFrom(QClipboard::Mode mode) {
         return;
     }
     const QString text = QGuiApplication::clipboard()->text(mode);
-    if (Insert(text) > 0) {
+    if (insert(text) > 0) {
         complainLater(1);
     }
 }
@@ -215,7 +215,7 @@ bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
         }
         box_->deselect();
         box_->setCursorPosition(box_->cursorPositionAt(drop->position().toPoint()));
-        if (Insert(text) > 0) {
+        if (insert(text) > 0) {
             complainLater(1);
         }
         drop->setDropAction(Qt::CopyAction);

@@ -45,13 +45,12 @@ class CharacterFilter : public QObject {
   public:
     CharacterFilter(QLineEdit* box, CharacterRule rule, std::function<void()> complain);
 
-    // Puts the text into the box at the cursor as if typed there; returns how many characters were refused.
-    int Insert(const QString& text);
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Puts the text into the box at the cursor as if typed there; returns how many characters were refused.
+    int insert(const QString& text);
     bool unchanged(const QString& text) const;
     bool typed(const QString& text);
     void pasteFrom(QClipboard::Mode mode);
