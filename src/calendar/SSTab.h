@@ -34,6 +34,7 @@ class SSTab : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     int tabsPerRow_;

@@ -1,14 +1,18 @@
 #include "common/Pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
 namespace Pictures {
 namespace {
-// A transparent square of the given size with an antialiased painter holding a round pen of the colour.
+// A transparent square of the given size with an antialiased painter holding a round pen of the colour. It has
+// the pixels of the sharpest screen, so that a picture is never scaled up (and blurred) on a high-density one.
 template <class Draw> QPixmap drawn(int size, const QColor& colour, Draw draw) {
-    QPixmap pixmap(size, size);
+    const qreal ratio = qMax<qreal>(1.0, qApp->devicePixelRatio());
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -44,8 +48,8 @@ QPixmap Pentagram(int size, const QColor& colour) {
 QPixmap Pendulum(int size, const QColor& colour) {
     return drawn(size, colour, [&](QPainter& p) {
         const qreal s = size;
-        p.drawLine(QPointF(s * 0.5, s * 0.08), QPointF(s * 0.5, s * 0.55));
-        p.drawEllipse(QPointF(s * 0.5, s * 0.08), s * 0.04, s * 0.04);
+        p.drawLine(QPointF(s * 0.5, s * 0.1), QPointF(s * 0.5, s * 0.55));
+        p.drawEllipse(QPointF(s * 0.5, s * 0.1), s * 0.04, s * 0.04);
         QPainterPath bob;
         bob.moveTo(s * 0.5, s * 0.55);
         bob.lineTo(s * 0.64, s * 0.7);
@@ -55,7 +59,9 @@ QPixmap Pendulum(int size, const QColor& colour) {
         p.setBrush(colour);
         p.drawPath(bob);
         p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(s * 0.12, s * 0.3, s * 0.76, s * 0.76), 200 * 16, 140 * 16);
+        // The swing: an arc round the pivot whose lowest point stays inside the square.
+        const qreal reach = s * 0.8;
+        p.drawArc(QRectF(s * 0.5 - reach, s * 0.1 - reach, 2 * reach, 2 * reach), 240 * 16, 60 * 16);
     });
 }
 

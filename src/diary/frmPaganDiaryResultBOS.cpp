@@ -288,12 +288,14 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
-    // keeps what was typed and puts the focus where something is missing.
+    // keeps what was typed and puts the focus where something is missing; with nothing typed there is nothing
+    // to keep, and the book goes back to Open so that the user is not held in Adding.
     const QString keyword = txtKeyword->text();
     const QString meaning = StoredText(txtMeaning);
     if (keyword.isEmpty() && meaning.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
                this);
+        setMode(Mode::Open);
         txtKeyword->setFocus();
         return;
     }

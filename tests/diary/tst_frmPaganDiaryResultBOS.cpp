@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 using Mode = frmPaganDiaryResultBOS::Mode;
 Q_DECLARE_METATYPE(Mode)
@@ -34,8 +35,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void closingTheBook_keepsContents();
     void emptySection_opensWithoutMessage_andListsAnAddedEntry();
     void adding_storesTrimmedAtTheEnd_andSurvivesARestart();
-    void addChecks_keepTheTypedTextAndFocusTheEmptyBox_data();
-    void addChecks_keepTheTypedTextAndFocusTheEmptyBox();
+    void addChecks_keepTheTypedTextOrReturnToOpen_data();
+    void addChecks_keepTheTypedTextOrReturnToOpen();
     void addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword();
     void choosingALine_byClickOrKeys_showsItsEntry();
     void removing_withAndWithoutASelection();
@@ -43,7 +44,9 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
     void editing_aLongKeyword_savesItWhole();
-    void editing_keepsTheMeaningsLineBreaks();
+    void editing_keepsAnUntouchedMeaningExactly_data();
+    void editing_keepsAnUntouchedMeaningExactly();
+    void adding_storesTheMeaningAsTyped();
     void leaving_data();
     void leaving();
     void hostileEntries_typedStoredAndShownVerbatim_data();
@@ -262,24 +265,27 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
     }
 }
 
-void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox_data() {
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("meaning");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("focusKeyword");
+    QTest::addColumn<bool>("backToOpen");
+    // With nothing typed there is nothing to keep: the book is back in Open, not held in Adding.
     QTest::newRow("both empty") << ""
-                                << "" << BothMissing << true;
+                                << "" << BothMissing << true << true;
     QTest::newRow("no keyword") << ""
-                                << "a meaning" << KeywordMissing << true;
+                                << "a meaning" << KeywordMissing << true << false;
     QTest::newRow("no meaning") << "a keyword"
-                                << "" << MeaningMissing << false;
+                                << "" << MeaningMissing << false << false;
 }
 
-void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox() {
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
     QFETCH(QString, message);
     QFETCH(bool, focusKeyword);
+    QFETCH(bool, backToOpen);
     auto* book = openBook(0);
     book->Command1->click();
     book->Command2->click();
@@ -292,14 +298,21 @@ void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox()
     QCOMPARE(w->env.boxes.shown().first().text, message);
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
     QCOMPARE(w->env.boxes.shown().first().title, QStringLiteral("Velloran"));
-    QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book->Command2->text(), QStringLiteral("&Save Spell"));
+    QCOMPARE(book->mode(), backToOpen ? Mode::Open : Mode::Adding);
+    QCOMPARE(book->Command2->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
+    for (QWidget* other : {static_cast<QWidget*>(book->Command1), static_cast<QWidget*>(book->Command3),
+                           static_cast<QWidget*>(book->Command5), static_cast<QWidget*>(book->lstKeyword)}) {
+        QCOMPARE(other->isEnabled(), backToOpen);
+    }
     QCOMPARE(book->txtKeyword->text(), keyword);
     QCOMPARE(book->txtMeaning->toPlainText(), meaning);
     QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book->txtKeyword) : book->txtMeaning);
     QCOMPARE(w->fileHash(), before);
 
     // Completing the entry saves it.
+    if (backToOpen) {
+        book->Command2->click();
+    }
     typeEntry(book, keyword.isEmpty() ? "k" : keyword, meaning.isEmpty() ? "m" : meaning);
     book->Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
@@ -430,21 +443,53 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     QVERIFY(book->lstKeyword->selectedItems().isEmpty());
 }
 
-void tst_frmPaganDiaryResultBOS::editing_keepsTheMeaningsLineBreaks() {
+void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly_data() {
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("carriage return and line feed") << "burn\r\nslowly\r\n"
+                                                   << "burn\nslowly\n";
+    QTest::newRow("no-break space at the end") << QStringLiteral("burn\u00a0") << QStringLiteral("burn\u00a0");
+    QTest::newRow("line separator") << QStringLiteral("burn\u2028slowly") << QStringLiteral("burn\u2028slowly");
+    QTest::newRow("lone line feed") << "burn\nslowly"
+                                    << "burn\nslowly";
+    QTest::newRow("lone carriage return") << "burn\rslowly"
+                                          << "burn\nslowly";
+}
+
+void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
+    QFETCH(QString, meaning);
+    QFETCH(QString, shown);
     {
         DiaryStore store(DiaryFilePath());
-        QVERIFY(store.add(DiarySection::Incense, "myrrh", "burn\r\nslowly\r\n"));
+        QVERIFY(store.add(DiarySection::Incense, "myrrh", meaning));
     }
     auto* book = openBook(1);
     book->Command1->click();
     select(book, 0);
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("burn\nslowly\n"));
+    QCOMPARE(book->txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), shown);
     book->Command4->click();
     book->txtKeyword->setText("frankincense");
     book->Command4->click();
-    // Saving an entry without touching its meaning leaves the meaning's bytes as they were.
+    // Saving an entry without touching its meaning leaves the meaning's characters as they were.
     QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
-    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, QStringLiteral("burn\r\nslowly\r\n"));
+    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, meaning);
+}
+
+void tst_frmPaganDiaryResultBOS::adding_storesTheMeaningAsTyped() {
+    auto* book = openBook(0);
+    book->Command1->click();
+    book->Command2->click();
+    book->txtKeyword->setText("k");
+    // A no-break space, a line separator (Shift+Return) and a line break (Return), typed.
+    QTest::keyClicks(book->txtMeaning, "a");
+    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    QTest::keyClick(book->txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(book->txtMeaning, "b");
+    QTest::keyClick(book->txtMeaning, Qt::Key_Return);
+    QTest::keyClicks(book->txtMeaning, "c");
+    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    book->Command2->click();
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("a\u00a0\u2028b\r\nc\u00a0"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
