@@ -115,7 +115,9 @@ void WheelPicture::Draw(QPainter& p, const QRectF& area, const WheelPictureData&
         p.drawEllipse(onWheel(c, rim, a), side / 70.0, side / 70.0);
         p.setBrush(Qt::NoBrush);
         p.setFont(small);
-        centredText(p, onWheel(c, rim * 0.9 - side * 0.14, a), QStringLiteral("Today"));
+        // Near the hub, where no festival's name stands.
+        p.setPen(TodayColour);
+        centredText(p, onWheel(c, hub + side * 0.07, a), QStringLiteral("Today"));
     }
 
     p.setPen(QPen(Gold, side / 150.0));

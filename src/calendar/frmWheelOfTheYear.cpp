@@ -36,6 +36,9 @@ const QString ZoneText = QStringLiteral("Times in %1, with daylight saving as it
 const QString UtcText = QStringLiteral("Times in UTC.");
 const QString FallbackText =
     QStringLiteral("The system's time zone could not be found, so the times and dates are in UTC.");
+const QString LegendText =
+    QStringLiteral("Yule at the top, the year turning clockwise. Gold: solstices and equinoxes; orange: the sun at "
+                   "the cross-quarter points. Bright dots: full moons; dark dots: new moons. Red: today.");
 const QString ExportTitle = QStringLiteral("Export the Wheel of the Year");
 const QString ExportFilter = QStringLiteral("iCalendar file (*.ics)|*.ics");
 const QString ExportFailed = QStringLiteral("The calendar file could not be saved as\r\n%1\r\n\r\n%2\r\n\r\nNo file "
@@ -89,6 +92,9 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
 
     picWheel = new WheelPicture(client);
     picWheel->setObjectName(QStringLiteral("picWheel"));
+    lblLegend = whiteLabel(QStringLiteral("lblLegend"), LegendText, client);
+    lblLegend->setWordWrap(true);
+    lblLegend->setMaximumWidth(picWheel->sizeHint().width());
 
     grdWheel = new QTableWidget(0, int(Headers.size()), client);
     grdWheel->setObjectName(QStringLiteral("grdWheel"));
@@ -139,9 +145,14 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     right->addWidget(grdWheel, 1);
     right->addWidget(fraExport);
 
+    auto* left = new QVBoxLayout;
+    left->addWidget(picWheel);
+    left->addWidget(lblLegend);
+    left->addStretch(1);
+
     auto* middle = new QHBoxLayout;
     middle->setSpacing(12);
-    middle->addWidget(picWheel, 0, Qt::AlignTop);
+    middle->addLayout(left);
     middle->addLayout(right, 1);
 
     auto* bottom = new QHBoxLayout;

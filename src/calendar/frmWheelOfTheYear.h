@@ -34,6 +34,7 @@ class frmWheelOfTheYear : public FormWindow {
     QCheckBox* chkUtc;
     QLabel* lblTimeZone;
     WheelPicture* picWheel;
+    QLabel* lblLegend;
     QTableWidget* grdWheel;
     QGroupBox* fraExport;
     QSpinBox* spnExportFrom;
