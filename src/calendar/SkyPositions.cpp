@@ -153,6 +153,48 @@ class SunTrack {
     std::vector<double> longitudes_;
 };
 
+// How far the last new moons (or full moons) fell from their mean times, and how fast the elongation grew at
+// them. The moon's uneven motion changes both slowly from one month to the next, so curves through the last few
+// guess the next phase within an hour or so and its rate within a few per cent, where the mean phase is up to 14
+// hours away: most searches then need two lunar positions, the costliest step, instead of three or four.
+class PhaseHistory {
+  public:
+    double nextOffset() const {
+        switch (known_) {
+        case 0:
+            return 0.0;
+        case 1:
+            return offsets_[2];
+        case 2:
+            return 2.0 * offsets_[2] - offsets_[1];
+        default:
+            return 3.0 * offsets_[2] - 3.0 * offsets_[1] + offsets_[0];
+        }
+    }
+
+    double nextRate() const {
+        switch (known_) {
+        case 0:
+            return ElongationDegreesPerDay;
+        case 1:
+            return rates_[1];
+        default:
+            return 2.0 * rates_[1] - rates_[0];
+        }
+    }
+
+    void add(double offset, double rate) {
+        offsets_ = {offsets_[1], offsets_[2], offset};
+        rates_ = {rates_[1], rate};
+        known_ = std::min(known_ + 1, 3);
+    }
+
+  private:
+    std::array<double, 3> offsets_{};
+    std::array<double, 2> rates_{};
+    int known_ = 0;
+};
+
 } // namespace
 
 double JulianDay(const QDateTime& utc) {
@@ -211,26 +253,15 @@ QList<LunarPhase> LunarPhases(const QDateTime& from, const QDateTime& to) {
     const auto firstHalf = static_cast<qint64>(std::floor((first - FirstMeanNewMoon) / halfMonth)) - 1;
     const auto lastHalf = static_cast<qint64>(std::ceil((last - FirstMeanNewMoon) / halfMonth)) + 1;
     const SunTrack sun(firstHalf - 1, lastHalf + 1);
-    // How far the last two new moons and the last two full moons fell from their mean times, and how fast the
-    // elongation grew at the last of each. The moon's uneven motion changes both little from one month to the
-    // next, so they guess the next phase about ten times closer than its mean time and its rate, which saves a
-    // lunar position (the costliest step) in most searches.
-    std::array<std::array<double, 2>, 2> offsets{};
-    std::array<int, 2> known{};
-    std::array<double, 2> rates{ElongationDegreesPerDay, ElongationDegreesPerDay};
+    std::array<PhaseHistory, 2> history{}; // new moons, full moons
     for (qint64 half = firstHalf; half <= lastHalf; ++half) {
         const bool full = half % 2 != 0;
         const double target = full ? 180.0 : 0.0;
         const double mean = SunTrack::halfDay(half);
-        auto& offset = offsets[full];
-        const double guess = mean + (known[full] >= 2   ? 2.0 * offset[1] - offset[0]
-                                     : known[full] == 1 ? offset[1]
-                                                        : 0.0);
+        PhaseHistory& past = history[full];
         const Root root = findRoot([&](double day) { return wrap180(moonAt(day) - sun.longitude(day) - target); },
-                                   guess, rates[full], ElongationCurvature);
-        offset = {offset[1], root.day - mean};
-        known[full] = std::min(known[full] + 1, 2);
-        rates[full] = root.rate;
+                                   mean + past.nextOffset(), past.nextRate(), ElongationCurvature);
+        past.add(root.day - mean, root.rate);
         const QDateTime instant = FromJulianDay(universalDay(root.day));
         if (instant >= from && instant < to) {
             // Floor division: the full moon before lunation 0 belongs to lunation -1.
