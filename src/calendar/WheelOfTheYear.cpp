@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace WheelOfTheYear {
 
@@ -196,8 +198,17 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
         wheel.events.append(event);
     }
 
-    std::stable_sort(wheel.events.begin(), wheel.events.end(),
-                     [&](const WheelEvent& a, const WheelEvent& b) { return startOf(a, zone) < startOf(b, zone); });
+    // Each event's start once: placing a date in a time zone is costly enough to show in a sort's comparisons.
+    std::vector<std::pair<qint64, WheelEvent>> byStart;
+    byStart.reserve(wheel.events.size());
+    for (WheelEvent& event : wheel.events) {
+        byStart.emplace_back(startOf(event, zone).toMSecsSinceEpoch(), std::move(event));
+    }
+    std::stable_sort(byStart.begin(), byStart.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    wheel.events.clear();
+    for (auto& [start, event] : byStart) {
+        wheel.events.append(std::move(event));
+    }
     nameFullMoons(wheel.events, hemisphere);
     return wheel;
 }
