@@ -4,6 +4,7 @@
 #include "calendar/PaganLore.h"
 #include "calendar/PaganPictures.h"
 #include "calendar/frmPaganResultCalendar.h"
+#include "calendar/frmWheelOfTheYear.h"
 #include "common/Clock.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
@@ -130,6 +131,7 @@ frmPaganMain::frmPaganMain() {
     layout->addWidget(fraFullBrand);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    InstallWheelOfTheYearMenu(this);
     // The menu bar keeps the desktop's colours; only the client area is teal.
 
     connect(cmdMonthBack, &QPushButton::clicked, this, &frmPaganMain::cmdMonthBack_Click);

@@ -98,6 +98,7 @@ TestEnvironment::TestEnvironment() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
     SetToday(std::nullopt);
+    SetSystemTimeZone(std::nullopt);
 }
 
 TestEnvironment::~TestEnvironment() {
@@ -106,6 +107,7 @@ TestEnvironment::~TestEnvironment() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetApplicationFolder(QString());
     SetToday(std::nullopt);
+    SetSystemTimeZone(std::nullopt);
 }
 
 QString TestEnvironment::appFolder() const {
