@@ -7,6 +7,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
+    file dpkg-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     fonts-dejavu-core
 )
