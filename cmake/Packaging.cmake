@@ -29,10 +29,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Velloran developers")
 set(CPACK_PACKAGE_CONTACT "The Velloran developers <velloran@velloran.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dowsing records, a pagan festival calendar and a pagan diary")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Velloran is a desktop program for followers of pagan and mystic crafts. One launcher window opens a dowsing\n"
-    "record keeper, a festival calendar with pagan lore, and a pagan diary (a book of shadows). Each user's\n"
-    "records and diary entries are kept in the user's own data folder, ~/.local/share/velloran.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Velloran is a desktop program for followers of pagan and mystic crafts. One launcher window opens a dowsing "
+    "record keeper, a festival calendar with pagan lore, and a pagan diary (a book of shadows). Each user's records "
+    "and diary entries are kept in the user's own data folder, ~/.local/share/velloran.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
