@@ -1,4 +1,3 @@
-#include "common/Application.h"
 #include "common/DataFolder.h"
 
 #include <QDir>
@@ -122,19 +121,6 @@ class tst_DataFolder : public QObject {
         }
     }
 
-    // A later start finds the user's files and leaves them alone, even when a newer template is installed.
-    void secondStart_keepsWhatTheFirstCopied() {
-        Machine m;
-        for (const QString& name : Files) {
-            QVERIFY(write(m.shipped(name), database(name)));
-        }
-        QVERIFY(ChooseDataFolder(m.places, Files).problem.isEmpty());
-        QVERIFY(write(m.user("Dowsing.dll"), database("Dowsing.dll") + " and a record"));
-        QVERIFY(write(m.shipped("Dowsing.dll"), database("a newer Dowsing.dll")));
-        QVERIFY(ChooseDataFolder(m.places, Files).problem.isEmpty());
-        QCOMPARE(read(m.user("Dowsing.dll")), database("Dowsing.dll") + " and a record");
-    }
-
     void folderCannotBeMadeOrWritten_namesFolderAndReason_copiesNothing_data() {
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<QString>("reason");
@@ -209,17 +195,6 @@ class tst_DataFolder : public QObject {
         const DataFolderChoice choice = ChooseDataFolder(m.places, Files);
         QCOMPARE(choice.problem, QString());
         QCOMPARE(filesIn(m.places.userFolder), QStringList());
-    }
-
-    void usingTheChoice_pointsEveryFileThere() {
-        Machine m;
-        for (const QString& name : Files) {
-            QVERIFY(write(m.shipped(name), database(name)));
-        }
-        m.readOnly << m.places.programFolder;
-        UseDataFolder(m.places, Files);
-        QCOMPARE(ApplicationFile("diary.dll"), m.user("diary.dll"));
-        SetApplicationFolder(QString());
     }
 };
 
