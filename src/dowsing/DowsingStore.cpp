@@ -339,3 +339,36 @@ std::optional<qint64> DowsingStore::count() {
     }
     return q.value(0).toLongLong();
 }
+
+std::optional<QList<DowsingRecord>> DowsingStore::listFrom(std::optional<qint64> bound, bool descending, qint64 skip,
+                                                           qint64 limit) {
+    if (!ensureOpen()) {
+        return std::nullopt;
+    }
+    QString where;
+    if (bound) {
+        where = descending ? QStringLiteral("WHERE IdNumber < ? ") : QStringLiteral("WHERE IdNumber > ? ");
+    }
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3 LIMIT ? OFFSET ?")
+                  .arg(kColumns, where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")));
+    if (bound) {
+        q.addBindValue(*bound);
+    }
+    q.addBindValue(limit);
+    q.addBindValue(skip < 0 ? qint64(0) : skip);
+    if (!q.exec()) {
+        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        return std::nullopt;
+    }
+    QList<DowsingRecord> rows;
+    while (q.next()) {
+        readRow(q, rows.emplace_back());
+    }
+    if (q.lastError().isValid()) {
+        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        return std::nullopt;
+    }
+    return rows;
+}

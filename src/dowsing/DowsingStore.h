@@ -46,6 +46,11 @@ class DowsingStore {
     std::optional<QList<DowsingRecord>> list();
     std::optional<QList<DowsingRecord>> list(qint64 offset, qint64 limit);
     std::optional<qint64> count();
+    // `limit` rows in ascending IdNumber after `bound` (from the first row without one), or in descending
+    // IdNumber before `bound` (from the last row), after skipping `skip` rows: pages reached by key, so that
+    // no read walks the rows before the place it starts from.
+    std::optional<QList<DowsingRecord>> listFrom(std::optional<qint64> bound, bool descending, qint64 skip,
+                                                 qint64 limit);
 
     QString lastError() const { return m_lastError; }
     QString filePath() const { return m_filePath; }
