@@ -1,5 +1,7 @@
 #include "diary/DiaryStore.h"
 
+#include "common/RowCounts.h"
+
 #include <QAtomicInteger>
 #include <QFile>
 #include <QFileInfo>
@@ -355,6 +357,98 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
         return fail(what, why);
     }
     hit = changed;
+    return true;
+}
+
+bool DiaryStore::keptCount(DiarySection section, qint64& out) {
+    out = 0;
+    m_lastError.clear();
+    QString why;
+    const std::optional<qint64> counted =
+        RowCounts::Count(m_path, QStringLiteral("tbl%1").arg(DiarySectionWord(section)), m_busyTimeoutMs, &why);
+    if (!counted) {
+        return fail(QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)), why);
+    }
+    out = *counted;
+    return true;
+}
+
+bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip,
+                           qint64 limit, QList<DiaryEntry>& out) {
+    out.clear();
+    m_lastError.clear();
+    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Read, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QString where;
+    if (bound) {
+        where = descending ? QStringLiteral("WHERE \"Index\" < ? ") : QStringLiteral("WHERE \"Index\" > ? ");
+    }
+    QSqlQuery query(access.db());
+    query.setForwardOnly(true);
+    if (!query.prepare(
+            QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
+                .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")))) {
+        return fail(what, describe(query.lastError()));
+    }
+    if (bound) {
+        query.addBindValue(*bound);
+    }
+    query.addBindValue(limit);
+    query.addBindValue(qMax<qint64>(0, skip));
+    if (!query.exec()) {
+        return fail(what, describe(query.lastError()));
+    }
+    QList<DiaryEntry> lines;
+    while (query.next()) {
+        DiaryEntry& line = lines.emplace_back();
+        line.Index = query.value(0).toLongLong();
+        line.keyword = query.value(1).toString();
+    }
+    if (query.lastError().isValid()) {
+        return fail(what, describe(query.lastError()));
+    }
+    out = std::move(lines);
+    return true;
+}
+
+bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex) {
+    newIndex = 0;
+    m_lastError.clear();
+    const QString what =
+        QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section));
+    Access access(m_path, Access::Write, m_busyTimeoutMs);
+    if (!access.ok()) {
+        return fail(what, access.error());
+    }
+    QSqlDatabase db = access.db();
+    if (!db.transaction()) {
+        return fail(what, describe(db.lastError()));
+    }
+    QSqlQuery query(db);
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
+        const QString why = describe(query.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    query.addBindValue(trimBlanks(keyword));
+    query.addBindValue(trimBlanks(meaning));
+    if (!query.exec()) {
+        const QString why = describe(query.lastError());
+        query.finish();
+        db.rollback();
+        return fail(what, why);
+    }
+    const qint64 made = query.lastInsertId().toLongLong();
+    query.finish();
+    if (!db.commit()) {
+        const QString why = describe(db.lastError());
+        db.rollback();
+        return fail(what, why);
+    }
+    newIndex = made;
     return true;
 }
 

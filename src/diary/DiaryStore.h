@@ -63,6 +63,16 @@ class DiaryStore {
     bool removeWithIndex(DiarySection section, qint64 index, bool& removed);
     // Number of rows of the section.
     bool count(DiarySection section, int& out);
+    // The same, counted once and then kept until the file changes, so that opening a large section again
+    // does not read all of it.
+    bool keptCount(DiarySection section, qint64& out);
+    // `limit` rows (their "Index" and keyword; the meaning left empty) in ascending "Index" after `bound`, or
+    // from the first row without one; or, when `descending`, in descending "Index" before `bound`, or from the
+    // last row; in both cases after skipping `skip` rows. A list reads the lines it shows this way, by key.
+    bool linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip, qint64 limit,
+                   QList<DiaryEntry>& out);
+    // Adds a row at the end of the list, as add(), and tells the "Index" the store gave it.
+    bool add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex);
 
     const QString& lastError() const { return m_lastError; }
 

@@ -1,22 +1,22 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
 #include "common/Look.h"
-#include "common/TextBoxes.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/Windows.h"
+#include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 #include <limits>
 
 namespace {
@@ -97,10 +97,12 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
         Look::SetTextColour(lblCaption[i], Qt::white);
     }
 
-    lstKeyword = new QListWidget(client);
+    lstKeyword = new QListView(client);
     lstKeyword->setObjectName(QStringLiteral("lstKeyword"));
     lstKeyword->setGeometry(8, 140, 504, 124);
-    lstKeyword->setSortingEnabled(false);
+    m_keywords = new DiaryKeywordModel(this);
+    lstKeyword->setModel(m_keywords);
+    lstKeyword->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstKeyword->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keywords are one line each; a long one is cut at the edge rather than wrapped.
     lstKeyword->setUniformItemSizes(true);
@@ -159,11 +161,11 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     // line already chosen shows it again, as the entry may have been typed over meanwhile. A press that
     // changed the selection has shown the entry already, so its click does not read it twice.
     lstKeyword->viewport()->installEventFilter(this);
-    connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(lstKeyword->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         m_pressChangedSelection = true;
         lstKeyword_Click();
     });
-    connect(lstKeyword, &QListWidget::itemClicked, this, [this] {
+    connect(lstKeyword, &QAbstractItemView::clicked, this, [this] {
         if (!m_pressChangedSelection) {
             lstKeyword_Click();
         }
@@ -219,8 +221,8 @@ bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int frmPaganDiaryResultBOS::selectedPosition() const {
-    const QList<QListWidgetItem*> selected = lstKeyword->selectedItems();
-    return selected.isEmpty() ? -1 : lstKeyword->row(selected.first());
+    const QModelIndexList selected = lstKeyword->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
@@ -229,26 +231,24 @@ bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
 }
 
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
-    const QSignalBlocker quiet(lstKeyword);
-    lstKeyword->clear();
-    m_indexes.clear();
+    const QSignalBlocker quiet(lstKeyword->selectionModel());
     DiaryStore store(DiaryFilePath());
-    QStringList keywords;
-    if (!store.rows(m_section, keywords, &m_indexes)) {
+    if (!m_keywords->load(store, m_section)) {
         reportStoreError(store);
-        return;
     }
-    lstKeyword->setUpdatesEnabled(false);
-    lstKeyword->addItems(keywords);
-    lstKeyword->setUpdatesEnabled(true);
+}
+
+void frmPaganDiaryResultBOS::forgetSelection() {
+    const QSignalBlocker quiet(lstKeyword->selectionModel());
+    lstKeyword->selectionModel()->clear();
+    // Lines the file would not give up before are tried again at the next look.
+    m_keywords->retryUnreadLines();
+    lstKeyword->viewport()->update();
 }
 
 std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
     const int position = selectedPosition();
-    if (position < 0 || position >= m_indexes.size()) {
-        return std::nullopt;
-    }
-    return m_indexes.at(position);
+    return position < 0 ? std::nullopt : m_keywords->indexAt(position);
 }
 
 void frmPaganDiaryResultBOS::lstKeyword_Click() {
@@ -309,7 +309,9 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     DiaryStore store(DiaryFilePath());
-    if (!store.add(m_section, keyword, meaning)) {
+    const bool inStep = m_keywords->inStepWithFile();
+    qint64 added = 0;
+    if (!store.add(m_section, keyword, meaning, added)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
         reportStoreError(store);
         txtKeyword->setFocus();
@@ -319,7 +321,15 @@ void frmPaganDiaryResultBOS::Command2_Click() {
     txtKeyword->clear();
     txtMeaning->clear();
     txtKeyword->setFocus();
-    cmdRefresh_Click();
+    if (inStep) {
+        // The new row has the highest "Index", so its line is the last: only that line joins the list.
+        m_keywords->appendLine(added, DiaryStore::trimBlanks(keyword));
+        m_keywords->markInStep();
+    } else {
+        // Another program has changed the section since the list was read.
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command3_Click() {
@@ -330,6 +340,7 @@ void frmPaganDiaryResultBOS::Command3_Click() {
     // shows even if another program has changed the table since.
     const int position = selectedPosition();
     const auto index = selectedIndex();
+    bool inStep = m_keywords->inStepWithFile();
     if (index) {
         DiaryStore store(DiaryFilePath());
         bool removed = false;
@@ -338,14 +349,19 @@ void frmPaganDiaryResultBOS::Command3_Click() {
             return;
         }
         if (removed) {
-            const QSignalBlocker quiet(lstKeyword);
-            delete lstKeyword->takeItem(position);
-            m_indexes.removeAt(position);
+            const QSignalBlocker quiet(lstKeyword->selectionModel());
+            if (inStep) {
+                m_keywords->removeLine(position);
+                m_keywords->markInStep();
+            }
             txtKeyword->clear();
             txtMeaning->clear();
         }
     }
-    cmdRefresh_Click();
+    if (!inStep) {
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command4_Click() {
@@ -358,6 +374,8 @@ void frmPaganDiaryResultBOS::Command4_Click() {
         return;
     }
     // The selection made before editing began: the list could not change meanwhile.
+    const int position = selectedPosition();
+    const bool inStep = m_keywords->inStepWithFile();
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
@@ -366,10 +384,17 @@ void frmPaganDiaryResultBOS::Command4_Click() {
             txtKeyword->setFocus();
             return;
         }
+        if (changed && inStep) {
+            m_keywords->renameLine(position, DiaryStore::trimBlanks(txtKeyword->text()));
+            m_keywords->markInStep();
+        }
     }
     setMode(Mode::Open);
     txtKeyword->setFocus();
-    cmdRefresh_Click();
+    if (!inStep) {
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command5_Click() {
