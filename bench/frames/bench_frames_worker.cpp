@@ -281,7 +281,7 @@ class ListFloor {
     double remove(PaintWatch& watch) {
         return watch.time(
             [&] {
-                write(QStringLiteral("DELETE FROM tblspell WHERE keyword = 'floor'"));
+                write(QStringLiteral("DELETE FROM tblspell WHERE \"Index\" = (SELECT max(\"Index\") FROM tblspell)"));
                 model_.removeRows(model_.rowCount() - 1, 1);
             },
             [&] { return view_.viewport(); });

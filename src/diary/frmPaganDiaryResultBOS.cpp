@@ -106,6 +106,10 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     lstKeyword->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keywords are one line each; a long one is cut at the edge rather than wrapped.
     lstKeyword->setUniformItemSizes(true);
+    // The view places every line of the section before it knows its scroll range; in batches, the first
+    // screen is shown at once and the rest is placed between the user's clicks.
+    lstKeyword->setLayoutMode(QListView::Batched);
+    lstKeyword->setBatchSize(1000);
     whiteOnBlack(lstKeyword);
 
     Command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
