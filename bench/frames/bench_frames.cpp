@@ -13,7 +13,6 @@
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -72,7 +71,9 @@ std::vector<Row> table;
 
 void print(const Row& r) {
     const double ratio = r.floorMs > 0 ? r.ms / r.floorMs : 0;
-    const QString verdict = r.goal <= 0 ? QString() : ratio <= r.goal ? QStringLiteral("met") : QStringLiteral("NOT met");
+    const QString verdict = r.goal <= 0       ? QString()
+                            : ratio <= r.goal ? QStringLiteral("met")
+                                              : QStringLiteral("NOT met");
     std::printf("%-46s %9s %9.2f  %-27s %8.2f %7.2f  %-6s %-8s %s\n", qPrintable(r.action), qPrintable(r.rows), r.ms,
                 qPrintable(r.floor), r.floorMs, ratio, r.goal > 0 ? qPrintable(QString::number(r.goal)) : "",
                 qPrintable(verdict), qPrintable(r.memory));
@@ -129,8 +130,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const QByteArray platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("xcb (DISPLAY set)")
-                                                                                 : qgetenv("QT_QPA_PLATFORM");
+    const QByteArray platform =
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? QByteArray("xcb (DISPLAY set)") : qgetenv("QT_QPA_PLATFORM");
     std::printf("bench_frames: %d rounds, platform %s\n\n", rounds, platform.constData());
     std::printf("%-46s %9s %9s  %-27s %8s %7s  %-6s %-8s %s\n", "action", "rows", "ms", "floor", "floor ms", "ratio",
                 "goal", "", "peak memory");
@@ -164,10 +165,12 @@ int main(int argc, char** argv) {
     print(mapRow);
     print(exitRow);
 
-    const QMap<QString, double> goals{
-        {QStringLiteral("open the calendar browser"), 1.0}, {QStringLiteral("open a diary section"), 1.0},
-        {QStringLiteral("add one diary entry"), 1.2},       {QStringLiteral("remove one diary entry"), 1.2},
-        {QStringLiteral("open the grid"), 1.0},             {QStringLiteral("first jump to the grid's end"), 1.0}};
+    const QMap<QString, double> goals{{QStringLiteral("open the calendar browser"), 1.0},
+                                      {QStringLiteral("open a diary section"), 1.0},
+                                      {QStringLiteral("add one diary entry"), 1.2},
+                                      {QStringLiteral("remove one diary entry"), 1.2},
+                                      {QStringLiteral("open the grid"), 1.0},
+                                      {QStringLiteral("first jump to the grid's end"), 1.0}};
     const long bareKb = work({QStringLiteral("bare"), QString::number(rounds)}, QStringLiteral("-"), {});
     work({QStringLiteral("calendar"), QString::number(rounds)}, QStringLiteral("-"), goals);
 

@@ -173,8 +173,7 @@ bool makeDiary(const QString& folder, int rows) {
     const QString path = QDir(folder).filePath(QStringLiteral("diary.dll"));
     QFile::remove(path);
     QFile schema(QStringLiteral(VELLORAN_DIARY_SCHEMA));
-    if (!schema.open(QIODevice::ReadOnly) ||
-        !DiaryStore::createDatabase(path, QString::fromUtf8(schema.readAll()))) {
+    if (!schema.open(QIODevice::ReadOnly) || !DiaryStore::createDatabase(path, QString::fromUtf8(schema.readAll()))) {
         return false;
     }
     bool ok = false;
@@ -392,8 +391,7 @@ int grid(const QString& folder, int rounds) {
     std::vector<double> open, jump;
     double firstOpen = 0;
     for (int i = 0; i < rounds + 1; ++i) {
-        const double ms =
-            watch.time([] { Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click(); }, gridWindow);
+        const double ms = watch.time([] { Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click(); }, gridWindow);
         (i == 0 ? firstOpen : open.emplace_back()) = ms;
         settle();
         frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();

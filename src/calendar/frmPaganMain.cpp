@@ -1,5 +1,6 @@
 #include "calendar/frmPaganMain.h"
 
+#include "calendar/LoreText.h"
 #include "calendar/PaganCalendarValues.h"
 #include "calendar/PaganLore.h"
 #include "calendar/PaganPictures.h"
@@ -60,13 +61,13 @@ QLabel* pictureLabel(const QString& name, PaganPictures::Subject subject, QWidge
     return picture;
 }
 
-// A text that fills the room its page gives it: it takes no part in the page's size, so that laying out the
-// window never measures its wrapped height at one width after another.
-void fillRoom(QLabel* text) {
-    QSizePolicy policy = text->sizePolicy();
-    policy.setHeightForWidth(false);
-    policy.setVerticalPolicy(QSizePolicy::Ignored);
-    text->setSizePolicy(policy);
+// A long text alone in the room its page gives it.
+QLabel* loreText(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new LoreText(text, parent);
+    label->setObjectName(name);
+    label->setFont(Look::Verdana(9.75));
+    Look::SetTextColour(label, Qt::white);
+    return label;
 }
 
 } // namespace
@@ -98,8 +99,7 @@ frmPaganMain::frmPaganMain() {
                 auto* row = new QHBoxLayout(page);
                 row->setContentsMargins(12, 12, 12, 12);
                 row->setSpacing(16);
-                QLabel* text = textLabel(QStringLiteral("%1_%2").arg(labelName).arg(i), subject.bodyText(), page);
-                fillRoom(text);
+                QLabel* text = loreText(QStringLiteral("%1_%2").arg(labelName).arg(i), subject.bodyText(), page);
                 labels[i] = text;
                 row->addWidget(text, 1);
                 if (firstPicture >= 0) {
@@ -169,8 +169,7 @@ frmPaganMain::frmPaganMain() {
 QWidget* frmPaganMain::buildCalendarTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraCalendar"));
-    Label5 = textLabel(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
-    fillRoom(Label5);
+    Label5 = loreText(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
 
     Picture1 = pictureLabel(QStringLiteral("Picture1"), PaganPictures::Subject::WheelOfTheYear, page);
 
