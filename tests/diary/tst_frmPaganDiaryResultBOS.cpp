@@ -51,6 +51,7 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void corruptDiary_saysSoAndChangesNothing();
     void lockedDiary_keepsTheTypedEntryUntilItCanBeSaved();
     void missingTable_isReportedNotShownAsEmpty();
+    void largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine();
 
   private:
     frmPaganDiaryResultBOS* openBook(int index);
@@ -632,6 +633,43 @@ void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
     QVERIFY(w->env.boxes.texts().first().contains("Rituals section could not be read"));
     QVERIFY(w->env.boxes.texts().first().contains("no such table"));
     QCOMPARE(lineCount(book->lstKeyword), 0);
+}
+
+void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (int i = 0; i < 600; ++i) {
+            QVERIFY(store.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
+        }
+        bool removed = false;
+        for (qint64 index = 5; index <= 600; index += 11) {
+            QVERIFY(store.removeWithIndex(DiarySection::Spell, index, removed) && removed);
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
+    const int last = lineCount(book->lstKeyword) - 1;
+    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0));
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k599"));
+
+    book->Command2->click();
+    typeEntry(book, "new", "meaning");
+    book->Command2->click();
+    QCOMPARE(lineText(book->lstKeyword, last + 1), QStringLiteral("new"));
+    book->lstKeyword->scrollTo(book->lstKeyword->model()->index(250, 0));
+    select(book, 250);
+    const QString chosen = book->txtKeyword->text();
+    book->Command3->click();
+    QVERIFY(!w->rows(DiarySection::Spell).contains(chosen));
+    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(249, 0));
+    book->Command4->click();
+    typeEntry(book, " renamed ", "m");
+    book->Command4->click();
+    // The list still reads as the table does.
+    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
+    QCOMPARE(lineText(book->lstKeyword, 249), QStringLiteral("renamed"));
+    QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 QTEST_MAIN(tst_frmPaganDiaryResultBOS)
