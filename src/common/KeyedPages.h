@@ -54,16 +54,35 @@ template <class Row> class KeyedPages {
         }
     }
 
-    // The row at a position is gone: later rows move up one place, so the pages from its own on are let go
-    // (each is read again, by key, when it is next shown).
+    // The row at a position is gone: later rows move up one place. The pages at hand from its page on, as far
+    // as they follow one another, pass their first row back to the page before; a page that is left a row
+    // short (other than the table's last) and the pages beyond a gap are let go, to be read again by key.
     void removeAt(qint64 position) {
         if (position < 0 || position >= rows_) {
             return;
         }
         --rows_;
         const qint64 from = position / pageSize_;
+        const qint64 lastPage = rows_ > 0 ? (rows_ - 1) / pageSize_ : -1;
+        qint64 number = from;
+        auto page = pages_.find(number);
+        if (page != pages_.end()) {
+            if (position % pageSize_ < page->size()) {
+                page->removeAt(position % pageSize_);
+            }
+            for (auto next = pages_.find(number + 1); next != pages_.end() && !next->isEmpty();
+                 next = pages_.find(number + 1)) {
+                page->append(next->takeFirst());
+                ++number;
+                page = next;
+            }
+            if (number != lastPage || page->size() != rows_ - number * pageSize_) {
+                forget(number);
+            }
+            ++number;
+        }
         for (auto it = pages_.begin(); it != pages_.end();) {
-            if (it.key() >= from) {
+            if (it.key() >= number && it.key() >= from) {
                 order_.removeOne(it.key());
                 it = pages_.erase(it);
             } else {
@@ -81,6 +100,11 @@ template <class Row> class KeyedPages {
     }
 
   private:
+    void forget(qint64 number) {
+        pages_.remove(number);
+        order_.removeOne(number);
+    }
+
     const QList<Row>* page(qint64 position) {
         if (position < 0 || position >= rows_) {
             return nullptr;

@@ -38,8 +38,11 @@ std::optional<FileIdentity> identityOf(const QString& path) {
     }
     return FileIdentity{quint64(info.st_dev), quint64(info.st_ino)};
 #else
-    Q_UNUSED(path);
-    return std::nullopt; // no way to tell files apart cheaply: count every time
+    // No cheap way to tell one file from another here; a file in use cannot be replaced on these systems.
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
+    return FileIdentity{};
 #endif
 }
 

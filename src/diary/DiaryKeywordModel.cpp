@@ -20,7 +20,8 @@ bool DiaryKeywordModel::load(DiaryStore& store, DiarySection section) {
     section_ = section;
     // Taken before the count: a change committed between the two makes the list out of step, never the
     // other way round.
-    version_ = RowCounts::Version(path_);
+    busyTimeoutMs_ = store.busyTimeout();
+    version_ = RowCounts::Version(path_, busyTimeoutMs_);
     qint64 rows = 0;
     const bool counted = store.keptCount(section, rows);
     if (counted) {
@@ -30,6 +31,7 @@ bool DiaryKeywordModel::load(DiaryStore& store, DiarySection section) {
             rows, PageSize, kPagesKept,
             [this](const KeyedPages<DiaryEntry>::Request& r) -> std::optional<QList<DiaryEntry>> {
                 DiaryStore reader(path_);
+                reader.setBusyTimeout(busyTimeoutMs_);
                 QList<DiaryEntry> lines;
                 if (!reader.linesFrom(section_, r.bound, r.descending, r.skip, r.limit, lines)) {
                     return std::nullopt;
@@ -88,11 +90,11 @@ void DiaryKeywordModel::renameLine(int row, const QString& keyword) {
 }
 
 bool DiaryKeywordModel::inStepWithFile() const {
-    return pages_ && version_ && RowCounts::Version(path_) == version_;
+    return pages_ && version_ && RowCounts::Version(path_, busyTimeoutMs_) == version_;
 }
 
 void DiaryKeywordModel::markInStep() {
-    version_ = RowCounts::Version(path_);
+    version_ = RowCounts::Version(path_, busyTimeoutMs_);
 }
 
 void DiaryKeywordModel::retryUnreadLines() {

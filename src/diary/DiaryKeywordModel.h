@@ -46,4 +46,5 @@ class DiaryKeywordModel : public QAbstractListModel {
     DiarySection section_ = DiarySection::Spell;
     std::unique_ptr<KeyedPages<DiaryEntry>> pages_;
     std::optional<qint64> version_;
+    int busyTimeoutMs_ = 2000;
 };

@@ -40,6 +40,7 @@ class DiaryStore {
     const QString& path() const { return m_path; }
     // How long a call waits for another program's lock on the file before it gives up.
     void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+    int busyTimeout() const { return m_busyTimeoutMs; }
     // The wait of every store made afterwards; tests shorten it so that a locked file fails quickly.
     static void setDefaultBusyTimeout(int milliseconds);
 

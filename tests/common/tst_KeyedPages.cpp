@@ -125,16 +125,24 @@ void tst_KeyedPages::appendAndRemove_keepPositionsInStep() {
     QCOMPARE(*pages.at(856), table_.at(856));
     QCOMPARE(pages.pagesRead(), read);
 
-    for (int position : {100, 0, 856}) {
+    // Removals inside a run of pages at hand, before it, and in the last page.
+    for (int at : {70, 130, 200, 260}) {
+        QVERIFY(pages.at(at));
+    }
+    for (int chosen : {100, 0, 856, 300, -1}) {
+        const int position = chosen < 0 ? int(table_.size()) - 1 : chosen; // -1: the last row
         table_.removeAt(position);
         pages.removeAt(position);
         QCOMPARE(pages.rowCount(), table_.size());
-        for (int at : {0, position - 1, position, int(table_.size()) - 1}) {
-            if (at >= 0 && at < table_.size()) {
-                QCOMPARE(*pages.at(at), table_.at(at));
-            }
-        }
+        QCOMPARE(*pages.at(position - 1 < 0 ? 0 : position - 1), table_.at(position - 1 < 0 ? 0 : position - 1));
     }
+    const int before = pages.pagesRead();
+    QCOMPARE(*pages.at(int(table_.size()) - 1), table_.last());
+    QCOMPARE(pages.pagesRead(), before); // the last page moved up in place, not read again
+    for (int at = 0; at < table_.size(); ++at) {
+        QCOMPARE(*pages.at(at), table_.at(at));
+    }
+    QVERIFY(pages.at(5));
     pages.replaceAt(5, 11);
     QCOMPARE(*pages.at(5), qint64(11));
 }
