@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <list>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -50,9 +51,13 @@ std::optional<FileIdentity> identityOf(const QString& path) {
 // committed to the file, which is all that can change a count; an idle connection holds no lock.
 struct Watch {
     QString path;
+    QString asGiven; // the path as callers give it, to find the watch again without resolving the path
     QString connection;
     FileIdentity identity;
     qint64 version = -1;
+    int busyTimeoutMs = -1;
+    // Asked before every change the program makes, so prepared once.
+    std::shared_ptr<QSqlQuery> versionQuery;
     QHash<QString, qint64> counts;
 };
 
@@ -61,7 +66,8 @@ std::list<Watch>& watches() {
     return kept;
 }
 
-void close(const Watch& watch) {
+void close(Watch& watch) {
+    watch.versionQuery.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(watch.connection, false);
         db.close();
@@ -100,10 +106,13 @@ Watch* watchFor(const QString& path, QString* error) {
     }();
     Q_UNUSED(cleanedAtEnd);
 
-    const QString key = QFileInfo(path).absoluteFilePath();
-    const std::optional<FileIdentity> identity = identityOf(key);
     std::list<Watch>& kept = watches();
-    auto watch = std::find_if(kept.begin(), kept.end(), [&](const Watch& w) { return w.path == key; });
+    auto watch = std::find_if(kept.begin(), kept.end(), [&](const Watch& w) { return w.asGiven == path; });
+    const QString key = watch != kept.end() ? watch->path : QFileInfo(path).absoluteFilePath();
+    if (watch == kept.end()) {
+        watch = std::find_if(kept.begin(), kept.end(), [&](const Watch& w) { return w.path == key; });
+    }
+    const std::optional<FileIdentity> identity = identityOf(key);
     if (watch != kept.end() && (!identity || watch->identity != *identity)) {
         close(*watch);
         kept.erase(watch);
@@ -118,6 +127,7 @@ Watch* watchFor(const QString& path, QString* error) {
     if (watch == kept.end()) {
         Watch made;
         made.path = key;
+        made.asGiven = path;
         made.identity = *identity;
         made.connection = QStringLiteral("velloran-rowcounts-%1").arg(++serial);
         bool opened = false;
@@ -151,15 +161,27 @@ Watch* watchFor(const QString& path, QString* error) {
 }
 
 std::optional<qint64> versionOf(Watch& watch, int busyTimeoutMs, QString* error) {
-    QSqlQuery version(QSqlDatabase::database(watch.connection, false));
-    version.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs));
-    if (!version.exec(QStringLiteral("PRAGMA data_version")) || !version.next()) {
+    const QSqlDatabase db = QSqlDatabase::database(watch.connection, false);
+    if (watch.busyTimeoutMs != busyTimeoutMs) {
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs));
+        watch.busyTimeoutMs = busyTimeoutMs;
+    }
+    if (!watch.versionQuery) {
+        watch.versionQuery = std::make_shared<QSqlQuery>(db);
+        watch.versionQuery->setForwardOnly(true);
+        watch.versionQuery->prepare(QStringLiteral("PRAGMA data_version"));
+    }
+    QSqlQuery& version = *watch.versionQuery;
+    if (!version.exec() || !version.next()) {
         if (error) {
             *error = reason(version.lastError());
         }
+        version.finish();
         return std::nullopt;
     }
     const qint64 now = version.value(0).toLongLong();
+    // Done with it now: an unfinished statement would hold the file's read lock.
+    version.finish();
     if (now != watch.version) {
         watch.counts.clear();
         watch.version = now;
@@ -192,7 +214,7 @@ std::optional<qint64> Version(const QString& path, int busyTimeoutMs) {
 }
 
 void Forget() {
-    for (const Watch& watch : watches()) {
+    for (Watch& watch : watches()) {
         close(watch);
     }
     watches().clear();
