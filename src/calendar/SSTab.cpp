@@ -109,6 +109,21 @@ void announceSelection(QAbstractButton* tab) {
     QAccessible::updateAccessibility(&event);
 }
 
+// The pages of a tab control: only the page on show counts for the control's size, so that selecting a tab
+// never lays out the pages behind it (each several wrapped texts).
+class CurrentPageStack : public QStackedWidget {
+  public:
+    using QStackedWidget::QStackedWidget;
+
+    QSize sizeHint() const override { return current() ? current()->sizeHint() : QSize(); }
+    QSize minimumSizeHint() const override { return current() ? current()->minimumSizeHint() : QSize(); }
+    bool hasHeightForWidth() const override { return current() && current()->hasHeightForWidth(); }
+    int heightForWidth(int width) const override { return current() ? current()->heightForWidth(width) : -1; }
+
+  private:
+    QWidget* current() const { return currentWidget(); }
+};
+
 } // namespace
 
 SSTab::SSTab(const QString& name, int tabsPerRow, QWidget* parent) : QWidget(parent), tabsPerRow_(qMax(1, tabsPerRow)) {
@@ -121,7 +136,7 @@ SSTab::SSTab(const QString& name, int tabsPerRow, QWidget* parent) : QWidget(par
     rows_ = new QGridLayout;
     rows_->setSpacing(1);
     layout->addLayout(rows_);
-    pages_ = new QStackedWidget(this);
+    pages_ = new CurrentPageStack(this);
     pages_->setObjectName(name + QStringLiteral("_pages"));
     Look::SetBackground(pages_, Look::DarkTeal);
     layout->addWidget(pages_, 1);
@@ -154,6 +169,7 @@ int SSTab::AddTab(QWidget* page, const QString& caption) {
         rows_->setColumnStretch(column, 1);
     }
     buttons_.push_back(button);
+    builders_.emplace_back();
 
     Look::SetBackground(page, Look::DarkTeal);
     pages_->addWidget(page);
@@ -166,6 +182,41 @@ int SSTab::AddTab(QWidget* page, const QString& caption) {
     return index;
 }
 
+int SSTab::AddTab(const QString& caption, std::function<QWidget*()> build) {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("%1_page_%2").arg(objectName()).arg(TabCount()));
+    auto* holder = new QVBoxLayout(page);
+    holder->setContentsMargins(0, 0, 0, 0);
+    const int index = AddTab(page, caption);
+    builders_[index] = std::move(build);
+    if (index == current_ && isVisible()) {
+        buildPage(index);
+    }
+    return index;
+}
+
+void SSTab::buildPage(int index) const {
+    if (index < 0 || index >= TabCount() || !builders_[index]) {
+        return;
+    }
+    const std::function<QWidget*()> build = std::move(builders_[index]);
+    builders_[index] = nullptr;
+    QWidget* made = build();
+    if (made) {
+        QWidget* holder = pages_->widget(index);
+        holder->layout()->addWidget(made);
+        // Made while its tab is coming on screen: shown now, not at the next turn of the event loop.
+        if (holder->isVisible()) {
+            made->show();
+        }
+    }
+}
+
+void SSTab::showEvent(QShowEvent* event) {
+    buildPage(current_);
+    QWidget::showEvent(event);
+}
+
 void SSTab::SetTab(int index) {
     if (index < 0 || index >= TabCount()) {
         return;
@@ -176,6 +227,9 @@ void SSTab::SetTab(int index) {
     }
     const int previous = current_;
     current_ = index;
+    if (isVisible()) {
+        buildPage(index);
+    }
     pages_->setCurrentIndex(index);
     if (previous >= 0) {
         announceSelection(buttons_[previous]);
@@ -224,5 +278,6 @@ void SSTab::paintEvent(QPaintEvent* event) {
 }
 
 QWidget* SSTab::Page(int index) const {
+    buildPage(index);
     return index >= 0 && index < TabCount() ? pages_->widget(index) : nullptr;
 }

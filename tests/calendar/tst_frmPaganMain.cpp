@@ -43,6 +43,7 @@ class tst_frmPaganMain : public QObject {
     void sharedCommands_openTheirPages();
     void exit_unloadsAndShowsLauncher_data();
     void exit_unloadsAndShowsLauncher();
+    void subjectPages_areMadeWhenFirstShown();
 
   private:
     frmPaganMain* open();
@@ -452,6 +453,32 @@ void tst_frmPaganMain::exit_unloadsAndShowsLauncher() {
     for (QRadioButton* option : again->optYear) {
         QVERIFY(!option->isChecked());
     }
+}
+
+void tst_frmPaganMain::subjectPages_areMadeWhenFirstShown() {
+    frmPaganMain* window = open();
+    QVERIFY(window);
+    for (QLabel* text : window->lblGods) {
+        QVERIFY(!text);
+    }
+    QVERIFY(!window->Label1);
+    QTest::mouseClick(window->SSTMain->TabButton(4), Qt::LeftButton);
+    // The page on show: Sucellus, his text and his picture.
+    QVERIFY(window->lblGods[11]);
+    QVERIFY(window->lblGods[11]->isVisible());
+    QVERIFY(window->lblGods[11]->text().startsWith(QStringLiteral("He is the god of forest and agriculture.")));
+    QVERIFY(window->imgPictures[16]);
+    QVERIFY(!window->imgPictures[16]->pixmap().isNull());
+    QVERIFY(!window->lblGods[0]);
+    // Asking for a page makes it, and choosing its tab shows it.
+    QVERIFY(window->SSTGods->Page(0));
+    QVERIFY(window->lblGods[0]);
+    QTest::mouseClick(window->SSTGods->TabButton(0), Qt::LeftButton);
+    QVERIFY(window->lblGods[0]->isVisible());
+    QVERIFY(!window->lblGods[11]->isVisible());
+    QTest::mouseClick(window->SSTMain->TabButton(1), Qt::LeftButton);
+    QVERIFY(window->Label1 && window->Label1->isVisible());
+    QVERIFY(window->Label2->text().startsWith(QStringLiteral("The oldest known religion to humanity is Paganism.")));
 }
 
 QTEST_MAIN(tst_frmPaganMain)

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +54,7 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void corruptDiary_saysSoAndChangesNothing();
     void lockedDiary_keepsTheTypedEntryUntilItCanBeSaved();
     void missingTable_isReportedNotShownAsEmpty();
+    void largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine();
 
   private:
     frmPaganDiaryResultBOS* openBook(int index);
@@ -79,10 +80,9 @@ frmPaganDiaryResultBOS* tst_frmPaganDiaryResultBOS::openBook(int index) {
 }
 
 void tst_frmPaganDiaryResultBOS::select(frmPaganDiaryResultBOS* book, int row) {
-    QListWidgetItem* item = book->lstKeyword->item(row);
-    QVERIFY(item);
-    QTest::mouseClick(book->lstKeyword->viewport(), Qt::LeftButton, {},
-                      book->lstKeyword->visualItemRect(item).center());
+    const QModelIndex line = book->lstKeyword->model()->index(row, 0);
+    QVERIFY(line.isValid());
+    QTest::mouseClick(book->lstKeyword->viewport(), Qt::LeftButton, {}, book->lstKeyword->visualRect(line).center());
 }
 
 void tst_frmPaganDiaryResultBOS::typeEntry(frmPaganDiaryResultBOS* book, const QString& keyword,
@@ -135,11 +135,7 @@ void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() 
                                book->Command4->text(), book->Command5->text()};
     QCOMPARE(captions,
              QStringList({"&Open " + word, "&Add " + word, "&Remove " + word, "&Edit " + word, "E&xit " + word}));
-    QStringList listed;
-    for (int i = 0; i < book->lstKeyword->count(); ++i) {
-        listed << book->lstKeyword->item(i)->text();
-    }
-    QCOMPARE(listed, QStringList({word + " one", word + " two"}));
+    QCOMPARE(listedLines(book->lstKeyword), QStringList({word + " one", word + " two"}));
     QCOMPARE(book->focusWidget(), book->Command1);
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
@@ -209,21 +205,21 @@ void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
     select(book, 0);
     book->Command1->click();
     QCOMPARE(book->mode(), Mode::Closed);
-    QCOMPARE(book->lstKeyword->count(), 1);
+    QCOMPARE(lineCount(book->lstKeyword), 1);
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("moon"));
     QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("silver"));
 }
 
 void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAddedEntry() {
     auto* book = openBook(2);
-    QCOMPARE(book->lstKeyword->count(), 0);
+    QCOMPARE(lineCount(book->lstKeyword), 0);
     book->Command1->click();
     book->Command3->click(); // removing from an empty list does nothing
     book->Command2->click();
     typeEntry(book, "bread", "flour and water");
     book->Command2->click();
-    QCOMPARE(book->lstKeyword->count(), 1);
-    QCOMPARE(book->lstKeyword->item(0)->text(), QStringLiteral("bread"));
+    QCOMPARE(lineCount(book->lstKeyword), 1);
+    QCOMPARE(lineText(book->lstKeyword, 0), QStringLiteral("bread"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -248,9 +244,9 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         QVERIFY(book->txtMeaning->toPlainText().isEmpty());
         QCOMPARE(book->focusWidget(), book->txtKeyword);
         // Listed after the older entry although it sorts first.
-        QCOMPARE(book->lstKeyword->count(), 2);
-        QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("Alpha  charm"));
-        QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+        QCOMPARE(lineCount(book->lstKeyword), 2);
+        QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("Alpha  charm"));
+        QVERIFY(!hasSelectedLine(book->lstKeyword));
         const DiaryEntry stored = w->entry(section, 1);
         QCOMPARE(stored.keyword, QStringLiteral("Alpha  charm"));
         // Lines typed in the box are stored ending in carriage return and line feed, as the program's texts do.
@@ -260,7 +256,7 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         book->menus.mnuExit->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         book = openBook(index);
-        QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("Alpha  charm"));
+        QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("Alpha  charm"));
         book->menus.mnuExit->trigger();
     }
 }
@@ -328,7 +324,7 @@ void tst_frmPaganDiaryResultBOS::addingBlanksOnly_passesTheChecks_andStoresAnEmp
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({""}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("meaning"));
-    QCOMPARE(book->lstKeyword->count(), 1);
+    QCOMPARE(lineCount(book->lstKeyword), 1);
 }
 
 void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
@@ -367,7 +363,7 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "d", "added meanwhile"));
     book->Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "b", "c", "d"}));
-    QCOMPARE(book->lstKeyword->count(), 4);
+    QCOMPARE(lineCount(book->lstKeyword), 4);
 
     // A selected line goes at once, without a question.
     select(book, 1);
@@ -375,11 +371,11 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     book->Command3->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c", "d"}));
-    QCOMPARE(book->lstKeyword->count(), 3);
-    QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("c"));
+    QCOMPARE(lineCount(book->lstKeyword), 3);
+    QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("c"));
     QVERIFY(book->txtKeyword->text().isEmpty());
     QVERIFY(book->txtMeaning->toPlainText().isEmpty());
-    QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+    QVERIFY(!hasSelectedLine(book->lstKeyword));
 
     // The last one too.
     select(book, 2);
@@ -403,7 +399,7 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
     book->Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"c", "d"}));
-    QCOMPARE(book->lstKeyword->count(), 2);
+    QCOMPARE(lineCount(book->lstKeyword), 2);
 
     select(book, 1);
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("d"));
@@ -439,8 +435,8 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     QCOMPARE(w->entry(DiarySection::Rituals, 1).meaning, QString());
     // The boxes keep the text; the list is read again and has no selected line.
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("  full moon "));
-    QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("full moon"));
-    QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+    QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("full moon"));
+    QVERIFY(!hasSelectedLine(book->lstKeyword));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly_data() {
@@ -649,7 +645,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         select(book, 0);
         w->env.boxes.answer(MsgResult::Ok);
         book->Command3->click();
-        QCOMPARE(book->lstKeyword->count(), 1);
+        QCOMPARE(lineCount(book->lstKeyword), 1);
         w->env.boxes.clear();
 
         book->Command2->click();
@@ -674,7 +670,44 @@ void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QVERIFY(w->env.boxes.texts().first().contains("Rituals section could not be read"));
     QVERIFY(w->env.boxes.texts().first().contains("no such table"));
-    QCOMPARE(book->lstKeyword->count(), 0);
+    QCOMPARE(lineCount(book->lstKeyword), 0);
+}
+
+void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (int i = 0; i < 600; ++i) {
+            QVERIFY(store.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
+        }
+        bool removed = false;
+        for (qint64 index = 5; index <= 600; index += 11) {
+            QVERIFY(store.removeWithIndex(DiarySection::Spell, index, removed) && removed);
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
+    const int last = lineCount(book->lstKeyword) - 1;
+    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0));
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k599"));
+
+    book->Command2->click();
+    typeEntry(book, "new", "meaning");
+    book->Command2->click();
+    QCOMPARE(lineText(book->lstKeyword, last + 1), QStringLiteral("new"));
+    book->lstKeyword->scrollTo(book->lstKeyword->model()->index(250, 0));
+    select(book, 250);
+    const QString chosen = book->txtKeyword->text();
+    book->Command3->click();
+    QVERIFY(!w->rows(DiarySection::Spell).contains(chosen));
+    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(249, 0));
+    book->Command4->click();
+    typeEntry(book, " renamed ", "m");
+    book->Command4->click();
+    // The list still reads as the table does.
+    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
+    QCOMPARE(lineText(book->lstKeyword, 249), QStringLiteral("renamed"));
+    QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 QTEST_MAIN(tst_frmPaganDiaryResultBOS)
