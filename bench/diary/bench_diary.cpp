@@ -8,6 +8,7 @@
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "support/BenchDiary.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -52,28 +53,7 @@ double measure(int runs, const std::function<void()>& prepare, const std::functi
 }
 
 bool fill(const QString& path) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
-        db.setDatabaseName(path);
-        if (db.open() && db.transaction()) {
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
-            ok = true;
-            for (int i = 0; i < Rows && ok; ++i) {
-                insert.addBindValue(QStringLiteral("Keyword number %1").arg(i));
-                insert.addBindValue(QStringLiteral("The meaning of entry %1, written over two lines\r\nas a user "
-                                                   "would write it in the meaning box.")
-                                        .arg(i));
-                ok = insert.exec();
-            }
-            insert.finish();
-            ok = ok && db.commit();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
-    return ok;
+    return FillSpellSection(path, Rows);
 }
 
 // The baseline: one connection, every row and column of the table read with a plain query.

@@ -1,7 +1,6 @@
 // Opens the all-records grid over 32,767 records, and the last record's sheet, against a plain QSqlQuery that
 // reads every row of the same file in the same run; prints the medians and the median ratios. The grid is
 // also opened over ten records, to show that its opening does not grow with the table.
-#include "BenchRecords.h"
 #include "common/Application.h"
 #include "common/MessageBox.h"
 #include "common/Windows.h"
@@ -10,6 +9,7 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/BenchDowsing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,31 +35,6 @@ double median(std::vector<double> values) {
 
 double msSince(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-// A folder holding a copy of the empty file with `records` rows written in one transaction.
-bool makeFolder(const QString& folder, int records) {
-    const QString path = DowsingStore::filePathIn(folder);
-    if (!QFile::copy(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE), path) ||
-        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
-        return false;
-    }
-    DowsingStore store(path);
-    if (!store.open()) {
-        return false;
-    }
-    QSqlDatabase db = store.database();
-    db.transaction();
-    QSqlQuery q(db);
-    q.prepare(DowsingSql::insertStatement());
-    for (int i = 1; i <= records; ++i) {
-        DowsingSql::bind(q, recordNumber(i));
-        if (!q.exec()) {
-            return false;
-        }
-    }
-    q.finish();
-    return db.commit();
 }
 
 // The baseline: every row of the table read into memory as its fourteen values.
@@ -136,7 +111,7 @@ int main(int argc, char** argv) {
     SetMessageBoxHandler([](const MessageRequest&) { return MsgResult::No; });
     const QString big = dir.filePath(QStringLiteral("big"));
     const QString small = dir.filePath(QStringLiteral("small"));
-    if (!makeFolder(big, records) || !makeFolder(small, 10)) {
+    if (!MakeDowsingFile(big, records) || !MakeDowsingFile(small, 10)) {
         out << "cannot make the dowsing files" << Qt::endl;
         return 1;
     }

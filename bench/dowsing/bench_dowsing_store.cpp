@@ -1,8 +1,8 @@
 // Adds 32,767 dowsing records through the store, then lists them through the
 // store and through a plain QSqlQuery over the same file, alternating, and
 // prints the median ratio of the two listing times.
-#include "BenchRecords.h"
 #include "dowsing/DowsingStore.h"
+#include "support/BenchDowsing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -23,6 +23,8 @@
 #include "dowsing/frmDowsingMain.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
+#include "support/BenchDiary.h"
+#include "support/BenchDowsing.h"
 
 #include <QApplication>
 #include <QDate>
@@ -167,41 +169,6 @@ QMainWindow* bareWindow() {
 
 // ---- data files -------------------------------------------------------------------------------------------
 
-bool makeDowsing(const QString& folder, int rows) {
-    const QString path = DowsingStore::filePathIn(folder);
-    QFile::remove(path);
-    if (!QFile::copy(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE), path) ||
-        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
-        return false;
-    }
-    DowsingStore store(path);
-    if (!store.open()) {
-        return false;
-    }
-    QSqlDatabase db = store.database();
-    db.transaction();
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, Email, "
-                             "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, "
-                             "Notes) VALUES (?, ?, ?, 'ELY', 'CAMBS', ?, ?, ?, ?, 'Rods', 'water', 'BACK FIELD', ?)"));
-    for (int i = 1; i <= rows; ++i) {
-        q.addBindValue(QDate(1900, 1, 1).addDays(i % 55000).toString(Qt::ISODate));
-        q.addBindValue(QStringLiteral("CUSTOMER %1").arg(i));
-        q.addBindValue(QStringLiteral("%1 Mill Lane\r\nLower Fen").arg(i));
-        q.addBindValue(QStringLiteral("CB7 %1").arg(i % 100));
-        q.addBindValue(QStringLiteral("01353.%1").arg(i));
-        q.addBindValue(QStringLiteral("c%1@fen.example").arg(i));
-        q.addBindValue(
-            QStringLiteral("%1:%2").arg(i % 25, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral("Strong pull by the oak, round %1.").arg(i));
-        if (!q.exec()) {
-            return false;
-        }
-    }
-    q.finish();
-    return db.commit();
-}
-
 bool makeDiary(const QString& folder, int rows) {
     const QString path = QDir(folder).filePath(QStringLiteral("diary.dll"));
     QFile::remove(path);
@@ -209,28 +176,7 @@ bool makeDiary(const QString& folder, int rows) {
     if (!schema.open(QIODevice::ReadOnly) || !DiaryStore::createDatabase(path, QString::fromUtf8(schema.readAll()))) {
         return false;
     }
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
-        db.setDatabaseName(path);
-        if (db.open() && db.transaction()) {
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
-            ok = true;
-            for (int i = 0; i < rows && ok; ++i) {
-                insert.addBindValue(QStringLiteral("Keyword number %1").arg(i));
-                insert.addBindValue(QStringLiteral("The meaning of entry %1, written over two lines\r\nas a user "
-                                                   "would write it in the meaning box.")
-                                        .arg(i));
-                ok = insert.exec();
-            }
-            insert.finish();
-            ok = ok && db.commit();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
-    return ok;
+    return FillSpellSection(path, rows);
 }
 
 // ---- measurements -----------------------------------------------------------------------------------------
@@ -466,7 +412,7 @@ int main(int argc, char** argv) {
     int result = 2;
     if (mode == QLatin1String("make") && args.size() == 3) {
         const int rows = args[2].toInt();
-        result = makeDowsing(args[1], rows) && makeDiary(args[1], rows) ? 0 : 1;
+        result = MakeDowsingFile(args[1], rows) && makeDiary(args[1], rows) ? 0 : 1;
     } else if (mode == QLatin1String("bare") && args.size() == 2) {
         result = bare(args[1].toInt());
     } else if (mode == QLatin1String("calendar") && args.size() == 2) {
