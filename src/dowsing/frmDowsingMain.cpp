@@ -1,11 +1,10 @@
 #include "dowsing/frmDowsingMain.h"
 
-#include "common/TextBoxes.h"
-
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/UpdateReminder.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
@@ -629,6 +628,8 @@ void frmDowsingMain::cmdadd_Click() {
         fraTools->setEnabled(false);
         fraNotes->setEnabled(false);
         fraCustomersDetails->setEnabled(false);
+        // The focus was on a page just disabled; left there, the window would take no mnemonic until clicked.
+        cmAddNewRecord->setFocus();
         return;
     }
 
@@ -647,6 +648,7 @@ void frmDowsingMain::cmdadd_Click() {
     mnuAddNewRecor->setVisible(true);
     BringToFront(fraCustomersDetails);
     setPagesEnabled(false);
+    cmAddNewRecord->setFocus();
     // Back to the grid, read afresh so that it shows the change.
     Windows::HideForm(this);
     frmDowsingAllRecord::Rebuild();

@@ -61,6 +61,7 @@ class tst_frmDowsingMain : public QObject {
     void timeStoresHourAndMinuteOnly_data();
     void timeStoresHourAndMinuteOnly();
     void afterAddition_fieldsResetExceptAmPmAndPopUps();
+    void afterSuccessBox_altR_startsTheNextRecord();
     void recordEnteredByHand_isInTheFile();
     void hostileValues_storedVerbatim_data();
     void hostileValues_storedVerbatim();
@@ -408,6 +409,33 @@ void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
     QVERIFY(w->fraItemDowsing->isHidden());
     QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
+}
+
+void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
+    QVERIFY(open());
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    enterRecord();
+    // A real box takes the keyboard while it is up; the frame gets it back only after the handler has gone on.
+    QWidget box;
+    env->boxes.onShow([&box](const MessageRequest&) {
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+    });
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    box.hide();
+    w->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+    // The pages are disabled now; the focus must rest on something the keyboard can still reach.
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QVERIFY(focus->isEnabled() && focus->isVisible());
+    QTest::keyClick(focus, Qt::Key_R, Qt::AltModifier);
+    // A mnemonic presses its button the way a click does, after a short animation.
+    QTRY_VERIFY(w->fraCustomersDetails->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
 }
 
 void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
