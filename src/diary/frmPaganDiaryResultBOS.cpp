@@ -1,9 +1,9 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
 #include "common/Look.h"
-#include "common/TextBoxes.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/TextBoxes.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
@@ -16,8 +16,15 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 #include <limits>
+
+namespace DiaryBookMessages {
+QString EntryGone(const QString& word) {
+    return QStringLiteral("The entry you were editing is no longer in the %1 section; another program may have "
+                          "removed it.\r\nDo you want to add what you typed as a new entry?")
+        .arg(word);
+}
+} // namespace DiaryBookMessages
 
 namespace {
 
@@ -357,7 +364,7 @@ void frmPaganDiaryResultBOS::Command4_Click() {
     if (m_mode != Mode::Editing) {
         return;
     }
-    // The selection made before editing began: the list could not change meanwhile.
+    // The selection made before editing began: the list could not change meanwhile, but the table could.
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
@@ -365,6 +372,15 @@ void frmPaganDiaryResultBOS::Command4_Click() {
             reportStoreError(store);
             txtKeyword->setFocus();
             return;
+        }
+        // Another program removed the row: the text would be lost without a word unless it goes in as new.
+        if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,
+                               this) == MsgResult::Yes) {
+            if (!store.add(m_section, txtKeyword->text(), StoredText(txtMeaning))) {
+                reportStoreError(store);
+                txtKeyword->setFocus();
+                return;
+            }
         }
     }
     setMode(Mode::Open);

@@ -79,3 +79,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     // The "Index" of each line of the list, read together with the keywords.
     QList<qint64> m_indexes;
 };
+
+namespace DiaryBookMessages {
+// Saving an edit whose row another program has removed meanwhile.
+QString EntryGone(const QString& word);
+} // namespace DiaryBookMessages

@@ -12,6 +12,7 @@
 
 using Mode = frmPaganDiaryResultBOS::Mode;
 Q_DECLARE_METATYPE(Mode)
+Q_DECLARE_METATYPE(MsgResult)
 
 namespace {
 const QString BothMissing = QStringLiteral("Please Enter Keyword And Its Corresponding Meaning");
@@ -42,6 +43,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
+    void editing_anEntryRemovedMeanwhile_offersToAddTheText_data();
+    void editing_anEntryRemovedMeanwhile_offersToAddTheText();
     void editing_aLongKeyword_savesItWhole();
     void editing_keepsTheMeaningsLineBreaks();
     void leaving_data();
@@ -403,6 +406,47 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText_data() {
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QStringList>("rowsAfter");
+    QTest::newRow("add it") << MsgResult::Yes << QStringList({"a", "c", "new words"});
+    QTest::newRow("leave it") << MsgResult::No << QStringList({"a", "c"});
+}
+
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText() {
+    QFETCH(MsgResult, answer);
+    QFETCH(QStringList, rowsAfter);
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 1);
+    book->Command4->click();
+    bool removed = false;
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 1, removed));
+    typeEntry(book, "new words", "typed with care");
+    w->env.boxes.answer(answer);
+    book->Command4->click();
+
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    const MessageRequest box = w->env.boxes.shown().first();
+    QCOMPARE(box.buttons, MsgButtons::YesNo);
+    QVERIFY(box.text.contains("no longer"));
+    QVERIFY(box.text.contains("Spell"));
+    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
+    if (answer == MsgResult::Yes) {
+        QCOMPARE(w->entry(DiarySection::Spell, 2).meaning, QStringLiteral("typed with care"));
+    }
+    // Whatever the answer, nothing typed is thrown away by the program.
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("new words"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("typed with care"));
+}
+
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
     {
         DiaryStore store(DiaryFilePath());
@@ -539,8 +583,8 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data
         big += QStringLiteral("%1 the wheel turns, the moon wanes and waxes again and again\n").arg(big.size());
     }
     QTest::newRow("1 MB meaning") << "long" << big;
-    QTest::newRow("keyword past 32,767 characters") << QString(40000, QLatin1Char('k')) + QStringLiteral("end")
-                                                    << "no limit on either box";
+    QTest::newRow("keyword past 32,767 characters")
+        << QString(40000, QLatin1Char('k')) + QStringLiteral("end") << "no limit on either box";
 }
 
 void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
