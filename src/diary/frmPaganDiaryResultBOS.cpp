@@ -136,6 +136,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     txtMeaning->setGeometry(8, 478, 504, 92);
     txtMeaning->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMeaning->setTabChangesFocus(true);
+    KeepWrapFitted(txtMeaning);
     whiteOnBlack(txtMeaning);
     Label1 = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), txtKeyword, client);
     Label1->setGeometry(8, 416, 200, 16);

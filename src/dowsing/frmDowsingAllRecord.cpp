@@ -3,6 +3,7 @@
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/TextBoxes.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
@@ -54,10 +55,16 @@ class RecordSelector : public QHeaderView {
 
 void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
     box->clear();
+    const QList<DowsingSheetParagraph> paragraphs = DowsingSheetParagraphs(record);
+    QString whole;
+    for (const DowsingSheetParagraph& paragraph : paragraphs) {
+        whole += paragraph.text + kLineBreak;
+    }
+    FitWrapToText(box, whole);
     QTextCursor caret(box->document());
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    for (const DowsingSheetParagraph& paragraph : DowsingSheetParagraphs(record)) {
+    for (const DowsingSheetParagraph& paragraph : paragraphs) {
         caret.insertText(paragraph.label + paragraph.text + kLineBreak + kLineBreak, bold);
     }
     box->moveCursor(QTextCursor::Start);

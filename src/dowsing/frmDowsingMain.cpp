@@ -238,6 +238,7 @@ void frmDowsingMain::buildCustomerPage() {
     txtName = labelledField<QLineEdit>(QStringLiteral("txtName"), QStringLiteral("Name:-"), p, 30);
     txtAddress = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), QStringLiteral("Address:-"), p, 60, 46);
     txtAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeepWrapFitted(txtAddress);
     txtCity = labelledField<QLineEdit>(QStringLiteral("txtCity"), QStringLiteral("City:-"), p, 112);
     txtState = labelledField<QLineEdit>(QStringLiteral("txtState"), QStringLiteral("State:-"), p, 142);
     txtPin = labelledField<QLineEdit>(QStringLiteral("txtPin"), QStringLiteral("Pin Number:-"), p, 172);
@@ -344,6 +345,7 @@ void frmDowsingMain::buildNotesPage() {
     txtNotes->setGeometry(16, 30, 568, 270);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
+    KeepWrapFitted(txtNotes);
     cmdNotesBack =
         button(QStringLiteral("cmdNotesBack"), QStringLiteral("<< &Back"), fraNotes, QRect(16, 314, 114, 32));
     cmdadd = button(QStringLiteral("cmdadd"), QStringLiteral("&Add"), fraNotes, QRect(470, 314, 114, 32));

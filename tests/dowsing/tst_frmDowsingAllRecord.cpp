@@ -36,6 +36,7 @@ class tst_frmDowsingAllRecord : public QObject {
     void doubleClickAnywhere_opensTheCurrentRow();
     void emptyDateAndTime_keepTheEarlierSelection();
     void openingAnotherRecord_replacesTheSheetText();
+    void unbrokenNote_wrapsAnywhereOnTheSheet();
     void sheetBack_showsTheSameHiddenGrid();
     void gridBack_showsWizardAndNextOpeningReadsAfresh();
     void datesAreMonthDayYear_whateverTheLocale();
@@ -255,6 +256,20 @@ void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
     QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
+}
+
+void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
+    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(DowsingTestFile(path()).exec(
+        QStringLiteral("UPDATE Details SET Notes = replace(hex(zeroblob(10000)), '0', 'q') WHERE IdNumber = 1")));
+    QVERIFY(openGrid());
+    doubleClickRow(0);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet->RTB->toPlainText().contains(QString(20000, QLatin1Char('q'))));
+    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAnywhere);
+    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    doubleClickRow(1);
+    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
