@@ -1,12 +1,15 @@
 #include "dowsing/DowsingStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
 #include <functional>
+#include <optional>
+#include <qplatformdefs.h>
 #include <utility>
 
 namespace {
@@ -81,11 +84,6 @@ void readRow(const QSqlQuery& q, DowsingRecord& r) {
     r.IdNumber = q.value(13).toLongLong();
 }
 
-QString reason(const QSqlError& e) {
-    const QString database = e.databaseText().trimmed();
-    return database.isEmpty() ? e.text().trimmed() : database;
-}
-
 QString nextConnectionName() {
     static std::atomic<quint64> counter{0};
     return QStringLiteral("velloran.dowsing.%1").arg(++counter);
@@ -108,43 +106,99 @@ void DowsingStore::setBusyTimeout(int milliseconds) {
 }
 
 bool DowsingStore::fail(const QString& what, const QString& why) {
+    m_cause = StoreCause::Other;
     m_lastError = why.isEmpty() ? what : what + QStringLiteral(": ") + why;
     return false;
+}
+
+bool DowsingStore::fail(const QString& what, StoreCause cause, const QString& detail) {
+    m_cause = cause;
+    m_lastError = what + QStringLiteral(": ") + StoreCauseText(cause, m_filePath, detail);
+    return false;
+}
+
+bool DowsingStore::fail(const QString& what, const QSqlError& error) {
+    return fail(what, StoreCauseOf(error), StoreErrorDetail(error));
 }
 
 bool DowsingStore::open() {
     close();
     m_lastError.clear();
+    m_cause = StoreCause::None;
+    const QString what = QStringLiteral("The dowsing records could not be opened");
     // Opening a missing path would make SQLite create an empty file there;
     // the program only ever opens the file it was installed with.
     if (!QFileInfo(m_filePath).isFile()) {
-        return fail(QStringLiteral("The file %1 does not exist").arg(QDir::toNativeSeparators(m_filePath)), {});
+        return fail(what, StoreCause::Missing);
     }
     m_connectionName = nextConnectionName();
-    QString what;
-    QString why;
+    m_openedIdentity = fileIdentity();
+    std::optional<QSqlError> error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(m_filePath);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout));
         if (!db.open()) {
-            what = QStringLiteral("The file could not be opened");
-            why = reason(db.lastError());
+            error = db.lastError();
         } else {
             // A file that is not a database, or lacks the table, fails only at
             // the first statement; find that out now rather than at a save.
             QSqlQuery probe(db);
             if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(kColumns))) {
-                what = QStringLiteral("The file holds no usable dowsing table");
-                why = reason(probe.lastError());
+                error = probe.lastError();
             }
         }
     }
-    if (!what.isEmpty()) {
+    if (error) {
         close();
-        return fail(what, why);
+        return fail(what, *error);
+    }
+    if (!checkKeyColumn()) {
+        const QString why = m_lastError;
+        const StoreCause cause = m_cause;
+        close();
+        m_lastError = why;
+        m_cause = cause;
+        return false;
     }
     return true;
+}
+
+// Rows get their IdNumber from the file only when the column is the table's integer key (an alias of SQLite's
+// row number). A converted or older file may have a plain column instead: every added record would then
+// carry no number and could be neither changed nor removed, so such a file is refused.
+bool DowsingStore::checkKeyColumn() {
+    QSqlQuery info(database());
+    if (!info.exec(QStringLiteral("PRAGMA table_info(Details)"))) {
+        return fail(QStringLiteral("The dowsing records could not be opened"), info.lastError());
+    }
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        if (key == 1 && info.value(1).toString() == QLatin1String("IdNumber") &&
+            info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0) {
+            numbered = true;
+        }
+    }
+    if (numbered && keys == 1) {
+        return true;
+    }
+    m_cause = StoreCause::Damaged;
+    m_lastError = QStringLiteral("The dowsing records could not be opened: the file %1 does not number its records "
+                                 "itself (its IdNumber column is no automatic key), so a record added to it could "
+                                 "be neither changed nor removed. It may come from an older or converted file.")
+                      .arg(QDir::toNativeSeparators(m_filePath));
+    return false;
+}
+
+QByteArray DowsingStore::fileIdentity() const {
+    QT_STATBUF status;
+    if (QT_STAT(QFile::encodeName(m_filePath).constData(), &status) != 0) {
+        return {};
+    }
+    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
 }
 
 bool DowsingStore::isOpen() const {
@@ -172,10 +226,19 @@ QSqlDatabase DowsingStore::database() const {
 
 bool DowsingStore::ensureOpen() {
     m_lastError.clear();
+    m_cause = StoreCause::None;
+    // A restore or a sync tool that puts another file in place by rename leaves an open connection on the old
+    // one, which then refuses every write; the file the user now has is the one to go on with.
+    if (isOpen() && fileIdentity() != m_openedIdentity) {
+        open();
+    }
     if (isOpen()) {
         return true;
     }
-    return fail(QStringLiteral("The dowsing file is not open"), {});
+    if (!m_lastError.isEmpty()) {
+        return false;
+    }
+    return fail(QStringLiteral("The dowsing records could not be opened"), StoreCause::Missing);
 }
 
 std::optional<qint64> DowsingStore::add(const DowsingRecord& record) {
@@ -189,19 +252,19 @@ std::optional<qint64> DowsingStore::add(const DowsingRecord& record) {
                                               "Email, Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
                                               "Location_Dowsing_Occured, Notes) "
                                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
-            const QString why = reason(m_insert->lastError());
+            const QSqlError why = m_insert->lastError();
             m_insert.reset();
             fail(QStringLiteral("The record could not be prepared"), why);
             return std::nullopt;
         }
     }
     if (!db.transaction()) {
-        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
+        fail(QStringLiteral("The file could not be written"), db.lastError());
         return std::nullopt;
     }
     bindColumns(*m_insert, record);
     if (!m_insert->exec()) {
-        const QString why = reason(m_insert->lastError());
+        const QSqlError why = m_insert->lastError();
         m_insert->finish();
         db.rollback();
         fail(QStringLiteral("The file refused the record"), why);
@@ -210,7 +273,7 @@ std::optional<qint64> DowsingStore::add(const DowsingRecord& record) {
     const qint64 id = m_insert->lastInsertId().toLongLong();
     m_insert->finish();
     if (!db.commit()) {
-        const QString why = reason(db.lastError());
+        const QSqlError why = db.lastError();
         db.rollback();
         fail(QStringLiteral("The record could not be written to the file"), why);
         return std::nullopt;
@@ -242,7 +305,7 @@ DowsingStore::Outcome DowsingStore::writeOneRow(const QString& statement, qint64
     }
     QSqlDatabase db = database();
     if (!db.transaction()) {
-        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
+        fail(QStringLiteral("The file could not be written"), db.lastError());
         return Outcome::Failed;
     }
     QSqlQuery q(db);
@@ -250,7 +313,7 @@ DowsingStore::Outcome DowsingStore::writeOneRow(const QString& statement, qint64
     bindValues(q);
     q.addBindValue(idNumber);
     if (!q.exec()) {
-        const QString why = reason(q.lastError());
+        const QSqlError why = q.lastError();
         q.finish();
         db.rollback();
         fail(refused, why);
@@ -260,11 +323,11 @@ DowsingStore::Outcome DowsingStore::writeOneRow(const QString& statement, qint64
     q.finish();
     if (affected == 0) {
         db.rollback();
-        fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
+        fail(QStringLiteral("No record has the number %1").arg(idNumber), QString());
         return Outcome::NotFound;
     }
     if (!db.commit()) {
-        const QString why = reason(db.lastError());
+        const QSqlError why = db.lastError();
         db.rollback();
         fail(notWritten, why);
         return Outcome::Failed;
@@ -281,15 +344,15 @@ DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) 
     q.prepare(QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(kColumns));
     q.addBindValue(idNumber);
     if (!q.exec()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        fail(QStringLiteral("The file could not be read"), q.lastError());
         return Outcome::Failed;
     }
     if (!q.next()) {
         if (q.lastError().isValid()) {
-            fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+            fail(QStringLiteral("The file could not be read"), q.lastError());
             return Outcome::Failed;
         }
-        fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
+        fail(QStringLiteral("No record has the number %1").arg(idNumber), QString());
         return Outcome::NotFound;
     }
     readRow(q, found);
@@ -314,7 +377,7 @@ std::optional<QList<DowsingRecord>> DowsingStore::select(qint64 offset, qint64 l
     q.addBindValue(limit < 0 ? qint64(-1) : limit);
     q.addBindValue(offset < 0 ? qint64(0) : offset);
     if (!q.exec()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        fail(QStringLiteral("The file could not be read"), q.lastError());
         return std::nullopt;
     }
     QList<DowsingRecord> rows;
@@ -322,7 +385,7 @@ std::optional<QList<DowsingRecord>> DowsingStore::select(qint64 offset, qint64 l
         readRow(q, rows.emplace_back());
     }
     if (q.lastError().isValid()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        fail(QStringLiteral("The file could not be read"), q.lastError());
         return std::nullopt;
     }
     return rows;
@@ -334,7 +397,7 @@ std::optional<qint64> DowsingStore::count() {
     }
     QSqlQuery q(database());
     if (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        fail(QStringLiteral("The file could not be read"), q.lastError());
         return std::nullopt;
     }
     return q.value(0).toLongLong();

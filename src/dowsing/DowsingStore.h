@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreFailure.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QSqlError;
 class QSqlQuery;
 
 // The dowsing records in Dowsing.dll. Each store owns one SQLite connection
@@ -47,13 +49,20 @@ class DowsingStore {
     std::optional<QList<DowsingRecord>> list(qint64 offset, qint64 limit);
     std::optional<qint64> count();
 
+    // What went wrong, naming the file and the cause in the user's words.
     QString lastError() const { return m_lastError; }
+    StoreCause lastCause() const { return m_cause; }
     QString filePath() const { return m_filePath; }
     QString connectionName() const { return m_connectionName; }
     QSqlDatabase database() const;
 
   private:
     bool fail(const QString& what, const QString& why);
+    bool fail(const QString& what, StoreCause cause, const QString& detail = QString());
+    bool fail(const QString& what, const QSqlError& error);
+    // The open file's identity on disk, to notice a file put in its place (restored, synced) by rename.
+    QByteArray fileIdentity() const;
+    bool checkKeyColumn();
     // Runs a statement that must touch exactly the row with the given number, as one transaction; the
     // number is bound last, after bindValues has bound the rest.
     Outcome writeOneRow(const QString& statement, qint64 idNumber, const std::function<void(QSqlQuery&)>& bindValues,
@@ -64,6 +73,8 @@ class DowsingStore {
     QString m_filePath;
     QString m_connectionName;
     QString m_lastError;
-    int m_busyTimeout = 5000;
+    StoreCause m_cause = StoreCause::None;
+    QByteArray m_openedIdentity;
+    int m_busyTimeout = StoreBusyWaitMs;
     std::unique_ptr<QSqlQuery> m_insert;
 };
