@@ -1,6 +1,9 @@
 #include "diary/DiaryStore.h"
 
+#include "common/StoreFailure.h"
+
 #include <QAtomicInteger>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -20,12 +23,40 @@ QString tableOf(DiarySection section) {
     return QStringLiteral("\"tbl%1\"").arg(DiarySectionWord(section));
 }
 
-QString describe(const QSqlError& error) {
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty()) {
-        text = error.text().trimmed();
+// The cause in the user's words, naming the file.
+QString describe(const QSqlError& error, const QString& path) {
+    return StoreCauseText(StoreCauseOf(error), path, StoreErrorDetail(error));
+}
+
+// A row gets its "Index" from the file only when the column is the table's integer key. A converted or older
+// file may have a plain column instead; its entries could then be neither edited nor removed, so the file is
+// refused with a reason. A table that is not there at all is left for the statement to report.
+bool keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& path, QString& why) {
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tableOf(section)))) {
+        why = describe(info.lastError(), path);
+        return false;
     }
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    int columns = 0;
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        ++columns;
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        if (key == 1 && info.value(1).toString() == QLatin1String("Index") &&
+            info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0) {
+            numbered = true;
+        }
+    }
+    if (columns == 0 || (numbered && keys == 1)) {
+        return true;
+    }
+    why = QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 section "
+                         "is no automatic key), so an entry could be neither edited nor removed. It may come from "
+                         "an older or converted file.")
+              .arg(QDir::toNativeSeparators(path), DiarySectionWord(section));
+    return false;
 }
 
 } // namespace
@@ -67,7 +98,7 @@ class DiaryStore::Access {
         // A file that is not there must not be created empty by opening it: mode=ro/rw forbids that.
         const QFileInfo info(path);
         if (!info.exists() || !info.isFile()) {
-            m_error = QStringLiteral("the file %1 does not exist").arg(path);
+            m_error = StoreCauseText(StoreCause::Missing, path);
             return;
         }
         QSqlDatabase db = QSqlDatabase::addDatabase(Driver, m_name);
@@ -78,7 +109,7 @@ class DiaryStore::Access {
                                  .arg(busyTimeoutMs)
                                  .arg(mode == Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         if (!db.open()) {
-            m_error = describe(db.lastError());
+            m_error = describe(db.lastError(), path);
         }
     }
 
@@ -106,7 +137,7 @@ class DiaryStore::Access {
 
 namespace {
 int& defaultBusyTimeout() {
-    static int milliseconds = 2000;
+    static int milliseconds = StoreBusyWaitMs;
     return milliseconds;
 }
 } // namespace
@@ -150,10 +181,13 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     if (!access.ok()) {
         return fail(what, access.error());
     }
+    if (QString why; !keyIsAutomatic(access.db(), section, m_path, why)) {
+        return fail(what, why);
+    }
     QSqlQuery query(access.db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, describe(query.lastError(), m_path));
     }
     QStringList words;
     QList<qint64> keys;
@@ -163,7 +197,7 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     }
     // A page that cannot be read ends the walk early with an error rather than a shorter list.
     if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, describe(query.lastError(), m_path));
     }
     keywords = std::move(words);
     if (indexes) {
@@ -182,7 +216,7 @@ bool DiaryStore::count(DiarySection section, int& out) {
     }
     QSqlQuery query(access.db());
     if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section))) || !query.next()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, describe(query.lastError(), m_path));
     }
     out = query.value(0).toInt();
     return true;
@@ -196,27 +230,30 @@ bool DiaryStore::add(DiarySection section, const QString& keyword, const QString
     if (!access.ok()) {
         return fail(what, access.error());
     }
+    if (QString why; !keyIsAutomatic(access.db(), section, m_path, why)) {
+        return fail(what, why);
+    }
     QSqlDatabase db = access.db();
     if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
+        return fail(what, describe(db.lastError(), m_path));
     }
     QSqlQuery query(db);
     if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
-        const QString why = describe(query.lastError());
+        const QString why = describe(query.lastError(), m_path);
         db.rollback();
         return fail(what, why);
     }
     query.addBindValue(trimBlanks(keyword));
     query.addBindValue(trimBlanks(meaning));
     if (!query.exec()) {
-        const QString why = describe(query.lastError());
+        const QString why = describe(query.lastError(), m_path);
         query.finish();
         db.rollback();
         return fail(what, why);
     }
     query.finish();
     if (!db.commit()) {
-        const QString why = describe(db.lastError());
+        const QString why = describe(db.lastError(), m_path);
         db.rollback();
         return fail(what, why);
     }
@@ -293,11 +330,11 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
     query.setForwardOnly(true);
     if (!query.prepare(
             QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where))) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, describe(query.lastError(), m_path));
     }
     query.addBindValue(value);
     if (!query.exec()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, describe(query.lastError(), m_path));
     }
     if (query.next()) {
         out.Index = query.value(0).toLongLong();
@@ -305,7 +342,7 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
         out.meaning = query.value(2).toString();
         found = true;
     } else if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
+        return fail(what, describe(query.lastError(), m_path));
     }
     return true;
 }
@@ -324,15 +361,18 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
     if (!access.ok()) {
         return fail(what, access.error());
     }
+    if (QString why; !keyIsAutomatic(access.db(), section, m_path, why)) {
+        return fail(what, why);
+    }
     QSqlDatabase db = access.db();
     if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
+        return fail(what, describe(db.lastError(), m_path));
     }
     QSqlQuery query(db);
     const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
                                : QStringLiteral("DELETE FROM %1 WHERE %2");
     if (!query.prepare(sql.arg(tableOf(section), where))) {
-        const QString why = describe(query.lastError());
+        const QString why = describe(query.lastError(), m_path);
         db.rollback();
         return fail(what, why);
     }
@@ -342,7 +382,7 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
     }
     query.addBindValue(value);
     if (!query.exec()) {
-        const QString why = describe(query.lastError());
+        const QString why = describe(query.lastError(), m_path);
         query.finish();
         db.rollback();
         return fail(what, why);
@@ -350,7 +390,7 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
     const bool changed = query.numRowsAffected() > 0;
     query.finish();
     if (!db.commit()) {
-        const QString why = describe(db.lastError());
+        const QString why = describe(db.lastError(), m_path);
         db.rollback();
         return fail(what, why);
     }
@@ -375,7 +415,7 @@ bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, Q
         QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            failure = describe(db.lastError());
+            failure = describe(db.lastError(), path);
         } else {
             db.transaction();
             QSqlQuery query(db);
@@ -388,7 +428,7 @@ bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, Q
             }
             for (const QString& part : statement.split(QLatin1Char(';'))) {
                 if (!part.trimmed().isEmpty() && !query.exec(part) && failure.isEmpty()) {
-                    failure = describe(query.lastError());
+                    failure = describe(query.lastError(), path);
                 }
             }
             query.finish();

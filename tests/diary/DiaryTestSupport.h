@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreFailure.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "support/TestSupport.h"
@@ -19,7 +20,7 @@ struct DiaryWorld {
         CurrentSectionWord.clear();
         DiaryStore::setDefaultBusyTimeout(50);
     }
-    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(2000); }
+    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(StoreBusyWaitMs); }
 
     bool makeDiary() const {
         QFile file(QStringLiteral(VELLORAN_DIARY_SCHEMA));

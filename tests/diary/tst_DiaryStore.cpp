@@ -85,6 +85,7 @@ class tst_DiaryStore : public QObject {
     void brokenFile_failsWithErrorAndStaysUnchanged_data();
     void brokenFile_failsWithErrorAndStaysUnchanged();
     void lockedFile_failsWithError_andLosesNothing();
+    void tableWithoutAutomaticIndex_isRefusedWithAReason();
     void folderWithUrlCharacters_isOpenedAsAPlainPath();
     void everyCall_leavesNoConnectionOpen();
     void createDatabase_neverOverwritesAFile();
@@ -484,6 +485,28 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     }
 }
 
+void tst_DiaryStore::tableWithoutAutomaticIndex_isRefusedWithAReason() {
+    {
+        RawConnection other(m_path);
+        QSqlQuery convert(other.db());
+        QVERIFY(convert.exec("DROP TABLE tblspell"));
+        QVERIFY(convert.exec("CREATE TABLE tblspell (keyword TEXT, meaning TEXT, \"Index\" INTEGER)"));
+        QVERIFY(convert.exec("INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('old', 'kept', 1)"));
+    }
+    const QByteArray before = fileHash(m_path);
+    DiaryStore store(m_path);
+    QStringList rows;
+    QVERIFY(!store.keywords(DiarySection::Spell, rows));
+    QVERIFY2(store.lastError().contains("does not number its entries"), qPrintable(store.lastError()));
+    QVERIFY(!store.add(DiarySection::Spell, "new", "entry"));
+    bool hit = false;
+    QVERIFY(!store.updateAt(DiarySection::Spell, 0, "changed", "text", hit));
+    QVERIFY(!store.removeAt(DiarySection::Spell, 0, hit));
+    QCOMPARE(fileHash(m_path), before);
+    // The other sections of the same file are sound and stay usable.
+    QVERIFY(store.add(DiarySection::Incense, "sage", "smoke"));
+}
+
 void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
     DiaryStore store(m_path);
     store.setBusyTimeout(50);
@@ -496,9 +519,9 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
 
         QStringList rows;
         QVERIFY(!store.keywords(DiarySection::Rituals, rows));
-        QVERIFY(store.lastError().contains("locked"));
+        QVERIFY(store.lastError().contains("in use by another program"));
         QVERIFY(!store.add(DiarySection::Rituals, "typed", "text"));
-        QVERIFY(store.lastError().contains("locked"));
+        QVERIFY(store.lastError().contains("in use by another program"));
         bool flag = false;
         QVERIFY(!store.removeAt(DiarySection::Rituals, 0, flag));
         QVERIFY(!store.updateAt(DiarySection::Rituals, 0, "x", "y", flag));

@@ -642,7 +642,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         // Showing, removing and editing say so too, and leave the book as it was.
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
-        QVERIFY(w->env.boxes.texts().last().contains("locked"));
+        QVERIFY(w->env.boxes.texts().last().contains("in use by another program"));
         book->lstKeyword->clearSelection();
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
