@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velloran needs to build and run, and only those that are missing.
-# With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext);
-# the program itself never needs them.
+# With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext)
+# and clang-format, which a test runs to check the committed layout; the program itself never needs them.
 set -euo pipefail
 
 packages=(
@@ -10,7 +10,7 @@ packages=(
     fonts-dejavu-core
 )
 if [ "${1:-}" = "--for-tests" ]; then
-    packages+=(unrtf poppler-utils)
+    packages+=(unrtf poppler-utils clang-format)
 fi
 
 missing=()

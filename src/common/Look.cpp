@@ -9,8 +9,8 @@ namespace Look {
 
 QFont Verdana(qreal pointSize, bool bold) {
     // Decided once: asking for a family the system lacks makes every font match search all fallbacks.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
-                                                                                       : QStringLiteral("DejaVu Sans");
+    static const QString family =
+        QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans");
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

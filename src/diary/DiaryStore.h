@@ -1,12 +1,17 @@
 #pragma once
 
+#include "common/Database.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-class QVariant;
 #include <array>
+#include <functional>
 #include <optional>
+
+class QSqlError;
+class QSqlQuery;
+class QVariant;
 
 // The four sections of the diary, each kept in a table of its own in diary.dll.
 enum class DiarySection : qint16 { Spell = 0, Incense = 1, Recipes = 2, Rituals = 3 };
@@ -37,9 +42,9 @@ class DiaryStore {
   public:
     explicit DiaryStore(QString path);
 
-    const QString& path() const { return m_path; }
+    const QString& path() const { return path_; }
     // How long a call waits for another program's lock on the file before it gives up.
-    void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+    void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     // The wait of every store made afterwards; tests shorten it so that a locked file fails quickly.
     static void setDefaultBusyTimeout(int milliseconds);
 
@@ -64,7 +69,8 @@ class DiaryStore {
     // Number of rows of the section.
     bool count(DiarySection section, int& out);
 
-    const QString& lastError() const { return m_lastError; }
+    QString lastError() const { return error_.text(); }
+    const StoreError& error() const { return error_; }
 
     // The diary writes keyword and meaning without leading and trailing blanks (spaces); tabs and line
     // breaks are part of the text.
@@ -75,13 +81,19 @@ class DiaryStore {
     static bool createDatabase(const QString& path, const QString& schemaSql, QString* error = nullptr);
 
   private:
-    class Access;
-    bool fail(const QString& what, const QString& why);
+    bool fail(StoreError error);
+    bool fail(const QString& what, const QSqlError& error);
+    bool fail(const QString& what, const DatabaseConnection& access);
     bool readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out, bool& found);
+    bool readRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
+                  const std::function<void(const QSqlQuery&)>& eachRow);
+    bool writeRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
+                   int* affected);
+    bool keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what);
     bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                    const QString* meaning, bool& hit);
 
-    QString m_path;
-    QString m_lastError;
-    int m_busyTimeoutMs;
+    QString path_;
+    StoreError error_;
+    int busyTimeoutMs_;
 };

@@ -168,11 +168,11 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     // changed the selection has shown the entry already, so its click does not read it twice.
     lstKeyword->viewport()->installEventFilter(this);
     connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
-        m_pressChangedSelection = true;
+        pressChangedSelection_ = true;
         lstKeyword_Click();
     });
     connect(lstKeyword, &QListWidget::itemClicked, this, [this] {
-        if (!m_pressChangedSelection) {
+        if (!pressChangedSelection_) {
             lstKeyword_Click();
         }
     });
@@ -189,8 +189,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
 }
 
 void frmPaganDiaryResultBOS::Form_Load() {
-    m_section = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
-    const SectionTexts& texts = sectionTexts()[std::size_t(m_section)];
+    section_ = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
+    const SectionTexts& texts = sectionTexts()[std::size_t(section_)];
     lblCaption[0]->setText(texts.title);
     lblCaption[1]->setText(texts.hint);
     lblCaption[2]->setText(texts.description);
@@ -203,7 +203,7 @@ void frmPaganDiaryResultBOS::Form_Load() {
 
 // The captions the user sees and what responds, mode by mode.
 void frmPaganDiaryResultBOS::setMode(Mode mode) {
-    m_mode = mode;
+    mode_ = mode;
     const QString& word = CurrentSectionWord;
     const bool open = mode == Mode::Open;
     Command1->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
@@ -221,7 +221,7 @@ void frmPaganDiaryResultBOS::setMode(Mode mode) {
 
 bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstKeyword->viewport() && event->type() == QEvent::MouseButtonPress) {
-        m_pressChangedSelection = false;
+        pressChangedSelection_ = false;
     }
     return FormWindow::eventFilter(watched, event);
 }
@@ -239,10 +239,10 @@ bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
     const QSignalBlocker quiet(lstKeyword);
     lstKeyword->clear();
-    m_indexes.clear();
+    indexes_.clear();
     DiaryStore store(DiaryFilePath());
     QStringList keywords;
-    if (!store.rows(m_section, keywords, &m_indexes)) {
+    if (!store.rows(section_, keywords, &indexes_)) {
         reportStoreError(store);
         return;
     }
@@ -253,10 +253,10 @@ void frmPaganDiaryResultBOS::cmdRefresh_Click() {
 
 std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
     const int position = selectedPosition();
-    if (position < 0 || position >= m_indexes.size()) {
+    if (position < 0 || position >= indexes_.size()) {
         return std::nullopt;
     }
-    return m_indexes.at(position);
+    return indexes_.at(position);
 }
 
 void frmPaganDiaryResultBOS::lstKeyword_Click() {
@@ -267,7 +267,7 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
     DiaryStore store(DiaryFilePath());
     DiaryEntry entry;
     bool found = false;
-    if (!store.entryWithIndex(m_section, *index, entry, found)) {
+    if (!store.entryWithIndex(section_, *index, entry, found)) {
         reportStoreError(store);
         return;
     }
@@ -278,22 +278,22 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command1_Click() {
-    if (m_mode == Mode::Closed) {
+    if (mode_ == Mode::Closed) {
         setMode(Mode::Open);
-    } else if (m_mode == Mode::Open) {
+    } else if (mode_ == Mode::Open) {
         setMode(Mode::Closed);
     }
 }
 
 void frmPaganDiaryResultBOS::Command2_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         setMode(Mode::Adding);
         txtKeyword->clear();
         txtMeaning->clear();
         txtKeyword->setFocus();
         return;
     }
-    if (m_mode != Mode::Adding) {
+    if (mode_ != Mode::Adding) {
         return;
     }
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
@@ -317,7 +317,7 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     DiaryStore store(DiaryFilePath());
-    if (!store.add(m_section, keyword, meaning)) {
+    if (!store.add(section_, keyword, meaning)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
         reportStoreError(store);
         txtKeyword->setFocus();
@@ -331,7 +331,7 @@ void frmPaganDiaryResultBOS::Command2_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command3_Click() {
-    if (m_mode != Mode::Open) {
+    if (mode_ != Mode::Open) {
         return;
     }
     // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
@@ -341,14 +341,14 @@ void frmPaganDiaryResultBOS::Command3_Click() {
     if (index) {
         DiaryStore store(DiaryFilePath());
         bool removed = false;
-        if (!store.removeWithIndex(m_section, *index, removed)) {
+        if (!store.removeWithIndex(section_, *index, removed)) {
             reportStoreError(store);
             return;
         }
         if (removed) {
             const QSignalBlocker quiet(lstKeyword);
             delete lstKeyword->takeItem(position);
-            m_indexes.removeAt(position);
+            indexes_.removeAt(position);
             txtKeyword->clear();
             txtMeaning->clear();
         }
@@ -357,19 +357,19 @@ void frmPaganDiaryResultBOS::Command3_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command4_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         setMode(Mode::Editing);
         txtKeyword->setFocus();
         return;
     }
-    if (m_mode != Mode::Editing) {
+    if (mode_ != Mode::Editing) {
         return;
     }
     // The selection made before editing began: the list could not change meanwhile, but the table could.
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
-        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
+        if (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
             reportStoreError(store);
             txtKeyword->setFocus();
             return;
@@ -377,7 +377,7 @@ void frmPaganDiaryResultBOS::Command4_Click() {
         // Another program removed the row: the text would be lost without a word unless it goes in as new.
         if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,
                                this) == MsgResult::Yes) {
-            if (!store.add(m_section, txtKeyword->text(), StoredText(txtMeaning))) {
+            if (!store.add(section_, txtKeyword->text(), StoredText(txtMeaning))) {
                 reportStoreError(store);
                 txtKeyword->setFocus();
                 return;
@@ -390,7 +390,7 @@ void frmPaganDiaryResultBOS::Command4_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command5_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         mnuBack_Click();
     }
 }
@@ -398,7 +398,7 @@ void frmPaganDiaryResultBOS::Command5_Click() {
 // Back to the chooser with its earlier choice; the launcher stays hidden.
 void frmPaganDiaryResultBOS::mnuBack_Click() {
     Windows::Show<frmPaganDiaryMain>();
-    m_leavingToChooser = true;
+    leavingToChooser_ = true;
     Windows::UnloadForm(this);
 }
 
@@ -407,7 +407,7 @@ void frmPaganDiaryResultBOS::mnuExit_Click() {
 }
 
 void frmPaganDiaryResultBOS::Form_Unload() {
-    if (!m_leavingToChooser) {
+    if (!leavingToChooser_) {
         ShowLauncher();
     }
 }

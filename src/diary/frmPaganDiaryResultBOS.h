@@ -42,8 +42,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     QAction* mnuBack;
     QAction* mnuBackSep;
 
-    Mode mode() const { return m_mode; }
-    DiarySection section() const { return m_section; }
+    Mode mode() const { return mode_; }
+    DiarySection section() const { return section_; }
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -72,12 +72,12 @@ class frmPaganDiaryResultBOS : public FormWindow {
     void mnuBack_Click();
     void mnuExit_Click();
 
-    Mode m_mode = Mode::Closed;
-    DiarySection m_section = DiarySection::Spell;
-    bool m_leavingToChooser = false;
-    bool m_pressChangedSelection = false;
+    Mode mode_ = Mode::Closed;
+    DiarySection section_ = DiarySection::Spell;
+    bool leavingToChooser_ = false;
+    bool pressChangedSelection_ = false;
     // The "Index" of each line of the list, read together with the keywords.
-    QList<qint64> m_indexes;
+    QList<qint64> indexes_;
 };
 
 namespace DiaryBookMessages {

@@ -43,5 +43,8 @@ QStringList secondEntries();
 QStringList ampmEntries();
 QStringList toolEntries();
 QStringList itemEntries();
+// The entries "Other" and "Others", which ask for a tool or an item of the user's own.
+inline constexpr int OtherToolIndex = 3;
+inline constexpr int OtherItemIndex = 4;
 
 } // namespace DowsingEntryRules

@@ -16,7 +16,7 @@ constexpr int kPagesKept = 64;
 } // namespace
 
 DowsingGridModel::DowsingGridModel(DowsingStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {
-    const std::optional<qint64> count = store_.count();
+    const StoreResult<qint64> count = store_.count();
     countFailed_ = !count.has_value();
     // A view counts its rows in int; a table beyond that shows its first two thousand million.
     rows_ = count ? static_cast<int>(std::min<qint64>(*count, std::numeric_limits<int>::max())) : 0;
@@ -59,7 +59,7 @@ const QList<DowsingRecord>* DowsingGridModel::page(int row) const {
     if (found != pages_.constEnd()) {
         return &found.value();
     }
-    std::optional<QList<DowsingRecord>> rows = store_.list(qint64(number) * PageSize, PageSize);
+    StoreResult<QList<DowsingRecord>> rows = store_.list(qint64(number) * PageSize, PageSize);
     if (!rows) {
         return nullptr;
     }

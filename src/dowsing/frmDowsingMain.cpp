@@ -510,7 +510,7 @@ void frmDowsingMain::cmdNotesBack_Click() {
 
 void frmDowsingMain::cmbDowsingTool_Click(int index) {
     fraItemDowsing->hide();
-    if (index == 3) {
+    if (index == DowsingEntryRules::OtherToolIndex) {
         fraDowsingTool->show();
         fraDowsingTool->raise();
         txtDowsingTool->setFocus();
@@ -519,7 +519,7 @@ void frmDowsingMain::cmbDowsingTool_Click(int index) {
 
 void frmDowsingMain::cmbItemDowsingFor_Click(int index) {
     fraDowsingTool->hide();
-    if (index == 4) {
+    if (index == DowsingEntryRules::OtherItemIndex) {
         fraItemDowsing->show();
         fraItemDowsing->raise();
         txtItemDowsing->setFocus();
@@ -606,8 +606,9 @@ bool frmDowsingMain::storeReady() {
     return store_->isOpen() || store_->open();
 }
 
-bool frmDowsingMain::InUpdateMode() const {
-    return cmdadd->text().compare(QStringLiteral("&Update"), Qt::CaseInsensitive) == 0;
+void frmDowsingMain::setMode(Mode mode) {
+    mode_ = mode;
+    cmdadd->setText(mode == Mode::Updating ? QStringLiteral("&Update") : QStringLiteral("&Add"));
 }
 
 void frmDowsingMain::cmdadd_Click() {
@@ -645,7 +646,7 @@ void frmDowsingMain::cmdadd_Click() {
     MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();
     updateId_ = 0;
-    cmdadd->setText(QStringLiteral("&Add"));
+    setMode(Mode::Adding);
     cmAddNewRecord->show();
     mnuAddNewRecor->setVisible(true);
     BringToFront(fraCustomersDetails);
@@ -694,6 +695,6 @@ void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     txtLocationDowsingFor->setText(record.Location_Dowsing_Occured);
     ShowStoredText(txtNotes, record.Notes);
     cmbAMPM->setCurrentIndex(cmbHour->currentIndex() > 11 ? 1 : 0);
-    cmdadd->setText(QStringLiteral("&Update"));
+    setMode(Mode::Updating);
     updateId_ = record.IdNumber;
 }

@@ -167,7 +167,7 @@ void frmDowsingSave::cmdedit_Click() {
         return;
     }
     wizard->PrepareForEdit();
-    if (const std::optional<qint64> rows = store.count(); rows && *rows == 0) {
+    if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
         MsgBox(Msg::NoRecordToEdit, MsgButtons::Ok, MsgIcon::None, wizard);
         return;
     }
@@ -188,7 +188,7 @@ void frmDowsingSave::cmdedit_Click() {
 
 void frmDowsingSave::cmddelete_Click() {
     DowsingStore& store = openSheetStore();
-    if (const std::optional<qint64> rows = store.count(); rows && *rows == 0) {
+    if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
         MsgBox(Msg::NoRecordToDelete, MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
         return;

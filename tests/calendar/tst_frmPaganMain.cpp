@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class tst_frmPaganMain : public QObject {
     Q_OBJECT
 
@@ -152,12 +154,9 @@ void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("yearText");
     QTest::addColumn<QString>("monthName");
-    QTest::newRow("2006, first option") << 0 << 2 << "2006"
-                                        << "February";
-    QTest::newRow("2009") << 3 << 4 << "2009"
-                          << "April";
-    QTest::newRow("2012, alone in its row") << 6 << 12 << "2012"
-                                            << "December";
+    QTest::newRow("2006, first option") << 0 << 2 << u"2006"_s << u"February"_s;
+    QTest::newRow("2009") << 3 << 4 << u"2009"_s << u"April"_s;
+    QTest::newRow("2012, alone in its row") << 6 << 12 << u"2012"_s << u"December"_s;
 }
 
 void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView() {
@@ -206,22 +205,15 @@ void tst_frmPaganMain::mainTabClicks_resetNextInnerTab_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("gods straight after opening") << QList<int>{4} << "SSTGods"
-                                                 << "Sucellus";
-    QTest::newRow("elements, then gods") << QList<int>{3, 4} << "SSTGods"
-                                         << "Angus of the Brugh";
-    QTest::newRow("elements straight after opening") << QList<int>{3} << "SSTElements"
-                                                     << "Spirit";
-    QTest::newRow("festive seasons, then elements") << QList<int>{2, 3} << "SSTElements"
-                                                    << "Earth";
-    QTest::newRow("back to the calendar changes nothing") << QList<int>{3, 0, 4} << "SSTGods"
-                                                          << "Angus of the Brugh";
-    QTest::newRow("goddesses themselves change nothing") << QList<int>{5} << "SSTGoddesses"
-                                                         << "Danu";
-    QTest::newRow("gods reset goddesses") << QList<int>{5, 4} << "SSTGoddesses"
-                                          << "Arianrhod";
-    QTest::newRow("information resets festive seasons") << QList<int>{1} << "SSTFestiveSeasons"
-                                                        << "Yule";
+    QTest::newRow("gods straight after opening") << QList<int>{4} << u"SSTGods"_s << u"Sucellus"_s;
+    QTest::newRow("elements, then gods") << QList<int>{3, 4} << u"SSTGods"_s << u"Angus of the Brugh"_s;
+    QTest::newRow("elements straight after opening") << QList<int>{3} << u"SSTElements"_s << u"Spirit"_s;
+    QTest::newRow("festive seasons, then elements") << QList<int>{2, 3} << u"SSTElements"_s << u"Earth"_s;
+    QTest::newRow("back to the calendar changes nothing")
+        << QList<int>{3, 0, 4} << u"SSTGods"_s << u"Angus of the Brugh"_s;
+    QTest::newRow("goddesses themselves change nothing") << QList<int>{5} << u"SSTGoddesses"_s << u"Danu"_s;
+    QTest::newRow("gods reset goddesses") << QList<int>{5, 4} << u"SSTGoddesses"_s << u"Arianrhod"_s;
+    QTest::newRow("information resets festive seasons") << QList<int>{1} << u"SSTFestiveSeasons"_s << u"Yule"_s;
 }
 
 void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {

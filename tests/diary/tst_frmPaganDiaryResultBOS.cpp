@@ -667,14 +667,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
 }
 
 void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "tst-drop");
-        db.setDatabaseName(DiaryFilePath());
-        QVERIFY(db.open());
-        QVERIFY(QSqlQuery(db).exec("DROP TABLE tblrituals"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("tst-drop");
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("DROP TABLE tblrituals"));
     w->env.boxes.answer(MsgResult::Ok);
     auto* book = openBook(3);
     QCOMPARE(w->env.boxes.shown().size(), 1);

@@ -3,6 +3,7 @@
 #include "dowsing/DowsingTool.h"
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingMain.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QMdiSubWindow>
@@ -27,19 +28,16 @@ class tst_MDIDowsingForm1 : public QObject {
 
   private:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
 };
 
 void tst_MDIDowsingForm1::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
 }
 
 void tst_MDIDowsingForm1::cleanup() {
     env.reset();
-    shell.reset();
 }
 
 void tst_MDIDowsingForm1::dowsingButton_opensFrameWithWizardAtTopLeft() {
@@ -73,12 +71,12 @@ void tst_MDIDowsingForm1::closingFrame_unloadsEverythingAndShowsLauncher() {
         Windows::Hide<frmDowsingMain>();
     } else if (wizardState == QLatin1String("closed")) {
         wizard->subWindow()->close();
-        shell->launcherShown = 0;
+        env->shell.launcherShown = 0;
     }
     QVERIFY(frame->close());
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     settle();
     QVERIFY(wizard.isNull());
 }
@@ -105,7 +103,7 @@ void tst_MDIDowsingForm1::exitThenDowsing_keepsTheSameWizard() {
     QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
     QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
     QTest::mouseClick(wizard->cmdExit, Qt::LeftButton);
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->isVisible());
 
     QVERIFY(ShowDowsingTool());
@@ -117,7 +115,7 @@ void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
     QVERIFY(ShowDowsingTool());
     auto* wizard = Windows::Loaded<frmDowsingMain>();
     QVERIFY(wizard->subWindow()->close());
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(Windows::IsLoaded<MDIDowsingForm1>());
     settle();

@@ -1,7 +1,6 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
@@ -9,8 +8,12 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -18,6 +21,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class tst_frmDowsingAllRecord : public QObject {
     Q_OBJECT
@@ -28,6 +33,7 @@ class tst_frmDowsingAllRecord : public QObject {
 
     void grid_listsEveryRowInTableOrderUnderItsCaptions();
     void grid_readsLazily();
+    void gridModel_keepsTheModelContract();
     void grid_isReadOnly();
     void emptyTable_saysSoOnceAndDisablesTheGrid();
     void doubleClick_opensTheCurrentRowOnTheSheet_data();
@@ -45,46 +51,29 @@ class tst_frmDowsingAllRecord : public QObject {
 
   private:
     frmDowsingAllRecord* openGrid();
-    void doubleClickRow(int row);
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     frmDowsingAllRecord* grid = nullptr;
 };
 
 void tst_frmDowsingAllRecord::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
     grid = nullptr;
 }
 
 void tst_frmDowsingAllRecord::cleanup() {
     grid = nullptr;
     env.reset();
-    shell.reset();
 }
 
 frmDowsingAllRecord* tst_frmDowsingAllRecord::openGrid() {
-    if (!ShowDowsingTool()) {
-        return nullptr;
-    }
-    QTest::mouseClick(Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords, Qt::LeftButton);
-    grid = Windows::Loaded<frmDowsingAllRecord>();
+    grid = env->grid();
     return grid;
 }
 
-void tst_frmDowsingAllRecord::doubleClickRow(int row) {
-    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
-    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
-    // The first click makes the row current, the second opens it, as a user's double click does.
-    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
 void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
-    QVERIFY(SeedRecords(path(), 300));
+    QVERIFY(SeedRecords(env->path(), 300));
     QVERIFY(openGrid());
     QVERIFY(!Windows::Loaded<frmDowsingMain>()->isVisible());
     QVERIFY(grid->subWindow()->isVisible());
@@ -111,8 +100,21 @@ void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
+void tst_frmDowsingAllRecord::gridModel_keepsTheModelContract() {
+    QVERIFY(SeedRecords(env->path(), DowsingGridModel::PageSize * 2 + 5));
+    DowsingStore store(env->path());
+    QVERIFY(store.open());
+    DowsingGridModel model(store);
+    // The tester walks every index the model offers and fails the test at the first broken promise.
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), DowsingGridModel::PageSize * 2 + 5);
+    QCOMPARE(model.index(model.rowCount() - 1, 1).data().toString(),
+             QStringLiteral("CUSTOMER %1").arg(model.rowCount()));
+    QVERIFY(!model.index(model.rowCount(), 0).isValid());
+}
+
 void tst_frmDowsingAllRecord::grid_readsLazily() {
-    QVERIFY(SeedRecords(path(), 2000));
+    QVERIFY(SeedRecords(env->path(), 2000));
     QVERIFY(openGrid());
     QCoreApplication::processEvents();
     // Only what the screen shows has been read.
@@ -123,9 +125,9 @@ void tst_frmDowsingAllRecord::grid_readsLazily() {
 }
 
 void tst_frmDowsingAllRecord::grid_isReadOnly() {
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     QVERIFY(openGrid());
-    const QList<QVariantList> before = DowsingTestFile(path()).rows();
+    const QList<QVariantList> before = env->rows();
     const QModelIndex name = grid->model()->index(1, 1);
     QVERIFY(!(grid->model()->flags(name) & Qt::ItemIsEditable));
     QVERIFY(!grid->model()->setData(name, QStringLiteral("CHANGED")));
@@ -136,7 +138,7 @@ void tst_frmDowsingAllRecord::grid_isReadOnly() {
     QTest::keyClick(grid->DataGrid, Qt::Key_Delete);
     QCOMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(name.data().toString(), QStringLiteral("CUSTOMER 2"));
-    QCOMPARE(DowsingTestFile(path()).rows(), before);
+    QCOMPARE(env->rows(), before);
     QVERIFY(!grid->mnuPrint->isEnabled());
 }
 
@@ -157,22 +159,19 @@ void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
 void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("paragraph");
-    QTest::newRow("item Oil") << "Oil"
-                              << "Dowsin Item :- Oil";
-    QTest::newRow("item empty") << ""
-                                << "Dowsing Item :- This data has not been entered";
+    QTest::newRow("item Oil") << u"Oil"_s << u"Dowsin Item :- Oil"_s;
+    QTest::newRow("item empty") << u""_s << u"Dowsing Item :- This data has not been entered"_s;
 }
 
 void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
     QFETCH(QString, item);
     QFETCH(QString, paragraph);
-    QVERIFY(SeedRecords(path(), 3));
-    QVERIFY(DowsingTestFile(path()).exec(
-        QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
-                       "Time_Dowsing_Occured = '13:05' WHERE IdNumber = 2")
-            .arg(item)));
+    QVERIFY(SeedRecords(env->path(), 3));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
+                                     "Time_Dowsing_Occured = '13:05' WHERE IdNumber = 2")
+                          .arg(item)));
     QVERIFY(openGrid());
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
 
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet);
@@ -211,7 +210,7 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow_data() {
 
 void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
     QFETCH(QString, where);
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     QVERIFY(openGrid());
     // The user moves the arrow down to the chosen row, then double-clicks the grid.
     grid->DataGrid->setFocus();
@@ -245,56 +244,54 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
 }
 
 void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(
-        QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     const DowsingSelection first = CurrentDowsingSelection();
     QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
     QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
 }
 
 void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(
         QStringLiteral("UPDATE Details SET Notes = replace(hex(zeroblob(10000)), '0', 'q') WHERE IdNumber = 1")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet->RTB->toPlainText().contains(QString(20000, QLatin1Char('q'))));
     QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAnywhere);
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(
-        QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
-                       "WHERE IdNumber = 1")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
+                                     "WHERE IdNumber = 1")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(sheet->RTB->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
              DowsingSheetText(SeedRecord(2)));
 }
 
 void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
-    QVERIFY(SeedRecords(path(), 400));
+    QVERIFY(SeedRecords(env->path(), 400));
     QVERIFY(openGrid());
-    doubleClickRow(300);
+    DowsingWorld::doubleClickRow(grid, 300);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QPointer<frmDowsingAllRecord> hidden = grid;
     // A record added meanwhile shows only once the grid reads the file again.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     const int pages = grid->model()->pagesRead();
 
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
@@ -310,10 +307,10 @@ void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
 }
 
 void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(openGrid());
     QPointer<frmDowsingAllRecord> first = grid;
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     // The File menu's Back does what the button does.
     grid->mnuBack->trigger();
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
@@ -326,12 +323,12 @@ void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
     QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("LATE"));
     QTest::mouseClick(grid->cmdBack, Qt::LeftButton);
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
-    QCOMPARE(shell->launcherShown, 0);
+    QCOMPARE(env->shell.launcherShown, 0);
 }
 
 void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
-    QVERIFY(SeedRecords(path(), 1));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
+    QVERIFY(SeedRecords(env->path(), 1));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QVERIFY(openGrid());
@@ -340,33 +337,32 @@ void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
 }
 
 void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(
-        DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
     QVERIFY(Windows::Loaded<frmDowsingSave>()->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
 }
 
 void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     QPointer<frmDowsingAllRecord> hiddenGrid = grid;
     QPointer<frmDowsingSave> sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->close());
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(hiddenGrid.isNull());
     QVERIFY(sheet.isNull());
 
     // The next opening reads the table afresh.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->rowCount(), 3);
 }

@@ -1,12 +1,14 @@
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Clock.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingEntryRules.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -17,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 const QString kSaved = QStringLiteral("Record Saved Succesfully !");
@@ -83,31 +87,24 @@ class tst_frmDowsingMain : public QObject {
     bool openOnToolsPage();
     void enterRecord(); // Add New Record, then move to the notes page
     void pressAdd() { QTest::mouseClick(w->cmdadd, Qt::LeftButton); }
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     frmDowsingMain* w = nullptr;
 };
 
 void tst_frmDowsingMain::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
     w = nullptr;
 }
 
 void tst_frmDowsingMain::cleanup() {
     w = nullptr;
     env.reset();
-    shell.reset();
 }
 
 frmDowsingMain* tst_frmDowsingMain::open() {
-    if (!ShowDowsingTool()) {
-        return nullptr;
-    }
-    w = Windows::Loaded<frmDowsingMain>();
+    w = env->wizard();
     return w;
 }
 
@@ -133,37 +130,17 @@ void tst_frmDowsingMain::keyFilters_data() {
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("complaints");
 
-    QTest::newRow("name smith") << "txtName"
-                                << "smith"
-                                << "SMITH" << 0;
-    QTest::newRow("name O'Neil") << "txtName"
-                                 << "O'Neil"
-                                 << "ONEIL" << 1;
-    QTest::newRow("name with blank") << "txtName"
-                                     << "Ann Lee"
-                                     << "ANN LEE" << 0;
-    QTest::newRow("city digits") << "txtCity"
-                                 << "ely2"
-                                 << "ELY" << 1;
-    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << "ZO" << 1;
-    QTest::newRow("location punctuation") << "txtLocationDowsingFor"
-                                          << "back-field."
-                                          << "BACKFIELD" << 2;
-    QTest::newRow("phone 12.5/3") << "txtPhNo"
-                                  << "12.5/3"
-                                  << "12.53" << 1;
-    QTest::newRow("phone +44 1") << "txtPhNo"
-                                 << "+44 1"
-                                 << "441" << 2;
-    QTest::newRow("phone letters") << "txtPhNo"
-                                   << "0a9"
-                                   << "09" << 1;
-    QTest::newRow("pin takes anything") << "txtPin"
-                                        << "cb7 4/x"
-                                        << "cb7 4/x" << 0;
-    QTest::newRow("email takes anything") << "txtEmail"
-                                          << "a.b@c-d.e"
-                                          << "a.b@c-d.e" << 0;
+    QTest::newRow("name smith") << u"txtName"_s << u"smith"_s << u"SMITH"_s << 0;
+    QTest::newRow("name O'Neil") << u"txtName"_s << u"O'Neil"_s << u"ONEIL"_s << 1;
+    QTest::newRow("name with blank") << u"txtName"_s << u"Ann Lee"_s << u"ANN LEE"_s << 0;
+    QTest::newRow("city digits") << u"txtCity"_s << u"ely2"_s << u"ELY"_s << 1;
+    QTest::newRow("state accented") << "txtState" << u"zoë"_s << "ZO" << 1;
+    QTest::newRow("location punctuation") << u"txtLocationDowsingFor"_s << u"back-field."_s << u"BACKFIELD"_s << 2;
+    QTest::newRow("phone 12.5/3") << u"txtPhNo"_s << u"12.5/3"_s << u"12.53"_s << 1;
+    QTest::newRow("phone +44 1") << u"txtPhNo"_s << u"+44 1"_s << u"441"_s << 2;
+    QTest::newRow("phone letters") << u"txtPhNo"_s << u"0a9"_s << u"09"_s << 1;
+    QTest::newRow("pin takes anything") << u"txtPin"_s << u"cb7 4/x"_s << u"cb7 4/x"_s << 0;
+    QTest::newRow("email takes anything") << u"txtEmail"_s << u"a.b@c-d.e"_s << u"a.b@c-d.e"_s << 0;
 }
 
 void tst_frmDowsingMain::keyFilters() {
@@ -311,12 +288,7 @@ void tst_frmDowsingMain::popUpOk() {
     QCOMPARE(combo->currentText(), typed);
 
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][item ? 10 : 9].toString(), typed);
+    QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
     // The pop-up keeps its text for the next time it is shown.
     QCOMPARE(text->text(), typed);
 }
@@ -330,10 +302,7 @@ void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
     QTest::keyClick(w->cmbDowsingTool->lineEdit(), Qt::Key_Return);
     QCOMPARE(w->cmbDowsingTool->count(), 4);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
+    QCOMPARE(env->addAndReadBack(w).value(9).toString(), QStringLiteral("Wishbone"));
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
 }
 
@@ -359,21 +328,15 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
     QTest::keyClicks(combo->lineEdit(), typed);
     QCOMPARE(combo->currentText(), typed);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    QCOMPARE(file.rows().value(0).value(item ? 10 : 9).toString(), typed);
+    QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
 }
 
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("name") << "txtName"
-                          << "ABC";
-    QTest::newRow("city") << "txtCity"
-                          << "ABC";
-    QTest::newRow("phone") << "txtPhNo"
-                           << "123";
+    QTest::newRow("name") << u"txtName"_s << u"ABC"_s;
+    QTest::newRow("city") << u"txtCity"_s << u"ABC"_s;
+    QTest::newRow("phone") << u"txtPhNo"_s << u"123"_s;
 }
 
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
@@ -396,16 +359,18 @@ void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QVERIFY(openOnToolsPage());
-    w->cmbDowsingTool->setCurrentIndex(3);
-    emit w->cmbDowsingTool->activated(3);
+    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel"));
     QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
     QVERIFY(w->fraDowsingTool->isHidden());
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
     QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel"));
 
-    w->cmbItemDowsingFor->setCurrentIndex(4);
-    emit w->cmbItemDowsingFor->activated(4);
+    w->cmbItemDowsingFor->setCurrentIndex(DowsingEntryRules::OtherItemIndex);
+    emit w->cmbItemDowsingFor->activated(DowsingEntryRules::OtherItemIndex);
     QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
     QVERIFY(w->fraItemDowsing->isHidden());
     QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
@@ -441,14 +406,10 @@ void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
 void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
     QVERIFY(open());
     enterRecord();
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
+    const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    const QVariantList& row = rows.first();
+    QCOMPARE(row.size(), 14);
     QCOMPARE(row[0].toString(), QStringLiteral("1900-01-01"));
     QCOMPARE(row[8].toString(), QStringLiteral("00:00"));
     QCOMPARE(row[9].toString(), QStringLiteral("Rods"));
@@ -465,21 +426,9 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly_data() {
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("ampm");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("13:05 AM") << "13"
-                              << "05"
-                              << "42"
-                              << "AM"
-                              << "13:05";
-    QTest::newRow("24:05 PM") << "24"
-                              << "05"
-                              << "10"
-                              << "PM"
-                              << "24:05";
-    QTest::newRow("00:59") << "00"
-                           << "59"
-                           << "59"
-                           << "PM"
-                           << "00:59";
+    QTest::newRow("13:05 AM") << u"13"_s << u"05"_s << u"42"_s << u"AM"_s << u"13:05"_s;
+    QTest::newRow("24:05 PM") << u"24"_s << u"05"_s << u"10"_s << u"PM"_s << u"24:05"_s;
+    QTest::newRow("00:59") << u"00"_s << u"59"_s << u"59"_s << u"PM"_s << u"00:59"_s;
 }
 
 void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
@@ -494,12 +443,7 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
     w->cmbSecond->setCurrentText(second);
     w->cmbAMPM->setCurrentText(ampm);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][8].toString(), stored);
+    QCOMPARE(env->addAndReadBack(w).value(8).toString(), stored);
 }
 
 void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
@@ -514,8 +458,10 @@ void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
     QTest::keyClicks(w->txtEmail, QStringLiteral("a@b"));
     QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("barn"));
     QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    w->cmbDowsingTool->setCurrentIndex(3);
-    emit w->cmbDowsingTool->activated(3);
+    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel fork"));
     QTest::mouseClick(w->cmdOk, Qt::LeftButton);
     w->cmbItemDowsingFor->setCurrentIndex(2);
@@ -572,14 +518,8 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
     QTest::keyClicks(w->txtNotes, QStringLiteral("Strong pull"));
     QTest::keyClick(w->txtNotes, Qt::Key_Return);
     QTest::keyClicks(w->txtNotes, QStringLiteral("by the oak."));
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
     QStringList values;
-    for (const QVariant& v : rows[0]) {
+    for (const QVariant& v : env->addAndReadBack(w)) {
         values << v.toString();
     }
     QCOMPARE(values, (QStringList{"2006-03-07", "JOHN SMITH", "12 Mill Lane\r\nLower Fen", "ELY", "CAMBS", "CB7 4",
@@ -589,9 +529,9 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
 
 void tst_frmDowsingMain::hostileValues_storedVerbatim_data() {
     QTest::addColumn<QString>("value");
-    QTest::newRow("quotes") << QStringLiteral("O'Neil \"the\" `dowser`");
-    QTest::newRow("semicolons and SQL") << QStringLiteral("x'); DROP TABLE Details; -- SELECT * FROM Details;");
-    QTest::newRow("unicode") << QStringLiteral("Zoë Ødegård 山田 \U0001F52E");
+    QTest::newRow("quotes") << u"O'Neil \"the\" `dowser`"_s;
+    QTest::newRow("semicolons and SQL") << u"x'); DROP TABLE Details; -- SELECT * FROM Details;"_s;
+    QTest::newRow("unicode") << u"Zoë Ødegård 山田 \U0001F52E"_s;
     QString big;
     while (big.size() < 1024 * 1024) {
         big += QStringLiteral("A long note line about the dowsing, %1 characters so far.\n").arg(big.size());
@@ -612,17 +552,13 @@ void tst_frmDowsingMain::hostileValues_storedVerbatim() {
     w->txtEmail->setText(QStringLiteral("a@") + oneLine);
     w->txtNotes->setPlainText(value);
     w->cmbDowsingTool->setEditText(oneLine);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
+    const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][2].toString(), stored);
-    QCOMPARE(rows[0][5].toString(), oneLine);
-    QCOMPARE(rows[0][7].toString(), QStringLiteral("a@") + oneLine);
-    QCOMPARE(rows[0][9].toString(), oneLine);
-    QCOMPARE(rows[0][12].toString(), stored);
+    QCOMPARE(row.value(2).toString(), stored);
+    QCOMPARE(row.value(5).toString(), oneLine);
+    QCOMPARE(row.value(7).toString(), QStringLiteral("a@") + oneLine);
+    QCOMPARE(row.value(9).toString(), oneLine);
+    QCOMPARE(row.value(12).toString(), stored);
 }
 
 void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
@@ -630,21 +566,11 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("year");
     QTest::addColumn<bool>("exists");
-    QTest::newRow("30 February") << "February"
-                                 << "30"
-                                 << "2006" << false;
-    QTest::newRow("31 April") << "April"
-                              << "31"
-                              << "2006" << false;
-    QTest::newRow("29 February 1900") << "February"
-                                      << "29"
-                                      << "1900" << false;
-    QTest::newRow("29 February 2008") << "February"
-                                      << "29"
-                                      << "2008" << true;
-    QTest::newRow("31 December 2050") << "December"
-                                      << "31"
-                                      << "2050" << true;
+    QTest::newRow("30 February") << u"February"_s << u"30"_s << u"2006"_s << false;
+    QTest::newRow("31 April") << u"April"_s << u"31"_s << u"2006"_s << false;
+    QTest::newRow("29 February 1900") << u"February"_s << u"29"_s << u"1900"_s << false;
+    QTest::newRow("29 February 2008") << u"February"_s << u"29"_s << u"2008"_s << true;
+    QTest::newRow("31 December 2050") << u"December"_s << u"31"_s << u"2050"_s << true;
 }
 
 void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
@@ -661,19 +587,17 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     w->cmbYear->setCurrentText(year);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
     if (exists) {
-        QCOMPARE(env->boxes.texts(), QStringList{kSaved});
-        QCOMPARE(file.rows().size(), 1);
+        QCOMPARE(env->addAndReadBack(w).size(), 14);
         return;
     }
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
     QCOMPARE(env->boxes.shown().size(), 1);
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
     QVERIFY(env->boxes.texts().first().contains(QStringLiteral("not saved")));
     QVERIFY(env->boxes.texts().first().contains(month));
-    QCOMPARE(file.rows().size(), 0);
+    QVERIFY(env->rows().isEmpty());
     // Everything stays for the user to correct the day.
     QCOMPARE(w->FrontPage(), w->fraTools);
     QCOMPARE(w->txtName->text(), QStringLiteral("ANN"));
@@ -681,12 +605,7 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     QCOMPARE(w->cmbDate->currentText(), day);
     w->cmbDate->setCurrentText(QStringLiteral("28"));
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    QCOMPARE(env->boxes.texts().last(), kSaved);
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][0].toString(),
+    QCOMPARE(env->addAndReadBack(w).value(0).toString(),
              QStringLiteral("%1-%2-28").arg(year).arg(w->cmbMonth->findText(month) + 1, 2, 10, QLatin1Char('0')));
 }
 
@@ -701,15 +620,9 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess_data() {
 void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     QFETCH(QString, obstacle);
     QFETCH(bool, update);
-    {
-        DowsingStore seed(path());
-        QVERIFY(seed.open());
-        DowsingRecord r;
-        r.Name = QStringLiteral("ORIGINAL");
-        QVERIFY(seed.add(r));
-    }
+    QVERIFY(env->addNamed({"ORIGINAL"}));
     QVERIFY(open());
-    DowsingTestFile other(path());
+    DowsingTestFile other(env->path());
     const auto before = other.rows();
     if (update) {
         DowsingRecord r;
@@ -778,7 +691,7 @@ void tst_frmDowsingMain::fillForUpdate_setsListsAndEveryField() {
 
 void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
         for (const char* name : {"FIRST", "SECOND", "THIRD"}) {
             DowsingRecord r;
@@ -788,11 +701,11 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
             QVERIFY(seed.add(r));
         }
         // A number beyond the 16-bit range.
-        DowsingTestFile raw(path());
+        DowsingTestFile raw(env->path());
         QVERIFY(raw.exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
     }
     QVERIFY(open());
-    DowsingStore reader(path());
+    DowsingStore reader(env->path());
     QVERIFY(reader.open());
     DowsingRecord second;
     QCOMPARE(reader.find(70000, second), DowsingStore::Outcome::Done);
@@ -808,8 +721,7 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
 
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("FIRST"));
     QCOMPARE(rows[1][1].toString(), QStringLiteral("THIRD"));
@@ -826,32 +738,19 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
 }
 
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
-    {
-        DowsingStore seed(path());
-        QVERIFY(seed.open());
-        DowsingRecord r;
-        r.Name = QStringLiteral("GONE");
-        QVERIFY(seed.add(r));
-        r.Name = QStringLiteral("STAYS");
-        QVERIFY(seed.add(r));
-    }
+    QVERIFY(env->addNamed({"GONE", "STAYS"}));
     QVERIFY(open());
     DowsingRecord gone;
     gone.IdNumber = 1;
     gone.Name = QStringLiteral("GONE");
     w->PrepareForEdit();
     w->FillForUpdate(gone);
-    {
-        DowsingStore sheet(path());
-        QVERIFY(sheet.open());
-        QCOMPARE(sheet.remove(1), DowsingStore::Outcome::Done);
-    }
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
 }
@@ -872,9 +771,9 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     r.Item_Dowsing_For = longText;
     r.Location_Dowsing_Occured = longText;
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
-        const std::optional<qint64> id = seed.add(r);
+        const auto id = seed.add(r);
         QVERIFY(id);
         r.IdNumber = *id;
     }
@@ -885,7 +784,7 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
-    const auto rows = DowsingTestFile(path()).rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
         QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
@@ -894,7 +793,7 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
-    QVERIFY(QFile::remove(path()));
+    QVERIFY(QFile::remove(env->path()));
     env->boxes.answer(MsgResult::Ok);
     QVERIFY(!ShowDowsingTool());
     QCOMPARE(env->boxes.shown().size(), 1);
@@ -905,7 +804,7 @@ void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
     QCOMPARE(box.buttons, MsgButtons::Ok);
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
-    QVERIFY(!QFile::exists(path())); // the program never makes the file
+    QVERIFY(!QFile::exists(env->path())); // the program never makes the file
 }
 
 void tst_frmDowsingMain::exitAndMenus() {
@@ -923,7 +822,7 @@ void tst_frmDowsingMain::exitAndMenus() {
     // Exit shows the launcher; the dowsing windows stay as they are.
     QTest::mouseClick(w->cmdExit, Qt::LeftButton);
     w->menus.mnuExit->trigger();
-    QCOMPARE(shell->launcherShown, 2);
+    QCOMPARE(env->shell.launcherShown, 2);
     QVERIFY(Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(w->isVisible());
 

@@ -1,5 +1,3 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/FileDialogs.h"
 #include "common/Windows.h"
@@ -9,6 +7,9 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QClipboard>
@@ -98,29 +99,24 @@ class tst_frmDowsingSave : public QObject {
     void clipboard_keepsItsContentOverTheSheet();
 
   private:
-    // Opens the tool, the grid, and the given row on the sheet.
-    frmDowsingSave* openRow(int row);
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
     QStringList names() {
         QStringList all;
-        for (const QVariantList& row : DowsingTestFile(path()).rows()) {
+        for (const QVariantList& row : env->rows()) {
             all << row[1].toString();
         }
         return all;
     }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     std::unique_ptr<QTemporaryDir> out;
     QList<SaveFileRequest> saveRequests;
     QList<PrintRequest> printRequests;
 };
 
 void tst_frmDowsingSave::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
+    env = std::make_unique<DowsingWorld>();
     out = std::make_unique<QTemporaryDir>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    QVERIFY(env->ready);
     saveRequests.clear();
     printRequests.clear();
     // A dialog nobody scripted is a test fault.
@@ -138,39 +134,15 @@ void tst_frmDowsingSave::cleanup() {
     SetSaveFileChooser({});
     SetPrinterChooser({});
     env.reset();
-    shell.reset();
     out.reset();
 }
 
-frmDowsingSave* tst_frmDowsingSave::openRow(int row) {
-    if (!Windows::IsLoaded<frmDowsingMain>() && !ShowDowsingTool()) {
-        return nullptr;
-    }
-    auto* grid = Windows::Loaded<frmDowsingAllRecord>();
-    if (!grid || !grid->isVisible()) {
-        if (auto* sheet = Windows::Loaded<frmDowsingSave>(); sheet && sheet->isVisible()) {
-            QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
-        } else {
-            Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
-        }
-        grid = Windows::Loaded<frmDowsingAllRecord>();
-    }
-    if (!grid) {
-        return nullptr;
-    }
-    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
-    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
-    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    return Windows::Loaded<frmDowsingSave>();
-}
-
 void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral(
         "UPDATE Details SET Date = '2006-12-31', Time_Dowsing_Occured = '13:05', Address = 'A' || char(13) || "
         "char(10) || 'B', Dowsing_Tool = 'Hazel twig', Item_Dowsing_For = 'Oil' WHERE IdNumber = 2")));
-    frmDowsingSave* sheet = openRow(1);
+    frmDowsingSave* sheet = env->sheet(1);
     QVERIFY(sheet);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
@@ -194,9 +166,9 @@ void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
 }
 
 void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record to Edit")});
@@ -208,11 +180,11 @@ void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
 }
 
 void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
-    QVERIFY(SeedRecords(path(), 2));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 2));
+    frmDowsingSave* sheet = env->sheet(0);
     auto* w = Windows::Loaded<frmDowsingMain>();
     w->txtCity->setText(QStringLiteral("KEPT"));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kNotFound});
@@ -223,13 +195,13 @@ void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
 }
 
 void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
-    QVERIFY(SeedRecords(path(), 3));
-    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(SeedRecords(env->path(), 3));
+    frmDowsingSave* sheet = env->sheet(1);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
     // The user looks at another record before pressing Update.
     w->cmdViewAllrecords_Click();
-    QVERIFY(openRow(2));
+    QVERIFY(env->sheet(2));
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
     QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
@@ -247,8 +219,8 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
 }
 
 void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
-    QVERIFY(SeedRecords(path(), 3));
-    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(SeedRecords(env->path(), 3));
+    frmDowsingSave* sheet = env->sheet(1);
     QPointer<frmDowsingAllRecord> oldGrid = Windows::Loaded<frmDowsingAllRecord>();
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
@@ -268,8 +240,8 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
 }
 
 void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
-    QVERIFY(SeedRecords(path(), 2));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 2));
+    frmDowsingSave* sheet = env->sheet(0);
     const QString text = sheet->RTB->toPlainText();
     env->boxes.answer(MsgResult::No);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -280,9 +252,9 @@ void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
 }
 
 void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details")));
     env->boxes.answer(MsgResult::Ok); // There Is No Record to Delete
     env->boxes.answer(MsgResult::Ok); // the grid, read afresh: There Is No Record !
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -294,12 +266,12 @@ void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
 }
 
 void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly() {
-    QVERIFY(SeedRecords(path(), 4));
-    QVERIFY(openRow(0));
-    frmDowsingSave* sheet = openRow(3);
+    QVERIFY(SeedRecords(env->path(), 4));
+    QVERIFY(env->sheet(0));
+    frmDowsingSave* sheet = env->sheet(3);
     QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 3);
     // Another program removed a row before this one, so the shown record no longer stands at row 3.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -308,9 +280,9 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
 }
 
 void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() {
-    QVERIFY(SeedRecords(path(), 3));
-    frmDowsingSave* sheet = openRow(2);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
+    QVERIFY(SeedRecords(env->path(), 3));
+    frmDowsingSave* sheet = env->sheet(2);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -320,10 +292,9 @@ void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() 
 }
 
 void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
-    QVERIFY(SeedRecords(path(), 2));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
-        "CREATE TRIGGER refuse_delete BEFORE DELETE ON Details BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    frmDowsingSave* sheet = env->sheet(0);
+    QVERIFY(DowsingTestFile(env->path()).refuseWrites());
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -337,9 +308,9 @@ void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
 }
 
 void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
-    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
+    frmDowsingSave* sheet = env->sheet(1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
@@ -358,9 +329,9 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader_data() {
 
 void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
     QFETCH(QString, notes);
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     {
-        DowsingStore store(path());
+        DowsingStore store(env->path());
         QVERIFY(store.open());
         DowsingRecord r;
         QCOMPARE(store.find(1, r), DowsingStore::Outcome::Done);
@@ -368,7 +339,7 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
         r.Name = QString::fromUtf8("N\u00c4ME {x}");
         QCOMPARE(store.change(r), DowsingStore::Outcome::Done);
     }
-    frmDowsingSave* sheet = openRow(0);
+    frmDowsingSave* sheet = env->sheet(0);
     SetSaveFileChooser([this](const SaveFileRequest& request) {
         saveRequests << request;
         return QDir(out->path()).filePath(QStringLiteral("visit"));
@@ -411,8 +382,8 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
 }
 
 void tst_frmDowsingSave::save_cancelled_writesNothing() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     SetSaveFileChooser([this](const SaveFileRequest& request) {
         saveRequests << request;
         return QString();
@@ -440,8 +411,8 @@ void tst_frmDowsingSave::save_thatFails_isReported_data() {
 void tst_frmDowsingSave::save_thatFails_isReported() {
     QFETCH(QString, trouble);
     QFETCH(QString, cause);
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     QString target = QDir(out->path()).filePath(QStringLiteral("visit.rtf"));
     const bool oldFile = trouble == QLatin1String("read-only file") || trouble == QLatin1String("disk stops midway");
     if (trouble == QLatin1String("folder gone")) {
@@ -494,8 +465,8 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection_data() {
 
 void tst_frmDowsingSave::print_wholeSheetOrSelection() {
     QFETCH(bool, select);
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     if (select) {
         // "Name :- CUSTOMER 1", the second paragraph, selected by the user.
         QTextCursor caret(sheet->RTB->document()->findBlockByNumber(2));
@@ -526,8 +497,8 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection() {
 }
 
 void tst_frmDowsingSave::print_cancelled_printsNothing() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
     SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -539,8 +510,8 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
 }
 
 void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("copied elsewhere"));
     QWidget* area = sheet->RTB->viewport();

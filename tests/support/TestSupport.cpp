@@ -5,12 +5,14 @@
 #include "common/Windows.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
@@ -137,4 +139,37 @@ void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs) {
         }
     });
     timer->start();
+}
+
+RawDatabase::RawDatabase(const QString& path) : name_(QStringLiteral("test-raw-%1").arg(quintptr(this))) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    db.open();
+}
+
+RawDatabase::~RawDatabase() {
+    QSqlDatabase::database(name_, false).close();
+    QSqlDatabase::removeDatabase(name_);
+}
+
+bool RawDatabase::exec(const QString& sql) {
+    return QSqlQuery(db()).exec(sql);
+}
+
+QStringList RawDatabase::column(const QString& sql, int index) const {
+    QStringList out;
+    QSqlQuery query(db());
+    if (query.exec(sql)) {
+        while (query.next()) {
+            out << query.value(index).toString();
+        }
+    }
+    return out;
+}
+
+QByteArray FileHash(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
 }
