@@ -45,6 +45,10 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == MsgButtons::RetryCancel) {
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -52,6 +56,9 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     const int answer = box.exec();
     if (buttons == MsgButtons::YesNo) {
         return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    }
+    if (buttons == MsgButtons::RetryCancel) {
+        return answer == QMessageBox::Retry ? MsgResult::Retry : MsgResult::Cancel;
     }
     return MsgResult::Ok;
 }

@@ -18,6 +18,9 @@ constexpr int kPagesKept = 64;
 DowsingGridModel::DowsingGridModel(DowsingStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {
     const StoreResult<qint64> count = store_.count();
     countFailed_ = !count.has_value();
+    if (countFailed_) {
+        failure_ = store_.error();
+    }
     // A view counts its rows in int; a table beyond that shows its first two thousand million.
     rows_ = count ? static_cast<int>(std::min<qint64>(*count, std::numeric_limits<int>::max())) : 0;
 }
@@ -59,8 +62,14 @@ const QList<DowsingRecord>* DowsingGridModel::page(int row) const {
     if (found != pages_.constEnd()) {
         return &found.value();
     }
+    if (readFailed_) {
+        return nullptr;
+    }
     StoreResult<QList<DowsingRecord>> rows = store_.list(qint64(number) * PageSize, PageSize);
     if (!rows) {
+        readFailed_ = true;
+        failure_ = store_.error();
+        emit const_cast<DowsingGridModel*>(this)->pageFailed();
         return nullptr;
     }
     ++pagesRead_;
@@ -96,4 +105,12 @@ QVariant DowsingGridModel::data(const QModelIndex& index, int role) const {
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     return text;
+}
+
+void DowsingGridModel::retry() {
+    readFailed_ = false;
+    failure_ = {};
+    if (rows_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Database.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>
@@ -31,8 +32,17 @@ class DowsingGridModel : public QAbstractTableModel {
     // Pages read from the file so far; the grid's hidden-and-shown-again state reads none anew.
     int pagesRead() const { return pagesRead_; }
     bool countFailed() const { return countFailed_; }
+    // A page that could not be read is not asked for again at every repaint (under another program's lock
+    // each asking would wait): reading stops until the user chooses to try again.
+    bool readFailed() const { return readFailed_; }
+    const StoreError& failure() const { return failure_; }
+    void retry();
 
     static QString columnCaption(int column);
+
+  signals:
+    // Once per failure; connect queued, the model says it from within a paint.
+    void pageFailed();
 
   private:
     const QList<DowsingRecord>* page(int row) const;
@@ -40,6 +50,8 @@ class DowsingGridModel : public QAbstractTableModel {
     DowsingStore& store_;
     int rows_ = 0;
     bool countFailed_ = false;
+    mutable bool readFailed_ = false;
+    mutable StoreError failure_;
     mutable QHash<int, QList<DowsingRecord>> pages_;
     mutable QList<int> pageOrder_; // oldest first, to keep only a bounded number of pages
     mutable int pagesRead_ = 0;

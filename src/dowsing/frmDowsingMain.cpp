@@ -4,6 +4,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/UpdateReminder.h"
 #include "common/WebPages.h"
@@ -24,7 +25,7 @@ namespace Rules = DowsingEntryRules;
 namespace DowsingMessages {
 QString NotSaved(const QString& reason) {
     return QStringLiteral("The record was not saved.\r\n") + reason +
-           QStringLiteral("\r\nYour entries are kept; try again when the problem is solved.");
+           QStringLiteral(".\r\nYour entries are kept; try again when the problem is solved.");
 }
 
 QString NoSuchDay(const QString& month, const QString& day, const QString& year) {
@@ -362,8 +363,9 @@ void frmDowsingMain::Form_Load() {
         return;
     }
     store_ = std::make_unique<DowsingStore>(path);
-    // A file that cannot be opened now is opened again at the first save, which then reports why.
-    store_->open();
+    // Said now rather than at the first save; the wizard opens all the same, and a save tries the file again.
+    while (!store_->open() && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
+    }
 
     fillList(cmbHour, Rules::hourEntries());
     fillList(cmbMinute, Rules::minuteEntries());
@@ -621,9 +623,11 @@ void frmDowsingMain::cmdadd_Click() {
         return;
     }
     if (!InUpdateMode()) {
-        if (!storeReady() || !store_->add(record)) {
-            MsgBox(DowsingMessages::NotSaved(store_->lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-            return;
+        // While another program holds the file the user may try again; the entries stay whatever the answer.
+        while (!storeReady() || !store_->add(record)) {
+            if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+                return;
+            }
         }
         MsgBox(DowsingMessages::Saved, MsgButtons::Ok, MsgIcon::Information, this);
         clearFields();
@@ -638,10 +642,14 @@ void frmDowsingMain::cmdadd_Click() {
 
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
-    const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
-    if (outcome != DowsingStore::Outcome::Done) {
-        MsgBox(DowsingMessages::NotSaved(store_->lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-        return;
+    for (;;) {
+        const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
+        if (outcome == DowsingStore::Outcome::Done) {
+            break;
+        }
+        if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+            return;
+        }
     }
     MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();

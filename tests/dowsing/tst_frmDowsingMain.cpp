@@ -11,6 +11,7 @@
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +75,9 @@ class tst_frmDowsingMain : public QObject {
     void impossibleDate_isRefusedAndKept();
     void failedWrite_neverClaimsSuccess_data();
     void failedWrite_neverClaimsSuccess();
+    void lockedFile_offersRetry_andSavesTheSameEntries();
+    void unusableFile_isSaidWhenTheWizardOpens_data();
+    void unusableFile_isSaidWhenTheWizardOpens();
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
@@ -790,6 +795,71 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
         QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
     }
     QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
+}
+
+void tst_frmDowsingMain::lockedFile_offersRetry_andSavesTheSameEntries() {
+    QVERIFY(open());
+    enterRecord();
+    w->txtNotes->setPlainText(QStringLiteral("typed with care"));
+    DowsingTestFile other(env->path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    // Retry while the other program still holds the file, then once it has let go.
+    int boxes = 0;
+    env->boxes.onShow([&](const MessageRequest&) {
+        if (++boxes == 2) {
+            other.exec(QStringLiteral("ROLLBACK"));
+        }
+    });
+    env->boxes.answer(MsgResult::Retry);
+    env->boxes.answer(MsgResult::Retry);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.shown().size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        const MessageRequest box = env->boxes.shown().at(i);
+        QCOMPARE(box.buttons, MsgButtons::RetryCancel);
+        QVERIFY2(box.text.contains(QStringLiteral("in use by another program")), qPrintable(box.text));
+        QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    }
+    QCOMPARE(env->boxes.texts().last(), kSaved);
+    QCOMPARE(other.rows().size(), 1);
+    QCOMPARE(other.rows().first().value(12).toString(), QStringLiteral("typed with care"));
+}
+
+void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("held by another program") << "lock"
+                                             << "in use by another program";
+    QTest::newRow("not a database") << "garbage"
+                                    << "damaged";
+}
+
+void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, cause);
+    std::optional<DowsingTestFile> other;
+    if (trouble == QLatin1String("lock")) {
+        other.emplace(env->path());
+        QVERIFY(other->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        env->boxes.answer(MsgResult::Cancel);
+    } else {
+        QFile file(env->path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("not a database\n").repeated(500));
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QVERIFY(open());
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QVERIFY2(box.text.contains(cause), qPrintable(box.text));
+    QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    // The wizard is there all the same; a save tries the file again.
+    QVERIFY(Windows::IsLoaded<frmDowsingMain>());
+    if (other) {
+        other->exec(QStringLiteral("ROLLBACK"));
+    }
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
