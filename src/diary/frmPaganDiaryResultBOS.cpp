@@ -3,6 +3,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
@@ -232,8 +233,7 @@ int frmPaganDiaryResultBOS::selectedPosition() const {
 }
 
 bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
-    MsgBox(store.lastError(), MsgButtons::Ok, MsgIcon::Critical, this);
-    return false;
+    return StoreFailureRetry(StoreFailureText(store.error()), store.error(), this);
 }
 
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
@@ -242,9 +242,10 @@ void frmPaganDiaryResultBOS::cmdRefresh_Click() {
     indexes_.clear();
     DiaryStore store(DiaryFilePath());
     QStringList keywords;
-    if (!store.rows(section_, keywords, &indexes_)) {
-        reportStoreError(store);
-        return;
+    while (!store.rows(section_, keywords, &indexes_)) {
+        if (!reportStoreError(store)) {
+            return;
+        }
     }
     lstKeyword->setUpdatesEnabled(false);
     lstKeyword->addItems(keywords);
@@ -317,11 +318,12 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     DiaryStore store(DiaryFilePath());
-    if (!store.add(section_, keyword, meaning)) {
+    while (!store.add(section_, keyword, meaning)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
-        reportStoreError(store);
-        txtKeyword->setFocus();
-        return;
+        if (!reportStoreError(store)) {
+            txtKeyword->setFocus();
+            return;
+        }
     }
     setMode(Mode::Open);
     txtKeyword->clear();
@@ -369,10 +371,11 @@ void frmPaganDiaryResultBOS::Command4_Click() {
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
-        if (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
-            reportStoreError(store);
-            txtKeyword->setFocus();
-            return;
+        while (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
+            if (!reportStoreError(store)) {
+                txtKeyword->setFocus();
+                return;
+            }
         }
         // Another program removed the row: the text would be lost without a word unless it goes in as new.
         if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,

@@ -60,7 +60,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     int selectedPosition() const;
     // The "Index" of the row that the selected line shows.
     std::optional<qint64> selectedIndex() const;
-    // Tells the user that the store failed; returns false so callers can stop.
+    // Tells the user why the store failed; true when the user chose Retry, which is offered while another
+    // program holds the file.
     bool reportStoreError(const DiaryStore& store);
 
     void lstKeyword_Click();

@@ -657,6 +657,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         book->Command2->click();
         QCOMPARE(w->env.boxes.shown().size(), 1);
         QVERIFY(w->env.boxes.texts().first().contains("could not be added"));
+        QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::RetryCancel);
         QCOMPARE(book->mode(), Mode::Adding);
         QCOMPARE(book->txtKeyword->text(), QStringLiteral("myrrh"));
     }
