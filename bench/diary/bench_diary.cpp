@@ -13,7 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -151,20 +151,22 @@ int main(int argc, char** argv) {
         });
 
     const double show = measure(
-        runs, [&] { book->lstKeyword->clearSelection(); }, [&] { book->lstKeyword->setCurrentRow(last); }, nothing);
+        runs, [&] { book->lstKeyword->clearSelection(); },
+        [&] { book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0)); }, nothing);
     if (book->txtKeyword->text() != QStringLiteral("Keyword number %1").arg(last)) {
         std::fprintf(stderr, "the last entry was not shown\n");
         return 1;
     }
 
     const double remove = measure(
-        runs, [&] { book->lstKeyword->setCurrentRow(last); }, [&] { book->Command3->click(); },
+        runs, [&] { book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0)); },
+        [&] { book->Command3->click(); },
         [&] {
             DiaryStore(path).add(DiarySection::Spell, QStringLiteral("Keyword number %1").arg(last),
                                  QStringLiteral("m"));
             book->cmdRefresh_Click();
         });
-    if (book->lstKeyword->count() != Rows) {
+    if (book->lstKeyword->model()->rowCount() != Rows) {
         std::fprintf(stderr, "the section did not keep its size\n");
         return 1;
     }

@@ -1,5 +1,7 @@
 #include "diary/DiaryStore.h"
 
+#include "common/RowCounts.h"
+
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -173,15 +175,14 @@ bool DiaryStore::readRows(DiarySection section, const QString& what, const QStri
 }
 
 bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    return writeRows(section,
-                     QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
-                     QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
-                     {trimBlanks(keyword), trimBlanks(meaning)}, nullptr);
+    qint64 made = 0;
+    return add(section, keyword, meaning, made);
 }
 
-// Runs one change in a transaction of its own; `affected` learns how many rows it touched once it is committed.
+// Runs one change in a transaction of its own; once it is committed, `affected` learns how many rows it touched
+// and `insertedKey` the key of a row it added.
 bool DiaryStore::writeRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
-                           int* affected) {
+                           int* affected, qint64* insertedKey) {
     error_ = {};
     DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
     if (!access.isOpen()) {
@@ -195,18 +196,23 @@ bool DiaryStore::writeRows(DiarySection section, const QString& what, const QStr
         return fail(what, transaction.lastError());
     }
     int touched = 0;
+    qint64 key = 0;
     {
         QSqlQuery query(access.database());
         if (!RunPrepared(query, sql, values)) {
             return fail(what, query.lastError());
         }
         touched = query.numRowsAffected();
+        key = query.lastInsertId().toLongLong();
     }
     if (!transaction.commit()) {
         return fail(what, transaction.lastError());
     }
     if (affected) {
         *affected = touched;
+    }
+    if (insertedKey) {
+        *insertedKey = key;
     }
     return true;
 }
@@ -298,9 +304,58 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
     }
     values << value;
     int affected = 0;
-    const bool written = writeRows(section, what, sql.arg(tableOf(section), where), values, &affected);
+    const bool written = writeRows(section, what, sql.arg(tableOf(section), where), values, &affected, nullptr);
     hit = written && affected > 0;
     return written;
+}
+
+bool DiaryStore::keptCount(DiarySection section, qint64& out) {
+    out = 0;
+    error_ = {};
+    QString why;
+    const std::optional<qint64> counted =
+        RowCounts::Count(path_, QStringLiteral("tbl%1").arg(DiarySectionWord(section)), busyTimeoutMs_, &why);
+    if (!counted) {
+        return fail({StoreCause::Other,
+                     QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                     why,
+                     {}});
+    }
+    out = *counted;
+    return true;
+}
+
+bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip,
+                           qint64 limit, QList<DiaryEntry>& out) {
+    out.clear();
+    QString where;
+    QVariantList values;
+    if (bound) {
+        where = descending ? QStringLiteral("WHERE \"Index\" < ? ") : QStringLiteral("WHERE \"Index\" > ? ");
+        values << *bound;
+    }
+    values << limit << qMax<qint64>(0, skip);
+    QList<DiaryEntry> lines;
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                  QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
+                      .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
+                  values, [&lines](const QSqlQuery& query) {
+                      DiaryEntry& line = lines.emplace_back();
+                      line.Index = query.value(0).toLongLong();
+                      line.keyword = query.value(1).toString();
+                  })) {
+        return false;
+    }
+    out = std::move(lines);
+    return true;
+}
+
+bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex) {
+    newIndex = 0;
+    return writeRows(section,
+                     QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+                     QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
+                     {trimBlanks(keyword), trimBlanks(meaning)}, nullptr, &newIndex);
 }
 
 bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {

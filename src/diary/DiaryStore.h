@@ -45,6 +45,7 @@ class DiaryStore {
     const QString& path() const { return path_; }
     // How long a call waits for another program's lock on the file before it gives up.
     void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
+    int busyTimeout() const { return busyTimeoutMs_; }
     // The wait of every store made afterwards; tests shorten it so that a locked file fails quickly.
     static void setDefaultBusyTimeout(int milliseconds);
 
@@ -68,6 +69,16 @@ class DiaryStore {
     bool removeWithIndex(DiarySection section, qint64 index, bool& removed);
     // Number of rows of the section.
     bool count(DiarySection section, int& out);
+    // The same, counted once and then kept until the file changes, so that opening a large section again
+    // does not read all of it.
+    bool keptCount(DiarySection section, qint64& out);
+    // `limit` rows (their "Index" and keyword; the meaning left empty) in ascending "Index" after `bound`, or
+    // from the first row without one; or, when `descending`, in descending "Index" before `bound`, or from the
+    // last row; in both cases after skipping `skip` rows. A list reads the lines it shows this way, by key.
+    bool linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip, qint64 limit,
+                   QList<DiaryEntry>& out);
+    // Adds a row at the end of the list, as add(), and tells the "Index" the store gave it.
+    bool add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex);
 
     QString lastError() const { return error_.text(); }
     const StoreError& error() const { return error_; }
@@ -88,7 +99,7 @@ class DiaryStore {
     bool readRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
                   const std::function<void(const QSqlQuery&)>& eachRow);
     bool writeRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
-                   int* affected);
+                   int* affected, qint64* insertedKey);
     bool keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what);
     bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                    const QString* meaning, bool& hit);

@@ -6,13 +6,14 @@
 #include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/Windows.h"
+#include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -105,13 +106,19 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
         Look::SetTextColour(lblCaption[i], Qt::white);
     }
 
-    lstKeyword = new QListWidget(client);
+    lstKeyword = new QListView(client);
     lstKeyword->setObjectName(QStringLiteral("lstKeyword"));
     lstKeyword->setGeometry(8, 140, 504, 124);
-    lstKeyword->setSortingEnabled(false);
+    keywords_ = new DiaryKeywordModel(this);
+    lstKeyword->setModel(keywords_);
+    lstKeyword->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstKeyword->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keywords are one line each; a long one is cut at the edge rather than wrapped.
     lstKeyword->setUniformItemSizes(true);
+    // The view places every line of the section before it knows its scroll range; in batches, the first
+    // screen is shown at once and the rest is placed between the user's clicks.
+    lstKeyword->setLayoutMode(QListView::Batched);
+    lstKeyword->setBatchSize(1000);
     whiteOnBlack(lstKeyword);
 
     Command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
@@ -168,11 +175,11 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     // line already chosen shows it again, as the entry may have been typed over meanwhile. A press that
     // changed the selection has shown the entry already, so its click does not read it twice.
     lstKeyword->viewport()->installEventFilter(this);
-    connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(lstKeyword->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         pressChangedSelection_ = true;
         lstKeyword_Click();
     });
-    connect(lstKeyword, &QListWidget::itemClicked, this, [this] {
+    connect(lstKeyword, &QAbstractItemView::clicked, this, [this] {
         if (!pressChangedSelection_) {
             lstKeyword_Click();
         }
@@ -228,8 +235,8 @@ bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int frmPaganDiaryResultBOS::selectedPosition() const {
-    const QList<QListWidgetItem*> selected = lstKeyword->selectedItems();
-    return selected.isEmpty() ? -1 : lstKeyword->row(selected.first());
+    const QModelIndexList selected = lstKeyword->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
@@ -237,27 +244,26 @@ bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
 }
 
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
-    const QSignalBlocker quiet(lstKeyword);
-    lstKeyword->clear();
-    indexes_.clear();
+    const QSignalBlocker quiet(lstKeyword->selectionModel());
     DiaryStore store(DiaryFilePath());
-    QStringList keywords;
-    while (!store.rows(section_, keywords, &indexes_)) {
+    while (!keywords_->load(store, section_)) {
         if (!reportStoreError(store)) {
             return;
         }
     }
-    lstKeyword->setUpdatesEnabled(false);
-    lstKeyword->addItems(keywords);
-    lstKeyword->setUpdatesEnabled(true);
+}
+
+void frmPaganDiaryResultBOS::forgetSelection() {
+    const QSignalBlocker quiet(lstKeyword->selectionModel());
+    lstKeyword->selectionModel()->clear();
+    // Lines the file would not give up before are tried again at the next look.
+    keywords_->retryUnreadLines();
+    lstKeyword->viewport()->update();
 }
 
 std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
     const int position = selectedPosition();
-    if (position < 0 || position >= indexes_.size()) {
-        return std::nullopt;
-    }
-    return indexes_.at(position);
+    return position < 0 ? std::nullopt : keywords_->indexAt(position);
 }
 
 void frmPaganDiaryResultBOS::lstKeyword_Click() {
@@ -298,12 +304,14 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
-    // keeps what was typed and puts the focus where something is missing.
+    // keeps what was typed and puts the focus where something is missing; with nothing typed there is nothing
+    // to keep, and the book goes back to Open so that the user is not held in Adding.
     const QString keyword = txtKeyword->text();
     const QString meaning = StoredText(txtMeaning);
     if (keyword.isEmpty() && meaning.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
                this);
+        setMode(Mode::Open);
         txtKeyword->setFocus();
         return;
     }
@@ -318,7 +326,9 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     DiaryStore store(DiaryFilePath());
-    while (!store.add(section_, keyword, meaning)) {
+    const bool inStep = keywords_->inStepWithFile();
+    qint64 added = 0;
+    while (!store.add(section_, keyword, meaning, added)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
         if (!reportStoreError(store)) {
             txtKeyword->setFocus();
@@ -329,7 +339,15 @@ void frmPaganDiaryResultBOS::Command2_Click() {
     txtKeyword->clear();
     txtMeaning->clear();
     txtKeyword->setFocus();
-    cmdRefresh_Click();
+    if (inStep) {
+        // The new row has the highest "Index", so its line is the last: only that line joins the list.
+        keywords_->appendLine(added, DiaryStore::trimBlanks(keyword));
+        keywords_->markInStep();
+    } else {
+        // Another program has changed the section since the list was read.
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command3_Click() {
@@ -340,6 +358,7 @@ void frmPaganDiaryResultBOS::Command3_Click() {
     // shows even if another program has changed the table since.
     const int position = selectedPosition();
     const auto index = selectedIndex();
+    bool inStep = keywords_->inStepWithFile();
     if (index) {
         DiaryStore store(DiaryFilePath());
         bool removed = false;
@@ -348,14 +367,19 @@ void frmPaganDiaryResultBOS::Command3_Click() {
             return;
         }
         if (removed) {
-            const QSignalBlocker quiet(lstKeyword);
-            delete lstKeyword->takeItem(position);
-            indexes_.removeAt(position);
+            const QSignalBlocker quiet(lstKeyword->selectionModel());
+            if (inStep) {
+                keywords_->removeLine(position);
+                keywords_->markInStep();
+            }
             txtKeyword->clear();
             txtMeaning->clear();
         }
     }
-    cmdRefresh_Click();
+    if (!inStep) {
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command4_Click() {
@@ -368,6 +392,8 @@ void frmPaganDiaryResultBOS::Command4_Click() {
         return;
     }
     // The selection made before editing began: the list could not change meanwhile, but the table could.
+    const int position = selectedPosition();
+    bool inStep = keywords_->inStepWithFile();
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
@@ -380,16 +406,25 @@ void frmPaganDiaryResultBOS::Command4_Click() {
         // Another program removed the row: the text would be lost without a word unless it goes in as new.
         if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,
                                this) == MsgResult::Yes) {
-            if (!store.add(section_, txtKeyword->text(), StoredText(txtMeaning))) {
+            qint64 added = 0;
+            if (!store.add(section_, txtKeyword->text(), StoredText(txtMeaning), added)) {
                 reportStoreError(store);
                 txtKeyword->setFocus();
                 return;
             }
+            inStep = false;
+        }
+        if (changed && inStep) {
+            keywords_->renameLine(position, DiaryStore::trimBlanks(txtKeyword->text()));
+            keywords_->markInStep();
         }
     }
     setMode(Mode::Open);
     txtKeyword->setFocus();
-    cmdRefresh_Click();
+    if (!inStep) {
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command5_Click() {

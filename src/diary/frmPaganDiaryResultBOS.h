@@ -8,9 +8,10 @@
 #include <array>
 #include <optional>
 
+class DiaryKeywordModel;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -27,7 +28,7 @@ class frmPaganDiaryResultBOS : public FormWindow {
 
     ClickLabel* Label14;
     std::array<QLabel*, 3> lblCaption{};
-    QListWidget* lstKeyword;
+    QListView* lstKeyword;
     QPushButton* Command1;
     QPushButton* Command2;
     QPushButton* Command3;
@@ -50,6 +51,7 @@ class frmPaganDiaryResultBOS : public FormWindow {
 
     // Reads the section's keywords into the list afresh; the list then has no selected line.
     void cmdRefresh_Click();
+    DiaryKeywordModel* keywords() const { return keywords_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,8 +79,10 @@ class frmPaganDiaryResultBOS : public FormWindow {
     DiarySection section_ = DiarySection::Spell;
     bool leavingToChooser_ = false;
     bool pressChangedSelection_ = false;
-    // The "Index" of each line of the list, read together with the keywords.
-    QList<qint64> indexes_;
+    // The lines of the list, each tied to its row by the row's "Index".
+    DiaryKeywordModel* keywords_ = nullptr;
+    // After an entry is added, removed or saved: the list has no selected line, as after a refresh.
+    void forgetSelection();
 };
 
 namespace DiaryBookMessages {

@@ -330,22 +330,31 @@ DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) 
 }
 
 StoreResult<QList<DowsingRecord>> DowsingStore::list() {
-    return select(0, -1);
+    return select(std::nullopt, false, 0, -1);
 }
 
 StoreResult<QList<DowsingRecord>> DowsingStore::list(qint64 offset, qint64 limit) {
-    return select(offset, limit);
+    return select(std::nullopt, false, offset, limit);
 }
 
-StoreResult<QList<DowsingRecord>> DowsingStore::select(qint64 offset, qint64 limit) {
+StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bound, bool descending, qint64 offset,
+                                                       qint64 limit) {
     if (!ensureOpen()) {
         return error_;
     }
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT %1 FROM Details ORDER BY IdNumber LIMIT ? OFFSET ?")
-                       .arg(DowsingSql::columnList()))) {
+    QString where;
+    if (bound) {
+        where = descending ? QStringLiteral("WHERE IdNumber < ? ") : QStringLiteral("WHERE IdNumber > ? ");
+    }
+    if (!q.prepare(
+            QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3 LIMIT ? OFFSET ?")
+                .arg(DowsingSql::columnList(), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")))) {
         return fail(NotRead, q.lastError());
+    }
+    if (bound) {
+        q.addBindValue(*bound);
     }
     q.addBindValue(limit < 0 ? qint64(-1) : limit);
     q.addBindValue(offset < 0 ? qint64(0) : offset);
@@ -371,4 +380,9 @@ StoreResult<qint64> DowsingStore::count() {
         return fail(NotRead, q.lastError());
     }
     return q.value(0).toLongLong();
+}
+
+StoreResult<QList<DowsingRecord>> DowsingStore::listFrom(std::optional<qint64> bound, bool descending, qint64 skip,
+                                                         qint64 limit) {
+    return select(bound, descending, skip, limit);
 }

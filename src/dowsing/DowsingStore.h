@@ -55,6 +55,10 @@ class DowsingStore {
     StoreResult<QList<DowsingRecord>> list();
     StoreResult<QList<DowsingRecord>> list(qint64 offset, qint64 limit);
     StoreResult<qint64> count();
+    // `limit` rows in ascending IdNumber after `bound` (from the first row without one), or in descending
+    // IdNumber before `bound` (from the last row), after skipping `skip` rows: pages reached by key, so that
+    // no read walks the rows before the place it starts from.
+    StoreResult<QList<DowsingRecord>> listFrom(std::optional<qint64> bound, bool descending, qint64 skip, qint64 limit);
 
     QString lastError() const { return error_.text(); }
     const StoreError& error() const { return error_; }
@@ -73,7 +77,7 @@ class DowsingStore {
     bool checkKeyColumn(const QSqlDatabase& db);
     // The file's identity on disk, to notice another file put in its place (restored, synced) by rename.
     QByteArray fileIdentity() const;
-    StoreResult<QList<DowsingRecord>> select(qint64 offset, qint64 limit);
+    StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 
     QString filePath_;
     StoreError error_;

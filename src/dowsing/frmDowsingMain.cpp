@@ -15,8 +15,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <limits>
 
@@ -150,11 +148,13 @@ frmDowsingMain::frmDowsingMain() {
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
 
-    for (QObject* filtered :
-         {static_cast<QObject*>(txtName), static_cast<QObject*>(txtCity), static_cast<QObject*>(txtState),
-          static_cast<QObject*>(txtLocationDowsingFor), static_cast<QObject*>(txtPhNo)}) {
-        filtered->installEventFilter(this);
+    for (QLineEdit* letters : {txtName, txtCity, txtState, txtLocationDowsingFor}) {
+        new CharacterFilter(letters, Rules::filterLetterKey, [this] {
+            MsgBox(DowsingMessages::OnlyAlphabet, MsgButtons::Ok, MsgIcon::Information, this);
+        });
     }
+    new CharacterFilter(txtPhNo, Rules::filterNumberKey,
+                        [this] { MsgBox(DowsingMessages::EnterNumber, MsgButtons::Ok, MsgIcon::None, this); });
 
     connect(cmAddNewRecord, &QPushButton::clicked, this, &frmDowsingMain::cmAddNewRecord_Click);
     connect(mnuAddNewRecor, &QAction::triggered, this, &frmDowsingMain::cmAddNewRecord_Click);
@@ -391,59 +391,6 @@ void frmDowsingMain::closeEvent(QCloseEvent* event) {
     ShowLauncher();
 }
 
-bool frmDowsingMain::eventFilter(QObject* watched, QEvent* event) {
-    auto* edit = qobject_cast<QLineEdit*>(watched);
-    QString typed;
-    if (edit && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Focus keys and Delete never reach a field as typed characters; the X11 desktop gives Delete the text
-        // of the DEL control character, which the filters would otherwise refuse with a message.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) {
-            return false;
-        }
-        typed = key->text();
-        if (key->key() == Qt::Key_Backspace) {
-            typed = QChar(Rules::Backspace);
-        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            typed = QChar(Rules::CarriageReturn);
-        }
-    } else if (edit && event->type() == QEvent::InputMethod) {
-        // Composed characters (dead keys, input methods) pass the same filter as typed ones.
-        auto* composed = static_cast<QInputMethodEvent*>(event);
-        if (!composed->preeditString().isEmpty()) {
-            return false;
-        }
-        typed = composed->commitString();
-    } else {
-        return DowsingChildWindow::eventFilter(watched, event);
-    }
-    if (typed.isEmpty()) {
-        return false; // arrows, Home, Delete: no character
-    }
-    const bool number = edit == txtPhNo;
-    QString kept;
-    bool changed = false;
-    for (const QChar c : typed) {
-        const Rules::KeyVerdict verdict = number ? Rules::filterNumberKey(c) : Rules::filterLetterKey(c);
-        if (verdict.complain) {
-            MsgBox(number ? DowsingMessages::EnterNumber : DowsingMessages::OnlyAlphabet, MsgButtons::Ok,
-                   number ? MsgIcon::None : MsgIcon::Information, this);
-        }
-        if (verdict.keep) {
-            kept += verdict.character;
-        }
-        changed = changed || !verdict.keep || verdict.character != c;
-    }
-    if (!changed) {
-        return false;
-    }
-    // Letters come out in capitals: type them ourselves instead of the original key.
-    if (!kept.isEmpty() && kept.at(0).unicode() >= u' ') {
-        edit->insert(kept);
-    }
-    return true;
-}
-
 QGroupBox* frmDowsingMain::FrontPage() const {
     for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
         if (!p->isHidden()) {
@@ -454,7 +401,8 @@ QGroupBox* frmDowsingMain::FrontPage() const {
 }
 
 void frmDowsingMain::BringToFront(QGroupBox* front) {
-    // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees.
+    // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees. The button that
+    // turned the page goes with its page, so the handlers that turn pages give the focus to the new one.
     for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
         p->setVisible(p == front);
     }
@@ -491,6 +439,7 @@ void frmDowsingMain::Label1_Click() {
 void frmDowsingMain::cmdCustomersDetailsNext_Click() {
     if (Rules::emailAccepted(txtEmail->text())) {
         BringToFront(fraTools);
+        cmbDowsingTool->setFocus();
         return;
     }
     MsgBox(DowsingMessages::CorrectEmail, MsgButtons::Ok, MsgIcon::Information, this);
@@ -500,14 +449,17 @@ void frmDowsingMain::cmdCustomersDetailsNext_Click() {
 
 void frmDowsingMain::cmdToolsBack_Click() {
     BringToFront(fraCustomersDetails);
+    txtName->setFocus();
 }
 
 void frmDowsingMain::cmdToolsNext_Click() {
     BringToFront(fraNotes);
+    txtNotes->setFocus();
 }
 
 void frmDowsingMain::cmdNotesBack_Click() {
     BringToFront(fraTools);
+    cmbDowsingTool->setFocus();
 }
 
 void frmDowsingMain::cmbDowsingTool_Click(int index) {
@@ -669,6 +621,11 @@ void frmDowsingMain::PrepareForEdit() {
     setPagesEnabled(true);
     cmAddNewRecord->hide();
     mnuAddNewRecor->setVisible(false);
+}
+
+void frmDowsingMain::EditFoundNoRecord() {
+    cmAddNewRecord->show();
+    mnuAddNewRecor->setVisible(true);
 }
 
 void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {

@@ -36,6 +36,9 @@ class frmDowsingMain : public DowsingChildWindow {
     enum class Mode { Adding, Updating };
     Mode mode() const { return mode_; }
     bool InUpdateMode() const { return mode_ == Mode::Updating; }
+    // When the sheet finds no record to hand over: the wizard stays in Add, and "Add New Record" must be there
+    // again, or no further entry could be started.
+    void EditFoundNoRecord();
     qint64 RecordBeingUpdated() const { return updateId_; }
 
     // Hides the wizard and shows the all-records grid; other windows call it too.
@@ -101,7 +104,6 @@ class frmDowsingMain : public DowsingChildWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildFrame();

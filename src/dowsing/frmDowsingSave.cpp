@@ -169,13 +169,14 @@ void frmDowsingSave::cmdedit_Click() {
     wizard->PrepareForEdit();
     if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
         MsgBox(Msg::NoRecordToEdit, MsgButtons::Ok, MsgIcon::None, wizard);
+        wizard->EditFoundNoRecord();
         return;
     }
     DowsingRecord found;
     switch (store.find(CurrentDowsingSelection().SelectedRecordId, found)) {
     case DowsingStore::Outcome::Done:
         wizard->FillForUpdate(found);
-        break;
+        return;
     case DowsingStore::Outcome::NotFound:
         // The wizard keeps its mode: there is nothing to write back.
         MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, wizard);
@@ -184,6 +185,7 @@ void frmDowsingSave::cmdedit_Click() {
         MsgBox(Msg::NotRead(store.lastError()), MsgButtons::Ok, MsgIcon::Critical, wizard);
         break;
     }
+    wizard->EditFoundNoRecord();
 }
 
 void frmDowsingSave::cmddelete_Click() {

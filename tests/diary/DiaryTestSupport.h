@@ -5,6 +5,8 @@
 #include "diary/DiaryValues.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTest>
 #include <memory>
@@ -49,6 +51,28 @@ struct DiaryWorld {
     TestEnvironment env;
     RecordingShell shell;
 };
+
+// What a list of lines shows, line by line, as the user reads it.
+inline QStringList listedLines(const QAbstractItemView* list) {
+    QStringList lines;
+    const QAbstractItemModel* model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        lines << model->index(row, 0).data().toString();
+    }
+    return lines;
+}
+
+inline int lineCount(const QAbstractItemView* list) {
+    return list->model()->rowCount();
+}
+
+inline QString lineText(const QAbstractItemView* list, int row) {
+    return list->model()->index(row, 0).data().toString();
+}
+
+inline bool hasSelectedLine(const QAbstractItemView* list) {
+    return list->selectionModel()->hasSelection();
+}
 
 // Holds a write lock on the diary until destroyed, as another program would.
 class DiaryLock : public RawDatabase {

@@ -41,6 +41,9 @@ class tst_DiaryStore : public QObject {
     void everyCall_leavesNoConnectionOpen();
     void createDatabase_neverOverwritesAFile();
     void shippedDiary_hasFourEmptySections();
+    void linesFrom_readsByIndexFromEitherEnd_data();
+    void linesFrom_readsByIndexFromEitherEnd();
+    void addTellingIndex_andKeptCount_followTheTable();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -531,6 +534,75 @@ void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
         QVERIFY(rows.isEmpty());
         QVERIFY(store.add(section, "first", "entry"));
     }
+}
+
+void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd_data() {
+    QTest::addColumn<qint64>("bound"); // 0: none
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QStringList>("keywords");
+    // The rows are k1 to k9 with k3 and k6 gone, so the Index values have gaps.
+    QTest::newRow("from the start") << qint64(0) << false << 0 << 3 << QStringList{"k1", "k2", "k4"};
+    QTest::newRow("from the start, skipping") << qint64(0) << false << 2 << 2 << QStringList{"k4", "k5"};
+    QTest::newRow("after a key in a gap") << qint64(3) << false << 0 << 2 << QStringList{"k4", "k5"};
+    QTest::newRow("back from the end") << qint64(0) << true << 0 << 3 << QStringList{"k9", "k8", "k7"};
+    QTest::newRow("back from the end, skipping") << qint64(0) << true << 3 << 9 << QStringList{"k5", "k4", "k2", "k1"};
+    QTest::newRow("before a key") << qint64(7) << true << 0 << 2 << QStringList{"k5", "k4"};
+    QTest::newRow("past the last") << qint64(9) << false << 0 << 5 << QStringList{};
+}
+
+void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd() {
+    QFETCH(qint64, bound);
+    QFETCH(bool, descending);
+    QFETCH(int, skip);
+    QFETCH(int, limit);
+    QFETCH(QStringList, keywords);
+    DiaryStore store(path_);
+    for (int i = 1; i <= 9; ++i) {
+        QVERIFY(store.add(DiarySection::Rituals, QStringLiteral("k%1").arg(i), QStringLiteral("meaning")));
+    }
+    bool removed = false;
+    QVERIFY(store.removeWithIndex(DiarySection::Rituals, 3, removed) && removed);
+    QVERIFY(store.removeWithIndex(DiarySection::Rituals, 6, removed) && removed);
+    QList<DiaryEntry> lines;
+    QVERIFY(store.linesFrom(DiarySection::Rituals, bound ? std::optional<qint64>(bound) : std::nullopt, descending,
+                            skip, limit, lines));
+    QStringList read;
+    for (const DiaryEntry& line : lines) {
+        read << line.keyword;
+        QCOMPARE(line.Index, line.keyword.mid(1).toLongLong());
+        QVERIFY(line.meaning.isEmpty());
+    }
+    QCOMPARE(read, keywords);
+}
+
+void tst_DiaryStore::addTellingIndex_andKeptCount_followTheTable() {
+    DiaryStore store(path_);
+    qint64 count = -1;
+    QVERIFY(store.keptCount(DiarySection::Incense, count));
+    QCOMPARE(count, qint64(0));
+    qint64 first = 0;
+    qint64 second = 0;
+    QVERIFY(store.add(DiarySection::Incense, "  sage ", "smoke", first));
+    QVERIFY(store.add(DiarySection::Incense, "myrrh", "resin", second));
+    QVERIFY(second > first);
+    DiaryEntry entry;
+    bool found = false;
+    QVERIFY(store.entryWithIndex(DiarySection::Incense, first, entry, found) && found);
+    QCOMPARE(entry.keyword, QStringLiteral("sage"));
+    QVERIFY(store.keptCount(DiarySection::Incense, count));
+    QCOMPARE(count, qint64(2));
+    bool removed = false;
+    QVERIFY(DiaryStore(path_).removeWithIndex(DiarySection::Incense, first, removed));
+    QVERIFY(store.keptCount(DiarySection::Incense, count));
+    QCOMPARE(count, qint64(1));
+
+    DiaryStore missing(dir_->filePath(QStringLiteral("nothing.dll")));
+    QVERIFY(!missing.keptCount(DiarySection::Spell, count));
+    QVERIFY(missing.lastError().startsWith(QStringLiteral("The Spell section could not be read: ")));
+    QVERIFY(!missing.add(DiarySection::Spell, "k", "m", first));
+    QVERIFY(!QFile::exists(missing.path()));
 }
 
 QTEST_GUILESS_MAIN(tst_DiaryStore)

@@ -55,6 +55,8 @@ class tst_DowsingStore : public QObject {
     void failedWrite_leavesTableUnchanged_data();
     void failedWrite_leavesTableUnchanged();
     void twoStores_shareTheFile();
+    void listFrom_readsByIdNumberFromEitherEnd_data();
+    void listFrom_readsByIdNumberFromEitherEnd();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -338,6 +340,42 @@ void tst_DowsingStore::twoStores_shareTheFile() {
     sheet.close();
     QVERIFY(!QSqlDatabase::contains(sheet.connectionName()));
     QCOMPARE(wizard.count().value_or(-1), 0);
+}
+
+void tst_DowsingStore::listFrom_readsByIdNumberFromEitherEnd_data() {
+    QTest::addColumn<qint64>("bound"); // 0: none
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QList<qint64>>("numbers");
+    // Records 1 to 8 with 2 and 5 gone.
+    QTest::newRow("first page") << qint64(0) << false << 0 << 3 << QList<qint64>{1, 3, 4};
+    QTest::newRow("after a gap") << qint64(2) << false << 0 << 2 << QList<qint64>{3, 4};
+    QTest::newRow("skipping from the start") << qint64(0) << false << 3 << 10 << QList<qint64>{6, 7, 8};
+    QTest::newRow("last page") << qint64(0) << true << 0 << 2 << QList<qint64>{8, 7};
+    QTest::newRow("before a key, skipping") << qint64(7) << true << 1 << 2 << QList<qint64>{4, 3};
+}
+
+void tst_DowsingStore::listFrom_readsByIdNumberFromEitherEnd() {
+    QFETCH(qint64, bound);
+    QFETCH(bool, descending);
+    QFETCH(int, skip);
+    QFETCH(int, limit);
+    QFETCH(QList<qint64>, numbers);
+    DowsingStore store(path_);
+    QVERIFY(store.open());
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(store.add(DowsingRecord{}));
+    }
+    QCOMPARE(store.remove(2), DowsingStore::Outcome::Done);
+    QCOMPARE(store.remove(5), DowsingStore::Outcome::Done);
+    const auto rows = store.listFrom(bound ? std::optional<qint64>(bound) : std::nullopt, descending, skip, limit);
+    QVERIFY(rows);
+    QList<qint64> read;
+    for (const DowsingRecord& row : *rows) {
+        read << row.IdNumber;
+    }
+    QCOMPARE(read, numbers);
 }
 
 QTEST_GUILESS_MAIN(tst_DowsingStore)

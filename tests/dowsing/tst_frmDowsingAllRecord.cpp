@@ -53,6 +53,7 @@ class tst_frmDowsingAllRecord : public QObject {
     void datesAreMonthDayYear_whateverTheLocale();
     void recordNumbersBeyond16Bits_open();
     void closingFrame_withGridHiddenBehindSheet_unloadsBoth();
+    void jumpToTheEnd_ofATableWithGaps_opensItsLastRecord();
 
   private:
     frmDowsingAllRecord* openGrid();
@@ -438,6 +439,27 @@ void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth
     QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->rowCount(), 3);
+}
+
+void tst_frmDowsingAllRecord::jumpToTheEnd_ofATableWithGaps_opensItsLastRecord() {
+    QVERIFY(SeedRecords(env->path(), 700));
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber % 9 = 0")));
+    const int rows = 700 - 700 / 9;
+    QVERIFY(openGrid());
+    QCOMPARE(grid->model()->rowCount(), rows);
+    grid->DataGrid->setFocus();
+    QTest::keyClick(grid->DataGrid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid->DataGrid->currentIndex().row(), rows - 1);
+    QCOMPARE(grid->model()->index(rows - 1, 13).data().toString(), QStringLiteral("700"));
+    // Read back from the end: the rows before it line up with the table, wherever its gaps are.
+    for (int row : {rows - 2, rows - 129, 300, 0}) {
+        const qint64 number = grid->model()->index(row, 13).data().toLongLong();
+        QCOMPARE(number, qint64(row + row / 8 + 1));
+        QCOMPARE(grid->model()->index(row, 1).data().toString(), QStringLiteral("CUSTOMER %1").arg(number));
+    }
+    grid->DataGrid_DblClick();
+    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, rows - 1);
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 700);
 }
 
 QTEST_MAIN(tst_frmDowsingAllRecord)

@@ -1,5 +1,6 @@
 #include "common/Application.h"
 #include "common/Clock.h"
+#include "common/Keyboard.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingEntryRules.h"
@@ -11,13 +12,19 @@
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <memory>
 #include <optional>
@@ -39,6 +46,11 @@ void typeText(QWidget* widget, const QString& text) {
         }
     }
 }
+// The key filters tell about refused characters once the typing pauses; this waits for that pause.
+void waitForTypingPause() {
+    QTest::qWait(QGuiApplication::styleHints()->keyboardInputInterval() + 100);
+}
+
 } // namespace
 
 class tst_frmDowsingMain : public QObject {
@@ -51,6 +63,10 @@ class tst_frmDowsingMain : public QObject {
     void keyFilters_data();
     void keyFilters();
     void composedCharacters_passTheSameFilter();
+    void editingShortcuts_areCommandsNotCharacters_data();
+    void editingShortcuts_areCommandsNotCharacters();
+    void pastedAndDroppedText_passesTheSameFilter_data();
+    void pastedAndDroppedText_passesTheSameFilter();
     void enterAndBackspace_data();
     void enterAndBackspace();
     void emailRule_data();
@@ -63,6 +79,7 @@ class tst_frmDowsingMain : public QObject {
     void deleteKey_isNoTypedCharacter_data();
     void deleteKey_isNoTypedCharacter();
     void popUpCancel_restoresFirstEntry();
+    void turningAPage_putsTheFocusInItsFirstControl();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
     void timeStoresHourAndMinuteOnly();
@@ -81,7 +98,7 @@ class tst_frmDowsingMain : public QObject {
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
-    void update_keepsLongOneLineValuesWhole();
+    void update_keepsLongAndMultiLineValuesExactly();
     void missingFile_saysSoAndCloses();
     void exitAndMenus();
     void updateReminder_runsAtLoad();
@@ -132,25 +149,43 @@ void tst_frmDowsingMain::enterRecord() {
 void tst_frmDowsingMain::keyFilters_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("quick"); // all in one key event, as Qt delivers keys typed in quick succession
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("complaints");
 
-    QTest::newRow("name smith") << u"txtName"_s << u"smith"_s << u"SMITH"_s << 0;
-    QTest::newRow("name O'Neil") << u"txtName"_s << u"O'Neil"_s << u"ONEIL"_s << 1;
-    QTest::newRow("name with blank") << u"txtName"_s << u"Ann Lee"_s << u"ANN LEE"_s << 0;
-    QTest::newRow("city digits") << u"txtCity"_s << u"ely2"_s << u"ELY"_s << 1;
-    QTest::newRow("state accented") << "txtState" << u"zoë"_s << "ZO" << 1;
-    QTest::newRow("location punctuation") << u"txtLocationDowsingFor"_s << u"back-field."_s << u"BACKFIELD"_s << 2;
-    QTest::newRow("phone 12.5/3") << u"txtPhNo"_s << u"12.5/3"_s << u"12.53"_s << 1;
-    QTest::newRow("phone +44 1") << u"txtPhNo"_s << u"+44 1"_s << u"441"_s << 2;
-    QTest::newRow("phone letters") << u"txtPhNo"_s << u"0a9"_s << u"09"_s << 1;
-    QTest::newRow("pin takes anything") << u"txtPin"_s << u"cb7 4/x"_s << u"cb7 4/x"_s << 0;
-    QTest::newRow("email takes anything") << u"txtEmail"_s << u"a.b@c-d.e"_s << u"a.b@c-d.e"_s << 0;
+    QTest::newRow("name smith") << "txtName"
+                                << "smith" << false << "SMITH" << 0;
+    QTest::newRow("name O'Neil") << "txtName"
+                                 << "O'Neil" << false << "ONEIL" << 1;
+    QTest::newRow("name O'Neil, quick") << "txtName"
+                                        << "O'Neil" << true << "ONEIL" << 1;
+    QTest::newRow("name with blank") << "txtName"
+                                     << "Ann Lee" << false << "ANN LEE" << 0;
+    QTest::newRow("city digits") << "txtCity"
+                                 << "ely2" << false << "ELY" << 1;
+    QTest::newRow("city digits, quick") << "txtCity"
+                                        << "e1l2y" << true << "ELY" << 2;
+    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << false << "ZO" << 1;
+    QTest::newRow("location punctuation") << "txtLocationDowsingFor"
+                                          << "back-field." << false << "BACKFIELD" << 2;
+    QTest::newRow("phone 12.5/3") << "txtPhNo"
+                                  << "12.5/3" << false << "12.53" << 1;
+    QTest::newRow("phone 12.5/3, quick") << "txtPhNo"
+                                         << "12.5/3" << true << "12.53" << 1;
+    QTest::newRow("phone +44 1") << "txtPhNo"
+                                 << "+44 1" << false << "441" << 2;
+    QTest::newRow("phone letters") << "txtPhNo"
+                                   << "0a9" << false << "09" << 1;
+    QTest::newRow("pin takes anything") << "txtPin"
+                                        << "cb7 4/x" << false << "cb7 4/x" << 0;
+    QTest::newRow("email takes anything") << "txtEmail"
+                                          << "a.b@c-d.e" << false << "a.b@c-d.e" << 0;
 }
 
 void tst_frmDowsingMain::keyFilters() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
+    QFETCH(bool, quick);
     QFETCH(QString, expected);
     QFETCH(int, complaints);
     QVERIFY(open());
@@ -160,9 +195,17 @@ void tst_frmDowsingMain::keyFilters() {
     for (int i = 0; i < complaints; ++i) {
         env->boxes.answer(MsgResult::Ok);
     }
-    typeText(edit, typed);
+    // The user is told only once every character typed is in the box: no key is lost to a message box.
+    QStringList textWhileTold;
+    env->boxes.onShow([&](const MessageRequest&) { textWhileTold << edit->text(); });
+    if (quick) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+    } else {
+        typeText(edit, typed);
+    }
     QCOMPARE(edit->text(), expected);
-    QCOMPARE(env->boxes.shown().size(), complaints);
+    waitForTypingPause();
+    QCOMPARE(textWhileTold, QStringList(complaints, expected));
     const bool number = field == QLatin1String("txtPhNo");
     for (const MessageRequest& box : env->boxes.shown()) {
         QCOMPARE(box.text,
@@ -184,7 +227,98 @@ void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
     plain.setCommitString(QStringLiteral("a"));
     QCoreApplication::sendEvent(w->txtName, &plain);
     QCOMPARE(w->txtName->text(), QStringLiteral("A"));
+    waitForTypingPause();
     QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
+}
+
+void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("letters") << "txtName"
+                             << "AB";
+    QTest::newRow("phone") << "txtPhNo"
+                           << "12";
+}
+
+void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, typed);
+    // Select all and copy, paste it twice at the end, cut it all, undo the cut.
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Copy);
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QCOMPARE(edit->text(), typed.repeated(3));
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Cut);
+    QCOMPARE(edit->text(), QString());
+    QTest::keySequence(edit, QKeySequence::Undo);
+    QTest::keyClick(edit, Qt::Key_N, Qt::AltModifier); // a mnemonic no button took
+    QCOMPARE(edit->text(), typed.repeated(3));
+    waitForTypingPause();
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    for (const char* how : {"paste key", "menu", "drop"}) {
+        QTest::addRow("letters, %s", how) << "txtName" << how << "O'Neil 2nd"
+                                          << "ONEIL ND";
+        QTest::addRow("phone, %s", how) << "txtPhNo" << how << "+44 (0)12.5"
+                                        << "44012.5";
+    }
+}
+
+void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter() {
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    env->boxes.answer(MsgResult::Ok); // one message for the whole text
+    if (how == QLatin1String("drop")) {
+        QMimeData dropped;
+        dropped.setText(text);
+        QDropEvent drop(QPointF(edit->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        // Qt delivers a drop only at the end of a real drag; here it goes straight to the box's filter.
+        auto* filter = edit->findChild<CharacterFilter*>();
+        QVERIFY(filter);
+        QVERIFY(static_cast<QObject*>(filter)->eventFilter(edit, &drop));
+        QVERIFY(drop.isAccepted());
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        edit->setFocus();
+        if (how == QLatin1String("paste key")) {
+            QTest::keySequence(edit, QKeySequence::Paste);
+        } else {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                      edit->mapToGlobal(edit->rect().center()));
+            QCoreApplication::sendEvent(edit, &menuKey);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction* paste = StandardPasteAction(menu);
+            QVERIFY(paste);
+            paste->trigger();
+            QApplication::activePopupWidget()->close();
+        }
+    }
+    QCOMPARE(edit->text(), expected);
+    waitForTypingPause();
+    QCOMPARE(env->boxes.shown().size(), 1);
 }
 
 void tst_frmDowsingMain::enterAndBackspace_data() {
@@ -205,12 +339,14 @@ void tst_frmDowsingMain::enterAndBackspace() {
         env->boxes.answer(MsgResult::Ok);
     }
     QTest::keyClick(edit, Qt::Key_Return);
+    waitForTypingPause();
     QCOMPARE(env->boxes.shown().size(), enterComplaints);
     if (enterComplaints) {
         QCOMPARE(env->boxes.shown().first().text, QStringLiteral("Please Enter Number"));
     }
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text().size(), 1);
+    waitForTypingPause();
     QCOMPARE(env->boxes.shown().size(), enterComplaints);
 }
 
@@ -406,6 +542,23 @@ void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
     // A mnemonic presses its button the way a click does, after a short animation.
     QTRY_VERIFY(w->fraCustomersDetails->isEnabled());
     QCOMPARE(QApplication::focusWidget(), w->txtName);
+}
+
+void tst_frmDowsingMain::turningAPage_putsTheFocusInItsFirstControl() {
+    QVERIFY(open());
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
+    // Each page is turned from the keyboard, on the button that has the focus; what is typed next must land.
+    const std::pair<QPushButton*, QWidget*> turns[] = {{w->cmdCustomersDetailsNext, w->cmbDowsingTool},
+                                                       {w->cmdToolsNext, w->txtNotes},
+                                                       {w->cmdNotesBack, w->cmbDowsingTool},
+                                                       {w->cmdToolsBack, w->txtName}};
+    for (const auto& [turn, first] : turns) {
+        turn->setFocus();
+        QTest::keyClick(turn, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), first);
+    }
 }
 
 void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
@@ -760,7 +913,7 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
 }
 
-void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
+void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {
     // Longer than a text box takes unless told otherwise.
     const QString longText = QString(40000, QLatin1Char('X'));
     DowsingRecord r;
@@ -775,6 +928,8 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     r.Dowsing_Tool = longText;
     r.Item_Dowsing_For = longText;
     r.Location_Dowsing_Occured = longText;
+    // No-break spaces, a line separator and lone line breaks, shown and written back untouched.
+    r.Address = QStringLiteral("1\u00a0Lane\u2028Fen\nEnd\rHere\u00a0");
     {
         DowsingStore seed(env->path());
         QVERIFY(seed.open());
@@ -794,6 +949,7 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
         QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
     }
+    QCOMPARE(rows[0][2].toString(), r.Address);
     QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
 }
 

@@ -13,12 +13,16 @@
 #include "support/TestSupport.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,8 +81,8 @@ class tst_frmDowsingSave : public QObject {
     void cleanup();
 
     void edit_setsListsAndFieldsAndSwitchesToUpdate();
-    void edit_onEmptyTable_saysSoAndKeepsMode();
-    void edit_ofRecordRemovedMeanwhile_saysNotFound();
+    void edit_withoutARecord_saysSoAndLeavesTheWizardUsable_data();
+    void edit_withoutARecord_saysSoAndLeavesTheWizardUsable();
     void update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid();
     void delete_removesTheShownRecordAndRereadsTheGrid();
     void delete_answeredNo_changesNothing();
@@ -96,6 +100,8 @@ class tst_frmDowsingSave : public QObject {
     void print_wholeSheetOrSelection_data();
     void print_wholeSheetOrSelection();
     void print_cancelled_printsNothing();
+    void print_dialogOffersNoPageNumbers_data();
+    void print_dialogOffersNoPageNumbers();
     void clipboard_keepsItsContentOverTheSheet();
 
   private:
@@ -165,33 +171,41 @@ void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
-void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
-    QVERIFY(SeedRecords(env->path(), 1));
-    frmDowsingSave* sheet = env->sheet(0);
-    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details")));
-    env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record to Edit")});
-    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
-    auto* w = Windows::Loaded<frmDowsingMain>();
-    QVERIFY(w->isVisible());
-    QVERIFY(w->fraCustomersDetails->isEnabled());
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable_data() {
+    QTest::addColumn<QString>("removal");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty table") << "DELETE FROM Details"
+                                 << "There Is No Record to Edit";
+    QTest::newRow("record removed meanwhile") << "DELETE FROM Details WHERE IdNumber = 1" << kNotFound;
 }
 
-void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
+void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable() {
+    QFETCH(QString, removal);
+    QFETCH(QString, message);
     QVERIFY(SeedRecords(env->path(), 2));
     frmDowsingSave* sheet = env->sheet(0);
     auto* w = Windows::Loaded<frmDowsingMain>();
     w->txtCity->setText(QStringLiteral("KEPT"));
-    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(env->exec(removal));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{kNotFound});
+    QCOMPARE(env->boxes.texts(), QStringList{message});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
+    QVERIFY(w->isVisible());
     QCOMPARE(w->txtCity->text(), QStringLiteral("KEPT"));
-    // Nothing to write back: the wizard does not turn to Update.
+    // Nothing to write back: the wizard stays in Add, with its pages enabled and "Add New Record" offered again.
     QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+    QVERIFY(w->fraCustomersDetails->isEnabled() && w->fraTools->isEnabled() && w->fraNotes->isEnabled());
+    QVERIFY(w->cmAddNewRecord->isVisibleTo(w));
+    QVERIFY(w->mnuAddNewRecor->isVisible());
+    // An entry made now is added, and the wizard goes on to the next one.
+    const qsizetype before = names().size();
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts().last(), QStringLiteral("Record Saved Succesfully !"));
+    QCOMPARE(names().size(), before + 1);
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QVERIFY(w->fraCustomersDetails->isEnabled());
 }
 
 void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
@@ -507,6 +521,41 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
     });
     QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void tst_frmDowsingSave::print_dialogOffersNoPageNumbers_data() {
+    QTest::addColumn<bool>("select");
+    QTest::newRow("whole sheet") << false;
+    QTest::newRow("selection") << true;
+}
+
+void tst_frmDowsingSave::print_dialogOffersNoPageNumbers() {
+    QFETCH(bool, select);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    if (select) {
+        sheet->RTB->selectAll();
+    }
+    SetPrinterChooser({}); // the real dialog
+    QStringList offered;
+    WhenModalShown([&offered](QWidget* dialog) {
+        // Opened out, as the user's "Options >>" does, to see every choice of range.
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text().startsWith(QStringLiteral("&Options"))) {
+                button->click();
+            }
+        }
+        for (QAbstractButton* choice : dialog->findChildren<QRadioButton*>()) {
+            if (choice->isVisible() && choice->isEnabled()) {
+                offered << choice->text();
+            }
+        }
+        const auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+        offered << QString::number(from && from->isVisible());
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QCOMPARE(offered, select ? (QStringList{"Print all", "Selection", "0"}) : (QStringList{"Print all", "0"}));
 }
 
 void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {

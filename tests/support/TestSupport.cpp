@@ -106,6 +106,7 @@ TestEnvironment::TestEnvironment() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
     SetToday(std::nullopt);
+    SetSystemTimeZone(std::nullopt);
 }
 
 TestEnvironment::~TestEnvironment() {
@@ -114,6 +115,7 @@ TestEnvironment::~TestEnvironment() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetApplicationFolder(QString());
     SetToday(std::nullopt);
+    SetSystemTimeZone(std::nullopt);
 }
 
 QString TestEnvironment::appFolder() const {
