@@ -52,19 +52,52 @@ QString reasonOf(const QSqlError& error) {
 } // namespace
 
 StoreError StoreError::fromSql(const QString& what, const QSqlError& error) {
-    return {causeOf(error), what, reasonOf(error)};
+    return {causeOf(error), what, reasonOf(error), {}};
+}
+
+QString StoreError::text() const {
+    if (file.isEmpty() || why.isEmpty()) {
+        return why.isEmpty() ? what : what + QStringLiteral(": ") + why;
+    }
+    const QString name = QDir::toNativeSeparators(file);
+    QString words;
+    switch (cause) {
+    case StoreCause::Missing:
+        words = QStringLiteral("the file %1 is missing").arg(name);
+        break;
+    case StoreCause::Locked:
+        words = QStringLiteral("the file %1 is in use by another program").arg(name);
+        break;
+    case StoreCause::ReadOnly:
+        words = QStringLiteral("the file %1 or its folder is read-only").arg(name);
+        break;
+    case StoreCause::Damaged:
+        words = QStringLiteral("the file %1 is damaged (%2)").arg(name, why);
+        break;
+    case StoreCause::DiskFull:
+        words = QStringLiteral("the disk that holds %1 is full").arg(name);
+        break;
+    case StoreCause::None:
+    case StoreCause::NoSuchRow:
+    case StoreCause::Other:
+        words = QStringLiteral("%1 (%2)").arg(why, name);
+        break;
+    }
+    return what.isEmpty() ? words : what + QStringLiteral(": ") + words;
 }
 
 DatabaseConnection::DatabaseConnection(const QString& path, Access access, int busyTimeoutMs)
     : name_(nextConnectionName()) {
     if (!QSqlDatabase::isDriverAvailable(Driver)) {
-        error_ = {StoreCause::Other, {}, QStringLiteral("the SQLite driver of Qt is not installed")};
+        error_ = {StoreCause::Other, {}, QStringLiteral("the SQLite driver of Qt is not installed"), {}};
         return;
     }
     const QFileInfo info(path);
     if (!info.isFile()) {
-        error_ = {
-            StoreCause::Missing, {}, QStringLiteral("the file %1 does not exist").arg(QDir::toNativeSeparators(path))};
+        error_ = {StoreCause::Missing,
+                  {},
+                  QStringLiteral("the file %1 does not exist").arg(QDir::toNativeSeparators(path)),
+                  path};
         return;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name_);
@@ -76,11 +109,13 @@ DatabaseConnection::DatabaseConnection(const QString& path, Access access, int b
                              .arg(access == Access::Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     if (!db.open()) {
         error_ = StoreError::fromSql({}, db.lastError());
+        error_.file = path;
         return;
     }
     QSqlQuery pragma(db);
     if (!pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
         error_ = StoreError::fromSql({}, pragma.lastError());
+        error_.file = path;
     }
 }
 
@@ -132,7 +167,7 @@ bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& va
 StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
     const QString what = QStringLiteral("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
     if (QFileInfo::exists(path)) {
-        return {StoreCause::Other, what, QStringLiteral("the file already exists")};
+        return {StoreCause::Other, what, QStringLiteral("the file already exists"), {}};
     }
     // Built under another name and renamed when whole, so an interrupted build never leaves half a schema.
     const QString part = path + QStringLiteral(".part");
@@ -164,7 +199,7 @@ StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
             }
             query.finish();
             if (!failure.failed() && !statement.trimmed().isEmpty()) {
-                failure = {StoreCause::Other, what, QStringLiteral("the schema ends inside a statement")};
+                failure = {StoreCause::Other, what, QStringLiteral("the schema ends inside a statement"), {}};
             }
             if (!failure.failed() && !transaction.commit()) {
                 failure = StoreError::fromSql(what, transaction.lastError());
@@ -174,7 +209,7 @@ StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.failed() && !QFile::rename(part, path)) {
-        failure = {StoreCause::Other, what, QStringLiteral("the finished file could not be moved into place")};
+        failure = {StoreCause::Other, what, QStringLiteral("the finished file could not be moved into place"), {}};
     }
     if (failure.failed()) {
         QFile::remove(part);

@@ -12,8 +12,10 @@ class QVariant;
 // The one way into SQLite for every store: a connection of its own name, a transaction that undoes itself
 // unless committed, errors that carry their cause, and the schema loader shared by the build and the tests.
 
-// How long a statement waits for another program's lock on the file before it gives up.
-inline constexpr int DatabaseBusyTimeoutMs = 2000;
+// How long a statement waits for another program's lock on the file before it gives up. Every store runs on
+// the window's thread, so the wait is kept well under a second; the window then says that the file is in use
+// and offers to try again.
+inline constexpr int DatabaseBusyTimeoutMs = 250;
 
 // What went wrong, as far as a window needs to tell the user what to do about it.
 enum class StoreCause {
@@ -27,15 +29,18 @@ enum class StoreCause {
     Other,
 };
 
-// A failure in one wording for every store: what the program tried, then why it failed.
+// A failure in one wording for every store: what the program tried, then why it failed. With the file
+// named, the why is said in the user's words ("the file ... is in use by another program") rather than the
+// engine's, which is kept in brackets where it adds something.
 struct StoreError {
     StoreCause cause = StoreCause::None;
     QString what;
-    QString why;
+    QString why; // the engine's own text, or a sentence of the program's own
+    QString file;
 
     static StoreError fromSql(const QString& what, const QSqlError& error);
     bool failed() const { return cause != StoreCause::None; }
-    QString text() const { return why.isEmpty() ? what : what + QStringLiteral(": ") + why; }
+    QString text() const;
 };
 
 // Either a value or the error that kept it from being made; reads like std::optional.

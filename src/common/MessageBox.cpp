@@ -92,12 +92,19 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == MsgButtons::RetryCancel) {
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     const int answer = box.exec();
     if (buttons == MsgButtons::YesNo) {
         return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    }
+    if (buttons == MsgButtons::RetryCancel) {
+        return answer == QMessageBox::Retry ? MsgResult::Retry : MsgResult::Cancel;
     }
     return MsgResult::Ok;
 }

@@ -6,8 +6,9 @@
 class QWidget;
 
 enum class MsgIcon { None, Information, Critical };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgResult { Ok, Yes, No };
+// RetryCancel is for a file that another program holds: the user can try again once it lets go.
+enum class MsgButtons { Ok, YesNo, RetryCancel };
+enum class MsgResult { Ok, Yes, No, Retry, Cancel };
 
 struct MessageRequest {
     QString title;

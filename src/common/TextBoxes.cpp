@@ -2,12 +2,45 @@
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 
 namespace {
 // What the box was last given, and the document text it made of it, until the user changes anything.
 const char* const kStoredProperty = "velloranStoredText";
 const char* const kShownProperty = "velloranShownText";
+// Far longer than any word, far shorter than a run whose layout the user would notice.
+constexpr qsizetype kLongestWrappedRun = 1000;
+
+void fitWrap(QPlainTextEdit* box, const QString& text) {
+    const QTextOption::WrapMode mode = WrapModeFor(text);
+    if (box->wordWrapMode() != mode) {
+        box->setWordWrapMode(mode);
+    }
+}
 } // namespace
+
+QTextOption::WrapMode WrapModeFor(const QString& text) {
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWrappedRun) {
+            return QTextOption::WrapAnywhere;
+        }
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+void FitWrapToText(QTextEdit* box, const QString& text) {
+    const QTextOption::WrapMode mode = WrapModeFor(text);
+    if (box->wordWrapMode() != mode) {
+        box->setWordWrapMode(mode);
+    }
+}
+
+void KeepWrapFitted(QPlainTextEdit* box) {
+    fitWrap(box, box->toPlainText());
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box] { fitWrap(box, box->toPlainText()); });
+}
 
 QString StoredText(const QPlainTextEdit* box) {
     // The document's own characters: toPlainText() would turn a no-break space into a blank and a line
@@ -33,6 +66,8 @@ QString StoredText(const QPlainTextEdit* box) {
 void ShowStoredText(QPlainTextEdit* box, QString text) {
     const QString stored = text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Before the text goes in, so that it is laid out once, in the right mode.
+    fitWrap(box, text);
     box->setPlainText(text);
     box->setProperty(kStoredProperty, stored);
     box->setProperty(kShownProperty, box->document()->toRawText());

@@ -2,6 +2,7 @@
 
 #include "common/RowCounts.h"
 
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -68,7 +69,42 @@ QString DiaryStore::trimBlanks(const QString& text) {
 }
 
 bool DiaryStore::fail(StoreError error) {
+    if (error.file.isEmpty()) {
+        error.file = path_;
+    }
     error_ = std::move(error);
+    return false;
+}
+
+// A row gets its "Index" from the file only when the column is the table's integer key. A converted or older
+// file may have a plain column instead; its entries could then be neither edited nor removed, so the section
+// is refused with a reason. A table that is not there at all is left for the statement to report.
+bool DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tableOf(section)))) {
+        return fail(what, info.lastError());
+    }
+    int columns = 0;
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        ++columns;
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("Index") &&
+                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
+    }
+    if (columns == 0 || (numbered && keys == 1)) {
+        return true;
+    }
+    fail({StoreCause::Damaged,
+          what,
+          QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 section "
+                         "is no automatic key), so an entry could be neither edited nor removed; it may be an older "
+                         "or converted file")
+              .arg(QDir::toNativeSeparators(path_), DiarySectionWord(section)),
+          {}});
+    error_.file.clear();
     return false;
 }
 
@@ -93,7 +129,7 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     }
     QStringList words;
     QList<qint64> keys;
-    if (!readRows(QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
                   QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)), {},
                   [&](const QSqlQuery& query) {
                       words.append(query.value(0).toString());
@@ -110,18 +146,21 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
 
 bool DiaryStore::count(DiarySection section, int& out) {
     out = 0;
-    return readRows(QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+    return readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
                     QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section)), {},
                     [&out](const QSqlQuery& query) { out = query.value(0).toInt(); });
 }
 
 // Runs one query over a connection of its own and hands each row to `eachRow`.
-bool DiaryStore::readRows(const QString& what, const QString& sql, const QVariantList& values,
+bool DiaryStore::readRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
                           const std::function<void(const QSqlQuery&)>& eachRow) {
     error_ = {};
     DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
     if (!access.isOpen()) {
         return fail(what, access);
+    }
+    if (!keyIsAutomatic(access.database(), section, what)) {
+        return false;
     }
     QSqlQuery query(access.database());
     query.setForwardOnly(true);
@@ -142,12 +181,15 @@ bool DiaryStore::add(DiarySection section, const QString& keyword, const QString
 
 // Runs one change in a transaction of its own; once it is committed, `affected` learns how many rows it touched
 // and `insertedKey` the key of a row it added.
-bool DiaryStore::writeRows(const QString& what, const QString& sql, const QVariantList& values, int* affected,
-                           qint64* insertedKey) {
+bool DiaryStore::writeRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
+                           int* affected, qint64* insertedKey) {
     error_ = {};
     DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
     if (!access.isOpen()) {
         return fail(what, access);
+    }
+    if (!keyIsAutomatic(access.database(), section, what)) {
+        return false;
     }
     DatabaseTransaction transaction(access.database());
     if (!transaction.begun()) {
@@ -234,7 +276,8 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
                            bool& found) {
     out = {};
     found = false;
-    return readRows(QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
+    return readRows(section,
+                    QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
                     QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where),
                     {value}, [&](const QSqlQuery& query) {
                         out.Index = query.value(0).toLongLong();
@@ -261,7 +304,7 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
     }
     values << value;
     int affected = 0;
-    const bool written = writeRows(what, sql.arg(tableOf(section), where), values, &affected, nullptr);
+    const bool written = writeRows(section, what, sql.arg(tableOf(section), where), values, &affected, nullptr);
     hit = written && affected > 0;
     return written;
 }
@@ -274,7 +317,9 @@ bool DiaryStore::keptCount(DiarySection section, qint64& out) {
         RowCounts::Count(path_, QStringLiteral("tbl%1").arg(DiarySectionWord(section)), busyTimeoutMs_, &why);
     if (!counted) {
         return fail({StoreCause::Other,
-                     QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)), why});
+                     QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                     why,
+                     {}});
     }
     out = *counted;
     return true;
@@ -291,7 +336,7 @@ bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bo
     }
     values << limit << qMax<qint64>(0, skip);
     QList<DiaryEntry> lines;
-    if (!readRows(QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
                   QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
                       .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
                   values, [&lines](const QSqlQuery& query) {
@@ -307,7 +352,8 @@ bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bo
 
 bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex) {
     newIndex = 0;
-    return writeRows(QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+    return writeRows(section,
+                     QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
                      QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
                      {trimBlanks(keyword), trimBlanks(meaning)}, nullptr, &newIndex);
 }

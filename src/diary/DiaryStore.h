@@ -96,10 +96,11 @@ class DiaryStore {
     bool fail(const QString& what, const QSqlError& error);
     bool fail(const QString& what, const DatabaseConnection& access);
     bool readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out, bool& found);
-    bool readRows(const QString& what, const QString& sql, const QList<QVariant>& values,
+    bool readRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
                   const std::function<void(const QSqlQuery&)>& eachRow);
-    bool writeRows(const QString& what, const QString& sql, const QList<QVariant>& values, int* affected,
-                   qint64* insertedKey);
+    bool writeRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
+                   int* affected, qint64* insertedKey);
+    bool keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what);
     bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                    const QString* meaning, bool& hit);
 

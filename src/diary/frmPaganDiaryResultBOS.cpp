@@ -3,6 +3,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/Windows.h"
 #include "diary/DiaryKeywordModel.h"
@@ -18,6 +19,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <limits>
+
+namespace DiaryBookMessages {
+QString EntryGone(const QString& word) {
+    return QStringLiteral("The entry you were editing is no longer in the %1 section; another program may have "
+                          "removed it.\r\nDo you want to add what you typed as a new entry?")
+        .arg(word);
+}
+} // namespace DiaryBookMessages
 
 namespace {
 
@@ -135,6 +144,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     txtMeaning->setGeometry(8, 478, 504, 92);
     txtMeaning->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMeaning->setTabChangesFocus(true);
+    KeepWrapFitted(txtMeaning);
     whiteOnBlack(txtMeaning);
     Label1 = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), txtKeyword, client);
     Label1->setGeometry(8, 416, 200, 16);
@@ -230,15 +240,16 @@ int frmPaganDiaryResultBOS::selectedPosition() const {
 }
 
 bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
-    MsgBox(store.lastError(), MsgButtons::Ok, MsgIcon::Critical, this);
-    return false;
+    return StoreFailureRetry(StoreFailureText(store.error()), store.error(), this);
 }
 
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
     const QSignalBlocker quiet(lstKeyword->selectionModel());
     DiaryStore store(DiaryFilePath());
-    if (!keywords_->load(store, section_)) {
-        reportStoreError(store);
+    while (!keywords_->load(store, section_)) {
+        if (!reportStoreError(store)) {
+            return;
+        }
     }
 }
 
@@ -317,11 +328,12 @@ void frmPaganDiaryResultBOS::Command2_Click() {
     DiaryStore store(DiaryFilePath());
     const bool inStep = keywords_->inStepWithFile();
     qint64 added = 0;
-    if (!store.add(section_, keyword, meaning, added)) {
+    while (!store.add(section_, keyword, meaning, added)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
-        reportStoreError(store);
-        txtKeyword->setFocus();
-        return;
+        if (!reportStoreError(store)) {
+            txtKeyword->setFocus();
+            return;
+        }
     }
     setMode(Mode::Open);
     txtKeyword->clear();
@@ -379,16 +391,28 @@ void frmPaganDiaryResultBOS::Command4_Click() {
     if (mode_ != Mode::Editing) {
         return;
     }
-    // The selection made before editing began: the list could not change meanwhile.
+    // The selection made before editing began: the list could not change meanwhile, but the table could.
     const int position = selectedPosition();
-    const bool inStep = keywords_->inStepWithFile();
+    bool inStep = keywords_->inStepWithFile();
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
-        if (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
-            reportStoreError(store);
-            txtKeyword->setFocus();
-            return;
+        while (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
+            if (!reportStoreError(store)) {
+                txtKeyword->setFocus();
+                return;
+            }
+        }
+        // Another program removed the row: the text would be lost without a word unless it goes in as new.
+        if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,
+                               this) == MsgResult::Yes) {
+            qint64 added = 0;
+            if (!store.add(section_, txtKeyword->text(), StoredText(txtMeaning), added)) {
+                reportStoreError(store);
+                txtKeyword->setFocus();
+                return;
+            }
+            inStep = false;
         }
         if (changed && inStep) {
             keywords_->renameLine(position, DiaryStore::trimBlanks(txtKeyword->text()));

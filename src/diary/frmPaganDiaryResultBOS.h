@@ -62,7 +62,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     int selectedPosition() const;
     // The "Index" of the row that the selected line shows.
     std::optional<qint64> selectedIndex() const;
-    // Tells the user that the store failed; returns false so callers can stop.
+    // Tells the user why the store failed; true when the user chose Retry, which is offered while another
+    // program holds the file.
     bool reportStoreError(const DiaryStore& store);
 
     void lstKeyword_Click();
@@ -83,3 +84,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     // After an entry is added, removed or saved: the list has no selected line, as after a refresh.
     void forgetSelection();
 };
+
+namespace DiaryBookMessages {
+// Saving an edit whose row another program has removed meanwhile.
+QString EntryGone(const QString& word);
+} // namespace DiaryBookMessages

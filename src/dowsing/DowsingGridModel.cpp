@@ -27,13 +27,25 @@ DowsingGridModel::DowsingGridModel(DowsingStore& store, QObject* parent) : QAbst
         }
     }
     countFailed_ = !count.has_value();
+    if (countFailed_) {
+        failure_ = store_.error();
+    }
     // A view counts its rows in int; a table beyond that shows its first two thousand million.
     rows_ = count ? static_cast<int>(std::min<qint64>(*count, std::numeric_limits<int>::max())) : 0;
     pages_ = std::make_unique<KeyedPages<DowsingRecord>>(
         rows_, PageSize, kPagesKept,
-        [this](const KeyedPages<DowsingRecord>::Request& r) {
+        [this](const KeyedPages<DowsingRecord>::Request& r) -> std::optional<QList<DowsingRecord>> {
+            if (readFailed_) {
+                return std::nullopt;
+            }
             StoreResult<QList<DowsingRecord>> rows = store_.listFrom(r.bound, r.descending, r.skip, r.limit);
-            return rows ? std::optional<QList<DowsingRecord>>(std::move(*rows)) : std::nullopt;
+            if (!rows) {
+                readFailed_ = true;
+                failure_ = store_.error();
+                emit pageFailed();
+                return std::nullopt;
+            }
+            return std::move(*rows);
         },
         [](const DowsingRecord& record) { return record.IdNumber; });
 }
@@ -89,4 +101,13 @@ QVariant DowsingGridModel::data(const QModelIndex& index, int role) const {
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     return text;
+}
+
+void DowsingGridModel::retry() {
+    readFailed_ = false;
+    failure_ = {};
+    pages_->retryFailed();
+    if (rows_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+    }
 }

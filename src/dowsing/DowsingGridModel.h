@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Database.h"
 #include "common/KeyedPages.h"
 #include "dowsing/DowsingRecord.h"
 
@@ -32,12 +33,23 @@ class DowsingGridModel : public QAbstractTableModel {
     // Pages read from the file so far; the grid's hidden-and-shown-again state reads none anew.
     int pagesRead() const { return pages_->pagesRead(); }
     bool countFailed() const { return countFailed_; }
+    // After a page could not be read, no page is asked for again (under another program's lock each asking
+    // would wait) until the user chooses to try again.
+    bool readFailed() const { return readFailed_; }
+    const StoreError& failure() const { return failure_; }
+    void retry();
 
     static QString columnCaption(int column);
+
+  signals:
+    // Once per failure; connect queued, the model says it from within a paint.
+    void pageFailed();
 
   private:
     DowsingStore& store_;
     int rows_ = 0;
     bool countFailed_ = false;
+    bool readFailed_ = false;
+    StoreError failure_;
     std::unique_ptr<KeyedPages<DowsingRecord>> pages_;
 };

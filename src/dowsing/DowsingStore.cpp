@@ -1,11 +1,13 @@
 #include "dowsing/DowsingStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <functional>
+#include <qplatformdefs.h>
 #include <utility>
 
 namespace {
@@ -61,7 +63,7 @@ void readRow(const QSqlQuery& q, DowsingRecord& r) {
 }
 
 StoreError noSuchRecord(qint64 idNumber) {
-    return {StoreCause::NoSuchRow, QStringLiteral("No record has the number %1").arg(idNumber), {}};
+    return {StoreCause::NoSuchRow, QStringLiteral("No record has the number %1").arg(idNumber), {}, {}};
 }
 
 const QString NotRead = QStringLiteral("The file could not be read");
@@ -103,6 +105,9 @@ void DowsingStore::setBusyTimeout(int milliseconds) {
 }
 
 StoreError DowsingStore::fail(StoreError error) {
+    if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow) {
+        error.file = filePath_;
+    }
     error_ = std::move(error);
     return error_;
 }
@@ -114,10 +119,11 @@ StoreError DowsingStore::fail(const QString& what, const QSqlError& error) {
 bool DowsingStore::open() {
     close();
     error_ = {};
+    const QString what = QStringLiteral("The dowsing records could not be opened");
     auto connection = std::make_unique<DatabaseConnection>(filePath_, DatabaseConnection::Access::Write, busyTimeout_);
     if (!connection->isOpen()) {
         StoreError error = connection->error();
-        error.what = QStringLiteral("The file could not be opened");
+        error.what = what;
         fail(std::move(error));
         return false;
     }
@@ -126,17 +132,60 @@ bool DowsingStore::open() {
         // out now rather than at a save.
         QSqlQuery probe(connection->database());
         if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(DowsingSql::columnList()))) {
-            StoreError error =
-                StoreError::fromSql(QStringLiteral("The file holds no usable dowsing table"), probe.lastError());
+            StoreError error = StoreError::fromSql(what, probe.lastError());
             if (error.cause == StoreCause::Other) {
                 error.cause = StoreCause::Damaged;
             }
             fail(std::move(error));
             return false;
         }
+        if (!checkKeyColumn(connection->database())) {
+            return false;
+        }
     }
+    openedIdentity_ = fileIdentity();
     connection_ = std::move(connection);
     return true;
+}
+
+// Rows get their IdNumber from the file only when the column is the table's integer key (an alias of SQLite's
+// row number). A converted or older file may have a plain column instead: every added record would then
+// carry no number and could be neither changed nor removed, so such a file is refused.
+bool DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
+    const QString what = QStringLiteral("The dowsing records could not be opened");
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(Details)"))) {
+        fail(what, info.lastError());
+        return false;
+    }
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("IdNumber") &&
+                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
+    }
+    if (numbered && keys == 1) {
+        return true;
+    }
+    fail({StoreCause::Damaged,
+          what,
+          QStringLiteral("the file %1 does not number its records itself (its IdNumber column is no automatic key), "
+                         "so a record added to it could be neither changed nor removed; it may be an older or "
+                         "converted file")
+              .arg(QDir::toNativeSeparators(filePath_)),
+          {}});
+    error_.file.clear();
+    return false;
+}
+
+QByteArray DowsingStore::fileIdentity() const {
+    QT_STATBUF status;
+    if (QT_STAT(QFile::encodeName(filePath_).constData(), &status) != 0) {
+        return {};
+    }
+    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
 }
 
 bool DowsingStore::isOpen() const {
@@ -158,11 +207,17 @@ QSqlDatabase DowsingStore::database() const {
 
 bool DowsingStore::ensureOpen() {
     error_ = {};
+    // A restore or a sync tool that puts another file in place by rename leaves an open connection on the old
+    // one, which then refuses every write; the file the user now has is the one to go on with.
+    if (isOpen() && fileIdentity() != openedIdentity_) {
+        return open();
+    }
     if (isOpen()) {
         return true;
     }
-    fail({StoreCause::Other, QStringLiteral("The dowsing file is not open"), {}});
-    return false;
+    // Not open (it failed before, or was closed): try again, so a file that was held or missing then is used
+    // once it is there, and a failure names today's cause.
+    return open();
 }
 
 StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {

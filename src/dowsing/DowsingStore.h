@@ -74,11 +74,15 @@ class DowsingStore {
     Outcome writeOneRow(const QString& statement, qint64 idNumber, const std::function<void(QSqlQuery&)>& bindValues,
                         const QString& refused, const QString& notWritten);
     bool ensureOpen();
+    bool checkKeyColumn(const QSqlDatabase& db);
+    // The file's identity on disk, to notice another file put in its place (restored, synced) by rename.
+    QByteArray fileIdentity() const;
     StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 
     QString filePath_;
     StoreError error_;
     int busyTimeout_ = DatabaseBusyTimeoutMs;
+    QByteArray openedIdentity_;
     std::unique_ptr<DatabaseConnection> connection_;
     std::unique_ptr<QSqlQuery> insert_; // ends before connection_, declared after it
 };

@@ -4,6 +4,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/UpdateReminder.h"
 #include "common/WebPages.h"
@@ -22,7 +23,7 @@ namespace Rules = DowsingEntryRules;
 namespace DowsingMessages {
 QString NotSaved(const QString& reason) {
     return QStringLiteral("The record was not saved.\r\n") + reason +
-           QStringLiteral("\r\nYour entries are kept; try again when the problem is solved.");
+           QStringLiteral(".\r\nYour entries are kept; try again when the problem is solved.");
 }
 
 QString NoSuchDay(const QString& month, const QString& day, const QString& year) {
@@ -238,6 +239,7 @@ void frmDowsingMain::buildCustomerPage() {
     txtName = labelledField<QLineEdit>(QStringLiteral("txtName"), QStringLiteral("Name:-"), p, 30);
     txtAddress = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), QStringLiteral("Address:-"), p, 60, 46);
     txtAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeepWrapFitted(txtAddress);
     txtCity = labelledField<QLineEdit>(QStringLiteral("txtCity"), QStringLiteral("City:-"), p, 112);
     txtState = labelledField<QLineEdit>(QStringLiteral("txtState"), QStringLiteral("State:-"), p, 142);
     txtPin = labelledField<QLineEdit>(QStringLiteral("txtPin"), QStringLiteral("Pin Number:-"), p, 172);
@@ -344,6 +346,7 @@ void frmDowsingMain::buildNotesPage() {
     txtNotes->setGeometry(16, 30, 568, 270);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
+    KeepWrapFitted(txtNotes);
     cmdNotesBack =
         button(QStringLiteral("cmdNotesBack"), QStringLiteral("<< &Back"), fraNotes, QRect(16, 314, 114, 32));
     cmdadd = button(QStringLiteral("cmdadd"), QStringLiteral("&Add"), fraNotes, QRect(470, 314, 114, 32));
@@ -360,8 +363,9 @@ void frmDowsingMain::Form_Load() {
         return;
     }
     store_ = std::make_unique<DowsingStore>(path);
-    // A file that cannot be opened now is opened again at the first save, which then reports why.
-    store_->open();
+    // Said now rather than at the first save; the wizard opens all the same, and a save tries the file again.
+    while (!store_->open() && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
+    }
 
     fillList(cmbHour, Rules::hourEntries());
     fillList(cmbMinute, Rules::minuteEntries());
@@ -571,9 +575,11 @@ void frmDowsingMain::cmdadd_Click() {
         return;
     }
     if (!InUpdateMode()) {
-        if (!storeReady() || !store_->add(record)) {
-            MsgBox(DowsingMessages::NotSaved(store_->lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-            return;
+        // While another program holds the file the user may try again; the entries stay whatever the answer.
+        while (!storeReady() || !store_->add(record)) {
+            if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+                return;
+            }
         }
         MsgBox(DowsingMessages::Saved, MsgButtons::Ok, MsgIcon::Information, this);
         clearFields();
@@ -581,15 +587,21 @@ void frmDowsingMain::cmdadd_Click() {
         fraTools->setEnabled(false);
         fraNotes->setEnabled(false);
         fraCustomersDetails->setEnabled(false);
+        // The focus was on a page just disabled; left there, the window would take no mnemonic until clicked.
+        cmAddNewRecord->setFocus();
         return;
     }
 
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
-    const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
-    if (outcome != DowsingStore::Outcome::Done) {
-        MsgBox(DowsingMessages::NotSaved(store_->lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-        return;
+    for (;;) {
+        const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
+        if (outcome == DowsingStore::Outcome::Done) {
+            break;
+        }
+        if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+            return;
+        }
     }
     MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();
@@ -599,6 +611,7 @@ void frmDowsingMain::cmdadd_Click() {
     mnuAddNewRecor->setVisible(true);
     BringToFront(fraCustomersDetails);
     setPagesEnabled(false);
+    cmAddNewRecord->setFocus();
     // Back to the grid, read afresh so that it shows the change.
     Windows::HideForm(this);
     frmDowsingAllRecord::Rebuild();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Database.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "support/TestSupport.h"
@@ -24,7 +25,7 @@ struct DiaryWorld {
         CurrentSectionWord.clear();
         DiaryStore::setDefaultBusyTimeout(50);
     }
-    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(2000); }
+    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(DatabaseBusyTimeoutMs); }
 
     bool makeDiary() const { return DiaryStore::createDatabase(DiaryFilePath(), DiarySchema()); }
 

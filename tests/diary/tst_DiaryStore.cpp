@@ -36,6 +36,7 @@ class tst_DiaryStore : public QObject {
     void brokenFile_failsWithErrorAndStaysUnchanged_data();
     void brokenFile_failsWithErrorAndStaysUnchanged();
     void lockedFile_failsWithError_andLosesNothing();
+    void tableWithoutAutomaticIndex_isRefusedWithAReason();
     void folderWithUrlCharacters_isOpenedAsAPlainPath();
     void everyCall_leavesNoConnectionOpen();
     void createDatabase_neverOverwritesAFile();
@@ -425,6 +426,27 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     }
 }
 
+void tst_DiaryStore::tableWithoutAutomaticIndex_isRefusedWithAReason() {
+    {
+        RawDatabase other(path_);
+        QVERIFY(other.exec("DROP TABLE tblspell"));
+        QVERIFY(other.exec("CREATE TABLE tblspell (keyword TEXT, meaning TEXT, \"Index\" INTEGER)"));
+        QVERIFY(other.exec("INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('old', 'kept', 1)"));
+    }
+    const QByteArray before = FileHash(path_);
+    DiaryStore store(path_);
+    QStringList rows;
+    QVERIFY(!store.keywords(DiarySection::Spell, rows));
+    QVERIFY2(store.lastError().contains("does not number its entries"), qPrintable(store.lastError()));
+    QVERIFY(!store.add(DiarySection::Spell, "new", "entry"));
+    bool hit = false;
+    QVERIFY(!store.updateAt(DiarySection::Spell, 0, "changed", "text", hit));
+    QVERIFY(!store.removeAt(DiarySection::Spell, 0, hit));
+    QCOMPARE(FileHash(path_), before);
+    // The other sections of the same file are sound and stay usable.
+    QVERIFY(store.add(DiarySection::Incense, "sage", "smoke"));
+}
+
 void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
     DiaryStore store(path_);
     store.setBusyTimeout(50);
@@ -436,9 +458,9 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
 
         QStringList rows;
         QVERIFY(!store.keywords(DiarySection::Rituals, rows));
-        QVERIFY(store.lastError().contains("locked"));
+        QVERIFY(store.lastError().contains("in use by another program"));
         QVERIFY(!store.add(DiarySection::Rituals, "typed", "text"));
-        QVERIFY(store.lastError().contains("locked"));
+        QVERIFY(store.lastError().contains("in use by another program"));
         bool flag = false;
         QVERIFY(!store.removeAt(DiarySection::Rituals, 0, flag));
         QVERIFY(!store.updateAt(DiarySection::Rituals, 0, "x", "y", flag));

@@ -13,6 +13,7 @@
 
 using Mode = frmPaganDiaryResultBOS::Mode;
 Q_DECLARE_METATYPE(Mode)
+Q_DECLARE_METATYPE(MsgResult)
 
 namespace {
 const QString BothMissing = QStringLiteral("Please Enter Keyword And Its Corresponding Meaning");
@@ -43,6 +44,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
+    void editing_anEntryRemovedMeanwhile_offersToAddTheText_data();
+    void editing_anEntryRemovedMeanwhile_offersToAddTheText();
     void editing_aLongKeyword_savesItWhole();
     void editing_keepsAnUntouchedMeaningExactly_data();
     void editing_keepsAnUntouchedMeaningExactly();
@@ -412,6 +415,47 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText_data() {
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QStringList>("rowsAfter");
+    QTest::newRow("add it") << MsgResult::Yes << QStringList({"a", "c", "new words"});
+    QTest::newRow("leave it") << MsgResult::No << QStringList({"a", "c"});
+}
+
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText() {
+    QFETCH(MsgResult, answer);
+    QFETCH(QStringList, rowsAfter);
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 1);
+    book->Command4->click();
+    bool removed = false;
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 1, removed));
+    typeEntry(book, "new words", "typed with care");
+    w->env.boxes.answer(answer);
+    book->Command4->click();
+
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    const MessageRequest box = w->env.boxes.shown().first();
+    QCOMPARE(box.buttons, MsgButtons::YesNo);
+    QVERIFY(box.text.contains("no longer"));
+    QVERIFY(box.text.contains("Spell"));
+    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
+    if (answer == MsgResult::Yes) {
+        QCOMPARE(w->entry(DiarySection::Spell, 2).meaning, QStringLiteral("typed with care"));
+    }
+    // Whatever the answer, nothing typed is thrown away by the program.
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("new words"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("typed with care"));
+}
+
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
     {
         DiaryStore store(DiaryFilePath());
@@ -639,7 +683,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         // Showing, removing and editing say so too, and leave the book as it was.
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
-        QVERIFY(w->env.boxes.texts().last().contains("locked"));
+        QVERIFY(w->env.boxes.texts().last().contains("in use by another program"));
         book->lstKeyword->clearSelection();
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
@@ -654,6 +698,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         book->Command2->click();
         QCOMPARE(w->env.boxes.shown().size(), 1);
         QVERIFY(w->env.boxes.texts().first().contains("could not be added"));
+        QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::RetryCancel);
         QCOMPARE(book->mode(), Mode::Adding);
         QCOMPARE(book->txtKeyword->text(), QStringLiteral("myrrh"));
     }

@@ -310,7 +310,7 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
     // The cause travels with the error, for the window to say what the user can do about it.
     const bool locked = obstacle == QLatin1String("lock");
     QCOMPARE(store.error().cause, locked ? StoreCause::Locked : StoreCause::Other);
-    QCOMPARE(store.lastError().contains(QStringLiteral("locked")), locked);
+    QCOMPARE(store.lastError().contains(QStringLiteral("in use by another program")), locked);
 
     if (obstacle == QLatin1String("lock")) {
         QVERIFY(other.exec(QStringLiteral("ROLLBACK")));

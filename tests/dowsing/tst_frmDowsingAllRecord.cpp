@@ -14,6 +14,8 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -42,6 +44,10 @@ class tst_frmDowsingAllRecord : public QObject {
     void doubleClickAnywhere_opensTheCurrentRow();
     void emptyDateAndTime_keepTheEarlierSelection();
     void openingAnotherRecord_replacesTheSheetText();
+    void unbrokenNote_wrapsAnywhereOnTheSheet();
+    void unreadableFile_isSaidNeverShownEmpty_data();
+    void unreadableFile_isSaidNeverShownEmpty();
+    void pageThatFailed_isNotReadAgainUntilTheUserActs();
     void sheetBack_showsTheSameHiddenGrid();
     void gridBack_showsWizardAndNextOpeningReadsAfresh();
     void datesAreMonthDayYear_whateverTheLocale();
@@ -254,6 +260,88 @@ void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
     QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
+}
+
+void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(
+        QStringLiteral("UPDATE Details SET Notes = replace(hex(zeroblob(10000)), '0', 'q') WHERE IdNumber = 1")));
+    QVERIFY(openGrid());
+    DowsingWorld::doubleClickRow(grid, 0);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet->RTB->toPlainText().contains(QString(20000, QLatin1Char('q'))));
+    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAnywhere);
+    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    DowsingWorld::doubleClickRow(grid, 1);
+    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("held by another program") << "lock"
+                                             << "in use by another program";
+    QTest::newRow("cut short") << "truncate"
+                               << "damaged";
+}
+
+void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, cause);
+    QVERIFY(SeedRecords(env->path(), 300));
+    QVERIFY(env->wizard());
+    DowsingTestFile other(env->path());
+    const bool lock = trouble == QLatin1String("lock");
+    if (lock) {
+        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        // The user closes the other program while the box is up, then chooses Retry.
+        env->boxes.onShow([&other](const MessageRequest&) { other.exec(QStringLiteral("ROLLBACK")); });
+        env->boxes.answer(MsgResult::Retry);
+    } else {
+        QVERIFY(QFile(env->path()).resize(QFile(env->path()).size() / 2));
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QVERIFY(openGrid());
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QVERIFY2(box.text.contains(cause), qPrintable(box.text));
+    QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.buttons, lock ? MsgButtons::RetryCancel : MsgButtons::Ok);
+    if (lock) {
+        QCOMPARE(grid->model()->rowCount(), 300);
+        QVERIFY(grid->DataGrid->isEnabled());
+    } else {
+        QVERIFY(!grid->DataGrid->isEnabled());
+    }
+}
+
+void tst_frmDowsingAllRecord::pageThatFailed_isNotReadAgainUntilTheUserActs() {
+    QVERIFY(SeedRecords(env->path(), 300));
+    QVERIFY(openGrid());
+    QCoreApplication::processEvents();
+    DowsingTestFile other(env->path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    env->boxes.answer(MsgResult::Cancel);
+    grid->DataGrid->setFocus();
+    QTest::keyClick(grid->DataGrid, Qt::Key_End, Qt::ControlModifier);
+    grid->DataGrid->viewport()->repaint();
+    QTRY_COMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::RetryCancel);
+    QVERIFY(env->boxes.texts().first().contains(QStringLiteral("in use by another program")));
+    // Repaints do not ask the file again, and so neither wait nor say it again.
+    const int pages = grid->model()->pagesRead();
+    for (int i = 0; i < 3; ++i) {
+        grid->DataGrid->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(grid->model()->pagesRead(), pages);
+    // Once the other program lets go, opening the row reads it.
+    QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
+    DowsingWorld::doubleClickRow(grid, 299);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet && sheet->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 300")));
 }
 
 void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {

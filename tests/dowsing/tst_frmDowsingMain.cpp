@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -26,6 +27,7 @@
 #include <QStyleHints>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -82,6 +84,7 @@ class tst_frmDowsingMain : public QObject {
     void timeStoresHourAndMinuteOnly_data();
     void timeStoresHourAndMinuteOnly();
     void afterAddition_fieldsResetExceptAmPmAndPopUps();
+    void afterSuccessBox_altR_startsTheNextRecord();
     void recordEnteredByHand_isInTheFile();
     void hostileValues_storedVerbatim_data();
     void hostileValues_storedVerbatim();
@@ -89,6 +92,9 @@ class tst_frmDowsingMain : public QObject {
     void impossibleDate_isRefusedAndKept();
     void failedWrite_neverClaimsSuccess_data();
     void failedWrite_neverClaimsSuccess();
+    void lockedFile_offersRetry_andSavesTheSameEntries();
+    void unusableFile_isSaidWhenTheWizardOpens_data();
+    void unusableFile_isSaidWhenTheWizardOpens();
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
@@ -511,6 +517,33 @@ void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
 }
 
+void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
+    QVERIFY(open());
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    enterRecord();
+    // A real box takes the keyboard while it is up; the frame gets it back only after the handler has gone on.
+    QWidget box;
+    env->boxes.onShow([&box](const MessageRequest&) {
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+    });
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    box.hide();
+    w->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+    // The pages are disabled now; the focus must rest on something the keyboard can still reach.
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QVERIFY(focus->isEnabled() && focus->isVisible());
+    QTest::keyClick(focus, Qt::Key_R, Qt::AltModifier);
+    // A mnemonic presses its button the way a click does, after a short animation.
+    QTRY_VERIFY(w->fraCustomersDetails->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
+}
+
 void tst_frmDowsingMain::turningAPage_putsTheFocusInItsFirstControl() {
     QVERIFY(open());
     QVERIFY(QTest::qWaitForWindowActive(w->window()));
@@ -918,6 +951,71 @@ void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {
     }
     QCOMPARE(rows[0][2].toString(), r.Address);
     QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
+}
+
+void tst_frmDowsingMain::lockedFile_offersRetry_andSavesTheSameEntries() {
+    QVERIFY(open());
+    enterRecord();
+    w->txtNotes->setPlainText(QStringLiteral("typed with care"));
+    DowsingTestFile other(env->path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    // Retry while the other program still holds the file, then once it has let go.
+    int boxes = 0;
+    env->boxes.onShow([&](const MessageRequest&) {
+        if (++boxes == 2) {
+            other.exec(QStringLiteral("ROLLBACK"));
+        }
+    });
+    env->boxes.answer(MsgResult::Retry);
+    env->boxes.answer(MsgResult::Retry);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.shown().size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        const MessageRequest box = env->boxes.shown().at(i);
+        QCOMPARE(box.buttons, MsgButtons::RetryCancel);
+        QVERIFY2(box.text.contains(QStringLiteral("in use by another program")), qPrintable(box.text));
+        QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    }
+    QCOMPARE(env->boxes.texts().last(), kSaved);
+    QCOMPARE(other.rows().size(), 1);
+    QCOMPARE(other.rows().first().value(12).toString(), QStringLiteral("typed with care"));
+}
+
+void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("held by another program") << "lock"
+                                             << "in use by another program";
+    QTest::newRow("not a database") << "garbage"
+                                    << "damaged";
+}
+
+void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, cause);
+    std::optional<DowsingTestFile> other;
+    if (trouble == QLatin1String("lock")) {
+        other.emplace(env->path());
+        QVERIFY(other->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        env->boxes.answer(MsgResult::Cancel);
+    } else {
+        QFile file(env->path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("not a database\n").repeated(500));
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QVERIFY(open());
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QVERIFY2(box.text.contains(cause), qPrintable(box.text));
+    QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    // The wizard is there all the same; a save tries the file again.
+    QVERIFY(Windows::IsLoaded<frmDowsingMain>());
+    if (other) {
+        other->exec(QStringLiteral("ROLLBACK"));
+    }
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {

@@ -28,7 +28,10 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <csignal>
 #include <memory>
+#include <optional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +51,26 @@ QString runReader(const QString& program, const QStringList& arguments, bool& fo
     reader.waitForFinished(30000);
     return QString::fromUtf8(reader.readAllStandardOutput());
 }
+} // namespace
+
+namespace {
+// Lets this process write files of at most `bytes` bytes while it lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit before_{};
+};
 } // namespace
 
 class tst_frmDowsingSave : public QObject {
@@ -387,24 +410,35 @@ void tst_frmDowsingSave::save_cancelled_writesNothing() {
 
 void tst_frmDowsingSave::save_thatFails_isReported_data() {
     QTest::addColumn<QString>("trouble");
-    QTest::newRow("folder gone") << "folder gone";
-    QTest::newRow("read-only file") << "read-only file";
-    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder gone") << "folder gone"
+                                 << "does not exist";
+    QTest::newRow("read-only file") << "read-only file"
+                                    << "read-only";
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "read-only";
+    // The disk takes the first bytes and then no more, as a full one does.
+    QTest::newRow("disk stops midway") << "disk stops midway"
+                                       << "too large";
 }
 
 void tst_frmDowsingSave::save_thatFails_isReported() {
     QFETCH(QString, trouble);
+    QFETCH(QString, cause);
     QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = env->sheet(0);
     QString target = QDir(out->path()).filePath(QStringLiteral("visit.rtf"));
+    const bool oldFile = trouble == QLatin1String("read-only file") || trouble == QLatin1String("disk stops midway");
     if (trouble == QLatin1String("folder gone")) {
         target = QDir(out->path()).filePath(QStringLiteral("gone/visit.rtf"));
-    } else if (trouble == QLatin1String("read-only file")) {
+    } else if (oldFile) {
         QFile old(target);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
         old.close();
-        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        if (trouble == QLatin1String("read-only file")) {
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        }
     } else {
         QVERIFY(QDir(out->path()).mkdir(QStringLiteral("locked")));
         target = QDir(out->path()).filePath(QStringLiteral("locked/visit.rtf"));
@@ -416,11 +450,18 @@ void tst_frmDowsingSave::save_thatFails_isReported() {
     }
     SetSaveFileChooser([target](const SaveFileRequest&) { return target; });
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (trouble == QLatin1String("disk stops midway")) {
+            limit.emplace(100);
+        }
+        QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    }
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The sheet could not be saved")));
+    QVERIFY2(env->boxes.texts().first().contains(cause), qPrintable(env->boxes.texts().first()));
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
-    if (trouble == QLatin1String("read-only file")) {
+    if (oldFile) {
         QFile old(target);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old"));

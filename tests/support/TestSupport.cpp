@@ -54,7 +54,15 @@ MsgResult ScriptedMessageBoxes::respond(const MessageRequest& request) {
     if (answers_.empty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected message box: \"%1\"").arg(request.text)), __FILE__,
                      __LINE__);
-        return request.buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+        switch (request.buttons) {
+        case MsgButtons::YesNo:
+            return MsgResult::No;
+        case MsgButtons::RetryCancel:
+            return MsgResult::Cancel;
+        case MsgButtons::Ok:
+            break;
+        }
+        return MsgResult::Ok;
     }
     const MsgResult result = answers_.front();
     answers_.pop_front();
