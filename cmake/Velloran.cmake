@@ -1,6 +1,7 @@
 # velloran_add_database(<target> SCHEMA <file.sql> FILE <name>)
 # Makes an empty database <name> beside the program from the schema when none is there yet, and never
-# touches one that exists: a developer's or user's records must survive every rebuild and reinstall.
+# touches one that exists: a developer's records must survive every rebuild. Installs an empty copy as the
+# template of the user's own file.
 function(velloran_add_database target)
     cmake_parse_arguments(ARG "" "SCHEMA;FILE" "" ${ARGN})
     set(out ${VELLORAN_BIN_DIR}/${ARG_FILE})
@@ -16,13 +17,7 @@ function(velloran_add_database target)
         COMMAND velloran_makedb ${ARG_SCHEMA} ${out}
         DEPENDS ${fresh}
         COMMENT "Making ${ARG_FILE} beside the program if it is missing")
-    # Installing again (an upgrade) must keep the user's records: ship the empty file only where none is.
-    install(CODE "
-        set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-        if(EXISTS \"\${folder}/${ARG_FILE}\")
-            message(STATUS \"Keeping: \${folder}/${ARG_FILE}\")
-        else()
-            file(INSTALL \"${fresh}\" DESTINATION \"\${folder}\")
-        endif()
-    ")
+    # Installed as a template: the program copies it into each user's data folder, where an upgrade never
+    # reaches, so replacing the template is always safe.
+    install(FILES ${fresh} DESTINATION ${CMAKE_INSTALL_DATADIR}/velloran)
 endfunction()

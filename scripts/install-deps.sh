@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velloran needs to build and run, and only those that are missing.
-# With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext);
+# With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext),
+# the second reader of exported calendar files (Python's icalendar), the validators of the installed desktop entry
+# and metainfo (desktop-file-utils, appstream) and clang-format, which a test runs to check the committed layout;
 # the program itself never needs them.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
+    file dpkg-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
     fonts-dejavu-core
+    libnova-dev libical-dev
 )
 if [ "${1:-}" = "--for-tests" ]; then
-    packages+=(unrtf poppler-utils)
+    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format)
 fi
 
 missing=()

@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELLORAN_BUILD_BENCH=OFF
-cmake --build build/release --parallel
+cmake --preset release
+cmake --build --preset release
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Velloran is built (build/release/bin/velloran) but cannot start here: it is a desktop program and this" \
          "session has no graphical display. Run this command again from a desktop session." >&2

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test, headless.
+# Installs what is missing, builds the program and its tests with warnings as errors (the "test" preset) and
+# runs every test, headless. Benchmarks build in the debug preset or with -DVELLORAN_BUILD_BENCH=ON.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --for-tests
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DVELLORAN_WERROR=ON
-cmake --build build/test --parallel
-cd build/test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2 --timeout 600
+cmake --preset test
+cmake --build --preset test
+ctest --preset test

@@ -8,12 +8,13 @@
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "support/BenchDiary.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -52,28 +53,7 @@ double measure(int runs, const std::function<void()>& prepare, const std::functi
 }
 
 bool fill(const QString& path) {
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));
-        db.setDatabaseName(path);
-        if (db.open() && db.transaction()) {
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
-            ok = true;
-            for (int i = 0; i < Rows && ok; ++i) {
-                insert.addBindValue(QStringLiteral("Keyword number %1").arg(i));
-                insert.addBindValue(QStringLiteral("The meaning of entry %1, written over two lines\r\nas a user "
-                                                   "would write it in the meaning box.")
-                                        .arg(i));
-                ok = insert.exec();
-            }
-            insert.finish();
-            ok = ok && db.commit();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
-    return ok;
+    return FillSpellSection(path, Rows);
 }
 
 // The baseline: one connection, every row and column of the table read with a plain query.
@@ -151,20 +131,22 @@ int main(int argc, char** argv) {
         });
 
     const double show = measure(
-        runs, [&] { book->lstKeyword->clearSelection(); }, [&] { book->lstKeyword->setCurrentRow(last); }, nothing);
+        runs, [&] { book->lstKeyword->clearSelection(); },
+        [&] { book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0)); }, nothing);
     if (book->txtKeyword->text() != QStringLiteral("Keyword number %1").arg(last)) {
         std::fprintf(stderr, "the last entry was not shown\n");
         return 1;
     }
 
     const double remove = measure(
-        runs, [&] { book->lstKeyword->setCurrentRow(last); }, [&] { book->Command3->click(); },
+        runs, [&] { book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0)); },
+        [&] { book->Command3->click(); },
         [&] {
             DiaryStore(path).add(DiarySection::Spell, QStringLiteral("Keyword number %1").arg(last),
                                  QStringLiteral("m"));
             book->cmdRefresh_Click();
         });
-    if (book->lstKeyword->count() != Rows) {
+    if (book->lstKeyword->model()->rowCount() != Rows) {
         std::fprintf(stderr, "the section did not keep its size\n");
         return 1;
     }

@@ -44,27 +44,27 @@ bool makeFile(const QString& path, int records) {
         QSqlDatabase db = store.database();
         db.transaction();
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, Email, "
-                                 "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, "
-                                 "Notes) VALUES (?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?, ?, ?)"));
+        q.prepare(DowsingSql::insertStatement());
         for (int n = 0; n < records; ++n) {
-            const QString name = QStringLiteral("%1 %2 %3").arg(QString::fromUtf8(kFirst[n % 10]),
-                                                                QString::fromUtf8(kLast[(n / 10) % 8]))
-                                     .arg(n);
-            q.addBindValue(QDate(2006, 1, 1).addDays(n % 2557).toString(Qt::ISODate));
-            q.addBindValue(name);
-            q.addBindValue(QStringLiteral("%1 Mill Lane").arg(n % 300));
-            q.addBindValue(QString::fromUtf8(kCity[n % 8]));
-            q.addBindValue(QString::number(10000 + n % 90000));
-            q.addBindValue(QStringLiteral("0%1").arg(700000000 + n));
-            q.addBindValue(QStringLiteral("client%1@example.org").arg(n));
-            q.addBindValue(QStringLiteral("%1:%2").arg(n % 24, 2, 10, QChar('0')).arg(n % 60, 2, 10, QChar('0')));
-            q.addBindValue(QString::fromLatin1(kTool[n % 4]));
-            q.addBindValue(QString::fromLatin1(kItem[n % 5]));
-            q.addBindValue(QStringLiteral("field %1").arg(n % 97));
-            q.addBindValue(QStringLiteral("Dowsed for %1 near the old well; strong pull at %2 paces.")
-                               .arg(QString::fromLatin1(kItem[n % 5]))
-                               .arg(n % 40));
+            DowsingRecord r;
+            r.Date = QDate(2006, 1, 1).addDays(n % 2557);
+            r.Name = QStringLiteral("%1 %2 %3")
+                         .arg(QString::fromUtf8(kFirst[n % 10]), QString::fromUtf8(kLast[(n / 10) % 8]))
+                         .arg(n);
+            r.Address = QStringLiteral("%1 Mill Lane").arg(n % 300);
+            r.City = QString::fromUtf8(kCity[n % 8]);
+            r.Pin = QString::number(10000 + n % 90000);
+            r.Phone_No = QStringLiteral("0%1").arg(700000000 + n);
+            r.Email = QStringLiteral("client%1@example.org").arg(n);
+            r.Time_Dowsing_Occured =
+                QStringLiteral("%1:%2").arg(n % 24, 2, 10, QChar('0')).arg(n % 60, 2, 10, QChar('0'));
+            r.Dowsing_Tool = QString::fromLatin1(kTool[n % 4]);
+            r.Item_Dowsing_For = QString::fromLatin1(kItem[n % 5]);
+            r.Location_Dowsing_Occured = QStringLiteral("field %1").arg(n % 97);
+            r.Notes = QStringLiteral("Dowsed for %1 near the old well; strong pull at %2 paces.")
+                          .arg(QString::fromLatin1(kItem[n % 5]))
+                          .arg(n % 40);
+            DowsingSql::bind(q, r);
             if (!q.exec()) {
                 return false;
             }
@@ -169,10 +169,7 @@ void benchBackup(const QString& path) {
     QFile::copy(path, QDir(data).filePath(QStringLiteral("Dowsing.dll")));
     int n = 0;
     const double backup = timeMs(
-        [&] {
-            DataBackup::Make(data, dir.filePath(QStringLiteral("b%1").arg(++n)), QDateTime::currentDateTime());
-        },
-        9);
+        [&] { DataBackup::Make(data, dir.filePath(QStringLiteral("b%1").arg(++n)), QDateTime::currentDateTime()); }, 9);
     const double raw = timeMs(
         [&] {
             const QString to = dir.filePath(QStringLiteral("raw%1").arg(++n));

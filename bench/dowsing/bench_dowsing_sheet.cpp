@@ -9,6 +9,7 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/BenchDowsing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,41 +35,6 @@ double median(std::vector<double> values) {
 
 double msSince(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-// A folder holding a copy of the empty file with `records` rows written in one transaction.
-bool makeFolder(const QString& folder, int records) {
-    const QString path = DowsingStore::filePathIn(folder);
-    if (!QFile::copy(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE), path) ||
-        !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
-        return false;
-    }
-    DowsingStore store(path);
-    if (!store.open()) {
-        return false;
-    }
-    QSqlDatabase db = store.database();
-    db.transaction();
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, Email, "
-                             "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, "
-                             "Notes) VALUES (?, ?, ?, 'ELY', 'CAMBS', ?, ?, ?, ?, 'Rods', 'water', 'BACK FIELD', ?)"));
-    for (int i = 1; i <= records; ++i) {
-        q.addBindValue(QDate(1900, 1, 1).addDays(i % 55000).toString(Qt::ISODate));
-        q.addBindValue(QStringLiteral("CUSTOMER %1").arg(i));
-        q.addBindValue(QStringLiteral("%1 Mill Lane\r\nLower Fen").arg(i));
-        q.addBindValue(QStringLiteral("CB7 %1").arg(i % 100));
-        q.addBindValue(QStringLiteral("01353.%1").arg(i));
-        q.addBindValue(QStringLiteral("c%1@fen.example").arg(i));
-        q.addBindValue(
-            QStringLiteral("%1:%2").arg(i % 25, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral("Strong pull by the oak, round %1.").arg(i));
-        if (!q.exec()) {
-            return false;
-        }
-    }
-    q.finish();
-    return db.commit();
 }
 
 // The baseline: every row of the table read into memory as its fourteen values.
@@ -145,7 +111,7 @@ int main(int argc, char** argv) {
     SetMessageBoxHandler([](const MessageRequest&) { return MsgResult::No; });
     const QString big = dir.filePath(QStringLiteral("big"));
     const QString small = dir.filePath(QStringLiteral("small"));
-    if (!makeFolder(big, records) || !makeFolder(small, 10)) {
+    if (!MakeDowsingFile(big, records) || !MakeDowsingFile(small, 10)) {
         out << "cannot make the dowsing files" << Qt::endl;
         return 1;
     }

@@ -2,6 +2,7 @@
 // store and through a plain QSqlQuery over the same file, alternating, and
 // prints the median ratio of the two listing times.
 #include "dowsing/DowsingStore.h"
+#include "support/BenchDowsing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,33 +24,12 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-DowsingRecord recordNumber(int i) {
-    DowsingRecord r;
-    r.Date = QDate(1900, 1, 1).addDays(i % 55000);
-    r.Name = QStringLiteral("CUSTOMER %1").arg(i);
-    r.Address = QStringLiteral("%1 Mill Lane\r\nLower Fen").arg(i);
-    r.City = QStringLiteral("ELY");
-    r.State = QStringLiteral("CAMBS");
-    r.Pin = QStringLiteral("CB7 %1").arg(i % 100);
-    r.Phone_No = QStringLiteral("01353.%1").arg(i);
-    r.Email = QStringLiteral("c%1@fen.example").arg(i);
-    r.Time_Dowsing_Occured =
-        QStringLiteral("%1:%2").arg(i % 25, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0'));
-    r.Dowsing_Tool = QStringLiteral("Rods");
-    r.Item_Dowsing_For = QStringLiteral("water");
-    r.Location_Dowsing_Occured = QStringLiteral("BACK FIELD");
-    r.Notes = QStringLiteral("Strong pull by the oak, round %1.").arg(i);
-    return r;
-}
-
 // The baseline: a plain query that reads every row into memory as its fourteen values, as any listing
 // of the table must.
 QList<QVariantList> rawListing(const QString& connection) {
     QSqlQuery q(QSqlDatabase::database(connection, false));
     q.setForwardOnly(true);
-    q.exec(QStringLiteral("SELECT Date, Name, Address, City, State, Pin, Phone_No, Email, Time_Dowsing_Occured, "
-                          "Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, Notes, IdNumber "
-                          "FROM Details ORDER BY IdNumber"));
+    q.exec(QStringLiteral("SELECT %1 FROM Details ORDER BY IdNumber").arg(DowsingSql::columnList()));
     QList<QVariantList> rows;
     while (q.next()) {
         QVariantList row;
@@ -101,7 +81,7 @@ int main(int argc, char** argv) {
     rawListing(raw); // warm the page cache for both readers
     std::vector<double> ratios, storeMs, rawMs;
     for (int round = 0; round < kRounds; ++round) {
-        std::optional<QList<DowsingRecord>> rows;
+        StoreResult<QList<DowsingRecord>> rows{StoreError{}};
         QList<QVariantList> rawRows;
         double s = 0;
         double r = 0;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -49,7 +48,8 @@ int main(int argc, char** argv) {
     }
     const double mv = median(v);
     const double mb = median(b);
-    std::printf("platform %s, %d runs each\n", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData(), runs);
+    std::printf("platform %s, %d runs each\n",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData(), runs);
     std::printf("velloran start-up to launcher shown: median %.1f ms\n", mv);
     std::printf("bare QMainWindow shown:              median %.1f ms\n", mb);
     std::printf("ratio: %.3f (goal <= 1.15)\n", mv / mb);

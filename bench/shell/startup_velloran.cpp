@@ -1,5 +1,7 @@
 // The program's real start-up (single instance, update reminder, launcher, brand choice) in a private
-// application folder and settings, ending as soon as the launcher is shown.
+// application folder and settings, ending as soon as the launcher is shown, or, with --until-map, as soon as
+// it is mapped on the X server.
+#include "MapWatch.h"
 #include "common/Application.h"
 #include "shell/Startup.h"
 
@@ -20,6 +22,11 @@ int main(int argc, char** argv) {
     if (!shell.Start()) {
         return 1;
     }
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    MapWatch watch;
+    if (MapWatch::Wanted(argc, argv)) {
+        watch.Install();
+    } else {
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    }
     return app.exec();
 }

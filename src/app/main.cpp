@@ -1,18 +1,39 @@
+#include "shell/CommandLine.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+QStringList argumentList(int argc, char** argv) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i) {
+        list.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return list;
+}
+} // namespace
+
 int main(int argc, char** argv) {
+    // --help and --version answer before anything needs a display; other arguments may be Qt's own.
+    const CommandLine early = ReadCommandLine(argumentList(argc, argv));
+    if (early.request != CommandLine::Request::Refuse) {
+        if (const int code = AnswerCommandLine(early); code >= 0) {
+            return code;
+        }
+    }
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "Velloran is a desktop program and needs a graphical display; none was found "
                              "(DISPLAY and WAYLAND_DISPLAY are unset). Start it from a desktop session.\n");
         return 1;
     }
     QApplication app(argc, argv);
+    if (const int code = AnswerCommandLine(ReadCommandLine(app.arguments())); code >= 0) {
+        return code;
+    }
     PrepareApplication(app);
-    VelloranShell shell;
+    VelloranShell shell(ProgramStartupOptions());
     if (!shell.Start()) {
         return 0;
     }

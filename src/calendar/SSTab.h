@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QAbstractButton;
@@ -18,6 +19,9 @@ class SSTab : public QWidget {
 
     // Adds a page and returns its index.
     int AddTab(QWidget* page, const QString& caption);
+    // Adds a tab whose page `build` makes only when the tab is first shown, or when Page asks for it; the
+    // page is then laid into the tab's own (at first empty) page widget.
+    int AddTab(const QString& caption, std::function<QWidget*()> build);
     int TabCount() const { return static_cast<int>(buttons_.size()); }
     // The selected tab, or -1 while there is none.
     int Tab() const { return current_; }
@@ -34,12 +38,18 @@ class SSTab : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void buildPage(int index) const;
+
     int tabsPerRow_;
     int current_ = -1;
     QGridLayout* rows_;
     QButtonGroup* group_;
     QStackedWidget* pages_;
     std::vector<QAbstractButton*> buttons_;
+    // The makers of the pages not yet made, by tab index (empty where made or given whole).
+    mutable std::vector<std::function<QWidget*()>> builders_;
 };

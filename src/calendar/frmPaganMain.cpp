@@ -1,9 +1,11 @@
 #include "calendar/frmPaganMain.h"
 
+#include "calendar/LoreText.h"
 #include "calendar/PaganCalendarValues.h"
 #include "calendar/PaganLore.h"
 #include "calendar/PaganPictures.h"
 #include "calendar/frmPaganResultCalendar.h"
+#include "calendar/frmWheelOfTheYear.h"
 #include "common/Clock.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
@@ -14,6 +16,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -37,15 +40,35 @@ QLabel* textLabel(const QString& name, const QString& text, QWidget* parent, boo
     return label;
 }
 
+// Each picture is drawn once per process and size; later windows show the same image.
+QImage drawnPicture(PaganPictures::Subject subject, QSize size) {
+    static QHash<QPair<int, QSize>, QImage> drawn;
+    const QPair<int, QSize> key(int(subject), size);
+    auto found = drawn.constFind(key);
+    if (found == drawn.constEnd()) {
+        found = drawn.insert(key, PaganPictures::Draw(subject, size));
+    }
+    return found.value();
+}
+
 QLabel* pictureLabel(const QString& name, PaganPictures::Subject subject, QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(name);
     picture->setFixedSize(PictureSide, PictureSide);
     const qreal scale = parent->devicePixelRatioF();
-    QImage image = PaganPictures::Draw(subject, QSize(PictureSide, PictureSide) * scale);
+    QImage image = drawnPicture(subject, QSize(PictureSide, PictureSide) * scale);
     image.setDevicePixelRatio(scale);
     picture->setPixmap(QPixmap::fromImage(image));
     return picture;
+}
+
+// A long text alone in the room its page gives it.
+QLabel* loreText(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new LoreText(text, parent);
+    label->setObjectName(name);
+    label->setFont(Look::Verdana(9.75));
+    Look::SetTextColour(label, Qt::white);
+    return label;
 }
 
 } // namespace
@@ -62,37 +85,36 @@ frmPaganMain::frmPaganMain() {
     SSTGoddesses = new SSTab(QStringLiteral("SSTGoddesses"), 6);
 
     SSTMain->AddTab(buildCalendarTab(), QStringLiteral("Pagan Calendar"));
-    SSTMain->AddTab(buildInformationTab(), QStringLiteral("Pagan Information"));
+    SSTMain->AddTab(QStringLiteral("Pagan Information"), [this] { return buildInformationTab(); });
     SSTMain->AddTab(buildFestiveSeasonsTab(), QStringLiteral("Pagan Festive Seasons"));
 
-    // Every subject tab: its text, and beside it the subject's picture where it has one.
-    int pictureIndex = 0;
-    const auto fill = [&](SSTab* control, std::span<const PaganLore::Subject> subjects, const QString& labelName,
-                          std::vector<QLabel*>& labels, int firstPicture) {
+    // Every subject tab: its text, and beside it the subject's picture where it has one. A page is made when
+    // its tab first comes on screen.
+    const auto fill = [this](SSTab* control, std::span<const PaganLore::Subject> subjects, const QString& labelName,
+                             std::vector<QLabel*>& labels, int firstPicture) {
+        labels.assign(subjects.size(), nullptr);
         for (int i = 0; i < int(subjects.size()); ++i) {
-            auto* page = new QWidget;
-            auto* row = new QHBoxLayout(page);
-            row->setContentsMargins(12, 12, 12, 12);
-            row->setSpacing(16);
-            QLabel* text = textLabel(QStringLiteral("%1_%2").arg(labelName).arg(i), subjects[i].bodyText(), page);
-            // Alone on a page far taller than it needs: asking each of the 31 texts for its wrapped height on
-            // every layout pass made opening the window several times slower.
-            QSizePolicy policy = text->sizePolicy();
-            policy.setHeightForWidth(false);
-            policy.setVerticalPolicy(QSizePolicy::Ignored);
-            text->setSizePolicy(policy);
-            labels.push_back(text);
-            row->addWidget(text, 1);
-            if (firstPicture >= 0) {
-                QLabel* picture = pictureLabel(QStringLiteral("imgPictures_%1").arg(pictureIndex),
-                                               PaganPictures::Subject(firstPicture + i), page);
-                ++pictureIndex;
-                imgPictures.push_back(picture);
-                row->addWidget(picture, 0, Qt::AlignTop);
-            }
-            control->AddTab(page, subjects[i].captionText());
+            const PaganLore::Subject& subject = subjects[i];
+            control->AddTab(subject.captionText(), [this, &subject, &labels, labelName, firstPicture, i] {
+                auto* page = new QWidget;
+                auto* row = new QHBoxLayout(page);
+                row->setContentsMargins(12, 12, 12, 12);
+                row->setSpacing(16);
+                QLabel* text = loreText(QStringLiteral("%1_%2").arg(labelName).arg(i), subject.bodyText(), page);
+                labels[i] = text;
+                row->addWidget(text, 1);
+                if (firstPicture >= 0) {
+                    const int pictureIndex = firstPicture - int(PaganPictures::Subject::Earth) + i;
+                    QLabel* picture = pictureLabel(QStringLiteral("imgPictures_%1").arg(pictureIndex),
+                                                   PaganPictures::Subject(firstPicture + i), page);
+                    imgPictures[pictureIndex] = picture;
+                    row->addWidget(picture, 0, Qt::AlignTop);
+                }
+                return page;
+            });
         }
     };
+    imgPictures.assign(int(PaganPictures::Subject::WheelOfTheYear) - int(PaganPictures::Subject::Earth), nullptr);
     fill(SSTFestiveSeasons, PaganLore::FestiveSeasons(), QStringLiteral("lblFestiveSeasons"), lblFestiveSeasons, -1);
     fill(SSTElements, PaganLore::Elements(), QStringLiteral("lblElements"), lblElements,
          int(PaganPictures::Subject::Earth));
@@ -130,6 +152,7 @@ frmPaganMain::frmPaganMain() {
     layout->addWidget(fraFullBrand);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    InstallWheelOfTheYearMenu(this);
     // The menu bar keeps the desktop's colours; only the client area is teal.
 
     connect(cmdMonthBack, &QPushButton::clicked, this, &frmPaganMain::cmdMonthBack_Click);
@@ -148,7 +171,7 @@ frmPaganMain::frmPaganMain() {
 QWidget* frmPaganMain::buildCalendarTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraCalendar"));
-    Label5 = textLabel(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
+    Label5 = loreText(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
 
     Picture1 = pictureLabel(QStringLiteral("Picture1"), PaganPictures::Subject::WheelOfTheYear, page);
 

@@ -32,8 +32,9 @@ class frmPaganMain : public FormWindow {
     SSTab* SSTGods;
     SSTab* SSTGoddesses;
 
-    QLabel* Label1;
-    QLabel* Label2;
+    // Made with the "Pagan Information" page, when it is first shown.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
@@ -44,6 +45,7 @@ class frmPaganMain : public FormWindow {
     std::array<QRadioButton*, 7> optYear{};
     QPushButton* cmdCalendar;
 
+    // The subject texts and pictures by tab index; an entry stays empty until its page is first shown.
     std::vector<QLabel*> lblFestiveSeasons;
     std::vector<QLabel*> lblElements;
     std::vector<QLabel*> lblGods;

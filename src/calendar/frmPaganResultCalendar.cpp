@@ -2,6 +2,7 @@
 
 #include "calendar/PaganCalendarValues.h"
 #include "calendar/frmPaganMain.h"
+#include "calendar/frmWheelOfTheYear.h"
 #include "calendar/modPaganFestivals.h"
 #include "common/Look.h"
 #include "common/ShellServices.h"
@@ -73,6 +74,7 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
     menus.fileMenu->insertAction(menus.mnuExit, mnuBack);
     AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
+    InstallWheelOfTheYearMenu(this);
 
     connect(cmdBack, &QPushButton::clicked, this, &frmPaganResultCalendar::cmdBack_Click);
     connect(mnuBack, &QAction::triggered, this, &frmPaganResultCalendar::mnuBack_Click);

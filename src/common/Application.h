@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// The application folder holds the program file and its two database files.
+// The application folder holds the two database files: the program's own folder, or the user's data folder
+// chosen at start-up (see DataFolder.h).
 QString ApplicationFolder();
-// Tests point the program at a temporary folder; an empty path goes back to the program's own folder.
+// Start-up sets the folder it chose, tests a temporary folder; an empty path goes back to the program's own.
 void SetApplicationFolder(const QString& folder);
 // A file in the application folder.
 QString ApplicationFile(const QString& fileName);

@@ -52,7 +52,8 @@ QString ForumLabelText() {
 }
 
 QString ForumBoardText() {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
+    return QStringLiteral(
+               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
            MakerWebAddress() + QStringLiteral(" Now");
 }
 

@@ -5,6 +5,11 @@ std::optional<QDate>& fixedToday() {
     static std::optional<QDate> date;
     return date;
 }
+
+std::optional<QTimeZone>& fixedZone() {
+    static std::optional<QTimeZone> zone;
+    return zone;
+}
 } // namespace
 
 QDate Today() {
@@ -13,4 +18,12 @@ QDate Today() {
 
 void SetToday(std::optional<QDate> date) {
     fixedToday() = date;
+}
+
+QTimeZone SystemTimeZone() {
+    return fixedZone().value_or(QTimeZone::systemTimeZone());
+}
+
+void SetSystemTimeZone(std::optional<QTimeZone> zone) {
+    fixedZone() = zone;
 }

@@ -1,5 +1,7 @@
 #include "common/Exports.h"
 
+#include "common/WholeFile.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -27,15 +29,18 @@ QString WriteFile(const QString& path, const std::function<bool(QIODevice&)>& pr
     // Without this a save over a file in a folder the user cannot write would write the file in place.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        return WriteFailure(file);
     }
-    if (!produce(file)) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("write error");
+    // The last buffered piece is flushed here, where a full disk is noticed: commit() would put the cut-off
+    // copy in place and report success.
+    if (!produce(file) || !file.flush()) {
+        const QString why = file.error() != QFileDevice::NoError ? WriteFailure(file)
+                                                                 : QStringLiteral("The file could not be written.");
         file.cancelWriting();
         return why;
     }
     if (!file.commit()) {
-        return file.errorString();
+        return WriteFailure(file);
     }
     return {};
 }

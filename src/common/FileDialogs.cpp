@@ -80,6 +80,15 @@ bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* pare
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, request.selectionAvailable);
+    // Qt's own dialog keeps offering its page-number choices ("Pages from ... to", "Pages") whatever the option
+    // says; the sheet is printed whole or as its selection only.
+    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+        for (const char* pageChoice : {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (auto* choice = range->findChild<QWidget*>(QLatin1String(pageChoice))) {
+                choice->hide();
+            }
+        }
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

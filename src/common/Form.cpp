@@ -1,6 +1,7 @@
 #include "common/Form.h"
 
 #include "common/Look.h"
+#include "common/MessageBox.h"
 #include "common/Windows.h"
 
 #include <QCloseEvent>
@@ -36,6 +37,11 @@ QWidget* FormWindow::MakeClientArea(const QColor& background, QSize fixedSize) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
+    // Under an open message box the window stays on screen and goes once the box has returned.
+    if (MessageBoxIsOpen()) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
     Windows::UnloadForm(this);
 }

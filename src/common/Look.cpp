@@ -1,17 +1,21 @@
 #include "common/Look.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
 namespace Look {
 
 QFont Verdana(qreal pointSize, bool bold) {
-    // Decided once: asking for a family the system lacks makes every font match search all fallbacks.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana")
-                                                                                       : QStringLiteral("DejaVu Sans");
-    QFont font(family);
+    // Asking the font database whether Verdana is installed makes fontconfig load its whole configuration
+    // before the first window exists. A substitute is only looked at when a text is first drawn, and then
+    // only when Verdana is missing.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -1,15 +1,58 @@
 #include "common/MessageBox.h"
 
 #include "common/Application.h"
+#include "common/Windows.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 MessageBoxHandler& handler() {
     static MessageBoxHandler h;
     return h;
 }
+
+int& openBoxes() {
+    static int count = 0;
+    return count;
+}
+
+// Counts a box as open for as long as it lives; when the last one closes, the unloads asked for meanwhile run,
+// once the handler that showed the box has finished.
+struct OpenBox {
+    OpenBox() { ++openBoxes(); }
+    ~OpenBox() {
+        if (--openBoxes() == 0 && Windows::HasDeferredUnloads()) {
+            QTimer::singleShot(0, qApp, &Windows::RunDeferredUnloads);
+        }
+    }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+};
+
+// The window a box is centred over: the parent's window when the user sees it (a window still loading is not
+// on screen yet), else the active window, else the newest window on screen.
+QWidget* visibleWindowFor(QWidget* parent) {
+    if (parent && parent->window()->isVisible()) {
+        return parent->window();
+    }
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible()) {
+        return active;
+    }
+    const QList<Form*> forms = Windows::LoadedForms();
+    for (auto it = forms.crbegin(); it != forms.crend(); ++it) {
+        if (QWidget* window = (*it)->widget()->window(); window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 } // namespace
+
+bool MessageBoxIsOpen() {
+    return openBoxes() > 0;
+}
 
 void SetMessageBoxHandler(MessageBoxHandler h) {
     handler() = std::move(h);
@@ -24,10 +67,14 @@ QString MessageDisplayText(const QString& text) {
 
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent, const QString& title) {
     MessageRequest request{title.isEmpty() ? ApplicationTitle() : title, text, icon, buttons};
+    const OpenBox open;
     if (handler()) {
         return handler()(request);
     }
-    QMessageBox box(parent);
+    // Owned by the window the user sees, not by the caller: the caller may be a window still loading, and no
+    // other window may be clicked (or closed) while the box waits for its answer.
+    QMessageBox box(visibleWindowFor(parent));
+    box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(request.title);
     box.setTextFormat(Qt::PlainText);
     box.setText(MessageDisplayText(text));
@@ -45,13 +92,19 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == MsgButtons::RetryCancel) {
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     const int answer = box.exec();
     if (buttons == MsgButtons::YesNo) {
         return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    }
+    if (buttons == MsgButtons::RetryCancel) {
+        return answer == QMessageBox::Retry ? MsgResult::Retry : MsgResult::Cancel;
     }
     return MsgResult::Ok;
 }

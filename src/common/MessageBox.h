@@ -6,8 +6,9 @@
 class QWidget;
 
 enum class MsgIcon { None, Information, Critical };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgResult { Ok, Yes, No };
+// RetryCancel is for a file that another program holds: the user can try again once it lets go.
+enum class MsgButtons { Ok, YesNo, RetryCancel };
+enum class MsgResult { Ok, Yes, No, Retry, Cancel };
 
 struct MessageRequest {
     QString title;
@@ -16,9 +17,14 @@ struct MessageRequest {
     MsgButtons buttons = MsgButtons::Ok;
 };
 
-// Shows a modal message box and returns the user's answer. Every message of the program goes through here.
+// Shows a message box, modal to the whole program and centred over the window the user sees (the parent's
+// window when it is on screen), and returns the user's answer. Every message of the program goes through here.
+// While a box is open no window is unloaded: an unload asked for meanwhile waits until the box has returned.
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent = nullptr,
                  const QString& title = QString());
+
+// True while a message box is open (a scripted one included).
+bool MessageBoxIsOpen();
 
 // Replaces the real boxes, for tests; an empty handler brings them back.
 using MessageBoxHandler = std::function<MsgResult(const MessageRequest&)>;

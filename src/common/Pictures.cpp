@@ -1,14 +1,18 @@
 #include "common/Pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
 namespace Pictures {
 namespace {
-// A transparent square of the given size with an antialiased painter holding a round pen of the colour.
+// A transparent square of the given size with an antialiased painter holding a round pen of the colour. It has
+// the pixels of the sharpest screen, so that a picture is never scaled up (and blurred) on a high-density one.
 template <class Draw> QPixmap drawn(int size, const QColor& colour, Draw draw) {
-    QPixmap pixmap(size, size);
+    const qreal ratio = qMax<qreal>(1.0, qApp->devicePixelRatio());
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -25,6 +29,24 @@ QPointF onCircle(const QPointF& centre, qreal radius, qreal degrees) {
     const qreal a = qDegreesToRadians(degrees - 90.0);
     return centre + QPointF(radius * qCos(a), radius * qSin(a));
 }
+
+// The five-pointed star drawn in one stroke inside a circle of the given radius.
+QPainterPath star(const QPointF& centre, qreal radius) {
+    QPainterPath path;
+    path.moveTo(onCircle(centre, radius, 0));
+    for (int i = 1; i <= 5; ++i) {
+        path.lineTo(onCircle(centre, radius, (i * 144) % 360));
+    }
+    return path;
+}
+
+// The desktop icon's shapes, as fractions of its size.
+const QColor TileColour(74, 29, 180);
+const QColor StarColour(255, 255, 192);
+constexpr qreal TileInset = 0.04;
+constexpr qreal TileCorner = 0.18;
+constexpr qreal StarRadius = 0.34;
+constexpr qreal StarPen = 0.045;
 } // namespace
 
 QPixmap Pentagram(int size, const QColor& colour) {
@@ -32,20 +54,15 @@ QPixmap Pentagram(int size, const QColor& colour) {
         const QPointF c(size / 2.0, size / 2.0);
         const qreal r = size * 0.44;
         p.drawEllipse(c, r, r);
-        QPainterPath star;
-        star.moveTo(onCircle(c, r, 0));
-        for (int i = 1; i <= 5; ++i) {
-            star.lineTo(onCircle(c, r, (i * 144) % 360));
-        }
-        p.drawPath(star);
+        p.drawPath(star(c, r));
     });
 }
 
 QPixmap Pendulum(int size, const QColor& colour) {
     return drawn(size, colour, [&](QPainter& p) {
         const qreal s = size;
-        p.drawLine(QPointF(s * 0.5, s * 0.08), QPointF(s * 0.5, s * 0.55));
-        p.drawEllipse(QPointF(s * 0.5, s * 0.08), s * 0.04, s * 0.04);
+        p.drawLine(QPointF(s * 0.5, s * 0.1), QPointF(s * 0.5, s * 0.55));
+        p.drawEllipse(QPointF(s * 0.5, s * 0.1), s * 0.04, s * 0.04);
         QPainterPath bob;
         bob.moveTo(s * 0.5, s * 0.55);
         bob.lineTo(s * 0.64, s * 0.7);
@@ -55,7 +72,9 @@ QPixmap Pendulum(int size, const QColor& colour) {
         p.setBrush(colour);
         p.drawPath(bob);
         p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(s * 0.12, s * 0.3, s * 0.76, s * 0.76), 200 * 16, 140 * 16);
+        // The swing: an arc round the pivot whose lowest point stays inside the square.
+        const qreal reach = s * 0.8;
+        p.drawArc(QRectF(s * 0.5 - reach, s * 0.1 - reach, 2 * reach, 2 * reach), 240 * 16, 60 * 16);
     });
 }
 
@@ -90,11 +109,55 @@ QPixmap BookOfShadows(int size, const QColor& colour) {
 }
 
 QIcon ProgramIcon() {
+    // The same picture as the desktop entry's, so that the task bar and the menu show one program.
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        icon.addPixmap(Pentagram(size, QColor(74, 29, 180)));
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        icon.addPixmap(DesktopIcon(size));
     }
     return icon;
+}
+
+QPixmap DesktopIcon(int size) {
+    return drawn(size, StarColour, [&](QPainter& p) {
+        const qreal s = size;
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(TileColour);
+        const QRectF tile(s * TileInset, s * TileInset, s * (1 - 2 * TileInset), s * (1 - 2 * TileInset));
+        p.drawRoundedRect(tile, s * TileCorner, s * TileCorner);
+        p.restore();
+        QPen pen = p.pen();
+        pen.setWidthF(s * StarPen);
+        p.setPen(pen);
+        const QPointF c(s / 2, s / 2);
+        p.drawEllipse(c, s * StarRadius, s * StarRadius);
+        p.drawPath(star(c, s * StarRadius));
+    });
+}
+
+QByteArray DesktopIconSvg() {
+    // Drawn on a 256 unit square from the same shapes as DesktopIcon.
+    const qreal s = 256;
+    const QPointF c(s / 2, s / 2);
+    const QPainterPath path = star(c, s * StarRadius);
+    QString points;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        points += QStringLiteral("%1%2,%3 ").arg(i == 0 ? 'M' : 'L').arg(e.x, 0, 'f', 2).arg(e.y, 0, 'f', 2);
+    }
+    const auto number = [](qreal v) { return QString::number(v, 'f', 2); };
+    return QStringLiteral(
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+               "  <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"%4\"/>\n"
+               "  <g fill=\"none\" stroke=\"%5\" stroke-width=\"%6\" stroke-linejoin=\"round\" "
+               "stroke-linecap=\"round\">\n"
+               "    <circle cx=\"%7\" cy=\"%7\" r=\"%8\"/>\n"
+               "    <path d=\"%9Z\"/>\n"
+               "  </g>\n"
+               "</svg>\n")
+        .arg(number(s * TileInset), number(s * (1 - 2 * TileInset)), number(s * TileCorner), TileColour.name(),
+             StarColour.name(), number(s * StarPen), number(s / 2), number(s * StarRadius), points.trimmed())
+        .toUtf8();
 }
 
 } // namespace Pictures

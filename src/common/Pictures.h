@@ -12,4 +12,8 @@ QPixmap WheelOfTheYear(int size, const QColor& colour = QColor(255, 255, 192));
 QPixmap BookOfShadows(int size, const QColor& colour = QColor(255, 255, 192));
 // The window icon of every window.
 QIcon ProgramIcon();
+// The program's icon on the desktop: the launcher's pale pentagram on the launcher's purple, as a rounded tile.
+QPixmap DesktopIcon(int size);
+// The same picture as scalable vector graphics, for the icon theme.
+QByteArray DesktopIconSvg();
 } // namespace Pictures

@@ -1,12 +1,16 @@
 #include "common/SqliteFiles.h"
 
+#include "common/Database.h"
+
 #include <QFileInfo>
 #include <QThread>
 #include <sqlite3.h>
 
 namespace {
 
-constexpr int kBusyWaitMs = 5000;
+// Another program's lock is waited for no longer than any other read or write of the program waits: the copy
+// runs while the user waits on the window, who is then told the file is in use and can try again.
+constexpr int kBusyWaitMs = DatabaseBusyTimeoutMs;
 
 class Connection {
   public:
@@ -46,6 +50,9 @@ QString copyPages(Connection& from, Connection& to) {
         QThread::msleep(50);
     }
     sqlite3_backup_finish(backup);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        return QStringLiteral("the file is in use by another program; try again when it has finished");
+    }
     if (rc != SQLITE_DONE) {
         const QString why = QString::fromUtf8(sqlite3_errstr(rc));
         return to.message() == QLatin1String("not an error") ? why : to.message();

@@ -1,8 +1,10 @@
 #include "common/Windows.h"
 
+#include "common/MessageBox.h"
 #include "common/ShellServices.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -18,6 +20,16 @@ std::vector<Entry>& registry() {
 }
 
 bool& closingAll() {
+    static bool flag = false;
+    return flag;
+}
+
+std::vector<Form*>& deferredUnloads() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+bool& closeAllDeferred() {
     static bool flag = false;
     return flag;
 }
@@ -62,6 +74,13 @@ bool IsLoaded(const Form* form) {
 }
 
 void UnloadForm(Form* form) {
+    if (MessageBoxIsOpen()) {
+        auto& waiting = deferredUnloads();
+        if (IsLoaded(form) && std::find(waiting.begin(), waiting.end(), form) == waiting.end()) {
+            waiting.push_back(form);
+        }
+        return;
+    }
     auto& entries = registry();
     for (auto it = entries.begin(); it != entries.end(); ++it) {
         if (it->form == form) {
@@ -82,11 +101,31 @@ QList<Form*> LoadedForms() {
     return forms;
 }
 
+bool HasDeferredUnloads() {
+    return closeAllDeferred() || !deferredUnloads().empty();
+}
+
+void RunDeferredUnloads() {
+    if (std::exchange(closeAllDeferred(), false)) {
+        deferredUnloads().clear();
+        CloseAllWindows();
+        return;
+    }
+    // Still registered means not unloaded meanwhile, so the pointer is still a live window.
+    for (Form* form : std::exchange(deferredUnloads(), {})) {
+        if (IsLoaded(form)) {
+            UnloadForm(form);
+        }
+    }
+}
+
 bool IsClosingAll() {
     return closingAll();
 }
 
 void ResetForTests() {
+    deferredUnloads().clear();
+    closeAllDeferred() = false;
     closingAll() = true;
     while (!registry().empty()) {
         UnloadForm(registry().back().form);
@@ -99,6 +138,10 @@ void ResetForTests() {
 void CloseAllWindows() {
     // A window's own unload steps may ask for this again (the launcher's do); the first call does the work.
     if (closingAll()) {
+        return;
+    }
+    if (MessageBoxIsOpen()) {
+        closeAllDeferred() = true;
         return;
     }
     // The flag stays set: the program is ending, and no late event may load the launcher again.

@@ -54,7 +54,12 @@ template <class W> void Hide() {
 }
 
 // Unloads a window if it is loaded (running its unload steps); safe to call from the window's own handlers.
+// While a message box is open the unload waits until the box has returned, so that no window (the box's
+// owner, or one whose handler is waiting for the answer) is destroyed under it.
 void UnloadForm(Form* form);
+// The unloads (and the CloseAllWindows) that waited for a message box; the box routine runs them.
+bool HasDeferredUnloads();
+void RunDeferredUnloads();
 template <class W> void Unload() {
     if (W* window = Loaded<W>()) {
         UnloadForm(window);

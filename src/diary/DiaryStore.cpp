@@ -1,31 +1,20 @@
 #include "diary/DiaryStore.h"
 
-#include <QAtomicInteger>
-#include <QFile>
-#include <QFileInfo>
-#include <QSqlDatabase>
+#include "common/RowCounts.h"
+
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QVariant>
+#include <functional>
 #include <utility>
 
 namespace {
-
-const QString Driver = QStringLiteral("QSQLITE");
 
 // The table of a section is "tbl" followed by its word; SQLite matches table names without regard to
 // letter case, so this reaches the same table as the schema's lower-case name.
 QString tableOf(DiarySection section) {
     return QStringLiteral("\"tbl%1\"").arg(DiarySectionWord(section));
-}
-
-QString describe(const QSqlError& error) {
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty()) {
-        text = error.text().trimmed();
-    }
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 
 } // namespace
@@ -51,67 +40,16 @@ std::optional<DiarySection> DiarySectionFromIndex(int index) {
     return AllDiarySections[std::size_t(index)];
 }
 
-// One open connection under a name of its own, closed and removed when the access ends. Queries must be
-// declared after the Access so that they are gone before the connection is removed.
-class DiaryStore::Access {
-  public:
-    enum Mode { Read, Write };
-
-    Access(const QString& path, Mode mode, int busyTimeoutMs) {
-        static QAtomicInteger<quint64> serial;
-        m_name = QStringLiteral("velloran-diary-%1").arg(serial.fetchAndAddRelaxed(1));
-        if (!QSqlDatabase::isDriverAvailable(Driver)) {
-            m_error = QStringLiteral("the SQLite driver of Qt is not installed");
-            return;
-        }
-        // A file that is not there must not be created empty by opening it: mode=ro/rw forbids that.
-        const QFileInfo info(path);
-        if (!info.exists() || !info.isFile()) {
-            m_error = QStringLiteral("the file %1 does not exist").arg(path);
-            return;
-        }
-        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, m_name);
-        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-        url.setQuery(mode == Read ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
-        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                                 .arg(busyTimeoutMs)
-                                 .arg(mode == Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
-        if (!db.open()) {
-            m_error = describe(db.lastError());
-        }
-    }
-
-    ~Access() {
-        if (QSqlDatabase::contains(m_name)) {
-            {
-                QSqlDatabase db = QSqlDatabase::database(m_name, false);
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(m_name);
-        }
-    }
-
-    Access(const Access&) = delete;
-    Access& operator=(const Access&) = delete;
-
-    bool ok() const { return m_error.isEmpty(); }
-    const QString& error() const { return m_error; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-  private:
-    QString m_name;
-    QString m_error;
-};
-
 namespace {
 int& defaultBusyTimeout() {
-    static int milliseconds = 2000;
+    static int milliseconds = DatabaseBusyTimeoutMs;
     return milliseconds;
 }
+
+using Access = DatabaseConnection::Access;
 } // namespace
 
-DiaryStore::DiaryStore(QString path) : m_path(std::move(path)), m_busyTimeoutMs(defaultBusyTimeout()) {}
+DiaryStore::DiaryStore(QString path) : path_(std::move(path)), busyTimeoutMs_(defaultBusyTimeout()) {}
 
 void DiaryStore::setDefaultBusyTimeout(int milliseconds) {
     defaultBusyTimeout() = milliseconds;
@@ -130,9 +68,54 @@ QString DiaryStore::trimBlanks(const QString& text) {
     return first == last ? QStringLiteral("") : text.mid(first, last - first);
 }
 
-bool DiaryStore::fail(const QString& what, const QString& why) {
-    m_lastError = QStringLiteral("%1: %2").arg(what, why);
+bool DiaryStore::fail(StoreError error) {
+    if (error.file.isEmpty()) {
+        error.file = path_;
+    }
+    error_ = std::move(error);
     return false;
+}
+
+// A row gets its "Index" from the file only when the column is the table's integer key. A converted or older
+// file may have a plain column instead; its entries could then be neither edited nor removed, so the section
+// is refused with a reason. A table that is not there at all is left for the statement to report.
+bool DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tableOf(section)))) {
+        return fail(what, info.lastError());
+    }
+    int columns = 0;
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        ++columns;
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("Index") &&
+                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
+    }
+    if (columns == 0 || (numbered && keys == 1)) {
+        return true;
+    }
+    fail({StoreCause::Damaged,
+          what,
+          QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 section "
+                         "is no automatic key), so an entry could be neither edited nor removed; it may be an older "
+                         "or converted file")
+              .arg(QDir::toNativeSeparators(path_), DiarySectionWord(section)),
+          {}});
+    error_.file.clear();
+    return false;
+}
+
+bool DiaryStore::fail(const QString& what, const QSqlError& error) {
+    return fail(StoreError::fromSql(what, error));
+}
+
+bool DiaryStore::fail(const QString& what, const DatabaseConnection& access) {
+    StoreError error = access.error();
+    error.what = what;
+    return fail(std::move(error));
 }
 
 bool DiaryStore::keywords(DiarySection section, QStringList& out) {
@@ -144,26 +127,15 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
     if (indexes) {
         indexes->clear();
     }
-    m_lastError.clear();
-    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
-    }
-    QSqlQuery query(access.db());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
-        return fail(what, describe(query.lastError()));
-    }
     QStringList words;
     QList<qint64> keys;
-    while (query.next()) {
-        words.append(query.value(0).toString());
-        keys.append(query.value(1).toLongLong());
-    }
-    // A page that cannot be read ends the walk early with an error rather than a shorter list.
-    if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                  QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)), {},
+                  [&](const QSqlQuery& query) {
+                      words.append(query.value(0).toString());
+                      keys.append(query.value(1).toLongLong());
+                  })) {
+        return false;
     }
     keywords = std::move(words);
     if (indexes) {
@@ -174,76 +146,101 @@ bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>
 
 bool DiaryStore::entries(DiarySection section, QList<DiaryEntry>& out) {
     out.clear();
-    m_lastError.clear();
-    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
-    }
-    QSqlQuery query(access.db());
-    query.setForwardOnly(true);
-    if (!query.exec(
-            QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 ORDER BY \"Index\"").arg(tableOf(section)))) {
-        return fail(what, describe(query.lastError()));
-    }
     QList<DiaryEntry> read;
-    while (query.next()) {
-        read.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
-    }
-    if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                  QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 ORDER BY \"Index\"").arg(tableOf(section)),
+                  {}, [&read](const QSqlQuery& query) {
+                      read.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
+                  })) {
+        return false;
     }
     out = std::move(read);
     return true;
 }
 
-bool DiaryStore::count(DiarySection section, int& out) {
-    out = 0;
-    m_lastError.clear();
-    const QString what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+bool DiaryStore::positionOfIndex(DiarySection section, qint64 index, std::optional<qint64>& position) {
+    position.reset();
+    std::optional<qint64> counted;
+    // The list is in ascending "Index": a line's position is the number of rows before it.
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                  QStringLiteral("SELECT (SELECT count(*) FROM %1 WHERE \"Index\" < ?) FROM %1 WHERE \"Index\" = ?")
+                      .arg(tableOf(section)),
+                  {index, index}, [&counted](const QSqlQuery& query) { counted = query.value(0).toLongLong(); })) {
+        return false;
     }
-    QSqlQuery query(access.db());
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section))) || !query.next()) {
-        return fail(what, describe(query.lastError()));
-    }
-    out = query.value(0).toInt();
+    position = counted;
     return true;
 }
 
+bool DiaryStore::count(DiarySection section, int& out) {
+    out = 0;
+    return readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                    QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section)), {},
+                    [&out](const QSqlQuery& query) { out = query.value(0).toInt(); });
+}
+
+// Runs one query over a connection of its own and hands each row to `eachRow`.
+bool DiaryStore::readRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
+                          const std::function<void(const QSqlQuery&)>& eachRow) {
+    error_ = {};
+    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
+    }
+    if (!keyIsAutomatic(access.database(), section, what)) {
+        return false;
+    }
+    QSqlQuery query(access.database());
+    query.setForwardOnly(true);
+    if (!RunPrepared(query, sql, values)) {
+        return fail(what, query.lastError());
+    }
+    while (query.next()) {
+        eachRow(query);
+    }
+    // A page that cannot be read ends the walk early with an error rather than a shorter list.
+    return !query.lastError().isValid() || fail(what, query.lastError());
+}
+
 bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    m_lastError.clear();
-    const QString what =
-        QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Write, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
+    qint64 made = 0;
+    return add(section, keyword, meaning, made);
+}
+
+// Runs one change in a transaction of its own; once it is committed, `affected` learns how many rows it touched
+// and `insertedKey` the key of a row it added.
+bool DiaryStore::writeRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
+                           int* affected, qint64* insertedKey) {
+    error_ = {};
+    DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
+    if (!access.isOpen()) {
+        return fail(what, access);
     }
-    QSqlDatabase db = access.db();
-    if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
+    if (!keyIsAutomatic(access.database(), section, what)) {
+        return false;
     }
-    QSqlQuery query(db);
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)))) {
-        const QString why = describe(query.lastError());
-        db.rollback();
-        return fail(what, why);
+    DatabaseTransaction transaction(access.database());
+    if (!transaction.begun()) {
+        return fail(what, transaction.lastError());
     }
-    query.addBindValue(trimBlanks(keyword));
-    query.addBindValue(trimBlanks(meaning));
-    if (!query.exec()) {
-        const QString why = describe(query.lastError());
-        query.finish();
-        db.rollback();
-        return fail(what, why);
+    int touched = 0;
+    qint64 key = 0;
+    {
+        QSqlQuery query(access.database());
+        if (!RunPrepared(query, sql, values)) {
+            return fail(what, query.lastError());
+        }
+        touched = query.numRowsAffected();
+        key = query.lastInsertId().toLongLong();
     }
-    query.finish();
-    if (!db.commit()) {
-        const QString why = describe(db.lastError());
-        db.rollback();
-        return fail(what, why);
+    if (!transaction.commit()) {
+        return fail(what, transaction.lastError());
+    }
+    if (affected) {
+        *affected = touched;
+    }
+    if (insertedKey) {
+        *insertedKey = key;
     }
     return true;
 }
@@ -265,7 +262,7 @@ bool DiaryStore::entryAt(DiarySection section, int position, DiaryEntry& out, bo
     out = {};
     found = false;
     if (position < 0) {
-        m_lastError.clear();
+        error_ = {};
         return true;
     }
     return readEntry(section, byPosition(section), position, out, found);
@@ -279,7 +276,7 @@ bool DiaryStore::updateAt(DiarySection section, int position, const QString& key
                           bool& changed) {
     changed = false;
     if (position < 0) {
-        m_lastError.clear();
+        error_ = {};
         return true;
     }
     return changeRow(section, byPosition(section), position, &keyword, &meaning, changed);
@@ -293,7 +290,7 @@ bool DiaryStore::updateWithIndex(DiarySection section, qint64 index, const QStri
 bool DiaryStore::removeAt(DiarySection section, int position, bool& removed) {
     removed = false;
     if (position < 0) {
-        m_lastError.clear();
+        error_ = {};
         return true;
     }
     return changeRow(section, byPosition(section), position, nullptr, nullptr, removed);
@@ -307,128 +304,92 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
                            bool& found) {
     out = {};
     found = false;
-    m_lastError.clear();
-    const QString what =
-        QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section));
-    Access access(m_path, Access::Read, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
-    }
-    QSqlQuery query(access.db());
-    query.setForwardOnly(true);
-    if (!query.prepare(
-            QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where))) {
-        return fail(what, describe(query.lastError()));
-    }
-    query.addBindValue(value);
-    if (!query.exec()) {
-        return fail(what, describe(query.lastError()));
-    }
-    if (query.next()) {
-        out.Index = query.value(0).toLongLong();
-        out.keyword = query.value(1).toString();
-        out.meaning = query.value(2).toString();
-        found = true;
-    } else if (query.lastError().isValid()) {
-        return fail(what, describe(query.lastError()));
-    }
-    return true;
+    return readRows(section,
+                    QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
+                    QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where),
+                    {value}, [&](const QSqlQuery& query) {
+                        out.Index = query.value(0).toLongLong();
+                        out.keyword = query.value(1).toString();
+                        out.meaning = query.value(2).toString();
+                        found = true;
+                    });
 }
 
-// Rewrites (keyword and meaning given) or deletes (both null) the located row in a transaction of its own;
-// finding the row and changing it is one statement, so nothing can slip in between.
+// Rewrites (keyword and meaning given) or deletes (both null) the located row; finding the row and changing it
+// is one statement, so nothing can slip in between.
 bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                            const QString* meaning, bool& hit) {
     hit = false;
-    m_lastError.clear();
     const bool update = keyword && meaning;
     const QString word = DiarySectionWord(section);
     const QString what = update ? QStringLiteral("The entry could not be saved in the %1 section").arg(word)
                                 : QStringLiteral("The entry could not be removed from the %1 section").arg(word);
-    Access access(m_path, Access::Write, m_busyTimeoutMs);
-    if (!access.ok()) {
-        return fail(what, access.error());
-    }
-    QSqlDatabase db = access.db();
-    if (!db.transaction()) {
-        return fail(what, describe(db.lastError()));
-    }
-    QSqlQuery query(db);
     const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
                                : QStringLiteral("DELETE FROM %1 WHERE %2");
-    if (!query.prepare(sql.arg(tableOf(section), where))) {
-        const QString why = describe(query.lastError());
-        db.rollback();
-        return fail(what, why);
-    }
+    QVariantList values;
     if (update) {
-        query.addBindValue(trimBlanks(*keyword));
-        query.addBindValue(trimBlanks(*meaning));
+        values << trimBlanks(*keyword) << trimBlanks(*meaning);
     }
-    query.addBindValue(value);
-    if (!query.exec()) {
-        const QString why = describe(query.lastError());
-        query.finish();
-        db.rollback();
-        return fail(what, why);
+    values << value;
+    int affected = 0;
+    const bool written = writeRows(section, what, sql.arg(tableOf(section), where), values, &affected, nullptr);
+    hit = written && affected > 0;
+    return written;
+}
+
+bool DiaryStore::keptCount(DiarySection section, qint64& out) {
+    out = 0;
+    error_ = {};
+    QString why;
+    const std::optional<qint64> counted =
+        RowCounts::Count(path_, QStringLiteral("tbl%1").arg(DiarySectionWord(section)), busyTimeoutMs_, &why);
+    if (!counted) {
+        return fail({StoreCause::Other,
+                     QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                     why,
+                     {}});
     }
-    const bool changed = query.numRowsAffected() > 0;
-    query.finish();
-    if (!db.commit()) {
-        const QString why = describe(db.lastError());
-        db.rollback();
-        return fail(what, why);
-    }
-    hit = changed;
+    out = *counted;
     return true;
 }
 
-bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {
-    auto report = [error](const QString& text) {
-        if (error) {
-            *error = text;
-        }
+bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip,
+                           qint64 limit, QList<DiaryEntry>& out) {
+    out.clear();
+    QString where;
+    QVariantList values;
+    if (bound) {
+        where = descending ? QStringLiteral("WHERE \"Index\" < ? ") : QStringLiteral("WHERE \"Index\" > ? ");
+        values << *bound;
+    }
+    values << limit << qMax<qint64>(0, skip);
+    QList<DiaryEntry> lines;
+    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                  QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
+                      .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
+                  values, [&lines](const QSqlQuery& query) {
+                      DiaryEntry& line = lines.emplace_back();
+                      line.Index = query.value(0).toLongLong();
+                      line.keyword = query.value(1).toString();
+                  })) {
         return false;
-    };
-    if (QFileInfo::exists(path)) {
-        return report(QStringLiteral("%1 already exists").arg(path));
     }
-    static QAtomicInteger<quint64> serial;
-    const QString name = QStringLiteral("velloran-diary-create-%1").arg(serial.fetchAndAddRelaxed(1));
-    QString failure;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            failure = describe(db.lastError());
-        } else {
-            db.transaction();
-            QSqlQuery query(db);
-            QString statement;
-            // Comment lines go; statements are split at semicolons, which the schema uses for nothing else.
-            for (const QString& line : schemaSql.split(QLatin1Char('\n'))) {
-                if (!line.trimmed().startsWith(QStringLiteral("--"))) {
-                    statement += line + QLatin1Char('\n');
-                }
-            }
-            for (const QString& part : statement.split(QLatin1Char(';'))) {
-                if (!part.trimmed().isEmpty() && !query.exec(part) && failure.isEmpty()) {
-                    failure = describe(query.lastError());
-                }
-            }
-            query.finish();
-            if (failure.isEmpty()) {
-                db.commit();
-            } else {
-                db.rollback();
-            }
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!failure.isEmpty()) {
-        QFile::remove(path);
-        return report(failure);
-    }
+    out = std::move(lines);
     return true;
+}
+
+bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex) {
+    newIndex = 0;
+    return writeRows(section,
+                     QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+                     QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
+                     {trimBlanks(keyword), trimBlanks(meaning)}, nullptr, &newIndex);
+}
+
+bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {
+    const StoreError failure = CreateDatabase(path, schemaSql);
+    if (failure.failed() && error) {
+        *error = failure.text();
+    }
+    return !failure.failed();
 }

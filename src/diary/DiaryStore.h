@@ -1,12 +1,17 @@
 #pragma once
 
+#include "common/Database.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-class QVariant;
 #include <array>
+#include <functional>
 #include <optional>
+
+class QSqlError;
+class QSqlQuery;
+class QVariant;
 
 // The four sections of the diary, each kept in a table of its own in diary.dll.
 enum class DiarySection : qint16 { Spell = 0, Incense = 1, Recipes = 2, Rituals = 3 };
@@ -37,9 +42,10 @@ class DiaryStore {
   public:
     explicit DiaryStore(QString path);
 
-    const QString& path() const { return m_path; }
+    const QString& path() const { return path_; }
     // How long a call waits for another program's lock on the file before it gives up.
-    void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+    void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
+    int busyTimeout() const { return busyTimeoutMs_; }
     // The wait of every store made afterwards; tests shorten it so that a locked file fails quickly.
     static void setDefaultBusyTimeout(int milliseconds);
 
@@ -51,6 +57,8 @@ class DiaryStore {
 
     // Every row of the section, in list order.
     bool entries(DiarySection section, QList<DiaryEntry>& out);
+    // The position in list order of the row with this "Index"; nothing when there is no such row.
+    bool positionOfIndex(DiarySection section, qint64 index, std::optional<qint64>& position);
 
     // A row is reached either by its position in list order or by its "Index". `found`, `changed` and
     // `removed` tell whether there was such a row; the call still succeeds when there was none.
@@ -66,8 +74,19 @@ class DiaryStore {
     bool removeWithIndex(DiarySection section, qint64 index, bool& removed);
     // Number of rows of the section.
     bool count(DiarySection section, int& out);
+    // The same, counted once and then kept until the file changes, so that opening a large section again
+    // does not read all of it.
+    bool keptCount(DiarySection section, qint64& out);
+    // `limit` rows (their "Index" and keyword; the meaning left empty) in ascending "Index" after `bound`, or
+    // from the first row without one; or, when `descending`, in descending "Index" before `bound`, or from the
+    // last row; in both cases after skipping `skip` rows. A list reads the lines it shows this way, by key.
+    bool linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip, qint64 limit,
+                   QList<DiaryEntry>& out);
+    // Adds a row at the end of the list, as add(), and tells the "Index" the store gave it.
+    bool add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex);
 
-    const QString& lastError() const { return m_lastError; }
+    QString lastError() const { return error_.text(); }
+    const StoreError& error() const { return error_; }
 
     // The diary writes keyword and meaning without leading and trailing blanks (spaces); tabs and line
     // breaks are part of the text.
@@ -78,13 +97,19 @@ class DiaryStore {
     static bool createDatabase(const QString& path, const QString& schemaSql, QString* error = nullptr);
 
   private:
-    class Access;
-    bool fail(const QString& what, const QString& why);
+    bool fail(StoreError error);
+    bool fail(const QString& what, const QSqlError& error);
+    bool fail(const QString& what, const DatabaseConnection& access);
     bool readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out, bool& found);
+    bool readRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
+                  const std::function<void(const QSqlQuery&)>& eachRow);
+    bool writeRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
+                   int* affected, qint64* insertedKey);
+    bool keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what);
     bool changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
                    const QString* meaning, bool& hit);
 
-    QString m_path;
-    QString m_lastError;
-    int m_busyTimeoutMs;
+    QString path_;
+    StoreError error_;
+    int busyTimeoutMs_;
 };

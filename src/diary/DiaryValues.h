@@ -8,4 +8,5 @@ inline qint16 CurrentSectionIndex = 0;
 inline QString CurrentSectionWord;
 
 // The diary file in the application folder, its path formed at the moment of use.
+inline constexpr const char* DiaryFileName = "diary.dll";
 QString DiaryFilePath();

@@ -6,7 +6,7 @@
 #include "diary/frmPaganDiaryMain.h"
 
 QString DiaryFilePath() {
-    return ApplicationFile(QStringLiteral("diary.dll"));
+    return ApplicationFile(QString::fromLatin1(DiaryFileName));
 }
 
 bool ShowPaganDiaryTool() {

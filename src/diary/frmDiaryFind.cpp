@@ -153,5 +153,7 @@ void frmDiaryFind::lstFound_Click(QTreeWidgetItem* item) {
         MsgBox(DiaryFindTexts::Gone, MsgButtons::Ok, MsgIcon::Information, this);
         txtFind_Change();
         break;
+    case frmPaganDiaryResultBOS::Shown::Failed:
+        break;
     }
 }

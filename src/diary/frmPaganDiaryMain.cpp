@@ -77,7 +77,6 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(Pictures::BookOfShadows(104));
 
-
     cmdContinue = new QPushButton(QStringLiteral("&Continue"), client);
     cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
     cmdContinue->setGeometry(8, 368, 504, 30);

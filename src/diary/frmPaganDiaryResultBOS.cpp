@@ -4,8 +4,10 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/Windows.h"
+#include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryTools.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
@@ -14,12 +16,20 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <limits>
+
+namespace DiaryBookMessages {
+QString EntryGone(const QString& word) {
+    return QStringLiteral("The entry you were editing is no longer in the %1 section; another program may have "
+                          "removed it.\r\nDo you want to add what you typed as a new entry?")
+        .arg(word);
+}
+} // namespace DiaryBookMessages
 
 namespace {
 
@@ -99,13 +109,19 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
         Look::SetTextColour(lblCaption[i], Qt::white);
     }
 
-    lstKeyword = new QListWidget(client);
+    lstKeyword = new QListView(client);
     lstKeyword->setObjectName(QStringLiteral("lstKeyword"));
     lstKeyword->setGeometry(8, 140, 504, 124);
-    lstKeyword->setSortingEnabled(false);
+    keywords_ = new DiaryKeywordModel(this);
+    lstKeyword->setModel(keywords_);
+    lstKeyword->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstKeyword->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keywords are one line each; a long one is cut at the edge rather than wrapped.
     lstKeyword->setUniformItemSizes(true);
+    // The view places every line of the section before it knows its scroll range; in batches, the first
+    // screen is shown at once and the rest is placed between the user's clicks.
+    lstKeyword->setLayoutMode(QListView::Batched);
+    lstKeyword->setBatchSize(1000);
     whiteOnBlack(lstKeyword);
 
     Command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
@@ -131,6 +147,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     txtMeaning->setGeometry(8, 478, 504, 92);
     txtMeaning->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMeaning->setTabChangesFocus(true);
+    KeepWrapFitted(txtMeaning);
     whiteOnBlack(txtMeaning);
     Label1 = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), txtKeyword, client);
     Label1->setGeometry(8, 416, 200, 16);
@@ -163,12 +180,12 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     // line already chosen shows it again, as the entry may have been typed over meanwhile. A press that
     // changed the selection has shown the entry already, so its click does not read it twice.
     lstKeyword->viewport()->installEventFilter(this);
-    connect(lstKeyword, &QListWidget::itemSelectionChanged, this, [this] {
-        m_pressChangedSelection = true;
+    connect(lstKeyword->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        pressChangedSelection_ = true;
         lstKeyword_Click();
     });
-    connect(lstKeyword, &QListWidget::itemClicked, this, [this] {
-        if (!m_pressChangedSelection) {
+    connect(lstKeyword, &QAbstractItemView::clicked, this, [this] {
+        if (!pressChangedSelection_) {
             lstKeyword_Click();
         }
     });
@@ -190,8 +207,8 @@ void frmPaganDiaryResultBOS::Form_Load() {
 }
 
 void frmPaganDiaryResultBOS::loadSection() {
-    m_section = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
-    const SectionTexts& texts = sectionTexts()[std::size_t(m_section)];
+    section_ = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
+    const SectionTexts& texts = sectionTexts()[std::size_t(section_)];
     lblCaption[0]->setText(texts.title);
     lblCaption[1]->setText(texts.hint);
     lblCaption[2]->setText(texts.description);
@@ -204,7 +221,7 @@ void frmPaganDiaryResultBOS::loadSection() {
 
 // The captions the user sees and what responds, mode by mode.
 void frmPaganDiaryResultBOS::setMode(Mode mode) {
-    m_mode = mode;
+    mode_ = mode;
     const QString& word = CurrentSectionWord;
     const bool open = mode == Mode::Open;
     Command1->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
@@ -222,42 +239,41 @@ void frmPaganDiaryResultBOS::setMode(Mode mode) {
 
 bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstKeyword->viewport() && event->type() == QEvent::MouseButtonPress) {
-        m_pressChangedSelection = false;
+        pressChangedSelection_ = false;
     }
     return FormWindow::eventFilter(watched, event);
 }
 
 int frmPaganDiaryResultBOS::selectedPosition() const {
-    const QList<QListWidgetItem*> selected = lstKeyword->selectedItems();
-    return selected.isEmpty() ? -1 : lstKeyword->row(selected.first());
+    const QModelIndexList selected = lstKeyword->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
-    MsgBox(store.lastError(), MsgButtons::Ok, MsgIcon::Critical, this);
-    return false;
+    return StoreFailureRetry(StoreFailureText(store.error()), store.error(), this);
 }
 
 void frmPaganDiaryResultBOS::cmdRefresh_Click() {
-    const QSignalBlocker quiet(lstKeyword);
-    lstKeyword->clear();
-    m_indexes.clear();
+    const QSignalBlocker quiet(lstKeyword->selectionModel());
     DiaryStore store(DiaryFilePath());
-    QStringList keywords;
-    if (!store.rows(m_section, keywords, &m_indexes)) {
-        reportStoreError(store);
-        return;
+    while (!keywords_->load(store, section_)) {
+        if (!reportStoreError(store)) {
+            return;
+        }
     }
-    lstKeyword->setUpdatesEnabled(false);
-    lstKeyword->addItems(keywords);
-    lstKeyword->setUpdatesEnabled(true);
+}
+
+void frmPaganDiaryResultBOS::forgetSelection() {
+    const QSignalBlocker quiet(lstKeyword->selectionModel());
+    lstKeyword->selectionModel()->clear();
+    // Lines the file would not give up before are tried again at the next look.
+    keywords_->retryUnreadLines();
+    lstKeyword->viewport()->update();
 }
 
 std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
     const int position = selectedPosition();
-    if (position < 0 || position >= m_indexes.size()) {
-        return std::nullopt;
-    }
-    return m_indexes.at(position);
+    return position < 0 ? std::nullopt : keywords_->indexAt(position);
 }
 
 void frmPaganDiaryResultBOS::lstKeyword_Click() {
@@ -268,7 +284,7 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
     DiaryStore store(DiaryFilePath());
     DiaryEntry entry;
     bool found = false;
-    if (!store.entryWithIndex(m_section, *index, entry, found)) {
+    if (!store.entryWithIndex(section_, *index, entry, found)) {
         reportStoreError(store);
         return;
     }
@@ -279,31 +295,33 @@ void frmPaganDiaryResultBOS::lstKeyword_Click() {
 }
 
 void frmPaganDiaryResultBOS::Command1_Click() {
-    if (m_mode == Mode::Closed) {
+    if (mode_ == Mode::Closed) {
         setMode(Mode::Open);
-    } else if (m_mode == Mode::Open) {
+    } else if (mode_ == Mode::Open) {
         setMode(Mode::Closed);
     }
 }
 
 void frmPaganDiaryResultBOS::Command2_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         setMode(Mode::Adding);
         txtKeyword->clear();
         txtMeaning->clear();
         txtKeyword->setFocus();
         return;
     }
-    if (m_mode != Mode::Adding) {
+    if (mode_ != Mode::Adding) {
         return;
     }
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
-    // keeps what was typed and puts the focus where something is missing.
+    // keeps what was typed and puts the focus where something is missing; with nothing typed there is nothing
+    // to keep, and the book goes back to Open so that the user is not held in Adding.
     const QString keyword = txtKeyword->text();
     const QString meaning = StoredText(txtMeaning);
     if (keyword.isEmpty() && meaning.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
                this);
+        setMode(Mode::Open);
         txtKeyword->setFocus();
         return;
     }
@@ -318,71 +336,109 @@ void frmPaganDiaryResultBOS::Command2_Click() {
         return;
     }
     DiaryStore store(DiaryFilePath());
-    if (!store.add(m_section, keyword, meaning)) {
+    const bool inStep = keywords_->inStepWithFile();
+    qint64 added = 0;
+    while (!store.add(section_, keyword, meaning, added)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
-        reportStoreError(store);
-        txtKeyword->setFocus();
-        return;
+        if (!reportStoreError(store)) {
+            txtKeyword->setFocus();
+            return;
+        }
     }
     setMode(Mode::Open);
     txtKeyword->clear();
     txtMeaning->clear();
     txtKeyword->setFocus();
-    cmdRefresh_Click();
+    if (inStep) {
+        // The new row has the highest "Index", so its line is the last: only that line joins the list.
+        keywords_->appendLine(added, DiaryStore::trimBlanks(keyword));
+        keywords_->markInStep();
+    } else {
+        // Another program has changed the section since the list was read.
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command3_Click() {
-    if (m_mode != Mode::Open) {
+    if (mode_ != Mode::Open) {
         return;
     }
     // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
     // shows even if another program has changed the table since.
     const int position = selectedPosition();
     const auto index = selectedIndex();
+    bool inStep = keywords_->inStepWithFile();
     if (index) {
         DiaryStore store(DiaryFilePath());
         bool removed = false;
-        if (!store.removeWithIndex(m_section, *index, removed)) {
+        if (!store.removeWithIndex(section_, *index, removed)) {
             reportStoreError(store);
             return;
         }
         if (removed) {
-            const QSignalBlocker quiet(lstKeyword);
-            delete lstKeyword->takeItem(position);
-            m_indexes.removeAt(position);
+            const QSignalBlocker quiet(lstKeyword->selectionModel());
+            if (inStep) {
+                keywords_->removeLine(position);
+                keywords_->markInStep();
+            }
             txtKeyword->clear();
             txtMeaning->clear();
         }
     }
-    cmdRefresh_Click();
+    if (!inStep) {
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command4_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         setMode(Mode::Editing);
         txtKeyword->setFocus();
         return;
     }
-    if (m_mode != Mode::Editing) {
+    if (mode_ != Mode::Editing) {
         return;
     }
-    // The selection made before editing began: the list could not change meanwhile.
+    // The selection made before editing began: the list could not change meanwhile, but the table could.
+    const int position = selectedPosition();
+    bool inStep = keywords_->inStepWithFile();
     if (const auto index = selectedIndex()) {
         DiaryStore store(DiaryFilePath());
         bool changed = false;
-        if (!store.updateWithIndex(m_section, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
-            reportStoreError(store);
-            txtKeyword->setFocus();
-            return;
+        while (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
+            if (!reportStoreError(store)) {
+                txtKeyword->setFocus();
+                return;
+            }
+        }
+        // Another program removed the row: the text would be lost without a word unless it goes in as new.
+        if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,
+                               this) == MsgResult::Yes) {
+            qint64 added = 0;
+            if (!store.add(section_, txtKeyword->text(), StoredText(txtMeaning), added)) {
+                reportStoreError(store);
+                txtKeyword->setFocus();
+                return;
+            }
+            inStep = false;
+        }
+        if (changed && inStep) {
+            keywords_->renameLine(position, DiaryStore::trimBlanks(txtKeyword->text()));
+            keywords_->markInStep();
         }
     }
     setMode(Mode::Open);
     txtKeyword->setFocus();
-    cmdRefresh_Click();
+    if (!inStep) {
+        cmdRefresh_Click();
+    }
+    forgetSelection();
 }
 
 void frmPaganDiaryResultBOS::Command5_Click() {
-    if (m_mode == Mode::Open) {
+    if (mode_ == Mode::Open) {
         mnuBack_Click();
     }
 }
@@ -390,7 +446,7 @@ void frmPaganDiaryResultBOS::Command5_Click() {
 // Back to the chooser with its earlier choice; the launcher stays hidden.
 void frmPaganDiaryResultBOS::mnuBack_Click() {
     Windows::Show<frmPaganDiaryMain>();
-    m_leavingToChooser = true;
+    leavingToChooser_ = true;
     Windows::UnloadForm(this);
 }
 
@@ -399,31 +455,38 @@ void frmPaganDiaryResultBOS::mnuExit_Click() {
 }
 
 frmPaganDiaryResultBOS::Shown frmPaganDiaryResultBOS::ShowEntry(DiarySection section, qint64 index) {
-    if (m_mode == Mode::Adding || m_mode == Mode::Editing) {
+    if (mode_ == Mode::Adding || mode_ == Mode::Editing) {
         return Shown::Busy;
     }
-    if (section != m_section) {
+    if (section != section_) {
         // As the chooser would have opened that section.
         CurrentSectionIndex = qint16(section);
         CurrentSectionWord = DiarySectionWord(section);
         loadSection();
     }
-    if (m_mode == Mode::Closed) {
+    if (mode_ == Mode::Closed) {
         setMode(Mode::Open);
     }
-    qsizetype position = m_indexes.indexOf(index);
-    if (position < 0) {
-        cmdRefresh_Click();
-        position = m_indexes.indexOf(index);
+    DiaryStore store(DiaryFilePath());
+    std::optional<qint64> position;
+    while (!store.positionOfIndex(section_, index, position)) {
+        if (!reportStoreError(store)) {
+            return Shown::Failed;
+        }
     }
-    if (position < 0) {
+    if (!position) {
         return Shown::Gone;
     }
-    {
-        const QSignalBlocker quiet(lstKeyword);
-        lstKeyword->setCurrentRow(int(position));
+    // Another program may have changed the section since the list was read: its lines would be out of place.
+    if (!keywords_->inStepWithFile() || *position >= keywords_->rowCount()) {
+        cmdRefresh_Click();
     }
-    lstKeyword->scrollToItem(lstKeyword->item(int(position)));
+    const QModelIndex line = keywords_->index(int(*position), 0);
+    {
+        const QSignalBlocker quiet(lstKeyword->selectionModel());
+        lstKeyword->selectionModel()->setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
+    }
+    lstKeyword->scrollTo(line);
     lstKeyword_Click();
     return Shown::Yes;
 }
@@ -431,7 +494,7 @@ frmPaganDiaryResultBOS::Shown frmPaganDiaryResultBOS::ShowEntry(DiarySection sec
 void frmPaganDiaryResultBOS::Form_Unload() {
     Windows::Unload<frmDiaryFind>();
     DataBackup::BackUpIfChangedSinceToolOpened();
-    if (!m_leavingToChooser) {
+    if (!leavingToChooser_) {
         ShowLauncher();
     }
 }

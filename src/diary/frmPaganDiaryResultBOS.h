@@ -8,9 +8,10 @@
 #include <array>
 #include <optional>
 
+class DiaryKeywordModel;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -27,7 +28,7 @@ class frmPaganDiaryResultBOS : public FormWindow {
 
     ClickLabel* Label14;
     std::array<QLabel*, 3> lblCaption{};
-    QListWidget* lstKeyword;
+    QListView* lstKeyword;
     QPushButton* Command1;
     QPushButton* Command2;
     QPushButton* Command3;
@@ -42,18 +43,20 @@ class frmPaganDiaryResultBOS : public FormWindow {
     QAction* mnuBack;
     QAction* mnuBackSep;
 
-    Mode mode() const { return m_mode; }
-    DiarySection section() const { return m_section; }
+    Mode mode() const { return mode_; }
+    DiarySection section() const { return section_; }
 
     void Form_Load() override;
     void Form_Unload() override;
 
     // Reads the section's keywords into the list afresh; the list then has no selected line.
     void cmdRefresh_Click();
+    DiaryKeywordModel* keywords() const { return keywords_; }
 
     // Shows the entry with the given "Index" as a click on its line does, opening the book, and turning to
-    // its section, first if need be. Busy while an entry is being added or edited; Gone when no line has it.
-    enum class Shown { Yes, Busy, Gone };
+    // its section, first if need be. Busy while an entry is being added or edited; Gone when no line has it;
+    // Failed when the file could not be read and the user, told why, did not try again.
+    enum class Shown { Yes, Busy, Gone, Failed };
     Shown ShowEntry(DiarySection section, qint64 index);
 
   protected:
@@ -67,7 +70,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     int selectedPosition() const;
     // The "Index" of the row that the selected line shows.
     std::optional<qint64> selectedIndex() const;
-    // Tells the user that the store failed; returns false so callers can stop.
+    // Tells the user why the store failed; true when the user chose Retry, which is offered while another
+    // program holds the file.
     bool reportStoreError(const DiaryStore& store);
 
     void lstKeyword_Click();
@@ -79,10 +83,17 @@ class frmPaganDiaryResultBOS : public FormWindow {
     void mnuBack_Click();
     void mnuExit_Click();
 
-    Mode m_mode = Mode::Closed;
-    DiarySection m_section = DiarySection::Spell;
-    bool m_leavingToChooser = false;
-    bool m_pressChangedSelection = false;
-    // The "Index" of each line of the list, read together with the keywords.
-    QList<qint64> m_indexes;
+    Mode mode_ = Mode::Closed;
+    DiarySection section_ = DiarySection::Spell;
+    bool leavingToChooser_ = false;
+    bool pressChangedSelection_ = false;
+    // The lines of the list, each tied to its row by the row's "Index".
+    DiaryKeywordModel* keywords_ = nullptr;
+    // After an entry is added, removed or saved: the list has no selected line, as after a refresh.
+    void forgetSelection();
 };
+
+namespace DiaryBookMessages {
+// Saving an edit whose row another program has removed meanwhile.
+QString EntryGone(const QString& word);
+} // namespace DiaryBookMessages

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Keyboard.h"
+
 #include <QChar>
 #include <QDate>
 #include <QString>
@@ -9,12 +11,9 @@
 // read in one place.
 namespace DowsingEntryRules {
 
-// The verdict on one typed character.
-struct KeyVerdict {
-    bool keep = true;      // the character reaches the text box
-    QChar character;       // what reaches it (letters come out in capitals)
-    bool complain = false; // the user is told what the field takes
-};
+// The verdict on one typed character: whether it reaches the text box, as what (letters come out in capitals),
+// and whether the user is told what the field takes.
+using KeyVerdict = CharacterVerdict;
 
 inline constexpr char16_t Backspace = 8;
 inline constexpr char16_t CarriageReturn = 13;
@@ -43,5 +42,8 @@ QStringList secondEntries();
 QStringList ampmEntries();
 QStringList toolEntries();
 QStringList itemEntries();
+// The entries "Other" and "Others", which ask for a tool or an item of the user's own.
+inline constexpr int OtherToolIndex = 3;
+inline constexpr int OtherItemIndex = 4;
 
 } // namespace DowsingEntryRules

@@ -1,5 +1,6 @@
 #include "dowsing/DowsingGridModel.h"
 
+#include "common/RowCounts.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 
@@ -16,10 +17,37 @@ constexpr int kPagesKept = 64;
 } // namespace
 
 DowsingGridModel::DowsingGridModel(DowsingStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {
-    const std::optional<qint64> count = store_.count();
+    std::optional<qint64> count;
+    if (store_.isOpen()) {
+        count = RowCounts::Count(store_.filePath(), QStringLiteral("Details"));
+        if (!count) {
+            if (const StoreResult<qint64> counted = store_.count()) {
+                count = *counted;
+            }
+        }
+    }
     countFailed_ = !count.has_value();
+    if (countFailed_) {
+        failure_ = store_.error();
+    }
     // A view counts its rows in int; a table beyond that shows its first two thousand million.
     rows_ = count ? static_cast<int>(std::min<qint64>(*count, std::numeric_limits<int>::max())) : 0;
+    pages_ = std::make_unique<KeyedPages<DowsingRecord>>(
+        rows_, PageSize, kPagesKept,
+        [this](const KeyedPages<DowsingRecord>::Request& r) -> std::optional<QList<DowsingRecord>> {
+            if (readFailed_) {
+                return std::nullopt;
+            }
+            StoreResult<QList<DowsingRecord>> rows = store_.listFrom(r.bound, r.descending, r.skip, r.limit);
+            if (!rows) {
+                readFailed_ = true;
+                failure_ = store_.error();
+                emit pageFailed();
+                return std::nullopt;
+            }
+            return std::move(*rows);
+        },
+        [](const DowsingRecord& record) { return record.IdNumber; });
 }
 
 int DowsingGridModel::rowCount(const QModelIndex& parent) const {
@@ -50,50 +78,36 @@ Qt::ItemFlags DowsingGridModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-const QList<DowsingRecord>* DowsingGridModel::page(int row) const {
-    if (row < 0 || row >= rows_) {
-        return nullptr;
-    }
-    const int number = row / PageSize;
-    auto found = pages_.constFind(number);
-    if (found != pages_.constEnd()) {
-        return &found.value();
-    }
-    std::optional<QList<DowsingRecord>> rows = store_.list(qint64(number) * PageSize, PageSize);
-    if (!rows) {
-        return nullptr;
-    }
-    ++pagesRead_;
-    if (pageOrder_.size() >= kPagesKept) {
-        pages_.remove(pageOrder_.takeFirst());
-    }
-    pageOrder_.append(number);
-    return &pages_.insert(number, std::move(*rows)).value();
-}
-
 std::optional<DowsingRecord> DowsingGridModel::record(int row) const {
-    const QList<DowsingRecord>* rows = page(row);
-    const int at = row % PageSize;
-    if (!rows || at >= rows->size()) {
+    const DowsingRecord* found = pages_->at(row);
+    if (!found) {
         return std::nullopt;
     }
-    return rows->at(at);
+    return *found;
 }
 
 QVariant DowsingGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
         return {};
     }
-    const QList<DowsingRecord>* rows = page(index.row());
-    const int at = index.row() % PageSize;
-    if (!rows || at >= rows->size()) {
+    const DowsingRecord* row = pages_->at(index.row());
+    if (!row) {
         return {};
     }
-    QString text = DowsingColumnText(rows->at(at), index.column());
+    QString text = DowsingColumnText(*row, index.column());
     if (role == Qt::DisplayRole) {
         // Several-line addresses and notes stay on their row.
         text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     return text;
+}
+
+void DowsingGridModel::retry() {
+    readFailed_ = false;
+    failure_ = {};
+    pages_->retryFailed();
+    if (rows_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+    }
 }

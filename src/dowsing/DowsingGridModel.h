@@ -1,16 +1,18 @@
 #pragma once
 
+#include "common/Database.h"
+#include "common/KeyedPages.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
-#include <QList>
+#include <memory>
 #include <optional>
 
 class DowsingStore;
 
-// The rows of Details for the all-records grid, read from the store a page at a time as the grid asks for
-// them: opening costs one count and the first screenful, whether the table holds ten rows or 32,767.
+// The rows of Details for the all-records grid, read from the store a page at a time, by IdNumber, as the grid
+// asks for them: opening costs the row count (kept from one opening to the next while the file is unchanged)
+// and the first screenful, whatever the table's size, and the last screenful is read back from the end.
 // The number of rows is taken when the model is made; the grid is rebuilt after every change and removal.
 class DowsingGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -29,18 +31,25 @@ class DowsingGridModel : public QAbstractTableModel {
     // The record at a row, read from the file if its page is not at hand; nullopt when it cannot be read.
     std::optional<DowsingRecord> record(int row) const;
     // Pages read from the file so far; the grid's hidden-and-shown-again state reads none anew.
-    int pagesRead() const { return pagesRead_; }
+    int pagesRead() const { return pages_->pagesRead(); }
     bool countFailed() const { return countFailed_; }
+    // After a page could not be read, no page is asked for again (under another program's lock each asking
+    // would wait) until the user chooses to try again.
+    bool readFailed() const { return readFailed_; }
+    const StoreError& failure() const { return failure_; }
+    void retry();
 
     static QString columnCaption(int column);
 
-  private:
-    const QList<DowsingRecord>* page(int row) const;
+  signals:
+    // Once per failure; connect queued, the model says it from within a paint.
+    void pageFailed();
 
+  private:
     DowsingStore& store_;
     int rows_ = 0;
     bool countFailed_ = false;
-    mutable QHash<int, QList<DowsingRecord>> pages_;
-    mutable QList<int> pageOrder_; // oldest first, to keep only a bounded number of pages
-    mutable int pagesRead_ = 0;
+    bool readFailed_ = false;
+    StoreError failure_;
+    std::unique_ptr<KeyedPages<DowsingRecord>> pages_;
 };

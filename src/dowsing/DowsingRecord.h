@@ -26,8 +26,8 @@ struct DowsingRecord {
     bool operator==(const DowsingRecord&) const = default;
 };
 
-// The columns of Details in table order; listings, the grid and the record
-// sheet follow this order.
+// The columns of Details in table order; listings, the grid, the record sheet and every statement of the
+// store follow this order: the date first, then the texts, the number last.
 inline constexpr std::array<const char*, 14> DowsingColumns = {"Date",
                                                                "Name",
                                                                "Address",
@@ -42,3 +42,19 @@ inline constexpr std::array<const char*, 14> DowsingColumns = {"Date",
                                                                "Location_Dowsing_Occured",
                                                                "Notes",
                                                                "IdNumber"};
+
+// The members behind the text columns, in the order of DowsingColumns from its second entry on.
+inline constexpr std::array<QString DowsingRecord::*, 12> DowsingTextMembers = {
+    &DowsingRecord::Name,
+    &DowsingRecord::Address,
+    &DowsingRecord::City,
+    &DowsingRecord::State,
+    &DowsingRecord::Pin,
+    &DowsingRecord::Phone_No,
+    &DowsingRecord::Email,
+    &DowsingRecord::Time_Dowsing_Occured,
+    &DowsingRecord::Dowsing_Tool,
+    &DowsingRecord::Item_Dowsing_For,
+    &DowsingRecord::Location_Dowsing_Occured,
+    &DowsingRecord::Notes};
+static_assert(DowsingColumns.size() == DowsingTextMembers.size() + 2, "Date, the texts and IdNumber");

@@ -1,19 +1,16 @@
 #include "dowsing/DowsingStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <atomic>
 #include <functional>
+#include <qplatformdefs.h>
 #include <utility>
 
 namespace {
-
-const QString kColumns = QStringLiteral("Date, Name, Address, City, State, Pin, Phone_No, Email, "
-                                        "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
-                                        "Location_Dowsing_Occured, Notes, IdNumber");
 
 // The driver binds a null QString as SQL NULL, which the text columns refuse;
 // an empty text box is an empty text.
@@ -48,182 +45,216 @@ QDate parseIsoDate(const QString& s) {
     return QDate(y, m, d);
 }
 
-void bindColumns(QSqlQuery& q, const DowsingRecord& r) {
-    q.addBindValue(isoDate(r.Date));
-    q.addBindValue(text(r.Name));
-    q.addBindValue(text(r.Address));
-    q.addBindValue(text(r.City));
-    q.addBindValue(text(r.State));
-    q.addBindValue(text(r.Pin));
-    q.addBindValue(text(r.Phone_No));
-    q.addBindValue(text(r.Email));
-    q.addBindValue(text(r.Time_Dowsing_Occured));
-    q.addBindValue(text(r.Dowsing_Tool));
-    q.addBindValue(text(r.Item_Dowsing_For));
-    q.addBindValue(text(r.Location_Dowsing_Occured));
-    q.addBindValue(text(r.Notes));
+// "Date = ?, Name = ?, ..." or "?, ?, ...": one entry per column but IdNumber, which SQLite hands out.
+QString columnsBut(const QString& pattern) {
+    QStringList parts;
+    for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+        parts << pattern.arg(QLatin1String(DowsingColumns[i]));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void readRow(const QSqlQuery& q, DowsingRecord& r) {
     r.Date = parseIsoDate(q.value(0).toString());
-    r.Name = q.value(1).toString();
-    r.Address = q.value(2).toString();
-    r.City = q.value(3).toString();
-    r.State = q.value(4).toString();
-    r.Pin = q.value(5).toString();
-    r.Phone_No = q.value(6).toString();
-    r.Email = q.value(7).toString();
-    r.Time_Dowsing_Occured = q.value(8).toString();
-    r.Dowsing_Tool = q.value(9).toString();
-    r.Item_Dowsing_For = q.value(10).toString();
-    r.Location_Dowsing_Occured = q.value(11).toString();
-    r.Notes = q.value(12).toString();
-    r.IdNumber = q.value(13).toLongLong();
+    for (std::size_t i = 0; i < DowsingTextMembers.size(); ++i) {
+        r.*DowsingTextMembers[i] = q.value(int(i) + 1).toString();
+    }
+    r.IdNumber = q.value(int(DowsingColumns.size()) - 1).toLongLong();
 }
 
-QString reason(const QSqlError& e) {
-    const QString database = e.databaseText().trimmed();
-    return database.isEmpty() ? e.text().trimmed() : database;
+StoreError noSuchRecord(qint64 idNumber) {
+    return {StoreCause::NoSuchRow, QStringLiteral("No record has the number %1").arg(idNumber), {}, {}};
 }
 
-QString nextConnectionName() {
-    static std::atomic<quint64> counter{0};
-    return QStringLiteral("velloran.dowsing.%1").arg(++counter);
-}
+const QString NotRead = QStringLiteral("The file could not be read");
 
 } // namespace
+
+QString DowsingSql::columnList() {
+    QStringList names;
+    for (const char* column : DowsingColumns) {
+        names << QLatin1String(column);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString DowsingSql::insertStatement() {
+    return QStringLiteral("INSERT INTO Details (%1) VALUES (%2)")
+        .arg(columnsBut(QStringLiteral("%1")), columnsBut(QStringLiteral("?")));
+}
+
+void DowsingSql::bind(QSqlQuery& q, const DowsingRecord& r) {
+    q.addBindValue(isoDate(r.Date));
+    for (QString DowsingRecord::*member : DowsingTextMembers) {
+        q.addBindValue(text(r.*member));
+    }
+}
 
 QString DowsingStore::filePathIn(const QString& folder) {
     return QDir(folder).filePath(QString::fromLatin1(FileName));
 }
 
-DowsingStore::DowsingStore(QString filePath) : m_filePath(std::move(filePath)) {}
+DowsingStore::DowsingStore(QString filePath) : filePath_(std::move(filePath)) {}
 
 DowsingStore::~DowsingStore() {
     close();
 }
 
 void DowsingStore::setBusyTimeout(int milliseconds) {
-    m_busyTimeout = milliseconds;
+    busyTimeout_ = milliseconds;
 }
 
-bool DowsingStore::fail(const QString& what, const QString& why) {
-    m_lastError = why.isEmpty() ? what : what + QStringLiteral(": ") + why;
-    return false;
+StoreError DowsingStore::fail(StoreError error) {
+    if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow) {
+        error.file = filePath_;
+    }
+    error_ = std::move(error);
+    return error_;
+}
+
+StoreError DowsingStore::fail(const QString& what, const QSqlError& error) {
+    return fail(StoreError::fromSql(what, error));
 }
 
 bool DowsingStore::open() {
     close();
-    m_lastError.clear();
-    // Opening a missing path would make SQLite create an empty file there;
-    // the program only ever opens the file it was installed with.
-    if (!QFileInfo(m_filePath).isFile()) {
-        return fail(QStringLiteral("The file %1 does not exist").arg(QDir::toNativeSeparators(m_filePath)), {});
+    error_ = {};
+    const QString what = QStringLiteral("The dowsing records could not be opened");
+    auto connection = std::make_unique<DatabaseConnection>(filePath_, DatabaseConnection::Access::Write, busyTimeout_);
+    if (!connection->isOpen()) {
+        StoreError error = connection->error();
+        error.what = what;
+        fail(std::move(error));
+        return false;
     }
-    m_connectionName = nextConnectionName();
-    QString what;
-    QString why;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        db.setDatabaseName(m_filePath);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout));
-        if (!db.open()) {
-            what = QStringLiteral("The file could not be opened");
-            why = reason(db.lastError());
-        } else {
-            // A file that is not a database, or lacks the table, fails only at
-            // the first statement; find that out now rather than at a save.
-            QSqlQuery probe(db);
-            if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(kColumns))) {
-                what = QStringLiteral("The file holds no usable dowsing table");
-                why = reason(probe.lastError());
+        // A file that is not a database, or lacks the table, fails only at the first statement; find that
+        // out now rather than at a save.
+        QSqlQuery probe(connection->database());
+        if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(DowsingSql::columnList()))) {
+            StoreError error = StoreError::fromSql(what, probe.lastError());
+            if (error.cause == StoreCause::Other) {
+                error.cause = StoreCause::Damaged;
             }
+            fail(std::move(error));
+            return false;
+        }
+        if (!checkKeyColumn(connection->database())) {
+            return false;
         }
     }
-    if (!what.isEmpty()) {
-        close();
-        return fail(what, why);
-    }
+    openedIdentity_ = fileIdentity();
+    connection_ = std::move(connection);
     return true;
 }
 
+// Rows get their IdNumber from the file only when the column is the table's integer key (an alias of SQLite's
+// row number). A converted or older file may have a plain column instead: every added record would then
+// carry no number and could be neither changed nor removed, so such a file is refused.
+bool DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
+    const QString what = QStringLiteral("The dowsing records could not be opened");
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(Details)"))) {
+        fail(what, info.lastError());
+        return false;
+    }
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("IdNumber") &&
+                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
+    }
+    if (numbered && keys == 1) {
+        return true;
+    }
+    fail({StoreCause::Damaged,
+          what,
+          QStringLiteral("the file %1 does not number its records itself (its IdNumber column is no automatic key), "
+                         "so a record added to it could be neither changed nor removed; it may be an older or "
+                         "converted file")
+              .arg(QDir::toNativeSeparators(filePath_)),
+          {}});
+    error_.file.clear();
+    return false;
+}
+
+QByteArray DowsingStore::fileIdentity() const {
+    QT_STATBUF status;
+    if (QT_STAT(QFile::encodeName(filePath_).constData(), &status) != 0) {
+        return {};
+    }
+    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
+}
+
 bool DowsingStore::isOpen() const {
-    return !m_connectionName.isEmpty() && QSqlDatabase::database(m_connectionName, false).isOpen();
+    return connection_ && connection_->database().isOpen();
 }
 
 void DowsingStore::close() {
-    m_insert.reset();
-    if (m_connectionName.isEmpty()) {
-        return;
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (db.isOpen()) {
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
-    m_connectionName.clear();
+    insert_.reset();
+    connection_.reset();
+}
+
+QString DowsingStore::connectionName() const {
+    return connection_ ? connection_->name() : QString();
 }
 
 QSqlDatabase DowsingStore::database() const {
-    return m_connectionName.isEmpty() ? QSqlDatabase() : QSqlDatabase::database(m_connectionName, false);
+    return connection_ ? connection_->database() : QSqlDatabase();
 }
 
 bool DowsingStore::ensureOpen() {
-    m_lastError.clear();
+    error_ = {};
+    // A restore or a sync tool that puts another file in place by rename leaves an open connection on the old
+    // one, which then refuses every write; the file the user now has is the one to go on with.
+    if (isOpen() && fileIdentity() != openedIdentity_) {
+        return open();
+    }
     if (isOpen()) {
         return true;
     }
-    return fail(QStringLiteral("The dowsing file is not open"), {});
+    // Not open (it failed before, or was closed): try again, so a file that was held or missing then is used
+    // once it is there, and a failure names today's cause.
+    return open();
 }
 
-std::optional<qint64> DowsingStore::add(const DowsingRecord& record) {
+StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     if (!ensureOpen()) {
-        return std::nullopt;
+        return error_;
     }
     QSqlDatabase db = database();
-    if (!m_insert) {
-        m_insert = std::make_unique<QSqlQuery>(db);
-        if (!m_insert->prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, "
-                                              "Email, Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
-                                              "Location_Dowsing_Occured, Notes) "
-                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
-            const QString why = reason(m_insert->lastError());
-            m_insert.reset();
-            fail(QStringLiteral("The record could not be prepared"), why);
-            return std::nullopt;
+    if (!insert_) {
+        insert_ = std::make_unique<QSqlQuery>(db);
+        if (!insert_->prepare(DowsingSql::insertStatement())) {
+            const QSqlError error = insert_->lastError();
+            insert_.reset();
+            return fail(QStringLiteral("The record could not be prepared"), error);
         }
     }
-    if (!db.transaction()) {
-        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
-        return std::nullopt;
+    DatabaseTransaction transaction(db);
+    if (!transaction.begun()) {
+        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
     }
-    bindColumns(*m_insert, record);
-    if (!m_insert->exec()) {
-        const QString why = reason(m_insert->lastError());
-        m_insert->finish();
-        db.rollback();
-        fail(QStringLiteral("The file refused the record"), why);
-        return std::nullopt;
+    DowsingSql::bind(*insert_, record);
+    const bool inserted = insert_->exec();
+    const QSqlError error = insert_->lastError();
+    const qint64 id = insert_->lastInsertId().toLongLong();
+    insert_->finish();
+    if (!inserted) {
+        return fail(QStringLiteral("The file refused the record"), error);
     }
-    const qint64 id = m_insert->lastInsertId().toLongLong();
-    m_insert->finish();
-    if (!db.commit()) {
-        const QString why = reason(db.lastError());
-        db.rollback();
-        fail(QStringLiteral("The record could not be written to the file"), why);
-        return std::nullopt;
+    if (!transaction.commit()) {
+        return fail(QStringLiteral("The record could not be written to the file"), transaction.lastError());
     }
     return id;
 }
 
 DowsingStore::Outcome DowsingStore::change(const DowsingRecord& record) {
     return writeOneRow(
-        QStringLiteral("UPDATE Details SET Date = ?, Name = ?, Address = ?, City = ?, State = ?, Pin = ?, "
-                       "Phone_No = ?, Email = ?, Time_Dowsing_Occured = ?, Dowsing_Tool = ?, "
-                       "Item_Dowsing_For = ?, Location_Dowsing_Occured = ?, Notes = ? WHERE IdNumber = ?"),
-        record.IdNumber, [&record](QSqlQuery& q) { bindColumns(q, record); },
+        QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?").arg(columnsBut(QStringLiteral("%1 = ?"))),
+        record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); },
         QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"));
 }
 
@@ -240,33 +271,32 @@ DowsingStore::Outcome DowsingStore::writeOneRow(const QString& statement, qint64
     if (!ensureOpen()) {
         return Outcome::Failed;
     }
-    QSqlDatabase db = database();
-    if (!db.transaction()) {
-        fail(QStringLiteral("The file could not be written"), reason(db.lastError()));
+    DatabaseTransaction transaction(database());
+    if (!transaction.begun()) {
+        fail(QStringLiteral("The file could not be written"), transaction.lastError());
         return Outcome::Failed;
     }
-    QSqlQuery q(db);
-    q.prepare(statement);
-    bindValues(q);
-    q.addBindValue(idNumber);
-    if (!q.exec()) {
-        const QString why = reason(q.lastError());
-        q.finish();
-        db.rollback();
-        fail(refused, why);
-        return Outcome::Failed;
+    int affected = 0;
+    {
+        QSqlQuery q(database());
+        if (!q.prepare(statement)) {
+            fail(refused, q.lastError());
+            return Outcome::Failed;
+        }
+        bindValues(q);
+        q.addBindValue(idNumber);
+        if (!q.exec()) {
+            fail(refused, q.lastError());
+            return Outcome::Failed;
+        }
+        affected = q.numRowsAffected();
     }
-    const int affected = q.numRowsAffected();
-    q.finish();
     if (affected == 0) {
-        db.rollback();
-        fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
+        fail(noSuchRecord(idNumber));
         return Outcome::NotFound;
     }
-    if (!db.commit()) {
-        const QString why = reason(db.lastError());
-        db.rollback();
-        fail(notWritten, why);
+    if (!transaction.commit()) {
+        fail(notWritten, transaction.lastError());
         return Outcome::Failed;
     }
     return Outcome::Done;
@@ -278,64 +308,81 @@ DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) 
     }
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(kColumns));
+    if (!q.prepare(QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(DowsingSql::columnList()))) {
+        fail(NotRead, q.lastError());
+        return Outcome::Failed;
+    }
     q.addBindValue(idNumber);
     if (!q.exec()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+        fail(NotRead, q.lastError());
         return Outcome::Failed;
     }
     if (!q.next()) {
         if (q.lastError().isValid()) {
-            fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
+            fail(NotRead, q.lastError());
             return Outcome::Failed;
         }
-        fail(QStringLiteral("No record has the number %1").arg(idNumber), {});
+        fail(noSuchRecord(idNumber));
         return Outcome::NotFound;
     }
     readRow(q, found);
     return Outcome::Done;
 }
 
-std::optional<QList<DowsingRecord>> DowsingStore::list() {
-    return select(0, -1);
+StoreResult<QList<DowsingRecord>> DowsingStore::list() {
+    return select(std::nullopt, false, 0, -1);
 }
 
-std::optional<QList<DowsingRecord>> DowsingStore::list(qint64 offset, qint64 limit) {
-    return select(offset, limit);
+StoreResult<QList<DowsingRecord>> DowsingStore::list(qint64 offset, qint64 limit) {
+    return select(std::nullopt, false, offset, limit);
 }
 
-std::optional<QList<DowsingRecord>> DowsingStore::select(qint64 offset, qint64 limit) {
+StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bound, bool descending, qint64 offset,
+                                                       qint64 limit) {
     if (!ensureOpen()) {
-        return std::nullopt;
+        return error_;
     }
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM Details ORDER BY IdNumber LIMIT ? OFFSET ?").arg(kColumns));
+    QString where;
+    if (bound) {
+        where = descending ? QStringLiteral("WHERE IdNumber < ? ") : QStringLiteral("WHERE IdNumber > ? ");
+    }
+    if (!q.prepare(
+            QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3 LIMIT ? OFFSET ?")
+                .arg(DowsingSql::columnList(), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")))) {
+        return fail(NotRead, q.lastError());
+    }
+    if (bound) {
+        q.addBindValue(*bound);
+    }
     q.addBindValue(limit < 0 ? qint64(-1) : limit);
     q.addBindValue(offset < 0 ? qint64(0) : offset);
     if (!q.exec()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
-        return std::nullopt;
+        return fail(NotRead, q.lastError());
     }
     QList<DowsingRecord> rows;
     while (q.next()) {
         readRow(q, rows.emplace_back());
     }
     if (q.lastError().isValid()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
-        return std::nullopt;
+        return fail(NotRead, q.lastError());
     }
     return rows;
 }
 
-std::optional<qint64> DowsingStore::count() {
+StoreResult<qint64> DowsingStore::count() {
     if (!ensureOpen()) {
-        return std::nullopt;
+        return error_;
     }
     QSqlQuery q(database());
     if (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next()) {
-        fail(QStringLiteral("The file could not be read"), reason(q.lastError()));
-        return std::nullopt;
+        return fail(NotRead, q.lastError());
     }
     return q.value(0).toLongLong();
+}
+
+StoreResult<QList<DowsingRecord>> DowsingStore::listFrom(std::optional<qint64> bound, bool descending, qint64 skip,
+                                                         qint64 limit) {
+    return select(bound, descending, skip, limit);
 }

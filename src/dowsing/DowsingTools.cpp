@@ -96,11 +96,15 @@ QString WriteCsv(DowsingStore& store, const QString& path) {
         if (file.write(Exports::CsvRecord(header)) < 0) {
             return false;
         }
-        for (qint64 offset = 0;; offset += kChunk) {
-            const std::optional<QList<DowsingRecord>> rows = store.list(offset, kChunk);
+        // Chunks reached by key, so that no read walks the rows written before it.
+        for (std::optional<qint64> after;;) {
+            const StoreResult<QList<DowsingRecord>> rows = store.listFrom(after, false, 0, kChunk);
             if (!rows) {
                 readError = store.lastError();
                 return false;
+            }
+            if (!rows->isEmpty()) {
+                after = rows->last().IdNumber;
             }
             for (const DowsingRecord& r : *rows) {
                 QStringList fields{r.Date.isValid() ? r.Date.toString(Qt::ISODate) : QString()};
@@ -124,10 +128,13 @@ bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
     if (!pages.isActive()) {
         return false;
     }
-    for (qint64 offset = 0;; offset += kChunk) {
-        const std::optional<QList<DowsingRecord>> rows = store.list(offset, kChunk);
+    for (std::optional<qint64> after;;) {
+        const StoreResult<QList<DowsingRecord>> rows = store.listFrom(after, false, 0, kChunk);
         if (!rows) {
             return false;
+        }
+        if (!rows->isEmpty()) {
+            after = rows->last().IdNumber;
         }
         for (const DowsingRecord& record : *rows) {
             // The sheet as the record sheet window shows it.

@@ -50,4 +50,3 @@ class DowsingChildWindow : public FormWindow {
   private:
     QPointer<QMdiSubWindow> subWindow_;
 };
-

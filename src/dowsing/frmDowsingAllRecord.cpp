@@ -3,6 +3,8 @@
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/StoreMessages.h"
+#include "common/TextBoxes.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
@@ -55,15 +57,21 @@ class RecordSelector : public QHeaderView {
 void WriteSheetText(QTextDocument* document, const DowsingRecord& record) {
     document->clear();
     QTextCursor caret(document);
+    const QList<DowsingSheetParagraph> paragraphs = DowsingSheetParagraphs(record);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
-    for (const DowsingSheetParagraph& paragraph : DowsingSheetParagraphs(record)) {
+    for (const DowsingSheetParagraph& paragraph : paragraphs) {
         caret.insertText(paragraph.label + paragraph.text + kLineBreak + kLineBreak, bold);
     }
 }
 
 void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
     box->clear();
+    QString whole;
+    for (const DowsingSheetParagraph& paragraph : DowsingSheetParagraphs(record)) {
+        whole += paragraph.text + kLineBreak;
+    }
+    FitWrapToText(box, whole);
     WriteSheetText(box->document(), record);
     box->moveCursor(QTextCursor::Start);
 }
@@ -181,20 +189,47 @@ frmDowsingAllRecord::~frmDowsingAllRecord() = default;
 
 void frmDowsingAllRecord::Form_Load() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
-    // A file that cannot be read leaves the grid empty and enabled, without a message: the wizard has
-    // already said what is wrong with the file when it loaded.
-    store_->open();
-    model_ = std::make_unique<DowsingGridModel>(*store_);
+    // A file that cannot be read is said to be so, never shown as an empty table.
+    for (;;) {
+        if (store_->open()) {
+            model_ = std::make_unique<DowsingGridModel>(*store_);
+            if (!model_->countFailed()) {
+                break;
+            }
+        }
+        const StoreError error = model_ ? model_->failure() : store_->error();
+        if (!StoreFailureRetry(StoreFailureText(error), error, this)) {
+            if (!model_) {
+                model_ = std::make_unique<DowsingGridModel>(*store_);
+            }
+            break;
+        }
+        model_.reset();
+    }
     DataGrid->setModel(model_.get());
     connect(DataGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, DataGrid->verticalHeader(),
             [this] { DataGrid->verticalHeader()->viewport()->update(); });
-    if (!model_->countFailed() && model_->rowCount() == 0) {
+    // Said after the paint that found it; the page stays failed, and unread, until the user chooses.
+    connect(model_.get(), &DowsingGridModel::pageFailed, this, &frmDowsingAllRecord::DataGrid_ReadFailed,
+            Qt::QueuedConnection);
+    if (model_->countFailed()) {
+        DataGrid->setEnabled(false);
+        return;
+    }
+    if (model_->rowCount() == 0) {
         MsgBox(DowsingGridMessages::NoRecord, MsgButtons::Ok, MsgIcon::Information, this);
         DataGrid->setEnabled(false);
         return;
     }
-    if (model_->rowCount() > 0) {
-        DataGrid->setCurrentIndex(model_->index(0, 0));
+    DataGrid->setCurrentIndex(model_->index(0, 0));
+}
+
+void frmDowsingAllRecord::DataGrid_ReadFailed() {
+    if (!model_ || !model_->readFailed()) {
+        return;
+    }
+    if (StoreFailureRetry(StoreFailureText(model_->failure()), model_->failure(), this)) {
+        model_->retry();
     }
 }
 
@@ -211,6 +246,10 @@ void frmDowsingAllRecord::DataGrid_DblClick() {
     const QModelIndex current = DataGrid->currentIndex();
     if (!current.isValid()) {
         return;
+    }
+    // The user acts on a row whose page could not be read: that is the time to try the file again.
+    if (model_->readFailed()) {
+        model_->retry();
     }
     const std::optional<DowsingRecord> record = model_->record(current.row());
     if (!record) {

@@ -29,6 +29,8 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     void cmdBack_Click();
     // Opens the grid's current row on the record sheet.
     void DataGrid_DblClick();
+    // A page of rows could not be read: says why, and reads it again if the user chooses Retry.
+    void DataGrid_ReadFailed();
 
     // After a change or removal: the grid, if loaded, goes back, and the wizard opens it again afresh.
     static void Rebuild();

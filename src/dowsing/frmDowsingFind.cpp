@@ -3,6 +3,7 @@
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/StoreMessages.h"
 #include "common/Windows.h"
 #include "dowsing/frmDowsingAllRecord.h"
 
@@ -86,15 +87,20 @@ frmDowsingFind::~frmDowsingFind() = default;
 
 void frmDowsingFind::Form_Load() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
-    QString why;
-    if (!store_->open()) {
-        why = store_->lastError();
-    } else {
-        // A file from before the index existed gets it now, once.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        why = DowsingSearch::EnsureIndex(store_->database());
-        QApplication::restoreOverrideCursor();
+    bool opened = store_->open();
+    while (!opened && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
+        opened = store_->open();
     }
+    if (!opened) {
+        // Said already; the window stays, with nothing to search, until the user closes it.
+        txtFind->setEnabled(false);
+        lblCount->setText(store_->lastError().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        return;
+    }
+    // A file from before the index existed gets it now, once.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString why = DowsingSearch::EnsureIndex(store_->database());
+    QApplication::restoreOverrideCursor();
     model_ = std::make_unique<DowsingFindModel>(store_->database());
     grdFound->setModel(model_.get());
     connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);

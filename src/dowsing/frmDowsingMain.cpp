@@ -1,11 +1,11 @@
 #include "dowsing/frmDowsingMain.h"
 
-#include "common/TextBoxes.h"
-
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
+#include "common/TextBoxes.h"
 #include "common/UpdateReminder.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
@@ -15,8 +15,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <limits>
 
@@ -25,7 +23,7 @@ namespace Rules = DowsingEntryRules;
 namespace DowsingMessages {
 QString NotSaved(const QString& reason) {
     return QStringLiteral("The record was not saved.\r\n") + reason +
-           QStringLiteral("\r\nYour entries are kept; try again when the problem is solved.");
+           QStringLiteral(".\r\nYour entries are kept; try again when the problem is solved.");
 }
 
 QString NoSuchDay(const QString& month, const QString& day, const QString& year) {
@@ -150,11 +148,13 @@ frmDowsingMain::frmDowsingMain() {
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
 
-    for (QObject* filtered :
-         {static_cast<QObject*>(txtName), static_cast<QObject*>(txtCity), static_cast<QObject*>(txtState),
-          static_cast<QObject*>(txtLocationDowsingFor), static_cast<QObject*>(txtPhNo)}) {
-        filtered->installEventFilter(this);
+    for (QLineEdit* letters : {txtName, txtCity, txtState, txtLocationDowsingFor}) {
+        new CharacterFilter(letters, Rules::filterLetterKey, [this] {
+            MsgBox(DowsingMessages::OnlyAlphabet, MsgButtons::Ok, MsgIcon::Information, this);
+        });
     }
+    new CharacterFilter(txtPhNo, Rules::filterNumberKey,
+                        [this] { MsgBox(DowsingMessages::EnterNumber, MsgButtons::Ok, MsgIcon::None, this); });
 
     connect(cmAddNewRecord, &QPushButton::clicked, this, &frmDowsingMain::cmAddNewRecord_Click);
     connect(mnuAddNewRecor, &QAction::triggered, this, &frmDowsingMain::cmAddNewRecord_Click);
@@ -239,6 +239,7 @@ void frmDowsingMain::buildCustomerPage() {
     txtName = labelledField<QLineEdit>(QStringLiteral("txtName"), QStringLiteral("Name:-"), p, 30);
     txtAddress = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), QStringLiteral("Address:-"), p, 60, 46);
     txtAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeepWrapFitted(txtAddress);
     txtCity = labelledField<QLineEdit>(QStringLiteral("txtCity"), QStringLiteral("City:-"), p, 112);
     txtState = labelledField<QLineEdit>(QStringLiteral("txtState"), QStringLiteral("State:-"), p, 142);
     txtPin = labelledField<QLineEdit>(QStringLiteral("txtPin"), QStringLiteral("Pin Number:-"), p, 172);
@@ -345,6 +346,7 @@ void frmDowsingMain::buildNotesPage() {
     txtNotes->setGeometry(16, 30, 568, 270);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
+    KeepWrapFitted(txtNotes);
     cmdNotesBack =
         button(QStringLiteral("cmdNotesBack"), QStringLiteral("<< &Back"), fraNotes, QRect(16, 314, 114, 32));
     cmdadd = button(QStringLiteral("cmdadd"), QStringLiteral("&Add"), fraNotes, QRect(470, 314, 114, 32));
@@ -361,8 +363,9 @@ void frmDowsingMain::Form_Load() {
         return;
     }
     store_ = std::make_unique<DowsingStore>(path);
-    // A file that cannot be opened now is opened again at the first save, which then reports why.
-    store_->open();
+    // Said now rather than at the first save; the wizard opens all the same, and a save tries the file again.
+    while (!store_->open() && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
+    }
 
     fillList(cmbHour, Rules::hourEntries());
     fillList(cmbMinute, Rules::minuteEntries());
@@ -388,59 +391,6 @@ void frmDowsingMain::closeEvent(QCloseEvent* event) {
     ShowLauncher();
 }
 
-bool frmDowsingMain::eventFilter(QObject* watched, QEvent* event) {
-    auto* edit = qobject_cast<QLineEdit*>(watched);
-    QString typed;
-    if (edit && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Focus keys and Delete never reach a field as typed characters; the X11 desktop gives Delete the text
-        // of the DEL control character, which the filters would otherwise refuse with a message.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) {
-            return false;
-        }
-        typed = key->text();
-        if (key->key() == Qt::Key_Backspace) {
-            typed = QChar(Rules::Backspace);
-        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            typed = QChar(Rules::CarriageReturn);
-        }
-    } else if (edit && event->type() == QEvent::InputMethod) {
-        // Composed characters (dead keys, input methods) pass the same filter as typed ones.
-        auto* composed = static_cast<QInputMethodEvent*>(event);
-        if (!composed->preeditString().isEmpty()) {
-            return false;
-        }
-        typed = composed->commitString();
-    } else {
-        return DowsingChildWindow::eventFilter(watched, event);
-    }
-    if (typed.isEmpty()) {
-        return false; // arrows, Home, Delete: no character
-    }
-    const bool number = edit == txtPhNo;
-    QString kept;
-    bool changed = false;
-    for (const QChar c : typed) {
-        const Rules::KeyVerdict verdict = number ? Rules::filterNumberKey(c) : Rules::filterLetterKey(c);
-        if (verdict.complain) {
-            MsgBox(number ? DowsingMessages::EnterNumber : DowsingMessages::OnlyAlphabet, MsgButtons::Ok,
-                   number ? MsgIcon::None : MsgIcon::Information, this);
-        }
-        if (verdict.keep) {
-            kept += verdict.character;
-        }
-        changed = changed || !verdict.keep || verdict.character != c;
-    }
-    if (!changed) {
-        return false;
-    }
-    // Letters come out in capitals: type them ourselves instead of the original key.
-    if (!kept.isEmpty() && kept.at(0).unicode() >= u' ') {
-        edit->insert(kept);
-    }
-    return true;
-}
-
 QGroupBox* frmDowsingMain::FrontPage() const {
     for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
         if (!p->isHidden()) {
@@ -451,7 +401,8 @@ QGroupBox* frmDowsingMain::FrontPage() const {
 }
 
 void frmDowsingMain::BringToFront(QGroupBox* front) {
-    // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees.
+    // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees. The button that
+    // turned the page goes with its page, so the handlers that turn pages give the focus to the new one.
     for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
         p->setVisible(p == front);
     }
@@ -488,6 +439,7 @@ void frmDowsingMain::Label1_Click() {
 void frmDowsingMain::cmdCustomersDetailsNext_Click() {
     if (Rules::emailAccepted(txtEmail->text())) {
         BringToFront(fraTools);
+        cmbDowsingTool->setFocus();
         return;
     }
     MsgBox(DowsingMessages::CorrectEmail, MsgButtons::Ok, MsgIcon::Information, this);
@@ -497,19 +449,22 @@ void frmDowsingMain::cmdCustomersDetailsNext_Click() {
 
 void frmDowsingMain::cmdToolsBack_Click() {
     BringToFront(fraCustomersDetails);
+    txtName->setFocus();
 }
 
 void frmDowsingMain::cmdToolsNext_Click() {
     BringToFront(fraNotes);
+    txtNotes->setFocus();
 }
 
 void frmDowsingMain::cmdNotesBack_Click() {
     BringToFront(fraTools);
+    cmbDowsingTool->setFocus();
 }
 
 void frmDowsingMain::cmbDowsingTool_Click(int index) {
     fraItemDowsing->hide();
-    if (index == 3) {
+    if (index == DowsingEntryRules::OtherToolIndex) {
         fraDowsingTool->show();
         fraDowsingTool->raise();
         txtDowsingTool->setFocus();
@@ -518,7 +473,7 @@ void frmDowsingMain::cmbDowsingTool_Click(int index) {
 
 void frmDowsingMain::cmbItemDowsingFor_Click(int index) {
     fraDowsingTool->hide();
-    if (index == 4) {
+    if (index == DowsingEntryRules::OtherItemIndex) {
         fraItemDowsing->show();
         fraItemDowsing->raise();
         txtItemDowsing->setFocus();
@@ -605,8 +560,9 @@ bool frmDowsingMain::storeReady() {
     return store_->isOpen() || store_->open();
 }
 
-bool frmDowsingMain::InUpdateMode() const {
-    return cmdadd->text().compare(QStringLiteral("&Update"), Qt::CaseInsensitive) == 0;
+void frmDowsingMain::setMode(Mode mode) {
+    mode_ = mode;
+    cmdadd->setText(mode == Mode::Updating ? QStringLiteral("&Update") : QStringLiteral("&Add"));
 }
 
 void frmDowsingMain::cmdadd_Click() {
@@ -619,9 +575,11 @@ void frmDowsingMain::cmdadd_Click() {
         return;
     }
     if (!InUpdateMode()) {
-        if (!storeReady() || !store_->add(record)) {
-            MsgBox(DowsingMessages::NotSaved(store_->lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-            return;
+        // While another program holds the file the user may try again; the entries stay whatever the answer.
+        while (!storeReady() || !store_->add(record)) {
+            if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+                return;
+            }
         }
         MsgBox(DowsingMessages::Saved, MsgButtons::Ok, MsgIcon::Information, this);
         clearFields();
@@ -629,24 +587,31 @@ void frmDowsingMain::cmdadd_Click() {
         fraTools->setEnabled(false);
         fraNotes->setEnabled(false);
         fraCustomersDetails->setEnabled(false);
+        // The focus was on a page just disabled; left there, the window would take no mnemonic until clicked.
+        cmAddNewRecord->setFocus();
         return;
     }
 
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
-    const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
-    if (outcome != DowsingStore::Outcome::Done) {
-        MsgBox(DowsingMessages::NotSaved(store_->lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-        return;
+    for (;;) {
+        const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
+        if (outcome == DowsingStore::Outcome::Done) {
+            break;
+        }
+        if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+            return;
+        }
     }
     MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();
     updateId_ = 0;
-    cmdadd->setText(QStringLiteral("&Add"));
+    setMode(Mode::Adding);
     cmAddNewRecord->show();
     mnuAddNewRecor->setVisible(true);
     BringToFront(fraCustomersDetails);
     setPagesEnabled(false);
+    cmAddNewRecord->setFocus();
     // Back to the grid, read afresh so that it shows the change.
     Windows::HideForm(this);
     frmDowsingAllRecord::Rebuild();
@@ -656,6 +621,11 @@ void frmDowsingMain::PrepareForEdit() {
     setPagesEnabled(true);
     cmAddNewRecord->hide();
     mnuAddNewRecor->setVisible(false);
+}
+
+void frmDowsingMain::EditFoundNoRecord() {
+    cmAddNewRecord->show();
+    mnuAddNewRecor->setVisible(true);
 }
 
 void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
@@ -690,6 +660,6 @@ void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     txtLocationDowsingFor->setText(record.Location_Dowsing_Occured);
     ShowStoredText(txtNotes, record.Notes);
     cmbAMPM->setCurrentIndex(cmbHour->currentIndex() > 11 ? 1 : 0);
-    cmdadd->setText(QStringLiteral("&Update"));
+    setMode(Mode::Updating);
     updateId_ = record.IdNumber;
 }

@@ -32,7 +32,13 @@ class frmDowsingMain : public DowsingChildWindow {
     // Update for that record's IdNumber, which is what "&Update" writes back.
     void PrepareForEdit();
     void FillForUpdate(const DowsingRecord& record);
-    bool InUpdateMode() const;
+    // Adding makes a new record; Updating writes back the one FillForUpdate brought in.
+    enum class Mode { Adding, Updating };
+    Mode mode() const { return mode_; }
+    bool InUpdateMode() const { return mode_ == Mode::Updating; }
+    // When the sheet finds no record to hand over: the wizard stays in Add, and "Add New Record" must be there
+    // again, or no further entry could be started.
+    void EditFoundNoRecord();
     qint64 RecordBeingUpdated() const { return updateId_; }
 
     // Hides the wizard and shows the all-records grid; other windows call it too.
@@ -98,7 +104,6 @@ class frmDowsingMain : public DowsingChildWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildFrame();
@@ -129,6 +134,8 @@ class frmDowsingMain : public DowsingChildWindow {
     bool storeReady();
 
     std::unique_ptr<DowsingStore> store_;
+    void setMode(Mode mode);
+    Mode mode_ = Mode::Adding;
     qint64 updateId_ = 0;
 };
 

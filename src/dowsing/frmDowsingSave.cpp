@@ -4,6 +4,7 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/WholeFile.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/RtfWriter.h"
@@ -140,19 +141,8 @@ void frmDowsingSave::cmdSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const QFileInfo target(path);
-    QString why;
-    // The file's own read-only mark counts, whoever the user is: an administrator too is asked to choose another.
-    if (target.exists() && !(target.permissions() & QFile::WriteOwner)) {
-        why = QStringLiteral("The file is read-only.");
-    } else {
-        // Written beside the target and then put in its place, so a failed save leaves an old file whole.
-        QSaveFile file(path);
-        const QByteArray rtf = DocumentToRtf(*RTB->document(), RTB->font().family(), RTB->font().pointSizeF());
-        if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
-            why = file.errorString();
-        }
-    }
+    const QString why =
+        WriteFileWhole(path, DocumentToRtf(*RTB->document(), RTB->font().family(), RTB->font().pointSizeF()));
     if (!why.isEmpty()) {
         MsgBox(Msg::NotSaved(path, why), MsgButtons::Ok, MsgIcon::Critical, this);
     }
@@ -177,15 +167,16 @@ void frmDowsingSave::cmdedit_Click() {
         return;
     }
     wizard->PrepareForEdit();
-    if (const std::optional<qint64> rows = store.count(); rows && *rows == 0) {
+    if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
         MsgBox(Msg::NoRecordToEdit, MsgButtons::Ok, MsgIcon::None, wizard);
+        wizard->EditFoundNoRecord();
         return;
     }
     DowsingRecord found;
     switch (store.find(CurrentDowsingSelection().SelectedRecordId, found)) {
     case DowsingStore::Outcome::Done:
         wizard->FillForUpdate(found);
-        break;
+        return;
     case DowsingStore::Outcome::NotFound:
         // The wizard keeps its mode: there is nothing to write back.
         MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, wizard);
@@ -194,11 +185,12 @@ void frmDowsingSave::cmdedit_Click() {
         MsgBox(Msg::NotRead(store.lastError()), MsgButtons::Ok, MsgIcon::Critical, wizard);
         break;
     }
+    wizard->EditFoundNoRecord();
 }
 
 void frmDowsingSave::cmddelete_Click() {
     DowsingStore& store = openSheetStore();
-    if (const std::optional<qint64> rows = store.count(); rows && *rows == 0) {
+    if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
         MsgBox(Msg::NoRecordToDelete, MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
         return;

@@ -6,6 +6,8 @@
 #include "common/Pictures.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
+#include "diary/DiaryValues.h"
+#include "dowsing/DowsingStore.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 
@@ -33,6 +35,14 @@ bool VelloranShell::Start() {
         CloseAllWindows();
         return false;
     }
+    // Under the lock, so that two copies never seed the same folder at once.
+    if (options_.dataPlaces) {
+        const DataFolderChoice choice = UseDataFolder(
+            *options_.dataPlaces, {QString::fromLatin1(DowsingStore::FileName), QString::fromLatin1(DiaryFileName)});
+        if (!choice.problem.isEmpty()) {
+            MsgBox(choice.problem, MsgButtons::Ok, MsgIcon::Critical);
+        }
+    }
     CheckForUpdateReminder();
     frmMain* launcher = Windows::Show<frmMain>();
     if (launcher) {
@@ -54,7 +64,17 @@ void VelloranShell::EndProgram() {
     options_.endProgram();
 }
 
+StartupOptions ProgramStartupOptions() {
+    StartupOptions options;
+    options.dataPlaces = InstalledDataPlaces();
+    return options;
+}
+
 void PrepareApplication(QApplication& app) {
+    // The user's data folder and the window manager's class are named after these.
+    QCoreApplication::setApplicationName(QStringLiteral("velloran"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopAppId));
     // Fusion honours the windows' own colours the same way on every desktop.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setFont(Look::Verdana(8.25));

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "common/DataFolder.h"
 #include "common/ShellServices.h"
 #include "shell/SingleInstance.h"
 
 #include <functional>
+#include <optional>
 
 class QApplication;
 
@@ -14,7 +16,12 @@ struct StartupOptions {
     QString lockPath = SingleInstance::DefaultLockPath();
     RandomSource random;              // empty: the system's generator, seeded anew every run
     std::function<void()> endProgram; // empty: leave the event loop
+    // Where to look for the data files; empty: keep the application folder as it is (tests set their own).
+    std::optional<DataPlaces> dataPlaces;
 };
+
+// The options of the program as installed or unpacked: its own lock, generator and data folders.
+StartupOptions ProgramStartupOptions();
 
 // The application shell: start-up in its order, and the services the tools call to reach it.
 class VelloranShell : public ShellServices {
@@ -22,8 +29,8 @@ class VelloranShell : public ShellServices {
     explicit VelloranShell(StartupOptions options = {});
     ~VelloranShell() override;
 
-    // Single instance, update reminder, launcher, brand choice. False when another copy runs: then the user
-    // has been told, every window is closed, and this copy must end.
+    // Single instance, data folder, update reminder, launcher, brand choice. False when another copy runs: then the
+    // user has been told, every window is closed, and this copy must end.
     bool Start();
 
     void ShowLauncher() override;
@@ -34,6 +41,9 @@ class VelloranShell : public ShellServices {
     StartupOptions options_;
     SingleInstance instance_;
 };
+
+// The name the desktop entry, the AppStream metainfo and the icons carry.
+inline constexpr const char* DesktopAppId = "org.velloran.Velloran";
 
 // Font, style and names every run of the program shares.
 void PrepareApplication(QApplication& app);

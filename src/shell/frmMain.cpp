@@ -92,10 +92,6 @@ frmMain::frmMain() {
     const std::array<QGroupBox*, 3> frames{Frame1, Frame3, Frame4};
     const std::array<QString, 3> captions{QStringLiteral("Dowsing"), QStringLiteral("Pagan Diary"),
                                           QStringLiteral("Pagan")};
-    const std::array<QString, 3> blurbs{
-        QStringLiteral("Keep every dowsing: client, tool, item, place, time and notes."),
-        QStringLiteral("Your book of shadows: spells, incense, recipes and rituals."),
-        QStringLiteral("Pagan lore and the festivals of every month from 2006 to 2012.")};
     const std::array<QPixmap, 3> pictures{Pictures::Pendulum(48), Pictures::BookOfShadows(48),
                                           Pictures::WheelOfTheYear(48)};
     for (int i = 0; i < 3; ++i) {
@@ -108,11 +104,6 @@ frmMain::frmMain() {
         cmdSelectOption[i]->setGeometry(84, 34, 150, 30);
         cmdSelectOption[i]->setFont(Look::Verdana(8.25, true));
         Look::UseDesktopColours(cmdSelectOption[i]);
-        auto* blurb = new QLabel(blurbs[i], frames[i]);
-        blurb->setGeometry(250, 26, 240, 46);
-        blurb->setWordWrap(true);
-        blurb->setFont(Look::Verdana(8.25));
-        Look::SetTextColour(blurb, Qt::white);
         connect(cmdSelectOption[i], &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
     }
 

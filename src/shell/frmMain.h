@@ -47,7 +47,6 @@ class frmMain : public FormWindow {
     void mnuExit_Click();
 };
 
-
 // What each tool button opens: returns true when a window of the tool is on screen. The launcher's buttons
 // use the tools' own openers; tests put their own in place.
 using ToolOpener = std::function<bool()>;

@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -13,6 +14,8 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class tst_frmPaganMain : public QObject {
     Q_OBJECT
@@ -32,12 +35,15 @@ class tst_frmPaganMain : public QObject {
     void yearOptions_areOneGroup();
     void mainTabClicks_resetNextInnerTab_data();
     void mainTabClicks_resetNextInnerTab();
+    void tabs_arePageTabsToAssistiveTechnology();
+    void mainTab_followsTheTabWidgetKeys();
     void tabControls_keepTheirTabsInRows_data();
     void tabControls_keepTheirTabsInRows();
     void sharedCommands_openTheirPages_data();
     void sharedCommands_openTheirPages();
     void exit_unloadsAndShowsLauncher_data();
     void exit_unloadsAndShowsLauncher();
+    void subjectPages_areMadeWhenFirstShown();
 
   private:
     frmPaganMain* open();
@@ -152,12 +158,9 @@ void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("yearText");
     QTest::addColumn<QString>("monthName");
-    QTest::newRow("2006, first option") << 0 << 2 << "2006"
-                                        << "February";
-    QTest::newRow("2009") << 3 << 4 << "2009"
-                          << "April";
-    QTest::newRow("2012, alone in its row") << 6 << 12 << "2012"
-                                            << "December";
+    QTest::newRow("2006, first option") << 0 << 2 << u"2006"_s << u"February"_s;
+    QTest::newRow("2009") << 3 << 4 << u"2009"_s << u"April"_s;
+    QTest::newRow("2012, alone in its row") << 6 << 12 << u"2012"_s << u"December"_s;
 }
 
 void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView() {
@@ -202,29 +205,37 @@ void tst_frmPaganMain::yearOptions_areOneGroup() {
 }
 
 void tst_frmPaganMain::mainTabClicks_resetNextInnerTab_data() {
+    QTest::addColumn<QString>("way");
     QTest::addColumn<QList<int>>("clicks");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("gods straight after opening") << QList<int>{4} << "SSTGods"
-                                                 << "Sucellus";
-    QTest::newRow("elements, then gods") << QList<int>{3, 4} << "SSTGods"
-                                         << "Angus of the Brugh";
-    QTest::newRow("elements straight after opening") << QList<int>{3} << "SSTElements"
-                                                     << "Spirit";
-    QTest::newRow("festive seasons, then elements") << QList<int>{2, 3} << "SSTElements"
-                                                    << "Earth";
-    QTest::newRow("back to the calendar changes nothing") << QList<int>{3, 0, 4} << "SSTGods"
-                                                          << "Angus of the Brugh";
-    QTest::newRow("goddesses themselves change nothing") << QList<int>{5} << "SSTGoddesses"
-                                                         << "Danu";
-    QTest::newRow("gods reset goddesses") << QList<int>{5, 4} << "SSTGoddesses"
-                                          << "Arianrhod";
-    QTest::newRow("information resets festive seasons") << QList<int>{1} << "SSTFestiveSeasons"
-                                                        << "Yule";
+    struct Case {
+        const char* name;
+        QList<int> clicks;
+        const char* control;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"gods straight after opening", {4}, "SSTGods", "Sucellus"},
+        {"elements, then gods", {3, 4}, "SSTGods", "Angus of the Brugh"},
+        {"elements straight after opening", {3}, "SSTElements", "Spirit"},
+        {"festive seasons, then elements", {2, 3}, "SSTElements", "Earth"},
+        {"back to the calendar changes nothing", {3, 0, 4}, "SSTGods", "Angus of the Brugh"},
+        {"goddesses themselves change nothing", {5}, "SSTGoddesses", "Danu"},
+        {"gods reset goddesses", {5, 4}, "SSTGoddesses", "Arianrhod"},
+        {"information resets festive seasons", {1}, "SSTFestiveSeasons", "Yule"},
+    };
+    // A mouse click, or a screen reader's press or toggle: every way of choosing a tab runs the same steps.
+    for (const char* way : {"click", "press", "toggle"}) {
+        for (const Case& c : cases) {
+            QTest::addRow("%s: %s", way, c.name) << way << c.clicks << c.control << c.shown;
+        }
+    }
 }
 
 void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {
+    QFETCH(QString, way);
     QFETCH(QList<int>, clicks);
     QFETCH(QString, control);
     QFETCH(QString, shown);
@@ -237,13 +248,62 @@ void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {
     for (int tab : clicks) {
         QAbstractButton* button = window->SSTMain->TabButton(tab);
         QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
+        if (way == QLatin1String("click")) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(spoken && spoken->actionInterface());
+            spoken->actionInterface()->doAction(way == QLatin1String("press")
+                                                    ? QAccessibleActionInterface::pressAction()
+                                                    : QAccessibleActionInterface::toggleAction());
+        }
         QCOMPARE(window->SSTMain->Tab(), tab);
+        QVERIFY(window->SSTMain->Page(tab)->isVisibleTo(window));
     }
     auto* inner = window->findChild<SSTab*>(control);
     QVERIFY(inner);
     QCOMPARE(inner->TabCaption(inner->Tab()), shown);
     QVERIFY(inner->Page(inner->Tab())->isVisibleTo(inner));
+}
+
+void tst_frmPaganMain::tabs_arePageTabsToAssistiveTechnology() {
+    frmPaganMain* window = open();
+    QVERIFY(window);
+    window->SSTMain->SetTab(3);
+    for (int tab = 0; tab < window->SSTMain->TabCount(); ++tab) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window->SSTMain->TabButton(tab));
+        QVERIFY(spoken);
+        QCOMPARE(spoken->role(), QAccessible::PageTab);
+        QCOMPARE(spoken->text(QAccessible::Name), window->SSTMain->TabCaption(tab));
+        QVERIFY(spoken->state().selectable);
+        QCOMPARE(bool(spoken->state().selected), tab == 3);
+        QVERIFY(!spoken->state().checkable);
+    }
+}
+
+void tst_frmPaganMain::mainTab_followsTheTabWidgetKeys() {
+    frmPaganMain* window = open();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->SSTFestiveSeasons->SetTab(3);
+    window->SSTMain->TabButton(0)->setFocus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    } presses[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 1},    {Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {Qt::Key_PageUp, Qt::ControlModifier, 1}, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+        {Qt::Key_PageUp, Qt::ControlModifier, 5}, {Qt::Key_Tab, Qt::ControlModifier, 0},
+    };
+    for (const auto& press : presses) {
+        QTest::keyClick(QApplication::focusWidget(), press.key, press.modifiers);
+        QCOMPARE(window->SSTMain->Tab(), press.tab);
+        QVERIFY(window->SSTMain->Page(press.tab)->isVisibleTo(window));
+        QCOMPARE(QApplication::focusWidget(), window->SSTMain->TabButton(press.tab));
+    }
+    // Passing "Pagan Information" ran its tab-change step.
+    QCOMPARE(window->SSTFestiveSeasons->Tab(), 0);
 }
 
 void tst_frmPaganMain::tabControls_keepTheirTabsInRows_data() {
@@ -393,6 +453,32 @@ void tst_frmPaganMain::exit_unloadsAndShowsLauncher() {
     for (QRadioButton* option : again->optYear) {
         QVERIFY(!option->isChecked());
     }
+}
+
+void tst_frmPaganMain::subjectPages_areMadeWhenFirstShown() {
+    frmPaganMain* window = open();
+    QVERIFY(window);
+    for (QLabel* text : window->lblGods) {
+        QVERIFY(!text);
+    }
+    QVERIFY(!window->Label1);
+    QTest::mouseClick(window->SSTMain->TabButton(4), Qt::LeftButton);
+    // The page on show: Sucellus, his text and his picture.
+    QVERIFY(window->lblGods[11]);
+    QVERIFY(window->lblGods[11]->isVisible());
+    QVERIFY(window->lblGods[11]->text().startsWith(QStringLiteral("He is the god of forest and agriculture.")));
+    QVERIFY(window->imgPictures[16]);
+    QVERIFY(!window->imgPictures[16]->pixmap().isNull());
+    QVERIFY(!window->lblGods[0]);
+    // Asking for a page makes it, and choosing its tab shows it.
+    QVERIFY(window->SSTGods->Page(0));
+    QVERIFY(window->lblGods[0]);
+    QTest::mouseClick(window->SSTGods->TabButton(0), Qt::LeftButton);
+    QVERIFY(window->lblGods[0]->isVisible());
+    QVERIFY(!window->lblGods[11]->isVisible());
+    QTest::mouseClick(window->SSTMain->TabButton(1), Qt::LeftButton);
+    QVERIFY(window->Label1 && window->Label1->isVisible());
+    QVERIFY(window->Label2->text().startsWith(QStringLiteral("The oldest known religion to humanity is Paganism.")));
 }
 
 QTEST_MAIN(tst_frmPaganMain)

@@ -13,6 +13,8 @@
 #include <QtTest>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QString lines(const QStringList& parts) {
     return parts.join(QStringLiteral("\r\n"));
@@ -81,43 +83,34 @@ void tst_frmPaganResultCalendar::load_showsChosenMonthAndFestivals_data() {
     QTest::addColumn<QDate>("selected");
     QTest::addColumn<QString>("festivals");
 
-    QTest::newRow("February 2006") << "February"
-                                   << "2006" << QDate(2006, 2, 12)
+    QTest::newRow("February 2006") << u"February"_s << u"2006"_s << QDate(2006, 2, 12)
                                    << lines({"February 2, 2006", "IMBOLC", "", "February 13, 2006",
                                              "Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward", "",
                                              "February 28, 2006", "Day of Merriddyn"});
-    QTest::newRow("January 2009") << "January"
-                                  << "2009" << QDate(2009, 1, 12)
+    QTest::newRow("January 2009") << u"January"_s << u"2009"_s << QDate(2009, 1, 12)
                                   << lines({"January 23, 2009", "Day of Braciaca(2 DAYS)23rd Onward", "January 9,2009",
                                             "Raud the Strong`s Day"});
     QTest::newRow("March 2007, the calendar's own start")
-        << "March"
-        << "2007" << QDate(2007, 3, 12)
+        << u"March"_s << u"2007"_s << QDate(2007, 3, 12)
         << lines({"March 1, 2007", "Feast of Merlin", "", "March 3, 2007",
                   "Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward", "", "March 21, 2007",
                   "SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)"});
-    QTest::newRow("October 2010") << "October"
-                                  << "2010" << QDate(2010, 10, 12)
+    QTest::newRow("October 2010") << u"October"_s << u"2010"_s << QDate(2010, 10, 12)
                                   << lines({"October 23, 2010", "SAMHAIN", "", "October 13, 2010", "Fontus festival"});
     QTest::newRow("December 2012, the last month")
-        << "December"
-        << "2012" << QDate(2012, 12, 12)
+        << u"December"_s << u"2012"_s << QDate(2012, 12, 12)
         << lines({"December 2, 2012", "Feast of Rhiannon", "", "December 12, 2012", "day of Bellisama", "",
                   "December 13, 2012", "Festival of Lights", "", "December 21, 2012", "YULE", "", "December 23, 2012",
                   "Yuletide Tree and Elder Festival", "", "December 28, 2012",
                   "Festival of Wine and pleasure (4 DAYS) 28th December Onward"});
     // Names are matched exactly: a name in other letters finds no month.
-    QTest::newRow("month name in lower case") << "february"
-                                              << "2008" << QDate(2008, 3, 12) << "Display Festivals";
-    QTest::newRow("month name with a blank") << "May "
-                                             << "2011" << QDate(2011, 3, 12) << "Display Festivals";
+    QTest::newRow("month name in lower case")
+        << u"february"_s << u"2008"_s << QDate(2008, 3, 12) << u"Display Festivals"_s;
+    QTest::newRow("month name with a blank") << u"May "_s << u"2011"_s << QDate(2011, 3, 12) << u"Display Festivals"_s;
     // Not reachable from the browser, but the view must neither leave its range nor show a wrong month.
-    QTest::newRow("year after the table") << "April"
-                                          << "2013" << QDate(2007, 4, 12) << "Display Festivals";
-    QTest::newRow("year before the table") << "April"
-                                           << "2005" << QDate(2007, 4, 12) << "Display Festivals";
-    QTest::newRow("no year at all") << "April"
-                                    << "" << QDate(2007, 4, 12) << "Display Festivals";
+    QTest::newRow("year after the table") << u"April"_s << u"2013"_s << QDate(2007, 4, 12) << u"Display Festivals"_s;
+    QTest::newRow("year before the table") << u"April"_s << u"2005"_s << QDate(2007, 4, 12) << u"Display Festivals"_s;
+    QTest::newRow("no year at all") << u"April"_s << u""_s << QDate(2007, 4, 12) << u"Display Festivals"_s;
 }
 
 void tst_frmPaganResultCalendar::load_showsChosenMonthAndFestivals() {

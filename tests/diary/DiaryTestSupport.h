@@ -1,17 +1,23 @@
 #pragma once
 
+#include "common/Database.h"
 #include "common/Windows.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
 #include <QCryptographicHash>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <memory>
+
+// The diary's schema as the build makes diary.dll from it.
+inline QString DiarySchema() {
+    QFile file(QStringLiteral(VELLORAN_DIARY_SCHEMA));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 // A private application folder with a fresh diary.dll made from the schema, a stand-in shell, and the
 // section values back at their start.
@@ -21,15 +27,9 @@ struct DiaryWorld {
         CurrentSectionWord.clear();
         DiaryStore::setDefaultBusyTimeout(50);
     }
-    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(2000); }
+    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(DatabaseBusyTimeoutMs); }
 
-    bool makeDiary() const {
-        QFile file(QStringLiteral(VELLORAN_DIARY_SCHEMA));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return false;
-        }
-        return DiaryStore::createDatabase(DiaryFilePath(), QString::fromUtf8(file.readAll()));
-    }
+    bool makeDiary() const { return DiaryStore::createDatabase(DiaryFilePath(), DiarySchema()); }
 
     QStringList rows(DiarySection section) const {
         QStringList out;
@@ -48,40 +48,40 @@ struct DiaryWorld {
         return out;
     }
 
-    QByteArray fileHash() const {
-        QFile file(DiaryFilePath());
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-    }
+    QByteArray fileHash() const { return FileHash(DiaryFilePath()); }
 
     TestEnvironment env;
     RecordingShell shell;
 };
 
-// Holds a write lock on the diary until destroyed, as another program would.
-class DiaryLock {
-  public:
-    DiaryLock() {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
-        db.setDatabaseName(DiaryFilePath());
-        locked = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+// What a list of lines shows, line by line, as the user reads it.
+inline QStringList listedLines(const QAbstractItemView* list) {
+    QStringList lines;
+    const QAbstractItemModel* model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        lines << model->index(row, 0).data().toString();
     }
-    ~DiaryLock() {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name(), false);
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name());
-    }
-    DiaryLock(const DiaryLock&) = delete;
-    DiaryLock& operator=(const DiaryLock&) = delete;
-    bool locked = false;
+    return lines;
+}
 
-  private:
-    static QString name() { return QStringLiteral("tst-diary-lock"); }
+inline int lineCount(const QAbstractItemView* list) {
+    return list->model()->rowCount();
+}
+
+inline QString lineText(const QAbstractItemView* list, int row) {
+    return list->model()->index(row, 0).data().toString();
+}
+
+inline bool hasSelectedLine(const QAbstractItemView* list) {
+    return list->selectionModel()->hasSelection();
+}
+
+// Holds a write lock on the diary until destroyed, as another program would.
+class DiaryLock : public RawDatabase {
+  public:
+    DiaryLock() : RawDatabase(DiaryFilePath()), locked(exec(QStringLiteral("BEGIN EXCLUSIVE"))) {}
+    ~DiaryLock() { exec(QStringLiteral("ROLLBACK")); }
+    const bool locked;
 };
 
 // Opens the keyword book on a section, as the chooser hands it over.

@@ -1,4 +1,4 @@
-#include "diary/DiaryStore.h"
+#include "diary/DiaryTestSupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,56 +10,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
-
-QString schemaText() {
-    QFile file(QStringLiteral(VELLORAN_DIARY_SCHEMA));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
-QByteArray fileHash(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-// A connection of the test's own, to look at the file past the store or to hold a lock on it.
-class RawConnection {
-  public:
-    explicit RawConnection(const QString& path) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name());
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~RawConnection() {
-        {
-            QSqlDatabase db = QSqlDatabase::database(name(), false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name());
-    }
-    QSqlDatabase db() const { return QSqlDatabase::database(name(), false); }
-    QStringList column(const QString& sql, int index = 0) const {
-        QStringList out;
-        QSqlQuery query(db());
-        if (query.exec(sql)) {
-            while (query.next()) {
-                out << query.value(index).toString();
-            }
-        }
-        return out;
-    }
-
-  private:
-    static QString name() { return QStringLiteral("tst-raw"); }
-};
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class tst_DiaryStore : public QObject {
     Q_OBJECT
@@ -85,26 +36,30 @@ class tst_DiaryStore : public QObject {
     void brokenFile_failsWithErrorAndStaysUnchanged_data();
     void brokenFile_failsWithErrorAndStaysUnchanged();
     void lockedFile_failsWithError_andLosesNothing();
+    void tableWithoutAutomaticIndex_isRefusedWithAReason();
     void folderWithUrlCharacters_isOpenedAsAPlainPath();
     void everyCall_leavesNoConnectionOpen();
     void createDatabase_neverOverwritesAFile();
     void shippedDiary_hasFourEmptySections();
+    void linesFrom_readsByIndexFromEitherEnd_data();
+    void linesFrom_readsByIndexFromEitherEnd();
+    void addTellingIndex_andKeptCount_followTheTable();
 
   private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_path;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
 };
 
 void tst_DiaryStore::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_path = m_dir->filePath(QStringLiteral("diary.dll"));
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    path_ = dir_->filePath(QStringLiteral("diary.dll"));
     QString error;
-    QVERIFY2(DiaryStore::createDatabase(m_path, schemaText(), &error), qPrintable(error));
+    QVERIFY2(DiaryStore::createDatabase(path_, DiarySchema(), &error), qPrintable(error));
 }
 
 void tst_DiaryStore::cleanup() {
-    m_dir.reset();
+    dir_.reset();
 }
 
 void tst_DiaryStore::sectionWords_andIndexBounds() {
@@ -123,14 +78,10 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("lowerCase");
     QTest::addColumn<QString>("wordCase");
-    QTest::newRow("spell") << 0 << "tblspell"
-                           << "tblSpell";
-    QTest::newRow("incense") << 1 << "tblincense"
-                             << "tblIncense";
-    QTest::newRow("recipes") << 2 << "tblrecipes"
-                             << "tblRecipes";
-    QTest::newRow("rituals") << 3 << "tblrituals"
-                             << "tblRituals";
+    QTest::newRow("spell") << 0 << u"tblspell"_s << u"tblSpell"_s;
+    QTest::newRow("incense") << 1 << u"tblincense"_s << u"tblIncense"_s;
+    QTest::newRow("recipes") << 2 << u"tblrecipes"_s << u"tblRecipes"_s;
+    QTest::newRow("rituals") << 3 << u"tblrituals"_s << u"tblRituals"_s;
 }
 
 void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
@@ -138,11 +89,11 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
     QFETCH(QString, lowerCase);
     QFETCH(QString, wordCase);
     const DiarySection section = *DiarySectionFromIndex(index);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY(store.add(section, "first", "one"));
     QVERIFY(store.add(section, "second", "two"));
 
-    RawConnection raw(m_path);
+    RawDatabase raw(path_);
     const QStringList lower = raw.column("select * from " + lowerCase);
     QCOMPARE(lower, QStringList({"first", "second"}));
     QCOMPARE(raw.column("select * from " + wordCase), lower);
@@ -157,7 +108,7 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
 }
 
 void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"alpha", "beta", "gamma"}) {
         QVERIFY(store.add(DiarySection::Incense, word, "m"));
     }
@@ -171,7 +122,7 @@ void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
     QCOMPARE(rows, QStringList({"beta", "gamma", "aardvark"}));
 
     // A later store on the same file (the program started again) sees the same order.
-    DiaryStore again(m_path);
+    DiaryStore again(path_);
     QStringList rowsAgain;
     QVERIFY(again.keywords(DiarySection::Incense, rowsAgain));
     QCOMPARE(rowsAgain, rows);
@@ -183,25 +134,19 @@ void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
 void tst_DiaryStore::trimming_removesOnlyOuterBlanks_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("outer blanks") << "  moon water  "
-                                  << "moon water";
-    QTest::newRow("inner blanks stay") << "moon   water"
-                                       << "moon   water";
-    QTest::newRow("blanks only") << "     "
-                                 << "";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("tabs stay") << "\tsage\t"
-                               << "\tsage\t";
-    QTest::newRow("line breaks stay") << " line one\r\nline two\r\n "
-                                      << "line one\r\nline two\r\n";
+    QTest::newRow("outer blanks") << u"  moon water  "_s << u"moon water"_s;
+    QTest::newRow("inner blanks stay") << u"moon   water"_s << u"moon   water"_s;
+    QTest::newRow("blanks only") << u"     "_s << u""_s;
+    QTest::newRow("empty") << u""_s << u""_s;
+    QTest::newRow("tabs stay") << u"\tsage\t"_s << u"\tsage\t"_s;
+    QTest::newRow("line breaks stay") << u" line one\r\nline two\r\n "_s << u"line one\r\nline two\r\n"_s;
     QTest::newRow("no-break space stays") << QString::fromUtf8("\u00a0rue ") << QString::fromUtf8("\u00a0rue");
 }
 
 void tst_DiaryStore::trimming_removesOnlyOuterBlanks() {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY2(store.add(DiarySection::Spell, typed, typed), qPrintable(store.lastError()));
     DiaryEntry entry;
     bool found = false;
@@ -235,7 +180,7 @@ void tst_DiaryStore::entryAt_positionsInsideAndOutside() {
     QFETCH(int, position);
     QFETCH(bool, found);
     QFETCH(QString, keyword);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (int i = 0; i < 5; ++i) {
         QVERIFY(store.add(DiarySection::Recipes, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
     }
@@ -251,7 +196,7 @@ void tst_DiaryStore::entryAt_positionsInsideAndOutside() {
 }
 
 void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"a", "b", "c"}) {
         QVERIFY(store.add(DiarySection::Rituals, word, word));
     }
@@ -267,14 +212,14 @@ void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
     QCOMPARE(entry.meaning, QStringLiteral("new\r\nmeaning"));
 
     // An edit without a selected line, or past the end, changes nothing.
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = FileHash(path_);
     for (int position : {-1, 3, 100}) {
         QVERIFY(store.updateAt(DiarySection::Rituals, position, "zzz", "zzz", changed));
         QVERIFY(!changed);
     }
     QVERIFY(store.keywords(DiarySection::Rituals, rows));
     QCOMPARE(rows, QStringList({"a", "B", "c"}));
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(FileHash(path_), before);
 
     // An empty meaning is saved as it is: editing checks nothing.
     QVERIFY(store.updateAt(DiarySection::Rituals, 2, "c", "", changed));
@@ -284,7 +229,7 @@ void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
 }
 
 void tst_DiaryStore::removeAt_deletesOnlyThatRow_andIgnoresMissingPositions() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"a", "b", "c", "d"}) {
         QVERIFY(store.add(DiarySection::Spell, word, word));
     }
@@ -303,7 +248,7 @@ void tst_DiaryStore::removeAt_deletesOnlyThatRow_andIgnoresMissingPositions() {
 }
 
 void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     for (const char* word : {"a", "b", "c", "d"}) {
         QVERIFY(store.add(DiarySection::Recipes, word, QStringLiteral("meaning of ") + word));
     }
@@ -329,18 +274,18 @@ void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
     QCOMPARE(words, QStringList({"C", "d"}));
 
     // A row that is gone is neither shown, changed nor removed, and nothing else is touched instead.
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = FileHash(path_);
     QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[0], entry, flag));
     QVERIFY(!flag);
     QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[0], "x", "y", flag));
     QVERIFY(!flag);
     QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[0], flag));
     QVERIFY(!flag);
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(FileHash(path_), before);
 }
 
 void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QStringList rows{"stale"};
     QVERIFY(store.keywords(DiarySection::Incense, rows));
     QVERIFY(rows.isEmpty());
@@ -360,16 +305,13 @@ void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {
 void tst_DiaryStore::hostileTexts_storedAndReadVerbatim_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("meaning");
-    QTest::newRow("quotes") << "O'Brien's \"charm\""
-                            << "it's ''doubled'' and \"quoted\"";
-    QTest::newRow("sql") << "'); DROP TABLE tblspell; --"
-                         << "1 OR 1=1; DELETE FROM tblspell WHERE 1; SELECT * FROM sqlite_master";
-    QTest::newRow("placeholders") << ":keyword ? ?1 @x $y"
-                                  << "%1 %2 \\n \\0";
+    QTest::newRow("quotes") << u"O'Brien's \"charm\""_s << u"it's ''doubled'' and \"quoted\""_s;
+    QTest::newRow("sql") << u"'); DROP TABLE tblspell; --"_s
+                         << u"1 OR 1=1; DELETE FROM tblspell WHERE 1; SELECT * FROM sqlite_master"_s;
+    QTest::newRow("placeholders") << u":keyword ? ?1 @x $y"_s << u"%1 %2 \\n \\0"_s;
     QTest::newRow("unicode") << QString::fromUtf8("Ψυχή 🌙 Ünïcödé ᚠᚢᚦ")
                              << QString::fromUtf8("中文 עברית العربية \u200d\u202e");
-    QTest::newRow("line breaks") << "key"
-                                 << "first\r\nsecond\nthird\rfourth\r\n\r\nsixth";
+    QTest::newRow("line breaks") << u"key"_s << u"first\r\nsecond\nthird\rfourth\r\n\r\nsixth"_s;
     QTest::newRow("nul character") << QString("a") + QChar(0) + "b" << QString("x") + QChar(0) + "y";
     QTest::newRow("1 MB meaning") << "big" << QString(1024 * 1024, QLatin1Char('m')) + "\r\nend";
 }
@@ -377,7 +319,7 @@ void tst_DiaryStore::hostileTexts_storedAndReadVerbatim_data() {
 void tst_DiaryStore::hostileTexts_storedAndReadVerbatim() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY(store.add(DiarySection::Spell, "before", "b"));
     QVERIFY2(store.add(DiarySection::Spell, keyword, meaning), qPrintable(store.lastError()));
     QVERIFY(store.add(DiarySection::Spell, "after", "a"));
@@ -419,7 +361,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     QFETCH(QString, damage);
     {
         // Enough rows for several pages, so that a truncated file loses some of them.
-        RawConnection raw(m_path);
+        RawDatabase raw(path_);
         QVERIFY(raw.db().transaction());
         QSqlQuery insert(raw.db());
         QVERIFY(insert.prepare("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
@@ -432,22 +374,22 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
         QVERIFY(raw.db().commit());
     }
     if (damage == "missing") {
-        QVERIFY(QFile::remove(m_path));
+        QVERIFY(QFile::remove(path_));
     } else if (damage == "folder") {
-        QVERIFY(QFile::remove(m_path));
-        QVERIFY(QDir(m_dir->path()).mkdir("diary.dll"));
+        QVERIFY(QFile::remove(path_));
+        QVERIFY(QDir(dir_->path()).mkdir("diary.dll"));
     } else if (damage == "garbage" || damage == "empty") {
-        QFile file(m_path);
+        QFile file(path_);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         if (damage == "garbage") {
             file.write(QByteArray(8192, '\x5a'));
         }
     } else if (damage == "truncated") {
-        QFile file(m_path);
+        QFile file(path_);
         QVERIFY(file.size() > 16384);
         QVERIFY(file.resize(file.size() / 3));
     } else {
-        RawConnection raw(m_path);
+        RawDatabase raw(path_);
         QSqlQuery query(raw.db());
         QVERIFY(query.exec(damage == "droptable" ? "DROP TABLE tblspell"
                                                  : "CREATE TABLE t2 AS SELECT keyword, \"Index\" FROM tblspell"));
@@ -456,9 +398,9 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
             QVERIFY(query.exec("ALTER TABLE t2 RENAME TO tblspell"));
         }
     }
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = FileHash(path_);
 
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QStringList rows;
     DiaryEntry entry;
     bool flag = false;
@@ -478,31 +420,51 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     }
     QVERIFY(!flag);
 
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(FileHash(path_), before);
     if (damage == "missing") {
-        QVERIFY2(!QFile::exists(m_path), "opening must never create the file");
+        QVERIFY2(!QFile::exists(path_), "opening must never create the file");
     }
 }
 
+void tst_DiaryStore::tableWithoutAutomaticIndex_isRefusedWithAReason() {
+    {
+        RawDatabase other(path_);
+        QVERIFY(other.exec("DROP TABLE tblspell"));
+        QVERIFY(other.exec("CREATE TABLE tblspell (keyword TEXT, meaning TEXT, \"Index\" INTEGER)"));
+        QVERIFY(other.exec("INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('old', 'kept', 1)"));
+    }
+    const QByteArray before = FileHash(path_);
+    DiaryStore store(path_);
+    QStringList rows;
+    QVERIFY(!store.keywords(DiarySection::Spell, rows));
+    QVERIFY2(store.lastError().contains("does not number its entries"), qPrintable(store.lastError()));
+    QVERIFY(!store.add(DiarySection::Spell, "new", "entry"));
+    bool hit = false;
+    QVERIFY(!store.updateAt(DiarySection::Spell, 0, "changed", "text", hit));
+    QVERIFY(!store.removeAt(DiarySection::Spell, 0, hit));
+    QCOMPARE(FileHash(path_), before);
+    // The other sections of the same file are sound and stay usable.
+    QVERIFY(store.add(DiarySection::Incense, "sage", "smoke"));
+}
+
 void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     store.setBusyTimeout(50);
     QVERIFY(store.add(DiarySection::Rituals, "kept", "safe"));
     {
-        RawConnection other(m_path);
-        QSqlQuery lock(other.db());
-        QVERIFY(lock.exec("BEGIN EXCLUSIVE"));
-        QVERIFY(lock.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
+        RawDatabase other(path_);
+        QVERIFY(other.exec("BEGIN EXCLUSIVE"));
+        QVERIFY(other.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
 
         QStringList rows;
         QVERIFY(!store.keywords(DiarySection::Rituals, rows));
-        QVERIFY(store.lastError().contains("locked"));
+        QVERIFY(store.lastError().contains("in use by another program"));
         QVERIFY(!store.add(DiarySection::Rituals, "typed", "text"));
-        QVERIFY(store.lastError().contains("locked"));
+        QVERIFY(store.lastError().contains("in use by another program"));
         bool flag = false;
         QVERIFY(!store.removeAt(DiarySection::Rituals, 0, flag));
         QVERIFY(!store.updateAt(DiarySection::Rituals, 0, "x", "y", flag));
-        QVERIFY(lock.exec("ROLLBACK"));
+        QVERIFY(other.exec("ROLLBACK"));
     }
     QStringList rows;
     QVERIFY(store.keywords(DiarySection::Rituals, rows));
@@ -511,10 +473,10 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
 }
 
 void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
-    const QString folder = m_dir->filePath(QString::fromUtf8("odd ?name#with%20 & é"));
+    const QString folder = dir_->filePath(QString::fromUtf8("odd ?name#with%20 & é"));
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + "/diary.dll";
-    QVERIFY(DiaryStore::createDatabase(path, schemaText()));
+    QVERIFY(DiaryStore::createDatabase(path, DiarySchema()));
     DiaryStore store(path);
     QVERIFY2(store.add(DiarySection::Spell, "k", "m"), qPrintable(store.lastError()));
     QStringList rows;
@@ -525,7 +487,7 @@ void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
 }
 
 void tst_DiaryStore::everyCall_leavesNoConnectionOpen() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QStringList rows;
     DiaryEntry entry;
     bool flag = false;
@@ -534,34 +496,34 @@ void tst_DiaryStore::everyCall_leavesNoConnectionOpen() {
     QVERIFY(store.entryAt(DiarySection::Spell, 0, entry, flag));
     QVERIFY(store.updateAt(DiarySection::Spell, 0, "k", "m", flag));
     QVERIFY(store.removeAt(DiarySection::Spell, 0, flag));
-    DiaryStore missing(m_dir->filePath("absent.dll"));
+    DiaryStore missing(dir_->filePath("absent.dll"));
     QVERIFY(!missing.keywords(DiarySection::Spell, rows));
     QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     // With no connection open, another program may replace the file at once.
-    QVERIFY(QFile::remove(m_path));
+    QVERIFY(QFile::remove(path_));
 }
 
 void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
-    DiaryStore store(m_path);
+    DiaryStore store(path_);
     QVERIFY(store.add(DiarySection::Spell, "precious", "entry"));
-    const QByteArray before = fileHash(m_path);
+    const QByteArray before = FileHash(path_);
     QString error;
-    QVERIFY(!DiaryStore::createDatabase(m_path, schemaText(), &error));
+    QVERIFY(!DiaryStore::createDatabase(path_, DiarySchema(), &error));
     QVERIFY(error.contains("exists"));
-    QCOMPARE(fileHash(m_path), before);
+    QCOMPARE(FileHash(path_), before);
 
     // A schema that does not run leaves no half-made file behind.
-    const QString bad = m_dir->filePath("bad.dll");
+    const QString bad = dir_->filePath("bad.dll");
     QVERIFY(!DiaryStore::createDatabase(bad, "CREATE TABLE broken (", &error));
     QVERIFY(!QFile::exists(bad));
 }
 
 void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
-    const QString copy = m_dir->filePath("shipped.dll");
+    const QString copy = dir_->filePath("shipped.dll");
     QVERIFY(QFile::copy(QStringLiteral(VELLORAN_DIARY_SHIPPED), copy));
     QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
     {
-        RawConnection raw(copy);
+        RawDatabase raw(copy);
         QCOMPARE(raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name LIKE 'tbl%' ORDER BY name"),
                  QStringList({"tblincense", "tblrecipes", "tblrituals", "tblspell"}));
     }
@@ -572,6 +534,75 @@ void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
         QVERIFY(rows.isEmpty());
         QVERIFY(store.add(section, "first", "entry"));
     }
+}
+
+void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd_data() {
+    QTest::addColumn<qint64>("bound"); // 0: none
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QStringList>("keywords");
+    // The rows are k1 to k9 with k3 and k6 gone, so the Index values have gaps.
+    QTest::newRow("from the start") << qint64(0) << false << 0 << 3 << QStringList{"k1", "k2", "k4"};
+    QTest::newRow("from the start, skipping") << qint64(0) << false << 2 << 2 << QStringList{"k4", "k5"};
+    QTest::newRow("after a key in a gap") << qint64(3) << false << 0 << 2 << QStringList{"k4", "k5"};
+    QTest::newRow("back from the end") << qint64(0) << true << 0 << 3 << QStringList{"k9", "k8", "k7"};
+    QTest::newRow("back from the end, skipping") << qint64(0) << true << 3 << 9 << QStringList{"k5", "k4", "k2", "k1"};
+    QTest::newRow("before a key") << qint64(7) << true << 0 << 2 << QStringList{"k5", "k4"};
+    QTest::newRow("past the last") << qint64(9) << false << 0 << 5 << QStringList{};
+}
+
+void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd() {
+    QFETCH(qint64, bound);
+    QFETCH(bool, descending);
+    QFETCH(int, skip);
+    QFETCH(int, limit);
+    QFETCH(QStringList, keywords);
+    DiaryStore store(path_);
+    for (int i = 1; i <= 9; ++i) {
+        QVERIFY(store.add(DiarySection::Rituals, QStringLiteral("k%1").arg(i), QStringLiteral("meaning")));
+    }
+    bool removed = false;
+    QVERIFY(store.removeWithIndex(DiarySection::Rituals, 3, removed) && removed);
+    QVERIFY(store.removeWithIndex(DiarySection::Rituals, 6, removed) && removed);
+    QList<DiaryEntry> lines;
+    QVERIFY(store.linesFrom(DiarySection::Rituals, bound ? std::optional<qint64>(bound) : std::nullopt, descending,
+                            skip, limit, lines));
+    QStringList read;
+    for (const DiaryEntry& line : lines) {
+        read << line.keyword;
+        QCOMPARE(line.Index, line.keyword.mid(1).toLongLong());
+        QVERIFY(line.meaning.isEmpty());
+    }
+    QCOMPARE(read, keywords);
+}
+
+void tst_DiaryStore::addTellingIndex_andKeptCount_followTheTable() {
+    DiaryStore store(path_);
+    qint64 count = -1;
+    QVERIFY(store.keptCount(DiarySection::Incense, count));
+    QCOMPARE(count, qint64(0));
+    qint64 first = 0;
+    qint64 second = 0;
+    QVERIFY(store.add(DiarySection::Incense, "  sage ", "smoke", first));
+    QVERIFY(store.add(DiarySection::Incense, "myrrh", "resin", second));
+    QVERIFY(second > first);
+    DiaryEntry entry;
+    bool found = false;
+    QVERIFY(store.entryWithIndex(DiarySection::Incense, first, entry, found) && found);
+    QCOMPARE(entry.keyword, QStringLiteral("sage"));
+    QVERIFY(store.keptCount(DiarySection::Incense, count));
+    QCOMPARE(count, qint64(2));
+    bool removed = false;
+    QVERIFY(DiaryStore(path_).removeWithIndex(DiarySection::Incense, first, removed));
+    QVERIFY(store.keptCount(DiarySection::Incense, count));
+    QCOMPARE(count, qint64(1));
+
+    DiaryStore missing(dir_->filePath(QStringLiteral("nothing.dll")));
+    QVERIFY(!missing.keptCount(DiarySection::Spell, count));
+    QVERIFY(missing.lastError().startsWith(QStringLiteral("The Spell section could not be read: ")));
+    QVERIFY(!missing.add(DiarySection::Spell, "k", "m", first));
+    QVERIFY(!QFile::exists(missing.path()));
 }
 
 QTEST_GUILESS_MAIN(tst_DiaryStore)

@@ -11,7 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -122,8 +122,8 @@ void tst_frmDiaryFind::choosingALine_showsTheEntryAsAClickOnItsLineDoes() {
     QCOMPARE(found(find).size(), 1);
     find->lstFound_Click(find->lstFound->topLevelItem(0));
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book->lstKeyword->currentRow(), 1);
-    QVERIFY(book->lstKeyword->item(1)->isSelected());
+    QCOMPARE(book->lstKeyword->currentIndex().row(), 1);
+    QVERIFY(book->lstKeyword->selectionModel()->isRowSelected(1));
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("Protection"));
     QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
     QCOMPARE(w->env.boxes.shown().size(), 0);

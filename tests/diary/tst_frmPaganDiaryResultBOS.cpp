@@ -5,13 +5,15 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 using Mode = frmPaganDiaryResultBOS::Mode;
 Q_DECLARE_METATYPE(Mode)
+Q_DECLARE_METATYPE(MsgResult)
 
 namespace {
 const QString BothMissing = QStringLiteral("Please Enter Keyword And Its Corresponding Meaning");
@@ -34,16 +36,20 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void closingTheBook_keepsContents();
     void emptySection_opensWithoutMessage_andListsAnAddedEntry();
     void adding_storesTrimmedAtTheEnd_andSurvivesARestart();
-    void addChecks_keepTheTypedTextAndFocusTheEmptyBox_data();
-    void addChecks_keepTheTypedTextAndFocusTheEmptyBox();
+    void addChecks_keepTheTypedTextOrReturnToOpen_data();
+    void addChecks_keepTheTypedTextOrReturnToOpen();
     void addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword();
     void choosingALine_byClickOrKeys_showsItsEntry();
     void removing_withAndWithoutASelection();
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
+    void editing_anEntryRemovedMeanwhile_offersToAddTheText_data();
+    void editing_anEntryRemovedMeanwhile_offersToAddTheText();
     void editing_aLongKeyword_savesItWhole();
-    void editing_keepsTheMeaningsLineBreaks();
+    void editing_keepsAnUntouchedMeaningExactly_data();
+    void editing_keepsAnUntouchedMeaningExactly();
+    void adding_storesTheMeaningAsTyped();
     void leaving_data();
     void leaving();
     void hostileEntries_typedStoredAndShownVerbatim_data();
@@ -51,6 +57,7 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void corruptDiary_saysSoAndChangesNothing();
     void lockedDiary_keepsTheTypedEntryUntilItCanBeSaved();
     void missingTable_isReportedNotShownAsEmpty();
+    void largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine();
 
   private:
     frmPaganDiaryResultBOS* openBook(int index);
@@ -76,10 +83,9 @@ frmPaganDiaryResultBOS* tst_frmPaganDiaryResultBOS::openBook(int index) {
 }
 
 void tst_frmPaganDiaryResultBOS::select(frmPaganDiaryResultBOS* book, int row) {
-    QListWidgetItem* item = book->lstKeyword->item(row);
-    QVERIFY(item);
-    QTest::mouseClick(book->lstKeyword->viewport(), Qt::LeftButton, {},
-                      book->lstKeyword->visualItemRect(item).center());
+    const QModelIndex line = book->lstKeyword->model()->index(row, 0);
+    QVERIFY(line.isValid());
+    QTest::mouseClick(book->lstKeyword->viewport(), Qt::LeftButton, {}, book->lstKeyword->visualRect(line).center());
 }
 
 void tst_frmPaganDiaryResultBOS::typeEntry(frmPaganDiaryResultBOS* book, const QString& keyword,
@@ -132,11 +138,7 @@ void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() 
                                book->Command4->text(), book->Command5->text()};
     QCOMPARE(captions,
              QStringList({"&Open " + word, "&Add " + word, "&Remove " + word, "&Edit " + word, "E&xit " + word}));
-    QStringList listed;
-    for (int i = 0; i < book->lstKeyword->count(); ++i) {
-        listed << book->lstKeyword->item(i)->text();
-    }
-    QCOMPARE(listed, QStringList({word + " one", word + " two"}));
+    QCOMPARE(listedLines(book->lstKeyword), QStringList({word + " one", word + " two"}));
     QCOMPARE(book->focusWidget(), book->Command1);
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
@@ -206,21 +208,21 @@ void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
     select(book, 0);
     book->Command1->click();
     QCOMPARE(book->mode(), Mode::Closed);
-    QCOMPARE(book->lstKeyword->count(), 1);
+    QCOMPARE(lineCount(book->lstKeyword), 1);
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("moon"));
     QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("silver"));
 }
 
 void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAddedEntry() {
     auto* book = openBook(2);
-    QCOMPARE(book->lstKeyword->count(), 0);
+    QCOMPARE(lineCount(book->lstKeyword), 0);
     book->Command1->click();
     book->Command3->click(); // removing from an empty list does nothing
     book->Command2->click();
     typeEntry(book, "bread", "flour and water");
     book->Command2->click();
-    QCOMPARE(book->lstKeyword->count(), 1);
-    QCOMPARE(book->lstKeyword->item(0)->text(), QStringLiteral("bread"));
+    QCOMPARE(lineCount(book->lstKeyword), 1);
+    QCOMPARE(lineText(book->lstKeyword, 0), QStringLiteral("bread"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -245,9 +247,9 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         QVERIFY(book->txtMeaning->toPlainText().isEmpty());
         QCOMPARE(book->focusWidget(), book->txtKeyword);
         // Listed after the older entry although it sorts first.
-        QCOMPARE(book->lstKeyword->count(), 2);
-        QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("Alpha  charm"));
-        QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+        QCOMPARE(lineCount(book->lstKeyword), 2);
+        QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("Alpha  charm"));
+        QVERIFY(!hasSelectedLine(book->lstKeyword));
         const DiaryEntry stored = w->entry(section, 1);
         QCOMPARE(stored.keyword, QStringLiteral("Alpha  charm"));
         // Lines typed in the box are stored ending in carriage return and line feed, as the program's texts do.
@@ -257,29 +259,32 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         book->menus.mnuExit->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         book = openBook(index);
-        QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("Alpha  charm"));
+        QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("Alpha  charm"));
         book->menus.mnuExit->trigger();
     }
 }
 
-void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox_data() {
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen_data() {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("meaning");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("focusKeyword");
+    QTest::addColumn<bool>("backToOpen");
+    // With nothing typed there is nothing to keep: the book is back in Open, not held in Adding.
     QTest::newRow("both empty") << ""
-                                << "" << BothMissing << true;
+                                << "" << BothMissing << true << true;
     QTest::newRow("no keyword") << ""
-                                << "a meaning" << KeywordMissing << true;
+                                << "a meaning" << KeywordMissing << true << false;
     QTest::newRow("no meaning") << "a keyword"
-                                << "" << MeaningMissing << false;
+                                << "" << MeaningMissing << false << false;
 }
 
-void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox() {
+void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
     QFETCH(QString, message);
     QFETCH(bool, focusKeyword);
+    QFETCH(bool, backToOpen);
     auto* book = openBook(0);
     book->Command1->click();
     book->Command2->click();
@@ -292,14 +297,21 @@ void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextAndFocusTheEmptyBox()
     QCOMPARE(w->env.boxes.shown().first().text, message);
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
     QCOMPARE(w->env.boxes.shown().first().title, QStringLiteral("Velloran"));
-    QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book->Command2->text(), QStringLiteral("&Save Spell"));
+    QCOMPARE(book->mode(), backToOpen ? Mode::Open : Mode::Adding);
+    QCOMPARE(book->Command2->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
+    for (QWidget* other : {static_cast<QWidget*>(book->Command1), static_cast<QWidget*>(book->Command3),
+                           static_cast<QWidget*>(book->Command5), static_cast<QWidget*>(book->lstKeyword)}) {
+        QCOMPARE(other->isEnabled(), backToOpen);
+    }
     QCOMPARE(book->txtKeyword->text(), keyword);
     QCOMPARE(book->txtMeaning->toPlainText(), meaning);
     QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book->txtKeyword) : book->txtMeaning);
     QCOMPARE(w->fileHash(), before);
 
     // Completing the entry saves it.
+    if (backToOpen) {
+        book->Command2->click();
+    }
     typeEntry(book, keyword.isEmpty() ? "k" : keyword, meaning.isEmpty() ? "m" : meaning);
     book->Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
@@ -315,7 +327,7 @@ void tst_frmPaganDiaryResultBOS::addingBlanksOnly_passesTheChecks_andStoresAnEmp
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({""}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("meaning"));
-    QCOMPARE(book->lstKeyword->count(), 1);
+    QCOMPARE(lineCount(book->lstKeyword), 1);
 }
 
 void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
@@ -354,7 +366,7 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "d", "added meanwhile"));
     book->Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "b", "c", "d"}));
-    QCOMPARE(book->lstKeyword->count(), 4);
+    QCOMPARE(lineCount(book->lstKeyword), 4);
 
     // A selected line goes at once, without a question.
     select(book, 1);
@@ -362,11 +374,11 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     book->Command3->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c", "d"}));
-    QCOMPARE(book->lstKeyword->count(), 3);
-    QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("c"));
+    QCOMPARE(lineCount(book->lstKeyword), 3);
+    QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("c"));
     QVERIFY(book->txtKeyword->text().isEmpty());
     QVERIFY(book->txtMeaning->toPlainText().isEmpty());
-    QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+    QVERIFY(!hasSelectedLine(book->lstKeyword));
 
     // The last one too.
     select(book, 2);
@@ -390,7 +402,7 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
     book->Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"c", "d"}));
-    QCOMPARE(book->lstKeyword->count(), 2);
+    QCOMPARE(lineCount(book->lstKeyword), 2);
 
     select(book, 1);
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("d"));
@@ -401,6 +413,47 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"d"}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("changed"));
     QVERIFY(w->env.boxes.shown().isEmpty());
+}
+
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText_data() {
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QStringList>("rowsAfter");
+    QTest::newRow("add it") << MsgResult::Yes << QStringList({"a", "c", "new words"});
+    QTest::newRow("leave it") << MsgResult::No << QStringList({"a", "c"});
+}
+
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText() {
+    QFETCH(MsgResult, answer);
+    QFETCH(QStringList, rowsAfter);
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    select(book, 1);
+    book->Command4->click();
+    bool removed = false;
+    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 1, removed));
+    typeEntry(book, "new words", "typed with care");
+    w->env.boxes.answer(answer);
+    book->Command4->click();
+
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    const MessageRequest box = w->env.boxes.shown().first();
+    QCOMPARE(box.buttons, MsgButtons::YesNo);
+    QVERIFY(box.text.contains("no longer"));
+    QVERIFY(box.text.contains("Spell"));
+    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
+    if (answer == MsgResult::Yes) {
+        QCOMPARE(w->entry(DiarySection::Spell, 2).meaning, QStringLiteral("typed with care"));
+    }
+    // Whatever the answer, nothing typed is thrown away by the program.
+    QCOMPARE(book->mode(), Mode::Open);
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("new words"));
+    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("typed with care"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
@@ -426,25 +479,57 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     QCOMPARE(w->entry(DiarySection::Rituals, 1).meaning, QString());
     // The boxes keep the text; the list is read again and has no selected line.
     QCOMPARE(book->txtKeyword->text(), QStringLiteral("  full moon "));
-    QCOMPARE(book->lstKeyword->item(1)->text(), QStringLiteral("full moon"));
-    QVERIFY(book->lstKeyword->selectedItems().isEmpty());
+    QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("full moon"));
+    QVERIFY(!hasSelectedLine(book->lstKeyword));
 }
 
-void tst_frmPaganDiaryResultBOS::editing_keepsTheMeaningsLineBreaks() {
+void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly_data() {
+    QTest::addColumn<QString>("meaning");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("carriage return and line feed") << "burn\r\nslowly\r\n"
+                                                   << "burn\nslowly\n";
+    QTest::newRow("no-break space at the end") << QStringLiteral("burn\u00a0") << QStringLiteral("burn\u00a0");
+    QTest::newRow("line separator") << QStringLiteral("burn\u2028slowly") << QStringLiteral("burn\u2028slowly");
+    QTest::newRow("lone line feed") << "burn\nslowly"
+                                    << "burn\nslowly";
+    QTest::newRow("lone carriage return") << "burn\rslowly"
+                                          << "burn\nslowly";
+}
+
+void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
+    QFETCH(QString, meaning);
+    QFETCH(QString, shown);
     {
         DiaryStore store(DiaryFilePath());
-        QVERIFY(store.add(DiarySection::Incense, "myrrh", "burn\r\nslowly\r\n"));
+        QVERIFY(store.add(DiarySection::Incense, "myrrh", meaning));
     }
     auto* book = openBook(1);
     book->Command1->click();
     select(book, 0);
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("burn\nslowly\n"));
+    QCOMPARE(book->txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), shown);
     book->Command4->click();
     book->txtKeyword->setText("frankincense");
     book->Command4->click();
-    // Saving an entry without touching its meaning leaves the meaning's bytes as they were.
+    // Saving an entry without touching its meaning leaves the meaning's characters as they were.
     QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
-    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, QStringLiteral("burn\r\nslowly\r\n"));
+    QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, meaning);
+}
+
+void tst_frmPaganDiaryResultBOS::adding_storesTheMeaningAsTyped() {
+    auto* book = openBook(0);
+    book->Command1->click();
+    book->Command2->click();
+    book->txtKeyword->setText("k");
+    // A no-break space, a line separator (Shift+Return) and a line break (Return), typed.
+    QTest::keyClicks(book->txtMeaning, "a");
+    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    QTest::keyClick(book->txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(book->txtMeaning, "b");
+    QTest::keyClick(book->txtMeaning, Qt::Key_Return);
+    QTest::keyClicks(book->txtMeaning, "c");
+    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    book->Command2->click();
+    QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("a\u00a0\u2028b\r\nc\u00a0"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
@@ -539,8 +624,8 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data
         big += QStringLiteral("%1 the wheel turns, the moon wanes and waxes again and again\n").arg(big.size());
     }
     QTest::newRow("1 MB meaning") << "long" << big;
-    QTest::newRow("keyword past 32,767 characters") << QString(40000, QLatin1Char('k')) + QStringLiteral("end")
-                                                    << "no limit on either box";
+    QTest::newRow("keyword past 32,767 characters")
+        << QString(40000, QLatin1Char('k')) + QStringLiteral("end") << "no limit on either box";
 }
 
 void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
@@ -598,13 +683,13 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         // Showing, removing and editing say so too, and leave the book as it was.
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
-        QVERIFY(w->env.boxes.texts().last().contains("locked"));
+        QVERIFY(w->env.boxes.texts().last().contains("in use by another program"));
         book->lstKeyword->clearSelection();
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
         w->env.boxes.answer(MsgResult::Ok);
         book->Command3->click();
-        QCOMPARE(book->lstKeyword->count(), 1);
+        QCOMPARE(lineCount(book->lstKeyword), 1);
         w->env.boxes.clear();
 
         book->Command2->click();
@@ -613,6 +698,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         book->Command2->click();
         QCOMPARE(w->env.boxes.shown().size(), 1);
         QVERIFY(w->env.boxes.texts().first().contains("could not be added"));
+        QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::RetryCancel);
         QCOMPARE(book->mode(), Mode::Adding);
         QCOMPARE(book->txtKeyword->text(), QStringLiteral("myrrh"));
     }
@@ -623,20 +709,50 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
 }
 
 void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "tst-drop");
-        db.setDatabaseName(DiaryFilePath());
-        QVERIFY(db.open());
-        QVERIFY(QSqlQuery(db).exec("DROP TABLE tblrituals"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("tst-drop");
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("DROP TABLE tblrituals"));
     w->env.boxes.answer(MsgResult::Ok);
     auto* book = openBook(3);
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QVERIFY(w->env.boxes.texts().first().contains("Rituals section could not be read"));
     QVERIFY(w->env.boxes.texts().first().contains("no such table"));
-    QCOMPARE(book->lstKeyword->count(), 0);
+    QCOMPARE(lineCount(book->lstKeyword), 0);
+}
+
+void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (int i = 0; i < 600; ++i) {
+            QVERIFY(store.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
+        }
+        bool removed = false;
+        for (qint64 index = 5; index <= 600; index += 11) {
+            QVERIFY(store.removeWithIndex(DiarySection::Spell, index, removed) && removed);
+        }
+    }
+    auto* book = openBook(0);
+    book->Command1->click();
+    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
+    const int last = lineCount(book->lstKeyword) - 1;
+    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0));
+    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k599"));
+
+    book->Command2->click();
+    typeEntry(book, "new", "meaning");
+    book->Command2->click();
+    QCOMPARE(lineText(book->lstKeyword, last + 1), QStringLiteral("new"));
+    book->lstKeyword->scrollTo(book->lstKeyword->model()->index(250, 0));
+    select(book, 250);
+    const QString chosen = book->txtKeyword->text();
+    book->Command3->click();
+    QVERIFY(!w->rows(DiarySection::Spell).contains(chosen));
+    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(249, 0));
+    book->Command4->click();
+    typeEntry(book, " renamed ", "m");
+    book->Command4->click();
+    // The list still reads as the table does.
+    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
+    QCOMPARE(lineText(book->lstKeyword, 249), QStringLiteral("renamed"));
+    QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 QTEST_MAIN(tst_frmPaganDiaryResultBOS)

@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 DowsingRecord fullRecord() {
     DowsingRecord r;
@@ -119,12 +121,9 @@ void tst_DowsingSheet::emptyRecord_thirteenNotEnteredParagraphs() {
 void tst_DowsingSheet::itemLabel_losesItsGOnlyWithAValue_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("paragraph");
-    QTest::newRow("Oil") << "Oil"
-                         << "Dowsin Item :- Oil";
-    QTest::newRow("empty") << ""
-                           << "Dowsing Item :- This data has not been entered";
-    QTest::newRow("a blank is a value") << " "
-                                        << "Dowsin Item :-  ";
+    QTest::newRow("Oil") << u"Oil"_s << u"Dowsin Item :- Oil"_s;
+    QTest::newRow("empty") << u""_s << u"Dowsing Item :- This data has not been entered"_s;
+    QTest::newRow("a blank is a value") << u" "_s << u"Dowsin Item :-  "_s;
 }
 
 void tst_DowsingSheet::itemLabel_losesItsGOnlyWithAValue() {

@@ -1,4 +1,5 @@
 #include "dowsing/DowsingStore.h"
+#include "support/DowsingTestFile.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -30,45 +31,6 @@ DowsingRecord sampleRecord(const QString& name = QStringLiteral("JOHN")) {
     return r;
 }
 
-// Reads a row straight from the file, apart from the store under test.
-class RawFile {
-  public:
-    explicit RawFile(const QString& path) : m_name(QStringLiteral("raw-%1").arg(quintptr(this))) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        db.open();
-    }
-    ~RawFile() {
-        QSqlDatabase::database(m_name, false).close();
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-    bool exec(const QString& sql) {
-        QSqlQuery q(db());
-        return q.exec(sql);
-    }
-    QVariantList row(qint64 id) {
-        QSqlQuery q(db());
-        q.prepare(QStringLiteral("SELECT * FROM Details WHERE IdNumber = ?"));
-        q.addBindValue(id);
-        QVariantList values;
-        if (q.exec() && q.next()) {
-            for (int i = 0; i < 14; ++i) {
-                values << q.value(i);
-            }
-        }
-        return values;
-    }
-    qint64 count() {
-        QSqlQuery q(db());
-        return q.exec(QStringLiteral("SELECT count(*) FROM Details")) && q.next() ? q.value(0).toLongLong() : -1;
-    }
-
-  private:
-    QString m_name;
-};
-
 } // namespace
 
 class tst_DowsingStore : public QObject {
@@ -93,26 +55,28 @@ class tst_DowsingStore : public QObject {
     void failedWrite_leavesTableUnchanged_data();
     void failedWrite_leavesTableUnchanged();
     void twoStores_shareTheFile();
+    void listFrom_readsByIdNumberFromEitherEnd_data();
+    void listFrom_readsByIdNumberFromEitherEnd();
 
   private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_path;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
 };
 
 void tst_DowsingStore::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_path = DowsingStore::filePathIn(m_dir->path());
-    QVERIFY(QFile::copy(kEmptyFile, m_path));
-    QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner));
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    path_ = DowsingStore::filePathIn(dir_->path());
+    QVERIFY(QFile::copy(kEmptyFile, path_));
+    QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner));
 }
 
 void tst_DowsingStore::cleanup() {
-    m_dir.reset();
+    dir_.reset();
 }
 
 void tst_DowsingStore::tableHasFourteenColumnsInOrder() {
-    RawFile raw(m_path);
+    DowsingTestFile raw(path_);
     QSqlQuery q(raw.db());
     QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(Details)")));
     QStringList names;
@@ -148,7 +112,7 @@ void tst_DowsingStore::addedRecord_readsBackVerbatim_data() {
 
 void tst_DowsingStore::addedRecord_readsBackVerbatim() {
     QFETCH(DowsingRecord, record);
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY2(store.open(), qPrintable(store.lastError()));
     const auto id = store.add(record);
     QVERIFY2(id.has_value(), qPrintable(store.lastError()));
@@ -158,7 +122,7 @@ void tst_DowsingStore::addedRecord_readsBackVerbatim() {
     record.IdNumber = *id;
     QCOMPARE(found, record);
 
-    RawFile raw(m_path);
+    DowsingTestFile raw(path_);
     const QVariantList row = raw.row(*id);
     QCOMPARE(row.size(), 14);
     QCOMPARE(row[0].toString(), record.Date.toString(Qt::ISODate));
@@ -171,7 +135,7 @@ void tst_DowsingStore::addedRecord_readsBackVerbatim() {
 }
 
 void tst_DowsingStore::emptyRecord_getsNumberAndNoDate() {
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(store.open());
     const auto id = store.add(DowsingRecord{});
     QVERIFY2(id.has_value(), qPrintable(store.lastError()));
@@ -180,7 +144,7 @@ void tst_DowsingStore::emptyRecord_getsNumberAndNoDate() {
     QVERIFY(rows.has_value());
     QCOMPARE(rows->size(), 1);
     QVERIFY(rows->first().Date.isNull());
-    RawFile raw(m_path);
+    DowsingTestFile raw(path_);
     const QVariantList row = raw.row(1);
     QVERIFY(row[0].isNull());
     QCOMPARE(row[1].toString(), QString());
@@ -188,7 +152,7 @@ void tst_DowsingStore::emptyRecord_getsNumberAndNoDate() {
 }
 
 void tst_DowsingStore::idNumbers_ascendAndAreNeverReused() {
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(store.open());
     QList<qint64> ids;
     for (int i = 0; i < 3; ++i) {
@@ -208,10 +172,10 @@ void tst_DowsingStore::idNumbers_ascendAndAreNeverReused() {
 
 void tst_DowsingStore::idNumbers_beyond32bitWork() {
     {
-        RawFile raw(m_path);
+        DowsingTestFile raw(path_);
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('BIG', 5000000000)")));
     }
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(store.open());
     QCOMPARE(store.add(sampleRecord()).value_or(-1), Q_INT64_C(5000000001));
     DowsingRecord found;
@@ -229,12 +193,12 @@ void tst_DowsingStore::idNumbers_beyond32bitWork() {
 void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
     {
         // Rows written out of key order must still list by IdNumber.
-        RawFile raw(m_path);
+        DowsingTestFile raw(path_);
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('C', 30)")));
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('A', 10)")));
         QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('B', 20)")));
     }
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(store.open());
     QCOMPARE(store.add(sampleRecord(QStringLiteral("D"))).value_or(-1), 31);
     const auto all = store.list();
@@ -254,7 +218,7 @@ void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
 }
 
 void tst_DowsingStore::change_writesOnlyTheNumberedRow() {
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(store.open());
     const qint64 first = store.add(sampleRecord(QStringLiteral("FIRST"))).value_or(-1);
     const qint64 second = store.add(sampleRecord(QStringLiteral("SECOND"))).value_or(-1);
@@ -272,7 +236,7 @@ void tst_DowsingStore::change_writesOnlyTheNumberedRow() {
 }
 
 void tst_DowsingStore::changeAndRemove_ofMissingNumber_reportNotFound() {
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(store.open());
     store.add(sampleRecord());
     DowsingRecord ghost = sampleRecord(QStringLiteral("GHOST"));
@@ -286,14 +250,14 @@ void tst_DowsingStore::changeAndRemove_ofMissingNumber_reportNotFound() {
 }
 
 void tst_DowsingStore::openingMissingFile_failsAndCreatesNothing() {
-    QVERIFY(QFile::remove(m_path));
-    DowsingStore store(m_path);
+    QVERIFY(QFile::remove(path_));
+    DowsingStore store(path_);
     QVERIFY(!store.open());
     QVERIFY(!store.lastError().isEmpty());
-    QVERIFY(!QFile::exists(m_path));
+    QVERIFY(!QFile::exists(path_));
     QVERIFY(!store.add(sampleRecord()).has_value());
     QVERIFY(!store.list().has_value());
-    QVERIFY(!QFile::exists(m_path));
+    QVERIFY(!QFile::exists(path_));
 }
 
 void tst_DowsingStore::openingFileWithoutTable_fails_data() {
@@ -304,12 +268,12 @@ void tst_DowsingStore::openingFileWithoutTable_fails_data() {
 
 void tst_DowsingStore::openingFileWithoutTable_fails() {
     QFETCH(QByteArray, content);
-    QVERIFY(QFile::remove(m_path));
-    QFile file(m_path);
+    QVERIFY(QFile::remove(path_));
+    QFile file(path_);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
     file.close();
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     QVERIFY(!store.open());
     QVERIFY(!store.lastError().isEmpty());
     QVERIFY(!store.isOpen());
@@ -323,23 +287,18 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged_data() {
 
 void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
     QFETCH(QString, obstacle);
-    DowsingStore store(m_path);
+    DowsingStore store(path_);
     store.setBusyTimeout(0);
     QVERIFY(store.open());
     const qint64 id = store.add(sampleRecord(QStringLiteral("KEPT"))).value_or(-1);
     QVERIFY(id > 0);
 
-    RawFile other(m_path);
+    DowsingTestFile other(path_);
     if (obstacle == QLatin1String("lock")) {
         QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     } else {
         // Stands in for a full disk or a corrupt page: the write itself fails.
-        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_insert BEFORE INSERT ON Details "
-                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
-        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_update BEFORE UPDATE ON Details "
-                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
-        QVERIFY(other.exec(QStringLiteral("CREATE TRIGGER refuse_delete BEFORE DELETE ON Details "
-                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+        QVERIFY(other.refuseWrites());
     }
 
     QVERIFY(!store.add(sampleRecord(QStringLiteral("NEW"))).has_value());
@@ -348,6 +307,10 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
     changed.IdNumber = id;
     QCOMPARE(store.change(changed), DowsingStore::Outcome::Failed);
     QCOMPARE(store.remove(id), DowsingStore::Outcome::Failed);
+    // The cause travels with the error, for the window to say what the user can do about it.
+    const bool locked = obstacle == QLatin1String("lock");
+    QCOMPARE(store.error().cause, locked ? StoreCause::Locked : StoreCause::Other);
+    QCOMPARE(store.lastError().contains(QStringLiteral("in use by another program")), locked);
 
     if (obstacle == QLatin1String("lock")) {
         QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
@@ -364,8 +327,8 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
 }
 
 void tst_DowsingStore::twoStores_shareTheFile() {
-    DowsingStore wizard(m_path);
-    DowsingStore sheet(m_path);
+    DowsingStore wizard(path_);
+    DowsingStore sheet(path_);
     QVERIFY(wizard.open());
     QVERIFY(sheet.open());
     QVERIFY(wizard.connectionName() != sheet.connectionName());
@@ -377,6 +340,42 @@ void tst_DowsingStore::twoStores_shareTheFile() {
     sheet.close();
     QVERIFY(!QSqlDatabase::contains(sheet.connectionName()));
     QCOMPARE(wizard.count().value_or(-1), 0);
+}
+
+void tst_DowsingStore::listFrom_readsByIdNumberFromEitherEnd_data() {
+    QTest::addColumn<qint64>("bound"); // 0: none
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QList<qint64>>("numbers");
+    // Records 1 to 8 with 2 and 5 gone.
+    QTest::newRow("first page") << qint64(0) << false << 0 << 3 << QList<qint64>{1, 3, 4};
+    QTest::newRow("after a gap") << qint64(2) << false << 0 << 2 << QList<qint64>{3, 4};
+    QTest::newRow("skipping from the start") << qint64(0) << false << 3 << 10 << QList<qint64>{6, 7, 8};
+    QTest::newRow("last page") << qint64(0) << true << 0 << 2 << QList<qint64>{8, 7};
+    QTest::newRow("before a key, skipping") << qint64(7) << true << 1 << 2 << QList<qint64>{4, 3};
+}
+
+void tst_DowsingStore::listFrom_readsByIdNumberFromEitherEnd() {
+    QFETCH(qint64, bound);
+    QFETCH(bool, descending);
+    QFETCH(int, skip);
+    QFETCH(int, limit);
+    QFETCH(QList<qint64>, numbers);
+    DowsingStore store(path_);
+    QVERIFY(store.open());
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(store.add(DowsingRecord{}));
+    }
+    QCOMPARE(store.remove(2), DowsingStore::Outcome::Done);
+    QCOMPARE(store.remove(5), DowsingStore::Outcome::Done);
+    const auto rows = store.listFrom(bound ? std::optional<qint64>(bound) : std::nullopt, descending, skip, limit);
+    QVERIFY(rows);
+    QList<qint64> read;
+    for (const DowsingRecord& row : *rows) {
+        read << row.IdNumber;
+    }
+    QCOMPARE(read, numbers);
 }
 
 QTEST_GUILESS_MAIN(tst_DowsingStore)

@@ -1,5 +1,3 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/BackupCommands.h"
 #include "common/DataBackup.h"
@@ -9,6 +7,8 @@
 #include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTools.h"
 #include "dowsing/MDIDowsingForm1.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

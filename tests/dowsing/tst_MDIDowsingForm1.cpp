@@ -2,11 +2,16 @@
 #include "common/Windows.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/MDIDowsingForm1.h"
+#include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -24,22 +29,21 @@ class tst_MDIDowsingForm1 : public QObject {
     void exitThenDowsing_keepsTheSameWizard();
     void closingWizard_showsLauncher_frameStays();
     void brandStrips_openTheirPages();
+    void closingTheFrameUnderALoadMessage_waitsForTheAnswer_data();
+    void closingTheFrameUnderALoadMessage_waitsForTheAnswer();
 
   private:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
 };
 
 void tst_MDIDowsingForm1::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
 }
 
 void tst_MDIDowsingForm1::cleanup() {
     env.reset();
-    shell.reset();
 }
 
 void tst_MDIDowsingForm1::dowsingButton_opensFrameWithWizardAtTopLeft() {
@@ -73,12 +77,12 @@ void tst_MDIDowsingForm1::closingFrame_unloadsEverythingAndShowsLauncher() {
         Windows::Hide<frmDowsingMain>();
     } else if (wizardState == QLatin1String("closed")) {
         wizard->subWindow()->close();
-        shell->launcherShown = 0;
+        env->shell.launcherShown = 0;
     }
     QVERIFY(frame->close());
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     settle();
     QVERIFY(wizard.isNull());
 }
@@ -105,7 +109,7 @@ void tst_MDIDowsingForm1::exitThenDowsing_keepsTheSameWizard() {
     QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
     QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
     QTest::mouseClick(wizard->cmdExit, Qt::LeftButton);
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->isVisible());
 
     QVERIFY(ShowDowsingTool());
@@ -117,7 +121,7 @@ void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
     QVERIFY(ShowDowsingTool());
     auto* wizard = Windows::Loaded<frmDowsingMain>();
     QVERIFY(wizard->subWindow()->close());
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(Windows::IsLoaded<MDIDowsingForm1>());
     settle();
@@ -139,6 +143,63 @@ void tst_MDIDowsingForm1::brandStrips_openTheirPages() {
     QVERIFY(frame->Label61->text().startsWith(QStringLiteral(
         "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ")));
     QVERIFY(frame->Label61->text().endsWith(QStringLiteral(" Now")));
+}
+
+void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer_data() {
+    QTest::addColumn<QString>("loading");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("grid of an empty table") << "grid"
+                                            << "There Is No Record !";
+    QTest::newRow("wizard without its file") << "wizard"
+                                             << "Required File Is Missing\nPlease Reinstall Software";
+}
+
+void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer() {
+    QFETCH(QString, loading);
+    QFETCH(QString, message);
+    QVERIFY(ShowDowsingTool());
+    QPointer<MDIDowsingForm1> frame = Windows::Loaded<MDIDowsingForm1>();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    // The real box this time: it is what a click on the frame would have to get past.
+    SetMessageBoxHandler({});
+    QString shownText;
+    Qt::WindowModality modality = Qt::NonModal;
+    QPoint offCentre;
+    bool frameOutlivedItsClose = false;
+    WhenModalShown([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QPointer<QMessageBox> alive = box;
+        shownText = box->text();
+        modality = box->windowModality();
+        offCentre = box->frameGeometry().center() - frame->frameGeometry().center();
+        // The frame's close box, while the box waits for its answer; and whatever deletions are due.
+        frame->close();
+        settle();
+        frameOutlivedItsClose = alive && frame && Windows::IsLoaded<MDIDowsingForm1>();
+        if (alive) {
+            alive->button(QMessageBox::Ok)->click();
+        }
+    });
+    if (loading == QLatin1String("grid")) {
+        Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
+    } else {
+        QVERIFY(Windows::Loaded<frmDowsingMain>()->subWindow()->close());
+        settle();
+        QVERIFY(QFile::remove(ApplicationFile(QStringLiteral("Dowsing.dll"))));
+        QVERIFY(!ShowDowsingTool());
+    }
+    QCOMPARE(shownText, message);
+    QCOMPARE(modality, Qt::ApplicationModal);
+    QVERIFY2(offCentre.manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY(frameOutlivedItsClose);
+    // Once answered, the frame goes as asked, with every dowsing window in it.
+    QTRY_VERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
+    QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
+    QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
+    settle();
+    QVERIFY(frame.isNull());
 }
 
 QTEST_MAIN(tst_MDIDowsingForm1)

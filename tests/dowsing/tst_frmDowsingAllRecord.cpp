@@ -1,7 +1,6 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
@@ -9,8 +8,14 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -18,6 +23,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class tst_frmDowsingAllRecord : public QObject {
     Q_OBJECT
@@ -28,6 +35,7 @@ class tst_frmDowsingAllRecord : public QObject {
 
     void grid_listsEveryRowInTableOrderUnderItsCaptions();
     void grid_readsLazily();
+    void gridModel_keepsTheModelContract();
     void grid_isReadOnly();
     void emptyTable_saysSoOnceAndDisablesTheGrid();
     void doubleClick_opensTheCurrentRowOnTheSheet_data();
@@ -36,54 +44,42 @@ class tst_frmDowsingAllRecord : public QObject {
     void doubleClickAnywhere_opensTheCurrentRow();
     void emptyDateAndTime_keepTheEarlierSelection();
     void openingAnotherRecord_replacesTheSheetText();
+    void unbrokenNote_wrapsAnywhereOnTheSheet();
+    void unreadableFile_isSaidNeverShownEmpty_data();
+    void unreadableFile_isSaidNeverShownEmpty();
+    void pageThatFailed_isNotReadAgainUntilTheUserActs();
     void sheetBack_showsTheSameHiddenGrid();
     void gridBack_showsWizardAndNextOpeningReadsAfresh();
     void datesAreMonthDayYear_whateverTheLocale();
     void recordNumbersBeyond16Bits_open();
     void closingFrame_withGridHiddenBehindSheet_unloadsBoth();
+    void jumpToTheEnd_ofATableWithGaps_opensItsLastRecord();
 
   private:
     frmDowsingAllRecord* openGrid();
-    void doubleClickRow(int row);
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     frmDowsingAllRecord* grid = nullptr;
 };
 
 void tst_frmDowsingAllRecord::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
     grid = nullptr;
 }
 
 void tst_frmDowsingAllRecord::cleanup() {
     grid = nullptr;
     env.reset();
-    shell.reset();
 }
 
 frmDowsingAllRecord* tst_frmDowsingAllRecord::openGrid() {
-    if (!ShowDowsingTool()) {
-        return nullptr;
-    }
-    QTest::mouseClick(Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords, Qt::LeftButton);
-    grid = Windows::Loaded<frmDowsingAllRecord>();
+    grid = env->grid();
     return grid;
 }
 
-void tst_frmDowsingAllRecord::doubleClickRow(int row) {
-    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
-    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
-    // The first click makes the row current, the second opens it, as a user's double click does.
-    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
 void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
-    QVERIFY(SeedRecords(path(), 300));
+    QVERIFY(SeedRecords(env->path(), 300));
     QVERIFY(openGrid());
     QVERIFY(!Windows::Loaded<frmDowsingMain>()->isVisible());
     QVERIFY(grid->subWindow()->isVisible());
@@ -110,8 +106,21 @@ void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
+void tst_frmDowsingAllRecord::gridModel_keepsTheModelContract() {
+    QVERIFY(SeedRecords(env->path(), DowsingGridModel::PageSize * 2 + 5));
+    DowsingStore store(env->path());
+    QVERIFY(store.open());
+    DowsingGridModel model(store);
+    // The tester walks every index the model offers and fails the test at the first broken promise.
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.rowCount(), DowsingGridModel::PageSize * 2 + 5);
+    QCOMPARE(model.index(model.rowCount() - 1, 1).data().toString(),
+             QStringLiteral("CUSTOMER %1").arg(model.rowCount()));
+    QVERIFY(!model.index(model.rowCount(), 0).isValid());
+}
+
 void tst_frmDowsingAllRecord::grid_readsLazily() {
-    QVERIFY(SeedRecords(path(), 2000));
+    QVERIFY(SeedRecords(env->path(), 2000));
     QVERIFY(openGrid());
     QCoreApplication::processEvents();
     // Only what the screen shows has been read.
@@ -122,9 +131,9 @@ void tst_frmDowsingAllRecord::grid_readsLazily() {
 }
 
 void tst_frmDowsingAllRecord::grid_isReadOnly() {
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     QVERIFY(openGrid());
-    const QList<QVariantList> before = DowsingTestFile(path()).rows();
+    const QList<QVariantList> before = env->rows();
     const QModelIndex name = grid->model()->index(1, 1);
     QVERIFY(!(grid->model()->flags(name) & Qt::ItemIsEditable));
     QVERIFY(!grid->model()->setData(name, QStringLiteral("CHANGED")));
@@ -135,7 +144,7 @@ void tst_frmDowsingAllRecord::grid_isReadOnly() {
     QTest::keyClick(grid->DataGrid, Qt::Key_Delete);
     QCOMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(name.data().toString(), QStringLiteral("CUSTOMER 2"));
-    QCOMPARE(DowsingTestFile(path()).rows(), before);
+    QCOMPARE(env->rows(), before);
     QVERIFY(!grid->mnuPrint->isEnabled());
 }
 
@@ -156,22 +165,19 @@ void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
 void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("paragraph");
-    QTest::newRow("item Oil") << "Oil"
-                              << "Dowsin Item :- Oil";
-    QTest::newRow("item empty") << ""
-                                << "Dowsing Item :- This data has not been entered";
+    QTest::newRow("item Oil") << u"Oil"_s << u"Dowsin Item :- Oil"_s;
+    QTest::newRow("item empty") << u""_s << u"Dowsing Item :- This data has not been entered"_s;
 }
 
 void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
     QFETCH(QString, item);
     QFETCH(QString, paragraph);
-    QVERIFY(SeedRecords(path(), 3));
-    QVERIFY(DowsingTestFile(path()).exec(
-        QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
-                       "Time_Dowsing_Occured = '13:05' WHERE IdNumber = 2")
-            .arg(item)));
+    QVERIFY(SeedRecords(env->path(), 3));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Item_Dowsing_For = '%1', Address = '', Date = '2006-03-07', "
+                                     "Time_Dowsing_Occured = '13:05' WHERE IdNumber = 2")
+                          .arg(item)));
     QVERIFY(openGrid());
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
 
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet);
@@ -210,7 +216,7 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow_data() {
 
 void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
     QFETCH(QString, where);
-    QVERIFY(SeedRecords(path(), 3));
+    QVERIFY(SeedRecords(env->path(), 3));
     QVERIFY(openGrid());
     // The user moves the arrow down to the chosen row, then double-clicks the grid.
     grid->DataGrid->setFocus();
@@ -244,42 +250,122 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
 }
 
 void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(
-        QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     const DowsingSelection first = CurrentDowsingSelection();
     QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
     QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
 }
 
-void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(
-        QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
-                       "WHERE IdNumber = 1")));
+void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(
+        QStringLiteral("UPDATE Details SET Notes = replace(hex(zeroblob(10000)), '0', 'q') WHERE IdNumber = 1")));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet->RTB->toPlainText().contains(QString(20000, QLatin1Char('q'))));
+    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAnywhere);
+    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    DowsingWorld::doubleClickRow(grid, 1);
+    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("held by another program") << "lock"
+                                             << "in use by another program";
+    QTest::newRow("cut short") << "truncate"
+                               << "damaged";
+}
+
+void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, cause);
+    QVERIFY(SeedRecords(env->path(), 300));
+    QVERIFY(env->wizard());
+    DowsingTestFile other(env->path());
+    const bool lock = trouble == QLatin1String("lock");
+    if (lock) {
+        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        // The user closes the other program while the box is up, then chooses Retry.
+        env->boxes.onShow([&other](const MessageRequest&) { other.exec(QStringLiteral("ROLLBACK")); });
+        env->boxes.answer(MsgResult::Retry);
+    } else {
+        QVERIFY(QFile(env->path()).resize(QFile(env->path()).size() / 2));
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QVERIFY(openGrid());
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QVERIFY2(box.text.contains(cause), qPrintable(box.text));
+    QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.buttons, lock ? MsgButtons::RetryCancel : MsgButtons::Ok);
+    if (lock) {
+        QCOMPARE(grid->model()->rowCount(), 300);
+        QVERIFY(grid->DataGrid->isEnabled());
+    } else {
+        QVERIFY(!grid->DataGrid->isEnabled());
+    }
+}
+
+void tst_frmDowsingAllRecord::pageThatFailed_isNotReadAgainUntilTheUserActs() {
+    QVERIFY(SeedRecords(env->path(), 300));
+    QVERIFY(openGrid());
+    QCoreApplication::processEvents();
+    DowsingTestFile other(env->path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    env->boxes.answer(MsgResult::Cancel);
+    grid->DataGrid->setFocus();
+    QTest::keyClick(grid->DataGrid, Qt::Key_End, Qt::ControlModifier);
+    grid->DataGrid->viewport()->repaint();
+    QTRY_COMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::RetryCancel);
+    QVERIFY(env->boxes.texts().first().contains(QStringLiteral("in use by another program")));
+    // Repaints do not ask the file again, and so neither wait nor say it again.
+    const int pages = grid->model()->pagesRead();
+    for (int i = 0; i < 3; ++i) {
+        grid->DataGrid->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(grid->model()->pagesRead(), pages);
+    // Once the other program lets go, opening the row reads it.
+    QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
+    DowsingWorld::doubleClickRow(grid, 299);
+    auto* sheet = Windows::Loaded<frmDowsingSave>();
+    QVERIFY(sheet && sheet->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 300")));
+}
+
+void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Notes = 'line one' || char(13) || char(10) || 'line two' "
+                                     "WHERE IdNumber = 1")));
+    QVERIFY(openGrid());
+    DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(sheet->RTB->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
              DowsingSheetText(SeedRecord(2)));
 }
 
 void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
-    QVERIFY(SeedRecords(path(), 400));
+    QVERIFY(SeedRecords(env->path(), 400));
     QVERIFY(openGrid());
-    doubleClickRow(300);
+    DowsingWorld::doubleClickRow(grid, 300);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QPointer<frmDowsingAllRecord> hidden = grid;
     // A record added meanwhile shows only once the grid reads the file again.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     const int pages = grid->model()->pagesRead();
 
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
@@ -295,10 +381,10 @@ void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
 }
 
 void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(openGrid());
     QPointer<frmDowsingAllRecord> first = grid;
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     // The File menu's Back does what the button does.
     grid->mnuBack->trigger();
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
@@ -311,12 +397,12 @@ void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
     QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("LATE"));
     QTest::mouseClick(grid->cmdBack, Qt::LeftButton);
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
-    QCOMPARE(shell->launcherShown, 0);
+    QCOMPARE(env->shell.launcherShown, 0);
 }
 
 void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
-    QVERIFY(SeedRecords(path(), 1));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
+    QVERIFY(SeedRecords(env->path(), 1));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = '2006-12-31'")));
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QVERIFY(openGrid());
@@ -325,35 +411,55 @@ void tst_frmDowsingAllRecord::datesAreMonthDayYear_whateverTheLocale() {
 }
 
 void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(
-        DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 5000000000 WHERE IdNumber = 2")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
-    doubleClickRow(1);
+    DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
     QVERIFY(Windows::Loaded<frmDowsingSave>()->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
 }
 
 void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth() {
-    QVERIFY(SeedRecords(path(), 2));
+    QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(openGrid());
-    doubleClickRow(0);
+    DowsingWorld::doubleClickRow(grid, 0);
     QPointer<frmDowsingAllRecord> hiddenGrid = grid;
     QPointer<frmDowsingSave> sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->close());
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
-    QCOMPARE(shell->launcherShown, 1);
+    QCOMPARE(env->shell.launcherShown, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(hiddenGrid.isNull());
     QVERIFY(sheet.isNull());
 
     // The next opening reads the table afresh.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
+    QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->rowCount(), 3);
+}
+
+void tst_frmDowsingAllRecord::jumpToTheEnd_ofATableWithGaps_opensItsLastRecord() {
+    QVERIFY(SeedRecords(env->path(), 700));
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber % 9 = 0")));
+    const int rows = 700 - 700 / 9;
+    QVERIFY(openGrid());
+    QCOMPARE(grid->model()->rowCount(), rows);
+    grid->DataGrid->setFocus();
+    QTest::keyClick(grid->DataGrid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid->DataGrid->currentIndex().row(), rows - 1);
+    QCOMPARE(grid->model()->index(rows - 1, 13).data().toString(), QStringLiteral("700"));
+    // Read back from the end: the rows before it line up with the table, wherever its gaps are.
+    for (int row : {rows - 2, rows - 129, 300, 0}) {
+        const qint64 number = grid->model()->index(row, 13).data().toLongLong();
+        QCOMPARE(number, qint64(row + row / 8 + 1));
+        QCOMPARE(grid->model()->index(row, 1).data().toString(), QStringLiteral("CUSTOMER %1").arg(number));
+    }
+    grid->DataGrid_DblClick();
+    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, rows - 1);
+    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 700);
 }
 
 QTEST_MAIN(tst_frmDowsingAllRecord)

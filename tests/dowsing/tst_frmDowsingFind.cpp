@@ -1,5 +1,3 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSelection.h"
@@ -8,6 +6,8 @@
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingFind.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -1,22 +1,35 @@
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/Clock.h"
+#include "common/Keyboard.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingEntryRules.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <memory>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 const QString kSaved = QStringLiteral("Record Saved Succesfully !");
@@ -33,6 +46,11 @@ void typeText(QWidget* widget, const QString& text) {
         }
     }
 }
+// The key filters tell about refused characters once the typing pauses; this waits for that pause.
+void waitForTypingPause() {
+    QTest::qWait(QGuiApplication::styleHints()->keyboardInputInterval() + 100);
+}
+
 } // namespace
 
 class tst_frmDowsingMain : public QObject {
@@ -45,6 +63,10 @@ class tst_frmDowsingMain : public QObject {
     void keyFilters_data();
     void keyFilters();
     void composedCharacters_passTheSameFilter();
+    void editingShortcuts_areCommandsNotCharacters_data();
+    void editingShortcuts_areCommandsNotCharacters();
+    void pastedAndDroppedText_passesTheSameFilter_data();
+    void pastedAndDroppedText_passesTheSameFilter();
     void enterAndBackspace_data();
     void enterAndBackspace();
     void emailRule_data();
@@ -57,10 +79,12 @@ class tst_frmDowsingMain : public QObject {
     void deleteKey_isNoTypedCharacter_data();
     void deleteKey_isNoTypedCharacter();
     void popUpCancel_restoresFirstEntry();
+    void turningAPage_putsTheFocusInItsFirstControl();
     void addingUntouchedLists_storesFirstDayAndEntries();
     void timeStoresHourAndMinuteOnly_data();
     void timeStoresHourAndMinuteOnly();
     void afterAddition_fieldsResetExceptAmPmAndPopUps();
+    void afterSuccessBox_altR_startsTheNextRecord();
     void recordEnteredByHand_isInTheFile();
     void hostileValues_storedVerbatim_data();
     void hostileValues_storedVerbatim();
@@ -68,10 +92,13 @@ class tst_frmDowsingMain : public QObject {
     void impossibleDate_isRefusedAndKept();
     void failedWrite_neverClaimsSuccess_data();
     void failedWrite_neverClaimsSuccess();
+    void lockedFile_offersRetry_andSavesTheSameEntries();
+    void unusableFile_isSaidWhenTheWizardOpens_data();
+    void unusableFile_isSaidWhenTheWizardOpens();
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
-    void update_keepsLongOneLineValuesWhole();
+    void update_keepsLongAndMultiLineValuesExactly();
     void missingFile_saysSoAndCloses();
     void exitAndMenus();
     void updateReminder_runsAtLoad();
@@ -82,31 +109,24 @@ class tst_frmDowsingMain : public QObject {
     bool openOnToolsPage();
     void enterRecord(); // Add New Record, then move to the notes page
     void pressAdd() { QTest::mouseClick(w->cmdadd, Qt::LeftButton); }
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     frmDowsingMain* w = nullptr;
 };
 
 void tst_frmDowsingMain::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    env = std::make_unique<DowsingWorld>();
+    QVERIFY(env->ready);
     w = nullptr;
 }
 
 void tst_frmDowsingMain::cleanup() {
     w = nullptr;
     env.reset();
-    shell.reset();
 }
 
 frmDowsingMain* tst_frmDowsingMain::open() {
-    if (!ShowDowsingTool()) {
-        return nullptr;
-    }
-    w = Windows::Loaded<frmDowsingMain>();
+    w = env->wizard();
     return w;
 }
 
@@ -129,45 +149,43 @@ void tst_frmDowsingMain::enterRecord() {
 void tst_frmDowsingMain::keyFilters_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("quick"); // all in one key event, as Qt delivers keys typed in quick succession
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("complaints");
 
     QTest::newRow("name smith") << "txtName"
-                                << "smith"
-                                << "SMITH" << 0;
+                                << "smith" << false << "SMITH" << 0;
     QTest::newRow("name O'Neil") << "txtName"
-                                 << "O'Neil"
-                                 << "ONEIL" << 1;
+                                 << "O'Neil" << false << "ONEIL" << 1;
+    QTest::newRow("name O'Neil, quick") << "txtName"
+                                        << "O'Neil" << true << "ONEIL" << 1;
     QTest::newRow("name with blank") << "txtName"
-                                     << "Ann Lee"
-                                     << "ANN LEE" << 0;
+                                     << "Ann Lee" << false << "ANN LEE" << 0;
     QTest::newRow("city digits") << "txtCity"
-                                 << "ely2"
-                                 << "ELY" << 1;
-    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << "ZO" << 1;
+                                 << "ely2" << false << "ELY" << 1;
+    QTest::newRow("city digits, quick") << "txtCity"
+                                        << "e1l2y" << true << "ELY" << 2;
+    QTest::newRow("state accented") << "txtState" << QStringLiteral("zoë") << false << "ZO" << 1;
     QTest::newRow("location punctuation") << "txtLocationDowsingFor"
-                                          << "back-field."
-                                          << "BACKFIELD" << 2;
+                                          << "back-field." << false << "BACKFIELD" << 2;
     QTest::newRow("phone 12.5/3") << "txtPhNo"
-                                  << "12.5/3"
-                                  << "12.53" << 1;
+                                  << "12.5/3" << false << "12.53" << 1;
+    QTest::newRow("phone 12.5/3, quick") << "txtPhNo"
+                                         << "12.5/3" << true << "12.53" << 1;
     QTest::newRow("phone +44 1") << "txtPhNo"
-                                 << "+44 1"
-                                 << "441" << 2;
+                                 << "+44 1" << false << "441" << 2;
     QTest::newRow("phone letters") << "txtPhNo"
-                                   << "0a9"
-                                   << "09" << 1;
+                                   << "0a9" << false << "09" << 1;
     QTest::newRow("pin takes anything") << "txtPin"
-                                        << "cb7 4/x"
-                                        << "cb7 4/x" << 0;
+                                        << "cb7 4/x" << false << "cb7 4/x" << 0;
     QTest::newRow("email takes anything") << "txtEmail"
-                                          << "a.b@c-d.e"
-                                          << "a.b@c-d.e" << 0;
+                                          << "a.b@c-d.e" << false << "a.b@c-d.e" << 0;
 }
 
 void tst_frmDowsingMain::keyFilters() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
+    QFETCH(bool, quick);
     QFETCH(QString, expected);
     QFETCH(int, complaints);
     QVERIFY(open());
@@ -177,9 +195,17 @@ void tst_frmDowsingMain::keyFilters() {
     for (int i = 0; i < complaints; ++i) {
         env->boxes.answer(MsgResult::Ok);
     }
-    typeText(edit, typed);
+    // The user is told only once every character typed is in the box: no key is lost to a message box.
+    QStringList textWhileTold;
+    env->boxes.onShow([&](const MessageRequest&) { textWhileTold << edit->text(); });
+    if (quick) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+    } else {
+        typeText(edit, typed);
+    }
     QCOMPARE(edit->text(), expected);
-    QCOMPARE(env->boxes.shown().size(), complaints);
+    waitForTypingPause();
+    QCOMPARE(textWhileTold, QStringList(complaints, expected));
     const bool number = field == QLatin1String("txtPhNo");
     for (const MessageRequest& box : env->boxes.shown()) {
         QCOMPARE(box.text,
@@ -201,7 +227,98 @@ void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
     plain.setCommitString(QStringLiteral("a"));
     QCoreApplication::sendEvent(w->txtName, &plain);
     QCOMPARE(w->txtName->text(), QStringLiteral("A"));
+    waitForTypingPause();
     QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
+}
+
+void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("letters") << "txtName"
+                             << "AB";
+    QTest::newRow("phone") << "txtPhNo"
+                           << "12";
+}
+
+void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    QTest::keyClicks(edit, typed);
+    // Select all and copy, paste it twice at the end, cut it all, undo the cut.
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Copy);
+    QTest::keyClick(edit, Qt::Key_End);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QCOMPARE(edit->text(), typed.repeated(3));
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Cut);
+    QCOMPARE(edit->text(), QString());
+    QTest::keySequence(edit, QKeySequence::Undo);
+    QTest::keyClick(edit, Qt::Key_N, Qt::AltModifier); // a mnemonic no button took
+    QCOMPARE(edit->text(), typed.repeated(3));
+    waitForTypingPause();
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    for (const char* how : {"paste key", "menu", "drop"}) {
+        QTest::addRow("letters, %s", how) << "txtName" << how << "O'Neil 2nd"
+                                          << "ONEIL ND";
+        QTest::addRow("phone, %s", how) << "txtPhNo" << how << "+44 (0)12.5"
+                                        << "44012.5";
+    }
+}
+
+void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter() {
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QVERIFY(open());
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    auto* edit = w->findChild<QLineEdit*>(field);
+    QVERIFY(edit);
+    env->boxes.answer(MsgResult::Ok); // one message for the whole text
+    if (how == QLatin1String("drop")) {
+        QMimeData dropped;
+        dropped.setText(text);
+        QDropEvent drop(QPointF(edit->rect().center()), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        // Qt delivers a drop only at the end of a real drag; here it goes straight to the box's filter.
+        auto* filter = edit->findChild<CharacterFilter*>();
+        QVERIFY(filter);
+        QVERIFY(static_cast<QObject*>(filter)->eventFilter(edit, &drop));
+        QVERIFY(drop.isAccepted());
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        edit->setFocus();
+        if (how == QLatin1String("paste key")) {
+            QTest::keySequence(edit, QKeySequence::Paste);
+        } else {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                      edit->mapToGlobal(edit->rect().center()));
+            QCoreApplication::sendEvent(edit, &menuKey);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction* paste = StandardPasteAction(menu);
+            QVERIFY(paste);
+            paste->trigger();
+            QApplication::activePopupWidget()->close();
+        }
+    }
+    QCOMPARE(edit->text(), expected);
+    waitForTypingPause();
+    QCOMPARE(env->boxes.shown().size(), 1);
 }
 
 void tst_frmDowsingMain::enterAndBackspace_data() {
@@ -222,12 +339,14 @@ void tst_frmDowsingMain::enterAndBackspace() {
         env->boxes.answer(MsgResult::Ok);
     }
     QTest::keyClick(edit, Qt::Key_Return);
+    waitForTypingPause();
     QCOMPARE(env->boxes.shown().size(), enterComplaints);
     if (enterComplaints) {
         QCOMPARE(env->boxes.shown().first().text, QStringLiteral("Please Enter Number"));
     }
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text().size(), 1);
+    waitForTypingPause();
     QCOMPARE(env->boxes.shown().size(), enterComplaints);
 }
 
@@ -310,12 +429,7 @@ void tst_frmDowsingMain::popUpOk() {
     QCOMPARE(combo->currentText(), typed);
 
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][item ? 10 : 9].toString(), typed);
+    QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
     // The pop-up keeps its text for the next time it is shown.
     QCOMPARE(text->text(), typed);
 }
@@ -329,10 +443,7 @@ void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
     QTest::keyClick(w->cmbDowsingTool->lineEdit(), Qt::Key_Return);
     QCOMPARE(w->cmbDowsingTool->count(), 4);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    QCOMPARE(file.rows().value(0).value(9).toString(), QStringLiteral("Wishbone"));
+    QCOMPARE(env->addAndReadBack(w).value(9).toString(), QStringLiteral("Wishbone"));
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
 }
 
@@ -358,21 +469,15 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
     QTest::keyClicks(combo->lineEdit(), typed);
     QCOMPARE(combo->currentText(), typed);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    QCOMPARE(file.rows().value(0).value(item ? 10 : 9).toString(), typed);
+    QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
 }
 
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("name") << "txtName"
-                          << "ABC";
-    QTest::newRow("city") << "txtCity"
-                          << "ABC";
-    QTest::newRow("phone") << "txtPhNo"
-                           << "123";
+    QTest::newRow("name") << u"txtName"_s << u"ABC"_s;
+    QTest::newRow("city") << u"txtCity"_s << u"ABC"_s;
+    QTest::newRow("phone") << u"txtPhNo"_s << u"123"_s;
 }
 
 void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
@@ -395,32 +500,74 @@ void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QVERIFY(openOnToolsPage());
-    w->cmbDowsingTool->setCurrentIndex(3);
-    emit w->cmbDowsingTool->activated(3);
+    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel"));
     QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
     QVERIFY(w->fraDowsingTool->isHidden());
     QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
     QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel"));
 
-    w->cmbItemDowsingFor->setCurrentIndex(4);
-    emit w->cmbItemDowsingFor->activated(4);
+    w->cmbItemDowsingFor->setCurrentIndex(DowsingEntryRules::OtherItemIndex);
+    emit w->cmbItemDowsingFor->activated(DowsingEntryRules::OtherItemIndex);
     QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
     QVERIFY(w->fraItemDowsing->isHidden());
     QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
 }
 
+void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
+    QVERIFY(open());
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    enterRecord();
+    // A real box takes the keyboard while it is up; the frame gets it back only after the handler has gone on.
+    QWidget box;
+    env->boxes.onShow([&box](const MessageRequest&) {
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+    });
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    box.hide();
+    w->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QCOMPARE(env->boxes.texts(), QStringList{kSaved});
+    // The pages are disabled now; the focus must rest on something the keyboard can still reach.
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QVERIFY(focus->isEnabled() && focus->isVisible());
+    QTest::keyClick(focus, Qt::Key_R, Qt::AltModifier);
+    // A mnemonic presses its button the way a click does, after a short animation.
+    QTRY_VERIFY(w->fraCustomersDetails->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
+}
+
+void tst_frmDowsingMain::turningAPage_putsTheFocusInItsFirstControl() {
+    QVERIFY(open());
+    QVERIFY(QTest::qWaitForWindowActive(w->window()));
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
+    // Each page is turned from the keyboard, on the button that has the focus; what is typed next must land.
+    const std::pair<QPushButton*, QWidget*> turns[] = {{w->cmdCustomersDetailsNext, w->cmbDowsingTool},
+                                                       {w->cmdToolsNext, w->txtNotes},
+                                                       {w->cmdNotesBack, w->cmbDowsingTool},
+                                                       {w->cmdToolsBack, w->txtName}};
+    for (const auto& [turn, first] : turns) {
+        turn->setFocus();
+        QTest::keyClick(turn, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), first);
+    }
+}
+
 void tst_frmDowsingMain::addingUntouchedLists_storesFirstDayAndEntries() {
     QVERIFY(open());
     enterRecord();
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
+    const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    const QVariantList& row = rows.first();
+    QCOMPARE(row.size(), 14);
     QCOMPARE(row[0].toString(), QStringLiteral("1900-01-01"));
     QCOMPARE(row[8].toString(), QStringLiteral("00:00"));
     QCOMPARE(row[9].toString(), QStringLiteral("Rods"));
@@ -437,21 +584,9 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly_data() {
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("ampm");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("13:05 AM") << "13"
-                              << "05"
-                              << "42"
-                              << "AM"
-                              << "13:05";
-    QTest::newRow("24:05 PM") << "24"
-                              << "05"
-                              << "10"
-                              << "PM"
-                              << "24:05";
-    QTest::newRow("00:59") << "00"
-                           << "59"
-                           << "59"
-                           << "PM"
-                           << "00:59";
+    QTest::newRow("13:05 AM") << u"13"_s << u"05"_s << u"42"_s << u"AM"_s << u"13:05"_s;
+    QTest::newRow("24:05 PM") << u"24"_s << u"05"_s << u"10"_s << u"PM"_s << u"24:05"_s;
+    QTest::newRow("00:59") << u"00"_s << u"59"_s << u"59"_s << u"PM"_s << u"00:59"_s;
 }
 
 void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
@@ -466,12 +601,7 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
     w->cmbSecond->setCurrentText(second);
     w->cmbAMPM->setCurrentText(ampm);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][8].toString(), stored);
+    QCOMPARE(env->addAndReadBack(w).value(8).toString(), stored);
 }
 
 void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
@@ -486,8 +616,10 @@ void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
     QTest::keyClicks(w->txtEmail, QStringLiteral("a@b"));
     QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("barn"));
     QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    w->cmbDowsingTool->setCurrentIndex(3);
-    emit w->cmbDowsingTool->activated(3);
+    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
     QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel fork"));
     QTest::mouseClick(w->cmdOk, Qt::LeftButton);
     w->cmbItemDowsingFor->setCurrentIndex(2);
@@ -544,14 +676,8 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
     QTest::keyClicks(w->txtNotes, QStringLiteral("Strong pull"));
     QTest::keyClick(w->txtNotes, Qt::Key_Return);
     QTest::keyClicks(w->txtNotes, QStringLiteral("by the oak."));
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
     QStringList values;
-    for (const QVariant& v : rows[0]) {
+    for (const QVariant& v : env->addAndReadBack(w)) {
         values << v.toString();
     }
     QCOMPARE(values, (QStringList{"2006-03-07", "JOHN SMITH", "12 Mill Lane\r\nLower Fen", "ELY", "CAMBS", "CB7 4",
@@ -561,9 +687,9 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
 
 void tst_frmDowsingMain::hostileValues_storedVerbatim_data() {
     QTest::addColumn<QString>("value");
-    QTest::newRow("quotes") << QStringLiteral("O'Neil \"the\" `dowser`");
-    QTest::newRow("semicolons and SQL") << QStringLiteral("x'); DROP TABLE Details; -- SELECT * FROM Details;");
-    QTest::newRow("unicode") << QStringLiteral("Zoë Ødegård 山田 \U0001F52E");
+    QTest::newRow("quotes") << u"O'Neil \"the\" `dowser`"_s;
+    QTest::newRow("semicolons and SQL") << u"x'); DROP TABLE Details; -- SELECT * FROM Details;"_s;
+    QTest::newRow("unicode") << u"Zoë Ødegård 山田 \U0001F52E"_s;
     QString big;
     while (big.size() < 1024 * 1024) {
         big += QStringLiteral("A long note line about the dowsing, %1 characters so far.\n").arg(big.size());
@@ -584,17 +710,13 @@ void tst_frmDowsingMain::hostileValues_storedVerbatim() {
     w->txtEmail->setText(QStringLiteral("a@") + oneLine);
     w->txtNotes->setPlainText(value);
     w->cmbDowsingTool->setEditText(oneLine);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
+    const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][2].toString(), stored);
-    QCOMPARE(rows[0][5].toString(), oneLine);
-    QCOMPARE(rows[0][7].toString(), QStringLiteral("a@") + oneLine);
-    QCOMPARE(rows[0][9].toString(), oneLine);
-    QCOMPARE(rows[0][12].toString(), stored);
+    QCOMPARE(row.value(2).toString(), stored);
+    QCOMPARE(row.value(5).toString(), oneLine);
+    QCOMPARE(row.value(7).toString(), QStringLiteral("a@") + oneLine);
+    QCOMPARE(row.value(9).toString(), oneLine);
+    QCOMPARE(row.value(12).toString(), stored);
 }
 
 void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
@@ -602,21 +724,11 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("year");
     QTest::addColumn<bool>("exists");
-    QTest::newRow("30 February") << "February"
-                                 << "30"
-                                 << "2006" << false;
-    QTest::newRow("31 April") << "April"
-                              << "31"
-                              << "2006" << false;
-    QTest::newRow("29 February 1900") << "February"
-                                      << "29"
-                                      << "1900" << false;
-    QTest::newRow("29 February 2008") << "February"
-                                      << "29"
-                                      << "2008" << true;
-    QTest::newRow("31 December 2050") << "December"
-                                      << "31"
-                                      << "2050" << true;
+    QTest::newRow("30 February") << u"February"_s << u"30"_s << u"2006"_s << false;
+    QTest::newRow("31 April") << u"April"_s << u"31"_s << u"2006"_s << false;
+    QTest::newRow("29 February 1900") << u"February"_s << u"29"_s << u"1900"_s << false;
+    QTest::newRow("29 February 2008") << u"February"_s << u"29"_s << u"2008"_s << true;
+    QTest::newRow("31 December 2050") << u"December"_s << u"31"_s << u"2050"_s << true;
 }
 
 void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
@@ -633,19 +745,17 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     w->cmbYear->setCurrentText(year);
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    DowsingTestFile file(path());
     if (exists) {
-        QCOMPARE(env->boxes.texts(), QStringList{kSaved});
-        QCOMPARE(file.rows().size(), 1);
+        QCOMPARE(env->addAndReadBack(w).size(), 14);
         return;
     }
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
     QCOMPARE(env->boxes.shown().size(), 1);
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
     QVERIFY(env->boxes.texts().first().contains(QStringLiteral("not saved")));
     QVERIFY(env->boxes.texts().first().contains(month));
-    QCOMPARE(file.rows().size(), 0);
+    QVERIFY(env->rows().isEmpty());
     // Everything stays for the user to correct the day.
     QCOMPARE(w->FrontPage(), w->fraTools);
     QCOMPARE(w->txtName->text(), QStringLiteral("ANN"));
@@ -653,12 +763,7 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     QCOMPARE(w->cmbDate->currentText(), day);
     w->cmbDate->setCurrentText(QStringLiteral("28"));
     QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    env->boxes.answer(MsgResult::Ok);
-    pressAdd();
-    QCOMPARE(env->boxes.texts().last(), kSaved);
-    const auto rows = file.rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][0].toString(),
+    QCOMPARE(env->addAndReadBack(w).value(0).toString(),
              QStringLiteral("%1-%2-28").arg(year).arg(w->cmbMonth->findText(month) + 1, 2, 10, QLatin1Char('0')));
 }
 
@@ -673,15 +778,9 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess_data() {
 void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     QFETCH(QString, obstacle);
     QFETCH(bool, update);
-    {
-        DowsingStore seed(path());
-        QVERIFY(seed.open());
-        DowsingRecord r;
-        r.Name = QStringLiteral("ORIGINAL");
-        QVERIFY(seed.add(r));
-    }
+    QVERIFY(env->addNamed({"ORIGINAL"}));
     QVERIFY(open());
-    DowsingTestFile other(path());
+    DowsingTestFile other(env->path());
     const auto before = other.rows();
     if (update) {
         DowsingRecord r;
@@ -750,7 +849,7 @@ void tst_frmDowsingMain::fillForUpdate_setsListsAndEveryField() {
 
 void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
         for (const char* name : {"FIRST", "SECOND", "THIRD"}) {
             DowsingRecord r;
@@ -760,11 +859,11 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
             QVERIFY(seed.add(r));
         }
         // A number beyond the 16-bit range.
-        DowsingTestFile raw(path());
+        DowsingTestFile raw(env->path());
         QVERIFY(raw.exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
     }
     QVERIFY(open());
-    DowsingStore reader(path());
+    DowsingStore reader(env->path());
     QVERIFY(reader.open());
     DowsingRecord second;
     QCOMPARE(reader.find(70000, second), DowsingStore::Outcome::Done);
@@ -780,8 +879,7 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
 
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("FIRST"));
     QCOMPARE(rows[1][1].toString(), QStringLiteral("THIRD"));
@@ -798,37 +896,24 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
 }
 
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
-    {
-        DowsingStore seed(path());
-        QVERIFY(seed.open());
-        DowsingRecord r;
-        r.Name = QStringLiteral("GONE");
-        QVERIFY(seed.add(r));
-        r.Name = QStringLiteral("STAYS");
-        QVERIFY(seed.add(r));
-    }
+    QVERIFY(env->addNamed({"GONE", "STAYS"}));
     QVERIFY(open());
     DowsingRecord gone;
     gone.IdNumber = 1;
     gone.Name = QStringLiteral("GONE");
     w->PrepareForEdit();
     w->FillForUpdate(gone);
-    {
-        DowsingStore sheet(path());
-        QVERIFY(sheet.open());
-        QCOMPARE(sheet.remove(1), DowsingStore::Outcome::Done);
-    }
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
-    DowsingTestFile file(path());
-    const auto rows = file.rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
 }
 
-void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
+void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {
     // Longer than a text box takes unless told otherwise.
     const QString longText = QString(40000, QLatin1Char('X'));
     DowsingRecord r;
@@ -843,10 +928,12 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     r.Dowsing_Tool = longText;
     r.Item_Dowsing_For = longText;
     r.Location_Dowsing_Occured = longText;
+    // No-break spaces, a line separator and lone line breaks, shown and written back untouched.
+    r.Address = QStringLiteral("1\u00a0Lane\u2028Fen\nEnd\rHere\u00a0");
     {
-        DowsingStore seed(path());
+        DowsingStore seed(env->path());
         QVERIFY(seed.open());
-        const std::optional<qint64> id = seed.add(r);
+        const auto id = seed.add(r);
         QVERIFY(id);
         r.IdNumber = *id;
     }
@@ -857,16 +944,82 @@ void tst_frmDowsingMain::update_keepsLongOneLineValuesWhole() {
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(w->cmdadd, Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
-    const auto rows = DowsingTestFile(path()).rows();
+    const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     for (int column : {1, 3, 4, 5, 6, 7, 9, 10, 11}) {
         QVERIFY2(rows[0][column].toString() == longText, DowsingColumns[column]);
     }
+    QCOMPARE(rows[0][2].toString(), r.Address);
     QCOMPARE(rows[0][12].toString(), QStringLiteral("only the notes change"));
 }
 
+void tst_frmDowsingMain::lockedFile_offersRetry_andSavesTheSameEntries() {
+    QVERIFY(open());
+    enterRecord();
+    w->txtNotes->setPlainText(QStringLiteral("typed with care"));
+    DowsingTestFile other(env->path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    // Retry while the other program still holds the file, then once it has let go.
+    int boxes = 0;
+    env->boxes.onShow([&](const MessageRequest&) {
+        if (++boxes == 2) {
+            other.exec(QStringLiteral("ROLLBACK"));
+        }
+    });
+    env->boxes.answer(MsgResult::Retry);
+    env->boxes.answer(MsgResult::Retry);
+    env->boxes.answer(MsgResult::Ok);
+    pressAdd();
+    QCOMPARE(env->boxes.shown().size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        const MessageRequest box = env->boxes.shown().at(i);
+        QCOMPARE(box.buttons, MsgButtons::RetryCancel);
+        QVERIFY2(box.text.contains(QStringLiteral("in use by another program")), qPrintable(box.text));
+        QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    }
+    QCOMPARE(env->boxes.texts().last(), kSaved);
+    QCOMPARE(other.rows().size(), 1);
+    QCOMPARE(other.rows().first().value(12).toString(), QStringLiteral("typed with care"));
+}
+
+void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("held by another program") << "lock"
+                                             << "in use by another program";
+    QTest::newRow("not a database") << "garbage"
+                                    << "damaged";
+}
+
+void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, cause);
+    std::optional<DowsingTestFile> other;
+    if (trouble == QLatin1String("lock")) {
+        other.emplace(env->path());
+        QVERIFY(other->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        env->boxes.answer(MsgResult::Cancel);
+    } else {
+        QFile file(env->path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("not a database\n").repeated(500));
+        env->boxes.answer(MsgResult::Ok);
+    }
+    QVERIFY(open());
+    QCOMPARE(env->boxes.shown().size(), 1);
+    const MessageRequest box = env->boxes.shown().first();
+    QVERIFY2(box.text.contains(cause), qPrintable(box.text));
+    QVERIFY(box.text.contains(QDir::toNativeSeparators(env->path())));
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    // The wizard is there all the same; a save tries the file again.
+    QVERIFY(Windows::IsLoaded<frmDowsingMain>());
+    if (other) {
+        other->exec(QStringLiteral("ROLLBACK"));
+    }
+}
+
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
-    QVERIFY(QFile::remove(path()));
+    QVERIFY(QFile::remove(env->path()));
     env->boxes.answer(MsgResult::Ok);
     QVERIFY(!ShowDowsingTool());
     QCOMPARE(env->boxes.shown().size(), 1);
@@ -877,7 +1030,7 @@ void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
     QCOMPARE(box.buttons, MsgButtons::Ok);
     QVERIFY(!Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
-    QVERIFY(!QFile::exists(path())); // the program never makes the file
+    QVERIFY(!QFile::exists(env->path())); // the program never makes the file
 }
 
 void tst_frmDowsingMain::exitAndMenus() {
@@ -895,7 +1048,7 @@ void tst_frmDowsingMain::exitAndMenus() {
     // Exit shows the launcher; the dowsing windows stay as they are.
     QTest::mouseClick(w->cmdExit, Qt::LeftButton);
     w->menus.mnuExit->trigger();
-    QCOMPARE(shell->launcherShown, 2);
+    QCOMPARE(env->shell.launcherShown, 2);
     QVERIFY(Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(w->isVisible());
 

@@ -1,5 +1,3 @@
-#include "DowsingSeed.h"
-#include "DowsingTestFile.h"
 #include "common/Application.h"
 #include "common/FileDialogs.h"
 #include "common/Windows.h"
@@ -9,21 +7,31 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "support/DowsingSeed.h"
+#include "support/DowsingTestFile.h"
+#include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <csignal>
 #include <memory>
+#include <optional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +53,26 @@ QString runReader(const QString& program, const QStringList& arguments, bool& fo
 }
 } // namespace
 
+namespace {
+// Lets this process write files of at most `bytes` bytes while it lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit before_{};
+};
+} // namespace
+
 class tst_frmDowsingSave : public QObject {
     Q_OBJECT
 
@@ -53,8 +81,8 @@ class tst_frmDowsingSave : public QObject {
     void cleanup();
 
     void edit_setsListsAndFieldsAndSwitchesToUpdate();
-    void edit_onEmptyTable_saysSoAndKeepsMode();
-    void edit_ofRecordRemovedMeanwhile_saysNotFound();
+    void edit_withoutARecord_saysSoAndLeavesTheWizardUsable_data();
+    void edit_withoutARecord_saysSoAndLeavesTheWizardUsable();
     void update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid();
     void delete_removesTheShownRecordAndRereadsTheGrid();
     void delete_answeredNo_changesNothing();
@@ -72,32 +100,29 @@ class tst_frmDowsingSave : public QObject {
     void print_wholeSheetOrSelection_data();
     void print_wholeSheetOrSelection();
     void print_cancelled_printsNothing();
+    void print_dialogOffersNoPageNumbers_data();
+    void print_dialogOffersNoPageNumbers();
     void clipboard_keepsItsContentOverTheSheet();
 
   private:
-    // Opens the tool, the grid, and the given row on the sheet.
-    frmDowsingSave* openRow(int row);
-    QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
     QStringList names() {
         QStringList all;
-        for (const QVariantList& row : DowsingTestFile(path()).rows()) {
+        for (const QVariantList& row : env->rows()) {
             all << row[1].toString();
         }
         return all;
     }
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<DowsingWorld> env;
     std::unique_ptr<QTemporaryDir> out;
     QList<SaveFileRequest> saveRequests;
     QList<PrintRequest> printRequests;
 };
 
 void tst_frmDowsingSave::init() {
-    env = std::make_unique<TestEnvironment>();
-    shell = std::make_unique<RecordingShell>();
+    env = std::make_unique<DowsingWorld>();
     out = std::make_unique<QTemporaryDir>();
-    QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    QVERIFY(env->ready);
     saveRequests.clear();
     printRequests.clear();
     // A dialog nobody scripted is a test fault.
@@ -115,39 +140,15 @@ void tst_frmDowsingSave::cleanup() {
     SetSaveFileChooser({});
     SetPrinterChooser({});
     env.reset();
-    shell.reset();
     out.reset();
 }
 
-frmDowsingSave* tst_frmDowsingSave::openRow(int row) {
-    if (!Windows::IsLoaded<frmDowsingMain>() && !ShowDowsingTool()) {
-        return nullptr;
-    }
-    auto* grid = Windows::Loaded<frmDowsingAllRecord>();
-    if (!grid || !grid->isVisible()) {
-        if (auto* sheet = Windows::Loaded<frmDowsingSave>(); sheet && sheet->isVisible()) {
-            QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
-        } else {
-            Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
-        }
-        grid = Windows::Loaded<frmDowsingAllRecord>();
-    }
-    if (!grid) {
-        return nullptr;
-    }
-    grid->DataGrid->scrollTo(grid->model()->index(row, 1));
-    const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
-    QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-    return Windows::Loaded<frmDowsingSave>();
-}
-
 void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral(
         "UPDATE Details SET Date = '2006-12-31', Time_Dowsing_Occured = '13:05', Address = 'A' || char(13) || "
         "char(10) || 'B', Dowsing_Tool = 'Hazel twig', Item_Dowsing_For = 'Oil' WHERE IdNumber = 2")));
-    frmDowsingSave* sheet = openRow(1);
+    frmDowsingSave* sheet = env->sheet(1);
     QVERIFY(sheet);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
@@ -170,43 +171,51 @@ void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
-void tst_frmDowsingSave::edit_onEmptyTable_saysSoAndKeepsMode() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
-    env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record to Edit")});
-    QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
-    auto* w = Windows::Loaded<frmDowsingMain>();
-    QVERIFY(w->isVisible());
-    QVERIFY(w->fraCustomersDetails->isEnabled());
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable_data() {
+    QTest::addColumn<QString>("removal");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty table") << "DELETE FROM Details"
+                                 << "There Is No Record to Edit";
+    QTest::newRow("record removed meanwhile") << "DELETE FROM Details WHERE IdNumber = 1" << kNotFound;
 }
 
-void tst_frmDowsingSave::edit_ofRecordRemovedMeanwhile_saysNotFound() {
-    QVERIFY(SeedRecords(path(), 2));
-    frmDowsingSave* sheet = openRow(0);
+void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable() {
+    QFETCH(QString, removal);
+    QFETCH(QString, message);
+    QVERIFY(SeedRecords(env->path(), 2));
+    frmDowsingSave* sheet = env->sheet(0);
     auto* w = Windows::Loaded<frmDowsingMain>();
     w->txtCity->setText(QStringLiteral("KEPT"));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(env->exec(removal));
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{kNotFound});
+    QCOMPARE(env->boxes.texts(), QStringList{message});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
+    QVERIFY(w->isVisible());
     QCOMPARE(w->txtCity->text(), QStringLiteral("KEPT"));
-    // Nothing to write back: the wizard does not turn to Update.
+    // Nothing to write back: the wizard stays in Add, with its pages enabled and "Add New Record" offered again.
     QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
+    QVERIFY(w->fraCustomersDetails->isEnabled() && w->fraTools->isEnabled() && w->fraNotes->isEnabled());
+    QVERIFY(w->cmAddNewRecord->isVisibleTo(w));
+    QVERIFY(w->mnuAddNewRecor->isVisible());
+    // An entry made now is added, and the wizard goes on to the next one.
+    const qsizetype before = names().size();
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QCOMPARE(env->boxes.texts().last(), QStringLiteral("Record Saved Succesfully !"));
+    QCOMPARE(names().size(), before + 1);
+    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QVERIFY(w->fraCustomersDetails->isEnabled());
 }
 
 void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
-    QVERIFY(SeedRecords(path(), 3));
-    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(SeedRecords(env->path(), 3));
+    frmDowsingSave* sheet = env->sheet(1);
     QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
     // The user looks at another record before pressing Update.
     w->cmdViewAllrecords_Click();
-    QVERIFY(openRow(2));
+    QVERIFY(env->sheet(2));
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
     QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
     QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
@@ -224,8 +233,8 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
 }
 
 void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
-    QVERIFY(SeedRecords(path(), 3));
-    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(SeedRecords(env->path(), 3));
+    frmDowsingSave* sheet = env->sheet(1);
     QPointer<frmDowsingAllRecord> oldGrid = Windows::Loaded<frmDowsingAllRecord>();
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
@@ -245,8 +254,8 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
 }
 
 void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
-    QVERIFY(SeedRecords(path(), 2));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 2));
+    frmDowsingSave* sheet = env->sheet(0);
     const QString text = sheet->RTB->toPlainText();
     env->boxes.answer(MsgResult::No);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -257,9 +266,9 @@ void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
 }
 
 void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details")));
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details")));
     env->boxes.answer(MsgResult::Ok); // There Is No Record to Delete
     env->boxes.answer(MsgResult::Ok); // the grid, read afresh: There Is No Record !
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -271,12 +280,12 @@ void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
 }
 
 void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly() {
-    QVERIFY(SeedRecords(path(), 4));
-    QVERIFY(openRow(0));
-    frmDowsingSave* sheet = openRow(3);
+    QVERIFY(SeedRecords(env->path(), 4));
+    QVERIFY(env->sheet(0));
+    frmDowsingSave* sheet = env->sheet(3);
     QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 3);
     // Another program removed a row before this one, so the shown record no longer stands at row 3.
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -285,9 +294,9 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
 }
 
 void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() {
-    QVERIFY(SeedRecords(path(), 3));
-    frmDowsingSave* sheet = openRow(2);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
+    QVERIFY(SeedRecords(env->path(), 3));
+    frmDowsingSave* sheet = env->sheet(2);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -297,10 +306,9 @@ void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() 
 }
 
 void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
-    QVERIFY(SeedRecords(path(), 2));
-    frmDowsingSave* sheet = openRow(0);
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral(
-        "CREATE TRIGGER refuse_delete BEFORE DELETE ON Details BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    QVERIFY(SeedRecords(env->path(), 2));
+    frmDowsingSave* sheet = env->sheet(0);
+    QVERIFY(DowsingTestFile(env->path()).refuseWrites());
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
@@ -314,9 +322,9 @@ void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
 }
 
 void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
-    QVERIFY(SeedRecords(path(), 2));
-    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
-    frmDowsingSave* sheet = openRow(1);
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
+    frmDowsingSave* sheet = env->sheet(1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
@@ -335,9 +343,9 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader_data() {
 
 void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
     QFETCH(QString, notes);
-    QVERIFY(SeedRecords(path(), 1));
+    QVERIFY(SeedRecords(env->path(), 1));
     {
-        DowsingStore store(path());
+        DowsingStore store(env->path());
         QVERIFY(store.open());
         DowsingRecord r;
         QCOMPARE(store.find(1, r), DowsingStore::Outcome::Done);
@@ -345,7 +353,7 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
         r.Name = QString::fromUtf8("N\u00c4ME {x}");
         QCOMPARE(store.change(r), DowsingStore::Outcome::Done);
     }
-    frmDowsingSave* sheet = openRow(0);
+    frmDowsingSave* sheet = env->sheet(0);
     SetSaveFileChooser([this](const SaveFileRequest& request) {
         saveRequests << request;
         return QDir(out->path()).filePath(QStringLiteral("visit"));
@@ -388,8 +396,8 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
 }
 
 void tst_frmDowsingSave::save_cancelled_writesNothing() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     SetSaveFileChooser([this](const SaveFileRequest& request) {
         saveRequests << request;
         return QString();
@@ -402,24 +410,35 @@ void tst_frmDowsingSave::save_cancelled_writesNothing() {
 
 void tst_frmDowsingSave::save_thatFails_isReported_data() {
     QTest::addColumn<QString>("trouble");
-    QTest::newRow("folder gone") << "folder gone";
-    QTest::newRow("read-only file") << "read-only file";
-    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder gone") << "folder gone"
+                                 << "does not exist";
+    QTest::newRow("read-only file") << "read-only file"
+                                    << "read-only";
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "read-only";
+    // The disk takes the first bytes and then no more, as a full one does.
+    QTest::newRow("disk stops midway") << "disk stops midway"
+                                       << "too large";
 }
 
 void tst_frmDowsingSave::save_thatFails_isReported() {
     QFETCH(QString, trouble);
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QFETCH(QString, cause);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     QString target = QDir(out->path()).filePath(QStringLiteral("visit.rtf"));
+    const bool oldFile = trouble == QLatin1String("read-only file") || trouble == QLatin1String("disk stops midway");
     if (trouble == QLatin1String("folder gone")) {
         target = QDir(out->path()).filePath(QStringLiteral("gone/visit.rtf"));
-    } else if (trouble == QLatin1String("read-only file")) {
+    } else if (oldFile) {
         QFile old(target);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
         old.close();
-        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        if (trouble == QLatin1String("read-only file")) {
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        }
     } else {
         QVERIFY(QDir(out->path()).mkdir(QStringLiteral("locked")));
         target = QDir(out->path()).filePath(QStringLiteral("locked/visit.rtf"));
@@ -431,11 +450,18 @@ void tst_frmDowsingSave::save_thatFails_isReported() {
     }
     SetSaveFileChooser([target](const SaveFileRequest&) { return target; });
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (trouble == QLatin1String("disk stops midway")) {
+            limit.emplace(100);
+        }
+        QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    }
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The sheet could not be saved")));
+    QVERIFY2(env->boxes.texts().first().contains(cause), qPrintable(env->boxes.texts().first()));
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Critical);
-    if (trouble == QLatin1String("read-only file")) {
+    if (oldFile) {
         QFile old(target);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old"));
@@ -453,8 +479,8 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection_data() {
 
 void tst_frmDowsingSave::print_wholeSheetOrSelection() {
     QFETCH(bool, select);
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     if (select) {
         // "Name :- CUSTOMER 1", the second paragraph, selected by the user.
         QTextCursor caret(sheet->RTB->document()->findBlockByNumber(2));
@@ -485,8 +511,8 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection() {
 }
 
 void tst_frmDowsingSave::print_cancelled_printsNothing() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
     SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -497,9 +523,44 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
     QVERIFY(!QFile::exists(pdf));
 }
 
+void tst_frmDowsingSave::print_dialogOffersNoPageNumbers_data() {
+    QTest::addColumn<bool>("select");
+    QTest::newRow("whole sheet") << false;
+    QTest::newRow("selection") << true;
+}
+
+void tst_frmDowsingSave::print_dialogOffersNoPageNumbers() {
+    QFETCH(bool, select);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    if (select) {
+        sheet->RTB->selectAll();
+    }
+    SetPrinterChooser({}); // the real dialog
+    QStringList offered;
+    WhenModalShown([&offered](QWidget* dialog) {
+        // Opened out, as the user's "Options >>" does, to see every choice of range.
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text().startsWith(QStringLiteral("&Options"))) {
+                button->click();
+            }
+        }
+        for (QAbstractButton* choice : dialog->findChildren<QRadioButton*>()) {
+            if (choice->isVisible() && choice->isEnabled()) {
+                offered << choice->text();
+            }
+        }
+        const auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+        offered << QString::number(from && from->isVisible());
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QCOMPARE(offered, select ? (QStringList{"Print all", "Selection", "0"}) : (QStringList{"Print all", "0"}));
+}
+
 void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {
-    QVERIFY(SeedRecords(path(), 1));
-    frmDowsingSave* sheet = openRow(0);
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("copied elsewhere"));
     QWidget* area = sheet->RTB->viewport();

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 class tst_Startup : public QObject {
@@ -94,6 +95,40 @@ class tst_Startup : public QObject {
         QCOMPARE(env->boxes.shown().size(), 1);
     }
 
+    // The folder is chosen under the single-instance lock, before any window; a folder that cannot hold the
+    // files is named once, and the launcher still comes (the calendar needs no files).
+    void dataFolder_isChosenAtStart_problemToldOnce_data() {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("user folder made and seeded") << false;
+        QTest::newRow("user folder cannot be made") << true;
+    }
+    void dataFolder_isChosenAtStart_problemToldOnce() {
+        QFETCH(bool, blocked);
+        QTemporaryDir dir;
+        DataPlaces places;
+        places.programFolder = dir.filePath("bin");
+        places.templateFolder = env->appFolder();
+        places.userFolder = dir.filePath("home/velloran");
+        QVERIFY(env->copyIntoAppFolder(VELLORAN_EMPTY_DOWSING_FILE));
+        if (blocked) {
+            QFile file(dir.filePath("home"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            env->boxes.answer(MsgResult::Ok);
+        }
+        options.dataPlaces = places;
+        VelloranShell shell(options);
+        QVERIFY(shell.Start());
+        QCOMPARE(ApplicationFolder(), places.userFolder);
+        QCOMPARE(QFile::exists(ApplicationFile("Dowsing.dll")), !blocked);
+        QCOMPARE(env->boxes.shown().size(), blocked ? 1 : 0);
+        if (blocked) {
+            const MessageRequest box = env->boxes.shown().constFirst();
+            QVERIFY(box.text.contains(QDir::toNativeSeparators(places.userFolder)));
+            QCOMPARE(box.icon, MsgIcon::Critical);
+        }
+        QVERIFY(Windows::Loaded<frmMain>()->isVisible());
+    }
+
     // Odd draws bring the co-brand text to the front, even ones the fully-branded text; both equally often.
     void brandChoice_followsTheDraw_data() {
         QTest::addColumn<double>("r");
@@ -118,7 +153,7 @@ class tst_Startup : public QObject {
     }
 
     void brandChoice_realGenerator_showsBothOverManyStarts() {
-        VelloranShell shell(StartupOptions{options.lockPath, {}, options.endProgram});
+        VelloranShell shell(StartupOptions{options.lockPath, {}, options.endProgram, std::nullopt});
         QVERIFY(shell.Start());
         frmMain* launcher = Windows::Loaded<frmMain>();
         int cobrand = 0;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -77,6 +78,27 @@ class tst_frmMain : public QObject {
         QCOMPARE(launcher->lblCorvell->text(), "The Most Popular Online Mystic Discussion Board. Best Resource For "
                                                "Everything Mystic. Visit " +
                                                    MakerWebAddress() + " Now");
+    }
+
+    // Each tool frame holds its picture and its button, nothing more; the picture has the pixels of the screen
+    // (tst_frmMain_hidpi runs this at a device pixel ratio of 2) and lies wholly inside its square.
+    void toolFrames_holdASharpWholePictureAndTheButton() {
+        const std::array<QGroupBox*, 3> frames{launcher->Frame1, launcher->Frame3, launcher->Frame4};
+        for (int i = 0; i < 3; ++i) {
+            const auto parts = frames[i]->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            QCOMPARE(QSet<QWidget*>(parts.begin(), parts.end()),
+                     (QSet<QWidget*>{launcher->picIcon[i], launcher->cmdSelectOption[i]}));
+            const QPixmap picture = launcher->picIcon[i]->pixmap();
+            QCOMPARE(picture.devicePixelRatio(), launcher->devicePixelRatioF());
+            QCOMPARE(picture.deviceIndependentSize(), QSizeF(launcher->picIcon[i]->size()));
+            const QImage image = picture.toImage();
+            for (int along = 0; along < image.width(); ++along) {
+                for (const QPoint edge : {QPoint(along, 0), QPoint(along, image.height() - 1), QPoint(0, along),
+                                          QPoint(image.width() - 1, along)}) {
+                    QVERIFY2(qAlpha(image.pixel(edge)) == 0, qPrintable(QStringLiteral("picture %1 is cut").arg(i)));
+                }
+            }
+        }
     }
 
     void menus_captionsAndPages() {

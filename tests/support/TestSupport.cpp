@@ -5,12 +5,14 @@
 #include "common/Windows.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
@@ -52,7 +54,15 @@ MsgResult ScriptedMessageBoxes::respond(const MessageRequest& request) {
     if (answers_.empty()) {
         QTest::qFail(qPrintable(QStringLiteral("unexpected message box: \"%1\"").arg(request.text)), __FILE__,
                      __LINE__);
-        return request.buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Ok;
+        switch (request.buttons) {
+        case MsgButtons::YesNo:
+            return MsgResult::No;
+        case MsgButtons::RetryCancel:
+            return MsgResult::Cancel;
+        case MsgButtons::Ok:
+            break;
+        }
+        return MsgResult::Ok;
     }
     const MsgResult result = answers_.front();
     answers_.pop_front();
@@ -96,6 +106,7 @@ TestEnvironment::TestEnvironment() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
     SetToday(std::nullopt);
+    SetSystemTimeZone(std::nullopt);
 }
 
 TestEnvironment::~TestEnvironment() {
@@ -104,6 +115,7 @@ TestEnvironment::~TestEnvironment() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetApplicationFolder(QString());
     SetToday(std::nullopt);
+    SetSystemTimeZone(std::nullopt);
 }
 
 QString TestEnvironment::appFolder() const {
@@ -137,4 +149,37 @@ void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs) {
         }
     });
     timer->start();
+}
+
+RawDatabase::RawDatabase(const QString& path) : name_(QStringLiteral("test-raw-%1").arg(quintptr(this))) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    db.open();
+}
+
+RawDatabase::~RawDatabase() {
+    QSqlDatabase::database(name_, false).close();
+    QSqlDatabase::removeDatabase(name_);
+}
+
+bool RawDatabase::exec(const QString& sql) {
+    return QSqlQuery(db()).exec(sql);
+}
+
+QStringList RawDatabase::column(const QString& sql, int index) const {
+    QStringList out;
+    QSqlQuery query(db());
+    if (query.exec(sql)) {
+        while (query.next()) {
+            out << query.value(index).toString();
+        }
+    }
+    return out;
+}
+
+QByteArray FileHash(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
 }

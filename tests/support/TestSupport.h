@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSqlDatabase>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -89,3 +90,24 @@ class TestEnvironment {
 // Runs `action` once the next modal dialog or message box is up (polling the event loop); for the real
 // modal boxes that the scripted answerer does not cover, such as the About box.
 void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+
+// A connection of the test's own to an SQLite file, to look at it past the program, tamper with it or hold a
+// lock on it; it never waits for another's lock.
+class RawDatabase {
+  public:
+    explicit RawDatabase(const QString& path);
+    ~RawDatabase();
+    RawDatabase(const RawDatabase&) = delete;
+    RawDatabase& operator=(const RawDatabase&) = delete;
+
+    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+    bool exec(const QString& sql);
+    // One column of every row a query returns.
+    QStringList column(const QString& sql, int index = 0) const;
+
+  private:
+    QString name_;
+};
+
+// The SHA-256 of a file's bytes, to show that a failed change left it exactly as it was.
+QByteArray FileHash(const QString& path);

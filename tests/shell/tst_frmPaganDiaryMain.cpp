@@ -1,11 +1,10 @@
-#include "DiaryTestSupport.h"
+#include "common/ClickLabel.h"
 #include "common/Windows.h"
+#include "diary/DiaryTestSupport.h"
 #include "diary/PaganDiaryTool.h"
 #include "diary/frmPaganDiaryMain.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "shell/frmMain.h"
-
-#include "common/ClickLabel.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -226,8 +225,8 @@ void tst_frmPaganDiaryMain::brandLabels_openTheirPages() {
 void tst_frmPaganDiaryMain::controls_standInTheirOrderFromTopToBottom() {
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
-    const QList<QWidget*> order{chooser->Label14,         chooser->lblCaptions[0], chooser->lblCaptions[1],
-                                chooser->lblCaptions[3],  chooser->Frame2,         chooser->cmdContinue,
+    const QList<QWidget*> order{chooser->Label14,        chooser->lblCaptions[0], chooser->lblCaptions[1],
+                                chooser->lblCaptions[3], chooser->Frame2,         chooser->cmdContinue,
                                 chooser->fraFullBrand};
     for (qsizetype i = 1; i < order.size(); ++i) {
         const QRect above = order[i - 1]->geometry();

@@ -30,18 +30,9 @@ inline bool SeedRecords(const QString& path, int count) {
     QSqlDatabase db = store.database();
     db.transaction();
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO Details (Date, Name, Address, City, State, Pin, Phone_No, Email, "
-                             "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, Location_Dowsing_Occured, "
-                             "Notes) VALUES (?, ?, '', ?, '', '', '', '', ?, ?, ?, '', ?)"));
+    q.prepare(DowsingSql::insertStatement());
     for (int n = 1; n <= count; ++n) {
-        const DowsingRecord r = SeedRecord(n);
-        q.addBindValue(r.Date.toString(Qt::ISODate));
-        q.addBindValue(r.Name);
-        q.addBindValue(r.City);
-        q.addBindValue(r.Time_Dowsing_Occured);
-        q.addBindValue(r.Dowsing_Tool);
-        q.addBindValue(r.Item_Dowsing_For);
-        q.addBindValue(r.Notes);
+        DowsingSql::bind(q, SeedRecord(n));
         if (!q.exec()) {
             db.rollback();
             return false;

@@ -1,0 +1,46 @@
+# The desktop integration the install tree carries, and the Debian package made from that tree.
+set(VELLORAN_APP_ID org.velloran.Velloran)
+set(desktop ${CMAKE_SOURCE_DIR}/resources/desktop)
+
+install(FILES ${desktop}/${VELLORAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${desktop}/${VELLORAN_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}/desktop/${VELLORAN_APP_ID}.metainfo.xml
+    @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${VELLORAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(${desktop}/velloran.1.in ${CMAKE_BINARY_DIR}/desktop/velloran.1 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/velloran.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The icon files are drawn at build time by the program's own painter code.
+set(icons ${CMAKE_BINARY_DIR}/desktop/icons)
+set(icon_files ${icons}/scalable/apps/${VELLORAN_APP_ID}.svg ${icons}/48x48/apps/${VELLORAN_APP_ID}.png
+    ${icons}/128x128/apps/${VELLORAN_APP_ID}.png)
+add_custom_command(OUTPUT ${icon_files}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:velloran_makeicons> ${icons} ${VELLORAN_APP_ID}
+    DEPENDS velloran_makeicons
+    COMMENT "Drawing the desktop icons")
+add_custom_target(velloran_icons ALL DEPENDS ${icon_files})
+install(DIRECTORY ${icons}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+# Named after the package, as Debian looks for it.
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${desktop}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velloran)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velloran)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Velloran developers")
+set(CPACK_PACKAGE_CONTACT "The Velloran developers <velloran@velloran.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dowsing records, a pagan festival calendar and a pagan diary")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Velloran is a desktop program for followers of pagan and mystic crafts. One launcher window opens a dowsing "
+    "record keeper, a festival calendar with pagan lore, and a pagan diary (a book of shadows). Each user's records "
+    "and diary entries are kept in the user's own data folder, ~/.local/share/velloran.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELLORAN_SITE_URL})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded as plug-ins, so the library scan cannot see them: the SQLite driver, and the display plug-ins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
+include(CPack)

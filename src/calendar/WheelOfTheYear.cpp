@@ -1,0 +1,216 @@
+#include "calendar/WheelOfTheYear.h"
+
+#include "calendar/SkyPositions.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace WheelOfTheYear {
+
+namespace {
+
+const std::array<QString, 8> FestivalNames = {
+    QStringLiteral("Yule"),  QStringLiteral("Imbolc"),     QStringLiteral("Ostara"), QStringLiteral("Beltane"),
+    QStringLiteral("Litha"), QStringLiteral("Lughnasadh"), QStringLiteral("Mabon"),  QStringLiteral("Samhain"),
+};
+
+// The full moons' names by the month they fall in, in the north; the south gives each the name of the month half
+// a year on, with its seasons.
+const std::array<QString, 12> MoonNames = {
+    QStringLiteral("Wolf Moon"),     QStringLiteral("Snow Moon"),     QStringLiteral("Worm Moon"),
+    QStringLiteral("Pink Moon"),     QStringLiteral("Flower Moon"),   QStringLiteral("Strawberry Moon"),
+    QStringLiteral("Buck Moon"),     QStringLiteral("Sturgeon Moon"), QStringLiteral("Corn Moon"),
+    QStringLiteral("Hunter's Moon"), QStringLiteral("Beaver Moon"),   QStringLiteral("Cold Moon"),
+};
+const QString HarvestMoon = QStringLiteral("Harvest Moon");
+const QString HuntersMoon = QStringLiteral("Hunter's Moon");
+const QString BlueMoon = QStringLiteral("Blue Moon");
+const QString NewMoon = QStringLiteral("New Moon");
+
+struct Tradition {
+    Festival festival;
+    int month;
+    int day;
+    int days;
+};
+// The cross-quarter festivals on their traditional dates in the north.
+constexpr std::array<Tradition, 4> NorthernTraditions = {{
+    {Festival::Imbolc, 2, 1, 2},
+    {Festival::Beltane, 5, 1, 1},
+    {Festival::Lughnasadh, 8, 1, 1},
+    {Festival::Samhain, 10, 31, 1},
+}};
+
+QString hemisphereKey(Hemisphere hemisphere) {
+    return hemisphere == Hemisphere::North ? QStringLiteral("north") : QStringLiteral("south");
+}
+
+QString solarAbout(int longitude) {
+    QString what;
+    switch (longitude) {
+    case 0:
+        what = QStringLiteral("March equinox, ");
+        break;
+    case 90:
+        what = QStringLiteral("June solstice, ");
+        break;
+    case 180:
+        what = QStringLiteral("September equinox, ");
+        break;
+    case 270:
+        what = QStringLiteral("December solstice, ");
+        break;
+    default:
+        break;
+    }
+    return what + QStringLiteral("sun at %1°").arg(longitude);
+}
+
+// The traditional date of the year in a hemisphere: the south keeps each half a year after the north.
+QDate traditionalDate(int year, int month, int day, Hemisphere hemisphere) {
+    const QDate north(year, month, day);
+    if (hemisphere == Hemisphere::North) {
+        return north;
+    }
+    const QDate later = north.addMonths(6);
+    return {year, later.month(), later.day()};
+}
+
+QDateTime startOf(const WheelEvent& event, const QTimeZone& zone) {
+    return event.instant.isValid() ? event.instant : QDateTime(event.firstDay, QTime(0, 0), zone).toUTC();
+}
+
+void nameFullMoons(QList<WheelEvent>& events, Hemisphere hemisphere) {
+    const int autumnEquinox = hemisphere == Hemisphere::North ? 180 : 0;
+    const auto equinox = std::find_if(events.cbegin(), events.cend(), [&](const WheelEvent& e) {
+        return e.kind == EventKind::SolarPoint && e.longitude == autumnEquinox;
+    });
+    WheelEvent* harvest = nullptr;
+    for (WheelEvent& event : events) {
+        if (event.kind == EventKind::FullMoon &&
+            (!harvest ||
+             std::abs(event.instant.secsTo(equinox->instant)) < std::abs(harvest->instant.secsTo(equinox->instant)))) {
+            harvest = &event;
+        }
+    }
+    const int shift = hemisphere == Hemisphere::North ? 0 : 6;
+    QDate previous;
+    bool afterHarvest = false;
+    for (WheelEvent& event : events) {
+        if (event.kind != EventKind::FullMoon) {
+            continue;
+        }
+        const bool secondInMonth = previous.isValid() && previous.year() == event.firstDay.year() &&
+                                   previous.month() == event.firstDay.month();
+        if (&event == harvest) {
+            event.name = HarvestMoon;
+        } else if (afterHarvest) {
+            event.name = HuntersMoon;
+        } else if (secondInMonth) {
+            event.name = BlueMoon;
+        } else {
+            event.name = MoonNames[(event.firstDay.month() - 1 + shift) % 12];
+        }
+        afterHarvest = &event == harvest;
+        previous = event.firstDay;
+    }
+}
+
+} // namespace
+
+QString FestivalName(Festival festival) {
+    return FestivalNames[static_cast<int>(festival)];
+}
+
+Festival FestivalAtLongitude(int longitude, Hemisphere hemisphere) {
+    // Yule, the first spoke, stands at the December solstice in the north and at the June solstice in the south.
+    const int fromYule = (longitude - (hemisphere == Hemisphere::North ? 270 : 90) + 720) % 360;
+    return static_cast<Festival>(fromYule / 45);
+}
+
+int LongitudeOf(Festival festival, Hemisphere hemisphere) {
+    return (static_cast<int>(festival) * 45 + (hemisphere == Hemisphere::North ? 270 : 90)) % 360;
+}
+
+QDateTime ToMinute(const QDateTime& instant) {
+    const qint64 minute = 60000;
+    const qint64 ms = instant.toMSecsSinceEpoch();
+    // Floor division, so that instants before 1970 round the same way as later ones.
+    const qint64 shifted = ms + minute / 2;
+    const qint64 floored = shifted >= 0 ? shifted / minute : (shifted - minute + 1) / minute;
+    return QDateTime::fromMSecsSinceEpoch(floored * minute, Qt::UTC);
+}
+
+double SunLongitudeOn(const QDate& day, const QTimeZone& zone) {
+    return SkyPositions::SunLongitude(SkyPositions::JulianDay(QDateTime(day, QTime(12, 0), zone)));
+}
+
+WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
+    WheelYear wheel;
+    wheel.year = year;
+    wheel.zone = zone;
+    wheel.hemisphere = hemisphere;
+    const QString hemisphereText = hemisphereKey(hemisphere);
+    const auto local = [&](const QDateTime& instant) { return instant.toTimeZone(zone).date(); };
+
+    for (int longitude = 0; longitude < 360; longitude += 45) {
+        WheelEvent event;
+        event.kind = EventKind::SolarPoint;
+        event.instant = ToMinute(SkyPositions::SunReaches(year, longitude));
+        event.firstDay = event.lastDay = local(event.instant);
+        event.longitude = longitude;
+        event.festival = FestivalAtLongitude(longitude, hemisphere);
+        event.name = FestivalName(event.festival);
+        event.about = solarAbout(longitude);
+        event.uid = QStringLiteral("wheel-%1-%2-sun-%3@velloran").arg(hemisphereText).arg(year).arg(longitude);
+        wheel.events.append(event);
+    }
+
+    for (const Tradition& tradition : NorthernTraditions) {
+        WheelEvent event;
+        event.kind = EventKind::TraditionalDay;
+        event.festival = tradition.festival;
+        event.firstDay = traditionalDate(year, tradition.month, tradition.day, hemisphere);
+        event.lastDay = event.firstDay.addDays(tradition.days - 1);
+        event.name = FestivalName(event.festival);
+        event.about = QStringLiteral("traditional date");
+        event.uid = QStringLiteral("wheel-%1-%2-%3-traditional@velloran")
+                        .arg(hemisphereText)
+                        .arg(year)
+                        .arg(event.name.toLower());
+        wheel.events.append(event);
+    }
+
+    const QDateTime from = QDateTime(QDate(year, 1, 1), QTime(0, 0), zone).toUTC();
+    const QDateTime to = QDateTime(QDate(year + 1, 1, 1), QTime(0, 0), zone).toUTC();
+    for (const SkyPositions::LunarPhase& phase : SkyPositions::LunarPhases(from, to)) {
+        WheelEvent event;
+        event.kind = phase.full ? EventKind::FullMoon : EventKind::NewMoon;
+        event.instant = ToMinute(phase.instant);
+        event.firstDay = event.lastDay = local(event.instant);
+        event.name = NewMoon;
+        event.about = phase.full ? QStringLiteral("full moon") : QStringLiteral("new moon");
+        event.uid = QStringLiteral("moon-%1-%2@velloran")
+                        .arg(phase.full ? QStringLiteral("full") : QStringLiteral("new"))
+                        .arg(phase.lunation);
+        wheel.events.append(event);
+    }
+
+    // Each event's start once: placing a date in a time zone is costly enough to show in a sort's comparisons.
+    std::vector<std::pair<qint64, WheelEvent>> byStart;
+    byStart.reserve(wheel.events.size());
+    for (WheelEvent& event : wheel.events) {
+        byStart.emplace_back(startOf(event, zone).toMSecsSinceEpoch(), std::move(event));
+    }
+    std::stable_sort(byStart.begin(), byStart.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    wheel.events.clear();
+    for (auto& [start, event] : byStart) {
+        wheel.events.append(std::move(event));
+    }
+    nameFullMoons(wheel.events, hemisphere);
+    return wheel;
+}
+
+} // namespace WheelOfTheYear

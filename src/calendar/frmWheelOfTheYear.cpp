@@ -1,0 +1,356 @@
+#include "calendar/frmWheelOfTheYear.h"
+
+#include "calendar/SkyPositions.h"
+#include "calendar/WheelCalendarFile.h"
+#include "calendar/WheelPicture.h"
+#include "common/Clock.h"
+#include "common/FileDialogs.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
+#include "common/Windows.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using namespace WheelOfTheYear;
+
+namespace {
+
+const QString Caption = QStringLiteral("Wheel of the Year");
+const QString ToolsMenu = QStringLiteral("&Tools");
+const QString WheelCommand = QStringLiteral("Wheel of the Year…");
+const QString ZoneText = QStringLiteral("Times in %1, with daylight saving as it applied on each date.");
+const QString UtcText = QStringLiteral("Times in UTC.");
+const QString FallbackText =
+    QStringLiteral("The system's time zone could not be found, so the times and dates are in UTC.");
+const QString LegendText =
+    QStringLiteral("Yule at the top, the year turning clockwise. Gold: solstices and equinoxes; orange: the sun at "
+                   "the cross-quarter points. Bright dots: full moons; dark dots: new moons. Red: today.");
+const QString ExportTitle = QStringLiteral("Export the Wheel of the Year");
+const QString ExportFilter = QStringLiteral("iCalendar file (*.ics)|*.ics");
+const QString ExportFailed = QStringLiteral("The calendar file could not be saved as\r\n%1\r\n\r\n%2\r\n\r\nNo file "
+                                            "was written; a file of that name that was there before is unchanged.");
+const QString ExportDone = QStringLiteral("The wheel of the year %1 was saved as\r\n%2\r\n(%3 events).");
+const QStringList Headers = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Festival or moon"),
+                             QStringLiteral("About")};
+
+QString dateText(const QDate& date) {
+    return QLocale().toString(date, QStringLiteral("ddd d MMM"));
+}
+
+QSpinBox* yearBox(const QString& name, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    // The spin box refuses anything outside the range as it is typed.
+    box->setRange(FirstYear, LastYear);
+    box->setAccelerated(true);
+    Look::UseDesktopColours(box);
+    return box;
+}
+
+QLabel* whiteLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    Look::SetTextColour(label, Qt::white);
+    return label;
+}
+
+} // namespace
+
+frmWheelOfTheYear::frmWheelOfTheYear() {
+    setObjectName(QStringLiteral("frmWheelOfTheYear"));
+    setWindowTitle(Caption);
+    QWidget* client = MakeClientArea(Look::DarkTeal);
+
+    lblYear = whiteLabel(QStringLiteral("lblYear"), QStringLiteral("&Year:"), client);
+    lblYear->setFont(Look::Verdana(9.0, true));
+    spnYear = yearBox(QStringLiteral("spnYear"), client);
+    lblYear->setBuddy(spnYear);
+    chkSouthern = new QCheckBox(QStringLiteral("&Southern Hemisphere"), client);
+    chkSouthern->setObjectName(QStringLiteral("chkSouthern"));
+    chkUtc = new QCheckBox(QStringLiteral("Times in &UTC"), client);
+    chkUtc->setObjectName(QStringLiteral("chkUtc"));
+    for (QCheckBox* box : {chkSouthern, chkUtc}) {
+        Look::SetTextColour(box, Qt::white);
+    }
+    lblTimeZone = whiteLabel(QStringLiteral("lblTimeZone"), QString(), client);
+    lblTimeZone->setWordWrap(true);
+    Look::SetTextColour(lblTimeZone, QColor(255, 255, 0));
+
+    picWheel = new WheelPicture(client);
+    picWheel->setObjectName(QStringLiteral("picWheel"));
+    lblLegend = whiteLabel(QStringLiteral("lblLegend"), LegendText, client);
+    lblLegend->setWordWrap(true);
+    lblLegend->setMaximumWidth(picWheel->sizeHint().width());
+
+    grdWheel = new QTableWidget(0, int(Headers.size()), client);
+    grdWheel->setObjectName(QStringLiteral("grdWheel"));
+    grdWheel->setHorizontalHeaderLabels(Headers);
+    grdWheel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdWheel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdWheel->verticalHeader()->setVisible(false);
+    grdWheel->horizontalHeader()->setStretchLastSection(true);
+    grdWheel->setWordWrap(false);
+    Look::UseDesktopColours(grdWheel);
+
+    fraExport = new QGroupBox(QStringLiteral("Export to your calendar (.ics)"), client);
+    fraExport->setObjectName(QStringLiteral("fraExport"));
+    Look::SetTextColour(fraExport, Qt::white);
+    auto* fromLabel = whiteLabel(QStringLiteral("lblExportFrom"), QStringLiteral("&From"), fraExport);
+    spnExportFrom = yearBox(QStringLiteral("spnExportFrom"), fraExport);
+    fromLabel->setBuddy(spnExportFrom);
+    auto* toLabel = whiteLabel(QStringLiteral("lblExportTo"), QStringLiteral("t&o"), fraExport);
+    spnExportTo = yearBox(QStringLiteral("spnExportTo"), fraExport);
+    toLabel->setBuddy(spnExportTo);
+    cmdExport = new QPushButton(QStringLiteral("&Export…"), fraExport);
+    cmdExport->setObjectName(QStringLiteral("cmdExport"));
+    cmdClose = new QPushButton(QStringLiteral("&Close"), client);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    for (QPushButton* button : {cmdExport, cmdClose}) {
+        Look::UseDesktopColours(button);
+        button->setMinimumHeight(28);
+    }
+
+    auto* exportRow = new QHBoxLayout(fraExport);
+    exportRow->addWidget(fromLabel);
+    exportRow->addWidget(spnExportFrom);
+    exportRow->addWidget(toLabel);
+    exportRow->addWidget(spnExportTo);
+    exportRow->addStretch(1);
+    exportRow->addWidget(cmdExport);
+
+    auto* chooser = new QHBoxLayout;
+    chooser->setSpacing(12);
+    chooser->addWidget(lblYear);
+    chooser->addWidget(spnYear);
+    chooser->addSpacing(12);
+    chooser->addWidget(chkSouthern);
+    chooser->addWidget(chkUtc);
+    chooser->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(grdWheel, 1);
+    right->addWidget(fraExport);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(picWheel);
+    left->addWidget(lblLegend);
+    left->addStretch(1);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(12);
+    middle->addLayout(left);
+    middle->addLayout(right, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblTimeZone, 1);
+    bottom->addWidget(cmdClose);
+
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addLayout(chooser);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+
+    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    mnuExport = new QAction(QStringLiteral("&Export to Calendar…"), this);
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    menus.fileMenu->insertAction(menus.mnuExit, mnuExport);
+    AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
+
+    connect(spnYear, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnYear_ValueChanged);
+    connect(chkSouthern, &QCheckBox::toggled, this, &frmWheelOfTheYear::chkSouthern_Toggled);
+    connect(chkUtc, &QCheckBox::toggled, this, &frmWheelOfTheYear::chkUtc_Toggled);
+    connect(spnExportFrom, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnExportFrom_ValueChanged);
+    connect(spnExportTo, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnExportTo_ValueChanged);
+    connect(cmdExport, &QPushButton::clicked, this, &frmWheelOfTheYear::cmdExport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmWheelOfTheYear::cmdExport_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmWheelOfTheYear::cmdClose_Click);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmWheelOfTheYear::cmdClose_Click);
+
+    resize(980, 600);
+    if (const QScreen* where = screen()) {
+        move(where->availableGeometry().center() - rect().center());
+    }
+}
+
+void frmWheelOfTheYear::Form_Load() {
+    zone_ = SystemTimeZone();
+    zoneFellBack_ = !zone_.isValid();
+    if (zoneFellBack_) {
+        zone_ = QTimeZone::utc();
+    }
+    const int year = std::clamp(Today().year(), FirstYear, LastYear);
+    const QSignalBlocker quiet(spnYear);
+    spnYear->setValue(year);
+    spnExportFrom->setValue(year);
+    spnExportTo->setValue(year);
+    refresh();
+}
+
+Hemisphere frmWheelOfTheYear::hemisphere() const {
+    return chkSouthern->isChecked() ? Hemisphere::South : Hemisphere::North;
+}
+
+void frmWheelOfTheYear::refresh() {
+    wheel_ = Compute(spnYear->value(), zone_, hemisphere());
+
+    WheelPictureData picture;
+    picture.year = wheel_.year;
+    picture.hemisphere = wheel_.hemisphere;
+    for (int month = 0; month < 13; ++month) {
+        picture.monthStarts[month] = SunLongitudeOn(QDate(wheel_.year, 1, 1).addMonths(month), zone_);
+    }
+    // The moons stand where the sun was when they came; between the firsts of the months it moves evenly enough
+    // for a picture.
+    const auto sunAt = [&](const QDateTime& instant) {
+        const QDate day = instant.toTimeZone(zone_).date();
+        const int month = day.month() - 1;
+        const QDate first(day.year(), day.month(), 1);
+        const double fraction = double(first.daysTo(day)) / first.daysInMonth();
+        double span = picture.monthStarts[month + 1] - picture.monthStarts[month];
+        if (span < 0) {
+            span += 360.0;
+        }
+        return picture.monthStarts[month] + fraction * span;
+    };
+    for (const WheelEvent& event : wheel_.events) {
+        if (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon) {
+            picture.moons.append({sunAt(event.instant), event.kind == EventKind::FullMoon});
+        }
+    }
+    picture.today = SunLongitudeOn(Today(), zone_);
+    picWheel->setData(picture);
+
+    fillTable();
+    showZone();
+}
+
+void frmWheelOfTheYear::fillTable() {
+    const bool utc = chkUtc->isChecked();
+    const QTimeZone shown = utc ? QTimeZone::utc() : zone_;
+    grdWheel->setRowCount(int(wheel_.events.size()));
+    for (int row = 0; row < int(wheel_.events.size()); ++row) {
+        const WheelEvent& event = wheel_.events[row];
+        QString date;
+        QString time;
+        if (event.instant.isValid()) {
+            const QDateTime at = event.instant.toTimeZone(shown);
+            date = dateText(at.date());
+            time = at.toString(QStringLiteral("HH:mm ")) + (utc ? QStringLiteral("UTC") : shown.abbreviation(at));
+        } else {
+            date = event.lastDay == event.firstDay
+                       ? dateText(event.firstDay)
+                       : QStringLiteral("%1 – %2").arg(dateText(event.firstDay), dateText(event.lastDay));
+            time = QStringLiteral("all day");
+        }
+        const QStringList cells = {date, time, event.name, event.about};
+        for (int column = 0; column < int(cells.size()); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (event.kind == EventKind::SolarPoint || event.kind == EventKind::TraditionalDay) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            grdWheel->setItem(row, column, item);
+        }
+    }
+    grdWheel->resizeColumnsToContents();
+}
+
+void frmWheelOfTheYear::showZone() {
+    if (zoneFellBack_) {
+        lblTimeZone->setText(FallbackText);
+    } else if (chkUtc->isChecked()) {
+        lblTimeZone->setText(UtcText);
+    } else {
+        lblTimeZone->setText(ZoneText.arg(QString::fromUtf8(zone_.id())));
+    }
+}
+
+void frmWheelOfTheYear::spnYear_ValueChanged(int year) {
+    spnExportFrom->setValue(year);
+    spnExportTo->setValue(year);
+    refresh();
+}
+
+void frmWheelOfTheYear::chkSouthern_Toggled(bool /*checked*/) {
+    refresh();
+}
+
+void frmWheelOfTheYear::chkUtc_Toggled(bool /*checked*/) {
+    fillTable();
+    showZone();
+}
+
+void frmWheelOfTheYear::spnExportFrom_ValueChanged(int year) {
+    // The range never runs backwards: the other end follows.
+    if (spnExportTo->value() < year) {
+        spnExportTo->setValue(year);
+    }
+}
+
+void frmWheelOfTheYear::spnExportTo_ValueChanged(int year) {
+    if (spnExportFrom->value() > year) {
+        spnExportFrom->setValue(year);
+    }
+}
+
+void frmWheelOfTheYear::cmdExport_Click() {
+    SaveFileRequest request;
+    request.title = ExportTitle;
+    request.filter = ExportFilter;
+    request.defaultSuffix = QStringLiteral("ics");
+    const QString path = ChooseSaveFile(request, this);
+    if (path.isEmpty()) {
+        return;
+    }
+    const int first = spnExportFrom->value();
+    const int last = spnExportTo->value();
+    QList<WheelYear> years;
+    int events = 0;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        for (int year = first; year <= last; ++year) {
+            years.append(year == wheel_.year ? wheel_ : Compute(year, zone_, hemisphere()));
+            events += int(years.back().events.size());
+        }
+        QApplication::restoreOverrideCursor();
+    }
+    const QString failure =
+        WheelCalendarFile::Save(path, WheelCalendarFile::Compose(years, QDateTime::currentDateTimeUtc()));
+    if (!failure.isEmpty()) {
+        MsgBox(ExportFailed.arg(QDir::toNativeSeparators(path), failure), MsgButtons::Ok, MsgIcon::Critical, this);
+        return;
+    }
+    const QString span = first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
+    MsgBox(ExportDone.arg(span, QDir::toNativeSeparators(path)).arg(events), MsgButtons::Ok, MsgIcon::Information,
+           this);
+}
+
+void frmWheelOfTheYear::cmdClose_Click() {
+    Windows::UnloadForm(this);
+}
+
+QAction* InstallWheelOfTheYearMenu(QMainWindow* window) {
+    QMenu* tools = window->menuBar()->addMenu(ToolsMenu);
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    QAction* wheel = tools->addAction(WheelCommand);
+    wheel->setObjectName(QStringLiteral("mnuWheelOfTheYear"));
+    QObject::connect(wheel, &QAction::triggered, window, [] { Windows::Show<frmWheelOfTheYear>(); });
+    return wheel;
+}

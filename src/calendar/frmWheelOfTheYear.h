@@ -1,0 +1,68 @@
+#pragma once
+
+#include "calendar/WheelOfTheYear.h"
+#include "common/Form.h"
+#include "common/SharedMenus.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class WheelPicture;
+
+// The wheel of the year for any year from 1800 to 2200: the eight festivals and the moons, computed, in the
+// user's time zone, on a round picture and in a table, and exported to the user's calendar program.
+class frmWheelOfTheYear : public FormWindow {
+    Q_OBJECT
+  public:
+    frmWheelOfTheYear();
+
+    void Form_Load() override;
+
+    // The wheel on show.
+    const WheelOfTheYear::WheelYear& Wheel() const { return wheel_; }
+    // True when the system's time zone could not be resolved and the times are in UTC instead.
+    bool ZoneFellBack() const { return zoneFellBack_; }
+
+    QLabel* lblYear;
+    QSpinBox* spnYear;
+    QCheckBox* chkSouthern;
+    QCheckBox* chkUtc;
+    QLabel* lblTimeZone;
+    WheelPicture* picWheel;
+    QLabel* lblLegend;
+    QTableWidget* grdWheel;
+    QGroupBox* fraExport;
+    QSpinBox* spnExportFrom;
+    QSpinBox* spnExportTo;
+    QPushButton* cmdExport;
+    QPushButton* cmdClose;
+    SharedMenus menus;
+    QAction* mnuExport;
+
+  private:
+    void spnYear_ValueChanged(int year);
+    void chkSouthern_Toggled(bool checked);
+    void chkUtc_Toggled(bool checked);
+    void spnExportFrom_ValueChanged(int year);
+    void spnExportTo_ValueChanged(int year);
+    void cmdExport_Click();
+    void cmdClose_Click();
+
+    WheelOfTheYear::Hemisphere hemisphere() const;
+    // Computes the chosen year again and shows it.
+    void refresh();
+    void fillTable();
+    void showZone();
+
+    WheelOfTheYear::WheelYear wheel_;
+    QTimeZone zone_;
+    bool zoneFellBack_ = false;
+};
+
+// Adds the top-level "&Tools" menu, after the window's own menus, with the command that opens the wheel.
+QAction* InstallWheelOfTheYearMenu(QMainWindow* window);

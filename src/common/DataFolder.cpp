@@ -1,0 +1,161 @@
+#include "common/DataFolder.h"
+
+#include "common/Application.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
+#ifndef VELLORAN_TEMPLATES_FROM_BIN
+#define VELLORAN_TEMPLATES_FROM_BIN "../share/velloran"
+#endif
+
+namespace {
+QString systemWhyNotWritable(const QString& folder) {
+#if defined(Q_OS_UNIX)
+    // access() answers for read-only mounts and access lists too, not only for the permission bits.
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    return QString();
+#else
+    return QFileInfo(folder).isWritable() ? QString() : QStringLiteral("The folder is read-only.");
+#endif
+}
+
+bool holdsEvery(const QString& folder, const QStringList& fileNames) {
+    const QDir dir(folder);
+    for (const QString& name : fileNames) {
+        if (!QFileInfo(dir.filePath(name)).isFile()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Only a file that is an SQLite database may seed the user's data; anything else would be a file the tool
+// opens and fails on instead of reporting it missing.
+bool isDatabase(const QString& path) {
+    QFile file(path);
+    static const QByteArray magic("SQLite format 3", 16);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) && file.read(magic.size()) == magic;
+}
+
+QString problemText(const QString& folder, const QString& reason) {
+    return QStringLiteral("Velloran cannot keep your dowsing records and diary in the folder\r\n%1\r\n\r\n%2")
+        .arg(QDir::toNativeSeparators(folder), reason);
+}
+
+QString partName(const QString& target) {
+    return target + QStringLiteral(".part");
+}
+
+// The copy carries a temporary name until it is whole and on disk, so an interrupted copy never passes for
+// the user's file; the next start throws the part away and copies again. Returns why it failed, or empty.
+QString copyWhole(const QString& source, const QString& target) {
+    const QString part = partName(target);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        return in.errorString();
+    }
+    QFile out(part);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return out.errorString();
+    }
+    QString failure;
+    while (failure.isEmpty() && !in.atEnd()) {
+        const QByteArray block = in.read(1 << 16);
+        if (block.isEmpty() && in.error() != QFileDevice::NoError) {
+            failure = in.errorString();
+        } else if (out.write(block) != block.size()) {
+            failure = out.errorString();
+        }
+    }
+    if (failure.isEmpty() && !out.flush()) {
+        failure = out.errorString();
+    }
+#if defined(Q_OS_UNIX)
+    if (failure.isEmpty() && ::fsync(out.handle()) != 0) {
+        failure = QString::fromLocal8Bit(std::strerror(errno));
+    }
+#endif
+    out.close();
+    if (failure.isEmpty() && out.error() != QFileDevice::NoError) {
+        failure = out.errorString();
+    }
+    if (failure.isEmpty() && !QFile::rename(part, target)) {
+        failure = QFile(part).errorString();
+    }
+    if (!failure.isEmpty()) {
+        QFile::remove(part);
+    }
+    return failure;
+}
+} // namespace
+
+DataPlaces InstalledDataPlaces() {
+    DataPlaces places;
+    places.programFolder = QCoreApplication::applicationDirPath();
+    places.templateFolder =
+        QDir::cleanPath(QDir(places.programFolder).filePath(QStringLiteral(VELLORAN_TEMPLATES_FROM_BIN)));
+    places.userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return places;
+}
+
+DataFolderChoice ChooseDataFolder(const DataPlaces& places, const QStringList& fileNames) {
+    const auto whyNotWritable = places.whyNotWritable ? places.whyNotWritable : systemWhyNotWritable;
+    if (holdsEvery(places.programFolder, fileNames) && whyNotWritable(places.programFolder).isEmpty()) {
+        return {places.programFolder, true, QString()};
+    }
+
+    DataFolderChoice choice{places.userFolder, false, QString()};
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(places.userFolder).toStdString()),
+                                        error);
+    if (error) {
+        choice.problem = problemText(
+            places.userFolder,
+            QStringLiteral("The folder cannot be created: %1").arg(QString::fromLocal8Bit(error.message())));
+        return choice;
+    }
+    if (const QString why = whyNotWritable(places.userFolder); !why.isEmpty()) {
+        choice.problem = problemText(places.userFolder, QStringLiteral("The folder cannot be written: %1").arg(why));
+        return choice;
+    }
+
+    const QDir user(places.userFolder);
+    const QDir templates(places.templateFolder);
+    for (const QString& name : fileNames) {
+        const QString target = user.filePath(name);
+        QFile::remove(partName(target));
+        if (QFileInfo::exists(target)) {
+            continue;
+        }
+        const QString source = templates.filePath(name);
+        if (!isDatabase(source)) {
+            continue;
+        }
+        if (const QString why = copyWhole(source, target); !why.isEmpty()) {
+            choice.problem =
+                problemText(places.userFolder, QStringLiteral("%1 cannot be copied there: %2").arg(name, why));
+            return choice;
+        }
+    }
+    return choice;
+}
+
+DataFolderChoice UseDataFolder(const DataPlaces& places, const QStringList& fileNames) {
+    DataFolderChoice choice = ChooseDataFolder(places, fileNames);
+    SetApplicationFolder(choice.folder);
+    return choice;
+}

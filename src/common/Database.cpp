@@ -1,0 +1,218 @@
+#include "common/Database.h"
+
+#include <QAtomicInteger>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+const QString Driver = QStringLiteral("QSQLITE");
+
+QString nextConnectionName() {
+    static QAtomicInteger<quint64> serial;
+    return QStringLiteral("velloran.db.%1").arg(serial.fetchAndAddRelaxed(1));
+}
+
+// SQLite's primary result codes, as the Qt driver reports them in nativeErrorCode().
+StoreCause causeOf(const QSqlError& error) {
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
+    if (!number) {
+        return StoreCause::Other;
+    }
+    switch (code) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return StoreCause::Locked;
+    case 3: // SQLITE_PERM
+    case 8: // SQLITE_READONLY
+        return StoreCause::ReadOnly;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return StoreCause::Damaged;
+    case 13: // SQLITE_FULL
+        return StoreCause::DiskFull;
+    case 14: // SQLITE_CANTOPEN
+        return StoreCause::Missing;
+    default:
+        return StoreCause::Other;
+    }
+}
+
+QString reasonOf(const QSqlError& error) {
+    const QString database = error.databaseText().trimmed();
+    const QString text = database.isEmpty() ? error.text().trimmed() : database;
+    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+}
+
+} // namespace
+
+StoreError StoreError::fromSql(const QString& what, const QSqlError& error) {
+    return {causeOf(error), what, reasonOf(error), {}};
+}
+
+QString StoreError::text() const {
+    if (file.isEmpty() || why.isEmpty()) {
+        return why.isEmpty() ? what : what + QStringLiteral(": ") + why;
+    }
+    const QString name = QDir::toNativeSeparators(file);
+    QString words;
+    switch (cause) {
+    case StoreCause::Missing:
+        words = QStringLiteral("the file %1 is missing").arg(name);
+        break;
+    case StoreCause::Locked:
+        words = QStringLiteral("the file %1 is in use by another program").arg(name);
+        break;
+    case StoreCause::ReadOnly:
+        words = QStringLiteral("the file %1 or its folder is read-only").arg(name);
+        break;
+    case StoreCause::Damaged:
+        words = QStringLiteral("the file %1 is damaged (%2)").arg(name, why);
+        break;
+    case StoreCause::DiskFull:
+        words = QStringLiteral("the disk that holds %1 is full").arg(name);
+        break;
+    case StoreCause::None:
+    case StoreCause::NoSuchRow:
+    case StoreCause::Other:
+        words = QStringLiteral("%1 (%2)").arg(why, name);
+        break;
+    }
+    return what.isEmpty() ? words : what + QStringLiteral(": ") + words;
+}
+
+DatabaseConnection::DatabaseConnection(const QString& path, Access access, int busyTimeoutMs)
+    : name_(nextConnectionName()) {
+    if (!QSqlDatabase::isDriverAvailable(Driver)) {
+        error_ = {StoreCause::Other, {}, QStringLiteral("the SQLite driver of Qt is not installed"), {}};
+        return;
+    }
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        error_ = {StoreCause::Missing,
+                  {},
+                  QStringLiteral("the file %1 does not exist").arg(QDir::toNativeSeparators(path)),
+                  path};
+        return;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name_);
+    QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+    url.setQuery(access == Access::Read ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
+    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                             .arg(busyTimeoutMs)
+                             .arg(access == Access::Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+    if (!db.open()) {
+        error_ = StoreError::fromSql({}, db.lastError());
+        error_.file = path;
+        return;
+    }
+    QSqlQuery pragma(db);
+    if (!pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
+        error_ = StoreError::fromSql({}, pragma.lastError());
+        error_.file = path;
+    }
+}
+
+DatabaseConnection::~DatabaseConnection() {
+    if (!QSqlDatabase::contains(name_)) {
+        return;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name_);
+}
+
+DatabaseTransaction::DatabaseTransaction(QSqlDatabase database)
+    : database_(std::move(database)), open_(database_.transaction()) {}
+
+DatabaseTransaction::~DatabaseTransaction() {
+    if (open_) {
+        database_.rollback();
+    }
+}
+
+bool DatabaseTransaction::commit() {
+    if (!open_) {
+        return false;
+    }
+    if (!database_.commit()) {
+        return false; // still open: the destructor rolls it back
+    }
+    open_ = false;
+    return true;
+}
+
+QSqlError DatabaseTransaction::lastError() const {
+    return database_.lastError();
+}
+
+bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values) {
+    if (!query.prepare(sql)) {
+        return false;
+    }
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
+    return query.exec();
+}
+
+StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
+    const QString what = QStringLiteral("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
+    if (QFileInfo::exists(path)) {
+        return {StoreCause::Other, what, QStringLiteral("the file already exists"), {}};
+    }
+    // Built under another name and renamed when whole, so an interrupted build never leaves half a schema.
+    const QString part = path + QStringLiteral(".part");
+    QFile::remove(part);
+    const QString name = nextConnectionName();
+    StoreError failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name);
+        db.setDatabaseName(part);
+        if (!db.open()) {
+            failure = StoreError::fromSql(what, db.lastError());
+        } else {
+            DatabaseTransaction transaction(db);
+            QSqlQuery query(db);
+            QString statement;
+            for (const QString& line : schemaSql.split(QLatin1Char('\n'))) {
+                const QString trimmed = line.trimmed();
+                if (trimmed.isEmpty() || trimmed.startsWith(QStringLiteral("--"))) {
+                    continue;
+                }
+                statement += line + QLatin1Char('\n');
+                if (trimmed.endsWith(QLatin1Char(';'))) {
+                    if (!query.exec(statement)) {
+                        failure = StoreError::fromSql(what, query.lastError());
+                        break;
+                    }
+                    statement.clear();
+                }
+            }
+            query.finish();
+            if (!failure.failed() && !statement.trimmed().isEmpty()) {
+                failure = {StoreCause::Other, what, QStringLiteral("the schema ends inside a statement"), {}};
+            }
+            if (!failure.failed() && !transaction.commit()) {
+                failure = StoreError::fromSql(what, transaction.lastError());
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!failure.failed() && !QFile::rename(part, path)) {
+        failure = {StoreCause::Other, what, QStringLiteral("the finished file could not be moved into place"), {}};
+    }
+    if (failure.failed()) {
+        QFile::remove(part);
+    }
+    return failure;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+#include <utility>
+
+class QSqlError;
+class QSqlQuery;
+class QVariant;
+
+// The one way into SQLite for every store: a connection of its own name, a transaction that undoes itself
+// unless committed, errors that carry their cause, and the schema loader shared by the build and the tests.
+
+// How long a statement waits for another program's lock on the file before it gives up. Every store runs on
+// the window's thread, so the wait is kept well under a second; the window then says that the file is in use
+// and offers to try again.
+inline constexpr int DatabaseBusyTimeoutMs = 250;
+
+// What went wrong, as far as a window needs to tell the user what to do about it.
+enum class StoreCause {
+    None,
+    Missing,   // the file is not there
+    Locked,    // another program holds it
+    ReadOnly,  // the file or its folder refuses writes
+    Damaged,   // not a database, or a database missing what the program needs
+    DiskFull,  // no room to write
+    NoSuchRow, // the row asked for is not in the file
+    Other,
+};
+
+// A failure in one wording for every store: what the program tried, then why it failed. With the file
+// named, the why is said in the user's words ("the file ... is in use by another program") rather than the
+// engine's, which is kept in brackets where it adds something.
+struct StoreError {
+    StoreCause cause = StoreCause::None;
+    QString what;
+    QString why; // the engine's own text, or a sentence of the program's own
+    QString file;
+
+    static StoreError fromSql(const QString& what, const QSqlError& error);
+    bool failed() const { return cause != StoreCause::None; }
+    QString text() const;
+};
+
+// Either a value or the error that kept it from being made; reads like std::optional.
+template <typename T> class StoreResult {
+  public:
+    StoreResult(T value) : value_(std::move(value)) {}
+    StoreResult(StoreError error) : error_(std::move(error)) {}
+
+    bool has_value() const { return value_.has_value(); }
+    explicit operator bool() const { return has_value(); }
+    T& operator*() { return *value_; }
+    const T& operator*() const { return *value_; }
+    T* operator->() { return &*value_; }
+    const T* operator->() const { return &*value_; }
+    T value_or(T fallback) const { return value_.value_or(std::move(fallback)); }
+    const StoreError& error() const { return error_; }
+
+  private:
+    std::optional<T> value_;
+    StoreError error_;
+};
+
+// One named connection to an existing database file, closed and removed when it goes. The file is opened
+// as a URI with mode=ro or mode=rw, so a missing file fails instead of being created empty, and a folder
+// name holding '#' or '?' stays a plain path. Queries on it must end before it does.
+class DatabaseConnection {
+  public:
+    enum class Access { Read, Write };
+
+    DatabaseConnection(const QString& path, Access access, int busyTimeoutMs = DatabaseBusyTimeoutMs);
+    ~DatabaseConnection();
+    DatabaseConnection(const DatabaseConnection&) = delete;
+    DatabaseConnection& operator=(const DatabaseConnection&) = delete;
+
+    bool isOpen() const { return !error_.failed(); }
+    // Why the file could not be opened; the what is left for the store to say.
+    const StoreError& error() const { return error_; }
+    QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
+    const QString& name() const { return name_; }
+
+  private:
+    QString name_;
+    StoreError error_;
+};
+
+// Begins a transaction and rolls it back when it goes out of scope uncommitted, so that every early return
+// of a change leaves the file as it was.
+class DatabaseTransaction {
+  public:
+    explicit DatabaseTransaction(QSqlDatabase database);
+    ~DatabaseTransaction();
+    DatabaseTransaction(const DatabaseTransaction&) = delete;
+    DatabaseTransaction& operator=(const DatabaseTransaction&) = delete;
+
+    bool begun() const { return open_; }
+    bool commit();
+    QSqlError lastError() const;
+
+  private:
+    QSqlDatabase database_;
+    bool open_ = false;
+};
+
+// Prepares `sql`, binds `values` in order and runs it; on false the query's lastError() says why, wherever it
+// failed (SQLite reports a locked or damaged file at the prepare already).
+bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values);
+
+// Makes a new database file at `path` from a schema's SQL text, whole or not at all: statements end with a
+// semicolon at the end of a line and lines starting with "--" are comments. Never touches a file that
+// exists. Only the build and the tests make database files; the program opens the ones it was given.
+StoreError CreateDatabase(const QString& path, const QString& schemaSql);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "common/Database.h"
+#include "common/MessageBox.h"
+
+class QWidget;
+
+// How a window says that a store failed. The store's error names the file and the cause; while another program
+// holds the file the user is offered Retry and Cancel, since trying again then helps, and OK otherwise.
+MsgButtons StoreFailureButtons(const StoreError& error);
+
+// Shows `text` (the window's words around the store's error) with the error icon; true when the user chose
+// Retry.
+bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* parent);
+
+// The store's error with the advice that fits its cause, for a window that has nothing to add.
+QString StoreFailureText(const StoreError& error);

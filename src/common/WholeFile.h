@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFileDevice;
+
+// Files the program writes for the user: written whole, or not at all with the old file left as it was, and
+// every failure said in the user's words (the folder is missing, the file or folder is read-only, the disk is
+// full) rather than the system's.
+
+// Empty when the file now holds exactly `bytes`; otherwise why not, as a sentence.
+QString WriteFileWhole(const QString& path, const QByteArray& bytes);
+
+// Writes all of `bytes` to an open device, going on after a short write until the system says why it stops.
+QString WriteAll(QFileDevice& file, const QByteArray& bytes);
+
+// Why a write to the file failed, in the user's words.
+QString WriteFailure(const QFileDevice& file);

@@ -1,0 +1,50 @@
+#include "shell/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+CommandLine ReadCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Velloran: a dowsing record keeper, a pagan festival calendar and a pagan diary.\n\n"
+                       "Records and diary entries are kept in Dowsing.dll and diary.dll: beside the program when\n"
+                       "its own folder holds them and may be written, otherwise in the user's data folder\n"
+                       "(~/.local/share/velloran)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const bool understood = parser.parse(arguments);
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object the parser cannot know the program's name.
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("velloran"));
+        return {CommandLine::Request::Help, text};
+    }
+    if (parser.isSet(version)) {
+        return {CommandLine::Request::Version, QStringLiteral("velloran %1\n").arg(QStringLiteral(VELLORAN_VERSION))};
+    }
+    if (!understood) {
+        return {CommandLine::Request::Refuse,
+                QStringLiteral("velloran: %1\nTry 'velloran --help'.\n").arg(parser.errorText())};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {CommandLine::Request::Refuse,
+                QStringLiteral("velloran: unexpected argument '%1'\nTry 'velloran --help'.\n")
+                    .arg(parser.positionalArguments().constFirst())};
+    }
+    return {};
+}
+
+int AnswerCommandLine(const CommandLine& commandLine) {
+    switch (commandLine.request) {
+    case CommandLine::Request::Help:
+    case CommandLine::Request::Version:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Request::Refuse:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case CommandLine::Request::Run:
+        break;
+    }
+    return -1;
+}

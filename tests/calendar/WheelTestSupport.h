@@ -1,0 +1,68 @@
+#pragma once
+
+#include "calendar/WheelOfTheYear.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <libical/ical.h>
+
+// What a calendar program would see of one event in an exported file, as read back through libical.
+struct ReadEvent {
+    QString uid;
+    QString summary;
+    bool allDay = false;
+    QString start; // "yyyy-MM-dd" for a day, "yyyy-MM-ddTHH:mm:ssZ" for a moment
+    QString end;   // empty when the event has no end
+};
+
+// Reads an iCalendar text back through libical; an empty list when it does not parse as one calendar.
+inline QList<ReadEvent> ReadBack(const QByteArray& text) {
+    QList<ReadEvent> events;
+    icalcomponent* calendar = icalparser_parse_string(text.constData());
+    if (!calendar || icalcomponent_isa(calendar) != ICAL_VCALENDAR_COMPONENT) {
+        if (calendar) {
+            icalcomponent_free(calendar);
+        }
+        return events;
+    }
+    const auto timeText = [](icaltimetype t) {
+        return t.is_date ? QStringLiteral("%1-%2-%3")
+                               .arg(t.year, 4, 10, QLatin1Char('0'))
+                               .arg(t.month, 2, 10, QLatin1Char('0'))
+                               .arg(t.day, 2, 10, QLatin1Char('0'))
+                         : QStringLiteral("%1-%2-%3T%4:%5:%6%7")
+                               .arg(t.year, 4, 10, QLatin1Char('0'))
+                               .arg(t.month, 2, 10, QLatin1Char('0'))
+                               .arg(t.day, 2, 10, QLatin1Char('0'))
+                               .arg(t.hour, 2, 10, QLatin1Char('0'))
+                               .arg(t.minute, 2, 10, QLatin1Char('0'))
+                               .arg(t.second, 2, 10, QLatin1Char('0'))
+                               .arg(icaltime_is_utc(t) ? QStringLiteral("Z") : QString());
+    };
+    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+         event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        ReadEvent read;
+        read.uid = QString::fromUtf8(icalcomponent_get_uid(event));
+        read.summary = QString::fromUtf8(icalcomponent_get_summary(event));
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        read.allDay = start.is_date;
+        read.start = timeText(start);
+        if (icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
+            read.end = timeText(icalcomponent_get_dtend(event));
+        }
+        events.append(read);
+    }
+    icalcomponent_free(calendar);
+    return events;
+}
+
+inline const WheelOfTheYear::WheelEvent* FindEvent(const WheelOfTheYear::WheelYear& wheel,
+                                                   WheelOfTheYear::EventKind kind, int longitude = -1) {
+    for (const WheelOfTheYear::WheelEvent& event : wheel.events) {
+        if (event.kind == kind && (longitude < 0 || event.longitude == longitude)) {
+            return &event;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,447 @@
+#include "calendar/SkyPositions.h"
+#include "calendar/WheelCalendarFile.h"
+#include "calendar/WheelOfTheYear.h"
+#include "calendar/WheelTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <map>
+#include <sys/resource.h>
+
+using namespace WheelOfTheYear;
+
+namespace {
+
+const QString ReferenceFile = QStringLiteral(VELLORAN_ASTRONOMY_DIR "/reference-2000-2030.csv");
+
+// The sun's longitude of each solar point of the reference table.
+const std::map<QString, int> SolarPoints = {
+    {QStringLiteral("march-equinox"), 0},       {QStringLiteral("beltane-point"), 45},
+    {QStringLiteral("june-solstice"), 90},      {QStringLiteral("lughnasadh-point"), 135},
+    {QStringLiteral("september-equinox"), 180}, {QStringLiteral("samhain-point"), 225},
+    {QStringLiteral("december-solstice"), 270}, {QStringLiteral("imbolc-point"), 315},
+};
+
+QDateTime utc(int year, int month, int day, int hour = 0, int minute = 0) {
+    return {QDate(year, month, day), QTime(hour, minute), Qt::UTC};
+}
+
+// The moons of one UTC year, computed once for all the rows of that year.
+const QList<SkyPositions::LunarPhase>& moonsOf(int year) {
+    static std::map<int, QList<SkyPositions::LunarPhase>> cache;
+    auto found = cache.find(year);
+    if (found == cache.end()) {
+        found = cache.emplace(year, SkyPositions::LunarPhases(utc(year, 1, 1), utc(year + 1, 1, 1))).first;
+    }
+    return found->second;
+}
+
+QStringList uids(const QList<ReadEvent>& events) {
+    QStringList result;
+    for (const ReadEvent& event : events) {
+        result.append(event.uid);
+    }
+    return result;
+}
+
+} // namespace
+
+class tst_WheelOfTheYear : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void referenceInstant_withinTwoMinutes_data();
+    void referenceInstant_withinTwoMinutes();
+    void referenceYears_haveEveryMoonAndNoOther();
+    void deltaT_continuesAcrossTheEndOfLibnovasTable();
+    void anyYearOfTheRange_hasEightPointsAndEveryMoon_data();
+    void anyYearOfTheRange_hasEightPointsAndEveryMoon();
+
+    void festivalAtLongitude_turnsHalfAYearInTheSouth_data();
+    void festivalAtLongitude_turnsHalfAYearInTheSouth();
+    void southernHemisphere_swapsDatesAndMoonNames();
+    void fullMoonNames_followTheMonthsAndTheEquinox();
+    void localDate_isTheDateInTheZone_data();
+    void localDate_isTheDateInTheZone();
+    void daylightSavingBoundary_movesTheLocalTimeNotTheInstant_data();
+    void daylightSavingBoundary_movesTheLocalTimeNotTheInstant();
+
+    void export_readsBackThroughLibical();
+    void export_readsBackThroughPythonIcalendar();
+    void export_keepsUidsAcrossExportsAndRanges();
+    void save_intoFolderThatCannotBeWritten_leavesNoFile();
+    void save_ontoFullDisk_leavesEarlierFileAsItWas();
+};
+
+void tst_WheelOfTheYear::referenceInstant_withinTwoMinutes_data() {
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QDateTime>("reference");
+    QFile file(ReferenceFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QSKIP("The reference instants (../shared/astronomy beside the repository) are not here.");
+    }
+    file.readLine();
+    while (!file.atEnd()) {
+        const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+        if (fields.size() != 2) {
+            continue;
+        }
+        const QDateTime reference = QDateTime::fromString(fields[1], Qt::ISODate);
+        QTest::addRow("%s %s", qPrintable(fields[0]), qPrintable(fields[1])) << fields[0] << reference;
+    }
+}
+
+void tst_WheelOfTheYear::referenceInstant_withinTwoMinutes() {
+    QFETCH(QString, event);
+    QFETCH(QDateTime, reference);
+    QVERIFY(reference.isValid());
+    QDateTime computed;
+    if (const auto point = SolarPoints.find(event); point != SolarPoints.end()) {
+        computed = SkyPositions::SunReaches(reference.date().year(), point->second);
+    } else {
+        QVERIFY(event == QLatin1String("new-moon") || event == QLatin1String("full-moon"));
+        const bool full = event == QLatin1String("full-moon");
+        qint64 nearest = std::numeric_limits<qint64>::max();
+        for (const SkyPositions::LunarPhase& phase : moonsOf(reference.date().year())) {
+            if (phase.full == full && std::abs(phase.instant.secsTo(reference)) < nearest) {
+                nearest = std::abs(phase.instant.secsTo(reference));
+                computed = phase.instant;
+            }
+        }
+    }
+    QVERIFY2(std::abs(computed.secsTo(reference)) <= 120,
+             qPrintable(QStringLiteral("computed %1").arg(computed.toString(Qt::ISODate))));
+}
+
+void tst_WheelOfTheYear::referenceYears_haveEveryMoonAndNoOther() {
+    QFile file(ReferenceFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QSKIP("The reference instants (../shared/astronomy beside the repository) are not here.");
+    }
+    std::map<int, int> moons;
+    file.readLine();
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine());
+        if (line.contains(QLatin1String("moon"))) {
+            ++moons[line.section(QLatin1Char(','), 1).left(4).toInt()];
+        }
+    }
+    QCOMPARE(int(moons.size()), 31);
+    for (const auto& [year, count] : moons) {
+        QVERIFY2(int(moonsOf(year).size()) == count, qPrintable(QString::number(year)));
+    }
+}
+
+void tst_WheelOfTheYear::deltaT_continuesAcrossTheEndOfLibnovasTable() {
+    // libnova's own value jumps by 45 seconds at 2010; a jump there would move every later instant.
+    const double before = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(2009, 12, 31, 12)));
+    const double after = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(2010, 1, 1, 12)));
+    QVERIFY(std::abs(after - before) < 5.0);
+    // Observed about 69 seconds in 2024.
+    const double now = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(2024, 7, 1)));
+    QVERIFY(now > 64.0 && now < 78.0);
+}
+
+void tst_WheelOfTheYear::anyYearOfTheRange_hasEightPointsAndEveryMoon_data() {
+    QTest::addColumn<int>("year");
+    for (int year : {FirstYear, 1899, 1970, 2100, LastYear}) {
+        QTest::addRow("%d", year) << year;
+    }
+}
+
+void tst_WheelOfTheYear::anyYearOfTheRange_hasEightPointsAndEveryMoon() {
+    QFETCH(int, year);
+    const WheelYear wheel = Compute(year, QTimeZone("Europe/London"), Hemisphere::North);
+    int solar = 0;
+    int moons = 0;
+    QDateTime previous;
+    for (const WheelEvent& event : wheel.events) {
+        QCOMPARE(event.firstDay.year(), year);
+        if (event.kind == EventKind::SolarPoint) {
+            ++solar;
+            // The sun really stands at the spoke then.
+            const double longitude = SkyPositions::SunLongitude(SkyPositions::JulianDay(event.instant));
+            QVERIFY(std::abs(std::remainder(longitude - event.longitude, 360.0)) < 0.01);
+        }
+        if (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon) {
+            ++moons;
+            // New and full alternate, about a fortnight apart.
+            if (previous.isValid()) {
+                QVERIFY(previous.secsTo(event.instant) > 13 * 86400 && previous.secsTo(event.instant) < 16 * 86400);
+            }
+            previous = event.instant;
+        }
+    }
+    QCOMPARE(solar, 8);
+    QVERIFY(moons >= 24 && moons <= 26);
+}
+
+void tst_WheelOfTheYear::festivalAtLongitude_turnsHalfAYearInTheSouth_data() {
+    QTest::addColumn<int>("longitude");
+    QTest::addColumn<Festival>("north");
+    QTest::addColumn<Festival>("south");
+    QTest::newRow("March equinox") << 0 << Festival::Ostara << Festival::Mabon;
+    QTest::newRow("sun at 45") << 45 << Festival::Beltane << Festival::Samhain;
+    QTest::newRow("June solstice") << 90 << Festival::Litha << Festival::Yule;
+    QTest::newRow("sun at 135") << 135 << Festival::Lughnasadh << Festival::Imbolc;
+    QTest::newRow("September equinox") << 180 << Festival::Mabon << Festival::Ostara;
+    QTest::newRow("sun at 225") << 225 << Festival::Samhain << Festival::Beltane;
+    QTest::newRow("December solstice") << 270 << Festival::Yule << Festival::Litha;
+    QTest::newRow("sun at 315") << 315 << Festival::Imbolc << Festival::Lughnasadh;
+}
+
+void tst_WheelOfTheYear::festivalAtLongitude_turnsHalfAYearInTheSouth() {
+    QFETCH(int, longitude);
+    QFETCH(Festival, north);
+    QFETCH(Festival, south);
+    QCOMPARE(FestivalAtLongitude(longitude, Hemisphere::North), north);
+    QCOMPARE(FestivalAtLongitude(longitude, Hemisphere::South), south);
+    QCOMPARE(LongitudeOf(north, Hemisphere::North), longitude);
+    QCOMPARE(LongitudeOf(south, Hemisphere::South), longitude);
+}
+
+void tst_WheelOfTheYear::southernHemisphere_swapsDatesAndMoonNames() {
+    const QTimeZone zone("Australia/Sydney");
+    const WheelYear north = Compute(2027, zone, Hemisphere::North);
+    const WheelYear south = Compute(2027, zone, Hemisphere::South);
+    QCOMPARE(north.events.size(), south.events.size());
+
+    // The same instants, other names.
+    const WheelEvent* juneNorth = FindEvent(north, EventKind::SolarPoint, 90);
+    const WheelEvent* juneSouth = FindEvent(south, EventKind::SolarPoint, 90);
+    QCOMPARE(juneNorth->name, QStringLiteral("Litha"));
+    QCOMPARE(juneSouth->name, QStringLiteral("Yule"));
+    QCOMPARE(juneSouth->instant, juneNorth->instant);
+    QVERIFY(juneSouth->uid != juneNorth->uid);
+
+    // The traditional dates half a year on.
+    std::map<QString, std::pair<QDate, QDate>> traditional;
+    for (const WheelEvent& event : south.events) {
+        if (event.kind == EventKind::TraditionalDay) {
+            traditional[event.name] = {event.firstDay, event.lastDay};
+        }
+    }
+    QCOMPARE(traditional[QStringLiteral("Imbolc")], std::make_pair(QDate(2027, 8, 1), QDate(2027, 8, 2)));
+    QCOMPARE(traditional[QStringLiteral("Beltane")].first, QDate(2027, 11, 1));
+    QCOMPARE(traditional[QStringLiteral("Lughnasadh")].first, QDate(2027, 2, 1));
+    QCOMPARE(traditional[QStringLiteral("Samhain")].first, QDate(2027, 4, 30));
+
+    // The first full moon of the year: the north's Wolf Moon is the south's Buck Moon, and the Harvest Moon
+    // comes near the March equinox there.
+    QCOMPARE(FindEvent(north, EventKind::FullMoon)->name, QStringLiteral("Wolf Moon"));
+    QCOMPARE(FindEvent(south, EventKind::FullMoon)->name, QStringLiteral("Buck Moon"));
+    for (const WheelEvent& event : south.events) {
+        if (event.name == QLatin1String("Harvest Moon")) {
+            QVERIFY(std::abs(event.instant.daysTo(FindEvent(south, EventKind::SolarPoint, 0)->instant)) <= 16);
+        }
+    }
+}
+
+void tst_WheelOfTheYear::fullMoonNames_followTheMonthsAndTheEquinox() {
+    // 2026 (UTC): two full moons in May (the 1st and the 31st), the Harvest Moon on 26 September, the Hunter's
+    // Moon after it on 26 October.
+    const WheelYear wheel = Compute(2026, QTimeZone::utc(), Hemisphere::North);
+    QStringList names;
+    for (const WheelEvent& event : wheel.events) {
+        if (event.kind == EventKind::FullMoon) {
+            names.append(event.firstDay.toString(QStringLiteral("MM-dd ")) + event.name);
+        }
+    }
+    QCOMPARE(names, QStringList({QStringLiteral("01-03 Wolf Moon"), QStringLiteral("02-01 Snow Moon"),
+                                 QStringLiteral("03-03 Worm Moon"), QStringLiteral("04-02 Pink Moon"),
+                                 QStringLiteral("05-01 Flower Moon"), QStringLiteral("05-31 Blue Moon"),
+                                 QStringLiteral("06-29 Strawberry Moon"), QStringLiteral("07-29 Buck Moon"),
+                                 QStringLiteral("08-28 Sturgeon Moon"), QStringLiteral("09-26 Harvest Moon"),
+                                 QStringLiteral("10-26 Hunter's Moon"), QStringLiteral("11-24 Beaver Moon"),
+                                 QStringLiteral("12-24 Cold Moon")}));
+}
+
+void tst_WheelOfTheYear::localDate_isTheDateInTheZone_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDate>("date");
+    // The December solstice of 2027 comes at 02:42 UTC on the 22nd: still the 21st in New York.
+    QTest::newRow("UTC") << QStringLiteral("UTC") << QDate(2027, 12, 22);
+    QTest::newRow("New York") << QStringLiteral("America/New_York") << QDate(2027, 12, 21);
+    QTest::newRow("Auckland") << QStringLiteral("Pacific/Auckland") << QDate(2027, 12, 22);
+}
+
+void tst_WheelOfTheYear::localDate_isTheDateInTheZone() {
+    QFETCH(QString, zone);
+    QFETCH(QDate, date);
+    const WheelYear wheel = Compute(2027, QTimeZone(zone.toUtf8()), Hemisphere::North);
+    const WheelEvent* yule = FindEvent(wheel, EventKind::SolarPoint, 270);
+    QCOMPARE(yule->instant, utc(2027, 12, 22, 2, 42));
+    QCOMPARE(yule->firstDay, date);
+    // And that is the all-day event's date in the calendar file.
+    const QList<ReadEvent> read = ReadBack(WheelCalendarFile::Compose({wheel}, utc(2026, 1, 1)));
+    const auto found = std::find_if(read.cbegin(), read.cend(), [&](const ReadEvent& e) { return e.uid == yule->uid; });
+    QVERIFY(found != read.cend());
+    QVERIFY(found->allDay);
+    QCOMPARE(found->start, date.toString(Qt::ISODate));
+    QCOMPARE(found->end, date.addDays(1).toString(Qt::ISODate));
+}
+
+void tst_WheelOfTheYear::daylightSavingBoundary_movesTheLocalTimeNotTheInstant_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QDateTime>("near");
+    QTest::addColumn<int>("offsetHours");
+    QTest::addColumn<QString>("abbreviation");
+    // A new moon twenty minutes after the clocks went forward at 01:00 UTC.
+    QTest::newRow("London, spring") << QStringLiteral("Europe/London") << 2001 << utc(2001, 3, 25, 1, 21) << 1
+                                    << QStringLiteral("BST");
+    // A full moon a quarter of an hour after they went back at 01:00 UTC: 01:16 comes twice that night.
+    QTest::newRow("London, autumn") << QStringLiteral("Europe/London") << 2121 << utc(2121, 10, 26, 1, 16) << 0
+                                    << QStringLiteral("GMT");
+    // No moon from 1900 to 2200 comes within an hour of New York's change; these are the nearest.
+    QTest::newRow("New York, after") << QStringLiteral("America/New_York") << 2058 << utc(2058, 3, 10, 8, 52) << -4
+                                     << QStringLiteral("EDT");
+    QTest::newRow("New York, before") << QStringLiteral("America/New_York") << 2031 << utc(2031, 3, 9, 4, 30) << -5
+                                      << QStringLiteral("EST");
+}
+
+void tst_WheelOfTheYear::daylightSavingBoundary_movesTheLocalTimeNotTheInstant() {
+    QFETCH(QString, zone);
+    QFETCH(int, year);
+    QFETCH(QDateTime, near);
+    QFETCH(int, offsetHours);
+    QFETCH(QString, abbreviation);
+    const QTimeZone timeZone(zone.toUtf8());
+    const WheelYear wheel = Compute(year, timeZone, Hemisphere::North);
+    const auto moon = std::find_if(wheel.events.cbegin(), wheel.events.cend(), [&](const WheelEvent& e) {
+        return e.instant.isValid() && std::abs(e.instant.secsTo(near)) <= 60 && e.kind != EventKind::SolarPoint;
+    });
+    QVERIFY(moon != wheel.events.cend());
+    const QDateTime local = moon->instant.toTimeZone(timeZone);
+    QCOMPARE(local.offsetFromUtc(), offsetHours * 3600);
+    QCOMPARE(timeZone.abbreviation(moon->instant), abbreviation);
+    QCOMPARE(moon->firstDay, moon->instant.addSecs(offsetHours * 3600).date());
+}
+
+void tst_WheelOfTheYear::export_readsBackThroughLibical() {
+    const WheelYear wheel = Compute(2027, QTimeZone("Europe/London"), Hemisphere::North);
+    const QList<ReadEvent> read = ReadBack(WheelCalendarFile::Compose({wheel}, utc(2026, 12, 1)));
+    QCOMPARE(read.size(), wheel.events.size());
+    for (int i = 0; i < int(read.size()); ++i) {
+        const WheelEvent& event = wheel.events[i];
+        QCOMPARE(read[i].uid, event.uid);
+        if (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon) {
+            QVERIFY(!read[i].allDay);
+            QCOMPARE(read[i].start, event.instant.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
+            QCOMPARE(read[i].summary, event.name);
+        } else {
+            QVERIFY(read[i].allDay);
+            QCOMPARE(read[i].start, event.firstDay.toString(Qt::ISODate));
+            QCOMPARE(read[i].end, event.lastDay.addDays(1).toString(Qt::ISODate));
+            QVERIFY(read[i].summary.startsWith(event.name));
+        }
+    }
+    // Imbolc twice: on its traditional two days and at the sun's point.
+    QVERIFY(std::count_if(read.cbegin(), read.cend(),
+                          [](const ReadEvent& e) { return e.summary.startsWith(QLatin1String("Imbolc")); }) == 2);
+}
+
+void tst_WheelOfTheYear::export_readsBackThroughPythonIcalendar() {
+    const WheelYear wheel = Compute(2027, QTimeZone("America/New_York"), Hemisphere::North);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wheel-2027.ics"));
+    QCOMPARE(WheelCalendarFile::Save(path, WheelCalendarFile::Compose({wheel}, utc(2026, 12, 1))), QString());
+
+    // A second, independent reader: Python's icalendar, as calendar tools use it.
+    const QString script = QStringLiteral(
+        "import sys, icalendar\n"
+        "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+        "for e in cal.walk('VEVENT'):\n"
+        "    s = e.decoded('DTSTART')\n"
+        "    kind = 'time' if hasattr(s, 'hour') else 'date'\n"
+        "    print(str(e['UID']), kind, s.strftime('%Y-%m-%dT%H:%M:%SZ' if kind == 'time' else '%Y-%m-%d'), "
+        "str(e['SUMMARY']), sep='|')\n");
+    QProcess python;
+    python.start(QStringLiteral(VELLORAN_PYTHON3), {QStringLiteral("-c"), script, path});
+    QVERIFY(python.waitForFinished(60000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    const QStringList lines =
+        QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), wheel.events.size());
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const QStringList fields = lines[i].split(QLatin1Char('|'));
+        const WheelEvent& event = wheel.events[i];
+        QCOMPARE(fields[0], event.uid);
+        if (event.instant.isValid() && (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon)) {
+            QCOMPARE(fields[1], QStringLiteral("time"));
+            QCOMPARE(fields[2], event.instant.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
+        } else {
+            QCOMPARE(fields[1], QStringLiteral("date"));
+            QCOMPARE(fields[2], event.firstDay.toString(Qt::ISODate));
+        }
+    }
+}
+
+void tst_WheelOfTheYear::export_keepsUidsAcrossExportsAndRanges() {
+    const QTimeZone zone("Europe/London");
+    QList<WheelYear> range;
+    for (int year = 2026; year <= 2028; ++year) {
+        range.append(Compute(year, zone, Hemisphere::North));
+    }
+    const QStringList first = uids(ReadBack(WheelCalendarFile::Compose({range[1]}, utc(2026, 1, 1))));
+    const QStringList again =
+        uids(ReadBack(WheelCalendarFile::Compose({Compute(2027, zone, Hemisphere::North)}, utc(2026, 6, 1, 12, 30))));
+    const QStringList all = uids(ReadBack(WheelCalendarFile::Compose(range, utc(2026, 6, 1))));
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(again, first);
+    // Within one file every event is its own, and the year's events keep their UIDs in a range.
+    QCOMPARE(QSet<QString>(all.cbegin(), all.cend()).size(), all.size());
+    for (const QString& uid : first) {
+        QVERIFY(all.contains(uid));
+    }
+}
+
+void tst_WheelOfTheYear::save_intoFolderThatCannotBeWritten_leavesNoFile() {
+    QTemporaryDir dir;
+    // A "folder" that is a file: no one, not even an administrator, can write into it.
+    QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = dir.filePath(QStringLiteral("not-a-folder/wheel.ics"));
+    QVERIFY(!WheelCalendarFile::Save(path, QByteArrayLiteral("BEGIN:VCALENDAR\r\n")).isEmpty());
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             QStringList({QStringLiteral("not-a-folder")}));
+}
+
+void tst_WheelOfTheYear::save_ontoFullDisk_leavesEarlierFileAsItWas() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wheel.ics"));
+    {
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier export");
+    }
+    const QByteArray text =
+        WheelCalendarFile::Compose({Compute(2027, QTimeZone::utc(), Hemisphere::North)}, utc(2027, 1, 1));
+    // A file size limit makes every write past it fail as a full disk does (the signal it would raise is ignored).
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString failure = WheelCalendarFile::Save(path, text);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!failure.isEmpty());
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArrayLiteral("earlier export"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             QStringList({QStringLiteral("wheel.ics")}));
+}
+
+QTEST_GUILESS_MAIN(tst_WheelOfTheYear)
+#include "tst_WheelOfTheYear.moc"

@@ -1,0 +1,279 @@
+#include "calendar/WheelPicture.h"
+#include "calendar/WheelTestSupport.h"
+#include "calendar/frmPaganMain.h"
+#include "calendar/frmPaganResultCalendar.h"
+#include "calendar/frmWheelOfTheYear.h"
+#include "common/Clock.h"
+#include "common/FileDialogs.h"
+#include "common/Windows.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace WheelOfTheYear;
+
+class tst_frmWheelOfTheYear : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void toolsMenu_comesLastAndOpensTheWheel_data();
+    void toolsMenu_comesLastAndOpensTheWheel();
+    void opening_showsTheCurrentYearWithItsFestivalsAndMoons();
+    void yearOutsideTheRange_isRefusedInTheChooser_data();
+    void yearOutsideTheRange_isRefusedInTheChooser();
+    void table_showsLocalTimeWithDaylightSavingAndUtcOnRequest();
+    void unresolvableTimeZone_fallsBackToUtcAndSaysSo();
+    void southernHemisphere_turnsTheWheel();
+    void export_writesTheRangeAndSaysSo();
+    void export_cancelled_writesNothing();
+    void export_intoFolderThatCannotBeWritten_saysSoAndLeavesNoFile();
+
+  private:
+    frmWheelOfTheYear* open();
+    // The table's row whose Festival or moon and About columns are as given.
+    int row(frmWheelOfTheYear* wheel, const QString& name, const QString& about = QString());
+    std::unique_ptr<TestEnvironment> env_;
+    std::unique_ptr<RecordingShell> shell_;
+    QTemporaryDir saves_;
+    QString chosenPath_;
+};
+
+void tst_frmWheelOfTheYear::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void tst_frmWheelOfTheYear::init() {
+    env_ = std::make_unique<TestEnvironment>();
+    shell_ = std::make_unique<RecordingShell>();
+    SetToday(QDate(2027, 6, 15));
+    SetSystemTimeZone(QTimeZone("Europe/London"));
+    chosenPath_ = saves_.filePath(QStringLiteral("wheel.ics"));
+    QFile::remove(chosenPath_);
+    SetSaveFileChooser([this](const SaveFileRequest& request) {
+        // The dialog asks for a calendar file and adds the extension to a bare name.
+        if (request.defaultSuffix != QLatin1String("ics") || !request.filter.contains(QLatin1String("*.ics"))) {
+            return QString();
+        }
+        return chosenPath_;
+    });
+}
+
+void tst_frmWheelOfTheYear::cleanup() {
+    SetSaveFileChooser({});
+    QCOMPARE(env_->boxes.pending(), 0);
+    shell_.reset();
+    env_.reset();
+}
+
+frmWheelOfTheYear* tst_frmWheelOfTheYear::open() {
+    return Windows::Show<frmWheelOfTheYear>();
+}
+
+int tst_frmWheelOfTheYear::row(frmWheelOfTheYear* wheel, const QString& name, const QString& about) {
+    for (int r = 0; r < wheel->grdWheel->rowCount(); ++r) {
+        if (wheel->grdWheel->item(r, 2)->text() == name &&
+            (about.isEmpty() || wheel->grdWheel->item(r, 3)->text().startsWith(about))) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+void tst_frmWheelOfTheYear::toolsMenu_comesLastAndOpensTheWheel_data() {
+    QTest::addColumn<bool>("monthView");
+    QTest::newRow("calendar browser") << false;
+    QTest::newRow("month view") << true;
+}
+
+void tst_frmWheelOfTheYear::toolsMenu_comesLastAndOpensTheWheel() {
+    QFETCH(bool, monthView);
+    QMainWindow* window = monthView ? static_cast<QMainWindow*>(Windows::Show<frmPaganResultCalendar>())
+                                    : static_cast<QMainWindow*>(Windows::Show<frmPaganMain>());
+    const QList<QAction*> bar = window->menuBar()->actions();
+    QVERIFY(bar.last()->menu());
+    QCOMPARE(bar.last()->text(), QStringLiteral("&Tools"));
+    QCOMPARE(bar.last()->menu()->objectName(), QStringLiteral("mnuTools"));
+    QAction* command = bar.last()->menu()->actions().value(0);
+    QVERIFY(command);
+    QCOMPARE(command->text(), QStringLiteral("Wheel of the Year…"));
+
+    command->trigger();
+    auto* wheel = Windows::Loaded<frmWheelOfTheYear>();
+    QVERIFY(wheel);
+    QVERIFY(wheel->isVisible());
+    // The opener stays as it was.
+    QVERIFY(window->isVisible());
+    QCOMPARE(shell_->launcherShown, 0);
+}
+
+void tst_frmWheelOfTheYear::opening_showsTheCurrentYearWithItsFestivalsAndMoons() {
+    SetToday(QDate(2031, 5, 1));
+    frmWheelOfTheYear* wheel = open();
+    QCOMPARE(wheel->spnYear->value(), 2031);
+    QCOMPARE(wheel->spnExportFrom->value(), 2031);
+    QCOMPARE(wheel->spnExportTo->value(), 2031);
+    QCOMPARE(wheel->grdWheel->rowCount(), int(wheel->Wheel().events.size()));
+    // Each of the eight festivals at its instant, to the minute.
+    QSet<QString> timed;
+    for (int r = 0; r < wheel->grdWheel->rowCount(); ++r) {
+        if (wheel->grdWheel->item(r, 3)->text().contains(QLatin1String("sun at"))) {
+            QVERIFY(wheel->grdWheel->item(r, 1)->text().contains(QLatin1Char(':')));
+            timed.insert(wheel->grdWheel->item(r, 2)->text());
+        }
+    }
+    QCOMPARE(timed.size(), 8);
+    // Imbolc on its traditional two days.
+    const int imbolc = row(wheel, QStringLiteral("Imbolc"), QStringLiteral("traditional"));
+    QVERIFY(imbolc >= 0);
+    QCOMPARE(wheel->grdWheel->item(imbolc, 0)->text(), QStringLiteral("Sat 1 Feb – Sun 2 Feb"));
+    QCOMPARE(wheel->grdWheel->item(imbolc, 1)->text(), QStringLiteral("all day"));
+    // Today's place on the wheel: the sun on 1 May is some 40 degrees past the March equinox.
+    QVERIFY(wheel->picWheel->data().today);
+    QVERIFY(*wheel->picWheel->data().today > 38.0 && *wheel->picWheel->data().today < 43.0);
+
+    // Another year: the table and the picture follow.
+    wheel->spnYear->setValue(1850);
+    QCOMPARE(wheel->Wheel().year, 1850);
+    QCOMPARE(wheel->picWheel->data().year, 1850);
+    QCOMPARE(wheel->spnExportFrom->value(), 1850);
+}
+
+void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("first year") << QStringLiteral("1800") << 1800;
+    QTest::newRow("last year") << QStringLiteral("2200") << 2200;
+    QTest::newRow("before the range") << QStringLiteral("1799") << 2027;
+    QTest::newRow("after the range") << QStringLiteral("2201") << 2027;
+    QTest::newRow("far after") << QStringLiteral("99999") << 2027;
+    QTest::newRow("letters") << QStringLiteral("abcd") << 2027;
+}
+
+void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser() {
+    QFETCH(QString, typed);
+    QFETCH(int, shown);
+    frmWheelOfTheYear* wheel = open();
+    wheel->spnYear->setFocus();
+    wheel->spnYear->selectAll();
+    QTest::keyClicks(wheel->spnYear, typed);
+    QTest::keyClick(wheel->spnYear, Qt::Key_Return);
+    wheel->spnYear->clearFocus();
+    QCOMPARE(wheel->spnYear->value(), shown);
+    QCOMPARE(wheel->Wheel().year, shown);
+}
+
+void tst_frmWheelOfTheYear::table_showsLocalTimeWithDaylightSavingAndUtcOnRequest() {
+    // The new moon of 25 March 2001 came twenty minutes after the clocks went forward in London.
+    frmWheelOfTheYear* wheel = open();
+    wheel->spnYear->setValue(2001);
+    QVERIFY(wheel->lblTimeZone->text().contains(QLatin1String("Europe/London")));
+    int moon = -1;
+    for (int r = 0; r < wheel->grdWheel->rowCount(); ++r) {
+        if (wheel->grdWheel->item(r, 0)->text() == QLatin1String("Sun 25 Mar") &&
+            wheel->grdWheel->item(r, 2)->text() == QLatin1String("New Moon")) {
+            moon = r;
+        }
+    }
+    QVERIFY(moon >= 0);
+    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("02:21 BST"));
+    // A winter moon keeps Greenwich time.
+    const int wolf = row(wheel, QStringLiteral("Wolf Moon"));
+    QVERIFY(wheel->grdWheel->item(wolf, 1)->text().endsWith(QLatin1String(" GMT")));
+
+    QTest::mouseClick(wheel->chkUtc, Qt::LeftButton);
+    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("01:21 UTC"));
+    QCOMPARE(wheel->lblTimeZone->text(), QStringLiteral("Times in UTC."));
+}
+
+void tst_frmWheelOfTheYear::unresolvableTimeZone_fallsBackToUtcAndSaysSo() {
+    SetSystemTimeZone(QTimeZone("Nowhere/Bogus"));
+    frmWheelOfTheYear* wheel = open();
+    QVERIFY(wheel->ZoneFellBack());
+    QCOMPARE(wheel->lblTimeZone->text(),
+             QStringLiteral("The system's time zone could not be found, so the times and dates are in UTC."));
+    const int litha = row(wheel, QStringLiteral("Litha"));
+    QVERIFY(wheel->grdWheel->item(litha, 1)->text().endsWith(QLatin1String(" UTC")));
+    // Asking for UTC again changes nothing of what is said.
+    QTest::mouseClick(wheel->chkUtc, Qt::LeftButton);
+    QVERIFY(wheel->lblTimeZone->text().startsWith(QLatin1String("The system's time zone could not be found")));
+}
+
+void tst_frmWheelOfTheYear::southernHemisphere_turnsTheWheel() {
+    frmWheelOfTheYear* wheel = open();
+    const int june = row(wheel, QStringLiteral("Litha"), QStringLiteral("June solstice"));
+    QVERIFY(june >= 0);
+    const QString when = wheel->grdWheel->item(june, 0)->text() + wheel->grdWheel->item(june, 1)->text();
+    QTest::mouseClick(wheel->chkSouthern, Qt::LeftButton);
+    QCOMPARE(wheel->picWheel->data().hemisphere, Hemisphere::South);
+    const int yule = row(wheel, QStringLiteral("Yule"), QStringLiteral("June solstice"));
+    QVERIFY(yule >= 0);
+    QCOMPARE(wheel->grdWheel->item(yule, 0)->text() + wheel->grdWheel->item(yule, 1)->text(), when);
+    QVERIFY(row(wheel, QStringLiteral("Samhain"), QStringLiteral("traditional")) >= 0);
+    QCOMPARE(wheel->grdWheel->item(row(wheel, QStringLiteral("Samhain"), QStringLiteral("traditional")), 0)->text(),
+             QStringLiteral("Fri 30 Apr"));
+}
+
+void tst_frmWheelOfTheYear::export_writesTheRangeAndSaysSo() {
+    frmWheelOfTheYear* wheel = open();
+    wheel->spnExportTo->setValue(2029);
+    // The range never runs backwards: moving its start past its end moves the end.
+    wheel->spnExportFrom->setValue(2030);
+    QCOMPARE(wheel->spnExportTo->value(), 2030);
+    wheel->spnExportFrom->setValue(2026);
+    env_->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);
+
+    QCOMPARE(env_->boxes.shown().size(), 1);
+    const MessageRequest& box = env_->boxes.shown().first();
+    QCOMPARE(box.icon, MsgIcon::Information);
+    QVERIFY(box.text.contains(QStringLiteral("2026–2030")));
+    QFile file(chosenPath_);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<ReadEvent> read = ReadBack(file.readAll());
+    QVERIFY(box.text.contains(QStringLiteral("(%1 events)").arg(read.size())));
+    QSet<int> years;
+    for (const ReadEvent& event : read) {
+        years.insert(event.start.left(4).toInt());
+    }
+    QCOMPARE(years, QSet<int>({2026, 2027, 2028, 2029, 2030}));
+}
+
+void tst_frmWheelOfTheYear::export_cancelled_writesNothing() {
+    SetSaveFileChooser([](const SaveFileRequest&) { return QString(); });
+    frmWheelOfTheYear* wheel = open();
+    QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);
+    QVERIFY(env_->boxes.shown().isEmpty());
+    QVERIFY(!QFile::exists(chosenPath_));
+}
+
+void tst_frmWheelOfTheYear::export_intoFolderThatCannotBeWritten_saysSoAndLeavesNoFile() {
+    QFile blocker(saves_.filePath(QStringLiteral("a-file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    chosenPath_ = saves_.filePath(QStringLiteral("a-file/wheel.ics"));
+    frmWheelOfTheYear* wheel = open();
+    env_->boxes.answer(MsgResult::Ok);
+    wheel->mnuExport->trigger();
+    QCOMPARE(env_->boxes.shown().size(), 1);
+    const MessageRequest& box = env_->boxes.shown().first();
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QVERIFY(box.text.startsWith(QLatin1String("The calendar file could not be saved as")));
+    QVERIFY(box.text.contains(QDir::toNativeSeparators(chosenPath_)));
+    QVERIFY(!QFile::exists(chosenPath_));
+}
+
+QTEST_MAIN(tst_frmWheelOfTheYear)
+#include "tst_frmWheelOfTheYear.moc"

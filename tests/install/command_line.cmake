@@ -1,0 +1,12 @@
+# --help and --version answer and end with 0 where no display exists. Run with -DPROGRAM=<velloran>.
+foreach(option --help --version)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                            "${PROGRAM}" ${option}
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "velloran")
+        message(FATAL_ERROR "velloran ${option} gave ${rc}:\n${out}${err}")
+    endif()
+endforeach()
+if(NOT out MATCHES "^velloran [0-9]+\\.[0-9]+")
+    message(FATAL_ERROR "--version printed: ${out}")
+endif()
