@@ -58,6 +58,7 @@ class tst_DataBackup : public QObject {
     void cleanup();
 
     void backup_ofAFileBeingWritten_holdsTheCommittedStateAndIsChecked();
+    void backup_ofAFileAnotherProgramLocks_saysSoAndLeavesNothing();
     void restore_refusesWhatIsNotASoundVelloranBackup_data();
     void restore_refusesWhatIsNotASoundVelloranBackup();
     void restore_keepsTheCurrentFilesAsideAndReplacesThem();
@@ -99,6 +100,16 @@ void tst_DataBackup::addRecords(int count) {
         QVERIFY(d.exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('record %1')").arg(i)));
     }
     QVERIFY(d.exec(QStringLiteral("COMMIT")));
+}
+
+void tst_DataBackup::backup_ofAFileAnotherProgramLocks_saysSoAndLeavesNothing() {
+    Sql holder(dowsing());
+    QVERIFY(holder.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    const DataBackup::Result made = DataBackup::Make(ApplicationFolder(), elsewhere(), kWhen);
+    QVERIFY(!made.ok);
+    QVERIFY2(made.error.contains(QStringLiteral("in use by another program")), qPrintable(made.error));
+    QVERIFY(QDir(elsewhere()).isEmpty());
+    QVERIFY(holder.exec(QStringLiteral("ROLLBACK")));
 }
 
 void tst_DataBackup::backup_ofAFileBeingWritten_holdsTheCommittedStateAndIsChecked() {
