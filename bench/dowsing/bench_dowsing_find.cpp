@@ -8,6 +8,7 @@
 #include "common/DataBackup.h"
 #include "dowsing/DowsingSearch.h"
 #include "dowsing/DowsingStore.h"
+#include "support/BenchDowsing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,49 +31,35 @@ const char* kCity[] = {"York", "Zürich", "Orléans", "Kraków", "Oslo", "Dublin
 const char* kTool[] = {"Rods", "Pendulum", "Twig", "Bobber"};
 const char* kItem[] = {"water", "oil", "lost ring", "energy lines", "minerals"};
 
+// A record with realistic names, cities, addresses and notes, a tenth of them "José".
+DowsingRecord realisticRecord(int n) {
+    DowsingRecord r;
+    r.Date = QDate(2006, 1, 1).addDays(n % 2557);
+    r.Name = QStringLiteral("%1 %2 %3")
+                 .arg(QString::fromUtf8(kFirst[n % 10]), QString::fromUtf8(kLast[(n / 10) % 8]))
+                 .arg(n);
+    r.Address = QStringLiteral("%1 Mill Lane").arg(n % 300);
+    r.City = QString::fromUtf8(kCity[n % 8]);
+    r.Pin = QString::number(10000 + n % 90000);
+    r.Phone_No = QStringLiteral("0%1").arg(700000000 + n);
+    r.Email = QStringLiteral("client%1@example.org").arg(n);
+    r.Time_Dowsing_Occured = QStringLiteral("%1:%2").arg(n % 24, 2, 10, QChar('0')).arg(n % 60, 2, 10, QChar('0'));
+    r.Dowsing_Tool = QString::fromLatin1(kTool[n % 4]);
+    r.Item_Dowsing_For = QString::fromLatin1(kItem[n % 5]);
+    r.Location_Dowsing_Occured = QStringLiteral("field %1").arg(n % 97);
+    r.Notes = QStringLiteral("Dowsed for %1 near the old well; strong pull at %2 paces.")
+                  .arg(QString::fromLatin1(kItem[n % 5]))
+                  .arg(n % 40);
+    return r;
+}
+
+// Made once and kept for later runs: the million-record file takes minutes.
 bool makeFile(const QString& path, int records) {
     if (QFile::exists(path)) {
         return true;
     }
-    QFile::copy(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE), path + QStringLiteral(".part"));
-    QFile::setPermissions(path + QStringLiteral(".part"), QFile::ReadOwner | QFile::WriteOwner);
-    {
-        DowsingStore store(path + QStringLiteral(".part"));
-        if (!store.open()) {
-            return false;
-        }
-        QSqlDatabase db = store.database();
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare(DowsingSql::insertStatement());
-        for (int n = 0; n < records; ++n) {
-            DowsingRecord r;
-            r.Date = QDate(2006, 1, 1).addDays(n % 2557);
-            r.Name = QStringLiteral("%1 %2 %3")
-                         .arg(QString::fromUtf8(kFirst[n % 10]), QString::fromUtf8(kLast[(n / 10) % 8]))
-                         .arg(n);
-            r.Address = QStringLiteral("%1 Mill Lane").arg(n % 300);
-            r.City = QString::fromUtf8(kCity[n % 8]);
-            r.Pin = QString::number(10000 + n % 90000);
-            r.Phone_No = QStringLiteral("0%1").arg(700000000 + n);
-            r.Email = QStringLiteral("client%1@example.org").arg(n);
-            r.Time_Dowsing_Occured =
-                QStringLiteral("%1:%2").arg(n % 24, 2, 10, QChar('0')).arg(n % 60, 2, 10, QChar('0'));
-            r.Dowsing_Tool = QString::fromLatin1(kTool[n % 4]);
-            r.Item_Dowsing_For = QString::fromLatin1(kItem[n % 5]);
-            r.Location_Dowsing_Occured = QStringLiteral("field %1").arg(n % 97);
-            r.Notes = QStringLiteral("Dowsed for %1 near the old well; strong pull at %2 paces.")
-                          .arg(QString::fromLatin1(kItem[n % 5]))
-                          .arg(n % 40);
-            DowsingSql::bind(q, r);
-            if (!q.exec()) {
-                return false;
-            }
-        }
-        q.finish();
-        db.commit();
-    }
-    return QFile::rename(path + QStringLiteral(".part"), path);
+    const QString part = path + QStringLiteral(".part");
+    return FillDowsingFile(part, records, realisticRecord) && QFile::rename(part, path);
 }
 
 double median(std::vector<double> v) {

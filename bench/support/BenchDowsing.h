@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <functional>
 
 // Record number i of the benchmarks' files: every column filled, the texts of a plausible length.
 inline DowsingRecord recordNumber(int i) {
@@ -28,10 +29,10 @@ inline DowsingRecord recordNumber(int i) {
     return r;
 }
 
-// Makes the folder's Dowsing.dll afresh from the empty file the build makes (VELLORAN_EMPTY_DOWSING_FILE), with
-// `records` rows written in one transaction.
-inline bool MakeDowsingFile(const QString& folder, int records) {
-    const QString path = DowsingStore::filePathIn(folder);
+// Makes a Dowsing.dll at `path` afresh from the empty file the build makes (VELLORAN_EMPTY_DOWSING_FILE), with
+// records 1 to `records` of `make` written in one transaction.
+inline bool FillDowsingFile(const QString& path, int records,
+                            const std::function<DowsingRecord(int)>& make = recordNumber) {
     QFile::remove(path);
     if (!QFile::copy(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE), path) ||
         !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
@@ -46,11 +47,16 @@ inline bool MakeDowsingFile(const QString& folder, int records) {
     QSqlQuery q(db);
     q.prepare(DowsingSql::insertStatement());
     for (int i = 1; i <= records; ++i) {
-        DowsingSql::bind(q, recordNumber(i));
+        DowsingSql::bind(q, make(i));
         if (!q.exec()) {
             return false;
         }
     }
     q.finish();
     return db.commit();
+}
+
+// The folder's Dowsing.dll, made afresh with `records` rows of recordNumber.
+inline bool MakeDowsingFile(const QString& folder, int records) {
+    return FillDowsingFile(DowsingStore::filePathIn(folder), records);
 }

@@ -23,6 +23,12 @@ QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before) {
     return separator;
 }
 
+QAction* AddNamedItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
 SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption) {
     SharedMenus m;
     QMenuBar* bar = window->menuBar();

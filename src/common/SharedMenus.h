@@ -34,3 +34,6 @@ SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName,
 
 // Adds a separator to a menu under the given name and returns it.
 QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before = nullptr);
+
+// Adds an item with the given caption to a menu under the given name and returns it.
+QAction* AddNamedItem(QMenu* menu, const QString& name, const QString& caption);

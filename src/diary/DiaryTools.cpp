@@ -6,6 +6,7 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/SharedMenus.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
@@ -33,12 +34,6 @@ QString NotExported(const QString& path, const QString& reason) {
 } // namespace Texts
 
 namespace {
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    return item;
-}
 
 void exportTo(frmPaganDiaryResultBOS* book, const QString& filter, const QString& suffix,
               QString (*write)(DiaryStore&, DiarySection, const QString&)) {
@@ -126,15 +121,15 @@ QString WritePdf(DiaryStore& store, DiarySection section, const QString& path) {
 QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     QMenu* menu = book->menuBar()->addMenu(Texts::Menu);
     menu->setObjectName(QStringLiteral("mnuTools"));
-    QAction* find = addItem(menu, QStringLiteral("mnuFind"), Texts::Find);
+    QAction* find = AddNamedItem(menu, QStringLiteral("mnuFind"), Texts::Find);
     find->setShortcut(QKeySequence::Find);
     menu->addSeparator();
-    QAction* csv = addItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
-    QAction* pdf = addItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
-    QAction* preview = addItem(menu, QStringLiteral("mnuPreview"), Texts::Preview);
+    QAction* csv = AddNamedItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
+    QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
+    QAction* preview = AddNamedItem(menu, QStringLiteral("mnuPreview"), Texts::Preview);
     menu->addSeparator();
-    QAction* backUp = addItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
-    QAction* restore = addItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
+    QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
 
     QObject::connect(find, &QAction::triggered, book, [] {
         if (frmDiaryFind* window = Windows::Show<frmDiaryFind>()) {

@@ -45,7 +45,7 @@ QDate parseIsoDate(const QString& s) {
     return QDate(y, m, d);
 }
 
-// "Date = ?, Name = ?, ..." or "?, ?, ...": one entry per column but IdNumber, which SQLite hands out.
+// "Date, Name, ..." or "Date = ?, Name = ?, ...": one entry per column but IdNumber, which SQLite hands out.
 QString columnsBut(const QString& pattern) {
     QStringList parts;
     for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
@@ -80,7 +80,8 @@ QString DowsingSql::columnList() {
 
 QString DowsingSql::insertStatement() {
     return QStringLiteral("INSERT INTO Details (%1) VALUES (%2)")
-        .arg(columnsBut(QStringLiteral("%1")), columnsBut(QStringLiteral("?")));
+        .arg(columnsBut(QStringLiteral("%1")),
+             QStringList(qsizetype(DowsingColumns.size()) - 1, QStringLiteral("?")).join(QStringLiteral(", ")));
 }
 
 void DowsingSql::bind(QSqlQuery& q, const DowsingRecord& r) {

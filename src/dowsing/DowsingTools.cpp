@@ -6,6 +6,7 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/SharedMenus.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
@@ -44,12 +45,6 @@ std::unique_ptr<DowsingStore> openStore(QString& why) {
         why = store->lastError();
     }
     return store;
-}
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    return item;
 }
 
 struct WaitCursor {
@@ -192,17 +187,17 @@ void PreviewSheet(QWidget* parent) {
 QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     QMenu* menu = frame->menuBar()->addMenu(Texts::Menu);
     menu->setObjectName(QStringLiteral("mnuTools"));
-    QAction* find = addItem(menu, QStringLiteral("mnuFindRecords"), Texts::Find);
+    QAction* find = AddNamedItem(menu, QStringLiteral("mnuFindRecords"), Texts::Find);
     find->setShortcut(QKeySequence::Find);
     find->setShortcutContext(Qt::WindowShortcut);
     menu->addSeparator();
-    QAction* csv = addItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
-    QAction* pdf = addItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
-    QAction* previewAll = addItem(menu, QStringLiteral("mnuPreviewRecords"), Texts::PreviewRecords);
-    QAction* previewSheet = addItem(menu, QStringLiteral("mnuPreviewSheet"), Texts::PreviewSheet);
+    QAction* csv = AddNamedItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
+    QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
+    QAction* previewAll = AddNamedItem(menu, QStringLiteral("mnuPreviewRecords"), Texts::PreviewRecords);
+    QAction* previewSheet = AddNamedItem(menu, QStringLiteral("mnuPreviewSheet"), Texts::PreviewSheet);
     menu->addSeparator();
-    QAction* backUp = addItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
-    QAction* restore = addItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
+    QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
 
     QObject::connect(find, &QAction::triggered, frame, [] {
         if (frmDowsingFind* window = Windows::Show<frmDowsingFind>()) {
