@@ -2,6 +2,7 @@
 
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
+#include "dowsing/DowsingStore.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
@@ -11,18 +12,14 @@ namespace DowsingSearch {
 
 namespace {
 
-const QStringList kTextColumns{QStringLiteral("Name"),
-                               QStringLiteral("Address"),
-                               QStringLiteral("City"),
-                               QStringLiteral("State"),
-                               QStringLiteral("Pin"),
-                               QStringLiteral("Phone_No"),
-                               QStringLiteral("Email"),
-                               QStringLiteral("Time_Dowsing_Occured"),
-                               QStringLiteral("Dowsing_Tool"),
-                               QStringLiteral("Item_Dowsing_For"),
-                               QStringLiteral("Location_Dowsing_Occured"),
-                               QStringLiteral("Notes")};
+// The text columns, every column but Date and IdNumber, in table order.
+QStringList textColumns() {
+    QStringList columns;
+    for (std::size_t i = 1; i + 1 < DowsingColumns.size(); ++i) {
+        columns << QString::fromLatin1(DowsingColumns[i]);
+    }
+    return columns;
+}
 
 // The date as the file keeps it and as the grid shows it (3/7/2006), so that either form is found.
 QString dateForms(const QString& row) {
@@ -35,7 +32,7 @@ QString dateForms(const QString& row) {
 // text exactly as it was added, so all three use this one expression.
 QString searchText(const QString& row) {
     QString text = dateForms(row);
-    for (const QString& column : kTextColumns) {
+    for (const QString& column : textColumns()) {
         text += QStringLiteral(" || char(10) || coalesce(%1%2, '')").arg(row, column);
     }
     return text;
@@ -152,26 +149,6 @@ QVariant keyOf(const DowsingRecord& r, int column) {
     return r.IdNumber;
 }
 
-void readRecord(const QSqlQuery& q, DowsingRecord& r) {
-    r.Date = QDate::fromString(q.value(0).toString(), Qt::ISODate);
-    QString* texts[] = {&r.Name,
-                        &r.Address,
-                        &r.City,
-                        &r.State,
-                        &r.Pin,
-                        &r.Phone_No,
-                        &r.Email,
-                        &r.Time_Dowsing_Occured,
-                        &r.Dowsing_Tool,
-                        &r.Item_Dowsing_For,
-                        &r.Location_Dowsing_Occured,
-                        &r.Notes};
-    for (int i = 0; i < 12; ++i) {
-        *texts[i] = q.value(i + 1).toString();
-    }
-    r.IdNumber = q.value(13).toLongLong();
-}
-
 } // namespace
 
 DowsingFindModel::DowsingFindModel(QSqlDatabase db, QObject* parent) : QAbstractTableModel(parent), db_(db) {}
@@ -222,10 +199,8 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
         }
     }
     const QString direction = ascending ? QStringLiteral("ASC") : QStringLiteral("DESC");
-    QString sql = QStringLiteral("SELECT d.Date, d.Name, d.Address, d.City, d.State, d.Pin, d.Phone_No, d.Email, "
-                                 "d.Time_Dowsing_Occured, d.Dowsing_Tool, d.Item_Dowsing_For, "
-                                 "d.Location_Dowsing_Occured, d.Notes, d.IdNumber FROM ") +
-                  from;
+    // The index's one column is called body: the record's own column names stay unambiguous.
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(DowsingSql::columnList(), from);
     if (!where.isEmpty()) {
         sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
     }
@@ -267,7 +242,7 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
             more_ = true;
             break;
         }
-        readRecord(q, out.emplace_back());
+        DowsingSql::read(q, out.emplace_back());
         ++read;
     }
     if (q.lastError().isValid()) {

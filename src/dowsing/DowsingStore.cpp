@@ -54,14 +54,6 @@ QString columnsBut(const QString& pattern) {
     return parts.join(QStringLiteral(", "));
 }
 
-void readRow(const QSqlQuery& q, DowsingRecord& r) {
-    r.Date = parseIsoDate(q.value(0).toString());
-    for (std::size_t i = 0; i < DowsingTextMembers.size(); ++i) {
-        r.*DowsingTextMembers[i] = q.value(int(i) + 1).toString();
-    }
-    r.IdNumber = q.value(int(DowsingColumns.size()) - 1).toLongLong();
-}
-
 StoreError noSuchRecord(qint64 idNumber) {
     return {StoreCause::NoSuchRow, QStringLiteral("No record has the number %1").arg(idNumber), {}, {}};
 }
@@ -89,6 +81,14 @@ void DowsingSql::bind(QSqlQuery& q, const DowsingRecord& r) {
     for (QString DowsingRecord::*member : DowsingTextMembers) {
         q.addBindValue(text(r.*member));
     }
+}
+
+void DowsingSql::read(const QSqlQuery& q, DowsingRecord& r) {
+    r.Date = parseIsoDate(q.value(0).toString());
+    for (std::size_t i = 0; i < DowsingTextMembers.size(); ++i) {
+        r.*DowsingTextMembers[i] = q.value(int(i) + 1).toString();
+    }
+    r.IdNumber = q.value(int(DowsingColumns.size()) - 1).toLongLong();
 }
 
 QString DowsingStore::filePathIn(const QString& folder) {
@@ -326,7 +326,7 @@ DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) 
         fail(noSuchRecord(idNumber));
         return Outcome::NotFound;
     }
-    readRow(q, found);
+    DowsingSql::read(q, found);
     return Outcome::Done;
 }
 
@@ -364,7 +364,7 @@ StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bou
     }
     QList<DowsingRecord> rows;
     while (q.next()) {
-        readRow(q, rows.emplace_back());
+        DowsingSql::read(q, rows.emplace_back());
     }
     if (q.lastError().isValid()) {
         return fail(NotRead, q.lastError());

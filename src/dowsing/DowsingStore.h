@@ -18,6 +18,8 @@ QString columnList(); // every column, in table order
 QString insertStatement();
 // Binds a record's values in the order of insertStatement(), without its IdNumber.
 void bind(QSqlQuery& query, const DowsingRecord& record);
+// Reads a record from the current row of a query that selected columnList().
+void read(const QSqlQuery& query, DowsingRecord& record);
 } // namespace DowsingSql
 
 // The dowsing records in Dowsing.dll. Each store owns one SQLite connection
