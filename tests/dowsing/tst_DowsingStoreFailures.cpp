@@ -34,16 +34,7 @@ void tst_DowsingStoreFailures::init() {
 }
 
 void tst_DowsingStoreFailures::unreadableFile_saysWhatIsWrong_data() {
-    QTest::addColumn<QString>("trouble");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("held by another program") << "lock"
-                                             << "in use by another program";
-    QTest::newRow("cut short") << "truncate"
-                               << "damaged";
-    QTest::newRow("not a database") << "garbage"
-                                    << "damaged";
-    QTest::newRow("gone") << "remove"
-                          << "missing";
+    FileTrouble::AddRows({"lock", "truncate", "garbage", "remove"});
 }
 
 void tst_DowsingStoreFailures::unreadableFile_saysWhatIsWrong() {
@@ -51,17 +42,7 @@ void tst_DowsingStoreFailures::unreadableFile_saysWhatIsWrong() {
     QFETCH(QString, cause);
     QVERIFY(SeedRecords(path(), 300));
     DowsingTestFile other(path());
-    if (trouble == QLatin1String("lock")) {
-        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-    } else if (trouble == QLatin1String("truncate")) {
-        QVERIFY(QFile(path()).resize(QFile(path()).size() / 2));
-    } else if (trouble == QLatin1String("garbage")) {
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray("not a database\n").repeated(1000));
-    } else {
-        QVERIFY(QFile::remove(path()));
-    }
+    QVERIFY(FileTrouble::Cause(trouble, path(), other));
     DowsingStore store(path());
     // Whether the open or the first reading finds it out, the file is never taken for an empty one.
     bool readAll = store.open();

@@ -983,28 +983,15 @@ void tst_frmDowsingMain::lockedFile_offersRetry_andSavesTheSameEntries() {
 }
 
 void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens_data() {
-    QTest::addColumn<QString>("trouble");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("held by another program") << "lock"
-                                             << "in use by another program";
-    QTest::newRow("not a database") << "garbage"
-                                    << "damaged";
+    FileTrouble::AddRows({"lock", "garbage"});
 }
 
 void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens() {
     QFETCH(QString, trouble);
     QFETCH(QString, cause);
-    std::optional<DowsingTestFile> other;
-    if (trouble == QLatin1String("lock")) {
-        other.emplace(env->path());
-        QVERIFY(other->exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        env->boxes.answer(MsgResult::Cancel);
-    } else {
-        QFile file(env->path());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray("not a database\n").repeated(500));
-        env->boxes.answer(MsgResult::Ok);
-    }
+    DowsingTestFile other(env->path());
+    QVERIFY(FileTrouble::Cause(trouble, env->path(), other));
+    env->boxes.answer(trouble == QLatin1String("lock") ? MsgResult::Cancel : MsgResult::Ok);
     QVERIFY(open());
     QCOMPARE(env->boxes.shown().size(), 1);
     const MessageRequest box = env->boxes.shown().first();
@@ -1013,9 +1000,7 @@ void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens() {
     QCOMPARE(box.icon, MsgIcon::Critical);
     // The wizard is there all the same; a save tries the file again.
     QVERIFY(Windows::IsLoaded<frmDowsingMain>());
-    if (other) {
-        other->exec(QStringLiteral("ROLLBACK"));
-    }
+    other.exec(QStringLiteral("ROLLBACK"));
 }
 
 void tst_frmDowsingMain::missingFile_saysSoAndCloses() {

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
+#include <array>
 
 ScriptedMessageBoxes::ScriptedMessageBoxes() {
     SetMessageBoxHandler([this](const MessageRequest& request) { return respond(request); });
@@ -183,3 +184,35 @@ QByteArray FileHash(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
                                           : QByteArray();
 }
+
+namespace FileTrouble {
+void AddRows(const QStringList& troubles) {
+    static const QList<std::array<const char*, 3>> known{
+        {"lock", "held by another program", "in use by another program"},
+        {"truncate", "cut short", "damaged"},
+        {"garbage", "not a database", "damaged"},
+        {"remove", "gone", "missing"}};
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("cause");
+    for (const auto& [name, row, cause] : known) {
+        if (troubles.contains(QLatin1String(name))) {
+            QTest::newRow(row) << QString::fromLatin1(name) << QString::fromLatin1(cause);
+        }
+    }
+}
+
+bool Cause(const QString& trouble, const QString& path, RawDatabase& other) {
+    if (trouble == QLatin1String("lock")) {
+        return other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    if (trouble == QLatin1String("truncate")) {
+        return QFile(path).resize(QFile(path).size() / 2);
+    }
+    if (trouble == QLatin1String("garbage")) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(QByteArray("not a database\n").repeated(1000)) > 0;
+    }
+    return trouble == QLatin1String("remove") && QFile::remove(path);
+}
+} // namespace FileTrouble

@@ -111,3 +111,12 @@ class RawDatabase {
 
 // The SHA-256 of a file's bytes, to show that a failed change left it exactly as it was.
 QByteArray FileHash(const QString& path);
+
+// What another program or the disk does to a data file behind the program's back, as data rows name it:
+// "lock" (another program holds it), "truncate" (cut short), "garbage" (not a database), "remove" (gone).
+namespace FileTrouble {
+// Adds the columns "trouble" and "cause" (the word the program's message must hold) and a row for each trouble.
+void AddRows(const QStringList& troubles);
+// Makes the trouble happen to the file; a lock is held through `other` until it rolls back.
+bool Cause(const QString& trouble, const QString& path, RawDatabase& other);
+} // namespace FileTrouble
