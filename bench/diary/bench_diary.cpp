@@ -7,6 +7,7 @@
 #include "common/Windows.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
+#include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "support/BenchDiary.h"
 
@@ -151,6 +152,28 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Find in the open section: one entry among all, and a word every entry holds, through the window.
+    const double findOne = measure(
+        runs, nothing,
+        [&] {
+            DiaryStore store(path);
+            QList<DiaryFound> found;
+            FindDiaryEntries(store, {DiarySection::Spell}, QStringLiteral("number 12345"), found);
+        },
+        nothing);
+    const double matchAll = measure(
+        runs, nothing,
+        [&] {
+            DiaryStore store(path);
+            QList<DiaryFound> found;
+            FindDiaryEntries(store, {DiarySection::Spell}, QStringLiteral("keyword"), found);
+        },
+        nothing);
+    auto* find = Windows::Show<frmDiaryFind>();
+    const double findAll = measure(
+        runs, [&] { find->txtFind->setText(QString()); }, [&] { find->txtFind->setText(QStringLiteral("keyword")); },
+        nothing);
+
     QTextStream out(stdout);
     out << "Section of " << Rows << " entries, median of " << runs << " runs\n";
     out << QStringLiteral("%1 %2 %3\n").arg("action", -38).arg("ms", 9).arg("ratio", 8);
@@ -162,6 +185,9 @@ int main(int argc, char** argv) {
     line(QStringLiteral("add one entry, with its refresh"), add);
     line(QStringLiteral("show the last entry"), show);
     line(QStringLiteral("remove the last entry, refresh"), remove);
+    line(QStringLiteral("find one entry (store and match)"), findOne);
+    line(QStringLiteral("find a word of every entry (store, match)"), matchAll);
+    line(QStringLiteral("find a word of every entry, listed"), findAll);
     Windows::ResetForTests();
     return 0;
 }

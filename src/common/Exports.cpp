@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace Exports {
 
@@ -98,6 +99,11 @@ QString WritePdf(const QString& path, const QString& title, const std::function<
 }
 
 QString FoldForSearch(const QString& text) {
+    // Most text is plain ASCII, where lower case is the whole of the folding; decomposing it would cost ten times
+    // as much for nothing.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        return text.toLower();
+    }
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());

@@ -158,6 +158,33 @@ bool DiaryStore::entries(DiarySection section, QList<DiaryEntry>& out) {
     return true;
 }
 
+bool DiaryStore::entriesThatMayHold(DiarySection section, const QStringList& words,
+                                    const std::function<void(const DiaryEntry&, bool surely)>& each) {
+    // A text has a character beyond ASCII when it takes more bytes than characters (the file holds UTF-8).
+    const QString beyondAscii = QStringLiteral("(length(keyword) < length(CAST(keyword AS BLOB)) OR "
+                                               "length(meaning) < length(CAST(meaning AS BLOB)))");
+    QStringList holdsEvery;
+    QVariantList values;
+    for (QString word : words) {
+        word.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+        holdsEvery << QStringLiteral("coalesce(keyword, '') || char(10) || coalesce(meaning, '') LIKE ? ESCAPE '\\'");
+        values << QLatin1Char('%') + word + QLatin1Char('%');
+    }
+    const QString where =
+        holdsEvery.isEmpty()
+            ? QString()
+            : QStringLiteral(" WHERE %1 OR (%2)").arg(beyondAscii, holdsEvery.join(QStringLiteral(" AND ")));
+    return readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+                    QStringLiteral("SELECT \"Index\", keyword, meaning, %1 FROM %2%3 ORDER BY \"Index\"")
+                        .arg(beyondAscii, tableOf(section), where),
+                    values, [&each](const QSqlQuery& query) {
+                        each({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()},
+                             query.value(3).toInt() == 0);
+                    });
+}
+
 bool DiaryStore::positionOfIndex(DiarySection section, qint64 index, std::optional<qint64>& position) {
     position.reset();
     std::optional<qint64> counted;

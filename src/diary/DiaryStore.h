@@ -57,6 +57,12 @@ class DiaryStore {
 
     // Every row of the section, in list order.
     bool entries(DiarySection section, QList<DiaryEntry>& out);
+    // Hands `each` every row of the section, in list order, whose keyword and meaning may hold each of `words`
+    // (given in lower case, without accents): SQLite sorts the rest out without their being read. `surely` is
+    // true for a row of ASCII alone, which holds every word apart from letter case; a row with a character beyond
+    // ASCII may hold them once its accents and case are folded, which is the caller's test.
+    bool entriesThatMayHold(DiarySection section, const QStringList& words,
+                            const std::function<void(const DiaryEntry&, bool surely)>& each);
     // The position in list order of the row with this "Index"; nothing when there is no such row.
     bool positionOfIndex(DiarySection section, qint64 index, std::optional<qint64>& position);
 

@@ -39,16 +39,19 @@ bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, co
         return true;
     }
     for (const DiarySection section : sections) {
-        QList<DiaryEntry> entries;
-        if (!store.entries(section, entries)) {
-            return false;
-        }
-        for (const DiaryEntry& entry : entries) {
+        const bool read = store.entriesThatMayHold(section, words, [&](const DiaryEntry& entry, bool surely) {
+            if (surely) {
+                out.append({section, entry});
+                return;
+            }
             const QString folded =
                 Exports::FoldForSearch(entry.keyword) + QLatin1Char('\n') + Exports::FoldForSearch(entry.meaning);
             if (std::all_of(words.cbegin(), words.cend(), [&folded](const QString& w) { return folded.contains(w); })) {
                 out.append({section, entry});
             }
+        });
+        if (!read) {
+            return false;
         }
     }
     return true;

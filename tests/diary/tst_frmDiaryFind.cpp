@@ -51,6 +51,8 @@ void tst_frmDiaryFind::init() {
     add(DiarySection::Spell, QStringLiteral("Protection"), QStringLiteral("A circle of salt, \"closed\"."));
     add(DiarySection::Incense, QStringLiteral("Crème de rose"), QStringLiteral("Petals, moon-dried."));
     add(DiarySection::Rituals, QStringLiteral("ÉQUINOXE"), QStringLiteral("Balance."));
+    add(DiarySection::Recipes, QStringLiteral("Mead"), QStringLiteral("Honey 50%, water_2 parts."));
+    add(DiarySection::Recipes, QStringLiteral("Bread"), QStringLiteral("Flour 500 g, water 2 parts."));
 }
 
 void tst_frmDiaryFind::cleanup() {
@@ -91,6 +93,8 @@ void tst_frmDiaryFind::find_matchesKeywordAndMeaningWithoutCaseOrAccents_data() 
     QTest::newRow("only the open section") << 0 << "moon" << QStringList{"Moon Spell/Spell"};
     QTest::newRow("no accents finds accents") << 1 << "creme" << QStringList{"Crème de rose/Incense"};
     QTest::newRow("accents find no accents") << 3 << "équinoxe" << QStringList{"ÉQUINOXE/Rituals"};
+    QTest::newRow("wildcards of SQL are text") << 2 << "50% water_" << QStringList{"Mead/Recipes"};
+    QTest::newRow("a backslash is text") << 2 << "\\" << QStringList{};
     QTest::newRow("every word must be there") << 0 << "moon salt" << QStringList{};
     QTest::newRow("nothing typed, nothing listed") << 0 << "" << QStringList{};
 }
