@@ -17,11 +17,18 @@
 #include <QTreeWidget>
 
 namespace DiaryFindTexts {
-QString Count(int found) {
+QString Count(qsizetype found, qsizetype listed) {
     if (found == 1) {
         return QStringLiteral("1 entry found");
     }
-    return found == 0 ? QStringLiteral("No entry found") : QStringLiteral("%1 entries found").arg(found);
+    if (found == 0) {
+        return QStringLiteral("No entry found");
+    }
+    QString text = QStringLiteral("%1 entries found").arg(found);
+    if (listed < found) {
+        text += QStringLiteral("; the first %1 are listed, more words find fewer").arg(listed);
+    }
+    return text;
 }
 } // namespace DiaryFindTexts
 
@@ -31,8 +38,17 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 } // namespace
 
 bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
-                      QList<DiaryFound>& out) {
+                      QList<DiaryFound>& out, qsizetype* total, qsizetype limit) {
     out.clear();
+    qsizetype counted = 0;
+    if (total) {
+        *total = 0;
+    }
+    const auto take = [&](DiarySection section, const DiaryEntry& entry) {
+        if (counted++ < limit) {
+            out.append({section, entry});
+        }
+    };
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     const QStringList words = Exports::FoldForSearch(text).split(blanks, Qt::SkipEmptyParts);
     if (words.isEmpty()) {
@@ -41,18 +57,21 @@ bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, co
     for (const DiarySection section : sections) {
         const bool read = store.entriesThatMayHold(section, words, [&](const DiaryEntry& entry, bool surely) {
             if (surely) {
-                out.append({section, entry});
+                take(section, entry);
                 return;
             }
             const QString folded =
                 Exports::FoldForSearch(entry.keyword) + QLatin1Char('\n') + Exports::FoldForSearch(entry.meaning);
             if (std::all_of(words.cbegin(), words.cend(), [&folded](const QString& w) { return folded.contains(w); })) {
-                out.append({section, entry});
+                take(section, entry);
             }
         });
         if (!read) {
             return false;
         }
+    }
+    if (total) {
+        *total = counted;
     }
     return true;
 }
@@ -119,7 +138,8 @@ void frmDiaryFind::txtFind_Change() {
     }
     DiaryStore store(DiaryFilePath());
     QList<DiaryFound> found;
-    if (!FindDiaryEntries(store, sections, txtFind->text(), found)) {
+    qsizetype total = 0;
+    if (!FindDiaryEntries(store, sections, txtFind->text(), found, &total, MaxListed)) {
         lblCount->setText(store.lastError());
         return;
     }
@@ -132,7 +152,7 @@ void frmDiaryFind::txtFind_Change() {
         items << item;
     }
     lstFound->addTopLevelItems(items);
-    lblCount->setText(txtFind->text().trimmed().isEmpty() ? QString() : DiaryFindTexts::Count(int(found.size())));
+    lblCount->setText(txtFind->text().trimmed().isEmpty() ? QString() : DiaryFindTexts::Count(total, found.size()));
 }
 
 void frmDiaryFind::lstFound_Click(QTreeWidgetItem* item) {

@@ -3,6 +3,8 @@
 #include "common/Form.h"
 #include "diary/DiaryStore.h"
 
+#include <limits>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -27,23 +29,28 @@ class frmDiaryFind : public FormWindow {
     QLabel* lblCount;
     QPushButton* cmdClose;
 
+    // More lines than anyone reads through: the count says how many more there are.
+    static constexpr qsizetype MaxListed = 1000;
+
     // Reads the sections afresh and lists what matches.
     void txtFind_Change();
     void lstFound_Click(QTreeWidgetItem* item);
 };
 
-// The entries of `sections` that hold every word of `text` in keyword or meaning. Empty text finds nothing.
+// The entries of `sections` that hold every word of `text` in keyword or meaning, the first `limit` of them in
+// `out`; `total` learns how many there are in all. Empty text finds nothing.
 struct DiaryFound {
     DiarySection section;
     DiaryEntry entry;
 };
 bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
-                      QList<DiaryFound>& out);
+                      QList<DiaryFound>& out, qsizetype* total = nullptr,
+                      qsizetype limit = std::numeric_limits<qsizetype>::max());
 
 namespace DiaryFindTexts {
 inline const QString Caption = QStringLiteral("Find in the Diary");
 inline const QString AllSections = QStringLiteral("Search &all four sections");
 inline const QString FinishFirst = QStringLiteral("Save the entry you are adding or editing first.");
 inline const QString Gone = QStringLiteral("This entry is no longer in the diary.");
-QString Count(int found);
+QString Count(qsizetype found, qsizetype listed);
 } // namespace DiaryFindTexts

@@ -31,6 +31,7 @@ class tst_frmDiaryFind : public QObject {
     void find_matchesKeywordAndMeaningWithoutCaseOrAccents_data();
     void find_matchesKeywordAndMeaningWithoutCaseOrAccents();
     void allSections_listsEachEntryWithItsSection();
+    void manyFound_theFirstAreListedAndAllCounted();
     void choosingALine_showsTheEntryAsAClickOnItsLineDoes();
     void choosingALineOfAnotherSection_turnsTheBookToIt();
     void choosingALineWhileAdding_keepsWhatIsTyped();
@@ -116,6 +117,19 @@ void tst_frmDiaryFind::allSections_listsEachEntryWithItsSection() {
     find->chkAllSections->setChecked(true);
     QCOMPARE(found(find), (QStringList{"Moon Spell/Spell", "Crème de rose/Incense"}));
     QCOMPARE(find->lblCount->text(), QStringLiteral("2 entries found"));
+}
+
+void tst_frmDiaryFind::manyFound_theFirstAreListedAndAllCounted() {
+    DiaryStore store(DiaryFilePath());
+    QList<DiaryFound> found;
+    qsizetype total = 0;
+    QVERIFY(FindDiaryEntries(store, {DiarySection::Spell, DiarySection::Incense}, QStringLiteral("moon"), found, &total,
+                             1));
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().entry.keyword, QStringLiteral("Moon Spell"));
+    QCOMPARE(total, 2);
+    QCOMPARE(DiaryFindTexts::Count(total, found.size()),
+             QStringLiteral("2 entries found; the first 1 are listed, more words find fewer"));
 }
 
 void tst_frmDiaryFind::choosingALine_showsTheEntryAsAClickOnItsLineDoes() {
