@@ -7,7 +7,17 @@ configure_file(${desktop}/${VELLORAN_APP_ID}.metainfo.xml.in ${CMAKE_BINARY_DIR}
     @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/${VELLORAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 configure_file(${desktop}/velloran.1.in ${CMAKE_BINARY_DIR}/desktop/velloran.1 @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/desktop/velloran.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Debian keeps manual pages and the changelog compressed, without a time stamp so that builds repeat exactly.
+find_program(GZIP gzip REQUIRED)
+set(compressed ${CMAKE_BINARY_DIR}/desktop/velloran.1.gz ${CMAKE_BINARY_DIR}/desktop/changelog.gz)
+add_custom_command(OUTPUT ${compressed}
+    COMMAND ${GZIP} -9nc ${CMAKE_BINARY_DIR}/desktop/velloran.1 > ${CMAKE_BINARY_DIR}/desktop/velloran.1.gz
+    COMMAND ${GZIP} -9nc ${desktop}/changelog > ${CMAKE_BINARY_DIR}/desktop/changelog.gz
+    DEPENDS ${CMAKE_BINARY_DIR}/desktop/velloran.1 ${desktop}/changelog
+    COMMENT "Compressing the manual page and the changelog")
+add_custom_target(velloran_compressed_docs ALL DEPENDS ${compressed})
+install(FILES ${CMAKE_BINARY_DIR}/desktop/velloran.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The icon files are drawn at build time by the program's own painter code.
 set(icons ${CMAKE_BINARY_DIR}/desktop/icons)
@@ -21,7 +31,8 @@ add_custom_target(velloran_icons ALL DEPENDS ${icon_files})
 install(DIRECTORY ${icons}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 # Named after the package, as Debian looks for it.
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${desktop}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velloran)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${desktop}/copyright ${CMAKE_BINARY_DIR}/desktop/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velloran)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velloran)
@@ -29,16 +40,21 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Velloran developers")
 set(CPACK_PACKAGE_CONTACT "The Velloran developers <velloran@velloran.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dowsing records, a pagan festival calendar and a pagan diary")
+# Lines of at most 80 characters, as Debian's description field wants them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Velloran is a desktop program for followers of pagan and mystic crafts. One launcher window opens a dowsing "
-    "record keeper, a festival calendar with pagan lore, and a pagan diary (a book of shadows). Each user's records "
-    "and diary entries are kept in the user's own data folder, ~/.local/share/velloran.")
+    "Velloran is a desktop program for followers of pagan and mystic crafts.\n"
+    "One launcher window opens a dowsing record keeper, a festival calendar with\n"
+    "pagan lore and the wheel of the year, and a pagan diary (a book of shadows).\n"
+    "Each user's records and diary entries are kept in the user's own data folder,\n"
+    "~/.local/share/velloran.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELLORAN_SITE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The package carries the program without its debugging symbols.
+set(CPACK_STRIP_FILES ON)
 # Loaded as plug-ins, so the library scan cannot see them: the SQLite driver, and the display plug-ins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")

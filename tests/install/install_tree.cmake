@@ -9,8 +9,8 @@ endif()
 foreach(path bin/velloran share/velloran/Dowsing.dll share/velloran/diary.dll
         share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
         share/icons/hicolor/scalable/apps/${APP_ID}.svg share/icons/hicolor/48x48/apps/${APP_ID}.png
-        share/icons/hicolor/128x128/apps/${APP_ID}.png share/man/man1/velloran.1
-        share/doc/velloran/LICENSE share/doc/velloran/copyright)
+        share/icons/hicolor/128x128/apps/${APP_ID}.png share/man/man1/velloran.1.gz
+        share/doc/velloran/LICENSE share/doc/velloran/copyright share/doc/velloran/changelog.gz)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "${path} was not installed")
     endif()
