@@ -74,17 +74,13 @@ void close(Watch& watch) {
     watch.connection.reset();
 }
 
-QString reason(const QSqlError& error) {
-    return StoreError::fromSql({}, error).why;
-}
-
-std::optional<qint64> countNow(const DatabaseConnection& connection, const QString& table, QString* error) {
+std::optional<qint64> countNow(const DatabaseConnection& connection, const QString& table, StoreError* error) {
     QSqlQuery query(connection.database());
     QString quoted = table;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     if (!query.exec(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(quoted)) || !query.next()) {
         if (error) {
-            *error = reason(query.lastError());
+            *error = StoreError::fromSql({}, query.lastError());
         }
         return std::nullopt;
     }
@@ -96,7 +92,7 @@ std::optional<qint64> countNow(const DatabaseConnection& connection, const QStri
 namespace {
 
 // The kept connection watching the file at a path, made if need be and moved to the front of the kept ones.
-Watch* watchFor(const QString& path, QString* error) {
+Watch* watchFor(const QString& path, StoreError* error) {
     static const bool cleanedAtEnd = [] {
         qAddPostRoutine(Forget);
         return true;
@@ -117,7 +113,7 @@ Watch* watchFor(const QString& path, QString* error) {
     }
     if (!identity) {
         if (error) {
-            *error = QStringLiteral("the file %1 does not exist").arg(path);
+            *error = {StoreCause::Missing, {}, QStringLiteral("the file %1 does not exist").arg(path), path};
         }
         return nullptr;
     }
@@ -129,7 +125,7 @@ Watch* watchFor(const QString& path, QString* error) {
         made.connection = std::make_shared<DatabaseConnection>(key, DatabaseConnection::Access::Read);
         if (!made.connection->isOpen()) {
             if (error) {
-                *error = made.connection->error().why;
+                *error = made.connection->error();
             }
             return nullptr;
         }
@@ -146,7 +142,7 @@ Watch* watchFor(const QString& path, QString* error) {
     return &kept.front();
 }
 
-std::optional<qint64> versionOf(Watch& watch, int busyTimeoutMs, QString* error) {
+std::optional<qint64> versionOf(Watch& watch, int busyTimeoutMs, StoreError* error) {
     const QSqlDatabase db = watch.connection->database();
     if (watch.busyTimeoutMs != busyTimeoutMs) {
         QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs));
@@ -160,7 +156,7 @@ std::optional<qint64> versionOf(Watch& watch, int busyTimeoutMs, QString* error)
     QSqlQuery& version = *watch.versionQuery;
     if (!version.exec() || !version.next()) {
         if (error) {
-            *error = reason(version.lastError());
+            *error = StoreError::fromSql({}, version.lastError());
         }
         version.finish();
         return std::nullopt;
@@ -177,7 +173,7 @@ std::optional<qint64> versionOf(Watch& watch, int busyTimeoutMs, QString* error)
 
 } // namespace
 
-std::optional<qint64> Count(const QString& path, const QString& table, int busyTimeoutMs, QString* error) {
+std::optional<qint64> Count(const QString& path, const QString& table, int busyTimeoutMs, StoreError* error) {
     Watch* watch = watchFor(path, error);
     if (!watch || !versionOf(*watch, busyTimeoutMs, error)) {
         return std::nullopt;

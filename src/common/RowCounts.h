@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Database.h"
+
 #include <QString>
 #include <optional>
 
@@ -12,10 +14,10 @@
 namespace RowCounts {
 
 // The number of rows of `table` in the database file at `path`; nothing when the file or table cannot be
-// read, with the reason in `error` if given. Waits up to `busyTimeoutMs` for another program's lock on the
-// file. Never creates the file.
+// read, with the reason and its cause in `error` if given. Waits up to `busyTimeoutMs` for another program's lock on
+// the file. Never creates the file.
 std::optional<qint64> Count(const QString& path, const QString& table, int busyTimeoutMs = 2000,
-                            QString* error = nullptr);
+                            StoreError* error = nullptr);
 
 // A value that stays the same for as long as no connection has committed a change to the file at `path`;
 // nothing when the file cannot be read. Taken when a list is read and again just before a change of this

@@ -367,14 +367,16 @@ bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVa
 bool DiaryStore::keptCount(DiarySection section, qint64& out) {
     out = 0;
     error_ = {};
-    QString why;
+    StoreError why;
     const std::optional<qint64> counted =
         RowCounts::Count(path_, QStringLiteral("tbl%1").arg(DiarySectionWord(section)), busyTimeoutMs_, &why);
     if (!counted) {
-        return fail({StoreCause::Other,
-                     QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                     why,
-                     {}});
+        // The cause stays, so that a lock is offered Retry as any other read under a lock is.
+        why.what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+        if (why.cause == StoreCause::None) {
+            why.cause = StoreCause::Other;
+        }
+        return fail(std::move(why));
     }
     out = *counted;
     return true;

@@ -203,13 +203,13 @@ void tst_KeyedPages::rowCount_ofAnotherFileCopiedOverThePath_isCountedAfresh() {
 }
 
 void tst_KeyedPages::rowCount_ofMissingFileOrTable_isAnError() {
-    QString error;
+    StoreError error;
     QVERIFY(!RowCounts::Count(path_, QStringLiteral("t"), 50, &error));
-    QVERIFY(error.contains(QStringLiteral("does not exist")));
+    QCOMPARE(error.cause, StoreCause::Missing);
     QVERIFY(!QFile::exists(path_)); // never made by counting
     write(QStringLiteral("CREATE TABLE t (k INTEGER PRIMARY KEY)"));
     QVERIFY(!RowCounts::Count(path_, QStringLiteral("missing\"table"), 50, &error));
-    QVERIFY(error.contains(QStringLiteral("no such table")));
+    QVERIFY(error.why.contains(QStringLiteral("no such table")));
     QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(0));
 }
 

@@ -1,3 +1,4 @@
+#include "common/RowCounts.h"
 #include "diary/DiaryTestSupport.h"
 
 #include <QCryptographicHash>
@@ -59,6 +60,8 @@ void tst_DiaryStore::init() {
 }
 
 void tst_DiaryStore::cleanup() {
+    // Kept row counts hold a connection to the file.
+    RowCounts::Forget();
     dir_.reset();
 }
 
@@ -461,6 +464,10 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
         QVERIFY(store.lastError().contains("in use by another program"));
         QVERIFY(!store.add(DiarySection::Rituals, "typed", "text"));
         QVERIFY(store.lastError().contains("in use by another program"));
+        // The kept row count says the same, so that the book offers Retry as for any other read.
+        qint64 count = 0;
+        QVERIFY(!store.keptCount(DiarySection::Incense, count));
+        QCOMPARE(store.error().cause, StoreCause::Locked);
         bool flag = false;
         QVERIFY(!store.removeAt(DiarySection::Rituals, 0, flag));
         QVERIFY(!store.updateAt(DiarySection::Rituals, 0, "x", "y", flag));
