@@ -31,9 +31,9 @@ struct OpenBox {
     OpenBox& operator=(const OpenBox&) = delete;
 };
 
-// The window a box is centred over: the parent's window when the user sees it (a window still loading is not
-// on screen yet), else the active window, else the newest window on screen.
-QWidget* visibleWindowFor(QWidget* parent) {
+} // namespace
+
+QWidget* VisibleWindowFor(QWidget* parent) {
     if (parent && parent->window()->isVisible()) {
         return parent->window();
     }
@@ -48,7 +48,6 @@ QWidget* visibleWindowFor(QWidget* parent) {
     }
     return nullptr;
 }
-} // namespace
 
 bool MessageBoxIsOpen() {
     return openBoxes() > 0;
@@ -73,7 +72,7 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     }
     // Owned by the window the user sees, not by the caller: the caller may be a window still loading, and no
     // other window may be clicked (or closed) while the box waits for its answer.
-    QMessageBox box(visibleWindowFor(parent));
+    QMessageBox box(VisibleWindowFor(parent));
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(request.title);
     box.setTextFormat(Qt::PlainText);

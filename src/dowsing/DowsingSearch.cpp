@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
+#include <limits>
 
 namespace DowsingSearch {
 
@@ -53,8 +55,6 @@ QStringList indexStatements() {
         QStringLiteral("CREATE TRIGGER DetailsSearch_insert AFTER INSERT ON Details BEGIN %1 END").arg(add),
         QStringLiteral("CREATE TRIGGER DetailsSearch_delete AFTER DELETE ON Details BEGIN %1 END").arg(drop),
         QStringLiteral("CREATE TRIGGER DetailsSearch_update AFTER UPDATE ON Details BEGIN %1 %2 END").arg(drop, add),
-        QStringLiteral("INSERT INTO DetailsSearch(rowid, body) SELECT IdNumber, %1 FROM Details")
-            .arg(searchText(QString())),
     };
 }
 
@@ -65,7 +65,7 @@ QString reason(const QSqlError& e) {
 
 } // namespace
 
-QString EnsureIndex(QSqlDatabase db) {
+QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress) {
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN ('DetailsSearch', "
                                    "'DetailsSearch_insert', 'DetailsSearch_delete', 'DetailsSearch_update')")) ||
@@ -79,28 +79,78 @@ QString EnsureIndex(QSqlDatabase db) {
     if (!db.transaction()) {
         return reason(db.lastError());
     }
-    QSqlQuery q(db);
-    // A half-made index from elsewhere is made again from scratch.
-    QStringList statements{QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_insert"),
-                           QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_delete"),
-                           QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_update"),
-                           QStringLiteral("DROP TABLE IF EXISTS DetailsSearch")};
-    statements += indexStatements();
-    for (const QString& statement : statements) {
-        if (!q.exec(statement)) {
-            const QString why = reason(q.lastError());
-            q.finish();
-            db.rollback();
-            return why;
+    QString why;
+    {
+        QSqlQuery q(db);
+        // A half-made index from elsewhere is made again from scratch.
+        QStringList statements{QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_insert"),
+                               QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_delete"),
+                               QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_update"),
+                               QStringLiteral("DROP TABLE IF EXISTS DetailsSearch")};
+        statements += indexStatements();
+        for (const QString& statement : statements) {
+            if (!q.exec(statement)) {
+                why = reason(q.lastError());
+                break;
+            }
+        }
+        qint64 total = 0;
+        if (why.isEmpty() && (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next())) {
+            why = reason(q.lastError());
+        } else {
+            total = q.value(0).toLongLong();
+        }
+        q.finish();
+        // Chunks by key: the records after the last one indexed, up to the chunk's last.
+        constexpr int kChunk = 8192;
+        QSqlQuery bound(db);
+        QSqlQuery fill(db);
+        const bool prepared =
+            why.isEmpty() &&
+            bound.prepare(QStringLiteral("SELECT IdNumber FROM Details WHERE IdNumber > ? ORDER BY IdNumber "
+                                         "LIMIT 1 OFFSET %1")
+                              .arg(kChunk - 1)) &&
+            fill.prepare(QStringLiteral("INSERT INTO DetailsSearch(rowid, body) SELECT IdNumber, %1 FROM Details "
+                                        "WHERE IdNumber > ? AND IdNumber <= ?")
+                             .arg(searchText(QString())));
+        if (why.isEmpty() && !prepared) {
+            why = reason(bound.lastError().isValid() ? bound.lastError() : fill.lastError());
+        }
+        qint64 done = 0;
+        for (qint64 after = std::numeric_limits<qint64>::min(); why.isEmpty();) {
+            if (progress && !progress(done, total)) {
+                why = IndexStopped;
+                break;
+            }
+            bound.addBindValue(after);
+            if (!bound.exec()) {
+                why = reason(bound.lastError());
+                break;
+            }
+            const bool last = !bound.next();
+            const qint64 upTo = last ? std::numeric_limits<qint64>::max() : bound.value(0).toLongLong();
+            bound.finish();
+            fill.addBindValue(after);
+            fill.addBindValue(upTo);
+            if (!fill.exec()) {
+                why = reason(fill.lastError());
+                break;
+            }
+            done = std::min(total, done + kChunk);
+            after = upTo;
+            if (last) {
+                break;
+            }
         }
     }
-    q.finish();
-    if (!db.commit()) {
-        const QString why = reason(db.lastError());
-        db.rollback();
-        return why;
+    if (why.isEmpty() && db.commit()) {
+        return {};
     }
-    return {};
+    if (why.isEmpty()) {
+        why = reason(db.lastError());
+    }
+    db.rollback();
+    return why;
 }
 
 Terms ParseTerms(const QString& text) {

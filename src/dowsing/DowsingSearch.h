@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 // Finding dowsing records by any word of their text columns or their date.
@@ -18,9 +19,14 @@ namespace DowsingSearch {
 
 inline const QString IndexTable = QStringLiteral("DetailsSearch");
 
-// Makes the index and its triggers if the file lacks them and fills it from Details, as one transaction.
-// Empty on success, otherwise the reason.
-QString EnsureIndex(QSqlDatabase db);
+// Told how many records are in the index so far and how many there are in all; false stops the making.
+using IndexProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// Makes the index and its triggers if the file lacks them and fills it from Details, as one transaction, a
+// chunk of records at a time so that `progress` can show how far it got (a million records take half a
+// minute) and stop it, which leaves the file as it was. Empty on success, otherwise the reason.
+QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress = {});
+inline const QString IndexStopped = QStringLiteral("Making the search index was stopped.");
 
 // What the user typed, split into the parts of the query: words that the index can find (each a quoted
 // prefix phrase, so that quotes, stars, NEAR, minus signs and brackets are plain text), and words without a

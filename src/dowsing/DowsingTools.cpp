@@ -200,12 +200,24 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
 
     QObject::connect(find, &QAction::triggered, frame, [] {
-        if (frmDowsingFind* window = Windows::Show<frmDowsingFind>()) {
-            // Coming back to the window searches again: records may have changed meanwhile.
-            window->txtFind_Change();
-            window->txtFind->setFocus();
-            window->txtFind->selectAll();
+        // A window over a file it could not search (the index was stopped, the file was held) starts afresh.
+        if (const frmDowsingFind* open = Windows::Loaded<frmDowsingFind>(); open && !open->txtFind->isEnabled()) {
+            Windows::Unload<frmDowsingFind>();
         }
+        frmDowsingFind* window = Windows::Show<frmDowsingFind>();
+        if (!window) {
+            return;
+        }
+        if (!window->txtFind->isEnabled()) {
+            // The focus keeps the window in front once a box about the file has gone; left in the wizard, it
+            // would bring the wizard back over it.
+            window->cmdClose->setFocus();
+            return;
+        }
+        // Coming back to the window searches again: records may have changed meanwhile.
+        window->txtFind_Change();
+        window->txtFind->setFocus();
+        window->txtFind->selectAll();
     });
     QObject::connect(csv, &QAction::triggered, frame, [frame] { ExportCsv(frame); });
     QObject::connect(pdf, &QAction::triggered, frame, [frame] { ExportPdf(frame); });

@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QProgressDialog>
 
 namespace DowsingFindTexts {
 QString Count(int shown, bool more) {
@@ -97,10 +98,7 @@ void frmDowsingFind::Form_Load() {
         lblCount->setText(store_->lastError().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
-    // A file from before the index existed gets it now, once.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString why = DowsingSearch::EnsureIndex(store_->database());
-    QApplication::restoreOverrideCursor();
+    const QString why = makeIndex();
     model_ = std::make_unique<DowsingFindModel>(store_->database());
     grdFound->setModel(model_.get());
     connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);
@@ -108,11 +106,31 @@ void frmDowsingFind::Form_Load() {
     grdFound->horizontalHeader()->setSortIndicator(13, Qt::AscendingOrder);
     if (!why.isEmpty()) {
         txtFind->setEnabled(false);
-        MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
+        // Stopped by the user, who needs no box to be told so.
+        if (why == DowsingSearch::IndexStopped) {
+            lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
+        } else {
+            MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
+        }
         return;
     }
     txtFind_Change();
     txtFind->setFocus();
+}
+
+QString frmDowsingFind::makeIndex() {
+    // A file from before the index existed gets it now, once; a large one shows how far it got and can be
+    // stopped.
+    QProgressDialog making(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100, VisibleWindowFor(this));
+    making.setWindowTitle(DowsingFindTexts::Caption);
+    making.setWindowModality(Qt::ApplicationModal);
+    making.setMinimumDuration(500);
+    making.setAutoClose(false);
+    making.setAutoReset(false);
+    return DowsingSearch::EnsureIndex(store_->database(), [&making](qint64 done, qint64 total) {
+        making.setValue(total > 0 ? int(done * 100 / total) : 0);
+        return !making.wasCanceled();
+    });
 }
 
 void frmDowsingFind::Form_Unload() {
@@ -122,12 +140,15 @@ void frmDowsingFind::Form_Unload() {
 }
 
 void frmDowsingFind::txtFind_Change() {
-    if (!model_) {
+    if (!model_ || !txtFind->isEnabled()) {
         return;
     }
     // A restore may have put back a file from before the index; a look at the schema costs a fraction of a
     // millisecond, a search without the index an error.
-    DowsingSearch::EnsureIndex(store_->database());
+    if (const QString why = makeIndex(); !why.isEmpty()) {
+        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
+        return;
+    }
     model_->setSearch(txtFind->text());
     if (model_->rowCount() > 0) {
         grdFound->setCurrentIndex(model_->index(0, 0));

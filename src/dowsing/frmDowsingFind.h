@@ -37,6 +37,8 @@ class frmDowsingFind : public DowsingChildWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Makes the words index if the file lacks it; empty when it is there, otherwise why not.
+    QString makeIndex();
     void showCount();
 
     std::unique_ptr<DowsingStore> store_;
@@ -49,4 +51,5 @@ inline const QString Hint = QStringLiteral("Type any words of a record or its da
                                            "its sheet; click a column caption to sort.");
 QString Count(int shown, bool more);
 QString NotSearchable(const QString& reason);
+inline const QString MakingIndex = QStringLiteral("Making the search index of the records…");
 } // namespace DowsingFindTexts

@@ -1,5 +1,6 @@
 #include "common/Application.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingSearch.h"
 #include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
@@ -35,6 +36,7 @@ class tst_frmDowsingFind : public QObject {
     void manyMatches_areReadAPageAtATime();
     void indexing_neverChangesTheStoredRecords();
     void aFileWithoutTheIndex_getsItAgainAtTheNextSearch();
+    void makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFileAsItWas();
 
   private:
     QString path() const { return ApplicationFile(QStringLiteral("Dowsing.dll")); }
@@ -277,6 +279,31 @@ void tst_frmDowsingFind::aFileWithoutTheIndex_getsItAgainAtTheNextSearch() {
     QCOMPARE(namesFound(QStringLiteral("latecomer")), QStringList{"LATECOMER"});
     QCOMPARE(namesFound(QStringLiteral("customer")).size(), 5);
     QCOMPARE(find->model()->lastError(), QString());
+}
+
+void tst_frmDowsingFind::makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFileAsItWas() {
+    // More than one chunk of records.
+    constexpr int records = 8192 + 5;
+    QVERIFY(SeedRecords(path(), records));
+    const QByteArray before = FileHash(path());
+    DowsingStore store(path());
+    QVERIFY(store.open());
+    QList<qint64> reported;
+    const auto stopAtSecond = [&reported](qint64 done, qint64 total) {
+        reported << done << total;
+        return reported.size() < 4;
+    };
+    QCOMPARE(DowsingSearch::EnsureIndex(store.database(), stopAtSecond), DowsingSearch::IndexStopped);
+    QCOMPARE(reported, (QList<qint64>{0, records, 8192, records}));
+    store.close();
+    QCOMPARE(FileHash(path()), before);
+
+    QVERIFY(store.open());
+    QCOMPARE(DowsingSearch::EnsureIndex(store.database(), [](qint64, qint64) { return true; }), QString());
+    QSqlQuery q(store.database());
+    QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM DetailsSearch WHERE DetailsSearch MATCH 'customer'")));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toLongLong(), records);
 }
 
 QTEST_MAIN(tst_frmDowsingFind)
