@@ -1,6 +1,7 @@
 #include "calendar/WheelCalendarFile.h"
 
-#include <QSaveFile>
+#include "common/WholeFile.h"
+
 #include <cstdlib>
 #include <libical/ical.h>
 #include <memory>
@@ -104,24 +105,7 @@ QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTim
 }
 
 QString Save(const QString& path, const QByteArray& text) {
-    QSaveFile file(path);
-    // Unbuffered: Qt 6.4's commit() reports success when the buffer's last flush meets a full disk, while a direct
-    // write says how much it wrote.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
-    }
-    const qint64 written = file.write(text);
-    if (written != text.size()) {
-        file.cancelWriting();
-        return written < 0 ? file.errorString()
-                           : QStringLiteral("Only %1 of %2 bytes could be written: the disk may be full.")
-                                 .arg(written)
-                                 .arg(text.size());
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return WriteFileWhole(path, text);
 }
 
 } // namespace WheelCalendarFile

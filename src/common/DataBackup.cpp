@@ -3,12 +3,11 @@
 #include "common/Application.h"
 #include "common/Clock.h"
 #include "common/SqliteFiles.h"
+#include "common/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
-#include <QTime>
 #include <algorithm>
 
 namespace DataBackup {
@@ -24,10 +23,9 @@ QString stamped(const QString& prefix, const QDateTime& when) {
 }
 
 bool writeMarker(const QString& folder, const QDateTime& when, const QStringList& files) {
-    QSaveFile marker(QDir(folder).filePath(MarkerName));
     const QByteArray text = kMarkerFirstLine + "\r\nMade: " + when.toString(Qt::ISODate).toUtf8() +
                             "\r\nFiles: " + files.join(QStringLiteral(", ")).toUtf8() + "\r\n";
-    return marker.open(QIODevice::WriteOnly) && marker.write(text) == text.size() && marker.commit();
+    return WriteFileWhole(QDir(folder).filePath(MarkerName), text).isEmpty();
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "common/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFileDevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -23,27 +23,6 @@ QByteArray CsvRecord(const QStringList& fields) {
         record += '"' + field.toUtf8() + '"';
     }
     return record + "\r\n";
-}
-
-QString WriteFile(const QString& path, const std::function<bool(QIODevice&)>& produce) {
-    QSaveFile file(path);
-    // Without this a save over a file in a folder the user cannot write would write the file in place.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return WriteFailure(file);
-    }
-    // The last buffered piece is flushed here, where a full disk is noticed: commit() would put the cut-off
-    // copy in place and report success.
-    if (!produce(file) || !file.flush()) {
-        const QString why = file.error() != QFileDevice::NoError ? WriteFailure(file)
-                                                                 : QStringLiteral("The file could not be written.");
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) {
-        return WriteFailure(file);
-    }
-    return {};
 }
 
 struct PageSheets::Private {
@@ -87,8 +66,8 @@ void PageSheets::draw(QTextDocument& document) {
     }
 }
 
-QString WritePdf(const QString& path, const QString& title, const std::function<bool(QPagedPaintDevice&)>& drawOn) {
-    return WriteFile(path, [&](QIODevice& file) {
+QString WritePdf(const QString& path, const QString& title, const std::function<QString(QPagedPaintDevice&)>& drawOn) {
+    return WriteFileInPieces(path, [&](QFileDevice& file) {
         QPdfWriter pdf(&file);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Velloran"));

@@ -5,22 +5,15 @@
 #include <QStringList>
 #include <functional>
 
-class QIODevice;
 class QPagedPaintDevice;
 class QTextDocument;
 
-// What the export commands share: CSV rows, documents laid out page by page, and files that appear whole or
-// not at all.
+// What the export commands share: CSV rows, documents laid out page by page, and PDF files.
 namespace Exports {
 
 // One CSV record (RFC 4180): every field in double quotes with inner quotes doubled, fields separated by
 // commas, the record ended by carriage return and line feed, in UTF-8.
 QByteArray CsvRecord(const QStringList& fields);
-
-// Writes a file through a temporary file beside it that takes the file's place only when `produce` and
-// every write succeeded; a failure leaves any earlier file as it was and no partial file behind. Empty on
-// success, otherwise the reason.
-QString WriteFile(const QString& path, const std::function<bool(QIODevice&)>& produce);
 
 // Lays out and draws documents on a paged device, each document starting on a new page.
 class PageSheets {
@@ -38,8 +31,9 @@ class PageSheets {
     Private* d;
 };
 
-// Writes a PDF of whatever `drawOn` draws on the device it is given, as WriteFile does.
-QString WritePdf(const QString& path, const QString& title, const std::function<bool(QPagedPaintDevice&)>& drawOn);
+// Writes a PDF of whatever `drawOn` draws on the device it is given, whole or not at all (WriteFileInPieces).
+// `drawOn` returns why it could not draw every page, empty when it did.
+QString WritePdf(const QString& path, const QString& title, const std::function<QString(QPagedPaintDevice&)>& drawOn);
 
 // Text folded for matching: letter case and accents do not count ("Ÿ" and "y", "É" and "e").
 QString FoldForSearch(const QString& text);

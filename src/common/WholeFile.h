@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QFileDevice;
 
@@ -11,6 +12,10 @@ class QFileDevice;
 
 // Empty when the file now holds exactly `bytes`; otherwise why not, as a sentence.
 QString WriteFileWhole(const QString& path, const QByteArray& bytes);
+
+// The same for a file made piece by piece: `produce` writes the pieces (through WriteAll) and returns why it
+// stopped, empty when it wrote them all.
+QString WriteFileInPieces(const QString& path, const std::function<QString(QFileDevice&)>& produce);
 
 // Writes all of `bytes` to an open device, going on after a short write until the system says why it stops.
 QString WriteAll(QFileDevice& file, const QByteArray& bytes);

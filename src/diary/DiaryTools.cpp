@@ -7,13 +7,13 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/SharedMenus.h"
+#include "common/WholeFile.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 
 #include <QDir>
-#include <QIODevice>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,16 +60,12 @@ QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path) {
     if (!store.entries(section, entries)) {
         return store.lastError();
     }
-    return Exports::WriteFile(path, [&entries](QIODevice& file) {
-        if (file.write(Exports::CsvRecord({QStringLiteral("keyword"), QStringLiteral("meaning")})) < 0) {
-            return false;
+    return WriteFileInPieces(path, [&entries](QFileDevice& file) {
+        QString why = WriteAll(file, Exports::CsvRecord({QStringLiteral("keyword"), QStringLiteral("meaning")}));
+        for (auto entry = entries.cbegin(); why.isEmpty() && entry != entries.cend(); ++entry) {
+            why = WriteAll(file, Exports::CsvRecord({entry->keyword, entry->meaning}));
         }
-        for (const DiaryEntry& entry : entries) {
-            if (file.write(Exports::CsvRecord({entry.keyword, entry.meaning})) < 0) {
-                return false;
-            }
-        }
-        return true;
+        return why;
     });
 }
 
@@ -107,15 +103,12 @@ bool DrawSection(DiaryStore& store, DiarySection section, QPagedPaintDevice& dev
 }
 
 QString WritePdf(DiaryStore& store, DiarySection section, const QString& path) {
-    QString readError;
-    const QString why = Exports::WritePdf(path, DiarySectionWord(section), [&](QPagedPaintDevice& device) {
-        if (!DrawSection(store, section, device)) {
-            readError = store.lastError();
-            return false;
+    return Exports::WritePdf(path, DiarySectionWord(section), [&](QPagedPaintDevice& device) {
+        if (DrawSection(store, section, device)) {
+            return QString();
         }
-        return true;
+        return store.lastError().isEmpty() ? QStringLiteral("The pages could not be drawn.") : store.lastError();
     });
-    return readError.isEmpty() ? why : readError;
 }
 
 QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {

@@ -7,6 +7,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/SharedMenus.h"
+#include "common/WholeFile.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
@@ -82,21 +83,19 @@ void exportTo(QWidget* parent, const QString& filter, const QString& suffix,
 } // namespace
 
 QString WriteCsv(DowsingStore& store, const QString& path) {
-    QString readError;
-    const QString why = Exports::WriteFile(path, [&](QIODevice& file) {
+    return WriteFileInPieces(path, [&](QFileDevice& file) {
         QStringList header;
         for (const char* column : DowsingColumns) {
             header << QString::fromLatin1(column);
         }
-        if (file.write(Exports::CsvRecord(header)) < 0) {
-            return false;
+        if (QString why = WriteAll(file, Exports::CsvRecord(header)); !why.isEmpty()) {
+            return why;
         }
         // Chunks reached by key, so that no read walks the rows written before it.
         for (std::optional<qint64> after;;) {
             const StoreResult<QList<DowsingRecord>> rows = store.listFrom(after, false, 0, kChunk);
             if (!rows) {
-                readError = store.lastError();
-                return false;
+                return store.lastError();
             }
             if (!rows->isEmpty()) {
                 after = rows->last().IdNumber;
@@ -106,16 +105,15 @@ QString WriteCsv(DowsingStore& store, const QString& path) {
                 for (int column = 1; column <= 13; ++column) {
                     fields << DowsingColumnText(r, column);
                 }
-                if (file.write(Exports::CsvRecord(fields)) < 0) {
-                    return false;
+                if (QString why = WriteAll(file, Exports::CsvRecord(fields)); !why.isEmpty()) {
+                    return why;
                 }
             }
             if (rows->size() < kChunk) {
-                return true;
+                return QString();
             }
         }
     });
-    return readError.isEmpty() ? why : readError;
 }
 
 bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
@@ -145,16 +143,12 @@ bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
 }
 
 QString WritePdf(DowsingStore& store, const QString& path) {
-    QString readError;
-    const QString why = Exports::WritePdf(path, QStringLiteral("Dowsing Records"), [&](QPagedPaintDevice& device) {
-        if (!DrawSheets(store, device)) {
-            readError =
-                store.lastError().isEmpty() ? QStringLiteral("The pages could not be drawn.") : store.lastError();
-            return false;
+    return Exports::WritePdf(path, QStringLiteral("Dowsing Records"), [&](QPagedPaintDevice& device) {
+        if (DrawSheets(store, device)) {
+            return QString();
         }
-        return true;
+        return store.lastError().isEmpty() ? QStringLiteral("The pages could not be drawn.") : store.lastError();
     });
-    return readError.isEmpty() ? why : readError;
 }
 
 void ExportCsv(QWidget* parent) {

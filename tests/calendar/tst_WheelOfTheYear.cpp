@@ -2,6 +2,7 @@
 #include "calendar/WheelCalendarFile.h"
 #include "calendar/WheelOfTheYear.h"
 #include "calendar/WheelTestSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,9 +10,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <map>
-#include <sys/resource.h>
 
 using namespace WheelOfTheYear;
 
@@ -424,16 +423,12 @@ void tst_WheelOfTheYear::save_ontoFullDisk_leavesEarlierFileAsItWas() {
     }
     const QByteArray text =
         WheelCalendarFile::Compose({Compute(2027, QTimeZone::utc(), Hemisphere::North)}, utc(2027, 1, 1));
-    // A file size limit makes every write past it fail as a full disk does (the signal it would raise is ignored).
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString failure = WheelCalendarFile::Save(path, text);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    QString failure;
+    {
+        FileSizeLimit fullDisk(1024);
+        QVERIFY(fullDisk.active());
+        failure = WheelCalendarFile::Save(path, text);
+    }
 
     QVERIFY(!failure.isEmpty());
     QFile earlier(path);

@@ -1,4 +1,5 @@
 #include "common/WholeFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@ class tst_WholeFile : public QObject {
   private slots:
     void fullDisk_saysTheDiskIsFull();
     void replacesTheOldFileWhole();
+    void inPieces_ontoAFullDisk_leavesTheOldFileAndSaysSo();
 };
 
 void tst_WholeFile::fullDisk_saysTheDiskIsFull() {
@@ -33,6 +35,30 @@ void tst_WholeFile::replacesTheOldFileWhole() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), sheet);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.txt")});
+}
+
+void tst_WholeFile::inPieces_ontoAFullDisk_leavesTheOldFileAndSaysSo() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("export.csv"));
+    QVERIFY(WriteFileWhole(path, "old").isEmpty());
+    // Pieces smaller than the write buffer: the disk says it is full only when the buffer goes out.
+    QString failure;
+    {
+        FileSizeLimit fullDisk(4096);
+        QVERIFY(fullDisk.active());
+        failure = WriteFileInPieces(path, [](QFileDevice& file) {
+            QString why;
+            for (int row = 0; why.isEmpty() && row < 100; ++row) {
+                why = WriteAll(file, QByteArray(100, 'r'));
+            }
+            return why;
+        });
+    }
+    QVERIFY(!failure.isEmpty());
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"export.csv"});
 }
 
 QTEST_MAIN(tst_WholeFile)
