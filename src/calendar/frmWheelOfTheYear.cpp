@@ -9,7 +9,6 @@
 #include "common/MessageBox.h"
 #include "common/Windows.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -324,12 +323,11 @@ void frmWheelOfTheYear::cmdExport_Click() {
     QList<WheelYear> years;
     int events = 0;
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Look::WaitCursor wait;
         for (int year = first; year <= last; ++year) {
             years.append(year == wheel_.year ? wheel_ : Compute(year, zone_, hemisphere()));
             events += int(years.back().events.size());
         }
-        QApplication::restoreOverrideCursor();
     }
     const QString failure =
         WheelCalendarFile::Save(path, WheelCalendarFile::Compose(years, QDateTime::currentDateTimeUtc()));

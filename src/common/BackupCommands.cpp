@@ -4,11 +4,10 @@
 #include "common/Clock.h"
 #include "common/DataBackup.h"
 #include "common/FileDialogs.h"
+#include "common/Look.h"
 #include "common/MessageBox.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QTime>
 
 namespace BackupCommands {
 
@@ -44,17 +43,6 @@ QString RestoreFailed(const QString& reason, const QString& aside) {
         .arg(reason, QDir::toNativeSeparators(aside));
 }
 
-namespace {
-QDateTime now() {
-    return QDateTime(Today(), QTime::currentTime());
-}
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-} // namespace
-
 void BackUpData(QWidget* parent) {
     const QString folder = ChooseFolder(BackUpTitle, parent);
     if (folder.isEmpty()) {
@@ -62,8 +50,8 @@ void BackUpData(QWidget* parent) {
     }
     DataBackup::Result made;
     {
-        WaitCursor wait;
-        made = DataBackup::Make(ApplicationFolder(), folder, now());
+        Look::WaitCursor wait;
+        made = DataBackup::Make(ApplicationFolder(), folder, Now());
     }
     if (made.ok) {
         MsgBox(BackupMade(made.folder), MsgButtons::Ok, MsgIcon::Information, parent);
@@ -86,8 +74,8 @@ void Restore(QWidget* parent) {
     }
     DataBackup::Result restored;
     {
-        WaitCursor wait;
-        restored = DataBackup::Restore(folder, ApplicationFolder(), now());
+        Look::WaitCursor wait;
+        restored = DataBackup::Restore(folder, ApplicationFolder(), Now());
     }
     if (restored.ok) {
         MsgBox(Restored(folder, restored.aside), MsgButtons::Ok, MsgIcon::Information, parent);

@@ -16,6 +16,10 @@ QDate Today() {
     return fixedToday().value_or(QDate::currentDate());
 }
 
+QDateTime Now() {
+    return QDateTime(Today(), QTime::currentTime());
+}
+
 void SetToday(std::optional<QDate> date) {
     fixedToday() = date;
 }

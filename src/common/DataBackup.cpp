@@ -209,7 +209,7 @@ void BackUpIfChangedSinceToolOpened() {
     if (!sameFiles(openedState(), now) || now == openedState()) {
         return;
     }
-    MakeAutomatic(ApplicationFolder(), QDateTime(Today(), QTime::currentTime()));
+    MakeAutomatic(ApplicationFolder(), Now());
     openedState() = currentState();
 }
 

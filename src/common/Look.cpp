@@ -51,4 +51,12 @@ int Twips(int twips) {
     return twips / 15;
 }
 
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
 } // namespace Look

@@ -22,4 +22,12 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 void UseDesktopColours(QWidget* widget);
 // A client area given in twips of the old screens (15 twips a pixel).
 int Twips(int twips);
+
+// The busy pointer for as long as the object lives, while the program works on the window's thread.
+struct WaitCursor {
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 } // namespace Look

@@ -16,9 +16,7 @@
 #include "dowsing/frmDowsingFind.h"
 #include "dowsing/frmDowsingSave.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QIODevice>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -48,11 +46,6 @@ std::unique_ptr<DowsingStore> openStore(QString& why) {
     return store;
 }
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 QString chooseTarget(QWidget* parent, const QString& filter, const QString& suffix) {
     SaveFileRequest request;
     request.title = ApplicationTitle();
@@ -70,7 +63,7 @@ void exportTo(QWidget* parent, const QString& filter, const QString& suffix,
     QString why;
     std::unique_ptr<DowsingStore> store = openStore(why);
     if (why.isEmpty()) {
-        WaitCursor wait;
+        Look::WaitCursor wait;
         why = write(*store, path);
     }
     if (why.isEmpty()) {
