@@ -58,9 +58,9 @@ QStringList indexStatements() {
     };
 }
 
+// The engine's words, as every store gives them; never empty, so that a failure is never taken for success.
 QString reason(const QSqlError& e) {
-    const QString database = e.databaseText().trimmed();
-    return database.isEmpty() ? e.text().trimmed() : database;
+    return StoreError::fromSql({}, e).why;
 }
 
 } // namespace
