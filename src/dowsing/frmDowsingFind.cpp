@@ -120,17 +120,22 @@ void frmDowsingFind::Form_Load() {
 
 QString frmDowsingFind::makeIndex() {
     // A file from before the index existed gets it now, once; a large one shows how far it got and can be
-    // stopped.
-    QProgressDialog making(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100, VisibleWindowFor(this));
-    making.setWindowTitle(DowsingFindTexts::Caption);
-    making.setWindowModality(Qt::ApplicationModal);
-    making.setMinimumDuration(500);
-    making.setAutoClose(false);
-    making.setAutoReset(false);
-    return DowsingSearch::EnsureIndex(store_->database(), [&making](qint64 done, qint64 total) {
-        making.setValue(total > 0 ? int(done * 100 / total) : 0);
-        return !making.wasCanceled();
+    // stopped. The dialog is made only when there is an index to make: every search asks.
+    std::unique_ptr<QProgressDialog> making;
+    const QString why = DowsingSearch::EnsureIndex(store_->database(), [this, &making](qint64 done, qint64 total) {
+        if (!making) {
+            making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100,
+                                                       VisibleWindowFor(this));
+            making->setWindowTitle(DowsingFindTexts::Caption);
+            making->setWindowModality(Qt::ApplicationModal);
+            making->setMinimumDuration(500);
+            making->setAutoClose(false);
+            making->setAutoReset(false);
+        }
+        making->setValue(total > 0 ? int(done * 100 / total) : 0);
+        return !making->wasCanceled();
     });
+    return why;
 }
 
 void frmDowsingFind::Form_Unload() {
