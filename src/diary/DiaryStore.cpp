@@ -17,6 +17,12 @@ QString tableOf(DiarySection section) {
     return QStringLiteral("\"tbl%1\"").arg(DiarySectionWord(section));
 }
 
+// A whole entry: the columns to select, and the entry made from the first three of them.
+const QString kEntryColumns = QStringLiteral("\"Index\", keyword, meaning");
+DiaryEntry entryOf(const QSqlQuery& query) {
+    return {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()};
+}
+
 } // namespace
 
 QString DiarySectionWord(DiarySection section) {
@@ -148,10 +154,8 @@ bool DiaryStore::entries(DiarySection section, QList<DiaryEntry>& out) {
     out.clear();
     QList<DiaryEntry> read;
     if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                  QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 ORDER BY \"Index\"").arg(tableOf(section)),
-                  {}, [&read](const QSqlQuery& query) {
-                      read.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
-                  })) {
+                  QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Index\"").arg(kEntryColumns, tableOf(section)), {},
+                  [&read](const QSqlQuery& query) { read.append(entryOf(query)); })) {
         return false;
     }
     out = std::move(read);
@@ -177,12 +181,9 @@ bool DiaryStore::entriesThatMayHold(DiarySection section, const QStringList& wor
             ? QString()
             : QStringLiteral(" WHERE %1 OR (%2)").arg(beyondAscii, holdsEvery.join(QStringLiteral(" AND ")));
     return readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                    QStringLiteral("SELECT \"Index\", keyword, meaning, %1 FROM %2%3 ORDER BY \"Index\"")
-                        .arg(beyondAscii, tableOf(section), where),
-                    values, [&each](const QSqlQuery& query) {
-                        each({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()},
-                             query.value(3).toInt() == 0);
-                    });
+                    QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY \"Index\"")
+                        .arg(kEntryColumns, beyondAscii, tableOf(section), where),
+                    values, [&each](const QSqlQuery& query) { each(entryOf(query), query.value(3).toInt() == 0); });
 }
 
 bool DiaryStore::positionOfIndex(DiarySection section, qint64 index, std::optional<qint64>& position) {
@@ -333,11 +334,9 @@ bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVa
     found = false;
     return readRows(section,
                     QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
-                    QStringLiteral("SELECT \"Index\", keyword, meaning FROM %1 WHERE %2").arg(tableOf(section), where),
-                    {value}, [&](const QSqlQuery& query) {
-                        out.Index = query.value(0).toLongLong();
-                        out.keyword = query.value(1).toString();
-                        out.meaning = query.value(2).toString();
+                    QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(kEntryColumns, tableOf(section), where), {value},
+                    [&](const QSqlQuery& query) {
+                        out = entryOf(query);
                         found = true;
                     });
 }
