@@ -54,25 +54,31 @@ class RecordSelector : public QHeaderView {
 };
 } // namespace
 
-void WriteSheetText(QTextDocument* document, const DowsingRecord& record) {
+namespace {
+void writeParagraphs(QTextDocument* document, const QList<DowsingSheetParagraph>& paragraphs) {
     document->clear();
     QTextCursor caret(document);
-    const QList<DowsingSheetParagraph> paragraphs = DowsingSheetParagraphs(record);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     for (const DowsingSheetParagraph& paragraph : paragraphs) {
         caret.insertText(paragraph.label + paragraph.text + kLineBreak + kLineBreak, bold);
     }
 }
+} // namespace
+
+void WriteSheetText(QTextDocument* document, const DowsingRecord& record) {
+    writeParagraphs(document, DowsingSheetParagraphs(record));
+}
 
 void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
     box->clear();
+    const QList<DowsingSheetParagraph> paragraphs = DowsingSheetParagraphs(record);
     QString whole;
-    for (const DowsingSheetParagraph& paragraph : DowsingSheetParagraphs(record)) {
+    for (const DowsingSheetParagraph& paragraph : paragraphs) {
         whole += paragraph.text + kLineBreak;
     }
     FitWrapToText(box, whole);
-    WriteSheetText(box->document(), record);
+    writeParagraphs(box->document(), paragraphs);
     box->moveCursor(QTextCursor::Start);
 }
 
