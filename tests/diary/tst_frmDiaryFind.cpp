@@ -8,8 +8,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
@@ -185,19 +183,12 @@ void tst_frmDiaryFind::csvExport_readsBackThroughACsvReader() {
     w->env.boxes.answer(MsgResult::Ok);
     book->findChild<QAction*>(QStringLiteral("mnuExportCsv"))->trigger();
     QCOMPARE(w->env.boxes.shown().last().icon, MsgIcon::Information);
-    QProcess python;
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import csv, json, sys\n"
-                                 "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
-                                 "    print(json.dumps(list(csv.reader(f, strict=True))))\n"),
-                  path});
-    QVERIFY(python.waitForFinished(30000));
-    const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows.at(0).toArray().at(0).toString(), QStringLiteral("keyword"));
-    QCOMPARE(rows.at(1).toArray().at(1).toString(), QStringLiteral("For the full moon.\r\nWith sage."));
-    QCOMPARE(rows.at(2).toArray().at(1).toString(), QStringLiteral("A circle of salt, \"closed\"."));
+    const std::optional<QList<QStringList>> rows = ReadCsvWithPython(path);
+    QVERIFY(rows);
+    QCOMPARE(rows->size(), 3);
+    QCOMPARE(rows->at(0).at(0), QStringLiteral("keyword"));
+    QCOMPARE(rows->at(1).at(1), QStringLiteral("For the full moon.\r\nWith sage."));
+    QCOMPARE(rows->at(2).at(1), QStringLiteral("A circle of salt, \"closed\"."));
 }
 
 void tst_frmDiaryFind::pdfExport_listsEveryEntry() {

@@ -11,6 +11,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
@@ -183,6 +186,28 @@ QByteArray FileHash(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
                                           : QByteArray();
+}
+
+std::optional<QList<QStringList>> ReadCsvWithPython(const QString& path) {
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, strict=True))))\n"),
+                  path});
+    if (!python.waitForFinished(30000) || python.exitStatus() != QProcess::NormalExit || python.exitCode() != 0) {
+        return std::nullopt;
+    }
+    QList<QStringList> rows;
+    for (const QJsonValue& row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        QStringList fields;
+        for (const QJsonValue& field : row.toArray()) {
+            fields << field.toString();
+        }
+        rows << fields;
+    }
+    return rows;
 }
 
 namespace FileTrouble {

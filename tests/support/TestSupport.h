@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <optional>
 
 // Answers message boxes from a script and records each one. A box nobody scripted fails the running test.
 class ScriptedMessageBoxes {
@@ -111,6 +112,10 @@ class RawDatabase {
 
 // The SHA-256 of a file's bytes, to show that a failed change left it exactly as it was.
 QByteArray FileHash(const QString& path);
+
+// The rows of a CSV file as a second reader sees them (Python's strict csv module), each a list of fields;
+// nothing when the reader failed.
+std::optional<QList<QStringList>> ReadCsvWithPython(const QString& path);
 
 // What another program or the disk does to a data file behind the program's back, as data rows name it:
 // "lock" (another program holds it), "truncate" (cut short), "garbage" (not a database), "remove" (gone).
