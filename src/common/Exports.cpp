@@ -1,5 +1,9 @@
 #include "common/Exports.h"
 
+#include "common/Application.h"
+#include "common/FileDialogs.h"
+#include "common/Look.h"
+#include "common/MessageBox.h"
 #include "common/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -75,6 +79,30 @@ QString WritePdf(const QString& path, const QString& title, const std::function<
         pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         return drawOn(pdf);
     });
+}
+
+void ToChosenFile(QWidget* parent, const QString& filter, const QString& suffix,
+                  const std::function<QString(const QString& path)>& write,
+                  const std::function<QString(const QString& path)>& done,
+                  const std::function<QString(const QString& path, const QString& why)>& failed) {
+    SaveFileRequest request;
+    request.title = ApplicationTitle();
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    const QString path = ChooseSaveFile(request, parent);
+    if (path.isEmpty()) {
+        return;
+    }
+    QString why;
+    {
+        Look::WaitCursor wait;
+        why = write(path);
+    }
+    if (why.isEmpty()) {
+        MsgBox(done(path), MsgButtons::Ok, MsgIcon::Information, parent);
+    } else {
+        MsgBox(failed(path, why), MsgButtons::Ok, MsgIcon::Critical, parent);
+    }
 }
 
 QString FoldForSearch(const QString& text) {

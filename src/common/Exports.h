@@ -7,6 +7,7 @@
 
 class QPagedPaintDevice;
 class QTextDocument;
+class QWidget;
 
 // What the export commands share: CSV rows, documents laid out page by page, and PDF files.
 namespace Exports {
@@ -34,6 +35,13 @@ class PageSheets {
 // Writes a PDF of whatever `drawOn` draws on the device it is given, whole or not at all (WriteFileInPieces).
 // `drawOn` returns why it could not draw every page, empty when it did.
 QString WritePdf(const QString& path, const QString& title, const std::function<QString(QPagedPaintDevice&)>& drawOn);
+
+// Asks where to export (the save dialog, with the given filter and suffix), writes there with `write` while the
+// busy pointer shows, and says how it went in the tool's own words: `done(path)`, or `failed(path, why)`.
+void ToChosenFile(QWidget* parent, const QString& filter, const QString& suffix,
+                  const std::function<QString(const QString& path)>& write,
+                  const std::function<QString(const QString& path)>& done,
+                  const std::function<QString(const QString& path, const QString& why)>& failed);
 
 // Text folded for matching: letter case and accents do not count ("Ÿ" and "y", "É" and "e").
 QString FoldForSearch(const QString& text);

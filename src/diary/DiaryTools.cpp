@@ -1,11 +1,9 @@
 #include "diary/DiaryTools.h"
 
-#include "common/Application.h"
 #include "common/BackupCommands.h"
 #include "common/Exports.h"
 #include "common/FileDialogs.h"
 #include "common/Look.h"
-#include "common/MessageBox.h"
 #include "common/SharedMenus.h"
 #include "common/WholeFile.h"
 #include "common/Windows.h"
@@ -37,20 +35,13 @@ namespace {
 
 void exportTo(frmPaganDiaryResultBOS* book, const QString& filter, const QString& suffix,
               QString (*write)(DiaryStore&, DiarySection, const QString&)) {
-    SaveFileRequest request;
-    request.title = ApplicationTitle();
-    request.filter = filter;
-    request.defaultSuffix = suffix;
-    const QString path = ChooseSaveFile(request, book);
-    if (path.isEmpty()) {
-        return;
-    }
-    DiaryStore store(DiaryFilePath());
-    if (const QString why = write(store, book->section(), path); !why.isEmpty()) {
-        MsgBox(Texts::NotExported(path, why), MsgButtons::Ok, MsgIcon::Critical, book);
-    } else {
-        MsgBox(Texts::Exported(path), MsgButtons::Ok, MsgIcon::Information, book);
-    }
+    Exports::ToChosenFile(
+        book, filter, suffix,
+        [book, write](const QString& path) {
+            DiaryStore store(DiaryFilePath());
+            return write(store, book->section(), path);
+        },
+        Texts::Exported, Texts::NotExported);
 }
 
 } // namespace

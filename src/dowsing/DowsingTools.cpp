@@ -46,31 +46,16 @@ std::unique_ptr<DowsingStore> openStore(QString& why) {
     return store;
 }
 
-QString chooseTarget(QWidget* parent, const QString& filter, const QString& suffix) {
-    SaveFileRequest request;
-    request.title = ApplicationTitle();
-    request.filter = filter;
-    request.defaultSuffix = suffix;
-    return ChooseSaveFile(request, parent);
-}
-
 void exportTo(QWidget* parent, const QString& filter, const QString& suffix,
               QString (*write)(DowsingStore&, const QString&)) {
-    const QString path = chooseTarget(parent, filter, suffix);
-    if (path.isEmpty()) {
-        return;
-    }
-    QString why;
-    std::unique_ptr<DowsingStore> store = openStore(why);
-    if (why.isEmpty()) {
-        Look::WaitCursor wait;
-        why = write(*store, path);
-    }
-    if (why.isEmpty()) {
-        MsgBox(Texts::Exported(path), MsgButtons::Ok, MsgIcon::Information, parent);
-    } else {
-        MsgBox(Texts::NotExported(path, why), MsgButtons::Ok, MsgIcon::Critical, parent);
-    }
+    Exports::ToChosenFile(
+        parent, filter, suffix,
+        [write](const QString& path) {
+            QString why;
+            std::unique_ptr<DowsingStore> store = openStore(why);
+            return why.isEmpty() ? write(*store, path) : why;
+        },
+        Texts::Exported, Texts::NotExported);
 }
 
 } // namespace
