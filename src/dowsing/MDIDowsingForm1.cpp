@@ -14,6 +14,7 @@
 
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -77,8 +78,12 @@ MDIDowsingForm1::MDIDowsingForm1() {
     bottom->addWidget(Label7);
     column->addWidget(Picture2);
 
-    // The tool's own additions, in a menu of their own.
-    DowsingTools::InstallToolsMenu(this);
+    // Menus keep the desktop's colours, whatever the window's own background.
+    Look::UseDesktopColours(menuBar());
+    menuBar()->setAutoFillBackground(true);
+    // The tool's own additions, in a menu of their own after the menus of the window in front.
+    toolsMenu_ = DowsingTools::InstallToolsMenu(this);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &MDIDowsingForm1::ShowActiveWindowMenus);
 
     connect(Label61, &ClickLabel::clicked, this, &MDIDowsingForm1::Label61_Click);
     connect(Label7, &ClickLabel::clicked, this, &MDIDowsingForm1::Label7_Click);
@@ -111,6 +116,41 @@ void MDIDowsingForm1::Form_Unload() {
     ShowLauncher();
 }
 
+void MDIDowsingForm1::ShowActiveWindowMenus() {
+    // The current sub-window stays current while the frame itself is not active (a message box over it); when
+    // it is hidden, the window shown last before it is in front.
+    QMdiSubWindow* front = mdiArea->currentSubWindow();
+    if (!front || front->isHidden()) {
+        front = nullptr;
+        const QList<QMdiSubWindow*> stack = mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+            if (!(*it)->isHidden()) {
+                front = *it;
+                break;
+            }
+        }
+    }
+    const auto* child = front ? dynamic_cast<const DowsingChildWindow*>(front->widget()) : nullptr;
+    const QList<QAction*> wanted = child ? child->frameMenuItems() : QList<QAction*>();
+    QList<QAction*> shown;
+    for (const QPointer<QAction>& item : std::as_const(shownWindowMenus_)) {
+        if (item) {
+            shown << item;
+        }
+    }
+    if (shown == wanted) {
+        return;
+    }
+    for (QAction* item : std::as_const(shown)) {
+        menuBar()->removeAction(item);
+    }
+    menuBar()->insertActions(toolsMenu_->menuAction(), wanted);
+    shownWindowMenus_.clear();
+    for (QAction* item : wanted) {
+        shownWindowMenus_ << item;
+    }
+}
+
 void MDIDowsingForm1::Label61_Click() {
     OpenWebPage(PageKey::HomePage);
 }
@@ -141,6 +181,7 @@ void DowsingChildWindow::PresentForm() {
     show();
     subWindow_->show();
     frame->mdiArea->setActiveSubWindow(subWindow_);
+    frame->ShowActiveWindowMenus();
 }
 
 void DowsingChildWindow::HideForm() {
@@ -148,6 +189,9 @@ void DowsingChildWindow::HideForm() {
         subWindow_->hide();
     } else {
         hide();
+    }
+    if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
+        frame->ShowActiveWindowMenus();
     }
 }
 
@@ -162,6 +206,12 @@ void DowsingChildWindow::DisposeForm() {
     }
     // The sub-window takes this window with it.
     subWindow_->deleteLater();
+    if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
+        for (QAction* item : frameMenuItems()) {
+            frame->menuBar()->removeAction(item);
+        }
+        frame->ShowActiveWindowMenus();
+    }
 }
 
 void DowsingChildWindow::MoveToTopLeft() {

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 
 // The frame the dowsing windows live in. It is never opened by name: showing
@@ -26,9 +27,15 @@ class MDIDowsingForm1 : public FormWindow {
     QFrame* Picture2;
     ClickLabel* Label7;
 
+    // Puts the menus of the dowsing window in front into the menu bar, before the Tools menu.
+    void ShowActiveWindowMenus();
+
   private:
     void Label61_Click();
     void Label7_Click();
+
+    QMenu* toolsMenu_ = nullptr;
+    QList<QPointer<QAction>> shownWindowMenus_;
 };
 
 // A window of the dowsing tool: it appears in a sub-window of the frame
@@ -41,6 +48,10 @@ class DowsingChildWindow : public FormWindow {
     void PresentForm() override;
     void HideForm() override;
     void DisposeForm() override;
+
+    // What the frame's menu bar shows, before its Tools menu, while this window is in front. A dowsing window
+    // has no menu bar of its own.
+    virtual QList<QAction*> frameMenuItems() const { return {}; }
 
     // The frame's sub-window that holds this window, once it has been shown.
     QMdiSubWindow* subWindow() const { return subWindow_; }

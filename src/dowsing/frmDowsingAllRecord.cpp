@@ -12,7 +12,6 @@
 #include "dowsing/frmDowsingSave.h"
 
 #include <QHeaderView>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextCursor>
@@ -168,7 +167,8 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     cmdBack->setFont(Look::Verdana(8.25, true));
     cmdBack->setGeometry(604, 322, 110, 36);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    // The frame's menu bar shows this menu while the grid is the active window.
+    mnuFile = new QMenu(QStringLiteral("&File"), this);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->setFont(Look::Verdana(8.25));
     mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
@@ -177,7 +177,6 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     mnuPrint->setEnabled(false);
     mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    menuBar()->setFont(Look::Verdana(8.25));
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::cmdBack_Click);
     connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::cmdBack_Click);
@@ -192,6 +191,10 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
 }
 
 frmDowsingAllRecord::~frmDowsingAllRecord() = default;
+
+QList<QAction*> frmDowsingAllRecord::frameMenuItems() const {
+    return {mnuFile->menuAction()};
+}
 
 void frmDowsingAllRecord::Form_Load() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <memory>
@@ -24,6 +25,7 @@ class frmDowsingAllRecord : public DowsingChildWindow {
 
     void Form_Load() override;
     void Form_Unload() override;
+    QList<QAction*> frameMenuItems() const override;
 
     // Going back: shows the wizard and unloads the grid, so that the next opening reads the file afresh.
     void cmdBack_Click();
@@ -43,6 +45,7 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     QTableView* DataGrid;
     QLabel* Label1;
     QPushButton* cmdBack;
+    QMenu* mnuFile;
     QAction* mnuPrint;
     QAction* mnuBack;
 

@@ -68,6 +68,8 @@ QGroupBox* innerFrame(const QString& name, const QString& caption, QWidget* pare
     box->setObjectName(name);
     box->setGeometry(where);
     box->setFont(Look::Verdana(8.25, true));
+    // Without a name of its own a frame inside a frame is spoken with the outer frame's caption.
+    box->setAccessibleName(caption);
     Look::SetBackground(box, kInnerGrey);
     Look::SetTextColour(box, Qt::black);
     return box;
@@ -123,7 +125,8 @@ frmDowsingMain::frmDowsingMain() {
     buildToolsPage();
     buildNotesPage();
 
-    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::CheckFor);
+    // The frame's menu bar shows these while the wizard is the active window.
+    menus = BuildSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::CheckFor);
     mnuAddNewRecor = new QAction(QStringLiteral("&Add New Record"), this);
     mnuAddNewRecor->setObjectName(QStringLiteral("mnuAddNewRecor"));
     mnuViewAll = new QAction(QStringLiteral("&View All  Records"), this);
@@ -202,11 +205,13 @@ void frmDowsingMain::buildFrame() {
     const QFontMetrics metrics(Label1->font());
     Label1->setGeometry(16, 40, metrics.horizontalAdvance(Label1->text()) + 4, 30);
 
-    // The button sits in the wide gap of the label's text.
-    const int gapStart = 16 + metrics.horizontalAdvance(QStringLiteral("Click On "));
-    const int gapWidth = metrics.horizontalAdvance(QString(34, QLatin1Char(' ')));
+    // The button sits in the wide gap of the label's text, clear of the words on either side.
+    const QString text = Label1->text();
+    const int gapStart = 16 + metrics.horizontalAdvance(QStringLiteral("Click On"));
+    const int gapEnd = 16 + metrics.horizontalAdvance(text.left(text.indexOf(QStringLiteral("To"))));
+    constexpr int clearance = 6;
     cmAddNewRecord = button(QStringLiteral("cmAddNewRecord"), QStringLiteral("Add New &Record"), Frame1,
-                            QRect(gapStart + 2, 40, gapWidth - 4, 30));
+                            QRect(gapStart + clearance, 40, gapEnd - gapStart - 2 * clearance, 30));
 
     Label3 = plainLabel(
         QStringLiteral("Label3"),
@@ -299,6 +304,7 @@ void frmDowsingMain::buildToolsPage() {
     fraItemDowsing->hide();
 
     fraDateTime = innerFrame(QStringLiteral("fraDateTime"), QString(), p, QRect(12, 158, 574, 140));
+    fraDateTime->setAccessibleName(QStringLiteral("Dowsing Date and Time"));
     auto caption = [this](const QString& name, const QString& text, const QRect& where, QComboBox* buddy) {
         QLabel* label = plainLabel(name, text, fraDateTime, Qt::black);
         label->setFont(Look::Verdana(8.25));

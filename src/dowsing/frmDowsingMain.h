@@ -25,6 +25,7 @@ class frmDowsingMain : public DowsingChildWindow {
 
     void Form_Load() override;
     void Form_Unload() override;
+    QList<QAction*> frameMenuItems() const override { return menus.barItems(); }
 
     // For the record sheet's Edit. First the wizard is made ready for editing
     // (pages enabled, "Add New Record" hidden); then, when the record is
