@@ -115,8 +115,7 @@ void frmPaganDiaryMain::optOption_Click(int index) {
     if (!section) {
         return;
     }
-    CurrentSectionIndex = static_cast<qint16>(index);
-    CurrentSectionWord = DiarySectionWord(*section);
+    chosen_ = *section;
 }
 
 bool frmPaganDiaryMain::CheckSelection() {
@@ -144,7 +143,7 @@ void frmPaganDiaryMain::cmdContinue_Click() {
     if (!CheckSelection()) {
         return;
     }
-    Windows::Show<frmPaganDiaryResultBOS>();
+    frmPaganDiaryResultBOS::ShowSection(chosen_);
     Windows::HideForm(this);
 }
 

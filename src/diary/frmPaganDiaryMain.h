@@ -3,6 +3,7 @@
 #include "common/BrandFrame.h"
 #include "common/Form.h"
 #include "common/SharedMenus.h"
+#include "diary/DiaryStore.h"
 
 #include <array>
 
@@ -33,6 +34,8 @@ class frmPaganDiaryMain : public FormWindow {
 
   private:
     void optOption_Click(int index);
+    // The section chosen last, handed to the keyword book.
+    DiarySection chosen_ = DiarySection::Spell;
     void cmdContinue_Click();
     void mnuExit_Click();
 };

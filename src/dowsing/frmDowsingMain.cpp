@@ -370,7 +370,9 @@ void frmDowsingMain::Form_Load() {
     }
     store_ = std::make_unique<DowsingStore>(path);
     // Said now rather than at the first save; the wizard opens all the same, and a save tries the file again.
-    while (!store_->open() && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
+    for (StoreStatus opened = store_->open();
+         !opened && StoreFailureRetry(StoreFailureText(opened.error()), opened.error(), this);
+         opened = store_->open()) {
     }
 
     fillList(cmbHour, Rules::hourEntries());
@@ -559,11 +561,11 @@ void frmDowsingMain::clearFields() {
     txtNotes->clear();
 }
 
-bool frmDowsingMain::storeReady() {
+DowsingStore& frmDowsingMain::store() {
     if (!store_) {
         store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
     }
-    return store_->isOpen() || store_->open();
+    return *store_;
 }
 
 void frmDowsingMain::setMode(Mode mode) {
@@ -582,8 +584,8 @@ void frmDowsingMain::cmdadd_Click() {
     }
     if (!InUpdateMode()) {
         // While another program holds the file the user may try again; the entries stay whatever the answer.
-        while (!storeReady() || !store_->add(record)) {
-            if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+        for (StoreResult<qint64> added = store().add(record); !added; added = store().add(record)) {
+            if (!StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this)) {
                 return;
             }
         }
@@ -600,12 +602,8 @@ void frmDowsingMain::cmdadd_Click() {
 
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
-    for (;;) {
-        const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
-        if (outcome == DowsingStore::Outcome::Done) {
-            break;
-        }
-        if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+    for (StoreStatus changed = store().change(record); !changed; changed = store().change(record)) {
+        if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error().text()), changed.error(), this)) {
             return;
         }
     }

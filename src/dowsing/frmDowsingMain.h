@@ -132,7 +132,8 @@ class frmDowsingMain : public DowsingChildWindow {
     void clearFields();
     void BringToFront(QGroupBox* page);
     void setPagesEnabled(bool enabled);
-    bool storeReady();
+    // The wizard's store, made when first needed.
+    DowsingStore& store();
 
     std::unique_ptr<DowsingStore> store_;
     void setMode(Mode mode);

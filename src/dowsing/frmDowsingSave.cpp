@@ -115,7 +115,6 @@ void frmDowsingSave::Form_Unload() {
 
 DowsingStore& frmDowsingSave::openSheetStore() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
-    store_->open();
     return *store_;
 }
 
@@ -172,18 +171,16 @@ void frmDowsingSave::cmdedit_Click() {
         wizard->EditFoundNoRecord();
         return;
     }
-    DowsingRecord found;
-    switch (store.find(CurrentDowsingSelection().SelectedRecordId, found)) {
-    case DowsingStore::Outcome::Done:
-        wizard->FillForUpdate(found);
+    const StoreResult<DowsingRecord> found = store.find(CurrentDowsingSelection().SelectedRecordId);
+    if (found) {
+        wizard->FillForUpdate(*found);
         return;
-    case DowsingStore::Outcome::NotFound:
+    }
+    if (found.error().cause == StoreCause::NoSuchRow) {
         // The wizard keeps its mode: there is nothing to write back.
         MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, wizard);
-        break;
-    case DowsingStore::Outcome::Failed:
-        MsgBox(Msg::NotRead(store.lastError()), MsgButtons::Ok, MsgIcon::Critical, wizard);
-        break;
+    } else {
+        MsgBox(Msg::NotRead(found.error().text()), MsgButtons::Ok, MsgIcon::Critical, wizard);
     }
     wizard->EditFoundNoRecord();
 }
@@ -199,17 +196,14 @@ void frmDowsingSave::cmddelete_Click() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    switch (store.remove(CurrentDowsingSelection().SelectedRecordId)) {
-    case DowsingStore::Outcome::Done:
+    const StoreStatus removed = store.remove(CurrentDowsingSelection().SelectedRecordId);
+    if (removed) {
         MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();
-        break;
-    case DowsingStore::Outcome::NotFound:
+    } else if (removed.error().cause == StoreCause::NoSuchRow) {
         MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
-        break;
-    case DowsingStore::Outcome::Failed:
-        MsgBox(Msg::NotDeleted(store.lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-        break;
+    } else {
+        MsgBox(Msg::NotDeleted(removed.error().text()), MsgButtons::Ok, MsgIcon::Critical, this);
     }
 }

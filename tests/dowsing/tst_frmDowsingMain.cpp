@@ -865,10 +865,10 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QVERIFY(open());
     DowsingStore reader(env->path());
     QVERIFY(reader.open());
-    DowsingRecord second;
-    QCOMPARE(reader.find(70000, second), DowsingStore::Outcome::Done);
+    const StoreResult<DowsingRecord> second = reader.find(70000);
+    QVERIFY(second);
     w->PrepareForEdit();
-    w->FillForUpdate(second);
+    w->FillForUpdate(*second);
     // The user opens another record on the grid in between; the wizard still writes the one it holds.
     CurrentDowsingSelection().SelectedRowIndex = 0;
     CurrentDowsingSelection().SelectedRecordId = 1;

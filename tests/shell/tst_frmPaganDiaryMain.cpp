@@ -94,17 +94,15 @@ void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
         return;
     }
     QVERIFY(w->env.boxes.shown().isEmpty());
-    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     QVERIFY(book);
     QVERIFY(book->isVisible());
     QVERIFY(Windows::IsLoaded<frmPaganDiaryMain>());
     QVERIFY(!chooser->isVisible());
     const QStringList words{"Spell", "Incense", "Recipes", "Rituals"};
-    QCOMPARE(int(CurrentSectionIndex), option);
-    QCOMPARE(CurrentSectionWord, words.at(option));
     QCOMPARE(int(book->section()), option);
-    QCOMPARE(book->lblCaption[0]->text(), words.at(option) + " Section");
-    QCOMPARE(book->Command1->text(), "&Open " + words.at(option));
+    QCOMPARE(book.lblCaption[0]->text(), words.at(option) + " Section");
+    QCOMPARE(book.Command1->text(), "&Open " + words.at(option));
     QCOMPARE(w->shell.launcherShown, 0);
 }
 
@@ -117,7 +115,7 @@ void tst_frmPaganDiaryMain::continue_opensTheSectionLastClicked() {
     QVERIFY(!chooser->optOption[1]->isChecked());
     chooser->cmdContinue->click();
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
-    QCOMPARE(CurrentSectionWord, QStringLiteral("Rituals"));
+    QCOMPARE(Book(Windows::Loaded<frmPaganDiaryResultBOS>()).Command5->text(), QStringLiteral("E&xit Rituals"));
 }
 
 void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
@@ -129,9 +127,9 @@ void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
     }
     chooser->optOption[3]->click();
     chooser->cmdContinue->click();
-    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
-    book->Command1->click();
-    book->Command5->click();
+    Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
+    book.Command1->click();
+    book.Command5->click();
 
     // Back on the same chooser, its choice still marked; Continue opens Rituals again.
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
@@ -141,19 +139,18 @@ void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
 
     // The book's File > Exit leaves the chooser hidden with its choice; the launcher button brings it back.
-    Windows::Loaded<frmPaganDiaryResultBOS>()->menus.mnuExit->trigger();
+    Book(Windows::Loaded<frmPaganDiaryResultBOS>()).mnuExit->trigger();
     QCOMPARE(w->shell.launcherShown, 1);
     QVERIFY(!chooser->isVisible());
     QVERIFY(ShowPaganDiaryTool());
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
     QVERIFY(chooser->optOption[3]->isChecked());
 
-    // Unloaded and opened again: nothing is marked, but the values keep their last contents.
+    // Unloaded and opened again: nothing is marked.
     chooser->menus.mnuExit->trigger();
     QCOMPARE(w->shell.launcherShown, 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Windows::IsLoaded<frmPaganDiaryMain>());
-    QCOMPARE(int(CurrentSectionIndex), 3);
     QVERIFY(ShowPaganDiaryTool());
     chooser = Windows::Loaded<frmPaganDiaryMain>();
     for (QRadioButton* option : chooser->optOption) {

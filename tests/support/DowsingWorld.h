@@ -67,7 +67,7 @@ class DowsingWorld : public TestEnvironment {
     // Adds one record a name through the store, as another window would have.
     bool addNamed(const QStringList& names) const {
         DowsingStore store(path());
-        bool added = store.open();
+        bool added = bool(store.open());
         for (const QString& name : names) {
             DowsingRecord record;
             record.Name = name;

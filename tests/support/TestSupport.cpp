@@ -2,6 +2,7 @@
 
 #include "common/Application.h"
 #include "common/Clock.h"
+#include "common/DataSource.h"
 #include "common/Windows.h"
 
 #include <QApplication>
@@ -117,6 +118,8 @@ TestEnvironment::~TestEnvironment() {
     Windows::ResetForTests();
     // Let windows unloaded above be deleted while their world still exists.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The kept connections hold the files of this world open.
+    DataSource::closeAll();
     SetApplicationFolder(QString());
     SetToday(std::nullopt);
     SetSystemTimeZone(std::nullopt);
