@@ -65,7 +65,7 @@ void tst_PaganCalendarTool::paganButton_opensBrowserAndHidesLauncher() {
     frmMain* launcher = startLauncher();
     QVERIFY(launcher);
     QVERIFY(launcher->isVisible());
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
 
     auto* browser = Windows::Loaded<frmPaganMain>();
     QVERIFY(browser);
@@ -78,7 +78,7 @@ void tst_PaganCalendarTool::paganButton_opensBrowserAndHidesLauncher() {
 void tst_PaganCalendarTool::roundTrip_leavesAndFindsBrowserAsItWas() {
     frmMain* launcher = startLauncher();
     QVERIFY(launcher);
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
     auto* browser = Windows::Loaded<frmPaganMain>();
     QVERIFY(browser);
     QTest::mouseClick(browser->cmdMonthNext, Qt::LeftButton);
@@ -94,7 +94,7 @@ void tst_PaganCalendarTool::roundTrip_leavesAndFindsBrowserAsItWas() {
     QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
 
     // Opening the calendar again finds the browser as it was left.
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
     QCOMPARE(Windows::Loaded<frmPaganMain>(), browser);
     QVERIFY(browser->isVisible());
     QCOMPARE(browser->lblMonth->text(), QStringLiteral("April"));
@@ -124,7 +124,7 @@ void tst_PaganCalendarTool::browserExit_bringsLauncherBack() {
     QCOMPARE(ended_, 0);
 
     // Closing the launcher ends the program and takes any calendar window with it.
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
     QVERIFY(Windows::IsLoaded<frmPaganMain>());
     launcher->close();
     QVERIFY(Windows::LoadedForms().isEmpty());

@@ -179,7 +179,7 @@ void tst_frmPaganDiaryMain::realLauncher_paganDiaryButton_showsTheChooserAndHide
     ResetToolOpeners();
     auto* launcher = Windows::Show<frmMain>();
     QVERIFY(launcher);
-    QTest::mouseClick(launcher->cmdSelectOption[1], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 1), Qt::LeftButton);
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
     QVERIFY(chooser);
     QVERIFY(chooser->isVisible());
