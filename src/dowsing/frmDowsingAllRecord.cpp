@@ -88,7 +88,7 @@ void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from)
     if (!sheet) {
         return;
     }
-    WriteSheetText(sheet->RTB, record);
+    WriteSheetText(sheet->sheetText(), record);
     if (const QString date = DowsingColumnText(record, 0); !date.isEmpty()) {
         selection.SelectedDateText = date;
     }
@@ -287,6 +287,6 @@ void frmDowsingAllRecord::Rebuild() {
         grid->cmdBack_Click();
     }
     if (frmDowsingMain* wizard = Windows::Show<frmDowsingMain>()) {
-        wizard->cmdViewAllrecords_Click();
+        wizard->ShowAllRecords();
     }
 }
