@@ -54,9 +54,9 @@ SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, Update
 
     m.mnuHelp->addAction(m.mnuOnline);
     m.mnuHelp->addAction(m.mnuVisit);
-    m.mnuFileSep1 = AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep1"));
+    AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep1"));
     m.mnuHelp->addAction(m.mnuUpdate);
-    m.mnuFileSep2 = AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
+    AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
     m.mnuHelp->addAction(m.mnuAbout);
 
     m.mnuDonate = pageItem(owner, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), PageKey::Donate);

@@ -24,9 +24,7 @@ struct SharedMenus {
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
-    QAction* mnuFileSep1 = nullptr;
     QAction* mnuUpdate = nullptr;
-    QAction* mnuFileSep2 = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;

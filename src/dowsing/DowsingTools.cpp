@@ -148,13 +148,13 @@ void PreviewRecords(QWidget* parent) {
 
 void PreviewSheet(QWidget* parent) {
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
-    if (!sheet || sheet->RTB->document()->isEmpty()) {
+    if (!sheet || sheet->sheetText()->document()->isEmpty()) {
         MsgBox(Texts::NoSheet, MsgButtons::Ok, MsgIcon::Information, parent);
         return;
     }
     ShowPrintPreview(
         [sheet](QPrinter* printer) {
-            sheet->RTB->print(printer);
+            sheet->sheetText()->print(printer);
             return QString();
         },
         parent);

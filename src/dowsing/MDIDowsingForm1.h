@@ -1,10 +1,7 @@
 #pragma once
 
-#include "common/ClickLabel.h"
 #include "common/Form.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -20,20 +17,17 @@ class MDIDowsingForm1 : public FormWindow {
     void Form_Load() override;
     void Form_Unload() override;
 
-    QFrame* Picture1;
-    QGroupBox* Frame3;
-    ClickLabel* Label61;
-    QMdiArea* mdiArea;
-    QFrame* Picture2;
-    ClickLabel* Label7;
-
     // Puts the menus of the dowsing window in front into the menu bar, before the Tools menu.
     void ShowActiveWindowMenus();
 
-  private:
-    void Label61_Click();
-    void Label7_Click();
+    // A dowsing window's sub-window joins the frame's window area; BringToFront shows it in front of the others.
+    void AddWindow(QMdiSubWindow* window);
+    void BringToFront(QMdiSubWindow* window);
+    // True while any dowsing window is on show in the frame.
+    bool ShowsAnyWindow() const;
 
+  private:
+    QMdiArea* windowArea_;
     QMenu* toolsMenu_ = nullptr;
     QList<QPointer<QAction>> shownWindowMenus_;
 };

@@ -88,7 +88,7 @@ void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from)
     if (!sheet) {
         return;
     }
-    WriteSheetText(sheet->RTB, record);
+    WriteSheetText(sheet->sheetText(), record);
     if (const QString date = DowsingColumnText(record, 0); !date.isEmpty()) {
         selection.SelectedDateText = date;
     }
@@ -286,6 +286,6 @@ void frmDowsingAllRecord::Rebuild() {
         grid->backToWizard();
     }
     if (frmDowsingMain* wizard = Windows::Show<frmDowsingMain>()) {
-        wizard->cmdViewAllrecords_Click();
+        wizard->ShowAllRecords();
     }
 }

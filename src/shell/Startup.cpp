@@ -46,7 +46,7 @@ bool VelloranShell::Start() {
     CheckForUpdateReminder();
     frmMain* launcher = Windows::Show<frmMain>();
     if (launcher) {
-        launcher->CoBrand_Randomize(options_.random);
+        launcher->BringRandomBrandToFront(options_.random);
     }
     return true;
 }

@@ -573,8 +573,8 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     QFETCH(bool, chooserShown);
     QFETCH(int, launcherShown);
     auto* chooser = Windows::Show<frmPaganDiaryMain>();
-    chooser->optOption[2]->click();
-    chooser->cmdContinue->click();
+    Control<QRadioButton>(chooser, "optOption", 2)->click();
+    Control<QPushButton>(chooser, "cmdContinue")->click();
     Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     QVERIFY(book);
     book.Command1->click();
@@ -596,7 +596,7 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
     QCOMPARE(chooser->isVisible(), chooserShown);
-    QVERIFY(chooser->optOption[2]->isChecked());
+    QVERIFY(Control<QRadioButton>(chooser, "optOption", 2)->isChecked());
     QCOMPARE(w->shell.launcherShown, launcherShown);
     if (way != "button") {
         // Leaving while adding discards what was typed.

@@ -57,10 +57,10 @@ void tst_MDIDowsingForm1::dowsingButton_opensFrameWithWizardAtTopLeft() {
     QVERIFY(frame->isVisible());
     QCOMPARE(frame->windowTitle(), QStringLiteral("Quarrow"));
     QVERIFY(wizard->subWindow());
-    QCOMPARE(wizard->subWindow()->mdiArea(), frame->mdiArea);
+    QCOMPARE(wizard->subWindow()->mdiArea(), Control<QMdiArea>(frame, "mdiArea"));
     QVERIFY(wizard->subWindow()->isVisible());
     QCOMPARE(wizard->subWindow()->pos(), QPoint(0, 0));
-    QCOMPARE(frame->Picture2->palette().color(QPalette::Window), QColor(251, 254, 224));
+    QCOMPARE(Control(frame, "Picture2")->palette().color(QPalette::Window), QColor(251, 254, 224));
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
@@ -93,31 +93,31 @@ void tst_MDIDowsingForm1::closingFrame_unloadsEverythingAndShowsLauncher() {
 void tst_MDIDowsingForm1::reopening_loadsEverythingAfresh() {
     QVERIFY(ShowDowsingTool());
     auto* wizard = Windows::Loaded<frmDowsingMain>();
-    QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
+    QTest::mouseClick(Control(wizard, "cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(Control<QLineEdit>(wizard, "txtName"), QStringLiteral("ann"));
     Windows::Loaded<MDIDowsingForm1>()->close();
     settle();
 
     QVERIFY(ShowDowsingTool());
     wizard = Windows::Loaded<frmDowsingMain>();
-    QVERIFY(wizard->txtName->text().isEmpty());
-    QVERIFY(!wizard->fraCustomersDetails->isEnabled());
-    QCOMPARE(wizard->cmbYear->currentText(), QStringLiteral("1900"));
+    QVERIFY(Control<QLineEdit>(wizard, "txtName")->text().isEmpty());
+    QVERIFY(!Control(wizard, "fraCustomersDetails")->isEnabled());
+    QCOMPARE(Control<QComboBox>(wizard, "cmbYear")->currentText(), QStringLiteral("1900"));
     QCOMPARE(wizard->subWindow()->pos(), QPoint(0, 0));
 }
 
 void tst_MDIDowsingForm1::exitThenDowsing_keepsTheSameWizard() {
     QVERIFY(ShowDowsingTool());
     auto* wizard = Windows::Loaded<frmDowsingMain>();
-    QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
-    QTest::mouseClick(wizard->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(Control(wizard, "cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(Control<QLineEdit>(wizard, "txtName"), QStringLiteral("ann"));
+    QTest::mouseClick(Control(wizard, "cmdExit"), Qt::LeftButton);
     QCOMPARE(env->shell.launcherShown, 1);
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->isVisible());
 
     QVERIFY(ShowDowsingTool());
     QCOMPARE(Windows::Loaded<frmDowsingMain>(), wizard);
-    QCOMPARE(wizard->txtName->text(), QStringLiteral("ANN"));
+    QCOMPARE(Control<QLineEdit>(wizard, "txtName")->text(), QStringLiteral("ANN"));
 }
 
 void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
@@ -133,19 +133,21 @@ void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
     QVERIFY(ShowDowsingTool());
     wizard = Windows::Loaded<frmDowsingMain>();
     QVERIFY(wizard);
-    QCOMPARE(wizard->subWindow()->mdiArea(), Windows::Loaded<MDIDowsingForm1>()->mdiArea);
-    QCOMPARE(Windows::Loaded<MDIDowsingForm1>()->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(wizard->subWindow()->mdiArea(), Control<QMdiArea>(Windows::Loaded<MDIDowsingForm1>(), "mdiArea"));
+    QCOMPARE(Control<QMdiArea>(Windows::Loaded<MDIDowsingForm1>(), "mdiArea")->subWindowList().size(), 1);
 }
 
 void tst_MDIDowsingForm1::brandStrips_openTheirPages() {
     QVERIFY(ShowDowsingTool());
     auto* frame = Windows::Loaded<MDIDowsingForm1>();
-    QTest::mouseClick(frame->Label61, Qt::LeftButton);
-    QTest::mouseClick(frame->Label7, Qt::LeftButton);
+    QTest::mouseClick(Control<ClickLabel>(frame, "Label61"), Qt::LeftButton);
+    QTest::mouseClick(Control<ClickLabel>(frame, "Label7"), Qt::LeftButton);
     QCOMPARE(env->pages.pageKeys(), (QStringList{"home-page", "fully-branded"}));
-    QVERIFY(frame->Label61->text().startsWith(QStringLiteral(
-        "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ")));
-    QVERIFY(frame->Label61->text().endsWith(QStringLiteral(" Now")));
+    QVERIFY(Control<ClickLabel>(frame, "Label61")
+                ->text()
+                .startsWith(QStringLiteral(
+                    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ")));
+    QVERIFY(Control<ClickLabel>(frame, "Label61")->text().endsWith(QStringLiteral(" Now")));
 }
 
 void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer_data() {
@@ -185,7 +187,7 @@ void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer() {
         }
     });
     if (loading == QLatin1String("grid")) {
-        Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
+        Windows::Loaded<frmDowsingMain>()->ShowAllRecords();
     } else {
         QVERIFY(Windows::Loaded<frmDowsingMain>()->subWindow()->close());
         settle();
@@ -255,7 +257,7 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
                                 "&Help|&Online Help|&Visit Us Online|-|&Check for Software Update|-|&About Software",
                                 "&Donate", "Make Money &Online", "&Tools"};
     QCOMPARE(barTexts(bar), wizardBar);
-    QVERIFY(frame->mdiArea->findChildren<QMenuBar*>().isEmpty());
+    QVERIFY(Control<QMdiArea>(frame, "mdiArea")->findChildren<QMenuBar*>().isEmpty());
 
     // The wizard's items, run from the frame's bar.
     choose(bar, "&Help", "&Online Help");
@@ -268,7 +270,7 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     choose(bar, "&File", "E&xit");
     QCOMPARE(env->shell.launcherShown, 1);
     choose(bar, "&File", "&Add New Record");
-    QVERIFY(Windows::Loaded<frmDowsingMain>()->fraCustomersDetails->isEnabled());
+    QVERIFY(Control(Windows::Loaded<frmDowsingMain>(), "fraCustomersDetails")->isEnabled());
 
     // The grid in front: its File menu, then Tools.
     choose(bar, "&File", "&View All  Records");
@@ -283,7 +285,7 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     QCOMPARE(barTexts(bar), QStringList{"&Tools"});
 
     // Back through the grid's menu: the wizard's menus again.
-    QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(Windows::Loaded<frmDowsingSave>(), "cmdBack"), Qt::LeftButton);
     QCOMPARE(barTexts(bar), (QStringList{"&File|&Print|&Back", "&Tools"}));
     choose(bar, "&File", "&Back");
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());

@@ -186,17 +186,17 @@ void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
     QVERIFY(Windows::IsLoaded<frmDowsingAllRecord>());
     QVERIFY(sheet->subWindow()->isVisible());
     QCOMPARE(sheet->subWindow()->pos(), QPoint(0, 0));
-    const QStringList paragraphs = sheet->RTB->toPlainText().split(QStringLiteral("\n\n"));
+    const QStringList paragraphs = sheet->sheetText()->toPlainText().split(QStringLiteral("\n\n"));
     QCOMPARE(paragraphs.size(), 14);
     QCOMPARE(paragraphs[0], QStringLiteral("Date :- 3/7/2006"));
     QCOMPARE(paragraphs[1], QStringLiteral("Name :- CUSTOMER 2"));
     QCOMPARE(paragraphs[2], QStringLiteral("Address :- This data has not been entered"));
     QCOMPARE(paragraphs[10], paragraph);
     // Bold, in the sheet's own font, from first letter to last.
-    QTextCursor all(sheet->RTB->document());
+    QTextCursor all(sheet->sheetText()->document());
     all.select(QTextCursor::Document);
     QVERIFY(all.charFormat().fontWeight() >= QFont::Bold);
-    for (QTextBlock b = sheet->RTB->document()->begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = sheet->sheetText()->document()->begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             QVERIFY(it.fragment().charFormat().fontWeight() >= QFont::Bold);
         }
@@ -247,7 +247,7 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
     QVERIFY(!grid->isVisible());
     QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
-    QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Name :- CUSTOMER 3\n")));
+    QVERIFY(sheet->sheetText()->toPlainText().contains(QStringLiteral("Name :- CUSTOMER 3\n")));
 }
 
 void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
@@ -256,7 +256,7 @@ void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
     QVERIFY(openGrid());
     DowsingWorld::doubleClickRow(grid, 0);
     const DowsingSelection first = CurrentDowsingSelection();
-    QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(Windows::Loaded<frmDowsingSave>(), "cmdBack"), Qt::LeftButton);
     DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
@@ -270,11 +270,11 @@ void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
     QVERIFY(openGrid());
     DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
-    QVERIFY(sheet->RTB->toPlainText().contains(QString(20000, QLatin1Char('q'))));
-    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAnywhere);
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QVERIFY(sheet->sheetText()->toPlainText().contains(QString(20000, QLatin1Char('q'))));
+    QCOMPARE(sheet->sheetText()->wordWrapMode(), QTextOption::WrapAnywhere);
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     DowsingWorld::doubleClickRow(grid, 1);
-    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(sheet->sheetText()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty_data() {
@@ -336,7 +336,7 @@ void tst_frmDowsingAllRecord::pageThatFailed_isNotReadAgainUntilTheUserActs() {
     QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
     DowsingWorld::doubleClickRow(grid, 299);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
-    QVERIFY(sheet && sheet->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 300")));
+    QVERIFY(sheet && sheet->sheetText()->toPlainText().contains(QStringLiteral("CUSTOMER 300")));
 }
 
 void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
@@ -346,10 +346,10 @@ void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
     QVERIFY(openGrid());
     DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
-    QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QVERIFY(sheet->sheetText()->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     DowsingWorld::doubleClickRow(grid, 1);
-    QCOMPARE(sheet->RTB->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+    QCOMPARE(sheet->sheetText()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
              DowsingSheetText(SeedRecord(2)));
 }
 
@@ -363,7 +363,7 @@ void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
     QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     const int pages = grid->model()->pagesRead();
 
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     QVERIFY(!sheet->subWindow()->isVisible());
     QVERIFY(Windows::IsLoaded<frmDowsingSave>());
     QCOMPARE(Windows::Loaded<frmDowsingAllRecord>(), hidden.data());
@@ -412,7 +412,7 @@ void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
     QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
     DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
-    QVERIFY(Windows::Loaded<frmDowsingSave>()->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
+    QVERIFY(Windows::Loaded<frmDowsingSave>()->sheetText()->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
 }
 
 void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth() {

@@ -224,7 +224,7 @@ void tst_frmDowsingFind::doubleClick_opensTheRecordSheetAsTheGridDoes() {
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet && sheet->isVisible());
     const DowsingRecord expected = SeedRecord(29);
-    QCOMPARE(sheet->RTB->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
+    QCOMPARE(sheet->sheetText()->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
     const DowsingSelection& selection = CurrentDowsingSelection();
     QCOMPARE(selection.SelectedRowIndex, 28);
     QCOMPARE(selection.SelectedRecordId, 29);

@@ -22,6 +22,12 @@
 #include <QUrlQuery>
 #include <array>
 
+void ReportMissingControl(const QObject* window, const QString& name) {
+    QTest::qFail(
+        qPrintable(QStringLiteral("%1 has no control %2").arg(window ? window->objectName() : QString(), name)),
+        __FILE__, __LINE__);
+}
+
 ScriptedMessageBoxes::ScriptedMessageBoxes() {
     SetMessageBoxHandler([this](const MessageRequest& request) { return respond(request); });
 }
