@@ -222,8 +222,9 @@ void frmDowsingFind::showCount() {
     lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore()));
 }
 
-void frmDowsingFind::sayUnreadPage(const StoreError& error) {
+void frmDowsingFind::sayUnreadPage(StoreError error) {
     showCount();
+    error.file = store_->filePath();
     if (StoreFailureRetry(DowsingFindTexts::NotRead(error.text()), error, this)) {
         model_->retryPage();
         showCount();

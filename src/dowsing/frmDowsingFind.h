@@ -46,7 +46,7 @@ class frmDowsingFind : public DowsingChildWindow {
     // Searches again once the events at hand are done; several changes in a row need one search.
     void searchSoon();
     void showCount();
-    void sayUnreadPage(const StoreError& error);
+    void sayUnreadPage(StoreError error);
     qint64 currentRecordId() const;
 
     std::unique_ptr<DowsingStore> store_;

@@ -33,6 +33,8 @@ class tst_frmDiaryFind : public QObject {
     void choosingALine_showsTheEntryAsAClickOnItsLineDoes();
     void choosingALineOfAnotherSection_turnsTheBookToIt();
     void choosingALineWhileAdding_keepsWhatIsTyped();
+    void list_followsChangesHereAndElsewhere();
+    void preview_ofALockedDiary_saysWhyInsteadOfBlankPages();
     void csvExport_readsBackThroughACsvReader();
     void pdfExport_listsEveryEntry();
 
@@ -172,6 +174,33 @@ void tst_frmDiaryFind::choosingALineWhileAdding_keepsWhatIsTyped() {
     QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst});
     QCOMPARE(book->mode(), Mode::Adding);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("half typed"));
+}
+
+void tst_frmDiaryFind::list_followsChangesHereAndElsewhere() {
+    frmDiaryFind* find = openFind(0);
+    QVERIFY(find);
+    find->txtFind->setText(QStringLiteral("moon"));
+    QCOMPARE(found(find), QStringList{"Moon Spell/Spell"});
+    // Added by this program (the book), then removed by another program.
+    add(DiarySection::Spell, QStringLiteral("New moon"), QStringLiteral("Dark sky."));
+    QTRY_COMPARE(found(find), (QStringList{"Moon Spell/Spell", "New moon/Spell"}));
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("DELETE FROM tblspell WHERE keyword = 'Moon Spell'"));
+    QTRY_COMPARE(found(find), QStringList{"New moon/Spell"});
+}
+
+void tst_frmDiaryFind::preview_ofALockedDiary_saysWhyInsteadOfBlankPages() {
+    const Book book = OpenDiaryBook(0);
+    QVERIFY(book);
+    bool previewed = false;
+    SetPrintPreviewer([&previewed](const PagePainter&) { previewed = true; });
+    DiaryLock lock;
+    QVERIFY(lock.locked);
+    w->env.boxes.answer(MsgResult::Cancel);
+    book->findChild<QAction*>(QStringLiteral("mnuPreview"))->trigger();
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    QVERIFY(w->env.boxes.shown().first().text.contains(QStringLiteral("in use by another program")));
+    QVERIFY(!previewed);
+    SetPrintPreviewer({});
 }
 
 void tst_frmDiaryFind::csvExport_readsBackThroughACsvReader() {

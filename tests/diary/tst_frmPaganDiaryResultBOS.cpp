@@ -28,6 +28,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
   private slots:
     void init();
     void cleanup();
+    void unreadableLines_areSaid_andEditOrRemoveOnThemWaitForTheFile();
+    void keywordList_followsChangesHereAndElsewhere();
 
     void loading_setsTheSectionsTextsAndListsItsTable_data();
     void loading_setsTheSectionsTextsAndListsItsTable();
@@ -89,6 +91,59 @@ void tst_frmPaganDiaryResultBOS::select(const Book& book, int row) {
 void tst_frmPaganDiaryResultBOS::typeEntry(const Book& book, const QString& keyword, const QString& meaning) {
     book.txtKeyword->setText(keyword);
     book.txtMeaning->setPlainText(meaning);
+}
+
+void tst_frmPaganDiaryResultBOS::unreadableLines_areSaid_andEditOrRemoveOnThemWaitForTheFile() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (int i = 0; i < 300; ++i) {
+            QVERIFY(store.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
+        }
+    }
+    Book book = openBook(0);
+    book.Command1->click();
+    auto lock = std::make_unique<DiaryLock>();
+    QVERIFY(lock->locked);
+    // A line whose page the file will not give up is said, never shown blank in silence.
+    w->env.boxes.answer(MsgResult::Cancel);
+    QCOMPARE(book.lstKeyword->model()->index(250, 0).data(), QVariant());
+    QTRY_COMPARE(w->env.boxes.shown().size(), 1);
+    QCOMPARE(w->env.boxes.shown().last().buttons, MsgButtons::RetryCancel);
+    QVERIFY(w->env.boxes.shown().last().text.contains(QStringLiteral("in use by another program")));
+
+    // Editing or removing that line says so too, and neither goes ahead on nothing.
+    w->env.boxes.answer(MsgResult::Cancel);
+    select(book, 250);
+    w->env.boxes.answer(MsgResult::Cancel);
+    book.Command4->click();
+    QCOMPARE(book->mode(), Mode::Open);
+    w->env.boxes.answer(MsgResult::Cancel);
+    book.Command3->click();
+    QCOMPARE(w->env.boxes.shown().size(), 4);
+
+    // Retry once the file is given up: the edit reaches the entry the line shows.
+    w->env.boxes.onShow([&lock](const MessageRequest&) { lock.reset(); });
+    w->env.boxes.answer(MsgResult::Retry);
+    book.Command4->click();
+    QCOMPARE(book->mode(), Mode::Editing);
+    typeEntry(book, "edited", "at last");
+    book.Command4->click();
+    QCOMPARE(w->rows(DiarySection::Spell).at(250), QStringLiteral("edited"));
+    QCOMPARE(w->rows(DiarySection::Spell).size(), 300);
+}
+
+void tst_frmPaganDiaryResultBOS::keywordList_followsChangesHereAndElsewhere() {
+    Book book = openBook(1);
+    book.Command1->click();
+    // Another window of this program (the find window's book, a restore) and another program.
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
+    QCOMPARE(listedLines(book.lstKeyword), QStringList{"sage"});
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("INSERT INTO tblincense (keyword, meaning) VALUES ('myrrh', 'resin')"));
+    QTRY_COMPARE(listedLines(book.lstKeyword), (QStringList{"sage", "myrrh"}));
+    // A change to another section leaves this list as it is.
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "moon", "water"));
+    QCOMPARE(listedLines(book.lstKeyword), (QStringList{"sage", "myrrh"}));
+    QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable_data() {

@@ -32,6 +32,7 @@ class tst_frmDowsingAllRecord : public QObject {
   private slots:
     void init();
     void cleanup();
+    void grid_followsChangesHereAndElsewhere();
 
     void grid_listsEveryRowInTableOrderUnderItsCaptions();
     void grid_readsLazily();
@@ -71,6 +72,21 @@ void tst_frmDowsingAllRecord::init() {
 void tst_frmDowsingAllRecord::cleanup() {
     grid = nullptr;
     env.reset();
+}
+
+void tst_frmDowsingAllRecord::grid_followsChangesHereAndElsewhere() {
+    QVERIFY(SeedRecords(env->path(), 3));
+    QVERIFY(openGrid());
+    grid->DataGrid->setCurrentIndex(grid->model()->index(2, 0));
+    // Added by this program (another window), then by another program: rows appear without reopening.
+    QVERIFY(env->addNamed({QStringLiteral("FOURTH")}));
+    QCOMPARE(grid->model()->rowCount(), 4);
+    QCOMPARE(grid->model()->index(3, 1).data().toString(), QStringLiteral("FOURTH"));
+    QCOMPARE(grid->DataGrid->currentIndex().row(), 2);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QTRY_COMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("CUSTOMER 2"));
+    QVERIFY(env->boxes.shown().isEmpty());
 }
 
 frmDowsingAllRecord* tst_frmDowsingAllRecord::openGrid() {

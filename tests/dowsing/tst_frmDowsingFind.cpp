@@ -24,6 +24,8 @@ class tst_frmDowsingFind : public QObject {
   private slots:
     void init();
     void cleanup();
+    void list_followsChangesHereAndElsewhere();
+    void scrollingPastAPageTheFileWillNotGive_saysWhyAndOffersRetry();
 
     void toolsMenu_ctrlF_opensTheFindWindow();
     void search_ignoresCaseAndAccents_data();
@@ -87,6 +89,54 @@ QStringList tst_frmDowsingFind::namesFound(const QString& text) {
         names << find->model()->record(row)->Name;
     }
     return names;
+}
+
+void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
+    DowsingRecord ann = SeedRecord(1);
+    ann.Name = QStringLiteral("ANN");
+    ann.Address = QStringLiteral("1 Mill Lane");
+    const qint64 id = add(ann);
+    find = openFind();
+    QVERIFY(find);
+    QCOMPARE(namesFound(QStringLiteral("ann mill")), QStringList{"ANN"});
+
+    // Deleted by this program (the record sheet, say): the list and its count follow.
+    QVERIFY(DowsingStore(path()).remove(id));
+    QTRY_COMPARE(find->model()->rowCount(), 0);
+    QCOMPARE(find->lblCount->text(), QStringLiteral("No record found"));
+
+    // Added by another program: heard without a keystroke.
+    QVERIFY(DowsingTestFile(path()).exec(
+        QStringLiteral("INSERT INTO Details (Name, Address) VALUES ('ANN', '2 Mill Lane'), ('BEN', '3 Mill Lane')")));
+    QTRY_COMPARE(find->model()->rowCount(), 1);
+    QCOMPARE(find->model()->record(0)->Address, QStringLiteral("2 Mill Lane"));
+
+    // Deleted elsewhere a moment before the double click: the sheet never shows a record that is gone.
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE Name = 'ANN'")));
+    env->boxes.answer(MsgResult::Ok);
+    find->grdFound->setCurrentIndex(find->model()->index(0, 1));
+    find->openCurrentRecord();
+    QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone});
+    QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
+}
+
+void tst_frmDowsingFind::scrollingPastAPageTheFileWillNotGive_saysWhyAndOffersRetry() {
+    QVERIFY(SeedRecords(path(), DowsingFindModel::PageSize + 10));
+    find = openFind();
+    QVERIFY(find);
+    namesFound(QStringLiteral("customer"));
+    QVERIFY(find->model()->canFetchMore({}));
+    DowsingTestFile other(path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    // The box comes with Retry; the file is given up before the user answers.
+    env->boxes.onShow([&other](const MessageRequest&) { other.exec(QStringLiteral("ROLLBACK")); });
+    env->boxes.answer(MsgResult::Retry);
+    find->model()->fetchMore({});
+    QTRY_COMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::RetryCancel);
+    QVERIFY(env->boxes.shown().first().text.contains(QStringLiteral("in use by another program")));
+    QCOMPARE(find->model()->rowCount(), DowsingFindModel::PageSize + 10);
+    QCOMPARE(find->lblCount->text(), DowsingFindTexts::Count(DowsingFindModel::PageSize + 10, false));
 }
 
 void tst_frmDowsingFind::toolsMenu_ctrlF_opensTheFindWindow() {
