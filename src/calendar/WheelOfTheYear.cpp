@@ -134,13 +134,13 @@ int LongitudeOf(Festival festival, Hemisphere hemisphere) {
     return (static_cast<int>(festival) * 45 + (hemisphere == Hemisphere::North ? 270 : 90)) % 360;
 }
 
-QDateTime ToMinute(const QDateTime& instant) {
-    const qint64 minute = 60000;
+QDateTime ToSecond(const QDateTime& instant) {
+    const qint64 second = 1000;
     const qint64 ms = instant.toMSecsSinceEpoch();
     // Floor division, so that instants before 1970 round the same way as later ones.
-    const qint64 shifted = ms + minute / 2;
-    const qint64 floored = shifted >= 0 ? shifted / minute : (shifted - minute + 1) / minute;
-    return QDateTime::fromMSecsSinceEpoch(floored * minute, Qt::UTC);
+    const qint64 shifted = ms + second / 2;
+    const qint64 floored = shifted >= 0 ? shifted / second : (shifted - second + 1) / second;
+    return QDateTime::fromMSecsSinceEpoch(floored * second, Qt::UTC);
 }
 
 double SunLongitudeOn(const QDate& day, const QTimeZone& zone) {
@@ -158,7 +158,7 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
     for (int longitude = 0; longitude < 360; longitude += 45) {
         WheelEvent event;
         event.kind = EventKind::SolarPoint;
-        event.instant = ToMinute(SkyPositions::SunReaches(year, longitude));
+        event.instant = ToSecond(SkyPositions::SunReaches(year, longitude));
         event.firstDay = event.lastDay = local(event.instant);
         event.longitude = longitude;
         event.festival = FestivalAtLongitude(longitude, hemisphere);
@@ -188,7 +188,7 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
     for (const SkyPositions::LunarPhase& phase : SkyPositions::LunarPhases(from, to)) {
         WheelEvent event;
         event.kind = phase.full ? EventKind::FullMoon : EventKind::NewMoon;
-        event.instant = ToMinute(phase.instant);
+        event.instant = ToSecond(phase.instant);
         event.firstDay = event.lastDay = local(event.instant);
         event.name = NewMoon;
         event.about = phase.full ? QStringLiteral("full moon") : QStringLiteral("new moon");
