@@ -175,8 +175,8 @@ int main(int argc, char** argv) {
                     std::printf("%s,%s\n", solarName(event.longitude), qPrintable(ttText(tt)));
                 } else if (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon) {
                     const bool full = event.kind == EventKind::FullMoon;
-                    const double tt = root(
-                        [&](double t) { return wrap180(elpMoon(t) - vsopSun(t) - (full ? 180.0 : 0.0)); }, start);
+                    const double tt =
+                        root([&](double t) { return wrap180(elpMoon(t) - vsopSun(t) - (full ? 180.0 : 0.0)); }, start);
                     std::printf("%s,%s\n", full ? "full-moon" : "new-moon", qPrintable(ttText(tt)));
                 }
             }

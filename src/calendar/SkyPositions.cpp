@@ -80,8 +80,8 @@ struct EclipticOfDate {
         eraEcm06(ephemerisDay, 0.0, ofDate);
         for (int i = 0; i < 3; ++i) {
             for (int j = 0; j < 3; ++j) {
-                matrix[i][j] = ofDate[i][0] * fromJ2000[0][j] + ofDate[i][1] * fromJ2000[1][j] +
-                               ofDate[i][2] * fromJ2000[2][j];
+                matrix[i][j] =
+                    ofDate[i][0] * fromJ2000[0][j] + ofDate[i][1] * fromJ2000[1][j] + ofDate[i][2] * fromJ2000[2][j];
             }
         }
     }
@@ -135,8 +135,7 @@ double universalDay(double ephemerisDay) {
 // Newton's step from a first estimate whose rate is known to a fraction; where that step might miss by more than
 // the tolerance, secant steps from there. Each step costs a position, the costliest thing here, so a good
 // estimate makes most searches one position.
-template <class Offset>
-double findRoot(Offset offset, double t0, double rate, double rateError, double curvature) {
+template <class Offset> double findRoot(Offset offset, double t0, double rate, double rateError, double curvature) {
     double f0 = offset(t0);
     double t1 = t0 - f0 / rate;
     if (std::abs(t1 - t0) * rateError < ToleranceDays) {
@@ -234,8 +233,8 @@ PhaseEstimate estimatePhase(double k) {
     double daysPerLunation = SynodicMonth;
     for (const PhaseTerm& term : PhaseTerms) {
         const double amplitude = (full ? term.fullMoon : term.newMoon) * std::pow(e, term.eccentricity);
-        const double argument = term.m * arguments[0] + term.mPrime * arguments[1] + term.f * arguments[2] +
-                                term.node * arguments[3];
+        const double argument =
+            term.m * arguments[0] + term.mPrime * arguments[1] + term.f * arguments[2] + term.node * arguments[3];
         const double argumentRate = term.m * perLunation[0] + term.mPrime * perLunation[1] + term.f * perLunation[2] +
                                     term.node * perLunation[3];
         day += amplitude * std::sin(argument);

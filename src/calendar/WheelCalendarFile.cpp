@@ -14,6 +14,7 @@ using WheelOfTheYear::EventKind;
 using WheelOfTheYear::WheelEvent;
 
 const char* const ProductId = "-//Velloran//Wheel of the Year//EN";
+const QString InstantFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 icaltimetype dateValue(const QDate& date) {
     icaltimetype value = icaltime_null_date();
@@ -23,27 +24,75 @@ icaltimetype dateValue(const QDate& date) {
     return value;
 }
 
-icaltimetype utcValue(const QDateTime& instant) {
-    const QDateTime utc = instant.toUTC();
+// A date and time as a clock `offsetSeconds` from UTC shows it, with no zone of its own.
+icaltimetype clockValue(const QDateTime& instant, int offsetSeconds) {
+    const QDateTime clock = instant.toUTC().addSecs(offsetSeconds);
     icaltimetype value = icaltime_null_time();
-    value.year = utc.date().year();
-    value.month = utc.date().month();
-    value.day = utc.date().day();
-    value.hour = utc.time().hour();
-    value.minute = utc.time().minute();
-    value.second = utc.time().second();
+    value.year = clock.date().year();
+    value.month = clock.date().month();
+    value.day = clock.date().day();
+    value.hour = clock.time().hour();
+    value.minute = clock.time().minute();
+    value.second = clock.time().second();
+    return value;
+}
+
+icaltimetype utcValue(const QDateTime& instant) {
+    icaltimetype value = clockValue(instant, 0);
     value.zone = icaltimezone_get_utc_timezone();
     return value;
 }
 
-QString description(const WheelEvent& event, const QTimeZone& zone) {
+// The zone as it was from `from` to `to`: the offset in force at the start, then every change, each as the clock
+// read just before it. Made from the same zone data as the table, so that a calendar program shows the times the
+// window does, in 1850 as in 2150; libical's own definitions stop at 2037 or follow another database.
+icalcomponent* zoneComponent(const QTimeZone& zone, const QDateTime& from, const QDateTime& to) {
+    icalcomponent* definition = icalcomponent_new(ICAL_VTIMEZONE_COMPONENT);
+    icalcomponent_add_property(definition, icalproperty_new_tzid(zone.id().constData()));
+    const auto addObservance = [definition](const QTimeZone::OffsetData& change, int offsetBefore) {
+        icalcomponent* observance =
+            icalcomponent_new(change.daylightTimeOffset != 0 ? ICAL_XDAYLIGHT_COMPONENT : ICAL_XSTANDARD_COMPONENT);
+        icalcomponent_add_property(observance, icalproperty_new_dtstart(clockValue(change.atUtc, offsetBefore)));
+        icalcomponent_add_property(observance, icalproperty_new_tzoffsetfrom(offsetBefore));
+        icalcomponent_add_property(observance, icalproperty_new_tzoffsetto(change.offsetFromUtc));
+        if (!change.abbreviation.isEmpty()) {
+            icalcomponent_add_property(observance, icalproperty_new_tzname(change.abbreviation.toUtf8().constData()));
+        }
+        icalcomponent_add_component(definition, observance);
+    };
+    QTimeZone::OffsetData opening = zone.offsetData(from);
+    opening.atUtc = from;
+    addObservance(opening, opening.offsetFromUtc);
+    int offset = opening.offsetFromUtc;
+    for (const QTimeZone::OffsetData& change : zone.transitions(from.addSecs(1), to)) {
+        addObservance(change, offset);
+        offset = change.offsetFromUtc;
+    }
+    return definition;
+}
+
+// True when the local time of `instant` came once before, in the hour the clocks went back: a local time names the
+// first of the two (RFC 5545, 3.3.5), so such an instant is written in UTC.
+bool comesTwice(const QTimeZone& zone, const QDateTime& instant) {
+    const QTimeZone::OffsetData change = zone.previousTransition(instant.addSecs(1));
+    if (!change.atUtc.isValid()) {
+        return false;
+    }
+    const int before = zone.offsetFromUtc(change.atUtc.addSecs(-1));
+    return before > change.offsetFromUtc && change.atUtc.secsTo(instant) < before - change.offsetFromUtc;
+}
+
+QString description(const WheelEvent& event, const QTimeZone& zone, bool utc) {
     if (!event.instant.isValid()) {
         return QStringLiteral("%1 on its %2.").arg(event.name, event.about);
     }
-    const QDateTime local = event.instant.toTimeZone(zone);
-    return QStringLiteral("%1: %2, %3 %4 (%5 UTC).")
-        .arg(event.name, event.about, local.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-             zone.abbreviation(event.instant), event.instant.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    const QString inUtc = event.instant.toUTC().toString(InstantFormat) + QStringLiteral(" UTC");
+    if (utc) {
+        return QStringLiteral("%1: %2, %3.").arg(event.name, event.about, inUtc);
+    }
+    return QStringLiteral("%1: %2, %3 %4 (%5).")
+        .arg(event.name, event.about, event.instant.toTimeZone(zone).toString(InstantFormat),
+             zone.abbreviation(event.instant), inUtc);
 }
 
 QString summary(const WheelEvent& event) {
@@ -58,30 +107,74 @@ QString summary(const WheelEvent& event) {
     }
 }
 
-icalcomponent* eventComponent(const WheelEvent& event, const QTimeZone& zone, const icaltimetype& stamp) {
+icalcomponent* reminder(const QString& text, int days) {
+    icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+    icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    icaltriggertype trigger{};
+    trigger.time = icaltime_null_time();
+    trigger.duration = icaldurationtype_from_int(-days * 86400);
+    icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+    icalcomponent_add_property(alarm, icalproperty_new_description(text.toUtf8().constData()));
+    return alarm;
+}
+
+struct Placing {
+    QTimeZone zone;
+    bool utc = false;
+    icaltimetype stamp{};
+    int reminderDays = -1;
+};
+
+icalcomponent* eventComponent(const WheelEvent& event, const Placing& placing) {
     icalcomponent* component = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(component, icalproperty_new_uid(event.uid.toUtf8().constData()));
-    icalcomponent_add_property(component, icalproperty_new_dtstamp(stamp));
-    const bool moon = event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon;
-    if (moon) {
+    icalcomponent_add_property(component, icalproperty_new_dtstamp(placing.stamp));
+    if (event.instant.isValid()) {
         // A moment: with no end, the event ends when it starts (RFC 5545, 3.6.1).
-        icalcomponent_add_property(component, icalproperty_new_dtstart(utcValue(event.instant)));
+        if (placing.utc || comesTwice(placing.zone, event.instant)) {
+            icalcomponent_add_property(component, icalproperty_new_dtstart(utcValue(event.instant)));
+        } else {
+            icalproperty* start =
+                icalproperty_new_dtstart(clockValue(event.instant, placing.zone.offsetFromUtc(event.instant)));
+            icalproperty_add_parameter(start, icalparameter_new_tzid(placing.zone.id().constData()));
+            icalcomponent_add_property(component, start);
+        }
     } else {
         icalcomponent_add_property(component, icalproperty_new_dtstart(dateValue(event.firstDay)));
         // The end of an all-day event is the day after its last.
         icalcomponent_add_property(component, icalproperty_new_dtend(dateValue(event.lastDay.addDays(1))));
     }
-    icalcomponent_add_property(component, icalproperty_new_summary(summary(event).toUtf8().constData()));
-    icalcomponent_add_property(component, icalproperty_new_description(description(event, zone).toUtf8().constData()));
+    const QString title = summary(event);
+    icalcomponent_add_property(component, icalproperty_new_summary(title.toUtf8().constData()));
+    icalcomponent_add_property(
+        component, icalproperty_new_description(description(event, placing.zone, placing.utc).toUtf8().constData()));
+    const bool moon = event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon;
     icalcomponent_add_property(component, icalproperty_new_categories(moon ? "Moon" : "Festival"));
     // Festivals and moons never make the user look busy.
     icalcomponent_add_property(component, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (placing.reminderDays >= 0) {
+        icalcomponent_add_component(component, reminder(title, placing.reminderDays));
+    }
     return component;
 }
 
 } // namespace
 
-QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTime& stamp) {
+bool Includes(const Choices& choices, EventKind kind) {
+    switch (kind) {
+    case EventKind::SolarPoint:
+        return choices.solarPoints;
+    case EventKind::TraditionalDay:
+        return choices.traditionalDays;
+    case EventKind::NewMoon:
+        return choices.newMoons;
+    case EventKind::FullMoon:
+        return choices.fullMoons;
+    }
+    return false;
+}
+
+QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTime& stamp, const Choices& choices) {
     std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT),
                                                                            &icalcomponent_free);
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(ProductId));
@@ -92,10 +185,24 @@ QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTim
     icalproperty_set_x_name(name, "X-WR-CALNAME");
     icalcomponent_add_property(calendar.get(), name);
 
-    const icaltimetype stampValue = utcValue(stamp);
+    Placing placing;
+    placing.stamp = utcValue(stamp);
+    placing.reminderDays = choices.reminderDays;
+    placing.zone = years.isEmpty() ? QTimeZone::utc() : years.front().zone;
+    placing.utc = choices.utc || placing.zone == QTimeZone::utc();
+    const bool timed = choices.solarPoints || choices.newMoons || choices.fullMoons;
+    if (!placing.utc && timed && !years.isEmpty()) {
+        // From a day before the first year to a day after the last: the moons of a year are those of its zone's
+        // year, a few hours off the UTC one.
+        const QDateTime from(QDate(years.front().year, 1, 1).addDays(-1), QTime(0, 0), Qt::UTC);
+        const QDateTime to(QDate(years.back().year + 1, 1, 2), QTime(0, 0), Qt::UTC);
+        icalcomponent_add_component(calendar.get(), zoneComponent(placing.zone, from, to));
+    }
     for (const WheelOfTheYear::WheelYear& year : years) {
         for (const WheelEvent& event : year.events) {
-            icalcomponent_add_component(calendar.get(), eventComponent(event, year.zone, stampValue));
+            if (Includes(choices, event.kind)) {
+                icalcomponent_add_component(calendar.get(), eventComponent(event, placing));
+            }
         }
     }
     char* text = icalcomponent_as_ical_string_r(calendar.get());

@@ -26,7 +26,7 @@ const std::array<QString, 12> MoonNames = {
 };
 const QString HarvestMoon = QStringLiteral("Harvest Moon");
 const QString HuntersMoon = QStringLiteral("Hunter's Moon");
-const QString BlueMoon = QStringLiteral("Blue Moon");
+const QString BlueMoonName = QStringLiteral("%1 (Blue Moon)");
 const QString NewMoon = QStringLiteral("New Moon");
 
 struct Tradition {
@@ -108,10 +108,13 @@ void nameFullMoons(QList<WheelEvent>& events, Hemisphere hemisphere) {
             event.name = HarvestMoon;
         } else if (afterHarvest) {
             event.name = HuntersMoon;
-        } else if (secondInMonth) {
-            event.name = BlueMoon;
         } else {
             event.name = MoonNames[(event.firstDay.month() - 1 + shift) % 12];
+        }
+        // A blue moon keeps its month's name too: the calendars that name the moons drop the mark, and those
+        // that mark blue moons drop the name.
+        if (secondInMonth) {
+            event.name = BlueMoonName.arg(event.name);
         }
         afterHarvest = &event == harvest;
         previous = event.firstDay;

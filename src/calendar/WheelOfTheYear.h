@@ -33,7 +33,7 @@ struct WheelEvent {
     QDate lastDay;                      // the same as firstDay but for a traditional festival of two days
     Festival festival = Festival::Yule; // solar points and traditional days
     int longitude = -1;                 // the sun's longitude at a solar point, degrees
-    QString name;                       // "Yule", "Wolf Moon", "New Moon"
+    QString name;                       // "Yule", "Wolf Moon", "Flower Moon (Blue Moon)", "New Moon"
     QString about;                      // what it is: "December solstice", "sun at 315°", "traditional date", ...
     QString uid;                        // the same for the same event in every export
 };
