@@ -72,10 +72,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     qint64 bytes = 0;
     const Figures range = measure(std::max(3, rounds / 4), 1, [&](int) {
-        QList<WheelOfTheYear::WheelYear> years;
-        for (int y = WheelOfTheYear::FirstYear; y <= WheelOfTheYear::LastYear; ++y) {
-            years.append(WheelOfTheYear::Compute(y, london, WheelOfTheYear::Hemisphere::North));
-        }
+        const QList<WheelOfTheYear::WheelYear> years = WheelOfTheYear::ComputeYears(
+            WheelOfTheYear::FirstYear, WheelOfTheYear::LastYear, london, WheelOfTheYear::Hemisphere::North);
         const QByteArray text = WheelCalendarFile::Compose(years, QDateTime::currentDateTimeUtc());
         bytes = text.size();
         if (!WheelCalendarFile::Save(dir.filePath(QStringLiteral("wheel.ics")), text).isEmpty()) {

@@ -68,8 +68,8 @@ __attribute__((target("avx"))) void zeroUpperHalves() {
 
 // Qt's time zone code, which runs between the searches, leaves the upper halves of the vector registers in use;
 // every SSE instruction of libnova's series then waits on them, four times slower on the AVX-512 processors of
-// today's servers (measured: 150 against 620 microseconds a sun and a moon). One VZEROUPPER before a search clears
-// them.
+// today's servers (measured: 150 against 620 microseconds a sun and a moon). One VZEROUPPER before each position
+// clears them.
 void clearVectorState() {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     static const bool avx = __builtin_cpu_supports("avx");
@@ -129,6 +129,7 @@ double nutationInLongitude(double ephemerisDay) {
 
 // The sun's apparent longitude on the mean ecliptic of date from the mean equinox (nutation left out).
 double sunAt(double ephemerisDay) {
+    clearVectorState();
     ln_helio_posn sun{};
     ln_get_solar_geom_coords(ephemerisDay, &sun);
     const double l = sun.L * RadiansPerDegree;
@@ -140,6 +141,7 @@ double sunAt(double ephemerisDay) {
 
 // The moon's, the same way.
 double moonAt(double ephemerisDay) {
+    clearVectorState();
     ln_rect_posn moon{};
     ln_get_lunar_geo_posn(ephemerisDay - LunarLightTimeDays, &moon, LunarSeriesPrecision);
     return EclipticOfDate(ephemerisDay).longitude(moon.X, moon.Y, moon.Z);
@@ -366,19 +368,16 @@ double DeltaT(double julianDay) {
 }
 
 double SunLongitude(double julianDay) {
-    clearVectorState();
     const double day = ephemerisDay(julianDay);
     return wrap360(sunAt(day) + nutationInLongitude(day));
 }
 
 double MoonLongitude(double julianDay) {
-    clearVectorState();
     const double day = ephemerisDay(julianDay);
     return wrap360(moonAt(day) + nutationInLongitude(day));
 }
 
 QDateTime SunReaches(int year, double degrees) {
-    clearVectorState();
     // The March equinox falls near the 80th day of the year; from there the sun's mean motion, then the rough
     // sun, point the way.
     const double newYear = JulianDay(QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC));
@@ -397,7 +396,6 @@ QDateTime SunReaches(int year, double degrees) {
 }
 
 QList<LunarPhase> LunarPhases(const QDateTime& from, const QDateTime& to) {
-    clearVectorState();
     QList<LunarPhase> phases;
     // A true phase lies within about 14 hours of its mean one, and within minutes of its estimate: only those
     // estimated within a day of the span are worth a search.

@@ -150,7 +150,15 @@ double SunLongitudeOn(const QDate& day, const QTimeZone& zone) {
     return SkyPositions::SunLongitude(SkyPositions::JulianDay(QDateTime(day, QTime(12, 0), zone)));
 }
 
-WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
+namespace {
+
+QDateTime newYear(int year, const QTimeZone& zone) {
+    return QDateTime(QDate(year, 1, 1), QTime(0, 0), zone).toUTC();
+}
+
+// The year with the moons given, those of its local year.
+WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
+                   const QList<SkyPositions::LunarPhase>& phases) {
     WheelYear wheel;
     wheel.year = year;
     wheel.zone = zone;
@@ -186,9 +194,7 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
         wheel.events.append(event);
     }
 
-    const QDateTime from = QDateTime(QDate(year, 1, 1), QTime(0, 0), zone).toUTC();
-    const QDateTime to = QDateTime(QDate(year + 1, 1, 1), QTime(0, 0), zone).toUTC();
-    for (const SkyPositions::LunarPhase& phase : SkyPositions::LunarPhases(from, to)) {
+    for (const SkyPositions::LunarPhase& phase : phases) {
         WheelEvent event;
         event.kind = phase.full ? EventKind::FullMoon : EventKind::NewMoon;
         event.instant = ToSecond(phase.instant);
@@ -214,6 +220,28 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
     }
     nameFullMoons(wheel.events, hemisphere);
     return wheel;
+}
+
+} // namespace
+
+WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
+    return assemble(year, zone, hemisphere, SkyPositions::LunarPhases(newYear(year, zone), newYear(year + 1, zone)));
+}
+
+QList<WheelYear> ComputeYears(int first, int last, const QTimeZone& zone, Hemisphere hemisphere) {
+    // The moons of the whole span in one search: the sun's track and the phases at the years' ends are not made
+    // twice, a seventh of the work of an export of the whole range.
+    const QList<SkyPositions::LunarPhase> phases =
+        SkyPositions::LunarPhases(newYear(first, zone), newYear(last + 1, zone));
+    QList<WheelYear> years;
+    auto next = phases.cbegin();
+    for (int year = first; year <= last; ++year) {
+        const QDateTime end = newYear(year + 1, zone);
+        const auto after = std::find_if(next, phases.cend(), [&](const auto& phase) { return phase.instant >= end; });
+        years.append(assemble(year, zone, hemisphere, QList<SkyPositions::LunarPhase>(next, after)));
+        next = after;
+    }
+    return years;
 }
 
 } // namespace WheelOfTheYear

@@ -53,6 +53,8 @@ int LongitudeOf(Festival festival, Hemisphere hemisphere);
 
 // Everything of one year, local dates in `zone`. `year` must lie within FirstYear..LastYear.
 WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere);
+// The same for the years `first` to `last`, at less cost than each on its own.
+QList<WheelYear> ComputeYears(int first, int last, const QTimeZone& zone, Hemisphere hemisphere);
 
 // The instant to the nearest second: what the program shows and exports.
 QDateTime ToSecond(const QDateTime& instant);

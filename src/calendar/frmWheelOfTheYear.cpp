@@ -421,11 +421,12 @@ void frmWheelOfTheYear::cmdExport_Click() {
     int events = 0;
     {
         Look::WaitCursor wait;
-        for (int year = first; year <= last; ++year) {
-            years.append(year == wheel_.year ? wheel_ : Compute(year, zone_, hemisphere()));
-            events +=
-                int(std::count_if(years.back().events.cbegin(), years.back().events.cend(),
-                                  [&](const WheelEvent& e) { return WheelCalendarFile::Includes(choices, e.kind); }));
+        years = first == last && first == wheel_.year ? QList<WheelYear>{wheel_}
+                                                      : ComputeYears(first, last, zone_, hemisphere());
+        for (const WheelYear& year : years) {
+            events += int(std::count_if(year.events.cbegin(), year.events.cend(), [&](const WheelEvent& e) {
+                return WheelCalendarFile::Includes(choices, e.kind);
+            }));
         }
     }
     const QString failure =
