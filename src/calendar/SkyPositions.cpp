@@ -83,7 +83,7 @@ using Matrix = double[3][3];
 
 // libnova gives the sun (VSOP87) and the moon (ELP 2000-82B) on the mean ecliptic and equinox of J2000. ERFA
 // carries them to the mean ecliptic and equinox of date by the IAU 2006 precession (with the frame bias, by way of
-// the ICRS): within 0.05" of a rigorous apparent place from end to end of 1800-2200, where libnova's own
+// the ICRS): within 0.08" of a rigorous apparent place from end to end of 1800-2200, where libnova's own
 // precession strays by up to 5" (two minutes of the sun) at the ends.
 struct EclipticOfDate {
     explicit EclipticOfDate(double ephemerisDay) {
@@ -118,8 +118,9 @@ struct EclipticOfDate {
     double matrix[3][3]{};
 };
 
-// Nutation in longitude, in degrees. IAU 2000B: within a milliarcsecond (a fortieth of a second of the sun) of
-// the full 2000A series, at a thirtieth of its cost. It moves both bodies alike, so a phase never needs it.
+// Nutation in longitude, in degrees. IAU 2000B: within 4 milliarcseconds (a tenth of a second of the sun) of the
+// full 2000A series from 1800 to 2200, at a thirtieth of its cost. It moves both bodies alike, so a phase never
+// needs it.
 double nutationInLongitude(double ephemerisDay) {
     double longitude = 0.0;
     double obliquity = 0.0;
@@ -215,8 +216,9 @@ struct PhaseTerm {
     int node;
 };
 
-// Meeus, chapter 49: the true phase within a minute or so and, by its derivative, the elongation's rate within a
-// part in a thousand. The smallest terms (under 0.0001 day) are left out.
+// Meeus, chapter 49: the true phase within a few minutes and, by its derivative, the elongation's rate within a
+// part in a thousand, enough for one Newton step. The terms under 0.0002 day and all but the largest of the
+// planetary ones are left out.
 constexpr std::array<PhaseTerm, 15> PhaseTerms = {{
     {-0.40720, -0.40614, 0, 0, 1, 0, 0},
     {0.17241, 0.17302, 1, 1, 0, 0, 0},
@@ -272,8 +274,9 @@ PhaseEstimate estimatePhase(double k) {
 // The sun along a stretch of time as the phases need it: VSOP87 at every mean new moon, and between them the rough
 // sun corrected by a cubic through the nearest four differences from it. At a mean new moon the mean elongation
 // is nil, so the Earth's monthly swing about the Earth-moon barycentre (6" in the sun's longitude, as the sine of
-// that elongation) stays out of the differences, and at a true phase it is under 1"; what is left bends slowly
-// enough for a month's steps to hold to a few hundredths of an arc second. Half the positions of the sun a year.
+// that elongation) stays out of the differences, and at a true phase it is under 1"; what is left (the planets'
+// pull) bends slowly enough for a month's steps. Half the positions of the sun a year, and every phase of
+// 1800-2200 within 10 s of the whole series (bench/README.md).
 class SunTrack {
   public:
     SunTrack(qint64 firstLunation, qint64 lastLunation) : firstLunation_(firstLunation) {
