@@ -165,9 +165,9 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     toLabel->setBuddy(spnExportTo);
     chkExportPoints = choiceBox(QStringLiteral("chkExportPoints"), QStringLiteral("Eight &points"), fraExport);
     chkExportTraditional =
-        choiceBox(QStringLiteral("chkExportTraditional"), QStringLiteral("Traditional &days"), fraExport);
+        choiceBox(QStringLiteral("chkExportTraditional"), QStringLiteral("&Traditional days"), fraExport);
     chkExportNewMoons = choiceBox(QStringLiteral("chkExportNewMoons"), QStringLiteral("&New moons"), fraExport);
-    chkExportFullMoons = choiceBox(QStringLiteral("chkExportFullMoons"), QStringLiteral("Full &moons"), fraExport);
+    chkExportFullMoons = choiceBox(QStringLiteral("chkExportFullMoons"), QStringLiteral("Fu&ll moons"), fraExport);
     chkExportReminder = choiceBox(QStringLiteral("chkExportReminder"), QStringLiteral("&Reminder"), fraExport);
     chkExportReminder->setChecked(false);
     spnReminderDays = new QSpinBox(fraExport);
