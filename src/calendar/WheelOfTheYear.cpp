@@ -79,7 +79,8 @@ QDate traditionalDate(int year, int month, int day, Hemisphere hemisphere) {
 }
 
 QDateTime startOf(const WheelEvent& event, const QTimeZone& zone) {
-    return event.instant.isValid() ? event.instant : QDateTime(event.firstDay, QTime(0, 0), zone).toUTC();
+    // A day's first moment, which is not midnight where the clocks skip it.
+    return event.instant.isValid() ? event.instant : event.firstDay.startOfDay(zone).toUTC();
 }
 
 void nameFullMoons(QList<WheelEvent>& events, Hemisphere hemisphere) {
@@ -150,11 +151,11 @@ double SunLongitudeOn(const QDate& day, const QTimeZone& zone) {
     return SkyPositions::SunLongitude(SkyPositions::JulianDay(QDateTime(day, QTime(12, 0), zone)));
 }
 
-namespace {
-
-QDateTime newYear(int year, const QTimeZone& zone) {
-    return QDateTime(QDate(year, 1, 1), QTime(0, 0), zone).toUTC();
+QDateTime YearStart(int year, const QTimeZone& zone) {
+    return QDate(year, 1, 1).startOfDay(zone).toUTC();
 }
+
+namespace {
 
 // The year with the moons given, those of its local year.
 WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
@@ -225,18 +226,19 @@ WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
 } // namespace
 
 WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
-    return assemble(year, zone, hemisphere, SkyPositions::LunarPhases(newYear(year, zone), newYear(year + 1, zone)));
+    return assemble(year, zone, hemisphere,
+                    SkyPositions::LunarPhases(YearStart(year, zone), YearStart(year + 1, zone)));
 }
 
 QList<WheelYear> ComputeYears(int first, int last, const QTimeZone& zone, Hemisphere hemisphere) {
     // The moons of the whole span in one search: the sun's track and the phases at the years' ends are not made
     // twice, a seventh of the work of an export of the whole range.
     const QList<SkyPositions::LunarPhase> phases =
-        SkyPositions::LunarPhases(newYear(first, zone), newYear(last + 1, zone));
+        SkyPositions::LunarPhases(YearStart(first, zone), YearStart(last + 1, zone));
     QList<WheelYear> years;
     auto next = phases.cbegin();
     for (int year = first; year <= last; ++year) {
-        const QDateTime end = newYear(year + 1, zone);
+        const QDateTime end = YearStart(year + 1, zone);
         const auto after = std::find_if(next, phases.cend(), [&](const auto& phase) { return phase.instant >= end; });
         years.append(assemble(year, zone, hemisphere, QList<SkyPositions::LunarPhase>(next, after)));
         next = after;

@@ -56,6 +56,9 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere);
 // The same for the years `first` to `last`, at less cost than each on its own.
 QList<WheelYear> ComputeYears(int first, int last, const QTimeZone& zone, Hemisphere hemisphere);
 
+// The instant the year begins in the zone: its first moment, which is not midnight where the clocks skip it.
+QDateTime YearStart(int year, const QTimeZone& zone);
+
 // The instant to the nearest second: what the program shows and exports.
 QDateTime ToSecond(const QDateTime& instant);
 

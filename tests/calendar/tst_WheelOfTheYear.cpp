@@ -293,15 +293,24 @@ void tst_WheelOfTheYear::fullMoonNames_followTheMonthsAndTheEquinox() {
 void tst_WheelOfTheYear::localDate_isTheDateInTheZone_data() {
     QTest::addColumn<QString>("zone");
     QTest::addColumn<QDate>("date");
+    QTest::addColumn<QDateTime>("yearStart");
     // The December solstice of 2027 comes at 02:42 UTC on the 22nd: still the 21st in New York.
-    QTest::newRow("UTC") << QStringLiteral("UTC") << QDate(2027, 12, 22);
-    QTest::newRow("New York") << QStringLiteral("America/New_York") << QDate(2027, 12, 21);
-    QTest::newRow("Auckland") << QStringLiteral("Pacific/Auckland") << QDate(2027, 12, 22);
+    QTest::newRow("UTC") << QStringLiteral("UTC") << QDate(2027, 12, 22) << utc(2027, 1, 1, 0, 0);
+    QTest::newRow("New York") << QStringLiteral("America/New_York") << QDate(2027, 12, 21) << utc(2027, 1, 1, 5, 0);
+    QTest::newRow("Auckland") << QStringLiteral("Pacific/Auckland") << QDate(2027, 12, 22) << utc(2026, 12, 31, 11, 0);
+    // Lima skipped the first hour of 1986: the year began at 01:00, 05:00 UTC, not at a midnight that never was.
+    QTest::newRow("Lima, 1986") << QStringLiteral("America/Lima") << QDate() << utc(1986, 1, 1, 5, 0);
 }
 
 void tst_WheelOfTheYear::localDate_isTheDateInTheZone() {
     QFETCH(QString, zone);
     QFETCH(QDate, date);
+    QFETCH(QDateTime, yearStart);
+    QCOMPARE(YearStart(yearStart.toTimeZone(QTimeZone(zone.toUtf8())).date().year(), QTimeZone(zone.toUtf8())),
+             yearStart);
+    if (!date.isValid()) {
+        return;
+    }
     const WheelYear wheel = Compute(2027, QTimeZone(zone.toUtf8()), Hemisphere::North);
     const WheelEvent* yule = FindEvent(wheel, EventKind::SolarPoint, 270);
     QVERIFY(std::abs(yule->instant.secsTo(utc(2027, 12, 22, 2, 42))) < 30);
