@@ -6,7 +6,6 @@
 #include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
@@ -82,20 +81,11 @@ void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
 }
 
 void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from) {
-    DowsingSelection& selection = CurrentDowsingSelection();
-    selection.SelectedRowIndex = rowIndex;
     frmDowsingSave* sheet = Windows::Load<frmDowsingSave>();
     if (!sheet) {
         return;
     }
-    WriteSheetText(sheet->sheetText(), record);
-    if (const QString date = DowsingColumnText(record, 0); !date.isEmpty()) {
-        selection.SelectedDateText = date;
-    }
-    if (const QString time = DowsingColumnText(record, 8); !time.isEmpty()) {
-        selection.SelectedTimeText = time;
-    }
-    selection.SelectedRecordId = record.IdNumber;
+    sheet->ShowRecord(record, rowIndex);
     if (from) {
         Windows::HideForm(from);
     }

@@ -6,7 +6,6 @@
 #include "common/MessageBox.h"
 #include "common/WholeFile.h"
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/RtfWriter.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
@@ -104,6 +103,12 @@ frmDowsingSave::frmDowsingSave() {
 
 frmDowsingSave::~frmDowsingSave() = default;
 
+void frmDowsingSave::ShowRecord(const DowsingRecord& record, qint64 row) {
+    WriteSheetText(sheetText_, record);
+    shown_ = record;
+    shownRow_ = row;
+}
+
 void frmDowsingSave::Form_Unload() {
     store_.reset();
 }
@@ -166,7 +171,7 @@ void frmDowsingSave::editRecord() {
         wizard->EditFoundNoRecord();
         return;
     }
-    const StoreResult<DowsingRecord> found = store.find(CurrentDowsingSelection().SelectedRecordId);
+    const StoreResult<DowsingRecord> found = store.find(shown_.IdNumber);
     if (found) {
         wizard->FillForUpdate(*found);
         return;
@@ -191,7 +196,7 @@ void frmDowsingSave::deleteRecord() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    const StoreStatus removed = store.remove(CurrentDowsingSelection().SelectedRecordId);
+    const StoreStatus removed = store.remove(shown_.IdNumber);
     if (removed) {
         MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();

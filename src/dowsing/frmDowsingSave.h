@@ -31,6 +31,12 @@ class frmDowsingSave : public DowsingChildWindow {
     // The record as a page of labelled text; the grid writes it, the Tools menu previews it.
     SheetTextBox* sheetText() const { return sheetText_; }
 
+    // Writes a record on the sheet; `row` is its place in table order, as the grid counts rows. Edit and Delete
+    // act on this record, by its number, whatever the grid shows by then.
+    void ShowRecord(const DowsingRecord& record, qint64 row);
+    const DowsingRecord& shownRecord() const { return shown_; }
+    qint64 shownRow() const { return shownRow_; }
+
   private:
     void backToGrid();
     void saveSheet();
@@ -44,6 +50,8 @@ class frmDowsingSave : public DowsingChildWindow {
     void backToFreshGrid();
 
     SheetTextBox* sheetText_;
+    DowsingRecord shown_;
+    qint64 shownRow_ = 0;
     std::unique_ptr<DowsingStore> store_;
 };
 

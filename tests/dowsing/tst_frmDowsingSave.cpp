@@ -1,7 +1,6 @@
 #include "common/Application.h"
 #include "common/FileDialogs.h"
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
@@ -218,7 +217,7 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
     // The user looks at another record before pressing Update.
     w->ShowAllRecords();
     QVERIFY(env->sheet(2));
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 3);
     QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
     QVERIFY(w->isVisible());
@@ -285,7 +284,7 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
     QVERIFY(SeedRecords(env->path(), 4));
     QVERIFY(env->sheet(0));
     frmDowsingSave* sheet = env->sheet(3);
-    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 3);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRow(), 3);
     // Another program removed a row before this one, so the shown record no longer stands at row 3.
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Yes);
@@ -327,7 +326,7 @@ void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
     QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
     frmDowsingSave* sheet = env->sheet(1);
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 70000);
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
