@@ -139,6 +139,7 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
 QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     // A file from before the index existed gets it now, once; a large one shows how far it got and can be
     // stopped. The dialog is made only when there is an index to make: every search asks.
+    const Windows::NestedLoop progressMayShow;
     std::unique_ptr<QProgressDialog> making;
     const QString why = DowsingSearch::EnsureIndex(db, [this, &making](qint64 done, qint64 total) {
         if (!making) {

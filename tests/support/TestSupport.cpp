@@ -113,11 +113,9 @@ RecordingShell::~RecordingShell() {
 TestEnvironment::TestEnvironment() {
     QDir(dir_.path()).mkpath(QStringLiteral("app"));
     QDir(dir_.path()).mkpath(QStringLiteral("settings"));
-    SetApplicationFolder(appFolder());
+    services.applicationFolder = appFolder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
-    SetToday(std::nullopt);
-    SetSystemTimeZone(std::nullopt);
 }
 
 TestEnvironment::~TestEnvironment() {
@@ -126,9 +124,6 @@ TestEnvironment::~TestEnvironment() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // The kept connections hold the files of this world open.
     DataSource::closeAll();
-    SetApplicationFolder(QString());
-    SetToday(std::nullopt);
-    SetSystemTimeZone(std::nullopt);
 }
 
 QString TestEnvironment::appFolder() const {
