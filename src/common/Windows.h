@@ -34,7 +34,7 @@ template <class W> W* Load() {
     }
     W* window = new W();
     detail::Add(typeid(W), window);
-    window->Form_Load();
+    window->onLoad();
     return Loaded<W>();
 }
 

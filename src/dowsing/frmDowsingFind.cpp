@@ -90,7 +90,7 @@ frmDowsingFind::frmDowsingFind() {
 
 frmDowsingFind::~frmDowsingFind() = default;
 
-void frmDowsingFind::Form_Load() {
+void frmDowsingFind::onLoad() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
     StoreResult<QSqlDatabase> db = store_->database();
     while (!db && StoreFailureRetry(StoreFailureText(db.error()), db.error(), this)) {
@@ -157,7 +157,7 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     return why;
 }
 
-void frmDowsingFind::Form_Unload() {
+void frmDowsingFind::onUnload() {
     grdFound->setModel(nullptr);
     model_.reset();
     store_.reset();

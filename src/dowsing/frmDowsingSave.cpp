@@ -109,7 +109,7 @@ void frmDowsingSave::ShowRecord(const DowsingRecord& record, qint64 row) {
     shownRow_ = row;
 }
 
-void frmDowsingSave::Form_Unload() {
+void frmDowsingSave::onUnload() {
     store_.reset();
 }
 

@@ -26,7 +26,7 @@ class frmDowsingSave : public DowsingChildWindow {
     frmDowsingSave();
     ~frmDowsingSave() override;
 
-    void Form_Unload() override;
+    void onUnload() override;
 
     // The record as a page of labelled text; the grid writes it, the Tools menu previews it.
     SheetTextBox* sheetText() const { return sheetText_; }
