@@ -97,7 +97,7 @@ QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress) {
         qint64 total = 0;
         if (why.isEmpty() && (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next())) {
             why = reason(q.lastError());
-        } else {
+        } else if (why.isEmpty()) {
             total = q.value(0).toLongLong();
         }
         q.finish();

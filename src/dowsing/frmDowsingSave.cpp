@@ -21,6 +21,10 @@
 #include <QVBoxLayout>
 
 namespace DowsingSheetMessages {
+QString NotPrinted(const QString& where) {
+    return QStringLiteral("The sheet could not be printed to %1.").arg(QDir::toNativeSeparators(where));
+}
+
 QString NotSaved(const QString& path, const QString& reason) {
     return QStringLiteral("The sheet could not be saved as %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
 }
@@ -156,6 +160,11 @@ void frmDowsingSave::printSheet() {
     }
     // The box prints only its selection when the printer's range says so.
     sheetText_->print(&printer);
+    // Printing to a file in a folder that takes none fails inside the painter, which says nothing of it.
+    if (printer.printerState() == QPrinter::Error) {
+        MsgBox(Msg::NotPrinted(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName()),
+               MsgButtons::Ok, MsgIcon::Critical, this);
+    }
 }
 
 void frmDowsingSave::editRecord() {

@@ -63,6 +63,7 @@ inline const QString NoRecordToDelete = QStringLiteral("There Is No Record to De
 inline const QString ConfirmDelete = QStringLiteral("Do You Really Want To Delete This Record ?");
 inline const QString Deleted = QStringLiteral("Record Deleted Succesfully !");
 QString NotSaved(const QString& path, const QString& reason);
+QString NotPrinted(const QString& where);
 QString NotDeleted(const QString& reason);
 QString NotRead(const QString& reason);
 } // namespace DowsingSheetMessages

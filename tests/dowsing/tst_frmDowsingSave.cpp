@@ -99,6 +99,7 @@ class tst_frmDowsingSave : public QObject {
     void print_wholeSheetOrSelection_data();
     void print_wholeSheetOrSelection();
     void print_cancelled_printsNothing();
+    void print_toAFileThatCannotBeWritten_saysSo();
     void print_dialogOffersNoPageNumbers_data();
     void print_dialogOffersNoPageNumbers();
     void clipboard_keepsItsContentOverTheSheet();
@@ -522,6 +523,20 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
     });
     QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void tst_frmDowsingSave::print_toAFileThatCannotBeWritten_saysSo() {
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    const QString pdf = QDir(out->path()).filePath(QStringLiteral("no such folder/sheet.pdf"));
+    SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{DowsingSheetMessages::NotPrinted(pdf)});
 }
 
 void tst_frmDowsingSave::print_dialogOffersNoPageNumbers_data() {
