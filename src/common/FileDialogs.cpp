@@ -23,8 +23,8 @@ QString QtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        filters.append(parts[i].trimmed() + QStringLiteral(" (") + parts[i + 1].simplified().replace(';', ' ') +
-                       QLatin1Char(')'));
+        filters.append(parts[i].trimmed() + QStringLiteral(" (") +
+                       parts[i + 1].simplified().replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }

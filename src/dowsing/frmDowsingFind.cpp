@@ -110,7 +110,8 @@ void frmDowsingFind::onLoad() {
         txtFind->setEnabled(false);
         // Stopped by the user, who needs no box to be told so.
         if (why == DowsingSearch::IndexStopped) {
-            lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
+            lblCount->setText(
+                DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         } else {
             MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
         }
@@ -183,13 +184,14 @@ void frmDowsingFind::search() {
     }
     const StoreResult<QSqlDatabase> db = store_->database();
     if (!db) {
-        lblCount->setText(DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), " "));
+        lblCount->setText(
+            DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     // A restore may have put back a file from before the index; a look at the schema costs a fraction of a
     // millisecond, a search without the index an error.
     if (const QString why = makeIndex(*db); !why.isEmpty()) {
-        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
+        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     useModelOn(*db);
@@ -217,7 +219,8 @@ qint64 frmDowsingFind::currentRecordId() const {
 
 void frmDowsingFind::showCount() {
     if (!model_->lastError().isEmpty()) {
-        lblCount->setText(DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), " "));
+        lblCount->setText(
+            DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore()));
