@@ -2,7 +2,8 @@
 # Installs the Debian packages Velloran needs to build and run, and only those that are missing.
 # With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext),
 # the second reader of exported calendar files (Python's icalendar), the validators of the installed desktop entry
-# and metainfo (desktop-file-utils, appstream) and clang-format, which a test runs to check the committed layout;
+# and metainfo (desktop-file-utils, appstream), clang-format, which a test runs to check the committed layout, and
+# clang-tidy, which a test runs over the program's sources;
 # the program itself never needs them.
 set -euo pipefail
 
@@ -14,7 +15,7 @@ packages=(
     libnova-dev liberfa-dev libical-dev
 )
 if [ "${1:-}" = "--for-tests" ]; then
-    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format)
+    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format clang-tidy)
 fi
 
 missing=()

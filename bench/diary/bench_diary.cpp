@@ -98,8 +98,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make the diary\n");
         return 1;
     }
-    CurrentSectionIndex = 0;
-    CurrentSectionWord = QStringLiteral("Spell");
     const QString path = DiaryFilePath();
     const auto nothing = [] {};
 
@@ -107,47 +105,49 @@ int main(int argc, char** argv) {
         runs, nothing, [&] { rawReadAll(path); }, nothing);
 
     const double open = measure(
-        runs, nothing, [] { Windows::Show<frmPaganDiaryResultBOS>(); },
+        runs, nothing, [] { frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell); },
         [] {
             Windows::Unload<frmPaganDiaryResultBOS>();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         });
 
-    auto* book = Windows::Show<frmPaganDiaryResultBOS>();
-    book->Command1->click();
+    auto* book = frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell);
+    const auto button = [book](const char* name) { return book->findChild<QPushButton*>(QLatin1String(name)); };
+    auto* keywordList = book->findChild<QListView*>(QStringLiteral("lstKeyword"));
+    auto* keywordBox = book->findChild<QLineEdit*>(QStringLiteral("txtKeyword"));
+    auto* meaningBox = book->findChild<QPlainTextEdit*>(QStringLiteral("txtMeaning"));
+    button("Command1")->click();
     const int last = Rows - 1;
-    bool flag = false;
 
     const double add = measure(
         runs,
         [&] {
-            book->Command2->click();
-            book->txtKeyword->setText(QStringLiteral("  New keyword  "));
-            book->txtMeaning->setPlainText(QStringLiteral("A new meaning\nover two lines"));
+            button("Command2")->click();
+            keywordBox->setText(QStringLiteral("  New keyword  "));
+            meaningBox->setPlainText(QStringLiteral("A new meaning\nover two lines"));
         },
-        [&] { book->Command2->click(); },
+        [&] { button("Command2")->click(); },
         [&] {
-            DiaryStore(path).removeAt(DiarySection::Spell, Rows, flag);
-            book->cmdRefresh_Click();
+            DiaryStore store(path);
+            store.remove(DiarySection::Spell, store.entries(DiarySection::Spell)->last().Index);
         });
 
     const double show = measure(
-        runs, [&] { book->lstKeyword->clearSelection(); },
-        [&] { book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0)); }, nothing);
-    if (book->txtKeyword->text() != QStringLiteral("Keyword number %1").arg(last)) {
+        runs, [&] { keywordList->clearSelection(); },
+        [&] { keywordList->setCurrentIndex(keywordList->model()->index(last, 0)); }, nothing);
+    if (keywordBox->text() != QStringLiteral("Keyword number %1").arg(last)) {
         std::fprintf(stderr, "the last entry was not shown\n");
         return 1;
     }
 
     const double remove = measure(
-        runs, [&] { book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0)); },
-        [&] { book->Command3->click(); },
+        runs, [&] { keywordList->setCurrentIndex(keywordList->model()->index(last, 0)); },
+        [&] { button("Command3")->click(); },
         [&] {
             DiaryStore(path).add(DiarySection::Spell, QStringLiteral("Keyword number %1").arg(last),
                                  QStringLiteral("m"));
-            book->cmdRefresh_Click();
         });
-    if (book->lstKeyword->model()->rowCount() != Rows) {
+    if (keywordList->model()->rowCount() != Rows) {
         std::fprintf(stderr, "the section did not keep its size\n");
         return 1;
     }

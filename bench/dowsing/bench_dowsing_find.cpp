@@ -86,7 +86,7 @@ void benchFind(const QString& path, int records) {
     }
     QElapsedTimer built;
     built.start();
-    const QString why = DowsingSearch::EnsureIndex(store.database());
+    const QString why = DowsingSearch::EnsureIndex(*store.database());
     const double buildMs = built.nsecsElapsed() / 1e6;
     if (!why.isEmpty()) {
         std::printf("no index: %s\n", qPrintable(why));
@@ -97,7 +97,7 @@ void benchFind(const QString& path, int records) {
     // The baseline: one page of records read by key from the middle of the table.
     const double byKey = timeMs(
         [&] {
-            QSqlQuery q(store.database());
+            QSqlQuery q(*store.database());
             q.setForwardOnly(true);
             q.prepare(QStringLiteral("SELECT Date, Name, Address, City, State, Pin, Phone_No, Email, "
                                      "Time_Dowsing_Occured, Dowsing_Tool, Item_Dowsing_For, "
@@ -135,7 +135,7 @@ void benchFind(const QString& path, int records) {
         {"\";\" (no letter: looked for as text)", ";", 13},
     };
     for (const Case& c : cases) {
-        DowsingFindModel model(store.database());
+        DowsingFindModel model(*store.database());
         model.sort(c.sortColumn, Qt::AscendingOrder);
         int rows = 0;
         const double ms = timeMs(

@@ -85,14 +85,14 @@ double openLastSheet() {
     grid->subWindow()->repaint();
     QElapsedTimer timer;
     timer.start();
-    grid->DataGrid_DblClick();
+    grid->openCurrentRecord();
     Windows::Loaded<frmDowsingSave>()->subWindow()->repaint();
     return msSince(timer);
 }
 
 void closeGrid() {
     if (frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>()) {
-        grid->cmdBack_Click();
+        grid->backToWizard();
     }
     settle();
 }

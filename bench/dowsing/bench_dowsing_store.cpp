@@ -58,15 +58,15 @@ int main(int argc, char** argv) {
     }
 
     DowsingStore store(path);
-    if (!store.open()) {
-        out << store.lastError() << Qt::endl;
+    if (const StoreStatus opened = store.open(); !opened) {
+        out << opened.error().text() << Qt::endl;
         return 1;
     }
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < records; ++i) {
-        if (!store.add(recordNumber(i))) {
-            out << "add failed: " << store.lastError() << Qt::endl;
+        if (const StoreResult<qint64> added = store.add(recordNumber(i)); !added) {
+            out << "add failed: " << added.error().text() << Qt::endl;
             return 1;
         }
     }

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         {"save a record", [&] { wizard()->findChild<QPushButton*>(QStringLiteral("cmAddNewRecord"))->click(); },
          [&] { wizard()->findChild<QPushButton*>(QStringLiteral("cmdadd"))->click(); }, [] {}},
         {"open the grid", [&] { wizard(); }, [&] { wizard()->ShowAllRecords(); },
-         [] { Windows::Loaded<frmDowsingAllRecord>()->cmdBack_Click(); }},
+         [] { Windows::Loaded<frmDowsingAllRecord>()->backToWizard(); }},
         // Ctrl+End in the grid: the last page is read when the grid paints it.
         {"grid to its end", [&] { wizard()->ShowAllRecords(); },
          [] {
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
              grid->DataGrid->viewport()->repaint();
              QCoreApplication::processEvents();
          },
-         [] { Windows::Loaded<frmDowsingAllRecord>()->cmdBack_Click(); }},
+         [] { Windows::Loaded<frmDowsingAllRecord>()->backToWizard(); }},
     };
     QTextStream out(stdout);
     out << "Time to the box that says the file is in use, against the same action on the free file; median of "

@@ -291,15 +291,14 @@ int diary(const QString& folder, int rounds) {
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(request.text));
         return MsgResult::Ok;
     });
-    CurrentSectionIndex = 0;
-    CurrentSectionWord = QStringLiteral("Spell");
     PaintWatch watch;
     const auto book = [] { return static_cast<QWidget*>(Windows::Loaded<frmPaganDiaryResultBOS>()); };
 
     std::vector<double> open;
     double firstOpen = 0;
     for (int i = 0; i < rounds + 1; ++i) {
-        const double ms = watch.time([] { Windows::Show<frmPaganDiaryResultBOS>(); }, book, "open a diary section");
+        const double ms =
+            watch.time([] { frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell); }, book, "open a diary section");
         (i == 0 ? firstOpen : open.emplace_back()) = ms;
         Windows::Unload<frmPaganDiaryResultBOS>();
         settle();
@@ -307,30 +306,34 @@ int diary(const QString& folder, int rounds) {
     row("open a diary section", median(open), "one frame", kFrameMs);
     row("(the first opening in the process, counting)", firstOpen, "one frame", kFrameMs);
 
-    auto* window = Windows::Show<frmPaganDiaryResultBOS>();
+    auto* window = frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell);
     settle();
-    window->Command1->click();
+    const auto button = [window](const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); };
+    auto* keywordList = window->findChild<QListView*>(QStringLiteral("lstKeyword"));
+    auto* keywordBox = window->findChild<QLineEdit*>(QStringLiteral("txtKeyword"));
+    auto* meaningBox = window->findChild<QPlainTextEdit*>(QStringLiteral("txtMeaning"));
+    button("Command1")->click();
     ListFloor floor(DiaryFilePath());
     std::vector<double> add, remove, addFloor, removeFloor;
     for (int i = 0; i < rounds + 1; ++i) {
-        window->Command2->click();
-        window->txtKeyword->setText(QStringLiteral("  New keyword  "));
-        window->txtMeaning->setPlainText(QStringLiteral("A new meaning\nover two lines"));
+        button("Command2")->click();
+        keywordBox->setText(QStringLiteral("  New keyword  "));
+        meaningBox->setPlainText(QStringLiteral("A new meaning\nover two lines"));
         settle();
-        const double a = watch.time([&] { window->Command2->click(); }, book, "add one diary entry");
-        const int last = window->lstKeyword->model()->rowCount() - 1;
-        window->lstKeyword->setCurrentIndex(window->lstKeyword->model()->index(last, 0));
-        if (window->txtKeyword->text() != QStringLiteral("New keyword")) {
+        const double a = watch.time([&] { button("Command2")->click(); }, book, "add one diary entry");
+        const int last = keywordList->model()->rowCount() - 1;
+        keywordList->setCurrentIndex(keywordList->model()->index(last, 0));
+        if (keywordBox->text() != QStringLiteral("New keyword")) {
             std::fprintf(stderr, "the added entry is not the last line\n");
             return 1;
         }
         settle();
-        const double r = watch.time([&] { window->Command3->click(); }, book, "remove one diary entry");
+        const double r = watch.time([&] { button("Command3")->click(); }, book, "remove one diary entry");
         const double fa = floor.add(watch);
         const double fr = floor.remove(watch);
         // The floor wrote through a connection of its own, as another program would: read the list again
         // (outside the clock) so that the book's next change is its own again.
-        window->cmdRefresh_Click();
+        window->refreshKeywords();
         settle();
         if (i > 0) {
             add.push_back(a);
@@ -365,7 +368,7 @@ int grid(const QString& folder, int rounds) {
     };
     const auto back = [] {
         if (frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>()) {
-            grid->cmdBack_Click();
+            grid->backToWizard();
         }
         settle();
     };

@@ -39,10 +39,11 @@ inline bool FillDowsingFile(const QString& path, int records,
         return false;
     }
     DowsingStore store(path);
-    if (!store.open()) {
+    const StoreResult<QSqlDatabase> opened = store.database();
+    if (!opened) {
         return false;
     }
-    QSqlDatabase db = store.database();
+    QSqlDatabase db = *opened;
     db.transaction();
     QSqlQuery q(db);
     q.prepare(DowsingSql::insertStatement());

@@ -34,7 +34,7 @@ const QTextLayout& linesOf(const QString& text, const QFont& font, int width) {
         y += line.height() + leading;
     }
     layout->endLayout();
-    return *kept.insert(key, std::move(layout)).value();
+    return *kept.insert(key, layout).value();
 }
 
 } // namespace

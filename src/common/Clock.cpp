@@ -24,5 +24,5 @@ QTimeZone SystemTimeZone() {
 }
 
 void SetSystemTimeZone(std::optional<QTimeZone> zone) {
-    CurrentServices().timeZone = zone;
+    CurrentServices().timeZone = std::move(zone);
 }

@@ -40,6 +40,11 @@ DataSource::DataSource(QString path) : path_(std::move(path)) {
     qRegisterMetaType<DataChange>();
     outsideChanges_.setInterval(CheckIntervalMs);
     connect(&outsideChanges_, &QTimer::timeout, this, &DataSource::checkForOutsideChanges);
+    replaced_.setSingleShot(true);
+    replaced_.setInterval(0);
+    connect(&replaced_, &QTimer::timeout, this, [this] {
+        emit changed(DataChange{DataChange::Kind::Unknown, {}, 0, true});
+    });
 }
 
 void DataSource::close() {
@@ -62,12 +67,7 @@ StoreResult<QSqlDatabase> DataSource::database(int busyTimeoutMs) {
     if (connection_ && identityOnDisk() != identity_) {
         close();
         // Heard once the store that noticed it has finished its work.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                emit changed(DataChange{DataChange::Kind::Unknown, {}, 0, true});
-            },
-            Qt::QueuedConnection);
+        replaced_.start();
     }
     if (!connection_) {
         auto opened = std::make_unique<DatabaseConnection>(path_, DatabaseConnection::Access::Write, busyTimeoutMs);

@@ -83,4 +83,6 @@ class DataSource : public QObject {
     std::optional<qint64> countedVersion_;
     QHash<QString, qint64> counts_;
     QTimer outsideChanges_;
+    // Says, once the events at hand are done, that another file was found in the file's place.
+    QTimer replaced_;
 };

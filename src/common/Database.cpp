@@ -130,8 +130,8 @@ DatabaseConnection::~DatabaseConnection() {
     QSqlDatabase::removeDatabase(name_);
 }
 
-DatabaseTransaction::DatabaseTransaction(QSqlDatabase database)
-    : database_(std::move(database)), open_(database_.transaction()) {}
+DatabaseTransaction::DatabaseTransaction(const QSqlDatabase& database)
+    : database_(database), open_(database_.transaction()) {}
 
 DatabaseTransaction::~DatabaseTransaction() {
     if (open_) {

@@ -94,7 +94,7 @@ class DatabaseConnection {
 // of a change leaves the file as it was.
 class DatabaseTransaction {
   public:
-    explicit DatabaseTransaction(QSqlDatabase database);
+    explicit DatabaseTransaction(const QSqlDatabase& database);
     ~DatabaseTransaction();
     DatabaseTransaction(const DatabaseTransaction&) = delete;
     DatabaseTransaction& operator=(const DatabaseTransaction&) = delete;

@@ -47,7 +47,7 @@ QString writeThrough(const QString& path, QIODevice::OpenMode mode,
     if (!file.open(QIODevice::WriteOnly | mode)) {
         return WriteFailure(file);
     }
-    if (const QString why = produce(file); !why.isEmpty()) {
+    if (QString why = produce(file); !why.isEmpty()) {
         file.cancelWriting();
         return why;
     }

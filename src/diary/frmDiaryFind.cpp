@@ -55,7 +55,7 @@ StoreStatus FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& secti
         return Done{};
     }
     for (const DiarySection section : sections) {
-        const StoreStatus read = store.entriesThatMayHold(section, words, [&](const DiaryEntry& entry, bool surely) {
+        StoreStatus read = store.entriesThatMayHold(section, words, [&](const DiaryEntry& entry, bool surely) {
             if (surely) {
                 take(section, entry);
                 return;
@@ -117,6 +117,9 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     connect(txtFind, &QLineEdit::textChanged, this, &frmDiaryFind::search);
     connect(chkAllSections, &QCheckBox::toggled, this, &frmDiaryFind::search);
     connect(&store_.source(), &DataSource::changed, this, &frmDiaryFind::searchSoon);
+    searchSoon_.setSingleShot(true);
+    searchSoon_.setInterval(0);
+    connect(&searchSoon_, &QTimer::timeout, this, &frmDiaryFind::search);
     connect(lstFound, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
     connect(lstFound, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
@@ -128,17 +131,8 @@ void frmDiaryFind::onLoad() {
 }
 
 void frmDiaryFind::searchSoon() {
-    if (searchPending_) {
-        return;
-    }
-    searchPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            searchPending_ = false;
-            search();
-        },
-        Qt::QueuedConnection);
+    // A zero-time single shot that starting again does not repeat: a run of changes makes one search.
+    searchSoon_.start();
 }
 
 void frmDiaryFind::search() {

@@ -3,6 +3,7 @@
 #include "common/Form.h"
 #include "diary/DiaryStore.h"
 
+#include <QTimer>
 #include <limits>
 
 class QCheckBox;
@@ -43,7 +44,7 @@ class frmDiaryFind : public FormWindow {
     void searchSoon();
 
     DiaryStore store_;
-    bool searchPending_ = false;
+    QTimer searchSoon_;
 };
 
 // The entries of `sections` that hold every word of `text` in keyword or meaning, the first `limit` of them in

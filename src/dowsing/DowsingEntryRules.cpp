@@ -44,8 +44,8 @@ bool emailAccepted(const QString& email) {
 }
 
 QDate dateFromLists(const QString& month, const QString& day, const QString& year) {
-    const int m = monthEntries().indexOf(month) + 1;
-    const int d = dayEntries().indexOf(day) + 1;
+    const int m = static_cast<int>(monthEntries().indexOf(month)) + 1;
+    const int d = static_cast<int>(dayEntries().indexOf(day)) + 1;
     bool yearOk = false;
     const int y = year.toInt(&yearOk);
     if (m < 1 || d < 1 || !yearOk || !yearEntries().contains(year)) {

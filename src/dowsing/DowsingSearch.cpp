@@ -207,7 +207,7 @@ QVariant keyOf(const DowsingRecord& r, int column) {
 
 } // namespace
 
-DowsingFindModel::DowsingFindModel(QSqlDatabase db, QObject* parent) : QAbstractTableModel(parent), db_(db) {}
+DowsingFindModel::DowsingFindModel(const QSqlDatabase& db, QObject* parent) : QAbstractTableModel(parent), db_(db) {}
 
 bool DowsingFindModel::setSearch(const QString& text) {
     beginResetModel();

@@ -52,7 +52,7 @@ class DowsingFindModel : public QAbstractTableModel {
     static constexpr int PageSize = 128;
 
     // The connection must stay open while the model lives.
-    explicit DowsingFindModel(QSqlDatabase db, QObject* parent = nullptr);
+    explicit DowsingFindModel(const QSqlDatabase& db, QObject* parent = nullptr);
 
     // Runs a new search from the first page; an empty text lists every record. False (with lastError) when
     // the file could not be read.

@@ -17,10 +17,9 @@ void appendText(QByteArray& out, const QString& text) {
         } else if (c == QChar::LineSeparator || c == u'\n' || c == QChar::ParagraphSeparator) {
             // A line break inside a paragraph is a paragraph mark in the file too; the sheet knows no other kind.
             out += "\\par\n";
-        } else if (c == u'\r') {
-            // Half of a CR LF pair whose LF makes the mark; a CR alone ends no line anywhere else either.
-        } else if (c < 0x20 || c == 0x7f) {
-            // Other control characters have no place in a sheet.
+        } else if (c == u'\r' || c < 0x20 || c == 0x7f) {
+            // A CR is half of a CR LF pair whose LF makes the mark (alone it ends no line anywhere else either);
+            // other control characters have no place in a sheet.
         } else if (c < 0x80) {
             out += static_cast<char>(c);
         } else {

@@ -82,6 +82,9 @@ frmDowsingFind::frmDowsingFind() {
     grid->setColumnStretch(1, 1);
 
     connect(txtFind, &QLineEdit::textChanged, this, &frmDowsingFind::search);
+    searchSoon_.setSingleShot(true);
+    searchSoon_.setInterval(0);
+    connect(&searchSoon_, &QTimer::timeout, this, &frmDowsingFind::search);
     connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
     grdFound->viewport()->installEventFilter(this);
     setMinimumSize(722, 379);
@@ -142,7 +145,7 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     // stopped. The dialog is made only when there is an index to make: every search asks.
     const Windows::NestedLoop progressMayShow;
     std::unique_ptr<QProgressDialog> making;
-    const QString why = DowsingSearch::EnsureIndex(db, [this, &making](qint64 done, qint64 total) {
+    QString why = DowsingSearch::EnsureIndex(db, [this, &making](qint64 done, qint64 total) {
         if (!making) {
             making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100,
                                                        VisibleWindowFor(this));
@@ -165,17 +168,8 @@ void frmDowsingFind::onUnload() {
 }
 
 void frmDowsingFind::searchSoon() {
-    if (searchPending_) {
-        return;
-    }
-    searchPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            searchPending_ = false;
-            search();
-        },
-        Qt::QueuedConnection);
+    // A zero-time single shot that starting again does not repeat: a run of changes makes one search.
+    searchSoon_.start();
 }
 
 void frmDowsingFind::search() {

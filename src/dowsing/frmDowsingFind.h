@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <memory>
 
 // Tools > Find Records…: the records whose text or date holds every word typed, listed as the grid lists
@@ -51,7 +52,7 @@ class frmDowsingFind : public DowsingChildWindow {
 
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingFindModel> model_;
-    bool searchPending_ = false;
+    QTimer searchSoon_;
 };
 
 namespace DowsingFindTexts {
