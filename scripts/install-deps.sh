@@ -14,7 +14,7 @@ packages=(
     libnova-dev libical-dev
 )
 if [ "${1:-}" = "--for-tests" ]; then
-    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format)
+    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format strace)
 fi
 
 missing=()

@@ -1,5 +1,7 @@
 #include "dowsing/DowsingStore.h"
 
+#include "dowsing/DowsingSearch.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -144,6 +146,9 @@ bool DowsingStore::open() {
             return false;
         }
     }
+    // The file keeps the tables it always had; one a search of an earlier version added goes (or, while another
+    // program holds the file, at a later opening).
+    DowsingSearch::RemoveIndexFromRecordsFile(connection->database(), filePath_);
     openedIdentity_ = fileIdentity();
     connection_ = std::move(connection);
     return true;

@@ -119,8 +119,8 @@ void frmDowsingFind::Form_Load() {
 }
 
 QString frmDowsingFind::makeIndex() {
-    // A file from before the index existed gets it now, once; a large one shows how far it got and can be
-    // stopped. The dialog is made only when there is an index to make: every search asks.
+    // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.
+    // The dialog is made only when there is something to do: every search asks.
     std::unique_ptr<QProgressDialog> making;
     const QString why = DowsingSearch::EnsureIndex(store_->database(), [this, &making](qint64 done, qint64 total) {
         if (!making) {
@@ -148,8 +148,8 @@ void frmDowsingFind::txtFind_Change() {
     if (!model_ || !txtFind->isEnabled()) {
         return;
     }
-    // A restore may have put back a file from before the index; a look at the schema costs a fraction of a
-    // millisecond, a search without the index an error.
+    // The records may have changed since, here or in another program; when they have not, a look at the records
+    // file's stamp costs a fraction of a millisecond.
     if (const QString why = makeIndex(); !why.isEmpty()) {
         lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
         return;

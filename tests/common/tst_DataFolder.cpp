@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -185,6 +186,32 @@ class tst_DataFolder : public QObject {
         QCOMPARE(choice.problem, QString());
         QCOMPARE(filesIn(m.places.userFolder), (QStringList{"diary.dll", "Dowsing.dll"}));
         QCOMPARE(read(m.user("Dowsing.dll")), database("Dowsing.dll"));
+    }
+
+    // The clients' names and addresses in the user's own folder are the user's alone, backups too, also where an
+    // earlier version left them open to all; the program's own folder stays as the user has it.
+    void userFolder_isTheUsersAlone_data() {
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("the user's data folder") << false;
+        QTest::newRow("the program's own folder") << true;
+    }
+    void userFolder_isTheUsersAlone() {
+        QFETCH(bool, portable);
+        Machine m;
+        const QString folder = portable ? m.places.programFolder : m.places.userFolder;
+        const QString backup = QDir(folder).filePath("Backups/Automatic backup 2026-12-08 010203");
+        const QStringList files{folder + "/Dowsing.dll", folder + "/diary.dll", backup + "/Dowsing.dll"};
+        QVERIFY(QDir().mkpath(backup));
+        for (const QString& path : files) {
+            QVERIFY(write(path, database("Dowsing.dll")) && ::chmod(QFile::encodeName(path), 0644) == 0);
+        }
+        QCOMPARE(ChooseDataFolder(m.places, Files).portable, portable);
+        for (const QString& path : files + QStringList{folder, backup}) {
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(path), &info) == 0);
+            const mode_t open = QFileInfo(path).isDir() ? 0755 : 0644;
+            QCOMPARE(info.st_mode & 0777, portable ? open : open & 0700);
+        }
     }
 
     // A damaged template is never copied: the tool then reports its file missing, as it does without one.
