@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -199,18 +198,16 @@ class tst_DataFolder : public QObject {
         QFETCH(bool, portable);
         Machine m;
         const QString folder = portable ? m.places.programFolder : m.places.userFolder;
-        const QString backup = QDir(folder).filePath("Backups/Automatic backup 2026-12-08 010203");
-        const QStringList files{folder + "/Dowsing.dll", folder + "/diary.dll", backup + "/Dowsing.dll"};
+        const QString backup = folder + "/Backups/Automatic backup 2026-12-08 010203";
         QVERIFY(QDir().mkpath(backup));
+        const QStringList files{folder + "/Dowsing.dll", folder + "/diary.dll", backup + "/Dowsing.dll"};
         for (const QString& path : files) {
-            QVERIFY(write(path, database("Dowsing.dll")) && ::chmod(QFile::encodeName(path), 0644) == 0);
+            QVERIFY(write(path, database("Dowsing.dll")) &&
+                    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         }
         QCOMPARE(ChooseDataFolder(m.places, Files).portable, portable);
         for (const QString& path : files + QStringList{folder, backup}) {
-            struct stat info {};
-            QVERIFY(::stat(QFile::encodeName(path), &info) == 0);
-            const mode_t open = QFileInfo(path).isDir() ? 0755 : 0644;
-            QCOMPARE(info.st_mode & 0777, portable ? open : open & 0700);
+            QCOMPARE(bool(QFileInfo(path).permissions() & (QFile::ReadOther | QFile::ExeOther)), portable);
         }
     }
 

@@ -10,24 +10,18 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-// The disk as a test wants it: writes past `room` bytes are cut short and then refused as on a full disk, and syncs
-// fail. Linked into this test, which exports them, these stand in for the system's own, Qt's calls included.
-namespace {
-qint64 room = -1;
-bool syncFails = false;
-} // namespace
-
+// The disk as a test wants it, for Qt's writes too (this test exports these): writes to a file past `room` more bytes
+// cut short, then refused as on a full disk; syncs that fail.
+static qint64 room = -1;
+static bool syncFails = false;
 extern "C" ssize_t write(int fd, const void* bytes, size_t size) {
     static const auto system = reinterpret_cast<ssize_t (*)(int, const void*, size_t)>(dlsym(RTLD_NEXT, "write"));
-    if (room == 0 && fd > 2) {
-        errno = ENOSPC;
-        return -1;
-    }
-    const ssize_t written = system(fd, bytes, room > 0 && fd > 2 ? std::min(size, size_t(room)) : size);
-    room -= room > 0 && fd > 2 ? std::max<ssize_t>(written, 0) : 0;
+    const ssize_t written = fd <= 2 || room < 0 ? system(fd, bytes, size)
+                            : room == 0         ? (errno = ENOSPC, -1)
+                                                : system(fd, bytes, std::min(size, size_t(room)));
+    room -= fd > 2 && room > 0 ? written : 0;
     return written;
 }
-
 extern "C" int fsync(int fd) {
     static const auto system = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
     return syncFails ? (errno = EIO, -1) : system(fd);
