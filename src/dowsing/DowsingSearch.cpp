@@ -46,27 +46,42 @@ QString searchText(const QString& row) {
     return text;
 }
 
-// The index's own file: the words of every record (FTS5) and, in Indexed, the text each record's words came from,
-// which is what the index compares with Details to find the records changed since, and what it needs to take a
-// record's words out again. State keeps the records file's stamp when the index last caught up with it.
+// The index's own file: the words of every record (FTS5, contentless: the words only) and, in Records, a copy of each
+// record as its words were taken, which the index compares with Details column by column to find the records
+// changed since (four times quicker than comparing their text), and from which it takes a record's words out again.
+// State keeps the records file's stamp when the index last caught up with it.
 QStringList indexStatements() {
+    QStringList columns;
+    for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+        columns << QString::fromLatin1(DowsingColumns[i]);
+    }
+    const QString add = QStringLiteral("INSERT INTO DetailsSearch(rowid, body) VALUES (new.IdNumber, %1);")
+                            .arg(searchText(QStringLiteral("new.")));
+    const QString drop =
+        QStringLiteral("INSERT INTO DetailsSearch(DetailsSearch, rowid, body) VALUES ('delete', old.IdNumber, %1);")
+            .arg(searchText(QStringLiteral("old.")));
     return {
-        QStringLiteral("CREATE TABLE words.Indexed (IdNumber INTEGER PRIMARY KEY, body TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE words.Records (%1, IdNumber INTEGER PRIMARY KEY)").arg(columns.join(", ")),
         // The first one or two letters typed match the most words; kept as prefixes of their own they are found as
         // quickly as a whole word (at a million records "j" took 34 ms without, 0.2 ms with).
-        QStringLiteral("CREATE VIRTUAL TABLE words.DetailsSearch USING fts5(body, content='Indexed', "
-                       "content_rowid='IdNumber', tokenize='unicode61 remove_diacritics 2', prefix='1 2')"),
-        QStringLiteral("CREATE TRIGGER words.Indexed_insert AFTER INSERT ON Indexed BEGIN "
-                       "INSERT INTO DetailsSearch(rowid, body) VALUES (new.IdNumber, new.body); END"),
-        QStringLiteral(
-            "CREATE TRIGGER words.Indexed_delete AFTER DELETE ON Indexed BEGIN "
-            "INSERT INTO DetailsSearch(DetailsSearch, rowid, body) VALUES ('delete', old.IdNumber, old.body); "
-            "END"),
+        QStringLiteral("CREATE VIRTUAL TABLE words.DetailsSearch USING fts5(body, content='', "
+                       "tokenize='unicode61 remove_diacritics 2', prefix='1 2')"),
+        QStringLiteral("CREATE TRIGGER words.Records_insert AFTER INSERT ON Records BEGIN %1 END").arg(add),
+        QStringLiteral("CREATE TRIGGER words.Records_delete AFTER DELETE ON Records BEGIN %1 END").arg(drop),
         QStringLiteral("CREATE TABLE words.State (key TEXT PRIMARY KEY, value TEXT)"),
     };
 }
 const QString kIndexObjects =
-    QStringLiteral("('Indexed', 'DetailsSearch', 'Indexed_insert', 'Indexed_delete', 'State')");
+    QStringLiteral("('Records', 'DetailsSearch', 'Records_insert', 'Records_delete', 'State')");
+
+// A record of Details as it is in Records, every column alike.
+QString unchangedSince() {
+    QStringList same;
+    for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+        same << QStringLiteral("d.%1 IS Records.%1").arg(QString::fromLatin1(DowsingColumns[i]));
+    }
+    return same.join(QStringLiteral(" AND "));
+}
 
 // The engine's words, as every store gives them; never empty, so that a failure is never taken for success.
 QString reason(const QSqlError& e) {
@@ -133,7 +148,7 @@ StoreError attachIndex(QSqlDatabase db, const QString& recordsPath) {
     q.finish();
     // Anything else there (half made, or by another version) is made again from nothing.
     QStringList statements{QStringLiteral("DROP TABLE IF EXISTS words.DetailsSearch"),
-                           QStringLiteral("DROP TABLE IF EXISTS words.Indexed"),
+                           QStringLiteral("DROP TABLE IF EXISTS words.Records"),
                            QStringLiteral("DROP TABLE IF EXISTS words.State")};
     statements += indexStatements();
     for (const QString& statement : statements) {
@@ -177,20 +192,18 @@ StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgr
         QSqlQuery bound(db);
         QSqlQuery drop(db);
         QSqlQuery fill(db);
-        const QString text = searchText(QStringLiteral("d."));
         const bool prepared =
             !why.failed() && !current &&
             bound.prepare(QStringLiteral("SELECT IdNumber FROM main.Details WHERE IdNumber > ? ORDER BY IdNumber "
                                          "LIMIT 1 OFFSET %1")
                               .arg(kChunk - 1)) &&
-            drop.prepare(QStringLiteral("DELETE FROM words.Indexed WHERE IdNumber > ? AND IdNumber <= ? AND NOT EXISTS "
-                                        "(SELECT 1 FROM main.Details AS d WHERE d.IdNumber = Indexed.IdNumber AND "
-                                        "%1 = Indexed.body)")
-                             .arg(text)) &&
-            fill.prepare(QStringLiteral("INSERT INTO words.Indexed (IdNumber, body) SELECT d.IdNumber, %1 FROM "
-                                        "main.Details AS d WHERE d.IdNumber > ? AND d.IdNumber <= ? AND NOT EXISTS "
-                                        "(SELECT 1 FROM words.Indexed AS i WHERE i.IdNumber = d.IdNumber)")
-                             .arg(text));
+            drop.prepare(QStringLiteral("DELETE FROM words.Records WHERE IdNumber > ? AND IdNumber <= ? AND NOT EXISTS "
+                                        "(SELECT 1 FROM main.Details AS d WHERE d.IdNumber = Records.IdNumber AND %1)")
+                             .arg(unchangedSince())) &&
+            fill.prepare(QStringLiteral("INSERT INTO words.Records (%1) SELECT %1 FROM main.Details AS d WHERE "
+                                        "d.IdNumber > ? AND d.IdNumber <= ? AND NOT EXISTS (SELECT 1 FROM "
+                                        "words.Records AS r WHERE r.IdNumber = d.IdNumber)")
+                             .arg(DowsingSql::columnList()));
         if (!why.failed() && !current && !prepared) {
             for (const QSqlQuery* failed : {&bound, &drop, &fill}) {
                 if (!why.failed() && failed->lastError().isValid()) {
