@@ -11,7 +11,7 @@ packages=(
     file dpkg-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
     fonts-dejavu-core
-    libnova-dev libical-dev
+    libnova-dev liberfa-dev libical-dev
 )
 if [ "${1:-}" = "--for-tests" ]; then
     packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format strace)

@@ -74,9 +74,9 @@ int main(int argc, char** argv) {
         delete window;
     });
 
-    PaganCalendar::SelectedMonthName = PaganCalendar::PlatformMonthName(12);
-    PaganCalendar::SelectedYearText = QStringLiteral("2012");
     const double view = microsecondsPerRun(20, [] {
+        Windows::Load<frmPaganResultCalendar>()->SetChosenMonth(PaganCalendar::PlatformMonthName(12),
+                                                                QStringLiteral("2012"));
         Windows::Show<frmPaganResultCalendar>();
         settle();
         Windows::Unload<frmPaganResultCalendar>();

@@ -72,7 +72,7 @@ double openGrid() {
     frmDowsingMain* wizard = Windows::Loaded<frmDowsingMain>();
     QElapsedTimer timer;
     timer.start();
-    wizard->cmdViewAllrecords_Click();
+    wizard->ShowAllRecords();
     frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();
     grid->subWindow()->repaint();
     return msSince(timer);

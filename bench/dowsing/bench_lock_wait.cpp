@@ -116,11 +116,12 @@ int main(int argc, char** argv) {
     };
     const std::vector<Case> cases{
         {"open the wizard", [] {}, [] { ShowDowsingTool(); }, [] { Windows::ResetForTests(); }},
-        {"save a record", [&] { wizard()->cmAddNewRecord->click(); }, [&] { wizard()->cmdadd->click(); }, [] {}},
-        {"open the grid", [&] { wizard(); }, [&] { wizard()->cmdViewAllrecords_Click(); },
+        {"save a record", [&] { wizard()->findChild<QPushButton*>(QStringLiteral("cmAddNewRecord"))->click(); },
+         [&] { wizard()->findChild<QPushButton*>(QStringLiteral("cmdadd"))->click(); }, [] {}},
+        {"open the grid", [&] { wizard(); }, [&] { wizard()->ShowAllRecords(); },
          [] { Windows::Loaded<frmDowsingAllRecord>()->cmdBack_Click(); }},
         // Ctrl+End in the grid: the last page is read when the grid paints it.
-        {"grid to its end", [&] { wizard()->cmdViewAllrecords_Click(); },
+        {"grid to its end", [&] { wizard()->ShowAllRecords(); },
          [] {
              frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();
              grid->DataGrid->scrollToBottom();

@@ -213,9 +213,9 @@ int calendar(int rounds) {
     std::vector<double> floor;
     for (int i = 0; i < rounds + 1; ++i) {
         settle();
-        const double ms = watch.time([&] { launcher->cmdSelectOption[2]->click(); },
-                                     [] { return static_cast<QWidget*>(Windows::Loaded<frmPaganMain>()); },
-                                     "open the calendar browser");
+        const double ms = watch.time(
+            [&] { launcher->findChild<QPushButton*>(QStringLiteral("cmdSelectOption_2"))->click(); },
+            [] { return static_cast<QWidget*>(Windows::Loaded<frmPaganMain>()); }, "open the calendar browser");
         Windows::Unload<frmPaganMain>();
         settle();
         QMainWindow* window = bareWindow();
@@ -372,8 +372,8 @@ int grid(const QString& folder, int rounds) {
     std::vector<double> open, jump;
     double firstOpen = 0;
     for (int i = 0; i < rounds + 1; ++i) {
-        const double ms = watch.time([] { Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click(); }, gridWindow,
-                                     "open the grid");
+        const double ms =
+            watch.time([] { Windows::Loaded<frmDowsingMain>()->ShowAllRecords(); }, gridWindow, "open the grid");
         (i == 0 ? firstOpen : open.emplace_back()) = ms;
         settle();
         frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();

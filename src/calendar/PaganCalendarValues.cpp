@@ -4,9 +4,6 @@
 
 namespace PaganCalendar {
 
-QString SelectedMonthName;
-QString SelectedYearText;
-
 QString PlatformMonthName(int month) {
     if (month < 1 || month > 12) {
         return {};

@@ -4,15 +4,18 @@
 #include <QList>
 
 // The sun and the moon as the wheel of the year needs them: their apparent geocentric ecliptic longitudes of
-// date, from libnova, and the instants (UTC) at which those longitudes reach given values, found by
-// root-finding on the longitudes themselves.
+// date, from libnova's series (VSOP87, ELP 2000-82B) carried to the equinox of date by ERFA (IAU 2006 precession,
+// IAU 2000B nutation), and the instants (UTC) at which those longitudes reach given values, found by root-finding
+// on the longitudes themselves: within a second (the sun) and ten seconds (the moons) of the whole series with
+// IAU 2000A nutation, from 1800 to 2200.
 namespace SkyPositions {
 
 // Julian day in Universal Time and back; QDateTime in UTC to the millisecond.
 double JulianDay(const QDateTime& utc);
 QDateTime FromJulianDay(double julianDay);
 
-// Terrestrial minus Universal Time, in seconds, at a Julian day (UT).
+// Terrestrial minus Universal Time, in seconds, at a Julian day (UT); the definition says which model covers
+// which years.
 double DeltaT(double julianDay);
 
 // Apparent longitudes, in degrees from 0 up to 360, at a Julian day (UT).

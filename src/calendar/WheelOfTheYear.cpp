@@ -26,7 +26,7 @@ const std::array<QString, 12> MoonNames = {
 };
 const QString HarvestMoon = QStringLiteral("Harvest Moon");
 const QString HuntersMoon = QStringLiteral("Hunter's Moon");
-const QString BlueMoon = QStringLiteral("Blue Moon");
+const QString BlueMoonName = QStringLiteral("%1 (Blue Moon)");
 const QString NewMoon = QStringLiteral("New Moon");
 
 struct Tradition {
@@ -79,7 +79,8 @@ QDate traditionalDate(int year, int month, int day, Hemisphere hemisphere) {
 }
 
 QDateTime startOf(const WheelEvent& event, const QTimeZone& zone) {
-    return event.instant.isValid() ? event.instant : QDateTime(event.firstDay, QTime(0, 0), zone).toUTC();
+    // A day's first moment, which is not midnight where the clocks skip it.
+    return event.instant.isValid() ? event.instant : event.firstDay.startOfDay(zone).toUTC();
 }
 
 void nameFullMoons(QList<WheelEvent>& events, Hemisphere hemisphere) {
@@ -108,10 +109,13 @@ void nameFullMoons(QList<WheelEvent>& events, Hemisphere hemisphere) {
             event.name = HarvestMoon;
         } else if (afterHarvest) {
             event.name = HuntersMoon;
-        } else if (secondInMonth) {
-            event.name = BlueMoon;
         } else {
             event.name = MoonNames[(event.firstDay.month() - 1 + shift) % 12];
+        }
+        // A blue moon keeps its month's name too: the calendars that name the moons drop the mark, and those
+        // that mark blue moons drop the name.
+        if (secondInMonth) {
+            event.name = BlueMoonName.arg(event.name);
         }
         afterHarvest = &event == harvest;
         previous = event.firstDay;
@@ -134,20 +138,28 @@ int LongitudeOf(Festival festival, Hemisphere hemisphere) {
     return (static_cast<int>(festival) * 45 + (hemisphere == Hemisphere::North ? 270 : 90)) % 360;
 }
 
-QDateTime ToMinute(const QDateTime& instant) {
-    const qint64 minute = 60000;
+QDateTime ToSecond(const QDateTime& instant) {
+    const qint64 second = 1000;
     const qint64 ms = instant.toMSecsSinceEpoch();
     // Floor division, so that instants before 1970 round the same way as later ones.
-    const qint64 shifted = ms + minute / 2;
-    const qint64 floored = shifted >= 0 ? shifted / minute : (shifted - minute + 1) / minute;
-    return QDateTime::fromMSecsSinceEpoch(floored * minute, Qt::UTC);
+    const qint64 shifted = ms + second / 2;
+    const qint64 floored = shifted >= 0 ? shifted / second : (shifted - second + 1) / second;
+    return QDateTime::fromMSecsSinceEpoch(floored * second, Qt::UTC);
 }
 
 double SunLongitudeOn(const QDate& day, const QTimeZone& zone) {
     return SkyPositions::SunLongitude(SkyPositions::JulianDay(QDateTime(day, QTime(12, 0), zone)));
 }
 
-WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
+QDateTime YearStart(int year, const QTimeZone& zone) {
+    return QDate(year, 1, 1).startOfDay(zone).toUTC();
+}
+
+namespace {
+
+// The year with the moons given, those of its local year.
+WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
+                   const QList<SkyPositions::LunarPhase>& phases) {
     WheelYear wheel;
     wheel.year = year;
     wheel.zone = zone;
@@ -158,7 +170,7 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
     for (int longitude = 0; longitude < 360; longitude += 45) {
         WheelEvent event;
         event.kind = EventKind::SolarPoint;
-        event.instant = ToMinute(SkyPositions::SunReaches(year, longitude));
+        event.instant = ToSecond(SkyPositions::SunReaches(year, longitude));
         event.firstDay = event.lastDay = local(event.instant);
         event.longitude = longitude;
         event.festival = FestivalAtLongitude(longitude, hemisphere);
@@ -183,12 +195,10 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
         wheel.events.append(event);
     }
 
-    const QDateTime from = QDateTime(QDate(year, 1, 1), QTime(0, 0), zone).toUTC();
-    const QDateTime to = QDateTime(QDate(year + 1, 1, 1), QTime(0, 0), zone).toUTC();
-    for (const SkyPositions::LunarPhase& phase : SkyPositions::LunarPhases(from, to)) {
+    for (const SkyPositions::LunarPhase& phase : phases) {
         WheelEvent event;
         event.kind = phase.full ? EventKind::FullMoon : EventKind::NewMoon;
-        event.instant = ToMinute(phase.instant);
+        event.instant = ToSecond(phase.instant);
         event.firstDay = event.lastDay = local(event.instant);
         event.name = NewMoon;
         event.about = phase.full ? QStringLiteral("full moon") : QStringLiteral("new moon");
@@ -211,6 +221,29 @@ WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
     }
     nameFullMoons(wheel.events, hemisphere);
     return wheel;
+}
+
+} // namespace
+
+WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere) {
+    return assemble(year, zone, hemisphere,
+                    SkyPositions::LunarPhases(YearStart(year, zone), YearStart(year + 1, zone)));
+}
+
+QList<WheelYear> ComputeYears(int first, int last, const QTimeZone& zone, Hemisphere hemisphere) {
+    // The moons of the whole span in one search: the sun's track and the phases at the years' ends are not made
+    // twice, a seventh of the work of an export of the whole range.
+    const QList<SkyPositions::LunarPhase> phases =
+        SkyPositions::LunarPhases(YearStart(first, zone), YearStart(last + 1, zone));
+    QList<WheelYear> years;
+    auto next = phases.cbegin();
+    for (int year = first; year <= last; ++year) {
+        const QDateTime end = YearStart(year + 1, zone);
+        const auto after = std::find_if(next, phases.cend(), [&](const auto& phase) { return phase.instant >= end; });
+        years.append(assemble(year, zone, hemisphere, QList<SkyPositions::LunarPhase>(next, after)));
+        next = after;
+    }
+    return years;
 }
 
 } // namespace WheelOfTheYear

@@ -28,12 +28,12 @@ enum class EventKind {
 
 struct WheelEvent {
     EventKind kind = EventKind::SolarPoint;
-    QDateTime instant;                  // UTC, rounded to the minute; invalid for a traditional day
-    QDate firstDay;                     // local date (of the rounded instant for a timed event)
+    QDateTime instant;                  // UTC, rounded to the second; invalid for a traditional day
+    QDate firstDay;                     // local date (of the instant for a timed event)
     QDate lastDay;                      // the same as firstDay but for a traditional festival of two days
     Festival festival = Festival::Yule; // solar points and traditional days
     int longitude = -1;                 // the sun's longitude at a solar point, degrees
-    QString name;                       // "Yule", "Wolf Moon", "New Moon"
+    QString name;                       // "Yule", "Wolf Moon", "Flower Moon (Blue Moon)", "New Moon"
     QString about;                      // what it is: "December solstice", "sun at 315°", "traditional date", ...
     QString uid;                        // the same for the same event in every export
 };
@@ -53,9 +53,14 @@ int LongitudeOf(Festival festival, Hemisphere hemisphere);
 
 // Everything of one year, local dates in `zone`. `year` must lie within FirstYear..LastYear.
 WheelYear Compute(int year, const QTimeZone& zone, Hemisphere hemisphere);
+// The same for the years `first` to `last`, at less cost than each on its own.
+QList<WheelYear> ComputeYears(int first, int last, const QTimeZone& zone, Hemisphere hemisphere);
 
-// The instant to the nearest minute: what the program shows and exports.
-QDateTime ToMinute(const QDateTime& instant);
+// The instant the year begins in the zone: its first moment, which is not midnight where the clocks skip it.
+QDateTime YearStart(int year, const QTimeZone& zone);
+
+// The instant to the nearest second: what the program shows and exports.
+QDateTime ToSecond(const QDateTime& instant);
 
 // Where the wheel stands on a day: the sun's apparent longitude at the local noon of `day`, in degrees.
 double SunLongitudeOn(const QDate& day, const QTimeZone& zone);

@@ -6,9 +6,11 @@
 #include "calendar/PaganPictures.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "calendar/frmWheelOfTheYear.h"
+#include "common/BrandFrame.h"
 #include "common/Clock.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/SharedMenus.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
 
@@ -78,49 +80,43 @@ frmPaganMain::frmPaganMain() {
     setWindowTitle(QStringLiteral("Velloran"));
     QWidget* client = MakeClientArea(Look::DarkTeal);
 
-    SSTMain = new SSTab(QStringLiteral("SSTMain"), 6, client);
-    SSTFestiveSeasons = new SSTab(QStringLiteral("SSTFestiveSeasons"), 8);
-    SSTElements = new SSTab(QStringLiteral("SSTElements"), 5);
-    SSTGods = new SSTab(QStringLiteral("SSTGods"), 6);
-    SSTGoddesses = new SSTab(QStringLiteral("SSTGoddesses"), 6);
+    mainTabs_ = new SSTab(QStringLiteral("SSTMain"), 6, client);
+    festiveSeasonTabs_ = new SSTab(QStringLiteral("SSTFestiveSeasons"), 8);
+    elementTabs_ = new SSTab(QStringLiteral("SSTElements"), 5);
+    godTabs_ = new SSTab(QStringLiteral("SSTGods"), 6);
+    goddessTabs_ = new SSTab(QStringLiteral("SSTGoddesses"), 6);
 
-    SSTMain->AddTab(buildCalendarTab(), QStringLiteral("Pagan Calendar"));
-    SSTMain->AddTab(QStringLiteral("Pagan Information"), [this] { return buildInformationTab(); });
-    SSTMain->AddTab(buildFestiveSeasonsTab(), QStringLiteral("Pagan Festive Seasons"));
+    mainTabs_->AddTab(buildCalendarTab(), QStringLiteral("Pagan Calendar"));
+    mainTabs_->AddTab(QStringLiteral("Pagan Information"), [this] { return buildInformationTab(); });
+    mainTabs_->AddTab(buildFestiveSeasonsTab(), QStringLiteral("Pagan Festive Seasons"));
 
     // Every subject tab: its text, and beside it the subject's picture where it has one. A page is made when
     // its tab first comes on screen.
-    const auto fill = [this](SSTab* control, std::span<const PaganLore::Subject> subjects, const QString& labelName,
-                             std::vector<QLabel*>& labels, int firstPicture) {
-        labels.assign(subjects.size(), nullptr);
+    const auto fill = [](SSTab* control, std::span<const PaganLore::Subject> subjects, const QString& labelName,
+                         int firstPicture) {
         for (int i = 0; i < int(subjects.size()); ++i) {
             const PaganLore::Subject& subject = subjects[i];
-            control->AddTab(subject.captionText(), [this, &subject, &labels, labelName, firstPicture, i] {
+            control->AddTab(subject.captionText(), [&subject, labelName, firstPicture, i] {
                 auto* page = new QWidget;
                 auto* row = new QHBoxLayout(page);
                 row->setContentsMargins(12, 12, 12, 12);
                 row->setSpacing(16);
-                QLabel* text = loreText(QStringLiteral("%1_%2").arg(labelName).arg(i), subject.bodyText(), page);
-                labels[i] = text;
-                row->addWidget(text, 1);
+                row->addWidget(loreText(QStringLiteral("%1_%2").arg(labelName).arg(i), subject.bodyText(), page), 1);
                 if (firstPicture >= 0) {
                     const int pictureIndex = firstPicture - int(PaganPictures::Subject::Earth) + i;
+                    // Elements first, then gods, then goddesses, each in tab order.
                     QLabel* picture = pictureLabel(QStringLiteral("imgPictures_%1").arg(pictureIndex),
                                                    PaganPictures::Subject(firstPicture + i), page);
-                    imgPictures[pictureIndex] = picture;
                     row->addWidget(picture, 0, Qt::AlignTop);
                 }
                 return page;
             });
         }
     };
-    imgPictures.assign(int(PaganPictures::Subject::WheelOfTheYear) - int(PaganPictures::Subject::Earth), nullptr);
-    fill(SSTFestiveSeasons, PaganLore::FestiveSeasons(), QStringLiteral("lblFestiveSeasons"), lblFestiveSeasons, -1);
-    fill(SSTElements, PaganLore::Elements(), QStringLiteral("lblElements"), lblElements,
-         int(PaganPictures::Subject::Earth));
-    fill(SSTGods, PaganLore::Gods(), QStringLiteral("lblGods"), lblGods, int(PaganPictures::Subject::Angus));
-    fill(SSTGoddesses, PaganLore::Goddesses(), QStringLiteral("lblGoddesses"), lblGoddesses,
-         int(PaganPictures::Subject::Arianrhod));
+    fill(festiveSeasonTabs_, PaganLore::FestiveSeasons(), QStringLiteral("lblFestiveSeasons"), -1);
+    fill(elementTabs_, PaganLore::Elements(), QStringLiteral("lblElements"), int(PaganPictures::Subject::Earth));
+    fill(godTabs_, PaganLore::Gods(), QStringLiteral("lblGods"), int(PaganPictures::Subject::Angus));
+    fill(goddessTabs_, PaganLore::Goddesses(), QStringLiteral("lblGoddesses"), int(PaganPictures::Subject::Arianrhod));
 
     const auto frameFor = [](const QString& name, SSTab* inner) {
         auto* frame = new QWidget;
@@ -130,36 +126,36 @@ frmPaganMain::frmPaganMain() {
         layout->addWidget(inner);
         return frame;
     };
-    SSTMain->AddTab(frameFor(QStringLiteral("fraElements"), SSTElements), QStringLiteral("Pagan Elements"));
-    SSTMain->AddTab(frameFor(QStringLiteral("fraGods"), SSTGods), QStringLiteral("Pagan Gods"));
-    SSTMain->AddTab(frameFor(QStringLiteral("fraGoddesses"), SSTGoddesses), QStringLiteral("Pagan Goddesses"));
+    mainTabs_->AddTab(frameFor(QStringLiteral("fraElements"), elementTabs_), QStringLiteral("Pagan Elements"));
+    mainTabs_->AddTab(frameFor(QStringLiteral("fraGods"), godTabs_), QStringLiteral("Pagan Gods"));
+    mainTabs_->AddTab(frameFor(QStringLiteral("fraGoddesses"), goddessTabs_), QStringLiteral("Pagan Goddesses"));
 
     // The elements open on Spirit and the gods on Sucellus, the last tabs they had when the window was made.
-    SSTElements->SetTab(4);
-    SSTGods->SetTab(11);
+    elementTabs_->SetTab(4);
+    godTabs_->SetTab(11);
 
-    Label14 = MakeForumLabel(client);
-    fraFullBrand = new BrandFrame(client);
-    fraFullBrand->setFixedHeight(56);
-    Look::SetBackground(fraFullBrand, Look::DarkTeal);
-    fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
+    ClickLabel* forumLine = MakeForumLabel(client);
+    auto* brand = new BrandFrame(client);
+    brand->setFixedHeight(56);
+    Look::SetBackground(brand, Look::DarkTeal);
+    brand->BringToFront(BrandFrame::Front::FullBrand);
 
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(8);
-    layout->addWidget(SSTMain, 1);
-    layout->addWidget(Label14);
-    layout->addWidget(fraFullBrand);
+    layout->addWidget(mainTabs_, 1);
+    layout->addWidget(forumLine);
+    layout->addWidget(brand);
 
-    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    const SharedMenus menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     InstallWheelOfTheYearMenu(this);
     // The menu bar keeps the desktop's colours; only the client area is teal.
 
-    connect(cmdMonthBack, &QPushButton::clicked, this, &frmPaganMain::cmdMonthBack_Click);
-    connect(cmdMonthNext, &QPushButton::clicked, this, &frmPaganMain::cmdMonthNext_Click);
-    connect(cmdCalendar, &QPushButton::clicked, this, &frmPaganMain::cmdCalendar_Click);
-    connect(SSTMain, &SSTab::Click, this, &frmPaganMain::SSTMain_Click);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganMain::mnuExit_Click);
+    connect(previousMonthButton_, &QPushButton::clicked, this, &frmPaganMain::showPreviousMonth);
+    connect(nextMonthButton_, &QPushButton::clicked, this, &frmPaganMain::showNextMonth);
+    connect(showCalendarButton_, &QPushButton::clicked, this, &frmPaganMain::showChosenMonth);
+    connect(mainTabs_, &SSTab::Click, this, &frmPaganMain::resetNextInnerTab);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganMain::exitToLauncher);
 
     // A fixed size, as the month view: every text is laid out for it.
     setFixedSize(820, 600);
@@ -171,66 +167,65 @@ frmPaganMain::frmPaganMain() {
 QWidget* frmPaganMain::buildCalendarTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraCalendar"));
-    Label5 = loreText(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
+    QLabel* oldCalendar = loreText(QStringLiteral("Label5"), PaganLore::OldCalendar(), page);
 
-    Picture1 = pictureLabel(QStringLiteral("Picture1"), PaganPictures::Subject::WheelOfTheYear, page);
+    QLabel* wheel = pictureLabel(QStringLiteral("Picture1"), PaganPictures::Subject::WheelOfTheYear, page);
 
-    cmdMonthBack = new QPushButton(QStringLiteral("<"), page);
-    cmdMonthBack->setObjectName(QStringLiteral("cmdMonthBack"));
-    cmdMonthNext = new QPushButton(QStringLiteral(">"), page);
-    cmdMonthNext->setObjectName(QStringLiteral("cmdMonthNext"));
-    for (QPushButton* button : {cmdMonthBack, cmdMonthNext}) {
+    previousMonthButton_ = new QPushButton(QStringLiteral("<"), page);
+    previousMonthButton_->setObjectName(QStringLiteral("cmdMonthBack"));
+    nextMonthButton_ = new QPushButton(QStringLiteral(">"), page);
+    nextMonthButton_->setObjectName(QStringLiteral("cmdMonthNext"));
+    for (QPushButton* button : {previousMonthButton_, nextMonthButton_}) {
         button->setFixedSize(32, 26);
         button->setFont(Look::Verdana(9.75, true));
         Look::UseDesktopColours(button);
     }
-    lblMonth = new QLabel(page);
-    lblMonth->setObjectName(QStringLiteral("lblMonth"));
-    lblMonth->setAlignment(Qt::AlignCenter);
-    lblMonth->setFont(Look::Verdana(9.75, true));
-    lblMonth->setMinimumWidth(130);
-    Look::SetTextColour(lblMonth, Qt::white);
+    monthName_ = new QLabel(page);
+    monthName_->setObjectName(QStringLiteral("lblMonth"));
+    monthName_->setAlignment(Qt::AlignCenter);
+    monthName_->setFont(Look::Verdana(9.75, true));
+    monthName_->setMinimumWidth(130);
+    Look::SetTextColour(monthName_, Qt::white);
 
-    years_ = new QButtonGroup(this);
-    years_->setExclusive(true);
+    yearOptions_ = new QButtonGroup(this);
+    yearOptions_->setExclusive(true);
     auto* yearGrid = new QGridLayout;
     yearGrid->setHorizontalSpacing(12);
-    for (int i = 0; i < int(optYear.size()); ++i) {
+    for (int i = 0; i < 7; ++i) {
         auto* option = new QRadioButton(QString::number(2006 + i), page);
         option->setObjectName(QStringLiteral("optYear_%1").arg(i));
         option->setFont(Look::Verdana(8.25, true));
         Look::SetTextColour(option, Qt::white);
-        years_->addButton(option, i);
-        optYear[i] = option;
+        yearOptions_->addButton(option, i);
         // Three rows: 2006-2008, 2009-2011, and 2012 alone under 2010.
         const int row = i / 3;
         const int column = i == 6 ? 1 : i % 3;
         yearGrid->addWidget(option, row, column);
     }
 
-    cmdCalendar = new QPushButton(QStringLiteral("Show Pagan &Calendar"), page);
-    cmdCalendar->setObjectName(QStringLiteral("cmdCalendar"));
-    cmdCalendar->setFont(Look::Verdana(8.25, true));
-    Look::UseDesktopColours(cmdCalendar);
-    cmdCalendar->setMinimumHeight(30);
+    showCalendarButton_ = new QPushButton(QStringLiteral("Show Pagan &Calendar"), page);
+    showCalendarButton_->setObjectName(QStringLiteral("cmdCalendar"));
+    showCalendarButton_->setFont(Look::Verdana(8.25, true));
+    Look::UseDesktopColours(showCalendarButton_);
+    showCalendarButton_->setMinimumHeight(30);
 
     auto* monthRow = new QHBoxLayout;
-    monthRow->addWidget(cmdMonthBack);
-    monthRow->addWidget(lblMonth, 1);
-    monthRow->addWidget(cmdMonthNext);
+    monthRow->addWidget(previousMonthButton_);
+    monthRow->addWidget(monthName_, 1);
+    monthRow->addWidget(nextMonthButton_);
 
     auto* chooser = new QVBoxLayout;
     chooser->setSpacing(12);
-    chooser->addWidget(Picture1, 0, Qt::AlignHCenter);
+    chooser->addWidget(wheel, 0, Qt::AlignHCenter);
     chooser->addLayout(monthRow);
     chooser->addLayout(yearGrid);
-    chooser->addWidget(cmdCalendar);
+    chooser->addWidget(showCalendarButton_);
     chooser->addStretch(1);
 
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(20);
-    layout->addWidget(Label5, 1);
+    layout->addWidget(oldCalendar, 1);
     layout->addLayout(chooser);
     return page;
 }
@@ -238,13 +233,11 @@ QWidget* frmPaganMain::buildCalendarTab() {
 QWidget* frmPaganMain::buildInformationTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraInformation"));
-    Label1 = textLabel(QStringLiteral("Label1"), PaganLore::Introduction(), page);
-    Label2 = textLabel(QStringLiteral("Label2"), PaganLore::OldReligion(), page);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(16);
-    layout->addWidget(Label1);
-    layout->addWidget(Label2);
+    layout->addWidget(textLabel(QStringLiteral("Label1"), PaganLore::Introduction(), page));
+    layout->addWidget(textLabel(QStringLiteral("Label2"), PaganLore::OldReligion(), page));
     layout->addStretch(1);
     return page;
 }
@@ -252,29 +245,31 @@ QWidget* frmPaganMain::buildInformationTab() {
 QWidget* frmPaganMain::buildFestiveSeasonsTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraFestiveSeasons"));
-    Label3 = textLabel(QStringLiteral("Label3"), PaganLore::Introduction(), page);
-    Label4 = textLabel(QStringLiteral("Label4"), QStringLiteral("The following is the list of Pagan Festivals:"), page,
-                       true);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(10);
-    layout->addWidget(Label3);
-    layout->addWidget(Label4);
-    layout->addWidget(SSTFestiveSeasons, 1);
+    layout->addWidget(textLabel(QStringLiteral("Label3"), PaganLore::Introduction(), page));
+    layout->addWidget(textLabel(QStringLiteral("Label4"),
+                                QStringLiteral("The following is the list of Pagan Festivals:"), page, true));
+    layout->addWidget(festiveSeasonTabs_, 1);
     return page;
 }
 
 void frmPaganMain::Form_Load() {
-    lblMonth->setText(PaganCalendar::PlatformMonthName(Today().month()));
-    SSTMain->SetTab(0);
+    monthName_->setText(PaganCalendar::PlatformMonthName(Today().month()));
+    mainTabs_->SetTab(0);
 }
 
 void frmPaganMain::Form_Unload() {
     ShowLauncher();
 }
 
-bool frmPaganMain::ValidateYearChosen() {
-    if (years_->checkedId() >= 0) {
+void frmPaganMain::ShowCalendarTab() {
+    mainTabs_->SetTab(0);
+}
+
+bool frmPaganMain::yearChosen() {
+    if (yearOptions_->checkedId() >= 0) {
         return true;
     }
     MsgBox(YearNotChosen, MsgButtons::Ok, MsgIcon::Critical, this);
@@ -282,60 +277,58 @@ bool frmPaganMain::ValidateYearChosen() {
 }
 
 void frmPaganMain::stepMonth(int step) {
-    const int month = PaganCalendar::PlatformMonthNumber(lblMonth->text().trimmed());
+    const int month = PaganCalendar::PlatformMonthNumber(monthName_->text().trimmed());
     if (month == 0) {
         return;
     }
     // The year never changes here, so the months stop at both ends rather than wrap.
     const int next = month + step;
     if (next >= 1 && next <= 12) {
-        lblMonth->setText(PaganCalendar::PlatformMonthName(next));
+        monthName_->setText(PaganCalendar::PlatformMonthName(next));
     }
 }
 
-void frmPaganMain::cmdMonthBack_Click() {
+void frmPaganMain::showPreviousMonth() {
     stepMonth(-1);
 }
 
-void frmPaganMain::cmdMonthNext_Click() {
+void frmPaganMain::showNextMonth() {
     stepMonth(+1);
 }
 
-void frmPaganMain::cmdCalendar_Click() {
-    if (!ValidateYearChosen()) {
+void frmPaganMain::showChosenMonth() {
+    if (!yearChosen()) {
         return;
     }
-    PaganCalendar::SelectedMonthName = lblMonth->text().trimmed();
-    for (QRadioButton* option : optYear) {
-        if (option->isChecked()) {
-            PaganCalendar::SelectedYearText = option->text();
-            break;
-        }
+    const QString month = monthName_->text().trimmed();
+    const QString year = yearOptions_->checkedButton()->text();
+    if (frmPaganResultCalendar* view = Windows::Load<frmPaganResultCalendar>()) {
+        view->SetChosenMonth(month, year);
+        Windows::Show<frmPaganResultCalendar>();
     }
-    Windows::Show<frmPaganResultCalendar>();
     Windows::HideForm(this);
 }
 
-void frmPaganMain::SSTMain_Click(int /*previousTab*/) {
+void frmPaganMain::resetNextInnerTab() {
     // Each main tab resets the inner tab control of the tab after it, one step ahead of the user.
-    switch (SSTMain->Tab()) {
+    switch (mainTabs_->Tab()) {
     case 1:
-        SSTFestiveSeasons->SetTab(0);
+        festiveSeasonTabs_->SetTab(0);
         break;
     case 2:
-        SSTElements->SetTab(0);
+        elementTabs_->SetTab(0);
         break;
     case 3:
-        SSTGods->SetTab(0);
+        godTabs_->SetTab(0);
         break;
     case 4:
-        SSTGoddesses->SetTab(0);
+        goddessTabs_->SetTab(0);
         break;
     default:
         break;
     }
 }
 
-void frmPaganMain::mnuExit_Click() {
+void frmPaganMain::exitToLauncher() {
     Windows::UnloadForm(this);
 }

@@ -4,7 +4,9 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmWheelOfTheYear.h"
 #include "calendar/modPaganFestivals.h"
+#include "common/BrandFrame.h"
 #include "common/Look.h"
+#include "common/SharedMenus.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
 
@@ -28,57 +30,57 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     setWindowTitle(QStringLiteral("Velloran"));
     QWidget* client = MakeClientArea(Look::DarkTeal, QSize(660, 500));
 
-    lblDisp = new QLabel(Placeholder, client);
-    lblDisp->setObjectName(QStringLiteral("lblDisp"));
-    lblDisp->setGeometry(12, 12, 310, 320);
-    lblDisp->setTextFormat(Qt::PlainText);
-    lblDisp->setWordWrap(true);
-    lblDisp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisp->setFont(Look::Verdana(9.0));
-    Look::SetTextColour(lblDisp, QColor(255, 255, 0));
+    festivals_ = new QLabel(Placeholder, client);
+    festivals_->setObjectName(QStringLiteral("lblDisp"));
+    festivals_->setGeometry(12, 12, 310, 320);
+    festivals_->setTextFormat(Qt::PlainText);
+    festivals_->setWordWrap(true);
+    festivals_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    festivals_->setFont(Look::Verdana(9.0));
+    Look::SetTextColour(festivals_, QColor(255, 255, 0));
 
-    Label1 = new QLabel(Introduction, client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(340, 12, 308, 64);
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::SetTextColour(Label1, Qt::white);
+    auto* introduction = new QLabel(Introduction, client);
+    introduction->setObjectName(QStringLiteral("Label1"));
+    introduction->setGeometry(340, 12, 308, 64);
+    introduction->setTextFormat(Qt::PlainText);
+    introduction->setWordWrap(true);
+    introduction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::SetTextColour(introduction, Qt::white);
 
-    MV = new QCalendarWidget(client);
-    MV->setObjectName(QStringLiteral("MV"));
-    MV->setGeometry(340, 84, 308, 230);
-    Look::UseDesktopColours(MV);
-    MV->setFont(Look::Verdana(8.25));
-    MV->setGridVisible(true);
-    MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    MV->setDateRange(FirstDate(), LastDate());
-    MV->setSelectedDate(StartDate());
+    monthCalendar_ = new QCalendarWidget(client);
+    monthCalendar_->setObjectName(QStringLiteral("MV"));
+    monthCalendar_->setGeometry(340, 84, 308, 230);
+    Look::UseDesktopColours(monthCalendar_);
+    monthCalendar_->setFont(Look::Verdana(8.25));
+    monthCalendar_->setGridVisible(true);
+    monthCalendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    monthCalendar_->setDateRange(FirstDate(), LastDate());
+    monthCalendar_->setSelectedDate(StartDate());
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(12, 340, 110, 30);
-    cmdBack->setFont(Look::Verdana(8.25, true));
-    Look::UseDesktopColours(cmdBack);
+    auto* backButton = new QPushButton(QStringLiteral("&Back"), client);
+    backButton->setObjectName(QStringLiteral("cmdBack"));
+    backButton->setGeometry(12, 340, 110, 30);
+    backButton->setFont(Look::Verdana(8.25, true));
+    Look::UseDesktopColours(backButton);
 
-    Label14 = MakeForumLabel(client);
-    Label14->setGeometry(12, 382, 636, 36);
-    fraFullBrand = new BrandFrame(client);
-    fraFullBrand->setGeometry(12, 424, 636, 66);
-    Look::SetBackground(fraFullBrand, Look::DarkTeal);
-    fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
+    ClickLabel* forumLine = MakeForumLabel(client);
+    forumLine->setGeometry(12, 382, 636, 36);
+    auto* brand = new BrandFrame(client);
+    brand->setGeometry(12, 424, 636, 66);
+    Look::SetBackground(brand, Look::DarkTeal);
+    brand->BringToFront(BrandFrame::Front::FullBrand);
 
-    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    const SharedMenus menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menu bar keeps the desktop's colours; only the client area is teal.
-    mnuBack = new QAction(QStringLiteral("&Back"), this);
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    menus.fileMenu->insertAction(menus.mnuExit, mnuBack);
+    auto* backItem = new QAction(QStringLiteral("&Back"), this);
+    backItem->setObjectName(QStringLiteral("mnuBack"));
+    menus.fileMenu->insertAction(menus.mnuExit, backItem);
     AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
     InstallWheelOfTheYearMenu(this);
 
-    connect(cmdBack, &QPushButton::clicked, this, &frmPaganResultCalendar::cmdBack_Click);
-    connect(mnuBack, &QAction::triggered, this, &frmPaganResultCalendar::mnuBack_Click);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganResultCalendar::mnuExit_Click);
+    connect(backButton, &QPushButton::clicked, this, &frmPaganResultCalendar::backToBrowser);
+    connect(backItem, &QAction::triggered, this, &frmPaganResultCalendar::backToBrowser);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganResultCalendar::exitToLauncher);
 
     setFixedSize(sizeHint());
     if (const QScreen* where = screen()) {
@@ -90,51 +92,49 @@ void frmPaganResultCalendar::setCalendarDate(const QDate& date) {
     if (!date.isValid() || date < FirstDate() || date > LastDate()) {
         return;
     }
-    MV->setSelectedDate(date);
-    MV->setCurrentPage(date.year(), date.month());
+    monthCalendar_->setSelectedDate(date);
+    monthCalendar_->setCurrentPage(date.year(), date.month());
 }
 
 void frmPaganResultCalendar::Form_Load() {
-    const int month = PaganCalendar::PlatformMonthNumber(PaganCalendar::SelectedMonthName);
-    const QDate start = MV->selectedDate();
+    modPaganFestivals::FillFestivalTable();
+}
+
+void frmPaganResultCalendar::SetChosenMonth(const QString& monthName, const QString& yearText) {
+    const int month = PaganCalendar::PlatformMonthNumber(monthName);
+    const QDate start = monthCalendar_->selectedDate();
     // Month first, then year, each keeping the day: the 12th of the chosen month is selected.
     if (month != 0) {
         setCalendarDate(QDate(start.year(), month, start.day()));
     }
     bool isNumber = false;
-    const int year = PaganCalendar::SelectedYearText.trimmed().toInt(&isNumber);
+    const int year = yearText.trimmed().toInt(&isNumber);
     if (isNumber) {
-        const QDate shown = MV->selectedDate();
+        const QDate shown = monthCalendar_->selectedDate();
         setCalendarDate(QDate(year, shown.month(), shown.day()));
     }
-
-    modPaganFestivals::FillFestivalTable();
     if (month != 0) {
         if (const auto text = modPaganFestivals::FestivalMonthText(year, month)) {
-            lblDisp->setText(*text);
+            festivals_->setText(*text);
         }
     }
 }
 
 void frmPaganResultCalendar::Form_Unload() {
-    if (!backToBrowser_) {
+    if (!leavingForBrowser_) {
         ShowLauncher();
     }
 }
 
-void frmPaganResultCalendar::cmdBack_Click() {
+void frmPaganResultCalendar::backToBrowser() {
     frmPaganMain* browser = Windows::Show<frmPaganMain>();
     if (browser) {
-        browser->SSTMain->SetTab(0);
+        browser->ShowCalendarTab();
     }
-    backToBrowser_ = true;
+    leavingForBrowser_ = true;
     Windows::UnloadForm(this);
 }
 
-void frmPaganResultCalendar::mnuBack_Click() {
-    cmdBack_Click();
-}
-
-void frmPaganResultCalendar::mnuExit_Click() {
+void frmPaganResultCalendar::exitToLauncher() {
     Windows::UnloadForm(this);
 }

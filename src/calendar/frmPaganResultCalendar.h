@@ -1,14 +1,11 @@
 #pragma once
 
-#include "common/BrandFrame.h"
 #include "common/Form.h"
-#include "common/SharedMenus.h"
 
 #include <QDate>
 
 class QCalendarWidget;
 class QLabel;
-class QPushButton;
 
 // The festival month view: the chosen month on a calendar, and that month's festivals beside it.
 class frmPaganResultCalendar : public FormWindow {
@@ -23,22 +20,18 @@ class frmPaganResultCalendar : public FormWindow {
     static QDate LastDate() { return {2012, 12, 31}; }
     static QDate StartDate() { return {2007, 3, 12}; }
 
-    QLabel* lblDisp;
-    QLabel* Label1;
-    QCalendarWidget* MV;
-    QPushButton* cmdBack;
-    ClickLabel* Label14;
-    BrandFrame* fraFullBrand;
-    SharedMenus menus;
-    QAction* mnuBack;
+    // The browser's choice: a month name as the browser shows it and a year option's caption. The calendar moves
+    // to the month, then to the year, each keeping its day; the festivals of that month are listed beside it.
+    void SetChosenMonth(const QString& monthName, const QString& yearText);
 
   private:
-    void cmdBack_Click();
-    void mnuBack_Click();
-    void mnuExit_Click();
+    void backToBrowser();
+    void exitToLauncher();
     // Moves the calendar to a date the range allows; a date outside it is not applied.
     void setCalendarDate(const QDate& date);
 
+    QLabel* festivals_;
+    QCalendarWidget* monthCalendar_;
     // Set while Back unloads the window: the browser takes over, so the launcher stays hidden.
-    bool backToBrowser_ = false;
+    bool leavingForBrowser_ = false;
 };

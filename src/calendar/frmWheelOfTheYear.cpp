@@ -11,10 +11,12 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,8 +33,10 @@ namespace {
 const QString Caption = QStringLiteral("Wheel of the Year");
 const QString ToolsMenu = QStringLiteral("&Tools");
 const QString WheelCommand = QStringLiteral("Wheel of the Year…");
-const QString ZoneText = QStringLiteral("Times in %1, with daylight saving as it applied on each date.");
-const QString UtcText = QStringLiteral("Times in UTC.");
+const QString ZoneText =
+    QStringLiteral("Times in %1, with daylight saving as it applied on each date, here and in the exported file.");
+const QString UtcText = QStringLiteral("Times in UTC, here and in the exported file.");
+const QString RangeText = QStringLiteral("Years 1800 to 2200");
 const QString FallbackText =
     QStringLiteral("The system's time zone could not be found, so the times and dates are in UTC.");
 const QString LegendText =
@@ -43,6 +47,7 @@ const QString ExportFilter = QStringLiteral("iCalendar file (*.ics)|*.ics");
 const QString ExportFailed = QStringLiteral("The calendar file could not be saved as\r\n%1\r\n\r\n%2\r\n\r\nNo file "
                                             "was written; a file of that name that was there before is unchanged.");
 const QString ExportDone = QStringLiteral("The wheel of the year %1 was saved as\r\n%2\r\n(%3 events).");
+const QString ReminderUnit = QStringLiteral("days before");
 const QStringList Headers = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Festival or moon"),
                              QStringLiteral("About")};
 
@@ -50,13 +55,55 @@ QString dateText(const QDate& date) {
     return QLocale().toString(date, QStringLiteral("ddd d MMM"));
 }
 
-QSpinBox* yearBox(const QString& name, QWidget* parent) {
-    auto* box = new QSpinBox(parent);
+// A year box that keeps every digit typed and, when Return or leaving it refuses a year outside the range, puts
+// the year before back and says the range in `warning` until the next keystroke. A plain spin box drops the digit
+// that takes a year past 2200 and refuses 1799 without a word.
+class YearBox : public QSpinBox {
+  public:
+    YearBox(QLabel* warning, QWidget* parent) : QSpinBox(parent), warning_(warning) {
+        connect(lineEdit(), &QLineEdit::textEdited, warning, &QLabel::clear);
+    }
+
+  protected:
+    QValidator::State validate(QString& text, int& pos) const override {
+        const QValidator::State state = QSpinBox::validate(text, pos);
+        const bool digits = !text.isEmpty() && text.size() <= 9 &&
+                            std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+        return state == QValidator::Invalid && digits ? QValidator::Intermediate : state;
+    }
+
+    void fixup(QString& text) const override {
+        if (!text.trimmed().isEmpty()) {
+            warning_->setText(RangeText);
+        }
+        QSpinBox::fixup(text);
+    }
+
+  private:
+    QLabel* warning_;
+};
+
+QLabel* rangeLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    Look::SetTextColour(label, QColor(255, 255, 0));
+    return label;
+}
+
+QSpinBox* yearBox(const QString& name, QLabel* warning, QWidget* parent) {
+    auto* box = new YearBox(warning, parent);
     box->setObjectName(name);
-    // The spin box refuses anything outside the range as it is typed.
     box->setRange(FirstYear, LastYear);
     box->setAccelerated(true);
     Look::UseDesktopColours(box);
+    return box;
+}
+
+QCheckBox* choiceBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setChecked(true);
+    Look::SetTextColour(box, Qt::white);
     return box;
 }
 
@@ -76,7 +123,8 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
 
     lblYear = whiteLabel(QStringLiteral("lblYear"), QStringLiteral("&Year:"), client);
     lblYear->setFont(Look::Verdana(9.0, true));
-    spnYear = yearBox(QStringLiteral("spnYear"), client);
+    lblYearRange = rangeLabel(QStringLiteral("lblYearRange"), client);
+    spnYear = yearBox(QStringLiteral("spnYear"), lblYearRange, client);
     lblYear->setBuddy(spnYear);
     chkSouthern = new QCheckBox(QStringLiteral("&Southern Hemisphere"), client);
     chkSouthern->setObjectName(QStringLiteral("chkSouthern"));
@@ -108,12 +156,27 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     fraExport = new QGroupBox(QStringLiteral("Export to your calendar (.ics)"), client);
     fraExport->setObjectName(QStringLiteral("fraExport"));
     Look::SetTextColour(fraExport, Qt::white);
+    lblExportRange = rangeLabel(QStringLiteral("lblExportRange"), fraExport);
     auto* fromLabel = whiteLabel(QStringLiteral("lblExportFrom"), QStringLiteral("&From"), fraExport);
-    spnExportFrom = yearBox(QStringLiteral("spnExportFrom"), fraExport);
+    spnExportFrom = yearBox(QStringLiteral("spnExportFrom"), lblExportRange, fraExport);
     fromLabel->setBuddy(spnExportFrom);
     auto* toLabel = whiteLabel(QStringLiteral("lblExportTo"), QStringLiteral("t&o"), fraExport);
-    spnExportTo = yearBox(QStringLiteral("spnExportTo"), fraExport);
+    spnExportTo = yearBox(QStringLiteral("spnExportTo"), lblExportRange, fraExport);
     toLabel->setBuddy(spnExportTo);
+    chkExportPoints = choiceBox(QStringLiteral("chkExportPoints"), QStringLiteral("Eight &points"), fraExport);
+    chkExportTraditional =
+        choiceBox(QStringLiteral("chkExportTraditional"), QStringLiteral("&Traditional days"), fraExport);
+    chkExportNewMoons = choiceBox(QStringLiteral("chkExportNewMoons"), QStringLiteral("&New moons"), fraExport);
+    chkExportFullMoons = choiceBox(QStringLiteral("chkExportFullMoons"), QStringLiteral("Fu&ll moons"), fraExport);
+    chkExportReminder = choiceBox(QStringLiteral("chkExportReminder"), QStringLiteral("&Reminder"), fraExport);
+    chkExportReminder->setChecked(false);
+    spnReminderDays = new QSpinBox(fraExport);
+    spnReminderDays->setObjectName(QStringLiteral("spnReminderDays"));
+    spnReminderDays->setRange(0, 30);
+    spnReminderDays->setValue(1);
+    spnReminderDays->setEnabled(false);
+    Look::UseDesktopColours(spnReminderDays);
+    auto* reminderUnit = whiteLabel(QStringLiteral("lblReminderDays"), ReminderUnit, fraExport);
     cmdExport = new QPushButton(QStringLiteral("&Export…"), fraExport);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
     cmdClose = new QPushButton(QStringLiteral("&Close"), client);
@@ -123,18 +186,34 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
         button->setMinimumHeight(28);
     }
 
-    auto* exportRow = new QHBoxLayout(fraExport);
-    exportRow->addWidget(fromLabel);
-    exportRow->addWidget(spnExportFrom);
-    exportRow->addWidget(toLabel);
-    exportRow->addWidget(spnExportTo);
-    exportRow->addStretch(1);
-    exportRow->addWidget(cmdExport);
+    auto* exportGrid = new QGridLayout(fraExport);
+    auto* span = new QHBoxLayout;
+    span->addWidget(fromLabel);
+    span->addWidget(spnExportFrom);
+    span->addWidget(toLabel);
+    span->addWidget(spnExportTo);
+    span->addWidget(lblExportRange);
+    span->addStretch(1);
+    auto* kinds = new QHBoxLayout;
+    for (QCheckBox* box : {chkExportPoints, chkExportTraditional, chkExportNewMoons, chkExportFullMoons}) {
+        kinds->addWidget(box);
+    }
+    kinds->addStretch(1);
+    auto* reminderRow = new QHBoxLayout;
+    reminderRow->addWidget(chkExportReminder);
+    reminderRow->addWidget(spnReminderDays);
+    reminderRow->addWidget(reminderUnit);
+    reminderRow->addStretch(1);
+    exportGrid->addLayout(span, 0, 0);
+    exportGrid->addLayout(kinds, 1, 0);
+    exportGrid->addLayout(reminderRow, 2, 0);
+    exportGrid->addWidget(cmdExport, 2, 1);
 
     auto* chooser = new QHBoxLayout;
     chooser->setSpacing(12);
     chooser->addWidget(lblYear);
     chooser->addWidget(spnYear);
+    chooser->addWidget(lblYearRange);
     chooser->addSpacing(12);
     chooser->addWidget(chkSouthern);
     chooser->addWidget(chkUtc);
@@ -176,12 +255,16 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     connect(chkUtc, &QCheckBox::toggled, this, &frmWheelOfTheYear::chkUtc_Toggled);
     connect(spnExportFrom, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnExportFrom_ValueChanged);
     connect(spnExportTo, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnExportTo_ValueChanged);
+    for (QCheckBox* box : {chkExportPoints, chkExportTraditional, chkExportNewMoons, chkExportFullMoons}) {
+        connect(box, &QCheckBox::toggled, this, &frmWheelOfTheYear::exportChoice_Toggled);
+    }
+    connect(chkExportReminder, &QCheckBox::toggled, spnReminderDays, &QSpinBox::setEnabled);
     connect(cmdExport, &QPushButton::clicked, this, &frmWheelOfTheYear::cmdExport_Click);
     connect(mnuExport, &QAction::triggered, this, &frmWheelOfTheYear::cmdExport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmWheelOfTheYear::cmdClose_Click);
     connect(menus.mnuExit, &QAction::triggered, this, &frmWheelOfTheYear::cmdClose_Click);
 
-    resize(980, 600);
+    resize(1000, 640);
     if (const QScreen* where = screen()) {
         move(where->availableGeometry().center() - rect().center());
     }
@@ -250,7 +333,7 @@ void frmWheelOfTheYear::fillTable() {
         if (event.instant.isValid()) {
             const QDateTime at = event.instant.toTimeZone(shown);
             date = dateText(at.date());
-            time = at.toString(QStringLiteral("HH:mm ")) + (utc ? QStringLiteral("UTC") : shown.abbreviation(at));
+            time = at.toString(QStringLiteral("HH:mm:ss ")) + (utc ? QStringLiteral("UTC") : shown.abbreviation(at));
         } else {
             date = event.lastDay == event.firstDay
                        ? dateText(event.firstDay)
@@ -309,7 +392,21 @@ void frmWheelOfTheYear::spnExportTo_ValueChanged(int year) {
     }
 }
 
+void frmWheelOfTheYear::exportChoice_Toggled() {
+    const bool any = chkExportPoints->isChecked() || chkExportTraditional->isChecked() ||
+                     chkExportNewMoons->isChecked() || chkExportFullMoons->isChecked();
+    cmdExport->setEnabled(any);
+    mnuExport->setEnabled(any);
+}
+
 void frmWheelOfTheYear::cmdExport_Click() {
+    WheelCalendarFile::Choices choices;
+    choices.solarPoints = chkExportPoints->isChecked();
+    choices.traditionalDays = chkExportTraditional->isChecked();
+    choices.newMoons = chkExportNewMoons->isChecked();
+    choices.fullMoons = chkExportFullMoons->isChecked();
+    choices.reminderDays = chkExportReminder->isChecked() ? spnReminderDays->value() : -1;
+    choices.utc = chkUtc->isChecked();
     SaveFileRequest request;
     request.title = ExportTitle;
     request.filter = ExportFilter;
@@ -324,20 +421,24 @@ void frmWheelOfTheYear::cmdExport_Click() {
     int events = 0;
     {
         Look::WaitCursor wait;
-        for (int year = first; year <= last; ++year) {
-            years.append(year == wheel_.year ? wheel_ : Compute(year, zone_, hemisphere()));
-            events += int(years.back().events.size());
+        years = first == last && first == wheel_.year ? QList<WheelYear>{wheel_}
+                                                      : ComputeYears(first, last, zone_, hemisphere());
+        for (const WheelYear& year : years) {
+            events += int(std::count_if(year.events.cbegin(), year.events.cend(), [&](const WheelEvent& e) {
+                return WheelCalendarFile::Includes(choices, e.kind);
+            }));
         }
     }
     const QString failure =
-        WheelCalendarFile::Save(path, WheelCalendarFile::Compose(years, QDateTime::currentDateTimeUtc()));
+        WheelCalendarFile::Save(path, WheelCalendarFile::Compose(years, QDateTime::currentDateTimeUtc(), choices));
     if (!failure.isEmpty()) {
         MsgBox(ExportFailed.arg(QDir::toNativeSeparators(path), failure), MsgButtons::Ok, MsgIcon::Critical, this);
         return;
     }
     const QString span = first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
-    MsgBox(ExportDone.arg(span, QDir::toNativeSeparators(path)).arg(events), MsgButtons::Ok, MsgIcon::Information,
-           this);
+    // One arg() for all three: a second one would fill a "%1" in the file's name.
+    MsgBox(ExportDone.arg(span, QDir::toNativeSeparators(path), QString::number(events)), MsgButtons::Ok,
+           MsgIcon::Information, this);
 }
 
 void frmWheelOfTheYear::cmdClose_Click() {

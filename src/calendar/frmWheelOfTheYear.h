@@ -30,6 +30,7 @@ class frmWheelOfTheYear : public FormWindow {
 
     QLabel* lblYear;
     QSpinBox* spnYear;
+    QLabel* lblYearRange; // says the range when a year is refused
     QCheckBox* chkSouthern;
     QCheckBox* chkUtc;
     QLabel* lblTimeZone;
@@ -39,6 +40,13 @@ class frmWheelOfTheYear : public FormWindow {
     QGroupBox* fraExport;
     QSpinBox* spnExportFrom;
     QSpinBox* spnExportTo;
+    QLabel* lblExportRange;
+    QCheckBox* chkExportPoints;
+    QCheckBox* chkExportTraditional;
+    QCheckBox* chkExportNewMoons;
+    QCheckBox* chkExportFullMoons;
+    QCheckBox* chkExportReminder;
+    QSpinBox* spnReminderDays;
     QPushButton* cmdExport;
     QPushButton* cmdClose;
     SharedMenus menus;
@@ -50,6 +58,8 @@ class frmWheelOfTheYear : public FormWindow {
     void chkUtc_Toggled(bool checked);
     void spnExportFrom_ValueChanged(int year);
     void spnExportTo_ValueChanged(int year);
+    // Export only when something is chosen to go into the file.
+    void exportChoice_Toggled();
     void cmdExport_Click();
     void cmdClose_Click();
 

@@ -3,6 +3,7 @@
 #include "common/Application.h"
 #include "common/Clock.h"
 #include "common/DataBackup.h"
+#include "common/DataSource.h"
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
@@ -104,6 +105,10 @@ void Restore(QWidget* parent) {
     {
         Look::WaitCursor wait;
         restored = DataBackup::Restore(folder, ApplicationFolder(), Now());
+    }
+    // Every open view of the two files reads them again now, before the user is told.
+    for (const DataBackup::DataFile& file : DataBackup::DataFiles()) {
+        DataSource::of(QDir(ApplicationFolder()).filePath(file.fileName)).checkForOutsideChanges();
     }
     if (restored.ok) {
         MsgBox(Restored(folder, restored.aside), MsgButtons::Ok, MsgIcon::Information, parent);

@@ -22,19 +22,19 @@ ClickLabel* makeBrandLabel(const QString& name, const QString& text, const QStri
 BrandFrame::BrandFrame(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fraFullBrand"));
     setFrameShape(QFrame::NoFrame);
-    lblCobrand = makeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::Cobrand, this);
-    lblFullBrand = makeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand, PageKey::FullyBranded, this);
+    cobrandLink_ = makeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::Cobrand, this);
+    fullBrandLink_ = makeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand, PageKey::FullyBranded, this);
     // Placed before they are first shown, so Qt never has to lay out their wrapped text just to size them.
-    lblCobrand->setGeometry(rect());
-    lblFullBrand->setGeometry(rect());
+    cobrandLink_->setGeometry(rect());
+    fullBrandLink_->setGeometry(rect());
     BringToFront(Front::FullBrand);
 }
 
 void BrandFrame::BringToFront(Front front) {
     front_ = front;
     // The hidden label stays in place behind the other; hiding it also keeps it out of the Tab order.
-    ClickLabel* shown = front == Front::Cobrand ? lblCobrand : lblFullBrand;
-    ClickLabel* behind = front == Front::Cobrand ? lblFullBrand : lblCobrand;
+    ClickLabel* shown = front == Front::Cobrand ? cobrandLink_ : fullBrandLink_;
+    ClickLabel* behind = front == Front::Cobrand ? fullBrandLink_ : cobrandLink_;
     shown->raise();
     shown->setVisible(true);
     behind->setVisible(false);
@@ -42,8 +42,8 @@ void BrandFrame::BringToFront(Front front) {
 
 void BrandFrame::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
-    lblCobrand->setGeometry(rect());
-    lblFullBrand->setGeometry(rect());
+    cobrandLink_->setGeometry(rect());
+    fullBrandLink_->setGeometry(rect());
 }
 
 QString ForumLabelText() {

@@ -16,13 +16,12 @@ class BrandFrame : public QFrame {
     void BringToFront(Front front);
     Front front() const { return front_; }
 
-    ClickLabel* lblCobrand;
-    ClickLabel* lblFullBrand;
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    ClickLabel* cobrandLink_;
+    ClickLabel* fullBrandLink_;
     Front front_ = Front::FullBrand;
 };
 

@@ -17,7 +17,12 @@ QDate Today() {
 }
 
 QDateTime Now() {
-    return QDateTime(Today(), QTime::currentTime());
+    // One reading of the clock: a date and a time read one after the other can fall either side of midnight.
+    QDateTime now = QDateTime::currentDateTime();
+    if (const std::optional<QDate>& fixed = fixedToday()) {
+        now.setDate(*fixed);
+    }
+    return now;
 }
 
 void SetToday(std::optional<QDate> date) {

@@ -63,6 +63,10 @@ template <typename T> class StoreResult {
     StoreError error_;
 };
 
+// What a change that gives back no value returns: done, or the error that stopped it.
+struct Done {};
+using StoreStatus = StoreResult<Done>;
+
 // One named connection to an existing database file, closed and removed when it goes. The file is opened
 // as a URI with mode=ro or mode=rw, so a missing file fails instead of being created empty, and a folder
 // name holding '#' or '?' stays a plain path. Queries on it must end before it does.

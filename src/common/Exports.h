@@ -17,6 +17,8 @@ namespace Exports {
 QByteArray CsvRecord(const QStringList& fields);
 
 // Lays out and draws documents on a paged device, each document starting on a new page.
+inline const QString NotDrawn = QStringLiteral("The pages could not be drawn.");
+
 class PageSheets {
   public:
     explicit PageSheets(QPagedPaintDevice* device);

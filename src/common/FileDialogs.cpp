@@ -1,5 +1,7 @@
 #include "common/FileDialogs.h"
 
+#include "common/MessageBox.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -109,12 +111,22 @@ void SetPrintPreviewer(PrintPreviewer shown) {
 }
 
 void ShowPrintPreview(const PagePainter& paint, QWidget* parent) {
+    bool said = false;
+    const PagePainter sayingPaint = [&](QPrinter* printer) {
+        QString why = paint(printer);
+        if (!why.isEmpty() && !said) {
+            said = true;
+            MsgBox(why, MsgButtons::Ok, MsgIcon::Critical, parent);
+        }
+        return why;
+    };
     if (previewer()) {
-        previewer()(paint);
+        previewer()(sayingPaint);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(p); });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&sayingPaint](QPrinter* p) { sayingPaint(p); });
     dialog.exec();
 }

@@ -46,9 +46,10 @@ using FolderChooser = std::function<QString(const QString& title)>;
 // Replaces the real folder dialog, for tests; an empty chooser brings it back.
 void SetFolderChooser(FolderChooser chooser);
 
-// Draws every page of a document on the printer it is given.
-using PagePainter = std::function<void(QPrinter*)>;
-// A print preview (QPrintPreviewDialog) of what `paint` draws, from which the user may also print.
+// Draws every page of a document on the printer it is given; empty when all was drawn, otherwise why not.
+using PagePainter = std::function<QString(QPrinter*)>;
+// A print preview (QPrintPreviewDialog) of what `paint` draws, from which the user may also print. Pages that
+// could not be drawn are said, once, rather than left blank.
 void ShowPrintPreview(const PagePainter& paint, QWidget* parent = nullptr);
 using PrintPreviewer = std::function<void(const PagePainter&)>;
 // Replaces the real preview, for tests; an empty previewer brings it back.

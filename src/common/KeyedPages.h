@@ -91,6 +91,18 @@ template <class Row> class KeyedPages {
         }
     }
 
+    // The position of the row with a key, when its page is at hand.
+    std::optional<qint64> positionOfKey(qint64 key) const {
+        for (auto it = pages_.constBegin(); it != pages_.constEnd(); ++it) {
+            for (qsizetype at = 0; at < it->size(); ++at) {
+                if (keyOf_(it->at(at)) == key) {
+                    return it.key() * pageSize_ + at;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
     // The row at a position, changed in place with its key unchanged.
     void replaceAt(qint64 position, const Row& row) {
         auto found = pages_.find(position / pageSize_);

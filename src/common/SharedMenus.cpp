@@ -29,43 +29,50 @@ QAction* AddNamedItem(QMenu* menu, const QString& name, const QString& caption) 
     return item;
 }
 
-SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption) {
-    SharedMenus m;
-    QMenuBar* bar = window->menuBar();
-    // Menus keep the desktop's colours on every window, whatever the window's own background.
-    Look::UseDesktopColours(bar);
-    bar->setAutoFillBackground(true);
+QList<QAction*> SharedMenus::barItems() const {
+    return {fileMenu->menuAction(), mnuHelp->menuAction(), mnuDonate, mnuMakeMoney};
+}
 
-    m.fileMenu = bar->addMenu(QStringLiteral("&File"));
+SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, UpdateCaption updateCaption) {
+    SharedMenus m;
+    m.fileMenu = new QMenu(QStringLiteral("&File"), owner);
     m.fileMenu->setObjectName(fileMenuName);
     m.mnuExit = m.fileMenu->addAction(QStringLiteral("E&xit"));
     m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    m.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    m.mnuHelp = new QMenu(QStringLiteral("&Help"), owner);
     m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    m.mnuOnline = pageItem(window, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), PageKey::Help);
-    m.mnuVisit = pageItem(window, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), PageKey::HomePage);
-    m.mnuUpdate = pageItem(window, QStringLiteral("mnuUpdate"),
+    m.mnuOnline = pageItem(owner, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), PageKey::Help);
+    m.mnuVisit = pageItem(owner, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), PageKey::HomePage);
+    m.mnuUpdate = pageItem(owner, QStringLiteral("mnuUpdate"),
                            updateCaption == UpdateCaption::CheckFor ? QStringLiteral("&Check for Software Update")
                                                                     : QStringLiteral("Check for Software &Update"),
                            PageKey::Download);
-    m.mnuAbout = new QAction(QStringLiteral("&About Software"), window);
+    m.mnuAbout = new QAction(QStringLiteral("&About Software"), owner);
     m.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    QObject::connect(m.mnuAbout, &QAction::triggered, window, [window] { ShowAbout(window); });
+    QObject::connect(m.mnuAbout, &QAction::triggered, owner, [owner] { ShowAbout(owner->window()); });
 
     m.mnuHelp->addAction(m.mnuOnline);
     m.mnuHelp->addAction(m.mnuVisit);
-    m.mnuFileSep1 = AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep1"));
+    AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep1"));
     m.mnuHelp->addAction(m.mnuUpdate);
-    m.mnuFileSep2 = AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
+    AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
     m.mnuHelp->addAction(m.mnuAbout);
 
-    m.mnuDonate = pageItem(window, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), PageKey::Donate);
-    bar->addAction(m.mnuDonate);
+    m.mnuDonate = pageItem(owner, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), PageKey::Donate);
     // Kept in the bar but never choosable.
     m.mnuMakeMoney =
-        pageItem(window, QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"), PageKey::FullyBranded);
+        pageItem(owner, QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"), PageKey::FullyBranded);
     m.mnuMakeMoney->setEnabled(false);
-    bar->addAction(m.mnuMakeMoney);
+    return m;
+}
+
+SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption) {
+    QMenuBar* bar = window->menuBar();
+    // Menus keep the desktop's colours on every window, whatever the window's own background.
+    Look::UseDesktopColours(bar);
+    bar->setAutoFillBackground(true);
+    SharedMenus m = BuildSharedMenus(window, fileMenuName, updateCaption);
+    bar->addActions(m.barItems());
     return m;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QAction;
 class QMainWindow;
 class QMenu;
+class QWidget;
 
 // The update item's caption differs between windows.
 enum class UpdateCaption {
@@ -22,15 +24,20 @@ struct SharedMenus {
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
-    QAction* mnuFileSep1 = nullptr;
     QAction* mnuUpdate = nullptr;
-    QAction* mnuFileSep2 = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
     QAction* mnuMakeMoney = nullptr;
+
+    // What the menu bar holds, in its order: the File and Help menus, then Donate and Make Money.
+    QList<QAction*> barItems() const;
 };
 
 SharedMenus InstallSharedMenus(QMainWindow* window, const QString& fileMenuName, UpdateCaption updateCaption);
+
+// The same menus owned by `owner` but put in no bar: for a window whose menus another window's bar shows (a
+// dowsing window in its frame).
+SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, UpdateCaption updateCaption);
 
 // Adds a separator to a menu under the given name and returns it.
 QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before = nullptr);

@@ -21,14 +21,12 @@ QString UpdateReminderQuestion() {
 
 void CheckForUpdateReminder() {
     QSettings settings(ExecutableName(), ExecutableName());
-    const QString stored = settings.value(UpdateReminderKey).toString();
+    const QDate last = QDate::fromString(settings.value(UpdateReminderKey).toString(), Qt::ISODate);
     const QDate today = Today();
-    if (stored.isEmpty()) {
-        settings.setValue(UpdateReminderKey, dateText(today));
-        return;
-    }
-    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    // A value that is no date counts as none, as on the first run: kept as it was, it would silence the reminder
+    // for good.
     if (!last.isValid()) {
+        settings.setValue(UpdateReminderKey, dateText(today));
         return;
     }
     const qint64 days = today.daysTo(last);

@@ -1,7 +1,5 @@
 #include "diary/DiaryKeywordModel.h"
 
-#include "common/RowCounts.h"
-
 #include <limits>
 
 namespace {
@@ -9,39 +7,39 @@ namespace {
 constexpr int kPagesKept = 32;
 } // namespace
 
-DiaryKeywordModel::DiaryKeywordModel(QObject* parent) : QAbstractListModel(parent) {}
+DiaryKeywordModel::DiaryKeywordModel(const QString& path, QObject* parent) : QAbstractListModel(parent), store_(path) {
+    connect(&store_.source(), &DataSource::changed, this, &DiaryKeywordModel::followChange);
+}
 
 DiaryKeywordModel::~DiaryKeywordModel() = default;
 
-bool DiaryKeywordModel::load(DiaryStore& store, DiarySection section) {
+StoreStatus DiaryKeywordModel::load(DiarySection section) {
     beginResetModel();
     pages_.reset();
-    path_ = store.path();
+    unread_ = {};
     section_ = section;
-    // Taken before the count: a change committed between the two makes the list out of step, never the
-    // other way round.
-    busyTimeoutMs_ = store.busyTimeout();
-    version_ = RowCounts::Version(path_, busyTimeoutMs_);
-    qint64 rows = 0;
-    const bool counted = store.keptCount(section, rows);
+    const StoreResult<qint64> counted = store_.count(section);
     if (counted) {
         // A view counts its lines in int.
-        rows = std::min<qint64>(rows, std::numeric_limits<int>::max());
+        const qint64 rows = std::min<qint64>(*counted, std::numeric_limits<int>::max());
         pages_ = std::make_unique<KeyedPages<DiaryEntry>>(
             rows, PageSize, kPagesKept,
             [this](const KeyedPages<DiaryEntry>::Request& r) -> std::optional<QList<DiaryEntry>> {
-                DiaryStore reader(path_);
-                reader.setBusyTimeout(busyTimeoutMs_);
-                QList<DiaryEntry> lines;
-                if (!reader.linesFrom(section_, r.bound, r.descending, r.skip, r.limit, lines)) {
+                StoreResult<QList<DiaryEntry>> lines =
+                    store_.linesFrom(section_, r.bound, r.descending, r.skip, r.limit);
+                if (!lines) {
+                    if (!unread_.failed()) {
+                        unread_ = lines.error();
+                        emit readFailed(unread_);
+                    }
                     return std::nullopt;
                 }
-                return lines;
+                return std::move(*lines);
             },
             [](const DiaryEntry& line) { return line.Index; });
     }
     endResetModel();
-    return counted;
+    return counted ? StoreStatus(Done{}) : StoreStatus(counted.error());
 }
 
 int DiaryKeywordModel::rowCount(const QModelIndex& parent) const {
@@ -61,44 +59,72 @@ std::optional<qint64> DiaryKeywordModel::indexAt(int row) const {
     return line ? std::optional<qint64>(line->Index) : std::nullopt;
 }
 
-void DiaryKeywordModel::appendLine(qint64 index, const QString& keyword) {
-    if (!pages_) {
-        return;
+StoreResult<qint64> DiaryKeywordModel::readIndexAt(int row) {
+    if (const std::optional<qint64> index = indexAt(row)) {
+        return *index;
     }
-    const int row = int(pages_->rowCount());
-    beginInsertRows({}, row, row);
-    pages_->append(DiaryEntry{index, keyword, {}});
-    endInsertRows();
-}
-
-void DiaryKeywordModel::removeLine(int row) {
-    if (!pages_ || row < 0 || row >= pages_->rowCount()) {
-        return;
+    retryUnreadLines();
+    // Read quietly here: the caller says what went wrong.
+    const QSignalBlocker quiet(this);
+    if (const std::optional<qint64> index = indexAt(row)) {
+        return *index;
     }
-    beginRemoveRows({}, row, row);
-    pages_->removeAt(row);
-    endRemoveRows();
-}
-
-void DiaryKeywordModel::renameLine(int row, const QString& keyword) {
-    const DiaryEntry* line = pages_ ? pages_->at(row) : nullptr;
-    if (!line) {
-        return;
+    if (unread_.failed()) {
+        return unread_;
     }
-    pages_->replaceAt(row, DiaryEntry{line->Index, keyword, {}});
-    emit dataChanged(index(row), index(row), {Qt::DisplayRole});
-}
-
-bool DiaryKeywordModel::inStepWithFile() const {
-    return pages_ && version_ && RowCounts::Version(path_, busyTimeoutMs_) == version_;
-}
-
-void DiaryKeywordModel::markInStep() {
-    version_ = RowCounts::Version(path_, busyTimeoutMs_);
+    return StoreError{StoreCause::NoSuchRow,
+                      QStringLiteral("The %1 section has no line %2").arg(DiarySectionWord(section_)).arg(row + 1),
+                      {},
+                      {}};
 }
 
 void DiaryKeywordModel::retryUnreadLines() {
+    unread_ = {};
     if (pages_) {
         pages_->retryFailed();
     }
+}
+
+void DiaryKeywordModel::followChange(const DataChange& change) {
+    if (!change.touches(DiaryStore::tableName(section_)) || !pages_) {
+        return;
+    }
+    const std::optional<qint64> position = pages_->positionOfKey(change.key);
+    if (change.elsewhere || change.kind == DataChange::Kind::Unknown) {
+        load(section_);
+    } else if (change.kind == DataChange::Kind::Added) {
+        // A new row has the highest "Index" so far: its line comes last.
+        const StoreResult<DiaryEntry> added = store_.entryWithIndex(section_, change.key);
+        if (!added) {
+            load(section_);
+            return;
+        }
+        const int row = int(pages_->rowCount());
+        beginInsertRows({}, row, row);
+        pages_->append(DiaryEntry{added->Index, added->keyword, {}});
+        endInsertRows();
+    } else if (change.kind == DataChange::Kind::Removed) {
+        if (!position) {
+            // Its page is not at hand: where its line was is not known without reading.
+            load(section_);
+            return;
+        }
+        beginRemoveRows({}, int(*position), int(*position));
+        pages_->removeAt(*position);
+        endRemoveRows();
+    } else if (position) {
+        rereadLine(change.key);
+    }
+}
+
+void DiaryKeywordModel::rereadLine(qint64 index) {
+    const std::optional<qint64> position = pages_->positionOfKey(index);
+    const StoreResult<DiaryEntry> entry = store_.entryWithIndex(section_, index);
+    if (!position || !entry) {
+        load(section_);
+        return;
+    }
+    pages_->replaceAt(*position, DiaryEntry{entry->Index, entry->keyword, {}});
+    const QModelIndex line = this->index(int(*position));
+    emit dataChanged(line, line, {Qt::DisplayRole});
 }

@@ -1,7 +1,5 @@
 #include "diary/DiaryStore.h"
 
-#include "common/RowCounts.h"
-
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -51,14 +49,17 @@ int& defaultBusyTimeout() {
     static int milliseconds = DatabaseBusyTimeoutMs;
     return milliseconds;
 }
-
-using Access = DatabaseConnection::Access;
 } // namespace
 
-DiaryStore::DiaryStore(QString path) : path_(std::move(path)), busyTimeoutMs_(defaultBusyTimeout()) {}
+DiaryStore::DiaryStore(QString path)
+    : path_(std::move(path)), source_(DataSource::of(path_)), busyTimeoutMs_(defaultBusyTimeout()) {}
 
 void DiaryStore::setDefaultBusyTimeout(int milliseconds) {
     defaultBusyTimeout() = milliseconds;
+}
+
+QString DiaryStore::tableName(DiarySection section) {
+    return QStringLiteral("tbl%1").arg(DiarySectionWord(section));
 }
 
 QString DiaryStore::trimBlanks(const QString& text) {
@@ -74,21 +75,53 @@ QString DiaryStore::trimBlanks(const QString& text) {
     return first == last ? QStringLiteral("") : text.mid(first, last - first);
 }
 
-bool DiaryStore::fail(StoreError error) {
-    if (error.file.isEmpty()) {
+StoreError DiaryStore::fail(StoreError error) const {
+    if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow) {
         error.file = path_;
     }
-    error_ = std::move(error);
-    return false;
+    return error;
+}
+
+namespace {
+QString notRead(DiarySection section) {
+    return QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+}
+
+StoreError noSuchEntry(DiarySection section, qint64 index) {
+    return {StoreCause::NoSuchRow,
+            QStringLiteral("No entry of the %1 section has the number %2").arg(DiarySectionWord(section)).arg(index),
+            {},
+            {}};
+}
+} // namespace
+
+StoreResult<QSqlDatabase> DiaryStore::database(DiarySection section, const QString& what) {
+    StoreResult<QSqlDatabase> db = source_.database(busyTimeoutMs_);
+    if (!db) {
+        StoreError error = db.error();
+        error.what = what;
+        return fail(std::move(error));
+    }
+    if (checkedGeneration_ != source_.generation()) {
+        checked_.clear();
+        checkedGeneration_ = source_.generation();
+    }
+    if (!checked_.contains(section)) {
+        if (const StoreStatus keyed = keyIsAutomatic(*db, section, what); !keyed) {
+            return keyed.error();
+        }
+        checked_.insert(section);
+    }
+    return db;
 }
 
 // A row gets its "Index" from the file only when the column is the table's integer key. A converted or older
 // file may have a plain column instead; its entries could then be neither edited nor removed, so the section
 // is refused with a reason. A table that is not there at all is left for the statement to report.
-bool DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
+StoreStatus DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
     QSqlQuery info(db);
     if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tableOf(section)))) {
-        return fail(what, info.lastError());
+        return fail(StoreError::fromSql(what, info.lastError()));
     }
     int columns = 0;
     int keys = 0;
@@ -100,70 +133,35 @@ bool DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, co
         numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("Index") &&
                                 info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
     }
+    if (info.lastError().isValid()) {
+        return fail(StoreError::fromSql(what, info.lastError()));
+    }
     if (columns == 0 || (numbered && keys == 1)) {
-        return true;
+        return Done{};
     }
-    fail({StoreCause::Damaged,
-          what,
-          QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 section "
-                         "is no automatic key), so an entry could be neither edited nor removed; it may be an older "
-                         "or converted file")
-              .arg(QDir::toNativeSeparators(path_), DiarySectionWord(section)),
-          {}});
-    error_.file.clear();
-    return false;
+    return StoreError{StoreCause::Damaged,
+                      what,
+                      QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 "
+                                     "section is no automatic key), so an entry could be neither edited nor removed; "
+                                     "it may be an older or converted file")
+                          .arg(QDir::toNativeSeparators(path_), DiarySectionWord(section)),
+                      {}};
 }
 
-bool DiaryStore::fail(const QString& what, const QSqlError& error) {
-    return fail(StoreError::fromSql(what, error));
-}
-
-bool DiaryStore::fail(const QString& what, const DatabaseConnection& access) {
-    StoreError error = access.error();
-    error.what = what;
-    return fail(std::move(error));
-}
-
-bool DiaryStore::keywords(DiarySection section, QStringList& out) {
-    return rows(section, out, nullptr);
-}
-
-bool DiaryStore::rows(DiarySection section, QStringList& keywords, QList<qint64>* indexes) {
-    keywords.clear();
-    if (indexes) {
-        indexes->clear();
-    }
-    QStringList words;
-    QList<qint64> keys;
-    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                  QStringLiteral("SELECT keyword, \"Index\" FROM %1 ORDER BY \"Index\"").arg(tableOf(section)), {},
-                  [&](const QSqlQuery& query) {
-                      words.append(query.value(0).toString());
-                      keys.append(query.value(1).toLongLong());
-                  })) {
-        return false;
-    }
-    keywords = std::move(words);
-    if (indexes) {
-        *indexes = std::move(keys);
-    }
-    return true;
-}
-
-bool DiaryStore::entries(DiarySection section, QList<DiaryEntry>& out) {
-    out.clear();
+StoreResult<QList<DiaryEntry>> DiaryStore::entries(DiarySection section) {
     QList<DiaryEntry> read;
-    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                  QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Index\"").arg(kEntryColumns, tableOf(section)), {},
-                  [&read](const QSqlQuery& query) { read.append(entryOf(query)); })) {
-        return false;
+    const StoreStatus done =
+        readRows(section, notRead(section),
+                 QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Index\"").arg(kEntryColumns, tableOf(section)), {},
+                 [&read](const QSqlQuery& query) { read.append(entryOf(query)); });
+    if (!done) {
+        return done.error();
     }
-    out = std::move(read);
-    return true;
+    return read;
 }
 
-bool DiaryStore::entriesThatMayHold(DiarySection section, const QStringList& words,
-                                    const std::function<void(const DiaryEntry&, bool surely)>& each) {
+StoreStatus DiaryStore::entriesThatMayHold(DiarySection section, const QStringList& words,
+                                           const std::function<void(const DiaryEntry&, bool surely)>& each) {
     // A text has a character beyond ASCII when it takes more bytes than characters (the file holds UTF-8).
     const QString beyondAscii = QStringLiteral("(length(keyword) < length(CAST(keyword AS BLOB)) OR "
                                                "length(meaning) < length(CAST(meaning AS BLOB)))");
@@ -180,210 +178,133 @@ bool DiaryStore::entriesThatMayHold(DiarySection section, const QStringList& wor
         holdsEvery.isEmpty()
             ? QString()
             : QStringLiteral(" WHERE %1 OR (%2)").arg(beyondAscii, holdsEvery.join(QStringLiteral(" AND ")));
-    return readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
+    return readRows(section, notRead(section),
                     QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY \"Index\"")
                         .arg(kEntryColumns, beyondAscii, tableOf(section), where),
                     values, [&each](const QSqlQuery& query) { each(entryOf(query), query.value(3).toInt() == 0); });
 }
 
-bool DiaryStore::positionOfIndex(DiarySection section, qint64 index, std::optional<qint64>& position) {
-    position.reset();
+StoreResult<qint64> DiaryStore::positionOfIndex(DiarySection section, qint64 index) {
     std::optional<qint64> counted;
     // The list is in ascending "Index": a line's position is the number of rows before it.
-    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                  QStringLiteral("SELECT (SELECT count(*) FROM %1 WHERE \"Index\" < ?) FROM %1 WHERE \"Index\" = ?")
-                      .arg(tableOf(section)),
-                  {index, index}, [&counted](const QSqlQuery& query) { counted = query.value(0).toLongLong(); })) {
-        return false;
+    const StoreStatus done =
+        readRows(section, notRead(section),
+                 QStringLiteral("SELECT (SELECT count(*) FROM %1 WHERE \"Index\" < ?) FROM %1 WHERE \"Index\" = ?")
+                     .arg(tableOf(section)),
+                 {index, index}, [&counted](const QSqlQuery& query) { counted = query.value(0).toLongLong(); });
+    if (!done) {
+        return done.error();
     }
-    position = counted;
-    return true;
+    if (!counted) {
+        return noSuchEntry(section, index);
+    }
+    return *counted;
 }
 
-bool DiaryStore::count(DiarySection section, int& out) {
-    out = 0;
-    return readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                    QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(section)), {},
-                    [&out](const QSqlQuery& query) { out = query.value(0).toInt(); });
-}
-
-// Runs one query over a connection of its own and hands each row to `eachRow`.
-bool DiaryStore::readRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
-                          const std::function<void(const QSqlQuery&)>& eachRow) {
-    error_ = {};
-    DatabaseConnection access(path_, Access::Read, busyTimeoutMs_);
-    if (!access.isOpen()) {
-        return fail(what, access);
+// Runs one query and hands each row to `eachRow`.
+StoreStatus DiaryStore::readRows(DiarySection section, const QString& what, const QString& sql,
+                                 const QVariantList& values, const std::function<void(const QSqlQuery&)>& eachRow) {
+    const StoreResult<QSqlDatabase> db = database(section, what);
+    if (!db) {
+        return db.error();
     }
-    if (!keyIsAutomatic(access.database(), section, what)) {
-        return false;
-    }
-    QSqlQuery query(access.database());
+    QSqlQuery query(*db);
     query.setForwardOnly(true);
     if (!RunPrepared(query, sql, values)) {
-        return fail(what, query.lastError());
+        return fail(StoreError::fromSql(what, query.lastError()));
     }
     while (query.next()) {
         eachRow(query);
     }
     // A page that cannot be read ends the walk early with an error rather than a shorter list.
-    return !query.lastError().isValid() || fail(what, query.lastError());
+    if (query.lastError().isValid()) {
+        return fail(StoreError::fromSql(what, query.lastError()));
+    }
+    return Done{};
 }
 
-bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    qint64 made = 0;
-    return add(section, keyword, meaning, made);
-}
-
-// Runs one change in a transaction of its own; once it is committed, `affected` learns how many rows it touched
-// and `insertedKey` the key of a row it added.
-bool DiaryStore::writeRows(DiarySection section, const QString& what, const QString& sql, const QVariantList& values,
-                           int* affected, qint64* insertedKey) {
-    error_ = {};
-    DatabaseConnection access(path_, Access::Write, busyTimeoutMs_);
-    if (!access.isOpen()) {
-        return fail(what, access);
+StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,
+                                         const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key) {
+    const StoreResult<QSqlDatabase> db = database(section, what);
+    if (!db) {
+        return db.error();
     }
-    if (!keyIsAutomatic(access.database(), section, what)) {
-        return false;
-    }
-    DatabaseTransaction transaction(access.database());
+    DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(what, transaction.lastError());
+        return fail(StoreError::fromSql(what, transaction.lastError()));
     }
-    int touched = 0;
-    qint64 key = 0;
+    qint64 touched = 0;
     {
-        QSqlQuery query(access.database());
+        QSqlQuery query(*db);
         if (!RunPrepared(query, sql, values)) {
-            return fail(what, query.lastError());
+            return fail(StoreError::fromSql(what, query.lastError()));
         }
-        touched = query.numRowsAffected();
-        key = query.lastInsertId().toLongLong();
+        if (query.numRowsAffected() == 0) {
+            return noSuchEntry(section, key.value_or(0));
+        }
+        touched = key ? *key : query.lastInsertId().toLongLong();
     }
     if (!transaction.commit()) {
-        return fail(what, transaction.lastError());
+        return fail(StoreError::fromSql(what, transaction.lastError()));
     }
-    if (affected) {
-        *affected = touched;
+    source_.announce({kind, tableName(section), touched, false});
+    return touched;
+}
+
+StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 index) {
+    std::optional<DiaryEntry> found;
+    const StoreStatus done = readRows(
+        section, QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
+        QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableOf(section)), {index},
+        [&found](const QSqlQuery& query) { found = entryOf(query); });
+    if (!done) {
+        return done.error();
     }
-    if (insertedKey) {
-        *insertedKey = key;
+    if (!found) {
+        return noSuchEntry(section, index);
     }
-    return true;
+    return *found;
 }
 
-namespace {
-// Which row an action means: the row at a position of the list order, or the row with a given "Index".
-// A position is found by OFFSET, which SQLite skips inside its table walk; an "Index" is a key lookup.
-QString byPosition(DiarySection section) {
-    return QStringLiteral("\"Index\" = (SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET ?)")
-        .arg(tableOf(section));
+StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
+    return writeRow(section,
+                    QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+                    QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
+                    {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt);
 }
 
-QString byIndex() {
-    return QStringLiteral("\"Index\" = ?");
+StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning) {
+    const StoreResult<qint64> written = writeRow(
+        section, QStringLiteral("The entry could not be saved in the %1 section").arg(DiarySectionWord(section)),
+        QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?").arg(tableOf(section)),
+        {trimBlanks(keyword), trimBlanks(meaning), index}, DataChange::Kind::Changed, index);
+    return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
-} // namespace
 
-bool DiaryStore::entryAt(DiarySection section, int position, DiaryEntry& out, bool& found) {
-    out = {};
-    found = false;
-    if (position < 0) {
-        error_ = {};
-        return true;
+StoreStatus DiaryStore::remove(DiarySection section, qint64 index) {
+    const StoreResult<qint64> written = writeRow(
+        section, QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section)),
+        QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}, DataChange::Kind::Removed,
+        index);
+    return written ? StoreStatus(Done{}) : StoreStatus(written.error());
+}
+
+StoreResult<qint64> DiaryStore::count(DiarySection section) {
+    const QString what = notRead(section);
+    if (const StoreResult<QSqlDatabase> db = database(section, what); !db) {
+        return db.error();
     }
-    return readEntry(section, byPosition(section), position, out, found);
-}
-
-bool DiaryStore::entryWithIndex(DiarySection section, qint64 index, DiaryEntry& out, bool& found) {
-    return readEntry(section, byIndex(), index, out, found);
-}
-
-bool DiaryStore::updateAt(DiarySection section, int position, const QString& keyword, const QString& meaning,
-                          bool& changed) {
-    changed = false;
-    if (position < 0) {
-        error_ = {};
-        return true;
-    }
-    return changeRow(section, byPosition(section), position, &keyword, &meaning, changed);
-}
-
-bool DiaryStore::updateWithIndex(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
-                                 bool& changed) {
-    return changeRow(section, byIndex(), index, &keyword, &meaning, changed);
-}
-
-bool DiaryStore::removeAt(DiarySection section, int position, bool& removed) {
-    removed = false;
-    if (position < 0) {
-        error_ = {};
-        return true;
-    }
-    return changeRow(section, byPosition(section), position, nullptr, nullptr, removed);
-}
-
-bool DiaryStore::removeWithIndex(DiarySection section, qint64 index, bool& removed) {
-    return changeRow(section, byIndex(), index, nullptr, nullptr, removed);
-}
-
-bool DiaryStore::readEntry(DiarySection section, const QString& where, const QVariant& value, DiaryEntry& out,
-                           bool& found) {
-    out = {};
-    found = false;
-    return readRows(section,
-                    QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
-                    QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(kEntryColumns, tableOf(section), where), {value},
-                    [&](const QSqlQuery& query) {
-                        out = entryOf(query);
-                        found = true;
-                    });
-}
-
-// Rewrites (keyword and meaning given) or deletes (both null) the located row; finding the row and changing it
-// is one statement, so nothing can slip in between.
-bool DiaryStore::changeRow(DiarySection section, const QString& where, const QVariant& value, const QString* keyword,
-                           const QString* meaning, bool& hit) {
-    hit = false;
-    const bool update = keyword && meaning;
-    const QString word = DiarySectionWord(section);
-    const QString what = update ? QStringLiteral("The entry could not be saved in the %1 section").arg(word)
-                                : QStringLiteral("The entry could not be removed from the %1 section").arg(word);
-    const QString sql = update ? QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE %2")
-                               : QStringLiteral("DELETE FROM %1 WHERE %2");
-    QVariantList values;
-    if (update) {
-        values << trimBlanks(*keyword) << trimBlanks(*meaning);
-    }
-    values << value;
-    int affected = 0;
-    const bool written = writeRows(section, what, sql.arg(tableOf(section), where), values, &affected, nullptr);
-    hit = written && affected > 0;
-    return written;
-}
-
-bool DiaryStore::keptCount(DiarySection section, qint64& out) {
-    out = 0;
-    error_ = {};
-    StoreError why;
-    const std::optional<qint64> counted =
-        RowCounts::Count(path_, QStringLiteral("tbl%1").arg(DiarySectionWord(section)), busyTimeoutMs_, &why);
+    StoreResult<qint64> counted = source_.rowCount(tableName(section), busyTimeoutMs_);
     if (!counted) {
-        // The cause stays, so that a lock is offered Retry as any other read under a lock is.
-        why.what = QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
-        if (why.cause == StoreCause::None) {
-            why.cause = StoreCause::Other;
-        }
+        StoreError why = counted.error();
+        why.what = what;
         return fail(std::move(why));
     }
-    out = *counted;
-    return true;
+    return counted;
 }
 
-bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bool descending, qint64 skip,
-                           qint64 limit, QList<DiaryEntry>& out) {
-    out.clear();
+StoreResult<QList<DiaryEntry>> DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bool descending,
+                                                     qint64 skip, qint64 limit) {
     QString where;
     QVariantList values;
     if (bound) {
@@ -392,26 +313,19 @@ bool DiaryStore::linesFrom(DiarySection section, std::optional<qint64> bound, bo
     }
     values << limit << qMax<qint64>(0, skip);
     QList<DiaryEntry> lines;
-    if (!readRows(section, QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section)),
-                  QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
-                      .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
-                  values, [&lines](const QSqlQuery& query) {
-                      DiaryEntry& line = lines.emplace_back();
-                      line.Index = query.value(0).toLongLong();
-                      line.keyword = query.value(1).toString();
-                  })) {
-        return false;
+    const StoreStatus done =
+        readRows(section, notRead(section),
+                 QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
+                     .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
+                 values, [&lines](const QSqlQuery& query) {
+                     DiaryEntry& line = lines.emplace_back();
+                     line.Index = query.value(0).toLongLong();
+                     line.keyword = query.value(1).toString();
+                 });
+    if (!done) {
+        return done.error();
     }
-    out = std::move(lines);
-    return true;
-}
-
-bool DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning, qint64& newIndex) {
-    newIndex = 0;
-    return writeRows(section,
-                     QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
-                     QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
-                     {trimBlanks(keyword), trimBlanks(meaning)}, nullptr, &newIndex);
+    return lines;
 }
 
 bool DiaryStore::createDatabase(const QString& path, const QString& schemaSql, QString* error) {

@@ -5,6 +5,7 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/SharedMenus.h"
+#include "common/StoreMessages.h"
 #include "common/WholeFile.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
@@ -47,24 +48,20 @@ void exportTo(frmPaganDiaryResultBOS* book, const QString& filter, const QString
 } // namespace
 
 QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path) {
-    QList<DiaryEntry> entries;
-    if (!store.entries(section, entries)) {
-        return store.lastError();
+    const StoreResult<QList<DiaryEntry>> entries = store.entries(section);
+    if (!entries) {
+        return entries.error().text();
     }
     return WriteFileInPieces(path, [&entries](QFileDevice& file) {
         QString why = WriteAll(file, Exports::CsvRecord({QStringLiteral("keyword"), QStringLiteral("meaning")}));
-        for (auto entry = entries.cbegin(); why.isEmpty() && entry != entries.cend(); ++entry) {
+        for (auto entry = entries->cbegin(); why.isEmpty() && entry != entries->cend(); ++entry) {
             why = WriteAll(file, Exports::CsvRecord({entry->keyword, entry->meaning}));
         }
         return why;
     });
 }
 
-bool DrawSection(DiaryStore& store, DiarySection section, QPagedPaintDevice& device) {
-    QList<DiaryEntry> entries;
-    if (!store.entries(section, entries)) {
-        return false;
-    }
+QString DrawSection(const QList<DiaryEntry>& entries, DiarySection section, QPagedPaintDevice& device) {
     QTextDocument document;
     document.setDefaultFont(Look::Verdana(9.75));
     QTextCursor caret(&document);
@@ -87,19 +84,19 @@ bool DrawSection(DiaryStore& store, DiarySection section, QPagedPaintDevice& dev
     }
     Exports::PageSheets pages(&device);
     if (!pages.isActive()) {
-        return false;
+        return Exports::NotDrawn;
     }
     pages.draw(document);
-    return true;
+    return {};
 }
 
 QString WritePdf(DiaryStore& store, DiarySection section, const QString& path) {
-    return Exports::WritePdf(path, DiarySectionWord(section), [&](QPagedPaintDevice& device) {
-        if (DrawSection(store, section, device)) {
-            return QString();
-        }
-        return store.lastError().isEmpty() ? QStringLiteral("The pages could not be drawn.") : store.lastError();
-    });
+    const StoreResult<QList<DiaryEntry>> entries = store.entries(section);
+    if (!entries) {
+        return entries.error().text();
+    }
+    return Exports::WritePdf(path, DiarySectionWord(section),
+                             [&](QPagedPaintDevice& device) { return DrawSection(*entries, section, device); });
 }
 
 QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
@@ -126,17 +123,19 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     QObject::connect(pdf, &QAction::triggered, book,
                      [book] { exportTo(book, QStringLiteral("PDF file | *.pdf"), QStringLiteral("pdf"), &WritePdf); });
     QObject::connect(preview, &QAction::triggered, book, [book] {
+        // Read before the preview opens, so that a file that cannot be read is said, not shown as blank pages.
         DiaryStore store(DiaryFilePath());
-        ShowPrintPreview([&](QPrinter* printer) { DrawSection(store, book->section(), *printer); }, book);
-    });
-    QObject::connect(backUp, &QAction::triggered, book, [book] { BackupCommands::BackUpData(book); });
-    QObject::connect(restore, &QAction::triggered, book, [book] {
-        BackupCommands::Restore(book);
-        if (book->mode() == frmPaganDiaryResultBOS::Mode::Open ||
-            book->mode() == frmPaganDiaryResultBOS::Mode::Closed) {
-            book->cmdRefresh_Click();
+        StoreResult<QList<DiaryEntry>> entries = store.entries(book->section());
+        while (!entries && StoreFailureRetry(StoreFailureText(entries.error()), entries.error(), book)) {
+            entries = store.entries(book->section());
+        }
+        if (entries) {
+            ShowPrintPreview([&](QPrinter* printer) { return DrawSection(*entries, book->section(), *printer); }, book);
         }
     });
+    QObject::connect(backUp, &QAction::triggered, book, [book] { BackupCommands::BackUpData(book); });
+    // Every open view of the diary follows the restored file as it follows any change.
+    QObject::connect(restore, &QAction::triggered, book, [book] { BackupCommands::Restore(book); });
     return menu;
 }
 

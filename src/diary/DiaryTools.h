@@ -18,8 +18,9 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book);
 // A section as CSV (a header "keyword","meaning", then every entry in list order). Empty on success,
 // otherwise the reason; the file appears whole or not at all.
 QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path);
-// A section as pages: its title, then every keyword in bold with its meaning below.
-bool DrawSection(DiaryStore& store, DiarySection section, QPagedPaintDevice& device);
+// A section's entries as pages: its title, then every keyword in bold with its meaning below. Empty when drawn,
+// otherwise why not.
+QString DrawSection(const QList<DiaryEntry>& entries, DiarySection section, QPagedPaintDevice& device);
 QString WritePdf(DiaryStore& store, DiarySection section, const QString& path);
 
 namespace Texts {

@@ -37,8 +37,8 @@ constexpr int kSectionRole = Qt::UserRole;
 constexpr int kIndexRole = Qt::UserRole + 1;
 } // namespace
 
-bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
-                      QList<DiaryFound>& out, qsizetype* total, qsizetype limit) {
+StoreStatus FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
+                             QList<DiaryFound>& out, qsizetype* total, qsizetype limit) {
     out.clear();
     qsizetype counted = 0;
     if (total) {
@@ -52,10 +52,10 @@ bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, co
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     const QStringList words = Exports::FoldForSearch(text).split(blanks, Qt::SkipEmptyParts);
     if (words.isEmpty()) {
-        return true;
+        return Done{};
     }
     for (const DiarySection section : sections) {
-        const bool read = store.entriesThatMayHold(section, words, [&](const DiaryEntry& entry, bool surely) {
+        const StoreStatus read = store.entriesThatMayHold(section, words, [&](const DiaryEntry& entry, bool surely) {
             if (surely) {
                 take(section, entry);
                 return;
@@ -67,16 +67,16 @@ bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, co
             }
         });
         if (!read) {
-            return false;
+            return read;
         }
     }
     if (total) {
         *total = counted;
     }
-    return true;
+    return Done{};
 }
 
-frmDiaryFind::frmDiaryFind() {
+frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     setObjectName(QStringLiteral("frmDiaryFind"));
     setWindowTitle(DiaryFindTexts::Caption);
     setFont(Look::Verdana(8.25));
@@ -114,19 +114,34 @@ frmDiaryFind::frmDiaryFind() {
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     grid->addWidget(cmdClose, 4, 1, Qt::AlignRight);
 
-    connect(txtFind, &QLineEdit::textChanged, this, &frmDiaryFind::txtFind_Change);
-    connect(chkAllSections, &QCheckBox::toggled, this, &frmDiaryFind::txtFind_Change);
-    connect(lstFound, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { lstFound_Click(item); });
-    connect(lstFound, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { lstFound_Click(item); });
+    connect(txtFind, &QLineEdit::textChanged, this, &frmDiaryFind::search);
+    connect(chkAllSections, &QCheckBox::toggled, this, &frmDiaryFind::search);
+    connect(&store_.source(), &DataSource::changed, this, &frmDiaryFind::searchSoon);
+    connect(lstFound, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
+    connect(lstFound, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
     resize(420, 360);
 }
 
 void frmDiaryFind::Form_Load() {
-    txtFind_Change();
+    search();
 }
 
-void frmDiaryFind::txtFind_Change() {
+void frmDiaryFind::searchSoon() {
+    if (searchPending_) {
+        return;
+    }
+    searchPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            searchPending_ = false;
+            search();
+        },
+        Qt::QueuedConnection);
+}
+
+void frmDiaryFind::search() {
     lstFound->clear();
     QList<DiarySection> sections;
     if (chkAllSections->isChecked()) {
@@ -134,13 +149,12 @@ void frmDiaryFind::txtFind_Change() {
     } else if (frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>()) {
         sections = {book->section()};
     } else {
-        sections = {DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell)};
+        sections = {DiarySection::Spell};
     }
-    DiaryStore store(DiaryFilePath());
     QList<DiaryFound> found;
     qsizetype total = 0;
-    if (!FindDiaryEntries(store, sections, txtFind->text(), found, &total, MaxListed)) {
-        lblCount->setText(store.lastError());
+    if (const StoreStatus read = FindDiaryEntries(store_, sections, txtFind->text(), found, &total, MaxListed); !read) {
+        lblCount->setText(read.error().text());
         return;
     }
     QList<QTreeWidgetItem*> items;
@@ -155,7 +169,7 @@ void frmDiaryFind::txtFind_Change() {
     lblCount->setText(txtFind->text().trimmed().isEmpty() ? QString() : DiaryFindTexts::Count(total, found.size()));
 }
 
-void frmDiaryFind::lstFound_Click(QTreeWidgetItem* item) {
+void frmDiaryFind::showFoundEntry(QTreeWidgetItem* item) {
     if (!item) {
         return;
     }
@@ -174,7 +188,7 @@ void frmDiaryFind::lstFound_Click(QTreeWidgetItem* item) {
         break;
     case frmPaganDiaryResultBOS::Shown::Gone:
         MsgBox(DiaryFindTexts::Gone, MsgButtons::Ok, MsgIcon::Information, this);
-        txtFind_Change();
+        search();
         break;
     case frmPaganDiaryResultBOS::Shown::Failed:
         break;

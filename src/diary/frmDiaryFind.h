@@ -33,8 +33,17 @@ class frmDiaryFind : public FormWindow {
     static constexpr qsizetype MaxListed = 1000;
 
     // Reads the sections afresh and lists what matches.
-    void txtFind_Change();
-    void lstFound_Click(QTreeWidgetItem* item);
+    void search();
+    // Shows a found entry in the keyword book.
+    void showFoundEntry(QTreeWidgetItem* item);
+
+  private:
+    // Searches again once the events at hand are done: a change to the diary, by this program or another,
+    // may change what matches, and several changes in a row need one search.
+    void searchSoon();
+
+    DiaryStore store_;
+    bool searchPending_ = false;
 };
 
 // The entries of `sections` that hold every word of `text` in keyword or meaning, the first `limit` of them in
@@ -43,9 +52,9 @@ struct DiaryFound {
     DiarySection section;
     DiaryEntry entry;
 };
-bool FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
-                      QList<DiaryFound>& out, qsizetype* total = nullptr,
-                      qsizetype limit = std::numeric_limits<qsizetype>::max());
+StoreStatus FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& sections, const QString& text,
+                             QList<DiaryFound>& out, qsizetype* total = nullptr,
+                             qsizetype limit = std::numeric_limits<qsizetype>::max());
 
 namespace DiaryFindTexts {
 inline const QString Caption = QStringLiteral("Find in the Diary");

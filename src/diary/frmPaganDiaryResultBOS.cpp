@@ -91,210 +91,236 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
                    Qt::WindowCloseButtonHint);
     QWidget* client = MakeClientArea(Qt::black, QSize(520, 640));
 
-    Label14 = MakeForumLabel(client);
-    Label14->setGeometry(8, 6, 504, 34);
+    forumLink_ = MakeForumLabel(client);
+    forumLink_->setGeometry(8, 6, 504, 34);
 
     const std::array<QString, 3> designed{QStringLiteral("Caption"), sectionTexts()[0].hint,
                                           sectionTexts()[0].description};
     const std::array<QFont, 3> fonts{Look::Verdana(14, true), Look::Verdana(8.25, true), Look::Verdana(8.25)};
     const std::array<QRect, 3> places{QRect(8, 44, 504, 30), QRect(8, 76, 504, 20), QRect(8, 98, 504, 36)};
     for (int i = 0; i < 3; ++i) {
-        lblCaption[i] = new QLabel(designed[i], client);
-        lblCaption[i]->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
-        lblCaption[i]->setTextFormat(Qt::PlainText);
-        lblCaption[i]->setWordWrap(true);
-        lblCaption[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        lblCaption[i]->setFont(fonts[i]);
-        lblCaption[i]->setGeometry(places[i]);
-        Look::SetTextColour(lblCaption[i], Qt::white);
+        captions_[i] = new QLabel(designed[i], client);
+        captions_[i]->setObjectName(QStringLiteral("lblCaption_%1").arg(i));
+        captions_[i]->setTextFormat(Qt::PlainText);
+        captions_[i]->setWordWrap(true);
+        captions_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        captions_[i]->setFont(fonts[i]);
+        captions_[i]->setGeometry(places[i]);
+        Look::SetTextColour(captions_[i], Qt::white);
     }
 
-    lstKeyword = new QListView(client);
-    lstKeyword->setObjectName(QStringLiteral("lstKeyword"));
-    lstKeyword->setGeometry(8, 140, 504, 124);
-    keywords_ = new DiaryKeywordModel(this);
-    lstKeyword->setModel(keywords_);
-    lstKeyword->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstKeyword->setSelectionMode(QAbstractItemView::SingleSelection);
+    keywordList_ = new QListView(client);
+    keywordList_->setObjectName(QStringLiteral("lstKeyword"));
+    keywordList_->setGeometry(8, 140, 504, 124);
+    keywords_ = new DiaryKeywordModel(DiaryFilePath(), this);
+    keywordList_->setModel(keywords_);
+    keywordList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    keywordList_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keywords are one line each; a long one is cut at the edge rather than wrapped.
-    lstKeyword->setUniformItemSizes(true);
+    keywordList_->setUniformItemSizes(true);
     // The view places every line of the section before it knows its scroll range; in batches, the first
     // screen is shown at once and the rest is placed between the user's clicks.
-    lstKeyword->setLayoutMode(QListView::Batched);
-    lstKeyword->setBatchSize(1000);
-    whiteOnBlack(lstKeyword);
+    keywordList_->setLayoutMode(QListView::Batched);
+    keywordList_->setBatchSize(1000);
+    whiteOnBlack(keywordList_);
 
-    Command1 = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
-    Command2 = commandButton(QStringLiteral("Command2"), QStringLiteral("&Add"), client);
-    Command3 = commandButton(QStringLiteral("Command3"), QStringLiteral("&Remove"), client);
-    Command4 = commandButton(QStringLiteral("Command4"), QStringLiteral("&Edit"), client);
-    Command5 = commandButton(QStringLiteral("Command5"), QStringLiteral("E&xit"), client);
+    openCloseButton_ = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
+    addSaveButton_ = commandButton(QStringLiteral("Command2"), QStringLiteral("&Add"), client);
+    removeButton_ = commandButton(QStringLiteral("Command3"), QStringLiteral("&Remove"), client);
+    editSaveButton_ = commandButton(QStringLiteral("Command4"), QStringLiteral("&Edit"), client);
+    exitButton_ = commandButton(QStringLiteral("Command5"), QStringLiteral("E&xit"), client);
     int y = 270;
-    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5}) {
+    for (QPushButton* button : {openCloseButton_, addSaveButton_, removeButton_, editSaveButton_, exitButton_}) {
         button->setGeometry(8, y, 504, 26);
         y += 29;
     }
 
-    txtKeyword = new QLineEdit(client);
-    txtKeyword->setObjectName(QStringLiteral("txtKeyword"));
-    txtKeyword->setGeometry(8, 434, 504, 24);
+    keywordBox_ = new QLineEdit(client);
+    keywordBox_->setObjectName(QStringLiteral("txtKeyword"));
+    keywordBox_->setGeometry(8, 434, 504, 24);
     // A line edit stops at 32,767 characters by default; a longer keyword would come back cut short and an
     // edit would then store it so.
-    txtKeyword->setMaxLength(std::numeric_limits<int>::max());
-    whiteOnBlack(txtKeyword);
-    txtMeaning = new QPlainTextEdit(client);
-    txtMeaning->setObjectName(QStringLiteral("txtMeaning"));
-    txtMeaning->setGeometry(8, 478, 504, 92);
-    txtMeaning->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMeaning->setTabChangesFocus(true);
-    KeepWrapFitted(txtMeaning);
-    whiteOnBlack(txtMeaning);
-    Label1 = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), txtKeyword, client);
-    Label1->setGeometry(8, 416, 200, 16);
-    Label2 = fieldLabel(QStringLiteral("Label2"), QStringLiteral("Meaning"), txtMeaning, client);
-    Label2->setGeometry(8, 460, 200, 16);
+    keywordBox_->setMaxLength(std::numeric_limits<int>::max());
+    whiteOnBlack(keywordBox_);
+    meaningBox_ = new QPlainTextEdit(client);
+    meaningBox_->setObjectName(QStringLiteral("txtMeaning"));
+    meaningBox_->setGeometry(8, 478, 504, 92);
+    meaningBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    meaningBox_->setTabChangesFocus(true);
+    KeepWrapFitted(meaningBox_);
+    whiteOnBlack(meaningBox_);
+    keywordLabel_ = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), keywordBox_, client);
+    keywordLabel_->setGeometry(8, 416, 200, 16);
+    meaningLabel_ = fieldLabel(QStringLiteral("Label2"), QStringLiteral("Meaning"), meaningBox_, client);
+    meaningLabel_->setGeometry(8, 460, 200, 16);
 
-    fraFullBrand = new BrandFrame(client);
-    fraFullBrand->setGeometry(8, 576, 504, 58);
-    Look::SetBackground(fraFullBrand, Qt::black);
-    fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
+    brandFrame_ = new BrandFrame(client);
+    brandFrame_->setGeometry(8, 576, 504, 58);
+    Look::SetBackground(brandFrame_, Qt::black);
+    brandFrame_->BringToFront(BrandFrame::Front::FullBrand);
 
-    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    menus_ = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The book's own additions, after the menus it always had.
     DiaryTools::InstallToolsMenu(this);
     // The menus keep the desktop's colours: black on the window's black would hide them.
-    mnuBack = new QAction(QStringLiteral("&Back"), this);
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    menus.fileMenu->insertAction(menus.mnuExit, mnuBack);
-    mnuBackSep = AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuBackSep"), menus.mnuExit);
+    backItem_ = new QAction(QStringLiteral("&Back"), this);
+    backItem_->setObjectName(QStringLiteral("mnuBack"));
+    menus_.fileMenu->insertAction(menus_.mnuExit, backItem_);
+    backSeparator_ = AddNamedSeparator(menus_.fileMenu, QStringLiteral("mnuBackSep"), menus_.mnuExit);
 
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command5);
-    setTabOrder(Command5, lstKeyword);
-    setTabOrder(lstKeyword, txtKeyword);
-    setTabOrder(txtKeyword, txtMeaning);
+    setTabOrder(openCloseButton_, addSaveButton_);
+    setTabOrder(addSaveButton_, removeButton_);
+    setTabOrder(removeButton_, editSaveButton_);
+    setTabOrder(editSaveButton_, exitButton_);
+    setTabOrder(exitButton_, keywordList_);
+    setTabOrder(keywordList_, keywordBox_);
+    setTabOrder(keywordBox_, meaningBox_);
 
     // A line chosen by the mouse or by moving the selection with the keys shows its entry; a click on the
     // line already chosen shows it again, as the entry may have been typed over meanwhile. A press that
     // changed the selection has shown the entry already, so its click does not read it twice.
-    lstKeyword->viewport()->installEventFilter(this);
-    connect(lstKeyword->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    keywordList_->viewport()->installEventFilter(this);
+    connect(keywordList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         pressChangedSelection_ = true;
-        lstKeyword_Click();
+        showSelectedEntry();
     });
-    connect(lstKeyword, &QAbstractItemView::clicked, this, [this] {
+    connect(keywordList_, &QAbstractItemView::clicked, this, [this] {
         if (!pressChangedSelection_) {
-            lstKeyword_Click();
+            showSelectedEntry();
         }
     });
-    connect(Command1, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::Command5_Click);
-    connect(mnuBack, &QAction::triggered, this, &frmPaganDiaryResultBOS::mnuBack_Click);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganDiaryResultBOS::mnuExit_Click);
+    // Lines that could not be read are said, never left blank without a word; said after the paint that met them.
+    connect(
+        keywords_, &DiaryKeywordModel::readFailed, this,
+        [this](const StoreError& error) {
+            if (reportStoreError(error)) {
+                keywords_->retryUnreadLines();
+                keywordList_->viewport()->update();
+            }
+        },
+        Qt::QueuedConnection);
+    connect(openCloseButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::openOrCloseBook);
+    connect(addSaveButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::startAddingOrSaveNewEntry);
+    connect(removeButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::removeSelectedEntry);
+    connect(editSaveButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::startEditingOrSaveEditedEntry);
+    connect(exitButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::exitSection);
+    connect(backItem_, &QAction::triggered, this, &frmPaganDiaryResultBOS::backToChooser);
+    connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
 
     setMode(Mode::Closed);
     setFixedSize(sizeHint());
 }
 
-void frmPaganDiaryResultBOS::Form_Load() {
-    DataBackup::NoteToolOpened();
-    loadSection();
+frmPaganDiaryResultBOS* frmPaganDiaryResultBOS::ShowSection(DiarySection section) {
+    frmPaganDiaryResultBOS* book = Windows::Load<frmPaganDiaryResultBOS>();
+    if (!book) {
+        return nullptr;
+    }
+    book->turnTo(section);
+    return Windows::Show<frmPaganDiaryResultBOS>();
 }
 
-void frmPaganDiaryResultBOS::loadSection() {
-    section_ = DiarySectionFromIndex(CurrentSectionIndex).value_or(DiarySection::Spell);
+void frmPaganDiaryResultBOS::Form_Load() {
+    DataBackup::NoteToolOpened();
+}
+
+void frmPaganDiaryResultBOS::turnTo(DiarySection section) {
+    section_ = section;
+    const QString word = DiarySectionWord(section);
     const SectionTexts& texts = sectionTexts()[std::size_t(section_)];
-    lblCaption[0]->setText(texts.title);
-    lblCaption[1]->setText(texts.hint);
-    lblCaption[2]->setText(texts.description);
-    Command3->setText(QStringLiteral("&Remove ") + CurrentSectionWord);
-    Command5->setText(QStringLiteral("E&xit ") + CurrentSectionWord);
+    captions_[0]->setText(texts.title);
+    captions_[1]->setText(texts.hint);
+    captions_[2]->setText(texts.description);
+    removeButton_->setText(QStringLiteral("&Remove ") + word);
+    exitButton_->setText(QStringLiteral("E&xit ") + word);
     setMode(Mode::Closed);
-    cmdRefresh_Click();
-    Command1->setFocus();
+    refreshKeywords();
+    openCloseButton_->setFocus();
 }
 
 // The captions the user sees and what responds, mode by mode.
 void frmPaganDiaryResultBOS::setMode(Mode mode) {
     mode_ = mode;
-    const QString& word = CurrentSectionWord;
+    const QString word = DiarySectionWord(section_);
     const bool open = mode == Mode::Open;
-    Command1->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
-    Command1->setEnabled(mode == Mode::Closed || open);
-    Command2->setText((mode == Mode::Adding ? QStringLiteral("&Save ") : QStringLiteral("&Add ")) + word);
-    Command2->setEnabled(open || mode == Mode::Adding);
-    Command3->setEnabled(open);
-    Command4->setText((mode == Mode::Editing ? QStringLiteral("&Save ") : QStringLiteral("&Edit ")) + word);
-    Command4->setEnabled(open || mode == Mode::Editing);
-    Command5->setEnabled(open);
-    lstKeyword->setEnabled(open);
-    txtKeyword->setEnabled(mode != Mode::Closed);
-    txtMeaning->setEnabled(mode != Mode::Closed);
+    openCloseButton_->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
+    openCloseButton_->setEnabled(mode == Mode::Closed || open);
+    addSaveButton_->setText((mode == Mode::Adding ? QStringLiteral("&Save ") : QStringLiteral("&Add ")) + word);
+    addSaveButton_->setEnabled(open || mode == Mode::Adding);
+    removeButton_->setEnabled(open);
+    editSaveButton_->setText((mode == Mode::Editing ? QStringLiteral("&Save ") : QStringLiteral("&Edit ")) + word);
+    editSaveButton_->setEnabled(open || mode == Mode::Editing);
+    exitButton_->setEnabled(open);
+    keywordList_->setEnabled(open);
+    keywordBox_->setEnabled(mode != Mode::Closed);
+    meaningBox_->setEnabled(mode != Mode::Closed);
 }
 
 bool frmPaganDiaryResultBOS::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lstKeyword->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == keywordList_->viewport() && event->type() == QEvent::MouseButtonPress) {
         pressChangedSelection_ = false;
     }
     return FormWindow::eventFilter(watched, event);
 }
 
 int frmPaganDiaryResultBOS::selectedPosition() const {
-    const QModelIndexList selected = lstKeyword->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = keywordList_->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-bool frmPaganDiaryResultBOS::reportStoreError(const DiaryStore& store) {
-    return StoreFailureRetry(StoreFailureText(store.error()), store.error(), this);
+bool frmPaganDiaryResultBOS::reportStoreError(const StoreError& error) {
+    return StoreFailureRetry(StoreFailureText(error), error, this);
 }
 
-void frmPaganDiaryResultBOS::cmdRefresh_Click() {
-    const QSignalBlocker quiet(lstKeyword->selectionModel());
-    DiaryStore store(DiaryFilePath());
-    while (!keywords_->load(store, section_)) {
-        if (!reportStoreError(store)) {
+void frmPaganDiaryResultBOS::refreshKeywords() {
+    const QSignalBlocker quiet(keywordList_->selectionModel());
+    for (StoreStatus loaded = keywords_->load(section_); !loaded; loaded = keywords_->load(section_)) {
+        if (!reportStoreError(loaded.error())) {
             return;
         }
     }
 }
 
 void frmPaganDiaryResultBOS::forgetSelection() {
-    const QSignalBlocker quiet(lstKeyword->selectionModel());
-    lstKeyword->selectionModel()->clear();
+    const QSignalBlocker quiet(keywordList_->selectionModel());
+    keywordList_->selectionModel()->clear();
     // Lines the file would not give up before are tried again at the next look.
     keywords_->retryUnreadLines();
-    lstKeyword->viewport()->update();
+    keywordList_->viewport()->update();
 }
 
-std::optional<qint64> frmPaganDiaryResultBOS::selectedIndex() const {
+std::optional<StoreResult<qint64>> frmPaganDiaryResultBOS::selectedIndex() {
     const int position = selectedPosition();
-    return position < 0 ? std::nullopt : keywords_->indexAt(position);
+    if (position < 0) {
+        return std::nullopt;
+    }
+    // A line whose page could not be read has no "Index" yet: acting on it would act on nothing without a word.
+    StoreResult<qint64> index = keywords_->readIndexAt(position);
+    while (!index && reportStoreError(index.error())) {
+        index = keywords_->readIndexAt(position);
+    }
+    if (index) {
+        keywordList_->viewport()->update();
+    }
+    return index;
 }
 
-void frmPaganDiaryResultBOS::lstKeyword_Click() {
+void frmPaganDiaryResultBOS::showSelectedEntry() {
     const auto index = selectedIndex();
-    if (!index) {
+    if (!index || !*index) {
         return;
     }
-    DiaryStore store(DiaryFilePath());
-    DiaryEntry entry;
-    bool found = false;
-    if (!store.entryWithIndex(section_, *index, entry, found)) {
-        reportStoreError(store);
-        return;
-    }
-    if (found) {
-        txtKeyword->setText(entry.keyword);
-        ShowStoredText(txtMeaning, entry.meaning);
+    const StoreResult<DiaryEntry> entry = keywords_->store().entryWithIndex(section_, **index);
+    if (entry) {
+        keywordBox_->setText(entry->keyword);
+        ShowStoredText(meaningBox_, entry->meaning);
+    } else if (entry.error().cause != StoreCause::NoSuchRow) {
+        // A row removed meanwhile leaves its line, which the list takes away as it follows the change.
+        reportStoreError(entry.error());
     }
 }
 
-void frmPaganDiaryResultBOS::Command1_Click() {
+void frmPaganDiaryResultBOS::openOrCloseBook() {
     if (mode_ == Mode::Closed) {
         setMode(Mode::Open);
     } else if (mode_ == Mode::Open) {
@@ -302,12 +328,12 @@ void frmPaganDiaryResultBOS::Command1_Click() {
     }
 }
 
-void frmPaganDiaryResultBOS::Command2_Click() {
+void frmPaganDiaryResultBOS::startAddingOrSaveNewEntry() {
     if (mode_ == Mode::Open) {
         setMode(Mode::Adding);
-        txtKeyword->clear();
-        txtMeaning->clear();
-        txtKeyword->setFocus();
+        keywordBox_->clear();
+        meaningBox_->clear();
+        keywordBox_->setFocus();
         return;
     }
     if (mode_ != Mode::Adding) {
@@ -316,142 +342,131 @@ void frmPaganDiaryResultBOS::Command2_Click() {
     // The checks look at the text as typed: a keyword of blanks passes and is stored empty. A failed check
     // keeps what was typed and puts the focus where something is missing; with nothing typed there is nothing
     // to keep, and the book goes back to Open so that the user is not held in Adding.
-    const QString keyword = txtKeyword->text();
-    const QString meaning = StoredText(txtMeaning);
+    const QString keyword = keywordBox_->text();
+    const QString meaning = StoredText(meaningBox_);
     if (keyword.isEmpty() && meaning.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
                this);
         setMode(Mode::Open);
-        txtKeyword->setFocus();
+        keywordBox_->setFocus();
         return;
     }
     if (keyword.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
-        txtKeyword->setFocus();
+        keywordBox_->setFocus();
         return;
     }
     if (meaning.isEmpty()) {
         MsgBox(QStringLiteral("Please Enter The Meaning Of The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
-        txtMeaning->setFocus();
+        meaningBox_->setFocus();
         return;
     }
-    DiaryStore store(DiaryFilePath());
-    const bool inStep = keywords_->inStepWithFile();
-    qint64 added = 0;
-    while (!store.add(section_, keyword, meaning, added)) {
+    for (StoreResult<qint64> added = keywords_->store().add(section_, keyword, meaning); !added;
+         added = keywords_->store().add(section_, keyword, meaning)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
-        if (!reportStoreError(store)) {
-            txtKeyword->setFocus();
+        if (!reportStoreError(added.error())) {
+            keywordBox_->setFocus();
             return;
         }
     }
+    // The list has taken in the new line as it follows the change.
     setMode(Mode::Open);
-    txtKeyword->clear();
-    txtMeaning->clear();
-    txtKeyword->setFocus();
-    if (inStep) {
-        // The new row has the highest "Index", so its line is the last: only that line joins the list.
-        keywords_->appendLine(added, DiaryStore::trimBlanks(keyword));
-        keywords_->markInStep();
-    } else {
-        // Another program has changed the section since the list was read.
-        cmdRefresh_Click();
-    }
+    keywordBox_->clear();
+    meaningBox_->clear();
+    keywordBox_->setFocus();
     forgetSelection();
 }
 
-void frmPaganDiaryResultBOS::Command3_Click() {
+void frmPaganDiaryResultBOS::removeSelectedEntry() {
     if (mode_ != Mode::Open) {
         return;
     }
-    // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
-    // shows even if another program has changed the table since.
-    const int position = selectedPosition();
     const auto index = selectedIndex();
-    bool inStep = keywords_->inStepWithFile();
-    if (index) {
-        DiaryStore store(DiaryFilePath());
-        bool removed = false;
-        if (!store.removeWithIndex(section_, *index, removed)) {
-            reportStoreError(store);
-            return;
-        }
-        if (removed) {
-            const QSignalBlocker quiet(lstKeyword->selectionModel());
-            if (inStep) {
-                keywords_->removeLine(position);
-                keywords_->markInStep();
-            }
-            txtKeyword->clear();
-            txtMeaning->clear();
-        }
+    if (!index) {
+        // With no line selected nothing is removed, and the list is read again.
+        refreshKeywords();
+        forgetSelection();
+        return;
     }
-    if (!inStep) {
-        cmdRefresh_Click();
+    if (!*index) {
+        return; // said already, and the user chose not to try again
+    }
+    // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
+    // shows even if another program has changed the table since; the list takes its line away as it follows
+    // the change.
+    StoreStatus removed = keywords_->store().remove(section_, **index);
+    while (!removed && removed.error().cause != StoreCause::NoSuchRow && reportStoreError(removed.error())) {
+        removed = keywords_->store().remove(section_, **index);
+    }
+    if (removed || removed.error().cause == StoreCause::NoSuchRow) {
+        keywordBox_->clear();
+        meaningBox_->clear();
     }
     forgetSelection();
 }
 
-void frmPaganDiaryResultBOS::Command4_Click() {
-    if (mode_ == Mode::Open) {
-        setMode(Mode::Editing);
-        txtKeyword->setFocus();
+void frmPaganDiaryResultBOS::startEditingOrSaveEditedEntry() {
+    if (mode_ == Mode::Editing) {
+        saveEditedEntry();
         return;
     }
-    if (mode_ != Mode::Editing) {
+    if (mode_ != Mode::Open) {
         return;
     }
-    // The selection made before editing began: the list could not change meanwhile, but the table could.
-    const int position = selectedPosition();
-    bool inStep = keywords_->inStepWithFile();
-    if (const auto index = selectedIndex()) {
-        DiaryStore store(DiaryFilePath());
-        bool changed = false;
-        while (!store.updateWithIndex(section_, *index, txtKeyword->text(), StoredText(txtMeaning), changed)) {
-            if (!reportStoreError(store)) {
-                txtKeyword->setFocus();
+    const auto index = selectedIndex();
+    if (index && !*index) {
+        return; // the selected line could not be read: said, and the book stays Open
+    }
+    editing_ = index ? std::optional<qint64>(**index) : std::nullopt;
+    setMode(Mode::Editing);
+    keywordBox_->setFocus();
+}
+
+void frmPaganDiaryResultBOS::saveEditedEntry() {
+    DiaryStore& store = keywords_->store();
+    if (editing_) {
+        const QString keyword = keywordBox_->text();
+        const QString meaning = StoredText(meaningBox_);
+        StoreStatus saved = store.update(section_, *editing_, keyword, meaning);
+        while (!saved && saved.error().cause != StoreCause::NoSuchRow) {
+            if (!reportStoreError(saved.error())) {
+                keywordBox_->setFocus();
                 return;
             }
+            saved = store.update(section_, *editing_, keyword, meaning);
         }
         // Another program removed the row: the text would be lost without a word unless it goes in as new.
-        if (!changed && MsgBox(DiaryBookMessages::EntryGone(CurrentSectionWord), MsgButtons::YesNo, MsgIcon::None,
-                               this) == MsgResult::Yes) {
-            qint64 added = 0;
-            if (!store.add(section_, txtKeyword->text(), StoredText(txtMeaning), added)) {
-                reportStoreError(store);
-                txtKeyword->setFocus();
+        if (!saved && MsgBox(DiaryBookMessages::EntryGone(DiarySectionWord(section_)), MsgButtons::YesNo, MsgIcon::None,
+                             this) == MsgResult::Yes) {
+            if (const StoreResult<qint64> added = store.add(section_, keyword, meaning); !added) {
+                reportStoreError(added.error());
+                keywordBox_->setFocus();
                 return;
             }
-            inStep = false;
-        }
-        if (changed && inStep) {
-            keywords_->renameLine(position, DiaryStore::trimBlanks(txtKeyword->text()));
-            keywords_->markInStep();
         }
     }
+    const bool hadTarget = editing_.has_value();
+    editing_.reset();
     setMode(Mode::Open);
-    txtKeyword->setFocus();
-    if (!inStep) {
-        cmdRefresh_Click();
+    keywordBox_->setFocus();
+    if (!hadTarget) {
+        // Nothing was selected, so nothing was written; the list is read again all the same.
+        refreshKeywords();
     }
     forgetSelection();
 }
 
-void frmPaganDiaryResultBOS::Command5_Click() {
+void frmPaganDiaryResultBOS::exitSection() {
     if (mode_ == Mode::Open) {
-        mnuBack_Click();
+        backToChooser();
     }
 }
 
 // Back to the chooser with its earlier choice; the launcher stays hidden.
-void frmPaganDiaryResultBOS::mnuBack_Click() {
+void frmPaganDiaryResultBOS::backToChooser() {
     Windows::Show<frmPaganDiaryMain>();
     leavingToChooser_ = true;
     Windows::UnloadForm(this);
-}
-
-void frmPaganDiaryResultBOS::mnuExit_Click() {
-    close();
 }
 
 frmPaganDiaryResultBOS::Shown frmPaganDiaryResultBOS::ShowEntry(DiarySection section, qint64 index) {
@@ -460,34 +475,33 @@ frmPaganDiaryResultBOS::Shown frmPaganDiaryResultBOS::ShowEntry(DiarySection sec
     }
     if (section != section_) {
         // As the chooser would have opened that section.
-        CurrentSectionIndex = qint16(section);
-        CurrentSectionWord = DiarySectionWord(section);
-        loadSection();
+        turnTo(section);
     }
     if (mode_ == Mode::Closed) {
         setMode(Mode::Open);
     }
-    DiaryStore store(DiaryFilePath());
-    std::optional<qint64> position;
-    while (!store.positionOfIndex(section_, index, position)) {
-        if (!reportStoreError(store)) {
+    StoreResult<qint64> position = keywords_->store().positionOfIndex(section_, index);
+    while (!position && position.error().cause != StoreCause::NoSuchRow) {
+        if (!reportStoreError(position.error())) {
             return Shown::Failed;
         }
+        position = keywords_->store().positionOfIndex(section_, index);
     }
     if (!position) {
         return Shown::Gone;
     }
     // Another program may have changed the section since the list was read: its lines would be out of place.
-    if (!keywords_->inStepWithFile() || *position >= keywords_->rowCount()) {
-        cmdRefresh_Click();
+    keywords_->store().source().checkForOutsideChanges();
+    if (*position >= keywords_->rowCount() || keywords_->indexAt(int(*position)) != index) {
+        refreshKeywords();
     }
     const QModelIndex line = keywords_->index(int(*position), 0);
     {
-        const QSignalBlocker quiet(lstKeyword->selectionModel());
-        lstKeyword->selectionModel()->setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
+        const QSignalBlocker quiet(keywordList_->selectionModel());
+        keywordList_->selectionModel()->setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
     }
-    lstKeyword->scrollTo(line);
-    lstKeyword_Click();
+    keywordList_->scrollTo(line);
+    showSelectedEntry();
     return Shown::Yes;
 }
 

@@ -26,22 +26,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
 
     frmPaganDiaryResultBOS();
 
-    ClickLabel* Label14;
-    std::array<QLabel*, 3> lblCaption{};
-    QListView* lstKeyword;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QLabel* Label1;
-    QLineEdit* txtKeyword;
-    QLabel* Label2;
-    QPlainTextEdit* txtMeaning;
-    BrandFrame* fraFullBrand;
-    SharedMenus menus;
-    QAction* mnuBack;
-    QAction* mnuBackSep;
+    // Shows the book turned to a section, as the section chooser hands it over.
+    static frmPaganDiaryResultBOS* ShowSection(DiarySection section);
 
     Mode mode() const { return mode_; }
     DiarySection section() const { return section_; }
@@ -50,7 +36,7 @@ class frmPaganDiaryResultBOS : public FormWindow {
     void Form_Unload() override;
 
     // Reads the section's keywords into the list afresh; the list then has no selected line.
-    void cmdRefresh_Click();
+    void refreshKeywords();
     DiaryKeywordModel* keywords() const { return keywords_; }
 
     // Shows the entry with the given "Index" as a click on its line does, opening the book, and turning to
@@ -64,33 +50,54 @@ class frmPaganDiaryResultBOS : public FormWindow {
 
   private:
     void setMode(Mode mode);
-    // The section's captions and keywords, as loading shows them.
-    void loadSection();
+    // Turns to a section: its captions and keywords, the book Closed.
+    void turnTo(DiarySection section);
     // The selected line of the list, or -1.
     int selectedPosition() const;
-    // The "Index" of the row that the selected line shows.
-    std::optional<qint64> selectedIndex() const;
+    // The "Index" of the row the selected line shows: nothing without a selected line; the error, once said to
+    // the user, when the line could not be read.
+    std::optional<StoreResult<qint64>> selectedIndex();
     // Tells the user why the store failed; true when the user chose Retry, which is offered while another
     // program holds the file.
-    bool reportStoreError(const DiaryStore& store);
+    bool reportStoreError(const StoreError& error);
+    // After an entry is added, removed or saved: the list has no selected line, as after a refresh.
+    void forgetSelection();
 
-    void lstKeyword_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void mnuBack_Click();
-    void mnuExit_Click();
+    void showSelectedEntry();
+    void openOrCloseBook();
+    void startAddingOrSaveNewEntry();
+    void removeSelectedEntry();
+    void startEditingOrSaveEditedEntry();
+    void saveEditedEntry();
+    void exitSection();
+    void backToChooser();
+
+    ClickLabel* forumLink_;
+    std::array<QLabel*, 3> captions_{};
+    QListView* keywordList_;
+    QPushButton* openCloseButton_;
+    QPushButton* addSaveButton_;
+    QPushButton* removeButton_;
+    QPushButton* editSaveButton_;
+    QPushButton* exitButton_;
+    QLabel* keywordLabel_;
+    QLineEdit* keywordBox_;
+    QLabel* meaningLabel_;
+    QPlainTextEdit* meaningBox_;
+    BrandFrame* brandFrame_;
+    SharedMenus menus_;
+    QAction* backItem_;
+    QAction* backSeparator_;
 
     Mode mode_ = Mode::Closed;
     DiarySection section_ = DiarySection::Spell;
     bool leavingToChooser_ = false;
     bool pressChangedSelection_ = false;
-    // The lines of the list, each tied to its row by the row's "Index".
+    // The lines of the list, each tied to its row by the row's "Index", following every change to the section.
     DiaryKeywordModel* keywords_ = nullptr;
-    // After an entry is added, removed or saved: the list has no selected line, as after a refresh.
-    void forgetSelection();
+    // The row being edited, taken when editing began: the list may be read again meanwhile, when another
+    // program changes the section.
+    std::optional<qint64> editing_;
 };
 
 namespace DiaryBookMessages {

@@ -1,6 +1,5 @@
 #include "dowsing/DowsingGridModel.h"
 
-#include "common/RowCounts.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 
@@ -16,38 +15,52 @@ constexpr std::array<const char*, 14> kCaptions = {
 constexpr int kPagesKept = 64;
 } // namespace
 
-DowsingGridModel::DowsingGridModel(DowsingStore& store, QObject* parent) : QAbstractTableModel(parent), store_(store) {
-    std::optional<qint64> count;
-    if (store_.isOpen()) {
-        count = RowCounts::Count(store_.filePath(), QStringLiteral("Details"));
-        if (!count) {
-            if (const StoreResult<qint64> counted = store_.count()) {
-                count = *counted;
-            }
-        }
-    }
-    countFailed_ = !count.has_value();
-    if (countFailed_) {
-        failure_ = store_.error();
-    }
-    // A view counts its rows in int; a table beyond that shows its first two thousand million.
-    rows_ = count ? static_cast<int>(std::min<qint64>(*count, std::numeric_limits<int>::max())) : 0;
-    pages_ = std::make_unique<KeyedPages<DowsingRecord>>(
-        rows_, PageSize, kPagesKept,
+DowsingGridModel::DowsingGridModel(DowsingStore& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store), pages_(makePages(0)) {
+    connect(&store_.source(), &DataSource::changed, this, &DowsingGridModel::followChange);
+}
+
+std::unique_ptr<KeyedPages<DowsingRecord>> DowsingGridModel::makePages(int rows) {
+    return std::make_unique<KeyedPages<DowsingRecord>>(
+        rows, PageSize, kPagesKept,
         [this](const KeyedPages<DowsingRecord>::Request& r) -> std::optional<QList<DowsingRecord>> {
-            if (readFailed_) {
+            if (unread_.failed()) {
                 return std::nullopt;
             }
-            StoreResult<QList<DowsingRecord>> rows = store_.listFrom(r.bound, r.descending, r.skip, r.limit);
-            if (!rows) {
-                readFailed_ = true;
-                failure_ = store_.error();
-                emit pageFailed();
+            StoreResult<QList<DowsingRecord>> page = store_.listFrom(r.bound, r.descending, r.skip, r.limit);
+            if (!page) {
+                unread_ = page.error();
+                emit readFailed(unread_);
                 return std::nullopt;
             }
-            return std::move(*rows);
+            return std::move(*page);
         },
         [](const DowsingRecord& record) { return record.IdNumber; });
+}
+
+StoreStatus DowsingGridModel::reload() {
+    const StoreResult<qint64> counted = store_.count();
+    beginResetModel();
+    unread_ = {};
+    countFailed_ = !counted;
+    // A view counts its rows in int; a table beyond that shows its first two thousand million.
+    rows_ = counted ? static_cast<int>(std::min<qint64>(*counted, std::numeric_limits<int>::max())) : 0;
+    pages_ = makePages(rows_);
+    endResetModel();
+    return counted ? StoreStatus(Done{}) : StoreStatus(counted.error());
+}
+
+void DowsingGridModel::followChange(const DataChange& change) {
+    if (change.touches(QString::fromLatin1(DowsingStore::Table))) {
+        reloadSayingWhy();
+    }
+}
+
+void DowsingGridModel::reloadSayingWhy() {
+    if (const StoreStatus reloaded = reload(); !reloaded) {
+        unread_ = reloaded.error();
+        emit readFailed(unread_);
+    }
 }
 
 int DowsingGridModel::rowCount(const QModelIndex& parent) const {
@@ -104,8 +117,11 @@ QVariant DowsingGridModel::data(const QModelIndex& index, int role) const {
 }
 
 void DowsingGridModel::retry() {
-    readFailed_ = false;
-    failure_ = {};
+    if (countFailed_) {
+        reloadSayingWhy();
+        return;
+    }
+    unread_ = {};
     pages_->retryFailed();
     if (rows_ > 0) {
         emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Database.h"
+#include "common/DataSource.h"
 #include "common/KeyedPages.h"
 #include "dowsing/DowsingRecord.h"
 
@@ -13,14 +13,17 @@ class DowsingStore;
 // The rows of Details for the all-records grid, read from the store a page at a time, by IdNumber, as the grid
 // asks for them: opening costs the row count (kept from one opening to the next while the file is unchanged)
 // and the first screenful, whatever the table's size, and the last screenful is read back from the end.
-// The number of rows is taken when the model is made; the grid is rebuilt after every change and removal.
+// Every change to the records, by this program or another, makes it count again and let its pages go.
 class DowsingGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     static constexpr int PageSize = 128;
 
-    // The store must outlive the model. A store that cannot be read gives an empty model.
+    // The store must outlive the model. Empty until reload().
     explicit DowsingGridModel(DowsingStore& store, QObject* parent = nullptr);
+
+    // Counts the rows afresh and lets every page go; on failure the grid is empty and the error says why.
+    StoreStatus reload();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -32,24 +35,26 @@ class DowsingGridModel : public QAbstractTableModel {
     std::optional<DowsingRecord> record(int row) const;
     // Pages read from the file so far; the grid's hidden-and-shown-again state reads none anew.
     int pagesRead() const { return pages_->pagesRead(); }
-    bool countFailed() const { return countFailed_; }
     // After a page could not be read, no page is asked for again (under another program's lock each asking
     // would wait) until the user chooses to try again.
-    bool readFailed() const { return readFailed_; }
-    const StoreError& failure() const { return failure_; }
+    bool hasUnreadPages() const { return unread_.failed(); }
     void retry();
 
     static QString columnCaption(int column);
 
   signals:
-    // Once per failure; connect queued, the model says it from within a paint.
-    void pageFailed();
+    // Once per failure to read a page or to count the rows again after a change. Emitted while the grid is
+    // painted: connect it queued.
+    void readFailed(const StoreError& error);
 
   private:
+    void followChange(const DataChange& change);
+    void reloadSayingWhy();
+    std::unique_ptr<KeyedPages<DowsingRecord>> makePages(int rows);
+
     DowsingStore& store_;
     int rows_ = 0;
     bool countFailed_ = false;
-    bool readFailed_ = false;
-    StoreError failure_;
+    StoreError unread_;
     std::unique_ptr<KeyedPages<DowsingRecord>> pages_;
 };

@@ -315,9 +315,13 @@ bool RemoveIndexFromRecordsFile(QSqlDatabase db, const QString& recordsPath) {
     return true;
 }
 
-Terms ParseTerms(const QString& text) {
+Terms ParseTerms(const QString& typed) {
     Terms terms;
     QStringList phrases;
+    // A control character pasted with a word (a NUL, say) is nothing a record's text can hold, and the index
+    // refuses a query that has one.
+    QString text = typed;
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control && !c.isSpace(); });
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     for (QString word : text.split(blanks, Qt::SkipEmptyParts)) {
         const bool indexed = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); });
@@ -369,6 +373,7 @@ DowsingFindModel::DowsingFindModel(QSqlDatabase db, QObject* parent) : QAbstract
 
 bool DowsingFindModel::setSearch(const QString& text) {
     beginResetModel();
+    stalled_ = false;
     text_ = text;
     terms_ = DowsingSearch::ParseTerms(text);
     rows_.clear();
@@ -389,6 +394,7 @@ void DowsingFindModel::sort(int column, Qt::SortOrder order) {
 
 bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     error_.clear();
+    failure_ = {};
     QStringList where;
     QString from = QStringLiteral("Details AS d");
     if (!terms_.match.isEmpty()) {
@@ -428,8 +434,7 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        error_ = DowsingSearch::reason(q.lastError());
-        more_ = false;
+        fail(q.lastError());
         return false;
     }
     if (!terms_.match.isEmpty()) {
@@ -445,8 +450,7 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
         q.addBindValue(rows_.constLast().IdNumber);
     }
     if (!q.exec()) {
-        error_ = DowsingSearch::reason(q.lastError());
-        more_ = false;
+        fail(q.lastError());
         return false;
     }
     int read = 0;
@@ -460,10 +464,15 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
         ++read;
     }
     if (q.lastError().isValid()) {
-        error_ = DowsingSearch::reason(q.lastError());
+        fail(q.lastError());
         return false;
     }
     return true;
+}
+
+void DowsingFindModel::fail(const QSqlError& error) {
+    failure_ = StoreError::fromSql({}, error);
+    error_ = failure_.why;
 }
 
 int DowsingFindModel::rowCount(const QModelIndex& parent) const {
@@ -493,21 +502,32 @@ Qt::ItemFlags DowsingFindModel::flags(const QModelIndex& index) const {
 }
 
 bool DowsingFindModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && more_;
+    return !parent.isValid() && more_ && !stalled_;
 }
 
 void DowsingFindModel::fetchMore(const QModelIndex& parent) {
-    if (parent.isValid() || !more_) {
+    if (parent.isValid() || !more_ || stalled_) {
         return;
     }
     QList<DowsingRecord> page;
-    readPage(page);
+    if (!readPage(page)) {
+        // The rows after the last one held are still there to read once the file gives them up.
+        more_ = true;
+        stalled_ = true;
+        emit pageFailed(failure_);
+        return;
+    }
     if (page.isEmpty()) {
         return;
     }
     beginInsertRows(QModelIndex(), int(rows_.size()), int(rows_.size() + page.size()) - 1);
     rows_ += page;
     endInsertRows();
+}
+
+void DowsingFindModel::retryPage() {
+    stalled_ = false;
+    fetchMore({});
 }
 
 std::optional<DowsingRecord> DowsingFindModel::record(int row) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Database.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>
@@ -67,6 +68,7 @@ class DowsingFindModel : public QAbstractTableModel {
     // the file could not be read.
     bool setSearch(const QString& text);
     QString search() const { return text_; }
+    QSqlDatabase database() const { return db_; }
     QString lastError() const { return error_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -83,10 +85,18 @@ class DowsingFindModel : public QAbstractTableModel {
     // The record's position in table order, as the grid counts rows.
     std::optional<qint64> tableRow(qint64 idNumber) const;
     bool hasMore() const { return more_; }
+    // After pageFailed: the next page is asked for again.
+    void retryPage();
+
+  signals:
+    // The next page could not be read while the view scrolled; no page is asked for again until retryPage().
+    // Emitted while the view lays out its rows: connect it queued.
+    void pageFailed(const StoreError& error);
 
   private:
     // Reads the page after the last row held into `out`.
     bool readPage(QList<DowsingRecord>& out);
+    void fail(const QSqlError& error);
 
     QSqlDatabase db_;
     QString text_;
@@ -95,5 +105,7 @@ class DowsingFindModel : public QAbstractTableModel {
     Qt::SortOrder order_ = Qt::AscendingOrder;
     QList<DowsingRecord> rows_;
     bool more_ = false;
+    bool stalled_ = false;
     QString error_;
+    StoreError failure_;
 };

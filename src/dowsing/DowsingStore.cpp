@@ -9,7 +9,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <functional>
-#include <qplatformdefs.h>
 #include <utility>
 
 namespace {
@@ -97,72 +96,64 @@ QString DowsingStore::filePathIn(const QString& folder) {
     return QDir(folder).filePath(QString::fromLatin1(FileName));
 }
 
-DowsingStore::DowsingStore(QString filePath) : filePath_(std::move(filePath)) {}
+DowsingStore::DowsingStore(QString filePath) : filePath_(std::move(filePath)), source_(DataSource::of(filePath_)) {}
 
-DowsingStore::~DowsingStore() {
-    close();
-}
-
-void DowsingStore::setBusyTimeout(int milliseconds) {
-    busyTimeout_ = milliseconds;
-}
-
-StoreError DowsingStore::fail(StoreError error) {
+StoreError DowsingStore::fail(StoreError error) const {
     if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow) {
         error.file = filePath_;
     }
-    error_ = std::move(error);
-    return error_;
+    return error;
 }
 
-StoreError DowsingStore::fail(const QString& what, const QSqlError& error) {
+StoreError DowsingStore::fail(const QString& what, const QSqlError& error) const {
     return fail(StoreError::fromSql(what, error));
 }
 
-bool DowsingStore::open() {
-    close();
-    error_ = {};
+StoreResult<QSqlDatabase> DowsingStore::database() {
     const QString what = QStringLiteral("The dowsing records could not be opened");
-    auto connection = std::make_unique<DatabaseConnection>(filePath_, DatabaseConnection::Access::Write, busyTimeout_);
-    if (!connection->isOpen()) {
-        StoreError error = connection->error();
+    StoreResult<QSqlDatabase> db = source_.database(busyTimeout_);
+    if (!db) {
+        StoreError error = db.error();
         error.what = what;
-        fail(std::move(error));
-        return false;
+        return fail(std::move(error));
     }
-    {
-        // A file that is not a database, or lacks the table, fails only at the first statement; find that
-        // out now rather than at a save.
-        QSqlQuery probe(connection->database());
-        if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(DowsingSql::columnList()))) {
-            StoreError error = StoreError::fromSql(what, probe.lastError());
-            if (error.cause == StoreCause::Other) {
-                error.cause = StoreCause::Damaged;
-            }
-            fail(std::move(error));
-            return false;
-        }
-        if (!checkKeyColumn(connection->database())) {
-            return false;
-        }
+    if (checkedGeneration_ == source_.generation()) {
+        return db;
     }
-    // The file keeps the tables it always had; one a search of an earlier version added goes (or, while another
-    // program holds the file, at a later opening).
-    DowsingSearch::RemoveIndexFromRecordsFile(connection->database(), filePath_);
-    openedIdentity_ = fileIdentity();
-    connection_ = std::move(connection);
-    return true;
+    // A file that is not a database, or lacks the table, fails only at the first statement; find that out now
+    // rather than at a save.
+    QSqlQuery probe(*db);
+    if (!probe.exec(QStringLiteral("SELECT %1 FROM Details LIMIT 0").arg(DowsingSql::columnList()))) {
+        StoreError error = StoreError::fromSql(what, probe.lastError());
+        if (error.cause == StoreCause::Other) {
+            error.cause = StoreCause::Damaged;
+        }
+        return fail(std::move(error));
+    }
+    probe.finish();
+    if (const StoreStatus keyed = checkKeyColumn(*db); !keyed) {
+        return keyed.error();
+    }
+    // The file keeps the tables it always had: the words index an earlier version added to it goes, at each opening
+    // of the file until it has gone (another program may hold it).
+    DowsingSearch::RemoveIndexFromRecordsFile(*db, filePath_);
+    checkedGeneration_ = source_.generation();
+    return db;
+}
+
+StoreStatus DowsingStore::open() {
+    const StoreResult<QSqlDatabase> db = database();
+    return db ? StoreStatus(Done{}) : StoreStatus(db.error());
 }
 
 // Rows get their IdNumber from the file only when the column is the table's integer key (an alias of SQLite's
 // row number). A converted or older file may have a plain column instead: every added record would then
 // carry no number and could be neither changed nor removed, so such a file is refused.
-bool DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
+StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
     const QString what = QStringLiteral("The dowsing records could not be opened");
     QSqlQuery info(db);
     if (!info.exec(QStringLiteral("PRAGMA table_info(Details)"))) {
-        fail(what, info.lastError());
-        return false;
+        return fail(what, info.lastError());
     }
     int keys = 0;
     bool numbered = false;
@@ -173,166 +164,114 @@ bool DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
                                 info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
     }
     if (numbered && keys == 1) {
-        return true;
+        return Done{};
     }
-    fail({StoreCause::Damaged,
-          what,
-          QStringLiteral("the file %1 does not number its records itself (its IdNumber column is no automatic key), "
-                         "so a record added to it could be neither changed nor removed; it may be an older or "
-                         "converted file")
-              .arg(QDir::toNativeSeparators(filePath_)),
-          {}});
-    error_.file.clear();
-    return false;
-}
-
-QByteArray DowsingStore::fileIdentity() const {
-    QT_STATBUF status;
-    if (QT_STAT(QFile::encodeName(filePath_).constData(), &status) != 0) {
-        return {};
-    }
-    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
-}
-
-bool DowsingStore::isOpen() const {
-    return connection_ && connection_->database().isOpen();
-}
-
-void DowsingStore::close() {
-    insert_.reset();
-    connection_.reset();
-}
-
-QString DowsingStore::connectionName() const {
-    return connection_ ? connection_->name() : QString();
-}
-
-QSqlDatabase DowsingStore::database() const {
-    return connection_ ? connection_->database() : QSqlDatabase();
-}
-
-bool DowsingStore::ensureOpen() {
-    error_ = {};
-    // A restore or a sync tool that puts another file in place by rename leaves an open connection on the old
-    // one, which then refuses every write; the file the user now has is the one to go on with.
-    if (isOpen() && fileIdentity() != openedIdentity_) {
-        return open();
-    }
-    if (isOpen()) {
-        return true;
-    }
-    // Not open (it failed before, or was closed): try again, so a file that was held or missing then is used
-    // once it is there, and a failure names today's cause.
-    return open();
+    return StoreError{StoreCause::Damaged,
+                      what,
+                      QStringLiteral("the file %1 does not number its records itself (its IdNumber column is no "
+                                     "automatic key), so a record added to it could be neither changed nor removed; "
+                                     "it may be an older or converted file")
+                          .arg(QDir::toNativeSeparators(filePath_)),
+                      {}};
 }
 
 StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
-    if (!ensureOpen()) {
-        return error_;
+    StoreResult<QSqlDatabase> db = database();
+    if (!db) {
+        return db.error();
     }
-    QSqlDatabase db = database();
-    if (!insert_) {
-        insert_ = std::make_unique<QSqlQuery>(db);
-        if (!insert_->prepare(DowsingSql::insertStatement())) {
-            const QSqlError error = insert_->lastError();
-            insert_.reset();
-            return fail(QStringLiteral("The record could not be prepared"), error);
-        }
-    }
-    DatabaseTransaction transaction(db);
+    DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
         return fail(QStringLiteral("The file could not be written"), transaction.lastError());
     }
-    DowsingSql::bind(*insert_, record);
-    const bool inserted = insert_->exec();
-    const QSqlError error = insert_->lastError();
-    const qint64 id = insert_->lastInsertId().toLongLong();
-    insert_->finish();
-    if (!inserted) {
-        return fail(QStringLiteral("The file refused the record"), error);
+    qint64 id = 0;
+    {
+        QSqlQuery insert(*db);
+        if (!insert.prepare(DowsingSql::insertStatement())) {
+            return fail(QStringLiteral("The file refused the record"), insert.lastError());
+        }
+        DowsingSql::bind(insert, record);
+        if (!insert.exec()) {
+            return fail(QStringLiteral("The file refused the record"), insert.lastError());
+        }
+        id = insert.lastInsertId().toLongLong();
     }
     if (!transaction.commit()) {
         return fail(QStringLiteral("The record could not be written to the file"), transaction.lastError());
     }
+    source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), id, false});
     return id;
 }
 
-DowsingStore::Outcome DowsingStore::change(const DowsingRecord& record) {
+StoreStatus DowsingStore::change(const DowsingRecord& record) {
     return writeOneRow(
         QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?").arg(columnsBut(QStringLiteral("%1 = ?"))),
         record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); },
-        QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"));
+        QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"),
+        DataChange::Kind::Changed);
 }
 
-DowsingStore::Outcome DowsingStore::remove(qint64 idNumber) {
+StoreStatus DowsingStore::remove(qint64 idNumber) {
     return writeOneRow(
         QStringLiteral("DELETE FROM Details WHERE IdNumber = ?"), idNumber, [](QSqlQuery&) {},
         QStringLiteral("The record could not be removed"),
-        QStringLiteral("The removal could not be written to the file"));
+        QStringLiteral("The removal could not be written to the file"), DataChange::Kind::Removed);
 }
 
-DowsingStore::Outcome DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
-                                                const std::function<void(QSqlQuery&)>& bindValues,
-                                                const QString& refused, const QString& notWritten) {
-    if (!ensureOpen()) {
-        return Outcome::Failed;
+StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
+                                      const std::function<void(QSqlQuery&)>& bindValues, const QString& refused,
+                                      const QString& notWritten, DataChange::Kind kind) {
+    StoreResult<QSqlDatabase> db = database();
+    if (!db) {
+        return db.error();
     }
-    DatabaseTransaction transaction(database());
+    DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        fail(QStringLiteral("The file could not be written"), transaction.lastError());
-        return Outcome::Failed;
+        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
     }
     int affected = 0;
     {
-        QSqlQuery q(database());
+        QSqlQuery q(*db);
         if (!q.prepare(statement)) {
-            fail(refused, q.lastError());
-            return Outcome::Failed;
+            return fail(refused, q.lastError());
         }
         bindValues(q);
         q.addBindValue(idNumber);
         if (!q.exec()) {
-            fail(refused, q.lastError());
-            return Outcome::Failed;
+            return fail(refused, q.lastError());
         }
         affected = q.numRowsAffected();
     }
     if (affected == 0) {
-        fail(noSuchRecord(idNumber));
-        return Outcome::NotFound;
+        return noSuchRecord(idNumber);
     }
     if (!transaction.commit()) {
-        fail(notWritten, transaction.lastError());
-        return Outcome::Failed;
+        return fail(notWritten, transaction.lastError());
     }
-    return Outcome::Done;
+    source_.announce({kind, QString::fromLatin1(Table), idNumber, false});
+    return Done{};
 }
 
-DowsingStore::Outcome DowsingStore::find(qint64 idNumber, DowsingRecord& found) {
-    if (!ensureOpen()) {
-        return Outcome::Failed;
+StoreResult<DowsingRecord> DowsingStore::find(qint64 idNumber) {
+    StoreResult<QSqlDatabase> db = database();
+    if (!db) {
+        return db.error();
     }
-    QSqlQuery q(database());
+    QSqlQuery q(*db);
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(DowsingSql::columnList()))) {
-        fail(NotRead, q.lastError());
-        return Outcome::Failed;
-    }
-    q.addBindValue(idNumber);
-    if (!q.exec()) {
-        fail(NotRead, q.lastError());
-        return Outcome::Failed;
+    if (!RunPrepared(q, QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(DowsingSql::columnList()),
+                     {idNumber})) {
+        return fail(NotRead, q.lastError());
     }
     if (!q.next()) {
         if (q.lastError().isValid()) {
-            fail(NotRead, q.lastError());
-            return Outcome::Failed;
+            return fail(NotRead, q.lastError());
         }
-        fail(noSuchRecord(idNumber));
-        return Outcome::NotFound;
+        return noSuchRecord(idNumber);
     }
+    DowsingRecord found;
     DowsingSql::read(q, found);
-    return Outcome::Done;
+    return found;
 }
 
 StoreResult<QList<DowsingRecord>> DowsingStore::list() {
@@ -345,26 +284,24 @@ StoreResult<QList<DowsingRecord>> DowsingStore::list(qint64 offset, qint64 limit
 
 StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bound, bool descending, qint64 offset,
                                                        qint64 limit) {
-    if (!ensureOpen()) {
-        return error_;
+    StoreResult<QSqlDatabase> db = database();
+    if (!db) {
+        return db.error();
     }
-    QSqlQuery q(database());
+    QSqlQuery q(*db);
     q.setForwardOnly(true);
     QString where;
+    QVariantList values;
     if (bound) {
         where = descending ? QStringLiteral("WHERE IdNumber < ? ") : QStringLiteral("WHERE IdNumber > ? ");
+        values << *bound;
     }
-    if (!q.prepare(
+    values << (limit < 0 ? qint64(-1) : limit) << (offset < 0 ? qint64(0) : offset);
+    if (!RunPrepared(
+            q,
             QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3 LIMIT ? OFFSET ?")
-                .arg(DowsingSql::columnList(), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")))) {
-        return fail(NotRead, q.lastError());
-    }
-    if (bound) {
-        q.addBindValue(*bound);
-    }
-    q.addBindValue(limit < 0 ? qint64(-1) : limit);
-    q.addBindValue(offset < 0 ? qint64(0) : offset);
-    if (!q.exec()) {
+                .arg(DowsingSql::columnList(), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
+            values)) {
         return fail(NotRead, q.lastError());
     }
     QList<DowsingRecord> rows;
@@ -378,14 +315,16 @@ StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bou
 }
 
 StoreResult<qint64> DowsingStore::count() {
-    if (!ensureOpen()) {
-        return error_;
+    if (const StoreResult<QSqlDatabase> db = database(); !db) {
+        return db.error();
     }
-    QSqlQuery q(database());
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next()) {
-        return fail(NotRead, q.lastError());
+    StoreResult<qint64> counted = source_.rowCount(QString::fromLatin1(Table), busyTimeout_);
+    if (!counted) {
+        StoreError error = counted.error();
+        error.what = NotRead;
+        return fail(std::move(error));
     }
-    return q.value(0).toLongLong();
+    return counted;
 }
 
 StoreResult<QList<DowsingRecord>> DowsingStore::listFrom(std::optional<qint64> bound, bool descending, qint64 skip,

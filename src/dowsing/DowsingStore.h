@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DataSource.h"
 #include "common/Database.h"
 #include "dowsing/DowsingRecord.h"
 
@@ -7,7 +8,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
-#include <memory>
+#include <optional>
 
 class QSqlQuery;
 
@@ -22,69 +23,64 @@ void bind(QSqlQuery& query, const DowsingRecord& record);
 void read(const QSqlQuery& query, DowsingRecord& record);
 } // namespace DowsingSql
 
-// The dowsing records in Dowsing.dll. Each store owns one SQLite connection
-// under a name of its own, so the wizard, the grid and the record sheet can
-// each hold theirs at the same time. Nothing here shows a dialog: failures
-// come back as results and error(), and the windows word them.
+// The dowsing records in Dowsing.dll. Every store of the file shares the file's one kept connection
+// (`DataSource`), so the wizard, the grid, the sheet and the find window can each hold a store at the same time.
+// Nothing here shows a dialog: every call returns its value or the error that kept it from being made, and the
+// windows word it. Each change is announced to every open view of the file once it is committed.
 class DowsingStore {
   public:
-    enum class Outcome { Done, NotFound, Failed };
-
     static constexpr const char* FileName = "Dowsing.dll";
+    static constexpr const char* Table = "Details";
     static QString filePathIn(const QString& folder);
 
     explicit DowsingStore(QString filePath);
-    ~DowsingStore();
-    DowsingStore(const DowsingStore&) = delete;
-    DowsingStore& operator=(const DowsingStore&) = delete;
 
-    // How long a change waits for another program that holds the file locked before it gives up; the
-    // program's one busy timeout unless a test shortens it. Takes effect at the next open().
-    void setBusyTimeout(int milliseconds);
+    // How long a call waits for another program that holds the file locked before it gives up; the program's
+    // one busy timeout unless a test shortens it.
+    void setBusyTimeout(int milliseconds) { busyTimeout_ = milliseconds; }
 
-    // Opens the existing file; a missing file is an error, never created.
-    bool open();
-    bool isOpen() const;
-    void close();
+    // Checks that the file is there and holds the records as the program keeps them; a missing file is an
+    // error, never created. Every other call checks the same first, once for each opening of the file.
+    StoreStatus open();
 
-    // Each change is one transaction: it lands whole or leaves the file as it was.
+    // Each change is one transaction: it lands whole or leaves the file as it was. A change or removal of a
+    // row that is not there fails with StoreCause::NoSuchRow.
     StoreResult<qint64> add(const DowsingRecord& record); // returns the new IdNumber
-    Outcome change(const DowsingRecord& record);          // the row with record.IdNumber
-    Outcome remove(qint64 idNumber);
-    Outcome find(qint64 idNumber, DowsingRecord& found);
+    StoreStatus change(const DowsingRecord& record);      // the row with record.IdNumber
+    StoreStatus remove(qint64 idNumber);
+    StoreResult<DowsingRecord> find(qint64 idNumber);
 
     // Rows in ascending IdNumber, the one order every listing shares.
     StoreResult<QList<DowsingRecord>> list();
     StoreResult<QList<DowsingRecord>> list(qint64 offset, qint64 limit);
+    // Counted once, then kept until the file changes.
     StoreResult<qint64> count();
     // `limit` rows in ascending IdNumber after `bound` (from the first row without one), or in descending
     // IdNumber before `bound` (from the last row), after skipping `skip` rows: pages reached by key, so that
     // no read walks the rows before the place it starts from.
     StoreResult<QList<DowsingRecord>> listFrom(std::optional<qint64> bound, bool descending, qint64 skip, qint64 limit);
 
-    QString lastError() const { return error_.text(); }
-    const StoreError& error() const { return error_; }
     QString filePath() const { return filePath_; }
-    QString connectionName() const;
-    QSqlDatabase database() const;
+    // The file's change notice, which every view of the records listens to.
+    DataSource& source() const { return source_; }
+    // The kept connection, checked as every call checks it, for what reads the file in its own way (the words
+    // index of the find window).
+    StoreResult<QSqlDatabase> database();
 
   private:
-    StoreError fail(StoreError error);
-    StoreError fail(const QString& what, const QSqlError& error);
+    StoreError fail(StoreError error) const;
+    StoreError fail(const QString& what, const QSqlError& error) const;
     // Runs a statement that must touch exactly the row with the given number, as one transaction; the
     // number is bound last, after bindValues has bound the rest.
-    Outcome writeOneRow(const QString& statement, qint64 idNumber, const std::function<void(QSqlQuery&)>& bindValues,
-                        const QString& refused, const QString& notWritten);
-    bool ensureOpen();
-    bool checkKeyColumn(const QSqlDatabase& db);
-    // The file's identity on disk, to notice another file put in its place (restored, synced) by rename.
-    QByteArray fileIdentity() const;
+    StoreStatus writeOneRow(const QString& statement, qint64 idNumber,
+                            const std::function<void(QSqlQuery&)>& bindValues, const QString& refused,
+                            const QString& notWritten, DataChange::Kind kind);
+    StoreStatus checkKeyColumn(const QSqlDatabase& db);
     StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 
     QString filePath_;
-    StoreError error_;
+    DataSource& source_;
     int busyTimeout_ = DatabaseBusyTimeoutMs;
-    QByteArray openedIdentity_;
-    std::unique_ptr<DatabaseConnection> connection_;
-    std::unique_ptr<QSqlQuery> insert_; // ends before connection_, declared after it
+    // The opening of the file whose tables were last checked.
+    int checkedGeneration_ = 0;
 };

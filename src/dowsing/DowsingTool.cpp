@@ -4,8 +4,6 @@
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingMain.h"
 
-#include <QMdiSubWindow>
-
 bool ShowDowsingTool() {
     // The frame comes first; loading it loads the wizard, whose load steps may find the file missing.
     const bool frameWasLoaded = Windows::IsLoaded<MDIDowsingForm1>();
@@ -16,14 +14,8 @@ bool ShowDowsingTool() {
         return true;
     }
     // No wizard to show: an empty frame would only stand in the way.
-    if (MDIDowsingForm1* frame = Windows::Loaded<MDIDowsingForm1>()) {
-        bool anyShown = false;
-        for (QMdiSubWindow* sub : frame->mdiArea->subWindowList()) {
-            anyShown = anyShown || sub->isVisible();
-        }
-        if (!anyShown) {
-            Windows::UnloadForm(frame);
-        }
+    if (MDIDowsingForm1* frame = Windows::Loaded<MDIDowsingForm1>(); frame && !frame->ShowsAnyWindow()) {
+        Windows::UnloadForm(frame);
     }
     return false;
 }

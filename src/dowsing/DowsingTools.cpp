@@ -7,6 +7,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/SharedMenus.h"
+#include "common/StoreMessages.h"
 #include "common/WholeFile.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSheet.h"
@@ -40,8 +41,8 @@ constexpr qint64 kChunk = 1024;
 
 std::unique_ptr<DowsingStore> openStore(QString& why) {
     auto store = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
-    if (!store->open()) {
-        why = store->lastError();
+    if (const StoreStatus opened = store->open(); !opened) {
+        why = opened.error().text();
     }
     return store;
 }
@@ -73,7 +74,7 @@ QString WriteCsv(DowsingStore& store, const QString& path) {
         for (std::optional<qint64> after;;) {
             const StoreResult<QList<DowsingRecord>> rows = store.listFrom(after, false, 0, kChunk);
             if (!rows) {
-                return store.lastError();
+                return rows.error().text();
             }
             if (!rows->isEmpty()) {
                 after = rows->last().IdNumber;
@@ -94,15 +95,15 @@ QString WriteCsv(DowsingStore& store, const QString& path) {
     });
 }
 
-bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
+QString DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
     Exports::PageSheets pages(&device);
     if (!pages.isActive()) {
-        return false;
+        return Exports::NotDrawn;
     }
     for (std::optional<qint64> after;;) {
         const StoreResult<QList<DowsingRecord>> rows = store.listFrom(after, false, 0, kChunk);
         if (!rows) {
-            return false;
+            return rows.error().text();
         }
         if (!rows->isEmpty()) {
             after = rows->last().IdNumber;
@@ -115,18 +116,14 @@ bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
             pages.draw(sheet);
         }
         if (rows->size() < kChunk) {
-            return true;
+            return {};
         }
     }
 }
 
 QString WritePdf(DowsingStore& store, const QString& path) {
-    return Exports::WritePdf(path, QStringLiteral("Dowsing Records"), [&](QPagedPaintDevice& device) {
-        if (DrawSheets(store, device)) {
-            return QString();
-        }
-        return store.lastError().isEmpty() ? QStringLiteral("The pages could not be drawn.") : store.lastError();
-    });
+    return Exports::WritePdf(path, QStringLiteral("Dowsing Records"),
+                             [&](QPagedPaintDevice& device) { return DrawSheets(store, device); });
 }
 
 void ExportCsv(QWidget* parent) {
@@ -138,22 +135,29 @@ void ExportPdf(QWidget* parent) {
 }
 
 void PreviewRecords(QWidget* parent) {
-    QString why;
-    std::unique_ptr<DowsingStore> store = openStore(why);
-    if (!why.isEmpty()) {
-        MsgBox(why, MsgButtons::Ok, MsgIcon::Critical, parent);
-        return;
+    // A file that cannot be read is said before the preview opens, not shown as blank pages.
+    DowsingStore store(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    StoreResult<qint64> readable = store.count();
+    while (!readable && StoreFailureRetry(StoreFailureText(readable.error()), readable.error(), parent)) {
+        readable = store.count();
     }
-    ShowPrintPreview([&store](QPrinter* printer) { DrawSheets(*store, *printer); }, parent);
+    if (readable) {
+        ShowPrintPreview([&store](QPrinter* printer) { return DrawSheets(store, *printer); }, parent);
+    }
 }
 
 void PreviewSheet(QWidget* parent) {
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
-    if (!sheet || sheet->RTB->document()->isEmpty()) {
+    if (!sheet || sheet->sheetText()->document()->isEmpty()) {
         MsgBox(Texts::NoSheet, MsgButtons::Ok, MsgIcon::Information, parent);
         return;
     }
-    ShowPrintPreview([sheet](QPrinter* printer) { sheet->RTB->print(printer); }, parent);
+    ShowPrintPreview(
+        [sheet](QPrinter* printer) {
+            sheet->sheetText()->print(printer);
+            return QString();
+        },
+        parent);
 }
 
 QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
@@ -186,8 +190,6 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
             window->cmdClose->setFocus();
             return;
         }
-        // Coming back to the window searches again: records may have changed meanwhile.
-        window->txtFind_Change();
         window->txtFind->setFocus();
         window->txtFind->selectAll();
     });
@@ -196,13 +198,8 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     QObject::connect(previewAll, &QAction::triggered, frame, [frame] { PreviewRecords(frame); });
     QObject::connect(previewSheet, &QAction::triggered, frame, [frame] { PreviewSheet(frame); });
     QObject::connect(backUp, &QAction::triggered, frame, [frame] { BackupCommands::BackUpData(frame); });
-    QObject::connect(restore, &QAction::triggered, frame, [frame] {
-        BackupCommands::Restore(frame);
-        // The grid reads pages as it scrolls; after a restore it must start again from the restored file.
-        if (Windows::IsLoaded<frmDowsingAllRecord>() && Windows::Loaded<frmDowsingAllRecord>()->isVisible()) {
-            frmDowsingAllRecord::Rebuild();
-        }
-    });
+    // Every open view of the records follows the restored file as it follows any change.
+    QObject::connect(restore, &QAction::triggered, frame, [frame] { BackupCommands::Restore(frame); });
     return menu;
 }
 

@@ -17,9 +17,9 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame);
 // Every record, in table order, as CSV: a header of the column names, ISO dates. Empty on success, otherwise
 // the reason; the file appears whole or not at all.
 QString WriteCsv(DowsingStore& store, const QString& path);
-// Every record's sheet, one record to a page at least, on a paged device. False when a page of records could
-// not be read.
-bool DrawSheets(DowsingStore& store, QPagedPaintDevice& device);
+// Every record's sheet, one record to a page at least, on a paged device. Empty when all were drawn, otherwise
+// why not (a page of records that could not be read, say).
+QString DrawSheets(DowsingStore& store, QPagedPaintDevice& device);
 QString WritePdf(DowsingStore& store, const QString& path);
 
 void ExportCsv(QWidget* parent);

@@ -12,10 +12,13 @@
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 ClickLabel* brandLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -41,47 +44,51 @@ MDIDowsingForm1::MDIDowsingForm1() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    Picture1 = new QFrame(client);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::Panel);
-    Picture1->setFrameShadow(QFrame::Raised);
-    auto* top = new QHBoxLayout(Picture1);
+    auto* topPanel = new QFrame(client);
+    topPanel->setObjectName(QStringLiteral("Picture1"));
+    topPanel->setFrameShape(QFrame::Panel);
+    topPanel->setFrameShadow(QFrame::Raised);
+    auto* top = new QHBoxLayout(topPanel);
     top->setContentsMargins(6, 2, 6, 4);
-    Frame3 = new QGroupBox(Picture1);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    auto* frame3Layout = new QHBoxLayout(Frame3);
-    frame3Layout->setContentsMargins(6, 4, 6, 4);
-    Label61 = brandLabel(QStringLiteral("Label61"), ForumBoardText(), Frame3);
-    Look::SetTextColour(Label61, QColor(0, 0, 128));
-    frame3Layout->addWidget(Label61);
-    top->addWidget(Frame3);
-    column->addWidget(Picture1);
+    auto* forumFrame = new QGroupBox(topPanel);
+    forumFrame->setObjectName(QStringLiteral("Frame3"));
+    auto* forumFrameLayout = new QHBoxLayout(forumFrame);
+    forumFrameLayout->setContentsMargins(6, 4, 6, 4);
+    ClickLabel* forumLine = brandLabel(QStringLiteral("Label61"), ForumBoardText(), forumFrame);
+    Look::SetTextColour(forumLine, QColor(0, 0, 128));
+    forumFrameLayout->addWidget(forumLine);
+    top->addWidget(forumFrame);
+    column->addWidget(topPanel);
 
-    mdiArea = new QMdiArea(client);
-    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    windowArea_ = new QMdiArea(client);
+    windowArea_->setObjectName(QStringLiteral("mdiArea"));
     // The system's application-workspace colour behind the dowsing windows.
-    mdiArea->setBackground(palette().brush(QPalette::Dark));
-    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    column->addWidget(mdiArea, 1);
+    windowArea_->setBackground(palette().brush(QPalette::Dark));
+    windowArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    windowArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    column->addWidget(windowArea_, 1);
 
-    Picture2 = new QFrame(client);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setFrameShape(QFrame::Panel);
-    Picture2->setFrameShadow(QFrame::Raised);
-    Look::SetBackground(Picture2, Look::Cream);
-    auto* bottom = new QHBoxLayout(Picture2);
+    auto* bottomPanel = new QFrame(client);
+    bottomPanel->setObjectName(QStringLiteral("Picture2"));
+    bottomPanel->setFrameShape(QFrame::Panel);
+    bottomPanel->setFrameShadow(QFrame::Raised);
+    Look::SetBackground(bottomPanel, Look::Cream);
+    auto* bottom = new QHBoxLayout(bottomPanel);
     bottom->setContentsMargins(8, 6, 8, 6);
-    Label7 = brandLabel(QStringLiteral("Label7"), Texts::FullBrand, Picture2);
-    Look::SetTextColour(Label7, QColor(128, 0, 0));
-    bottom->addWidget(Label7);
-    column->addWidget(Picture2);
+    ClickLabel* brandLine = brandLabel(QStringLiteral("Label7"), Texts::FullBrand, bottomPanel);
+    Look::SetTextColour(brandLine, QColor(128, 0, 0));
+    bottom->addWidget(brandLine);
+    column->addWidget(bottomPanel);
 
-    // The tool's own additions, in a menu of their own.
-    DowsingTools::InstallToolsMenu(this);
+    // Menus keep the desktop's colours, whatever the window's own background.
+    Look::UseDesktopColours(menuBar());
+    menuBar()->setAutoFillBackground(true);
+    // The tool's own additions, in a menu of their own after the menus of the window in front.
+    toolsMenu_ = DowsingTools::InstallToolsMenu(this);
+    connect(windowArea_, &QMdiArea::subWindowActivated, this, &MDIDowsingForm1::ShowActiveWindowMenus);
 
-    connect(Label61, &ClickLabel::clicked, this, &MDIDowsingForm1::Label61_Click);
-    connect(Label7, &ClickLabel::clicked, this, &MDIDowsingForm1::Label7_Click);
+    connect(forumLine, &ClickLabel::clicked, this, [] { OpenWebPage(PageKey::HomePage); });
+    connect(brandLine, &ClickLabel::clicked, this, [] { OpenWebPage(PageKey::FullyBranded); });
 
     resize(800, 700);
     if (const QScreen* where = screen()) {
@@ -102,7 +109,7 @@ void MDIDowsingForm1::Form_Unload() {
     Windows::Unload<frmDowsingAllRecord>();
     Windows::Unload<frmDowsingSave>();
     // Then every other dowsing window still loaded in the frame, shown or hidden.
-    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+    for (QMdiSubWindow* sub : windowArea_->subWindowList()) {
         if (auto* form = dynamic_cast<Form*>(sub->widget())) {
             Windows::UnloadForm(form);
         }
@@ -111,12 +118,53 @@ void MDIDowsingForm1::Form_Unload() {
     ShowLauncher();
 }
 
-void MDIDowsingForm1::Label61_Click() {
-    OpenWebPage(PageKey::HomePage);
+void MDIDowsingForm1::ShowActiveWindowMenus() {
+    // The current sub-window stays current while the frame itself is not active (a message box over it); when
+    // it is hidden, the window shown last before it is in front.
+    QMdiSubWindow* front = windowArea_->currentSubWindow();
+    if (!front || front->isHidden()) {
+        front = nullptr;
+        const QList<QMdiSubWindow*> stack = windowArea_->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+            if (!(*it)->isHidden()) {
+                front = *it;
+                break;
+            }
+        }
+    }
+    const auto* child = front ? dynamic_cast<const DowsingChildWindow*>(front->widget()) : nullptr;
+    const QList<QAction*> wanted = child ? child->frameMenuItems() : QList<QAction*>();
+    QList<QAction*> shown;
+    for (const QPointer<QAction>& item : std::as_const(shownWindowMenus_)) {
+        if (item) {
+            shown << item;
+        }
+    }
+    if (shown == wanted) {
+        return;
+    }
+    for (QAction* item : std::as_const(shown)) {
+        menuBar()->removeAction(item);
+    }
+    menuBar()->insertActions(toolsMenu_->menuAction(), wanted);
+    shownWindowMenus_.clear();
+    for (QAction* item : wanted) {
+        shownWindowMenus_ << item;
+    }
 }
 
-void MDIDowsingForm1::Label7_Click() {
-    OpenWebPage(PageKey::FullyBranded);
+void MDIDowsingForm1::AddWindow(QMdiSubWindow* window) {
+    windowArea_->addSubWindow(window);
+}
+
+void MDIDowsingForm1::BringToFront(QMdiSubWindow* window) {
+    windowArea_->setActiveSubWindow(window);
+    ShowActiveWindowMenus();
+}
+
+bool MDIDowsingForm1::ShowsAnyWindow() const {
+    const QList<QMdiSubWindow*> windows = windowArea_->subWindowList();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QMdiSubWindow* sub) { return sub->isVisible(); });
 }
 
 DowsingChildWindow::DowsingChildWindow(QWidget* parent) : FormWindow(parent) {}
@@ -134,13 +182,13 @@ void DowsingChildWindow::PresentForm() {
         sub->setWidget(this);
         sub->setWindowTitle(windowTitle());
         sub->setWindowIcon(windowIcon());
-        frame->mdiArea->addSubWindow(sub);
+        frame->AddWindow(sub);
         subWindow_ = sub;
         MoveToTopLeft();
     }
     show();
     subWindow_->show();
-    frame->mdiArea->setActiveSubWindow(subWindow_);
+    frame->BringToFront(subWindow_);
 }
 
 void DowsingChildWindow::HideForm() {
@@ -148,6 +196,9 @@ void DowsingChildWindow::HideForm() {
         subWindow_->hide();
     } else {
         hide();
+    }
+    if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
+        frame->ShowActiveWindowMenus();
     }
 }
 
@@ -162,6 +213,12 @@ void DowsingChildWindow::DisposeForm() {
     }
     // The sub-window takes this window with it.
     subWindow_->deleteLater();
+    if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
+        for (QAction* item : frameMenuItems()) {
+            frame->menuBar()->removeAction(item);
+        }
+        frame->ShowActiveWindowMenus();
+    }
 }
 
 void DowsingChildWindow::MoveToTopLeft() {

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "common/ClickLabel.h"
 #include "common/Form.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 
 // The frame the dowsing windows live in. It is never opened by name: showing
@@ -19,16 +17,19 @@ class MDIDowsingForm1 : public FormWindow {
     void Form_Load() override;
     void Form_Unload() override;
 
-    QFrame* Picture1;
-    QGroupBox* Frame3;
-    ClickLabel* Label61;
-    QMdiArea* mdiArea;
-    QFrame* Picture2;
-    ClickLabel* Label7;
+    // Puts the menus of the dowsing window in front into the menu bar, before the Tools menu.
+    void ShowActiveWindowMenus();
+
+    // A dowsing window's sub-window joins the frame's window area; BringToFront shows it in front of the others.
+    void AddWindow(QMdiSubWindow* window);
+    void BringToFront(QMdiSubWindow* window);
+    // True while any dowsing window is on show in the frame.
+    bool ShowsAnyWindow() const;
 
   private:
-    void Label61_Click();
-    void Label7_Click();
+    QMdiArea* windowArea_;
+    QMenu* toolsMenu_ = nullptr;
+    QList<QPointer<QAction>> shownWindowMenus_;
 };
 
 // A window of the dowsing tool: it appears in a sub-window of the frame
@@ -41,6 +42,10 @@ class DowsingChildWindow : public FormWindow {
     void PresentForm() override;
     void HideForm() override;
     void DisposeForm() override;
+
+    // What the frame's menu bar shows, before its Tools menu, while this window is in front. A dowsing window
+    // has no menu bar of its own.
+    virtual QList<QAction*> frameMenuItems() const { return {}; }
 
     // The frame's sub-window that holds this window, once it has been shown.
     QMdiSubWindow* subWindow() const { return subWindow_; }

@@ -12,7 +12,6 @@
 #include "dowsing/frmDowsingSave.h"
 
 #include <QHeaderView>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextCursor>
@@ -89,7 +88,7 @@ void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from)
     if (!sheet) {
         return;
     }
-    WriteSheetText(sheet->RTB, record);
+    WriteSheetText(sheet->sheetText(), record);
     if (const QString date = DowsingColumnText(record, 0); !date.isEmpty()) {
         selection.SelectedDateText = date;
     }
@@ -168,7 +167,8 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     cmdBack->setFont(Look::Verdana(8.25, true));
     cmdBack->setGeometry(604, 322, 110, 36);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    // The frame's menu bar shows this menu while the grid is the active window.
+    mnuFile = new QMenu(QStringLiteral("&File"), this);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->setFont(Look::Verdana(8.25));
     mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
@@ -177,10 +177,9 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     mnuPrint->setEnabled(false);
     mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    menuBar()->setFont(Look::Verdana(8.25));
 
-    connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::cmdBack_Click);
-    connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::cmdBack_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::backToWizard);
+    connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::backToWizard);
     // A double click anywhere on the grid opens the current row, the one the arrow marks: on a cell, below the
     // last row, on the record selectors or on the column captions alike.
     for (QWidget* part :
@@ -193,32 +192,30 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
 
 frmDowsingAllRecord::~frmDowsingAllRecord() = default;
 
+QList<QAction*> frmDowsingAllRecord::frameMenuItems() const {
+    return {mnuFile->menuAction()};
+}
+
 void frmDowsingAllRecord::Form_Load() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    model_ = std::make_unique<DowsingGridModel>(*store_);
     // A file that cannot be read is said to be so, never shown as an empty table.
-    for (;;) {
-        if (store_->open()) {
-            model_ = std::make_unique<DowsingGridModel>(*store_);
-            if (!model_->countFailed()) {
-                break;
-            }
-        }
-        const StoreError error = model_ ? model_->failure() : store_->error();
-        if (!StoreFailureRetry(StoreFailureText(error), error, this)) {
-            if (!model_) {
-                model_ = std::make_unique<DowsingGridModel>(*store_);
-            }
-            break;
-        }
-        model_.reset();
+    StoreStatus loaded = model_->reload();
+    while (!loaded && StoreFailureRetry(StoreFailureText(loaded.error()), loaded.error(), this)) {
+        loaded = model_->reload();
     }
     DataGrid->setModel(model_.get());
     connect(DataGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, DataGrid->verticalHeader(),
             [this] { DataGrid->verticalHeader()->viewport()->update(); });
     // Said after the paint that found it; the page stays failed, and unread, until the user chooses.
-    connect(model_.get(), &DowsingGridModel::pageFailed, this, &frmDowsingAllRecord::DataGrid_ReadFailed,
+    connect(model_.get(), &DowsingGridModel::readFailed, this, &frmDowsingAllRecord::sayUnreadRecords,
             Qt::QueuedConnection);
-    if (model_->countFailed()) {
+    // The records changed, here or in another program: the grid shows them as they are now, near the row it
+    // was on.
+    connect(model_.get(), &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { rowBeforeChange_ = DataGrid->currentIndex().row(); });
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, &frmDowsingAllRecord::followRecords);
+    if (!loaded) {
         DataGrid->setEnabled(false);
         return;
     }
@@ -230,11 +227,16 @@ void frmDowsingAllRecord::Form_Load() {
     DataGrid->setCurrentIndex(model_->index(0, 0));
 }
 
-void frmDowsingAllRecord::DataGrid_ReadFailed() {
-    if (!model_ || !model_->readFailed()) {
-        return;
+void frmDowsingAllRecord::followRecords() {
+    const int rows = model_->rowCount();
+    DataGrid->setEnabled(rows > 0);
+    if (rows > 0) {
+        DataGrid->setCurrentIndex(model_->index(std::clamp(rowBeforeChange_, 0, rows - 1), 0));
     }
-    if (StoreFailureRetry(StoreFailureText(model_->failure()), model_->failure(), this)) {
+}
+
+void frmDowsingAllRecord::sayUnreadRecords(const StoreError& error) {
+    if (model_ && model_->hasUnreadPages() && StoreFailureRetry(StoreFailureText(error), error, this)) {
         model_->retry();
     }
 }
@@ -245,7 +247,7 @@ void frmDowsingAllRecord::Form_Unload() {
     store_.reset();
 }
 
-void frmDowsingAllRecord::DataGrid_DblClick() {
+void frmDowsingAllRecord::openCurrentRecord() {
     if (!DataGrid->isEnabled() || !model_) {
         return;
     }
@@ -254,7 +256,7 @@ void frmDowsingAllRecord::DataGrid_DblClick() {
         return;
     }
     // The user acts on a row whose page could not be read: that is the time to try the file again.
-    if (model_->readFailed()) {
+    if (model_->hasUnreadPages()) {
         model_->retry();
     }
     const std::optional<DowsingRecord> record = model_->record(current.row());
@@ -268,22 +270,22 @@ bool frmDowsingAllRecord::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         (watched == DataGrid->viewport() || watched == DataGrid->verticalHeader()->viewport() ||
          watched == DataGrid->horizontalHeader()->viewport())) {
-        DataGrid_DblClick();
+        openCurrentRecord();
         return true;
     }
     return DowsingChildWindow::eventFilter(watched, event);
 }
 
-void frmDowsingAllRecord::cmdBack_Click() {
+void frmDowsingAllRecord::backToWizard() {
     Windows::Show<frmDowsingMain>();
     Windows::UnloadForm(this);
 }
 
 void frmDowsingAllRecord::Rebuild() {
     if (frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>()) {
-        grid->cmdBack_Click();
+        grid->backToWizard();
     }
     if (frmDowsingMain* wizard = Windows::Show<frmDowsingMain>()) {
-        wizard->cmdViewAllrecords_Click();
+        wizard->ShowAllRecords();
     }
 }

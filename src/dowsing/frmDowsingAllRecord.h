@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <memory>
@@ -24,13 +25,12 @@ class frmDowsingAllRecord : public DowsingChildWindow {
 
     void Form_Load() override;
     void Form_Unload() override;
+    QList<QAction*> frameMenuItems() const override;
 
     // Going back: shows the wizard and unloads the grid, so that the next opening reads the file afresh.
-    void cmdBack_Click();
+    void backToWizard();
     // Opens the grid's current row on the record sheet.
-    void DataGrid_DblClick();
-    // A page of rows could not be read: says why, and reads it again if the user chooses Retry.
-    void DataGrid_ReadFailed();
+    void openCurrentRecord();
 
     // After a change or removal: the grid, if loaded, goes back, and the wizard opens it again afresh.
     static void Rebuild();
@@ -43,6 +43,7 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     QTableView* DataGrid;
     QLabel* Label1;
     QPushButton* cmdBack;
+    QMenu* mnuFile;
     QAction* mnuPrint;
     QAction* mnuBack;
 
@@ -50,6 +51,12 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Rows could not be read: says why, and reads them again if the user chooses Retry.
+    void sayUnreadRecords(const StoreError& error);
+    // After the records changed: the grid responds when it has rows, and stays near the row it was on.
+    void followRecords();
+
+    int rowBeforeChange_ = 0;
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingGridModel> model_;
 };

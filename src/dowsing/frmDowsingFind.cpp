@@ -27,6 +27,10 @@ QString Count(int shown, bool more) {
 QString NotSearchable(const QString& reason) {
     return QStringLiteral("The records cannot be searched.\r\n") + reason;
 }
+
+QString NotRead(const QString& reason) {
+    return QStringLiteral("The next records found could not be read.\r\n") + reason;
+}
 } // namespace DowsingFindTexts
 
 frmDowsingFind::frmDowsingFind() {
@@ -77,7 +81,7 @@ frmDowsingFind::frmDowsingFind() {
     grid->addWidget(lblHint, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
-    connect(txtFind, &QLineEdit::textChanged, this, &frmDowsingFind::txtFind_Change);
+    connect(txtFind, &QLineEdit::textChanged, this, &frmDowsingFind::search);
     connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
     grdFound->viewport()->installEventFilter(this);
     setMinimumSize(722, 379);
@@ -88,22 +92,20 @@ frmDowsingFind::~frmDowsingFind() = default;
 
 void frmDowsingFind::Form_Load() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
-    bool opened = store_->open();
-    while (!opened && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
-        opened = store_->open();
+    StoreResult<QSqlDatabase> db = store_->database();
+    while (!db && StoreFailureRetry(StoreFailureText(db.error()), db.error(), this)) {
+        db = store_->database();
     }
-    if (!opened) {
+    if (!db) {
         // Said already; the window stays, with nothing to search, until the user closes it.
         txtFind->setEnabled(false);
-        lblCount->setText(store_->lastError().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        lblCount->setText(db.error().text().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
-    const QString why = makeIndex();
-    model_ = std::make_unique<DowsingFindModel>(store_->database());
-    grdFound->setModel(model_.get());
-    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);
-    grdFound->setSortingEnabled(true);
-    grdFound->horizontalHeader()->setSortIndicator(13, Qt::AscendingOrder);
+    const QString why = makeIndex(*db);
+    useModelOn(*db);
+    // What is listed follows every change to the records, by this program or another.
+    connect(&store_->source(), &DataSource::changed, this, &frmDowsingFind::searchSoon);
     if (!why.isEmpty()) {
         txtFind->setEnabled(false);
         // Stopped by the user, who needs no box to be told so.
@@ -114,15 +116,31 @@ void frmDowsingFind::Form_Load() {
         }
         return;
     }
-    txtFind_Change();
+    search();
     txtFind->setFocus();
 }
 
-QString frmDowsingFind::makeIndex() {
+void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
+    if (model_ && model_->database().connectionName() == db.connectionName()) {
+        return;
+    }
+    // In number order at first, then in the order the user chose.
+    const int column = model_ ? grdFound->horizontalHeader()->sortIndicatorSection() : 13;
+    const Qt::SortOrder order = model_ ? grdFound->horizontalHeader()->sortIndicatorOrder() : Qt::AscendingOrder;
+    auto made = std::make_unique<DowsingFindModel>(db);
+    grdFound->setModel(made.get());
+    model_ = std::move(made);
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);
+    connect(model_.get(), &DowsingFindModel::pageFailed, this, &frmDowsingFind::sayUnreadPage, Qt::QueuedConnection);
+    grdFound->setSortingEnabled(true);
+    grdFound->horizontalHeader()->setSortIndicator(column, order);
+}
+
+QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.
     // The dialog is made only when there is something to do: every search asks.
     std::unique_ptr<QProgressDialog> making;
-    const QString why = DowsingSearch::EnsureIndex(store_->database(), [this, &making](qint64 done, qint64 total) {
+    const QString why = DowsingSearch::EnsureIndex(db, [this, &making](qint64 done, qint64 total) {
         if (!making) {
             making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100,
                                                        VisibleWindowFor(this));
@@ -144,21 +162,56 @@ void frmDowsingFind::Form_Unload() {
     store_.reset();
 }
 
-void frmDowsingFind::txtFind_Change() {
+void frmDowsingFind::searchSoon() {
+    if (searchPending_) {
+        return;
+    }
+    searchPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            searchPending_ = false;
+            search();
+        },
+        Qt::QueuedConnection);
+}
+
+void frmDowsingFind::search() {
     if (!model_ || !txtFind->isEnabled()) {
+        return;
+    }
+    const StoreResult<QSqlDatabase> db = store_->database();
+    if (!db) {
+        lblCount->setText(DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), " "));
         return;
     }
     // The records may have changed since, here or in another program; when they have not, a look at the records
     // file's stamp costs a fraction of a millisecond.
-    if (const QString why = makeIndex(); !why.isEmpty()) {
+    if (const QString why = makeIndex(*db); !why.isEmpty()) {
         lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
         return;
     }
+    useModelOn(*db);
+    const qint64 shownId = currentRecordId();
     model_->setSearch(txtFind->text());
     if (model_->rowCount() > 0) {
-        grdFound->setCurrentIndex(model_->index(0, 0));
+        // Back on the record that was current, when it is still listed.
+        int row = 0;
+        for (int at = 0; shownId != 0 && at < model_->rowCount(); ++at) {
+            if (model_->record(at)->IdNumber == shownId) {
+                row = at;
+                break;
+            }
+        }
+        grdFound->setCurrentIndex(model_->index(row, 0));
     }
     showCount();
+}
+
+qint64 frmDowsingFind::currentRecordId() const {
+    const QModelIndex current = grdFound->currentIndex();
+    const std::optional<DowsingRecord> record = current.isValid() ? model_->record(current.row()) : std::nullopt;
+    return record ? record->IdNumber : 0;
 }
 
 void frmDowsingFind::showCount() {
@@ -169,13 +222,35 @@ void frmDowsingFind::showCount() {
     lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore()));
 }
 
-void frmDowsingFind::grdFound_DblClick() {
+void frmDowsingFind::sayUnreadPage(StoreError error) {
+    showCount();
+    error.file = store_->filePath();
+    if (StoreFailureRetry(DowsingFindTexts::NotRead(error.text()), error, this)) {
+        model_->retryPage();
+        showCount();
+    }
+}
+
+void frmDowsingFind::openCurrentRecord() {
     if (!model_) {
         return;
     }
-    const QModelIndex current = grdFound->currentIndex();
-    const std::optional<DowsingRecord> record = current.isValid() ? model_->record(current.row()) : std::nullopt;
+    const qint64 id = currentRecordId();
+    if (id == 0) {
+        return;
+    }
+    // Read again: the list may be a moment behind a change made elsewhere, and a sheet must show what the file
+    // holds, never a record that is gone.
+    StoreResult<DowsingRecord> record = store_->find(id);
+    while (!record && record.error().cause != StoreCause::NoSuchRow &&
+           StoreFailureRetry(StoreFailureText(record.error()), record.error(), this)) {
+        record = store_->find(id);
+    }
     if (!record) {
+        if (record.error().cause == StoreCause::NoSuchRow) {
+            MsgBox(DowsingFindTexts::Gone, MsgButtons::Ok, MsgIcon::Information, this);
+            search();
+        }
         return;
     }
     // The sheet's Edit and Delete count on the record's place in the table, as the grid gives it.
@@ -186,7 +261,7 @@ void frmDowsingFind::grdFound_DblClick() {
 bool frmDowsingFind::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grdFound->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        grdFound_DblClick();
+        openCurrentRecord();
         return true;
     }
     return DowsingChildWindow::eventFilter(watched, event);

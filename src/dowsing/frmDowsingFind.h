@@ -30,19 +30,28 @@ class frmDowsingFind : public DowsingChildWindow {
     QLabel* lblHint;
     QPushButton* cmdClose;
 
-    void txtFind_Change();
-    void grdFound_DblClick();
+    // Lists the records that hold the words typed, from the file as it is now.
+    void search();
+    // Opens the current record on the record sheet, as read from the file now.
+    void openCurrentRecord();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Makes the words index if the file lacks it; empty when it is there, otherwise why not.
-    QString makeIndex();
+    QString makeIndex(const QSqlDatabase& db);
+    // The list's model over the store's connection, made again when the file was opened afresh.
+    void useModelOn(const QSqlDatabase& db);
+    // Searches again once the events at hand are done; several changes in a row need one search.
+    void searchSoon();
     void showCount();
+    void sayUnreadPage(StoreError error);
+    qint64 currentRecordId() const;
 
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingFindModel> model_;
+    bool searchPending_ = false;
 };
 
 namespace DowsingFindTexts {
@@ -51,5 +60,7 @@ inline const QString Hint = QStringLiteral("Type any words of a record or its da
                                            "its sheet; click a column caption to sort.");
 QString Count(int shown, bool more);
 QString NotSearchable(const QString& reason);
+QString NotRead(const QString& reason);
+inline const QString Gone = QStringLiteral("This record is no longer in the file; it was deleted meanwhile.");
 inline const QString MakingIndex = QStringLiteral("Making the search index of the records…");
 } // namespace DowsingFindTexts

@@ -68,6 +68,8 @@ QGroupBox* innerFrame(const QString& name, const QString& caption, QWidget* pare
     box->setObjectName(name);
     box->setGeometry(where);
     box->setFont(Look::Verdana(8.25, true));
+    // Without a name of its own a frame inside a frame is spoken with the outer frame's caption.
+    box->setAccessibleName(caption);
     Look::SetBackground(box, kInnerGrey);
     Look::SetTextColour(box, Qt::black);
     return box;
@@ -123,24 +125,14 @@ frmDowsingMain::frmDowsingMain() {
     buildToolsPage();
     buildNotesPage();
 
-    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::CheckFor);
-    mnuAddNewRecor = new QAction(QStringLiteral("&Add New Record"), this);
-    mnuAddNewRecor->setObjectName(QStringLiteral("mnuAddNewRecor"));
-    mnuViewAll = new QAction(QStringLiteral("&View All  Records"), this);
-    mnuViewAll->setObjectName(QStringLiteral("mnuViewAll"));
-    menus.fileMenu->insertAction(menus.mnuExit, mnuAddNewRecor);
-    menus.fileMenu->insertAction(menus.mnuExit, mnuViewAll);
-
-    // Focus moves through page 1 in its order, then to its Next button.
-    setTabOrder(txtName, txtAddress);
-    setTabOrder(txtAddress, txtCity);
-    setTabOrder(txtCity, txtState);
-    setTabOrder(txtState, txtPin);
-    setTabOrder(txtPin, txtPhNo);
-    setTabOrder(txtPhNo, txtEmail);
-    setTabOrder(txtEmail, txtLocationDowsingFor);
-    setTabOrder(txtLocationDowsingFor, cmdCustomersDetailsNext);
-    txtAddress->setTabChangesFocus(true);
+    // The frame's menu bar shows these while the wizard is the active window.
+    menus_ = BuildSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::CheckFor);
+    addRecordItem_ = new QAction(QStringLiteral("&Add New Record"), this);
+    addRecordItem_->setObjectName(QStringLiteral("mnuAddNewRecor"));
+    auto* viewAllItem = new QAction(QStringLiteral("&View All  Records"), this);
+    viewAllItem->setObjectName(QStringLiteral("mnuViewAll"));
+    menus_.fileMenu->insertAction(menus_.mnuExit, addRecordItem_);
+    menus_.fileMenu->insertAction(menus_.mnuExit, viewAllItem);
 
     // No length limit of our own: a one-line box would otherwise cut a longer value short, and an Update would
     // write the cut value back.
@@ -148,32 +140,19 @@ frmDowsingMain::frmDowsingMain() {
         edit->setMaxLength(std::numeric_limits<int>::max());
     }
 
-    for (QLineEdit* letters : {txtName, txtCity, txtState, txtLocationDowsingFor}) {
+    for (QLineEdit* letters : {nameField_, cityField_, stateField_, locationField_}) {
         new CharacterFilter(letters, Rules::filterLetterKey, [this] {
             MsgBox(DowsingMessages::OnlyAlphabet, MsgButtons::Ok, MsgIcon::Information, this);
         });
     }
-    new CharacterFilter(txtPhNo, Rules::filterNumberKey,
+    new CharacterFilter(phoneField_, Rules::filterNumberKey,
                         [this] { MsgBox(DowsingMessages::EnterNumber, MsgButtons::Ok, MsgIcon::None, this); });
 
-    connect(cmAddNewRecord, &QPushButton::clicked, this, &frmDowsingMain::cmAddNewRecord_Click);
-    connect(mnuAddNewRecor, &QAction::triggered, this, &frmDowsingMain::cmAddNewRecord_Click);
-    connect(cmdViewAllrecords, &QPushButton::clicked, this, &frmDowsingMain::cmdViewAllrecords_Click);
-    connect(mnuViewAll, &QAction::triggered, this, &frmDowsingMain::cmdViewAllrecords_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmDowsingMain::cmdExit_Click);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmDowsingMain::cmdExit_Click);
-    connect(Label1, &ClickLabel::clicked, this, &frmDowsingMain::Label1_Click);
-    connect(cmdCustomersDetailsNext, &QPushButton::clicked, this, &frmDowsingMain::cmdCustomersDetailsNext_Click);
-    connect(cmdToolsBack, &QPushButton::clicked, this, &frmDowsingMain::cmdToolsBack_Click);
-    connect(cmdToolsNext, &QPushButton::clicked, this, &frmDowsingMain::cmdToolsNext_Click);
-    connect(cmdNotesBack, &QPushButton::clicked, this, &frmDowsingMain::cmdNotesBack_Click);
-    connect(cmbDowsingTool, &QComboBox::activated, this, &frmDowsingMain::cmbDowsingTool_Click);
-    connect(cmbItemDowsingFor, &QComboBox::activated, this, &frmDowsingMain::cmbItemDowsingFor_Click);
-    connect(cmdOk, &QPushButton::clicked, this, &frmDowsingMain::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmDowsingMain::cmdCancel_Click);
-    connect(cmdOkItemDowsing, &QPushButton::clicked, this, &frmDowsingMain::cmdOkItemDowsing_Click);
-    connect(cmdCancelItemDowsing, &QPushButton::clicked, this, &frmDowsingMain::cmdCancelItemDowsing_Click);
-    connect(cmdadd, &QPushButton::clicked, this, &frmDowsingMain::cmdadd_Click);
+    connect(addRecordItem_, &QAction::triggered, this, &frmDowsingMain::startNewRecord);
+    connect(viewAllItem, &QAction::triggered, this, &frmDowsingMain::ShowAllRecords);
+    connect(menus_.mnuExit, &QAction::triggered, this, &frmDowsingMain::exitToLauncher);
+    connect(toolList_, &QComboBox::activated, this, &frmDowsingMain::offerOtherTool);
+    connect(itemList_, &QComboBox::activated, this, &frmDowsingMain::offerOtherItem);
 
     setFixedSize(sizeHint());
 }
@@ -181,34 +160,37 @@ frmDowsingMain::frmDowsingMain() {
 frmDowsingMain::~frmDowsingMain() = default;
 
 void frmDowsingMain::buildFrame() {
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame1->setFixedSize(776, 542);
-    Look::SetBackground(Frame1, kFrameGrey);
-    setCentralWidget(Frame1);
+    wizardFrame_ = new QFrame(this);
+    wizardFrame_->setObjectName(QStringLiteral("Frame1"));
+    wizardFrame_->setFrameShape(QFrame::Box);
+    wizardFrame_->setFixedSize(776, 542);
+    Look::SetBackground(wizardFrame_, kFrameGrey);
+    setCentralWidget(wizardFrame_);
 
-    Label20 = plainLabel(QStringLiteral("Label20"), QStringLiteral("Add New Record"), Frame1, Look::PaleYellow);
-    Label20->setFont(Look::Verdana(14, true));
-    Label20->setGeometry(16, 8, 400, 28);
+    QLabel* title =
+        plainLabel(QStringLiteral("Label20"), QStringLiteral("Add New Record"), wizardFrame_, Look::PaleYellow);
+    title->setFont(Look::Verdana(14, true));
+    title->setGeometry(16, 8, 400, 28);
 
-    Label1 = new ClickLabel(QStringLiteral("Click On                                  To  Enter New Customer Details"),
-                            Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(Look::Verdana(9.75, true));
-    Look::SetTextColour(Label1, Qt::white);
-    Label1->MakeLink();
-    const QFontMetrics metrics(Label1->font());
-    Label1->setGeometry(16, 40, metrics.horizontalAdvance(Label1->text()) + 4, 30);
+    auto* newRecordLine = new ClickLabel(
+        QStringLiteral("Click On                                  To  Enter New Customer Details"), wizardFrame_);
+    newRecordLine->setObjectName(QStringLiteral("Label1"));
+    newRecordLine->setTextFormat(Qt::PlainText);
+    newRecordLine->setFont(Look::Verdana(9.75, true));
+    Look::SetTextColour(newRecordLine, Qt::white);
+    newRecordLine->MakeLink();
+    const QFontMetrics metrics(newRecordLine->font());
+    newRecordLine->setGeometry(16, 40, metrics.horizontalAdvance(newRecordLine->text()) + 4, 30);
 
-    // The button sits in the wide gap of the label's text.
-    const int gapStart = 16 + metrics.horizontalAdvance(QStringLiteral("Click On "));
-    const int gapWidth = metrics.horizontalAdvance(QString(34, QLatin1Char(' ')));
-    cmAddNewRecord = button(QStringLiteral("cmAddNewRecord"), QStringLiteral("Add New &Record"), Frame1,
-                            QRect(gapStart + 2, 40, gapWidth - 4, 30));
+    // The button sits in the wide gap of the line's text, clear of the words on either side.
+    const QString text = newRecordLine->text();
+    const int gapStart = 16 + metrics.horizontalAdvance(QStringLiteral("Click On"));
+    const int gapEnd = 16 + metrics.horizontalAdvance(text.left(text.indexOf(QStringLiteral("To"))));
+    constexpr int clearance = 6;
+    addRecordButton_ = button(QStringLiteral("cmAddNewRecord"), QStringLiteral("Add New &Record"), wizardFrame_,
+                              QRect(gapStart + clearance, 40, gapEnd - gapStart - 2 * clearance, 30));
 
-    Label3 = plainLabel(
+    QLabel* introduction = plainLabel(
         QStringLiteral("Label3"),
         QStringLiteral(
             "Dowsing is one of the most ancient forms of divination and has been practised for around thousands of "
@@ -216,142 +198,179 @@ void frmDowsingMain::buildFrame() {
             "Quarrow is a divination software that allows you to keep a track of your different dowsing experiences "
             "in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were "
             "you trying to detect and other comments."),
-        Frame1);
-    Label3->setWordWrap(true);
-    Label3->setGeometry(16, 76, 744, 64);
+        wizardFrame_);
+    introduction->setWordWrap(true);
+    introduction->setGeometry(16, 76, 744, 64);
 
-    Label10 = plainLabel(QStringLiteral("Label10"),
-                         QStringLiteral("Just input your customer details  (his name, address, contact number and "
-                                        "other additional notes) and enjoy your dowsing experience!"),
-                         Frame1, Look::PaleYellow);
-    Label10->setWordWrap(true);
-    Label10->setGeometry(16, 140, 744, 22);
+    QLabel* invitation = plainLabel(QStringLiteral("Label10"),
+                                    QStringLiteral("Just input your customer details  (his name, address, contact "
+                                                   "number and other additional notes) and enjoy your dowsing "
+                                                   "experience!"),
+                                    wizardFrame_, Look::PaleYellow);
+    invitation->setWordWrap(true);
+    invitation->setGeometry(16, 140, 744, 22);
 
-    cmdViewAllrecords = button(QStringLiteral("cmdViewAllrecords"), QStringLiteral("&View All Records"), Frame1,
-                               QRect(632, 200, 128, 34));
-    cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), Frame1, QRect(632, 248, 128, 34));
+    QPushButton* viewAllButton = button(QStringLiteral("cmdViewAllrecords"), QStringLiteral("&View All Records"),
+                                        wizardFrame_, QRect(632, 200, 128, 34));
+    QPushButton* exitButton =
+        button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), wizardFrame_, QRect(632, 248, 128, 34));
+
+    connect(addRecordButton_, &QPushButton::clicked, this, &frmDowsingMain::startNewRecord);
+    connect(newRecordLine, &ClickLabel::clicked, this, &frmDowsingMain::openCobrandPage);
+    connect(viewAllButton, &QPushButton::clicked, this, &frmDowsingMain::ShowAllRecords);
+    connect(exitButton, &QPushButton::clicked, this, &frmDowsingMain::exitToLauncher);
 }
 
 void frmDowsingMain::buildCustomerPage() {
-    fraCustomersDetails =
-        page(QStringLiteral("fraCustomersDetails"), QStringLiteral("Enter Customer's Details:-"), Frame1);
-    QWidget* p = fraCustomersDetails;
-    txtName = labelledField<QLineEdit>(QStringLiteral("txtName"), QStringLiteral("Name:-"), p, 30);
-    txtAddress = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), QStringLiteral("Address:-"), p, 60, 46);
-    txtAddress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    KeepWrapFitted(txtAddress);
-    txtCity = labelledField<QLineEdit>(QStringLiteral("txtCity"), QStringLiteral("City:-"), p, 112);
-    txtState = labelledField<QLineEdit>(QStringLiteral("txtState"), QStringLiteral("State:-"), p, 142);
-    txtPin = labelledField<QLineEdit>(QStringLiteral("txtPin"), QStringLiteral("Pin Number:-"), p, 172);
-    txtPhNo = labelledField<QLineEdit>(QStringLiteral("txtPhNo"), QStringLiteral("Phone Number:-"), p, 202);
-    txtEmail = labelledField<QLineEdit>(QStringLiteral("txtEmail"), QStringLiteral("Email Address:-"), p, 232);
-    txtLocationDowsingFor =
+    customerPage_ =
+        page(QStringLiteral("fraCustomersDetails"), QStringLiteral("Enter Customer's Details:-"), wizardFrame_);
+    QWidget* p = customerPage_;
+    nameField_ = labelledField<QLineEdit>(QStringLiteral("txtName"), QStringLiteral("Name:-"), p, 30);
+    addressField_ = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), QStringLiteral("Address:-"), p, 60, 46);
+    addressField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeepWrapFitted(addressField_);
+    cityField_ = labelledField<QLineEdit>(QStringLiteral("txtCity"), QStringLiteral("City:-"), p, 112);
+    stateField_ = labelledField<QLineEdit>(QStringLiteral("txtState"), QStringLiteral("State:-"), p, 142);
+    pinField_ = labelledField<QLineEdit>(QStringLiteral("txtPin"), QStringLiteral("Pin Number:-"), p, 172);
+    phoneField_ = labelledField<QLineEdit>(QStringLiteral("txtPhNo"), QStringLiteral("Phone Number:-"), p, 202);
+    emailField_ = labelledField<QLineEdit>(QStringLiteral("txtEmail"), QStringLiteral("Email Address:-"), p, 232);
+    locationField_ =
         labelledField<QLineEdit>(QStringLiteral("txtLocationDowsingFor"), QStringLiteral("Location:-"), p, 262);
-    cmdCustomersDetailsNext =
+    QPushButton* nextButton =
         button(QStringLiteral("cmdCustomersDetailsNext"), QStringLiteral("&Next >>"), p, QRect(470, 314, 114, 32));
-    cmdCustomersDetailsNext->setFont(Look::Verdana(8.25, true));
+    nextButton->setFont(Look::Verdana(8.25, true));
+
+    // Focus moves through the page in its order, then to its Next button.
+    setTabOrder(nameField_, addressField_);
+    setTabOrder(addressField_, cityField_);
+    setTabOrder(cityField_, stateField_);
+    setTabOrder(stateField_, pinField_);
+    setTabOrder(pinField_, phoneField_);
+    setTabOrder(phoneField_, emailField_);
+    setTabOrder(emailField_, locationField_);
+    setTabOrder(locationField_, nextButton);
+    addressField_->setTabChangesFocus(true);
+
+    connect(nextButton, &QPushButton::clicked, this, &frmDowsingMain::acceptCustomerDetails);
 }
 
 void frmDowsingMain::buildToolsPage() {
-    fraTools = page(QStringLiteral("fraTools"), QStringLiteral("Tools And Item Used For Dowsing:-"), Frame1);
-    QWidget* p = fraTools;
+    toolsPage_ = page(QStringLiteral("fraTools"), QStringLiteral("Tools And Item Used For Dowsing:-"), wizardFrame_);
+    QWidget* p = toolsPage_;
 
-    Frame2 = innerFrame(QStringLiteral("Frame2"), QStringLiteral("Dowsing Tool:-"), p, QRect(12, 26, 282, 124));
-    lblToolHint = plainLabel(QStringLiteral("lblToolHint"), QStringLiteral("Enter The Name of The Dowsing Tool"),
-                             Frame2, kHintRed);
-    lblToolHint->setGeometry(10, 22, 264, 20);
-    cmbDowsingTool = list(QStringLiteral("cmbDowsingTool"), Frame2, QRect(10, 46, 210, 26), true);
-    cmbDowsingTool->addItems(Rules::toolEntries());
-    cmbDowsingTool->setAccessibleName(QStringLiteral("Dowsing Tool"));
-    fraDowsingTool = new QFrame(Frame2);
-    fraDowsingTool->setObjectName(QStringLiteral("fraDowsingTool"));
-    fraDowsingTool->setFrameShape(QFrame::Box);
-    fraDowsingTool->setGeometry(6, 42, 270, 76);
-    Look::SetBackground(fraDowsingTool, kInnerGrey);
-    txtDowsingTool = new QLineEdit(fraDowsingTool);
-    txtDowsingTool->setObjectName(QStringLiteral("txtDowsingTool"));
-    txtDowsingTool->setAccessibleName(QStringLiteral("Other dowsing tool"));
-    txtDowsingTool->setGeometry(6, 6, 256, 26);
-    cmdOk = button(QStringLiteral("cmdOk"), QStringLiteral("&Ok"), fraDowsingTool, QRect(6, 40, 80, 28));
-    cmdCancel = button(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), fraDowsingTool, QRect(92, 40, 80, 28));
-    fraDowsingTool->hide();
+    QGroupBox* toolFrame =
+        innerFrame(QStringLiteral("Frame2"), QStringLiteral("Dowsing Tool:-"), p, QRect(12, 26, 282, 124));
+    QLabel* toolHint = plainLabel(QStringLiteral("lblToolHint"), QStringLiteral("Enter The Name of The Dowsing Tool"),
+                                  toolFrame, kHintRed);
+    toolHint->setGeometry(10, 22, 264, 20);
+    toolList_ = list(QStringLiteral("cmbDowsingTool"), toolFrame, QRect(10, 46, 210, 26), true);
+    toolList_->addItems(Rules::toolEntries());
+    toolList_->setAccessibleName(QStringLiteral("Dowsing Tool"));
+    otherToolBox_ = new QFrame(toolFrame);
+    otherToolBox_->setObjectName(QStringLiteral("fraDowsingTool"));
+    otherToolBox_->setFrameShape(QFrame::Box);
+    otherToolBox_->setGeometry(6, 42, 270, 76);
+    Look::SetBackground(otherToolBox_, kInnerGrey);
+    otherToolField_ = new QLineEdit(otherToolBox_);
+    otherToolField_->setObjectName(QStringLiteral("txtDowsingTool"));
+    otherToolField_->setAccessibleName(QStringLiteral("Other dowsing tool"));
+    otherToolField_->setGeometry(6, 6, 256, 26);
+    QPushButton* otherToolOk =
+        button(QStringLiteral("cmdOk"), QStringLiteral("&Ok"), otherToolBox_, QRect(6, 40, 80, 28));
+    QPushButton* otherToolCancel =
+        button(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), otherToolBox_, QRect(92, 40, 80, 28));
+    otherToolBox_->hide();
 
-    Frame4 = innerFrame(QStringLiteral("Frame4"), QStringLiteral("Dowsing Item:-"), p, QRect(304, 26, 282, 124));
-    lblItemHint = plainLabel(QStringLiteral("lblItemHint"), QStringLiteral("Enter The Name of The Dowsing Item"),
-                             Frame4, kHintRed);
-    lblItemHint->setGeometry(10, 22, 264, 20);
-    cmbItemDowsingFor = list(QStringLiteral("cmbItemDowsingFor"), Frame4, QRect(10, 46, 210, 26), true);
-    cmbItemDowsingFor->addItems(Rules::itemEntries());
-    cmbItemDowsingFor->setAccessibleName(QStringLiteral("Dowsing Item"));
-    fraItemDowsing = new QFrame(Frame4);
-    fraItemDowsing->setObjectName(QStringLiteral("fraItemDowsing"));
-    fraItemDowsing->setFrameShape(QFrame::Box);
-    fraItemDowsing->setGeometry(6, 42, 270, 76);
-    Look::SetBackground(fraItemDowsing, kInnerGrey);
-    txtItemDowsing = new QLineEdit(fraItemDowsing);
-    txtItemDowsing->setObjectName(QStringLiteral("txtItemDowsing"));
-    txtItemDowsing->setAccessibleName(QStringLiteral("Other dowsing item"));
-    txtItemDowsing->setGeometry(6, 6, 256, 26);
-    cmdOkItemDowsing =
-        button(QStringLiteral("cmdOkItemDowsing"), QStringLiteral("&Ok"), fraItemDowsing, QRect(6, 40, 80, 28));
-    cmdCancelItemDowsing = button(QStringLiteral("cmdCancelItemDowsing"), QStringLiteral("&Cancel"), fraItemDowsing,
-                                  QRect(92, 40, 80, 28));
-    fraItemDowsing->hide();
+    QGroupBox* itemFrame =
+        innerFrame(QStringLiteral("Frame4"), QStringLiteral("Dowsing Item:-"), p, QRect(304, 26, 282, 124));
+    QLabel* itemHint = plainLabel(QStringLiteral("lblItemHint"), QStringLiteral("Enter The Name of The Dowsing Item"),
+                                  itemFrame, kHintRed);
+    itemHint->setGeometry(10, 22, 264, 20);
+    itemList_ = list(QStringLiteral("cmbItemDowsingFor"), itemFrame, QRect(10, 46, 210, 26), true);
+    itemList_->addItems(Rules::itemEntries());
+    itemList_->setAccessibleName(QStringLiteral("Dowsing Item"));
+    otherItemBox_ = new QFrame(itemFrame);
+    otherItemBox_->setObjectName(QStringLiteral("fraItemDowsing"));
+    otherItemBox_->setFrameShape(QFrame::Box);
+    otherItemBox_->setGeometry(6, 42, 270, 76);
+    Look::SetBackground(otherItemBox_, kInnerGrey);
+    otherItemField_ = new QLineEdit(otherItemBox_);
+    otherItemField_->setObjectName(QStringLiteral("txtItemDowsing"));
+    otherItemField_->setAccessibleName(QStringLiteral("Other dowsing item"));
+    otherItemField_->setGeometry(6, 6, 256, 26);
+    QPushButton* otherItemOk =
+        button(QStringLiteral("cmdOkItemDowsing"), QStringLiteral("&Ok"), otherItemBox_, QRect(6, 40, 80, 28));
+    QPushButton* otherItemCancel =
+        button(QStringLiteral("cmdCancelItemDowsing"), QStringLiteral("&Cancel"), otherItemBox_, QRect(92, 40, 80, 28));
+    otherItemBox_->hide();
 
-    fraDateTime = innerFrame(QStringLiteral("fraDateTime"), QString(), p, QRect(12, 158, 574, 140));
-    auto caption = [this](const QString& name, const QString& text, const QRect& where, QComboBox* buddy) {
-        QLabel* label = plainLabel(name, text, fraDateTime, Qt::black);
+    QGroupBox* dateTimeFrame = innerFrame(QStringLiteral("fraDateTime"), QString(), p, QRect(12, 158, 574, 140));
+    dateTimeFrame->setAccessibleName(QStringLiteral("Dowsing Date and Time"));
+    auto caption = [dateTimeFrame](const QString& name, const QString& text, const QRect& where, QComboBox* buddy) {
+        QLabel* label = plainLabel(name, text, dateTimeFrame, Qt::black);
         label->setFont(Look::Verdana(8.25));
         label->setGeometry(where);
         label->setBuddy(buddy);
         buddy->setAccessibleName(text);
     };
     QLabel* dateRow =
-        plainLabel(QStringLiteral("lblDowsingDate"), QStringLiteral("Dowsing Date:-"), fraDateTime, Qt::black);
+        plainLabel(QStringLiteral("lblDowsingDate"), QStringLiteral("Dowsing Date:-"), dateTimeFrame, Qt::black);
     dateRow->setGeometry(10, 36, 120, 26);
-    cmbMonth = list(QStringLiteral("cmbMonth"), fraDateTime, QRect(136, 36, 120, 26));
-    cmbDate = list(QStringLiteral("cmbDate"), fraDateTime, QRect(264, 36, 60, 26));
-    cmbYear = list(QStringLiteral("cmbYear"), fraDateTime, QRect(332, 36, 76, 26));
-    caption(QStringLiteral("lblMonth"), QStringLiteral("Month"), QRect(136, 14, 120, 20), cmbMonth);
-    caption(QStringLiteral("lblDate"), QStringLiteral("Date"), QRect(264, 14, 60, 20), cmbDate);
-    caption(QStringLiteral("lblYear"), QStringLiteral("Year"), QRect(332, 14, 76, 20), cmbYear);
-    dateRow->setBuddy(cmbMonth);
+    monthList_ = list(QStringLiteral("cmbMonth"), dateTimeFrame, QRect(136, 36, 120, 26));
+    dayList_ = list(QStringLiteral("cmbDate"), dateTimeFrame, QRect(264, 36, 60, 26));
+    yearList_ = list(QStringLiteral("cmbYear"), dateTimeFrame, QRect(332, 36, 76, 26));
+    caption(QStringLiteral("lblMonth"), QStringLiteral("Month"), QRect(136, 14, 120, 20), monthList_);
+    caption(QStringLiteral("lblDate"), QStringLiteral("Date"), QRect(264, 14, 60, 20), dayList_);
+    caption(QStringLiteral("lblYear"), QStringLiteral("Year"), QRect(332, 14, 76, 20), yearList_);
+    dateRow->setBuddy(monthList_);
 
     QLabel* timeRow =
-        plainLabel(QStringLiteral("lblDowsingTime"), QStringLiteral("Dowsing Time:-"), fraDateTime, Qt::black);
+        plainLabel(QStringLiteral("lblDowsingTime"), QStringLiteral("Dowsing Time:-"), dateTimeFrame, Qt::black);
     timeRow->setGeometry(10, 98, 120, 26);
-    cmbHour = list(QStringLiteral("cmbHour"), fraDateTime, QRect(136, 98, 60, 26));
-    cmbMinute = list(QStringLiteral("cmbMinute"), fraDateTime, QRect(204, 98, 60, 26));
-    cmbSecond = list(QStringLiteral("cmbSecond"), fraDateTime, QRect(272, 98, 60, 26));
-    cmbAMPM = list(QStringLiteral("cmbAMPM"), fraDateTime, QRect(340, 98, 60, 26));
-    cmbAMPM->addItems(Rules::ampmEntries());
-    caption(QStringLiteral("lblHour"), QStringLiteral("Hour"), QRect(136, 76, 60, 20), cmbHour);
-    caption(QStringLiteral("lblMinute"), QStringLiteral("Minute"), QRect(204, 76, 60, 20), cmbMinute);
-    caption(QStringLiteral("lblSecond"), QStringLiteral("Second"), QRect(272, 76, 60, 20), cmbSecond);
-    cmbAMPM->setAccessibleName(QStringLiteral("AM or PM"));
-    timeRow->setBuddy(cmbHour);
+    hourList_ = list(QStringLiteral("cmbHour"), dateTimeFrame, QRect(136, 98, 60, 26));
+    minuteList_ = list(QStringLiteral("cmbMinute"), dateTimeFrame, QRect(204, 98, 60, 26));
+    secondList_ = list(QStringLiteral("cmbSecond"), dateTimeFrame, QRect(272, 98, 60, 26));
+    amPmList_ = list(QStringLiteral("cmbAMPM"), dateTimeFrame, QRect(340, 98, 60, 26));
+    amPmList_->addItems(Rules::ampmEntries());
+    caption(QStringLiteral("lblHour"), QStringLiteral("Hour"), QRect(136, 76, 60, 20), hourList_);
+    caption(QStringLiteral("lblMinute"), QStringLiteral("Minute"), QRect(204, 76, 60, 20), minuteList_);
+    caption(QStringLiteral("lblSecond"), QStringLiteral("Second"), QRect(272, 76, 60, 20), secondList_);
+    amPmList_->setAccessibleName(QStringLiteral("AM or PM"));
+    timeRow->setBuddy(hourList_);
 
-    cmdToolsBack = button(QStringLiteral("cmdToolsBack"), QStringLiteral("<< &Back"), p, QRect(12, 314, 114, 32));
-    cmdToolsNext = button(QStringLiteral("cmdToolsNext"), QStringLiteral("&Next >>"), p, QRect(472, 314, 114, 32));
-    cmdToolsBack->setFont(Look::Verdana(8.25, true));
-    cmdToolsNext->setFont(Look::Verdana(8.25, true));
+    QPushButton* backButton =
+        button(QStringLiteral("cmdToolsBack"), QStringLiteral("<< &Back"), p, QRect(12, 314, 114, 32));
+    QPushButton* nextButton =
+        button(QStringLiteral("cmdToolsNext"), QStringLiteral("&Next >>"), p, QRect(472, 314, 114, 32));
+    backButton->setFont(Look::Verdana(8.25, true));
+    nextButton->setFont(Look::Verdana(8.25, true));
+
+    connect(backButton, &QPushButton::clicked, this, &frmDowsingMain::showCustomerPage);
+    connect(nextButton, &QPushButton::clicked, this, &frmDowsingMain::showNotesPage);
+    connect(otherToolOk, &QPushButton::clicked, this, &frmDowsingMain::acceptOtherTool);
+    connect(otherToolCancel, &QPushButton::clicked, this, &frmDowsingMain::cancelOtherTool);
+    connect(otherItemOk, &QPushButton::clicked, this, &frmDowsingMain::acceptOtherItem);
+    connect(otherItemCancel, &QPushButton::clicked, this, &frmDowsingMain::cancelOtherItem);
 }
 
 void frmDowsingMain::buildNotesPage() {
-    fraNotes = page(QStringLiteral("fraNotes"), QStringLiteral("Notes"), Frame1);
-    txtNotes = new QPlainTextEdit(fraNotes);
-    txtNotes->setObjectName(QStringLiteral("txtNotes"));
-    txtNotes->setAccessibleName(QStringLiteral("Notes"));
-    txtNotes->setFont(Look::Verdana(8.25));
-    txtNotes->setGeometry(16, 30, 568, 270);
-    txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtNotes->setTabChangesFocus(true);
-    KeepWrapFitted(txtNotes);
-    cmdNotesBack =
-        button(QStringLiteral("cmdNotesBack"), QStringLiteral("<< &Back"), fraNotes, QRect(16, 314, 114, 32));
-    cmdadd = button(QStringLiteral("cmdadd"), QStringLiteral("&Add"), fraNotes, QRect(470, 314, 114, 32));
-    cmdNotesBack->setFont(Look::Verdana(8.25, true));
-    cmdadd->setFont(Look::Verdana(8.25, true));
+    notesPage_ = page(QStringLiteral("fraNotes"), QStringLiteral("Notes"), wizardFrame_);
+    notesField_ = new QPlainTextEdit(notesPage_);
+    notesField_->setObjectName(QStringLiteral("txtNotes"));
+    notesField_->setAccessibleName(QStringLiteral("Notes"));
+    notesField_->setFont(Look::Verdana(8.25));
+    notesField_->setGeometry(16, 30, 568, 270);
+    notesField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    notesField_->setTabChangesFocus(true);
+    KeepWrapFitted(notesField_);
+    QPushButton* backButton =
+        button(QStringLiteral("cmdNotesBack"), QStringLiteral("<< &Back"), notesPage_, QRect(16, 314, 114, 32));
+    saveButton_ = button(QStringLiteral("cmdadd"), QStringLiteral("&Add"), notesPage_, QRect(470, 314, 114, 32));
+    backButton->setFont(Look::Verdana(8.25, true));
+    saveButton_->setFont(Look::Verdana(8.25, true));
+
+    connect(backButton, &QPushButton::clicked, this, &frmDowsingMain::showToolsPage);
+    connect(saveButton_, &QPushButton::clicked, this, &frmDowsingMain::saveRecord);
 }
 
 void frmDowsingMain::Form_Load() {
@@ -364,21 +383,23 @@ void frmDowsingMain::Form_Load() {
     }
     store_ = std::make_unique<DowsingStore>(path);
     // Said now rather than at the first save; the wizard opens all the same, and a save tries the file again.
-    while (!store_->open() && StoreFailureRetry(StoreFailureText(store_->error()), store_->error(), this)) {
+    for (StoreStatus opened = store_->open();
+         !opened && StoreFailureRetry(StoreFailureText(opened.error()), opened.error(), this);
+         opened = store_->open()) {
     }
 
-    fillList(cmbHour, Rules::hourEntries());
-    fillList(cmbMinute, Rules::minuteEntries());
-    fillList(cmbSecond, Rules::secondEntries());
-    fillList(cmbMonth, Rules::monthEntries());
-    fillList(cmbDate, Rules::dayEntries());
-    fillList(cmbYear, Rules::yearEntries());
+    fillList(hourList_, Rules::hourEntries());
+    fillList(minuteList_, Rules::minuteEntries());
+    fillList(secondList_, Rules::secondEntries());
+    fillList(monthList_, Rules::monthEntries());
+    fillList(dayList_, Rules::dayEntries());
+    fillList(yearList_, Rules::yearEntries());
     for (QComboBox* combo :
-         {cmbMonth, cmbDate, cmbYear, cmbHour, cmbMinute, cmbSecond, cmbDowsingTool, cmbItemDowsingFor, cmbAMPM}) {
+         {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_, toolList_, itemList_, amPmList_}) {
         combo->setCurrentIndex(0);
     }
     setPagesEnabled(false);
-    BringToFront(fraCustomersDetails);
+    bringPageToFront(customerPage_);
     MoveToTopLeft();
 }
 
@@ -392,7 +413,7 @@ void frmDowsingMain::closeEvent(QCloseEvent* event) {
 }
 
 QGroupBox* frmDowsingMain::FrontPage() const {
-    for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
+    for (QGroupBox* p : {customerPage_, toolsPage_, notesPage_}) {
         if (!p->isHidden()) {
             return p;
         }
@@ -400,206 +421,202 @@ QGroupBox* frmDowsingMain::FrontPage() const {
     return nullptr;
 }
 
-void frmDowsingMain::BringToFront(QGroupBox* front) {
+void frmDowsingMain::bringPageToFront(QGroupBox* front) {
     // Hiding the pages behind also keeps the Tab key from wandering into fields nobody sees. The button that
     // turned the page goes with its page, so the handlers that turn pages give the focus to the new one.
-    for (QGroupBox* p : {fraCustomersDetails, fraTools, fraNotes}) {
+    for (QGroupBox* p : {customerPage_, toolsPage_, notesPage_}) {
         p->setVisible(p == front);
     }
     front->raise();
 }
 
 void frmDowsingMain::setPagesEnabled(bool enabled) {
-    fraCustomersDetails->setEnabled(enabled);
-    fraTools->setEnabled(enabled);
-    fraNotes->setEnabled(enabled);
+    customerPage_->setEnabled(enabled);
+    toolsPage_->setEnabled(enabled);
+    notesPage_->setEnabled(enabled);
 }
 
-void frmDowsingMain::cmAddNewRecord_Click() {
-    BringToFront(fraCustomersDetails);
+void frmDowsingMain::startNewRecord() {
+    bringPageToFront(customerPage_);
     setPagesEnabled(true);
-    txtName->setFocus();
+    nameField_->setFocus();
 }
 
-void frmDowsingMain::cmdViewAllrecords_Click() {
+void frmDowsingMain::ShowAllRecords() {
     Windows::HideForm(this);
     if (frmDowsingAllRecord* grid = Windows::Show<frmDowsingAllRecord>()) {
         grid->MoveToTopLeft();
     }
 }
 
-void frmDowsingMain::cmdExit_Click() {
+void frmDowsingMain::exitToLauncher() {
     ShowLauncher();
 }
 
-void frmDowsingMain::Label1_Click() {
+void frmDowsingMain::openCobrandPage() {
     OpenWebPage(PageKey::Cobrand);
 }
 
-void frmDowsingMain::cmdCustomersDetailsNext_Click() {
-    if (Rules::emailAccepted(txtEmail->text())) {
-        BringToFront(fraTools);
-        cmbDowsingTool->setFocus();
+void frmDowsingMain::acceptCustomerDetails() {
+    if (Rules::emailAccepted(emailField_->text())) {
+        bringPageToFront(toolsPage_);
+        toolList_->setFocus();
         return;
     }
     MsgBox(DowsingMessages::CorrectEmail, MsgButtons::Ok, MsgIcon::Information, this);
-    BringToFront(fraCustomersDetails);
-    txtEmail->setFocus();
+    bringPageToFront(customerPage_);
+    emailField_->setFocus();
 }
 
-void frmDowsingMain::cmdToolsBack_Click() {
-    BringToFront(fraCustomersDetails);
-    txtName->setFocus();
+void frmDowsingMain::showCustomerPage() {
+    bringPageToFront(customerPage_);
+    nameField_->setFocus();
 }
 
-void frmDowsingMain::cmdToolsNext_Click() {
-    BringToFront(fraNotes);
-    txtNotes->setFocus();
+void frmDowsingMain::showNotesPage() {
+    bringPageToFront(notesPage_);
+    notesField_->setFocus();
 }
 
-void frmDowsingMain::cmdNotesBack_Click() {
-    BringToFront(fraTools);
-    cmbDowsingTool->setFocus();
+void frmDowsingMain::showToolsPage() {
+    bringPageToFront(toolsPage_);
+    toolList_->setFocus();
 }
 
-void frmDowsingMain::cmbDowsingTool_Click(int index) {
-    fraItemDowsing->hide();
+void frmDowsingMain::offerOtherTool(int index) {
+    otherItemBox_->hide();
     if (index == DowsingEntryRules::OtherToolIndex) {
-        fraDowsingTool->show();
-        fraDowsingTool->raise();
-        txtDowsingTool->setFocus();
+        otherToolBox_->show();
+        otherToolBox_->raise();
+        otherToolField_->setFocus();
     }
 }
 
-void frmDowsingMain::cmbItemDowsingFor_Click(int index) {
-    fraDowsingTool->hide();
+void frmDowsingMain::offerOtherItem(int index) {
+    otherToolBox_->hide();
     if (index == DowsingEntryRules::OtherItemIndex) {
-        fraItemDowsing->show();
-        fraItemDowsing->raise();
-        txtItemDowsing->setFocus();
+        otherItemBox_->show();
+        otherItemBox_->raise();
+        otherItemField_->setFocus();
     }
 }
 
-void frmDowsingMain::cmdOk_Click() {
-    if (txtDowsingTool->text().isEmpty()) {
+void frmDowsingMain::acceptOtherTool() {
+    if (otherToolField_->text().isEmpty()) {
         MsgBox(DowsingMessages::EnterTool, MsgButtons::Ok, MsgIcon::Information, this);
-        txtDowsingTool->setFocus();
+        otherToolField_->setFocus();
         return;
     }
-    cmbDowsingTool->setEditText(txtDowsingTool->text());
-    fraDowsingTool->hide();
-    cmbDowsingTool->setFocus();
+    toolList_->setEditText(otherToolField_->text());
+    otherToolBox_->hide();
+    toolList_->setFocus();
 }
 
-void frmDowsingMain::cmdCancel_Click() {
-    fraDowsingTool->hide();
-    cmbDowsingTool->setCurrentIndex(0);
-    cmbDowsingTool->setEditText(cmbDowsingTool->itemText(0));
-    cmbDowsingTool->setFocus();
+void frmDowsingMain::cancelOtherTool() {
+    otherToolBox_->hide();
+    toolList_->setCurrentIndex(0);
+    toolList_->setEditText(toolList_->itemText(0));
+    toolList_->setFocus();
 }
 
-void frmDowsingMain::cmdOkItemDowsing_Click() {
-    if (txtItemDowsing->text().isEmpty()) {
+void frmDowsingMain::acceptOtherItem() {
+    if (otherItemField_->text().isEmpty()) {
         MsgBox(DowsingMessages::EnterItem, MsgButtons::Ok, MsgIcon::Information, this);
-        txtItemDowsing->setFocus();
+        otherItemField_->setFocus();
         return;
     }
-    cmbItemDowsingFor->setEditText(txtItemDowsing->text());
-    fraItemDowsing->hide();
-    cmbItemDowsingFor->setFocus();
+    itemList_->setEditText(otherItemField_->text());
+    otherItemBox_->hide();
+    itemList_->setFocus();
 }
 
-void frmDowsingMain::cmdCancelItemDowsing_Click() {
-    fraItemDowsing->hide();
-    cmbItemDowsingFor->setCurrentIndex(0);
-    cmbItemDowsingFor->setEditText(cmbItemDowsingFor->itemText(0));
-    cmbItemDowsingFor->setFocus();
+void frmDowsingMain::cancelOtherItem() {
+    otherItemBox_->hide();
+    itemList_->setCurrentIndex(0);
+    itemList_->setEditText(itemList_->itemText(0));
+    itemList_->setFocus();
 }
 
-DowsingRecord frmDowsingMain::load() const {
+DowsingRecord frmDowsingMain::recordFromFields() const {
     DowsingRecord r;
-    r.Date = Rules::dateFromLists(cmbMonth->currentText(), cmbDate->currentText(), cmbYear->currentText());
-    r.Name = txtName->text();
-    r.Address = StoredText(txtAddress);
-    r.City = txtCity->text();
-    r.State = txtState->text();
-    r.Pin = txtPin->text();
-    r.Phone_No = txtPhNo->text();
-    r.Email = txtEmail->text();
-    r.Time_Dowsing_Occured = Rules::timeText(cmbHour->currentText(), cmbMinute->currentText());
-    r.Dowsing_Tool = cmbDowsingTool->currentText();
-    r.Item_Dowsing_For = cmbItemDowsingFor->currentText();
-    r.Location_Dowsing_Occured = txtLocationDowsingFor->text();
-    r.Notes = StoredText(txtNotes);
+    r.Date = Rules::dateFromLists(monthList_->currentText(), dayList_->currentText(), yearList_->currentText());
+    r.Name = nameField_->text();
+    r.Address = StoredText(addressField_);
+    r.City = cityField_->text();
+    r.State = stateField_->text();
+    r.Pin = pinField_->text();
+    r.Phone_No = phoneField_->text();
+    r.Email = emailField_->text();
+    r.Time_Dowsing_Occured = Rules::timeText(hourList_->currentText(), minuteList_->currentText());
+    r.Dowsing_Tool = toolList_->currentText();
+    r.Item_Dowsing_For = itemList_->currentText();
+    r.Location_Dowsing_Occured = locationField_->text();
+    r.Notes = StoredText(notesField_);
     return r;
 }
 
 void frmDowsingMain::clearFields() {
-    cmbDate->setCurrentIndex(0);
-    cmbMonth->setCurrentIndex(0);
-    cmbYear->setCurrentIndex(0);
-    for (QLineEdit* edit : {txtName, txtCity, txtState, txtPin, txtPhNo, txtEmail}) {
+    dayList_->setCurrentIndex(0);
+    monthList_->setCurrentIndex(0);
+    yearList_->setCurrentIndex(0);
+    for (QLineEdit* edit : {nameField_, cityField_, stateField_, pinField_, phoneField_, emailField_}) {
         edit->clear();
     }
-    txtAddress->clear();
-    cmbHour->setCurrentIndex(0);
-    cmbMinute->setCurrentIndex(0);
-    cmbSecond->setCurrentIndex(0);
-    for (QComboBox* combo : {cmbDowsingTool, cmbItemDowsingFor}) {
+    addressField_->clear();
+    hourList_->setCurrentIndex(0);
+    minuteList_->setCurrentIndex(0);
+    secondList_->setCurrentIndex(0);
+    for (QComboBox* combo : {toolList_, itemList_}) {
         combo->setCurrentIndex(0);
         combo->setEditText(combo->itemText(0));
     }
-    txtLocationDowsingFor->clear();
-    txtNotes->clear();
+    locationField_->clear();
+    notesField_->clear();
 }
 
-bool frmDowsingMain::storeReady() {
+DowsingStore& frmDowsingMain::store() {
     if (!store_) {
         store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
     }
-    return store_->isOpen() || store_->open();
+    return *store_;
 }
 
 void frmDowsingMain::setMode(Mode mode) {
     mode_ = mode;
-    cmdadd->setText(mode == Mode::Updating ? QStringLiteral("&Update") : QStringLiteral("&Add"));
+    saveButton_->setText(mode == Mode::Updating ? QStringLiteral("&Update") : QStringLiteral("&Add"));
 }
 
-void frmDowsingMain::cmdadd_Click() {
-    DowsingRecord record = load();
+void frmDowsingMain::saveRecord() {
+    DowsingRecord record = recordFromFields();
     if (!record.Date.isValid()) {
-        MsgBox(DowsingMessages::NoSuchDay(cmbMonth->currentText(), cmbDate->currentText(), cmbYear->currentText()),
+        MsgBox(DowsingMessages::NoSuchDay(monthList_->currentText(), dayList_->currentText(), yearList_->currentText()),
                MsgButtons::Ok, MsgIcon::Critical, this);
-        BringToFront(fraTools);
-        cmbDate->setFocus();
+        bringPageToFront(toolsPage_);
+        dayList_->setFocus();
         return;
     }
     if (!InUpdateMode()) {
         // While another program holds the file the user may try again; the entries stay whatever the answer.
-        while (!storeReady() || !store_->add(record)) {
-            if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+        for (StoreResult<qint64> added = store().add(record); !added; added = store().add(record)) {
+            if (!StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this)) {
                 return;
             }
         }
         MsgBox(DowsingMessages::Saved, MsgButtons::Ok, MsgIcon::Information, this);
         clearFields();
-        BringToFront(fraCustomersDetails);
-        fraTools->setEnabled(false);
-        fraNotes->setEnabled(false);
-        fraCustomersDetails->setEnabled(false);
+        bringPageToFront(customerPage_);
+        toolsPage_->setEnabled(false);
+        notesPage_->setEnabled(false);
+        customerPage_->setEnabled(false);
         // The focus was on a page just disabled; left there, the window would take no mnemonic until clicked.
-        cmAddNewRecord->setFocus();
+        addRecordButton_->setFocus();
         return;
     }
 
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
-    for (;;) {
-        const DowsingStore::Outcome outcome = storeReady() ? store_->change(record) : DowsingStore::Outcome::Failed;
-        if (outcome == DowsingStore::Outcome::Done) {
-            break;
-        }
-        if (!StoreFailureRetry(DowsingMessages::NotSaved(store_->lastError()), store_->error(), this)) {
+    for (StoreStatus changed = store().change(record); !changed; changed = store().change(record)) {
+        if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error().text()), changed.error(), this)) {
             return;
         }
     }
@@ -607,11 +624,11 @@ void frmDowsingMain::cmdadd_Click() {
     clearFields();
     updateId_ = 0;
     setMode(Mode::Adding);
-    cmAddNewRecord->show();
-    mnuAddNewRecor->setVisible(true);
-    BringToFront(fraCustomersDetails);
+    addRecordButton_->show();
+    addRecordItem_->setVisible(true);
+    bringPageToFront(customerPage_);
     setPagesEnabled(false);
-    cmAddNewRecord->setFocus();
+    addRecordButton_->setFocus();
     // Back to the grid, read afresh so that it shows the change.
     Windows::HideForm(this);
     frmDowsingAllRecord::Rebuild();
@@ -619,47 +636,47 @@ void frmDowsingMain::cmdadd_Click() {
 
 void frmDowsingMain::PrepareForEdit() {
     setPagesEnabled(true);
-    cmAddNewRecord->hide();
-    mnuAddNewRecor->setVisible(false);
+    addRecordButton_->hide();
+    addRecordItem_->setVisible(false);
 }
 
 void frmDowsingMain::EditFoundNoRecord() {
-    cmAddNewRecord->show();
-    mnuAddNewRecor->setVisible(true);
+    addRecordButton_->show();
+    addRecordItem_->setVisible(true);
 }
 
 void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     if (record.Date.isValid()) {
-        cmbMonth->setCurrentIndex(record.Date.month() - 1);
-        cmbDate->setCurrentIndex(record.Date.day() - 1);
-        const int year = cmbYear->findText(QString::number(record.Date.year()));
+        monthList_->setCurrentIndex(record.Date.month() - 1);
+        dayList_->setCurrentIndex(record.Date.day() - 1);
+        const int year = yearList_->findText(QString::number(record.Date.year()));
         if (year >= 0) {
-            cmbYear->setCurrentIndex(year);
+            yearList_->setCurrentIndex(year);
         }
     }
     const QString time = record.Time_Dowsing_Occured;
-    const int hour = cmbHour->findText(time.left(2));
+    const int hour = hourList_->findText(time.left(2));
     if (hour >= 0) {
-        cmbHour->setCurrentIndex(hour);
+        hourList_->setCurrentIndex(hour);
     }
-    const int minute = cmbMinute->findText(time.mid(3, 5));
+    const int minute = minuteList_->findText(time.mid(3, 5));
     if (minute >= 0) {
-        cmbMinute->setCurrentIndex(minute);
+        minuteList_->setCurrentIndex(minute);
     }
     // Every control takes the record's value, an empty one included, so nothing of an earlier entry
     // is written back into this record.
-    txtName->setText(record.Name);
-    ShowStoredText(txtAddress, record.Address);
-    txtCity->setText(record.City);
-    txtState->setText(record.State);
-    txtPin->setText(record.Pin);
-    txtPhNo->setText(record.Phone_No);
-    txtEmail->setText(record.Email);
-    cmbDowsingTool->setEditText(record.Dowsing_Tool);
-    cmbItemDowsingFor->setEditText(record.Item_Dowsing_For);
-    txtLocationDowsingFor->setText(record.Location_Dowsing_Occured);
-    ShowStoredText(txtNotes, record.Notes);
-    cmbAMPM->setCurrentIndex(cmbHour->currentIndex() > 11 ? 1 : 0);
+    nameField_->setText(record.Name);
+    ShowStoredText(addressField_, record.Address);
+    cityField_->setText(record.City);
+    stateField_->setText(record.State);
+    pinField_->setText(record.Pin);
+    phoneField_->setText(record.Phone_No);
+    emailField_->setText(record.Email);
+    toolList_->setEditText(record.Dowsing_Tool);
+    itemList_->setEditText(record.Item_Dowsing_For);
+    locationField_->setText(record.Location_Dowsing_Occured);
+    ShowStoredText(notesField_, record.Notes);
+    amPmList_->setCurrentIndex(hourList_->currentIndex() > 11 ? 1 : 0);
     setMode(Mode::Updating);
     updateId_ = record.IdNumber;
 }

@@ -25,6 +25,7 @@ class frmDowsingMain : public DowsingChildWindow {
 
     void Form_Load() override;
     void Form_Unload() override;
+    QList<QAction*> frameMenuItems() const override { return menus_.barItems(); }
 
     // For the record sheet's Edit. First the wizard is made ready for editing
     // (pages enabled, "Add New Record" hidden); then, when the record is
@@ -42,65 +43,10 @@ class frmDowsingMain : public DowsingChildWindow {
     qint64 RecordBeingUpdated() const { return updateId_; }
 
     // Hides the wizard and shows the all-records grid; other windows call it too.
-    void cmdViewAllrecords_Click();
+    void ShowAllRecords();
 
     // The page in front (the only one the user sees).
     QGroupBox* FrontPage() const;
-
-    QFrame* Frame1;
-    QLabel* Label20;
-    ClickLabel* Label1;
-    QLabel* Label3;
-    QLabel* Label10;
-    QPushButton* cmAddNewRecord;
-    QPushButton* cmdViewAllrecords;
-    QPushButton* cmdExit;
-
-    QGroupBox* fraCustomersDetails;
-    QLineEdit* txtName;
-    QPlainTextEdit* txtAddress;
-    QLineEdit* txtCity;
-    QLineEdit* txtState;
-    QLineEdit* txtPin;
-    QLineEdit* txtPhNo;
-    QLineEdit* txtEmail;
-    QLineEdit* txtLocationDowsingFor;
-    QPushButton* cmdCustomersDetailsNext;
-
-    QGroupBox* fraTools;
-    QGroupBox* Frame2;
-    QLabel* lblToolHint;
-    QComboBox* cmbDowsingTool;
-    QFrame* fraDowsingTool;
-    QLineEdit* txtDowsingTool;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancel;
-    QGroupBox* Frame4;
-    QLabel* lblItemHint;
-    QComboBox* cmbItemDowsingFor;
-    QFrame* fraItemDowsing;
-    QLineEdit* txtItemDowsing;
-    QPushButton* cmdOkItemDowsing;
-    QPushButton* cmdCancelItemDowsing;
-    QGroupBox* fraDateTime;
-    QComboBox* cmbMonth;
-    QComboBox* cmbDate;
-    QComboBox* cmbYear;
-    QComboBox* cmbHour;
-    QComboBox* cmbMinute;
-    QComboBox* cmbSecond;
-    QComboBox* cmbAMPM;
-    QPushButton* cmdToolsBack;
-    QPushButton* cmdToolsNext;
-
-    QGroupBox* fraNotes;
-    QPlainTextEdit* txtNotes;
-    QPushButton* cmdNotesBack;
-    QPushButton* cmdadd;
-
-    SharedMenus menus;
-    QAction* mnuAddNewRecor;
-    QAction* mnuViewAll;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,30 +57,69 @@ class frmDowsingMain : public DowsingChildWindow {
     void buildToolsPage();
     void buildNotesPage();
 
-    void cmAddNewRecord_Click();
-    void cmdExit_Click();
-    void Label1_Click();
-    void cmdCustomersDetailsNext_Click();
-    void cmdToolsBack_Click();
-    void cmdToolsNext_Click();
-    void cmdNotesBack_Click();
-    void cmbDowsingTool_Click(int index);
-    void cmbItemDowsingFor_Click(int index);
-    void cmdOk_Click();
-    void cmdCancel_Click();
-    void cmdOkItemDowsing_Click();
-    void cmdCancelItemDowsing_Click();
-    void cmdadd_Click();
+    void startNewRecord();
+    void exitToLauncher();
+    void openCobrandPage();
+    // Page 1 to page 2, once the e-mail address is acceptable.
+    void acceptCustomerDetails();
+    void showCustomerPage();
+    void showToolsPage();
+    void showNotesPage();
+    // "Other" in a list opens a small box to type the tool or item in; Ok puts the text into the list.
+    void offerOtherTool(int index);
+    void offerOtherItem(int index);
+    void acceptOtherTool();
+    void cancelOtherTool();
+    void acceptOtherItem();
+    void cancelOtherItem();
+    // Adds a new record or, in Updating, writes back the one being edited.
+    void saveRecord();
 
     // The record the controls describe, without IdNumber.
-    DowsingRecord load() const;
+    DowsingRecord recordFromFields() const;
     void clearFields();
-    void BringToFront(QGroupBox* page);
+    void bringPageToFront(QGroupBox* page);
     void setPagesEnabled(bool enabled);
-    bool storeReady();
+    // The wizard's store, made when first needed.
+    DowsingStore& store();
+    void setMode(Mode mode);
+
+    QFrame* wizardFrame_;
+    QPushButton* addRecordButton_;
+
+    QGroupBox* customerPage_;
+    QLineEdit* nameField_;
+    QPlainTextEdit* addressField_;
+    QLineEdit* cityField_;
+    QLineEdit* stateField_;
+    QLineEdit* pinField_;
+    QLineEdit* phoneField_;
+    QLineEdit* emailField_;
+    QLineEdit* locationField_;
+
+    QGroupBox* toolsPage_;
+    QComboBox* toolList_;
+    QFrame* otherToolBox_;
+    QLineEdit* otherToolField_;
+    QComboBox* itemList_;
+    QFrame* otherItemBox_;
+    QLineEdit* otherItemField_;
+    QComboBox* monthList_;
+    QComboBox* dayList_;
+    QComboBox* yearList_;
+    QComboBox* hourList_;
+    QComboBox* minuteList_;
+    QComboBox* secondList_;
+    QComboBox* amPmList_;
+
+    QGroupBox* notesPage_;
+    QPlainTextEdit* notesField_;
+    QPushButton* saveButton_;
+
+    SharedMenus menus_;
+    QAction* addRecordItem_;
 
     std::unique_ptr<DowsingStore> store_;
-    void setMode(Mode mode);
     Mode mode_ = Mode::Adding;
     qint64 updateId_ = 0;
 };

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
 
@@ -72,39 +73,33 @@ frmDowsingSave::frmDowsingSave() {
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
 
-    RTB = new SheetTextBox(client);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setAccessibleName(QStringLiteral("Record sheet"));
-    QPalette sheet = RTB->palette();
+    sheetText_ = new SheetTextBox(client);
+    sheetText_->setObjectName(QStringLiteral("RTB"));
+    sheetText_->setAccessibleName(QStringLiteral("Record sheet"));
+    QPalette sheet = sheetText_->palette();
     sheet.setColor(QPalette::Base, Look::Cream);
     sheet.setColor(QPalette::Text, Qt::black);
-    RTB->setPalette(sheet);
-    RTB->setFont(Look::Verdana(9.75));
-    RTB->setMinimumSize(760, 400);
-    column->addWidget(RTB, 1);
+    sheetText_->setPalette(sheet);
+    sheetText_->setFont(Look::Verdana(9.75));
+    sheetText_->setMinimumSize(760, 400);
+    column->addWidget(sheetText_, 1);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
-    auto button = [client, row](const QString& name, const QString& caption) {
+    auto button = [this, client, row](const QString& name, const QString& caption, void (frmDowsingSave::*act)()) {
         auto* b = new QPushButton(caption, client);
         b->setObjectName(name);
         b->setFont(Look::Verdana(8.25, true));
         b->setMinimumHeight(34);
         row->addWidget(b);
-        return b;
+        connect(b, &QPushButton::clicked, this, act);
     };
-    cmddelete = button(QStringLiteral("cmddelete"), QStringLiteral("&Delete This Dowsing Record"));
-    cmdedit = button(QStringLiteral("cmdedit"), QStringLiteral("&Edit This Dowsing Record"));
-    cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("&Save"));
-    cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
-    cmdBack = button(QStringLiteral("cmdBack"), QStringLiteral("&Back"));
+    button(QStringLiteral("cmddelete"), QStringLiteral("&Delete This Dowsing Record"), &frmDowsingSave::deleteRecord);
+    button(QStringLiteral("cmdedit"), QStringLiteral("&Edit This Dowsing Record"), &frmDowsingSave::editRecord);
+    button(QStringLiteral("cmdSave"), QStringLiteral("&Save"), &frmDowsingSave::saveSheet);
+    button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), &frmDowsingSave::printSheet);
+    button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), &frmDowsingSave::backToGrid);
     column->addLayout(row);
-
-    connect(cmddelete, &QPushButton::clicked, this, &frmDowsingSave::cmddelete_Click);
-    connect(cmdedit, &QPushButton::clicked, this, &frmDowsingSave::cmdedit_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmDowsingSave::cmdSave_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmDowsingSave::cmdPrint_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmDowsingSave::cmdBack_Click);
 }
 
 frmDowsingSave::~frmDowsingSave() = default;
@@ -115,7 +110,6 @@ void frmDowsingSave::Form_Unload() {
 
 DowsingStore& frmDowsingSave::openSheetStore() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
-    store_->open();
     return *store_;
 }
 
@@ -124,14 +118,14 @@ void frmDowsingSave::backToFreshGrid() {
     frmDowsingAllRecord::Rebuild();
 }
 
-void frmDowsingSave::cmdBack_Click() {
+void frmDowsingSave::backToGrid() {
     Windows::HideForm(this);
     if (frmDowsingAllRecord* grid = Windows::Show<frmDowsingAllRecord>()) {
         grid->MoveToTopLeft();
     }
 }
 
-void frmDowsingSave::cmdSave_Click() {
+void frmDowsingSave::saveSheet() {
     SaveFileRequest request;
     request.title = ApplicationTitle();
     request.filter = Msg::SaveFilter;
@@ -141,25 +135,25 @@ void frmDowsingSave::cmdSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const QString why =
-        WriteFileWhole(path, DocumentToRtf(*RTB->document(), RTB->font().family(), RTB->font().pointSizeF()));
+    const QString why = WriteFileWhole(
+        path, DocumentToRtf(*sheetText_->document(), sheetText_->font().family(), sheetText_->font().pointSizeF()));
     if (!why.isEmpty()) {
         MsgBox(Msg::NotSaved(path, why), MsgButtons::Ok, MsgIcon::Critical, this);
     }
 }
 
-void frmDowsingSave::cmdPrint_Click() {
+void frmDowsingSave::printSheet() {
     QPrinter printer(QPrinter::HighResolution);
     PrintRequest request;
-    request.selectionAvailable = RTB->textCursor().hasSelection();
+    request.selectionAvailable = sheetText_->textCursor().hasSelection();
     if (!ChoosePrinter(printer, request, this)) {
         return;
     }
     // The box prints only its selection when the printer's range says so.
-    RTB->print(&printer);
+    sheetText_->print(&printer);
 }
 
-void frmDowsingSave::cmdedit_Click() {
+void frmDowsingSave::editRecord() {
     DowsingStore& store = openSheetStore();
     frmDowsingMain* wizard = Windows::Show<frmDowsingMain>();
     Windows::HideForm(this);
@@ -172,23 +166,21 @@ void frmDowsingSave::cmdedit_Click() {
         wizard->EditFoundNoRecord();
         return;
     }
-    DowsingRecord found;
-    switch (store.find(CurrentDowsingSelection().SelectedRecordId, found)) {
-    case DowsingStore::Outcome::Done:
-        wizard->FillForUpdate(found);
+    const StoreResult<DowsingRecord> found = store.find(CurrentDowsingSelection().SelectedRecordId);
+    if (found) {
+        wizard->FillForUpdate(*found);
         return;
-    case DowsingStore::Outcome::NotFound:
+    }
+    if (found.error().cause == StoreCause::NoSuchRow) {
         // The wizard keeps its mode: there is nothing to write back.
         MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, wizard);
-        break;
-    case DowsingStore::Outcome::Failed:
-        MsgBox(Msg::NotRead(store.lastError()), MsgButtons::Ok, MsgIcon::Critical, wizard);
-        break;
+    } else {
+        MsgBox(Msg::NotRead(found.error().text()), MsgButtons::Ok, MsgIcon::Critical, wizard);
     }
     wizard->EditFoundNoRecord();
 }
 
-void frmDowsingSave::cmddelete_Click() {
+void frmDowsingSave::deleteRecord() {
     DowsingStore& store = openSheetStore();
     if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
         MsgBox(Msg::NoRecordToDelete, MsgButtons::Ok, MsgIcon::None, this);
@@ -199,17 +191,14 @@ void frmDowsingSave::cmddelete_Click() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    switch (store.remove(CurrentDowsingSelection().SelectedRecordId)) {
-    case DowsingStore::Outcome::Done:
+    const StoreStatus removed = store.remove(CurrentDowsingSelection().SelectedRecordId);
+    if (removed) {
         MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();
-        break;
-    case DowsingStore::Outcome::NotFound:
+    } else if (removed.error().cause == StoreCause::NoSuchRow) {
         MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
-        break;
-    case DowsingStore::Outcome::Failed:
-        MsgBox(Msg::NotDeleted(store.lastError()), MsgButtons::Ok, MsgIcon::Critical, this);
-        break;
+    } else {
+        MsgBox(Msg::NotDeleted(removed.error().text()), MsgButtons::Ok, MsgIcon::Critical, this);
     }
 }

@@ -3,7 +3,6 @@
 #include "dowsing/DowsingStore.h"
 #include "dowsing/MDIDowsingForm1.h"
 
-#include <QPushButton>
 #include <QTextEdit>
 #include <memory>
 
@@ -29,25 +28,22 @@ class frmDowsingSave : public DowsingChildWindow {
 
     void Form_Unload() override;
 
-    SheetTextBox* RTB;
-    QPushButton* cmddelete;
-    QPushButton* cmdedit;
-    QPushButton* cmdSave;
-    QPushButton* cmdPrint;
-    QPushButton* cmdBack;
+    // The record as a page of labelled text; the grid writes it, the Tools menu previews it.
+    SheetTextBox* sheetText() const { return sheetText_; }
 
   private:
-    void cmdBack_Click();
-    void cmdSave_Click();
-    void cmdPrint_Click();
-    void cmdedit_Click();
-    void cmddelete_Click();
+    void backToGrid();
+    void saveSheet();
+    void printSheet();
+    void editRecord();
+    void deleteRecord();
 
     // Replaces the sheet's own access to the file, as every Edit and Delete does.
     DowsingStore& openSheetStore();
     // Hides the sheet and has the grid read afresh.
     void backToFreshGrid();
 
+    SheetTextBox* sheetText_;
     std::unique_ptr<DowsingStore> store_;
 };
 

@@ -1,7 +1,9 @@
 #include "shell/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -38,7 +40,12 @@ int AnswerCommandLine(const CommandLine& commandLine) {
     switch (commandLine.request) {
     case CommandLine::Request::Help:
     case CommandLine::Request::Version:
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        // An answer lost to a full disk or a closed pipe must not pass for one given; the flush is where a
+        // buffered write finds out.
+        if (std::fputs(commandLine.text.toLocal8Bit().constData(), stdout) < 0 || std::fflush(stdout) != 0) {
+            std::fprintf(stderr, "velloran: cannot write to standard output: %s\n", std::strerror(errno));
+            return 1;
+        }
         return 0;
     case CommandLine::Request::Refuse:
         std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);

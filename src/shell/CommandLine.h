@@ -14,6 +14,6 @@ struct CommandLine {
 // Reads the arguments (the program's name first). Needs no application object and no display.
 CommandLine ReadCommandLine(const QStringList& arguments);
 
-// Prints the answer: help and version on standard output (exit code 0), a refusal on standard error (exit
-// code 2). Returns the exit code, or -1 when the program should run.
+// Prints the answer: help and version on standard output (exit code 0, or 1 when it cannot be written), a refusal
+// on standard error (exit code 2). Returns the exit code, or -1 when the program should run.
 int AnswerCommandLine(const CommandLine& commandLine);

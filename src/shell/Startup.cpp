@@ -49,7 +49,7 @@ bool VelloranShell::Start() {
     CheckForUpdateReminder();
     frmMain* launcher = Windows::Show<frmMain>();
     if (launcher) {
-        launcher->CoBrand_Randomize(options_.random);
+        launcher->BringRandomBrandToFront(options_.random);
     }
     return true;
 }

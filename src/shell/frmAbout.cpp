@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "common/ClickLabel.h"
 #include "common/Look.h"
 #include "common/Pictures.h"
 #include "common/Texts.h"
@@ -42,17 +43,17 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Look::SetBackground(this, Look::Purple);
     setFont(Look::Verdana(8.25));
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(14, 14, 64, 64);
-    Picture1->setPixmap(Pictures::Pentagram(64));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(14, 14, 64, 64);
+    picture->setPixmap(Pictures::Pentagram(64));
 
-    Label2 = textLabel(QStringLiteral("Label2"), Texts::VersionCaption, this);
-    Label2->setGeometry(92, 10, 376, 24);
-    Label2->setFont(Look::Verdana(12, true));
-    Look::SetTextColour(Label2, Look::PaleYellow);
+    QLabel* name = textLabel(QStringLiteral("Label2"), Texts::VersionCaption, this);
+    name->setGeometry(92, 10, 376, 24);
+    name->setFont(Look::Verdana(12, true));
+    Look::SetTextColour(name, Look::PaleYellow);
 
-    Label1 = textLabel(
+    QLabel* description = textLabel(
         QStringLiteral("Label1"),
         QStringLiteral(
             "Velloran is an advanced yet simple program that makes the user familiar to the lifestyle of the Pagans "
@@ -62,32 +63,33 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
             "information related to the Pagan paths, pagan gods, goddesses, pagan festivals, pagan elements, the "
             "pagan calendar and much more. This tool also helps you maintain your Pagan diary."),
         this);
-    Label1->setGeometry(92, 38, 376, 132);
-    Label1->setFont(Look::Verdana(7.5));
+    description->setGeometry(92, 38, 376, 132);
+    description->setFont(Look::Verdana(7.5));
 
-    Label3 = textLabel(QStringLiteral("Label3"),
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                      "online. Get this software fully branded for your website."),
-                       this);
-    Label3->setGeometry(92, 174, 376, 30);
-    Label3->setFont(Look::Verdana(7.5));
+    QLabel* offer = textLabel(QStringLiteral("Label3"),
+                              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                                             "money online. Get this software fully branded for your website."),
+                              this);
+    offer->setGeometry(92, 174, 376, 30);
+    offer->setFont(Look::Verdana(7.5));
 
-    // This link belongs to the fully-branded text above it.
-    lblCobrand = linkLabel(QStringLiteral("lblCobrand"), QStringLiteral("Click here for more details."), this);
-    lblCobrand->setGeometry(92, 206, 280, 18);
-    lblHomePage =
+    // This link belongs to the fully-branded offer above it.
+    ClickLabel* offerLink =
+        linkLabel(QStringLiteral("lblCobrand"), QStringLiteral("Click here for more details."), this);
+    offerLink->setGeometry(92, 206, 280, 18);
+    ClickLabel* homePageLink =
         linkLabel(QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + MakerWebAddress(), this);
-    lblHomePage->setGeometry(92, 236, 290, 18);
+    homePageLink->setGeometry(92, 236, 290, 18);
 
-    cmdOk = new QPushButton(QStringLiteral("OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setGeometry(392, 230, 76, 28);
-    cmdOk->setDefault(true);
-    Look::UseDesktopColours(cmdOk);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOk"));
+    okButton->setGeometry(392, 230, 76, 28);
+    okButton->setDefault(true);
+    Look::UseDesktopColours(okButton);
 
-    connect(cmdOk, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
-    connect(lblCobrand, &ClickLabel::clicked, this, &frmAbout::lblCobrand_Click);
-    connect(lblHomePage, &ClickLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(okButton, &QPushButton::clicked, this, &frmAbout::accept);
+    connect(offerLink, &ClickLabel::clicked, this, &frmAbout::openFullyBrandedPage);
+    connect(homePageLink, &ClickLabel::clicked, this, &frmAbout::openHomePage);
 }
 
 void frmAbout::ShowModal(QWidget* parent) {
@@ -98,14 +100,10 @@ void frmAbout::ShowModal(QWidget* parent) {
     box.exec();
 }
 
-void frmAbout::cmdOk_Click() {
-    accept();
-}
-
-void frmAbout::lblCobrand_Click() {
+void frmAbout::openFullyBrandedPage() {
     OpenWebPage(PageKey::FullyBranded);
 }
 
-void frmAbout::lblHomePage_Click() {
+void frmAbout::openHomePage() {
     OpenWebPage(PageKey::HomePage);
 }

@@ -3,6 +3,7 @@
 #include "calendar/PaganCalendarTool.h"
 #include "common/Look.h"
 #include "common/Pictures.h"
+#include "common/SharedMenus.h"
 #include "common/Texts.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
@@ -16,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <array>
 
 namespace {
 QGroupBox* toolFrame(const QString& name, const QString& caption, QWidget* parent) {
@@ -54,90 +57,90 @@ frmMain::frmMain() {
     setWindowTitle(Texts::VersionCaption);
     QWidget* client = MakeClientArea(Look::Purple, QSize(553, 453));
 
-    Frame2 = new QFrame(client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(8, 6, 537, 52);
-    Frame2->setFrameShape(QFrame::StyledPanel);
-    Look::SetBackground(Frame2, Look::Purple);
-    lblCorvell = new ClickLabel(ForumBoardText(), Frame2);
-    lblCorvell->setObjectName(QStringLiteral("lblCorvell"));
-    lblCorvell->setGeometry(6, 6, 525, 40);
-    lblCorvell->setAlignment(Qt::AlignCenter);
-    lblCorvell->setWordWrap(true);
-    lblCorvell->setTextFormat(Qt::PlainText);
-    lblCorvell->setFont(Look::Verdana(8.25, true));
-    lblCorvell->MakeLink();
-    Look::SetTextColour(lblCorvell, Qt::white);
+    auto* forumFrame = new QFrame(client);
+    forumFrame->setObjectName(QStringLiteral("Frame2"));
+    forumFrame->setGeometry(8, 6, 537, 52);
+    forumFrame->setFrameShape(QFrame::StyledPanel);
+    Look::SetBackground(forumFrame, Look::Purple);
+    forumLine_ = new ClickLabel(ForumBoardText(), forumFrame);
+    forumLine_->setObjectName(QStringLiteral("lblCorvell"));
+    forumLine_->setGeometry(6, 6, 525, 40);
+    forumLine_->setAlignment(Qt::AlignCenter);
+    forumLine_->setWordWrap(true);
+    forumLine_->setTextFormat(Qt::PlainText);
+    forumLine_->setFont(Look::Verdana(8.25, true));
+    forumLine_->MakeLink();
+    Look::SetTextColour(forumLine_, Qt::white);
 
-    Label1 = new QLabel(
+    auto* welcome = new QLabel(
         QStringLiteral("Welcome to the Velloran! Get to know more about the Pagan & Wiccan Culture. Use the Pagan "
                        "Diary to save your ritual details for further reference"),
         client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(16, 62, 521, 44);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setFont(Look::Verdana(9.0));
-    Look::SetTextColour(Label1, Qt::yellow);
+    welcome->setObjectName(QStringLiteral("Label1"));
+    welcome->setGeometry(16, 62, 521, 44);
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignCenter);
+    welcome->setTextFormat(Qt::PlainText);
+    welcome->setFont(Look::Verdana(9.0));
+    Look::SetTextColour(welcome, Qt::yellow);
 
-    Frame4 = toolFrame(QStringLiteral("Frame4"), QStringLiteral("Pagan"), client);
-    Frame1 = toolFrame(QStringLiteral("Frame1"), QStringLiteral("Dowsing"), client);
-    Frame3 = toolFrame(QStringLiteral("Frame3"), QStringLiteral("Pagan Diary"), client);
-    Frame4->setGeometry(24, 110, 505, 82);
-    Frame1->setGeometry(24, 198, 505, 82);
-    Frame3->setGeometry(24, 286, 505, 82);
+    QGroupBox* calendarFrame = toolFrame(QStringLiteral("Frame4"), QStringLiteral("Pagan"), client);
+    QGroupBox* dowsingFrame = toolFrame(QStringLiteral("Frame1"), QStringLiteral("Dowsing"), client);
+    QGroupBox* diaryFrame = toolFrame(QStringLiteral("Frame3"), QStringLiteral("Pagan Diary"), client);
+    calendarFrame->setGeometry(24, 110, 505, 82);
+    dowsingFrame->setGeometry(24, 198, 505, 82);
+    diaryFrame->setGeometry(24, 286, 505, 82);
 
-    // Index order of the button array: 0 Dowsing, 1 Pagan Diary, 2 Pagan.
-    const std::array<QGroupBox*, 3> frames{Frame1, Frame3, Frame4};
+    // Index order of the tool buttons: 0 Dowsing, 1 Pagan Diary, 2 Pagan.
+    const std::array<QGroupBox*, 3> frames{dowsingFrame, diaryFrame, calendarFrame};
     const std::array<QString, 3> captions{QStringLiteral("Dowsing"), QStringLiteral("Pagan Diary"),
                                           QStringLiteral("Pagan")};
     const std::array<QPixmap, 3> pictures{Pictures::Pendulum(48), Pictures::BookOfShadows(48),
                                           Pictures::WheelOfTheYear(48)};
     for (int i = 0; i < 3; ++i) {
-        picIcon[i] = new QLabel(frames[i]);
-        picIcon[i]->setObjectName(QStringLiteral("picIcon_%1").arg(i));
-        picIcon[i]->setGeometry(18, 24, 48, 48);
-        picIcon[i]->setPixmap(pictures[i]);
-        cmdSelectOption[i] = new QPushButton(captions[i], frames[i]);
-        cmdSelectOption[i]->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
-        cmdSelectOption[i]->setGeometry(84, 34, 150, 30);
-        cmdSelectOption[i]->setFont(Look::Verdana(8.25, true));
-        Look::UseDesktopColours(cmdSelectOption[i]);
-        connect(cmdSelectOption[i], &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
+        auto* icon = new QLabel(frames[i]);
+        icon->setObjectName(QStringLiteral("picIcon_%1").arg(i));
+        icon->setGeometry(18, 24, 48, 48);
+        icon->setPixmap(pictures[i]);
+        auto* openButton = new QPushButton(captions[i], frames[i]);
+        openButton->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(i));
+        openButton->setGeometry(84, 34, 150, 30);
+        openButton->setFont(Look::Verdana(8.25, true));
+        Look::UseDesktopColours(openButton);
+        connect(openButton, &QPushButton::clicked, this, [this, i] { openTool(i); });
     }
 
-    fraFullBrand = new BrandFrame(client);
-    fraFullBrand->setGeometry(8, 376, 537, 70);
-    Look::SetBackground(fraFullBrand, Look::Purple);
+    brand_ = new BrandFrame(client);
+    brand_->setGeometry(8, 376, 537, 70);
+    Look::SetBackground(brand_, Look::Purple);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(2000);
-    Timer2->setTimerType(Qt::PreciseTimer);
+    showLineTimer_ = new QTimer(this);
+    showLineTimer_->setObjectName(QStringLiteral("Timer1"));
+    showLineTimer_->setInterval(1000);
+    showLineTimer_->setTimerType(Qt::PreciseTimer);
+    hideLineTimer_ = new QTimer(this);
+    hideLineTimer_->setObjectName(QStringLiteral("Timer2"));
+    hideLineTimer_->setInterval(2000);
+    hideLineTimer_->setTimerType(Qt::PreciseTimer);
 
-    menus = InstallSharedMenus(this, QStringLiteral("nuFile"), UpdateCaption::CheckFor);
-    mnuNext = new QAction(QStringLiteral("&Next"), this);
-    mnuNext->setObjectName(QStringLiteral("mnuNext"));
-    mnuNext->setEnabled(false);
-    menus.fileMenu->insertAction(menus.mnuExit, mnuNext);
+    const SharedMenus menus = InstallSharedMenus(this, QStringLiteral("nuFile"), UpdateCaption::CheckFor);
+    auto* nextItem = new QAction(QStringLiteral("&Next"), this);
+    nextItem->setObjectName(QStringLiteral("mnuNext"));
+    nextItem->setEnabled(false);
+    menus.fileMenu->insertAction(menus.mnuExit, nextItem);
 
-    connect(lblCorvell, &ClickLabel::clicked, this, &frmMain::lblCorvell_Click);
-    connect(lblCorvell, &ClickLabel::mouseMoved, this, &frmMain::lblCorvell_MouseMove);
-    for (QWidget* frame : std::initializer_list<QWidget*>{Frame1, Frame2, Frame3}) {
-        connect(new MouseMoveWatcher(frame), &MouseMoveWatcher::mouseMoved, this, &frmMain::Frame_MouseMove);
+    connect(forumLine_, &ClickLabel::clicked, this, &frmMain::openHomePage);
+    connect(forumLine_, &ClickLabel::mouseMoved, this, &frmMain::stopBlinking);
+    for (QWidget* frame : std::initializer_list<QWidget*>{dowsingFrame, forumFrame, diaryFrame}) {
+        connect(new MouseMoveWatcher(frame), &MouseMoveWatcher::mouseMoved, this, &frmMain::resumeBlinking);
     }
-    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(showLineTimer_, &QTimer::timeout, this, &frmMain::showForumLine);
+    connect(hideLineTimer_, &QTimer::timeout, this, &frmMain::hideForumLine);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmMain::exitProgram);
 
     // The blinking starts with the window.
-    Timer1->start();
-    Timer2->start();
+    showLineTimer_->start();
+    hideLineTimer_->start();
     // The client area is fixed; asking the widgets for a size hint would lay out every wrapped text for nothing.
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     if (const QScreen* where = screen()) {
@@ -145,12 +148,12 @@ frmMain::frmMain() {
     }
 }
 
-void frmMain::CoBrand_Randomize(const std::function<double()>& random) {
+void frmMain::BringRandomBrandToFront(const std::function<double()>& random) {
     const int n = static_cast<int>(6 * random() + 1);
-    fraFullBrand->BringToFront(n % 2 == 1 ? BrandFrame::Front::Cobrand : BrandFrame::Front::FullBrand);
+    brand_->BringToFront(n % 2 == 1 ? BrandFrame::Front::Cobrand : BrandFrame::Front::FullBrand);
 }
 
-void frmMain::cmdSelectOption_Click(int index) {
+void frmMain::openTool(int index) {
     // 0 Dowsing, 1 Pagan Diary, 2 Pagan.
     const ToolOpener& open = toolOpeners().at(index);
     if (open && open()) {
@@ -158,47 +161,47 @@ void frmMain::cmdSelectOption_Click(int index) {
     }
 }
 
-void frmMain::lblCorvell_Click() {
+void frmMain::openHomePage() {
     OpenWebPage(PageKey::HomePage);
 }
 
-void frmMain::lblCorvell_MouseMove() {
-    Timer1->stop();
-    Timer2->stop();
-    lblCorvell->setVisible(true);
+void frmMain::stopBlinking() {
+    showLineTimer_->stop();
+    hideLineTimer_->stop();
+    forumLine_->setVisible(true);
 }
 
-void frmMain::Frame_MouseMove() {
+void frmMain::resumeBlinking() {
     // Moving on over a frame must not restart a running blink, or a restless mouse would freeze it.
-    if (!Timer1->isActive()) {
-        Timer1->start();
+    if (!showLineTimer_->isActive()) {
+        showLineTimer_->start();
     }
-    if (!Timer2->isActive()) {
-        Timer2->start();
-    }
-}
-
-void frmMain::Timer1_Timer() {
-    // Every second tick of Timer1 falls on a tick of Timer2. Whichever of the two the event loop serves first,
-    // the hide must win there, or the line would never be seen hidden and would not blink at all.
-    const int untilHide = Timer2->remainingTime();
-    const bool withTimer2 =
-        Timer2->isActive() && (untilHide < kTickTolerance || untilHide > Timer2->interval() - kTickTolerance);
-    if (!withTimer2) {
-        lblCorvell->setVisible(true);
+    if (!hideLineTimer_->isActive()) {
+        hideLineTimer_->start();
     }
 }
 
-void frmMain::Timer2_Timer() {
-    lblCorvell->setVisible(false);
+void frmMain::showForumLine() {
+    // Every second tick of the show timer falls on a tick of the hide timer. Whichever of the two the event loop
+    // serves first, the hide must win there, or the line would never be seen hidden and would not blink at all.
+    const int untilHide = hideLineTimer_->remainingTime();
+    const bool withHide = hideLineTimer_->isActive() &&
+                          (untilHide < kTickTolerance || untilHide > hideLineTimer_->interval() - kTickTolerance);
+    if (!withHide) {
+        forumLine_->setVisible(true);
+    }
 }
 
-void frmMain::mnuExit_Click() {
+void frmMain::hideForumLine() {
+    forumLine_->setVisible(false);
+}
+
+void frmMain::exitProgram() {
     close();
 }
 
 void frmMain::Form_Unload() {
-    Timer1->stop();
-    Timer2->stop();
+    showLineTimer_->stop();
+    hideLineTimer_->stop();
     CloseAllWindows();
 }

@@ -2,15 +2,10 @@
 
 #include "common/BrandFrame.h"
 #include "common/Form.h"
-#include "common/SharedMenus.h"
 
-#include <QTimer>
-#include <array>
 #include <functional>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
+class QTimer;
 
 // The launcher: the user picks one of the three tools here.
 class frmMain : public FormWindow {
@@ -19,32 +14,24 @@ class frmMain : public FormWindow {
     frmMain();
 
     // Brings one of the two brand texts to the front, evenly at random, for the whole run.
-    void CoBrand_Randomize(const std::function<double()>& random);
-
-    QFrame* Frame2;
-    ClickLabel* lblCorvell;
-    QLabel* Label1;
-    QGroupBox* Frame4;
-    QGroupBox* Frame1;
-    QGroupBox* Frame3;
-    std::array<QLabel*, 3> picIcon{};
-    std::array<QPushButton*, 3> cmdSelectOption{};
-    BrandFrame* fraFullBrand;
-    QTimer* Timer1;
-    QTimer* Timer2;
-    SharedMenus menus;
-    QAction* mnuNext;
+    void BringRandomBrandToFront(const std::function<double()>& random);
 
     void Form_Unload() override;
 
   private:
-    void cmdSelectOption_Click(int index);
-    void lblCorvell_Click();
-    void lblCorvell_MouseMove();
-    void Frame_MouseMove();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void mnuExit_Click();
+    void openTool(int index);
+    void openHomePage();
+    void stopBlinking();
+    void resumeBlinking();
+    void showForumLine();
+    void hideForumLine();
+    void exitProgram();
+
+    // The forum line blinks: shown every second, hidden every two.
+    ClickLabel* forumLine_;
+    QTimer* showLineTimer_;
+    QTimer* hideLineTimer_;
+    BrandFrame* brand_;
 };
 
 // What each tool button opens: returns true when a window of the tool is on screen. The launcher's buttons

@@ -12,8 +12,11 @@ struct ReadEvent {
     QString uid;
     QString summary;
     bool allDay = false;
-    QString start; // "yyyy-MM-dd" for a day, "yyyy-MM-ddTHH:mm:ssZ" for a moment
-    QString end;   // empty when the event has no end
+    QString start;    // "yyyy-MM-dd" for a day, "yyyy-MM-ddTHH:mm:ssZ" for a moment, through the file's own zone
+    QString end;      // empty when the event has no end
+    QString zone;     // the TZID a moment is written in; empty for UTC or a day
+    QString clock;    // a moment as written, before any zone: "yyyy-MM-ddTHH:mm:ss" (with "Z" in UTC)
+    QString reminder; // the VALARM's trigger ("-P3D"), empty without one
 };
 
 // Reads an iCalendar text back through libical; an empty list when it does not parse as one calendar.
@@ -47,7 +50,17 @@ inline QList<ReadEvent> ReadBack(const QByteArray& text) {
         read.summary = QString::fromUtf8(icalcomponent_get_summary(event));
         const icaltimetype start = icalcomponent_get_dtstart(event);
         read.allDay = start.is_date;
-        read.start = timeText(start);
+        read.start = timeText(start.is_date ? start : icaltime_convert_to_zone(start, icaltimezone_get_utc_timezone()));
+        read.clock = start.is_date ? QString() : timeText(start);
+        if (icalparameter* zone = icalproperty_get_first_parameter(
+                icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY), ICAL_TZID_PARAMETER)) {
+            read.zone = QString::fromUtf8(icalparameter_get_tzid(zone));
+        }
+        if (icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT)) {
+            const icaltriggertype trigger =
+                icalproperty_get_trigger(icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY));
+            read.reminder = QString::fromUtf8(icaldurationtype_as_ical_string(trigger.duration));
+        }
         if (icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY)) {
             read.end = timeText(icalcomponent_get_dtend(event));
         }

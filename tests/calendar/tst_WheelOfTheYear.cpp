@@ -14,9 +14,13 @@
 
 using namespace WheelOfTheYear;
 
+Q_DECLARE_METATYPE(WheelCalendarFile::Choices)
+
 namespace {
 
 const QString ReferenceFile = QStringLiteral(VELLORAN_ASTRONOMY_DIR "/reference-2000-2030.csv");
+// Near 1800 and 2200, in Terrestrial Time; its header says how it was made.
+const QString RangeEndsFile = QStringLiteral(VELLORAN_WHEEL_TEST_DATA "/wheel-reference-range-ends.csv");
 
 // The sun's longitude of each solar point of the reference table.
 const std::map<QString, int> SolarPoints = {
@@ -54,10 +58,11 @@ class tst_WheelOfTheYear : public QObject {
     Q_OBJECT
 
   private slots:
-    void referenceInstant_withinTwoMinutes_data();
-    void referenceInstant_withinTwoMinutes();
+    void referenceInstant_withinHalfAMinute_data();
+    void referenceInstant_withinHalfAMinute();
     void referenceYears_haveEveryMoonAndNoOther();
-    void deltaT_continuesAcrossTheEndOfLibnovasTable();
+    void deltaT_continuesWhereOneModelHandsOver_data();
+    void deltaT_continuesWhereOneModelHandsOver();
     void anyYearOfTheRange_hasEightPointsAndEveryMoon_data();
     void anyYearOfTheRange_hasEightPointsAndEveryMoon();
 
@@ -70,6 +75,7 @@ class tst_WheelOfTheYear : public QObject {
     void daylightSavingBoundary_movesTheLocalTimeNotTheInstant_data();
     void daylightSavingBoundary_movesTheLocalTimeNotTheInstant();
 
+    void export_readsBackThroughLibical_data();
     void export_readsBackThroughLibical();
     void export_readsBackThroughPythonIcalendar();
     void export_keepsUidsAcrossExportsAndRanges();
@@ -77,25 +83,34 @@ class tst_WheelOfTheYear : public QObject {
     void save_ontoFullDisk_leavesEarlierFileAsItWas();
 };
 
-void tst_WheelOfTheYear::referenceInstant_withinTwoMinutes_data() {
+void tst_WheelOfTheYear::referenceInstant_withinHalfAMinute_data() {
     QTest::addColumn<QString>("event");
     QTest::addColumn<QDateTime>("reference");
-    QFile file(ReferenceFile);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QSKIP("The reference instants (../shared/astronomy beside the repository) are not here.");
-    }
-    file.readLine();
-    while (!file.atEnd()) {
-        const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
-        if (fields.size() != 2) {
+    // The 2000-2030 table lies beside the repository, in UTC; the range's ends come with the tests, in TT.
+    QVERIFY(QFile::exists(RangeEndsFile));
+    for (const QString& path : {ReferenceFile, RangeEndsFile}) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qWarning("The reference instants of 2000-2030 (../shared/astronomy) are not here.");
             continue;
         }
-        const QDateTime reference = QDateTime::fromString(fields[1], Qt::ISODate);
-        QTest::addRow("%s %s", qPrintable(fields[0]), qPrintable(fields[1])) << fields[0] << reference;
+        while (!file.atEnd()) {
+            const QStringList fields = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
+            QDateTime reference = QDateTime::fromString(fields.value(1), Qt::ISODateWithMs);
+            if (fields.size() != 2 || !reference.isValid()) {
+                continue;
+            }
+            if (path == RangeEndsFile) {
+                reference.setTimeZone(QTimeZone::utc());
+                const double terrestrial = SkyPositions::JulianDay(reference);
+                reference = SkyPositions::FromJulianDay(terrestrial - SkyPositions::DeltaT(terrestrial) / 86400.0);
+            }
+            QTest::addRow("%s %s", qPrintable(fields[0]), qPrintable(fields[1])) << fields[0] << reference;
+        }
     }
 }
 
-void tst_WheelOfTheYear::referenceInstant_withinTwoMinutes() {
+void tst_WheelOfTheYear::referenceInstant_withinHalfAMinute() {
     QFETCH(QString, event);
     QFETCH(QDateTime, reference);
     QVERIFY(reference.isValid());
@@ -113,7 +128,7 @@ void tst_WheelOfTheYear::referenceInstant_withinTwoMinutes() {
             }
         }
     }
-    QVERIFY2(std::abs(computed.secsTo(reference)) <= 120,
+    QVERIFY2(std::abs(computed.msecsTo(reference)) <= 30000,
              qPrintable(QStringLiteral("computed %1").arg(computed.toString(Qt::ISODate))));
 }
 
@@ -136,14 +151,29 @@ void tst_WheelOfTheYear::referenceYears_haveEveryMoonAndNoOther() {
     }
 }
 
-void tst_WheelOfTheYear::deltaT_continuesAcrossTheEndOfLibnovasTable() {
-    // libnova's own value jumps by 45 seconds at 2010; a jump there would move every later instant.
-    const double before = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(2009, 12, 31, 12)));
-    const double after = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(2010, 1, 1, 12)));
-    QVERIFY(std::abs(after - before) < 5.0);
-    // Observed about 69 seconds in 2024.
-    const double now = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(2024, 7, 1)));
-    QVERIFY(now > 64.0 && now < 78.0);
+void tst_WheelOfTheYear::deltaT_continuesWhereOneModelHandsOver_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<double>("near"); // seconds, as observed or modelled
+    // Where one polynomial, the observed values or the extrapolation hands over to the next: a wrong coefficient
+    // shows as a jump, which moves every instant after it (libnova's own table jumped by 45 s at 2010).
+    QTest::newRow("1860") << 1860 << 7.6;
+    QTest::newRow("1900") << 1900 << -2.8;
+    QTest::newRow("1920") << 1920 << 21.2;
+    QTest::newRow("1941") << 1941 << 24.7;
+    QTest::newRow("1961") << 1961 << 33.8;
+    QTest::newRow("1986") << 1986 << 54.9;
+    QTest::newRow("2005") << 2005 << 64.7;
+    QTest::newRow("2025") << 2025 << 69.2;
+    QTest::newRow("2150") << 2150 << 328.5;
+}
+
+void tst_WheelOfTheYear::deltaT_continuesWhereOneModelHandsOver() {
+    QFETCH(int, year);
+    QFETCH(double, near);
+    const double before = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(year - 1, 12, 31, 23, 59)));
+    const double after = SkyPositions::DeltaT(SkyPositions::JulianDay(utc(year, 1, 1)));
+    QVERIFY2(std::abs(after - before) < 0.5, qPrintable(QStringLiteral("%1 then %2").arg(before).arg(after)));
+    QVERIFY(std::abs(after - near) < 1.0);
 }
 
 void tst_WheelOfTheYear::anyYearOfTheRange_hasEightPointsAndEveryMoon_data() {
@@ -242,8 +272,8 @@ void tst_WheelOfTheYear::southernHemisphere_swapsDatesAndMoonNames() {
 }
 
 void tst_WheelOfTheYear::fullMoonNames_followTheMonthsAndTheEquinox() {
-    // 2026 (UTC): two full moons in May (the 1st and the 31st), the Harvest Moon on 26 September, the Hunter's
-    // Moon after it on 26 October.
+    // 2026 (UTC): two full moons in May (the 1st and the 31st, a blue moon that keeps May's name), the Harvest
+    // Moon on 26 September, the Hunter's Moon after it on 26 October.
     const WheelYear wheel = Compute(2026, QTimeZone::utc(), Hemisphere::North);
     QStringList names;
     for (const WheelEvent& event : wheel.events) {
@@ -253,7 +283,7 @@ void tst_WheelOfTheYear::fullMoonNames_followTheMonthsAndTheEquinox() {
     }
     QCOMPARE(names, QStringList({QStringLiteral("01-03 Wolf Moon"), QStringLiteral("02-01 Snow Moon"),
                                  QStringLiteral("03-03 Worm Moon"), QStringLiteral("04-02 Pink Moon"),
-                                 QStringLiteral("05-01 Flower Moon"), QStringLiteral("05-31 Blue Moon"),
+                                 QStringLiteral("05-01 Flower Moon"), QStringLiteral("05-31 Flower Moon (Blue Moon)"),
                                  QStringLiteral("06-29 Strawberry Moon"), QStringLiteral("07-29 Buck Moon"),
                                  QStringLiteral("08-28 Sturgeon Moon"), QStringLiteral("09-26 Harvest Moon"),
                                  QStringLiteral("10-26 Hunter's Moon"), QStringLiteral("11-24 Beaver Moon"),
@@ -263,26 +293,28 @@ void tst_WheelOfTheYear::fullMoonNames_followTheMonthsAndTheEquinox() {
 void tst_WheelOfTheYear::localDate_isTheDateInTheZone_data() {
     QTest::addColumn<QString>("zone");
     QTest::addColumn<QDate>("date");
+    QTest::addColumn<QDateTime>("yearStart");
     // The December solstice of 2027 comes at 02:42 UTC on the 22nd: still the 21st in New York.
-    QTest::newRow("UTC") << QStringLiteral("UTC") << QDate(2027, 12, 22);
-    QTest::newRow("New York") << QStringLiteral("America/New_York") << QDate(2027, 12, 21);
-    QTest::newRow("Auckland") << QStringLiteral("Pacific/Auckland") << QDate(2027, 12, 22);
+    QTest::newRow("UTC") << QStringLiteral("UTC") << QDate(2027, 12, 22) << utc(2027, 1, 1, 0, 0);
+    QTest::newRow("New York") << QStringLiteral("America/New_York") << QDate(2027, 12, 21) << utc(2027, 1, 1, 5, 0);
+    QTest::newRow("Auckland") << QStringLiteral("Pacific/Auckland") << QDate(2027, 12, 22) << utc(2026, 12, 31, 11, 0);
+    // Lima skipped the first hour of 1986: the year began at 01:00, 05:00 UTC, not at a midnight that never was.
+    QTest::newRow("Lima, 1986") << QStringLiteral("America/Lima") << QDate() << utc(1986, 1, 1, 5, 0);
 }
 
 void tst_WheelOfTheYear::localDate_isTheDateInTheZone() {
     QFETCH(QString, zone);
     QFETCH(QDate, date);
+    QFETCH(QDateTime, yearStart);
+    QCOMPARE(YearStart(yearStart.toTimeZone(QTimeZone(zone.toUtf8())).date().year(), QTimeZone(zone.toUtf8())),
+             yearStart);
+    if (!date.isValid()) {
+        return;
+    }
     const WheelYear wheel = Compute(2027, QTimeZone(zone.toUtf8()), Hemisphere::North);
     const WheelEvent* yule = FindEvent(wheel, EventKind::SolarPoint, 270);
-    QCOMPARE(yule->instant, utc(2027, 12, 22, 2, 42));
+    QVERIFY(std::abs(yule->instant.secsTo(utc(2027, 12, 22, 2, 42))) < 30);
     QCOMPARE(yule->firstDay, date);
-    // And that is the all-day event's date in the calendar file.
-    const QList<ReadEvent> read = ReadBack(WheelCalendarFile::Compose({wheel}, utc(2026, 1, 1)));
-    const auto found = std::find_if(read.cbegin(), read.cend(), [&](const ReadEvent& e) { return e.uid == yule->uid; });
-    QVERIFY(found != read.cend());
-    QVERIFY(found->allDay);
-    QCOMPARE(found->start, date.toString(Qt::ISODate));
-    QCOMPARE(found->end, date.addDays(1).toString(Qt::ISODate));
 }
 
 void tst_WheelOfTheYear::daylightSavingBoundary_movesTheLocalTimeNotTheInstant_data() {
@@ -291,17 +323,19 @@ void tst_WheelOfTheYear::daylightSavingBoundary_movesTheLocalTimeNotTheInstant_d
     QTest::addColumn<QDateTime>("near");
     QTest::addColumn<int>("offsetHours");
     QTest::addColumn<QString>("abbreviation");
+    QTest::addColumn<QString>("writtenIn"); // the zone of its time in the file; empty for UTC
     // A new moon twenty minutes after the clocks went forward at 01:00 UTC.
     QTest::newRow("London, spring") << QStringLiteral("Europe/London") << 2001 << utc(2001, 3, 25, 1, 21) << 1
-                                    << QStringLiteral("BST");
-    // A full moon a quarter of an hour after they went back at 01:00 UTC: 01:16 comes twice that night.
+                                    << QStringLiteral("BST") << QStringLiteral("Europe/London");
+    // A full moon a quarter of an hour after they went back at 01:00 UTC: 01:16 comes twice that night, and a
+    // local time would name the first (RFC 5545), though libical takes the second.
     QTest::newRow("London, autumn") << QStringLiteral("Europe/London") << 2121 << utc(2121, 10, 26, 1, 16) << 0
-                                    << QStringLiteral("GMT");
+                                    << QStringLiteral("GMT") << QString();
     // No moon from 1900 to 2200 comes within an hour of New York's change; these are the nearest.
     QTest::newRow("New York, after") << QStringLiteral("America/New_York") << 2058 << utc(2058, 3, 10, 8, 52) << -4
-                                     << QStringLiteral("EDT");
+                                     << QStringLiteral("EDT") << QStringLiteral("America/New_York");
     QTest::newRow("New York, before") << QStringLiteral("America/New_York") << 2031 << utc(2031, 3, 9, 4, 30) << -5
-                                      << QStringLiteral("EST");
+                                      << QStringLiteral("EST") << QStringLiteral("America/New_York");
 }
 
 void tst_WheelOfTheYear::daylightSavingBoundary_movesTheLocalTimeNotTheInstant() {
@@ -320,29 +354,63 @@ void tst_WheelOfTheYear::daylightSavingBoundary_movesTheLocalTimeNotTheInstant()
     QCOMPARE(local.offsetFromUtc(), offsetHours * 3600);
     QCOMPARE(timeZone.abbreviation(moon->instant), abbreviation);
     QCOMPARE(moon->firstDay, moon->instant.addSecs(offsetHours * 3600).date());
+    QFETCH(QString, writtenIn);
+    // A calendar program reads the same instant from the file, even in the hour that comes twice.
+    const QList<ReadEvent> read = ReadBack(WheelCalendarFile::Compose({wheel}, utc(2026, 1, 1)));
+    const auto found = std::find_if(read.cbegin(), read.cend(), [&](const ReadEvent& e) { return e.uid == moon->uid; });
+    QVERIFY(found != read.cend());
+    QCOMPARE(found->start, moon->instant.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
+    QCOMPARE(found->zone, writtenIn);
+}
+
+void tst_WheelOfTheYear::export_readsBackThroughLibical_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<Hemisphere>("hemisphere");
+    QTest::addColumn<WheelCalendarFile::Choices>("choices");
+    using Choose = WheelCalendarFile::Choices; // points, traditional days, new moons, full moons, reminder, UTC
+    QTest::newRow("London 2027, everything")
+        << QStringLiteral("Europe/London") << 2027 << Hemisphere::North << Choose{true, true, true, true, -1, false};
+    // Local mean time, 4:56:02 behind Greenwich, before the railways' standard time.
+    QTest::newRow("New York 1850, reminder 3 days")
+        << QStringLiteral("America/New_York") << 1850 << Hemisphere::North << Choose{true, true, true, true, 3, false};
+    // Past the end of the zone database's own transitions (2037): daylight saving by its rule.
+    QTest::newRow("Sydney 2150, south, moons only, reminder 1 day")
+        << QStringLiteral("Australia/Sydney") << 2150 << Hemisphere::South
+        << Choose{false, false, true, true, 1, false};
+    QTest::newRow("New York 2027, in UTC")
+        << QStringLiteral("America/New_York") << 2027 << Hemisphere::North << Choose{true, true, true, true, -1, true};
 }
 
 void tst_WheelOfTheYear::export_readsBackThroughLibical() {
-    const WheelYear wheel = Compute(2027, QTimeZone("Europe/London"), Hemisphere::North);
-    const QList<ReadEvent> read = ReadBack(WheelCalendarFile::Compose({wheel}, utc(2026, 12, 1)));
-    QCOMPARE(read.size(), wheel.events.size());
+    QFETCH(QString, zone);
+    QFETCH(int, year);
+    QFETCH(Hemisphere, hemisphere);
+    QFETCH(WheelCalendarFile::Choices, choices);
+    const WheelYear wheel = Compute(year, QTimeZone(zone.toUtf8()), hemisphere);
+    const QList<ReadEvent> read = ReadBack(WheelCalendarFile::Compose({wheel}, utc(2026, 12, 1), choices));
+    QList<WheelEvent> chosen;
+    std::copy_if(wheel.events.cbegin(), wheel.events.cend(), std::back_inserter(chosen),
+                 [&](const WheelEvent& e) { return WheelCalendarFile::Includes(choices, e.kind); });
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(read.size(), chosen.size());
     for (int i = 0; i < int(read.size()); ++i) {
-        const WheelEvent& event = wheel.events[i];
+        const WheelEvent& event = chosen[i];
         QCOMPARE(read[i].uid, event.uid);
-        if (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon) {
+        QVERIFY(read[i].summary.startsWith(event.name));
+        QCOMPARE(read[i].reminder,
+                 choices.reminderDays < 0 ? QString() : QStringLiteral("-P%1D").arg(choices.reminderDays));
+        if (event.instant.isValid()) {
+            // A moment, read through the zone's definition in the file, where the table has it.
             QVERIFY(!read[i].allDay);
             QCOMPARE(read[i].start, event.instant.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
-            QCOMPARE(read[i].summary, event.name);
+            QCOMPARE(read[i].zone, choices.utc ? QString() : zone);
         } else {
             QVERIFY(read[i].allDay);
             QCOMPARE(read[i].start, event.firstDay.toString(Qt::ISODate));
             QCOMPARE(read[i].end, event.lastDay.addDays(1).toString(Qt::ISODate));
-            QVERIFY(read[i].summary.startsWith(event.name));
         }
     }
-    // Imbolc twice: on its traditional two days and at the sun's point.
-    QVERIFY(std::count_if(read.cbegin(), read.cend(),
-                          [](const ReadEvent& e) { return e.summary.startsWith(QLatin1String("Imbolc")); }) == 2);
 }
 
 void tst_WheelOfTheYear::export_readsBackThroughPythonIcalendar() {
@@ -353,11 +421,12 @@ void tst_WheelOfTheYear::export_readsBackThroughPythonIcalendar() {
 
     // A second, independent reader: Python's icalendar, as calendar tools use it.
     const QString script = QStringLiteral(
-        "import sys, icalendar\n"
+        "import datetime, sys, icalendar\n"
         "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
         "for e in cal.walk('VEVENT'):\n"
         "    s = e.decoded('DTSTART')\n"
         "    kind = 'time' if hasattr(s, 'hour') else 'date'\n"
+        "    s = s.astimezone(datetime.timezone.utc) if kind == 'time' else s\n"
         "    print(str(e['UID']), kind, s.strftime('%Y-%m-%dT%H:%M:%SZ' if kind == 'time' else '%Y-%m-%d'), "
         "str(e['SUMMARY']), sep='|')\n");
     QProcess python;
@@ -371,7 +440,7 @@ void tst_WheelOfTheYear::export_readsBackThroughPythonIcalendar() {
         const QStringList fields = lines[i].split(QLatin1Char('|'));
         const WheelEvent& event = wheel.events[i];
         QCOMPARE(fields[0], event.uid);
-        if (event.instant.isValid() && (event.kind == EventKind::NewMoon || event.kind == EventKind::FullMoon)) {
+        if (event.instant.isValid()) {
             QCOMPARE(fields[1], QStringLiteral("time"));
             QCOMPARE(fields[2], event.instant.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
         } else {
@@ -382,21 +451,30 @@ void tst_WheelOfTheYear::export_readsBackThroughPythonIcalendar() {
 }
 
 void tst_WheelOfTheYear::export_keepsUidsAcrossExportsAndRanges() {
+    // Across the end of the zone file's own changes (2037), where Qt's list of them once stopped; the years of a
+    // range computed together, as an export does.
     const QTimeZone zone("Europe/London");
-    QList<WheelYear> range;
-    for (int year = 2026; year <= 2028; ++year) {
-        range.append(Compute(year, zone, Hemisphere::North));
-    }
+    const QList<WheelYear> range = ComputeYears(2036, 2038, zone, Hemisphere::North);
     const QStringList first = uids(ReadBack(WheelCalendarFile::Compose({range[1]}, utc(2026, 1, 1))));
     const QStringList again =
-        uids(ReadBack(WheelCalendarFile::Compose({Compute(2027, zone, Hemisphere::North)}, utc(2026, 6, 1, 12, 30))));
-    const QStringList all = uids(ReadBack(WheelCalendarFile::Compose(range, utc(2026, 6, 1))));
+        uids(ReadBack(WheelCalendarFile::Compose({Compute(2037, zone, Hemisphere::North)}, utc(2026, 6, 1, 12, 30))));
+    const QList<ReadEvent> all = ReadBack(WheelCalendarFile::Compose(range, utc(2026, 6, 1)));
     QVERIFY(!first.isEmpty());
     QCOMPARE(again, first);
-    // Within one file every event is its own, and the year's events keep their UIDs in a range.
-    QCOMPARE(QSet<QString>(all.cbegin(), all.cend()).size(), all.size());
+    // Within one file every event is its own, and the year's events keep their UIDs (and instants) in a range.
+    const QStringList allUids = uids(all);
+    QCOMPARE(QSet<QString>(allUids.cbegin(), allUids.cend()).size(), allUids.size());
     for (const QString& uid : first) {
-        QVERIFY(all.contains(uid));
+        QVERIFY(allUids.contains(uid));
+    }
+    // The clock in the file reads as the table does, summer time after 2037 too.
+    int read = 0;
+    for (const WheelYear& year : range) {
+        for (const WheelEvent& event : year.events) {
+            const ReadEvent& written = all[read++];
+            QVERIFY(written.zone.isEmpty() ||
+                    written.clock == event.instant.toTimeZone(zone).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+        }
     }
 }
 

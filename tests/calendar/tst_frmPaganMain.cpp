@@ -1,4 +1,3 @@
-#include "calendar/PaganCalendarValues.h"
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "common/Clock.h"
@@ -8,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -58,8 +58,6 @@ void tst_frmPaganMain::initTestCase() {
 void tst_frmPaganMain::init() {
     env_ = std::make_unique<TestEnvironment>();
     shell_ = std::make_unique<RecordingShell>();
-    PaganCalendar::SelectedMonthName.clear();
-    PaganCalendar::SelectedYearText.clear();
 }
 
 void tst_frmPaganMain::cleanup() {
@@ -92,14 +90,18 @@ void tst_frmPaganMain::load_showsCurrentMonthOnFirstTab() {
     frmPaganMain* window = open();
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Velloran"));
-    QCOMPARE(window->lblMonth->text(), month);
-    QCOMPARE(window->SSTMain->Tab(), 0);
-    QCOMPARE(window->SSTMain->TabCaption(0), QStringLiteral("Pagan Calendar"));
+    QCOMPARE(Control<QLabel>(window, "lblMonth")->text(), month);
+    QCOMPARE(Control<SSTab>(window, "SSTMain")->Tab(), 0);
+    QCOMPARE(Control<SSTab>(window, "SSTMain")->TabCaption(0), QStringLiteral("Pagan Calendar"));
     // The inner controls start where they were left when the window was made.
-    QCOMPARE(window->SSTFestiveSeasons->TabCaption(window->SSTFestiveSeasons->Tab()), QStringLiteral("Yule"));
-    QCOMPARE(window->SSTElements->TabCaption(window->SSTElements->Tab()), QStringLiteral("Spirit"));
-    QCOMPARE(window->SSTGods->TabCaption(window->SSTGods->Tab()), QStringLiteral("Sucellus"));
-    QCOMPARE(window->SSTGoddesses->TabCaption(window->SSTGoddesses->Tab()), QStringLiteral("Arianrhod"));
+    const auto front = [window](const char* name) {
+        const SSTab* tabs = Control<SSTab>(window, name);
+        return tabs->TabCaption(tabs->Tab());
+    };
+    QCOMPARE(front("SSTFestiveSeasons"), QStringLiteral("Yule"));
+    QCOMPARE(front("SSTElements"), QStringLiteral("Spirit"));
+    QCOMPARE(front("SSTGods"), QStringLiteral("Sucellus"));
+    QCOMPARE(front("SSTGoddesses"), QStringLiteral("Arianrhod"));
 }
 
 void tst_frmPaganMain::monthButtons_stepWithoutWrapping_data() {
@@ -126,12 +128,12 @@ void tst_frmPaganMain::monthButtons_stepWithoutWrapping() {
     frmPaganMain* window = open();
     QVERIFY(window);
     for (int i = 0; i < backClicks; ++i) {
-        QTest::mouseClick(window->cmdMonthBack, Qt::LeftButton);
+        QTest::mouseClick(Control(window, "cmdMonthBack"), Qt::LeftButton);
     }
     for (int i = 0; i < nextClicks; ++i) {
-        QTest::mouseClick(window->cmdMonthNext, Qt::LeftButton);
+        QTest::mouseClick(Control(window, "cmdMonthNext"), Qt::LeftButton);
     }
-    QCOMPARE(window->lblMonth->text(), shown);
+    QCOMPARE(Control<QLabel>(window, "lblMonth")->text(), shown);
     QVERIFY(env_->boxes.shown().isEmpty());
 }
 
@@ -139,7 +141,7 @@ void tst_frmPaganMain::showCalendar_withoutYear_refusesWithMessage() {
     frmPaganMain* window = open();
     QVERIFY(window);
     env_->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(window->cmdCalendar, Qt::LeftButton);
+    QTest::mouseClick(Control(window, "cmdCalendar"), Qt::LeftButton);
 
     QCOMPARE(env_->boxes.shown().size(), 1);
     const MessageRequest& box = env_->boxes.shown().first();
@@ -149,8 +151,6 @@ void tst_frmPaganMain::showCalendar_withoutYear_refusesWithMessage() {
     QCOMPARE(box.buttons, MsgButtons::Ok);
     QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
     QVERIFY(window->isVisible());
-    QVERIFY(PaganCalendar::SelectedYearText.isEmpty());
-    QVERIFY(PaganCalendar::SelectedMonthName.isEmpty());
 }
 
 void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView_data() {
@@ -171,37 +171,37 @@ void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView() {
     SetToday(QDate(2026, month, 7));
     frmPaganMain* window = open();
     QVERIFY(window);
-    QTest::mouseClick(window->optYear[yearIndex], Qt::LeftButton);
-    QVERIFY(window->optYear[yearIndex]->isChecked());
-    QTest::mouseClick(window->cmdCalendar, Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(window, "optYear", yearIndex), Qt::LeftButton);
+    QVERIFY(Control<QRadioButton>(window, "optYear", yearIndex)->isChecked());
+    QTest::mouseClick(Control(window, "cmdCalendar"), Qt::LeftButton);
 
-    QCOMPARE(PaganCalendar::SelectedYearText, yearText);
-    QCOMPARE(PaganCalendar::SelectedMonthName, monthName);
     auto* view = Windows::Loaded<frmPaganResultCalendar>();
     QVERIFY(view);
+    QCOMPARE(Control<QCalendarWidget>(view, "MV")->selectedDate(), QDate(yearText.toInt(), month, 12));
+    QVERIFY(Control<QLabel>(view, "lblDisp")->text().startsWith(monthName));
     QVERIFY(view->isVisible());
     // Hidden, not unloaded: the choice is still there for the way back.
     QCOMPARE(Windows::Loaded<frmPaganMain>(), window);
     QVERIFY(!window->isVisible());
-    QVERIFY(window->optYear[yearIndex]->isChecked());
+    QVERIFY(Control<QRadioButton>(window, "optYear", yearIndex)->isChecked());
     QCOMPARE(shell_->launcherShown, 0);
 }
 
 void tst_frmPaganMain::yearOptions_areOneGroup() {
     frmPaganMain* window = open();
     QVERIFY(window);
-    for (QRadioButton* option : window->optYear) {
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
         QVERIFY(!option->isChecked());
     }
-    QTest::mouseClick(window->optYear[1], Qt::LeftButton);
-    QTest::mouseClick(window->optYear[5], Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(window, "optYear", 1), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(window, "optYear", 5), Qt::LeftButton);
     int checked = 0;
-    for (QRadioButton* option : window->optYear) {
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
         checked += option->isChecked() ? 1 : 0;
     }
     QCOMPARE(checked, 1);
-    QVERIFY(window->optYear[5]->isChecked());
-    QCOMPARE(window->optYear[5]->text(), QStringLiteral("2011"));
+    QVERIFY(Control<QRadioButton>(window, "optYear", 5)->isChecked());
+    QCOMPARE(Control<QRadioButton>(window, "optYear", 5)->text(), QStringLiteral("2011"));
 }
 
 void tst_frmPaganMain::mainTabClicks_resetNextInnerTab_data() {
@@ -241,12 +241,13 @@ void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {
     QFETCH(QString, shown);
     frmPaganMain* window = open();
     QVERIFY(window);
+    SSTab* mainTabs = Control<SSTab>(window, "SSTMain");
     // Leave every inner control away from its first tab, as a reader would.
-    window->SSTFestiveSeasons->SetTab(3);
-    window->SSTGoddesses->SetTab(4);
+    Control<SSTab>(window, "SSTFestiveSeasons")->SetTab(3);
+    Control<SSTab>(window, "SSTGoddesses")->SetTab(4);
 
     for (int tab : clicks) {
-        QAbstractButton* button = window->SSTMain->TabButton(tab);
+        QAbstractButton* button = mainTabs->TabButton(tab);
         QVERIFY(button);
         if (way == QLatin1String("click")) {
             QTest::mouseClick(button, Qt::LeftButton);
@@ -257,8 +258,8 @@ void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {
                                                     ? QAccessibleActionInterface::pressAction()
                                                     : QAccessibleActionInterface::toggleAction());
         }
-        QCOMPARE(window->SSTMain->Tab(), tab);
-        QVERIFY(window->SSTMain->Page(tab)->isVisibleTo(window));
+        QCOMPARE(mainTabs->Tab(), tab);
+        QVERIFY(mainTabs->Page(tab)->isVisibleTo(window));
     }
     auto* inner = window->findChild<SSTab*>(control);
     QVERIFY(inner);
@@ -269,12 +270,13 @@ void tst_frmPaganMain::mainTabClicks_resetNextInnerTab() {
 void tst_frmPaganMain::tabs_arePageTabsToAssistiveTechnology() {
     frmPaganMain* window = open();
     QVERIFY(window);
-    window->SSTMain->SetTab(3);
-    for (int tab = 0; tab < window->SSTMain->TabCount(); ++tab) {
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window->SSTMain->TabButton(tab));
+    SSTab* mainTabs = Control<SSTab>(window, "SSTMain");
+    mainTabs->SetTab(3);
+    for (int tab = 0; tab < mainTabs->TabCount(); ++tab) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(mainTabs->TabButton(tab));
         QVERIFY(spoken);
         QCOMPARE(spoken->role(), QAccessible::PageTab);
-        QCOMPARE(spoken->text(QAccessible::Name), window->SSTMain->TabCaption(tab));
+        QCOMPARE(spoken->text(QAccessible::Name), mainTabs->TabCaption(tab));
         QVERIFY(spoken->state().selectable);
         QCOMPARE(bool(spoken->state().selected), tab == 3);
         QVERIFY(!spoken->state().checkable);
@@ -284,9 +286,10 @@ void tst_frmPaganMain::tabs_arePageTabsToAssistiveTechnology() {
 void tst_frmPaganMain::mainTab_followsTheTabWidgetKeys() {
     frmPaganMain* window = open();
     QVERIFY(window);
+    SSTab* mainTabs = Control<SSTab>(window, "SSTMain");
     QVERIFY(QTest::qWaitForWindowActive(window));
-    window->SSTFestiveSeasons->SetTab(3);
-    window->SSTMain->TabButton(0)->setFocus();
+    Control<SSTab>(window, "SSTFestiveSeasons")->SetTab(3);
+    mainTabs->TabButton(0)->setFocus();
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -298,12 +301,12 @@ void tst_frmPaganMain::mainTab_followsTheTabWidgetKeys() {
     };
     for (const auto& press : presses) {
         QTest::keyClick(QApplication::focusWidget(), press.key, press.modifiers);
-        QCOMPARE(window->SSTMain->Tab(), press.tab);
-        QVERIFY(window->SSTMain->Page(press.tab)->isVisibleTo(window));
-        QCOMPARE(QApplication::focusWidget(), window->SSTMain->TabButton(press.tab));
+        QCOMPARE(mainTabs->Tab(), press.tab);
+        QVERIFY(mainTabs->Page(press.tab)->isVisibleTo(window));
+        QCOMPARE(QApplication::focusWidget(), mainTabs->TabButton(press.tab));
     }
     // Passing "Pagan Information" ran its tab-change step.
-    QCOMPARE(window->SSTFestiveSeasons->Tab(), 0);
+    QCOMPARE(Control<SSTab>(window, "SSTFestiveSeasons")->Tab(), 0);
 }
 
 void tst_frmPaganMain::tabControls_keepTheirTabsInRows_data() {
@@ -344,7 +347,7 @@ void tst_frmPaganMain::tabControls_keepTheirTabsInRows() {
     QFETCH(QStringList, captions);
     frmPaganMain* window = open();
     QVERIFY(window);
-    window->SSTMain->SetTab(mainTab);
+    Control<SSTab>(window, "SSTMain")->SetTab(mainTab);
     auto* tabs = window->findChild<SSTab*>(control);
     QVERIFY(tabs);
     QVERIFY(tabs->isVisible());
@@ -392,29 +395,22 @@ void tst_frmPaganMain::sharedCommands_openTheirPages() {
     frmPaganMain* browser = open();
     QVERIFY(browser);
     QMainWindow* window = browser;
-    BrandFrame* brand = browser->fraFullBrand;
-    ClickLabel* forum = browser->Label14;
-    SharedMenus* menus = &browser->menus;
     if (monthView) {
-        QTest::mouseClick(browser->optYear[0], Qt::LeftButton);
-        QTest::mouseClick(browser->cmdCalendar, Qt::LeftButton);
-        auto* view = Windows::Loaded<frmPaganResultCalendar>();
-        QVERIFY(view);
-        window = view;
-        brand = view->fraFullBrand;
-        forum = view->Label14;
-        menus = &view->menus;
+        QTest::mouseClick(Control(browser, "optYear", 0), Qt::LeftButton);
+        QTest::mouseClick(Control(browser, "cmdCalendar"), Qt::LeftButton);
+        window = Windows::Loaded<frmPaganResultCalendar>();
+        QVERIFY(window);
     }
     QVERIFY(window->isVisible());
     // The calendar windows put the fully-branded text in front and name the update item their own way.
-    QVERIFY(brand->lblFullBrand->isVisible());
-    QVERIFY(!brand->lblCobrand->isVisible());
-    QCOMPARE(menus->mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+    QVERIFY(Control(window, "lblFullBrand")->isVisible());
+    QVERIFY(!Control(window, "lblCobrand")->isVisible());
+    QCOMPARE(Control<QAction>(window, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
 
     if (command == QLatin1String("fraFullBrand")) {
-        QTest::mouseClick(brand->lblFullBrand, Qt::LeftButton);
+        QTest::mouseClick(Control(window, "lblFullBrand"), Qt::LeftButton);
     } else if (command == QLatin1String("Label14")) {
-        QTest::mouseClick(forum, Qt::LeftButton);
+        QTest::mouseClick(Control(window, "Label14"), Qt::LeftButton);
     } else {
         auto* action = window->findChild<QAction*>(command);
         QVERIFY(action);
@@ -438,9 +434,9 @@ void tst_frmPaganMain::exit_unloadsAndShowsLauncher() {
     QFETCH(bool, byMenu);
     frmPaganMain* window = open();
     QVERIFY(window);
-    QTest::mouseClick(window->optYear[2], Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(window, "optYear", 2), Qt::LeftButton);
     if (byMenu) {
-        window->menus.mnuExit->trigger();
+        Control<QAction>(window, "mnuExit")->trigger();
     } else {
         window->close();
     }
@@ -450,7 +446,7 @@ void tst_frmPaganMain::exit_unloadsAndShowsLauncher() {
     // The next opening is a fresh load: no year is chosen any more.
     frmPaganMain* again = open();
     QVERIFY(again);
-    for (QRadioButton* option : again->optYear) {
+    for (QRadioButton* option : again->findChildren<QRadioButton*>()) {
         QVERIFY(!option->isChecked());
     }
 }
@@ -458,27 +454,28 @@ void tst_frmPaganMain::exit_unloadsAndShowsLauncher() {
 void tst_frmPaganMain::subjectPages_areMadeWhenFirstShown() {
     frmPaganMain* window = open();
     QVERIFY(window);
-    for (QLabel* text : window->lblGods) {
-        QVERIFY(!text);
-    }
-    QVERIFY(!window->Label1);
-    QTest::mouseClick(window->SSTMain->TabButton(4), Qt::LeftButton);
+    // Looked up without failing: a page not made yet has no text.
+    const auto god = [window](int i) { return window->findChild<QLabel*>(u"lblGods_%1"_s.arg(i)); };
+    QVERIFY(window->findChildren<QLabel*>(QRegularExpression(u"^lblGods_"_s)).isEmpty());
+    QVERIFY(!window->findChild<QLabel*>(u"Label1"_s));
+    QTest::mouseClick(Control<SSTab>(window, "SSTMain")->TabButton(4), Qt::LeftButton);
     // The page on show: Sucellus, his text and his picture.
-    QVERIFY(window->lblGods[11]);
-    QVERIFY(window->lblGods[11]->isVisible());
-    QVERIFY(window->lblGods[11]->text().startsWith(QStringLiteral("He is the god of forest and agriculture.")));
-    QVERIFY(window->imgPictures[16]);
-    QVERIFY(!window->imgPictures[16]->pixmap().isNull());
-    QVERIFY(!window->lblGods[0]);
+    QVERIFY(god(11));
+    QVERIFY(god(11)->isVisible());
+    QVERIFY(god(11)->text().startsWith(QStringLiteral("He is the god of forest and agriculture.")));
+    QVERIFY(!Control<QLabel>(window, "imgPictures", 16)->pixmap().isNull());
+    QVERIFY(!god(0));
     // Asking for a page makes it, and choosing its tab shows it.
-    QVERIFY(window->SSTGods->Page(0));
-    QVERIFY(window->lblGods[0]);
-    QTest::mouseClick(window->SSTGods->TabButton(0), Qt::LeftButton);
-    QVERIFY(window->lblGods[0]->isVisible());
-    QVERIFY(!window->lblGods[11]->isVisible());
-    QTest::mouseClick(window->SSTMain->TabButton(1), Qt::LeftButton);
-    QVERIFY(window->Label1 && window->Label1->isVisible());
-    QVERIFY(window->Label2->text().startsWith(QStringLiteral("The oldest known religion to humanity is Paganism.")));
+    QVERIFY(Control<SSTab>(window, "SSTGods")->Page(0));
+    QVERIFY(god(0));
+    QTest::mouseClick(Control<SSTab>(window, "SSTGods")->TabButton(0), Qt::LeftButton);
+    QVERIFY(god(0)->isVisible());
+    QVERIFY(!god(11)->isVisible());
+    QTest::mouseClick(Control<SSTab>(window, "SSTMain")->TabButton(1), Qt::LeftButton);
+    QVERIFY(Control(window, "Label1")->isVisible());
+    QVERIFY(Control<QLabel>(window, "Label2")
+                ->text()
+                .startsWith(QStringLiteral("The oldest known religion to humanity is Paganism.")));
 }
 
 QTEST_MAIN(tst_frmPaganMain)

@@ -65,15 +65,15 @@ void tst_frmPaganResultCalendar::cleanup() {
 }
 
 frmPaganResultCalendar* tst_frmPaganResultCalendar::choose(frmPaganMain* browser, int month, int yearIndex) {
-    const int shown = PaganCalendar::PlatformMonthNumber(browser->lblMonth->text());
+    const int shown = PaganCalendar::PlatformMonthNumber(Control<QLabel>(browser, "lblMonth")->text());
     for (int m = shown; m > month; --m) {
-        QTest::mouseClick(browser->cmdMonthBack, Qt::LeftButton);
+        QTest::mouseClick(Control(browser, "cmdMonthBack"), Qt::LeftButton);
     }
     for (int m = shown; m < month; ++m) {
-        QTest::mouseClick(browser->cmdMonthNext, Qt::LeftButton);
+        QTest::mouseClick(Control(browser, "cmdMonthNext"), Qt::LeftButton);
     }
-    QTest::mouseClick(browser->optYear[yearIndex], Qt::LeftButton);
-    QTest::mouseClick(browser->cmdCalendar, Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(browser, "optYear", yearIndex), Qt::LeftButton);
+    QTest::mouseClick(Control(browser, "cmdCalendar"), Qt::LeftButton);
     return Windows::Loaded<frmPaganResultCalendar>();
 }
 
@@ -118,34 +118,33 @@ void tst_frmPaganResultCalendar::load_showsChosenMonthAndFestivals() {
     QFETCH(QString, yearText);
     QFETCH(QDate, selected);
     QFETCH(QString, festivals);
-    PaganCalendar::SelectedMonthName = monthName;
-    PaganCalendar::SelectedYearText = yearText;
-
     auto* view = Windows::Show<frmPaganResultCalendar>();
     QVERIFY(view);
+    view->SetChosenMonth(monthName, yearText);
+    auto* calendar = Control<QCalendarWidget>(view, "MV");
     QCOMPARE(view->windowTitle(), QStringLiteral("Velloran"));
-    QCOMPARE(view->MV->selectedDate(), selected);
-    QCOMPARE(view->MV->yearShown(), selected.year());
-    QCOMPARE(view->MV->monthShown(), selected.month());
-    QCOMPARE(view->lblDisp->text(), festivals);
+    QCOMPARE(calendar->selectedDate(), selected);
+    QCOMPARE(calendar->yearShown(), selected.year());
+    QCOMPARE(calendar->monthShown(), selected.month());
+    QCOMPARE(Control<QLabel>(view, "lblDisp")->text(), festivals);
 }
 
 void tst_frmPaganResultCalendar::calendar_staysWithinTheYearsOfTheTable() {
-    PaganCalendar::SelectedMonthName = QStringLiteral("December");
-    PaganCalendar::SelectedYearText = QStringLiteral("2012");
     auto* view = Windows::Show<frmPaganResultCalendar>();
     QVERIFY(view);
-    QCOMPARE(view->MV->minimumDate(), QDate(2006, 1, 1));
-    QCOMPARE(view->MV->maximumDate(), QDate(2012, 12, 31));
+    view->SetChosenMonth(QStringLiteral("December"), QStringLiteral("2012"));
+    auto* calendar = Control<QCalendarWidget>(view, "MV");
+    QCOMPARE(calendar->minimumDate(), QDate(2006, 1, 1));
+    QCOMPARE(calendar->maximumDate(), QDate(2012, 12, 31));
 
-    auto* next = view->MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
+    auto* next = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
     QVERIFY(next);
     QTest::mouseClick(next, Qt::LeftButton);
-    QCOMPARE(view->MV->yearShown(), 2012);
-    QCOMPARE(view->MV->monthShown(), 12);
+    QCOMPARE(calendar->yearShown(), 2012);
+    QCOMPARE(calendar->monthShown(), 12);
 
-    view->MV->setSelectedDate(QDate(2005, 12, 31));
-    QVERIFY(view->MV->selectedDate() >= QDate(2006, 1, 1));
+    calendar->setSelectedDate(QDate(2005, 12, 31));
+    QVERIFY(calendar->selectedDate() >= QDate(2006, 1, 1));
 }
 
 void tst_frmPaganResultCalendar::movingCalendar_leavesFestivalsAlone() {
@@ -153,16 +152,17 @@ void tst_frmPaganResultCalendar::movingCalendar_leavesFestivalsAlone() {
     QVERIFY(browser);
     auto* view = choose(browser, 6, 1);
     QVERIFY(view);
-    const QString festivals = view->lblDisp->text();
+    const QString festivals = Control<QLabel>(view, "lblDisp")->text();
     QVERIFY(festivals.startsWith(QStringLiteral("June 5, 2007\r\n")));
+    auto* calendar = Control<QCalendarWidget>(view, "MV");
 
-    auto* previous = view->MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth"));
+    auto* previous = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth"));
     QVERIFY(previous);
     QTest::mouseClick(previous, Qt::LeftButton);
     QTest::mouseClick(previous, Qt::LeftButton);
-    QCOMPARE(view->MV->monthShown(), 4);
-    view->MV->setSelectedDate(QDate(2011, 10, 3));
-    QCOMPARE(view->lblDisp->text(), festivals);
+    QCOMPARE(calendar->monthShown(), 4);
+    calendar->setSelectedDate(QDate(2011, 10, 3));
+    QCOMPARE(Control<QLabel>(view, "lblDisp")->text(), festivals);
 }
 
 void tst_frmPaganResultCalendar::back_returnsToBrowserOnFirstTab_data() {
@@ -175,23 +175,23 @@ void tst_frmPaganResultCalendar::back_returnsToBrowserOnFirstTab() {
     QFETCH(bool, byMenu);
     frmPaganMain* browser = Windows::Show<frmPaganMain>();
     QVERIFY(browser);
-    browser->SSTGods->SetTab(7);
+    Control<SSTab>(browser, "SSTGods")->SetTab(7);
     auto* view = choose(browser, 9, 4);
     QVERIFY(view);
     // Whatever the hidden browser was left on, Back brings it up on its first tab.
-    browser->SSTMain->SetTab(4);
+    Control<SSTab>(browser, "SSTMain")->SetTab(4);
 
     if (byMenu) {
-        view->mnuBack->trigger();
+        Control<QAction>(view, "mnuBack")->trigger();
     } else {
-        QTest::mouseClick(view->cmdBack, Qt::LeftButton);
+        QTest::mouseClick(Control(view, "cmdBack"), Qt::LeftButton);
     }
     QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
     QCOMPARE(Windows::Loaded<frmPaganMain>(), browser);
     QVERIFY(browser->isVisible());
-    QCOMPARE(browser->SSTMain->Tab(), 0);
-    QCOMPARE(browser->lblMonth->text(), QStringLiteral("September"));
-    QVERIFY(browser->optYear[4]->isChecked());
+    QCOMPARE(Control<SSTab>(browser, "SSTMain")->Tab(), 0);
+    QCOMPARE(Control<QLabel>(browser, "lblMonth")->text(), QStringLiteral("September"));
+    QVERIFY(Control<QRadioButton>(browser, "optYear", 4)->isChecked());
     QCOMPARE(shell_->launcherShown, 0);
 }
 
@@ -200,16 +200,17 @@ void tst_frmPaganResultCalendar::backThenAnotherMonth_loadsAfresh() {
     QVERIFY(browser);
     auto* view = choose(browser, 5, 3);
     QVERIFY(view);
-    QCOMPARE(view->lblDisp->text(), lines({"May 23, 2009", "Day of Dark Goddess", "May 4,2009", "Bank Holiday"}));
-    view->MV->setSelectedDate(QDate(2009, 5, 30));
-    QTest::mouseClick(view->cmdBack, Qt::LeftButton);
+    QCOMPARE(Control<QLabel>(view, "lblDisp")->text(),
+             lines({"May 23, 2009", "Day of Dark Goddess", "May 4,2009", "Bank Holiday"}));
+    Control<QCalendarWidget>(view, "MV")->setSelectedDate(QDate(2009, 5, 30));
+    QTest::mouseClick(Control(view, "cmdBack"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     view = choose(browser, 4, 2);
     QVERIFY(view);
     QVERIFY(view->isVisible());
-    QCOMPARE(view->lblDisp->text(), lines({"April 30, 2008", "BELTANE- and day of cernunnos"}));
-    QCOMPARE(view->MV->selectedDate(), QDate(2008, 4, 12));
+    QCOMPARE(Control<QLabel>(view, "lblDisp")->text(), lines({"April 30, 2008", "BELTANE- and day of cernunnos"}));
+    QCOMPARE(Control<QCalendarWidget>(view, "MV")->selectedDate(), QDate(2008, 4, 12));
     QVERIFY(!browser->isVisible());
 }
 
@@ -226,7 +227,7 @@ void tst_frmPaganResultCalendar::exit_showsLauncherAndKeepsBrowserHidden() {
     auto* view = choose(browser, 11, 6);
     QVERIFY(view);
     if (byMenu) {
-        view->menus.mnuExit->trigger();
+        Control<QAction>(view, "mnuExit")->trigger();
     } else {
         view->close();
     }
@@ -234,8 +235,8 @@ void tst_frmPaganResultCalendar::exit_showsLauncherAndKeepsBrowserHidden() {
     QCOMPARE(shell_->launcherShown, 1);
     QCOMPARE(Windows::Loaded<frmPaganMain>(), browser);
     QVERIFY(!browser->isVisible());
-    QCOMPARE(browser->lblMonth->text(), QStringLiteral("November"));
-    QVERIFY(browser->optYear[6]->isChecked());
+    QCOMPARE(Control<QLabel>(browser, "lblMonth")->text(), QStringLiteral("November"));
+    QVERIFY(Control<QRadioButton>(browser, "optYear", 6)->isChecked());
 }
 
 void tst_frmPaganResultCalendar::closingAll_doesNotBringLauncherBack() {

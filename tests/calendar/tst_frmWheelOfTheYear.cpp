@@ -37,7 +37,8 @@ class tst_frmWheelOfTheYear : public QObject {
     void table_showsLocalTimeWithDaylightSavingAndUtcOnRequest();
     void unresolvableTimeZone_fallsBackToUtcAndSaysSo();
     void southernHemisphere_turnsTheWheel();
-    void export_writesTheRangeAndSaysSo();
+    void export_writesTheRangeAndTheChoicesAndSaysSo_data();
+    void export_writesTheRangeAndTheChoicesAndSaysSo();
     void export_cancelled_writesNothing();
     void export_intoFolderThatCannotBeWritten_saysSoAndLeavesNoFile();
 
@@ -154,25 +155,40 @@ void tst_frmWheelOfTheYear::opening_showsTheCurrentYearWithItsFestivalsAndMoons(
 void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("shown");
-    QTest::newRow("first year") << QStringLiteral("1800") << 1800;
-    QTest::newRow("last year") << QStringLiteral("2200") << 2200;
-    QTest::newRow("before the range") << QStringLiteral("1799") << 2027;
-    QTest::newRow("after the range") << QStringLiteral("2201") << 2027;
-    QTest::newRow("far after") << QStringLiteral("99999") << 2027;
-    QTest::newRow("letters") << QStringLiteral("abcd") << 2027;
+    QTest::addColumn<bool>("refused"); // the range is said
+    QTest::addColumn<bool>("exportFrom");
+    QTest::newRow("first year") << QStringLiteral("1800") << 1800 << false << false;
+    QTest::newRow("last year") << QStringLiteral("2200") << 2200 << false << false;
+    QTest::newRow("before the range") << QStringLiteral("1799") << 2027 << true << false;
+    QTest::newRow("after the range") << QStringLiteral("2201") << 2027 << true << false;
+    QTest::newRow("far after") << QStringLiteral("99999") << 2027 << true << false;
+    QTest::newRow("letters") << QStringLiteral("abcd") << 2027 << false << false;
+    QTest::newRow("export from, after the range") << QStringLiteral("2201") << 2027 << true << true;
 }
 
 void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser() {
     QFETCH(QString, typed);
     QFETCH(int, shown);
+    QFETCH(bool, refused);
+    QFETCH(bool, exportFrom);
     frmWheelOfTheYear* wheel = open();
-    wheel->spnYear->setFocus();
-    wheel->spnYear->selectAll();
-    QTest::keyClicks(wheel->spnYear, typed);
-    QTest::keyClick(wheel->spnYear, Qt::Key_Return);
-    wheel->spnYear->clearFocus();
-    QCOMPARE(wheel->spnYear->value(), shown);
-    QCOMPARE(wheel->Wheel().year, shown);
+    QSpinBox* box = exportFrom ? wheel->spnExportFrom : wheel->spnYear;
+    QLabel* warning = exportFrom ? wheel->lblExportRange : wheel->lblYearRange;
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    // Every digit stays as typed until Return.
+    if (refused) {
+        QCOMPARE(box->text(), typed);
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+    box->clearFocus();
+    QCOMPARE(box->value(), shown);
+    QCOMPARE(wheel->Wheel().year, exportFrom ? 2027 : shown);
+    QCOMPARE(warning->text(), refused ? QStringLiteral("Years 1800 to 2200") : QString());
+    // The next keystroke takes the warning away.
+    QTest::keyClick(box, Qt::Key_1);
+    QCOMPARE(warning->text(), QString());
 }
 
 void tst_frmWheelOfTheYear::table_showsLocalTimeWithDaylightSavingAndUtcOnRequest() {
@@ -188,14 +204,14 @@ void tst_frmWheelOfTheYear::table_showsLocalTimeWithDaylightSavingAndUtcOnReques
         }
     }
     QVERIFY(moon >= 0);
-    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("02:21 BST"));
+    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("02:20:58 BST"));
     // A winter moon keeps Greenwich time.
     const int wolf = row(wheel, QStringLiteral("Wolf Moon"));
     QVERIFY(wheel->grdWheel->item(wolf, 1)->text().endsWith(QLatin1String(" GMT")));
 
     QTest::mouseClick(wheel->chkUtc, Qt::LeftButton);
-    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("01:21 UTC"));
-    QCOMPARE(wheel->lblTimeZone->text(), QStringLiteral("Times in UTC."));
+    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("01:20:58 UTC"));
+    QCOMPARE(wheel->lblTimeZone->text(), QStringLiteral("Times in UTC, here and in the exported file."));
 }
 
 void tst_frmWheelOfTheYear::unresolvableTimeZone_fallsBackToUtcAndSaysSo() {
@@ -226,8 +242,40 @@ void tst_frmWheelOfTheYear::southernHemisphere_turnsTheWheel() {
              QStringLiteral("Fri 30 Apr"));
 }
 
-void tst_frmWheelOfTheYear::export_writesTheRangeAndSaysSo() {
+void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("kinds"); // points, traditional days, new moons, full moons: "ptnf"
+    QTest::addColumn<bool>("utc");
+    QTest::addColumn<int>("reminderDays"); // none when negative
+    QTest::newRow("everything") << QStringLiteral("wheel.ics") << QStringLiteral("ptnf") << false << -1;
+    // The message once filled the "%1" of the name with the number of events.
+    QTest::newRow("name with %1") << QStringLiteral("wheel %1 %2.ics") << QStringLiteral("ptnf") << false << -1;
+    QTest::newRow("full moons in UTC, reminder") << QStringLiteral("wheel.ics") << QStringLiteral("f") << true << 2;
+    QTest::newRow("nothing") << QStringLiteral("wheel.ics") << QString() << false << -1;
+}
+
+void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, kinds);
+    QFETCH(bool, utc);
+    QFETCH(int, reminderDays);
+    chosenPath_ = saves_.filePath(fileName);
     frmWheelOfTheYear* wheel = open();
+    const QList<QCheckBox*> boxes = {wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons,
+                                     wheel->chkExportFullMoons};
+    for (int i = 0; i < int(boxes.size()); ++i) {
+        boxes[i]->setChecked(kinds.contains(QStringLiteral("ptnf")[i]));
+    }
+    if (kinds.isEmpty()) {
+        QVERIFY(!wheel->cmdExport->isEnabled());
+        QVERIFY(!wheel->mnuExport->isEnabled());
+        return;
+    }
+    wheel->chkUtc->setChecked(utc);
+    if (reminderDays >= 0) {
+        QTest::mouseClick(wheel->chkExportReminder, Qt::LeftButton);
+        wheel->spnReminderDays->setValue(reminderDays);
+    }
     wheel->spnExportTo->setValue(2029);
     // The range never runs backwards: moving its start past its end moves the end.
     wheel->spnExportFrom->setValue(2030);
@@ -243,12 +291,24 @@ void tst_frmWheelOfTheYear::export_writesTheRangeAndSaysSo() {
     QFile file(chosenPath_);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<ReadEvent> read = ReadBack(file.readAll());
-    QVERIFY(box.text.contains(QStringLiteral("(%1 events)").arg(read.size())));
+    QVERIFY(
+        box.text.contains(QDir::toNativeSeparators(chosenPath_) + QStringLiteral("\r\n(%1 events)").arg(read.size())));
     QSet<int> years;
+    QSet<QChar> kindsRead;
+    int inZone = 0;
     for (const ReadEvent& event : read) {
         years.insert(event.start.left(4).toInt());
+        kindsRead.insert(event.uid.contains(QLatin1String("-sun-"))          ? QLatin1Char('p')
+                         : event.uid.contains(QLatin1String("-traditional")) ? QLatin1Char('t')
+                         : event.uid.startsWith(QLatin1String("moon-new"))   ? QLatin1Char('n')
+                                                                             : QLatin1Char('f'));
+        inZone += event.zone == QLatin1String("Europe/London") ? 1 : 0;
+        QCOMPARE(event.reminder, reminderDays < 0 ? QString() : QStringLiteral("-P%1D").arg(reminderDays));
     }
     QCOMPARE(years, QSet<int>({2026, 2027, 2028, 2029, 2030}));
+    QCOMPARE(kindsRead, QSet<QChar>(kinds.cbegin(), kinds.cend()));
+    // The file follows "Times in UTC" as the table does.
+    QVERIFY(utc ? inZone == 0 : inZone > 0);
 }
 
 void tst_frmWheelOfTheYear::export_cancelled_writesNothing() {

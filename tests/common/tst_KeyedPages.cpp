@@ -1,14 +1,8 @@
 #include "common/KeyedPages.h"
-#include "common/RowCounts.h"
 
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
 
-// Rows read a page at a time by key, from a table whose keys have gaps, against the table itself; and row
-// counts kept while a file is unchanged.
+// Rows read a page at a time by key, from a table whose keys have gaps, against the table itself.
 class tst_KeyedPages : public QObject {
     Q_OBJECT
 
@@ -20,20 +14,13 @@ class tst_KeyedPages : public QObject {
     void appendAndRemove_keepPositionsInStep();
     void unreadablePage_isNotAskedForAgainUntilRetried();
 
-    void rowCount_followsChangesByAnyConnection();
-    void rowCount_ofAnotherFileCopiedOverThePath_isCountedAfresh();
-    void rowCount_ofMissingFileOrTable_isAnError();
-
   private:
     using Pages = KeyedPages<qint64>;
     Pages pagesOver(int pageSize, int kept);
-    void write(const QString& sql);
 
     QList<qint64> table_; // ascending keys with gaps
     QList<Pages::Request> asked_;
     bool refuse_ = false;
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString path_;
 };
 
 void tst_KeyedPages::init() {
@@ -45,9 +32,6 @@ void tst_KeyedPages::init() {
     }
     asked_.clear();
     refuse_ = false;
-    dir_ = std::make_unique<QTemporaryDir>();
-    path_ = dir_->filePath(QStringLiteral("counted.db"));
-    RowCounts::Forget();
 }
 
 // The rows the store would give for a request, straight from the list.
@@ -157,60 +141,6 @@ void tst_KeyedPages::unreadablePage_isNotAskedForAgainUntilRetried() {
     QVERIFY(!pages.at(12));
     pages.retryFailed();
     QCOMPARE(*pages.at(12), table_.at(12));
-}
-
-void tst_KeyedPages::write(const QString& sql) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tst-writer"));
-        db.setDatabaseName(path_);
-        QVERIFY(db.open());
-        QVERIFY2(QSqlQuery(db).exec(sql), qPrintable(sql));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("tst-writer"));
-}
-
-void tst_KeyedPages::rowCount_followsChangesByAnyConnection() {
-    write(QStringLiteral("CREATE TABLE t (k INTEGER PRIMARY KEY)"));
-    write(QStringLiteral("CREATE TABLE other (k INTEGER PRIMARY KEY)"));
-    write(QStringLiteral("INSERT INTO t VALUES (1), (2), (3)"));
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(3));
-    const std::optional<qint64> version = RowCounts::Version(path_);
-    QVERIFY(version);
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("T")), std::optional<qint64>(3));
-    QCOMPARE(RowCounts::Version(path_), version);
-
-    write(QStringLiteral("INSERT INTO t VALUES (4)"));
-    QVERIFY(RowCounts::Version(path_) != version);
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(4));
-    write(QStringLiteral("DELETE FROM t WHERE k < 3"));
-    write(QStringLiteral("INSERT INTO other VALUES (1)"));
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(2));
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("other")), std::optional<qint64>(1));
-}
-
-void tst_KeyedPages::rowCount_ofAnotherFileCopiedOverThePath_isCountedAfresh() {
-    write(QStringLiteral("CREATE TABLE t (k INTEGER PRIMARY KEY)"));
-    write(QStringLiteral("INSERT INTO t VALUES (1)"));
-    const QString copy = dir_->filePath(QStringLiteral("copy.db"));
-    QVERIFY(QFile::copy(path_, copy));
-    write(QStringLiteral("INSERT INTO t VALUES (2)"));
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(2));
-    // A user puts back an older copy of the file while the program runs.
-    QVERIFY(QFile::remove(path_));
-    QVERIFY(QFile::rename(copy, path_));
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(1));
-}
-
-void tst_KeyedPages::rowCount_ofMissingFileOrTable_isAnError() {
-    StoreError error;
-    QVERIFY(!RowCounts::Count(path_, QStringLiteral("t"), 50, &error));
-    QCOMPARE(error.cause, StoreCause::Missing);
-    QVERIFY(!QFile::exists(path_)); // never made by counting
-    write(QStringLiteral("CREATE TABLE t (k INTEGER PRIMARY KEY)"));
-    QVERIFY(!RowCounts::Count(path_, QStringLiteral("missing\"table"), 50, &error));
-    QVERIFY(error.why.contains(QStringLiteral("no such table")));
-    QCOMPARE(RowCounts::Count(path_, QStringLiteral("t")), std::optional<qint64>(0));
 }
 
 QTEST_GUILESS_MAIN(tst_KeyedPages)

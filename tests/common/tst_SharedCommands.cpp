@@ -105,7 +105,7 @@ class tst_SharedCommands : public QObject {
         QVERIFY(seen);
         QCOMPARE(seen->text(), text);
         QCOMPARE(seen->geometry(),
-                 (front == int(BrandFrame::Front::Cobrand) ? frame->lblFullBrand : frame->lblCobrand)->geometry());
+                 Control(frame, front == int(BrandFrame::Front::Cobrand) ? "lblFullBrand" : "lblCobrand")->geometry());
         QTest::mouseClick(seen, Qt::LeftButton);
         QCOMPARE(env->pages.pageKeys(), QStringList{page});
     }

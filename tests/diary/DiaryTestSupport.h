@@ -10,7 +10,14 @@
 #include <QAbstractItemView>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <array>
 #include <memory>
 
 // The diary's schema as the build makes diary.dll from it.
@@ -19,33 +26,43 @@ inline QString DiarySchema() {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The keywords of a section in list order, as the file holds them; one line saying so when it cannot be read.
+inline QStringList Keywords(const QString& path, DiarySection section) {
+    DiaryStore store(path);
+    const StoreResult<QList<DiaryEntry>> entries = store.entries(section);
+    if (!entries) {
+        return {QStringLiteral("<unreadable>")};
+    }
+    QStringList keywords;
+    for (const DiaryEntry& entry : *entries) {
+        keywords << entry.keyword;
+    }
+    return keywords;
+}
+
+// Removes the row at a position of the list order as another program would, past this program's connection.
+inline bool RemoveLineElsewhere(const QString& path, DiarySection section, int position) {
+    const QString table = DiaryStore::tableName(section);
+    return RawDatabase(path).exec(
+        QStringLiteral(
+            "DELETE FROM %1 WHERE \"Index\" = (SELECT \"Index\" FROM %1 ORDER BY \"Index\" LIMIT 1 OFFSET %2)")
+            .arg(table)
+            .arg(position));
+}
+
 // A private application folder with a fresh diary.dll made from the schema, a stand-in shell, and the
 // section values back at their start.
 struct DiaryWorld {
-    DiaryWorld() {
-        CurrentSectionIndex = 0;
-        CurrentSectionWord.clear();
-        DiaryStore::setDefaultBusyTimeout(50);
-    }
+    DiaryWorld() { DiaryStore::setDefaultBusyTimeout(50); }
     ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(DatabaseBusyTimeoutMs); }
 
     bool makeDiary() const { return DiaryStore::createDatabase(DiaryFilePath(), DiarySchema()); }
 
-    QStringList rows(DiarySection section) const {
-        QStringList out;
-        DiaryStore store(DiaryFilePath());
-        if (!store.keywords(section, out)) {
-            return {QStringLiteral("<unreadable>")};
-        }
-        return out;
-    }
+    QStringList rows(DiarySection section) const { return Keywords(DiaryFilePath(), section); }
 
     DiaryEntry entry(DiarySection section, int position) const {
-        DiaryEntry out;
-        bool found = false;
         DiaryStore store(DiaryFilePath());
-        store.entryAt(section, position, out, found);
-        return out;
+        return store.entries(section).value_or({}).value(position);
     }
 
     QByteArray fileHash() const { return FileHash(DiaryFilePath()); }
@@ -84,9 +101,48 @@ class DiaryLock : public RawDatabase {
     const bool locked;
 };
 
+// The keyword book and its controls, found by their names as a screen reader finds them.
+struct Book {
+    Book(frmPaganDiaryResultBOS* window = nullptr) : window(window) {
+        if (!window) {
+            return;
+        }
+        const auto button = [window](const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); };
+        Command1 = button("Command1");
+        Command2 = button("Command2");
+        Command3 = button("Command3");
+        Command4 = button("Command4");
+        Command5 = button("Command5");
+        for (int i = 0; i < 3; ++i) {
+            lblCaption[i] = window->findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(i));
+        }
+        lstKeyword = window->findChild<QListView*>(QStringLiteral("lstKeyword"));
+        txtKeyword = window->findChild<QLineEdit*>(QStringLiteral("txtKeyword"));
+        txtMeaning = window->findChild<QPlainTextEdit*>(QStringLiteral("txtMeaning"));
+        mnuBack = window->findChild<QAction*>(QStringLiteral("mnuBack"));
+        mnuExit = window->findChild<QAction*>(QStringLiteral("mnuExit"));
+        fileMenu = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    }
+    frmPaganDiaryResultBOS* operator->() const { return window; }
+    explicit operator bool() const { return window != nullptr; }
+
+    frmPaganDiaryResultBOS* window;
+    // Open or Close, Add or Save, Remove, Edit or Save, Exit.
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    std::array<QLabel*, 3> lblCaption{};
+    QListView* lstKeyword = nullptr;
+    QLineEdit* txtKeyword = nullptr;
+    QPlainTextEdit* txtMeaning = nullptr;
+    QAction* mnuBack = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* fileMenu = nullptr;
+};
+
 // Opens the keyword book on a section, as the chooser hands it over.
-inline frmPaganDiaryResultBOS* OpenDiaryBook(int index) {
-    CurrentSectionIndex = static_cast<qint16>(index);
-    CurrentSectionWord = DiarySectionWord(DiarySectionFromIndex(index).value_or(DiarySection::Spell));
-    return Windows::Show<frmPaganDiaryResultBOS>();
+inline Book OpenDiaryBook(int index) {
+    return Book(frmPaganDiaryResultBOS::ShowSection(DiarySectionFromIndex(index).value_or(DiarySection::Spell)));
 }

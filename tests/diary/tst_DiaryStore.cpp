@@ -1,4 +1,3 @@
-#include "common/RowCounts.h"
 #include "diary/DiaryTestSupport.h"
 
 #include <QCryptographicHash>
@@ -26,10 +25,7 @@ class tst_DiaryStore : public QObject {
     void addedEntries_keepTheirPositions_andNewOnesComeLast();
     void trimming_removesOnlyOuterBlanks_data();
     void trimming_removesOnlyOuterBlanks();
-    void entryAt_positionsInsideAndOutside_data();
-    void entryAt_positionsInsideAndOutside();
-    void updateAt_changesOnlyThatRow_andIgnoresMissingPositions();
-    void removeAt_deletesOnlyThatRow_andIgnoresMissingPositions();
+    void update_changesOnlyThatRow();
     void rowsByIndex_reachTheRowShownEvenAfterOthersGo();
     void emptySection_readsAsEmptyWithoutError();
     void hostileTexts_storedAndReadVerbatim_data();
@@ -39,7 +35,7 @@ class tst_DiaryStore : public QObject {
     void lockedFile_failsWithError_andLosesNothing();
     void tableWithoutAutomaticIndex_isRefusedWithAReason();
     void folderWithUrlCharacters_isOpenedAsAPlainPath();
-    void everyCall_leavesNoConnectionOpen();
+    void storesOfAFile_shareOneConnection_thatFollowsAFileReplacedByRename();
     void createDatabase_neverOverwritesAFile();
     void shippedDiary_hasFourEmptySections();
     void linesFrom_readsByIndexFromEitherEnd_data();
@@ -47,9 +43,16 @@ class tst_DiaryStore : public QObject {
     void addTellingIndex_andKeptCount_followTheTable();
 
   private:
+    // The "Index" of the row at a position of the list order, or 0.
+    qint64 indexAt(DiarySection section, int position) const;
     std::unique_ptr<QTemporaryDir> dir_;
     QString path_;
 };
+
+qint64 tst_DiaryStore::indexAt(DiarySection section, int position) const {
+    DiaryStore store(path_);
+    return store.entries(section).value_or({}).value(position).Index;
+}
 
 void tst_DiaryStore::init() {
     dir_ = std::make_unique<QTemporaryDir>();
@@ -60,8 +63,8 @@ void tst_DiaryStore::init() {
 }
 
 void tst_DiaryStore::cleanup() {
-    // Kept row counts hold a connection to the file.
-    RowCounts::Forget();
+    // The kept connection holds the file open.
+    DataSource::closeAll();
     dir_.reset();
 }
 
@@ -103,9 +106,7 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
     // The other sections are untouched.
     for (DiarySection other : AllDiarySections) {
         if (other != section) {
-            QStringList rows;
-            QVERIFY(store.keywords(other, rows));
-            QVERIFY(rows.isEmpty());
+            QCOMPARE(Keywords(path_, other), QStringList());
         }
     }
 }
@@ -115,23 +116,17 @@ void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
     for (const char* word : {"alpha", "beta", "gamma"}) {
         QVERIFY(store.add(DiarySection::Incense, word, "m"));
     }
-    bool removed = false;
-    QVERIFY(store.removeAt(DiarySection::Incense, 0, removed));
-    QVERIFY(removed);
+    QVERIFY(store.remove(DiarySection::Incense, indexAt(DiarySection::Incense, 0)));
     // A keyword that sorts first still goes to the end: the order is that of adding.
     QVERIFY(store.add(DiarySection::Incense, "aardvark", "m"));
-    QStringList rows;
-    QVERIFY(store.keywords(DiarySection::Incense, rows));
+    const QStringList rows = Keywords(path_, DiarySection::Incense);
     QCOMPARE(rows, QStringList({"beta", "gamma", "aardvark"}));
 
-    // A later store on the same file (the program started again) sees the same order.
+    // The program started again sees the same order.
+    DataSource::closeAll();
     DiaryStore again(path_);
-    QStringList rowsAgain;
-    QVERIFY(again.keywords(DiarySection::Incense, rowsAgain));
-    QCOMPARE(rowsAgain, rows);
-    int count = 0;
-    QVERIFY(again.count(DiarySection::Incense, count));
-    QCOMPARE(count, 3);
+    QCOMPARE(Keywords(path_, DiarySection::Incense), rows);
+    QCOMPARE(again.count(DiarySection::Incense).value_or(-1), 3);
 }
 
 void tst_DiaryStore::trimming_removesOnlyOuterBlanks_data() {
@@ -150,159 +145,63 @@ void tst_DiaryStore::trimming_removesOnlyOuterBlanks() {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     DiaryStore store(path_);
-    QVERIFY2(store.add(DiarySection::Spell, typed, typed), qPrintable(store.lastError()));
-    DiaryEntry entry;
-    bool found = false;
-    QVERIFY(store.entryAt(DiarySection::Spell, 0, entry, found));
-    QVERIFY(found);
+    const qint64 index = store.add(DiarySection::Spell, typed, typed).value_or(0);
+    QVERIFY(index > 0);
+    DiaryEntry entry = store.entryWithIndex(DiarySection::Spell, index).value_or({});
     QCOMPARE(entry.keyword, stored);
     QCOMPARE(entry.meaning, stored);
 
     // Saving an edit trims the same way.
-    bool changed = false;
-    QVERIFY(store.updateAt(DiarySection::Spell, 0, "x" + typed, typed + "x", changed));
-    QVERIFY(changed);
-    QVERIFY(store.entryAt(DiarySection::Spell, 0, entry, found));
+    QVERIFY(store.update(DiarySection::Spell, index, "x" + typed, typed + "x"));
+    entry = store.entryWithIndex(DiarySection::Spell, index).value_or({});
     QCOMPARE(entry.keyword, DiaryStore::trimBlanks("x" + typed));
     QCOMPARE(entry.meaning, DiaryStore::trimBlanks(typed + "x"));
 }
 
-void tst_DiaryStore::entryAt_positionsInsideAndOutside_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<QString>("keyword");
-    QTest::newRow("no selection") << -1 << false << "";
-    QTest::newRow("first") << 0 << true << "k0";
-    QTest::newRow("middle") << 2 << true << "k2";
-    QTest::newRow("last") << 4 << true << "k4";
-    QTest::newRow("past the end") << 5 << false << "";
-    QTest::newRow("far past the end") << 40000 << false << "";
-}
-
-void tst_DiaryStore::entryAt_positionsInsideAndOutside() {
-    QFETCH(int, position);
-    QFETCH(bool, found);
-    QFETCH(QString, keyword);
-    DiaryStore store(path_);
-    for (int i = 0; i < 5; ++i) {
-        QVERIFY(store.add(DiarySection::Recipes, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
-    }
-    DiaryEntry entry;
-    bool isFound = true;
-    QVERIFY(store.entryAt(DiarySection::Recipes, position, entry, isFound));
-    QCOMPARE(isFound, found);
-    QCOMPARE(entry.keyword, keyword);
-    if (found) {
-        QCOMPARE(entry.meaning, QStringLiteral("m%1").arg(position));
-        QVERIFY(entry.Index > 0);
-    }
-}
-
-void tst_DiaryStore::updateAt_changesOnlyThatRow_andIgnoresMissingPositions() {
+void tst_DiaryStore::update_changesOnlyThatRow() {
     DiaryStore store(path_);
     for (const char* word : {"a", "b", "c"}) {
         QVERIFY(store.add(DiarySection::Rituals, word, word));
     }
-    bool changed = false;
-    QVERIFY(store.updateAt(DiarySection::Rituals, 1, "  B ", " new\r\nmeaning ", changed));
-    QVERIFY(changed);
-    QStringList rows;
-    QVERIFY(store.keywords(DiarySection::Rituals, rows));
-    QCOMPARE(rows, QStringList({"a", "B", "c"}));
-    DiaryEntry entry;
-    bool found = false;
-    QVERIFY(store.entryAt(DiarySection::Rituals, 1, entry, found));
-    QCOMPARE(entry.meaning, QStringLiteral("new\r\nmeaning"));
-
-    // An edit without a selected line, or past the end, changes nothing.
-    const QByteArray before = FileHash(path_);
-    for (int position : {-1, 3, 100}) {
-        QVERIFY(store.updateAt(DiarySection::Rituals, position, "zzz", "zzz", changed));
-        QVERIFY(!changed);
-    }
-    QVERIFY(store.keywords(DiarySection::Rituals, rows));
-    QCOMPARE(rows, QStringList({"a", "B", "c"}));
-    QCOMPARE(FileHash(path_), before);
+    QVERIFY(store.update(DiarySection::Rituals, indexAt(DiarySection::Rituals, 1), "  B ", " new\r\nmeaning "));
+    QCOMPARE(Keywords(path_, DiarySection::Rituals), QStringList({"a", "B", "c"}));
+    QCOMPARE(store.entries(DiarySection::Rituals)->at(1).meaning, QStringLiteral("new\r\nmeaning"));
 
     // An empty meaning is saved as it is: editing checks nothing.
-    QVERIFY(store.updateAt(DiarySection::Rituals, 2, "c", "", changed));
-    QVERIFY(changed);
-    QVERIFY(store.entryAt(DiarySection::Rituals, 2, entry, found));
-    QCOMPARE(entry.meaning, QString(""));
-}
-
-void tst_DiaryStore::removeAt_deletesOnlyThatRow_andIgnoresMissingPositions() {
-    DiaryStore store(path_);
-    for (const char* word : {"a", "b", "c", "d"}) {
-        QVERIFY(store.add(DiarySection::Spell, word, word));
-    }
-    bool removed = true;
-    for (int position : {-1, 4, 1000}) {
-        QVERIFY(store.removeAt(DiarySection::Spell, position, removed));
-        QVERIFY(!removed);
-    }
-    QVERIFY(store.removeAt(DiarySection::Spell, 3, removed));
-    QVERIFY(removed);
-    QVERIFY(store.removeAt(DiarySection::Spell, 1, removed));
-    QVERIFY(removed);
-    QStringList rows;
-    QVERIFY(store.keywords(DiarySection::Spell, rows));
-    QCOMPARE(rows, QStringList({"a", "c"}));
+    QVERIFY(store.update(DiarySection::Rituals, indexAt(DiarySection::Rituals, 2), "c", ""));
+    QCOMPARE(store.entries(DiarySection::Rituals)->at(2).meaning, QString(""));
 }
 
 void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
     DiaryStore store(path_);
-    for (const char* word : {"a", "b", "c", "d"}) {
-        QVERIFY(store.add(DiarySection::Recipes, word, QStringLiteral("meaning of ") + word));
-    }
-    QStringList words;
     QList<qint64> keys;
-    QVERIFY(store.rows(DiarySection::Recipes, words, &keys));
-    QCOMPARE(words, QStringList({"a", "b", "c", "d"}));
-    QCOMPARE(keys.size(), 4);
+    for (const char* word : {"a", "b", "c", "d"}) {
+        keys << store.add(DiarySection::Recipes, word, QStringLiteral("meaning of ") + word).value_or(0);
+    }
     QVERIFY(std::is_sorted(keys.begin(), keys.end()));
 
     // Another line goes first; "c" is still reached by its Index, though its position moved.
-    bool flag = false;
-    QVERIFY(store.removeAt(DiarySection::Recipes, 0, flag));
-    DiaryEntry entry;
-    QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[2], entry, flag));
-    QVERIFY(flag);
-    QCOMPARE(entry.meaning, QStringLiteral("meaning of c"));
-    QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[2], " C ", " new ", flag));
-    QVERIFY(flag);
-    QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[1], flag));
-    QVERIFY(flag);
-    QVERIFY(store.keywords(DiarySection::Recipes, words));
-    QCOMPARE(words, QStringList({"C", "d"}));
+    QVERIFY(store.remove(DiarySection::Recipes, keys[0]));
+    QCOMPARE(store.entryWithIndex(DiarySection::Recipes, keys[2]).value_or({}).meaning, QStringLiteral("meaning of c"));
+    QCOMPARE(store.positionOfIndex(DiarySection::Recipes, keys[2]).value_or(-1), 1);
+    QVERIFY(store.update(DiarySection::Recipes, keys[2], " C ", " new "));
+    QVERIFY(store.remove(DiarySection::Recipes, keys[1]));
+    QCOMPARE(Keywords(path_, DiarySection::Recipes), QStringList({"C", "d"}));
 
     // A row that is gone is neither shown, changed nor removed, and nothing else is touched instead.
     const QByteArray before = FileHash(path_);
-    QVERIFY(store.entryWithIndex(DiarySection::Recipes, keys[0], entry, flag));
-    QVERIFY(!flag);
-    QVERIFY(store.updateWithIndex(DiarySection::Recipes, keys[0], "x", "y", flag));
-    QVERIFY(!flag);
-    QVERIFY(store.removeWithIndex(DiarySection::Recipes, keys[0], flag));
-    QVERIFY(!flag);
+    QCOMPARE(store.entryWithIndex(DiarySection::Recipes, keys[0]).error().cause, StoreCause::NoSuchRow);
+    QCOMPARE(store.positionOfIndex(DiarySection::Recipes, keys[0]).error().cause, StoreCause::NoSuchRow);
+    QCOMPARE(store.update(DiarySection::Recipes, keys[0], "x", "y").error().cause, StoreCause::NoSuchRow);
+    QCOMPARE(store.remove(DiarySection::Recipes, keys[0]).error().cause, StoreCause::NoSuchRow);
     QCOMPARE(FileHash(path_), before);
 }
 
 void tst_DiaryStore::emptySection_readsAsEmptyWithoutError() {
     DiaryStore store(path_);
-    QStringList rows{"stale"};
-    QVERIFY(store.keywords(DiarySection::Incense, rows));
-    QVERIFY(rows.isEmpty());
-    DiaryEntry entry;
-    bool found = true;
-    QVERIFY(store.entryAt(DiarySection::Incense, 0, entry, found));
-    QVERIFY(!found);
-    bool removed = true;
-    QVERIFY(store.removeAt(DiarySection::Incense, 0, removed));
-    QVERIFY(!removed);
-    bool changed = true;
-    QVERIFY(store.updateAt(DiarySection::Incense, 0, "k", "m", changed));
-    QVERIFY(!changed);
-    QVERIFY(store.lastError().isEmpty());
+    QCOMPARE(store.entries(DiarySection::Incense)->size(), 0);
+    QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 0);
+    QCOMPARE(store.linesFrom(DiarySection::Incense, std::nullopt, false, 0, 10)->size(), 0);
 }
 
 void tst_DiaryStore::hostileTexts_storedAndReadVerbatim_data() {
@@ -323,28 +222,23 @@ void tst_DiaryStore::hostileTexts_storedAndReadVerbatim() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
     DiaryStore store(path_);
-    QVERIFY(store.add(DiarySection::Spell, "before", "b"));
-    QVERIFY2(store.add(DiarySection::Spell, keyword, meaning), qPrintable(store.lastError()));
+    const qint64 before = store.add(DiarySection::Spell, "before", "b").value_or(0);
+    const StoreResult<qint64> index = store.add(DiarySection::Spell, keyword, meaning);
+    QVERIFY2(index, qPrintable(index.error().text()));
     QVERIFY(store.add(DiarySection::Spell, "after", "a"));
 
-    QStringList rows;
-    QVERIFY2(store.keywords(DiarySection::Spell, rows), qPrintable(store.lastError()));
-    QCOMPARE(rows, QStringList({"before", keyword, "after"}));
-    DiaryEntry entry;
-    bool found = false;
-    QVERIFY(store.entryAt(DiarySection::Spell, 1, entry, found));
-    QVERIFY(found);
+    QCOMPARE(Keywords(path_, DiarySection::Spell), QStringList({"before", keyword, "after"}));
+    DiaryEntry entry = store.entryWithIndex(DiarySection::Spell, *index).value_or({});
     QCOMPARE(entry.keyword, keyword);
     QCOMPARE(entry.meaning.size(), meaning.size());
     QVERIFY(entry.meaning == meaning);
 
     // Every table is still there.
     for (DiarySection section : AllDiarySections) {
-        QVERIFY2(store.keywords(section, rows), qPrintable(store.lastError()));
+        QVERIFY(store.entries(section));
     }
-    bool changed = false;
-    QVERIFY(store.updateAt(DiarySection::Spell, 0, meaning, keyword, changed));
-    QVERIFY(store.entryAt(DiarySection::Spell, 0, entry, found));
+    QVERIFY(store.update(DiarySection::Spell, before, meaning, keyword));
+    entry = store.entryWithIndex(DiarySection::Spell, before).value_or({});
     QVERIFY(entry.keyword == meaning);
     QCOMPARE(entry.meaning, keyword);
 }
@@ -404,24 +298,22 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     const QByteArray before = FileHash(path_);
 
     DiaryStore store(path_);
-    QStringList rows;
-    DiaryEntry entry;
-    bool flag = false;
     // Reading and writing all say so; a damaged file never passes for an empty diary or a saved entry.
-    const bool keywordsRead = store.keywords(DiarySection::Spell, rows);
+    const StoreResult<QList<DiaryEntry>> entries = store.entries(DiarySection::Spell);
     if (damage != "dropcolumn") {
-        QVERIFY(!keywordsRead);
-        QVERIFY(store.lastError().contains("could not be read"));
+        QVERIFY(!entries);
+        QVERIFY(entries.error().text().contains("could not be read"));
     }
-    QVERIFY(!store.entryAt(DiarySection::Spell, 150, entry, flag));
-    QVERIFY(!store.lastError().isEmpty());
-    QVERIFY(!store.add(DiarySection::Spell, "new", "entry"));
-    QVERIFY(store.lastError().startsWith("The entry could not be added to the Spell section: "));
+    const StoreResult<DiaryEntry> entry = store.entryWithIndex(DiarySection::Spell, 150);
+    QVERIFY(!entry);
+    QVERIFY(entry.error().cause != StoreCause::NoSuchRow);
+    const StoreResult<qint64> added = store.add(DiarySection::Spell, "new", "entry");
+    QVERIFY(!added);
+    QVERIFY(added.error().text().startsWith("The entry could not be added to the Spell section: "));
     if (damage != "dropcolumn") {
-        QVERIFY(!store.updateAt(DiarySection::Spell, 0, "new", "entry", flag));
-        QVERIFY(!store.removeAt(DiarySection::Spell, 0, flag));
+        QVERIFY(!store.update(DiarySection::Spell, 1, "new", "entry"));
+        QVERIFY(!store.remove(DiarySection::Spell, 1));
     }
-    QVERIFY(!flag);
 
     QCOMPARE(FileHash(path_), before);
     if (damage == "missing") {
@@ -438,13 +330,12 @@ void tst_DiaryStore::tableWithoutAutomaticIndex_isRefusedWithAReason() {
     }
     const QByteArray before = FileHash(path_);
     DiaryStore store(path_);
-    QStringList rows;
-    QVERIFY(!store.keywords(DiarySection::Spell, rows));
-    QVERIFY2(store.lastError().contains("does not number its entries"), qPrintable(store.lastError()));
+    const StoreResult<QList<DiaryEntry>> entries = store.entries(DiarySection::Spell);
+    QVERIFY(!entries);
+    QVERIFY2(entries.error().text().contains("does not number its entries"), qPrintable(entries.error().text()));
     QVERIFY(!store.add(DiarySection::Spell, "new", "entry"));
-    bool hit = false;
-    QVERIFY(!store.updateAt(DiarySection::Spell, 0, "changed", "text", hit));
-    QVERIFY(!store.removeAt(DiarySection::Spell, 0, hit));
+    QVERIFY(!store.update(DiarySection::Spell, 1, "changed", "text"));
+    QVERIFY(!store.remove(DiarySection::Spell, 1));
     QCOMPARE(FileHash(path_), before);
     // The other sections of the same file are sound and stay usable.
     QVERIFY(store.add(DiarySection::Incense, "sage", "smoke"));
@@ -459,23 +350,15 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
         QVERIFY(other.exec("BEGIN EXCLUSIVE"));
         QVERIFY(other.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
 
-        QStringList rows;
-        QVERIFY(!store.keywords(DiarySection::Rituals, rows));
-        QVERIFY(store.lastError().contains("in use by another program"));
-        QVERIFY(!store.add(DiarySection::Rituals, "typed", "text"));
-        QVERIFY(store.lastError().contains("in use by another program"));
+        QVERIFY(store.entries(DiarySection::Rituals).error().text().contains("in use by another program"));
+        QVERIFY(store.add(DiarySection::Rituals, "typed", "text").error().text().contains("in use by another program"));
         // The kept row count says the same, so that the book offers Retry as for any other read.
-        qint64 count = 0;
-        QVERIFY(!store.keptCount(DiarySection::Incense, count));
-        QCOMPARE(store.error().cause, StoreCause::Locked);
-        bool flag = false;
-        QVERIFY(!store.removeAt(DiarySection::Rituals, 0, flag));
-        QVERIFY(!store.updateAt(DiarySection::Rituals, 0, "x", "y", flag));
+        QCOMPARE(store.count(DiarySection::Incense).error().cause, StoreCause::Locked);
+        QCOMPARE(store.remove(DiarySection::Rituals, 1).error().cause, StoreCause::Locked);
+        QCOMPARE(store.update(DiarySection::Rituals, 1, "x", "y").error().cause, StoreCause::Locked);
         QVERIFY(other.exec("ROLLBACK"));
     }
-    QStringList rows;
-    QVERIFY(store.keywords(DiarySection::Rituals, rows));
-    QCOMPARE(rows, QStringList({"kept"}));
+    QCOMPARE(Keywords(path_, DiarySection::Rituals), QStringList({"kept"}));
     QVERIFY(store.add(DiarySection::Rituals, "typed", "text"));
 }
 
@@ -485,29 +368,30 @@ void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
     const QString path = folder + "/diary.dll";
     QVERIFY(DiaryStore::createDatabase(path, DiarySchema()));
     DiaryStore store(path);
-    QVERIFY2(store.add(DiarySection::Spell, "k", "m"), qPrintable(store.lastError()));
-    QStringList rows;
-    QVERIFY(store.keywords(DiarySection::Spell, rows));
-    QCOMPARE(rows, QStringList({"k"}));
+    QVERIFY(store.add(DiarySection::Spell, "k", "m"));
+    QCOMPARE(Keywords(path, DiarySection::Spell), QStringList({"k"}));
     // Nothing was created beside it under a mangled name.
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"diary.dll"}));
 }
 
-void tst_DiaryStore::everyCall_leavesNoConnectionOpen() {
+void tst_DiaryStore::storesOfAFile_shareOneConnection_thatFollowsAFileReplacedByRename() {
     DiaryStore store(path_);
-    QStringList rows;
-    DiaryEntry entry;
-    bool flag = false;
-    QVERIFY(store.add(DiarySection::Spell, "k", "m"));
-    QVERIFY(store.keywords(DiarySection::Spell, rows));
-    QVERIFY(store.entryAt(DiarySection::Spell, 0, entry, flag));
-    QVERIFY(store.updateAt(DiarySection::Spell, 0, "k", "m", flag));
-    QVERIFY(store.removeAt(DiarySection::Spell, 0, flag));
-    DiaryStore missing(dir_->filePath("absent.dll"));
-    QVERIFY(!missing.keywords(DiarySection::Spell, rows));
-    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
-    // With no connection open, another program may replace the file at once.
-    QVERIFY(QFile::remove(path_));
+    QVERIFY(store.add(DiarySection::Spell, "old", "m"));
+    QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
+    QVERIFY(DiaryStore(path_).add(DiarySection::Spell, "older", "m"));
+    QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
+    // A restore or a sync tool writes a file beside and renames it over: the kept connection would go on
+    // reading the file that is gone.
+    const QString beside = dir_->filePath("beside.dll");
+    QVERIFY(DiaryStore::createDatabase(beside, DiarySchema()));
+    {
+        RawDatabase other(beside);
+        QVERIFY(other.exec("INSERT INTO tblspell (keyword, meaning) VALUES ('restored', 'm')"));
+    }
+    QCOMPARE(std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path_).constData()), 0);
+    QCOMPARE(Keywords(path_, DiarySection::Spell), QStringList({"restored"}));
+    QVERIFY(store.add(DiarySection::Spell, "new", "m"));
+    QCOMPARE(RawDatabase(path_).column("SELECT keyword FROM tblspell"), QStringList({"restored", "new"}));
 }
 
 void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
@@ -536,9 +420,7 @@ void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
     }
     DiaryStore store(copy);
     for (DiarySection section : AllDiarySections) {
-        QStringList rows{"stale"};
-        QVERIFY2(store.keywords(section, rows), qPrintable(store.lastError()));
-        QVERIFY(rows.isEmpty());
+        QCOMPARE(store.entries(section).value_or({DiaryEntry{}}).size(), 0);
         QVERIFY(store.add(section, "first", "entry"));
     }
 }
@@ -569,14 +451,13 @@ void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd() {
     for (int i = 1; i <= 9; ++i) {
         QVERIFY(store.add(DiarySection::Rituals, QStringLiteral("k%1").arg(i), QStringLiteral("meaning")));
     }
-    bool removed = false;
-    QVERIFY(store.removeWithIndex(DiarySection::Rituals, 3, removed) && removed);
-    QVERIFY(store.removeWithIndex(DiarySection::Rituals, 6, removed) && removed);
-    QList<DiaryEntry> lines;
-    QVERIFY(store.linesFrom(DiarySection::Rituals, bound ? std::optional<qint64>(bound) : std::nullopt, descending,
-                            skip, limit, lines));
+    QVERIFY(store.remove(DiarySection::Rituals, 3));
+    QVERIFY(store.remove(DiarySection::Rituals, 6));
+    const StoreResult<QList<DiaryEntry>> lines = store.linesFrom(
+        DiarySection::Rituals, bound ? std::optional<qint64>(bound) : std::nullopt, descending, skip, limit);
+    QVERIFY(lines);
     QStringList read;
-    for (const DiaryEntry& line : lines) {
+    for (const DiaryEntry& line : *lines) {
         read << line.keyword;
         QCOMPARE(line.Index, line.keyword.mid(1).toLongLong());
         QVERIFY(line.meaning.isEmpty());
@@ -586,29 +467,23 @@ void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd() {
 
 void tst_DiaryStore::addTellingIndex_andKeptCount_followTheTable() {
     DiaryStore store(path_);
-    qint64 count = -1;
-    QVERIFY(store.keptCount(DiarySection::Incense, count));
-    QCOMPARE(count, qint64(0));
-    qint64 first = 0;
-    qint64 second = 0;
-    QVERIFY(store.add(DiarySection::Incense, "  sage ", "smoke", first));
-    QVERIFY(store.add(DiarySection::Incense, "myrrh", "resin", second));
-    QVERIFY(second > first);
-    DiaryEntry entry;
-    bool found = false;
-    QVERIFY(store.entryWithIndex(DiarySection::Incense, first, entry, found) && found);
-    QCOMPARE(entry.keyword, QStringLiteral("sage"));
-    QVERIFY(store.keptCount(DiarySection::Incense, count));
-    QCOMPARE(count, qint64(2));
-    bool removed = false;
-    QVERIFY(DiaryStore(path_).removeWithIndex(DiarySection::Incense, first, removed));
-    QVERIFY(store.keptCount(DiarySection::Incense, count));
-    QCOMPARE(count, qint64(1));
+    QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 0);
+    const qint64 first = store.add(DiarySection::Incense, "  sage ", "smoke").value_or(0);
+    const qint64 second = store.add(DiarySection::Incense, "myrrh", "resin").value_or(0);
+    QVERIFY(second > first && first > 0);
+    QCOMPARE(store.entryWithIndex(DiarySection::Incense, first).value_or({}).keyword, QStringLiteral("sage"));
+    QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 2);
+    QVERIFY(DiaryStore(path_).remove(DiarySection::Incense, first));
+    QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 1);
+    // Another program's change is counted afresh.
+    QVERIFY(RawDatabase(path_).exec("INSERT INTO tblincense (keyword, meaning) VALUES ('a', 'b'), ('c', 'd')"));
+    QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 3);
 
     DiaryStore missing(dir_->filePath(QStringLiteral("nothing.dll")));
-    QVERIFY(!missing.keptCount(DiarySection::Spell, count));
-    QVERIFY(missing.lastError().startsWith(QStringLiteral("The Spell section could not be read: ")));
-    QVERIFY(!missing.add(DiarySection::Spell, "k", "m", first));
+    const StoreResult<qint64> counted = missing.count(DiarySection::Spell);
+    QVERIFY(!counted);
+    QVERIFY(counted.error().text().startsWith(QStringLiteral("The Spell section could not be read: ")));
+    QVERIFY(!missing.add(DiarySection::Spell, "k", "m"));
     QVERIFY(!QFile::exists(missing.path()));
 }
 

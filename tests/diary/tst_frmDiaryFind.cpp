@@ -33,6 +33,8 @@ class tst_frmDiaryFind : public QObject {
     void choosingALine_showsTheEntryAsAClickOnItsLineDoes();
     void choosingALineOfAnotherSection_turnsTheBookToIt();
     void choosingALineWhileAdding_keepsWhatIsTyped();
+    void list_followsChangesHereAndElsewhere();
+    void preview_ofALockedDiary_saysWhyInsteadOfBlankPages();
     void csvExport_readsBackThroughACsvReader();
     void pdfExport_listsEveryEntry();
 
@@ -62,11 +64,11 @@ void tst_frmDiaryFind::cleanup() {
 
 void tst_frmDiaryFind::add(DiarySection section, const QString& keyword, const QString& meaning) {
     DiaryStore store(DiaryFilePath());
-    QVERIFY2(store.add(section, keyword, meaning), qPrintable(store.lastError()));
+    QVERIFY(store.add(section, keyword, meaning));
 }
 
 frmDiaryFind* tst_frmDiaryFind::openFind(int section) {
-    frmPaganDiaryResultBOS* book = OpenDiaryBook(section);
+    const Book book = OpenDiaryBook(section);
     if (!book) {
         return nullptr;
     }
@@ -133,50 +135,76 @@ void tst_frmDiaryFind::manyFound_theFirstAreListedAndAllCounted() {
 void tst_frmDiaryFind::choosingALine_showsTheEntryAsAClickOnItsLineDoes() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
-    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     find->txtFind->setText(QStringLiteral("salt"));
     QCOMPARE(found(find).size(), 1);
-    find->lstFound_Click(find->lstFound->topLevelItem(0));
+    find->showFoundEntry(find->lstFound->topLevelItem(0));
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book->lstKeyword->currentIndex().row(), 1);
-    QVERIFY(book->lstKeyword->selectionModel()->isRowSelected(1));
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("Protection"));
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
+    QCOMPARE(book.lstKeyword->currentIndex().row(), 1);
+    QVERIFY(book.lstKeyword->selectionModel()->isRowSelected(1));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("Protection"));
+    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
     QCOMPARE(w->env.boxes.shown().size(), 0);
 }
 
 void tst_frmDiaryFind::choosingALineOfAnotherSection_turnsTheBookToIt() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
-    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     find->chkAllSections->setChecked(true);
     find->txtFind->setText(QStringLiteral("balance"));
-    find->lstFound_Click(find->lstFound->topLevelItem(0));
-    QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>(), book);
+    find->showFoundEntry(find->lstFound->topLevelItem(0));
+    QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>(), book.window);
     QCOMPARE(book->section(), DiarySection::Rituals);
-    QCOMPARE(CurrentSectionWord, QStringLiteral("Rituals"));
-    QCOMPARE(book->lblCaption[0]->text(), QStringLiteral("Rituals Section"));
-    QCOMPARE(book->Command2->text(), QStringLiteral("&Add Rituals"));
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("ÉQUINOXE"));
+    QCOMPARE(book.lblCaption[0]->text(), QStringLiteral("Rituals Section"));
+    QCOMPARE(book.Command2->text(), QStringLiteral("&Add Rituals"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("ÉQUINOXE"));
 }
 
 void tst_frmDiaryFind::choosingALineWhileAdding_keepsWhatIsTyped() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
-    frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>();
-    book->Command1->click();
-    book->Command2->click();
-    book->txtKeyword->setText(QStringLiteral("half typed"));
+    const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
+    book.Command1->click();
+    book.Command2->click();
+    book.txtKeyword->setText(QStringLiteral("half typed"));
     find->txtFind->setText(QStringLiteral("moon"));
     w->env.boxes.answer(MsgResult::Ok);
-    find->lstFound_Click(find->lstFound->topLevelItem(0));
+    find->showFoundEntry(find->lstFound->topLevelItem(0));
     QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst});
     QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("half typed"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("half typed"));
+}
+
+void tst_frmDiaryFind::list_followsChangesHereAndElsewhere() {
+    frmDiaryFind* find = openFind(0);
+    QVERIFY(find);
+    find->txtFind->setText(QStringLiteral("moon"));
+    QCOMPARE(found(find), QStringList{"Moon Spell/Spell"});
+    // Added by this program (the book), then removed by another program.
+    add(DiarySection::Spell, QStringLiteral("New moon"), QStringLiteral("Dark sky."));
+    QTRY_COMPARE(found(find), (QStringList{"Moon Spell/Spell", "New moon/Spell"}));
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("DELETE FROM tblspell WHERE keyword = 'Moon Spell'"));
+    QTRY_COMPARE(found(find), QStringList{"New moon/Spell"});
+}
+
+void tst_frmDiaryFind::preview_ofALockedDiary_saysWhyInsteadOfBlankPages() {
+    const Book book = OpenDiaryBook(0);
+    QVERIFY(book);
+    bool previewed = false;
+    SetPrintPreviewer([&previewed](const PagePainter&) { previewed = true; });
+    DiaryLock lock;
+    QVERIFY(lock.locked);
+    w->env.boxes.answer(MsgResult::Cancel);
+    book->findChild<QAction*>(QStringLiteral("mnuPreview"))->trigger();
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    QVERIFY(w->env.boxes.shown().first().text.contains(QStringLiteral("in use by another program")));
+    QVERIFY(!previewed);
+    SetPrintPreviewer({});
 }
 
 void tst_frmDiaryFind::csvExport_readsBackThroughACsvReader() {
-    frmPaganDiaryResultBOS* book = OpenDiaryBook(0);
+    const Book book = OpenDiaryBook(0);
     QVERIFY(book);
     const QString path = QDir(w->env.settingsFolder()).filePath(QStringLiteral("spells.csv"));
     SetSaveFileChooser([&path](const SaveFileRequest&) { return path; });

@@ -28,6 +28,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
   private slots:
     void init();
     void cleanup();
+    void unreadableLines_areSaid_andEditOrRemoveOnThemWaitForTheFile();
+    void keywordList_followsChangesHereAndElsewhere();
 
     void loading_setsTheSectionsTextsAndListsItsTable_data();
     void loading_setsTheSectionsTextsAndListsItsTable();
@@ -60,9 +62,9 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine();
 
   private:
-    frmPaganDiaryResultBOS* openBook(int index);
-    void select(frmPaganDiaryResultBOS* book, int row);
-    void typeEntry(frmPaganDiaryResultBOS* book, const QString& keyword, const QString& meaning);
+    Book openBook(int index);
+    void select(const Book& book, int row);
+    void typeEntry(const Book& book, const QString& keyword, const QString& meaning);
     std::unique_ptr<DiaryWorld> w;
 };
 
@@ -76,22 +78,72 @@ void tst_frmPaganDiaryResultBOS::cleanup() {
 }
 
 // As the chooser hands over a section.
-frmPaganDiaryResultBOS* tst_frmPaganDiaryResultBOS::openBook(int index) {
-    CurrentSectionIndex = static_cast<qint16>(index);
-    CurrentSectionWord = Words.at(index);
-    return Windows::Show<frmPaganDiaryResultBOS>();
+Book tst_frmPaganDiaryResultBOS::openBook(int index) {
+    return OpenDiaryBook(index);
 }
 
-void tst_frmPaganDiaryResultBOS::select(frmPaganDiaryResultBOS* book, int row) {
-    const QModelIndex line = book->lstKeyword->model()->index(row, 0);
+void tst_frmPaganDiaryResultBOS::select(const Book& book, int row) {
+    const QModelIndex line = book.lstKeyword->model()->index(row, 0);
     QVERIFY(line.isValid());
-    QTest::mouseClick(book->lstKeyword->viewport(), Qt::LeftButton, {}, book->lstKeyword->visualRect(line).center());
+    QTest::mouseClick(book.lstKeyword->viewport(), Qt::LeftButton, {}, book.lstKeyword->visualRect(line).center());
 }
 
-void tst_frmPaganDiaryResultBOS::typeEntry(frmPaganDiaryResultBOS* book, const QString& keyword,
-                                           const QString& meaning) {
-    book->txtKeyword->setText(keyword);
-    book->txtMeaning->setPlainText(meaning);
+void tst_frmPaganDiaryResultBOS::typeEntry(const Book& book, const QString& keyword, const QString& meaning) {
+    book.txtKeyword->setText(keyword);
+    book.txtMeaning->setPlainText(meaning);
+}
+
+void tst_frmPaganDiaryResultBOS::unreadableLines_areSaid_andEditOrRemoveOnThemWaitForTheFile() {
+    {
+        DiaryStore store(DiaryFilePath());
+        for (int i = 0; i < 300; ++i) {
+            QVERIFY(store.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
+        }
+    }
+    Book book = openBook(0);
+    book.Command1->click();
+    auto lock = std::make_unique<DiaryLock>();
+    QVERIFY(lock->locked);
+    // A line whose page the file will not give up is said, never shown blank in silence.
+    w->env.boxes.answer(MsgResult::Cancel);
+    QCOMPARE(book.lstKeyword->model()->index(250, 0).data(), QVariant());
+    QTRY_COMPARE(w->env.boxes.shown().size(), 1);
+    QCOMPARE(w->env.boxes.shown().last().buttons, MsgButtons::RetryCancel);
+    QVERIFY(w->env.boxes.shown().last().text.contains(QStringLiteral("in use by another program")));
+
+    // Editing or removing that line says so too, and neither goes ahead on nothing.
+    w->env.boxes.answer(MsgResult::Cancel);
+    select(book, 250);
+    w->env.boxes.answer(MsgResult::Cancel);
+    book.Command4->click();
+    QCOMPARE(book->mode(), Mode::Open);
+    w->env.boxes.answer(MsgResult::Cancel);
+    book.Command3->click();
+    QCOMPARE(w->env.boxes.shown().size(), 4);
+
+    // Retry once the file is given up: the edit reaches the entry the line shows.
+    w->env.boxes.onShow([&lock](const MessageRequest&) { lock.reset(); });
+    w->env.boxes.answer(MsgResult::Retry);
+    book.Command4->click();
+    QCOMPARE(book->mode(), Mode::Editing);
+    typeEntry(book, "edited", "at last");
+    book.Command4->click();
+    QCOMPARE(w->rows(DiarySection::Spell).at(250), QStringLiteral("edited"));
+    QCOMPARE(w->rows(DiarySection::Spell).size(), 300);
+}
+
+void tst_frmPaganDiaryResultBOS::keywordList_followsChangesHereAndElsewhere() {
+    Book book = openBook(1);
+    book.Command1->click();
+    // Another window of this program (the find window's book, a restore) and another program.
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
+    QCOMPARE(listedLines(book.lstKeyword), QStringList{"sage"});
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("INSERT INTO tblincense (keyword, meaning) VALUES ('myrrh', 'resin')"));
+    QTRY_COMPARE(listedLines(book.lstKeyword), (QStringList{"sage", "myrrh"}));
+    // A change to another section leaves this list as it is.
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "moon", "water"));
+    QCOMPARE(listedLines(book.lstKeyword), (QStringList{"sage", "myrrh"}));
+    QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable_data() {
@@ -129,17 +181,17 @@ void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() 
             QVERIFY(store.add(section, DiarySectionWord(section) + " two", "m"));
         }
     }
-    auto* book = openBook(index);
+    Book book = openBook(index);
     const QString word = Words.at(index);
-    QCOMPARE(book->lblCaption[0]->text(), title);
-    QCOMPARE(book->lblCaption[1]->text(), hint);
-    QCOMPARE(book->lblCaption[2]->text(), description);
-    const QStringList captions{book->Command1->text(), book->Command2->text(), book->Command3->text(),
-                               book->Command4->text(), book->Command5->text()};
+    QCOMPARE(book.lblCaption[0]->text(), title);
+    QCOMPARE(book.lblCaption[1]->text(), hint);
+    QCOMPARE(book.lblCaption[2]->text(), description);
+    const QStringList captions{book.Command1->text(), book.Command2->text(), book.Command3->text(),
+                               book.Command4->text(), book.Command5->text()};
     QCOMPARE(captions,
              QStringList({"&Open " + word, "&Add " + word, "&Remove " + word, "&Edit " + word, "E&xit " + word}));
-    QCOMPARE(listedLines(book->lstKeyword), QStringList({word + " one", word + " two"}));
-    QCOMPARE(book->focusWidget(), book->Command1);
+    QCOMPARE(listedLines(book.lstKeyword), QStringList({word + " one", word + " two"}));
+    QCOMPARE(book->focusWidget(), book.Command1);
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -174,55 +226,55 @@ void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls() {
     QFETCH(QString, c2);
     QFETCH(QString, c4);
     QFETCH(QString, enabled);
-    auto* book = openBook(1);
+    Book book = openBook(1);
     if (mode != Mode::Closed) {
-        book->Command1->click();
+        book.Command1->click();
     }
     if (mode == Mode::Adding) {
-        book->Command2->click();
+        book.Command2->click();
     } else if (mode == Mode::Editing) {
-        book->Command4->click();
+        book.Command4->click();
     }
     QCOMPARE(book->mode(), mode);
-    QCOMPARE(book->Command1->text(), c1);
-    QCOMPARE(book->Command2->text(), c2);
-    QCOMPARE(book->Command3->text(), QStringLiteral("&Remove Incense"));
-    QCOMPARE(book->Command4->text(), c4);
-    QCOMPARE(book->Command5->text(), QStringLiteral("E&xit Incense"));
-    const QList<QWidget*> controls{book->Command1, book->Command2,   book->Command3,   book->Command4,
-                                   book->Command5, book->lstKeyword, book->txtKeyword, book->txtMeaning};
+    QCOMPARE(book.Command1->text(), c1);
+    QCOMPARE(book.Command2->text(), c2);
+    QCOMPARE(book.Command3->text(), QStringLiteral("&Remove Incense"));
+    QCOMPARE(book.Command4->text(), c4);
+    QCOMPARE(book.Command5->text(), QStringLiteral("E&xit Incense"));
+    const QList<QWidget*> controls{book.Command1, book.Command2,   book.Command3,   book.Command4,
+                                   book.Command5, book.lstKeyword, book.txtKeyword, book.txtMeaning};
     QString actual;
     for (QWidget* control : controls) {
         actual += control->isEnabled() ? '1' : '0';
     }
     QCOMPARE(actual, enabled);
     // The menus answer in every mode.
-    QVERIFY(book->mnuBack->isEnabled());
-    QVERIFY(book->menus.mnuExit->isEnabled());
+    QVERIFY(book.mnuBack->isEnabled());
+    QVERIFY(book.mnuExit->isEnabled());
 }
 
 void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "moon", "silver"));
-    auto* book = openBook(0);
-    book->Command1->click();
+    Book book = openBook(0);
+    book.Command1->click();
     select(book, 0);
-    book->Command1->click();
+    book.Command1->click();
     QCOMPARE(book->mode(), Mode::Closed);
-    QCOMPARE(lineCount(book->lstKeyword), 1);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("moon"));
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("silver"));
+    QCOMPARE(lineCount(book.lstKeyword), 1);
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("moon"));
+    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("silver"));
 }
 
 void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAddedEntry() {
-    auto* book = openBook(2);
-    QCOMPARE(lineCount(book->lstKeyword), 0);
-    book->Command1->click();
-    book->Command3->click(); // removing from an empty list does nothing
-    book->Command2->click();
+    Book book = openBook(2);
+    QCOMPARE(lineCount(book.lstKeyword), 0);
+    book.Command1->click();
+    book.Command3->click(); // removing from an empty list does nothing
+    book.Command2->click();
     typeEntry(book, "bread", "flour and water");
-    book->Command2->click();
-    QCOMPARE(lineCount(book->lstKeyword), 1);
-    QCOMPARE(lineText(book->lstKeyword, 0), QStringLiteral("bread"));
+    book.Command2->click();
+    QCOMPARE(lineCount(book.lstKeyword), 1);
+    QCOMPARE(lineText(book.lstKeyword, 0), QStringLiteral("bread"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -230,37 +282,37 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
     for (int index = 0; index < 4; ++index) {
         const DiarySection section = *DiarySectionFromIndex(index);
         QVERIFY(DiaryStore(DiaryFilePath()).add(section, "zeta", "first"));
-        auto* book = openBook(index);
-        book->Command1->click();
-        book->Command2->click();
-        QCOMPARE(book->focusWidget(), book->txtKeyword);
-        QTest::keyClicks(book->txtKeyword, "  Alpha  charm ");
-        book->txtMeaning->setFocus();
-        QTest::keyClicks(book->txtMeaning, "  three  ");
-        QTest::keyClick(book->txtMeaning, Qt::Key_Return);
-        QTest::keyClicks(book->txtMeaning, "lines ");
-        book->Command2->click();
+        Book book = openBook(index);
+        book.Command1->click();
+        book.Command2->click();
+        QCOMPARE(book->focusWidget(), book.txtKeyword);
+        QTest::keyClicks(book.txtKeyword, "  Alpha  charm ");
+        book.txtMeaning->setFocus();
+        QTest::keyClicks(book.txtMeaning, "  three  ");
+        QTest::keyClick(book.txtMeaning, Qt::Key_Return);
+        QTest::keyClicks(book.txtMeaning, "lines ");
+        book.Command2->click();
 
         QVERIFY(w->env.boxes.shown().isEmpty());
         QCOMPARE(book->mode(), Mode::Open);
-        QVERIFY(book->txtKeyword->text().isEmpty());
-        QVERIFY(book->txtMeaning->toPlainText().isEmpty());
-        QCOMPARE(book->focusWidget(), book->txtKeyword);
+        QVERIFY(book.txtKeyword->text().isEmpty());
+        QVERIFY(book.txtMeaning->toPlainText().isEmpty());
+        QCOMPARE(book->focusWidget(), book.txtKeyword);
         // Listed after the older entry although it sorts first.
-        QCOMPARE(lineCount(book->lstKeyword), 2);
-        QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("Alpha  charm"));
-        QVERIFY(!hasSelectedLine(book->lstKeyword));
+        QCOMPARE(lineCount(book.lstKeyword), 2);
+        QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("Alpha  charm"));
+        QVERIFY(!hasSelectedLine(book.lstKeyword));
         const DiaryEntry stored = w->entry(section, 1);
         QCOMPARE(stored.keyword, QStringLiteral("Alpha  charm"));
         // Lines typed in the box are stored ending in carriage return and line feed, as the program's texts do.
         QCOMPARE(stored.meaning, QStringLiteral("three  \r\nlines"));
 
         // The program started again finds it in the same place.
-        book->menus.mnuExit->trigger();
+        book.mnuExit->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         book = openBook(index);
-        QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("Alpha  charm"));
-        book->menus.mnuExit->trigger();
+        QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("Alpha  charm"));
+        book.mnuExit->trigger();
     }
 }
 
@@ -285,49 +337,49 @@ void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen() {
     QFETCH(QString, message);
     QFETCH(bool, focusKeyword);
     QFETCH(bool, backToOpen);
-    auto* book = openBook(0);
-    book->Command1->click();
-    book->Command2->click();
+    Book book = openBook(0);
+    book.Command1->click();
+    book.Command2->click();
     typeEntry(book, keyword, meaning);
     const QByteArray before = w->fileHash();
     w->env.boxes.answer(MsgResult::Ok);
-    book->Command2->click();
+    book.Command2->click();
 
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QCOMPARE(w->env.boxes.shown().first().text, message);
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
     QCOMPARE(w->env.boxes.shown().first().title, QStringLiteral("Velloran"));
     QCOMPARE(book->mode(), backToOpen ? Mode::Open : Mode::Adding);
-    QCOMPARE(book->Command2->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
-    for (QWidget* other : {static_cast<QWidget*>(book->Command1), static_cast<QWidget*>(book->Command3),
-                           static_cast<QWidget*>(book->Command5), static_cast<QWidget*>(book->lstKeyword)}) {
+    QCOMPARE(book.Command2->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
+    for (QWidget* other : {static_cast<QWidget*>(book.Command1), static_cast<QWidget*>(book.Command3),
+                           static_cast<QWidget*>(book.Command5), static_cast<QWidget*>(book.lstKeyword)}) {
         QCOMPARE(other->isEnabled(), backToOpen);
     }
-    QCOMPARE(book->txtKeyword->text(), keyword);
-    QCOMPARE(book->txtMeaning->toPlainText(), meaning);
-    QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book->txtKeyword) : book->txtMeaning);
+    QCOMPARE(book.txtKeyword->text(), keyword);
+    QCOMPARE(book.txtMeaning->toPlainText(), meaning);
+    QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book.txtKeyword) : book.txtMeaning);
     QCOMPARE(w->fileHash(), before);
 
     // Completing the entry saves it.
     if (backToOpen) {
-        book->Command2->click();
+        book.Command2->click();
     }
     typeEntry(book, keyword.isEmpty() ? "k" : keyword, meaning.isEmpty() ? "m" : meaning);
-    book->Command2->click();
+    book.Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->rows(DiarySection::Spell).size(), 1);
 }
 
 void tst_frmPaganDiaryResultBOS::addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword() {
-    auto* book = openBook(0);
-    book->Command1->click();
-    book->Command2->click();
+    Book book = openBook(0);
+    book.Command1->click();
+    book.Command2->click();
     typeEntry(book, "    ", "  meaning  ");
-    book->Command2->click();
+    book.Command2->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({""}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("meaning"));
-    QCOMPARE(lineCount(book->lstKeyword), 1);
+    QCOMPARE(lineCount(book.lstKeyword), 1);
 }
 
 void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
@@ -337,19 +389,19 @@ void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
             QVERIFY(store.add(DiarySection::Recipes, QStringLiteral("k%1").arg(i), QStringLiteral("m%1\r\nx").arg(i)));
         }
     }
-    auto* book = openBook(2);
-    book->Command1->click();
+    Book book = openBook(2);
+    book.Command1->click();
     select(book, 2);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k2"));
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("m2\nx"));
-    QTest::keyClick(book->lstKeyword, Qt::Key_Down);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k3"));
-    QTest::keyClick(book->lstKeyword, Qt::Key_Home);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k0"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k2"));
+    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("m2\nx"));
+    QTest::keyClick(book.lstKeyword, Qt::Key_Down);
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k3"));
+    QTest::keyClick(book.lstKeyword, Qt::Key_Home);
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k0"));
     // Typing over a shown entry and clicking its line again shows it again.
-    book->txtKeyword->setText("typed over");
+    book.txtKeyword->setText("typed over");
     select(book, 0);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k0"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k0"));
 }
 
 void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
@@ -359,30 +411,30 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
             QVERIFY(store.add(DiarySection::Spell, word, word));
         }
     }
-    auto* book = openBook(0);
-    book->Command1->click();
+    Book book = openBook(0);
+    book.Command1->click();
 
     // Nothing selected: nothing removed, and the list is read again.
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "d", "added meanwhile"));
-    book->Command3->click();
+    book.Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "b", "c", "d"}));
-    QCOMPARE(lineCount(book->lstKeyword), 4);
+    QCOMPARE(lineCount(book.lstKeyword), 4);
 
     // A selected line goes at once, without a question.
     select(book, 1);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
-    book->Command3->click();
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
+    book.Command3->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c", "d"}));
-    QCOMPARE(lineCount(book->lstKeyword), 3);
-    QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("c"));
-    QVERIFY(book->txtKeyword->text().isEmpty());
-    QVERIFY(book->txtMeaning->toPlainText().isEmpty());
-    QVERIFY(!hasSelectedLine(book->lstKeyword));
+    QCOMPARE(lineCount(book.lstKeyword), 3);
+    QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("c"));
+    QVERIFY(book.txtKeyword->text().isEmpty());
+    QVERIFY(book.txtMeaning->toPlainText().isEmpty());
+    QVERIFY(!hasSelectedLine(book.lstKeyword));
 
     // The last one too.
     select(book, 2);
-    book->Command3->click();
+    book.Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c"}));
 }
 
@@ -393,23 +445,22 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
             QVERIFY(store.add(DiarySection::Spell, word, word));
         }
     }
-    auto* book = openBook(0);
-    book->Command1->click();
+    Book book = openBook(0);
+    book.Command1->click();
     select(book, 1);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
     // Meanwhile another program removes the first row: the second line now is the second row no more.
-    bool flag = false;
-    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
-    book->Command3->click();
+    QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 0));
+    book.Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"c", "d"}));
-    QCOMPARE(lineCount(book->lstKeyword), 2);
+    QCOMPARE(lineCount(book.lstKeyword), 2);
 
     select(book, 1);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("d"));
-    book->Command4->click();
-    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 0, flag));
-    book->txtMeaning->setPlainText("changed");
-    book->Command4->click();
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("d"));
+    book.Command4->click();
+    QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 0));
+    book.txtMeaning->setPlainText("changed");
+    book.Command4->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"d"}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("changed"));
     QVERIFY(w->env.boxes.shown().isEmpty());
@@ -431,15 +482,14 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheT
             QVERIFY(store.add(DiarySection::Spell, word, word));
         }
     }
-    auto* book = openBook(0);
-    book->Command1->click();
+    Book book = openBook(0);
+    book.Command1->click();
     select(book, 1);
-    book->Command4->click();
-    bool removed = false;
-    QVERIFY(DiaryStore(DiaryFilePath()).removeAt(DiarySection::Spell, 1, removed));
+    book.Command4->click();
+    QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 1));
     typeEntry(book, "new words", "typed with care");
     w->env.boxes.answer(answer);
-    book->Command4->click();
+    book.Command4->click();
 
     QCOMPARE(w->env.boxes.shown().size(), 1);
     const MessageRequest box = w->env.boxes.shown().first();
@@ -452,8 +502,8 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheT
     }
     // Whatever the answer, nothing typed is thrown away by the program.
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("new words"));
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("typed with care"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("new words"));
+    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("typed with care"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
@@ -463,24 +513,24 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
             QVERIFY(store.add(DiarySection::Rituals, word, word));
         }
     }
-    auto* book = openBook(3);
-    book->Command1->click();
+    Book book = openBook(3);
+    book.Command1->click();
     select(book, 1);
-    book->Command4->click();
-    QCOMPARE(book->focusWidget(), book->txtKeyword);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("b"));
+    book.Command4->click();
+    QCOMPARE(book->focusWidget(), book.txtKeyword);
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
     typeEntry(book, "  full moon ", "");
-    book->Command4->click();
+    book.Command4->click();
 
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book->Command4->text(), QStringLiteral("&Edit Rituals"));
+    QCOMPARE(book.Command4->text(), QStringLiteral("&Edit Rituals"));
     QCOMPARE(w->rows(DiarySection::Rituals), QStringList({"a", "full moon", "c"}));
     QCOMPARE(w->entry(DiarySection::Rituals, 1).meaning, QString());
     // The boxes keep the text; the list is read again and has no selected line.
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("  full moon "));
-    QCOMPARE(lineText(book->lstKeyword, 1), QStringLiteral("full moon"));
-    QVERIFY(!hasSelectedLine(book->lstKeyword));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("  full moon "));
+    QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("full moon"));
+    QVERIFY(!hasSelectedLine(book.lstKeyword));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly_data() {
@@ -503,32 +553,32 @@ void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
         DiaryStore store(DiaryFilePath());
         QVERIFY(store.add(DiarySection::Incense, "myrrh", meaning));
     }
-    auto* book = openBook(1);
-    book->Command1->click();
+    Book book = openBook(1);
+    book.Command1->click();
     select(book, 0);
-    QCOMPARE(book->txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), shown);
-    book->Command4->click();
-    book->txtKeyword->setText("frankincense");
-    book->Command4->click();
+    QCOMPARE(book.txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), shown);
+    book.Command4->click();
+    book.txtKeyword->setText("frankincense");
+    book.Command4->click();
     // Saving an entry without touching its meaning leaves the meaning's characters as they were.
     QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
     QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, meaning);
 }
 
 void tst_frmPaganDiaryResultBOS::adding_storesTheMeaningAsTyped() {
-    auto* book = openBook(0);
-    book->Command1->click();
-    book->Command2->click();
-    book->txtKeyword->setText("k");
+    Book book = openBook(0);
+    book.Command1->click();
+    book.Command2->click();
+    book.txtKeyword->setText("k");
     // A no-break space, a line separator (Shift+Return) and a line break (Return), typed.
-    QTest::keyClicks(book->txtMeaning, "a");
-    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
-    QTest::keyClick(book->txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(book->txtMeaning, "b");
-    QTest::keyClick(book->txtMeaning, Qt::Key_Return);
-    QTest::keyClicks(book->txtMeaning, "c");
-    QTest::sendKeyEvent(QTest::Click, book->txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
-    book->Command2->click();
+    QTest::keyClicks(book.txtMeaning, "a");
+    QTest::sendKeyEvent(QTest::Click, book.txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    QTest::keyClick(book.txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(book.txtMeaning, "b");
+    QTest::keyClick(book.txtMeaning, Qt::Key_Return);
+    QTest::keyClicks(book.txtMeaning, "c");
+    QTest::sendKeyEvent(QTest::Click, book.txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    book.Command2->click();
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("a\u00a0\u2028b\r\nc\u00a0"));
 }
 
@@ -538,25 +588,25 @@ void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
         DiaryStore store(DiaryFilePath());
         QVERIFY(store.add(DiarySection::Spell, keyword, "old"));
     }
-    auto* book = openBook(0);
-    book->Command1->click();
+    Book book = openBook(0);
+    book.Command1->click();
     select(book, 0);
-    QCOMPARE(book->txtKeyword->text(), keyword);
-    book->Command4->click();
-    book->txtMeaning->setPlainText("new");
-    book->Command4->click();
+    QCOMPARE(book.txtKeyword->text(), keyword);
+    book.Command4->click();
+    book.txtMeaning->setPlainText("new");
+    book.Command4->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("new"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withoutASelection_changesNoRow() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
-    auto* book = openBook(1);
-    book->Command1->click();
+    Book book = openBook(1);
+    book.Command1->click();
     const QByteArray before = w->fileHash();
-    book->Command4->click();
+    book.Command4->click();
     typeEntry(book, "other", "text");
-    book->Command4->click();
+    book.Command4->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->fileHash(), before);
     QCOMPARE(w->rows(DiarySection::Incense), QStringList({"sage"}));
@@ -578,30 +628,30 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     QFETCH(bool, chooserShown);
     QFETCH(int, launcherShown);
     auto* chooser = Windows::Show<frmPaganDiaryMain>();
-    chooser->optOption[2]->click();
-    chooser->cmdContinue->click();
-    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    Control<QRadioButton>(chooser, "optOption", 2)->click();
+    Control<QPushButton>(chooser, "cmdContinue")->click();
+    Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     QVERIFY(book);
-    book->Command1->click();
-    book->Command2->click();
+    book.Command1->click();
+    book.Command2->click();
     typeEntry(book, "unsaved", "text");
     if (way == "button") {
         // The Exit button answers only in Open mode: first the entry is saved.
-        book->Command5->click();
+        book.Command5->click();
         QVERIFY(Windows::IsLoaded<frmPaganDiaryResultBOS>());
-        book->Command2->click();
-        book->Command5->click();
+        book.Command2->click();
+        book.Command5->click();
     } else if (way == "back") {
-        book->mnuBack->trigger();
+        book.mnuBack->trigger();
     } else if (way == "exit") {
-        book->menus.mnuExit->trigger();
+        book.mnuExit->trigger();
     } else {
         book->close();
     }
     QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
     QCOMPARE(chooser->isVisible(), chooserShown);
-    QVERIFY(chooser->optOption[2]->isChecked());
+    QVERIFY(Control<QRadioButton>(chooser, "optOption", 2)->isChecked());
     QCOMPARE(w->shell.launcherShown, launcherShown);
     if (way != "button") {
         // Leaving while adding discards what was typed.
@@ -631,17 +681,17 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim_data
 void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
-    auto* book = openBook(0);
-    book->Command1->click();
-    book->Command2->click();
+    Book book = openBook(0);
+    book.Command1->click();
+    book.Command2->click();
     typeEntry(book, keyword, meaning);
-    book->Command2->click();
+    book.Command2->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
     QVERIFY(w->entry(DiarySection::Spell, 0).meaning == QString(meaning).replace('\n', QStringLiteral("\r\n")));
     select(book, 0);
-    QCOMPARE(book->txtKeyword->text(), keyword);
-    QVERIFY(book->txtMeaning->toPlainText() == meaning);
+    QCOMPARE(book.txtKeyword->text(), keyword);
+    QVERIFY(book.txtMeaning->toPlainText() == meaning);
     for (DiarySection section : AllDiarySections) {
         QVERIFY(!w->rows(section).contains("<unreadable>"));
     }
@@ -655,28 +705,28 @@ void tst_frmPaganDiaryResultBOS::corruptDiary_saysSoAndChangesNothing() {
     }
     const QByteArray before = w->fileHash();
     w->env.boxes.answer(MsgResult::Ok);
-    auto* book = openBook(0);
+    Book book = openBook(0);
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QVERIFY(w->env.boxes.texts().first().startsWith("The Spell section could not be read: "));
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
 
-    book->Command1->click();
-    book->Command2->click();
+    book.Command1->click();
+    book.Command2->click();
     typeEntry(book, "precious", "words");
     w->env.boxes.answer(MsgResult::Ok);
-    book->Command2->click();
+    book.Command2->click();
     QCOMPARE(w->env.boxes.shown().size(), 2);
     QVERIFY(w->env.boxes.texts().last().startsWith("The entry could not be added to the Spell section: "));
     QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("precious"));
-    QCOMPARE(book->txtMeaning->toPlainText(), QStringLiteral("words"));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("precious"));
+    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("words"));
     QCOMPARE(w->fileHash(), before);
 }
 
 void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
-    auto* book = openBook(1);
-    book->Command1->click();
+    Book book = openBook(1);
+    book.Command1->click();
     {
         DiaryLock lock;
         QVERIFY(lock.locked);
@@ -684,26 +734,26 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
         QVERIFY(w->env.boxes.texts().last().contains("in use by another program"));
-        book->lstKeyword->clearSelection();
+        book.lstKeyword->clearSelection();
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
         w->env.boxes.answer(MsgResult::Ok);
-        book->Command3->click();
-        QCOMPARE(lineCount(book->lstKeyword), 1);
+        book.Command3->click();
+        QCOMPARE(lineCount(book.lstKeyword), 1);
         w->env.boxes.clear();
 
-        book->Command2->click();
+        book.Command2->click();
         typeEntry(book, "myrrh", "resin");
         w->env.boxes.answer(MsgResult::Ok);
-        book->Command2->click();
+        book.Command2->click();
         QCOMPARE(w->env.boxes.shown().size(), 1);
         QVERIFY(w->env.boxes.texts().first().contains("could not be added"));
         QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::RetryCancel);
         QCOMPARE(book->mode(), Mode::Adding);
-        QCOMPARE(book->txtKeyword->text(), QStringLiteral("myrrh"));
+        QCOMPARE(book.txtKeyword->text(), QStringLiteral("myrrh"));
     }
     // Once the other program lets go, Save stores the same entry.
-    book->Command2->click();
+    book.Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->rows(DiarySection::Incense), QStringList({"sage", "myrrh"}));
 }
@@ -711,11 +761,11 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
 void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
     QVERIFY(RawDatabase(DiaryFilePath()).exec("DROP TABLE tblrituals"));
     w->env.boxes.answer(MsgResult::Ok);
-    auto* book = openBook(3);
+    Book book = openBook(3);
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QVERIFY(w->env.boxes.texts().first().contains("Rituals section could not be read"));
     QVERIFY(w->env.boxes.texts().first().contains("no such table"));
-    QCOMPARE(lineCount(book->lstKeyword), 0);
+    QCOMPARE(lineCount(book.lstKeyword), 0);
 }
 
 void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine() {
@@ -724,34 +774,33 @@ void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemo
         for (int i = 0; i < 600; ++i) {
             QVERIFY(store.add(DiarySection::Spell, QStringLiteral("k%1").arg(i), QStringLiteral("m%1").arg(i)));
         }
-        bool removed = false;
         for (qint64 index = 5; index <= 600; index += 11) {
-            QVERIFY(store.removeWithIndex(DiarySection::Spell, index, removed) && removed);
+            QVERIFY(store.remove(DiarySection::Spell, index));
         }
     }
-    auto* book = openBook(0);
-    book->Command1->click();
-    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
-    const int last = lineCount(book->lstKeyword) - 1;
-    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(last, 0));
-    QCOMPARE(book->txtKeyword->text(), QStringLiteral("k599"));
+    Book book = openBook(0);
+    book.Command1->click();
+    QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
+    const int last = lineCount(book.lstKeyword) - 1;
+    book.lstKeyword->setCurrentIndex(book.lstKeyword->model()->index(last, 0));
+    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k599"));
 
-    book->Command2->click();
+    book.Command2->click();
     typeEntry(book, "new", "meaning");
-    book->Command2->click();
-    QCOMPARE(lineText(book->lstKeyword, last + 1), QStringLiteral("new"));
-    book->lstKeyword->scrollTo(book->lstKeyword->model()->index(250, 0));
+    book.Command2->click();
+    QCOMPARE(lineText(book.lstKeyword, last + 1), QStringLiteral("new"));
+    book.lstKeyword->scrollTo(book.lstKeyword->model()->index(250, 0));
     select(book, 250);
-    const QString chosen = book->txtKeyword->text();
-    book->Command3->click();
+    const QString chosen = book.txtKeyword->text();
+    book.Command3->click();
     QVERIFY(!w->rows(DiarySection::Spell).contains(chosen));
-    book->lstKeyword->setCurrentIndex(book->lstKeyword->model()->index(249, 0));
-    book->Command4->click();
+    book.lstKeyword->setCurrentIndex(book.lstKeyword->model()->index(249, 0));
+    book.Command4->click();
     typeEntry(book, " renamed ", "m");
-    book->Command4->click();
+    book.Command4->click();
     // The list still reads as the table does.
-    QCOMPARE(listedLines(book->lstKeyword), w->rows(DiarySection::Spell));
-    QCOMPARE(lineText(book->lstKeyword, 249), QStringLiteral("renamed"));
+    QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
+    QCOMPARE(lineText(book.lstKeyword, 249), QStringLiteral("renamed"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 

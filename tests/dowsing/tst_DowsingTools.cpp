@@ -32,6 +32,8 @@ class tst_DowsingTools : public QObject {
     void exportIntoAFolderThatCannotBeWritten_saysSoAndLeavesNoFile_data();
     void exportIntoAFolderThatCannotBeWritten_saysSoAndLeavesNoFile();
     void printPreview_drawsEverySheet();
+    void printPreview_ofAFileThatCannotBeRead_saysWhyInsteadOfBlankPages_data();
+    void printPreview_ofAFileThatCannotBeRead_saysWhyInsteadOfBlankPages();
     void backUpAndRestore_fromTheMenu();
     void restoreOfADamagedBackup_isRefusedAndChangesNothing();
 
@@ -187,6 +189,29 @@ void tst_DowsingTools::printPreview_drawsEverySheet() {
     });
     trigger(QStringLiteral("mnuPreviewRecords"));
     QCOMPARE(pages, 4);
+}
+
+void tst_DowsingTools::printPreview_ofAFileThatCannotBeRead_saysWhyInsteadOfBlankPages_data() {
+    FileTrouble::AddRows({"lock", "truncate"});
+}
+
+void tst_DowsingTools::printPreview_ofAFileThatCannotBeRead_saysWhyInsteadOfBlankPages() {
+    QFETCH(QString, trouble);
+    QFETCH(QString, cause);
+    QVERIFY(SeedRecords(path(), 300));
+    bool previewed = false;
+    SetPrintPreviewer([&previewed](const PagePainter&) { previewed = true; });
+    QVERIFY(Windows::Show<MDIDowsingForm1>());
+    DowsingTestFile other(path());
+    QVERIFY(FileTrouble::Cause(trouble, path(), other));
+    env->boxes.answer(trouble == QLatin1String("lock") ? MsgResult::Cancel : MsgResult::Ok);
+    trigger(QStringLiteral("mnuPreviewRecords"));
+    QCOMPARE(env->boxes.shown().size(), 1);
+    QVERIFY2(env->boxes.shown().first().text.contains(cause), qPrintable(env->boxes.shown().first().text));
+    QVERIFY(!previewed);
+    if (trouble == QLatin1String("lock")) {
+        QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
+    }
 }
 
 void tst_DowsingTools::backUpAndRestore_fromTheMenu() {

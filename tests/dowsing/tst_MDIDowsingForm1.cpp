@@ -4,11 +4,13 @@
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "support/DowsingSeed.h"
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -31,6 +33,7 @@ class tst_MDIDowsingForm1 : public QObject {
     void brandStrips_openTheirPages();
     void closingTheFrameUnderALoadMessage_waitsForTheAnswer_data();
     void closingTheFrameUnderALoadMessage_waitsForTheAnswer();
+    void menuBar_showsTheWindowInFrontsMenusThenTools();
 
   private:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -54,10 +57,10 @@ void tst_MDIDowsingForm1::dowsingButton_opensFrameWithWizardAtTopLeft() {
     QVERIFY(frame->isVisible());
     QCOMPARE(frame->windowTitle(), QStringLiteral("Quarrow"));
     QVERIFY(wizard->subWindow());
-    QCOMPARE(wizard->subWindow()->mdiArea(), frame->mdiArea);
+    QCOMPARE(wizard->subWindow()->mdiArea(), Control<QMdiArea>(frame, "mdiArea"));
     QVERIFY(wizard->subWindow()->isVisible());
     QCOMPARE(wizard->subWindow()->pos(), QPoint(0, 0));
-    QCOMPARE(frame->Picture2->palette().color(QPalette::Window), QColor(251, 254, 224));
+    QCOMPARE(Control(frame, "Picture2")->palette().color(QPalette::Window), QColor(251, 254, 224));
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
@@ -90,31 +93,31 @@ void tst_MDIDowsingForm1::closingFrame_unloadsEverythingAndShowsLauncher() {
 void tst_MDIDowsingForm1::reopening_loadsEverythingAfresh() {
     QVERIFY(ShowDowsingTool());
     auto* wizard = Windows::Loaded<frmDowsingMain>();
-    QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
+    QTest::mouseClick(Control(wizard, "cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(Control<QLineEdit>(wizard, "txtName"), QStringLiteral("ann"));
     Windows::Loaded<MDIDowsingForm1>()->close();
     settle();
 
     QVERIFY(ShowDowsingTool());
     wizard = Windows::Loaded<frmDowsingMain>();
-    QVERIFY(wizard->txtName->text().isEmpty());
-    QVERIFY(!wizard->fraCustomersDetails->isEnabled());
-    QCOMPARE(wizard->cmbYear->currentText(), QStringLiteral("1900"));
+    QVERIFY(Control<QLineEdit>(wizard, "txtName")->text().isEmpty());
+    QVERIFY(!Control(wizard, "fraCustomersDetails")->isEnabled());
+    QCOMPARE(Control<QComboBox>(wizard, "cmbYear")->currentText(), QStringLiteral("1900"));
     QCOMPARE(wizard->subWindow()->pos(), QPoint(0, 0));
 }
 
 void tst_MDIDowsingForm1::exitThenDowsing_keepsTheSameWizard() {
     QVERIFY(ShowDowsingTool());
     auto* wizard = Windows::Loaded<frmDowsingMain>();
-    QTest::mouseClick(wizard->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(wizard->txtName, QStringLiteral("ann"));
-    QTest::mouseClick(wizard->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(Control(wizard, "cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(Control<QLineEdit>(wizard, "txtName"), QStringLiteral("ann"));
+    QTest::mouseClick(Control(wizard, "cmdExit"), Qt::LeftButton);
     QCOMPARE(env->shell.launcherShown, 1);
     QVERIFY(Windows::Loaded<MDIDowsingForm1>()->isVisible());
 
     QVERIFY(ShowDowsingTool());
     QCOMPARE(Windows::Loaded<frmDowsingMain>(), wizard);
-    QCOMPARE(wizard->txtName->text(), QStringLiteral("ANN"));
+    QCOMPARE(Control<QLineEdit>(wizard, "txtName")->text(), QStringLiteral("ANN"));
 }
 
 void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
@@ -130,19 +133,21 @@ void tst_MDIDowsingForm1::closingWizard_showsLauncher_frameStays() {
     QVERIFY(ShowDowsingTool());
     wizard = Windows::Loaded<frmDowsingMain>();
     QVERIFY(wizard);
-    QCOMPARE(wizard->subWindow()->mdiArea(), Windows::Loaded<MDIDowsingForm1>()->mdiArea);
-    QCOMPARE(Windows::Loaded<MDIDowsingForm1>()->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(wizard->subWindow()->mdiArea(), Control<QMdiArea>(Windows::Loaded<MDIDowsingForm1>(), "mdiArea"));
+    QCOMPARE(Control<QMdiArea>(Windows::Loaded<MDIDowsingForm1>(), "mdiArea")->subWindowList().size(), 1);
 }
 
 void tst_MDIDowsingForm1::brandStrips_openTheirPages() {
     QVERIFY(ShowDowsingTool());
     auto* frame = Windows::Loaded<MDIDowsingForm1>();
-    QTest::mouseClick(frame->Label61, Qt::LeftButton);
-    QTest::mouseClick(frame->Label7, Qt::LeftButton);
+    QTest::mouseClick(Control<ClickLabel>(frame, "Label61"), Qt::LeftButton);
+    QTest::mouseClick(Control<ClickLabel>(frame, "Label7"), Qt::LeftButton);
     QCOMPARE(env->pages.pageKeys(), (QStringList{"home-page", "fully-branded"}));
-    QVERIFY(frame->Label61->text().startsWith(QStringLiteral(
-        "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ")));
-    QVERIFY(frame->Label61->text().endsWith(QStringLiteral(" Now")));
+    QVERIFY(Control<ClickLabel>(frame, "Label61")
+                ->text()
+                .startsWith(QStringLiteral(
+                    "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ")));
+    QVERIFY(Control<ClickLabel>(frame, "Label61")->text().endsWith(QStringLiteral(" Now")));
 }
 
 void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer_data() {
@@ -182,7 +187,7 @@ void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer() {
         }
     });
     if (loading == QLatin1String("grid")) {
-        Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
+        Windows::Loaded<frmDowsingMain>()->ShowAllRecords();
     } else {
         QVERIFY(Windows::Loaded<frmDowsingMain>()->subWindow()->close());
         settle();
@@ -204,3 +209,87 @@ void tst_MDIDowsingForm1::closingTheFrameUnderALoadMessage_waitsForTheAnswer() {
 
 QTEST_MAIN(tst_MDIDowsingForm1)
 #include "tst_MDIDowsingForm1.moc"
+
+namespace {
+// The frame's bar as a user reads it: each top item, and a menu's items after a colon.
+QStringList barTexts(QMenuBar* bar) {
+    QStringList texts;
+    for (QAction* item : bar->actions()) {
+        QString line = item->text();
+        if (item->menu() && item->menu()->objectName() != QLatin1String("mnuTools")) {
+            for (QAction* sub : item->menu()->actions()) {
+                line += (sub->isSeparator() ? QStringLiteral("|-") : QLatin1Char('|') + sub->text());
+            }
+        }
+        texts << line;
+    }
+    return texts;
+}
+
+// Runs an item of the frame's bar by its captions, as a click on the bar and then on the menu would.
+void choose(QMenuBar* bar, const QString& top, const QString& item = QString()) {
+    for (QAction* action : bar->actions()) {
+        if (action->text() != top) {
+            continue;
+        }
+        if (item.isEmpty()) {
+            action->trigger();
+            return;
+        }
+        for (QAction* sub : action->menu()->actions()) {
+            if (sub->text() == item) {
+                QVERIFY(sub->isEnabled());
+                sub->trigger();
+                return;
+            }
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no item %1 %2 in the frame's menu bar").arg(top, item)));
+}
+} // namespace
+
+void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
+    QVERIFY(SeedRecords(env->path(), 2));
+    QVERIFY(ShowDowsingTool());
+    auto* frame = Windows::Loaded<MDIDowsingForm1>();
+    QMenuBar* bar = frame->menuBar();
+    const QStringList wizardBar{"&File|&Add New Record|&View All  Records|E&xit",
+                                "&Help|&Online Help|&Visit Us Online|-|&Check for Software Update|-|&About Software",
+                                "&Donate", "Make Money &Online", "&Tools"};
+    QCOMPARE(barTexts(bar), wizardBar);
+    QVERIFY(Control<QMdiArea>(frame, "mdiArea")->findChildren<QMenuBar*>().isEmpty());
+
+    // The wizard's items, run from the frame's bar.
+    choose(bar, "&Help", "&Online Help");
+    choose(bar, "&Help", "&Visit Us Online");
+    choose(bar, "&Help", "&Check for Software Update");
+    choose(bar, "&Donate");
+    QCOMPARE(env->pages.pageKeys(), (QStringList{"help-web-page", "home-page", "download-web-page", "donate"}));
+    choose(bar, "&Help", "&About Software");
+    QCOMPARE(env->shell.aboutShown, 1);
+    choose(bar, "&File", "E&xit");
+    QCOMPARE(env->shell.launcherShown, 1);
+    choose(bar, "&File", "&Add New Record");
+    QVERIFY(Control(Windows::Loaded<frmDowsingMain>(), "fraCustomersDetails")->isEnabled());
+
+    // The grid in front: its File menu, then Tools.
+    choose(bar, "&File", "&View All  Records");
+    auto* grid = Windows::Loaded<frmDowsingAllRecord>();
+    QVERIFY(grid && grid->isVisible());
+    QCOMPARE(barTexts(bar), (QStringList{"&File|&Print|&Back", "&Tools"}));
+    QVERIFY(!grid->mnuPrint->isEnabled());
+
+    // The record sheet has no menus: Tools alone.
+    DowsingWorld::doubleClickRow(grid, 0);
+    QVERIFY(Windows::Loaded<frmDowsingSave>()->isVisible());
+    QCOMPARE(barTexts(bar), QStringList{"&Tools"});
+
+    // Back through the grid's menu: the wizard's menus again.
+    QTest::mouseClick(Control(Windows::Loaded<frmDowsingSave>(), "cmdBack"), Qt::LeftButton);
+    QCOMPARE(barTexts(bar), (QStringList{"&File|&Print|&Back", "&Tools"}));
+    choose(bar, "&File", "&Back");
+    QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
+    settle();
+    QCOMPARE(barTexts(bar), wizardBar);
+    QVERIFY(env->boxes.shown().isEmpty());
+}

@@ -32,6 +32,7 @@ class tst_frmDowsingAllRecord : public QObject {
   private slots:
     void init();
     void cleanup();
+    void grid_followsChangesHereAndElsewhere();
 
     void grid_listsEveryRowInTableOrderUnderItsCaptions();
     void grid_readsLazily();
@@ -73,6 +74,21 @@ void tst_frmDowsingAllRecord::cleanup() {
     env.reset();
 }
 
+void tst_frmDowsingAllRecord::grid_followsChangesHereAndElsewhere() {
+    QVERIFY(SeedRecords(env->path(), 3));
+    QVERIFY(openGrid());
+    grid->DataGrid->setCurrentIndex(grid->model()->index(2, 0));
+    // Added by this program (another window), then by another program: rows appear without reopening.
+    QVERIFY(env->addNamed({QStringLiteral("FOURTH")}));
+    QCOMPARE(grid->model()->rowCount(), 4);
+    QCOMPARE(grid->model()->index(3, 1).data().toString(), QStringLiteral("FOURTH"));
+    QCOMPARE(grid->DataGrid->currentIndex().row(), 2);
+    QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    QTRY_COMPARE(grid->model()->rowCount(), 3);
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("CUSTOMER 2"));
+    QVERIFY(env->boxes.shown().isEmpty());
+}
+
 frmDowsingAllRecord* tst_frmDowsingAllRecord::openGrid() {
     grid = env->grid();
     return grid;
@@ -111,6 +127,7 @@ void tst_frmDowsingAllRecord::gridModel_keepsTheModelContract() {
     DowsingStore store(env->path());
     QVERIFY(store.open());
     DowsingGridModel model(store);
+    QVERIFY(model.reload());
     // The tester walks every index the model offers and fails the test at the first broken promise.
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.rowCount(), DowsingGridModel::PageSize * 2 + 5);
@@ -156,7 +173,7 @@ void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
     QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::Ok);
     QVERIFY(grid->isVisible());
     QVERIFY(!grid->DataGrid->isEnabled());
-    grid->DataGrid_DblClick();
+    grid->openCurrentRecord();
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
     QVERIFY(grid->isVisible());
     QCOMPARE(env->boxes.shown().size(), 1);
@@ -185,17 +202,17 @@ void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
     QVERIFY(Windows::IsLoaded<frmDowsingAllRecord>());
     QVERIFY(sheet->subWindow()->isVisible());
     QCOMPARE(sheet->subWindow()->pos(), QPoint(0, 0));
-    const QStringList paragraphs = sheet->RTB->toPlainText().split(QStringLiteral("\n\n"));
+    const QStringList paragraphs = sheet->sheetText()->toPlainText().split(QStringLiteral("\n\n"));
     QCOMPARE(paragraphs.size(), 14);
     QCOMPARE(paragraphs[0], QStringLiteral("Date :- 3/7/2006"));
     QCOMPARE(paragraphs[1], QStringLiteral("Name :- CUSTOMER 2"));
     QCOMPARE(paragraphs[2], QStringLiteral("Address :- This data has not been entered"));
     QCOMPARE(paragraphs[10], paragraph);
     // Bold, in the sheet's own font, from first letter to last.
-    QTextCursor all(sheet->RTB->document());
+    QTextCursor all(sheet->sheetText()->document());
     all.select(QTextCursor::Document);
     QVERIFY(all.charFormat().fontWeight() >= QFont::Bold);
-    for (QTextBlock b = sheet->RTB->document()->begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = sheet->sheetText()->document()->begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             QVERIFY(it.fragment().charFormat().fontWeight() >= QFont::Bold);
         }
@@ -246,7 +263,7 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
     QVERIFY(!grid->isVisible());
     QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
-    QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Name :- CUSTOMER 3\n")));
+    QVERIFY(sheet->sheetText()->toPlainText().contains(QStringLiteral("Name :- CUSTOMER 3\n")));
 }
 
 void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
@@ -255,7 +272,7 @@ void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
     QVERIFY(openGrid());
     DowsingWorld::doubleClickRow(grid, 0);
     const DowsingSelection first = CurrentDowsingSelection();
-    QTest::mouseClick(Windows::Loaded<frmDowsingSave>()->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(Windows::Loaded<frmDowsingSave>(), "cmdBack"), Qt::LeftButton);
     DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
     QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
@@ -269,11 +286,11 @@ void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
     QVERIFY(openGrid());
     DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
-    QVERIFY(sheet->RTB->toPlainText().contains(QString(20000, QLatin1Char('q'))));
-    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAnywhere);
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QVERIFY(sheet->sheetText()->toPlainText().contains(QString(20000, QLatin1Char('q'))));
+    QCOMPARE(sheet->sheetText()->wordWrapMode(), QTextOption::WrapAnywhere);
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     DowsingWorld::doubleClickRow(grid, 1);
-    QCOMPARE(sheet->RTB->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(sheet->sheetText()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty_data() {
@@ -335,7 +352,7 @@ void tst_frmDowsingAllRecord::pageThatFailed_isNotReadAgainUntilTheUserActs() {
     QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
     DowsingWorld::doubleClickRow(grid, 299);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
-    QVERIFY(sheet && sheet->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 300")));
+    QVERIFY(sheet && sheet->sheetText()->toPlainText().contains(QStringLiteral("CUSTOMER 300")));
 }
 
 void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
@@ -345,10 +362,10 @@ void tst_frmDowsingAllRecord::openingAnotherRecord_replacesTheSheetText() {
     QVERIFY(openGrid());
     DowsingWorld::doubleClickRow(grid, 0);
     auto* sheet = Windows::Loaded<frmDowsingSave>();
-    QVERIFY(sheet->RTB->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QVERIFY(sheet->sheetText()->toPlainText().contains(QStringLiteral("Notes :- line one\nline two\n\n")));
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     DowsingWorld::doubleClickRow(grid, 1);
-    QCOMPARE(sheet->RTB->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+    QCOMPARE(sheet->sheetText()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
              DowsingSheetText(SeedRecord(2)));
 }
 
@@ -362,7 +379,7 @@ void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
     QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     const int pages = grid->model()->pagesRead();
 
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     QVERIFY(!sheet->subWindow()->isVisible());
     QVERIFY(Windows::IsLoaded<frmDowsingSave>());
     QCOMPARE(Windows::Loaded<frmDowsingAllRecord>(), hidden.data());
@@ -411,7 +428,7 @@ void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
     QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
     DowsingWorld::doubleClickRow(grid, 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
-    QVERIFY(Windows::Loaded<frmDowsingSave>()->RTB->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
+    QVERIFY(Windows::Loaded<frmDowsingSave>()->sheetText()->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
 }
 
 void tst_frmDowsingAllRecord::closingFrame_withGridHiddenBehindSheet_unloadsBoth() {
@@ -451,7 +468,7 @@ void tst_frmDowsingAllRecord::jumpToTheEnd_ofATableWithGaps_opensItsLastRecord()
         QCOMPARE(number, qint64(row + row / 8 + 1));
         QCOMPARE(grid->model()->index(row, 1).data().toString(), QStringLiteral("CUSTOMER %1").arg(number));
     }
-    grid->DataGrid_DblClick();
+    grid->openCurrentRecord();
     QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, rows - 1);
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 700);
 }

@@ -25,6 +25,8 @@ class tst_frmDowsingFind : public QObject {
   private slots:
     void init();
     void cleanup();
+    void list_followsChangesHereAndElsewhere();
+    void scrollingPastAPageTheFileWillNotGive_saysWhyAndOffersRetry();
 
     void toolsMenu_ctrlF_opensTheFindWindow();
     void search_ignoresCaseAndAccents_data();
@@ -89,6 +91,54 @@ QStringList tst_frmDowsingFind::namesFound(const QString& text) {
         names << find->model()->record(row)->Name;
     }
     return names;
+}
+
+void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
+    DowsingRecord ann = SeedRecord(1);
+    ann.Name = QStringLiteral("ANN");
+    ann.Address = QStringLiteral("1 Mill Lane");
+    const qint64 id = add(ann);
+    find = openFind();
+    QVERIFY(find);
+    QCOMPARE(namesFound(QStringLiteral("ann mill")), QStringList{"ANN"});
+
+    // Deleted by this program (the record sheet, say): the list and its count follow.
+    QVERIFY(DowsingStore(path()).remove(id));
+    QTRY_COMPARE(find->model()->rowCount(), 0);
+    QCOMPARE(find->lblCount->text(), QStringLiteral("No record found"));
+
+    // Added by another program: heard without a keystroke.
+    QVERIFY(DowsingTestFile(path()).exec(
+        QStringLiteral("INSERT INTO Details (Name, Address) VALUES ('ANN', '2 Mill Lane'), ('BEN', '3 Mill Lane')")));
+    QTRY_COMPARE(find->model()->rowCount(), 1);
+    QCOMPARE(find->model()->record(0)->Address, QStringLiteral("2 Mill Lane"));
+
+    // Deleted elsewhere a moment before the double click: the sheet never shows a record that is gone.
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE Name = 'ANN'")));
+    env->boxes.answer(MsgResult::Ok);
+    find->grdFound->setCurrentIndex(find->model()->index(0, 1));
+    find->openCurrentRecord();
+    QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone});
+    QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
+}
+
+void tst_frmDowsingFind::scrollingPastAPageTheFileWillNotGive_saysWhyAndOffersRetry() {
+    QVERIFY(SeedRecords(path(), DowsingFindModel::PageSize + 10));
+    find = openFind();
+    QVERIFY(find);
+    namesFound(QStringLiteral("customer"));
+    QVERIFY(find->model()->canFetchMore({}));
+    DowsingTestFile other(path());
+    QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    // The box comes with Retry; the file is given up before the user answers.
+    env->boxes.onShow([&other](const MessageRequest&) { other.exec(QStringLiteral("ROLLBACK")); });
+    env->boxes.answer(MsgResult::Retry);
+    find->model()->fetchMore({});
+    QTRY_COMPARE(env->boxes.shown().size(), 1);
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::RetryCancel);
+    QVERIFY(env->boxes.shown().first().text.contains(QStringLiteral("in use by another program")));
+    QCOMPARE(find->model()->rowCount(), DowsingFindModel::PageSize + 10);
+    QCOMPARE(find->lblCount->text(), DowsingFindTexts::Count(DowsingFindModel::PageSize + 10, false));
 }
 
 void tst_frmDowsingFind::toolsMenu_ctrlF_opensTheFindWindow() {
@@ -192,10 +242,10 @@ void tst_frmDowsingFind::recordsAddedOrRemovedElsewhere_showAtTheNextSearch() {
     r.Name = QStringLiteral("HORSE");
     DowsingStore store(path());
     QVERIFY(store.open());
-    QCOMPARE(store.change(r), DowsingStore::Outcome::Done);
+    QVERIFY(store.change(r));
     QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList());
     QCOMPARE(namesFound(QStringLiteral("horse")), QStringList{"HORSE"});
-    QCOMPARE(store.remove(id), DowsingStore::Outcome::Done);
+    QVERIFY(store.remove(id));
     QCOMPARE(namesFound(QStringLiteral("horse")), QStringList());
 }
 
@@ -226,7 +276,7 @@ void tst_frmDowsingFind::doubleClick_opensTheRecordSheetAsTheGridDoes() {
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet && sheet->isVisible());
     const DowsingRecord expected = SeedRecord(29);
-    QCOMPARE(sheet->RTB->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
+    QCOMPARE(sheet->sheetText()->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
     const DowsingSelection& selection = CurrentDowsingSelection();
     QCOMPARE(selection.SelectedRowIndex, 28);
     QCOMPARE(selection.SelectedRecordId, 29);
@@ -308,14 +358,14 @@ void tst_frmDowsingFind::makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFi
         reported << done << total;
         return reported.size() < 4;
     };
-    QCOMPARE(DowsingSearch::EnsureIndex(store.database(), stopAtSecond), DowsingSearch::IndexStopped);
+    QCOMPARE(DowsingSearch::EnsureIndex(*store.database(), stopAtSecond), DowsingSearch::IndexStopped);
     QCOMPARE(reported, (QList<qint64>{0, records, 8192, records}));
-    store.close();
+    DataSource::closeAll();
     QCOMPARE(FileHash(path()), before);
 
     QVERIFY(store.open());
-    QCOMPARE(DowsingSearch::EnsureIndex(store.database(), [](qint64, qint64) { return true; }), QString());
-    QSqlQuery q(store.database());
+    QCOMPARE(DowsingSearch::EnsureIndex(*store.database(), [](qint64, qint64) { return true; }), QString());
+    QSqlQuery q(*store.database());
     QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM DetailsSearch WHERE DetailsSearch MATCH 'customer'")));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toLongLong(), records);

@@ -108,7 +108,11 @@ class tst_frmDowsingMain : public QObject {
     // Opens the wizard and moves from Add New Record to the page of the tool and the item.
     bool openOnToolsPage();
     void enterRecord(); // Add New Record, then move to the notes page
-    void pressAdd() { QTest::mouseClick(w->cmdadd, Qt::LeftButton); }
+    void pressAdd() { QTest::mouseClick(control("cmdadd"), Qt::LeftButton); }
+    // The wizard's controls by objectName.
+    QWidget* control(const char* name) const { return Control(w, name); }
+    QLineEdit* field(const char* name) const { return Control<QLineEdit>(w, name); }
+    QComboBox* list(const char* name) const { return Control<QComboBox>(w, name); }
 
     std::unique_ptr<DowsingWorld> env;
     frmDowsingMain* w = nullptr;
@@ -134,16 +138,16 @@ bool tst_frmDowsingMain::openOnToolsPage() {
     if (!open()) {
         return false;
     }
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::mouseClick(control("cmdCustomersDetailsNext"), Qt::LeftButton);
     return true;
 }
 
 void tst_frmDowsingMain::enterRecord() {
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    QCOMPARE(w->FrontPage(), w->fraNotes);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::mouseClick(control("cmdCustomersDetailsNext"), Qt::LeftButton);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
+    QCOMPARE(w->FrontPage(), Control<QGroupBox>(w, "fraNotes"));
 }
 
 void tst_frmDowsingMain::keyFilters_data() {
@@ -189,7 +193,7 @@ void tst_frmDowsingMain::keyFilters() {
     QFETCH(QString, expected);
     QFETCH(int, complaints);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     auto* edit = w->findChild<QLineEdit*>(field);
     QVERIFY(edit);
     for (int i = 0; i < complaints; ++i) {
@@ -218,15 +222,15 @@ void tst_frmDowsingMain::keyFilters() {
 
 void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     env->boxes.answer(MsgResult::Ok);
     QInputMethodEvent accented(QString(), {});
     accented.setCommitString(QStringLiteral("é"));
-    QCoreApplication::sendEvent(w->txtName, &accented);
+    QCoreApplication::sendEvent(field("txtName"), &accented);
     QInputMethodEvent plain(QString(), {});
     plain.setCommitString(QStringLiteral("a"));
-    QCoreApplication::sendEvent(w->txtName, &plain);
-    QCOMPARE(w->txtName->text(), QStringLiteral("A"));
+    QCoreApplication::sendEvent(field("txtName"), &plain);
+    QCOMPARE(field("txtName")->text(), QStringLiteral("A"));
     waitForTypingPause();
     QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
 }
@@ -244,7 +248,7 @@ void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     auto* edit = w->findChild<QLineEdit*>(field);
     QVERIFY(edit);
     QTest::keyClicks(edit, typed);
@@ -284,7 +288,7 @@ void tst_frmDowsingMain::pastedAndDroppedText_passesTheSameFilter() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(w->window()));
     auto* edit = w->findChild<QLineEdit*>(field);
     QVERIFY(edit);
@@ -332,7 +336,7 @@ void tst_frmDowsingMain::enterAndBackspace() {
     QFETCH(QString, field);
     QFETCH(int, enterComplaints);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     auto* edit = w->findChild<QLineEdit*>(field);
     QTest::keyClicks(edit, field == QLatin1String("txtName") ? QStringLiteral("ab") : QStringLiteral("12"));
     if (enterComplaints) {
@@ -366,19 +370,20 @@ void tst_frmDowsingMain::emailRule() {
     QFETCH(QString, email);
     QFETCH(bool, accepted);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(w->txtEmail, email);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(field("txtEmail"), email);
     if (!accepted) {
         env->boxes.answer(MsgResult::Ok);
     }
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    QCOMPARE(w->FrontPage(), accepted ? w->fraTools : w->fraCustomersDetails);
+    QTest::mouseClick(control("cmdCustomersDetailsNext"), Qt::LeftButton);
+    QCOMPARE(w->FrontPage(),
+             accepted ? Control<QGroupBox>(w, "fraTools") : Control<QGroupBox>(w, "fraCustomersDetails"));
     if (accepted) {
         QVERIFY(env->boxes.shown().isEmpty());
     } else {
         QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Correct Email Address !"});
         QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
-        QCOMPARE(w->txtEmail->text(), email);
+        QCOMPARE(field("txtEmail")->text(), email);
     }
 }
 
@@ -395,11 +400,11 @@ void tst_frmDowsingMain::popUpOk() {
     QFETCH(bool, item);
     QFETCH(QString, typed);
     QVERIFY(openOnToolsPage());
-    QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
-    QFrame* popUp = item ? w->fraItemDowsing : w->fraDowsingTool;
-    QFrame* otherPopUp = item ? w->fraDowsingTool : w->fraItemDowsing;
-    QLineEdit* text = item ? w->txtItemDowsing : w->txtDowsingTool;
-    QPushButton* ok = item ? w->cmdOkItemDowsing : w->cmdOk;
+    QComboBox* combo = item ? list("cmbItemDowsingFor") : list("cmbDowsingTool");
+    QWidget* popUp = item ? control("fraItemDowsing") : control("fraDowsingTool");
+    QWidget* otherPopUp = item ? control("fraDowsingTool") : control("fraItemDowsing");
+    QLineEdit* text = item ? field("txtItemDowsing") : field("txtDowsingTool");
+    QWidget* ok = item ? control("cmdOkItemDowsing") : control("cmdOk");
 
     // Picking an ordinary entry shows no pop-up; picking the last one does, and hides the other pop-up.
     otherPopUp->show();
@@ -428,7 +433,7 @@ void tst_frmDowsingMain::popUpOk() {
     QVERIFY(popUp->isHidden());
     QCOMPARE(combo->currentText(), typed);
 
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
     QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
     // The pop-up keeps its text for the next time it is shown.
     QCOMPARE(text->text(), typed);
@@ -437,14 +442,14 @@ void tst_frmDowsingMain::popUpOk() {
 void tst_frmDowsingMain::typedTool_isStoredButNeverJoinsTheList() {
     QVERIFY(open());
     enterRecord();
-    QTest::mouseClick(w->cmdNotesBack, Qt::LeftButton);
-    w->cmbDowsingTool->lineEdit()->selectAll();
-    QTest::keyClicks(w->cmbDowsingTool->lineEdit(), QStringLiteral("Wishbone"));
-    QTest::keyClick(w->cmbDowsingTool->lineEdit(), Qt::Key_Return);
-    QCOMPARE(w->cmbDowsingTool->count(), 4);
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QTest::mouseClick(control("cmdNotesBack"), Qt::LeftButton);
+    list("cmbDowsingTool")->lineEdit()->selectAll();
+    QTest::keyClicks(list("cmbDowsingTool")->lineEdit(), QStringLiteral("Wishbone"));
+    QTest::keyClick(list("cmbDowsingTool")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(list("cmbDowsingTool")->count(), 4);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
     QCOMPARE(env->addAndReadBack(w).value(9).toString(), QStringLiteral("Wishbone"));
-    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
+    QCOMPARE(list("cmbDowsingTool")->currentText(), QStringLiteral("Rods"));
 }
 
 void tst_frmDowsingMain::typedListText_isStoredAsTyped_data() {
@@ -461,14 +466,14 @@ void tst_frmDowsingMain::typedListText_isStoredAsTyped() {
     QFETCH(bool, item);
     QFETCH(QString, typed);
     QVERIFY(openOnToolsPage());
-    QComboBox* combo = item ? w->cmbItemDowsingFor : w->cmbDowsingTool;
+    QComboBox* combo = item ? list("cmbItemDowsingFor") : list("cmbDowsingTool");
     // Typed as a user types, into the list that has the focus.
     QVERIFY(QTest::qWaitForWindowActive(w->window()));
     combo->setFocus();
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), typed);
     QCOMPARE(combo->currentText(), typed);
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
     QCOMPARE(env->addAndReadBack(w).value(item ? 10 : 9).toString(), typed);
 }
 
@@ -484,7 +489,7 @@ void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     auto* edit = w->findChild<QLineEdit*>(field);
     QVERIFY(edit);
     QTest::keyClicks(edit, typed);
@@ -500,21 +505,21 @@ void tst_frmDowsingMain::deleteKey_isNoTypedCharacter() {
 
 void tst_frmDowsingMain::popUpCancel_restoresFirstEntry() {
     QVERIFY(openOnToolsPage());
-    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
-    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
-    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
-    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
-    QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel"));
-    QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-    QVERIFY(w->fraDowsingTool->isHidden());
-    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
-    QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel"));
+    QCOMPARE(list("cmbDowsingTool")->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(list("cmbItemDowsingFor")->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    list("cmbDowsingTool")->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit list("cmbDowsingTool")->activated(DowsingEntryRules::OtherToolIndex);
+    QTest::keyClicks(field("txtDowsingTool"), QStringLiteral("Hazel"));
+    QTest::mouseClick(control("cmdCancel"), Qt::LeftButton);
+    QVERIFY(control("fraDowsingTool")->isHidden());
+    QCOMPARE(list("cmbDowsingTool")->currentText(), QStringLiteral("Rods"));
+    QCOMPARE(field("txtDowsingTool")->text(), QStringLiteral("Hazel"));
 
-    w->cmbItemDowsingFor->setCurrentIndex(DowsingEntryRules::OtherItemIndex);
-    emit w->cmbItemDowsingFor->activated(DowsingEntryRules::OtherItemIndex);
-    QTest::mouseClick(w->cmdCancelItemDowsing, Qt::LeftButton);
-    QVERIFY(w->fraItemDowsing->isHidden());
-    QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
+    list("cmbItemDowsingFor")->setCurrentIndex(DowsingEntryRules::OtherItemIndex);
+    emit list("cmbItemDowsingFor")->activated(DowsingEntryRules::OtherItemIndex);
+    QTest::mouseClick(control("cmdCancelItemDowsing"), Qt::LeftButton);
+    QVERIFY(control("fraItemDowsing")->isHidden());
+    QCOMPARE(list("cmbItemDowsingFor")->currentText(), QStringLiteral("water"));
 }
 
 void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
@@ -540,20 +545,20 @@ void tst_frmDowsingMain::afterSuccessBox_altR_startsTheNextRecord() {
     QVERIFY(focus->isEnabled() && focus->isVisible());
     QTest::keyClick(focus, Qt::Key_R, Qt::AltModifier);
     // A mnemonic presses its button the way a click does, after a short animation.
-    QTRY_VERIFY(w->fraCustomersDetails->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), w->txtName);
+    QTRY_VERIFY(Control<QGroupBox>(w, "fraCustomersDetails")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), field("txtName"));
 }
 
 void tst_frmDowsingMain::turningAPage_putsTheFocusInItsFirstControl() {
     QVERIFY(open());
     QVERIFY(QTest::qWaitForWindowActive(w->window()));
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), w->txtName);
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), field("txtName"));
     // Each page is turned from the keyboard, on the button that has the focus; what is typed next must land.
-    const std::pair<QPushButton*, QWidget*> turns[] = {{w->cmdCustomersDetailsNext, w->cmbDowsingTool},
-                                                       {w->cmdToolsNext, w->txtNotes},
-                                                       {w->cmdNotesBack, w->cmbDowsingTool},
-                                                       {w->cmdToolsBack, w->txtName}};
+    const std::pair<QWidget*, QWidget*> turns[] = {{control("cmdCustomersDetailsNext"), list("cmbDowsingTool")},
+                                                   {control("cmdToolsNext"), Control<QPlainTextEdit>(w, "txtNotes")},
+                                                   {control("cmdNotesBack"), list("cmbDowsingTool")},
+                                                   {control("cmdToolsBack"), field("txtName")}};
     for (const auto& [turn, first] : turns) {
         turn->setFocus();
         QTest::keyClick(turn, Qt::Key_Space);
@@ -596,86 +601,88 @@ void tst_frmDowsingMain::timeStoresHourAndMinuteOnly() {
     QFETCH(QString, ampm);
     QFETCH(QString, stored);
     QVERIFY(openOnToolsPage());
-    w->cmbHour->setCurrentText(hour);
-    w->cmbMinute->setCurrentText(minute);
-    w->cmbSecond->setCurrentText(second);
-    w->cmbAMPM->setCurrentText(ampm);
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    list("cmbHour")->setCurrentText(hour);
+    list("cmbMinute")->setCurrentText(minute);
+    list("cmbSecond")->setCurrentText(second);
+    list("cmbAMPM")->setCurrentText(ampm);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
     QCOMPARE(env->addAndReadBack(w).value(8).toString(), stored);
 }
 
 void tst_frmDowsingMain::afterAddition_fieldsResetExceptAmPmAndPopUps() {
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(w->txtName, QStringLiteral("ann"));
-    QTest::keyClicks(w->txtAddress, QStringLiteral("1 Lane"));
-    QTest::keyClicks(w->txtCity, QStringLiteral("ely"));
-    QTest::keyClicks(w->txtState, QStringLiteral("fen"));
-    QTest::keyClicks(w->txtPin, QStringLiteral("CB7"));
-    QTest::keyClicks(w->txtPhNo, QStringLiteral("123"));
-    QTest::keyClicks(w->txtEmail, QStringLiteral("a@b"));
-    QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("barn"));
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    QCOMPARE(w->cmbDowsingTool->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
-    QCOMPARE(w->cmbItemDowsingFor->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
-    w->cmbDowsingTool->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
-    emit w->cmbDowsingTool->activated(DowsingEntryRules::OtherToolIndex);
-    QTest::keyClicks(w->txtDowsingTool, QStringLiteral("Hazel fork"));
-    QTest::mouseClick(w->cmdOk, Qt::LeftButton);
-    w->cmbItemDowsingFor->setCurrentIndex(2);
-    for (QComboBox* combo : {w->cmbMonth, w->cmbDate, w->cmbYear, w->cmbHour, w->cmbMinute, w->cmbSecond}) {
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(field("txtName"), QStringLiteral("ann"));
+    QTest::keyClicks(Control<QPlainTextEdit>(w, "txtAddress"), QStringLiteral("1 Lane"));
+    QTest::keyClicks(field("txtCity"), QStringLiteral("ely"));
+    QTest::keyClicks(field("txtState"), QStringLiteral("fen"));
+    QTest::keyClicks(field("txtPin"), QStringLiteral("CB7"));
+    QTest::keyClicks(field("txtPhNo"), QStringLiteral("123"));
+    QTest::keyClicks(field("txtEmail"), QStringLiteral("a@b"));
+    QTest::keyClicks(field("txtLocationDowsingFor"), QStringLiteral("barn"));
+    QTest::mouseClick(control("cmdCustomersDetailsNext"), Qt::LeftButton);
+    QCOMPARE(list("cmbDowsingTool")->itemText(DowsingEntryRules::OtherToolIndex), QStringLiteral("Other"));
+    QCOMPARE(list("cmbItemDowsingFor")->itemText(DowsingEntryRules::OtherItemIndex), QStringLiteral("Others"));
+    list("cmbDowsingTool")->setCurrentIndex(DowsingEntryRules::OtherToolIndex);
+    emit list("cmbDowsingTool")->activated(DowsingEntryRules::OtherToolIndex);
+    QTest::keyClicks(field("txtDowsingTool"), QStringLiteral("Hazel fork"));
+    QTest::mouseClick(control("cmdOk"), Qt::LeftButton);
+    list("cmbItemDowsingFor")->setCurrentIndex(2);
+    for (QComboBox* combo :
+         {list("cmbMonth"), list("cmbDate"), list("cmbYear"), list("cmbHour"), list("cmbMinute"), list("cmbSecond")}) {
         combo->setCurrentIndex(5);
     }
-    w->cmbAMPM->setCurrentIndex(1);
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    QTest::keyClicks(w->txtNotes, QStringLiteral("note"));
+    list("cmbAMPM")->setCurrentIndex(1);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
+    QTest::keyClicks(Control<QPlainTextEdit>(w, "txtNotes"), QStringLiteral("note"));
     env->boxes.answer(MsgResult::Ok);
     pressAdd();
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
 
-    for (QLineEdit* edit :
-         {w->txtName, w->txtCity, w->txtState, w->txtPin, w->txtPhNo, w->txtEmail, w->txtLocationDowsingFor}) {
+    for (QLineEdit* edit : {field("txtName"), field("txtCity"), field("txtState"), field("txtPin"), field("txtPhNo"),
+                            field("txtEmail"), field("txtLocationDowsingFor")}) {
         QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
     }
-    QVERIFY(w->txtAddress->toPlainText().isEmpty());
-    QVERIFY(w->txtNotes->toPlainText().isEmpty());
-    for (QComboBox* combo : {w->cmbMonth, w->cmbDate, w->cmbYear, w->cmbHour, w->cmbMinute, w->cmbSecond}) {
+    QVERIFY(Control<QPlainTextEdit>(w, "txtAddress")->toPlainText().isEmpty());
+    QVERIFY(Control<QPlainTextEdit>(w, "txtNotes")->toPlainText().isEmpty());
+    for (QComboBox* combo :
+         {list("cmbMonth"), list("cmbDate"), list("cmbYear"), list("cmbHour"), list("cmbMinute"), list("cmbSecond")}) {
         QCOMPARE(combo->currentIndex(), 0);
     }
-    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Rods"));
-    QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("water"));
-    QCOMPARE(w->cmbAMPM->currentText(), QStringLiteral("PM"));
-    QCOMPARE(w->txtDowsingTool->text(), QStringLiteral("Hazel fork"));
-    QCOMPARE(w->FrontPage(), w->fraCustomersDetails);
-    QVERIFY(!w->fraCustomersDetails->isEnabled());
-    QVERIFY(!w->fraTools->isEnabled());
-    QVERIFY(!w->fraNotes->isEnabled());
+    QCOMPARE(list("cmbDowsingTool")->currentText(), QStringLiteral("Rods"));
+    QCOMPARE(list("cmbItemDowsingFor")->currentText(), QStringLiteral("water"));
+    QCOMPARE(list("cmbAMPM")->currentText(), QStringLiteral("PM"));
+    QCOMPARE(field("txtDowsingTool")->text(), QStringLiteral("Hazel fork"));
+    QCOMPARE(w->FrontPage(), Control<QGroupBox>(w, "fraCustomersDetails"));
+    QVERIFY(!Control<QGroupBox>(w, "fraCustomersDetails")->isEnabled());
+    QVERIFY(!Control<QGroupBox>(w, "fraTools")->isEnabled());
+    QVERIFY(!Control<QGroupBox>(w, "fraNotes")->isEnabled());
 }
 
 void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(w->txtName, QStringLiteral("john smith"));
-    QTest::keyClicks(w->txtAddress, QStringLiteral("12 Mill Lane"));
-    QTest::keyClick(w->txtAddress, Qt::Key_Return);
-    QTest::keyClicks(w->txtAddress, QStringLiteral("Lower Fen"));
-    QTest::keyClicks(w->txtCity, QStringLiteral("Ely"));
-    QTest::keyClicks(w->txtState, QStringLiteral("Cambs"));
-    QTest::keyClicks(w->txtPin, QStringLiteral("CB7 4"));
-    QTest::keyClicks(w->txtPhNo, QStringLiteral("01353.5"));
-    QTest::keyClicks(w->txtEmail, QStringLiteral("john@fen.example"));
-    QTest::keyClicks(w->txtLocationDowsingFor, QStringLiteral("back field"));
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    w->cmbItemDowsingFor->setCurrentIndex(1);
-    w->cmbMonth->setCurrentText(QStringLiteral("March"));
-    w->cmbDate->setCurrentText(QStringLiteral("7"));
-    w->cmbYear->setCurrentText(QStringLiteral("2006"));
-    w->cmbHour->setCurrentText(QStringLiteral("07"));
-    w->cmbMinute->setCurrentText(QStringLiteral("45"));
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    QTest::keyClicks(w->txtNotes, QStringLiteral("Strong pull"));
-    QTest::keyClick(w->txtNotes, Qt::Key_Return);
-    QTest::keyClicks(w->txtNotes, QStringLiteral("by the oak."));
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(field("txtName"), QStringLiteral("john smith"));
+    QTest::keyClicks(Control<QPlainTextEdit>(w, "txtAddress"), QStringLiteral("12 Mill Lane"));
+    QTest::keyClick(Control<QPlainTextEdit>(w, "txtAddress"), Qt::Key_Return);
+    QTest::keyClicks(Control<QPlainTextEdit>(w, "txtAddress"), QStringLiteral("Lower Fen"));
+    QTest::keyClicks(field("txtCity"), QStringLiteral("Ely"));
+    QTest::keyClicks(field("txtState"), QStringLiteral("Cambs"));
+    QTest::keyClicks(field("txtPin"), QStringLiteral("CB7 4"));
+    QTest::keyClicks(field("txtPhNo"), QStringLiteral("01353.5"));
+    QTest::keyClicks(field("txtEmail"), QStringLiteral("john@fen.example"));
+    QTest::keyClicks(field("txtLocationDowsingFor"), QStringLiteral("back field"));
+    QTest::mouseClick(control("cmdCustomersDetailsNext"), Qt::LeftButton);
+    list("cmbItemDowsingFor")->setCurrentIndex(1);
+    list("cmbMonth")->setCurrentText(QStringLiteral("March"));
+    list("cmbDate")->setCurrentText(QStringLiteral("7"));
+    list("cmbYear")->setCurrentText(QStringLiteral("2006"));
+    list("cmbHour")->setCurrentText(QStringLiteral("07"));
+    list("cmbMinute")->setCurrentText(QStringLiteral("45"));
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
+    QTest::keyClicks(Control<QPlainTextEdit>(w, "txtNotes"), QStringLiteral("Strong pull"));
+    QTest::keyClick(Control<QPlainTextEdit>(w, "txtNotes"), Qt::Key_Return);
+    QTest::keyClicks(Control<QPlainTextEdit>(w, "txtNotes"), QStringLiteral("by the oak."));
     QStringList values;
     for (const QVariant& v : env->addAndReadBack(w)) {
         values << v.toString();
@@ -705,11 +712,11 @@ void tst_frmDowsingMain::hostileValues_storedVerbatim() {
     const QString oneLine = value.left(1000).replace(QLatin1Char('\n'), QLatin1Char(' '));
     QString stored = value;
     stored.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    w->txtAddress->setPlainText(value);
-    w->txtPin->setText(oneLine);
-    w->txtEmail->setText(QStringLiteral("a@") + oneLine);
-    w->txtNotes->setPlainText(value);
-    w->cmbDowsingTool->setEditText(oneLine);
+    Control<QPlainTextEdit>(w, "txtAddress")->setPlainText(value);
+    field("txtPin")->setText(oneLine);
+    field("txtEmail")->setText(QStringLiteral("a@") + oneLine);
+    Control<QPlainTextEdit>(w, "txtNotes")->setPlainText(value);
+    list("cmbDowsingTool")->setEditText(oneLine);
     const QVariantList row = env->addAndReadBack(w);
     QCOMPARE(env->boxes.texts(), QStringList{kSaved});
     QCOMPARE(row.value(2).toString(), stored);
@@ -737,14 +744,14 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     QFETCH(QString, year);
     QFETCH(bool, exists);
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(w->txtName, QStringLiteral("ann"));
-    QTest::mouseClick(w->cmdCustomersDetailsNext, Qt::LeftButton);
-    w->cmbMonth->setCurrentText(month);
-    w->cmbDate->setCurrentText(day);
-    w->cmbYear->setCurrentText(year);
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
-    w->txtNotes->setPlainText(QStringLiteral("kept"));
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(field("txtName"), QStringLiteral("ann"));
+    QTest::mouseClick(control("cmdCustomersDetailsNext"), Qt::LeftButton);
+    list("cmbMonth")->setCurrentText(month);
+    list("cmbDate")->setCurrentText(day);
+    list("cmbYear")->setCurrentText(year);
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
+    Control<QPlainTextEdit>(w, "txtNotes")->setPlainText(QStringLiteral("kept"));
     if (exists) {
         QCOMPARE(env->addAndReadBack(w).size(), 14);
         return;
@@ -757,14 +764,14 @@ void tst_frmDowsingMain::impossibleDate_isRefusedAndKept() {
     QVERIFY(env->boxes.texts().first().contains(month));
     QVERIFY(env->rows().isEmpty());
     // Everything stays for the user to correct the day.
-    QCOMPARE(w->FrontPage(), w->fraTools);
-    QCOMPARE(w->txtName->text(), QStringLiteral("ANN"));
-    QCOMPARE(w->txtNotes->toPlainText(), QStringLiteral("kept"));
-    QCOMPARE(w->cmbDate->currentText(), day);
-    w->cmbDate->setCurrentText(QStringLiteral("28"));
-    QTest::mouseClick(w->cmdToolsNext, Qt::LeftButton);
+    QCOMPARE(w->FrontPage(), Control<QGroupBox>(w, "fraTools"));
+    QCOMPARE(field("txtName")->text(), QStringLiteral("ANN"));
+    QCOMPARE(Control<QPlainTextEdit>(w, "txtNotes")->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(list("cmbDate")->currentText(), day);
+    list("cmbDate")->setCurrentText(QStringLiteral("28"));
+    QTest::mouseClick(control("cmdToolsNext"), Qt::LeftButton);
     QCOMPARE(env->addAndReadBack(w).value(0).toString(),
-             QStringLiteral("%1-%2-28").arg(year).arg(w->cmbMonth->findText(month) + 1, 2, 10, QLatin1Char('0')));
+             QStringLiteral("%1-%2-28").arg(year).arg(list("cmbMonth")->findText(month) + 1, 2, 10, QLatin1Char('0')));
 }
 
 void tst_frmDowsingMain::failedWrite_neverClaimsSuccess_data() {
@@ -790,17 +797,17 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
         w->PrepareForEdit();
         w->FillForUpdate(r);
     } else {
-        QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
+        QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     }
-    w->txtName->setText(QStringLiteral("CHANGED"));
-    w->txtNotes->setPlainText(QStringLiteral("my notes"));
+    field("txtName")->setText(QStringLiteral("CHANGED"));
+    Control<QPlainTextEdit>(w, "txtNotes")->setPlainText(QStringLiteral("my notes"));
     if (obstacle == QLatin1String("lock")) {
         QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     } else {
         QVERIFY(other.refuseWrites());
     }
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(w, "cmdadd"), Qt::LeftButton);
     if (obstacle == QLatin1String("lock")) {
         other.exec(QStringLiteral("ROLLBACK"));
     }
@@ -811,19 +818,19 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     QVERIFY(!env->boxes.texts().contains(kSaved));
     QVERIFY(!env->boxes.texts().contains(kEdited));
     QCOMPARE(other.rows(), before);
-    QCOMPARE(w->txtName->text(), QStringLiteral("CHANGED"));
-    QCOMPARE(w->txtNotes->toPlainText(), QStringLiteral("my notes"));
+    QCOMPARE(field("txtName")->text(), QStringLiteral("CHANGED"));
+    QCOMPARE(Control<QPlainTextEdit>(w, "txtNotes")->toPlainText(), QStringLiteral("my notes"));
     QCOMPARE(w->InUpdateMode(), update);
-    QVERIFY(w->fraNotes->isEnabled());
+    QVERIFY(Control<QGroupBox>(w, "fraNotes")->isEnabled());
 }
 
 void tst_frmDowsingMain::fillForUpdate_setsListsAndEveryField() {
     QVERIFY(open());
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QTest::keyClicks(w->txtCity, QStringLiteral("left over"));
+    QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
+    QTest::keyClicks(field("txtCity"), QStringLiteral("left over"));
     w->PrepareForEdit();
-    QVERIFY(w->cmAddNewRecord->isHidden());
-    QVERIFY(!w->mnuAddNewRecor->isVisible());
+    QVERIFY(control("cmAddNewRecord")->isHidden());
+    QVERIFY(!Control<QAction>(w, "mnuAddNewRecor")->isVisible());
     DowsingRecord r;
     r.IdNumber = 40000;
     r.Date = QDate(2006, 12, 31);
@@ -832,19 +839,19 @@ void tst_frmDowsingMain::fillForUpdate_setsListsAndEveryField() {
     r.Address = QStringLiteral("1 Lane\r\nFen");
     r.Dowsing_Tool = QStringLiteral("Hazel");
     w->FillForUpdate(r);
-    QCOMPARE(w->cmbMonth->currentText(), QStringLiteral("December"));
-    QCOMPARE(w->cmbDate->currentText(), QStringLiteral("31"));
-    QCOMPARE(w->cmbYear->currentText(), QStringLiteral("2006"));
-    QCOMPARE(w->cmbHour->currentText(), QStringLiteral("13"));
-    QCOMPARE(w->cmbMinute->currentText(), QStringLiteral("05"));
-    QCOMPARE(w->cmbAMPM->currentText(), QStringLiteral("PM"));
-    QCOMPARE(w->txtName->text(), QStringLiteral("O'NEIL")); // the key filters do not apply
-    QCOMPARE(w->txtAddress->toPlainText(), QStringLiteral("1 Lane\nFen"));
-    QCOMPARE(w->txtCity->text(), QString()); // nothing of the earlier entry is left
-    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Hazel"));
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Update"));
+    QCOMPARE(list("cmbMonth")->currentText(), QStringLiteral("December"));
+    QCOMPARE(list("cmbDate")->currentText(), QStringLiteral("31"));
+    QCOMPARE(list("cmbYear")->currentText(), QStringLiteral("2006"));
+    QCOMPARE(list("cmbHour")->currentText(), QStringLiteral("13"));
+    QCOMPARE(list("cmbMinute")->currentText(), QStringLiteral("05"));
+    QCOMPARE(list("cmbAMPM")->currentText(), QStringLiteral("PM"));
+    QCOMPARE(field("txtName")->text(), QStringLiteral("O'NEIL")); // the key filters do not apply
+    QCOMPARE(Control<QPlainTextEdit>(w, "txtAddress")->toPlainText(), QStringLiteral("1 Lane\nFen"));
+    QCOMPARE(field("txtCity")->text(), QString()); // nothing of the earlier entry is left
+    QCOMPARE(list("cmbDowsingTool")->currentText(), QStringLiteral("Hazel"));
+    QCOMPARE(Control<QPushButton>(w, "cmdadd")->text(), QStringLiteral("&Update"));
     QCOMPARE(w->RecordBeingUpdated(), 40000);
-    QVERIFY(w->fraNotes->isEnabled());
+    QVERIFY(Control<QGroupBox>(w, "fraNotes")->isEnabled());
 }
 
 void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
@@ -865,17 +872,17 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QVERIFY(open());
     DowsingStore reader(env->path());
     QVERIFY(reader.open());
-    DowsingRecord second;
-    QCOMPARE(reader.find(70000, second), DowsingStore::Outcome::Done);
+    const StoreResult<DowsingRecord> second = reader.find(70000);
+    QVERIFY(second);
     w->PrepareForEdit();
-    w->FillForUpdate(second);
+    w->FillForUpdate(*second);
     // The user opens another record on the grid in between; the wizard still writes the one it holds.
     CurrentDowsingSelection().SelectedRowIndex = 0;
     CurrentDowsingSelection().SelectedRecordId = 1;
-    w->txtName->setText(QStringLiteral("SECOND CHANGED"));
-    w->cmbHour->setCurrentText(QStringLiteral("24"));
+    field("txtName")->setText(QStringLiteral("SECOND CHANGED"));
+    list("cmbHour")->setCurrentText(QStringLiteral("24"));
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(w, "cmdadd"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
 
@@ -888,11 +895,11 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QCOMPARE(rows[2][8].toString(), QStringLiteral("24:45"));
     QCOMPARE(rows[2][13].toLongLong(), 70000);
     // Back to idle in Add mode.
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
-    QVERIFY(!w->cmAddNewRecord->isHidden());
-    QVERIFY(w->mnuAddNewRecor->isVisible());
-    QVERIFY(!w->fraCustomersDetails->isEnabled());
-    QVERIFY(w->txtName->text().isEmpty());
+    QCOMPARE(Control<QPushButton>(w, "cmdadd")->text(), QStringLiteral("&Add"));
+    QVERIFY(!control("cmAddNewRecord")->isHidden());
+    QVERIFY(Control<QAction>(w, "mnuAddNewRecor")->isVisible());
+    QVERIFY(!Control<QGroupBox>(w, "fraCustomersDetails")->isEnabled());
+    QVERIFY(field("txtName")->text().isEmpty());
 }
 
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
@@ -905,7 +912,7 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     w->FillForUpdate(gone);
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(w, "cmdadd"), Qt::LeftButton);
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
     const auto rows = env->rows();
@@ -940,9 +947,9 @@ void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {
     QVERIFY(open());
     w->PrepareForEdit();
     w->FillForUpdate(r);
-    w->txtNotes->setPlainText(QStringLiteral("only the notes change"));
+    Control<QPlainTextEdit>(w, "txtNotes")->setPlainText(QStringLiteral("only the notes change"));
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(w, "cmdadd"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
@@ -956,7 +963,7 @@ void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {
 void tst_frmDowsingMain::lockedFile_offersRetry_andSavesTheSameEntries() {
     QVERIFY(open());
     enterRecord();
-    w->txtNotes->setPlainText(QStringLiteral("typed with care"));
+    Control<QPlainTextEdit>(w, "txtNotes")->setPlainText(QStringLiteral("typed with care"));
     DowsingTestFile other(env->path());
     QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     // Retry while the other program still holds the file, then once it has let go.
@@ -1020,30 +1027,30 @@ void tst_frmDowsingMain::missingFile_saysSoAndCloses() {
 
 void tst_frmDowsingMain::exitAndMenus() {
     QVERIFY(open());
-    const QList<QAction*> file = w->menus.fileMenu->actions();
+    const QList<QAction*> file = Control<QMenu>(w, "mnuFile")->actions();
     QCOMPARE(file.size(), 3);
-    QCOMPARE(file[0], w->mnuAddNewRecor);
-    QCOMPARE(file[1], w->mnuViewAll);
-    QCOMPARE(file[2], w->menus.mnuExit);
+    QCOMPARE(file[0], Control<QAction>(w, "mnuAddNewRecor"));
+    QCOMPARE(file[1], Control<QAction>(w, "mnuViewAll"));
+    QCOMPARE(file[2], Control<QAction>(w, "mnuExit"));
 
-    w->mnuAddNewRecor->trigger();
-    QVERIFY(w->fraCustomersDetails->isEnabled());
-    QVERIFY(w->fraTools->isEnabled());
+    Control<QAction>(w, "mnuAddNewRecor")->trigger();
+    QVERIFY(Control<QGroupBox>(w, "fraCustomersDetails")->isEnabled());
+    QVERIFY(Control<QGroupBox>(w, "fraTools")->isEnabled());
 
     // Exit shows the launcher; the dowsing windows stay as they are.
-    QTest::mouseClick(w->cmdExit, Qt::LeftButton);
-    w->menus.mnuExit->trigger();
+    QTest::mouseClick(control("cmdExit"), Qt::LeftButton);
+    Control<QAction>(w, "mnuExit")->trigger();
     QCOMPARE(env->shell.launcherShown, 2);
     QVERIFY(Windows::IsLoaded<frmDowsingMain>());
     QVERIFY(w->isVisible());
 
-    QTest::mouseClick(w->Label1, Qt::LeftButton);
+    QTest::mouseClick(Control<ClickLabel>(w, "Label1"), Qt::LeftButton);
     QCOMPARE(env->pages.pageKeys(), QStringList{"co-brand"});
     QVERIFY(env->boxes.shown().isEmpty());
 
     // View All Records hides the wizard behind the grid (of an empty table here).
     env->boxes.answer(MsgResult::Ok);
-    w->mnuViewAll->trigger();
+    Control<QAction>(w, "mnuViewAll")->trigger();
     QVERIFY(!w->isVisible());
     QVERIFY(Windows::IsLoaded<frmDowsingAllRecord>());
     QCOMPARE(env->boxes.texts(), QStringList{QStringLiteral("There Is No Record !")});

@@ -150,24 +150,25 @@ void tst_frmDowsingSave::edit_setsListsAndFieldsAndSwitchesToUpdate() {
         "char(10) || 'B', Dowsing_Tool = 'Hazel twig', Item_Dowsing_For = 'Oil' WHERE IdNumber = 2")));
     frmDowsingSave* sheet = env->sheet(1);
     QVERIFY(sheet);
-    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdedit"), Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
     QVERIFY(w->isVisible());
     QVERIFY(!sheet->isVisible());
-    QCOMPARE(w->cmbMonth->currentText(), QStringLiteral("December"));
-    QCOMPARE(w->cmbDate->currentText(), QStringLiteral("31"));
-    QCOMPARE(w->cmbYear->currentText(), QStringLiteral("2006"));
-    QCOMPARE(w->cmbHour->currentText(), QStringLiteral("13"));
-    QCOMPARE(w->cmbMinute->currentText(), QStringLiteral("05"));
-    QCOMPARE(w->cmbAMPM->currentText(), QStringLiteral("PM"));
-    QCOMPARE(w->txtName->text(), QStringLiteral("CUSTOMER 2"));
-    QCOMPARE(w->txtAddress->toPlainText(), QStringLiteral("A\nB"));
-    QCOMPARE(w->cmbDowsingTool->currentText(), QStringLiteral("Hazel twig"));
-    QCOMPARE(w->cmbItemDowsingFor->currentText(), QStringLiteral("Oil"));
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Update"));
-    QVERIFY(w->cmAddNewRecord->isHidden());
-    QVERIFY(!w->mnuAddNewRecor->isVisible());
-    QVERIFY(w->fraCustomersDetails->isEnabled() && w->fraTools->isEnabled() && w->fraNotes->isEnabled());
+    QCOMPARE(Control<QComboBox>(w, "cmbMonth")->currentText(), QStringLiteral("December"));
+    QCOMPARE(Control<QComboBox>(w, "cmbDate")->currentText(), QStringLiteral("31"));
+    QCOMPARE(Control<QComboBox>(w, "cmbYear")->currentText(), QStringLiteral("2006"));
+    QCOMPARE(Control<QComboBox>(w, "cmbHour")->currentText(), QStringLiteral("13"));
+    QCOMPARE(Control<QComboBox>(w, "cmbMinute")->currentText(), QStringLiteral("05"));
+    QCOMPARE(Control<QComboBox>(w, "cmbAMPM")->currentText(), QStringLiteral("PM"));
+    QCOMPARE(Control<QLineEdit>(w, "txtName")->text(), QStringLiteral("CUSTOMER 2"));
+    QCOMPARE(Control<QPlainTextEdit>(w, "txtAddress")->toPlainText(), QStringLiteral("A\nB"));
+    QCOMPARE(Control<QComboBox>(w, "cmbDowsingTool")->currentText(), QStringLiteral("Hazel twig"));
+    QCOMPARE(Control<QComboBox>(w, "cmbItemDowsingFor")->currentText(), QStringLiteral("Oil"));
+    QCOMPARE(Control<QPushButton>(w, "cmdadd")->text(), QStringLiteral("&Update"));
+    QVERIFY(Control(w, "cmAddNewRecord")->isHidden());
+    QVERIFY(!Control<QAction>(w, "mnuAddNewRecor")->isVisible());
+    QVERIFY(Control(w, "fraCustomersDetails")->isEnabled() && Control(w, "fraTools")->isEnabled() &&
+            Control(w, "fraNotes")->isEnabled());
     QVERIFY(env->boxes.shown().isEmpty());
 }
 
@@ -185,44 +186,45 @@ void tst_frmDowsingSave::edit_withoutARecord_saysSoAndLeavesTheWizardUsable() {
     QVERIFY(SeedRecords(env->path(), 2));
     frmDowsingSave* sheet = env->sheet(0);
     auto* w = Windows::Loaded<frmDowsingMain>();
-    w->txtCity->setText(QStringLiteral("KEPT"));
+    Control<QLineEdit>(w, "txtCity")->setText(QStringLiteral("KEPT"));
     QVERIFY(env->exec(removal));
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdedit"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{message});
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
     QVERIFY(w->isVisible());
-    QCOMPARE(w->txtCity->text(), QStringLiteral("KEPT"));
+    QCOMPARE(Control<QLineEdit>(w, "txtCity")->text(), QStringLiteral("KEPT"));
     // Nothing to write back: the wizard stays in Add, with its pages enabled and "Add New Record" offered again.
-    QCOMPARE(w->cmdadd->text(), QStringLiteral("&Add"));
-    QVERIFY(w->fraCustomersDetails->isEnabled() && w->fraTools->isEnabled() && w->fraNotes->isEnabled());
-    QVERIFY(w->cmAddNewRecord->isVisibleTo(w));
-    QVERIFY(w->mnuAddNewRecor->isVisible());
+    QCOMPARE(Control<QPushButton>(w, "cmdadd")->text(), QStringLiteral("&Add"));
+    QVERIFY(Control(w, "fraCustomersDetails")->isEnabled() && Control(w, "fraTools")->isEnabled() &&
+            Control(w, "fraNotes")->isEnabled());
+    QVERIFY(Control(w, "cmAddNewRecord")->isVisibleTo(w));
+    QVERIFY(Control<QAction>(w, "mnuAddNewRecor")->isVisible());
     // An entry made now is added, and the wizard goes on to the next one.
     const qsizetype before = names().size();
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QTest::mouseClick(Control(w, "cmdadd"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts().last(), QStringLiteral("Record Saved Succesfully !"));
     QCOMPARE(names().size(), before + 1);
-    QTest::mouseClick(w->cmAddNewRecord, Qt::LeftButton);
-    QVERIFY(w->fraCustomersDetails->isEnabled());
+    QTest::mouseClick(Control(w, "cmAddNewRecord"), Qt::LeftButton);
+    QVERIFY(Control(w, "fraCustomersDetails")->isEnabled());
 }
 
 void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid() {
     QVERIFY(SeedRecords(env->path(), 3));
     frmDowsingSave* sheet = env->sheet(1);
-    QTest::mouseClick(sheet->cmdedit, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdedit"), Qt::LeftButton);
     auto* w = Windows::Loaded<frmDowsingMain>();
     // The user looks at another record before pressing Update.
-    w->cmdViewAllrecords_Click();
+    w->ShowAllRecords();
     QVERIFY(env->sheet(2));
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
-    QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
     QVERIFY(w->isVisible());
-    w->txtName->setText(QStringLiteral("EDITED"));
+    Control<QLineEdit>(w, "txtName")->setText(QStringLiteral("EDITED"));
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+    QTest::mouseClick(Control(w, "cmdadd"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
     QCOMPARE(names(), (QStringList{"CUSTOMER 1", "EDITED", "CUSTOMER 3"}));
     // The grid comes back read afresh, in place of the wizard.
@@ -238,7 +240,7 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
     QPointer<frmDowsingAllRecord> oldGrid = Windows::Loaded<frmDowsingAllRecord>();
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
     QCOMPARE(env->boxes.shown()[0].buttons, MsgButtons::YesNo);
     QCOMPARE(env->boxes.shown()[0].icon, MsgIcon::None);
@@ -256,13 +258,13 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
 void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
     QVERIFY(SeedRecords(env->path(), 2));
     frmDowsingSave* sheet = env->sheet(0);
-    const QString text = sheet->RTB->toPlainText();
+    const QString text = sheet->sheetText()->toPlainText();
     env->boxes.answer(MsgResult::No);
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kConfirm});
     QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
     QVERIFY(sheet->isVisible());
-    QCOMPARE(sheet->RTB->toPlainText(), text);
+    QCOMPARE(sheet->sheetText()->toPlainText(), text);
 }
 
 void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
@@ -271,7 +273,7 @@ void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details")));
     env->boxes.answer(MsgResult::Ok); // There Is No Record to Delete
     env->boxes.answer(MsgResult::Ok); // the grid, read afresh: There Is No Record !
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(),
              (QStringList{QStringLiteral("There Is No Record to Delete"), QStringLiteral("There Is No Record !")}));
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
@@ -288,7 +290,7 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
     QCOMPARE(names(), (QStringList{"CUSTOMER 2", "CUSTOMER 3"}));
 }
@@ -299,7 +301,7 @@ void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() 
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 3")));
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kNotFound}));
     QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
     QCOMPARE(Windows::Loaded<frmDowsingAllRecord>()->model()->rowCount(), 2);
@@ -311,7 +313,7 @@ void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
     QVERIFY(DowsingTestFile(env->path()).refuseWrites());
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.shown().size(), 2);
     QVERIFY(env->boxes.texts()[1].startsWith(QStringLiteral("The record was not deleted.")));
     QVERIFY(env->boxes.texts()[1].contains(QStringLiteral("disk full")));
@@ -328,7 +330,7 @@ void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
     QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(sheet->cmddelete, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
     QCOMPARE(names(), QStringList{"CUSTOMER 1"});
 }
@@ -347,18 +349,18 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
     {
         DowsingStore store(env->path());
         QVERIFY(store.open());
-        DowsingRecord r;
-        QCOMPARE(store.find(1, r), DowsingStore::Outcome::Done);
+        DowsingRecord r = store.find(1).value_or({});
+        QCOMPARE(r.IdNumber, 1);
         r.Notes = notes;
         r.Name = QString::fromUtf8("N\u00c4ME {x}");
-        QCOMPARE(store.change(r), DowsingStore::Outcome::Done);
+        QVERIFY(store.change(r));
     }
     frmDowsingSave* sheet = env->sheet(0);
     SetSaveFileChooser([this](const SaveFileRequest& request) {
         saveRequests << request;
         return QDir(out->path()).filePath(QStringLiteral("visit"));
     });
-    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdSave"), Qt::LeftButton);
     QCOMPARE(saveRequests.size(), 1);
     QCOMPARE(saveRequests[0].title, ApplicationTitle());
     QCOMPARE(saveRequests[0].filter, QStringLiteral("Rich Text Format | *.rtf "));
@@ -382,10 +384,10 @@ void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader() {
     }
     QTextDocument read;
     read.setHtml(html);
-    QString expected = sheet->RTB->toPlainText();
+    QString expected = sheet->sheetText()->toPlainText();
     // The reader ends the text with the last paragraph mark.
     QCOMPARE(read.toPlainText().trimmed(), expected.trimmed());
-    QVERIFY(html.contains(QStringLiteral("face=\"%1\"").arg(sheet->RTB->font().family())));
+    QVERIFY(html.contains(QStringLiteral("face=\"%1\"").arg(sheet->sheetText()->font().family())));
     for (QTextBlock b = read.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             if (!it.fragment().text().trimmed().isEmpty()) {
@@ -402,7 +404,7 @@ void tst_frmDowsingSave::save_cancelled_writesNothing() {
         saveRequests << request;
         return QString();
     });
-    QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdSave"), Qt::LeftButton);
     QCOMPARE(saveRequests.size(), 1);
     QVERIFY(env->boxes.shown().isEmpty());
     QVERIFY(QDir(out->path()).isEmpty());
@@ -455,7 +457,7 @@ void tst_frmDowsingSave::save_thatFails_isReported() {
         if (trouble == QLatin1String("disk stops midway")) {
             limit.emplace(100);
         }
-        QTest::mouseClick(sheet->cmdSave, Qt::LeftButton);
+        QTest::mouseClick(Control(sheet, "cmdSave"), Qt::LeftButton);
     }
     QCOMPARE(env->boxes.shown().size(), 1);
     QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The sheet could not be saved")));
@@ -483,9 +485,9 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection() {
     frmDowsingSave* sheet = env->sheet(0);
     if (select) {
         // "Name :- CUSTOMER 1", the second paragraph, selected by the user.
-        QTextCursor caret(sheet->RTB->document()->findBlockByNumber(2));
+        QTextCursor caret(sheet->sheetText()->document()->findBlockByNumber(2));
         caret.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        sheet->RTB->setTextCursor(caret);
+        sheet->sheetText()->setTextCursor(caret);
     }
     const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
     SetPrinterChooser([this, pdf](QPrinter& printer, const PrintRequest& request) {
@@ -495,7 +497,7 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection() {
         printer.setOutputFileName(pdf);
         return true;
     });
-    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
     QCOMPARE(printRequests.size(), 1);
     QCOMPARE(printRequests[0].selectionAvailable, select);
     QVERIFY(QFile::exists(pdf));
@@ -519,7 +521,7 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
         printer.setOutputFileName(pdf);
         return false;
     });
-    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
 }
 
@@ -534,7 +536,7 @@ void tst_frmDowsingSave::print_dialogOffersNoPageNumbers() {
     QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = env->sheet(0);
     if (select) {
-        sheet->RTB->selectAll();
+        sheet->sheetText()->selectAll();
     }
     SetPrinterChooser({}); // the real dialog
     QStringList offered;
@@ -554,7 +556,7 @@ void tst_frmDowsingSave::print_dialogOffersNoPageNumbers() {
         offered << QString::number(from && from->isVisible());
         static_cast<QDialog*>(dialog)->reject();
     });
-    QTest::mouseClick(sheet->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
     QCOMPARE(offered, select ? (QStringList{"Print all", "Selection", "0"}) : (QStringList{"Print all", "0"}));
 }
 
@@ -563,20 +565,20 @@ void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {
     frmDowsingSave* sheet = env->sheet(0);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("copied elsewhere"));
-    QWidget* area = sheet->RTB->viewport();
+    QWidget* area = sheet->sheetText()->viewport();
     for (int x = 5; x < area->width(); x += 40) {
         QTest::mouseMove(area, QPoint(x, 20));
     }
     QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, 10));
     // Select everything and try to copy and cut it out.
-    sheet->RTB->selectAll();
-    QVERIFY(sheet->RTB->textCursor().hasSelection());
-    QTest::keyClick(sheet->RTB, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(sheet->RTB, Qt::Key_Insert, Qt::ControlModifier);
-    QTest::keyClick(sheet->RTB, Qt::Key_X, Qt::ControlModifier);
+    sheet->sheetText()->selectAll();
+    QVERIFY(sheet->sheetText()->textCursor().hasSelection());
+    QTest::keyClick(sheet->sheetText(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(sheet->sheetText(), Qt::Key_Insert, Qt::ControlModifier);
+    QTest::keyClick(sheet->sheetText(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QStringLiteral("copied elsewhere"));
     // Saving and printing still see the whole text.
-    QVERIFY(sheet->RTB->toPlainText().startsWith(QStringLiteral("Date :- ")));
+    QVERIFY(sheet->sheetText()->toPlainText().startsWith(QStringLiteral("Date :- ")));
 }
 
 QTEST_MAIN(tst_frmDowsingSave)

@@ -1,10 +1,15 @@
-# --help and --version answer and end with 0 where no display exists. Run with -DPROGRAM=<velloran>.
+# --help and --version answer and end with 0 where no display exists; an answer that cannot be written (a full
+# disk) is a failure, said on standard error. Run with -DPROGRAM=<velloran>.
 foreach(option --help --version)
     execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
                             "${PROGRAM}" ${option}
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT rc EQUAL 0 OR NOT out MATCHES "velloran")
         message(FATAL_ERROR "velloran ${option} gave ${rc}:\n${out}${err}")
+    endif()
+    execute_process(COMMAND "${PROGRAM}" ${option} RESULT_VARIABLE full_rc OUTPUT_FILE /dev/full ERROR_VARIABLE full_err)
+    if(full_rc EQUAL 0 OR NOT full_err MATCHES "velloran")
+        message(FATAL_ERROR "velloran ${option} > /dev/full gave ${full_rc}: ${full_err}")
     endif()
 endforeach()
 if(NOT out MATCHES "^velloran [0-9]+\\.[0-9]+")

@@ -65,12 +65,12 @@ void tst_PaganCalendarTool::paganButton_opensBrowserAndHidesLauncher() {
     frmMain* launcher = startLauncher();
     QVERIFY(launcher);
     QVERIFY(launcher->isVisible());
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
 
     auto* browser = Windows::Loaded<frmPaganMain>();
     QVERIFY(browser);
     QVERIFY(browser->isVisible());
-    QCOMPARE(browser->lblMonth->text(), QStringLiteral("March"));
+    QCOMPARE(Control<QLabel>(browser, "lblMonth")->text(), QStringLiteral("March"));
     QVERIFY(!launcher->isVisible());
     QVERIFY(Windows::IsLoaded<frmMain>());
 }
@@ -78,34 +78,34 @@ void tst_PaganCalendarTool::paganButton_opensBrowserAndHidesLauncher() {
 void tst_PaganCalendarTool::roundTrip_leavesAndFindsBrowserAsItWas() {
     frmMain* launcher = startLauncher();
     QVERIFY(launcher);
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
     auto* browser = Windows::Loaded<frmPaganMain>();
     QVERIFY(browser);
-    QTest::mouseClick(browser->cmdMonthNext, Qt::LeftButton);
-    QTest::mouseClick(browser->optYear[3], Qt::LeftButton);
-    QTest::mouseClick(browser->cmdCalendar, Qt::LeftButton);
+    QTest::mouseClick(Control(browser, "cmdMonthNext"), Qt::LeftButton);
+    QTest::mouseClick(Control(browser, "optYear", 3), Qt::LeftButton);
+    QTest::mouseClick(Control(browser, "cmdCalendar"), Qt::LeftButton);
 
     auto* view = Windows::Loaded<frmPaganResultCalendar>();
     QVERIFY(view);
-    QVERIFY(view->lblDisp->text().startsWith(QStringLiteral("April 30, 2009")));
-    view->menus.mnuExit->trigger();
+    QVERIFY(Control<QLabel>(view, "lblDisp")->text().startsWith(QStringLiteral("April 30, 2009")));
+    Control<QAction>(view, "mnuExit")->trigger();
     QVERIFY(launcher->isVisible());
     QVERIFY(!browser->isVisible());
     QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
 
     // Opening the calendar again finds the browser as it was left.
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
     QCOMPARE(Windows::Loaded<frmPaganMain>(), browser);
     QVERIFY(browser->isVisible());
-    QCOMPARE(browser->lblMonth->text(), QStringLiteral("April"));
-    QVERIFY(browser->optYear[3]->isChecked());
+    QCOMPARE(Control<QLabel>(browser, "lblMonth")->text(), QStringLiteral("April"));
+    QVERIFY(Control<QRadioButton>(browser, "optYear", 3)->isChecked());
     QVERIFY(!launcher->isVisible());
 
     // Back from a new month view leaves only the browser on screen.
-    QTest::mouseClick(browser->cmdCalendar, Qt::LeftButton);
+    QTest::mouseClick(Control(browser, "cmdCalendar"), Qt::LeftButton);
     view = Windows::Loaded<frmPaganResultCalendar>();
     QVERIFY(view);
-    QTest::mouseClick(view->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(view, "cmdBack"), Qt::LeftButton);
     QVERIFY(browser->isVisible());
     QVERIFY(!launcher->isVisible());
     QVERIFY(!Windows::IsLoaded<frmPaganResultCalendar>());
@@ -118,13 +118,13 @@ void tst_PaganCalendarTool::browserExit_bringsLauncherBack() {
     QVERIFY(ShowPaganCalendarTool());
     auto* browser = Windows::Loaded<frmPaganMain>();
     QVERIFY(browser);
-    browser->menus.mnuExit->trigger();
+    Control<QAction>(browser, "mnuExit")->trigger();
     QVERIFY(!Windows::IsLoaded<frmPaganMain>());
     QVERIFY(launcher->isVisible());
     QCOMPARE(ended_, 0);
 
     // Closing the launcher ends the program and takes any calendar window with it.
-    QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
     QVERIFY(Windows::IsLoaded<frmPaganMain>());
     launcher->close();
     QVERIFY(Windows::LoadedForms().isEmpty());

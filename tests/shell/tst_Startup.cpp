@@ -147,9 +147,9 @@ class tst_Startup : public QObject {
         VelloranShell shell(options);
         QVERIFY(shell.Start());
         frmMain* launcher = Windows::Loaded<frmMain>();
-        QCOMPARE(launcher->fraFullBrand->front() == BrandFrame::Front::Cobrand, cobrand);
-        QCOMPARE(launcher->fraFullBrand->lblCobrand->isVisible(), cobrand);
-        QCOMPARE(launcher->fraFullBrand->lblFullBrand->isVisible(), !cobrand);
+        QCOMPARE(Control<BrandFrame>(launcher, "fraFullBrand")->front() == BrandFrame::Front::Cobrand, cobrand);
+        QCOMPARE(Control<ClickLabel>(launcher, "lblCobrand")->isVisible(), cobrand);
+        QCOMPARE(Control<ClickLabel>(launcher, "lblFullBrand")->isVisible(), !cobrand);
     }
 
     void brandChoice_realGenerator_showsBothOverManyStarts() {
@@ -159,8 +159,8 @@ class tst_Startup : public QObject {
         int cobrand = 0;
         const int draws = 600;
         for (int i = 0; i < draws; ++i) {
-            launcher->CoBrand_Randomize([] { return QRandomGenerator::global()->generateDouble(); });
-            cobrand += launcher->fraFullBrand->front() == BrandFrame::Front::Cobrand;
+            launcher->BringRandomBrandToFront([] { return QRandomGenerator::global()->generateDouble(); });
+            cobrand += Control<BrandFrame>(launcher, "fraFullBrand")->front() == BrandFrame::Front::Cobrand;
         }
         // Far outside chance for a fair coin (more than 8 standard deviations).
         QVERIFY2(cobrand > 200 && cobrand < 400, qPrintable(QString::number(cobrand)));

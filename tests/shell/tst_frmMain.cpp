@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 int toolUnloads = 0;
@@ -46,6 +47,9 @@ class tst_frmMain : public QObject {
         QVERIFY(shell->Start());
         launcher = Windows::Loaded<frmMain>();
         QVERIFY(QTest::qWaitForWindowExposed(launcher));
+        forumLine = Control<ClickLabel>(launcher, "lblCorvell");
+        timer1 = Control<QTimer>(launcher, "Timer1");
+        timer2 = Control<QTimer>(launcher, "Timer2");
     }
     void cleanup() {
         ResetToolOpeners();
@@ -54,43 +58,49 @@ class tst_frmMain : public QObject {
     }
 
     void look_matchesTheLauncher() {
+        auto* dowsing = Control<QGroupBox>(launcher, "Frame1");
+        auto* diary = Control<QGroupBox>(launcher, "Frame3");
+        auto* calendar = Control<QGroupBox>(launcher, "Frame4");
+        auto* welcome = Control<QLabel>(launcher, "Label1");
         QCOMPARE(launcher->windowTitle(), QStringLiteral("Velloran v1.30"));
         QCOMPARE(launcher->centralWidget()->size(), QSize(553, 453));
         QCOMPARE(launcher->palette().color(QPalette::Window), QColor(74, 29, 180));
-        for (QGroupBox* frame : {launcher->Frame1, launcher->Frame3, launcher->Frame4}) {
+        for (QGroupBox* frame : {dowsing, diary, calendar}) {
             QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 255, 192));
         }
-        QCOMPARE(launcher->Label1->palette().color(QPalette::WindowText), QColor(Qt::yellow));
-        QCOMPARE(launcher->lblCorvell->palette().color(QPalette::WindowText), QColor(Qt::white));
-        QVERIFY(QFontInfo(launcher->Label1->font()).family().contains("Verdana") ||
-                QFontInfo(launcher->Label1->font()).family().contains("DejaVu Sans"));
+        QCOMPARE(welcome->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+        QCOMPARE(forumLine->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QVERIFY(QFontInfo(welcome->font()).family().contains("Verdana") ||
+                QFontInfo(welcome->font()).family().contains("DejaVu Sans"));
         // The tool buttons, by array index, and the frames they sit in, top to bottom.
-        QCOMPARE(launcher->cmdSelectOption[0]->text(), QStringLiteral("Dowsing"));
-        QCOMPARE(launcher->cmdSelectOption[1]->text(), QStringLiteral("Pagan Diary"));
-        QCOMPARE(launcher->cmdSelectOption[2]->text(), QStringLiteral("Pagan"));
-        QCOMPARE(launcher->cmdSelectOption[0]->parentWidget(), launcher->Frame1);
-        QCOMPARE(launcher->cmdSelectOption[1]->parentWidget(), launcher->Frame3);
-        QCOMPARE(launcher->cmdSelectOption[2]->parentWidget(), launcher->Frame4);
-        QVERIFY(launcher->Frame4->y() < launcher->Frame1->y() && launcher->Frame1->y() < launcher->Frame3->y());
-        QCOMPARE(launcher->Frame4->title(), QStringLiteral("Pagan"));
-        QCOMPARE(launcher->Frame1->title(), QStringLiteral("Dowsing"));
-        QCOMPARE(launcher->Frame3->title(), QStringLiteral("Pagan Diary"));
-        QCOMPARE(launcher->lblCorvell->text(), "The Most Popular Online Mystic Discussion Board. Best Resource For "
-                                               "Everything Mystic. Visit " +
-                                                   MakerWebAddress() + " Now");
+        QCOMPARE(Control<QPushButton>(launcher, "cmdSelectOption", 0)->text(), QStringLiteral("Dowsing"));
+        QCOMPARE(Control<QPushButton>(launcher, "cmdSelectOption", 1)->text(), QStringLiteral("Pagan Diary"));
+        QCOMPARE(Control<QPushButton>(launcher, "cmdSelectOption", 2)->text(), QStringLiteral("Pagan"));
+        QCOMPARE(Control(launcher, "cmdSelectOption", 0)->parentWidget(), dowsing);
+        QCOMPARE(Control(launcher, "cmdSelectOption", 1)->parentWidget(), diary);
+        QCOMPARE(Control(launcher, "cmdSelectOption", 2)->parentWidget(), calendar);
+        QVERIFY(calendar->y() < dowsing->y() && dowsing->y() < diary->y());
+        QCOMPARE(calendar->title(), QStringLiteral("Pagan"));
+        QCOMPARE(dowsing->title(), QStringLiteral("Dowsing"));
+        QCOMPARE(diary->title(), QStringLiteral("Pagan Diary"));
+        QCOMPARE(forumLine->text(), "The Most Popular Online Mystic Discussion Board. Best Resource For "
+                                    "Everything Mystic. Visit " +
+                                        MakerWebAddress() + " Now");
     }
 
     // Each tool frame holds its picture and its button, nothing more; the picture has the pixels of the screen
     // (tst_frmMain_hidpi runs this at a device pixel ratio of 2) and lies wholly inside its square.
     void toolFrames_holdASharpWholePictureAndTheButton() {
-        const std::array<QGroupBox*, 3> frames{launcher->Frame1, launcher->Frame3, launcher->Frame4};
+        const std::array<QWidget*, 3> frames{Control(launcher, "Frame1"), Control(launcher, "Frame3"),
+                                             Control(launcher, "Frame4")};
         for (int i = 0; i < 3; ++i) {
             const auto parts = frames[i]->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            QCOMPARE(QSet<QWidget*>(parts.begin(), parts.end()),
-                     (QSet<QWidget*>{launcher->picIcon[i], launcher->cmdSelectOption[i]}));
-            const QPixmap picture = launcher->picIcon[i]->pixmap();
+            QCOMPARE(
+                QSet<QWidget*>(parts.begin(), parts.end()),
+                (QSet<QWidget*>{Control<QLabel>(launcher, "picIcon", i), Control(launcher, "cmdSelectOption", i)}));
+            const QPixmap picture = Control<QLabel>(launcher, "picIcon", i)->pixmap();
             QCOMPARE(picture.devicePixelRatio(), launcher->devicePixelRatioF());
-            QCOMPARE(picture.deviceIndependentSize(), QSizeF(launcher->picIcon[i]->size()));
+            QCOMPARE(picture.deviceIndependentSize(), QSizeF(Control<QLabel>(launcher, "picIcon", i)->size()));
             const QImage image = picture.toImage();
             for (int along = 0; along < image.width(); ++along) {
                 for (const QPoint edge : {QPoint(along, 0), QPoint(along, image.height() - 1), QPoint(0, along),
@@ -103,86 +113,88 @@ class tst_frmMain : public QObject {
 
     void menus_captionsAndPages() {
         QStringList file;
-        for (QAction* action : launcher->menus.fileMenu->actions()) {
+        for (QAction* action : Control<QMenu>(launcher, "nuFile")->actions()) {
             file << action->text() + (action->isEnabled() ? "" : " (off)");
         }
-        QCOMPARE(launcher->menus.fileMenu->objectName(), QStringLiteral("nuFile"));
         QCOMPARE(file, (QStringList{"&Next (off)", "E&xit"}));
-        QCOMPARE(launcher->menus.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
-        QVERIFY(!launcher->menus.mnuMakeMoney->isEnabled());
+        QCOMPARE(Control<QAction>(launcher, "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
+        QVERIFY(!Control<QAction>(launcher, "mnuMakeMoney")->isEnabled());
 
-        launcher->menus.mnuOnline->trigger();
-        launcher->menus.mnuVisit->trigger();
-        launcher->menus.mnuUpdate->trigger();
-        launcher->menus.mnuDonate->trigger();
-        launcher->menus.mnuMakeMoney->trigger(); // not choosable: nothing opens
+        Control<QAction>(launcher, "mnuOnline")->trigger();
+        Control<QAction>(launcher, "mnuVisit")->trigger();
+        Control<QAction>(launcher, "mnuUpdate")->trigger();
+        Control<QAction>(launcher, "mnuDonate")->trigger();
+        Control<QAction>(launcher, "mnuMakeMoney")->trigger(); // not choosable: nothing opens
         QCOMPARE(env->pages.pageKeys(), (QStringList{"help-web-page", "home-page", "download-web-page", "donate"}));
     }
 
     void labels_openTheirPages() {
-        QTest::mouseClick(launcher->lblCorvell, Qt::LeftButton);
+        QTest::mouseClick(forumLine, Qt::LeftButton);
         // The draw of 0 put the co-brand text in front.
-        QTest::mouseClick(launcher->fraFullBrand->lblCobrand, Qt::LeftButton);
-        launcher->fraFullBrand->BringToFront(BrandFrame::Front::FullBrand);
-        QTest::mouseClick(launcher->fraFullBrand->lblFullBrand, Qt::LeftButton);
+        QTest::mouseClick(Control<ClickLabel>(launcher, "lblCobrand"), Qt::LeftButton);
+        Control<BrandFrame>(launcher, "fraFullBrand")->BringToFront(BrandFrame::Front::FullBrand);
+        QTest::mouseClick(Control<ClickLabel>(launcher, "lblFullBrand"), Qt::LeftButton);
         QCOMPARE(env->pages.pageKeys(), (QStringList{"home-page", "co-brand", "fully-branded"}));
     }
 
     void blink_showsEverySecond_hidesEveryTwo() {
-        QCOMPARE(launcher->Timer1->interval(), 1000);
-        QCOMPARE(launcher->Timer2->interval(), 2000);
-        QVERIFY(launcher->Timer1->isActive() && launcher->Timer2->isActive());
+        QCOMPARE(timer1->interval(), 1000);
+        QCOMPARE(timer2->interval(), 2000);
+        QVERIFY(timer1->isActive() && timer2->isActive());
         // Over real time, the line is seen hidden and then seen again.
-        QTRY_VERIFY_WITH_TIMEOUT(!launcher->lblCorvell->isVisible(), 4500);
-        QTRY_VERIFY_WITH_TIMEOUT(launcher->lblCorvell->isVisible(), 2500);
+        QTRY_VERIFY_WITH_TIMEOUT(!forumLine->isVisible(), 4500);
+        QTRY_VERIFY_WITH_TIMEOUT(forumLine->isVisible(), 2500);
 
-        launcher->Timer1->stop();
-        launcher->Timer2->stop();
-        tick(launcher->Timer2);
-        QVERIFY(!launcher->lblCorvell->isVisible());
-        tick(launcher->Timer1);
-        QVERIFY(launcher->lblCorvell->isVisible());
+        timer1->stop();
+        timer2->stop();
+        tick(timer2);
+        QVERIFY(!forumLine->isVisible());
+        tick(timer1);
+        QVERIFY(forumLine->isVisible());
     }
 
     void pointing_stopsAndResumesTheBlink() {
         // While the line is hidden, the pointer is over its frame, which keeps the blink going.
-        launcher->lblCorvell->hide();
-        launcher->Timer1->stop();
-        QTest::mouseMove(launcher->Frame2, launcher->lblCorvell->geometry().center());
-        QTRY_VERIFY(launcher->Timer1->isActive());
+        forumLine->hide();
+        timer1->stop();
+        QTest::mouseMove(Control(launcher, "Frame2"), forumLine->geometry().center());
+        QTRY_VERIFY(timer1->isActive());
 
         // Pointing at the line while it is shown makes it stand still, visible.
-        launcher->lblCorvell->show();
-        QTest::mouseMove(launcher->lblCorvell, launcher->lblCorvell->rect().center() + QPoint(3, 0));
-        QTRY_VERIFY(!launcher->Timer1->isActive());
-        QVERIFY(!launcher->Timer2->isActive());
-        QVERIFY(launcher->lblCorvell->isVisible());
+        forumLine->show();
+        QTest::mouseMove(forumLine, forumLine->rect().center() + QPoint(3, 0));
+        QTRY_VERIFY(!timer1->isActive());
+        QVERIFY(!timer2->isActive());
+        QVERIFY(forumLine->isVisible());
 
         // The "Pagan" frame does not restart it.
-        QTest::mouseMove(launcher->Frame4, QPoint(launcher->Frame4->width() - 4, launcher->Frame4->height() - 4));
+        QWidget* calendar = Control(launcher, "Frame4");
+        QTest::mouseMove(calendar, QPoint(calendar->width() - 4, calendar->height() - 4));
         QTest::qWait(50);
-        QVERIFY(!launcher->Timer1->isActive() && !launcher->Timer2->isActive());
+        QVERIFY(!timer1->isActive() && !timer2->isActive());
 
         // Each of the other three frames does.
-        for (QWidget* frame : std::initializer_list<QWidget*>{launcher->Frame1, launcher->Frame2, launcher->Frame3}) {
-            QTest::mouseMove(launcher->lblCorvell, launcher->lblCorvell->rect().center());
-            QTRY_VERIFY(!launcher->Timer1->isActive());
+        for (QWidget* frame : std::initializer_list<QWidget*>{Control(launcher, "Frame1"), Control(launcher, "Frame2"),
+                                                              Control(launcher, "Frame3")}) {
+            QTest::mouseMove(forumLine, forumLine->rect().center());
+            QTRY_VERIFY(!timer1->isActive());
             QTest::mouseMove(frame, QPoint(frame->width() - 3, frame->height() - 3));
-            QTRY_VERIFY2(launcher->Timer1->isActive() && launcher->Timer2->isActive(), qPrintable(frame->objectName()));
+            QTRY_VERIFY2(timer1->isActive() && timer2->isActive(), qPrintable(frame->objectName()));
         }
     }
 
     void restlessMouseOverAFrame_doesNotHoldTheBlink() {
         QTest::qWait(400);
-        const int before = launcher->Timer1->remainingTime();
-        QTest::mouseMove(launcher->Frame1, QPoint(5, launcher->Frame1->height() - 5));
-        QTest::mouseMove(launcher->Frame1, QPoint(8, launcher->Frame1->height() - 5));
-        QVERIFY(launcher->Timer1->remainingTime() <= before);
+        const int before = timer1->remainingTime();
+        QWidget* dowsing = Control(launcher, "Frame1");
+        QTest::mouseMove(dowsing, QPoint(5, dowsing->height() - 5));
+        QTest::mouseMove(dowsing, QPoint(8, dowsing->height() - 5));
+        QVERIFY(timer1->remainingTime() <= before);
     }
 
     void toolButton_hidesLauncherOnlyWhenTheToolOpened() {
         SetToolOpener(0, [] { return false; });
-        QTest::mouseClick(launcher->cmdSelectOption[0], Qt::LeftButton);
+        QTest::mouseClick(Control(launcher, "cmdSelectOption", 0), Qt::LeftButton);
         QVERIFY(launcher->isVisible());
 
         QList<int> asked;
@@ -195,7 +207,7 @@ class tst_frmMain : public QObject {
         }
         for (int i = 0; i < 3; ++i) {
             Windows::Show<frmMain>();
-            QTest::mouseClick(launcher->cmdSelectOption[i], Qt::LeftButton);
+            QTest::mouseClick(Control(launcher, "cmdSelectOption", i), Qt::LeftButton);
             QVERIFY(!launcher->isVisible());
             QVERIFY(Windows::IsLoaded<frmMain>());
         }
@@ -204,7 +216,7 @@ class tst_frmMain : public QObject {
 
     void closingATool_bringsTheLauncherBack() {
         SetToolOpener(2, [] { return Windows::Show<FakeTool>() != nullptr; });
-        QTest::mouseClick(launcher->cmdSelectOption[2], Qt::LeftButton);
+        QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
         QVERIFY(!launcher->isVisible());
         Windows::Loaded<FakeTool>()->close();
         QVERIFY(launcher->isVisible());
@@ -219,14 +231,14 @@ class tst_frmMain : public QObject {
     void exits_endTheProgramEvenWithHiddenToolsLoaded() {
         QFETCH(bool, byMenu);
         SetToolOpener(1, [] { return Windows::Show<FakeTool>() != nullptr; });
-        QTest::mouseClick(launcher->cmdSelectOption[1], Qt::LeftButton);
+        QTest::mouseClick(Control(launcher, "cmdSelectOption", 1), Qt::LeftButton);
         // The tool goes back to the launcher but stays loaded, hidden.
         Windows::Hide<FakeTool>();
         ShowLauncher();
         QVERIFY(launcher->isVisible());
 
         if (byMenu) {
-            launcher->menus.mnuExit->trigger();
+            Control<QAction>(launcher, "mnuExit")->trigger();
         } else {
             launcher->close();
         }
@@ -248,14 +260,15 @@ class tst_frmMain : public QObject {
             title = about->windowTitle();
             size = about->size();
             modal = about->isModal();
-            texts = {about->Label2->text(), about->Label1->text(), about->Label3->text(), about->lblCobrand->text(),
-                     about->lblHomePage->text()};
+            texts = {Control<QLabel>(about, "Label2")->text(), Control<QLabel>(about, "Label1")->text(),
+                     Control<QLabel>(about, "Label3")->text(), Control<ClickLabel>(about, "lblCobrand")->text(),
+                     Control<ClickLabel>(about, "lblHomePage")->text()};
             QCOMPARE(about->palette().color(QPalette::Window), QColor(74, 29, 180));
-            QTest::mouseClick(about->lblCobrand, Qt::LeftButton);
-            QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
-            QTest::mouseClick(about->cmdOk, Qt::LeftButton);
+            QTest::mouseClick(Control<ClickLabel>(about, "lblCobrand"), Qt::LeftButton);
+            QTest::mouseClick(Control<ClickLabel>(about, "lblHomePage"), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(about, "cmdOk"), Qt::LeftButton);
         });
-        launcher->menus.mnuAbout->trigger();
+        Control<QAction>(launcher, "mnuAbout")->trigger();
         QCOMPARE(title, QStringLiteral("Velloran v1.30"));
         QCOMPARE(size, QSize(480, 268));
         QVERIFY(modal);
@@ -283,6 +296,9 @@ class tst_frmMain : public QObject {
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<VelloranShell> shell;
     frmMain* launcher = nullptr;
+    ClickLabel* forumLine = nullptr;
+    QTimer* timer1 = nullptr; // shows the forum line
+    QTimer* timer2 = nullptr; // hides it
     int ended = 0;
 };
 

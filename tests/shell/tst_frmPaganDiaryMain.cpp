@@ -75,12 +75,12 @@ void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
     QVERIFY(chooser);
     if (option >= 0) {
-        chooser->optOption[option]->click();
+        Control<QRadioButton>(chooser, "optOption", option)->click();
     }
     if (!message.isEmpty()) {
         w->env.boxes.answer(MsgResult::Ok);
     }
-    chooser->cmdContinue->click();
+    Control<QPushButton>(chooser, "cmdContinue")->click();
 
     if (!message.isEmpty()) {
         QCOMPARE(w->env.boxes.shown().size(), 1);
@@ -94,17 +94,15 @@ void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
         return;
     }
     QVERIFY(w->env.boxes.shown().isEmpty());
-    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
+    Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     QVERIFY(book);
     QVERIFY(book->isVisible());
     QVERIFY(Windows::IsLoaded<frmPaganDiaryMain>());
     QVERIFY(!chooser->isVisible());
     const QStringList words{"Spell", "Incense", "Recipes", "Rituals"};
-    QCOMPARE(int(CurrentSectionIndex), option);
-    QCOMPARE(CurrentSectionWord, words.at(option));
     QCOMPARE(int(book->section()), option);
-    QCOMPARE(book->lblCaption[0]->text(), words.at(option) + " Section");
-    QCOMPARE(book->Command1->text(), "&Open " + words.at(option));
+    QCOMPARE(book.lblCaption[0]->text(), words.at(option) + " Section");
+    QCOMPARE(book.Command1->text(), "&Open " + words.at(option));
     QCOMPARE(w->shell.launcherShown, 0);
 }
 
@@ -112,55 +110,54 @@ void tst_frmPaganDiaryMain::continue_opensTheSectionLastClicked() {
     QVERIFY(w->makeDiary());
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
-    chooser->optOption[1]->click();
-    chooser->optOption[3]->click();
-    QVERIFY(!chooser->optOption[1]->isChecked());
-    chooser->cmdContinue->click();
+    Control<QRadioButton>(chooser, "optOption", 1)->click();
+    Control<QRadioButton>(chooser, "optOption", 3)->click();
+    QVERIFY(!Control<QRadioButton>(chooser, "optOption", 1)->isChecked());
+    Control<QPushButton>(chooser, "cmdContinue")->click();
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
-    QCOMPARE(CurrentSectionWord, QStringLiteral("Rituals"));
+    QCOMPARE(Book(Windows::Loaded<frmPaganDiaryResultBOS>()).Command5->text(), QStringLiteral("E&xit Rituals"));
 }
 
 void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
     QVERIFY(w->makeDiary());
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
-    for (QRadioButton* option : chooser->optOption) {
+    for (QRadioButton* option : chooser->findChildren<QRadioButton*>()) {
         QVERIFY(!option->isChecked());
     }
-    chooser->optOption[3]->click();
-    chooser->cmdContinue->click();
-    auto* book = Windows::Loaded<frmPaganDiaryResultBOS>();
-    book->Command1->click();
-    book->Command5->click();
+    Control<QRadioButton>(chooser, "optOption", 3)->click();
+    Control<QPushButton>(chooser, "cmdContinue")->click();
+    Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
+    book.Command1->click();
+    book.Command5->click();
 
     // Back on the same chooser, its choice still marked; Continue opens Rituals again.
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
     QVERIFY(chooser->isVisible());
-    QVERIFY(chooser->optOption[3]->isChecked());
-    chooser->cmdContinue->click();
+    QVERIFY(Control<QRadioButton>(chooser, "optOption", 3)->isChecked());
+    Control<QPushButton>(chooser, "cmdContinue")->click();
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
 
     // The book's File > Exit leaves the chooser hidden with its choice; the launcher button brings it back.
-    Windows::Loaded<frmPaganDiaryResultBOS>()->menus.mnuExit->trigger();
+    Control<QAction>(Windows::Loaded<frmPaganDiaryResultBOS>(), "mnuExit")->trigger();
     QCOMPARE(w->shell.launcherShown, 1);
     QVERIFY(!chooser->isVisible());
     QVERIFY(ShowPaganDiaryTool());
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);
-    QVERIFY(chooser->optOption[3]->isChecked());
+    QVERIFY(Control<QRadioButton>(chooser, "optOption", 3)->isChecked());
 
-    // Unloaded and opened again: nothing is marked, but the values keep their last contents.
-    chooser->menus.mnuExit->trigger();
+    // Unloaded and opened again: nothing is marked.
+    Control<QAction>(chooser, "mnuExit")->trigger();
     QCOMPARE(w->shell.launcherShown, 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Windows::IsLoaded<frmPaganDiaryMain>());
-    QCOMPARE(int(CurrentSectionIndex), 3);
     QVERIFY(ShowPaganDiaryTool());
     chooser = Windows::Loaded<frmPaganDiaryMain>();
-    for (QRadioButton* option : chooser->optOption) {
+    for (QRadioButton* option : chooser->findChildren<QRadioButton*>()) {
         QVERIFY(!option->isChecked());
     }
     w->env.boxes.answer(MsgResult::Ok);
-    chooser->cmdContinue->click();
+    Control<QPushButton>(chooser, "cmdContinue")->click();
     QCOMPARE(w->env.boxes.texts(), QStringList({SelectOne}));
     QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
 }
@@ -169,17 +166,17 @@ void tst_frmPaganDiaryMain::launcherButton_opensTheChooserWithContinueFocused() 
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
     QVERIFY(chooser->isVisible());
-    QCOMPARE(chooser->focusWidget(), chooser->cmdContinue);
+    QCOMPARE(chooser->focusWidget(), Control<QPushButton>(chooser, "cmdContinue"));
     // Its menus: File holds only Exit; the update item reads as on the other diary windows.
-    QCOMPARE(chooser->menus.fileMenu->actions().size(), 1);
-    QCOMPARE(chooser->menus.mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+    QCOMPARE(Control<QMenu>(chooser, "mnuFile")->actions().size(), 1);
+    QCOMPARE(Control<QAction>(chooser, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
 }
 
 void tst_frmPaganDiaryMain::realLauncher_paganDiaryButton_showsTheChooserAndHides() {
     ResetToolOpeners();
     auto* launcher = Windows::Show<frmMain>();
     QVERIFY(launcher);
-    QTest::mouseClick(launcher->cmdSelectOption[1], Qt::LeftButton);
+    QTest::mouseClick(Control(launcher, "cmdSelectOption", 1), Qt::LeftButton);
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
     QVERIFY(chooser);
     QVERIFY(chooser->isVisible());
@@ -197,7 +194,7 @@ void tst_frmPaganDiaryMain::leaving_unloadsAndShowsTheLauncher() {
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
     if (byMenu) {
-        chooser->menus.mnuExit->trigger();
+        Control<QAction>(chooser, "mnuExit")->trigger();
     } else {
         chooser->close();
     }
@@ -214,20 +211,22 @@ void tst_frmPaganDiaryMain::leaving_unloadsAndShowsTheLauncher() {
 void tst_frmPaganDiaryMain::brandLabels_openTheirPages() {
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
-    QCOMPARE(chooser->fraFullBrand->front(), BrandFrame::Front::FullBrand);
-    QVERIFY(chooser->fraFullBrand->lblFullBrand->isVisible());
-    QVERIFY(!chooser->fraFullBrand->lblCobrand->isVisible());
-    emit chooser->fraFullBrand->lblFullBrand->clicked();
-    emit chooser->Label14->clicked();
+    QCOMPARE(Control<BrandFrame>(chooser, "fraFullBrand")->front(), BrandFrame::Front::FullBrand);
+    QVERIFY(Control<ClickLabel>(chooser, "lblFullBrand")->isVisible());
+    QVERIFY(!Control<ClickLabel>(chooser, "lblCobrand")->isVisible());
+    emit Control<ClickLabel>(chooser, "lblFullBrand")->clicked();
+    emit Control<ClickLabel>(chooser, "Label14")->clicked();
     QCOMPARE(w->env.pages.pageKeys(), QStringList({"fully-branded", "home-page"}));
 }
 
 void tst_frmPaganDiaryMain::controls_standInTheirOrderFromTopToBottom() {
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
-    const QList<QWidget*> order{chooser->Label14,        chooser->lblCaptions[0], chooser->lblCaptions[1],
-                                chooser->lblCaptions[3], chooser->Frame2,         chooser->cmdContinue,
-                                chooser->fraFullBrand};
+    QList<QWidget*> order;
+    for (const char* name :
+         {"Label14", "lblCaptions_0", "lblCaptions_1", "lblCaptions_3", "Frame2", "cmdContinue", "fraFullBrand"}) {
+        order << Control(chooser, name);
+    }
     for (qsizetype i = 1; i < order.size(); ++i) {
         const QRect above = order[i - 1]->geometry();
         const QRect below = order[i]->geometry();
@@ -235,9 +234,10 @@ void tst_frmPaganDiaryMain::controls_standInTheirOrderFromTopToBottom() {
     }
     // The options stand one under the other, the picture to their right.
     for (int i = 1; i < 4; ++i) {
-        QVERIFY(chooser->optOption[i - 1]->geometry().bottom() < chooser->optOption[i]->geometry().top());
+        QVERIFY(Control(chooser, "optOption", i - 1)->geometry().bottom() <
+                Control(chooser, "optOption", i)->geometry().top());
     }
-    QVERIFY(chooser->Picture1->geometry().left() > chooser->optOption[0]->geometry().right());
+    QVERIFY(Control(chooser, "Picture1")->geometry().left() > Control(chooser, "optOption", 0)->geometry().right());
 }
 
 QTEST_MAIN(tst_frmPaganDiaryMain)

@@ -24,10 +24,11 @@ inline DowsingRecord SeedRecord(int n) {
 // Adds `count` records named CUSTOMER 1.. through the store; returns false on the first failure.
 inline bool SeedRecords(const QString& path, int count) {
     DowsingStore store(path);
-    if (!store.open()) {
+    const StoreResult<QSqlDatabase> opened = store.database();
+    if (!opened) {
         return false;
     }
-    QSqlDatabase db = store.database();
+    QSqlDatabase db = *opened;
     db.transaction();
     QSqlQuery q(db);
     q.prepare(DowsingSql::insertStatement());
@@ -39,5 +40,9 @@ inline bool SeedRecords(const QString& path, int count) {
         }
     }
     q.finish();
-    return db.commit();
+    if (!db.commit()) {
+        return false;
+    }
+    store.source().announce({DataChange::Kind::Unknown, QString::fromLatin1(DowsingStore::Table), 0, false});
+    return true;
 }

@@ -32,7 +32,7 @@ class DowsingWorld : public TestEnvironment {
         if (!w) {
             return nullptr;
         }
-        QTest::mouseClick(w->cmdViewAllrecords, Qt::LeftButton);
+        QTest::mouseClick(Control(w, "cmdViewAllrecords"), Qt::LeftButton);
         return Windows::Loaded<frmDowsingAllRecord>();
     }
 
@@ -44,9 +44,9 @@ class DowsingWorld : public TestEnvironment {
         auto* grid = Windows::Loaded<frmDowsingAllRecord>();
         if (!grid || !grid->isVisible()) {
             if (auto* sheet = Windows::Loaded<frmDowsingSave>(); sheet && sheet->isVisible()) {
-                QTest::mouseClick(sheet->cmdBack, Qt::LeftButton);
+                QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
             } else {
-                Windows::Loaded<frmDowsingMain>()->cmdViewAllrecords_Click();
+                Windows::Loaded<frmDowsingMain>()->ShowAllRecords();
             }
             grid = Windows::Loaded<frmDowsingAllRecord>();
         }
@@ -67,7 +67,7 @@ class DowsingWorld : public TestEnvironment {
     // Adds one record a name through the store, as another window would have.
     bool addNamed(const QStringList& names) const {
         DowsingStore store(path());
-        bool added = store.open();
+        bool added = bool(store.open());
         for (const QString& name : names) {
             DowsingRecord record;
             record.Name = name;
@@ -80,7 +80,7 @@ class DowsingWorld : public TestEnvironment {
     // or an empty row when the box was not "Record Saved Succesfully !" or the file holds another number.
     QVariantList addAndReadBack(frmDowsingMain* w) {
         boxes.answer(MsgResult::Ok);
-        QTest::mouseClick(w->cmdadd, Qt::LeftButton);
+        QTest::mouseClick(Control(w, "cmdadd"), Qt::LeftButton);
         const QList<QVariantList> all = rows();
         const bool saved = boxes.texts().value(boxes.texts().size() - 1) == QLatin1String("Record Saved Succesfully !");
         return saved && all.size() == 1 ? all.first() : QVariantList();

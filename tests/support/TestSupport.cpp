@@ -2,6 +2,7 @@
 
 #include "common/Application.h"
 #include "common/Clock.h"
+#include "common/DataSource.h"
 #include "common/Windows.h"
 
 #include <QApplication>
@@ -20,6 +21,12 @@
 #include <QTimer>
 #include <QUrlQuery>
 #include <array>
+
+void ReportMissingControl(const QObject* window, const QString& name) {
+    QTest::qFail(
+        qPrintable(QStringLiteral("%1 has no control %2").arg(window ? window->objectName() : QString(), name)),
+        __FILE__, __LINE__);
+}
 
 ScriptedMessageBoxes::ScriptedMessageBoxes() {
     SetMessageBoxHandler([this](const MessageRequest& request) { return respond(request); });
@@ -119,6 +126,8 @@ TestEnvironment::~TestEnvironment() {
     Windows::ResetForTests();
     // Let windows unloaded above be deleted while their world still exists.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The kept connections hold the files of this world open.
+    DataSource::closeAll();
     SetApplicationFolder(QString());
     qputenv("XDG_CACHE_HOME", cacheHome_);
     SetToday(std::nullopt);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -65,6 +66,23 @@ class RecordingShell : public ShellServices {
     int aboutShown = 0;
     int programEnded = 0;
 };
+
+// A window's control by its objectName, as a screen reader or a user's script finds it; an element of a control
+// array is `name_index`. A control that is not there fails the running test and gives null.
+void ReportMissingControl(const QObject* window, const QString& name);
+template <class T = QWidget> T* Control(const QObject* window, const QString& name) {
+    T* found = window ? window->findChild<T*>(name) : nullptr;
+    if (!found) {
+        ReportMissingControl(window, name);
+    }
+    return found;
+}
+template <class T = QWidget> T* Control(const QObject* window, const char* name) {
+    return Control<T>(window, QString::fromLatin1(name));
+}
+template <class T = QWidget> T* Control(const QObject* window, const char* name, int index) {
+    return Control<T>(window, QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index));
+}
 
 // A fresh, private world for one test: an empty application folder and per-user settings in a temporary
 // folder, scripted message boxes and recorded web pages. Everything goes back on destruction, and every

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "common/Database.h"
+
+#include <QHash>
+#include <QMetaType>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+// A change to the rows of a data file, as the views of it hear of it.
+struct DataChange {
+    enum class Kind { Added, Changed, Removed, Unknown };
+    Kind kind = Kind::Unknown;
+    QString table;  // the table that changed; empty when any of them may have
+    qint64 key = 0; // the row's key, for Added, Changed and Removed
+    // Committed by another program, or the whole file put back by a restore: which rows changed is not known,
+    // and a view reads what it shows again.
+    bool elsewhere = false;
+
+    bool touches(const QString& name) const { return table.isEmpty() || table.compare(name, Qt::CaseInsensitive) == 0; }
+};
+Q_DECLARE_METATYPE(DataChange)
+
+// One data file of the program (the dowsing records, the diary), with the one connection every store of it
+// shares and the notice that every open view of it listens to.
+//
+// All of this program's reads and writes of the file go through the kept connection, so its data version moves
+// only when another program commits to the file; while anything listens, the file looks at it twice a second and
+// says so. Changes of this program's own are announced by the store that committed them, with the row they
+// touched. An idle connection holds no lock, so keeping it open costs another program nothing.
+class DataSource : public QObject {
+    Q_OBJECT
+  public:
+    // How often the file looks for other programs' changes while a view listens.
+    static constexpr int CheckIntervalMs = 500;
+
+    // The one DataSource of a path for the program's run.
+    static DataSource& of(const QString& path);
+    // Closes every kept connection, which the next call opens again: at the program's end, and in tests that
+    // remove or replace their files.
+    static void closeAll();
+
+    const QString& path() const { return path_; }
+
+    // The kept connection, opened if it is not: a file that was missing, held or unreadable before is tried
+    // again at each call, and a file put in the place of the one opened (by a restore or a sync tool, by
+    // rename) is opened afresh, which the views hear of as a change made elsewhere. `busyTimeoutMs` is how
+    // long the next statements wait for another program's lock.
+    StoreResult<QSqlDatabase> database(int busyTimeoutMs);
+    // Goes up each time the connection is opened afresh, so a store knows to check the file's tables again.
+    int generation() const { return generation_; }
+
+    // The number of rows of a table, counted once and then kept until the file changes: SQLite counts by
+    // reading every page of the table, which a window opening over a large one would otherwise pay each time.
+    StoreResult<qint64> rowCount(const QString& table, int busyTimeoutMs);
+
+    // A change this program has committed, told to every view.
+    void announce(const DataChange& change);
+    // Looks for another program's changes now rather than at the next look.
+    void checkForOutsideChanges();
+
+  signals:
+    void changed(const DataChange& change);
+
+  protected:
+    void connectNotify(const QMetaMethod& signal) override;
+
+  private:
+    explicit DataSource(QString path);
+    void close();
+    // The file's data version, asked without waiting for another program's lock; nothing while it is held.
+    std::optional<qint64> dataVersion();
+    QByteArray identityOnDisk() const;
+
+    QString path_;
+    std::unique_ptr<DatabaseConnection> connection_;
+    QByteArray identity_;
+    int generation_ = 0;
+    int busyTimeoutMs_ = -1;
+    // The data version the views last heard about, and the one the kept counts were taken at.
+    std::optional<qint64> heardVersion_;
+    std::optional<qint64> countedVersion_;
+    QHash<QString, qint64> counts_;
+    QTimer outsideChanges_;
+};
