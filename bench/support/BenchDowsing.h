@@ -42,7 +42,7 @@ inline bool FillDowsingFile(const QString& path, int records,
     if (!store.open()) {
         return false;
     }
-    QSqlDatabase db = store.database();
+    QSqlDatabase db = *store.database();
     db.transaction();
     QSqlQuery q(db);
     q.prepare(DowsingSql::insertStatement());

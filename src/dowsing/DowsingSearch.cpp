@@ -74,6 +74,8 @@ QStringList indexStatements() {
 const QString kIndexObjects =
     QStringLiteral("('Records', 'DetailsSearch', 'Records_insert', 'Records_delete', 'State')");
 
+constexpr int kChunk = 8192;
+
 // A record of Details as it is in Records, every column alike.
 QString unchangedSince() {
     QStringList same;
@@ -159,91 +161,93 @@ StoreError attachIndex(QSqlDatabase db, const QString& recordsPath) {
     return {};
 }
 
-// Catches the index up with Details as one transaction, a chunk of records at a time: the words of records changed or
-// removed since go, those of records changed or added come in.
-StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgress& progress) {
+// Catches the index up with Details as one transaction: the words of records changed or removed since go, those of
+// records changed or added come in. When the only commits since were this program's changes of `changedHere`, one
+// each, just those records are looked at; otherwise all of them, a chunk at a time under `progress`.
+StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgress& progress,
+                   const QList<qint64>& changedHere) {
     if (!db.transaction()) {
         return StoreError::fromSql({}, db.lastError());
     }
-    StoreError why;
-    {
-        QSqlQuery q(db);
-        // Read first: the records file's read lock, held to the end, keeps it as the stamp finds it.
-        why = run(q, QStringLiteral("SELECT count(*) FROM main.sqlite_master"));
-        const QString stamp = stampOf(db, recordsPath);
-        if (!why.failed() &&
-            (!RunPrepared(q, QStringLiteral("SELECT value FROM words.State WHERE key = 'stamp'"), {}))) {
-            why = StoreError::fromSql({}, q.lastError());
-        }
-        const bool current = !why.failed() && q.next() && !stamp.isEmpty() && q.value(0).toString() == stamp;
+    QSqlQuery q(db);
+    QSqlQuery bound(db);
+    QSqlQuery drop(db);
+    QSqlQuery fill(db);
+    // Read first: the records file's read lock, held to the end, keeps it as the stamp finds it.
+    StoreError why = run(q, QStringLiteral("SELECT count(*) FROM main.sqlite_master"));
+    const QString stamp = stampOf(db, recordsPath);
+    if (!why.failed() && !RunPrepared(q, QStringLiteral("SELECT value FROM words.State WHERE key = 'stamp'"), {})) {
+        why = StoreError::fromSql({}, q.lastError());
+    }
+    const QStringList was = q.next() ? q.value(0).toString().split(QLatin1Char(' ')) : QStringList();
+    const QStringList now = stamp.split(QLatin1Char(' '));
+    q.finish();
+    const bool current = !stamp.isEmpty() && was == now;
+    const bool onlyOurs = !changedHere.isEmpty() && was.size() == 4 && now.size() == 4 && was[3] == now[3] &&
+                          was[0].toLongLong() + changedHere.size() == now[0].toLongLong();
+    qint64 total = 0;
+    if (!why.failed() && !current && !onlyOurs) {
+        why = run(q, QStringLiteral("SELECT count(*) FROM main.Details"));
+        total = q.next() ? q.value(0).toLongLong() : 0;
         q.finish();
-        qint64 total = 0;
-        if (!why.failed() && !current) {
-            if (!q.exec(QStringLiteral("SELECT count(*) FROM main.Details")) || !q.next()) {
-                why = StoreError::fromSql({}, q.lastError());
-            } else {
-                total = q.value(0).toLongLong();
-            }
-            q.finish();
-        }
-        // Chunks by key: the records after the last one looked at, up to the chunk's last; the last chunk also takes
-        // the words of records removed beyond the last record.
-        constexpr int kChunk = 8192;
-        QSqlQuery bound(db);
-        QSqlQuery drop(db);
-        QSqlQuery fill(db);
-        const bool prepared =
-            !why.failed() && !current &&
-            bound.prepare(QStringLiteral("SELECT IdNumber FROM main.Details WHERE IdNumber > ? ORDER BY IdNumber "
-                                         "LIMIT 1 OFFSET %1")
-                              .arg(kChunk - 1)) &&
-            drop.prepare(QStringLiteral("DELETE FROM words.Records WHERE IdNumber > ? AND IdNumber <= ? AND NOT EXISTS "
-                                        "(SELECT 1 FROM main.Details AS d WHERE d.IdNumber = Records.IdNumber AND %1)")
-                             .arg(unchangedSince())) &&
-            fill.prepare(QStringLiteral("INSERT INTO words.Records (%1) SELECT %1 FROM main.Details AS d WHERE "
-                                        "d.IdNumber > ? AND d.IdNumber <= ? AND NOT EXISTS (SELECT 1 FROM "
-                                        "words.Records AS r WHERE r.IdNumber = d.IdNumber)")
-                             .arg(DowsingSql::columnList()));
-        if (!why.failed() && !current && !prepared) {
-            for (const QSqlQuery* failed : {&bound, &drop, &fill}) {
-                if (!why.failed() && failed->lastError().isValid()) {
-                    why = StoreError::fromSql({}, failed->lastError());
-                }
+    }
+    // Records after `after` up to `upTo`, compared column by column.
+    if (!why.failed() && !current &&
+        (!bound.prepare(QStringLiteral("SELECT IdNumber FROM main.Details WHERE IdNumber > ? ORDER BY IdNumber "
+                                       "LIMIT 1 OFFSET %1")
+                            .arg(kChunk - 1)) ||
+         !drop.prepare(QStringLiteral("DELETE FROM words.Records WHERE IdNumber > ? AND IdNumber <= ? AND NOT EXISTS "
+                                      "(SELECT 1 FROM main.Details AS d WHERE d.IdNumber = Records.IdNumber AND %1)")
+                           .arg(unchangedSince())) ||
+         !fill.prepare(QStringLiteral("INSERT INTO words.Records (%1) SELECT %1 FROM main.Details AS d WHERE "
+                                      "d.IdNumber > ? AND d.IdNumber <= ? AND NOT EXISTS (SELECT 1 FROM words.Records "
+                                      "AS r WHERE r.IdNumber = d.IdNumber)")
+                           .arg(DowsingSql::columnList())))) {
+        why = StoreError::fromSql({}, (bound.lastError().isValid()  ? bound
+                                       : drop.lastError().isValid() ? drop
+                                                                    : fill)
+                                          .lastError());
+    }
+    const auto compare = [&](qint64 after, qint64 upTo) {
+        for (QSqlQuery* step : {&drop, &fill}) {
+            step->addBindValue(after);
+            step->addBindValue(upTo);
+            if (!why.failed() && !step->exec()) {
+                why = StoreError::fromSql({}, step->lastError());
             }
         }
-        qint64 done = 0;
-        for (qint64 after = std::numeric_limits<qint64>::min(); !why.failed() && !current;) {
-            if (progress && !progress(done, total)) {
-                why = {StoreCause::Other, {}, IndexStopped, {}};
-                break;
-            }
-            bound.addBindValue(after);
-            if (!bound.exec()) {
-                why = StoreError::fromSql({}, bound.lastError());
-                break;
-            }
-            const bool last = !bound.next();
-            const qint64 upTo = last ? std::numeric_limits<qint64>::max() : bound.value(0).toLongLong();
-            bound.finish();
-            for (QSqlQuery* step : {&drop, &fill}) {
-                step->addBindValue(after);
-                step->addBindValue(upTo);
-                if (!why.failed() && !step->exec()) {
-                    why = StoreError::fromSql({}, step->lastError());
-                }
-            }
-            done = std::min(total, done + kChunk);
-            after = upTo;
-            if (last) {
-                break;
-            }
+    };
+    for (int i = 0; onlyOurs && !why.failed() && !current && i < changedHere.size(); ++i) {
+        compare(changedHere[i] - 1, changedHere[i]);
+    }
+    // Otherwise a chunk at a time by key, the last chunk taking the words of records removed beyond the last one.
+    qint64 done = 0;
+    for (qint64 after = std::numeric_limits<qint64>::min(); !onlyOurs && !why.failed() && !current;) {
+        if (progress && !progress(done, total)) {
+            why = {StoreCause::Other, {}, IndexStopped, {}};
+            break;
         }
-        if (!why.failed() && !current &&
-            !RunPrepared(q, QStringLiteral("INSERT OR REPLACE INTO words.State (key, value) VALUES ('stamp', ?)"),
-                         {stamp})) {
-            why = StoreError::fromSql({}, q.lastError());
+        bound.addBindValue(after);
+        if (!bound.exec()) {
+            why = StoreError::fromSql({}, bound.lastError());
+            break;
+        }
+        const bool last = !bound.next();
+        const qint64 upTo = last ? std::numeric_limits<qint64>::max() : bound.value(0).toLongLong();
+        bound.finish();
+        compare(after, upTo);
+        done = std::min(total, done + kChunk);
+        after = upTo;
+        if (last) {
+            break;
         }
     }
+    if (!why.failed() && !current &&
+        !RunPrepared(q, QStringLiteral("INSERT OR REPLACE INTO words.State (key, value) VALUES ('stamp', ?)"),
+                     {stamp})) {
+        why = StoreError::fromSql({}, q.lastError());
+    }
+    q.finish();
     if (!why.failed() && db.commit()) {
         return {};
     }
@@ -265,7 +269,7 @@ QString IndexFileFor(const QString& recordsPath) {
         .filePath(QStringLiteral("words/%1.sqlite").arg(QString::fromLatin1(name)));
 }
 
-QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress) {
+QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress, const QList<qint64>& changedHere) {
     QSqlQuery main(db);
     if (!main.exec(QStringLiteral("SELECT file FROM pragma_database_list WHERE name = 'main'")) || !main.next()) {
         return reason(main.lastError());
@@ -274,7 +278,7 @@ QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress) {
     main.finish();
     StoreError why = attachIndex(db, recordsPath);
     if (!why.failed()) {
-        why = catchUp(db, recordsPath, progress);
+        why = catchUp(db, recordsPath, progress, changedHere);
     }
     if (why.cause != StoreCause::Damaged) {
         return why.why;
@@ -284,7 +288,7 @@ QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress) {
     QFile::remove(IndexFileFor(recordsPath));
     QFile::remove(IndexFileFor(recordsPath) + QStringLiteral("-journal"));
     why = attachIndex(db, recordsPath);
-    return why.failed() ? why.why : catchUp(db, recordsPath, progress).why;
+    return why.failed() ? why.why : catchUp(db, recordsPath, progress, {}).why;
 }
 
 bool RemoveIndexFromRecordsFile(QSqlDatabase db, const QString& recordsPath) {

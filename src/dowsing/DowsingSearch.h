@@ -30,9 +30,10 @@ QString IndexFileFor(const QString& recordsPath);
 
 // Attaches the index to the connection and catches it up with Details, as one transaction, a chunk of records at a
 // time so that `progress` can show how far it got (a million records take half a minute the first time) and stop
-// it, which leaves the index as it was. `progress` is not called when the index is up to date. Empty on success,
-// otherwise the reason.
-QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress = {});
+// it, which leaves the index as it was. `progress` is not called when the index is up to date. `changedHere`: the
+// records this program changed since the last call, one commit each (as the file's DataSource announced them); when
+// they are the only commits since, only they are looked at. Empty on success, otherwise the reason.
+QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress = {}, const QList<qint64>& changedHere = {});
 inline const QString IndexStopped = QStringLiteral("Making the search index was stopped.");
 
 // Earlier versions kept the index and its triggers inside the records file; this takes them out (and gives the room

@@ -105,7 +105,13 @@ void frmDowsingFind::Form_Load() {
     const QString why = makeIndex(*db);
     useModelOn(*db);
     // What is listed follows every change to the records, by this program or another.
-    connect(&store_->source(), &DataSource::changed, this, &frmDowsingFind::searchSoon);
+    connect(&store_->source(), &DataSource::changed, this, [this](const DataChange& change) {
+        // This program's own changes tell the index which records to look at again.
+        if (!change.elsewhere && change.kind != DataChange::Kind::Unknown) {
+            changedHere_ << change.key;
+        }
+        searchSoon();
+    });
     if (!why.isEmpty()) {
         txtFind->setEnabled(false);
         // Stopped by the user, who needs no box to be told so.
@@ -140,19 +146,25 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.
     // The dialog is made only when there is something to do: every search asks.
     std::unique_ptr<QProgressDialog> making;
-    const QString why = DowsingSearch::EnsureIndex(db, [this, &making](qint64 done, qint64 total) {
-        if (!making) {
-            making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100,
-                                                       VisibleWindowFor(this));
-            making->setWindowTitle(DowsingFindTexts::Caption);
-            making->setWindowModality(Qt::ApplicationModal);
-            making->setMinimumDuration(500);
-            making->setAutoClose(false);
-            making->setAutoReset(false);
-        }
-        making->setValue(total > 0 ? int(done * 100 / total) : 0);
-        return !making->wasCanceled();
-    });
+    const QString why = DowsingSearch::EnsureIndex(
+        db,
+        [this, &making](qint64 done, qint64 total) {
+            if (!making) {
+                making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0,
+                                                           100, VisibleWindowFor(this));
+                making->setWindowTitle(DowsingFindTexts::Caption);
+                making->setWindowModality(Qt::ApplicationModal);
+                making->setMinimumDuration(500);
+                making->setAutoClose(false);
+                making->setAutoReset(false);
+            }
+            making->setValue(total > 0 ? int(done * 100 / total) : 0);
+            return !making->wasCanceled();
+        },
+        changedHere_);
+    if (why.isEmpty()) {
+        changedHere_.clear();
+    }
     return why;
 }
 
