@@ -160,7 +160,11 @@ const QList<DataFile>& DataFiles() {
 
 Result Make(const QString& dataFolder, const QString& parent, const QDateTime& when, const QString& prefix) {
     Result result;
-    if (!QDir().mkpath(parent)) {
+    // As private as the data folder: a backup of the user's own folder is the user's alone.
+    const QFile::Permissions privacy =
+        QFileInfo(dataFolder).permissions() | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const bool made = !QFileInfo::exists(parent);
+    if (!QDir().mkpath(parent) || (made && !QFile::setPermissions(parent, privacy))) {
         result.error = cannotMake(parent);
         return result;
     }
@@ -173,10 +177,7 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
     }
     const QString folder = QDir(parent).filePath(name);
     const QString working = folder + kIncomplete;
-    // As private as the data folder: a backup of the user's own folder is the user's alone.
-    if (!QDir(parent).mkdir(QFileInfo(working).fileName()) ||
-        !QFile::setPermissions(working, QFileInfo(dataFolder).permissions() | QFile::ReadOwner | QFile::WriteOwner |
-                                            QFile::ExeOwner)) {
+    if (!QDir(parent).mkdir(QFileInfo(working).fileName()) || !QFile::setPermissions(working, privacy)) {
         QDir(working).removeRecursively();
         result.error = FolderRefusesChanges(parent);
         if (result.error.isEmpty()) {
@@ -226,6 +227,9 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
 }
 
 QString Verify(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) {
+        return QStringLiteral("The folder %1 cannot be found.").arg(native(folder));
+    }
     const std::optional<QList<NotedFile>> files = readMarker(folder);
     if (!files) {
         return QStringLiteral("%1 is not a Velloran backup.").arg(native(folder));
