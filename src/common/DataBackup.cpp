@@ -83,7 +83,13 @@ std::optional<QList<NotedFile>> readMarker(const QString& folder) {
             described.append({m.captured(1), m.captured(2).toLongLong(), m.captured(3).toLatin1()});
         }
     }
-    return described.isEmpty() ? listed : described;
+    QList<NotedFile> files = described.isEmpty() ? listed : described;
+    // Only the program's own files are looked for, and only in the folder itself.
+    files.removeIf([](const NotedFile& file) {
+        return std::none_of(DataFiles().cbegin(), DataFiles().cend(),
+                            [&file](const DataFile& data) { return data.fileName == file.name; });
+    });
+    return files;
 }
 
 // Empty when every file the note lists is there as noted (with `checksums`, to the byte); otherwise why not.
@@ -202,6 +208,11 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
             return result;
         }
         copied << noteOf(target);
+        if (copied.last().sha256.isEmpty()) {
+            QDir(working).removeRecursively();
+            result.error = QStringLiteral("%1 could not be read back.").arg(file.fileName);
+            return result;
+        }
     }
     if (copied.isEmpty()) {
         QDir(working).removeRecursively();

@@ -135,7 +135,7 @@ StoreError RollBackInterruptedChange(const QString& path) {
     // Opened for writing, a connection rolls a journal left by a crash back as it first reads; a file that cannot be
     // opened so (a read-only folder) keeps the journal, and with it SQLite refuses every reader.
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, DatabaseBusyTimeoutMs);
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);

@@ -96,7 +96,9 @@ mode_t newFileMode(const QString& folder) {
 
 // Checks the place, writes a temporary file beside the target with `produce`, syncs it, and puts it in place only
 // when everything was written and is on the disk; then syncs the folder, so that the new name lasts too.
-QString writeThrough(const QString& path, const std::function<QString(QFileDevice&)>& produce) {
+QString writeThrough(const QString& named, const std::function<QString(QFileDevice&)>& produce) {
+    // A link keeps pointing where it did: the file it leads to is the one replaced.
+    const QString path = QFileInfo(named).isSymLink() ? QFileInfo(named).symLinkTarget() : named;
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir()) {
