@@ -1,3 +1,4 @@
+#include "common/Services.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
 
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
         return code;
     }
     PrepareApplication(app);
+    // The program's services: real boxes, dialogs and clock; the shell and the data folder fill in the rest.
+    Services services;
+    const UseServices inForce(services);
     VelloranShell shell(ProgramStartupOptions());
     if (!shell.Start()) {
         return 0;

@@ -255,12 +255,12 @@ QWidget* frmPaganMain::buildFestiveSeasonsTab() {
     return page;
 }
 
-void frmPaganMain::Form_Load() {
+void frmPaganMain::onLoad() {
     monthName_->setText(PaganCalendar::PlatformMonthName(Today().month()));
     mainTabs_->SetTab(0);
 }
 
-void frmPaganMain::Form_Unload() {
+void frmPaganMain::onUnload() {
     ShowLauncher();
 }
 

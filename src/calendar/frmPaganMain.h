@@ -14,8 +14,8 @@ class frmPaganMain : public FormWindow {
   public:
     frmPaganMain();
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
     // Coming back from the month view: the calendar tab is in front, the month and year as the user left them.
     void ShowCalendarTab();

@@ -96,7 +96,7 @@ void frmPaganResultCalendar::setCalendarDate(const QDate& date) {
     monthCalendar_->setCurrentPage(date.year(), date.month());
 }
 
-void frmPaganResultCalendar::Form_Load() {
+void frmPaganResultCalendar::onLoad() {
     modPaganFestivals::FillFestivalTable();
 }
 
@@ -120,7 +120,7 @@ void frmPaganResultCalendar::SetChosenMonth(const QString& monthName, const QStr
     }
 }
 
-void frmPaganResultCalendar::Form_Unload() {
+void frmPaganResultCalendar::onUnload() {
     if (!leavingForBrowser_) {
         ShowLauncher();
     }

@@ -13,8 +13,8 @@ class frmPaganResultCalendar : public FormWindow {
   public:
     frmPaganResultCalendar();
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
     static QDate FirstDate() { return {2006, 1, 1}; }
     static QDate LastDate() { return {2012, 12, 31}; }

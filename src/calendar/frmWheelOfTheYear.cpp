@@ -259,10 +259,10 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
         connect(box, &QCheckBox::toggled, this, &frmWheelOfTheYear::exportChoice_Toggled);
     }
     connect(chkExportReminder, &QCheckBox::toggled, spnReminderDays, &QSpinBox::setEnabled);
-    connect(cmdExport, &QPushButton::clicked, this, &frmWheelOfTheYear::cmdExport_Click);
-    connect(mnuExport, &QAction::triggered, this, &frmWheelOfTheYear::cmdExport_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmWheelOfTheYear::cmdClose_Click);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmWheelOfTheYear::cmdClose_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmWheelOfTheYear::exportWheel);
+    connect(mnuExport, &QAction::triggered, this, &frmWheelOfTheYear::exportWheel);
+    connect(cmdClose, &QPushButton::clicked, this, &frmWheelOfTheYear::closeWheel);
+    connect(menus.mnuExit, &QAction::triggered, this, &frmWheelOfTheYear::closeWheel);
 
     resize(1000, 640);
     if (const QScreen* where = screen()) {
@@ -270,7 +270,7 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     }
 }
 
-void frmWheelOfTheYear::Form_Load() {
+void frmWheelOfTheYear::onLoad() {
     zone_ = SystemTimeZone();
     zoneFellBack_ = !zone_.isValid();
     if (zoneFellBack_) {
@@ -399,7 +399,7 @@ void frmWheelOfTheYear::exportChoice_Toggled() {
     mnuExport->setEnabled(any);
 }
 
-void frmWheelOfTheYear::cmdExport_Click() {
+void frmWheelOfTheYear::exportWheel() {
     WheelCalendarFile::Choices choices;
     choices.solarPoints = chkExportPoints->isChecked();
     choices.traditionalDays = chkExportTraditional->isChecked();
@@ -441,7 +441,7 @@ void frmWheelOfTheYear::cmdExport_Click() {
            MsgIcon::Information, this);
 }
 
-void frmWheelOfTheYear::cmdClose_Click() {
+void frmWheelOfTheYear::closeWheel() {
     Windows::UnloadForm(this);
 }
 

@@ -21,7 +21,7 @@ class frmWheelOfTheYear : public FormWindow {
   public:
     frmWheelOfTheYear();
 
-    void Form_Load() override;
+    void onLoad() override;
 
     // The wheel on show.
     const WheelOfTheYear::WheelYear& Wheel() const { return wheel_; }
@@ -60,8 +60,8 @@ class frmWheelOfTheYear : public FormWindow {
     void spnExportTo_ValueChanged(int year);
     // Export only when something is chosen to go into the file.
     void exportChoice_Toggled();
-    void cmdExport_Click();
-    void cmdClose_Click();
+    void exportWheel();
+    void closeWheel();
 
     WheelOfTheYear::Hemisphere hemisphere() const;
     // Computes the chosen year again and shows it.

@@ -1,25 +1,18 @@
 #include "common/Application.h"
 
+#include "common/Services.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-QString& folderOverride() {
-    static QString folder;
-    return folder;
-}
-} // namespace
-
 QString ApplicationFolder() {
-    if (!folderOverride().isEmpty()) {
-        return folderOverride();
-    }
-    return QCoreApplication::applicationDirPath();
+    const QString& chosen = CurrentServices().applicationFolder;
+    return chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
 }
 
 void SetApplicationFolder(const QString& folder) {
-    folderOverride() = folder;
+    CurrentServices().applicationFolder = folder;
 }
 
 QString ApplicationFile(const QString& fileName) {

@@ -1,38 +1,28 @@
 #include "common/Clock.h"
 
-namespace {
-std::optional<QDate>& fixedToday() {
-    static std::optional<QDate> date;
-    return date;
-}
-
-std::optional<QTimeZone>& fixedZone() {
-    static std::optional<QTimeZone> zone;
-    return zone;
-}
-} // namespace
+#include "common/Services.h"
 
 QDate Today() {
-    return fixedToday().value_or(QDate::currentDate());
+    return CurrentServices().today.value_or(QDate::currentDate());
 }
 
 QDateTime Now() {
     // One reading of the clock: a date and a time read one after the other can fall either side of midnight.
     QDateTime now = QDateTime::currentDateTime();
-    if (const std::optional<QDate>& fixed = fixedToday()) {
+    if (const std::optional<QDate>& fixed = CurrentServices().today) {
         now.setDate(*fixed);
     }
     return now;
 }
 
 void SetToday(std::optional<QDate> date) {
-    fixedToday() = date;
+    CurrentServices().today = date;
 }
 
 QTimeZone SystemTimeZone() {
-    return fixedZone().value_or(QTimeZone::systemTimeZone());
+    return CurrentServices().timeZone.value_or(QTimeZone::systemTimeZone());
 }
 
 void SetSystemTimeZone(std::optional<QTimeZone> zone) {
-    fixedZone() = zone;
+    CurrentServices().timeZone = zone;
 }

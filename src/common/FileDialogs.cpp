@@ -1,6 +1,8 @@
 #include "common/FileDialogs.h"
 
 #include "common/MessageBox.h"
+#include "common/Services.h"
+#include "common/Windows.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,26 +11,6 @@
 #include <QPrinter>
 
 namespace {
-SaveFileChooser& saveChooser() {
-    static SaveFileChooser chooser;
-    return chooser;
-}
-
-PrinterChooser& printerChooser() {
-    static PrinterChooser chooser;
-    return chooser;
-}
-
-FolderChooser& folderChooser() {
-    static FolderChooser chooser;
-    return chooser;
-}
-
-PrintPreviewer& previewer() {
-    static PrintPreviewer shown;
-    return shown;
-}
-
 QString withDefaultSuffix(const QString& path, const QString& suffix) {
     if (path.isEmpty() || suffix.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
         return path;
@@ -41,19 +23,20 @@ QString QtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        filters.append(parts[i].trimmed() + QStringLiteral(" (") + parts[i + 1].simplified().replace(';', ' ') +
-                       QLatin1Char(')'));
+        filters.append(parts[i].trimmed() + QStringLiteral(" (") +
+                       parts[i + 1].simplified().replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }
 
 void SetSaveFileChooser(SaveFileChooser chooser) {
-    saveChooser() = std::move(chooser);
+    CurrentServices().saveFileChooser = std::move(chooser);
 }
 
 QString ChooseSaveFile(const SaveFileRequest& request, QWidget* parent) {
-    if (saveChooser()) {
-        return withDefaultSuffix(saveChooser()(request), request.defaultSuffix);
+    const Windows::NestedLoop dialogOpen;
+    if (CurrentServices().saveFileChooser) {
+        return withDefaultSuffix(CurrentServices().saveFileChooser(request), request.defaultSuffix);
     }
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -71,13 +54,14 @@ QString ChooseSaveFile(const SaveFileRequest& request, QWidget* parent) {
 }
 
 void SetPrinterChooser(PrinterChooser chooser) {
-    printerChooser() = std::move(chooser);
+    CurrentServices().printerChooser = std::move(chooser);
 }
 
 bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* parent) {
+    const Windows::NestedLoop dialogOpen;
     printer.setPrintRange(request.selectionAvailable ? QPrinter::Selection : QPrinter::AllPages);
-    if (printerChooser()) {
-        return printerChooser()(printer, request);
+    if (CurrentServices().printerChooser) {
+        return CurrentServices().printerChooser(printer, request);
     }
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -95,22 +79,24 @@ bool ChoosePrinter(QPrinter& printer, const PrintRequest& request, QWidget* pare
 }
 
 void SetFolderChooser(FolderChooser chooser) {
-    folderChooser() = std::move(chooser);
+    CurrentServices().folderChooser = std::move(chooser);
 }
 
 QString ChooseFolder(const QString& title, QWidget* parent) {
-    if (folderChooser()) {
-        return folderChooser()(title);
+    const Windows::NestedLoop dialogOpen;
+    if (CurrentServices().folderChooser) {
+        return CurrentServices().folderChooser(title);
     }
     return QFileDialog::getExistingDirectory(parent, title, QString(),
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
 void SetPrintPreviewer(PrintPreviewer shown) {
-    previewer() = std::move(shown);
+    CurrentServices().printPreviewer = std::move(shown);
 }
 
 void ShowPrintPreview(const PagePainter& paint, QWidget* parent) {
+    const Windows::NestedLoop previewOpen;
     bool said = false;
     const PagePainter sayingPaint = [&](QPrinter* printer) {
         QString why = paint(printer);
@@ -120,8 +106,8 @@ void ShowPrintPreview(const PagePainter& paint, QWidget* parent) {
         }
         return why;
     };
-    if (previewer()) {
-        previewer()(sayingPaint);
+    if (CurrentServices().printPreviewer) {
+        CurrentServices().printPreviewer(sayingPaint);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -37,8 +37,8 @@ QWidget* FormWindow::MakeClientArea(const QColor& background, QSize fixedSize) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    // Under an open message box the window stays on screen and goes once the box has returned.
-    if (MessageBoxIsOpen()) {
+    // Under an open box or dialog the window stays on screen and goes once it has returned.
+    if (Windows::InNestedLoop()) {
         event->ignore();
     } else {
         event->accept();

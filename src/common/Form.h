@@ -14,15 +14,15 @@ class Form {
     QWidget* widget() const { return self_; }
 
     // Runs once per load, right after construction, before the window is first shown.
-    virtual void Form_Load() {}
+    virtual void onLoad() {}
     // Runs once per unload, before the window is discarded.
-    virtual void Form_Unload() {}
+    virtual void onUnload() {}
 
     // How the window appears and disappears: top-level by default. Windows that live inside a frame
     // (the dowsing windows in their multiple-document frame) override these three.
     virtual void PresentForm();
     virtual void HideForm();
-    // Called after Form_Unload; must make the window go away and be deleted later (never at once: the
+    // Called after onUnload; must make the window go away and be deleted later (never at once: the
     // unload may come from one of the window's own handlers).
     virtual void DisposeForm();
 

@@ -1,37 +1,14 @@
 #include "common/MessageBox.h"
 
 #include "common/Application.h"
+#include "common/Services.h"
 #include "common/Windows.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
-namespace {
-MessageBoxHandler& handler() {
-    static MessageBoxHandler h;
-    return h;
-}
-
-int& openBoxes() {
-    static int count = 0;
-    return count;
-}
-
-// Counts a box as open for as long as it lives; when the last one closes, the unloads asked for meanwhile run,
-// once the handler that showed the box has finished.
-struct OpenBox {
-    OpenBox() { ++openBoxes(); }
-    ~OpenBox() {
-        if (--openBoxes() == 0 && Windows::HasDeferredUnloads()) {
-            QTimer::singleShot(0, qApp, &Windows::RunDeferredUnloads);
-        }
-    }
-    OpenBox(const OpenBox&) = delete;
-    OpenBox& operator=(const OpenBox&) = delete;
-};
-
-} // namespace
+namespace {} // namespace
 
 QWidget* VisibleWindowFor(QWidget* parent) {
     if (parent && parent->window()->isVisible()) {
@@ -49,12 +26,8 @@ QWidget* VisibleWindowFor(QWidget* parent) {
     return nullptr;
 }
 
-bool MessageBoxIsOpen() {
-    return openBoxes() > 0;
-}
-
 void SetMessageBoxHandler(MessageBoxHandler h) {
-    handler() = std::move(h);
+    CurrentServices().messageBoxes = std::move(h);
 }
 
 QString MessageDisplayText(const QString& text) {
@@ -66,9 +39,9 @@ QString MessageDisplayText(const QString& text) {
 
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent, const QString& title) {
     MessageRequest request{title.isEmpty() ? ApplicationTitle() : title, text, icon, buttons};
-    const OpenBox open;
-    if (handler()) {
-        return handler()(request);
+    const Windows::NestedLoop open;
+    if (const MessageBoxHandler& answer = CurrentServices().messageBoxes) {
+        return answer(request);
     }
     // Owned by the window the user sees, not by the caller: the caller may be a window still loading, and no
     // other window may be clicked (or closed) while the box waits for its answer.

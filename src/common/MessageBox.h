@@ -23,9 +23,6 @@ struct MessageRequest {
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent = nullptr,
                  const QString& title = QString());
 
-// True while a message box is open (a scripted one included).
-bool MessageBoxIsOpen();
-
 // The window a box or a progress dialog is centred over: the parent's window when the user sees it (a window
 // still loading is not on screen yet), else the active window, else the newest window on screen.
 QWidget* VisibleWindowFor(QWidget* parent);

@@ -1,16 +1,16 @@
 #include "common/ShellServices.h"
 
+#include "common/Services.h"
 #include "common/Windows.h"
 
 namespace {
-ShellServices*& services() {
-    static ShellServices* s = nullptr;
-    return s;
+ShellServices* services() {
+    return CurrentServices().shell;
 }
 } // namespace
 
 void SetShellServices(ShellServices* s) {
-    services() = s;
+    CurrentServices().shell = s;
 }
 
 void ShowLauncher() {

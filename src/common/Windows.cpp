@@ -3,7 +3,9 @@
 #include "common/MessageBox.h"
 #include "common/ShellServices.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -74,7 +76,7 @@ bool IsLoaded(const Form* form) {
 }
 
 void UnloadForm(Form* form) {
-    if (MessageBoxIsOpen()) {
+    if (InNestedLoop()) {
         auto& waiting = deferredUnloads();
         if (IsLoaded(form) && std::find(waiting.begin(), waiting.end(), form) == waiting.end()) {
             waiting.push_back(form);
@@ -86,7 +88,7 @@ void UnloadForm(Form* form) {
         if (it->form == form) {
             // Forget it first, so that its unload steps see it as gone and cannot unload it twice.
             entries.erase(it);
-            form->Form_Unload();
+            form->onUnload();
             form->DisposeForm();
             return;
         }
@@ -99,6 +101,27 @@ QList<Form*> LoadedForms() {
         forms.append(entry.form);
     }
     return forms;
+}
+
+namespace {
+int& nestedLoops() {
+    static int count = 0;
+    return count;
+}
+} // namespace
+
+NestedLoop::NestedLoop() {
+    ++nestedLoops();
+}
+
+NestedLoop::~NestedLoop() {
+    if (--nestedLoops() == 0 && HasDeferredUnloads()) {
+        QTimer::singleShot(0, qApp, &RunDeferredUnloads);
+    }
+}
+
+bool InNestedLoop() {
+    return nestedLoops() > 0;
 }
 
 bool HasDeferredUnloads() {
@@ -140,7 +163,7 @@ void CloseAllWindows() {
     if (closingAll()) {
         return;
     }
-    if (MessageBoxIsOpen()) {
+    if (Windows::InNestedLoop()) {
         closeAllDeferred() = true;
         return;
     }

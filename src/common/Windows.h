@@ -34,7 +34,7 @@ template <class W> W* Load() {
     }
     W* window = new W();
     detail::Add(typeid(W), window);
-    window->Form_Load();
+    window->onLoad();
     return Loaded<W>();
 }
 
@@ -60,6 +60,19 @@ void UnloadForm(Form* form);
 // The unloads (and the CloseAllWindows) that waited for a message box; the box routine runs them.
 bool HasDeferredUnloads();
 void RunDeferredUnloads();
+
+// Marks a nested event loop for as long as it lives: a message box, a file, folder or print dialog, a print
+// preview, a progress dialog. While one runs, no window is unloaded: the code that opened it is still on the
+// stack and would return into a window that is gone. Unloads asked for meanwhile run once the last one ends and
+// its caller has finished.
+class NestedLoop {
+  public:
+    NestedLoop();
+    ~NestedLoop();
+    NestedLoop(const NestedLoop&) = delete;
+    NestedLoop& operator=(const NestedLoop&) = delete;
+};
+bool InNestedLoop();
 template <class W> void Unload() {
     if (W* window = Loaded<W>()) {
         UnloadForm(window);

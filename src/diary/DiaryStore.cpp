@@ -172,7 +172,7 @@ StoreStatus DiaryStore::entriesThatMayHold(DiarySection section, const QStringLi
             .replace(QLatin1Char('%'), QStringLiteral("\\%"))
             .replace(QLatin1Char('_'), QStringLiteral("\\_"));
         holdsEvery << QStringLiteral("coalesce(keyword, '') || char(10) || coalesce(meaning, '') LIKE ? ESCAPE '\\'");
-        values << QLatin1Char('%') + word + QLatin1Char('%');
+        values << QString(QLatin1Char('%') + word + QLatin1Char('%'));
     }
     const QString where =
         holdsEvery.isEmpty()

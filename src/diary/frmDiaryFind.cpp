@@ -123,7 +123,7 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     resize(420, 360);
 }
 
-void frmDiaryFind::Form_Load() {
+void frmDiaryFind::onLoad() {
     search();
 }
 

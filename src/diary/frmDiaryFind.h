@@ -20,7 +20,7 @@ class frmDiaryFind : public FormWindow {
   public:
     frmDiaryFind();
 
-    void Form_Load() override;
+    void onLoad() override;
 
     QLabel* lblFind;
     QLineEdit* txtFind;

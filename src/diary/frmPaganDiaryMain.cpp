@@ -150,6 +150,6 @@ void frmPaganDiaryMain::exitToLauncher() {
     close();
 }
 
-void frmPaganDiaryMain::Form_Unload() {
+void frmPaganDiaryMain::onUnload() {
     ShowLauncher();
 }

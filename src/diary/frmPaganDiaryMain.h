@@ -13,7 +13,7 @@ class frmPaganDiaryMain : public FormWindow {
   public:
     frmPaganDiaryMain();
 
-    void Form_Unload() override;
+    void onUnload() override;
 
   private:
     void chooseSection(int index);

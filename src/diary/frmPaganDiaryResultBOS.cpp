@@ -220,7 +220,7 @@ frmPaganDiaryResultBOS* frmPaganDiaryResultBOS::ShowSection(DiarySection section
     return Windows::Show<frmPaganDiaryResultBOS>();
 }
 
-void frmPaganDiaryResultBOS::Form_Load() {
+void frmPaganDiaryResultBOS::onLoad() {
     DataBackup::NoteToolOpened();
 }
 
@@ -505,7 +505,7 @@ frmPaganDiaryResultBOS::Shown frmPaganDiaryResultBOS::ShowEntry(DiarySection sec
     return Shown::Yes;
 }
 
-void frmPaganDiaryResultBOS::Form_Unload() {
+void frmPaganDiaryResultBOS::onUnload() {
     Windows::Unload<frmDiaryFind>();
     DataBackup::BackUpIfChangedSinceToolOpened();
     if (!leavingToChooser_) {

@@ -32,8 +32,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     Mode mode() const { return mode_; }
     DiarySection section() const { return section_; }
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
     // Reads the section's keywords into the list afresh; the list then has no selected line.
     void refreshKeywords();

@@ -98,12 +98,12 @@ MDIDowsingForm1::MDIDowsingForm1() {
     }
 }
 
-void MDIDowsingForm1::Form_Load() {
+void MDIDowsingForm1::onLoad() {
     DataBackup::NoteToolOpened();
     Windows::Load<frmDowsingMain>();
 }
 
-void MDIDowsingForm1::Form_Unload() {
+void MDIDowsingForm1::onUnload() {
     Windows::Unload<frmDowsingMain>();
     // The grid and the sheet go too, shown or hidden, so that the next opening reads the table afresh.
     Windows::Unload<frmDowsingAllRecord>();

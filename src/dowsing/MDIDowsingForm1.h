@@ -14,8 +14,8 @@ class MDIDowsingForm1 : public FormWindow {
   public:
     MDIDowsingForm1();
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
     // Puts the menus of the dowsing window in front into the menu bar, before the Tools menu.
     void ShowActiveWindowMenus();

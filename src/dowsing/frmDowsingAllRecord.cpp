@@ -6,7 +6,6 @@
 #include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
@@ -82,20 +81,11 @@ void WriteSheetText(QTextEdit* box, const DowsingRecord& record) {
 }
 
 void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from) {
-    DowsingSelection& selection = CurrentDowsingSelection();
-    selection.SelectedRowIndex = rowIndex;
     frmDowsingSave* sheet = Windows::Load<frmDowsingSave>();
     if (!sheet) {
         return;
     }
-    WriteSheetText(sheet->sheetText(), record);
-    if (const QString date = DowsingColumnText(record, 0); !date.isEmpty()) {
-        selection.SelectedDateText = date;
-    }
-    if (const QString time = DowsingColumnText(record, 8); !time.isEmpty()) {
-        selection.SelectedTimeText = time;
-    }
-    selection.SelectedRecordId = record.IdNumber;
+    sheet->ShowRecord(record, rowIndex);
     if (from) {
         Windows::HideForm(from);
     }
@@ -116,13 +106,13 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     Look::SetBackground(frmFourItem, kFrameGrey);
     setCentralWidget(frmFourItem);
 
-    Label2 = new QLabel(QStringLiteral("Short Summary Of Dowsing Records"), frmFourItem);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setTextFormat(Qt::PlainText);
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setFont(Look::Verdana(12, true));
-    Look::SetTextColour(Label2, kYellow);
-    Label2->setGeometry(8, 8, 706, 26);
+    titleLabel = new QLabel(QStringLiteral("Short Summary Of Dowsing Records"), frmFourItem);
+    titleLabel->setObjectName(QStringLiteral("Label2"));
+    titleLabel->setTextFormat(Qt::PlainText);
+    titleLabel->setAlignment(Qt::AlignCenter);
+    titleLabel->setFont(Look::Verdana(12, true));
+    Look::SetTextColour(titleLabel, kYellow);
+    titleLabel->setGeometry(8, 8, 706, 26);
 
     // The grid's caption bar sits on top of its column headers.
     DataGridCaption = new QLabel(QStringLiteral("Dowsing Records"), frmFourItem);
@@ -154,13 +144,13 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     DataGrid->verticalHeader()->setFixedWidth(20);
     DataGrid->horizontalHeader()->setDefaultSectionSize(110);
 
-    Label1 = new QLabel(DowsingGridMessages::Instructions, frmFourItem);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setFont(Look::Verdana(8.25, true));
-    Look::SetTextColour(Label1, kGreen);
-    Label1->setGeometry(8, 314, 560, 56);
+    instructionsLabel = new QLabel(DowsingGridMessages::Instructions, frmFourItem);
+    instructionsLabel->setObjectName(QStringLiteral("Label1"));
+    instructionsLabel->setTextFormat(Qt::PlainText);
+    instructionsLabel->setWordWrap(true);
+    instructionsLabel->setFont(Look::Verdana(8.25, true));
+    Look::SetTextColour(instructionsLabel, kGreen);
+    instructionsLabel->setGeometry(8, 314, 560, 56);
 
     cmdBack = new QPushButton(QStringLiteral("&Back"), frmFourItem);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
@@ -196,7 +186,7 @@ QList<QAction*> frmDowsingAllRecord::frameMenuItems() const {
     return {mnuFile->menuAction()};
 }
 
-void frmDowsingAllRecord::Form_Load() {
+void frmDowsingAllRecord::onLoad() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
     model_ = std::make_unique<DowsingGridModel>(*store_);
     // A file that cannot be read is said to be so, never shown as an empty table.
@@ -241,7 +231,7 @@ void frmDowsingAllRecord::sayUnreadRecords(const StoreError& error) {
     }
 }
 
-void frmDowsingAllRecord::Form_Unload() {
+void frmDowsingAllRecord::onUnload() {
     DataGrid->setModel(nullptr);
     model_.reset();
     store_.reset();

@@ -23,8 +23,8 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     frmDowsingAllRecord();
     ~frmDowsingAllRecord() override;
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
     QList<QAction*> frameMenuItems() const override;
 
     // Going back: shows the wizard and unloads the grid, so that the next opening reads the file afresh.
@@ -38,10 +38,10 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     DowsingGridModel* model() const { return model_.get(); }
 
     QFrame* frmFourItem;
-    QLabel* Label2;
+    QLabel* titleLabel;
     QLabel* DataGridCaption;
     QTableView* DataGrid;
-    QLabel* Label1;
+    QLabel* instructionsLabel;
     QPushButton* cmdBack;
     QMenu* mnuFile;
     QAction* mnuPrint;

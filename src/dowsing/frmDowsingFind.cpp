@@ -90,7 +90,7 @@ frmDowsingFind::frmDowsingFind() {
 
 frmDowsingFind::~frmDowsingFind() = default;
 
-void frmDowsingFind::Form_Load() {
+void frmDowsingFind::onLoad() {
     store_ = std::make_unique<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
     StoreResult<QSqlDatabase> db = store_->database();
     while (!db && StoreFailureRetry(StoreFailureText(db.error()), db.error(), this)) {
@@ -116,7 +116,8 @@ void frmDowsingFind::Form_Load() {
         txtFind->setEnabled(false);
         // Stopped by the user, who needs no box to be told so.
         if (why == DowsingSearch::IndexStopped) {
-            lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
+            lblCount->setText(
+                DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         } else {
             MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
         }
@@ -145,6 +146,7 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
 QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.
     // The dialog is made only when there is something to do: every search asks.
+    const Windows::NestedLoop progressMayShow;
     std::unique_ptr<QProgressDialog> making;
     const QString why = DowsingSearch::EnsureIndex(
         db,
@@ -168,7 +170,7 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
     return why;
 }
 
-void frmDowsingFind::Form_Unload() {
+void frmDowsingFind::onUnload() {
     grdFound->setModel(nullptr);
     model_.reset();
     store_.reset();
@@ -194,13 +196,14 @@ void frmDowsingFind::search() {
     }
     const StoreResult<QSqlDatabase> db = store_->database();
     if (!db) {
-        lblCount->setText(DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), " "));
+        lblCount->setText(
+            DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     // The records may have changed since, here or in another program; when they have not, a look at the records
     // file's stamp costs a fraction of a millisecond.
     if (const QString why = makeIndex(*db); !why.isEmpty()) {
-        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), " "));
+        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     useModelOn(*db);
@@ -228,7 +231,8 @@ qint64 frmDowsingFind::currentRecordId() const {
 
 void frmDowsingFind::showCount() {
     if (!model_->lastError().isEmpty()) {
-        lblCount->setText(DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), " "));
+        lblCount->setText(
+            DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore()));

@@ -18,8 +18,8 @@ class frmDowsingFind : public DowsingChildWindow {
     frmDowsingFind();
     ~frmDowsingFind() override;
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
 
     DowsingFindModel* model() const { return model_.get(); }
 

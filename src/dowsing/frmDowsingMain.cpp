@@ -373,7 +373,7 @@ void frmDowsingMain::buildNotesPage() {
     connect(saveButton_, &QPushButton::clicked, this, &frmDowsingMain::saveRecord);
 }
 
-void frmDowsingMain::Form_Load() {
+void frmDowsingMain::onLoad() {
     CheckForUpdateReminder();
     const QString path = ApplicationFile(QString::fromLatin1(DowsingStore::FileName));
     if (!QFileInfo(path).isFile()) {
@@ -403,7 +403,7 @@ void frmDowsingMain::Form_Load() {
     MoveToTopLeft();
 }
 
-void frmDowsingMain::Form_Unload() {
+void frmDowsingMain::onUnload() {
     store_.reset();
 }
 

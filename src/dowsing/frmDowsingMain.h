@@ -23,8 +23,8 @@ class frmDowsingMain : public DowsingChildWindow {
     frmDowsingMain();
     ~frmDowsingMain() override;
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
     QList<QAction*> frameMenuItems() const override { return menus_.barItems(); }
 
     // For the record sheet's Edit. First the wizard is made ready for editing

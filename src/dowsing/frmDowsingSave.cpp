@@ -6,7 +6,6 @@
 #include "common/MessageBox.h"
 #include "common/WholeFile.h"
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/RtfWriter.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
@@ -22,6 +21,10 @@
 #include <QVBoxLayout>
 
 namespace DowsingSheetMessages {
+QString NotPrinted(const QString& where) {
+    return QStringLiteral("The sheet could not be printed to %1.").arg(QDir::toNativeSeparators(where));
+}
+
 QString NotSaved(const QString& path, const QString& reason) {
     return QStringLiteral("The sheet could not be saved as %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
 }
@@ -104,7 +107,13 @@ frmDowsingSave::frmDowsingSave() {
 
 frmDowsingSave::~frmDowsingSave() = default;
 
-void frmDowsingSave::Form_Unload() {
+void frmDowsingSave::ShowRecord(const DowsingRecord& record, qint64 row) {
+    WriteSheetText(sheetText_, record);
+    shown_ = record;
+    shownRow_ = row;
+}
+
+void frmDowsingSave::onUnload() {
     store_.reset();
 }
 
@@ -151,6 +160,11 @@ void frmDowsingSave::printSheet() {
     }
     // The box prints only its selection when the printer's range says so.
     sheetText_->print(&printer);
+    // Printing to a file in a folder that takes none fails inside the painter, which says nothing of it.
+    if (printer.printerState() == QPrinter::Error) {
+        MsgBox(Msg::NotPrinted(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName()),
+               MsgButtons::Ok, MsgIcon::Critical, this);
+    }
 }
 
 void frmDowsingSave::editRecord() {
@@ -166,7 +180,7 @@ void frmDowsingSave::editRecord() {
         wizard->EditFoundNoRecord();
         return;
     }
-    const StoreResult<DowsingRecord> found = store.find(CurrentDowsingSelection().SelectedRecordId);
+    const StoreResult<DowsingRecord> found = store.find(shown_.IdNumber);
     if (found) {
         wizard->FillForUpdate(*found);
         return;
@@ -191,7 +205,7 @@ void frmDowsingSave::deleteRecord() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    const StoreStatus removed = store.remove(CurrentDowsingSelection().SelectedRecordId);
+    const StoreStatus removed = store.remove(shown_.IdNumber);
     if (removed) {
         MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();

@@ -26,10 +26,16 @@ class frmDowsingSave : public DowsingChildWindow {
     frmDowsingSave();
     ~frmDowsingSave() override;
 
-    void Form_Unload() override;
+    void onUnload() override;
 
     // The record as a page of labelled text; the grid writes it, the Tools menu previews it.
     SheetTextBox* sheetText() const { return sheetText_; }
+
+    // Writes a record on the sheet; `row` is its place in table order, as the grid counts rows. Edit and Delete
+    // act on this record, by its number, whatever the grid shows by then.
+    void ShowRecord(const DowsingRecord& record, qint64 row);
+    const DowsingRecord& shownRecord() const { return shown_; }
+    qint64 shownRow() const { return shownRow_; }
 
   private:
     void backToGrid();
@@ -44,6 +50,8 @@ class frmDowsingSave : public DowsingChildWindow {
     void backToFreshGrid();
 
     SheetTextBox* sheetText_;
+    DowsingRecord shown_;
+    qint64 shownRow_ = 0;
     std::unique_ptr<DowsingStore> store_;
 };
 
@@ -55,6 +63,7 @@ inline const QString NoRecordToDelete = QStringLiteral("There Is No Record to De
 inline const QString ConfirmDelete = QStringLiteral("Do You Really Want To Delete This Record ?");
 inline const QString Deleted = QStringLiteral("Record Deleted Succesfully !");
 QString NotSaved(const QString& path, const QString& reason);
+QString NotPrinted(const QString& where);
 QString NotDeleted(const QString& reason);
 QString NotRead(const QString& reason);
 } // namespace DowsingSheetMessages

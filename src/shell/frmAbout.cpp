@@ -5,6 +5,7 @@
 #include "common/Pictures.h"
 #include "common/Texts.h"
 #include "common/WebPages.h"
+#include "common/Windows.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -97,6 +98,7 @@ void frmAbout::ShowModal(QWidget* parent) {
     if (const QScreen* screen = box.screen()) {
         box.move(screen->availableGeometry().center() - box.rect().center());
     }
+    const Windows::NestedLoop open;
     box.exec();
 }
 

@@ -200,7 +200,7 @@ void frmMain::exitProgram() {
     close();
 }
 
-void frmMain::Form_Unload() {
+void frmMain::onUnload() {
     showLineTimer_->stop();
     hideLineTimer_->stop();
     CloseAllWindows();

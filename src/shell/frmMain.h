@@ -16,7 +16,7 @@ class frmMain : public FormWindow {
     // Brings one of the two brand texts to the front, evenly at random, for the whole run.
     void BringRandomBrandToFront(const std::function<double()>& random);
 
-    void Form_Unload() override;
+    void onUnload() override;
 
   private:
     void openTool(int index);

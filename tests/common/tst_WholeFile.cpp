@@ -101,11 +101,11 @@ void tst_WholeFile::troubleOnTheDisk_isSaidAndLeavesTheOldFile() {
     room = full ? 5000 : -1;
     syncFails = !full;
     const QString why = WriteFileInPieces(path, [](QFileDevice& file) {
-        QString why;
-        for (int row = 0; why.isEmpty() && row < 100; ++row) {
-            why = WriteAll(file, QByteArray(100, 'r'));
+        QString stopped;
+        for (int row = 0; stopped.isEmpty() && row < 100; ++row) {
+            stopped = WriteAll(file, QByteArray(100, 'r'));
         }
-        return why;
+        return stopped;
     });
     room = -1;
     syncFails = false;

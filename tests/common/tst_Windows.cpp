@@ -16,16 +16,16 @@ QStringList& journal() {
 class WindowA : public FormWindow {
   public:
     WindowA() { edit = new QLineEdit(this); }
-    void Form_Load() override { journal() << "load A"; }
-    void Form_Unload() override { journal() << "unload A"; }
+    void onLoad() override { journal() << "load A"; }
+    void onUnload() override { journal() << "unload A"; }
     QLineEdit* edit;
 };
 
 // A tool window: closing it brings the launcher back.
 class ToolWindow : public FormWindow {
   public:
-    void Form_Load() override { journal() << "load tool"; }
-    void Form_Unload() override {
+    void onLoad() override { journal() << "load tool"; }
+    void onUnload() override {
         journal() << "unload tool";
         ShowLauncher();
     }
@@ -34,7 +34,7 @@ class ToolWindow : public FormWindow {
 // A window whose load steps find they cannot go on (a missing file, say) and unload it again.
 class FailingWindow : public FormWindow {
   public:
-    void Form_Load() override {
+    void onLoad() override {
         journal() << "load failing";
         Windows::Unload<FailingWindow>();
     }

@@ -103,25 +103,24 @@ class DiaryLock : public RawDatabase {
 
 // The keyword book and its controls, found by their names as a screen reader finds them.
 struct Book {
-    Book(frmPaganDiaryResultBOS* window = nullptr) : window(window) {
-        if (!window) {
+    Book(frmPaganDiaryResultBOS* book = nullptr) : window(book) {
+        if (!book) {
             return;
         }
-        const auto button = [window](const char* name) { return window->findChild<QPushButton*>(QLatin1String(name)); };
-        Command1 = button("Command1");
-        Command2 = button("Command2");
-        Command3 = button("Command3");
-        Command4 = button("Command4");
-        Command5 = button("Command5");
+        Command1 = Control<QPushButton>(book, QStringLiteral("Command1"));
+        Command2 = Control<QPushButton>(book, QStringLiteral("Command2"));
+        Command3 = Control<QPushButton>(book, QStringLiteral("Command3"));
+        Command4 = Control<QPushButton>(book, QStringLiteral("Command4"));
+        Command5 = Control<QPushButton>(book, QStringLiteral("Command5"));
         for (int i = 0; i < 3; ++i) {
-            lblCaption[i] = window->findChild<QLabel*>(QStringLiteral("lblCaption_%1").arg(i));
+            lblCaption[i] = Control<QLabel>(book, "lblCaption", i);
         }
-        lstKeyword = window->findChild<QListView*>(QStringLiteral("lstKeyword"));
-        txtKeyword = window->findChild<QLineEdit*>(QStringLiteral("txtKeyword"));
-        txtMeaning = window->findChild<QPlainTextEdit*>(QStringLiteral("txtMeaning"));
-        mnuBack = window->findChild<QAction*>(QStringLiteral("mnuBack"));
-        mnuExit = window->findChild<QAction*>(QStringLiteral("mnuExit"));
-        fileMenu = window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        lstKeyword = Control<QListView>(book, QStringLiteral("lstKeyword"));
+        txtKeyword = Control<QLineEdit>(book, QStringLiteral("txtKeyword"));
+        txtMeaning = Control<QPlainTextEdit>(book, QStringLiteral("txtMeaning"));
+        mnuBack = Control<QAction>(book, QStringLiteral("mnuBack"));
+        mnuExit = Control<QAction>(book, QStringLiteral("mnuExit"));
+        fileMenu = Control<QMenu>(book, QStringLiteral("mnuFile"));
     }
     frmPaganDiaryResultBOS* operator->() const { return window; }
     explicit operator bool() const { return window != nullptr; }

@@ -4,10 +4,12 @@
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "dowsing/frmDowsingSave.h"
 #include "support/DowsingSeed.h"
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -34,6 +36,7 @@ class tst_MDIDowsingForm1 : public QObject {
     void closingTheFrameUnderALoadMessage_waitsForTheAnswer_data();
     void closingTheFrameUnderALoadMessage_waitsForTheAnswer();
     void menuBar_showsTheWindowInFrontsMenusThenTools();
+    void closingTheFrameUnderASaveDialog_waitsForTheDialog();
 
   private:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -292,4 +295,24 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     settle();
     QCOMPARE(barTexts(bar), wizardBar);
     QVERIFY(env->boxes.shown().isEmpty());
+}
+
+void tst_MDIDowsingForm1::closingTheFrameUnderASaveDialog_waitsForTheDialog() {
+    QVERIFY(SeedRecords(env->path(), 1));
+    QPointer<frmDowsingSave> sheet = env->sheet(0);
+    QVERIFY(sheet);
+    bool sheetOutlivedTheClose = false;
+    const QString path = QDir(env->settingsFolder()).filePath(QStringLiteral("sheet.rtf"));
+    env->services.saveFileChooser = [&](const SaveFileRequest&) {
+        // The frame's close box while the dialog waits for a name.
+        Windows::Loaded<MDIDowsingForm1>()->close();
+        settle();
+        sheetOutlivedTheClose = sheet && Windows::IsLoaded<frmDowsingSave>();
+        return path;
+    };
+    QTest::mouseClick(Control(sheet, "cmdSave"), Qt::LeftButton);
+    QVERIFY(sheetOutlivedTheClose);
+    QVERIFY(QFile::exists(path));
+    QTRY_VERIFY(!Windows::IsLoaded<MDIDowsingForm1>());
+    QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
 }

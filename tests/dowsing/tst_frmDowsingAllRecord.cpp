@@ -1,7 +1,6 @@
 #include "common/Application.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingGridModel.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/MDIDowsingForm1.h"
@@ -43,7 +42,6 @@ class tst_frmDowsingAllRecord : public QObject {
     void doubleClick_opensTheCurrentRowOnTheSheet();
     void doubleClickAnywhere_opensTheCurrentRow_data();
     void doubleClickAnywhere_opensTheCurrentRow();
-    void emptyDateAndTime_keepTheEarlierSelection();
     void openingAnotherRecord_replacesTheSheetText();
     void unbrokenNote_wrapsAnywhereOnTheSheet();
     void unreadableFile_isSaidNeverShownEmpty_data();
@@ -217,11 +215,8 @@ void tst_frmDowsingAllRecord::doubleClick_opensTheCurrentRowOnTheSheet() {
             QVERIFY(it.fragment().charFormat().fontWeight() >= QFont::Bold);
         }
     }
-    const DowsingSelection& selection = CurrentDowsingSelection();
-    QCOMPARE(selection.SelectedRowIndex, 1);
-    QCOMPARE(selection.SelectedRecordId, 2);
-    QCOMPARE(selection.SelectedDateText, QStringLiteral("3/7/2006"));
-    QCOMPARE(selection.SelectedTimeText, QStringLiteral("13:05"));
+    QCOMPARE(sheet->shownRow(), 1);
+    QCOMPARE(sheet->shownRecord().IdNumber, 2);
 }
 
 void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow_data() {
@@ -261,22 +256,9 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
     auto* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet);
     QVERIFY(!grid->isVisible());
-    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 2);
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
+    QCOMPARE(sheet->shownRow(), 2);
+    QCOMPARE(sheet->shownRecord().IdNumber, 3);
     QVERIFY(sheet->sheetText()->toPlainText().contains(QStringLiteral("Name :- CUSTOMER 3\n")));
-}
-
-void tst_frmDowsingAllRecord::emptyDateAndTime_keepTheEarlierSelection() {
-    QVERIFY(SeedRecords(env->path(), 2));
-    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Date = NULL, Time_Dowsing_Occured = '' WHERE IdNumber = 2")));
-    QVERIFY(openGrid());
-    DowsingWorld::doubleClickRow(grid, 0);
-    const DowsingSelection first = CurrentDowsingSelection();
-    QTest::mouseClick(Control(Windows::Loaded<frmDowsingSave>(), "cmdBack"), Qt::LeftButton);
-    DowsingWorld::doubleClickRow(grid, 1);
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 2);
-    QCOMPARE(CurrentDowsingSelection().SelectedDateText, first.SelectedDateText);
-    QCOMPARE(CurrentDowsingSelection().SelectedTimeText, first.SelectedTimeText);
 }
 
 void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
@@ -427,7 +409,7 @@ void tst_frmDowsingAllRecord::recordNumbersBeyond16Bits_open() {
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->index(1, 13).data().toString(), QStringLiteral("5000000000"));
     DowsingWorld::doubleClickRow(grid, 1);
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 5'000'000'000LL);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 5'000'000'000LL);
     QVERIFY(Windows::Loaded<frmDowsingSave>()->sheetText()->toPlainText().contains(QStringLiteral("CUSTOMER 2")));
 }
 
@@ -469,8 +451,8 @@ void tst_frmDowsingAllRecord::jumpToTheEnd_ofATableWithGaps_opensItsLastRecord()
         QCOMPARE(grid->model()->index(row, 1).data().toString(), QStringLiteral("CUSTOMER %1").arg(number));
     }
     grid->openCurrentRecord();
-    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, rows - 1);
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 700);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRow(), rows - 1);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 700);
 }
 
 QTEST_MAIN(tst_frmDowsingAllRecord)

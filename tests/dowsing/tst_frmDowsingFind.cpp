@@ -2,7 +2,6 @@
 #include "common/DataBackup.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSearch.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/MDIDowsingForm1.h"
@@ -277,11 +276,8 @@ void tst_frmDowsingFind::doubleClick_opensTheRecordSheetAsTheGridDoes() {
     QVERIFY(sheet && sheet->isVisible());
     const DowsingRecord expected = SeedRecord(29);
     QCOMPARE(sheet->sheetText()->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
-    const DowsingSelection& selection = CurrentDowsingSelection();
-    QCOMPARE(selection.SelectedRowIndex, 28);
-    QCOMPARE(selection.SelectedRecordId, 29);
-    QCOMPARE(selection.SelectedDateText, DowsingDateText(expected.Date));
-    QCOMPARE(selection.SelectedTimeText, expected.Time_Dowsing_Occured);
+    QCOMPARE(sheet->shownRow(), 28);
+    QCOMPARE(sheet->shownRecord().IdNumber, 29);
 }
 
 void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {

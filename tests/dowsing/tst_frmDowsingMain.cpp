@@ -4,7 +4,6 @@
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingEntryRules.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
@@ -877,8 +876,7 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     w->PrepareForEdit();
     w->FillForUpdate(*second);
     // The user opens another record on the grid in between; the wizard still writes the one it holds.
-    CurrentDowsingSelection().SelectedRowIndex = 0;
-    CurrentDowsingSelection().SelectedRecordId = 1;
+    Windows::Load<frmDowsingSave>()->ShowRecord(reader.find(1).value_or({}), 0);
     field("txtName")->setText(QStringLiteral("SECOND CHANGED"));
     list("cmbHour")->setCurrentText(QStringLiteral("24"));
     env->boxes.answer(MsgResult::Ok);

@@ -1,7 +1,6 @@
 #include "common/Application.h"
 #include "common/FileDialogs.h"
 #include "common/Windows.h"
-#include "dowsing/DowsingSelection.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
@@ -100,6 +99,7 @@ class tst_frmDowsingSave : public QObject {
     void print_wholeSheetOrSelection_data();
     void print_wholeSheetOrSelection();
     void print_cancelled_printsNothing();
+    void print_toAFileThatCannotBeWritten_saysSo();
     void print_dialogOffersNoPageNumbers_data();
     void print_dialogOffersNoPageNumbers();
     void clipboard_keepsItsContentOverTheSheet();
@@ -218,7 +218,7 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
     // The user looks at another record before pressing Update.
     w->ShowAllRecords();
     QVERIFY(env->sheet(2));
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 3);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 3);
     QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
     QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
     QVERIFY(w->isVisible());
@@ -285,7 +285,7 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
     QVERIFY(SeedRecords(env->path(), 4));
     QVERIFY(env->sheet(0));
     frmDowsingSave* sheet = env->sheet(3);
-    QCOMPARE(CurrentDowsingSelection().SelectedRowIndex, 3);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRow(), 3);
     // Another program removed a row before this one, so the shown record no longer stands at row 3.
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     env->boxes.answer(MsgResult::Yes);
@@ -327,7 +327,7 @@ void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
     QVERIFY(SeedRecords(env->path(), 2));
     QVERIFY(env->exec(QStringLiteral("UPDATE Details SET IdNumber = 70000 WHERE IdNumber = 2")));
     frmDowsingSave* sheet = env->sheet(1);
-    QCOMPARE(CurrentDowsingSelection().SelectedRecordId, 70000);
+    QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 70000);
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
@@ -523,6 +523,20 @@ void tst_frmDowsingSave::print_cancelled_printsNothing() {
     });
     QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void tst_frmDowsingSave::print_toAFileThatCannotBeWritten_saysSo() {
+    QVERIFY(SeedRecords(env->path(), 1));
+    frmDowsingSave* sheet = env->sheet(0);
+    const QString pdf = QDir(out->path()).filePath(QStringLiteral("no such folder/sheet.pdf"));
+    SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
+    QCOMPARE(env->boxes.texts(), QStringList{DowsingSheetMessages::NotPrinted(pdf)});
 }
 
 void tst_frmDowsingSave::print_dialogOffersNoPageNumbers_data() {

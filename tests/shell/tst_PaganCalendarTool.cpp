@@ -50,8 +50,9 @@ void tst_PaganCalendarTool::init() {
 
 void tst_PaganCalendarTool::cleanup() {
     QCOMPARE(env_->boxes.pending(), 0);
-    env_.reset();
+    // The shell lets go of its lock before the folder that holds it goes.
     shell_.reset();
+    env_.reset();
 }
 
 frmMain* tst_PaganCalendarTool::startLauncher() {

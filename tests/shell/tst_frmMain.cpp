@@ -24,7 +24,7 @@ void tick(QTimer* timer) {
 // Stands in for a tool's first window: its close box brings the launcher back, as the tools' windows do.
 class FakeTool : public FormWindow {
   public:
-    void Form_Unload() override {
+    void onUnload() override {
         ++toolUnloads;
         ShowLauncher();
     }

@@ -113,13 +113,11 @@ RecordingShell::~RecordingShell() {
 TestEnvironment::TestEnvironment() : cacheHome_(qgetenv("XDG_CACHE_HOME")) {
     QDir(dir_.path()).mkpath(QStringLiteral("app"));
     QDir(dir_.path()).mkpath(QStringLiteral("settings"));
-    SetApplicationFolder(appFolder());
+    services.applicationFolder = appFolder();
     // The cache (the find window's words index) goes with the test's folder too.
     qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache"))));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
-    SetToday(std::nullopt);
-    SetSystemTimeZone(std::nullopt);
 }
 
 TestEnvironment::~TestEnvironment() {
@@ -128,10 +126,7 @@ TestEnvironment::~TestEnvironment() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // The kept connections hold the files of this world open.
     DataSource::closeAll();
-    SetApplicationFolder(QString());
     qputenv("XDG_CACHE_HOME", cacheHome_);
-    SetToday(std::nullopt);
-    SetSystemTimeZone(std::nullopt);
 }
 
 QString TestEnvironment::appFolder() const {

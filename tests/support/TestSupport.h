@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/MessageBox.h"
+#include "common/Services.h"
 #include "common/ShellServices.h"
 
 #include <QList>
@@ -99,6 +100,13 @@ class TestEnvironment {
     // Copies a file into the application folder (a database made by the build, say).
     bool copyIntoAppFolder(const QString& source, const QString& name = QString()) const;
 
+    // The test's own services, in force while it lives; the boxes, choosers, clock and folder below fill them.
+    Services services;
+
+  private:
+    UseServices inForce_{services};
+
+  public:
     ScriptedMessageBoxes boxes;
     UrlRecorder pages;
 

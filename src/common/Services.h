@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/FileDialogs.h"
+#include "common/MessageBox.h"
+
+#include <QDate>
+#include <QString>
+#include <QTimeZone>
+#include <optional>
+
+class ShellServices;
+
+// What the program asks of the world outside its windows, in one object: how a message box is answered, how a
+// file, folder or printer is chosen and a print preview shown, what day and time zone it is, which folder holds
+// the data files, and the shell that brings back the launcher and shows the About box. Start-up makes the
+// program's own; a test makes its own with answers of its choosing. An empty member stands for the real thing.
+struct Services {
+    MessageBoxHandler messageBoxes;
+    SaveFileChooser saveFileChooser;
+    PrinterChooser printerChooser;
+    FolderChooser folderChooser;
+    PrintPreviewer printPreviewer;
+    std::optional<QDate> today;
+    std::optional<QTimeZone> timeZone;
+    QString applicationFolder;
+    ShellServices* shell = nullptr;
+};
+
+// The services in force: those put in force last, or the real ones when none are.
+Services& CurrentServices();
+
+// Puts services in force for as long as it lives, then those in force before.
+class UseServices {
+  public:
+    explicit UseServices(Services& services);
+    ~UseServices();
+    UseServices(const UseServices&) = delete;
+    UseServices& operator=(const UseServices&) = delete;
+
+  private:
+    Services* previous_;
+};

@@ -1,6 +1,0 @@
-#include "dowsing/DowsingSelection.h"
-
-DowsingSelection& CurrentDowsingSelection() {
-    static DowsingSelection selection;
-    return selection;
-}
