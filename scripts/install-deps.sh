@@ -15,7 +15,7 @@ packages=(
     libnova-dev liberfa-dev libical-dev
 )
 if [ "${1:-}" = "--for-tests" ]; then
-    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format clang-tidy)
+    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format clang-tidy strace)
 fi
 
 missing=()

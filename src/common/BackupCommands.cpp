@@ -39,9 +39,37 @@ QString RestoreRefused(const QString& reason) {
     return QStringLiteral("This backup cannot be restored; nothing was changed.\r\n") + reason;
 }
 
-QString RestoreFailed(const QString& reason, const QString& aside) {
-    return QStringLiteral("The restore did not finish.\r\n%1\r\nThe files you had before are kept in\r\n%2")
-        .arg(reason, QDir::toNativeSeparators(aside));
+QString RestoreNotDone(const QString& reason) {
+    return QStringLiteral("Nothing was restored; your records and diary are as they were.\r\n") + reason;
+}
+
+QString RestoreFailed(const QString& reason, const QString& aside, bool undone) {
+    const QString what = undone ? QStringLiteral("The restore did not finish, so your records and diary were put back "
+                                                 "as they were.")
+                                : QStringLiteral("The restore did not finish and could not be undone; Velloran "
+                                                 "tries again when it next starts.");
+    return QStringLiteral("%1\r\n%2\r\nThe files you had before are kept in\r\n%3")
+        .arg(what, reason, QDir::toNativeSeparators(aside));
+}
+
+QString RestoreCutOff(const QString& folder, const QString& aside, const QString& reason, bool finished, bool undone) {
+    QString text = QStringLiteral("The restore from\r\n%1\r\nwas cut off when Velloran last ran. ")
+                       .arg(QDir::toNativeSeparators(folder));
+    if (finished) {
+        text += QStringLiteral("It has now been finished: your records and diary are those of the backup.");
+    } else if (undone) {
+        text += QStringLiteral("It could not be finished, so it was undone: your records and diary are as they were "
+                               "before it.\r\n") +
+                reason;
+    } else {
+        text += QStringLiteral("It could neither be finished nor undone, so your records and diary may be from two "
+                               "different times; Velloran tries again when it next starts.\r\n") +
+                reason;
+    }
+    if (!aside.isEmpty()) {
+        text += QStringLiteral("\r\nThe files you had before are kept in\r\n") + QDir::toNativeSeparators(aside);
+    }
+    return text;
 }
 
 void BackUpData(QWidget* parent) {
@@ -85,10 +113,21 @@ void Restore(QWidget* parent) {
     if (restored.ok) {
         MsgBox(Restored(folder, restored.aside), MsgButtons::Ok, MsgIcon::Information, parent);
     } else if (restored.aside.isEmpty()) {
-        MsgBox(RestoreRefused(restored.error), MsgButtons::Ok, MsgIcon::Critical, parent);
+        MsgBox(RestoreNotDone(restored.error), MsgButtons::Ok, MsgIcon::Critical, parent);
     } else {
-        MsgBox(RestoreFailed(restored.error, restored.aside), MsgButtons::Ok, MsgIcon::Critical, parent);
+        MsgBox(RestoreFailed(restored.error, restored.aside, restored.undone), MsgButtons::Ok, MsgIcon::Critical,
+               parent);
     }
+}
+
+void FinishInterruptedRestore() {
+    const std::optional<DataBackup::Result> done = DataBackup::FinishInterruptedRestore(ApplicationFolder());
+    if (!done) {
+        return;
+    }
+    const bool finished = done->ok && !done->undone;
+    MsgBox(RestoreCutOff(done->folder, done->aside, done->error, finished, done->undone), MsgButtons::Ok,
+           finished ? MsgIcon::Information : MsgIcon::Critical);
 }
 
 } // namespace BackupCommands

@@ -9,6 +9,8 @@ namespace BackupCommands {
 
 void BackUpData(QWidget* parent);
 void Restore(QWidget* parent);
+// At start-up, before any tool opens a file: a restore that was cut off is finished or undone, and the user told which.
+void FinishInterruptedRestore();
 
 inline const QString BackUpCaption = QStringLiteral("&Back Up Data…");
 inline const QString RestoreCaption = QStringLiteral("&Restore…");
@@ -20,6 +22,8 @@ QString BackupFailed(const QString& reason);
 QString ConfirmRestore(const QString& folder);
 QString Restored(const QString& folder, const QString& aside);
 QString RestoreRefused(const QString& reason);
-QString RestoreFailed(const QString& reason, const QString& aside);
+QString RestoreNotDone(const QString& reason);
+QString RestoreFailed(const QString& reason, const QString& aside, bool undone);
+QString RestoreCutOff(const QString& folder, const QString& aside, const QString& reason, bool finished, bool undone);
 
 } // namespace BackupCommands

@@ -1,9 +1,12 @@
 #include "common/DataFolder.h"
 
 #include "common/Application.h"
+#include "common/DataBackup.h"
+#include "common/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -69,7 +72,9 @@ QString copyWhole(const QString& source, const QString& target) {
         return in.errorString();
     }
     QFile out(part);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // The user's alone from the first byte.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        !out.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) {
         return out.errorString();
     }
     QString failure;
@@ -96,10 +101,32 @@ QString copyWhole(const QString& source, const QString& target) {
     if (failure.isEmpty() && !QFile::rename(part, target)) {
         failure = QFile(part).errorString();
     }
+    if (failure.isEmpty()) {
+        failure = SyncFolder(QFileInfo(target).absolutePath());
+    }
     if (!failure.isEmpty()) {
         QFile::remove(part);
     }
     return failure;
+}
+
+// The records and diary hold clients' names, addresses and telephone numbers: in the user's own data folder they are
+// the user's alone, backups included, also where an earlier version left them readable by everyone.
+void makePrivate(const QString& folder, const QStringList& fileNames) {
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const QString& name : fileNames) {
+        if (QFileInfo(QDir(folder).filePath(name)).isFile()) {
+            QFile::setPermissions(QDir(folder).filePath(name), QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    const QString backups = QDir(folder).filePath(DataBackup::BackupsFolderName);
+    QFile::setPermissions(backups, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (QDirIterator it(backups, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QFileInfo entry(it.next());
+        QFile::setPermissions(entry.filePath(), entry.isDir() ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                              : QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
 } // namespace
 
@@ -133,6 +160,7 @@ DataFolderChoice ChooseDataFolder(const DataPlaces& places, const QStringList& f
         return choice;
     }
 
+    makePrivate(places.userFolder, fileNames);
     const QDir user(places.userFolder);
     const QDir templates(places.templateFolder);
     for (const QString& name : fileNames) {

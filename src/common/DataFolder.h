@@ -26,8 +26,9 @@ DataPlaces InstalledDataPlaces();
 
 // The program's own folder when it holds every file and may be written (a build folder, an unpacked copy).
 // Otherwise the user's data folder, made on first use, where each missing file is copied whole from its
-// template; a file already there is never replaced. A template that is missing or not a database is left
-// alone, so the tool reports its file missing.
+// template; a file already there is never replaced. That folder is made the user's alone (0700, its data files and
+// backups 0600); the program's own folder is left as the user has it. A template that is missing or not a database is
+// left alone, so the tool reports its file missing.
 DataFolderChoice ChooseDataFolder(const DataPlaces& places, const QStringList& fileNames);
 
 // Chooses the folder and makes it the application folder.

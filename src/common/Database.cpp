@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <sqlite3.h>
 
 namespace {
 
@@ -18,13 +20,8 @@ QString nextConnectionName() {
 }
 
 // SQLite's primary result codes, as the Qt driver reports them in nativeErrorCode().
-StoreCause causeOf(const QSqlError& error) {
-    bool number = false;
-    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
-    if (!number) {
-        return StoreCause::Other;
-    }
-    switch (code) {
+StoreCause causeOfCode(int code) {
+    switch (code & 0xff) {
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
         return StoreCause::Locked;
@@ -41,6 +38,12 @@ StoreCause causeOf(const QSqlError& error) {
     default:
         return StoreCause::Other;
     }
+}
+
+StoreCause causeOf(const QSqlError& error) {
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    return number ? causeOfCode(code) : StoreCause::Other;
 }
 
 QString reasonOf(const QSqlError& error) {
@@ -100,6 +103,12 @@ DatabaseConnection::DatabaseConnection(const QString& path, Access access, int b
                   path};
         return;
     }
+    if (access == Access::Read) {
+        if (StoreError rolledBack = RollBackInterruptedChange(info.absoluteFilePath()); rolledBack.failed()) {
+            error_ = std::move(rolledBack);
+            return;
+        }
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(Driver, name_);
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     url.setQuery(access == Access::Read ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
@@ -119,6 +128,30 @@ DatabaseConnection::DatabaseConnection(const QString& path, Access access, int b
     }
 }
 
+StoreError RollBackInterruptedChange(const QString& path) {
+    if (!QFileInfo::exists(path + QStringLiteral("-journal"))) {
+        return {};
+    }
+    // Opened for writing, a connection rolls a journal left by a crash back as it first reads; a file that cannot be
+    // opened so (a read-only folder) keeps the journal, and with it SQLite refuses every reader.
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, DatabaseBusyTimeoutMs);
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+    sqlite3_close_v2(db);
+    if (rc == SQLITE_OK) {
+        return {};
+    }
+    StoreCause cause = causeOfCode(rc);
+    if (cause == StoreCause::Missing || cause == StoreCause::Other) {
+        cause = StoreCause::ReadOnly;
+    }
+    return {cause, {}, why, path};
+}
+
 DatabaseConnection::~DatabaseConnection() {
     if (!QSqlDatabase::contains(name_)) {
         return;
@@ -130,8 +163,29 @@ DatabaseConnection::~DatabaseConnection() {
     QSqlDatabase::removeDatabase(name_);
 }
 
-DatabaseTransaction::DatabaseTransaction(const QSqlDatabase& database)
-    : database_(database), open_(database_.transaction()) {}
+std::optional<quint32> ChangeCounter(const QSqlDatabase& db, const QString& schema) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        return std::nullopt;
+    }
+    sqlite3_file* file = nullptr;
+    unsigned char bytes[4] = {};
+    if (sqlite3_file_control(*static_cast<sqlite3* const*>(handle.constData()), schema.toUtf8().constData(),
+                             SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+        !file || !file->pMethods || file->pMethods->xRead(file, bytes, 4, 24) != SQLITE_OK) {
+        return std::nullopt;
+    }
+    return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
+}
+
+DatabaseTransaction::DatabaseTransaction(const QSqlDatabase& database) : database_(database) {
+    // FULL syncs the file at each commit but not the folder once the journal is deleted, so that after a power cut
+    // the journal may be back and undo a change the user was told was saved; EXTRA syncs the folder too. Set here,
+    // where every change begins, since SQLite must read the file to take it (a lock or a damaged file would refuse
+    // it at the opening, and the connection stay without it).
+    QSqlQuery(database_).exec(QStringLiteral("PRAGMA synchronous = EXTRA"));
+    open_ = database_.transaction();
+}
 
 DatabaseTransaction::~DatabaseTransaction() {
     if (open_) {

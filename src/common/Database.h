@@ -90,8 +90,18 @@ class DatabaseConnection {
     StoreError error_;
 };
 
+// A change cut off by a crash or a power cut leaves SQLite's journal beside the file; this rolls it back, so that
+// the file reads as it was before that change. Nothing to do without a journal; an error when the file cannot be
+// written (then its folder is read-only, or another program holds it). Every read-only opening calls it first.
+StoreError RollBackInterruptedChange(const QString& path);
+
+// SQLite's change counter of a database file that `db` has open as `schema`, which every commit by any program
+// changes. Read through the connection's own handle on the file: a second handle would, when closed, let go of the
+// locks the connection holds. Nothing when it cannot be read.
+std::optional<quint32> ChangeCounter(const QSqlDatabase& db, const QString& schema = QStringLiteral("main"));
+
 // Begins a transaction and rolls it back when it goes out of scope uncommitted, so that every early return
-// of a change leaves the file as it was.
+// of a change leaves the file as it was; a committed one lasts through a power cut.
 class DatabaseTransaction {
   public:
     explicit DatabaseTransaction(const QSqlDatabase& database);

@@ -1,10 +1,16 @@
 #include "common/SqliteFiles.h"
 
 #include "common/Database.h"
+#include "common/WholeFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <cerrno>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +21,13 @@ constexpr int kBusyWaitMs = DatabaseBusyTimeoutMs;
 class Connection {
   public:
     Connection(const QString& path, int flags) {
+        // A reader cannot roll back what a crash left half-changed, and SQLite refuses it until that is done.
+        if (flags & SQLITE_OPEN_READONLY) {
+            error_ = RollBackInterruptedChange(path).text();
+            if (!error_.isEmpty()) {
+                return;
+            }
+        }
         if (sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr) != SQLITE_OK) {
             error_ = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
         } else {
@@ -65,24 +78,44 @@ QString copyPages(Connection& from, Connection& to) {
 namespace SqliteFiles {
 
 QString Copy(const QString& source, const QString& target) {
-    if (!QFileInfo(source).isFile()) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(source).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return QStringLiteral("%1 does not exist").arg(source);
     }
     if (QFileInfo::exists(target)) {
         return QStringLiteral("%1 exists already").arg(target);
     }
-    Connection from(source, SQLITE_OPEN_READONLY);
-    if (!from.error().isEmpty()) {
-        return from.error();
+    // Made under another name and put in place whole, so that a copy cut short never passes for the file; made with
+    // its source's permissions, so that a private file stays private.
+    const QString part = target + QStringLiteral(".part");
+    QFile::remove(part);
+    const int fd =
+        ::open(QFile::encodeName(part).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 0666);
+    if (fd < 0) {
+        return SystemFailure(errno, QFileInfo(target).absolutePath());
     }
-    Connection to(target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    if (!to.error().isEmpty()) {
-        return to.error();
+    ::fchmod(fd, info.st_mode & 0666);
+    ::close(fd);
+    QString why;
+    {
+        Connection from(source, SQLITE_OPEN_READONLY);
+        Connection to(part, SQLITE_OPEN_READWRITE);
+        why = !from.error().isEmpty() ? from.error() : to.error();
+        if (why.isEmpty()) {
+            // A new file needs no rollback journal: a copy cut short is thrown away. SQLite still syncs it when the
+            // copy ends.
+            sqlite3_exec(to.db(), "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
+            why = copyPages(from, to);
+        }
     }
-    // A new file needs no rollback journal: a copy cut short is checked and thrown away. It is still synced
-    // to disk when the copy ends.
-    sqlite3_exec(to.db(), "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
-    return copyPages(from, to);
+    if (why.isEmpty() && ::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
+        why = SystemFailure(errno, QFileInfo(target).absolutePath());
+    }
+    if (!why.isEmpty()) {
+        QFile::remove(part);
+        return why;
+    }
+    return SyncFolder(QFileInfo(target).absolutePath());
 }
 
 QString Check(const QString& path, const QStringList& requiredTables) {
@@ -133,7 +166,24 @@ QString Replace(const QString& source, const QString& live) {
     if (!to.error().isEmpty()) {
         return to.error();
     }
+    // As every store writes: the folder synced once the journal is gone, so that no power cut brings it back.
+    sqlite3_exec(to.db(), "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
     return copyPages(from, to);
+}
+
+QString CheckNotInUse(const QString& path) {
+    Connection db(path, SQLITE_OPEN_READWRITE);
+    if (!db.error().isEmpty()) {
+        return db.error();
+    }
+    // An exclusive lock is what replacing the file takes; taken (waiting as long as any write waits) and let go at
+    // once, it tells whether that could start now. Until the first write SQLite makes no journal: nothing changes.
+    const int rc = sqlite3_exec(db.db(), "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    sqlite3_exec(db.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        return QStringLiteral("the file is in use by another program; try again when it has finished");
+    }
+    return rc == SQLITE_OK ? QString() : db.message();
 }
 
 } // namespace SqliteFiles

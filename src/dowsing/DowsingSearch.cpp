@@ -1,14 +1,20 @@
 #include "dowsing/DowsingSearch.h"
 
+#include "common/DataBackup.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <algorithm>
 #include <limits>
+#include <sys/stat.h>
 
 namespace DowsingSearch {
 
@@ -40,22 +46,44 @@ QString searchText(const QString& row) {
     return text;
 }
 
+// The index's own file: the words of every record (FTS5, contentless: the words only) and, in Records, a copy of each
+// record as its words were taken, which the index compares with Details column by column to find the records
+// changed since (four times quicker than comparing their text), and from which it takes a record's words out again.
+// State keeps the records file's stamp when the index last caught up with it.
 QStringList indexStatements() {
+    QStringList columns;
+    for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+        columns << QString::fromLatin1(DowsingColumns[i]);
+    }
     const QString add = QStringLiteral("INSERT INTO DetailsSearch(rowid, body) VALUES (new.IdNumber, %1);")
                             .arg(searchText(QStringLiteral("new.")));
     const QString drop =
         QStringLiteral("INSERT INTO DetailsSearch(DetailsSearch, rowid, body) VALUES ('delete', old.IdNumber, %1);")
             .arg(searchText(QStringLiteral("old.")));
     return {
-        // Contentless: the words only, the text itself stays in Details alone. The first one or two letters
-        // typed match the most words; kept as prefixes of their own they are found as quickly as a whole word
-        // (at a million records "j" took 34 ms without, 0.2 ms with, for a file 40% larger).
-        QStringLiteral("CREATE VIRTUAL TABLE DetailsSearch USING fts5(body, content='', "
+        QStringLiteral("CREATE TABLE words.Records (%1, IdNumber INTEGER PRIMARY KEY)")
+            .arg(columns.join(QStringLiteral(", "))),
+        // The first one or two letters typed match the most words; kept as prefixes of their own they are found as
+        // quickly as a whole word (at a million records "j" took 34 ms without, 0.2 ms with).
+        QStringLiteral("CREATE VIRTUAL TABLE words.DetailsSearch USING fts5(body, content='', "
                        "tokenize='unicode61 remove_diacritics 2', prefix='1 2')"),
-        QStringLiteral("CREATE TRIGGER DetailsSearch_insert AFTER INSERT ON Details BEGIN %1 END").arg(add),
-        QStringLiteral("CREATE TRIGGER DetailsSearch_delete AFTER DELETE ON Details BEGIN %1 END").arg(drop),
-        QStringLiteral("CREATE TRIGGER DetailsSearch_update AFTER UPDATE ON Details BEGIN %1 %2 END").arg(drop, add),
+        QStringLiteral("CREATE TRIGGER words.Records_insert AFTER INSERT ON Records BEGIN %1 END").arg(add),
+        QStringLiteral("CREATE TRIGGER words.Records_delete AFTER DELETE ON Records BEGIN %1 END").arg(drop),
+        QStringLiteral("CREATE TABLE words.State (key TEXT PRIMARY KEY, value TEXT)"),
     };
+}
+const QString kIndexObjects =
+    QStringLiteral("('Records', 'DetailsSearch', 'Records_insert', 'Records_delete', 'State')");
+
+constexpr int kChunk = 8192;
+
+// A record of Details as it is in Records, every column alike.
+QString unchangedSince() {
+    QStringList same;
+    for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+        same << QStringLiteral("d.%1 IS Records.%1").arg(QString::fromLatin1(DowsingColumns[i]));
+    }
+    return same.join(QStringLiteral(" AND "));
 }
 
 // The engine's words, as every store gives them; never empty, so that a failure is never taken for success.
@@ -63,94 +91,233 @@ QString reason(const QSqlError& e) {
     return StoreError::fromSql({}, e).why;
 }
 
-} // namespace
+// Changes as soon as anyone commits a change to the records file or puts another file in its place: SQLite's change
+// counter of the file, and its size, time and identity on the disk.
+QString stampOf(const QSqlDatabase& db, const QString& path) {
+    struct stat info {};
+    const std::optional<quint32> counter = ChangeCounter(db);
+    if (!counter || ::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return {};
+    }
+    return QStringLiteral("%1 %2 %3.%4 %5:%6")
+        .arg(*counter)
+        .arg(info.st_size)
+        .arg(info.st_mtim.tv_sec)
+        .arg(info.st_mtim.tv_nsec)
+        .arg(info.st_dev)
+        .arg(info.st_ino);
+}
 
-QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress) {
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN ('DetailsSearch', "
-                                   "'DetailsSearch_insert', 'DetailsSearch_delete', 'DetailsSearch_update')")) ||
-        !probe.next()) {
-        return reason(probe.lastError());
+StoreError run(QSqlQuery& q, const QString& statement) {
+    return q.exec(statement) ? StoreError() : StoreError::fromSql({}, q.lastError());
+}
+
+// Attaches the index file to the connection as "words", made and kept private if need be, with its tables.
+StoreError attachIndex(const QSqlDatabase& db, const QString& recordsPath) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT 1 FROM pragma_database_list WHERE name = 'words'"))) {
+        return StoreError::fromSql({}, q.lastError());
     }
-    if (probe.value(0).toInt() == 4) {
-        return {};
-    }
-    probe.finish();
-    if (!db.transaction()) {
-        return reason(db.lastError());
-    }
-    QString why;
-    {
-        QSqlQuery q(db);
-        // A half-made index from elsewhere is made again from scratch.
-        QStringList statements{QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_insert"),
-                               QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_delete"),
-                               QStringLiteral("DROP TRIGGER IF EXISTS DetailsSearch_update"),
-                               QStringLiteral("DROP TABLE IF EXISTS DetailsSearch")};
-        statements += indexStatements();
-        for (const QString& statement : statements) {
-            if (!q.exec(statement)) {
-                why = reason(q.lastError());
-                break;
-            }
+    if (!q.next()) {
+        const QString path = IndexFileFor(recordsPath);
+        if (!QDir().mkpath(QFileInfo(path).path()) ||
+            !QFile::setPermissions(QFileInfo(path).path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+            return {
+                StoreCause::Other,
+                {},
+                QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(QFileInfo(path).path())),
+                {}};
         }
-        qint64 total = 0;
-        if (why.isEmpty() && (!q.exec(QStringLiteral("SELECT count(*) FROM Details")) || !q.next())) {
-            why = reason(q.lastError());
-        } else if (why.isEmpty()) {
-            total = q.value(0).toLongLong();
+        // The words of the clients' records are theirs as much as the records are.
+        QFile made(path);
+        if (!QFileInfo::exists(path) &&
+            (!made.open(QIODevice::WriteOnly) || !made.setPermissions(QFile::ReadOwner | QFile::WriteOwner))) {
+            return {StoreCause::Other, {}, made.errorString(), {}};
         }
+        made.close();
         q.finish();
-        // Chunks by key: the records after the last one indexed, up to the chunk's last.
-        constexpr int kChunk = 8192;
-        QSqlQuery bound(db);
-        QSqlQuery fill(db);
-        const bool prepared =
-            why.isEmpty() &&
-            bound.prepare(QStringLiteral("SELECT IdNumber FROM Details WHERE IdNumber > ? ORDER BY IdNumber "
-                                         "LIMIT 1 OFFSET %1")
-                              .arg(kChunk - 1)) &&
-            fill.prepare(QStringLiteral("INSERT INTO DetailsSearch(rowid, body) SELECT IdNumber, %1 FROM Details "
-                                        "WHERE IdNumber > ? AND IdNumber <= ?")
-                             .arg(searchText(QString())));
-        if (why.isEmpty() && !prepared) {
-            why = reason(bound.lastError().isValid() ? bound.lastError() : fill.lastError());
-        }
-        qint64 done = 0;
-        for (qint64 after = std::numeric_limits<qint64>::min(); why.isEmpty();) {
-            if (progress && !progress(done, total)) {
-                why = IndexStopped;
-                break;
-            }
-            bound.addBindValue(after);
-            if (!bound.exec()) {
-                why = reason(bound.lastError());
-                break;
-            }
-            const bool last = !bound.next();
-            const qint64 upTo = last ? std::numeric_limits<qint64>::max() : bound.value(0).toLongLong();
-            bound.finish();
-            fill.addBindValue(after);
-            fill.addBindValue(upTo);
-            if (!fill.exec()) {
-                why = reason(fill.lastError());
-                break;
-            }
-            done = std::min(total, done + kChunk);
-            after = upTo;
-            if (last) {
-                break;
-            }
+        if (!RunPrepared(q, QStringLiteral("ATTACH DATABASE ? AS words"), {path})) {
+            return StoreError::fromSql({}, q.lastError());
         }
     }
-    if (why.isEmpty() && db.commit()) {
+    q.finish();
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM words.sqlite_master WHERE name IN %1").arg(kIndexObjects)) ||
+        !q.next()) {
+        return StoreError::fromSql({}, q.lastError());
+    }
+    if (q.value(0).toInt() == 5) {
         return {};
     }
-    if (why.isEmpty()) {
-        why = reason(db.lastError());
+    q.finish();
+    // Anything else there (half made, or by another version) is made again from nothing.
+    QStringList statements{QStringLiteral("DROP TABLE IF EXISTS words.DetailsSearch"),
+                           QStringLiteral("DROP TABLE IF EXISTS words.Records"),
+                           QStringLiteral("DROP TABLE IF EXISTS words.State")};
+    statements += indexStatements();
+    for (const QString& statement : statements) {
+        if (StoreError why = run(q, statement); why.failed()) {
+            return why;
+        }
+    }
+    return {};
+}
+
+// Catches the index up with Details as one transaction: the words of records changed or removed since go, those of
+// records changed or added come in. When the only commits since were this program's changes of `changedHere`, one
+// each, just those records are looked at; otherwise all of them, a chunk at a time under `progress`.
+StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgress& progress,
+                   const QList<qint64>& changedHere) {
+    if (!db.transaction()) {
+        return StoreError::fromSql({}, db.lastError());
+    }
+    QSqlQuery q(db);
+    QSqlQuery bound(db);
+    QSqlQuery drop(db);
+    QSqlQuery fill(db);
+    // Read first: the records file's read lock, held to the end, keeps it as the stamp finds it.
+    StoreError why = run(q, QStringLiteral("SELECT count(*) FROM main.sqlite_master"));
+    const QString stamp = stampOf(db, recordsPath);
+    if (!why.failed() && !RunPrepared(q, QStringLiteral("SELECT value FROM words.State WHERE key = 'stamp'"), {})) {
+        why = StoreError::fromSql({}, q.lastError());
+    }
+    const QStringList was = q.next() ? q.value(0).toString().split(QLatin1Char(' ')) : QStringList();
+    const QStringList now = stamp.split(QLatin1Char(' '));
+    q.finish();
+    const bool current = !stamp.isEmpty() && was == now;
+    const bool onlyOurs = !changedHere.isEmpty() && was.size() == 4 && now.size() == 4 && was[3] == now[3] &&
+                          was[0].toLongLong() + changedHere.size() == now[0].toLongLong();
+    qint64 total = 0;
+    if (!why.failed() && !current && !onlyOurs) {
+        why = run(q, QStringLiteral("SELECT count(*) FROM main.Details"));
+        total = q.next() ? q.value(0).toLongLong() : 0;
+        q.finish();
+    }
+    // Records after `after` up to `upTo`, compared column by column.
+    if (!why.failed() && !current &&
+        (!bound.prepare(QStringLiteral("SELECT IdNumber FROM main.Details WHERE IdNumber > ? ORDER BY IdNumber "
+                                       "LIMIT 1 OFFSET %1")
+                            .arg(kChunk - 1)) ||
+         !drop.prepare(QStringLiteral("DELETE FROM words.Records WHERE IdNumber > ? AND IdNumber <= ? AND NOT EXISTS "
+                                      "(SELECT 1 FROM main.Details AS d WHERE d.IdNumber = Records.IdNumber AND %1)")
+                           .arg(unchangedSince())) ||
+         !fill.prepare(QStringLiteral("INSERT INTO words.Records (%1) SELECT %1 FROM main.Details AS d WHERE "
+                                      "d.IdNumber > ? AND d.IdNumber <= ? AND NOT EXISTS (SELECT 1 FROM words.Records "
+                                      "AS r WHERE r.IdNumber = d.IdNumber)")
+                           .arg(DowsingSql::columnList())))) {
+        why = StoreError::fromSql({}, (bound.lastError().isValid()  ? bound
+                                       : drop.lastError().isValid() ? drop
+                                                                    : fill)
+                                          .lastError());
+    }
+    const auto compare = [&](qint64 after, qint64 upTo) {
+        for (QSqlQuery* step : {&drop, &fill}) {
+            step->addBindValue(after);
+            step->addBindValue(upTo);
+            if (!why.failed() && !step->exec()) {
+                why = StoreError::fromSql({}, step->lastError());
+            }
+        }
+    };
+    for (int i = 0; onlyOurs && !why.failed() && !current && i < changedHere.size(); ++i) {
+        compare(changedHere[i] - 1, changedHere[i]);
+    }
+    // Otherwise a chunk at a time by key, the last chunk taking the words of records removed beyond the last one.
+    qint64 done = 0;
+    for (qint64 after = std::numeric_limits<qint64>::min(); !onlyOurs && !why.failed() && !current;) {
+        if (progress && !progress(done, total)) {
+            why = {StoreCause::Other, {}, IndexStopped, {}};
+            break;
+        }
+        bound.addBindValue(after);
+        if (!bound.exec()) {
+            why = StoreError::fromSql({}, bound.lastError());
+            break;
+        }
+        const bool last = !bound.next();
+        const qint64 upTo = last ? std::numeric_limits<qint64>::max() : bound.value(0).toLongLong();
+        bound.finish();
+        compare(after, upTo);
+        done = std::min(total, done + kChunk);
+        after = upTo;
+        if (last) {
+            break;
+        }
+    }
+    if (!why.failed() && !current &&
+        !RunPrepared(q, QStringLiteral("INSERT OR REPLACE INTO words.State (key, value) VALUES ('stamp', ?)"),
+                     {stamp})) {
+        why = StoreError::fromSql({}, q.lastError());
+    }
+    q.finish();
+    if (!why.failed() && db.commit()) {
+        return {};
+    }
+    if (!why.failed()) {
+        why = StoreError::fromSql({}, db.lastError());
     }
     db.rollback();
     return why;
+}
+
+} // namespace
+
+QString IndexFileFor(const QString& recordsPath) {
+    const QFileInfo records(recordsPath);
+    const QString key =
+        records.canonicalFilePath().isEmpty() ? records.absoluteFilePath() : records.canonicalFilePath();
+    const QByteArray name = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
+        .filePath(QStringLiteral("words/%1.sqlite").arg(QString::fromLatin1(name)));
+}
+
+QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress, const QList<qint64>& changedHere) {
+    QSqlQuery main(db);
+    if (!main.exec(QStringLiteral("SELECT file FROM pragma_database_list WHERE name = 'main'")) || !main.next()) {
+        return reason(main.lastError());
+    }
+    const QString recordsPath = main.value(0).toString();
+    main.finish();
+    StoreError why = attachIndex(db, recordsPath);
+    if (!why.failed()) {
+        why = catchUp(db, recordsPath, progress, changedHere);
+    }
+    if (why.cause != StoreCause::Damaged) {
+        return why.why;
+    }
+    // An index that cannot be read is never trusted: it is thrown away and made again from the records, once.
+    main.exec(QStringLiteral("DETACH DATABASE words"));
+    QFile::remove(IndexFileFor(recordsPath));
+    QFile::remove(IndexFileFor(recordsPath) + QStringLiteral("-journal"));
+    why = attachIndex(db, recordsPath);
+    return why.failed() ? why.why : catchUp(db, recordsPath, progress, {}).why;
+}
+
+bool RemoveIndexFromRecordsFile(const QSqlDatabase& db, const QString& recordsPath) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM main.sqlite_master WHERE name IN ('DetailsSearch', "
+                               "'DetailsSearch_insert', 'DetailsSearch_delete', 'DetailsSearch_update')")) ||
+        !q.next() || q.value(0).toInt() == 0) {
+        return false;
+    }
+    q.finish();
+    const QDateTime before = QFileInfo(recordsPath).lastModified();
+    {
+        DatabaseTransaction transaction(db);
+        for (const char* statement :
+             {"DROP TRIGGER IF EXISTS main.DetailsSearch_insert", "DROP TRIGGER IF EXISTS main.DetailsSearch_delete",
+              "DROP TRIGGER IF EXISTS main.DetailsSearch_update", "DROP TABLE IF EXISTS main.DetailsSearch"}) {
+            if (!q.exec(QLatin1String(statement))) {
+                return false;
+            }
+        }
+        if (!transaction.commit()) {
+            return false;
+        }
+    }
+    // The index took two fifths of the file; without this the file keeps that room empty.
+    q.exec(QStringLiteral("VACUUM main"));
+    DataBackup::ChangedWithoutNewData(recordsPath, before);
+    return true;
 }
 
 Terms ParseTerms(const QString& typed) {
@@ -236,7 +403,7 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     QStringList where;
     QString from = QStringLiteral("Details AS d");
     if (!terms_.match.isEmpty()) {
-        from = QStringLiteral("DetailsSearch JOIN Details AS d ON d.IdNumber = DetailsSearch.rowid");
+        from = QStringLiteral("words.DetailsSearch JOIN main.Details AS d ON d.IdNumber = DetailsSearch.rowid");
         where << QStringLiteral("DetailsSearch MATCH ?");
     }
     for (qsizetype i = 0; i < terms_.likeTexts.size(); ++i) {

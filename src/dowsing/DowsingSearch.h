@@ -13,9 +13,11 @@
 
 // Finding dowsing records by any word of their text columns or their date.
 //
-// The words live in a full-text index (SQLite FTS5, table DetailsSearch) in Dowsing.dll itself, kept in step
-// with Details by triggers, so that every access that changes a record updates the index in the same
-// transaction. A file made before the index existed gets it at its first search. The index only reads Details.
+// The words live in a full-text index (SQLite FTS5) in a file of its own in the user's cache folder, never in
+// Dowsing.dll: the records file keeps exactly the tables it always had, for any other program that reads and writes
+// it. The index is attached to the searching connection as the schema "words" (table DetailsSearch), and caught up
+// with Details whenever the records file changed since, by this program or any other; an index that is lost or
+// cannot be read is made again from the records, never trusted. The index only reads Details.
 namespace DowsingSearch {
 
 inline const QString IndexTable = QStringLiteral("DetailsSearch");
@@ -23,11 +25,20 @@ inline const QString IndexTable = QStringLiteral("DetailsSearch");
 // Told how many records are in the index so far and how many there are in all; false stops the making.
 using IndexProgress = std::function<bool(qint64 done, qint64 total)>;
 
-// Makes the index and its triggers if the file lacks them and fills it from Details, as one transaction, a
-// chunk of records at a time so that `progress` can show how far it got (a million records take half a
-// minute) and stop it, which leaves the file as it was. Empty on success, otherwise the reason.
-QString EnsureIndex(QSqlDatabase db, const IndexProgress& progress = {});
+// The index file of the records file at `recordsPath`.
+QString IndexFileFor(const QString& recordsPath);
+
+// Attaches the index to the connection and catches it up with Details, as one transaction, a chunk of records at a
+// time so that `progress` can show how far it got (a million records take half a minute the first time) and stop
+// it, which leaves the index as it was. `progress` is not called when the index is up to date. `changedHere`: the
+// records this program changed since the last call, one commit each (as the file's DataSource announced them); when
+// they are the only commits since, only they are looked at. Empty on success, otherwise the reason.
+QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress = {}, const QList<qint64>& changedHere = {});
 inline const QString IndexStopped = QStringLiteral("Making the search index was stopped.");
+
+// Earlier versions kept the index and its triggers inside the records file; this takes them out (and gives the room
+// back), a change that does not count as new data. True when there was something to take out and it went.
+bool RemoveIndexFromRecordsFile(const QSqlDatabase& db, const QString& recordsPath);
 
 // What the user typed, split into the parts of the query: words that the index can find (each a quoted
 // prefix phrase, so that quotes, stars, NEAR, minus signs and brackets are plain text), and words without a

@@ -1,5 +1,7 @@
 #include "dowsing/DowsingStore.h"
 
+#include "dowsing/DowsingSearch.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +134,9 @@ StoreResult<QSqlDatabase> DowsingStore::database() {
     if (const StoreStatus keyed = checkKeyColumn(*db); !keyed) {
         return keyed.error();
     }
+    // The file keeps the tables it always had: the words index an earlier version added to it goes, at each opening
+    // of the file until it has gone (another program may hold it).
+    DowsingSearch::RemoveIndexFromRecordsFile(*db, filePath_);
     checkedGeneration_ = source_.generation();
     return db;
 }

@@ -108,7 +108,13 @@ void frmDowsingFind::onLoad() {
     const QString why = makeIndex(*db);
     useModelOn(*db);
     // What is listed follows every change to the records, by this program or another.
-    connect(&store_->source(), &DataSource::changed, this, &frmDowsingFind::searchSoon);
+    connect(&store_->source(), &DataSource::changed, this, [this](const DataChange& change) {
+        // This program's own changes tell the index which records to look at again.
+        if (!change.elsewhere && change.kind != DataChange::Kind::Unknown) {
+            changedHere_ << change.key;
+        }
+        searchSoon();
+    });
     if (!why.isEmpty()) {
         txtFind->setEnabled(false);
         // Stopped by the user, who needs no box to be told so.
@@ -141,23 +147,29 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
 }
 
 QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
-    // A file from before the index existed gets it now, once; a large one shows how far it got and can be
-    // stopped. The dialog is made only when there is an index to make: every search asks.
+    // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.
+    // The dialog is made only when there is something to do: every search asks.
     const Windows::NestedLoop progressMayShow;
     std::unique_ptr<QProgressDialog> making;
-    QString why = DowsingSearch::EnsureIndex(db, [this, &making](qint64 done, qint64 total) {
-        if (!making) {
-            making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0, 100,
-                                                       VisibleWindowFor(this));
-            making->setWindowTitle(DowsingFindTexts::Caption);
-            making->setWindowModality(Qt::ApplicationModal);
-            making->setMinimumDuration(500);
-            making->setAutoClose(false);
-            making->setAutoReset(false);
-        }
-        making->setValue(total > 0 ? int(done * 100 / total) : 0);
-        return !making->wasCanceled();
-    });
+    QString why = DowsingSearch::EnsureIndex(
+        db,
+        [this, &making](qint64 done, qint64 total) {
+            if (!making) {
+                making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0,
+                                                           100, VisibleWindowFor(this));
+                making->setWindowTitle(DowsingFindTexts::Caption);
+                making->setWindowModality(Qt::ApplicationModal);
+                making->setMinimumDuration(500);
+                making->setAutoClose(false);
+                making->setAutoReset(false);
+            }
+            making->setValue(total > 0 ? int(done * 100 / total) : 0);
+            return !making->wasCanceled();
+        },
+        changedHere_);
+    if (why.isEmpty()) {
+        changedHere_.clear();
+    }
     return why;
 }
 
@@ -182,8 +194,8 @@ void frmDowsingFind::search() {
             DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
-    // A restore may have put back a file from before the index; a look at the schema costs a fraction of a
-    // millisecond, a search without the index an error.
+    // The records may have changed since, here or in another program; when they have not, a look at the records
+    // file's stamp costs a fraction of a millisecond.
     if (const QString why = makeIndex(*db); !why.isEmpty()) {
         lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;

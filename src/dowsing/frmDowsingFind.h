@@ -40,7 +40,7 @@ class frmDowsingFind : public DowsingChildWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Makes the words index if the file lacks it; empty when it is there, otherwise why not.
+    // Makes the words index or catches it up with the records; empty when it is current, otherwise why not.
     QString makeIndex(const QSqlDatabase& db);
     // The list's model over the store's connection, made again when the file was opened afresh.
     void useModelOn(const QSqlDatabase& db);
@@ -53,6 +53,7 @@ class frmDowsingFind : public DowsingChildWindow {
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingFindModel> model_;
     QTimer searchSoon_;
+    QList<qint64> changedHere_; // the records this program changed since the index last caught up
 };
 
 namespace DowsingFindTexts {

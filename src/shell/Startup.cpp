@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "common/BackupCommands.h"
 #include "common/Keyboard.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
@@ -43,6 +44,8 @@ bool VelloranShell::Start() {
             MsgBox(choice.problem, MsgButtons::Ok, MsgIcon::Critical);
         }
     }
+    // Before any tool reads a file: both files from one time, never the records of one and the diary of another.
+    BackupCommands::FinishInterruptedRestore();
     CheckForUpdateReminder();
     frmMain* launcher = Windows::Show<frmMain>();
     if (launcher) {

@@ -187,6 +187,30 @@ class tst_DataFolder : public QObject {
         QCOMPARE(read(m.user("Dowsing.dll")), database("Dowsing.dll"));
     }
 
+    // The clients' names and addresses in the user's own folder are the user's alone, backups too, also where an
+    // earlier version left them open to all; the program's own folder stays as the user has it.
+    void userFolder_isTheUsersAlone_data() {
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("the user's data folder") << false;
+        QTest::newRow("the program's own folder") << true;
+    }
+    void userFolder_isTheUsersAlone() {
+        QFETCH(bool, portable);
+        Machine m;
+        const QString folder = portable ? m.places.programFolder : m.places.userFolder;
+        const QString backup = folder + "/Backups/Automatic backup 2026-12-08 010203";
+        QVERIFY(QDir().mkpath(backup));
+        const QStringList files{folder + "/Dowsing.dll", folder + "/diary.dll", backup + "/Dowsing.dll"};
+        for (const QString& path : files) {
+            QVERIFY(write(path, database("Dowsing.dll")) &&
+                    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        }
+        QCOMPARE(ChooseDataFolder(m.places, Files).portable, portable);
+        for (const QString& path : files + QStringList{folder, backup}) {
+            QCOMPARE(bool(QFileInfo(path).permissions() & (QFile::ReadOther | QFile::ExeOther)), portable);
+        }
+    }
+
     // A damaged template is never copied: the tool then reports its file missing, as it does without one.
     void damagedTemplate_isNotCopied() {
         Machine m;

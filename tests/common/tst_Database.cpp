@@ -1,4 +1,5 @@
 #include "common/Database.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,8 @@ class tst_Database : public QObject {
     void failures_carryTheirCause_data();
     void failures_carryTheirCause();
     void transaction_rollsBackUnlessCommitted();
+    void changeCutOffByACrash_isRolledBackAtTheNextReading_data();
+    void changeCutOffByACrash_isRolledBackAtTheNextReading();
 
   private:
     QString file(const QString& name) const { return QDir(dir->path()).filePath(name); }
@@ -134,6 +137,32 @@ void tst_Database::transaction_rollsBackUnlessCommitted() {
         }
     }
     QCOMPARE(count(), 1);
+}
+
+void tst_Database::changeCutOffByACrash_isRolledBackAtTheNextReading_data() {
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("in a folder that may be written") << false;
+    QTest::newRow("in a read-only folder, which is said") << true;
+}
+
+void tst_Database::changeCutOffByACrash_isRolledBackAtTheNextReading() {
+    QFETCH(bool, readOnlyFolder);
+    const QString path = file(QStringLiteral("t.db"));
+    QVERIFY(!CreateDatabase(path, Schema).failed());
+    // Killed as the change is all but done: the file holds it, the journal beside it what was there before.
+    QVERIFY(!RunWithTrouble({"change", path, "INSERT INTO t (a) VALUES ('cut off')"},
+                            Inject("unlink", path + "-journal", "signal=KILL")));
+    QVERIFY(QFile::exists(path + "-journal"));
+    // A read-only folder lets the file be opened for reading only.
+    const QString said = *RunWithTrouble({"read", path}, readOnlyFolder ? Inject("openat", path, "error=EROFS:when=1")
+                                                                        : QStringList{"-o", "/dev/null"});
+    if (readOnlyFolder) {
+        QVERIFY2(said.contains("or its folder is read-only"), qPrintable(said));
+        return;
+    }
+    // Read, and rolled back: the journal is gone.
+    QCOMPARE(said, QString());
+    QVERIFY(!QFile::exists(path + "-journal"));
 }
 
 QTEST_GUILESS_MAIN(tst_Database)

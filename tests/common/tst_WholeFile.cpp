@@ -5,6 +5,27 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cerrno>
+#include <dlfcn.h>
+#include <unistd.h>
+
+// The disk as a test wants it, for Qt's writes too (this test exports these): writes to a file past `room` more bytes
+// cut short, then refused as on a full disk; syncs that fail.
+static qint64 room = -1;
+static bool syncFails = false;
+extern "C" ssize_t write(int fd, const void* bytes, size_t size) {
+    static const auto system = reinterpret_cast<ssize_t (*)(int, const void*, size_t)>(dlsym(RTLD_NEXT, "write"));
+    const ssize_t written = fd <= 2 || room < 0 ? system(fd, bytes, size)
+                            : room == 0         ? (errno = ENOSPC, -1)
+                                                : system(fd, bytes, std::min(size, size_t(room)));
+    room -= fd > 2 && room > 0 ? written : 0;
+    return written;
+}
+extern "C" int fsync(int fd) {
+    static const auto system = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    return syncFails ? (errno = EIO, -1) : system(fd);
+}
 
 // Writing a file for the user: whole or not at all, and the reason in words the user understands.
 class tst_WholeFile : public QObject {
@@ -14,6 +35,8 @@ class tst_WholeFile : public QObject {
     void fullDisk_saysTheDiskIsFull();
     void replacesTheOldFileWhole();
     void inPieces_ontoAFullDisk_leavesTheOldFileAndSaysSo();
+    void troubleOnTheDisk_isSaidAndLeavesTheOldFile_data();
+    void troubleOnTheDisk_isSaidAndLeavesTheOldFile();
 };
 
 void tst_WholeFile::fullDisk_saysTheDiskIsFull() {
@@ -59,6 +82,38 @@ void tst_WholeFile::inPieces_ontoAFullDisk_leavesTheOldFileAndSaysSo() {
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("old"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"export.csv"});
+}
+
+void tst_WholeFile::troubleOnTheDisk_isSaidAndLeavesTheOldFile_data() {
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a sync that fails") << false << "Input/output error.";
+    QTest::newRow("a full disk") << true << "The disk is full.";
+}
+
+void tst_WholeFile::troubleOnTheDisk_isSaidAndLeavesTheOldFile() {
+    QFETCH(bool, full);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("export.csv"));
+    QVERIFY(WriteFileWhole(path, "old").isEmpty());
+    // 10,000 bytes in pieces onto a disk with room for 5,000.
+    room = full ? 5000 : -1;
+    syncFails = !full;
+    const QString why = WriteFileInPieces(path, [](QFileDevice& file) {
+        QString stopped;
+        for (int row = 0; stopped.isEmpty() && row < 100; ++row) {
+            stopped = WriteAll(file, QByteArray(100, 'r'));
+        }
+        return stopped;
+    });
+    room = -1;
+    syncFails = false;
+    QCOMPARE(why, said);
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"export.csv"});
 }
 
 QTEST_MAIN(tst_WholeFile)

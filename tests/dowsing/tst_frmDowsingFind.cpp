@@ -1,4 +1,5 @@
 #include "common/Application.h"
+#include "common/DataBackup.h"
 #include "common/Windows.h"
 #include "dowsing/DowsingSearch.h"
 #include "dowsing/DowsingSheet.h"
@@ -35,8 +36,8 @@ class tst_frmDowsingFind : public QObject {
     void sortingByDate_followsTheCalendar();
     void doubleClick_opensTheRecordSheetAsTheGridDoes();
     void manyMatches_areReadAPageAtATime();
-    void indexing_neverChangesTheStoredRecords();
-    void aFileWithoutTheIndex_getsItAgainAtTheNextSearch();
+    void searching_leavesTheRecordsFileAsBeforeFindExisted_andBacksNothingUp();
+    void aLostOrDamagedIndex_isMadeAgainAtTheNextSearch();
     void makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFileAsItWas();
 
   private:
@@ -298,30 +299,35 @@ void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {
     }
 }
 
-void tst_frmDowsingFind::indexing_neverChangesTheStoredRecords() {
+void tst_frmDowsingFind::searching_leavesTheRecordsFileAsBeforeFindExisted_andBacksNothingUp() {
     QVERIFY(SeedRecords(path(), 50));
+    const QString schema = QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name");
+    const QStringList tables = DowsingTestFile(path()).column(schema, 2);
     const QList<QVariantList> before = DowsingTestFile(path()).rows();
+    // As an earlier version left it, with an index of its own inside.
+    DowsingTestFile file(path());
+    QVERIFY(file.exec("CREATE VIRTUAL TABLE DetailsSearch USING fts5(body, content='')"));
+    QVERIFY(file.exec("CREATE TRIGGER DetailsSearch_insert AFTER INSERT ON Details BEGIN INSERT INTO "
+                      "DetailsSearch(rowid, body) VALUES (new.IdNumber, new.Name); END"));
     find = openFind();
     QVERIFY(find);
-    namesFound(QStringLiteral("customer 4"));
+    QCOMPARE(namesFound(QStringLiteral("customer")).size(), 50);
     QCOMPARE(DowsingTestFile(path()).rows(), before);
-    DowsingTestFile file(path());
-    QVERIFY(file.exec(QStringLiteral("PRAGMA integrity_check")));
-    QVERIFY(file.exec(QStringLiteral("INSERT INTO DetailsSearch(DetailsSearch) VALUES ('integrity-check')")));
+    QCOMPARE(DowsingTestFile(path()).column(schema, 2), tables);
+    // Nor does it count as a change of the records when the tool closes.
+    Windows::Unload<MDIDowsingForm1>();
+    QVERIFY(!QFileInfo::exists(ApplicationFile(DataBackup::BackupsFolderName)));
 }
 
-void tst_frmDowsingFind::aFileWithoutTheIndex_getsItAgainAtTheNextSearch() {
+void tst_frmDowsingFind::aLostOrDamagedIndex_isMadeAgainAtTheNextSearch() {
     QVERIFY(SeedRecords(path(), 5));
     find = openFind();
     QVERIFY(find);
     QCOMPARE(namesFound(QStringLiteral("customer")).size(), 5);
-    // As after restoring a backup made before the first search.
-    DowsingTestFile file(path());
-    for (const char* drop : {"DROP TRIGGER DetailsSearch_insert", "DROP TRIGGER DetailsSearch_delete",
-                             "DROP TRIGGER DetailsSearch_update", "DROP TABLE DetailsSearch"}) {
-        QVERIFY(file.exec(QLatin1String(drop)));
-    }
-    QVERIFY(file.exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATECOMER')")));
+    QFile index(DowsingSearch::IndexFileFor(path()));
+    QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Truncate) && index.write(QByteArray(8192, 'x')) > 0);
+    index.close();
+    QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATECOMER')")));
     QCOMPARE(namesFound(QStringLiteral("latecomer")), QStringList{"LATECOMER"});
     QCOMPARE(namesFound(QStringLiteral("customer")).size(), 5);
     QCOMPARE(find->model()->lastError(), QString());

@@ -110,10 +110,12 @@ RecordingShell::~RecordingShell() {
     SetShellServices(nullptr);
 }
 
-TestEnvironment::TestEnvironment() {
+TestEnvironment::TestEnvironment() : cacheHome_(qgetenv("XDG_CACHE_HOME")) {
     QDir(dir_.path()).mkpath(QStringLiteral("app"));
     QDir(dir_.path()).mkpath(QStringLiteral("settings"));
     services.applicationFolder = appFolder();
+    // The cache (the find window's words index) goes with the test's folder too.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cache"))));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
 }
@@ -124,6 +126,7 @@ TestEnvironment::~TestEnvironment() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // The kept connections hold the files of this world open.
     DataSource::closeAll();
+    qputenv("XDG_CACHE_HOME", cacheHome_);
 }
 
 QString TestEnvironment::appFolder() const {
@@ -212,6 +215,19 @@ std::optional<QList<QStringList>> ReadCsvWithPython(const QString& path) {
         rows << fields;
     }
     return rows;
+}
+
+std::optional<QString> RunWithTrouble(const QStringList& operation, const QStringList& strace) {
+    QProcess process;
+    process.start(QStringLiteral("strace"), strace + QStringList{QStringLiteral(DATA_TROUBLE)} + operation);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() == 137) {
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QStringList Inject(const QString& call, const QString& path, const QString& what) {
+    return {"-o", "/dev/null", "-P", path, "-e", "trace=" + call, "-e", "inject=" + call + ":" + what};
 }
 
 namespace FileTrouble {

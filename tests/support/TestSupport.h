@@ -112,6 +112,7 @@ class TestEnvironment {
 
   private:
     QTemporaryDir dir_;
+    QByteArray cacheHome_;
 };
 
 // Runs `action` once the next modal dialog or message box is up (polling the event loop); for the real
@@ -142,6 +143,13 @@ QByteArray FileHash(const QString& path);
 // The rows of a CSV file as a second reader sees them (Python's strict csv module), each a list of fields;
 // nothing when the reader failed.
 std::optional<QList<QStringList>> ReadCsvWithPython(const QString& path);
+
+// Runs one of the program's file operations (tests/support/data_trouble) in a process of its own under strace with
+// `strace` options, to kill it or refuse a call at a chosen moment. What it said (empty for success), or nothing when
+// it was killed.
+std::optional<QString> RunWithTrouble(const QStringList& operation, const QStringList& strace);
+// The strace options that do `what` ("signal=KILL", "error=EROFS", with ":when=n" for the n-th) to `call` on `path`.
+QStringList Inject(const QString& call, const QString& path, const QString& what);
 
 // What another program or the disk does to a data file behind the program's back, as data rows name it:
 // "lock" (another program holds it), "truncate" (cut short), "garbage" (not a database), "remove" (gone).
