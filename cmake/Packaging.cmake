@@ -55,8 +55,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELLORAN_SITE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The package carries the program without its debugging symbols.
 set(CPACK_STRIP_FILES ON)
-# Loaded as plug-ins, so the library scan cannot see them: the SQLite driver, and the display plug-ins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+# Loaded as plug-ins, so the library scan cannot see them: the SQLite and PostgreSQL drivers, and the display plug-ins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)

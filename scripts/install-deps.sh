@@ -3,19 +3,21 @@
 # With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext),
 # the second reader of exported calendar files (Python's icalendar), the validators of the installed desktop entry
 # and metainfo (desktop-file-utils, appstream), clang-format, which a test runs to check the committed layout, and
-# clang-tidy, which a test runs over the program's sources;
-# the program itself never needs them.
+# clang-tidy, which a test runs over the program's sources, and PostgreSQL, whose throwaway server the tests of the
+# shared database start; the program itself never needs them.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
     file dpkg-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
+    libqt6sql6-psql libpq-dev qtkeychain-qt6-dev
     fonts-dejavu-core
     libnova-dev liberfa-dev libical-dev
 )
 if [ "${1:-}" = "--for-tests" ]; then
-    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format clang-tidy strace)
+    packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format clang-tidy strace
+              postgresql postgresql-contrib)
 fi
 
 missing=()

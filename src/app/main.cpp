@@ -30,14 +30,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
-    if (const int code = AnswerCommandLine(ReadCommandLine(app.arguments())); code >= 0) {
+    const CommandLine commandLine = ReadCommandLine(app.arguments());
+    if (const int code = AnswerCommandLine(commandLine); code >= 0) {
         return code;
     }
     PrepareApplication(app);
     // The program's services: real boxes, dialogs and clock; the shell and the data folder fill in the rest.
     Services services;
     const UseServices inForce(services);
-    VelloranShell shell(ProgramStartupOptions());
+    VelloranShell shell(ProgramStartupOptions(commandLine.database));
     if (!shell.Start()) {
         return 0;
     }

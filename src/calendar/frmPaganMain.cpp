@@ -8,6 +8,7 @@
 #include "calendar/frmWheelOfTheYear.h"
 #include "common/BrandFrame.h"
 #include "common/Clock.h"
+#include "common/DataSourceChoice.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/SharedMenus.h"
@@ -20,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -148,7 +150,10 @@ frmPaganMain::frmPaganMain() {
     layout->addWidget(brand);
 
     const SharedMenus menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
-    InstallWheelOfTheYearMenu(this);
+    if (auto* tools = qobject_cast<QMenu*>(InstallWheelOfTheYearMenu(this)->parent())) {
+        tools->addSeparator();
+        DataSourceChoice::AddMenuItems(tools, this);
+    }
     // The menu bar keeps the desktop's colours; only the client area is teal.
 
     connect(previousMonthButton_, &QPushButton::clicked, this, &frmPaganMain::showPreviousMonth);

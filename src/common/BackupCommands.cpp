@@ -7,8 +7,12 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/ServerCopy.h"
+#include "common/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 namespace BackupCommands {
 
@@ -72,6 +76,29 @@ QString RestoreCutOff(const QString& folder, const QString& aside, const QString
     return text;
 }
 
+namespace {
+// The backup's records and diary in place of the shared database's, in one transaction: all or nothing.
+void restoreIntoServer(const QString& folder, const SharedDatabase& shared, QWidget* parent) {
+    if (MsgBox(QCoreApplication::translate("BackupCommands",
+                                           "Replace the records and diary of the shared database %1 with those of "
+                                           "the backup\r\n%2 ?\r\nEvery user of the database sees the backup's.")
+                   .arg(shared.name(), QDir::toNativeSeparators(folder)),
+               MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
+        return;
+    }
+    QString failed;
+    {
+        Look::WaitCursor wait;
+        failed = ServerCopy::FilesToServer(folder, true);
+    }
+    if (failed.isEmpty()) {
+        MsgBox(Restored(folder, {}), MsgButtons::Ok, MsgIcon::Information, parent);
+    } else {
+        MsgBox(RestoreNotDone(failed), MsgButtons::Ok, MsgIcon::Critical, parent);
+    }
+}
+} // namespace
+
 void BackUpData(QWidget* parent) {
     const QString folder = ChooseFolder(BackUpTitle, parent);
     if (folder.isEmpty()) {
@@ -80,7 +107,16 @@ void BackUpData(QWidget* parent) {
     DataBackup::Result made;
     {
         Look::WaitCursor wait;
-        made = DataBackup::Make(ApplicationFolder(), folder, Now());
+        if (CurrentServices().sharedDatabase) {
+            // The shared database's rows as one snapshot saw them, in the two files any copy of Velloran opens.
+            QTemporaryDir snapshot;
+            made.error = ServerCopy::ServerToFiles(snapshot.path());
+            if (made.error.isEmpty()) {
+                made = DataBackup::Make(snapshot.path(), folder, Now());
+            }
+        } else {
+            made = DataBackup::Make(ApplicationFolder(), folder, Now());
+        }
     }
     if (made.ok) {
         MsgBox(BackupMade(made.folder), MsgButtons::Ok, MsgIcon::Information, parent);
@@ -96,6 +132,10 @@ void Restore(QWidget* parent) {
     }
     if (const QString why = DataBackup::Verify(folder); !why.isEmpty()) {
         MsgBox(RestoreRefused(why), MsgButtons::Ok, MsgIcon::Critical, parent);
+        return;
+    }
+    if (const std::optional<SharedDatabase>& shared = CurrentServices().sharedDatabase) {
+        restoreIntoServer(folder, *shared, parent);
         return;
     }
     if (MsgBox(ConfirmRestore(folder), MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {

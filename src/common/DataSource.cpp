@@ -1,5 +1,8 @@
 #include "common/DataSource.h"
 
+#include "common/ServerSource.h"
+#include "common/Services.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +20,9 @@ std::map<QString, DataSource*>& files() {
 } // namespace
 
 DataSource& DataSource::of(const QString& path) {
+    if (const std::optional<SharedDatabase>& shared = CurrentServices().sharedDatabase) {
+        return ServerSource::of(*shared);
+    }
     const QString key = QFileInfo(path).absoluteFilePath();
     auto found = files().find(key);
     if (found == files().end()) {
@@ -34,6 +40,38 @@ void DataSource::closeAll() {
     for (auto& [path, file] : files()) {
         file->close();
     }
+    ServerSource::closeAll();
+}
+
+DataSource::~DataSource() = default;
+
+StoreError DataSource::placed(StoreError error) const {
+    if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow && error.cause != StoreCause::Changed) {
+        error.file = path_;
+    }
+    return error;
+}
+
+StoreResult<bool> DataSource::hasAutomaticKey(const QSqlDatabase& db, const QString& table, const QString& column) {
+    // The column must be the table's one integer key (an alias of SQLite's row number).
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+        return placed(StoreError::fromSql({}, info.lastError()));
+    }
+    int columns = 0;
+    int keys = 0;
+    bool numbered = false;
+    while (info.next()) {
+        ++columns;
+        const int key = info.value(5).toInt();
+        keys += key > 0 ? 1 : 0;
+        numbered = numbered || (key == 1 && info.value(1).toString() == column &&
+                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
+    }
+    if (info.lastError().isValid()) {
+        return placed(StoreError::fromSql({}, info.lastError()));
+    }
+    return columns == 0 || (numbered && keys == 1);
 }
 
 DataSource::DataSource(QString path) : path_(std::move(path)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Database.h"
+#include "common/SqlDialect.h"
 
 #include <QHash>
 #include <QMetaType>
@@ -23,7 +24,9 @@ struct DataChange {
 Q_DECLARE_METATYPE(DataChange)
 
 // One data file of the program (the dowsing records, the diary), with the one connection every store of it
-// shares and the notice that every open view of it listens to.
+// shares and the notice that every open view of it listens to. When the user keeps the data in a shared database
+// (`Services::sharedDatabase`), both files' stores share that database's source instead (`ServerSource`), which
+// keeps the same promises over the server.
 //
 // All of this program's reads and writes of the file go through the kept connection, so its data version moves
 // only when another program commits to the file; while anything listens, the file looks at it twice a second and
@@ -35,40 +38,51 @@ class DataSource : public QObject {
     // How often the file looks for other programs' changes while a view listens.
     static constexpr int CheckIntervalMs = 500;
 
-    // The one DataSource of a path for the program's run.
+    ~DataSource() override;
+
+    // The one DataSource of a path for the program's run; the shared database's when one is in force.
     static DataSource& of(const QString& path);
     // Closes every kept connection, which the next call opens again: at the program's end, and in tests that
     // remove or replace their files.
     static void closeAll();
 
+    // The file's path, or the shared database's name.
     const QString& path() const { return path_; }
+    virtual const SqlDialect& dialect() const { return SqlDialect::sqlite(); }
+    bool onServer() const { return dialect().onServer(); }
+    // The error with the place it happened named: the file, or the server (a connection found lost then says so).
+    virtual StoreError placed(StoreError error) const;
+    // Whether `column` of `table` is a key the database hands out itself (true too for a table that is not there,
+    // which the statements then report); an error when that cannot be found out.
+    virtual StoreResult<bool> hasAutomaticKey(const QSqlDatabase& db, const QString& table, const QString& column);
 
     // The kept connection, opened if it is not: a file that was missing, held or unreadable before is tried
     // again at each call, and a file put in the place of the one opened (by a restore or a sync tool, by
     // rename) is opened afresh, which the views hear of as a change made elsewhere. `busyTimeoutMs` is how
     // long the next statements wait for another program's lock.
-    StoreResult<QSqlDatabase> database(int busyTimeoutMs);
+    virtual StoreResult<QSqlDatabase> database(int busyTimeoutMs);
     // Goes up each time the connection is opened afresh, so a store knows to check the file's tables again.
     int generation() const { return generation_; }
 
     // The number of rows of a table, counted once and then kept until the file changes: SQLite counts by
     // reading every page of the table, which a window opening over a large one would otherwise pay each time.
-    StoreResult<qint64> rowCount(const QString& table, int busyTimeoutMs);
+    virtual StoreResult<qint64> rowCount(const QString& table, int busyTimeoutMs);
 
     // A change this program has committed, told to every view.
-    void announce(const DataChange& change);
+    virtual void announce(const DataChange& change);
     // Looks for another program's changes now rather than at the next look.
-    void checkForOutsideChanges();
+    virtual void checkForOutsideChanges();
 
   signals:
     void changed(const DataChange& change);
 
   protected:
+    explicit DataSource(QString path);
     void connectNotify(const QMetaMethod& signal) override;
+    virtual void close();
+    int generation_ = 0;
 
   private:
-    explicit DataSource(QString path);
-    void close();
     // The file's data version, asked without waiting for another program's lock; nothing while it is held.
     std::optional<qint64> dataVersion();
     QByteArray identityOnDisk() const;
@@ -76,7 +90,6 @@ class DataSource : public QObject {
     QString path_;
     std::unique_ptr<DatabaseConnection> connection_;
     QByteArray identity_;
-    int generation_ = 0;
     int busyTimeoutMs_ = -1;
     // The data version the views last heard about, and the one the kept counts were taken at.
     std::optional<qint64> heardVersion_;

@@ -1,6 +1,7 @@
 #include "common/Database.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,10 +41,41 @@ StoreCause causeOfCode(int code) {
     }
 }
 
+// PostgreSQL's SQLSTATE classes, as its driver reports them in nativeErrorCode() (five characters; SQLite's codes
+// have at most four digits).
+StoreCause causeOfState(const QString& state) {
+    const QStringView type = QStringView(state).left(2);
+    if (state == QLatin1String("55P03") || state == QLatin1String("57014") || state == QLatin1String("40001") ||
+        state == QLatin1String("40P01")) {
+        return StoreCause::Locked; // a lock, a statement timeout, a serialisation failure or a deadlock
+    }
+    if (type == QLatin1String("08") || state == QLatin1String("57P01") || state == QLatin1String("57P02") ||
+        state == QLatin1String("57P03")) {
+        return StoreCause::Unreachable; // the connection, or the server shutting down or starting
+    }
+    if (type == QLatin1String("28")) {
+        return StoreCause::Denied;
+    }
+    if (state == QLatin1String("42501") || state == QLatin1String("25006")) {
+        return StoreCause::ReadOnly;
+    }
+    if (state == QLatin1String("53100")) {
+        return StoreCause::DiskFull;
+    }
+    if (state == QLatin1String("42P01") || state == QLatin1String("42703") || type == QLatin1String("XX")) {
+        return StoreCause::Damaged;
+    }
+    return StoreCause::Other;
+}
+
 StoreCause causeOf(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    if (code.size() == 5) {
+        return causeOfState(code);
+    }
     bool number = false;
-    const int code = error.nativeErrorCode().toInt(&number);
-    return number ? causeOfCode(code) : StoreCause::Other;
+    const int value = code.toInt(&number);
+    return number ? causeOfCode(value) : StoreCause::Other;
 }
 
 QString reasonOf(const QSqlError& error) {
@@ -59,6 +91,9 @@ StoreError StoreError::fromSql(const QString& what, const QSqlError& error) {
 }
 
 QString StoreError::text() const {
+    if (!server.isEmpty() && !why.isEmpty()) {
+        return serverText();
+    }
     if (file.isEmpty() || why.isEmpty()) {
         return why.isEmpty() ? what : what + QStringLiteral(": ") + why;
     }
@@ -82,8 +117,47 @@ QString StoreError::text() const {
         break;
     case StoreCause::None:
     case StoreCause::NoSuchRow:
+    case StoreCause::Unreachable:
+    case StoreCause::Denied:
+    case StoreCause::Changed:
     case StoreCause::Other:
         words = QStringLiteral("%1 (%2)").arg(why, name);
+        break;
+    }
+    return what.isEmpty() ? words : what + QStringLiteral(": ") + words;
+}
+
+QString StoreError::serverText() const {
+    QString words;
+    switch (cause) {
+    case StoreCause::Unreachable:
+        words = QCoreApplication::translate("StoreError", "the server %1 cannot be reached (%2)").arg(server, why);
+        break;
+    case StoreCause::Denied:
+        words = QCoreApplication::translate("StoreError", "the server %1 refused the connection (%2)").arg(server, why);
+        break;
+    case StoreCause::Locked:
+        words = QCoreApplication::translate("StoreError", "the record is in use by another user of the server %1 (%2)")
+                    .arg(server, why);
+        break;
+    case StoreCause::ReadOnly:
+        words =
+            QCoreApplication::translate("StoreError", "the server %1 does not let this user change the records (%2)")
+                .arg(server, why);
+        break;
+    case StoreCause::Damaged:
+    case StoreCause::Missing:
+        words = QCoreApplication::translate("StoreError", "the database %1 does not hold Velloran's tables (%2)")
+                    .arg(server, why);
+        break;
+    case StoreCause::DiskFull:
+        words = QCoreApplication::translate("StoreError", "the disk of the server %1 is full").arg(server);
+        break;
+    case StoreCause::None:
+    case StoreCause::NoSuchRow:
+    case StoreCause::Changed:
+    case StoreCause::Other:
+        words = QStringLiteral("%1 (%2)").arg(why, server);
         break;
     }
     return what.isEmpty() ? words : what + QStringLiteral(": ") + words;
@@ -183,7 +257,10 @@ DatabaseTransaction::DatabaseTransaction(const QSqlDatabase& database) : databas
     // the journal may be back and undo a change the user was told was saved; EXTRA syncs the folder too. Set here,
     // where every change begins, since SQLite must read the file to take it (a lock or a damaged file would refuse
     // it at the opening, and the connection stay without it).
-    QSqlQuery(database_).exec(QStringLiteral("PRAGMA synchronous = EXTRA"));
+    // A server makes its own commits last.
+    if (database_.driverName() == Driver) {
+        QSqlQuery(database_).exec(QStringLiteral("PRAGMA synchronous = EXTRA"));
+    }
     open_ = database_.transaction();
 }
 

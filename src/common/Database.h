@@ -26,6 +26,10 @@ enum class StoreCause {
     Damaged,   // not a database, or a database missing what the program needs
     DiskFull,  // no room to write
     NoSuchRow, // the row asked for is not in the file
+    // A shared database's own causes.
+    Unreachable, // the server cannot be reached, or the connection to it was lost
+    Denied,      // the server refused the user, the password or the encrypted connection
+    Changed,     // the record was changed by someone else since it was shown
     Other,
 };
 
@@ -33,14 +37,23 @@ enum class StoreCause {
 // named, the why is said in the user's words ("the file ... is in use by another program") rather than the
 // engine's, which is kept in brackets where it adds something.
 struct StoreError {
+    StoreError() = default;
+    StoreError(StoreCause cause_, QString what_, QString why_, QString file_, QString server_ = {})
+        : cause(cause_), what(std::move(what_)), why(std::move(why_)), file(std::move(file_)),
+          server(std::move(server_)) {}
+
     StoreCause cause = StoreCause::None;
     QString what;
     QString why; // the engine's own text, or a sentence of the program's own
     QString file;
+    QString server; // the shared database, as "user@host:port/database", when the data lives there
 
     static StoreError fromSql(const QString& what, const QSqlError& error);
     bool failed() const { return cause != StoreCause::None; }
     QString text() const;
+
+  private:
+    QString serverText() const;
 };
 
 // Either a value or the error that kept it from being made; reads like std::optional.

@@ -6,9 +6,25 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
-namespace {} // namespace
+namespace {
+MsgResult askTheirsMineNew(QMessageBox& box) {
+    QPushButton* theirs =
+        box.addButton(QCoreApplication::translate("MessageBox", "&Keep Theirs"), QMessageBox::RejectRole);
+    QPushButton* mine = box.addButton(QCoreApplication::translate("MessageBox", "&Save Mine"), QMessageBox::AcceptRole);
+    QPushButton* asNew =
+        box.addButton(QCoreApplication::translate("MessageBox", "Save Mine as &New"), QMessageBox::ActionRole);
+    box.setDefaultButton(theirs);
+    box.setEscapeButton(theirs);
+    box.exec();
+    if (box.clickedButton() == mine) {
+        return MsgResult::SaveMine;
+    }
+    return box.clickedButton() == asNew ? MsgResult::SaveAsNew : MsgResult::KeepTheirs;
+}
+} // namespace
 
 QWidget* VisibleWindowFor(QWidget* parent) {
     if (parent && parent->window()->isVisible()) {
@@ -68,6 +84,8 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MsgButtons::TheirsMineNew) {
+        return askTheirsMineNew(box);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

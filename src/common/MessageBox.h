@@ -7,8 +7,10 @@ class QWidget;
 
 enum class MsgIcon { None, Information, Critical };
 // RetryCancel is for a file that another program holds: the user can try again once it lets go.
-enum class MsgButtons { Ok, YesNo, RetryCancel };
-enum class MsgResult { Ok, Yes, No, Retry, Cancel };
+// TheirsMineNew is for a record someone else changed since it was shown: keep theirs, save mine over it, or save
+// mine as a new record.
+enum class MsgButtons { Ok, YesNo, RetryCancel, TheirsMineNew };
+enum class MsgResult { Ok, Yes, No, Retry, Cancel, KeepTheirs, SaveMine, SaveAsNew };
 
 struct MessageRequest {
     QString title;

@@ -2,18 +2,21 @@
 
 #include "common/FileDialogs.h"
 #include "common/MessageBox.h"
+#include "common/SharedDatabase.h"
 
 #include <QDate>
 #include <QString>
 #include <QTimeZone>
+#include <functional>
 #include <optional>
 
 class ShellServices;
 
 // What the program asks of the world outside its windows, in one object: how a message box is answered, how a
 // file, folder or printer is chosen and a print preview shown, what day and time zone it is, which folder holds
-// the data files, and the shell that brings back the launcher and shows the About box. Start-up makes the
-// program's own; a test makes its own with answers of its choosing. An empty member stands for the real thing.
+// the data files (or the shared database), and the shell that brings back the launcher and shows the About box.
+// Start-up makes the program's own; a test makes its own with answers of its choosing. An empty member stands for the
+// real thing.
 struct Services {
     MessageBoxHandler messageBoxes;
     SaveFileChooser saveFileChooser;
@@ -23,6 +26,13 @@ struct Services {
     std::optional<QDate> today;
     std::optional<QTimeZone> timeZone;
     QString applicationFolder;
+    // Where the records and the diary live when not in the files of the application folder.
+    std::optional<SharedDatabase> sharedDatabase;
+    // The desktop's secret store, which keeps the shared database's password (empty: QtKeychain), and how the user
+    // is asked for it when the store has none (empty: a password box).
+    std::function<std::optional<QString>(const QString& key)> readSecret;
+    std::function<bool(const QString& key, const QString& secret)> writeSecret;
+    std::function<std::optional<QString>(const SharedDatabase& database)> askPassword;
     ShellServices* shell = nullptr;
 };
 

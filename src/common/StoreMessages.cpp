@@ -1,7 +1,12 @@
 #include "common/StoreMessages.h"
 
+#include <QCoreApplication>
+
 MsgButtons StoreFailureButtons(const StoreError& error) {
-    return error.cause == StoreCause::Locked ? MsgButtons::RetryCancel : MsgButtons::Ok;
+    // A server that cannot be reached, or that refused the connection, may answer on a later try.
+    const bool serverTrouble =
+        !error.server.isEmpty() && (error.cause == StoreCause::Unreachable || error.cause == StoreCause::Denied);
+    return error.cause == StoreCause::Locked || serverTrouble ? MsgButtons::RetryCancel : MsgButtons::Ok;
 }
 
 bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* parent) {
@@ -10,8 +15,18 @@ bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* pa
 
 QString StoreFailureText(const StoreError& error) {
     QString text = error.text() + QLatin1Char('.');
-    if (error.cause == StoreCause::Locked) {
+    if (error.cause == StoreCause::Locked && error.server.isEmpty()) {
         text += QStringLiteral("\r\nWhen the other program has let go of it, choose Retry.");
+    } else if (StoreFailureButtons(error) == MsgButtons::RetryCancel) {
+        text += QCoreApplication::translate("StoreMessages", "\r\nWhat you typed is kept. Choose Retry to try again.");
     }
     return text;
+}
+
+MsgResult AskAboutChangedRecord(const StoreError& error, QWidget* parent) {
+    const QString text =
+        error.what + QLatin1Char('.') +
+        QCoreApplication::translate("StoreMessages", "\r\nKeep their version, save yours over it, or save yours as a "
+                                                     "new record?");
+    return MsgBox(text, MsgButtons::TheirsMineNew, MsgIcon::Information, parent);
 }

@@ -15,3 +15,7 @@ bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* pa
 
 // The store's error with the advice that fits its cause, for a window that has nothing to add.
 QString StoreFailureText(const StoreError& error);
+
+// What the user chose for a save that found the record changed by someone else since it was shown: keep theirs
+// (KeepTheirs), write theirs over (SaveMine) or save it as a new record (SaveAsNew).
+MsgResult AskAboutChangedRecord(const StoreError& error, QWidget* parent);

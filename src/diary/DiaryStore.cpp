@@ -1,5 +1,6 @@
 #include "diary/DiaryStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,10 +10,10 @@
 
 namespace {
 
-// The table of a section is "tbl" followed by its word; SQLite matches table names without regard to
-// letter case, so this reaches the same table as the schema's lower-case name.
+// The table of a section is "tbl" followed by its word; unquoted, SQLite matches it without regard to letter case
+// and PostgreSQL folds it to lower case, so this reaches the schema's lower-case name on both.
 QString tableOf(DiarySection section) {
-    return QStringLiteral("\"tbl%1\"").arg(DiarySectionWord(section));
+    return QStringLiteral("tbl%1").arg(DiarySectionWord(section));
 }
 
 // A whole entry: the columns to select, and the entry made from the first three of them.
@@ -76,10 +77,7 @@ QString DiaryStore::trimBlanks(const QString& text) {
 }
 
 StoreError DiaryStore::fail(StoreError error) const {
-    if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow) {
-        error.file = path_;
-    }
-    return error;
+    return source_.placed(std::move(error));
 }
 
 namespace {
@@ -119,24 +117,13 @@ StoreResult<QSqlDatabase> DiaryStore::database(DiarySection section, const QStri
 // file may have a plain column instead; its entries could then be neither edited nor removed, so the section
 // is refused with a reason. A table that is not there at all is left for the statement to report.
 StoreStatus DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
-    QSqlQuery info(db);
-    if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tableOf(section)))) {
-        return fail(StoreError::fromSql(what, info.lastError()));
+    const StoreResult<bool> keyed = source_.hasAutomaticKey(db, tableOf(section), QStringLiteral("Index"));
+    if (!keyed) {
+        StoreError error = keyed.error();
+        error.what = what;
+        return fail(std::move(error));
     }
-    int columns = 0;
-    int keys = 0;
-    bool numbered = false;
-    while (info.next()) {
-        ++columns;
-        const int key = info.value(5).toInt();
-        keys += key > 0 ? 1 : 0;
-        numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("Index") &&
-                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
-    }
-    if (info.lastError().isValid()) {
-        return fail(StoreError::fromSql(what, info.lastError()));
-    }
-    if (columns == 0 || (numbered && keys == 1)) {
+    if (*keyed) {
         return Done{};
     }
     return StoreError{StoreCause::Damaged,
@@ -163,15 +150,18 @@ StoreResult<QList<DiaryEntry>> DiaryStore::entries(DiarySection section) {
 StoreStatus DiaryStore::entriesThatMayHold(DiarySection section, const QStringList& words,
                                            const std::function<void(const DiaryEntry&, bool surely)>& each) {
     // A text has a character beyond ASCII when it takes more bytes than characters (the file holds UTF-8).
-    const QString beyondAscii = QStringLiteral("(length(keyword) < length(CAST(keyword AS BLOB)) OR "
-                                               "length(meaning) < length(CAST(meaning AS BLOB)))");
+    const SqlDialect& sql = source_.dialect();
+    const QString beyondAscii =
+        QStringLiteral("(length(keyword) < %1 OR length(meaning) < %2)")
+            .arg(sql.byteLength(QStringLiteral("keyword")), sql.byteLength(QStringLiteral("meaning")));
     QStringList holdsEvery;
     QVariantList values;
     for (QString word : words) {
         word.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
             .replace(QLatin1Char('%'), QStringLiteral("\\%"))
             .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-        holdsEvery << QStringLiteral("coalesce(keyword, '') || char(10) || coalesce(meaning, '') LIKE ? ESCAPE '\\'");
+        holdsEvery << QStringLiteral("coalesce(keyword, '') || %1 || coalesce(meaning, '') %2 ? ESCAPE '\\'")
+                          .arg(sql.lineBreak(), sql.likeWithoutCase());
         values << QString(QLatin1Char('%') + word + QLatin1Char('%'));
     }
     const QString where =
@@ -181,7 +171,7 @@ StoreStatus DiaryStore::entriesThatMayHold(DiarySection section, const QStringLi
     return readRows(section, notRead(section),
                     QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY \"Index\"")
                         .arg(kEntryColumns, beyondAscii, tableOf(section), where),
-                    values, [&each](const QSqlQuery& query) { each(entryOf(query), query.value(3).toInt() == 0); });
+                    values, [&each](const QSqlQuery& query) { each(entryOf(query), !query.value(3).toBool()); });
 }
 
 StoreResult<qint64> DiaryStore::positionOfIndex(DiarySection section, qint64 index) {
@@ -223,8 +213,34 @@ StoreStatus DiaryStore::readRows(DiarySection section, const QString& what, cons
     return Done{};
 }
 
+StoreError DiaryStore::whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
+                                    const std::optional<DiaryEntry>& shown) const {
+    QSqlQuery there(db);
+    if (shown &&
+        RunPrepared(there, QStringLiteral("SELECT 1 FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}) &&
+        there.next()) {
+        return {StoreCause::Changed,
+                QCoreApplication::translate(
+                    "DiaryStore", "The entry %1 of the %2 section was changed by someone else since it was shown")
+                    .arg(index)
+                    .arg(DiarySectionWord(section)),
+                {},
+                {}};
+    }
+    return noSuchEntry(section, index);
+}
+
+QString DiaryStore::unchangedSince(const std::optional<DiaryEntry>& shown, QVariantList& values) {
+    if (!shown) {
+        return {};
+    }
+    values << shown->keyword << shown->meaning;
+    return QStringLiteral(" AND keyword = ? AND meaning = ?");
+}
+
 StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,
-                                         const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key) {
+                                         const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key,
+                                         const std::optional<DiaryEntry>& shown) {
     const StoreResult<QSqlDatabase> db = database(section, what);
     if (!db) {
         return db.error();
@@ -239,10 +255,16 @@ StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& wh
         if (!RunPrepared(query, sql, values)) {
             return fail(StoreError::fromSql(what, query.lastError()));
         }
-        if (query.numRowsAffected() == 0) {
-            return noSuchEntry(section, key.value_or(0));
+        if (key) {
+            touched = *key;
+            if (query.numRowsAffected() == 0) {
+                return whyUntouched(*db, section, *key, shown);
+            }
+        } else if (query.next()) {
+            touched = query.value(0).toLongLong();
+        } else {
+            return fail(StoreError::fromSql(what, query.lastError()));
         }
-        touched = key ? *key : query.lastInsertId().toLongLong();
     }
     if (!transaction.commit()) {
         return fail(StoreError::fromSql(what, transaction.lastError()));
@@ -267,25 +289,30 @@ StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 
 }
 
 StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    return writeRow(section,
-                    QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
-                    QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
-                    {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt);
+    return writeRow(
+        section, QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+        QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?) RETURNING \"Index\"").arg(tableOf(section)),
+        {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt, std::nullopt);
 }
 
-StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning) {
+StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
+                               const std::optional<DiaryEntry>& shown) {
+    QVariantList values{trimBlanks(keyword), trimBlanks(meaning), index};
+    const QString unchanged = unchangedSince(shown, values);
     const StoreResult<qint64> written = writeRow(
         section, QStringLiteral("The entry could not be saved in the %1 section").arg(DiarySectionWord(section)),
-        QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?").arg(tableOf(section)),
-        {trimBlanks(keyword), trimBlanks(meaning), index}, DataChange::Kind::Changed, index);
+        QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged),
+        values, DataChange::Kind::Changed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
-StoreStatus DiaryStore::remove(DiarySection section, qint64 index) {
+StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::optional<DiaryEntry>& shown) {
+    QVariantList values{index};
+    const QString unchanged = unchangedSince(shown, values);
     const StoreResult<qint64> written = writeRow(
         section, QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section)),
-        QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}, DataChange::Kind::Removed,
-        index);
+        QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged), values,
+        DataChange::Kind::Removed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
@@ -311,12 +338,12 @@ StoreResult<QList<DiaryEntry>> DiaryStore::linesFrom(DiarySection section, std::
         where = descending ? QStringLiteral("WHERE \"Index\" < ? ") : QStringLiteral("WHERE \"Index\" > ? ");
         values << *bound;
     }
-    values << limit << qMax<qint64>(0, skip);
+    const QString page = source_.dialect().limitOffset(limit, skip, values);
     QList<DiaryEntry> lines;
     const StoreStatus done =
         readRows(section, notRead(section),
-                 QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3 LIMIT ? OFFSET ?")
-                     .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
+                 QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3%4")
+                     .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC"), page),
                  values, [&lines](const QSqlQuery& query) {
                      DiaryEntry& line = lines.emplace_back();
                      line.Index = query.value(0).toLongLong();

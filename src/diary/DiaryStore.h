@@ -71,9 +71,11 @@ class DiaryStore {
     // Adds a row at the end of the list, both texts without their leading and trailing blanks, and returns the
     // "Index" the file gave it.
     StoreResult<qint64> add(DiarySection section, const QString& keyword, const QString& meaning);
-    // Rewrites keyword and meaning of a row, both without leading and trailing blanks.
-    StoreStatus update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning);
-    StoreStatus remove(DiarySection section, qint64 index);
+    // Rewrites keyword and meaning of a row, both without leading and trailing blanks. Given the entry as it was
+    // `shown`, an entry someone else changed since is left as it is (StoreCause::Changed), for the user to choose.
+    StoreStatus update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
+                       const std::optional<DiaryEntry>& shown = std::nullopt);
+    StoreStatus remove(DiarySection section, qint64 index, const std::optional<DiaryEntry>& shown = std::nullopt);
     // The number of rows of the section, counted once and then kept until the file changes, so that opening a
     // large section again does not read all of it.
     StoreResult<qint64> count(DiarySection section);
@@ -101,7 +103,13 @@ class DiaryStore {
     // Runs one change in a transaction of its own and announces it: `kind` of the row `key`, or of the row the
     // statement added when `key` is null. Returns the key; NoSuchRow when the statement touched no row.
     StoreResult<qint64> writeRow(DiarySection section, const QString& what, const QString& sql,
-                                 const QList<QVariant>& values, DataChange::Kind kind, std::optional<qint64> key);
+                                 const QList<QVariant>& values, DataChange::Kind kind, std::optional<qint64> key,
+                                 const std::optional<DiaryEntry>& shown);
+    // Why a change of the row `index` touched nothing: it is gone, or (with what was shown) someone changed it.
+    StoreError whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
+                            const std::optional<DiaryEntry>& shown) const;
+    // " AND keyword = ? AND meaning = ?" with the shown texts appended to `values`; nothing without them.
+    static QString unchangedSince(const std::optional<DiaryEntry>& shown, QList<QVariant>& values);
 
     QString path_;
     DataSource& source_;

@@ -1,6 +1,7 @@
 #include "diary/DiaryTools.h"
 
 #include "common/BackupCommands.h"
+#include "common/DataSourceChoice.h"
 #include "common/Exports.h"
 #include "common/FileDialogs.h"
 #include "common/Look.h"
@@ -111,6 +112,8 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     menu->addSeparator();
     QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    menu->addSeparator();
+    DataSourceChoice::AddMenuItems(menu, book);
 
     QObject::connect(find, &QAction::triggered, book, [] {
         if (frmDiaryFind* window = Windows::Show<frmDiaryFind>()) {

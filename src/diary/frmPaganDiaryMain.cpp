@@ -4,6 +4,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/Pictures.h"
+#include "common/Services.h"
 #include "common/SharedMenus.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
@@ -126,7 +127,8 @@ bool frmPaganDiaryMain::readyToContinue() {
         }
     }
     // The file test comes first: with both wrong, only the missing file is reported.
-    if (!QFileInfo(DiaryFilePath()).isFile()) {
+    // A file's message: over the shared database the diary is on the server.
+    if (!CurrentServices().sharedDatabase && !QFileInfo(DiaryFilePath()).isFile()) {
         MsgBox(QStringLiteral("Required Files Are Missing\rPlease Reinstall The Software"), MsgButtons::Ok,
                MsgIcon::Critical, this);
         return false;

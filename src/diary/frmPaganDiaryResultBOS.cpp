@@ -418,6 +418,12 @@ void frmPaganDiaryResultBOS::startEditingOrSaveEditedEntry() {
         return; // the selected line could not be read: said, and the book stays Open
     }
     editing_ = index ? std::optional<qint64>(**index) : std::nullopt;
+    editedFrom_.reset();
+    if (editing_) {
+        if (const StoreResult<DiaryEntry> entry = keywords_->store().entryWithIndex(section_, *editing_)) {
+            editedFrom_ = *entry;
+        }
+    }
     setMode(Mode::Editing);
     keywordBox_->setFocus();
 }
@@ -427,17 +433,30 @@ void frmPaganDiaryResultBOS::saveEditedEntry() {
     if (editing_) {
         const QString keyword = keywordBox_->text();
         const QString meaning = StoredText(meaningBox_);
-        StoreStatus saved = store.update(section_, *editing_, keyword, meaning);
+        std::optional<DiaryEntry> shown = editedFrom_;
+        StoreStatus saved = store.update(section_, *editing_, keyword, meaning, shown);
+        bool asNew = false;
         while (!saved && saved.error().cause != StoreCause::NoSuchRow) {
-            if (!reportStoreError(saved.error())) {
+            if (saved.error().cause == StoreCause::Changed) {
+                // Someone else saved this entry since editing began: the user chooses whose text stays.
+                const MsgResult choice = AskAboutChangedRecord(saved.error(), this);
+                if (choice != MsgResult::SaveMine) {
+                    asNew = choice == MsgResult::SaveAsNew;
+                    break;
+                }
+                shown.reset();
+            } else if (!reportStoreError(saved.error())) {
                 keywordBox_->setFocus();
                 return;
             }
-            saved = store.update(section_, *editing_, keyword, meaning);
+            saved = store.update(section_, *editing_, keyword, meaning, shown);
         }
         // Another program removed the row: the text would be lost without a word unless it goes in as new.
-        if (!saved && MsgBox(DiaryBookMessages::EntryGone(DiarySectionWord(section_)), MsgButtons::YesNo, MsgIcon::None,
-                             this) == MsgResult::Yes) {
+        if (!saved && saved.error().cause == StoreCause::NoSuchRow) {
+            asNew = MsgBox(DiaryBookMessages::EntryGone(DiarySectionWord(section_)), MsgButtons::YesNo, MsgIcon::None,
+                           this) == MsgResult::Yes;
+        }
+        if (asNew) {
             if (const StoreResult<qint64> added = store.add(section_, keyword, meaning); !added) {
                 reportStoreError(added.error());
                 keywordBox_->setFocus();
@@ -447,6 +466,7 @@ void frmPaganDiaryResultBOS::saveEditedEntry() {
     }
     const bool hadTarget = editing_.has_value();
     editing_.reset();
+    editedFrom_.reset();
     setMode(Mode::Open);
     keywordBox_->setFocus();
     if (!hadTarget) {

@@ -98,6 +98,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     // The row being edited, taken when editing began: the list may be read again meanwhile, when another
     // program changes the section.
     std::optional<qint64> editing_;
+    // The entry as it was when editing began: a save finds out whether someone else changed it since.
+    std::optional<DiaryEntry> editedFrom_;
 };
 
 namespace DiaryBookMessages {

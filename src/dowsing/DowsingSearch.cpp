@@ -328,9 +328,11 @@ Terms ParseTerms(const QString& typed) {
     QString text = typed;
     text.removeIf([](QChar c) { return c.category() == QChar::Other_Control && !c.isSpace(); });
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList words;
     for (QString word : text.split(blanks, Qt::SkipEmptyParts)) {
         const bool indexed = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); });
         if (indexed) {
+            words << word;
             phrases << QLatin1Char('"') + word.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
                            QStringLiteral("\"*");
         } else {
@@ -341,23 +343,34 @@ Terms ParseTerms(const QString& typed) {
         }
     }
     terms.match = phrases.join(QLatin1Char(' '));
+    terms.words = words.join(QLatin1Char(' '));
     return terms;
 }
 
-QString SearchTextOfRow(const QString& row) {
-    return searchText(row);
+QString SearchTextOfRow(const QString& row, const SqlDialect& sql) {
+    if (!sql.onServer()) {
+        return searchText(row);
+    }
+    // The same text from the server: the date in both forms, then every text column, one to a line.
+    QString text = QStringLiteral("coalesce(%1Date, '') || ' ' || coalesce(ltrim(substr(%1Date, 6, 2), '0') || '/' || "
+                                  "ltrim(substr(%1Date, 9, 2), '0') || '/' || substr(%1Date, 1, 4), '')")
+                       .arg(row);
+    for (const QString& column : textColumns()) {
+        text += QStringLiteral(" || %1 || coalesce(%2%3, '')").arg(sql.lineBreak(), row, column);
+    }
+    return text;
 }
 
 } // namespace DowsingSearch
 
 namespace {
 
-QString sortKey(int column) {
+QString sortKey(int column, const SqlDialect& sql) {
     if (column == 0) {
         return QStringLiteral("coalesce(d.Date, '')");
     }
     if (column >= 1 && column <= 12) {
-        return QStringLiteral("d.%1 COLLATE NOCASE").arg(QString::fromLatin1(DowsingColumns[std::size_t(column)]));
+        return sql.withoutCase(QStringLiteral("d.") + QString::fromLatin1(DowsingColumns[std::size_t(column)]));
     }
     return QStringLiteral("d.IdNumber");
 }
@@ -374,7 +387,9 @@ QVariant keyOf(const DowsingRecord& r, int column) {
 
 } // namespace
 
-DowsingFindModel::DowsingFindModel(const QSqlDatabase& db, QObject* parent) : QAbstractTableModel(parent), db_(db) {}
+DowsingFindModel::DowsingFindModel(const QSqlDatabase& db, QObject* parent)
+    : QAbstractTableModel(parent), db_(db),
+      sql_(db.driverName() == QLatin1String("QPSQL") ? SqlDialect::postgres() : SqlDialect::sqlite()) {}
 
 bool DowsingFindModel::setSearch(const QString& text) {
     beginResetModel();
@@ -402,25 +417,34 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     failure_ = {};
     QStringList where;
     QString from = QStringLiteral("Details AS d");
-    if (!terms_.match.isEmpty()) {
+    QString number = QStringLiteral("d.IdNumber");
+    if (!terms_.match.isEmpty() && sql_.onServer()) {
+        // The server keeps each record's words, folded as the file's index folds them (ServerSchema).
+        from = QStringLiteral("Details AS d JOIN DetailsWords AS w ON w.IdNumber = d.IdNumber");
+        where << QStringLiteral("w.Words @@ velloran_query(?)");
+    } else if (!terms_.match.isEmpty()) {
+        // In number order the index hands its matches out already sorted, and the first page is read without
+        // looking at the other matches; ordering by d.IdNumber instead would sort every match first.
         from = QStringLiteral("words.DetailsSearch JOIN main.Details AS d ON d.IdNumber = DetailsSearch.rowid");
         where << QStringLiteral("DetailsSearch MATCH ?");
+        number = QStringLiteral("DetailsSearch.rowid");
     }
     for (qsizetype i = 0; i < terms_.likeTexts.size(); ++i) {
-        where << QStringLiteral("(%1) LIKE ? ESCAPE '\\'").arg(DowsingSearch::SearchTextOfRow(QStringLiteral("d.")));
+        where << QStringLiteral("(%1) LIKE ? ESCAPE '\\'")
+                     .arg(DowsingSearch::SearchTextOfRow(QStringLiteral("d."), sql_));
     }
     const bool ascending = order_ == Qt::AscendingOrder;
-    const QString key = sortKey(sortColumn_);
+    const QString key = sortKey(sortColumn_, sql_);
     const QString after = ascending ? QStringLiteral(">") : QStringLiteral("<");
-    // In number order the index hands its matches out already sorted, and the first page is read without
-    // looking at the other matches; ordering by d.IdNumber instead would sort every match first.
-    const QString number =
-        terms_.match.isEmpty() ? QStringLiteral("d.IdNumber") : QStringLiteral("DetailsSearch.rowid");
     if (!rows_.isEmpty()) {
         if (sortColumn_ == 13) {
             where << QStringLiteral("%1 %2 ?").arg(number, after);
         } else {
-            where << QStringLiteral("(%1, d.IdNumber) %2 (?, ?)").arg(key, after);
+            // The value bound goes through the same folding as the column.
+            const QString bound =
+                sortColumn_ == 0 ? QStringLiteral("?") : sql_.withoutCase(QStringLiteral("CAST(? AS text)"));
+            where << QStringLiteral("(%1, d.IdNumber) %2 (%3, ?)")
+                         .arg(key, after, sql_.onServer() ? bound : QStringLiteral("?"));
         }
     }
     const QString direction = ascending ? QStringLiteral("ASC") : QStringLiteral("DESC");
@@ -443,7 +467,7 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
         return false;
     }
     if (!terms_.match.isEmpty()) {
-        q.addBindValue(terms_.match);
+        q.addBindValue(sql_.onServer() ? terms_.words : terms_.match);
     }
     for (const QString& like : terms_.likeTexts) {
         q.addBindValue(like);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Database.h"
+#include "common/SqlDialect.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>
@@ -45,13 +46,14 @@ bool RemoveIndexFromRecordsFile(const QSqlDatabase& db, const QString& recordsPa
 // letter or digit, which are looked for as text in the columns themselves.
 struct Terms {
     QString match;         // FTS5 expression, empty when there is no indexed word
+    QString words;         // the same words as typed, for the server's index (velloran_query)
     QStringList likeTexts; // LIKE patterns with % _ \ escaped by backslash, already wrapped in %
     bool isEmpty() const { return match.isEmpty() && likeTexts.isEmpty(); }
 };
 Terms ParseTerms(const QString& text);
 
 // The expression of everything a search looks at in one row; `row` is the row's prefix ("d.", "new.").
-QString SearchTextOfRow(const QString& row);
+QString SearchTextOfRow(const QString& row, const SqlDialect& sql = SqlDialect::sqlite());
 
 } // namespace DowsingSearch
 
@@ -100,6 +102,7 @@ class DowsingFindModel : public QAbstractTableModel {
     void fail(const QSqlError& error);
 
     QSqlDatabase db_;
+    const SqlDialect& sql_;
     QString text_;
     DowsingSearch::Terms terms_;
     int sortColumn_ = 13;

@@ -2,6 +2,7 @@
 
 #include "dowsing/DowsingSearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -99,10 +100,7 @@ QString DowsingStore::filePathIn(const QString& folder) {
 DowsingStore::DowsingStore(QString filePath) : filePath_(std::move(filePath)), source_(DataSource::of(filePath_)) {}
 
 StoreError DowsingStore::fail(StoreError error) const {
-    if (error.file.isEmpty() && error.cause != StoreCause::NoSuchRow) {
-        error.file = filePath_;
-    }
-    return error;
+    return source_.placed(std::move(error));
 }
 
 StoreError DowsingStore::fail(const QString& what, const QSqlError& error) const {
@@ -136,7 +134,9 @@ StoreResult<QSqlDatabase> DowsingStore::database() {
     }
     // The file keeps the tables it always had: the words index an earlier version added to it goes, at each opening
     // of the file until it has gone (another program may hold it).
-    DowsingSearch::RemoveIndexFromRecordsFile(*db, filePath_);
+    if (!source_.onServer()) {
+        DowsingSearch::RemoveIndexFromRecordsFile(*db, filePath_);
+    }
     checkedGeneration_ = source_.generation();
     return db;
 }
@@ -151,19 +151,13 @@ StoreStatus DowsingStore::open() {
 // carry no number and could be neither changed nor removed, so such a file is refused.
 StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
     const QString what = QStringLiteral("The dowsing records could not be opened");
-    QSqlQuery info(db);
-    if (!info.exec(QStringLiteral("PRAGMA table_info(Details)"))) {
-        return fail(what, info.lastError());
+    const StoreResult<bool> keyed = source_.hasAutomaticKey(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"));
+    if (!keyed) {
+        StoreError error = keyed.error();
+        error.what = what;
+        return fail(std::move(error));
     }
-    int keys = 0;
-    bool numbered = false;
-    while (info.next()) {
-        const int key = info.value(5).toInt();
-        keys += key > 0 ? 1 : 0;
-        numbered = numbered || (key == 1 && info.value(1).toString() == QLatin1String("IdNumber") &&
-                                info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0);
-    }
-    if (numbered && keys == 1) {
+    if (*keyed) {
         return Done{};
     }
     return StoreError{StoreCause::Damaged,
@@ -187,14 +181,14 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     qint64 id = 0;
     {
         QSqlQuery insert(*db);
-        if (!insert.prepare(DowsingSql::insertStatement())) {
+        if (!insert.prepare(DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"))) {
             return fail(QStringLiteral("The file refused the record"), insert.lastError());
         }
         DowsingSql::bind(insert, record);
-        if (!insert.exec()) {
+        if (!insert.exec() || !insert.next()) {
             return fail(QStringLiteral("The file refused the record"), insert.lastError());
         }
-        id = insert.lastInsertId().toLongLong();
+        id = insert.value(0).toLongLong();
     }
     if (!transaction.commit()) {
         return fail(QStringLiteral("The record could not be written to the file"), transaction.lastError());
@@ -203,23 +197,36 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     return id;
 }
 
-StoreStatus DowsingStore::change(const DowsingRecord& record) {
+QString DowsingStore::unchangedSince(const std::optional<DowsingRecord>& shown) const {
+    if (!shown) {
+        return {};
+    }
+    QStringList same;
+    for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+        same << source_.dialect().sameValue(QLatin1String(DowsingColumns[i]), QStringLiteral("?"));
+    }
+    return QStringLiteral(" AND ") + same.join(QStringLiteral(" AND "));
+}
+
+StoreStatus DowsingStore::change(const DowsingRecord& record, const std::optional<DowsingRecord>& shown) {
     return writeOneRow(
-        QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?").arg(columnsBut(QStringLiteral("%1 = ?"))),
-        record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); },
+        QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?%2")
+            .arg(columnsBut(QStringLiteral("%1 = ?")), unchangedSince(shown)),
+        record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); }, shown,
         QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"),
         DataChange::Kind::Changed);
 }
 
-StoreStatus DowsingStore::remove(qint64 idNumber) {
+StoreStatus DowsingStore::remove(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
     return writeOneRow(
-        QStringLiteral("DELETE FROM Details WHERE IdNumber = ?"), idNumber, [](QSqlQuery&) {},
-        QStringLiteral("The record could not be removed"),
+        QStringLiteral("DELETE FROM Details WHERE IdNumber = ?%1").arg(unchangedSince(shown)), idNumber,
+        [](QSqlQuery&) {}, shown, QStringLiteral("The record could not be removed"),
         QStringLiteral("The removal could not be written to the file"), DataChange::Kind::Removed);
 }
 
 StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
-                                      const std::function<void(QSqlQuery&)>& bindValues, const QString& refused,
+                                      const std::function<void(QSqlQuery&)>& bindValues,
+                                      const std::optional<DowsingRecord>& shown, const QString& refused,
                                       const QString& notWritten, DataChange::Kind kind) {
     StoreResult<QSqlDatabase> db = database();
     if (!db) {
@@ -237,12 +244,27 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
         }
         bindValues(q);
         q.addBindValue(idNumber);
+        if (shown) {
+            DowsingSql::bind(q, *shown);
+        }
         if (!q.exec()) {
             return fail(refused, q.lastError());
         }
         affected = q.numRowsAffected();
     }
     if (affected == 0) {
+        // Gone, or changed by someone else since it was shown: never written over without a word.
+        QSqlQuery there(*db);
+        if (shown && RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
+            there.next()) {
+            return StoreError{StoreCause::Changed,
+                              QCoreApplication::translate("DowsingStore",
+                                                          "The record %1 was changed by someone else since it was "
+                                                          "shown")
+                                  .arg(idNumber),
+                              {},
+                              {}};
+        }
         return noSuchRecord(idNumber);
     }
     if (!transaction.commit()) {
@@ -296,12 +318,12 @@ StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bou
         where = descending ? QStringLiteral("WHERE IdNumber < ? ") : QStringLiteral("WHERE IdNumber > ? ");
         values << *bound;
     }
-    values << (limit < 0 ? qint64(-1) : limit) << (offset < 0 ? qint64(0) : offset);
-    if (!RunPrepared(
-            q,
-            QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3 LIMIT ? OFFSET ?")
-                .arg(DowsingSql::columnList(), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
-            values)) {
+    const QString page = source_.dialect().limitOffset(limit, offset, values);
+    if (!RunPrepared(q,
+                     QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3%4")
+                         .arg(DowsingSql::columnList(), where,
+                              descending ? QStringLiteral("DESC") : QStringLiteral("ASC"), page),
+                     values)) {
         return fail(NotRead, q.lastError());
     }
     QList<DowsingRecord> rows;

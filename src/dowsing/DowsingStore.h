@@ -44,10 +44,13 @@ class DowsingStore {
     StoreStatus open();
 
     // Each change is one transaction: it lands whole or leaves the file as it was. A change or removal of a
-    // row that is not there fails with StoreCause::NoSuchRow.
+    // row that is not there fails with StoreCause::NoSuchRow. Given the record as it was `shown` to the user, a
+    // change or removal of a record that someone else has changed since fails with StoreCause::Changed, and the
+    // user chooses.
     StoreResult<qint64> add(const DowsingRecord& record); // returns the new IdNumber
-    StoreStatus change(const DowsingRecord& record);      // the row with record.IdNumber
-    StoreStatus remove(qint64 idNumber);
+    // The row with record.IdNumber.
+    StoreStatus change(const DowsingRecord& record, const std::optional<DowsingRecord>& shown = std::nullopt);
+    StoreStatus remove(qint64 idNumber, const std::optional<DowsingRecord>& shown = std::nullopt);
     StoreResult<DowsingRecord> find(qint64 idNumber);
 
     // Rows in ascending IdNumber, the one order every listing shares.
@@ -73,8 +76,11 @@ class DowsingStore {
     // Runs a statement that must touch exactly the row with the given number, as one transaction; the
     // number is bound last, after bindValues has bound the rest.
     StoreStatus writeOneRow(const QString& statement, qint64 idNumber,
-                            const std::function<void(QSqlQuery&)>& bindValues, const QString& refused,
+                            const std::function<void(QSqlQuery&)>& bindValues,
+                            const std::optional<DowsingRecord>& shown, const QString& refused,
                             const QString& notWritten, DataChange::Kind kind);
+    // " AND Date IS ? AND Name IS ? ...": the row still holds what was shown; nothing without a record shown.
+    QString unchangedSince(const std::optional<DowsingRecord>& shown) const;
     StoreStatus checkKeyColumn(const QSqlDatabase& db);
     StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 

@@ -2,6 +2,7 @@
 
 #include "common/Application.h"
 #include "common/BackupCommands.h"
+#include "common/DataSourceChoice.h"
 #include "common/Exports.h"
 #include "common/FileDialogs.h"
 #include "common/Look.h"
@@ -174,6 +175,8 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     menu->addSeparator();
     QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    menu->addSeparator();
+    DataSourceChoice::AddMenuItems(menu, frame);
 
     QObject::connect(find, &QAction::triggered, frame, [] {
         // A window over a file it could not search (the index was stopped, the file was held) starts afresh.

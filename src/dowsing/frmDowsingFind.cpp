@@ -147,6 +147,10 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
 }
 
 QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
+    // The shared database keeps its words itself, always current.
+    if (store_->source().onServer()) {
+        return {};
+    }
     // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.
     // The dialog is made only when there is something to do: every search asks.
     const Windows::NestedLoop progressMayShow;

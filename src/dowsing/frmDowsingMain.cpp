@@ -3,6 +3,7 @@
 #include "common/Application.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/Services.h"
 #include "common/ShellServices.h"
 #include "common/StoreMessages.h"
 #include "common/TextBoxes.h"
@@ -376,7 +377,8 @@ void frmDowsingMain::buildNotesPage() {
 void frmDowsingMain::onLoad() {
     CheckForUpdateReminder();
     const QString path = ApplicationFile(QString::fromLatin1(DowsingStore::FileName));
-    if (!QFileInfo(path).isFile()) {
+    // A file's message: over the shared database the records are on the server.
+    if (!CurrentServices().sharedDatabase && !QFileInfo(path).isFile()) {
         MsgBox(DowsingMessages::FileMissing, MsgButtons::Ok, MsgIcon::Critical, this);
         Windows::UnloadForm(this);
         return;
@@ -615,11 +617,27 @@ void frmDowsingMain::saveRecord() {
 
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
-    for (StoreStatus changed = store().change(record); !changed; changed = store().change(record)) {
-        if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error().text()), changed.error(), this)) {
+    std::optional<DowsingRecord> shown = editedFrom_;
+    for (StoreStatus changed = store().change(record, shown); !changed; changed = store().change(record, shown)) {
+        if (changed.error().cause == StoreCause::Changed) {
+            // Someone else saved this record since it was shown: never written over without the user's word.
+            const MsgResult choice = AskAboutChangedRecord(changed.error(), this);
+            if (choice == MsgResult::KeepTheirs) {
+                break;
+            }
+            if (choice == MsgResult::SaveAsNew) {
+                if (const StoreResult<qint64> added = store().add(record); !added) {
+                    StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this);
+                    return;
+                }
+                break;
+            }
+            shown.reset();
+        } else if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error().text()), changed.error(), this)) {
             return;
         }
     }
+    editedFrom_.reset();
     MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();
     updateId_ = 0;
@@ -679,4 +697,5 @@ void frmDowsingMain::FillForUpdate(const DowsingRecord& record) {
     amPmList_->setCurrentIndex(hourList_->currentIndex() > 11 ? 1 : 0);
     setMode(Mode::Updating);
     updateId_ = record.IdNumber;
+    editedFrom_ = record;
 }

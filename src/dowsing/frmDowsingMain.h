@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <memory>
+#include <optional>
 
 // The dowsing entry wizard: three stacked pages that add a dowsing record,
 // or write back one that the record sheet hands over for editing.
@@ -122,6 +123,8 @@ class frmDowsingMain : public DowsingChildWindow {
     std::unique_ptr<DowsingStore> store_;
     Mode mode_ = Mode::Adding;
     qint64 updateId_ = 0;
+    // The record as the wizard was filled from it: a save finds out whether someone else changed it since.
+    std::optional<DowsingRecord> editedFrom_;
 };
 
 // The wizard's messages.

@@ -10,6 +10,7 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -205,7 +206,16 @@ void frmDowsingSave::deleteRecord() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    const StoreStatus removed = store.remove(shown_.IdNumber);
+    StoreStatus removed = store.remove(shown_.IdNumber, shown_);
+    if (!removed && removed.error().cause == StoreCause::Changed) {
+        // Someone else saved it since this sheet was shown: deleted only if the user still wants it gone.
+        if (MsgBox(removed.error().what + QCoreApplication::translate("frmDowsingSave", ".\r\nDelete it all the same?"),
+                   MsgButtons::YesNo, MsgIcon::Information, this) != MsgResult::Yes) {
+            backToFreshGrid();
+            return;
+        }
+        removed = store.remove(shown_.IdNumber);
+    }
     if (removed) {
         MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();

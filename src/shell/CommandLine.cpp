@@ -1,6 +1,9 @@
 #include "shell/CommandLine.h"
 
+#include "common/SharedDatabase.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +17,16 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                        "(~/.local/share/velloran)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QCoreApplication::translate("CommandLine",
+                                    "Keep records and diary in a shared PostgreSQL database, for this run:\n"
+                                    "postgresql://user@host:port/database[?sslmode=verify-full&sslrootcert=file],\n"
+                                    "or 'files' for the files on this computer. The environment variable\n"
+                                    "VELLORAN_DATABASE says the same. The password comes from the desktop's\n"
+                                    "secret store, or the program asks for it."),
+        QStringLiteral("address"));
+    parser.addOption(database);
     const bool understood = parser.parse(arguments);
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application object the parser cannot know the program's name.
@@ -28,12 +41,20 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         return {CommandLine::Request::Refuse,
                 QStringLiteral("velloran: %1\nTry 'velloran --help'.\n").arg(parser.errorText())};
     }
+    if (parser.isSet(database) && parser.value(database) != QLatin1String("files")) {
+        QString why;
+        if (!SharedDatabase::fromUrl(parser.value(database), &why)) {
+            return {CommandLine::Request::Refuse,
+                    QStringLiteral("velloran: --database: %1\nTry 'velloran --help'.\n").arg(why),
+                    {}};
+        }
+    }
     if (!parser.positionalArguments().isEmpty()) {
         return {CommandLine::Request::Refuse,
                 QStringLiteral("velloran: unexpected argument '%1'\nTry 'velloran --help'.\n")
                     .arg(parser.positionalArguments().constFirst())};
     }
-    return {};
+    return {CommandLine::Request::Run, {}, parser.value(database)};
 }
 
 int AnswerCommandLine(const CommandLine& commandLine) {

@@ -3,12 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for. The program takes no arguments beyond --help and --version; Qt's own
+// What the command line asks for. The program takes no arguments beyond --help, --version and --database; Qt's own
 // options (-platform, -style, ...) are taken out by QApplication before the rest is judged.
 struct CommandLine {
     enum class Request { Run, Help, Version, Refuse };
     Request request = Request::Run;
     QString text; // what to print: the help, the version, or why the arguments are refused
+    // --database: a shared database's postgresql:// address, or "files"; empty when not given.
+    QString database = {};
 };
 
 // Reads the arguments (the program's name first). Needs no application object and no display.

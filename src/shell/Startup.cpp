@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "common/BackupCommands.h"
+#include "common/DataSourceChoice.h"
 #include "common/Keyboard.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
@@ -46,6 +47,9 @@ bool VelloranShell::Start() {
     }
     // Before any tool reads a file: both files from one time, never the records of one and the diary of another.
     BackupCommands::FinishInterruptedRestore();
+    if (options_.database) {
+        DataSourceChoice::ChooseAtStart(*options_.database);
+    }
     CheckForUpdateReminder();
     frmMain* launcher = Windows::Show<frmMain>();
     if (launcher) {
@@ -67,9 +71,10 @@ void VelloranShell::EndProgram() {
     options_.endProgram();
 }
 
-StartupOptions ProgramStartupOptions() {
+StartupOptions ProgramStartupOptions(const QString& database) {
     StartupOptions options;
     options.dataPlaces = InstalledDataPlaces();
+    options.database = database;
     return options;
 }
 

@@ -18,10 +18,12 @@ struct StartupOptions {
     std::function<void()> endProgram; // empty: leave the event loop
     // Where to look for the data files; empty: keep the application folder as it is (tests set their own).
     std::optional<DataPlaces> dataPlaces;
+    // --database as given; empty: VELLORAN_DATABASE or the user's choice. Tests leave the data where they put it.
+    std::optional<QString> database = std::nullopt;
 };
 
 // The options of the program as installed or unpacked: its own lock, generator and data folders.
-StartupOptions ProgramStartupOptions();
+StartupOptions ProgramStartupOptions(const QString& database = {});
 
 // The application shell: start-up in its order, and the services the tools call to reach it.
 class VelloranShell : public ShellServices {

@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "calendar/PaganCalendarTool.h"
+#include "common/DataSourceChoice.h"
 #include "common/Look.h"
 #include "common/Pictures.h"
 #include "common/SharedMenus.h"
@@ -128,6 +129,10 @@ frmMain::frmMain() {
     nextItem->setObjectName(QStringLiteral("mnuNext"));
     nextItem->setEnabled(false);
     menus.fileMenu->insertAction(menus.mnuExit, nextItem);
+    // After the seed's menus: where the records and the diary live.
+    QMenu* tools = menuBar()->addMenu(QCoreApplication::translate("frmMain", "&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    DataSourceChoice::AddMenuItems(tools, this);
 
     connect(forumLine_, &ClickLabel::clicked, this, &frmMain::openHomePage);
     connect(forumLine_, &ClickLabel::mouseMoved, this, &frmMain::stopBlinking);

@@ -1,12 +1,18 @@
+#include "common/ServerSource.h"
 #include "dowsing/DowsingStore.h"
 #include "support/DowsingTestFile.h"
+#include "support/TestServer.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <thread>
+
+Q_DECLARE_METATYPE(StoreCause)
 
 namespace {
 
@@ -33,10 +39,13 @@ DowsingRecord sampleRecord(const QString& name = QStringLiteral("JOHN")) {
 
 } // namespace
 
+// The store over either place the records can live: each test runs once over the file and once over the shared
+// database on the test server.
 class tst_DowsingStore : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase_data() { AddPlaceRows(); }
     void init();
     void cleanup();
 
@@ -57,10 +66,16 @@ class tst_DowsingStore : public QObject {
     void twoStores_shareTheFile();
     void listFrom_readsByIdNumberFromEitherEnd_data();
     void listFrom_readsByIdNumberFromEitherEnd();
+    void recordChangedOrGoneSinceShown_isNeverWrittenOverSilently();
+    void changesOfAnotherSession_areHeardWithTheirRow();
+    void serverTrouble_isSaidNamingTheServer_andPasses_data();
+    void serverTrouble_isSaidNamingTheServer_andPasses();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString path_;
+    Services services_;
+    UseServices inForce_{services_};
 };
 
 void tst_DowsingStore::init() {
@@ -69,25 +84,24 @@ void tst_DowsingStore::init() {
     path_ = DowsingStore::filePathIn(dir_->path());
     QVERIFY(QFile::copy(kEmptyFile, path_));
     QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner));
+    if (!PutPlaceOfRowInForce(services_)) {
+        QSKIP("no test server runs (PostgreSQL is not installed)");
+    }
 }
 
 void tst_DowsingStore::cleanup() {
+    DataSource::closeAll();
     dir_.reset();
 }
 
 void tst_DowsingStore::tableHasFourteenColumnsInOrder() {
     DowsingTestFile raw(path_);
-    QSqlQuery q(raw.db());
-    QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(Details)")));
-    QStringList names;
-    while (q.next()) {
-        names << q.value(1).toString();
-    }
     QStringList expected;
     for (const char* column : DowsingColumns) {
         expected << QString::fromLatin1(column);
     }
-    QCOMPARE(names, expected);
+    // The server folds names to lower case; the statements name them the same way on both.
+    QCOMPARE(raw.columnNames().join(','), raw.onServer() ? expected.join(',').toLower() : expected.join(','));
 }
 
 void tst_DowsingStore::addedRecord_readsBackVerbatim_data() {
@@ -173,7 +187,7 @@ void tst_DowsingStore::idNumbers_ascendAndAreNeverReused() {
 void tst_DowsingStore::idNumbers_beyond32bitWork() {
     {
         DowsingTestFile raw(path_);
-        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('BIG', 5000000000)")));
+        QVERIFY(raw.insertNumbered("BIG", Q_INT64_C(5000000000)));
     }
     DowsingStore store(path_);
     QVERIFY(store.open());
@@ -193,9 +207,9 @@ void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
     {
         // Rows written out of key order must still list by IdNumber.
         DowsingTestFile raw(path_);
-        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('C', 30)")));
-        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('A', 10)")));
-        QVERIFY(raw.exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('B', 20)")));
+        QVERIFY(raw.insertNumbered("C", 30));
+        QVERIFY(raw.insertNumbered("A", 10));
+        QVERIFY(raw.insertNumbered("B", 20));
     }
     DowsingStore store(path_);
     QVERIFY(store.open());
@@ -245,6 +259,9 @@ void tst_DowsingStore::changeAndRemove_ofMissingNumber_reportNotFound() {
 }
 
 void tst_DowsingStore::openingMissingFile_failsAndCreatesNothing() {
+    if (RowIsOnServer()) {
+        QSKIP("a file's own trouble");
+    }
     QVERIFY(QFile::remove(path_));
     DowsingStore store(path_);
     QCOMPARE(store.open().error().cause, StoreCause::Missing);
@@ -262,6 +279,9 @@ void tst_DowsingStore::openingFileWithoutTable_fails_data() {
 
 void tst_DowsingStore::openingFileWithoutTable_fails() {
     QFETCH(QByteArray, content);
+    if (RowIsOnServer()) {
+        QSKIP("a file's own trouble");
+    }
     QVERIFY(QFile::remove(path_));
     QFile file(path_);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -287,7 +307,7 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
 
     DowsingTestFile other(path_);
     if (obstacle == QLatin1String("lock")) {
-        QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(other.hold());
     } else {
         // Stands in for a full disk or a corrupt page: the write itself fails.
         QVERIFY(other.refuseWrites());
@@ -301,16 +321,17 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
     // The cause travels with the error, for the window to say what the user can do about it.
     const bool locked = obstacle == QLatin1String("lock");
     QCOMPARE(removed.error().cause, locked ? StoreCause::Locked : StoreCause::Other);
-    QCOMPARE(removed.error().text().contains(QStringLiteral("in use by another program")), locked);
+    QCOMPARE(removed.error().text().contains(RowIsOnServer() ? "in use by another user" : "in use by another program"),
+             locked);
 
     if (obstacle == QLatin1String("lock")) {
-        QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(other.letGo());
     }
     QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("KEPT"));
     QCOMPARE(store.count().value_or(-1), 1);
     // Once the obstacle is gone the store writes again.
     if (obstacle == QLatin1String("trigger")) {
-        QVERIFY(other.exec(QStringLiteral("DROP TRIGGER refuse_insert")));
+        QVERIFY(other.allowWrites());
     }
     QVERIFY(store.add(sampleRecord()).has_value());
 }
@@ -362,6 +383,108 @@ void tst_DowsingStore::listFrom_readsByIdNumberFromEitherEnd() {
         read << row.IdNumber;
     }
     QCOMPARE(read, numbers);
+}
+
+void tst_DowsingStore::recordChangedOrGoneSinceShown_isNeverWrittenOverSilently() {
+    DowsingStore mine(path_);
+    const qint64 id = mine.add(sampleRecord(QStringLiteral("SHOWN"))).value_or(-1);
+    const DowsingRecord shown = mine.find(id).value_or({});
+    DowsingRecord edited = shown;
+    edited.Notes = QStringLiteral("mine");
+    DowsingTestFile other(path_);
+    QVERIFY(other.exec(QStringLiteral("UPDATE Details SET Notes = 'theirs' WHERE IdNumber = %1").arg(id)));
+
+    // The second save learns that the record changed since it was shown, and theirs stays.
+    QCOMPARE(mine.change(edited, shown).error().cause, StoreCause::Changed);
+    QCOMPARE(mine.remove(id, shown).error().cause, StoreCause::Changed);
+    QCOMPARE(mine.find(id).value_or({}).Notes, QStringLiteral("theirs"));
+    // The user chose to save theirs over: written as shown now.
+    QVERIFY(mine.change(edited, mine.find(id).value_or({})));
+    QCOMPARE(mine.find(id).value_or({}).Notes, QStringLiteral("mine"));
+    // Gone meanwhile: said as gone, and the user may save it as a new record.
+    QVERIFY(other.exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = %1").arg(id)));
+    QCOMPARE(mine.change(edited, edited).error().cause, StoreCause::NoSuchRow);
+    QVERIFY(mine.add(edited).value_or(id) > id);
+}
+
+void tst_DowsingStore::changesOfAnotherSession_areHeardWithTheirRow() {
+    DowsingStore store(path_);
+    QVERIFY(store.open());
+    QSignalSpy heard(&store.source(), &DataSource::changed);
+    DowsingTestFile other(path_);
+    QVERIFY(other.insertNumbered("ELSEWHERE", 7));
+    QTRY_VERIFY_WITH_TIMEOUT(!heard.isEmpty(), 1000);
+    const DataChange change = heard.first().first().value<DataChange>();
+    QVERIFY(change.elsewhere);
+    // The server says which row of which table; for the file only that it changed.
+    QCOMPARE(change.kind, RowIsOnServer() ? DataChange::Kind::Added : DataChange::Kind::Unknown);
+    QCOMPARE(change.key, RowIsOnServer() ? 7 : 0);
+    QVERIFY(change.touches(QString::fromLatin1(DowsingStore::Table)));
+    QCOMPARE(store.count().value_or(-1), 1);
+}
+
+void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<StoreCause>("cause");
+    QTest::newRow("wrong password") << "password" << StoreCause::Denied;
+    QTest::newRow("lock held past the timeout") << "lock" << StoreCause::Locked;
+    QTest::newRow("connection killed mid-save") << "killed" << StoreCause::Unreachable;
+    QTest::newRow("server stopped and started") << "restart" << StoreCause::Unreachable;
+}
+
+void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses() {
+    QFETCH(QString, trouble);
+    QFETCH(StoreCause, cause);
+    if (!RowIsOnServer()) {
+        QSKIP("the server's own trouble");
+    }
+    DowsingStore store(path_);
+    const qint64 id = store.add(sampleRecord(QStringLiteral("KEPT"))).value_or(-1);
+    DowsingRecord edited = store.find(id).value_or({});
+    edited.Name = QStringLiteral("EDITED");
+    DowsingTestFile other(path_);
+    StoreStatus failed = Done{};
+    if (trouble == "password") {
+        const SharedDatabase right = *services_.sharedDatabase;
+        SharedDatabase wrong = right;
+        wrong.password = QStringLiteral("not-the-password");
+        DataSource::closeAll();
+        services_.sharedDatabase = wrong;
+        failed = DowsingStore(path_).open();
+        QVERIFY(!failed.error().text().contains(wrong.password));
+        services_.sharedDatabase = right;
+        ServerSource::of(right);
+    } else if (trouble == "lock") {
+        QVERIFY(other.exec("BEGIN"));
+        QVERIFY(other.exec(QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = %1 FOR UPDATE").arg(id)));
+        failed = store.change(edited);
+        QVERIFY(other.letGo());
+    } else if (trouble == "killed") {
+        // The save waits for another session's lock on its row; meanwhile its own session is ended.
+        QVERIFY(other.exec("BEGIN"));
+        QVERIFY(other.exec(QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = %1 FOR UPDATE").arg(id)));
+        store.setBusyTimeout(5000);
+        const QString database = services_.sharedDatabase->database;
+        std::thread killer([database] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            TestServer::AsSuperuser(database, {"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                                               "application_name = 'Velloran'"});
+        });
+        failed = store.change(edited);
+        killer.join();
+        QVERIFY(other.letGo());
+        store.setBusyTimeout(DatabaseBusyTimeoutMs);
+    } else {
+        QVERIFY(TestServer::Halt());
+        failed = store.change(edited);
+        QVERIFY(TestServer::Resume());
+    }
+    QVERIFY2(failed.error().cause == cause, qPrintable(failed.error().text()));
+    QVERIFY2(failed.error().text().contains(services_.sharedDatabase->name()), qPrintable(failed.error().text()));
+    // Nothing the server did not commit is taken for saved, and the next call, once the trouble is over, works.
+    QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("KEPT"));
+    QVERIFY(store.change(edited));
+    QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("EDITED"));
 }
 
 QTEST_GUILESS_MAIN(tst_DowsingStore)

@@ -789,12 +789,9 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     DowsingTestFile other(env->path());
     const auto before = other.rows();
     if (update) {
-        DowsingRecord r;
-        r.IdNumber = 1;
-        r.Name = QStringLiteral("ORIGINAL");
-        r.Date = QDate(2006, 3, 7);
+        // Filled from the record as the file holds it, as the sheet fills it.
         w->PrepareForEdit();
-        w->FillForUpdate(r);
+        w->FillForUpdate(DowsingStore(env->path()).find(1).value_or({}));
     } else {
         QTest::mouseClick(control("cmAddNewRecord"), Qt::LeftButton);
     }

@@ -70,6 +70,8 @@ MsgResult ScriptedMessageBoxes::respond(const MessageRequest& request) {
             return MsgResult::No;
         case MsgButtons::RetryCancel:
             return MsgResult::Cancel;
+        case MsgButtons::TheirsMineNew:
+            return MsgResult::KeepTheirs;
         case MsgButtons::Ok:
             break;
         }
@@ -163,6 +165,18 @@ void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs) {
 }
 
 RawDatabase::RawDatabase(const QString& path) : name_(QStringLiteral("test-raw-%1").arg(quintptr(this))) {
+    if (const std::optional<SharedDatabase>& shared = CurrentServices().sharedDatabase) {
+        // The shared database in force instead of the file: the same tables, as its superuser.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
+        db.setHostName(shared->host);
+        db.setPort(shared->port);
+        db.setDatabaseName(shared->database);
+        db.setUserName(QStringLiteral("postgres"));
+        db.open();
+        QSqlQuery(db).exec(QStringLiteral("SET client_min_messages = warning"));
+        onServer_ = true;
+        return;
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));

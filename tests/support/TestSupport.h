@@ -120,10 +120,11 @@ class TestEnvironment {
 void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs = 5000);
 
 // A connection of the test's own to an SQLite file, to look at it past the program, tamper with it or hold a
-// lock on it; it never waits for another's lock.
+// lock on it; it never waits for another's lock. With a shared database in force, a session of its own there.
 class RawDatabase {
   public:
     explicit RawDatabase(const QString& path);
+    bool onServer() const { return onServer_; }
     ~RawDatabase();
     RawDatabase(const RawDatabase&) = delete;
     RawDatabase& operator=(const RawDatabase&) = delete;
@@ -135,6 +136,7 @@ class RawDatabase {
 
   private:
     QString name_;
+    bool onServer_ = false;
 };
 
 // The SHA-256 of a file's bytes, to show that a failed change left it exactly as it was.

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+// The tables of a shared database: the same tables, columns and meanings as the two files, with keys the server
+// hands out (never reused, like the files' AUTOINCREMENT keys), plus what the server keeps for the program: the
+// schema's version, the row counts, the words of each record for Find, and triggers that keep those and tell every
+// listening copy of the program which row changed (channel "velloran", payload "table operation key").
+namespace ServerSchema {
+
+inline const QString Channel = QStringLiteral("velloran");
+
+// The statements that bring a database from version i to version i + 1, for each i; the last version is the one this
+// program reads and writes.
+const QList<QStringList>& Migrations();
+inline int CurrentVersion() {
+    return int(Migrations().size());
+}
+
+// The tables whose rows the program keeps, with their key columns as the triggers name them.
+struct KeptTable {
+    QString name; // in lower case, as the server folds it
+    QString key;
+};
+const QList<KeptTable>& KeptTables();
+
+// Said before statements that change many rows at once (a copy, a restore): the triggers then leave the counts and
+// the notices alone, and the statement that ends the work recounts and tells every listener once.
+inline const QString QuietlyStatement = QStringLiteral("SET LOCAL velloran.quiet = 'on'");
+QStringList AfterQuietStatements();
+
+} // namespace ServerSchema
