@@ -100,7 +100,7 @@ QString FilesToServer(const QString& folder, bool replace) {
     QSqlQuery q(*db);
     QStringList first{QStringLiteral("SET LOCAL statement_timeout = 0"), ServerSchema::QuietlyStatement};
     if (replace) {
-        first << QStringLiteral("TRUNCATE details, tblspell, tblincense, tblrecipes, tblrituals");
+        first << QStringLiteral("TRUNCATE details, detailswords, tblspell, tblincense, tblrecipes, tblrituals");
     }
     for (const QString& statement : first) {
         if (!transaction.begun() || !q.exec(statement)) {
@@ -160,7 +160,7 @@ QString FilesToServer(const QString& folder, bool replace) {
     // and one notice for every copy of the program that listens.
     QStringList last;
     for (const ServerSchema::KeptTable& table : ServerSchema::KeptTables()) {
-        last << QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '\"%2\"'), coalesce((SELECT max(\"%2\") "
+        last << QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', '%2'), coalesce((SELECT max(\"%2\") "
                                "FROM %1), 0) + 1, false)")
                     .arg(table.name, table.key);
     }

@@ -420,8 +420,8 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     QString number = QStringLiteral("d.IdNumber");
     if (!terms_.match.isEmpty() && sql_.onServer()) {
         // The server keeps each record's words, folded as the file's index folds them (ServerSchema).
-        from = QStringLiteral("Details AS d JOIN DetailsWords AS w ON w.IdNumber = d.IdNumber");
-        where << QStringLiteral("w.Words @@ velloran_query(?)");
+        where << QStringLiteral("d.IdNumber IN (SELECT w.IdNumber FROM DetailsWords AS w WHERE w.Words @@ "
+                                "velloran_query(?))");
     } else if (!terms_.match.isEmpty()) {
         // In number order the index hands its matches out already sorted, and the first page is read without
         // looking at the other matches; ordering by d.IdNumber instead would sort every match first.

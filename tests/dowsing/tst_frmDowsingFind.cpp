@@ -9,6 +9,7 @@
 #include "dowsing/frmDowsingSave.h"
 #include "support/DowsingSeed.h"
 #include "support/DowsingTestFile.h"
+#include "support/TestServer.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -18,10 +19,12 @@
 #include <QTest>
 #include <memory>
 
+// Find Records over either place the records live: the file's words index and the server's.
 class tst_frmDowsingFind : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase_data() { AddPlaceRows(); }
     void init();
     void cleanup();
     void list_followsChangesHereAndElsewhere();
@@ -55,6 +58,9 @@ void tst_frmDowsingFind::init() {
     env = std::make_unique<TestEnvironment>();
     shell = std::make_unique<RecordingShell>();
     QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    if (!PutPlaceOfRowInForce(env->services)) {
+        QSKIP("no test server runs (PostgreSQL is not installed)");
+    }
 }
 
 void tst_frmDowsingFind::cleanup() {
@@ -121,6 +127,9 @@ void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
 }
 
 void tst_frmDowsingFind::scrollingPastAPageTheFileWillNotGive_saysWhyAndOffersRetry() {
+    if (RowIsOnServer()) {
+        QSKIP("the file's own words index");
+    }
     QVERIFY(SeedRecords(path(), DowsingFindModel::PageSize + 10));
     find = openFind();
     QVERIFY(find);
@@ -300,6 +309,9 @@ void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {
 }
 
 void tst_frmDowsingFind::searching_leavesTheRecordsFileAsBeforeFindExisted_andBacksNothingUp() {
+    if (RowIsOnServer()) {
+        QSKIP("the file's own words index");
+    }
     QVERIFY(SeedRecords(path(), 50));
     const QString schema = QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name");
     const QStringList tables = DowsingTestFile(path()).column(schema, 2);
@@ -320,6 +332,9 @@ void tst_frmDowsingFind::searching_leavesTheRecordsFileAsBeforeFindExisted_andBa
 }
 
 void tst_frmDowsingFind::aLostOrDamagedIndex_isMadeAgainAtTheNextSearch() {
+    if (RowIsOnServer()) {
+        QSKIP("the file's own words index");
+    }
     QVERIFY(SeedRecords(path(), 5));
     find = openFind();
     QVERIFY(find);
@@ -334,6 +349,9 @@ void tst_frmDowsingFind::aLostOrDamagedIndex_isMadeAgainAtTheNextSearch() {
 }
 
 void tst_frmDowsingFind::makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFileAsItWas() {
+    if (RowIsOnServer()) {
+        QSKIP("the file's own words index");
+    }
     // More than one chunk of records.
     constexpr int records = 8192 + 5;
     QVERIFY(SeedRecords(path(), records));
