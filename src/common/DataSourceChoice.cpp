@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <qt6keychain/keychain.h>
 
@@ -49,61 +50,61 @@ std::optional<QString> askPassword(const SharedDatabase& database) {
 } // namespace
 
 QString Caption() {
-    return tr("Data &Source…");
+    return tr("&Data Source…");
 }
 
 QString CopyCaption() {
-    return tr("&Copy Local Files to the Shared Database…");
+    return tr("Cop&y Local Files to the Shared Database…");
 }
+
+namespace {
+// Runs a job of the secret store and waits for it, a few seconds at most; the job deletes itself when it finishes,
+// and what it says after the wait is heard by no one.
+void runJob(QKeychain::Job* job, const std::function<void(QKeychain::Job*)>& finished) {
+    auto heard = std::make_shared<bool>(false);
+    QEventLoop loop;
+    QObject::connect(job, &QKeychain::Job::finished, &loop, [heard, finished, &loop](QKeychain::Job* done) {
+        *heard = true;
+        finished(done);
+        loop.quit();
+    });
+    QTimer patience;
+    patience.setSingleShot(true);
+    QObject::connect(&patience, &QTimer::timeout, &loop, &QEventLoop::quit);
+    patience.start(kSecretStoreWaitMs);
+    job->start();
+    const Windows::NestedLoop waiting;
+    if (!*heard) {
+        loop.exec();
+    }
+}
+} // namespace
 
 std::optional<QString> ReadPassword(const SharedDatabase& database) {
     if (const auto& read = CurrentServices().readSecret) {
         return read(database.name());
     }
-    struct Answer {
-        bool done = false;
-        std::optional<QString> password;
-    };
-    auto answer = std::make_shared<Answer>();
+    std::optional<QString> password;
     auto* job = new QKeychain::ReadPasswordJob(kService);
     job->setKey(database.name());
-    QEventLoop loop;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [answer, &loop](QKeychain::Job* finished) {
-        answer->done = true;
-        if (finished->error() == QKeychain::NoError) {
-            answer->password = static_cast<QKeychain::ReadPasswordJob*>(finished)->textData();
+    runJob(job, [&password](QKeychain::Job* done) {
+        if (done->error() == QKeychain::NoError) {
+            password = static_cast<QKeychain::ReadPasswordJob*>(done)->textData();
         }
-        loop.quit();
     });
-    QTimer::singleShot(kSecretStoreWaitMs, &loop, &QEventLoop::quit);
-    job->start();
-    const Windows::NestedLoop waiting;
-    if (!answer->done) {
-        loop.exec();
-    }
-    return answer->password;
+    return password;
 }
 
 bool KeepPassword(const SharedDatabase& database) {
     if (const auto& write = CurrentServices().writeSecret) {
         return write(database.name(), database.password);
     }
-    auto ok = std::make_shared<std::optional<bool>>();
+    bool kept = false;
     auto* job = new QKeychain::WritePasswordJob(kService);
     job->setKey(database.name());
     job->setTextData(database.password);
-    QEventLoop loop;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [ok, &loop](QKeychain::Job* finished) {
-        *ok = finished->error() == QKeychain::NoError;
-        loop.quit();
-    });
-    QTimer::singleShot(kSecretStoreWaitMs, &loop, &QEventLoop::quit);
-    job->start();
-    const Windows::NestedLoop waiting;
-    if (!ok->has_value()) {
-        loop.exec();
-    }
-    return ok->value_or(false);
+    runJob(job, [&kept](QKeychain::Job* done) { kept = done->error() == QKeychain::NoError; });
+    return kept;
 }
 
 void ChooseAtStart(const QString& commandLine) {

@@ -184,9 +184,12 @@ QString ServerToFiles(const QString& folder) {
         return db.error().text();
     }
     for (const QString& file : {QStringLiteral("Dowsing.dll"), QStringLiteral("diary.dll")}) {
-        if (const StoreError made = CreateDatabase(QDir(folder).filePath(file), schemaOf(file)); made.failed()) {
+        const QString path = QDir(folder).filePath(file);
+        if (const StoreError made = CreateDatabase(path, schemaOf(file)); made.failed()) {
             return made.text();
         }
+        // The clients' records are as private in a backup as in the user's own files.
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
     // One snapshot for both files: the records and the diary of one moment, whatever is committed meanwhile.
     DatabaseTransaction transaction(*db);

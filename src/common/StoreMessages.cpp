@@ -18,7 +18,7 @@ QString StoreFailureText(const StoreError& error) {
     if (error.cause == StoreCause::Locked && error.server.isEmpty()) {
         text += QStringLiteral("\r\nWhen the other program has let go of it, choose Retry.");
     } else if (StoreFailureButtons(error) == MsgButtons::RetryCancel) {
-        text += QCoreApplication::translate("StoreMessages", "\r\nWhat you typed is kept. Choose Retry to try again.");
+        text += QCoreApplication::translate("StoreMessages", "\r\nChoose Retry once the server answers again.");
     }
     return text;
 }

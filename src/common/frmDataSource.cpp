@@ -55,7 +55,10 @@ frmDataSource::frmDataSource(QWidget* parent) : QDialog(parent) {
     form->addRow(tr("&User:"), userField_);
     form->addRow(tr("Pass&word:"), passwordField_);
     form->addRow(tr("&TLS mode:"), tlsModeList_);
-    form->addRow(tr("&CA file:"), caRow);
+    // A row of two widgets takes no buddy by itself: the label's mnemonic goes to the field.
+    auto* caLabel = new QLabel(tr("&CA file:"), this);
+    caLabel->setBuddy(caFileField_);
+    form->addRow(caLabel, caRow);
     column->addLayout(form);
 
     auto* test = named(new QPushButton(tr("T&est Connection"), this), "cmdTestConnection");

@@ -618,11 +618,13 @@ void frmDowsingMain::saveRecord() {
     // The record the wizard was filled from, whatever the grid or the sheet show by now.
     record.IdNumber = updateId_;
     std::optional<DowsingRecord> shown = editedFrom_;
+    bool keptTheirs = false;
     for (StoreStatus changed = store().change(record, shown); !changed; changed = store().change(record, shown)) {
         if (changed.error().cause == StoreCause::Changed) {
             // Someone else saved this record since it was shown: never written over without the user's word.
             const MsgResult choice = AskAboutChangedRecord(changed.error(), this);
             if (choice == MsgResult::KeepTheirs) {
+                keptTheirs = true;
                 break;
             }
             if (choice == MsgResult::SaveAsNew) {
@@ -638,7 +640,9 @@ void frmDowsingMain::saveRecord() {
         }
     }
     editedFrom_.reset();
-    MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
+    if (!keptTheirs) {
+        MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
+    }
     clearFields();
     updateId_ = 0;
     setMode(Mode::Adding);

@@ -1,4 +1,5 @@
 #include "common/ServerSource.h"
+#include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingStore.h"
 #include "support/DowsingTestFile.h"
 #include "support/TestServer.h"
@@ -68,6 +69,7 @@ class tst_DowsingStore : public QObject {
     void listFrom_readsByIdNumberFromEitherEnd();
     void recordChangedOrGoneSinceShown_isNeverWrittenOverSilently();
     void changesOfAnotherSession_areHeardWithTheirRow();
+    void openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfTheServer();
     void serverTrouble_isSaidNamingTheServer_andPasses_data();
     void serverTrouble_isSaidNamingTheServer_andPasses();
 
@@ -421,6 +423,27 @@ void tst_DowsingStore::changesOfAnotherSession_areHeardWithTheirRow() {
     QCOMPARE(change.key, RowIsOnServer() ? 7 : 0);
     QVERIFY(change.touches(QString::fromLatin1(DowsingStore::Table)));
     QCOMPARE(store.count().value_or(-1), 1);
+}
+
+void tst_DowsingStore::openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfTheServer() {
+    DowsingStore store(path_);
+    DowsingGridModel grid(store);
+    QVERIFY(grid.reload());
+    QSignalSpy said(&grid, &DowsingGridModel::readFailed);
+    QVERIFY(DowsingTestFile(path_).insertNumbered("ADDED ELSEWHERE", 3));
+    // Within a second, without the user asking.
+    QTRY_COMPARE_WITH_TIMEOUT(grid.rowCount(), 1, 1000);
+    QCOMPARE(grid.record(0)->Name, QStringLiteral("ADDED ELSEWHERE"));
+    if (!RowIsOnServer()) {
+        return;
+    }
+    // The server goes away under the open grid: said, not shown as an empty table; back, the grid reads again.
+    QVERIFY(TestServer::Halt());
+    QTRY_VERIFY_WITH_TIMEOUT(!said.isEmpty(), 3000);
+    QCOMPARE(said.first().first().value<StoreError>().cause, StoreCause::Unreachable);
+    QVERIFY(TestServer::Resume());
+    QVERIFY(DowsingTestFile(path_).insertNumbered("AFTER THE RESTART", 4));
+    QTRY_COMPARE_WITH_TIMEOUT(grid.rowCount(), 2, 5000);
 }
 
 void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses_data() {

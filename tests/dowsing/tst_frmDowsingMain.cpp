@@ -30,6 +30,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(MsgResult)
+
 namespace {
 const QString kSaved = QStringLiteral("Record Saved Succesfully !");
 const QString kEdited = QStringLiteral("Record Edited Succesfully !");
@@ -97,6 +99,8 @@ class tst_frmDowsingMain : public QObject {
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
     void update_ofRecordRemovedMeanwhile_changesNothing();
+    void update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose_data();
+    void update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose();
     void update_keepsLongAndMultiLineValuesExactly();
     void missingFile_saysSoAndCloses();
     void exitAndMenus();
@@ -913,6 +917,37 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
     const auto rows = env->rows();
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
+}
+
+void tst_frmDowsingMain::update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose_data() {
+    QTest::addColumn<MsgResult>("choice");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("keep theirs") << MsgResult::KeepTheirs << QStringList{"THEIRS"};
+    QTest::newRow("save mine") << MsgResult::SaveMine << QStringList{"MINE"};
+    QTest::newRow("save mine as new") << MsgResult::SaveAsNew << QStringList{"THEIRS", "MINE"};
+}
+
+void tst_frmDowsingMain::update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose() {
+    QFETCH(MsgResult, choice);
+    QFETCH(QStringList, names);
+    QVERIFY(env->addNamed({"SHOWN"}));
+    QVERIFY(open());
+    w->PrepareForEdit();
+    w->FillForUpdate(DowsingStore(env->path()).find(1).value_or({}));
+    field("txtName")->setText(QStringLiteral("MINE"));
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Name = 'THEIRS' WHERE IdNumber = 1")));
+    env->boxes.answer(choice);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(Control<QPushButton>(w, "cmdadd"), Qt::LeftButton);
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::TheirsMineNew);
+    QVERIFY(env->boxes.texts().first().contains(QStringLiteral("changed by someone else")));
+    // Edited is said only when something of the user's was written.
+    QCOMPARE(env->boxes.texts().contains(kEdited), choice != MsgResult::KeepTheirs);
+    QStringList stored;
+    for (const QVariantList& row : env->rows()) {
+        stored << row[1].toString();
+    }
+    QCOMPARE(stored, names);
 }
 
 void tst_frmDowsingMain::update_keepsLongAndMultiLineValuesExactly() {

@@ -6,6 +6,7 @@
 #   test_server.sh halt FOLDER     stops it, keeping the cluster (a test's server gone away)
 #   test_server.sh resume FOLDER   starts it again
 # Without PostgreSQL installed, start says so and makes no FOLDER/ready: the tests of the shared database skip.
+# The tests' server does not sync its commits to the disk; VELLORAN_TEST_SERVER_FSYNC=on makes it (for benchmarks).
 set -euo pipefail
 action=$1
 folder=$2
@@ -19,7 +20,7 @@ as_owner() {
 }
 server() {
     as_owner "$bin/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 \
-        -o "-k $folder -c listen_addresses='' -c port=5432 -c fsync=off -c full_page_writes=off -c max_connections=60" \
+        -o "-k $folder -c listen_addresses='' -c port=5432 -c fsync=${VELLORAN_TEST_SERVER_FSYNC:-off} -c full_page_writes=${VELLORAN_TEST_SERVER_FSYNC:-off} -c max_connections=60" \
         "$@" >/dev/null
 }
 case "$action" in
