@@ -85,7 +85,21 @@ DataSource::DataSource(QString path) : path_(std::move(path)) {
     });
 }
 
+StoreResult<QSqlQuery*> DataSource::statement(const QSqlDatabase& db, const QString& sql) {
+    const QString key = db.connectionName() + QLatin1Char('\n') + sql;
+    auto kept = statements_.find(key);
+    if (kept == statements_.end()) {
+        auto made = std::make_unique<QSqlQuery>(db);
+        if (!made->prepare(sql)) {
+            return placed(StoreError::fromSql({}, made->lastError()));
+        }
+        kept = statements_.emplace(key, std::move(made)).first;
+    }
+    return kept->second.get();
+}
+
 void DataSource::close() {
+    statements_.clear();
     connection_.reset();
     heardVersion_.reset();
     countedVersion_.reset();

@@ -6,7 +6,9 @@
 #include <QHash>
 #include <QMetaType>
 #include <QObject>
+#include <QSqlQuery>
 #include <QTimer>
+#include <map>
 #include <memory>
 
 // A change to the rows of a data file, as the views of it hear of it.
@@ -64,6 +66,10 @@ class DataSource : public QObject {
     // Goes up each time the connection is opened afresh, so a store knows to check the file's tables again.
     int generation() const { return generation_; }
 
+    // A statement of the changes, prepared once on the kept connection and kept with it, its values to be bound
+    // anew at each use: a server then parses and plans it once, not at each click. The caller finishes it after use.
+    StoreResult<QSqlQuery*> statement(const QSqlDatabase& db, const QString& sql);
+
     // The number of rows of a table, counted once and then kept until the file changes: SQLite counts by
     // reading every page of the table, which a window opening over a large one would otherwise pay each time.
     virtual StoreResult<qint64> rowCount(const QString& table, int busyTimeoutMs);
@@ -80,6 +86,8 @@ class DataSource : public QObject {
     explicit DataSource(QString path);
     void connectNotify(const QMetaMethod& signal) override;
     virtual void close();
+    // Lets go of the kept statements, before the connection they belong to goes.
+    void forgetStatements() { statements_.clear(); }
     int generation_ = 0;
 
   private:
@@ -88,6 +96,7 @@ class DataSource : public QObject {
     QByteArray identityOnDisk() const;
 
     QString path_;
+    std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     std::unique_ptr<DatabaseConnection> connection_;
     QByteArray identity_;
     int busyTimeoutMs_ = -1;

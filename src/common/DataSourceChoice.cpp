@@ -149,6 +149,13 @@ bool PrepareSharedDatabase(QWidget* parent) {
         if (!StoreFailureRetry(StoreFailureText(schema.error()), schema.error(), parent)) {
             return false;
         }
+        // A refused password is asked for again rather than tried again as it was.
+        if (schema.error().cause == StoreCause::Denied) {
+            if (const std::optional<QString> typed = askPassword(*database)) {
+                CurrentServices().sharedDatabase->password = *typed;
+                ServerSource::of(*CurrentServices().sharedDatabase);
+            }
+        }
         schema = server.schema();
     }
     switch (*schema) {

@@ -102,6 +102,7 @@ bool ServerSource::connectionLost() const {
 }
 
 void ServerSource::close() {
+    forgetStatements();
     if (!connectionName_.isEmpty()) {
         {
             QSqlDatabase db = QSqlDatabase::database(connectionName_, false);

@@ -251,19 +251,27 @@ StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& wh
     }
     qint64 touched = 0;
     {
-        QSqlQuery query(*db);
-        if (!RunPrepared(query, sql, values)) {
-            return fail(StoreError::fromSql(what, query.lastError()));
+        StoreResult<QSqlQuery*> prepared = source_.statement(*db, sql);
+        if (!prepared) {
+            StoreError error = prepared.error();
+            error.what = what;
+            return fail(std::move(error));
         }
-        if (key) {
-            touched = *key;
-            if (query.numRowsAffected() == 0) {
-                return whyUntouched(*db, section, *key, shown);
-            }
-        } else if (query.next()) {
-            touched = query.value(0).toLongLong();
-        } else {
-            return fail(StoreError::fromSql(what, query.lastError()));
+        QSqlQuery& query = **prepared;
+        for (const QVariant& value : values) {
+            query.addBindValue(value);
+        }
+        const bool ran = query.exec();
+        const bool returned = ran && !key && query.next();
+        touched = key ? *key : returned ? query.value(0).toLongLong() : 0;
+        const qint64 affected = query.numRowsAffected();
+        const QSqlError why = query.lastError();
+        query.finish();
+        if (!ran || (!key && !returned)) {
+            return fail(StoreError::fromSql(what, why));
+        }
+        if (key && affected == 0) {
+            return whyUntouched(*db, section, *key, shown);
         }
     }
     if (!transaction.commit()) {

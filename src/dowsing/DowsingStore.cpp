@@ -180,15 +180,22 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     }
     qint64 id = 0;
     {
-        QSqlQuery insert(*db);
-        if (!insert.prepare(DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"))) {
-            return fail(QStringLiteral("The file refused the record"), insert.lastError());
+        StoreResult<QSqlQuery*> insert =
+            source_.statement(*db, DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"));
+        if (!insert) {
+            StoreError error = insert.error();
+            error.what = QStringLiteral("The file refused the record");
+            return fail(std::move(error));
         }
-        DowsingSql::bind(insert, record);
-        if (!insert.exec() || !insert.next()) {
-            return fail(QStringLiteral("The file refused the record"), insert.lastError());
+        QSqlQuery& q = **insert;
+        DowsingSql::bind(q, record);
+        if (!q.exec() || !q.next()) {
+            const QSqlError why = q.lastError();
+            q.finish();
+            return fail(QStringLiteral("The file refused the record"), why);
         }
-        id = insert.value(0).toLongLong();
+        id = q.value(0).toLongLong();
+        q.finish();
     }
     if (!transaction.commit()) {
         return fail(QStringLiteral("The record could not be written to the file"), transaction.lastError());
@@ -238,19 +245,25 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
     }
     int affected = 0;
     {
-        QSqlQuery q(*db);
-        if (!q.prepare(statement)) {
-            return fail(refused, q.lastError());
+        StoreResult<QSqlQuery*> prepared = source_.statement(*db, statement);
+        if (!prepared) {
+            StoreError error = prepared.error();
+            error.what = refused;
+            return fail(std::move(error));
         }
+        QSqlQuery& q = **prepared;
         bindValues(q);
         q.addBindValue(idNumber);
         if (shown) {
             DowsingSql::bind(q, *shown);
         }
-        if (!q.exec()) {
-            return fail(refused, q.lastError());
-        }
+        const bool ran = q.exec();
+        const QSqlError why = q.lastError();
         affected = q.numRowsAffected();
+        q.finish();
+        if (!ran) {
+            return fail(refused, why);
+        }
     }
     if (affected == 0) {
         // Gone, or changed by someone else since it was shown: never written over without a word.

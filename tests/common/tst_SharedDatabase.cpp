@@ -110,8 +110,15 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
         ++asked;
         return which.sameAs(database) ? std::optional<QString>(database.password) : std::nullopt;
     };
-    DataSourceChoice::ChooseAtStart(database.url());
+    // A password refused is asked for again.
+    SharedDatabase typo = database;
+    typo.password = "typo";
+    env->boxes.answer(MsgResult::Retry);
+    DataSourceChoice::ChooseAtStart(typo.url().replace("postgresql://velloran@", "postgresql://velloran:typo@"));
     QCOMPARE(asked, 1);
+    QCOMPARE(env->boxes.shown().size(), 1);
+    DataSourceChoice::ChooseAtStart(database.url());
+    QCOMPARE(asked, 2);
     QVERIFY(env->services.sharedDatabase && env->services.sharedDatabase->sameAs(database));
     QCOMPARE(env->services.sharedDatabase->password, database.password);
     // "files" on the command line wins over a saved choice.
