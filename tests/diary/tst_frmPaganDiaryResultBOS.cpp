@@ -44,6 +44,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void choosingALine_byClickOrKeys_showsItsEntry();
     void removing_withAndWithoutASelection();
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
+    void editing_anEntryChangedMeanwhile_letsTheUserChoose_data();
+    void editing_anEntryChangedMeanwhile_letsTheUserChoose();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
     void editing_anEntryRemovedMeanwhile_offersToAddTheText_data();
@@ -504,6 +506,36 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheT
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("new words"));
     QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("typed with care"));
+}
+
+void tst_frmPaganDiaryResultBOS::editing_anEntryChangedMeanwhile_letsTheUserChoose_data() {
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QStringList>("rowsAfter");
+    QTest::newRow("keep theirs") << MsgResult::KeepTheirs << QStringList({"a", "theirs", "c"});
+    QTest::newRow("save mine") << MsgResult::SaveMine << QStringList({"a", "new words", "c"});
+    QTest::newRow("save mine as new") << MsgResult::SaveAsNew << QStringList({"a", "theirs", "c", "new words"});
+}
+
+void tst_frmPaganDiaryResultBOS::editing_anEntryChangedMeanwhile_letsTheUserChoose() {
+    QFETCH(MsgResult, answer);
+    QFETCH(QStringList, rowsAfter);
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b", "c"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, word));
+        }
+    }
+    Book book = openBook(0);
+    book.Command1->click();
+    select(book, 1);
+    book.Command4->click();
+    QVERIFY(RawDatabase(DiaryFilePath()).exec("UPDATE tblspell SET keyword = 'theirs' WHERE \"Index\" = 2"));
+    typeEntry(book, "new words", "typed with care");
+    w->env.boxes.answer(answer);
+    book.Command4->click();
+    QCOMPARE(w->env.boxes.shown().size(), 1);
+    QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::TheirsMineNew);
+    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
