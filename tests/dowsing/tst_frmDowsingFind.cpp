@@ -116,7 +116,7 @@ void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
     env->boxes.answer(MsgResult::Ok);
     find->grdFound->setCurrentIndex(find->model()->index(0, 1));
     find->openCurrentRecord();
-    QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone});
+    QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone()});
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
 }
 
@@ -345,7 +345,7 @@ void tst_frmDowsingFind::makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFi
         reported << done << total;
         return reported.size() < 4;
     };
-    QCOMPARE(DowsingSearch::EnsureIndex(*store.database(), stopAtSecond), DowsingSearch::IndexStopped);
+    QCOMPARE(DowsingSearch::EnsureIndex(*store.database(), stopAtSecond), DowsingSearch::IndexStopped());
     QCOMPARE(reported, (QList<qint64>{0, records, 8192, records}));
     DataSource::closeAll();
     QCOMPARE(FileHash(path()), before);
