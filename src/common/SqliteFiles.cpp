@@ -147,12 +147,20 @@ QString Check(const QString& path, const QStringList& requiredTables) {
     }
     for (const QString& table : requiredTables) {
         sqlite3_stmt* probe = nullptr;
-        sqlite3_prepare_v2(db.db(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)", -1,
-                           &probe, nullptr);
-        const QByteArray name = table.toUtf8();
-        sqlite3_bind_text(probe, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
-        rc = sqlite3_step(probe);
+        rc = sqlite3_prepare_v2(db.db(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)",
+                                -1, &probe, nullptr);
+        if (rc == SQLITE_OK) {
+            const QByteArray name = table.toUtf8();
+            sqlite3_bind_text(probe, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_step(probe);
+        }
+        // Only a look that ran to its end says the table is not there; any other failure is said as itself.
+        const QString failure =
+            rc == SQLITE_ROW || rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db.db()));
         sqlite3_finalize(probe);
+        if (!failure.isEmpty()) {
+            return failure;
+        }
         if (rc != SQLITE_ROW) {
             return Words::tr("the table %1 is missing").arg(table);
         }

@@ -201,6 +201,7 @@ void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
     QTest::newRow("backslash") << "\\" << QStringList{"BACKSLASH"};
     QTest::newRow("an SQL injection") << "'; DROP TABLE Details; --" << QStringList{};
     QTest::newRow("a single quote") << "'" << QStringList{"QUOTES"};
+    QTest::newRow("a pasted NUL") << QStringLiteral("near") + QChar(0) << QStringList{"NEAR"};
 }
 
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText() {
