@@ -155,7 +155,7 @@ QString Check(const QString& path, const QStringList& requiredTables) {
             rc = sqlite3_step(probe);
         }
         // Only a look that ran to its end says the table is not there; any other failure is said as itself.
-        const QString failure =
+        QString failure =
             rc == SQLITE_ROW || rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db.db()));
         sqlite3_finalize(probe);
         if (!failure.isEmpty()) {
