@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSqlQuery>
 #include <QTest>
@@ -22,6 +23,7 @@ class tst_frmDowsingFind : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void list_followsChangesHereAndElsewhere();
@@ -30,6 +32,8 @@ class tst_frmDowsingFind : public QObject {
     void toolsMenu_ctrlF_opensTheFindWindow();
     void search_ignoresCaseAndAccents_data();
     void search_ignoresCaseAndAccents();
+    void dates_areShownAndFoundTheUsersWay_data();
+    void dates_areShownAndFoundTheUsersWay();
     void search_takesSqlAndIndexSyntaxAsText_data();
     void search_takesSqlAndIndexSyntaxAsText();
     void recordsAddedOrRemovedElsewhere_showAtTheNextSearch();
@@ -50,6 +54,11 @@ class tst_frmDowsingFind : public QObject {
     std::unique_ptr<RecordingShell> shell;
     frmDowsingFind* find = nullptr;
 };
+
+void tst_frmDowsingFind::initTestCase() {
+    // Dates are written the user's way; here the United States' (3/7/2006), whatever the machine's.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void tst_frmDowsingFind::init() {
     env = std::make_unique<TestEnvironment>();
@@ -181,6 +190,39 @@ void tst_frmDowsingFind::search_ignoresCaseAndAccents() {
     find = openFind();
     QVERIFY(find);
     QCOMPARE(namesFound(typed), found);
+}
+
+void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("United States") << "en_US"
+                                   << "3/7/2006";
+    QTest::newRow("Britain: day first") << "en_GB"
+                                        << "07/03/2006";
+    QTest::newRow("Germany") << "de_DE"
+                             << "07.03.2006";
+    QTest::newRow("Spain: the year in full") << "es_ES"
+                                             << "7/3/2006";
+    QTest::newRow("no locale: the program's own form") << "C"
+                                                       << "3/7/2006";
+}
+
+void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay() {
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(locale));
+    DowsingRecord march;
+    march.Date = QDate(2006, 3, 7);
+    march.Name = QStringLiteral("MARCH");
+    DowsingRecord july;
+    july.Date = QDate(2006, 7, 3);
+    july.Name = QStringLiteral("JULY");
+    QVERIFY(add(march) > 0 && add(july) > 0);
+    find = openFind();
+    QVERIFY(find);
+    // Typed as it is shown, the date finds its own record and not the one a reader of the other form would mean.
+    QCOMPARE(namesFound(shown), QStringList{"MARCH"});
+    QCOMPARE(find->grdFound->model()->index(0, 0).data().toString(), shown);
 }
 
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
