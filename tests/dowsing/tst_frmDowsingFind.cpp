@@ -211,13 +211,12 @@ void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay() {
     QFETCH(QString, locale);
     QFETCH(QString, shown);
     QLocale::setDefault(QLocale(locale));
-    DowsingRecord march;
-    march.Date = QDate(2006, 3, 7);
-    march.Name = QStringLiteral("MARCH");
-    DowsingRecord july;
-    july.Date = QDate(2006, 7, 3);
-    july.Name = QStringLiteral("JULY");
-    QVERIFY(add(march) > 0 && add(july) > 0);
+    for (const auto& [day, name] : {std::pair{QDate(2006, 3, 7), "MARCH"}, std::pair{QDate(2006, 7, 3), "JULY"}}) {
+        DowsingRecord record;
+        record.Date = day;
+        record.Name = QString::fromLatin1(name);
+        QVERIFY(add(record) > 0);
+    }
     find = openFind();
     QVERIFY(find);
     // Typed as it is shown, the date finds its own record and not the one a reader of the other form would mean.
