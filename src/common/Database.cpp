@@ -12,6 +12,9 @@
 #include <sqlite3.h>
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 const QString Driver = QStringLiteral("QSQLITE");
 
@@ -81,7 +84,7 @@ StoreCause causeOf(const QSqlError& error) {
 QString reasonOf(const QSqlError& error) {
     const QString database = error.databaseText().trimmed();
     const QString text = database.isEmpty() ? error.text().trimmed() : database;
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    return text.isEmpty() ? Words::tr("unknown error") : text;
 }
 
 } // namespace
@@ -101,19 +104,19 @@ QString StoreError::text() const {
     QString words;
     switch (cause) {
     case StoreCause::Missing:
-        words = QStringLiteral("the file %1 is missing").arg(name);
+        words = Words::tr("the file %1 is missing").arg(name);
         break;
     case StoreCause::Locked:
-        words = QStringLiteral("the file %1 is in use by another program").arg(name);
+        words = Words::tr("the file %1 is in use by another program").arg(name);
         break;
     case StoreCause::ReadOnly:
-        words = QStringLiteral("the file %1 or its folder is read-only").arg(name);
+        words = Words::tr("the file %1 or its folder is read-only").arg(name);
         break;
     case StoreCause::Damaged:
-        words = QStringLiteral("the file %1 is damaged (%2)").arg(name, why);
+        words = Words::tr("the file %1 is damaged (%2)").arg(name, why);
         break;
     case StoreCause::DiskFull:
-        words = QStringLiteral("the disk that holds %1 is full").arg(name);
+        words = Words::tr("the disk that holds %1 is full").arg(name);
         break;
     case StoreCause::None:
     case StoreCause::NoSuchRow:
@@ -166,15 +169,13 @@ QString StoreError::serverText() const {
 DatabaseConnection::DatabaseConnection(const QString& path, Access access, int busyTimeoutMs)
     : name_(nextConnectionName()) {
     if (!QSqlDatabase::isDriverAvailable(Driver)) {
-        error_ = {StoreCause::Other, {}, QStringLiteral("the SQLite driver of Qt is not installed"), {}};
+        error_ = {StoreCause::Other, {}, Words::tr("the SQLite driver of Qt is not installed"), {}};
         return;
     }
     const QFileInfo info(path);
     if (!info.isFile()) {
-        error_ = {StoreCause::Missing,
-                  {},
-                  QStringLiteral("the file %1 does not exist").arg(QDir::toNativeSeparators(path)),
-                  path};
+        error_ = {
+            StoreCause::Missing, {}, Words::tr("the file %1 does not exist").arg(QDir::toNativeSeparators(path)), path};
         return;
     }
     if (access == Access::Read) {
@@ -296,9 +297,9 @@ bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& va
 }
 
 StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
-    const QString what = QStringLiteral("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
+    const QString what = Words::tr("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
     if (QFileInfo::exists(path)) {
-        return {StoreCause::Other, what, QStringLiteral("the file already exists"), {}};
+        return {StoreCause::Other, what, Words::tr("the file already exists"), {}};
     }
     // Built under another name and renamed when whole, so an interrupted build never leaves half a schema.
     const QString part = path + QStringLiteral(".part");
@@ -330,7 +331,7 @@ StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
             }
             query.finish();
             if (!failure.failed() && !statement.trimmed().isEmpty()) {
-                failure = {StoreCause::Other, what, QStringLiteral("the schema ends inside a statement"), {}};
+                failure = {StoreCause::Other, what, Words::tr("the schema ends inside a statement"), {}};
             }
             if (!failure.failed() && !transaction.commit()) {
                 failure = StoreError::fromSql(what, transaction.lastError());
@@ -340,7 +341,7 @@ StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.failed() && !QFile::rename(part, path)) {
-        failure = {StoreCause::Other, what, QStringLiteral("the finished file could not be moved into place"), {}};
+        failure = {StoreCause::Other, what, Words::tr("the finished file could not be moved into place"), {}};
     }
     if (failure.failed()) {
         QFile::remove(part);

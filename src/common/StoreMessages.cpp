@@ -16,7 +16,8 @@ bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* pa
 QString StoreFailureText(const StoreError& error) {
     QString text = error.text() + QLatin1Char('.');
     if (error.cause == StoreCause::Locked && error.server.isEmpty()) {
-        text += QStringLiteral("\r\nWhen the other program has let go of it, choose Retry.");
+        text +=
+            QCoreApplication::translate("StoreMessages", "\r\nWhen the other program has let go of it, choose Retry.");
     } else if (StoreFailureButtons(error) == MsgButtons::RetryCancel) {
         text += QCoreApplication::translate("StoreMessages", "\r\nChoose Retry once the server answers again.");
     }

@@ -10,6 +10,10 @@
 
 namespace {
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DiaryStore)
+};
+
 // The table of a section is "tbl" followed by its word; unquoted, SQLite matches it without regard to letter case
 // and PostgreSQL folds it to lower case, so this reaches the schema's lower-case name on both.
 QString tableOf(DiarySection section) {
@@ -34,6 +38,20 @@ QString DiarySectionWord(DiarySection section) {
         return QStringLiteral("Recipes");
     case DiarySection::Rituals:
         return QStringLiteral("Rituals");
+    }
+    return {};
+}
+
+QString DiarySectionName(DiarySection section) {
+    switch (section) {
+    case DiarySection::Spell:
+        return Words::tr("Spell");
+    case DiarySection::Incense:
+        return Words::tr("Incense");
+    case DiarySection::Recipes:
+        return Words::tr("Recipes");
+    case DiarySection::Rituals:
+        return Words::tr("Rituals");
     }
     return {};
 }
@@ -82,12 +100,12 @@ StoreError DiaryStore::fail(StoreError error) const {
 
 namespace {
 QString notRead(DiarySection section) {
-    return QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+    return Words::tr("The %1 section could not be read").arg(DiarySectionName(section));
 }
 
 StoreError noSuchEntry(DiarySection section, qint64 index) {
     return {StoreCause::NoSuchRow,
-            QStringLiteral("No entry of the %1 section has the number %2").arg(DiarySectionWord(section)).arg(index),
+            Words::tr("No entry of the %1 section has the number %2").arg(DiarySectionName(section)).arg(index),
             {},
             {}};
 }
@@ -128,10 +146,10 @@ StoreStatus DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection sect
     }
     return StoreError{StoreCause::Damaged,
                       what,
-                      QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 "
-                                     "section is no automatic key), so an entry could be neither edited nor removed; "
-                                     "it may be an older or converted file")
-                          .arg(QDir::toNativeSeparators(path_), DiarySectionWord(section)),
+                      Words::tr("the file %1 does not number its entries itself (the \"Index\" column of the %2 "
+                                "section is no automatic key), so an entry could be neither edited nor removed; it "
+                                "may be an older or converted file")
+                          .arg(QDir::toNativeSeparators(path_), DiarySectionName(section)),
                       {}};
 }
 
@@ -220,10 +238,9 @@ StoreError DiaryStore::whyUntouched(const QSqlDatabase& db, DiarySection section
         RunPrepared(there, QStringLiteral("SELECT 1 FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}) &&
         there.next()) {
         return {StoreCause::Changed,
-                QCoreApplication::translate(
-                    "DiaryStore", "The entry %1 of the %2 section was changed by someone else since it was shown")
+                Words::tr("The entry %1 of the %2 section was changed by someone else since it was shown")
                     .arg(index)
-                    .arg(DiarySectionWord(section)),
+                    .arg(DiarySectionName(section)),
                 {},
                 {}};
     }
@@ -283,10 +300,10 @@ StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& wh
 
 StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 index) {
     std::optional<DiaryEntry> found;
-    const StoreStatus done = readRows(
-        section, QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
-        QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableOf(section)), {index},
-        [&found](const QSqlQuery& query) { found = entryOf(query); });
+    const StoreStatus done =
+        readRows(section, Words::tr("The entry could not be read from the %1 section").arg(DiarySectionName(section)),
+                 QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableOf(section)), {index},
+                 [&found](const QSqlQuery& query) { found = entryOf(query); });
     if (!done) {
         return done.error();
     }
@@ -298,7 +315,7 @@ StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 
 
 StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
     return writeRow(
-        section, QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+        section, Words::tr("The entry could not be added to the %1 section").arg(DiarySectionName(section)),
         QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?) RETURNING \"Index\"").arg(tableOf(section)),
         {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt, std::nullopt);
 }
@@ -308,7 +325,7 @@ StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString
     QVariantList values{trimBlanks(keyword), trimBlanks(meaning), index};
     const QString unchanged = unchangedSince(shown, values);
     const StoreResult<qint64> written = writeRow(
-        section, QStringLiteral("The entry could not be saved in the %1 section").arg(DiarySectionWord(section)),
+        section, Words::tr("The entry could not be saved in the %1 section").arg(DiarySectionName(section)),
         QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged),
         values, DataChange::Kind::Changed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
@@ -318,7 +335,7 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::op
     QVariantList values{index};
     const QString unchanged = unchangedSince(shown, values);
     const StoreResult<qint64> written = writeRow(
-        section, QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section)),
+        section, Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section)),
         QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged), values,
         DataChange::Kind::Removed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());

@@ -35,7 +35,7 @@ QString IndexFileFor(const QString& recordsPath);
 // records this program changed since the last call, one commit each (as the file's DataSource announced them); when
 // they are the only commits since, only they are looked at. Empty on success, otherwise the reason.
 QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress = {}, const QList<qint64>& changedHere = {});
-inline const QString IndexStopped = QStringLiteral("Making the search index was stopped.");
+QString IndexStopped();
 
 // Earlier versions kept the index and its triggers inside the records file; this takes them out (and gives the room
 // back), a change that does not count as new data. True when there was something to take out and it went.

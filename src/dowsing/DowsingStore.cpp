@@ -13,6 +13,9 @@
 #include <utility>
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DowsingStore)
+};
 
 // The driver binds a null QString as SQL NULL, which the text columns refuse;
 // an empty text box is an empty text.
@@ -57,10 +60,12 @@ QString columnsBut(const QString& pattern) {
 }
 
 StoreError noSuchRecord(qint64 idNumber) {
-    return {StoreCause::NoSuchRow, QStringLiteral("No record has the number %1").arg(idNumber), {}, {}};
+    return {StoreCause::NoSuchRow, Words::tr("No record has the number %1").arg(idNumber), {}, {}};
 }
 
-const QString NotRead = QStringLiteral("The file could not be read");
+QString notRead() {
+    return Words::tr("The file could not be read");
+}
 
 } // namespace
 
@@ -108,7 +113,7 @@ StoreError DowsingStore::fail(const QString& what, const QSqlError& error) const
 }
 
 StoreResult<QSqlDatabase> DowsingStore::database() {
-    const QString what = QStringLiteral("The dowsing records could not be opened");
+    const QString what = Words::tr("The dowsing records could not be opened");
     StoreResult<QSqlDatabase> db = source_.database(busyTimeout_);
     if (!db) {
         StoreError error = db.error();
@@ -150,7 +155,7 @@ StoreStatus DowsingStore::open() {
 // row number). A converted or older file may have a plain column instead: every added record would then
 // carry no number and could be neither changed nor removed, so such a file is refused.
 StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
-    const QString what = QStringLiteral("The dowsing records could not be opened");
+    const QString what = Words::tr("The dowsing records could not be opened");
     const StoreResult<bool> keyed = source_.hasAutomaticKey(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"));
     if (!keyed) {
         StoreError error = keyed.error();
@@ -162,9 +167,9 @@ StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
     }
     return StoreError{StoreCause::Damaged,
                       what,
-                      QStringLiteral("the file %1 does not number its records itself (its IdNumber column is no "
-                                     "automatic key), so a record added to it could be neither changed nor removed; "
-                                     "it may be an older or converted file")
+                      Words::tr("the file %1 does not number its records itself (its IdNumber column is no "
+                                "automatic key), so a record added to it could be neither changed nor removed; it "
+                                "may be an older or converted file")
                           .arg(QDir::toNativeSeparators(filePath_)),
                       {}};
 }
@@ -176,7 +181,7 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The file could not be written"), transaction.lastError());
     }
     qint64 id = 0;
     {
@@ -184,7 +189,7 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
             source_.statement(*db, DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"));
         if (!insert) {
             StoreError error = insert.error();
-            error.what = QStringLiteral("The file refused the record");
+            error.what = Words::tr("The file refused the record");
             return fail(std::move(error));
         }
         QSqlQuery& q = **insert;
@@ -192,13 +197,13 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
         if (!q.exec() || !q.next()) {
             const QSqlError why = q.lastError();
             q.finish();
-            return fail(QStringLiteral("The file refused the record"), why);
+            return fail(Words::tr("The file refused the record"), why);
         }
         id = q.value(0).toLongLong();
         q.finish();
     }
     if (!transaction.commit()) {
-        return fail(QStringLiteral("The record could not be written to the file"), transaction.lastError());
+        return fail(Words::tr("The record could not be written to the file"), transaction.lastError());
     }
     source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), id, false});
     return id;
@@ -220,15 +225,15 @@ StoreStatus DowsingStore::change(const DowsingRecord& record, const std::optiona
         QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?%2")
             .arg(columnsBut(QStringLiteral("%1 = ?")), unchangedSince(shown)),
         record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); }, shown,
-        QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"),
+        Words::tr("The file refused the record"), Words::tr("The record could not be written to the file"),
         DataChange::Kind::Changed);
 }
 
 StoreStatus DowsingStore::remove(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
     return writeOneRow(
         QStringLiteral("DELETE FROM Details WHERE IdNumber = ?%1").arg(unchangedSince(shown)), idNumber,
-        [](QSqlQuery&) {}, shown, QStringLiteral("The record could not be removed"),
-        QStringLiteral("The removal could not be written to the file"), DataChange::Kind::Removed);
+        [](QSqlQuery&) {}, shown, Words::tr("The record could not be removed"),
+        Words::tr("The removal could not be written to the file"), DataChange::Kind::Removed);
 }
 
 StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
@@ -241,7 +246,7 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The file could not be written"), transaction.lastError());
     }
     int affected = 0;
     {
@@ -271,10 +276,7 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
         if (shown && RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
             there.next()) {
             return StoreError{StoreCause::Changed,
-                              QCoreApplication::translate("DowsingStore",
-                                                          "The record %1 was changed by someone else since it was "
-                                                          "shown")
-                                  .arg(idNumber),
+                              Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
                               {},
                               {}};
         }
@@ -296,11 +298,11 @@ StoreResult<DowsingRecord> DowsingStore::find(qint64 idNumber) {
     q.setForwardOnly(true);
     if (!RunPrepared(q, QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(DowsingSql::columnList()),
                      {idNumber})) {
-        return fail(NotRead, q.lastError());
+        return fail(notRead(), q.lastError());
     }
     if (!q.next()) {
         if (q.lastError().isValid()) {
-            return fail(NotRead, q.lastError());
+            return fail(notRead(), q.lastError());
         }
         return noSuchRecord(idNumber);
     }
@@ -337,14 +339,14 @@ StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bou
                          .arg(DowsingSql::columnList(), where,
                               descending ? QStringLiteral("DESC") : QStringLiteral("ASC"), page),
                      values)) {
-        return fail(NotRead, q.lastError());
+        return fail(notRead(), q.lastError());
     }
     QList<DowsingRecord> rows;
     while (q.next()) {
         DowsingSql::read(q, rows.emplace_back());
     }
     if (q.lastError().isValid()) {
-        return fail(NotRead, q.lastError());
+        return fail(notRead(), q.lastError());
     }
     return rows;
 }
@@ -356,7 +358,7 @@ StoreResult<qint64> DowsingStore::count() {
     StoreResult<qint64> counted = source_.rowCount(QString::fromLatin1(Table), busyTimeout_);
     if (!counted) {
         StoreError error = counted.error();
-        error.what = NotRead;
+        error.what = notRead();
         return fail(std::move(error));
     }
     return counted;

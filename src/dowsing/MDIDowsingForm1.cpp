@@ -75,7 +75,7 @@ MDIDowsingForm1::MDIDowsingForm1() {
     Look::SetBackground(bottomPanel, Look::Cream);
     auto* bottom = new QHBoxLayout(bottomPanel);
     bottom->setContentsMargins(8, 6, 8, 6);
-    ClickLabel* brandLine = brandLabel(QStringLiteral("Label7"), Texts::FullBrand, bottomPanel);
+    ClickLabel* brandLine = brandLabel(QStringLiteral("Label7"), Texts::FullBrand(), bottomPanel);
     Look::SetTextColour(brandLine, QColor(128, 0, 0));
     bottom->addWidget(brandLine);
     column->addWidget(bottomPanel);

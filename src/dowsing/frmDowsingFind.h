@@ -57,12 +57,11 @@ class frmDowsingFind : public DowsingChildWindow {
 };
 
 namespace DowsingFindTexts {
-inline const QString Caption = QStringLiteral("Find Records");
-inline const QString Hint = QStringLiteral("Type any words of a record or its date. Double click a record to see "
-                                           "its sheet; click a column caption to sort.");
+QString Caption();
+QString Hint();
 QString Count(int shown, bool more);
 QString NotSearchable(const QString& reason);
 QString NotRead(const QString& reason);
-inline const QString Gone = QStringLiteral("This record is no longer in the file; it was deleted meanwhile.");
-inline const QString MakingIndex = QStringLiteral("Making the search index of the records…");
+QString Gone();
+QString MakingIndex();
 } // namespace DowsingFindTexts

@@ -3,6 +3,7 @@
 #include "common/BackupCommands.h"
 #include "common/DataSourceChoice.h"
 #include "common/Keyboard.h"
+#include "common/Language.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/Pictures.h"
@@ -16,6 +17,10 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QStyleFactory>
+
+QString AlreadyRunning() {
+    return QCoreApplication::translate("VelloranShell", "Application is already running");
+}
 
 VelloranShell::VelloranShell(StartupOptions options) : options_(std::move(options)), instance_(options_.lockPath) {
     if (!options_.random) {
@@ -33,7 +38,7 @@ VelloranShell::~VelloranShell() {
 bool VelloranShell::Start() {
     SetShellServices(this);
     if (!instance_.TryAcquire()) {
-        MsgBox(QStringLiteral("Application is already running"), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(AlreadyRunning(), MsgButtons::Ok, MsgIcon::Information);
         CloseAllWindows();
         return false;
     }
@@ -79,6 +84,8 @@ StartupOptions ProgramStartupOptions(const QString& database) {
 }
 
 void PrepareApplication(QApplication& app) {
+    // Before any window takes its texts.
+    Language::Use(QLocale::system());
     // The user's data folder and the window manager's class are named after these.
     QCoreApplication::setApplicationName(QStringLiteral("velloran"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
