@@ -97,6 +97,14 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
         <translation>Sie konnte weder abgeschlossen noch rückgängig gemacht werden; Ihre Einträge und Ihr Tagebuch können daher aus zwei verschiedenen Zeitpunkten stammen. Velloran versucht es beim nächsten Start erneut.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Replace the records and diary of the shared database %1 with those of the backup<byte value="xd"/>
+%2 ?<byte value="xd"/>
+Every user of the database sees the backup&apos;s.</source>
+        <translation>Möchten Sie die Einträge und das Tagebuch der gemeinsamen Datenbank %1 durch die der Sicherung ersetzen?<byte value="xd"/>
+%2<byte value="xd"/>
+Alle Benutzer der Datenbank sehen danach die der Sicherung.</translation>
+    </message>
 </context>
 <context>
     <name>DataBackup</name>
@@ -195,6 +203,43 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
     </message>
 </context>
 <context>
+    <name>DataSourceChoice</name>
+    <message>
+        <source>The password of %1 on the shared database:</source>
+        <translation>Das Passwort von %1 in der gemeinsamen Datenbank:</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source…</source>
+        <translation>Daten&amp;quelle…</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Local Files to the Shared Database…</source>
+        <translation>&amp;Lokale Dateien in die gemeinsame Datenbank kopieren…</translation>
+    </message>
+    <message>
+        <source>The shared database given cannot be used: %1.<byte value="xd"/>
+Velloran uses the files on this computer.</source>
+        <translation>Die angegebene gemeinsame Datenbank kann nicht verwendet werden: %1.<byte value="xd"/>
+Velloran verwendet die Dateien auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>The database %1 is empty.<byte value="xd"/>
+Make Velloran&apos;s tables in it, so that its users can keep their records and diary there?</source>
+        <translation>Die Datenbank %1 ist leer.<byte value="xd"/>
+Sollen die Tabellen von Velloran darin angelegt werden, damit ihre Benutzer dort ihre Einträge und ihr Tagebuch führen können?</translation>
+    </message>
+    <message>
+        <source>The tables in the database %1 were made by an earlier Velloran.<byte value="xd"/>
+Bring them up to date? Earlier versions of Velloran cannot use them after that.</source>
+        <translation>Die Tabellen in der Datenbank %1 stammen von einer früheren Velloran-Version.<byte value="xd"/>
+Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Velloran können sie danach nicht mehr verwenden.</translation>
+    </message>
+    <message>
+        <source>Velloran cannot use the database %1: %2.</source>
+        <translation>Velloran kann die Datenbank %1 nicht verwenden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>unknown error</source>
@@ -243,6 +288,30 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
     <message>
         <source>the finished file could not be moved into place</source>
         <translation>die fertige Datei konnte nicht an ihren Platz verschoben werden</translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached (%2)</source>
+        <translation>der Server %1 ist nicht erreichbar (%2)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the connection (%2)</source>
+        <translation>der Server %1 hat die Verbindung abgelehnt (%2)</translation>
+    </message>
+    <message>
+        <source>the record is in use by another user of the server %1 (%2)</source>
+        <translation>der Eintrag wird von einem anderen Benutzer des Servers %1 verwendet (%2)</translation>
+    </message>
+    <message>
+        <source>the server %1 does not let this user change the records (%2)</source>
+        <translation>der Server %1 erlaubt diesem Benutzer nicht, die Einträge zu ändern (%2)</translation>
+    </message>
+    <message>
+        <source>the database %1 does not hold Velloran&apos;s tables (%2)</source>
+        <translation>die Datenbank %1 enthält nicht die Tabellen von Velloran (%2)</translation>
+    </message>
+    <message>
+        <source>the disk of the server %1 is full</source>
+        <translation>der Datenträger des Servers %1 ist voll</translation>
     </message>
 </context>
 <context>
@@ -297,6 +366,10 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
     <message>
         <source>The entry could not be removed from the %1 section</source>
         <translation>Der Eintrag konnte nicht aus dem Bereich %1 entfernt werden</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the %2 section was changed by someone else since it was shown</source>
+        <translation>Der Eintrag %1 des Bereichs %2 wurde von jemand anderem geändert, seit er angezeigt wurde</translation>
     </message>
 </context>
 <context>
@@ -605,6 +678,10 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
         <source>The removal could not be written to the file</source>
         <translation>Das Entfernen konnte nicht in die Datei geschrieben werden</translation>
     </message>
+    <message>
+        <source>The record %1 was changed by someone else since it was shown</source>
+        <translation>Der Eintrag %1 wurde von jemand anderem geändert, seit er angezeigt wurde</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -670,6 +747,21 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Keep Theirs</source>
+        <translation>&amp;Andere Fassung behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Save Mine</source>
+        <translation>Meine &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Mine as &amp;New</source>
+        <translation>Meine als &amp;neuen Eintrag speichern</translation>
+    </message>
+</context>
+<context>
     <name>PaganLore</name>
     <message>
         <source>Earth</source>
@@ -690,6 +782,103 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
     <message>
         <source>Spirit</source>
         <translation>Geist</translation>
+    </message>
+</context>
+<context>
+    <name>ServerCopy</name>
+    <message>
+        <source>Velloran uses the files on this computer</source>
+        <translation>Velloran verwendet die Dateien auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>The shared database could not be prepared</source>
+        <translation>Die gemeinsame Datenbank konnte nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>%1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The shared database refused the rows of %1</source>
+        <translation>Die gemeinsame Datenbank hat die Zeilen von %1 abgelehnt</translation>
+    </message>
+    <message>
+        <source>The copy could not be finished</source>
+        <translation>Die Kopie konnte nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>The copy could not be committed</source>
+        <translation>Die Kopie konnte nicht festgeschrieben werden</translation>
+    </message>
+    <message>
+        <source>The shared database could not be read</source>
+        <translation>Die gemeinsame Datenbank konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Choose a shared database first (Tools &gt; Data Source…).</source>
+        <translation>Wählen Sie zuerst eine gemeinsame Datenbank (Extras &gt; Datenquelle…).</translation>
+    </message>
+    <message>
+        <source>Copy the records and diary in %1 to the shared database %2?</source>
+        <translation>Die Einträge und das Tagebuch in %1 in die gemeinsame Datenbank %2 kopieren?</translation>
+    </message>
+    <message>
+        <source>The shared database %1 already holds %2 records and entries.<byte value="xd"/>
+Add the records and diary in %3 to them, under new numbers?</source>
+        <translation>Die gemeinsame Datenbank %1 enthält bereits %2 Einträge.<byte value="xd"/>
+Die Einträge und das Tagebuch in %3 unter neuen Nummern hinzufügen?</translation>
+    </message>
+    <message>
+        <source>The records and diary were copied to the shared database %1.</source>
+        <translation>Die Einträge und das Tagebuch wurden in die gemeinsame Datenbank %1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied; the shared database is as it was.<byte value="xd"/>
+</source>
+        <translation>Es wurde nichts kopiert; die gemeinsame Datenbank ist unverändert.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSource</name>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed</source>
+        <translation>der PostgreSQL-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>its tables were made by a newer Velloran</source>
+        <translation>ihre Tabellen stammen von einer neueren Velloran-Version</translation>
+    </message>
+    <message>
+        <source>it holds tables of another program</source>
+        <translation>sie enthält Tabellen eines anderen Programms</translation>
+    </message>
+    <message>
+        <source>its tables are of version %1, not %2</source>
+        <translation>ihre Tabellen haben die Version %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>the count of %1 is missing</source>
+        <translation>die Anzahl für %1 fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDatabase</name>
+    <message>
+        <source>&apos;%1&apos; is no postgresql:// address</source>
+        <translation>„%1“ ist keine postgresql://-Adresse</translation>
+    </message>
+    <message>
+        <source>the address names no database</source>
+        <translation>die Adresse nennt keine Datenbank</translation>
+    </message>
+    <message>
+        <source>the address names no user</source>
+        <translation>die Adresse nennt keinen Benutzer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no TLS mode</source>
+        <translation>„%1“ ist kein TLS-Modus</translation>
     </message>
 </context>
 <context>
@@ -765,6 +954,18 @@ wurde beim letzten Lauf von Velloran unterbrochen. </translation>
 When the other program has let go of it, choose Retry.</source>
         <translation><byte value="xd"/>
 Wenn das andere Programm sie freigegeben hat, wählen Sie „Wiederholen“.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Choose Retry once the server answers again.</source>
+        <translation><byte value="xd"/>
+Wählen Sie „Wiederholen“, sobald der Server wieder antwortet.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Keep their version, save yours over it, or save yours as a new record?</source>
+        <translation><byte value="xd"/>
+Die andere Fassung behalten, Ihre darüber speichern oder Ihre als neuen Eintrag speichern?</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1171,93 @@ Wenn das andere Programm sie freigegeben hat, wählen Sie „Wiederholen“.</tr
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmDataSource</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Datenquelle</translation>
+    </message>
+    <message>
+        <source>The &amp;files on this computer</source>
+        <translation>Die &amp;Dateien auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>A shared &amp;PostgreSQL database</source>
+        <translation>Eine gemeinsame &amp;PostgreSQL-Datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>Durch&amp;suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>Daten&amp;bank:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>Ben&amp;utzer:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>&amp;TLS mode:</source>
+        <translation>&amp;TLS-Modus:</translation>
+    </message>
+    <message>
+        <source>&amp;CA file:</source>
+        <translation>&amp;CA-Datei:</translation>
+    </message>
+    <message>
+        <source>T&amp;est Connection</source>
+        <translation>Verbindung t&amp;esten</translation>
+    </message>
+    <message>
+        <source>Choose the CA file</source>
+        <translation>Wählen Sie die CA-Datei</translation>
+    </message>
+    <message>
+        <source>The files on this computer need no connection.</source>
+        <translation>Die Dateien auf diesem Computer brauchen keine Verbindung.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; it holds Velloran&apos;s records and diary.</source>
+        <translation>Verbunden mit %1; die Datenbank enthält die Einträge und das Tagebuch von Velloran.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; the database is empty, and Velloran can make its tables there.</source>
+        <translation>Verbunden mit %1; die Datenbank ist leer, und Velloran kann dort seine Tabellen anlegen.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; its tables are from an earlier Velloran and can be brought up to date.</source>
+        <translation>Verbunden mit %1; die Tabellen stammen von einer früheren Velloran-Version und können auf den neuesten Stand gebracht werden.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but its tables were made by a newer Velloran.</source>
+        <translation>Verbunden mit %1, aber die Tabellen stammen von einer neueren Velloran-Version.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but the database holds another program&apos;s tables.</source>
+        <translation>Verbunden mit %1, aber die Datenbank enthält die Tabellen eines anderen Programms.</translation>
+    </message>
+    <message>
+        <source>Fill in the host, the database and the user.</source>
+        <translation>Geben Sie den Host, die Datenbank und den Benutzer an.</translation>
+    </message>
+    <message>
+        <source>No secret store of the desktop keeps the password, so Velloran asks for it at each start.</source>
+        <translation>Kein Passwortspeicher der Arbeitsumgebung bewahrt das Passwort auf, daher fragt Velloran bei jedem Start danach.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1700,12 @@ Bitte wählen Sie einen anderen Tag; der Eintrag wurde nicht gespeichert.</trans
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
+    <message>
+        <source>.<byte value="xd"/>
+Delete it all the same?</source>
+        <translation>.<byte value="xd"/>
+Trotzdem löschen?</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1434,6 +1728,10 @@ Bitte wählen Sie einen anderen Tag; der Eintrag wurde nicht gespeichert.</trans
     <message>
         <source>&amp;Next</source>
         <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Extras</translation>
     </message>
 </context>
 <context>

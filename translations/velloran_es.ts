@@ -97,6 +97,14 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
         <translation>No se pudo completar ni deshacer, así que sus registros y su diario pueden ser de dos momentos distintos; Velloran lo intentará de nuevo la próxima vez que se inicie.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Replace the records and diary of the shared database %1 with those of the backup<byte value="xd"/>
+%2 ?<byte value="xd"/>
+Every user of the database sees the backup&apos;s.</source>
+        <translation>¿Reemplazar los registros y el diario de la base de datos compartida %1 por los de la copia de seguridad<byte value="xd"/>
+%2?<byte value="xd"/>
+Todos los usuarios de la base de datos verán los de la copia de seguridad.</translation>
+    </message>
 </context>
 <context>
     <name>DataBackup</name>
@@ -195,6 +203,43 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
     </message>
 </context>
 <context>
+    <name>DataSourceChoice</name>
+    <message>
+        <source>The password of %1 on the shared database:</source>
+        <translation>La contraseña de %1 en la base de datos compartida:</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source…</source>
+        <translation>&amp;Origen de los datos…</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Local Files to the Shared Database…</source>
+        <translation>Copiar los archivos &amp;locales a la base de datos compartida…</translation>
+    </message>
+    <message>
+        <source>The shared database given cannot be used: %1.<byte value="xd"/>
+Velloran uses the files on this computer.</source>
+        <translation>No se puede usar la base de datos compartida indicada: %1.<byte value="xd"/>
+Velloran usa los archivos de este equipo.</translation>
+    </message>
+    <message>
+        <source>The database %1 is empty.<byte value="xd"/>
+Make Velloran&apos;s tables in it, so that its users can keep their records and diary there?</source>
+        <translation>La base de datos %1 está vacía.<byte value="xd"/>
+¿Crear en ella las tablas de Velloran para que sus usuarios puedan guardar allí sus registros y su diario?</translation>
+    </message>
+    <message>
+        <source>The tables in the database %1 were made by an earlier Velloran.<byte value="xd"/>
+Bring them up to date? Earlier versions of Velloran cannot use them after that.</source>
+        <translation>Las tablas de la base de datos %1 las creó una versión anterior de Velloran.<byte value="xd"/>
+¿Actualizarlas? Después, las versiones anteriores de Velloran no podrán usarlas.</translation>
+    </message>
+    <message>
+        <source>Velloran cannot use the database %1: %2.</source>
+        <translation>Velloran no puede usar la base de datos %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>unknown error</source>
@@ -243,6 +288,30 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
     <message>
         <source>the finished file could not be moved into place</source>
         <translation>no se pudo mover el archivo terminado a su sitio</translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached (%2)</source>
+        <translation>no se puede conectar con el servidor %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the connection (%2)</source>
+        <translation>el servidor %1 rechazó la conexión (%2)</translation>
+    </message>
+    <message>
+        <source>the record is in use by another user of the server %1 (%2)</source>
+        <translation>otro usuario del servidor %1 está usando el registro (%2)</translation>
+    </message>
+    <message>
+        <source>the server %1 does not let this user change the records (%2)</source>
+        <translation>el servidor %1 no permite a este usuario modificar los registros (%2)</translation>
+    </message>
+    <message>
+        <source>the database %1 does not hold Velloran&apos;s tables (%2)</source>
+        <translation>la base de datos %1 no contiene las tablas de Velloran (%2)</translation>
+    </message>
+    <message>
+        <source>the disk of the server %1 is full</source>
+        <translation>el disco del servidor %1 está lleno</translation>
     </message>
 </context>
 <context>
@@ -297,6 +366,10 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
     <message>
         <source>The entry could not be removed from the %1 section</source>
         <translation>No se pudo eliminar la entrada de la sección %1</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the %2 section was changed by someone else since it was shown</source>
+        <translation>Otra persona ha modificado la entrada %1 de la sección %2 desde que se mostró</translation>
     </message>
 </context>
 <context>
@@ -605,6 +678,10 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
         <source>The removal could not be written to the file</source>
         <translation>No se pudo escribir la eliminación en el archivo</translation>
     </message>
+    <message>
+        <source>The record %1 was changed by someone else since it was shown</source>
+        <translation>Otra persona ha modificado el registro %1 desde que se mostró</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -670,6 +747,21 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Keep Theirs</source>
+        <translation>&amp;Conservar la otra</translation>
+    </message>
+    <message>
+        <source>&amp;Save Mine</source>
+        <translation>&amp;Guardar la mía</translation>
+    </message>
+    <message>
+        <source>Save Mine as &amp;New</source>
+        <translation>Guardar la mía como &amp;nueva</translation>
+    </message>
+</context>
+<context>
     <name>PaganLore</name>
     <message>
         <source>Earth</source>
@@ -690,6 +782,103 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
     <message>
         <source>Spirit</source>
         <translation>Espíritu</translation>
+    </message>
+</context>
+<context>
+    <name>ServerCopy</name>
+    <message>
+        <source>Velloran uses the files on this computer</source>
+        <translation>Velloran usa los archivos de este equipo</translation>
+    </message>
+    <message>
+        <source>The shared database could not be prepared</source>
+        <translation>No se pudo preparar la base de datos compartida</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>No se pudo leer %1</translation>
+    </message>
+    <message>
+        <source>The shared database refused the rows of %1</source>
+        <translation>La base de datos compartida rechazó las filas de %1</translation>
+    </message>
+    <message>
+        <source>The copy could not be finished</source>
+        <translation>No se pudo terminar la copia</translation>
+    </message>
+    <message>
+        <source>The copy could not be committed</source>
+        <translation>No se pudo confirmar la copia</translation>
+    </message>
+    <message>
+        <source>The shared database could not be read</source>
+        <translation>No se pudo leer la base de datos compartida</translation>
+    </message>
+    <message>
+        <source>Choose a shared database first (Tools &gt; Data Source…).</source>
+        <translation>Elija primero una base de datos compartida (Herramientas &gt; Origen de los datos…).</translation>
+    </message>
+    <message>
+        <source>Copy the records and diary in %1 to the shared database %2?</source>
+        <translation>¿Copiar los registros y el diario de %1 a la base de datos compartida %2?</translation>
+    </message>
+    <message>
+        <source>The shared database %1 already holds %2 records and entries.<byte value="xd"/>
+Add the records and diary in %3 to them, under new numbers?</source>
+        <translation>La base de datos compartida %1 ya contiene %2 registros y entradas.<byte value="xd"/>
+¿Añadirles los registros y el diario de %3, con números nuevos?</translation>
+    </message>
+    <message>
+        <source>The records and diary were copied to the shared database %1.</source>
+        <translation>Los registros y el diario se copiaron a la base de datos compartida %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied; the shared database is as it was.<byte value="xd"/>
+</source>
+        <translation>No se ha copiado nada; la base de datos compartida sigue como estaba.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSource</name>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed</source>
+        <translation>el controlador PostgreSQL de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>its tables were made by a newer Velloran</source>
+        <translation>sus tablas las creó una versión más reciente de Velloran</translation>
+    </message>
+    <message>
+        <source>it holds tables of another program</source>
+        <translation>contiene tablas de otro programa</translation>
+    </message>
+    <message>
+        <source>its tables are of version %1, not %2</source>
+        <translation>sus tablas son de la versión %1, no de la %2</translation>
+    </message>
+    <message>
+        <source>the count of %1 is missing</source>
+        <translation>falta el recuento de %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDatabase</name>
+    <message>
+        <source>&apos;%1&apos; is no postgresql:// address</source>
+        <translation>«%1» no es una dirección postgresql://</translation>
+    </message>
+    <message>
+        <source>the address names no database</source>
+        <translation>la dirección no indica ninguna base de datos</translation>
+    </message>
+    <message>
+        <source>the address names no user</source>
+        <translation>la dirección no indica ningún usuario</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no TLS mode</source>
+        <translation>«%1» no es un modo TLS</translation>
     </message>
 </context>
 <context>
@@ -765,6 +954,18 @@ se interrumpió la última vez que se ejecutó Velloran. </translation>
 When the other program has let go of it, choose Retry.</source>
         <translation><byte value="xd"/>
 Cuando el otro programa lo haya liberado, elija «Reintentar».</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Choose Retry once the server answers again.</source>
+        <translation><byte value="xd"/>
+Elija «Reintentar» cuando el servidor vuelva a responder.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Keep their version, save yours over it, or save yours as a new record?</source>
+        <translation><byte value="xd"/>
+¿Conservar la otra versión, guardar la suya encima o guardarla como un registro nuevo?</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1171,93 @@ Cuando el otro programa lo haya liberado, elija «Reintentar».</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmDataSource</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Origen de los datos</translation>
+    </message>
+    <message>
+        <source>The &amp;files on this computer</source>
+        <translation>Los archivos de este &amp;equipo</translation>
+    </message>
+    <message>
+        <source>A shared &amp;PostgreSQL database</source>
+        <translation>Una base de datos &amp;PostgreSQL compartida</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>E&amp;xaminar…</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;uerto:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Base de datos:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>Usuari&amp;o:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;TLS mode:</source>
+        <translation>Modo &amp;TLS:</translation>
+    </message>
+    <message>
+        <source>&amp;CA file:</source>
+        <translation>&amp;Archivo de la CA:</translation>
+    </message>
+    <message>
+        <source>T&amp;est Connection</source>
+        <translation>Probar la co&amp;nexión</translation>
+    </message>
+    <message>
+        <source>Choose the CA file</source>
+        <translation>Elija el archivo de la CA</translation>
+    </message>
+    <message>
+        <source>The files on this computer need no connection.</source>
+        <translation>Los archivos de este equipo no necesitan conexión.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; it holds Velloran&apos;s records and diary.</source>
+        <translation>Conectado a %1; la base de datos contiene los registros y el diario de Velloran.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; the database is empty, and Velloran can make its tables there.</source>
+        <translation>Conectado a %1; la base de datos está vacía y Velloran puede crear allí sus tablas.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; its tables are from an earlier Velloran and can be brought up to date.</source>
+        <translation>Conectado a %1; sus tablas son de una versión anterior de Velloran y se pueden actualizar.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but its tables were made by a newer Velloran.</source>
+        <translation>Conectado a %1, pero sus tablas las creó una versión más reciente de Velloran.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but the database holds another program&apos;s tables.</source>
+        <translation>Conectado a %1, pero la base de datos contiene las tablas de otro programa.</translation>
+    </message>
+    <message>
+        <source>Fill in the host, the database and the user.</source>
+        <translation>Indique el servidor, la base de datos y el usuario.</translation>
+    </message>
+    <message>
+        <source>No secret store of the desktop keeps the password, so Velloran asks for it at each start.</source>
+        <translation>Ningún almacén de secretos del escritorio guarda la contraseña, así que Velloran la pide en cada inicio.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1700,12 @@ Elija otro día; el registro no se ha guardado.</translation>
         <source>&amp;Back</source>
         <translation>&amp;Atrás</translation>
     </message>
+    <message>
+        <source>.<byte value="xd"/>
+Delete it all the same?</source>
+        <translation>.<byte value="xd"/>
+¿Eliminarlo de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1434,6 +1728,10 @@ Elija otro día; el registro no se ha guardado.</translation>
     <message>
         <source>&amp;Next</source>
         <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,14 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
         <translation>Elle n&apos;a pu être ni terminée ni annulée ; vos fiches et votre journal peuvent donc dater de deux moments différents. Velloran réessaiera à son prochain démarrage.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Replace the records and diary of the shared database %1 with those of the backup<byte value="xd"/>
+%2 ?<byte value="xd"/>
+Every user of the database sees the backup&apos;s.</source>
+        <translation>Remplacer les fiches et le journal de la base de données partagée %1 par ceux de la sauvegarde<byte value="xd"/>
+%2 ?<byte value="xd"/>
+Tous les utilisateurs de la base de données verront ceux de la sauvegarde.</translation>
+    </message>
 </context>
 <context>
     <name>DataBackup</name>
@@ -195,6 +203,43 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
     </message>
 </context>
 <context>
+    <name>DataSourceChoice</name>
+    <message>
+        <source>The password of %1 on the shared database:</source>
+        <translation>Le mot de passe de %1 sur la base de données partagée :</translation>
+    </message>
+    <message>
+        <source>&amp;Data Source…</source>
+        <translation>Source de &amp;données…</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Local Files to the Shared Database…</source>
+        <translation>Copier les fichiers &amp;locaux dans la base de données partagée…</translation>
+    </message>
+    <message>
+        <source>The shared database given cannot be used: %1.<byte value="xd"/>
+Velloran uses the files on this computer.</source>
+        <translation>La base de données partagée indiquée ne peut pas être utilisée : %1.<byte value="xd"/>
+Velloran utilise les fichiers de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The database %1 is empty.<byte value="xd"/>
+Make Velloran&apos;s tables in it, so that its users can keep their records and diary there?</source>
+        <translation>La base de données %1 est vide.<byte value="xd"/>
+Y créer les tables de Velloran, afin que ses utilisateurs puissent y tenir leurs fiches et leur journal ?</translation>
+    </message>
+    <message>
+        <source>The tables in the database %1 were made by an earlier Velloran.<byte value="xd"/>
+Bring them up to date? Earlier versions of Velloran cannot use them after that.</source>
+        <translation>Les tables de la base de données %1 ont été créées par une version antérieure de Velloran.<byte value="xd"/>
+Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les utiliser ensuite.</translation>
+    </message>
+    <message>
+        <source>Velloran cannot use the database %1: %2.</source>
+        <translation>Velloran ne peut pas utiliser la base de données %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>unknown error</source>
@@ -243,6 +288,30 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
     <message>
         <source>the finished file could not be moved into place</source>
         <translation>le fichier terminé n&apos;a pas pu être mis en place</translation>
+    </message>
+    <message>
+        <source>the server %1 cannot be reached (%2)</source>
+        <translation>le serveur %1 est injoignable (%2)</translation>
+    </message>
+    <message>
+        <source>the server %1 refused the connection (%2)</source>
+        <translation>le serveur %1 a refusé la connexion (%2)</translation>
+    </message>
+    <message>
+        <source>the record is in use by another user of the server %1 (%2)</source>
+        <translation>la fiche est utilisée par un autre utilisateur du serveur %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the server %1 does not let this user change the records (%2)</source>
+        <translation>le serveur %1 ne permet pas à cet utilisateur de modifier les fiches (%2)</translation>
+    </message>
+    <message>
+        <source>the database %1 does not hold Velloran&apos;s tables (%2)</source>
+        <translation>la base de données %1 ne contient pas les tables de Velloran (%2)</translation>
+    </message>
+    <message>
+        <source>the disk of the server %1 is full</source>
+        <translation>le disque du serveur %1 est plein</translation>
     </message>
 </context>
 <context>
@@ -297,6 +366,10 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
     <message>
         <source>The entry could not be removed from the %1 section</source>
         <translation>L&apos;entrée n&apos;a pas pu être supprimée de la section %1</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the %2 section was changed by someone else since it was shown</source>
+        <translation>L&apos;entrée %1 de la section %2 a été modifiée par quelqu&apos;un d&apos;autre depuis son affichage</translation>
     </message>
 </context>
 <context>
@@ -605,6 +678,10 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
         <source>The removal could not be written to the file</source>
         <translation>La suppression n&apos;a pas pu être écrite dans le fichier</translation>
     </message>
+    <message>
+        <source>The record %1 was changed by someone else since it was shown</source>
+        <translation>La fiche %1 a été modifiée par quelqu&apos;un d&apos;autre depuis son affichage</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -670,6 +747,21 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Keep Theirs</source>
+        <translation>&amp;Garder la leur</translation>
+    </message>
+    <message>
+        <source>&amp;Save Mine</source>
+        <translation>&amp;Enregistrer la mienne</translation>
+    </message>
+    <message>
+        <source>Save Mine as &amp;New</source>
+        <translation>Enregistrer la mienne comme &amp;nouvelle</translation>
+    </message>
+</context>
+<context>
     <name>PaganLore</name>
     <message>
         <source>Earth</source>
@@ -690,6 +782,103 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
     <message>
         <source>Spirit</source>
         <translation>Esprit</translation>
+    </message>
+</context>
+<context>
+    <name>ServerCopy</name>
+    <message>
+        <source>Velloran uses the files on this computer</source>
+        <translation>Velloran utilise les fichiers de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>The shared database could not be prepared</source>
+        <translation>La base de données partagée n&apos;a pas pu être préparée</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>%1 n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The shared database refused the rows of %1</source>
+        <translation>La base de données partagée a refusé les lignes de %1</translation>
+    </message>
+    <message>
+        <source>The copy could not be finished</source>
+        <translation>La copie n&apos;a pas pu être terminée</translation>
+    </message>
+    <message>
+        <source>The copy could not be committed</source>
+        <translation>La copie n&apos;a pas pu être validée</translation>
+    </message>
+    <message>
+        <source>The shared database could not be read</source>
+        <translation>La base de données partagée n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>Choose a shared database first (Tools &gt; Data Source…).</source>
+        <translation>Choisissez d&apos;abord une base de données partagée (Outils &gt; Source de données…).</translation>
+    </message>
+    <message>
+        <source>Copy the records and diary in %1 to the shared database %2?</source>
+        <translation>Copier les fiches et le journal de %1 dans la base de données partagée %2 ?</translation>
+    </message>
+    <message>
+        <source>The shared database %1 already holds %2 records and entries.<byte value="xd"/>
+Add the records and diary in %3 to them, under new numbers?</source>
+        <translation>La base de données partagée %1 contient déjà %2 fiches et entrées.<byte value="xd"/>
+Y ajouter les fiches et le journal de %3, sous de nouveaux numéros ?</translation>
+    </message>
+    <message>
+        <source>The records and diary were copied to the shared database %1.</source>
+        <translation>Les fiches et le journal ont été copiés dans la base de données partagée %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied; the shared database is as it was.<byte value="xd"/>
+</source>
+        <translation>Rien n&apos;a été copié ; la base de données partagée est telle qu&apos;elle était.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSource</name>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed</source>
+        <translation>le pilote PostgreSQL de Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>its tables were made by a newer Velloran</source>
+        <translation>ses tables ont été créées par une version plus récente de Velloran</translation>
+    </message>
+    <message>
+        <source>it holds tables of another program</source>
+        <translation>elle contient les tables d&apos;un autre programme</translation>
+    </message>
+    <message>
+        <source>its tables are of version %1, not %2</source>
+        <translation>ses tables sont de la version %1, et non %2</translation>
+    </message>
+    <message>
+        <source>the count of %1 is missing</source>
+        <translation>le décompte de %1 est manquant</translation>
+    </message>
+</context>
+<context>
+    <name>SharedDatabase</name>
+    <message>
+        <source>&apos;%1&apos; is no postgresql:// address</source>
+        <translation>« %1 » n&apos;est pas une adresse postgresql://</translation>
+    </message>
+    <message>
+        <source>the address names no database</source>
+        <translation>l&apos;adresse ne nomme aucune base de données</translation>
+    </message>
+    <message>
+        <source>the address names no user</source>
+        <translation>l&apos;adresse ne nomme aucun utilisateur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no TLS mode</source>
+        <translation>« %1 » n&apos;est pas un mode TLS</translation>
     </message>
 </context>
 <context>
@@ -765,6 +954,18 @@ a été interrompue lors de la dernière exécution de Velloran. </translation>
 When the other program has let go of it, choose Retry.</source>
         <translation><byte value="xd"/>
 Quand l&apos;autre programme l&apos;aura libéré, choisissez « Réessayer ».</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Choose Retry once the server answers again.</source>
+        <translation><byte value="xd"/>
+Choisissez « Réessayer » dès que le serveur répond de nouveau.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Keep their version, save yours over it, or save yours as a new record?</source>
+        <translation><byte value="xd"/>
+Garder leur version, enregistrer la vôtre par-dessus, ou l&apos;enregistrer comme nouvelle fiche ?</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1171,93 @@ Quand l&apos;autre programme l&apos;aura libéré, choisissez « Réessayer ».<
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmDataSource</name>
+    <message>
+        <source>Data Source</source>
+        <translation>Source de données</translation>
+    </message>
+    <message>
+        <source>The &amp;files on this computer</source>
+        <translation>Les &amp;fichiers de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>A shared &amp;PostgreSQL database</source>
+        <translation>Une base de données &amp;PostgreSQL partagée</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>Pa&amp;rcourir…</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Hôte :</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort :</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Base de données :</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Utilisateur :</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;TLS mode:</source>
+        <translation>Mode &amp;TLS :</translation>
+    </message>
+    <message>
+        <source>&amp;CA file:</source>
+        <translation>Fichier &amp;CA :</translation>
+    </message>
+    <message>
+        <source>T&amp;est Connection</source>
+        <translation>T&amp;ester la connexion</translation>
+    </message>
+    <message>
+        <source>Choose the CA file</source>
+        <translation>Choisissez le fichier CA</translation>
+    </message>
+    <message>
+        <source>The files on this computer need no connection.</source>
+        <translation>Les fichiers de cet ordinateur n&apos;ont besoin d&apos;aucune connexion.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; it holds Velloran&apos;s records and diary.</source>
+        <translation>Connecté à %1 ; la base contient les fiches et le journal de Velloran.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; the database is empty, and Velloran can make its tables there.</source>
+        <translation>Connecté à %1 ; la base de données est vide, et Velloran peut y créer ses tables.</translation>
+    </message>
+    <message>
+        <source>Connected to %1; its tables are from an earlier Velloran and can be brought up to date.</source>
+        <translation>Connecté à %1 ; ses tables viennent d&apos;une version antérieure de Velloran et peuvent être mises à jour.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but its tables were made by a newer Velloran.</source>
+        <translation>Connecté à %1, mais ses tables ont été créées par une version plus récente de Velloran.</translation>
+    </message>
+    <message>
+        <source>Connected to %1, but the database holds another program&apos;s tables.</source>
+        <translation>Connecté à %1, mais la base de données contient les tables d&apos;un autre programme.</translation>
+    </message>
+    <message>
+        <source>Fill in the host, the database and the user.</source>
+        <translation>Indiquez l&apos;hôte, la base de données et l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>No secret store of the desktop keeps the password, so Velloran asks for it at each start.</source>
+        <translation>Aucun trousseau du bureau ne conserve le mot de passe ; Velloran le demande donc à chaque démarrage.</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1700,12 @@ Veuillez choisir un autre jour ; la fiche n&apos;a pas été enregistrée.</tran
         <source>&amp;Back</source>
         <translation>&amp;Retour</translation>
     </message>
+    <message>
+        <source>.<byte value="xd"/>
+Delete it all the same?</source>
+        <translation>.<byte value="xd"/>
+La supprimer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1434,6 +1728,10 @@ Veuillez choisir un autre jour ; la fiche n&apos;a pas été enregistrée.</tran
     <message>
         <source>&amp;Next</source>
         <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
     </message>
 </context>
 <context>

@@ -28,9 +28,9 @@ namespace {
 
 const QString kService = QStringLiteral("velloran");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DataSourceChoice", text);
-}
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DataSourceChoice)
+};
 
 // The secret store answers through its own event loop; a store that does not answer within seconds counts as none.
 constexpr int kSecretStoreWaitMs = 3000;
@@ -43,18 +43,18 @@ std::optional<QString> askPassword(const SharedDatabase& database) {
     bool ok = false;
     const QString password = QInputDialog::getText(
         VisibleWindowFor(nullptr), ApplicationTitle(),
-        tr("The password of %1 on the shared database:").arg(database.name()), QLineEdit::Password, {}, &ok);
+        Words::tr("The password of %1 on the shared database:").arg(database.name()), QLineEdit::Password, {}, &ok);
     return ok ? std::optional<QString>(password) : std::nullopt;
 }
 
 } // namespace
 
 QString Caption() {
-    return tr("&Data Source…");
+    return Words::tr("&Data Source…");
 }
 
 QString CopyCaption() {
-    return tr("Cop&y Local Files to the Shared Database…");
+    return Words::tr("Cop&y Local Files to the Shared Database…");
 }
 
 namespace {
@@ -117,9 +117,10 @@ void ChooseAtStart(const QString& commandLine) {
         QString why;
         chosen = SharedDatabase::fromUrl(given, &why);
         if (!chosen) {
-            MsgBox(tr("The shared database given cannot be used: %1.\r\nVelloran uses the files on this computer.")
-                       .arg(why),
-                   MsgButtons::Ok, MsgIcon::Critical);
+            MsgBox(
+                Words::tr("The shared database given cannot be used: %1.\r\nVelloran uses the files on this computer.")
+                    .arg(why),
+                MsgButtons::Ok, MsgIcon::Critical);
         }
     } else {
         chosen = SavedDataSource();
@@ -162,18 +163,20 @@ bool PrepareSharedDatabase(QWidget* parent) {
     case ServerSource::Schema::Current:
         return true;
     case ServerSource::Schema::Empty:
-        if (MsgBox(tr("The database %1 is empty.\r\nMake Velloran's tables in it, so that its users can keep their "
-                      "records and diary there?")
-                       .arg(database->name()),
-                   MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
+        if (MsgBox(
+                Words::tr("The database %1 is empty.\r\nMake Velloran's tables in it, so that its users can keep their "
+                          "records and diary there?")
+                    .arg(database->name()),
+                MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
             return false;
         }
         break;
     case ServerSource::Schema::Older:
-        if (MsgBox(tr("The tables in the database %1 were made by an earlier Velloran.\r\nBring them up to date? "
-                      "Earlier versions of Velloran cannot use them after that.")
-                       .arg(database->name()),
-                   MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
+        if (MsgBox(
+                Words::tr("The tables in the database %1 were made by an earlier Velloran.\r\nBring them up to date? "
+                          "Earlier versions of Velloran cannot use them after that.")
+                    .arg(database->name()),
+                MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
             return false;
         }
         break;
@@ -182,7 +185,7 @@ bool PrepareSharedDatabase(QWidget* parent) {
         break;
     }
     if (const StoreStatus made = server.makeSchema(); !made) {
-        MsgBox(tr("Velloran cannot use the database %1: %2.").arg(database->name(), made.error().text()),
+        MsgBox(Words::tr("Velloran cannot use the database %1: %2.").arg(database->name(), made.error().text()),
                MsgButtons::Ok, MsgIcon::Critical, parent);
         return false;
     }

@@ -134,27 +134,23 @@ QString StoreError::serverText() const {
     QString words;
     switch (cause) {
     case StoreCause::Unreachable:
-        words = QCoreApplication::translate("StoreError", "the server %1 cannot be reached (%2)").arg(server, why);
+        words = Words::tr("the server %1 cannot be reached (%2)").arg(server, why);
         break;
     case StoreCause::Denied:
-        words = QCoreApplication::translate("StoreError", "the server %1 refused the connection (%2)").arg(server, why);
+        words = Words::tr("the server %1 refused the connection (%2)").arg(server, why);
         break;
     case StoreCause::Locked:
-        words = QCoreApplication::translate("StoreError", "the record is in use by another user of the server %1 (%2)")
-                    .arg(server, why);
+        words = Words::tr("the record is in use by another user of the server %1 (%2)").arg(server, why);
         break;
     case StoreCause::ReadOnly:
-        words =
-            QCoreApplication::translate("StoreError", "the server %1 does not let this user change the records (%2)")
-                .arg(server, why);
+        words = Words::tr("the server %1 does not let this user change the records (%2)").arg(server, why);
         break;
     case StoreCause::Damaged:
     case StoreCause::Missing:
-        words = QCoreApplication::translate("StoreError", "the database %1 does not hold Velloran's tables (%2)")
-                    .arg(server, why);
+        words = Words::tr("the database %1 does not hold Velloran's tables (%2)").arg(server, why);
         break;
     case StoreCause::DiskFull:
-        words = QCoreApplication::translate("StoreError", "the disk of the server %1 is full").arg(server);
+        words = Words::tr("the disk of the server %1 is full").arg(server);
         break;
     case StoreCause::None:
     case StoreCause::NoSuchRow:

@@ -19,9 +19,9 @@ namespace ServerCopy {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ServerCopy", text);
-}
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ServerCopy)
+};
 
 // A table of the files as the server keeps it: its file, its columns (the key last) and its key.
 struct CopiedTable {
@@ -72,7 +72,7 @@ QString schemaOf(const QString& file) {
 StoreResult<QSqlDatabase> server() {
     const std::optional<SharedDatabase>& shared = CurrentServices().sharedDatabase;
     if (!shared) {
-        return StoreError{StoreCause::Other, {}, tr("Velloran uses the files on this computer"), {}};
+        return StoreError{StoreCause::Other, {}, Words::tr("Velloran uses the files on this computer"), {}};
     }
     return ServerSource::of(*shared).database(DatabaseBusyTimeoutMs);
 }
@@ -104,7 +104,7 @@ QString FilesToServer(const QString& folder, bool replace) {
     }
     for (const QString& statement : first) {
         if (!transaction.begun() || !q.exec(statement)) {
-            return why(tr("The shared database could not be prepared"), q.lastError());
+            return why(Words::tr("The shared database could not be prepared"), q.lastError());
         }
     }
     for (const CopiedTable& table : copiedTables()) {
@@ -120,7 +120,7 @@ QString FilesToServer(const QString& folder, bool replace) {
         read.setForwardOnly(true);
         if (!read.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                            .arg(table.columns.join(QLatin1Char(',')), table.table, table.columns.last()))) {
-            return why(tr("%1 could not be read").arg(table.file), read.lastError());
+            return why(Words::tr("%1 could not be read").arg(table.file), read.lastError());
         }
         const int width = int(table.columns.size()) - (replace ? 0 : 1);
         QVariantList values;
@@ -144,14 +144,14 @@ QString FilesToServer(const QString& folder, bool replace) {
                 values << read.value(i);
             }
             if (++copied % kBatch == 0 && !flush(kBatch)) {
-                return why(tr("The shared database refused the rows of %1").arg(table.file), batch.lastError());
+                return why(Words::tr("The shared database refused the rows of %1").arg(table.file), batch.lastError());
             }
         }
         if (read.lastError().isValid()) {
-            return why(tr("%1 could not be read").arg(table.file), read.lastError());
+            return why(Words::tr("%1 could not be read").arg(table.file), read.lastError());
         }
         if (!flush(int(copied % kBatch))) {
-            return why(tr("The shared database refused the rows of %1").arg(table.file), batch.lastError());
+            return why(Words::tr("The shared database refused the rows of %1").arg(table.file), batch.lastError());
         }
         batch.finish();
         read.finish();
@@ -167,12 +167,12 @@ QString FilesToServer(const QString& folder, bool replace) {
     last += ServerSchema::AfterQuietStatements();
     for (const QString& statement : last) {
         if (!q.exec(statement)) {
-            return why(tr("The copy could not be finished"), q.lastError());
+            return why(Words::tr("The copy could not be finished"), q.lastError());
         }
     }
     q.finish();
     if (!transaction.commit()) {
-        return why(tr("The copy could not be committed"), transaction.lastError());
+        return why(Words::tr("The copy could not be committed"), transaction.lastError());
     }
     DataSource::of(QString()).announce(DataChange{DataChange::Kind::Unknown, {}, 0, false});
     return {};
@@ -196,7 +196,7 @@ QString ServerToFiles(const QString& folder) {
     QSqlQuery q(*db);
     if (!transaction.begun() || !q.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY")) ||
         !q.exec(QStringLiteral("SET LOCAL statement_timeout = 0"))) {
-        return why(tr("The shared database could not be read"), q.lastError());
+        return why(Words::tr("The shared database could not be read"), q.lastError());
     }
     for (const CopiedTable& table : copiedTables()) {
         DatabaseConnection file(QDir(folder).filePath(table.file), DatabaseConnection::Access::Write);
@@ -214,7 +214,7 @@ QString ServerToFiles(const QString& folder) {
         read.setForwardOnly(true);
         if (!read.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                            .arg(table.columns.join(QLatin1Char(',')), table.table, table.columns.last()))) {
-            return why(tr("The shared database could not be read"), read.lastError());
+            return why(Words::tr("The shared database could not be read"), read.lastError());
         }
         while (read.next()) {
             for (int i = 0; i < table.columns.size(); ++i) {
@@ -226,7 +226,7 @@ QString ServerToFiles(const QString& folder) {
         }
         write.finish();
         if (read.lastError().isValid()) {
-            return why(tr("The shared database could not be read"), read.lastError());
+            return why(Words::tr("The shared database could not be read"), read.lastError());
         }
         if (!writing.commit()) {
             return why(table.file, writing.lastError());
@@ -238,8 +238,8 @@ QString ServerToFiles(const QString& folder) {
 void CopyLocalFiles(QWidget* parent) {
     const std::optional<SharedDatabase>& shared = CurrentServices().sharedDatabase;
     if (!shared) {
-        MsgBox(tr("Choose a shared database first (Tools > Data Source…)."), MsgButtons::Ok, MsgIcon::Information,
-               parent);
+        MsgBox(Words::tr("Choose a shared database first (Tools > Data Source…)."), MsgButtons::Ok,
+               MsgIcon::Information, parent);
         return;
     }
     const StoreResult<qint64> held = RowsOnServer();
@@ -249,10 +249,11 @@ void CopyLocalFiles(QWidget* parent) {
     }
     const bool replace = *held == 0;
     const QString question =
-        replace ? tr("Copy the records and diary in %1 to the shared database %2?")
+        replace ? Words::tr("Copy the records and diary in %1 to the shared database %2?")
                       .arg(QDir::toNativeSeparators(ApplicationFolder()), shared->name())
-                : tr("The shared database %1 already holds %2 records and entries.\r\nAdd the records and diary in %3 "
-                     "to them, under new numbers?")
+                : Words::tr(
+                      "The shared database %1 already holds %2 records and entries.\r\nAdd the records and diary in %3 "
+                      "to them, under new numbers?")
                       .arg(shared->name())
                       .arg(*held)
                       .arg(QDir::toNativeSeparators(ApplicationFolder()));
@@ -265,10 +266,10 @@ void CopyLocalFiles(QWidget* parent) {
         failed = FilesToServer(ApplicationFolder(), replace);
     }
     if (failed.isEmpty()) {
-        MsgBox(tr("The records and diary were copied to the shared database %1.").arg(shared->name()), MsgButtons::Ok,
-               MsgIcon::Information, parent);
+        MsgBox(Words::tr("The records and diary were copied to the shared database %1.").arg(shared->name()),
+               MsgButtons::Ok, MsgIcon::Information, parent);
     } else {
-        MsgBox(tr("Nothing was copied; the shared database is as it was.\r\n") + failed, MsgButtons::Ok,
+        MsgBox(Words::tr("Nothing was copied; the shared database is as it was.\r\n") + failed, MsgButtons::Ok,
                MsgIcon::Critical, parent);
     }
 }

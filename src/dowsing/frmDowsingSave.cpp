@@ -10,7 +10,6 @@
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -233,8 +232,8 @@ void frmDowsingSave::deleteRecord() {
     StoreStatus removed = store.remove(shown_.IdNumber, shown_);
     if (!removed && removed.error().cause == StoreCause::Changed) {
         // Someone else saved it since this sheet was shown: deleted only if the user still wants it gone.
-        if (MsgBox(removed.error().what + QCoreApplication::translate("frmDowsingSave", ".\r\nDelete it all the same?"),
-                   MsgButtons::YesNo, MsgIcon::Information, this) != MsgResult::Yes) {
+        if (MsgBox(removed.error().what + tr(".\r\nDelete it all the same?"), MsgButtons::YesNo, MsgIcon::Information,
+                   this) != MsgResult::Yes) {
             backToFreshGrid();
             return;
         }

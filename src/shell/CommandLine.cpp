@@ -3,7 +3,6 @@
 #include "common/SharedDatabase.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,12 +18,12 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption database(
         QStringLiteral("database"),
-        QCoreApplication::translate("CommandLine",
-                                    "Keep records and diary in a shared PostgreSQL database, for this run:\n"
-                                    "postgresql://user@host:port/database[?sslmode=verify-full&sslrootcert=file],\n"
-                                    "or 'files' for the files on this computer. The environment variable\n"
-                                    "VELLORAN_DATABASE says the same. The password comes from the desktop's\n"
-                                    "secret store, or the program asks for it."),
+        // In English like the rest of the help: it is read before any translation is loaded.
+        QStringLiteral("Keep records and diary in a shared PostgreSQL database, for this run:\n"
+                       "postgresql://user@host:port/database[?sslmode=verify-full&sslrootcert=file],\n"
+                       "or 'files' for the files on this computer. The environment variable\n"
+                       "VELLORAN_DATABASE says the same. The password comes from the desktop's\n"
+                       "secret store, or the program asks for it."),
         QStringLiteral("address"));
     parser.addOption(database);
     const bool understood = parser.parse(arguments);

@@ -128,7 +128,7 @@ frmMain::frmMain() {
     nextItem->setEnabled(false);
     menus.fileMenu->insertAction(menus.mnuExit, nextItem);
     // After the seed's menus: where the records and the diary live.
-    QMenu* tools = menuBar()->addMenu(QCoreApplication::translate("frmMain", "&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     DataSourceChoice::AddMenuItems(tools, this);
 
