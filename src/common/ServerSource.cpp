@@ -222,6 +222,13 @@ StoreResult<ServerSource::Schema> ServerSource::schema() {
                                                       : Schema::Newer;
 }
 
+StoreResult<ServerSource::Schema> ServerSource::probe(const SharedDatabase& database) {
+    ServerSource alone(database);
+    const StoreResult<Schema> found = alone.schema();
+    alone.close();
+    return found;
+}
+
 StoreStatus ServerSource::makeSchema() {
     const StoreResult<Schema> found = schema();
     if (!found) {

@@ -37,6 +37,9 @@ class ServerSource : public DataSource {
     enum class Schema { Current, Empty, Older, Newer, Foreign };
     // Connects (a wrong password, an unreachable server are errors) and looks at the schema.
     StoreResult<Schema> schema();
+    // The same over a connection of its own with the address and password given, closed after: the source in use,
+    // whose connection outlives a password changed since, does not answer for them.
+    static StoreResult<Schema> probe(const SharedDatabase& database);
     // Makes the program's tables in an empty database, or brings older ones to this version, in one transaction.
     StoreStatus makeSchema();
 

@@ -128,9 +128,7 @@ bool frmDataSource::testConnection() {
         testResult_->setText(tr("The files on this computer need no connection."));
         return true;
     }
-    // A source of its own, closed after: the one in use is not disturbed.
-    ServerSource& server = ServerSource::of(*database);
-    const StoreResult<ServerSource::Schema> schema = server.schema();
+    const StoreResult<ServerSource::Schema> schema = ServerSource::probe(*database);
     if (!schema) {
         testResult_->setText(schema.error().text());
         return false;

@@ -140,6 +140,9 @@ void tst_SharedDatabase::testConnection_saysInWordsWhatIsWrong() {
     Control<QLineEdit>(&dialog, "txtPassword")->setText("velloran-test");
     QVERIFY(dialog.testConnection());
     QVERIFY(Control<QLabel>(&dialog, "lblTestResult")->text().startsWith("Connected to"));
+    // Refused again while a connection to that database, opened with the right password, stands.
+    Control<QLineEdit>(&dialog, "txtPassword")->setText("wrong");
+    QVERIFY(!dialog.testConnection());
 }
 
 void tst_SharedDatabase::fillLocalFiles() {
