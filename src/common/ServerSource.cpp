@@ -224,7 +224,7 @@ StoreResult<ServerSource::Schema> ServerSource::schema() {
 
 StoreResult<ServerSource::Schema> ServerSource::probe(const SharedDatabase& database) {
     ServerSource alone(database);
-    const StoreResult<Schema> found = alone.schema();
+    StoreResult<Schema> found = alone.schema();
     alone.close();
     return found;
 }

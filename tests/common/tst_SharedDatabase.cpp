@@ -103,7 +103,9 @@ void tst_SharedDatabase::emptyDatabase_getsTheTablesOnlyAfterAsking() {
 }
 
 void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
-    const SharedDatabase database = *TestServer::Database();
+    const std::optional<SharedDatabase> made = TestServer::Database();
+    QVERIFY(made);
+    const SharedDatabase database = *made;
     int asked = 0;
     env->services.readSecret = [](const QString&) { return std::nullopt; };
     env->services.askPassword = [&](const SharedDatabase& which) {
@@ -128,7 +130,9 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
 }
 
 void tst_SharedDatabase::testConnection_saysInWordsWhatIsWrong() {
-    SharedDatabase database = *TestServer::Database();
+    const std::optional<SharedDatabase> made = TestServer::Database();
+    QVERIFY(made);
+    SharedDatabase database = *made;
     env->services.sharedDatabase = database;
     frmDataSource dialog;
     database.password = "wrong";
