@@ -7,8 +7,10 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/Remembered.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace BackupCommands {
 
@@ -77,6 +79,7 @@ void BackUpData(QWidget* parent) {
     if (folder.isEmpty()) {
         return;
     }
+    Remembered::SetLastFolder(folder);
     DataBackup::Result made;
     {
         Look::WaitCursor wait;
@@ -94,11 +97,13 @@ void Restore(QWidget* parent) {
     if (folder.isEmpty()) {
         return;
     }
+    // The folder the backups lie in, not the backup itself: the next backup must not go inside it.
+    Remembered::SetLastFolder(QFileInfo(folder).absolutePath());
     if (const QString why = DataBackup::Verify(folder); !why.isEmpty()) {
         MsgBox(RestoreRefused(why), MsgButtons::Ok, MsgIcon::Critical, parent);
         return;
     }
-    if (MsgBox(ConfirmRestore(folder), MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
+    if (AskBeforeReplacing(ConfirmRestore(folder), MsgIcon::None, parent) != MsgResult::Yes) {
         return;
     }
     DataBackup::Result restored;

@@ -4,6 +4,7 @@
 #include "common/MessageBox.h"
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <QTimeZone>
 #include <optional>
@@ -24,6 +25,9 @@ struct Services {
     std::optional<QTimeZone> timeZone;
     QString applicationFolder;
     ShellServices* shell = nullptr;
+    // The choices of an earlier run already given back in this one: each comes back once, at the first opening of
+    // its window, and a window opened again in the same run starts as it always did.
+    QSet<QString> givenBackThisRun;
 };
 
 // The services in force: those put in force last, or the real ones when none are.

@@ -1,5 +1,6 @@
 #include "diary/DiaryStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -287,6 +288,68 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index) {
         QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}, DataChange::Kind::Removed,
         index);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
+}
+
+template <typename T>
+StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what,
+                                         const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
+    const StoreResult<QSqlDatabase> db = database(section, what);
+    if (!db) {
+        return db.error();
+    }
+    DatabaseTransaction transaction(*db);
+    if (!transaction.begun()) {
+        return fail(StoreError::fromSql(what, transaction.lastError()));
+    }
+    StoreResult<T> changed = change(*db);
+    if (!changed) {
+        return fail(changed.error());
+    }
+    if (!transaction.commit()) {
+        return fail(StoreError::fromSql(what, transaction.lastError()));
+    }
+    return changed;
+}
+
+StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index) {
+    const QString what =
+        QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section));
+    const StoreResult<KeptRow> kept =
+        inTransaction<KeptRow>(section, what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+            StoreResult<KeptRow> row = TakeRowOut(db, tableName(section), QStringLiteral("Index"), index, what);
+            if (!row && row.error().cause == StoreCause::NoSuchRow) {
+                return noSuchEntry(section, index);
+            }
+            return row;
+        });
+    if (kept) {
+        source_.announce({DataChange::Kind::Removed, tableName(section), index, false});
+    }
+    return kept;
+}
+
+std::optional<DiarySection> DiaryStore::sectionOf(const KeptRow& row) {
+    for (const DiarySection section : AllDiarySections) {
+        if (row.table.compare(tableName(section), Qt::CaseInsensitive) == 0) {
+            return section;
+        }
+    }
+    return std::nullopt;
+}
+
+StoreResult<RowPutBack> DiaryStore::putBack(const KeptRow& row) {
+    const std::optional<DiarySection> section = sectionOf(row);
+    const QString what = QCoreApplication::translate("DiaryStore", "The entry could not be put back in the %1 section")
+                             .arg(section ? DiarySectionWord(*section) : row.table);
+    if (!section) {
+        return StoreError{StoreCause::Other, what, QCoreApplication::translate("DiaryStore", "no such section"), {}};
+    }
+    const StoreResult<RowPutBack> back =
+        inTransaction<RowPutBack>(*section, what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
+    if (back) {
+        source_.announce({DataChange::Kind::Added, tableName(*section), back->key, false});
+    }
+    return back;
 }
 
 StoreResult<qint64> DiaryStore::count(DiarySection section) {

@@ -111,6 +111,8 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     menu->addSeparator();
     QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    AddNamedSeparator(menu, QStringLiteral("mnuManualSep"));
+    menu->addAction(book->manualCommand());
 
     QObject::connect(find, &QAction::triggered, book, [] {
         if (frmDiaryFind* window = Windows::Show<frmDiaryFind>()) {

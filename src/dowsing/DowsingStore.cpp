@@ -2,6 +2,7 @@
 
 #include "dowsing/DowsingSearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -250,6 +251,56 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
     }
     source_.announce({kind, QString::fromLatin1(Table), idNumber, false});
     return Done{};
+}
+
+template <typename T>
+StoreResult<T> DowsingStore::inTransaction(const QString& what,
+                                           const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
+    StoreResult<QSqlDatabase> db = database();
+    if (!db) {
+        return db.error();
+    }
+    DatabaseTransaction transaction(*db);
+    if (!transaction.begun()) {
+        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
+    }
+    StoreResult<T> changed = change(*db);
+    if (!changed) {
+        return fail(changed.error());
+    }
+    if (!transaction.commit()) {
+        return fail(what, transaction.lastError());
+    }
+    return changed;
+}
+
+StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber) {
+    const QString what = QStringLiteral("The record could not be removed");
+    const StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+        StoreResult<KeptRow> row =
+            TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what);
+        if (!row && row.error().cause == StoreCause::NoSuchRow) {
+            return noSuchRecord(idNumber);
+        }
+        return row;
+    });
+    if (kept) {
+        source_.announce({DataChange::Kind::Removed, QString::fromLatin1(Table), idNumber, false});
+    }
+    return kept;
+}
+
+StoreResult<RowPutBack> DowsingStore::putBack(const KeptRow& row) {
+    const QString what = QCoreApplication::translate("DowsingStore", "The record could not be put back");
+    if (row.table.compare(QString::fromLatin1(Table), Qt::CaseInsensitive) != 0) {
+        return StoreError{StoreCause::Other, what, QCoreApplication::translate("DowsingStore", "it is no record"), {}};
+    }
+    const StoreResult<RowPutBack> back =
+        inTransaction<RowPutBack>(what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
+    if (back) {
+        source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), back->key, false});
+    }
+    return back;
 }
 
 StoreResult<DowsingRecord> DowsingStore::find(qint64 idNumber) {

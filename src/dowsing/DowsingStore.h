@@ -48,6 +48,11 @@ class DowsingStore {
     StoreResult<qint64> add(const DowsingRecord& record); // returns the new IdNumber
     StoreStatus change(const DowsingRecord& record);      // the row with record.IdNumber
     StoreStatus remove(qint64 idNumber);
+    // Removes a record as remove() does and gives it back as the file held it, for putBack() to undo the removal.
+    StoreResult<KeptRow> removeKept(qint64 idNumber);
+    // Puts a removed record back byte for byte, under its own number when no record has taken it meanwhile,
+    // otherwise under a new one. Announced as an added record.
+    StoreResult<RowPutBack> putBack(const KeptRow& row);
     StoreResult<DowsingRecord> find(qint64 idNumber);
 
     // Rows in ascending IdNumber, the one order every listing shares.
@@ -76,6 +81,9 @@ class DowsingStore {
                             const std::function<void(QSqlQuery&)>& bindValues, const QString& refused,
                             const QString& notWritten, DataChange::Kind kind);
     StoreStatus checkKeyColumn(const QSqlDatabase& db);
+    // Runs `change` as one transaction; nothing is kept of a failed one.
+    template <typename T>
+    StoreResult<T> inTransaction(const QString& what, const std::function<StoreResult<T>(const QSqlDatabase&)>& change);
     StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 
     QString filePath_;

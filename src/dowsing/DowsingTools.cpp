@@ -174,6 +174,8 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     menu->addSeparator();
     QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    AddNamedSeparator(menu, QStringLiteral("mnuManualSep"));
+    menu->addAction(frame->manualCommand());
 
     QObject::connect(find, &QAction::triggered, frame, [] {
         // A window over a file it could not search (the index was stopped, the file was held) starts afresh.

@@ -21,6 +21,7 @@ class frmDowsingFind : public DowsingChildWindow {
 
     void onLoad() override;
     void onUnload() override;
+    bool remembersSize() const override { return true; }
 
     DowsingFindModel* model() const { return model_.get(); }
 

@@ -205,8 +205,12 @@ void frmDowsingSave::deleteRecord() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    const StoreStatus removed = store.remove(shown_.IdNumber);
+    const StoreResult<KeptRow> removed = store.removeKept(shown_.IdNumber);
     if (removed) {
+        // The frame's Undo can put it back for as long as the frame is open.
+        if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
+            frame->NoteDeleted(*removed);
+        }
         MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();
     } else if (removed.error().cause == StoreCause::NoSuchRow) {

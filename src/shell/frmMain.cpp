@@ -128,6 +128,10 @@ frmMain::frmMain() {
     nextItem->setObjectName(QStringLiteral("mnuNext"));
     nextItem->setEnabled(false);
     menus.fileMenu->insertAction(menus.mnuExit, nextItem);
+    // The program's own commands, after the menus the launcher always had.
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    tools->addAction(manualCommand());
 
     connect(forumLine_, &ClickLabel::clicked, this, &frmMain::openHomePage);
     connect(forumLine_, &ClickLabel::mouseMoved, this, &frmMain::stopBlinking);
