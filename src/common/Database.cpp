@@ -282,7 +282,14 @@ StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, c
     for (int i = 0; i < row.columns.size(); ++i) {
         columns << quoted(row.columns.at(i));
         values << QStringLiteral("CASE ? WHEN 'text' THEN CAST(? AS TEXT) ELSE ? END");
-        bound << row.types.at(i) << row.values.at(i) << row.values.at(i);
+        QVariant value = row.values.at(i);
+        // An empty text or blob reads back as a null byte array, which would be bound as NULL.
+        if (row.types.at(i) == QLatin1String("text") && value.toByteArray().isEmpty()) {
+            value = QStringLiteral("");
+        } else if (row.types.at(i) == QLatin1String("blob") && value.toByteArray().isEmpty()) {
+            value = QByteArray("");
+        }
+        bound << row.types.at(i) << value << value;
     }
     if (!taken) {
         columns << quoted(row.keyColumn);
