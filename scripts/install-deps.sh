@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velloran needs to build and run, and only those that are missing.
+# The translations are built with Qt's translation tools (qt6-l10n-tools, and qt6-tools-dev for their CMake
+# functions); Qt's own translations (qt6-translations-l10n) put its file, print and colour dialogs in the user's
+# language at run time.
 # With --for-tests also the tools the tests read saved and printed record sheets back with (unrtf, pdftotext),
 # the second reader of exported calendar files (Python's icalendar), the validators of the installed desktop entry
 # and metainfo (desktop-file-utils, appstream), clang-format, which a test runs to check the committed layout, and
@@ -11,6 +14,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     file dpkg-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core
     libnova-dev liberfa-dev libical-dev
 )

@@ -5,21 +5,20 @@
 //
 // Files are made once under $TMPDIR/velloran-bench and kept for later runs; each run makes the index anew.
 
-#include "common/DataBackup.h"
-#include "dowsing/DowsingSearch.h"
-#include "dowsing/DowsingStore.h"
-#include "support/BenchDowsing.h"
-
 #include "common/Application.h"
+#include "common/DataBackup.h"
 #include "common/Services.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingSearch.h"
+#include "dowsing/DowsingStore.h"
 #include "dowsing/frmDowsingFind.h"
+#include "support/BenchDowsing.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>

@@ -3,7 +3,13 @@
 // Every text the calendar browser shows on its reference tabs, kept together so that the window
 // code only places them. Plain ASCII on purpose: what is counted is what is shown.
 
+#include <QCoreApplication>
+
 namespace PaganLore {
+
+QString Subject::captionText() const {
+    return QCoreApplication::translate("PaganLore", caption);
+}
 
 namespace {
 
@@ -71,42 +77,47 @@ const Subject FestiveSeasonTexts[] = {
 };
 
 const Subject ElementTexts[] = {
-    {"Earth", "This is the element which is associated with the North direction. Earth is the ground under our "
-              "feet, the rock, the soil and the hills, and it stands for stability, strength, patience and growth. "
-              "It is the element of the body and of all things that can be touched, of wealth, homes and family. "
-              "Its season is winter, its time of day is midnight, and its colours are green, brown and black. In "
-              "ritual it is shown by a dish of salt, a stone, a crystal or a bowl of earth, and on the altar by the "
-              "pentacle. Earth is linked to the bull and to trees that stand firm in every storm. Pagans call on "
-              "Earth when they wish to ground themselves, to find a steady footing, to protect their home or to "
-              "bring prosperity and healing. It reminds us that we are part of nature, not apart from it."},
-    {"Air", "This is the element which is associated with the East direction. Air is the breath of life and the "
-            "wind that carries seeds and songs across the land. It stands for the mind, thought, learning, memory "
-            "and speech, and for new beginnings, just as each day begins when the sun rises in the East. Its "
-            "season is spring, its time of day is dawn, and its colours are yellow and pale blue. In ritual it is "
-            "shown by incense smoke, a feather or a bell, and on the altar by the wand or the athame. Birds are "
-            "its creatures. Pagans call upon Air for clear thinking, for inspiration, for travel and for the "
-            "right words."},
-    {"Fire", "Fire is the element of Energy; it also represents action and activeness. It is linked to the South "
-             "direction, to the heat of summer and to the midday sun. Fire gives light and warmth, it cooks our "
-             "food and forges tools, but it can also destroy. It stands for will, courage, passion, desire and "
-             "change, for the spark that turns an idea into a deed. Its colours are red, orange and gold. In "
-             "ritual it is shown by a candle, a lamp or a bonfire, and on the altar by the athame or the wand. The "
-             "lion, the salamander and the dragon are its creatures. Pagans call upon Fire when they need strength "
-             "to act, when they want to burn off old habits and fears, and when they seek purification. Many "
-             "festivals are marked by fires on the hills, for Fire is a sign of the sun and of life itself."},
-    {"Water", "This is the element which is associated with the West direction. Water is found in rivers, lakes, "
-              "wells, rain and the great sea, and in the blood and tears of every living being. It stands for "
-              "feelings, love, dreams, intuition and healing, and for the hidden depths of the mind. Its season is "
-              "autumn, its time of day is dusk, when the sun sets in the West, and its colours are blue, silver and "
-              "sea green. In ritual it is shown by a bowl of water or a shell, and on the altar by the cup or "
-              "chalice. Fish, dolphins and water birds are its creatures. The sacred wells and springs were "
-              "honoured by the old Pagans, and offerings were left there. Pagans call upon Water for cleansing, for "
-              "healing of the heart, for friendship and for seeing what lies beneath the surface."},
-    {"Spirit", "This is the element which is associated with the center; the element which is associated with the "
-               "realm of the gods. Spirit, also called Aether, is the fifth element, the one that binds Earth, Air, "
-               "Fire and Water together and lives in all of them. It has no one direction, for it is everywhere, "
-               "above, below and within. It is shown as the top point of the pentagram, and its colours are white "
-               "and violet. Pagans call upon Spirit to feel their link with the divine and with all of life."},
+    {QT_TRANSLATE_NOOP("PaganLore", "Earth"),
+     "This is the element which is associated with the North direction. Earth is the ground under our "
+     "feet, the rock, the soil and the hills, and it stands for stability, strength, patience and growth. "
+     "It is the element of the body and of all things that can be touched, of wealth, homes and family. "
+     "Its season is winter, its time of day is midnight, and its colours are green, brown and black. In "
+     "ritual it is shown by a dish of salt, a stone, a crystal or a bowl of earth, and on the altar by the "
+     "pentacle. Earth is linked to the bull and to trees that stand firm in every storm. Pagans call on "
+     "Earth when they wish to ground themselves, to find a steady footing, to protect their home or to "
+     "bring prosperity and healing. It reminds us that we are part of nature, not apart from it."},
+    {QT_TRANSLATE_NOOP("PaganLore", "Air"),
+     "This is the element which is associated with the East direction. Air is the breath of life and the "
+     "wind that carries seeds and songs across the land. It stands for the mind, thought, learning, memory "
+     "and speech, and for new beginnings, just as each day begins when the sun rises in the East. Its "
+     "season is spring, its time of day is dawn, and its colours are yellow and pale blue. In ritual it is "
+     "shown by incense smoke, a feather or a bell, and on the altar by the wand or the athame. Birds are "
+     "its creatures. Pagans call upon Air for clear thinking, for inspiration, for travel and for the "
+     "right words."},
+    {QT_TRANSLATE_NOOP("PaganLore", "Fire"),
+     "Fire is the element of Energy; it also represents action and activeness. It is linked to the South "
+     "direction, to the heat of summer and to the midday sun. Fire gives light and warmth, it cooks our "
+     "food and forges tools, but it can also destroy. It stands for will, courage, passion, desire and "
+     "change, for the spark that turns an idea into a deed. Its colours are red, orange and gold. In "
+     "ritual it is shown by a candle, a lamp or a bonfire, and on the altar by the athame or the wand. The "
+     "lion, the salamander and the dragon are its creatures. Pagans call upon Fire when they need strength "
+     "to act, when they want to burn off old habits and fears, and when they seek purification. Many "
+     "festivals are marked by fires on the hills, for Fire is a sign of the sun and of life itself."},
+    {QT_TRANSLATE_NOOP("PaganLore", "Water"),
+     "This is the element which is associated with the West direction. Water is found in rivers, lakes, "
+     "wells, rain and the great sea, and in the blood and tears of every living being. It stands for "
+     "feelings, love, dreams, intuition and healing, and for the hidden depths of the mind. Its season is "
+     "autumn, its time of day is dusk, when the sun sets in the West, and its colours are blue, silver and "
+     "sea green. In ritual it is shown by a bowl of water or a shell, and on the altar by the cup or "
+     "chalice. Fish, dolphins and water birds are its creatures. The sacred wells and springs were "
+     "honoured by the old Pagans, and offerings were left there. Pagans call upon Water for cleansing, for "
+     "healing of the heart, for friendship and for seeing what lies beneath the surface."},
+    {QT_TRANSLATE_NOOP("PaganLore", "Spirit"),
+     "This is the element which is associated with the center; the element which is associated with the "
+     "realm of the gods. Spirit, also called Aether, is the fifth element, the one that binds Earth, Air, "
+     "Fire and Water together and lives in all of them. It has no one direction, for it is everywhere, "
+     "above, below and within. It is shown as the top point of the pentagram, and its colours are white "
+     "and violet. Pagans call upon Spirit to feel their link with the divine and with all of life."},
 };
 
 const Subject GodTexts[] = {

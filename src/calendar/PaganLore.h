@@ -11,7 +11,8 @@ struct Subject {
     const char* caption;
     const char* text;
 
-    QString captionText() const { return QString::fromLatin1(caption); }
+    // In the user's language where the caption is a word (the elements), as written where it is a name.
+    QString captionText() const;
     QString bodyText() const { return QString::fromLatin1(text); }
 };
 

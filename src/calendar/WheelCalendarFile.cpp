@@ -2,6 +2,7 @@
 
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <libical/ical.h>
@@ -12,6 +13,10 @@
 namespace WheelCalendarFile {
 
 namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(WheelCalendarFile)
+};
 
 using WheelOfTheYear::EventKind;
 using WheelOfTheYear::WheelEvent;
@@ -125,15 +130,16 @@ struct Placing {
 
 QString description(const WheelEvent& event, const ZoneChanges* zone) {
     if (!event.instant.isValid()) {
-        return QStringLiteral("%1 on its %2.").arg(event.name, event.about);
+        //: "Imbolc on its traditional date."
+        return Words::tr("%1 on its %2.").arg(event.name, event.about);
     }
     const QDateTime utc = event.instant.toUTC();
     const QString inUtc = utc.toString(InstantFormat) + QStringLiteral(" UTC");
     if (!zone) {
-        return QStringLiteral("%1: %2, %3.").arg(event.name, event.about, inUtc);
+        return Words::tr("%1: %2, %3.").arg(event.name, event.about, inUtc);
     }
     const QTimeZone::OffsetData& change = zone->change(zone->at(event.instant));
-    return QStringLiteral("%1: %2, %3 %4 (%5).")
+    return Words::tr("%1: %2, %3 %4 (%5).")
         .arg(event.name, event.about, utc.addSecs(change.offsetFromUtc).toString(InstantFormat), change.abbreviation,
              inUtc);
 }
@@ -141,10 +147,10 @@ QString description(const WheelEvent& event, const ZoneChanges* zone) {
 QString summary(const WheelEvent& event) {
     switch (event.kind) {
     case EventKind::TraditionalDay:
-        return event.name + QStringLiteral(" (traditional date)");
+        return Words::tr("%1 (traditional date)").arg(event.name);
     case EventKind::SolarPoint:
         // The cross-quarter festivals come twice: on their traditional dates and at the sun's points.
-        return event.longitude % 90 == 0 ? event.name : event.name + QStringLiteral(" (astronomical)");
+        return event.longitude % 90 == 0 ? event.name : Words::tr("%1 (astronomical)").arg(event.name);
     default:
         return event.name;
     }
@@ -217,7 +223,7 @@ QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTim
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
-    icalproperty* name = icalproperty_new_x("Wheel of the Year");
+    icalproperty* name = icalproperty_new_x(Words::tr("Wheel of the Year").toUtf8().constData());
     icalproperty_set_x_name(name, "X-WR-CALNAME");
     icalcomponent_add_property(calendar.get(), name);
 

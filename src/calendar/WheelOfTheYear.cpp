@@ -2,6 +2,7 @@
 
 #include "calendar/SkyPositions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -18,16 +19,20 @@ const std::array<QString, 8> FestivalNames = {
 
 // The full moons' names by the month they fall in, in the north; the south gives each the name of the month half
 // a year on, with its seasons.
-const std::array<QString, 12> MoonNames = {
-    QStringLiteral("Wolf Moon"),     QStringLiteral("Snow Moon"),     QStringLiteral("Worm Moon"),
-    QStringLiteral("Pink Moon"),     QStringLiteral("Flower Moon"),   QStringLiteral("Strawberry Moon"),
-    QStringLiteral("Buck Moon"),     QStringLiteral("Sturgeon Moon"), QStringLiteral("Corn Moon"),
-    QStringLiteral("Hunter's Moon"), QStringLiteral("Beaver Moon"),   QStringLiteral("Cold Moon"),
+constexpr std::array<const char*, 12> MoonNames = {
+    QT_TRANSLATE_NOOP("WheelOfTheYear", "Wolf Moon"),   QT_TRANSLATE_NOOP("WheelOfTheYear", "Snow Moon"),
+    QT_TRANSLATE_NOOP("WheelOfTheYear", "Worm Moon"),   QT_TRANSLATE_NOOP("WheelOfTheYear", "Pink Moon"),
+    QT_TRANSLATE_NOOP("WheelOfTheYear", "Flower Moon"), QT_TRANSLATE_NOOP("WheelOfTheYear", "Strawberry Moon"),
+    QT_TRANSLATE_NOOP("WheelOfTheYear", "Buck Moon"),   QT_TRANSLATE_NOOP("WheelOfTheYear", "Sturgeon Moon"),
+    QT_TRANSLATE_NOOP("WheelOfTheYear", "Corn Moon"),   QT_TRANSLATE_NOOP("WheelOfTheYear", "Hunter's Moon"),
+    QT_TRANSLATE_NOOP("WheelOfTheYear", "Beaver Moon"), QT_TRANSLATE_NOOP("WheelOfTheYear", "Cold Moon"),
 };
-const QString HarvestMoon = QStringLiteral("Harvest Moon");
-const QString HuntersMoon = QStringLiteral("Hunter's Moon");
-const QString BlueMoonName = QStringLiteral("%1 (Blue Moon)");
-const QString NewMoon = QStringLiteral("New Moon");
+constexpr const char* HarvestMoon = QT_TRANSLATE_NOOP("WheelOfTheYear", "Harvest Moon");
+constexpr const char* HuntersMoon = QT_TRANSLATE_NOOP("WheelOfTheYear", "Hunter's Moon");
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(WheelOfTheYear)
+};
 
 struct Tradition {
     Festival festival;
@@ -48,24 +53,18 @@ QString hemisphereKey(Hemisphere hemisphere) {
 }
 
 QString solarAbout(int longitude) {
-    QString what;
     switch (longitude) {
     case 0:
-        what = QStringLiteral("March equinox, ");
-        break;
+        return Words::tr("March equinox, sun at %1°").arg(longitude);
     case 90:
-        what = QStringLiteral("June solstice, ");
-        break;
+        return Words::tr("June solstice, sun at %1°").arg(longitude);
     case 180:
-        what = QStringLiteral("September equinox, ");
-        break;
+        return Words::tr("September equinox, sun at %1°").arg(longitude);
     case 270:
-        what = QStringLiteral("December solstice, ");
-        break;
+        return Words::tr("December solstice, sun at %1°").arg(longitude);
     default:
-        break;
+        return Words::tr("sun at %1°").arg(longitude);
     }
-    return what + QStringLiteral("sun at %1°").arg(longitude);
 }
 
 // The traditional date of the year in a hemisphere: the south keeps each half a year after the north.
@@ -106,16 +105,16 @@ void nameFullMoons(QList<WheelEvent>& events, Hemisphere hemisphere) {
         const bool secondInMonth = previous.isValid() && previous.year() == event.firstDay.year() &&
                                    previous.month() == event.firstDay.month();
         if (&event == harvest) {
-            event.name = HarvestMoon;
+            event.name = Words::tr(HarvestMoon);
         } else if (afterHarvest) {
-            event.name = HuntersMoon;
+            event.name = Words::tr(HuntersMoon);
         } else {
-            event.name = MoonNames[(event.firstDay.month() - 1 + shift) % 12];
+            event.name = Words::tr(MoonNames[(event.firstDay.month() - 1 + shift) % 12]);
         }
         // A blue moon keeps its month's name too: the calendars that name the moons drop the mark, and those
         // that mark blue moons drop the name.
         if (secondInMonth) {
-            event.name = BlueMoonName.arg(event.name);
+            event.name = Words::tr("%1 (Blue Moon)").arg(event.name);
         }
         afterHarvest = &event == harvest;
         previous = event.firstDay;
@@ -187,7 +186,7 @@ WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
         event.firstDay = traditionalDate(year, tradition.month, tradition.day, hemisphere);
         event.lastDay = event.firstDay.addDays(tradition.days - 1);
         event.name = FestivalName(event.festival);
-        event.about = QStringLiteral("traditional date");
+        event.about = Words::tr("traditional date");
         event.uid = QStringLiteral("wheel-%1-%2-%3-traditional@velloran")
                         .arg(hemisphereText)
                         .arg(year)
@@ -200,8 +199,8 @@ WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
         event.kind = phase.full ? EventKind::FullMoon : EventKind::NewMoon;
         event.instant = ToSecond(phase.instant);
         event.firstDay = event.lastDay = local(event.instant);
-        event.name = NewMoon;
-        event.about = phase.full ? QStringLiteral("full moon") : QStringLiteral("new moon");
+        event.name = Words::tr("New Moon");
+        event.about = phase.full ? Words::tr("full moon") : Words::tr("new moon");
         event.uid = QStringLiteral("moon-%1-%2@velloran")
                         .arg(phase.full ? QStringLiteral("full") : QStringLiteral("new"))
                         .arg(phase.lunation);

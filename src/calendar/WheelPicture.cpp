@@ -2,6 +2,7 @@
 
 #include "common/Look.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QtMath>
@@ -117,7 +118,7 @@ void WheelPicture::Draw(QPainter& p, const QRectF& area, const WheelPictureData&
         p.setFont(small);
         // Near the hub, where no festival's name stands.
         p.setPen(TodayColour);
-        centredText(p, onWheel(c, hub + side * 0.07, a), QStringLiteral("Today"));
+        centredText(p, onWheel(c, hub + side * 0.07, a), QCoreApplication::translate("WheelPicture", "Today"));
     }
 
     p.setPen(QPen(Gold, side / 150.0));

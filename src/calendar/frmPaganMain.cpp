@@ -29,7 +29,6 @@
 
 namespace {
 
-const QString YearNotChosen = QStringLiteral("Please Select A Year");
 // The year and month number of the festivals asked for last ("2009-3").
 const QString kLastMonth = QStringLiteral("Calendar/LastMonth");
 constexpr int PictureSide = 150;
@@ -89,9 +88,9 @@ frmPaganMain::frmPaganMain() {
     godTabs_ = new SSTab(QStringLiteral("SSTGods"), 6);
     goddessTabs_ = new SSTab(QStringLiteral("SSTGoddesses"), 6);
 
-    mainTabs_->AddTab(buildCalendarTab(), QStringLiteral("Pagan Calendar"));
-    mainTabs_->AddTab(QStringLiteral("Pagan Information"), [this] { return buildInformationTab(); });
-    mainTabs_->AddTab(buildFestiveSeasonsTab(), QStringLiteral("Pagan Festive Seasons"));
+    mainTabs_->AddTab(buildCalendarTab(), tr("Pagan Calendar"));
+    mainTabs_->AddTab(tr("Pagan Information"), [this] { return buildInformationTab(); });
+    mainTabs_->AddTab(buildFestiveSeasonsTab(), tr("Pagan Festive Seasons"));
 
     // Every subject tab: its text, and beside it the subject's picture where it has one. A page is made when
     // its tab first comes on screen.
@@ -129,9 +128,9 @@ frmPaganMain::frmPaganMain() {
         layout->addWidget(inner);
         return frame;
     };
-    mainTabs_->AddTab(frameFor(QStringLiteral("fraElements"), elementTabs_), QStringLiteral("Pagan Elements"));
-    mainTabs_->AddTab(frameFor(QStringLiteral("fraGods"), godTabs_), QStringLiteral("Pagan Gods"));
-    mainTabs_->AddTab(frameFor(QStringLiteral("fraGoddesses"), goddessTabs_), QStringLiteral("Pagan Goddesses"));
+    mainTabs_->AddTab(frameFor(QStringLiteral("fraElements"), elementTabs_), tr("Pagan Elements"));
+    mainTabs_->AddTab(frameFor(QStringLiteral("fraGods"), godTabs_), tr("Pagan Gods"));
+    mainTabs_->AddTab(frameFor(QStringLiteral("fraGoddesses"), goddessTabs_), tr("Pagan Goddesses"));
 
     // The elements open on Spirit and the gods on Sucellus, the last tabs they had when the window was made.
     elementTabs_->SetTab(4);
@@ -206,7 +205,7 @@ QWidget* frmPaganMain::buildCalendarTab() {
         yearGrid->addWidget(option, row, column);
     }
 
-    showCalendarButton_ = new QPushButton(QStringLiteral("Show Pagan &Calendar"), page);
+    showCalendarButton_ = new QPushButton(tr("Show Pagan &Calendar"), page);
     showCalendarButton_->setObjectName(QStringLiteral("cmdCalendar"));
     showCalendarButton_->setFont(Look::Verdana(8.25, true));
     Look::UseDesktopColours(showCalendarButton_);
@@ -252,8 +251,8 @@ QWidget* frmPaganMain::buildFestiveSeasonsTab() {
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(10);
     layout->addWidget(textLabel(QStringLiteral("Label3"), PaganLore::Introduction(), page));
-    layout->addWidget(textLabel(QStringLiteral("Label4"),
-                                QStringLiteral("The following is the list of Pagan Festivals:"), page, true));
+    layout->addWidget(
+        textLabel(QStringLiteral("Label4"), tr("The following is the list of Pagan Festivals:"), page, true));
     layout->addWidget(festiveSeasonTabs_, 1);
     return page;
 }
@@ -283,7 +282,7 @@ bool frmPaganMain::yearChosen() {
     if (yearOptions_->checkedId() >= 0) {
         return true;
     }
-    MsgBox(YearNotChosen, MsgButtons::Ok, MsgIcon::Critical, this);
+    MsgBox(tr("Please Select A Year"), MsgButtons::Ok, MsgIcon::Critical, this);
     return false;
 }
 

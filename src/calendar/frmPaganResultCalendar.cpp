@@ -18,19 +18,12 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-const QString Placeholder = QStringLiteral("Display Festivals");
-const QString Introduction =
-    QStringLiteral("Velloran displays the festivals of the chosen month in the space below. Know the Pagan festivals "
-                   "for the current chosen month and make your plans.");
-} // namespace
-
 frmPaganResultCalendar::frmPaganResultCalendar() {
     setObjectName(QStringLiteral("frmPaganResultCalendar"));
     setWindowTitle(QStringLiteral("Velloran"));
     QWidget* client = MakeClientArea(Look::DarkTeal, QSize(660, 500));
 
-    festivals_ = new QLabel(Placeholder, client);
+    festivals_ = new QLabel(tr("Display Festivals"), client);
     festivals_->setObjectName(QStringLiteral("lblDisp"));
     festivals_->setGeometry(12, 12, 310, 320);
     festivals_->setTextFormat(Qt::PlainText);
@@ -39,7 +32,10 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     festivals_->setFont(Look::Verdana(9.0));
     Look::SetTextColour(festivals_, QColor(255, 255, 0));
 
-    auto* introduction = new QLabel(Introduction, client);
+    auto* introduction =
+        new QLabel(tr("Velloran displays the festivals of the chosen month in the space below. Know the Pagan "
+                      "festivals for the current chosen month and make your plans."),
+                   client);
     introduction->setObjectName(QStringLiteral("Label1"));
     introduction->setGeometry(340, 12, 308, 64);
     introduction->setTextFormat(Qt::PlainText);
@@ -65,7 +61,7 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     monthCalendar_->setDateRange(FirstDate(), LastDate());
     monthCalendar_->setSelectedDate(StartDate());
 
-    auto* backButton = new QPushButton(QStringLiteral("&Back"), client);
+    auto* backButton = new QPushButton(tr("&Back"), client);
     backButton->setObjectName(QStringLiteral("cmdBack"));
     backButton->setGeometry(12, 340, 110, 30);
     backButton->setFont(Look::Verdana(8.25, true));
@@ -80,7 +76,7 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
 
     const SharedMenus menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The menu bar keeps the desktop's colours; only the client area is teal.
-    auto* backItem = new QAction(QStringLiteral("&Back"), this);
+    auto* backItem = new QAction(tr("&Back"), this);
     backItem->setObjectName(QStringLiteral("mnuBack"));
     menus.fileMenu->insertAction(menus.mnuExit, backItem);
     AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);

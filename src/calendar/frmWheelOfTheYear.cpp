@@ -31,29 +31,71 @@ using namespace WheelOfTheYear;
 
 namespace {
 
-const QString Caption = QStringLiteral("Wheel of the Year");
-const QString ToolsMenu = QStringLiteral("&Tools");
-const QString WheelCommand = QStringLiteral("Wheel of the Year…");
-const QString ZoneText =
-    QStringLiteral("Times in %1, with daylight saving as it applied on each date, here and in the exported file.");
-const QString UtcText = QStringLiteral("Times in UTC, here and in the exported file.");
-const QString RangeText = QStringLiteral("Years 1800 to 2200");
-const QString FallbackText =
-    QStringLiteral("The system's time zone could not be found, so the times and dates are in UTC.");
-const QString LegendText =
-    QStringLiteral("Yule at the top, the year turning clockwise. Gold: solstices and equinoxes; orange: the sun at "
-                   "the cross-quarter points. Bright dots: full moons; dark dots: new moons. Red: today.");
-const QString ExportTitle = QStringLiteral("Export the Wheel of the Year");
-const QString ExportFilter = QStringLiteral("iCalendar file (*.ics)|*.ics");
-const QString ExportFailed = QStringLiteral("The calendar file could not be saved as\r\n%1\r\n\r\n%2\r\n\r\nNo file "
-                                            "was written; a file of that name that was there before is unchanged.");
-const QString ExportDone = QStringLiteral("The wheel of the year %1 was saved as\r\n%2\r\n(%3 events).");
-const QString ReminderUnit = QStringLiteral("days before");
-const QStringList Headers = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Festival or moon"),
-                             QStringLiteral("About")};
+QString Caption() {
+    return frmWheelOfTheYear::tr("Wheel of the Year");
+}
 
+QString ToolsMenu() {
+    return frmWheelOfTheYear::tr("&Tools");
+}
+
+QString WheelCommand() {
+    return frmWheelOfTheYear::tr("Wheel of the Year…");
+}
+
+QString ZoneText() {
+    return frmWheelOfTheYear::tr(
+        "Times in %1, with daylight saving as it applied on each date, here and in the exported file.");
+}
+
+QString UtcText() {
+    return frmWheelOfTheYear::tr("Times in UTC, here and in the exported file.");
+}
+
+QString RangeText() {
+    return frmWheelOfTheYear::tr("Years 1800 to 2200");
+}
+
+QString FallbackText() {
+    return frmWheelOfTheYear::tr("The system's time zone could not be found, so the times and dates are in UTC.");
+}
+
+QString LegendText() {
+    return frmWheelOfTheYear::tr("Yule at the top, the year turning clockwise. Gold: solstices and equinoxes; orange: "
+                                 "the sun at the cross-quarter points. Bright dots: full moons; dark dots: new moons. "
+                                 "Red: today.");
+}
+
+QString ExportTitle() {
+    return frmWheelOfTheYear::tr("Export the Wheel of the Year");
+}
+
+QString ExportFilter() {
+    return frmWheelOfTheYear::tr("iCalendar file (*.ics)|*.ics");
+}
+
+QString ExportFailed() {
+    return frmWheelOfTheYear::tr("The calendar file could not be saved as\r\n%1\r\n\r\n%2\r\n\r\nNo file was "
+                                 "written; a file of that name that was there before is unchanged.");
+}
+
+QString ExportDone() {
+    return frmWheelOfTheYear::tr("The wheel of the year %1 was saved as\r\n%2\r\n(%3 events).");
+}
+
+QString ReminderUnit() {
+    return frmWheelOfTheYear::tr("days before");
+}
+
+QStringList Headers() {
+    return {frmWheelOfTheYear::tr("Date"), frmWheelOfTheYear::tr("Time"), frmWheelOfTheYear::tr("Festival or moon"),
+            frmWheelOfTheYear::tr("About")};
+}
+
+// A day of the table in the user's words: the names of the user's locale, in the order of the user's language.
 QString dateText(const QDate& date) {
-    return QLocale().toString(date, QStringLiteral("ddd d MMM"));
+    //: How a day of the table is written (QDate format): weekday, day and month, short.
+    return QLocale().toString(date, frmWheelOfTheYear::tr("ddd d MMM"));
 }
 
 // A year box that keeps every digit typed and, when Return or leaving it refuses a year outside the range, puts
@@ -75,7 +117,7 @@ class YearBox : public QSpinBox {
 
     void fixup(QString& text) const override {
         if (!text.trimmed().isEmpty()) {
-            warning_->setText(RangeText);
+            warning_->setText(RangeText());
         }
         QSpinBox::fixup(text);
     }
@@ -119,17 +161,17 @@ QLabel* whiteLabel(const QString& name, const QString& text, QWidget* parent) {
 
 frmWheelOfTheYear::frmWheelOfTheYear() {
     setObjectName(QStringLiteral("frmWheelOfTheYear"));
-    setWindowTitle(Caption);
+    setWindowTitle(Caption());
     QWidget* client = MakeClientArea(Look::DarkTeal);
 
-    lblYear = whiteLabel(QStringLiteral("lblYear"), QStringLiteral("&Year:"), client);
+    lblYear = whiteLabel(QStringLiteral("lblYear"), tr("&Year:"), client);
     lblYear->setFont(Look::Verdana(9.0, true));
     lblYearRange = rangeLabel(QStringLiteral("lblYearRange"), client);
     spnYear = yearBox(QStringLiteral("spnYear"), lblYearRange, client);
     lblYear->setBuddy(spnYear);
-    chkSouthern = new QCheckBox(QStringLiteral("&Southern Hemisphere"), client);
+    chkSouthern = new QCheckBox(tr("&Southern Hemisphere"), client);
     chkSouthern->setObjectName(QStringLiteral("chkSouthern"));
-    chkUtc = new QCheckBox(QStringLiteral("Times in &UTC"), client);
+    chkUtc = new QCheckBox(tr("Times in &UTC"), client);
     chkUtc->setObjectName(QStringLiteral("chkUtc"));
     for (QCheckBox* box : {chkSouthern, chkUtc}) {
         Look::SetTextColour(box, Qt::white);
@@ -140,14 +182,14 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
 
     picWheel = new WheelPicture(client);
     picWheel->setObjectName(QStringLiteral("picWheel"));
-    lblLegend = whiteLabel(QStringLiteral("lblLegend"), LegendText, client);
+    lblLegend = whiteLabel(QStringLiteral("lblLegend"), LegendText(), client);
     lblLegend->setWordWrap(true);
     lblLegend->setMaximumWidth(picWheel->sizeHint().width());
 
-    grdWheel = new QTableWidget(0, int(Headers.size()), client);
+    grdWheel = new QTableWidget(0, int(Headers().size()), client);
     grdWheel->setObjectName(QStringLiteral("grdWheel"));
     grdWheel->setAccessibleName(tr("Festivals and moons of the year"));
-    grdWheel->setHorizontalHeaderLabels(Headers);
+    grdWheel->setHorizontalHeaderLabels(Headers());
     grdWheel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdWheel->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdWheel->verticalHeader()->setVisible(false);
@@ -155,22 +197,21 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     grdWheel->setWordWrap(false);
     Look::UseDesktopColours(grdWheel);
 
-    fraExport = new QGroupBox(QStringLiteral("Export to your calendar (.ics)"), client);
+    fraExport = new QGroupBox(tr("Export to your calendar (.ics)"), client);
     fraExport->setObjectName(QStringLiteral("fraExport"));
     Look::SetTextColour(fraExport, Qt::white);
     lblExportRange = rangeLabel(QStringLiteral("lblExportRange"), fraExport);
-    auto* fromLabel = whiteLabel(QStringLiteral("lblExportFrom"), QStringLiteral("&From"), fraExport);
+    auto* fromLabel = whiteLabel(QStringLiteral("lblExportFrom"), tr("&From"), fraExport);
     spnExportFrom = yearBox(QStringLiteral("spnExportFrom"), lblExportRange, fraExport);
     fromLabel->setBuddy(spnExportFrom);
-    auto* toLabel = whiteLabel(QStringLiteral("lblExportTo"), QStringLiteral("t&o"), fraExport);
+    auto* toLabel = whiteLabel(QStringLiteral("lblExportTo"), tr("t&o"), fraExport);
     spnExportTo = yearBox(QStringLiteral("spnExportTo"), lblExportRange, fraExport);
     toLabel->setBuddy(spnExportTo);
-    chkExportPoints = choiceBox(QStringLiteral("chkExportPoints"), QStringLiteral("Eight &points"), fraExport);
-    chkExportTraditional =
-        choiceBox(QStringLiteral("chkExportTraditional"), QStringLiteral("&Traditional days"), fraExport);
-    chkExportNewMoons = choiceBox(QStringLiteral("chkExportNewMoons"), QStringLiteral("&New moons"), fraExport);
-    chkExportFullMoons = choiceBox(QStringLiteral("chkExportFullMoons"), QStringLiteral("Fu&ll moons"), fraExport);
-    chkExportReminder = choiceBox(QStringLiteral("chkExportReminder"), QStringLiteral("&Reminder"), fraExport);
+    chkExportPoints = choiceBox(QStringLiteral("chkExportPoints"), tr("Eight &points"), fraExport);
+    chkExportTraditional = choiceBox(QStringLiteral("chkExportTraditional"), tr("&Traditional days"), fraExport);
+    chkExportNewMoons = choiceBox(QStringLiteral("chkExportNewMoons"), tr("&New moons"), fraExport);
+    chkExportFullMoons = choiceBox(QStringLiteral("chkExportFullMoons"), tr("Fu&ll moons"), fraExport);
+    chkExportReminder = choiceBox(QStringLiteral("chkExportReminder"), tr("&Reminder"), fraExport);
     chkExportReminder->setChecked(false);
     spnReminderDays = new QSpinBox(fraExport);
     spnReminderDays->setObjectName(QStringLiteral("spnReminderDays"));
@@ -178,10 +219,10 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     spnReminderDays->setValue(1);
     spnReminderDays->setEnabled(false);
     Look::UseDesktopColours(spnReminderDays);
-    auto* reminderUnit = whiteLabel(QStringLiteral("lblReminderDays"), ReminderUnit, fraExport);
-    cmdExport = new QPushButton(QStringLiteral("&Export…"), fraExport);
+    auto* reminderUnit = whiteLabel(QStringLiteral("lblReminderDays"), ReminderUnit(), fraExport);
+    cmdExport = new QPushButton(tr("&Export…"), fraExport);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), client);
+    cmdClose = new QPushButton(tr("&Close"), client);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     for (QPushButton* button : {cmdExport, cmdClose}) {
         Look::UseDesktopColours(button);
@@ -247,7 +288,7 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     layout->addLayout(bottom);
 
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
-    mnuExport = new QAction(QStringLiteral("&Export to Calendar…"), this);
+    mnuExport = new QAction(tr("&Export to Calendar…"), this);
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
     menus.fileMenu->insertAction(menus.mnuExit, mnuExport);
     AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
@@ -359,7 +400,7 @@ void frmWheelOfTheYear::fillTable() {
             date = event.lastDay == event.firstDay
                        ? dateText(event.firstDay)
                        : QStringLiteral("%1 – %2").arg(dateText(event.firstDay), dateText(event.lastDay));
-            time = QStringLiteral("all day");
+            time = tr("all day");
         }
         const QStringList cells = {date, time, event.name, event.about};
         for (int column = 0; column < int(cells.size()); ++column) {
@@ -377,11 +418,11 @@ void frmWheelOfTheYear::fillTable() {
 
 void frmWheelOfTheYear::showZone() {
     if (zoneFellBack_) {
-        lblTimeZone->setText(FallbackText);
+        lblTimeZone->setText(FallbackText());
     } else if (chkUtc->isChecked()) {
-        lblTimeZone->setText(UtcText);
+        lblTimeZone->setText(UtcText());
     } else {
-        lblTimeZone->setText(ZoneText.arg(QString::fromUtf8(zone_.id())));
+        lblTimeZone->setText(ZoneText().arg(QString::fromUtf8(zone_.id())));
     }
 }
 
@@ -429,8 +470,8 @@ void frmWheelOfTheYear::exportWheel() {
     choices.reminderDays = chkExportReminder->isChecked() ? spnReminderDays->value() : -1;
     choices.utc = chkUtc->isChecked();
     SaveFileRequest request;
-    request.title = ExportTitle;
-    request.filter = ExportFilter;
+    request.title = ExportTitle();
+    request.filter = ExportFilter();
     request.defaultSuffix = QStringLiteral("ics");
     request.inLastFolder = true;
     const QString path = ChooseSaveFile(request, this);
@@ -454,12 +495,12 @@ void frmWheelOfTheYear::exportWheel() {
     const QString failure =
         WheelCalendarFile::Save(path, WheelCalendarFile::Compose(years, QDateTime::currentDateTimeUtc(), choices));
     if (!failure.isEmpty()) {
-        MsgBox(ExportFailed.arg(QDir::toNativeSeparators(path), failure), MsgButtons::Ok, MsgIcon::Critical, this);
+        MsgBox(ExportFailed().arg(QDir::toNativeSeparators(path), failure), MsgButtons::Ok, MsgIcon::Critical, this);
         return;
     }
     const QString span = first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
     // One arg() for all three: a second one would fill a "%1" in the file's name.
-    MsgBox(ExportDone.arg(span, QDir::toNativeSeparators(path), QString::number(events)), MsgButtons::Ok,
+    MsgBox(ExportDone().arg(span, QDir::toNativeSeparators(path), QString::number(events)), MsgButtons::Ok,
            MsgIcon::Information, this);
 }
 
@@ -468,9 +509,9 @@ void frmWheelOfTheYear::closeWheel() {
 }
 
 QAction* InstallWheelOfTheYearMenu(FormWindow* window) {
-    QMenu* tools = window->menuBar()->addMenu(ToolsMenu);
+    QMenu* tools = window->menuBar()->addMenu(ToolsMenu());
     tools->setObjectName(QStringLiteral("mnuTools"));
-    QAction* wheel = tools->addAction(WheelCommand);
+    QAction* wheel = tools->addAction(WheelCommand());
     wheel->setObjectName(QStringLiteral("mnuWheelOfTheYear"));
     QObject::connect(wheel, &QAction::triggered, window, [] { Windows::Show<frmWheelOfTheYear>(); });
     AddNamedSeparator(tools, QStringLiteral("mnuManualSep"));

@@ -9,73 +9,99 @@
 #include "common/MessageBox.h"
 #include "common/Remembered.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace BackupCommands {
 
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(BackupCommands)
+};
+// Where a restore kept the files it replaced, on lines of its own after what comes before.
+QString keptIn(const QString& aside) {
+    return Words::tr("\r\nThe files you had before are kept in\r\n%1").arg(QDir::toNativeSeparators(aside));
+}
+} // namespace
+
+QString BackUpCaption() {
+    return Words::tr("&Back Up Data…");
+}
+
+QString RestoreCaption() {
+    return Words::tr("&Restore…");
+}
+
+QString BackUpTitle() {
+    return Words::tr("Choose a folder for the backup");
+}
+
+QString RestoreTitle() {
+    return Words::tr("Choose the backup folder to restore");
+}
+
 QString BackupMade(const QString& folder) {
-    return QStringLiteral("Your records and diary were backed up and the copy was checked:\r\n") +
-           QDir::toNativeSeparators(folder);
+    return Words::tr("Your records and diary were backed up and the copy was checked:\r\n%1")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 QString BackupFailed(const QString& reason) {
-    return QStringLiteral("The backup could not be made.\r\n") + reason;
+    return Words::tr("The backup could not be made.\r\n%1").arg(reason);
 }
 
 QString ConfirmRestore(const QString& folder) {
-    return QStringLiteral("Replace your records and diary with those of the backup\r\n%1 ?\r\n"
-                          "Your current files are kept aside as a backup of their own.")
+    return Words::tr("Replace your records and diary with those of the backup\r\n%1 ?\r\n"
+                     "Your current files are kept aside as a backup of their own.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
 QString Restored(const QString& folder, const QString& aside) {
-    QString text = QStringLiteral("Your records and diary were restored from\r\n") + QDir::toNativeSeparators(folder);
+    QString text = Words::tr("Your records and diary were restored from\r\n%1").arg(QDir::toNativeSeparators(folder));
     if (!aside.isEmpty()) {
-        text += QStringLiteral("\r\nThe files you had before are kept in\r\n") + QDir::toNativeSeparators(aside);
+        text += keptIn(aside);
     }
     return text;
 }
 
 QString RestoreRefused(const QString& reason) {
-    return QStringLiteral("This backup cannot be restored; nothing was changed.\r\n") + reason;
+    return Words::tr("This backup cannot be restored; nothing was changed.\r\n%1").arg(reason);
 }
 
 QString RestoreNotDone(const QString& reason) {
-    return QStringLiteral("Nothing was restored; your records and diary are as they were.\r\n") + reason;
+    return Words::tr("Nothing was restored; your records and diary are as they were.\r\n%1").arg(reason);
 }
 
 QString RestoreFailed(const QString& reason, const QString& aside, bool undone) {
-    const QString what = undone ? QStringLiteral("The restore did not finish, so your records and diary were put back "
-                                                 "as they were.")
-                                : QStringLiteral("The restore did not finish and could not be undone; Velloran "
-                                                 "tries again when it next starts.");
-    return QStringLiteral("%1\r\n%2\r\nThe files you had before are kept in\r\n%3")
-        .arg(what, reason, QDir::toNativeSeparators(aside));
+    const QString what = undone ? Words::tr("The restore did not finish, so your records and diary were put back as "
+                                            "they were.")
+                                : Words::tr("The restore did not finish and could not be undone; Velloran tries "
+                                            "again when it next starts.");
+    return what + QStringLiteral("\r\n") + reason + keptIn(aside);
 }
 
 QString RestoreCutOff(const QString& folder, const QString& aside, const QString& reason, bool finished, bool undone) {
-    QString text = QStringLiteral("The restore from\r\n%1\r\nwas cut off when Velloran last ran. ")
+    QString text = Words::tr("The restore from\r\n%1\r\nwas cut off when Velloran last ran. ")
                        .arg(QDir::toNativeSeparators(folder));
     if (finished) {
-        text += QStringLiteral("It has now been finished: your records and diary are those of the backup.");
+        text += Words::tr("It has now been finished: your records and diary are those of the backup.");
     } else if (undone) {
-        text += QStringLiteral("It could not be finished, so it was undone: your records and diary are as they were "
-                               "before it.\r\n") +
-                reason;
+        text += Words::tr("It could not be finished, so it was undone: your records and diary are as they were "
+                          "before it.\r\n%1")
+                    .arg(reason);
     } else {
-        text += QStringLiteral("It could neither be finished nor undone, so your records and diary may be from two "
-                               "different times; Velloran tries again when it next starts.\r\n") +
-                reason;
+        text += Words::tr("It could neither be finished nor undone, so your records and diary may be from two "
+                          "different times; Velloran tries again when it next starts.\r\n%1")
+                    .arg(reason);
     }
     if (!aside.isEmpty()) {
-        text += QStringLiteral("\r\nThe files you had before are kept in\r\n") + QDir::toNativeSeparators(aside);
+        text += keptIn(aside);
     }
     return text;
 }
 
 void BackUpData(QWidget* parent) {
-    const QString folder = ChooseFolder(BackUpTitle, parent);
+    const QString folder = ChooseFolder(BackUpTitle(), parent);
     if (folder.isEmpty()) {
         return;
     }
@@ -93,7 +119,7 @@ void BackUpData(QWidget* parent) {
 }
 
 void Restore(QWidget* parent) {
-    const QString folder = ChooseFolder(RestoreTitle, parent);
+    const QString folder = ChooseFolder(RestoreTitle(), parent);
     if (folder.isEmpty()) {
         return;
     }

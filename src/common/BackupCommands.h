@@ -12,10 +12,10 @@ void Restore(QWidget* parent);
 // At start-up, before any tool opens a file: a restore that was cut off is finished or undone, and the user told which.
 void FinishInterruptedRestore();
 
-inline const QString BackUpCaption = QStringLiteral("&Back Up Data…");
-inline const QString RestoreCaption = QStringLiteral("&Restore…");
-inline const QString BackUpTitle = QStringLiteral("Choose a folder for the backup");
-inline const QString RestoreTitle = QStringLiteral("Choose the backup folder to restore");
+QString BackUpCaption();
+QString RestoreCaption();
+QString BackUpTitle();
+QString RestoreTitle();
 
 QString BackupMade(const QString& folder);
 QString BackupFailed(const QString& reason);

@@ -4,6 +4,8 @@
 #include "common/Texts.h"
 #include "common/WebPages.h"
 
+#include <QCoreApplication>
+
 namespace {
 ClickLabel* makeBrandLabel(const QString& name, const QString& text, const QString& page, QWidget* parent) {
     auto* label = new ClickLabel(text, parent);
@@ -22,8 +24,8 @@ ClickLabel* makeBrandLabel(const QString& name, const QString& text, const QStri
 BrandFrame::BrandFrame(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fraFullBrand"));
     setFrameShape(QFrame::NoFrame);
-    cobrandLink_ = makeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand, PageKey::Cobrand, this);
-    fullBrandLink_ = makeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand, PageKey::FullyBranded, this);
+    cobrandLink_ = makeBrandLabel(QStringLiteral("lblCobrand"), Texts::Cobrand(), PageKey::Cobrand, this);
+    fullBrandLink_ = makeBrandLabel(QStringLiteral("lblFullBrand"), Texts::FullBrand(), PageKey::FullyBranded, this);
     // Placed before they are first shown, so Qt never has to lay out their wrapped text just to size them.
     cobrandLink_->setGeometry(rect());
     fullBrandLink_->setGeometry(rect());
@@ -47,14 +49,15 @@ void BrandFrame::resizeEvent(QResizeEvent* event) {
 }
 
 QString ForumLabelText() {
-    return QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit ") + MakerWebAddress() +
-           QStringLiteral(" Now");
+    return QCoreApplication::translate("Texts", "The Most Popular Online Mystic Discussion Forum. Click Here To Visit "
+                                                "%1 Now")
+        .arg(MakerWebAddress());
 }
 
 QString ForumBoardText() {
-    return QStringLiteral(
-               "The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit ") +
-           MakerWebAddress() + QStringLiteral(" Now");
+    return QCoreApplication::translate("Texts", "The Most Popular Online Mystic Discussion Board. Best Resource For "
+                                                "Everything Mystic. Visit %1 Now")
+        .arg(MakerWebAddress());
 }
 
 ClickLabel* MakeForumLabel(QWidget* parent) {

@@ -5,6 +5,7 @@
 #include "common/SqliteFiles.h"
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +18,10 @@
 namespace DataBackup {
 
 namespace {
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DataBackup)
+};
 
 const QString kAutomaticPrefix = QStringLiteral("Automatic backup");
 const QString kAsidePrefix = QStringLiteral("Before restore");
@@ -97,11 +102,11 @@ QString filesAsNoted(const QString& folder, const QList<NotedFile>& files, bool 
     for (const NotedFile& file : files) {
         const QFileInfo info(QDir(folder).filePath(file.name));
         if (!info.isFile()) {
-            return QStringLiteral("%1 is missing from the backup.").arg(file.name);
+            return Words::tr("%1 is missing from the backup.").arg(file.name);
         }
         if ((file.size >= 0 && info.size() != file.size) ||
             (checksums && !file.sha256.isEmpty() && noteOf(info.filePath()).sha256 != file.sha256)) {
-            return QStringLiteral("%1 in the backup is not the file that was backed up.").arg(file.name);
+            return Words::tr("%1 in the backup is not the file that was backed up.").arg(file.name);
         }
     }
     return {};
@@ -120,7 +125,7 @@ QString cannotMake(const QString& folder) {
         existing = QFileInfo(existing).path();
     }
     const QString why = FolderRefusesChanges(existing);
-    return QStringLiteral("The folder %1 cannot be made.").arg(native(folder)) +
+    return Words::tr("The folder %1 cannot be made.").arg(native(folder)) +
            (why.isEmpty() ? QString() : QLatin1Char(' ') + why);
 }
 
@@ -135,7 +140,7 @@ QString putFiles(const QString& from, const QString& dataFolder) {
         const QString why =
             QFileInfo(live).isFile() ? SqliteFiles::Replace(source, live) : SqliteFiles::Copy(source, live);
         if (!why.isEmpty()) {
-            return QStringLiteral("%1 could not be restored: %2").arg(file.fileName, why);
+            return Words::tr("%1 could not be restored: %2").arg(file.fileName, why);
         }
     }
     return {};
@@ -187,7 +192,7 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
         QDir(working).removeRecursively();
         result.error = FolderRefusesChanges(parent);
         if (result.error.isEmpty()) {
-            result.error = QStringLiteral("The folder %1 cannot be written.").arg(native(parent));
+            result.error = Words::tr("The folder %1 cannot be written.").arg(native(parent));
         }
         return result;
     }
@@ -204,19 +209,19 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
         }
         if (!why.isEmpty()) {
             QDir(working).removeRecursively();
-            result.error = QStringLiteral("%1 could not be copied: %2").arg(file.fileName, why);
+            result.error = Words::tr("%1 could not be copied: %2").arg(file.fileName, why);
             return result;
         }
         copied << noteOf(target);
         if (copied.last().sha256.isEmpty()) {
             QDir(working).removeRecursively();
-            result.error = QStringLiteral("%1 could not be read back.").arg(file.fileName);
+            result.error = Words::tr("%1 could not be read back.").arg(file.fileName);
             return result;
         }
     }
     if (copied.isEmpty()) {
         QDir(working).removeRecursively();
-        result.error = QStringLiteral("There is no data file in %1.").arg(native(dataFolder));
+        result.error = Words::tr("There is no data file in %1.").arg(native(dataFolder));
         return result;
     }
     // The note is written last and the folder named as a backup only then, both on the disk before it is said made.
@@ -229,7 +234,7 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
     }
     if (!why.isEmpty()) {
         QDir(QFileInfo::exists(folder) ? folder : working).removeRecursively();
-        result.error = QStringLiteral("The folder %1 cannot be written. %2").arg(native(parent), why);
+        result.error = Words::tr("The folder %1 cannot be written. %2").arg(native(parent), why);
         return result;
     }
     result.ok = true;
@@ -239,11 +244,11 @@ Result Make(const QString& dataFolder, const QString& parent, const QDateTime& w
 
 QString Verify(const QString& folder) {
     if (!QFileInfo(folder).isDir()) {
-        return QStringLiteral("The folder %1 cannot be found.").arg(native(folder));
+        return Words::tr("The folder %1 cannot be found.").arg(native(folder));
     }
     const std::optional<QList<NotedFile>> files = readMarker(folder);
     if (!files) {
-        return QStringLiteral("%1 is not a Velloran backup.").arg(native(folder));
+        return Words::tr("%1 is not a Velloran backup.").arg(native(folder));
     }
     if (QString why = filesAsNoted(folder, *files, true); !why.isEmpty()) {
         return why;
@@ -256,11 +261,11 @@ QString Verify(const QString& folder) {
         }
         ++present;
         if (const QString why = SqliteFiles::Check(path, file.requiredTables); !why.isEmpty()) {
-            return QStringLiteral("%1 in the backup is damaged: %2").arg(file.fileName, why);
+            return Words::tr("%1 in the backup is damaged: %2").arg(file.fileName, why);
         }
     }
     if (present == 0) {
-        return QStringLiteral("The backup holds no data file.");
+        return Words::tr("The backup holds no data file.");
     }
     return {};
 }
@@ -286,7 +291,7 @@ Result Restore(const QString& folder, const QString& dataFolder, const QDateTime
         }
         anyCurrent = true;
         if (const QString why = SqliteFiles::CheckNotInUse(live); !why.isEmpty()) {
-            result.error = QStringLiteral("%1: %2.").arg(file.fileName, why);
+            result.error = Words::tr("%1: %2.").arg(file.fileName, why);
             return result;
         }
     }
@@ -296,7 +301,7 @@ Result Restore(const QString& folder, const QString& dataFolder, const QDateTime
     // With no current files there is nothing to keep; anything else that stops the copy stops the restore.
     if (!aside.ok && anyCurrent) {
         result.error =
-            QStringLiteral("The current files could not be kept aside, so nothing was changed. ") + aside.error;
+            Words::tr("The current files could not be kept aside, so nothing was changed. %1").arg(aside.error);
         return result;
     }
     const QString note = QDir(dataFolder).filePath(kRestoreNote);
@@ -305,7 +310,7 @@ Result Restore(const QString& folder, const QString& dataFolder, const QDateTime
     // On the disk before the first file is touched: from then on, whatever stops the restore, the next start knows.
     if (const QString why = WriteFileWhole(note, noteText); !why.isEmpty()) {
         QDir(aside.folder).removeRecursively();
-        result.error = QStringLiteral("The restore could not begin. ") + why;
+        result.error = Words::tr("The restore could not begin. %1").arg(why);
         return result;
     }
     result.aside = aside.folder;

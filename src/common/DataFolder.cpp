@@ -24,6 +24,9 @@
 #endif
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DataFolder)
+};
 QString systemWhyNotWritable(const QString& folder) {
 #if defined(Q_OS_UNIX)
     // access() answers for read-only mounts and access lists too, not only for the permission bits.
@@ -32,7 +35,7 @@ QString systemWhyNotWritable(const QString& folder) {
     }
     return QString();
 #else
-    return QFileInfo(folder).isWritable() ? QString() : QStringLiteral("The folder is read-only.");
+    return QFileInfo(folder).isWritable() ? QString() : Words::tr("The folder is read-only.");
 #endif
 }
 
@@ -55,7 +58,7 @@ bool isDatabase(const QString& path) {
 }
 
 QString problemText(const QString& folder, const QString& reason) {
-    return QStringLiteral("Velloran cannot keep your dowsing records and diary in the folder\r\n%1\r\n\r\n%2")
+    return Words::tr("Velloran cannot keep your dowsing records and diary in the folder\r\n%1\r\n\r\n%2")
         .arg(QDir::toNativeSeparators(folder), reason);
 }
 
@@ -150,13 +153,13 @@ DataFolderChoice ChooseDataFolder(const DataPlaces& places, const QStringList& f
     std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(places.userFolder).toStdString()),
                                         error);
     if (error) {
-        choice.problem = problemText(
-            places.userFolder,
-            QStringLiteral("The folder cannot be created: %1").arg(QString::fromLocal8Bit(error.message())));
+        choice.problem =
+            problemText(places.userFolder,
+                        Words::tr("The folder cannot be created: %1").arg(QString::fromLocal8Bit(error.message())));
         return choice;
     }
     if (const QString why = whyNotWritable(places.userFolder); !why.isEmpty()) {
-        choice.problem = problemText(places.userFolder, QStringLiteral("The folder cannot be written: %1").arg(why));
+        choice.problem = problemText(places.userFolder, Words::tr("The folder cannot be written: %1").arg(why));
         return choice;
     }
 
@@ -174,8 +177,7 @@ DataFolderChoice ChooseDataFolder(const DataPlaces& places, const QStringList& f
             continue;
         }
         if (const QString why = copyWhole(source, target); !why.isEmpty()) {
-            choice.problem =
-                problemText(places.userFolder, QStringLiteral("%1 cannot be copied there: %2").arg(name, why));
+            choice.problem = problemText(places.userFolder, Words::tr("%1 cannot be copied there: %2").arg(name, why));
             return choice;
         }
     }

@@ -1,6 +1,7 @@
 #include "common/Database.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,9 @@
 #include <sqlite3.h>
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 const QString Driver = QStringLiteral("QSQLITE");
 
@@ -49,7 +53,7 @@ StoreCause causeOf(const QSqlError& error) {
 QString reasonOf(const QSqlError& error) {
     const QString database = error.databaseText().trimmed();
     const QString text = database.isEmpty() ? error.text().trimmed() : database;
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    return text.isEmpty() ? Words::tr("unknown error") : text;
 }
 
 } // namespace
@@ -66,19 +70,19 @@ QString StoreError::text() const {
     QString words;
     switch (cause) {
     case StoreCause::Missing:
-        words = QStringLiteral("the file %1 is missing").arg(name);
+        words = Words::tr("the file %1 is missing").arg(name);
         break;
     case StoreCause::Locked:
-        words = QStringLiteral("the file %1 is in use by another program").arg(name);
+        words = Words::tr("the file %1 is in use by another program").arg(name);
         break;
     case StoreCause::ReadOnly:
-        words = QStringLiteral("the file %1 or its folder is read-only").arg(name);
+        words = Words::tr("the file %1 or its folder is read-only").arg(name);
         break;
     case StoreCause::Damaged:
-        words = QStringLiteral("the file %1 is damaged (%2)").arg(name, why);
+        words = Words::tr("the file %1 is damaged (%2)").arg(name, why);
         break;
     case StoreCause::DiskFull:
-        words = QStringLiteral("the disk that holds %1 is full").arg(name);
+        words = Words::tr("the disk that holds %1 is full").arg(name);
         break;
     case StoreCause::None:
     case StoreCause::NoSuchRow:
@@ -92,15 +96,13 @@ QString StoreError::text() const {
 DatabaseConnection::DatabaseConnection(const QString& path, Access access, int busyTimeoutMs)
     : name_(nextConnectionName()) {
     if (!QSqlDatabase::isDriverAvailable(Driver)) {
-        error_ = {StoreCause::Other, {}, QStringLiteral("the SQLite driver of Qt is not installed"), {}};
+        error_ = {StoreCause::Other, {}, Words::tr("the SQLite driver of Qt is not installed"), {}};
         return;
     }
     const QFileInfo info(path);
     if (!info.isFile()) {
-        error_ = {StoreCause::Missing,
-                  {},
-                  QStringLiteral("the file %1 does not exist").arg(QDir::toNativeSeparators(path)),
-                  path};
+        error_ = {
+            StoreCause::Missing, {}, Words::tr("the file %1 does not exist").arg(QDir::toNativeSeparators(path)), path};
         return;
     }
     if (access == Access::Read) {
@@ -253,7 +255,7 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
         if (query.lastError().isValid()) {
             return StoreError::fromSql(what, query.lastError());
         }
-        return StoreError{StoreCause::NoSuchRow, what, QStringLiteral("the row is no longer in the file"), {}};
+        return StoreError{StoreCause::NoSuchRow, what, Words::tr("the row is no longer in the file"), {}};
     }
     for (int i = 0; i < row.columns.size(); ++i) {
         row.types << query.value(2 * i).toString();
@@ -316,9 +318,9 @@ bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& va
 }
 
 StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
-    const QString what = QStringLiteral("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
+    const QString what = Words::tr("The database %1 could not be made").arg(QDir::toNativeSeparators(path));
     if (QFileInfo::exists(path)) {
-        return {StoreCause::Other, what, QStringLiteral("the file already exists"), {}};
+        return {StoreCause::Other, what, Words::tr("the file already exists"), {}};
     }
     // Built under another name and renamed when whole, so an interrupted build never leaves half a schema.
     const QString part = path + QStringLiteral(".part");
@@ -350,7 +352,7 @@ StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
             }
             query.finish();
             if (!failure.failed() && !statement.trimmed().isEmpty()) {
-                failure = {StoreCause::Other, what, QStringLiteral("the schema ends inside a statement"), {}};
+                failure = {StoreCause::Other, what, Words::tr("the schema ends inside a statement"), {}};
             }
             if (!failure.failed() && !transaction.commit()) {
                 failure = StoreError::fromSql(what, transaction.lastError());
@@ -360,7 +362,7 @@ StoreError CreateDatabase(const QString& path, const QString& schemaSql) {
     }
     QSqlDatabase::removeDatabase(name);
     if (!failure.failed() && !QFile::rename(part, path)) {
-        failure = {StoreCause::Other, what, QStringLiteral("the finished file could not be moved into place"), {}};
+        failure = {StoreCause::Other, what, Words::tr("the finished file could not be moved into place"), {}};
     }
     if (failure.failed()) {
         QFile::remove(part);

@@ -7,6 +7,7 @@
 #include "common/WholeFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -15,6 +16,10 @@
 #include <algorithm>
 
 namespace Exports {
+
+QString NotDrawn() {
+    return QCoreApplication::translate("Exports", "The pages could not be drawn.");
+}
 
 QByteArray CsvRecord(const QStringList& fields) {
     QByteArray record;

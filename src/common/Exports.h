@@ -17,7 +17,7 @@ namespace Exports {
 QByteArray CsvRecord(const QStringList& fields);
 
 // Lays out and draws documents on a paged device, each document starting on a new page.
-inline const QString NotDrawn = QStringLiteral("The pages could not be drawn.");
+QString NotDrawn();
 
 class PageSheets {
   public:

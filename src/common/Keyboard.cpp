@@ -87,7 +87,10 @@ bool IsEditingCommand(const QKeyEvent* key) {
 
 QAction* StandardPasteAction(const QMenu* menu) {
     // Named since Qt 6.6; before that known by its caption, in the user's language, before the shortcut.
-    const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
+    // Qt's own caption, as Qt's translation gives it: the context is named apart so that it is not taken for one of
+    // the program's texts.
+    const char* const lineEditContext = "QLineEdit";
+    const QString caption = QCoreApplication::translate(lineEditContext, "&Paste");
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste") ||
             action->text().section(QLatin1Char('\t'), 0, 0) == caption) {

@@ -4,11 +4,15 @@
 #include "common/ShellServices.h"
 #include "common/WebPages.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(SharedMenus)
+};
 QAction* pageItem(QWidget* owner, const QString& name, const QString& caption, const QString& page) {
     auto* action = new QAction(caption, owner);
     action->setObjectName(name);
@@ -35,20 +39,20 @@ QList<QAction*> SharedMenus::barItems() const {
 
 SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, UpdateCaption updateCaption) {
     SharedMenus m;
-    m.fileMenu = new QMenu(QStringLiteral("&File"), owner);
+    m.fileMenu = new QMenu(Words::tr("&File"), owner);
     m.fileMenu->setObjectName(fileMenuName);
-    m.mnuExit = m.fileMenu->addAction(QStringLiteral("E&xit"));
+    m.mnuExit = m.fileMenu->addAction(Words::tr("E&xit"));
     m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    m.mnuHelp = new QMenu(QStringLiteral("&Help"), owner);
+    m.mnuHelp = new QMenu(Words::tr("&Help"), owner);
     m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    m.mnuOnline = pageItem(owner, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), PageKey::Help);
-    m.mnuVisit = pageItem(owner, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), PageKey::HomePage);
+    m.mnuOnline = pageItem(owner, QStringLiteral("mnuOnline"), Words::tr("&Online Help"), PageKey::Help);
+    m.mnuVisit = pageItem(owner, QStringLiteral("mnuVisit"), Words::tr("&Visit Us Online"), PageKey::HomePage);
     m.mnuUpdate = pageItem(owner, QStringLiteral("mnuUpdate"),
-                           updateCaption == UpdateCaption::CheckFor ? QStringLiteral("&Check for Software Update")
-                                                                    : QStringLiteral("Check for Software &Update"),
+                           updateCaption == UpdateCaption::CheckFor ? Words::tr("&Check for Software Update")
+                                                                    : Words::tr("Check for Software &Update"),
                            PageKey::Download);
-    m.mnuAbout = new QAction(QStringLiteral("&About Software"), owner);
+    m.mnuAbout = new QAction(Words::tr("&About Software"), owner);
     m.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(m.mnuAbout, &QAction::triggered, owner, [owner] { ShowAbout(owner->window()); });
 
@@ -59,10 +63,10 @@ SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, Update
     AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
     m.mnuHelp->addAction(m.mnuAbout);
 
-    m.mnuDonate = pageItem(owner, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), PageKey::Donate);
+    m.mnuDonate = pageItem(owner, QStringLiteral("mnuDonate"), Words::tr("&Donate"), PageKey::Donate);
     // Kept in the bar but never choosable.
     m.mnuMakeMoney =
-        pageItem(owner, QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"), PageKey::FullyBranded);
+        pageItem(owner, QStringLiteral("mnuMakeMoney"), Words::tr("Make Money &Online"), PageKey::FullyBranded);
     m.mnuMakeMoney->setEnabled(false);
     return m;
 }

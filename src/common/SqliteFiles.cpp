@@ -3,6 +3,7 @@
 #include "common/Database.h"
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -13,6 +14,9 @@
 #include <unistd.h>
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(SqliteFiles)
+};
 
 // Another program's lock is waited for no longer than any other read or write of the program waits: the copy
 // runs while the user waits on the window, who is then told the file is in use and can try again.
@@ -64,7 +68,7 @@ QString copyPages(Connection& from, Connection& to) {
     }
     sqlite3_backup_finish(backup);
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        return QStringLiteral("the file is in use by another program; try again when it has finished");
+        return Words::tr("the file is in use by another program; try again when it has finished");
     }
     if (rc != SQLITE_DONE) {
         const QString why = QString::fromUtf8(sqlite3_errstr(rc));
@@ -80,10 +84,10 @@ namespace SqliteFiles {
 QString Copy(const QString& source, const QString& target) {
     struct stat info {};
     if (::stat(QFile::encodeName(source).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return QStringLiteral("%1 does not exist").arg(source);
+        return Words::tr("%1 does not exist").arg(source);
     }
     if (QFileInfo::exists(target)) {
-        return QStringLiteral("%1 exists already").arg(target);
+        return Words::tr("%1 exists already").arg(target);
     }
     // Made under another name and put in place whole, so that a copy cut short never passes for the file; made with
     // its source's permissions, so that a private file stays private.
@@ -120,7 +124,7 @@ QString Copy(const QString& source, const QString& target) {
 
 QString Check(const QString& path, const QStringList& requiredTables) {
     if (!QFileInfo(path).isFile()) {
-        return QStringLiteral("%1 is missing").arg(QFileInfo(path).fileName());
+        return Words::tr("%1 is missing").arg(QFileInfo(path).fileName());
     }
     Connection db(path, SQLITE_OPEN_READONLY);
     if (!db.error().isEmpty()) {
@@ -143,14 +147,22 @@ QString Check(const QString& path, const QStringList& requiredTables) {
     }
     for (const QString& table : requiredTables) {
         sqlite3_stmt* probe = nullptr;
-        sqlite3_prepare_v2(db.db(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)", -1,
-                           &probe, nullptr);
-        const QByteArray name = table.toUtf8();
-        sqlite3_bind_text(probe, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
-        rc = sqlite3_step(probe);
+        rc = sqlite3_prepare_v2(db.db(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)",
+                                -1, &probe, nullptr);
+        if (rc == SQLITE_OK) {
+            const QByteArray name = table.toUtf8();
+            sqlite3_bind_text(probe, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_step(probe);
+        }
+        // Only a look that ran to its end says the table is not there; any other failure is said as itself.
+        QString failure =
+            rc == SQLITE_ROW || rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db.db()));
         sqlite3_finalize(probe);
+        if (!failure.isEmpty()) {
+            return failure;
+        }
         if (rc != SQLITE_ROW) {
-            return QStringLiteral("the table %1 is missing").arg(table);
+            return Words::tr("the table %1 is missing").arg(table);
         }
     }
     return {};
@@ -181,7 +193,7 @@ QString CheckNotInUse(const QString& path) {
     const int rc = sqlite3_exec(db.db(), "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
     sqlite3_exec(db.db(), "ROLLBACK", nullptr, nullptr, nullptr);
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        return QStringLiteral("the file is in use by another program; try again when it has finished");
+        return Words::tr("the file is in use by another program; try again when it has finished");
     }
     return rc == SQLITE_OK ? QString() : db.message();
 }

@@ -1,5 +1,7 @@
 #include "common/StoreMessages.h"
 
+#include <QCoreApplication>
+
 MsgButtons StoreFailureButtons(const StoreError& error) {
     return error.cause == StoreCause::Locked ? MsgButtons::RetryCancel : MsgButtons::Ok;
 }
@@ -11,7 +13,8 @@ bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* pa
 QString StoreFailureText(const StoreError& error) {
     QString text = error.text() + QLatin1Char('.');
     if (error.cause == StoreCause::Locked) {
-        text += QStringLiteral("\r\nWhen the other program has let go of it, choose Retry.");
+        text +=
+            QCoreApplication::translate("StoreMessages", "\r\nWhen the other program has let go of it, choose Retry.");
     }
     return text;
 }

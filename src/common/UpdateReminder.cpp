@@ -5,6 +5,7 @@
 #include "common/MessageBox.h"
 #include "common/WebPages.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSettings>
 
@@ -16,7 +17,9 @@ QString dateText(const QDate& date) {
 } // namespace
 
 QString UpdateReminderQuestion() {
-    return QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+    return QCoreApplication::translate("UpdateReminder",
+                                       "There maybe an update to this software available\rDo you want to check for an "
+                                       "update?");
 }
 
 void CheckForUpdateReminder() {

@@ -1,5 +1,6 @@
 #include "common/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -10,15 +11,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(WholeFile)
+};
+} // namespace
+
 QString SystemFailure(int error, const QString& folder) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("The disk is full.");
+        return Words::tr("The disk is full.");
     case EROFS:
     case EACCES:
     case EPERM:
-        return QStringLiteral("The folder %1 is read-only.").arg(QDir::toNativeSeparators(folder));
+        return Words::tr("The folder %1 is read-only.").arg(QDir::toNativeSeparators(folder));
     default:
         return QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('.');
     }
@@ -26,11 +33,11 @@ QString SystemFailure(int error, const QString& folder) {
 
 QString WriteFailure(const QFileDevice& file) {
     if (file.error() == QFileDevice::ResourceError) {
-        return QStringLiteral("The disk is full.");
+        return Words::tr("The disk is full.");
     }
     const QFileInfo folder(QFileInfo(file.fileName()).path());
     if (folder.isDir() && !folder.isWritable()) {
-        return QStringLiteral("The folder %1 is read-only.").arg(QDir::toNativeSeparators(folder.filePath()));
+        return Words::tr("The folder %1 is read-only.").arg(QDir::toNativeSeparators(folder.filePath()));
     }
     const QString system = file.errorString();
     return system.endsWith(QLatin1Char('.')) ? system : system + QLatin1Char('.');
@@ -75,7 +82,7 @@ QString SyncFolder(const QString& folder) {
 
 QString FolderRefusesChanges(const QString& folder) {
     if (!QFileInfo(folder).isDir()) {
-        return QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
+        return Words::tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
     }
     // access() answers for read-only mounts and access lists too, not only for the permission bits.
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0 ? QString() : SystemFailure(errno, folder);
@@ -102,11 +109,11 @@ QString writeThrough(const QString& named, const std::function<QString(QFileDevi
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir()) {
-        return QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
+        return Words::tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder));
     }
     // The file's own read-only mark counts, whoever the user is: an administrator too is asked to choose another.
     if (target.exists() && !(target.permissions() & QFile::WriteOwner)) {
-        return QStringLiteral("The file is read-only.");
+        return Words::tr("The file is read-only.");
     }
     struct stat old {};
     const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;

@@ -1,5 +1,6 @@
 #include "diary/DiaryKeywordModel.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -73,7 +74,9 @@ StoreResult<qint64> DiaryKeywordModel::readIndexAt(int row) {
         return unread_;
     }
     return StoreError{StoreCause::NoSuchRow,
-                      QStringLiteral("The %1 section has no line %2").arg(DiarySectionWord(section_)).arg(row + 1),
+                      QCoreApplication::translate("DiaryKeywordModel", "The %1 section has no line %2")
+                          .arg(DiarySectionName(section_))
+                          .arg(row + 1),
                       {},
                       {}};
 }

@@ -10,6 +10,10 @@
 
 namespace {
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DiaryStore)
+};
+
 // The table of a section is "tbl" followed by its word; SQLite matches table names without regard to
 // letter case, so this reaches the same table as the schema's lower-case name.
 QString tableOf(DiarySection section) {
@@ -34,6 +38,20 @@ QString DiarySectionWord(DiarySection section) {
         return QStringLiteral("Recipes");
     case DiarySection::Rituals:
         return QStringLiteral("Rituals");
+    }
+    return {};
+}
+
+QString DiarySectionName(DiarySection section) {
+    switch (section) {
+    case DiarySection::Spell:
+        return Words::tr("Spell");
+    case DiarySection::Incense:
+        return Words::tr("Incense");
+    case DiarySection::Recipes:
+        return Words::tr("Recipes");
+    case DiarySection::Rituals:
+        return Words::tr("Rituals");
     }
     return {};
 }
@@ -85,12 +103,12 @@ StoreError DiaryStore::fail(StoreError error) const {
 
 namespace {
 QString notRead(DiarySection section) {
-    return QStringLiteral("The %1 section could not be read").arg(DiarySectionWord(section));
+    return Words::tr("The %1 section could not be read").arg(DiarySectionName(section));
 }
 
 StoreError noSuchEntry(DiarySection section, qint64 index) {
     return {StoreCause::NoSuchRow,
-            QStringLiteral("No entry of the %1 section has the number %2").arg(DiarySectionWord(section)).arg(index),
+            Words::tr("No entry of the %1 section has the number %2").arg(DiarySectionName(section)).arg(index),
             {},
             {}};
 }
@@ -142,10 +160,10 @@ StoreStatus DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection sect
     }
     return StoreError{StoreCause::Damaged,
                       what,
-                      QStringLiteral("the file %1 does not number its entries itself (the \"Index\" column of the %2 "
-                                     "section is no automatic key), so an entry could be neither edited nor removed; "
-                                     "it may be an older or converted file")
-                          .arg(QDir::toNativeSeparators(path_), DiarySectionWord(section)),
+                      Words::tr("the file %1 does not number its entries itself (the \"Index\" column of the %2 "
+                                "section is no automatic key), so an entry could be neither edited nor removed; it "
+                                "may be an older or converted file")
+                          .arg(QDir::toNativeSeparators(path_), DiarySectionName(section)),
                       {}};
 }
 
@@ -254,10 +272,10 @@ StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& wh
 
 StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 index) {
     std::optional<DiaryEntry> found;
-    const StoreStatus done = readRows(
-        section, QStringLiteral("The entry could not be read from the %1 section").arg(DiarySectionWord(section)),
-        QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableOf(section)), {index},
-        [&found](const QSqlQuery& query) { found = entryOf(query); });
+    const StoreStatus done =
+        readRows(section, Words::tr("The entry could not be read from the %1 section").arg(DiarySectionName(section)),
+                 QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableOf(section)), {index},
+                 [&found](const QSqlQuery& query) { found = entryOf(query); });
     if (!done) {
         return done.error();
     }
@@ -268,23 +286,22 @@ StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 
 }
 
 StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    return writeRow(section,
-                    QStringLiteral("The entry could not be added to the %1 section").arg(DiarySectionWord(section)),
+    return writeRow(section, Words::tr("The entry could not be added to the %1 section").arg(DiarySectionName(section)),
                     QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?)").arg(tableOf(section)),
                     {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt);
 }
 
 StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning) {
-    const StoreResult<qint64> written = writeRow(
-        section, QStringLiteral("The entry could not be saved in the %1 section").arg(DiarySectionWord(section)),
-        QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?").arg(tableOf(section)),
-        {trimBlanks(keyword), trimBlanks(meaning), index}, DataChange::Kind::Changed, index);
+    const StoreResult<qint64> written =
+        writeRow(section, Words::tr("The entry could not be saved in the %1 section").arg(DiarySectionName(section)),
+                 QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?").arg(tableOf(section)),
+                 {trimBlanks(keyword), trimBlanks(meaning), index}, DataChange::Kind::Changed, index);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
 StoreStatus DiaryStore::remove(DiarySection section, qint64 index) {
     const StoreResult<qint64> written = writeRow(
-        section, QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section)),
+        section, Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section)),
         QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}, DataChange::Kind::Removed,
         index);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
@@ -312,8 +329,7 @@ StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& wh
 }
 
 StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index) {
-    const QString what =
-        QStringLiteral("The entry could not be removed from the %1 section").arg(DiarySectionWord(section));
+    const QString what = Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section));
     const StoreResult<KeptRow> kept =
         inTransaction<KeptRow>(section, what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
             StoreResult<KeptRow> row = TakeRowOut(db, tableName(section), QStringLiteral("Index"), index, what);
@@ -339,10 +355,10 @@ std::optional<DiarySection> DiaryStore::sectionOf(const KeptRow& row) {
 
 StoreResult<RowPutBack> DiaryStore::putBack(const KeptRow& row) {
     const std::optional<DiarySection> section = sectionOf(row);
-    const QString what = QCoreApplication::translate("DiaryStore", "The entry could not be put back in the %1 section")
-                             .arg(section ? DiarySectionWord(*section) : row.table);
+    const QString what = Words::tr("The entry could not be put back in the %1 section")
+                             .arg(section ? DiarySectionName(*section) : row.table);
     if (!section) {
-        return StoreError{StoreCause::Other, what, QCoreApplication::translate("DiaryStore", "no such section"), {}};
+        return StoreError{StoreCause::Other, what, Words::tr("no such section"), {}};
     }
     const StoreResult<RowPutBack> back =
         inTransaction<RowPutBack>(*section, what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });

@@ -23,6 +23,8 @@ inline constexpr std::array<DiarySection, 4> AllDiarySections{DiarySection::Spel
 
 // "Spell", "Incense", "Recipes" or "Rituals": names the section in captions and forms its table name.
 QString DiarySectionWord(DiarySection section);
+// The section's name as the user reads it, in the user's language ("Spell" in English).
+QString DiarySectionName(DiarySection section);
 // The section for index 0 to 3, or nothing for any other index.
 std::optional<DiarySection> DiarySectionFromIndex(int index);
 

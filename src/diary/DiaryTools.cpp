@@ -12,6 +12,7 @@
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,12 +24,51 @@
 namespace DiaryTools {
 
 namespace Texts {
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DiaryTools)
+};
+
+QString CsvFilter() {
+    return Words::tr("CSV file | *.csv");
+}
+
+QString PdfFilter() {
+    return Words::tr("PDF file | *.pdf");
+}
+
+QString SectionHeading(DiarySection section) {
+    //: The heading of a section's pages: "Spell Section".
+    return Words::tr("%1 Section").arg(DiarySectionName(section));
+}
+} // namespace
+
+QString Menu() {
+    return Words::tr("&Tools");
+}
+
+QString Find() {
+    return Words::tr("&Find…");
+}
+
+QString ExportCsv() {
+    return Words::tr("Export Section to &CSV…");
+}
+
+QString ExportPdf() {
+    return Words::tr("Export Section to &PDF…");
+}
+
+QString Preview() {
+    return Words::tr("Print Pre&view of Section…");
+}
+
 QString Exported(const QString& path) {
-    return QStringLiteral("The section was exported to\r\n") + QDir::toNativeSeparators(path);
+    return Words::tr("The section was exported to\r\n%1").arg(QDir::toNativeSeparators(path));
 }
 
 QString NotExported(const QString& path, const QString& reason) {
-    return QStringLiteral("The section could not be exported to %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
+    return Words::tr("The section could not be exported to %1.\r\n%2").arg(QDir::toNativeSeparators(path), reason);
 }
 } // namespace Texts
 
@@ -71,7 +111,7 @@ QString DrawSection(const QList<DiaryEntry>& entries, DiarySection section, QPag
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     QTextCharFormat plain;
-    caret.insertText(DiarySectionWord(section) + QStringLiteral(" Section"), title);
+    caret.insertText(Texts::SectionHeading(section), title);
     for (const DiaryEntry& entry : entries) {
         caret.insertBlock();
         caret.insertBlock();
@@ -84,7 +124,7 @@ QString DrawSection(const QList<DiaryEntry>& entries, DiarySection section, QPag
     }
     Exports::PageSheets pages(&device);
     if (!pages.isActive()) {
-        return Exports::NotDrawn;
+        return Exports::NotDrawn();
     }
     pages.draw(document);
     return {};
@@ -95,22 +135,22 @@ QString WritePdf(DiaryStore& store, DiarySection section, const QString& path) {
     if (!entries) {
         return entries.error().text();
     }
-    return Exports::WritePdf(path, DiarySectionWord(section),
+    return Exports::WritePdf(path, DiarySectionName(section),
                              [&](QPagedPaintDevice& device) { return DrawSection(*entries, section, device); });
 }
 
 QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
-    QMenu* menu = book->menuBar()->addMenu(Texts::Menu);
+    QMenu* menu = book->menuBar()->addMenu(Texts::Menu());
     menu->setObjectName(QStringLiteral("mnuTools"));
-    QAction* find = AddNamedItem(menu, QStringLiteral("mnuFind"), Texts::Find);
+    QAction* find = AddNamedItem(menu, QStringLiteral("mnuFind"), Texts::Find());
     find->setShortcut(QKeySequence::Find);
     menu->addSeparator();
-    QAction* csv = AddNamedItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
-    QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
-    QAction* preview = AddNamedItem(menu, QStringLiteral("mnuPreview"), Texts::Preview);
+    QAction* csv = AddNamedItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv());
+    QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf());
+    QAction* preview = AddNamedItem(menu, QStringLiteral("mnuPreview"), Texts::Preview());
     menu->addSeparator();
-    QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
-    QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption());
+    QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption());
     AddNamedSeparator(menu, QStringLiteral("mnuManualSep"));
     menu->addAction(book->manualCommand());
 
@@ -121,9 +161,9 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
         }
     });
     QObject::connect(csv, &QAction::triggered, book,
-                     [book] { exportTo(book, QStringLiteral("CSV file | *.csv"), QStringLiteral("csv"), &WriteCsv); });
+                     [book] { exportTo(book, Texts::CsvFilter(), QStringLiteral("csv"), &WriteCsv); });
     QObject::connect(pdf, &QAction::triggered, book,
-                     [book] { exportTo(book, QStringLiteral("PDF file | *.pdf"), QStringLiteral("pdf"), &WritePdf); });
+                     [book] { exportTo(book, Texts::PdfFilter(), QStringLiteral("pdf"), &WritePdf); });
     QObject::connect(preview, &QAction::triggered, book, [book] {
         // Read before the preview opens, so that a file that cannot be read is said, not shown as blank pages.
         DiaryStore store(DiaryFilePath());

@@ -24,11 +24,11 @@ QString DrawSection(const QList<DiaryEntry>& entries, DiarySection section, QPag
 QString WritePdf(DiaryStore& store, DiarySection section, const QString& path);
 
 namespace Texts {
-inline const QString Menu = QStringLiteral("&Tools");
-inline const QString Find = QStringLiteral("&Find…");
-inline const QString ExportCsv = QStringLiteral("Export Section to &CSV…");
-inline const QString ExportPdf = QStringLiteral("Export Section to &PDF…");
-inline const QString Preview = QStringLiteral("Print Pre&view of Section…");
+QString Menu();
+QString Find();
+QString ExportCsv();
+QString ExportPdf();
+QString Preview();
 QString Exported(const QString& path);
 QString NotExported(const QString& path, const QString& reason);
 } // namespace Texts

@@ -17,18 +17,35 @@
 #include <QTreeWidget>
 
 namespace DiaryFindTexts {
+QString Caption() {
+    return frmDiaryFind::tr("Find in the Diary");
+}
+
+QString AllSections() {
+    return frmDiaryFind::tr("Search &all four sections");
+}
+
+QString FinishFirst() {
+    return frmDiaryFind::tr("Save the entry you are adding or editing first.");
+}
+
+QString Gone() {
+    return frmDiaryFind::tr("This entry is no longer in the diary.");
+}
+
 QString Count(qsizetype found, qsizetype listed) {
     if (found == 1) {
-        return QStringLiteral("1 entry found");
+        return frmDiaryFind::tr("1 entry found");
     }
     if (found == 0) {
-        return QStringLiteral("No entry found");
+        return frmDiaryFind::tr("No entry found");
     }
-    QString text = QStringLiteral("%1 entries found").arg(found);
     if (listed < found) {
-        text += QStringLiteral("; the first %1 are listed, more words find fewer").arg(listed);
+        return frmDiaryFind::tr("%1 entries found; the first %2 are listed, more words find fewer")
+            .arg(found)
+            .arg(listed);
     }
-    return text;
+    return frmDiaryFind::tr("%1 entries found").arg(found);
 }
 } // namespace DiaryFindTexts
 
@@ -78,14 +95,14 @@ StoreStatus FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& secti
 
 frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     setObjectName(QStringLiteral("frmDiaryFind"));
-    setWindowTitle(DiaryFindTexts::Caption);
+    setWindowTitle(DiaryFindTexts::Caption());
     setFont(Look::Verdana(8.25));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     auto* grid = new QGridLayout(client);
 
-    lblFind = new QLabel(QStringLiteral("&Find:"), client);
+    lblFind = new QLabel(tr("&Find:"), client);
     lblFind->setObjectName(QStringLiteral("lblFind"));
     txtFind = new QLineEdit(client);
     txtFind->setObjectName(QStringLiteral("txtFind"));
@@ -93,7 +110,7 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     lblFind->setBuddy(txtFind);
     grid->addWidget(lblFind, 0, 0);
     grid->addWidget(txtFind, 0, 1);
-    chkAllSections = new QCheckBox(DiaryFindTexts::AllSections, client);
+    chkAllSections = new QCheckBox(DiaryFindTexts::AllSections(), client);
     chkAllSections->setObjectName(QStringLiteral("chkAllSections"));
     grid->addWidget(chkAllSections, 1, 1);
 
@@ -101,7 +118,7 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     lstFound->setAccessibleName(tr("Entries found"));
     lstFound->setObjectName(QStringLiteral("lstFound"));
     lstFound->setColumnCount(2);
-    lstFound->setHeaderLabels({QStringLiteral("Keyword"), QStringLiteral("Section")});
+    lstFound->setHeaderLabels({tr("Keyword"), tr("Section")});
     lstFound->setRootIsDecorated(false);
     lstFound->setUniformRowHeights(true);
     lstFound->header()->setStretchLastSection(false);
@@ -111,7 +128,7 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     lblCount = new QLabel(client);
     lblCount->setObjectName(QStringLiteral("lblCount"));
     grid->addWidget(lblCount, 3, 0, 1, 2);
-    cmdClose = new QPushButton(QStringLiteral("&Close"), client);
+    cmdClose = new QPushButton(tr("&Close"), client);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     grid->addWidget(cmdClose, 4, 1, Qt::AlignRight);
 
@@ -154,7 +171,7 @@ void frmDiaryFind::search() {
     }
     QList<QTreeWidgetItem*> items;
     for (const DiaryFound& hit : found) {
-        auto* item = new QTreeWidgetItem({hit.entry.keyword, DiarySectionWord(hit.section)});
+        auto* item = new QTreeWidgetItem({hit.entry.keyword, DiarySectionName(hit.section)});
         item->setData(0, kSectionRole, int(hit.section));
         item->setData(0, kIndexRole, hit.entry.Index);
         item->setToolTip(0, hit.entry.meaning);
@@ -179,10 +196,10 @@ void frmDiaryFind::showFoundEntry(QTreeWidgetItem* item) {
         book->activateWindow();
         break;
     case frmPaganDiaryResultBOS::Shown::Busy:
-        MsgBox(DiaryFindTexts::FinishFirst, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(DiaryFindTexts::FinishFirst(), MsgButtons::Ok, MsgIcon::Information, this);
         break;
     case frmPaganDiaryResultBOS::Shown::Gone:
-        MsgBox(DiaryFindTexts::Gone, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(DiaryFindTexts::Gone(), MsgButtons::Ok, MsgIcon::Information, this);
         search();
         break;
     case frmPaganDiaryResultBOS::Shown::Failed:

@@ -58,9 +58,9 @@ StoreStatus FindDiaryEntries(DiaryStore& store, const QList<DiarySection>& secti
                              qsizetype limit = std::numeric_limits<qsizetype>::max());
 
 namespace DiaryFindTexts {
-inline const QString Caption = QStringLiteral("Find in the Diary");
-inline const QString AllSections = QStringLiteral("Search &all four sections");
-inline const QString FinishFirst = QStringLiteral("Save the entry you are adding or editing first.");
-inline const QString Gone = QStringLiteral("This entry is no longer in the diary.");
+QString Caption();
+QString AllSections();
+QString FinishFirst();
+QString Gone();
 QString Count(qsizetype found, qsizetype listed);
 } // namespace DiaryFindTexts

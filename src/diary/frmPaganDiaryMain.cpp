@@ -36,7 +36,7 @@ void captionLabel(int index, const QString& text, const QRect& where, QWidget* p
 
 frmPaganDiaryMain::frmPaganDiaryMain() {
     setObjectName(QStringLiteral("frmPaganDiaryMain"));
-    setWindowTitle(QStringLiteral("Velloran Diary"));
+    setWindowTitle(tr("Velloran Diary"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     QWidget* client = MakeClientArea(Qt::black, QSize(520, 470));
@@ -44,28 +44,27 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
     ClickLabel* forumLine = MakeForumLabel(client);
     forumLine->setGeometry(8, 6, 504, 34);
 
-    captionLabel(
-        0,
-        QStringLiteral("Velloran Diary is an easy to use advanced software. It is a personal book of spells and also "
-                       "acts as a key to the mysteries of the Pagan culture. Velloran Diary software is the ultimate "
-                       "tool for safekeeping everything related to the Pagan and the Wiccan rituals and spells, and as "
-                       "such, it is a MUST HAVE for all Pagan followers."),
-        QRect(8, 48, 504, 80), client);
+    captionLabel(0,
+                 tr("Velloran Diary is an easy to use advanced software. It is a personal book of spells and also acts "
+                    "as a key to the mysteries of the Pagan culture. Velloran Diary software is the ultimate tool for "
+                    "safekeeping everything related to the Pagan and the Wiccan rituals and spells, and as such, it is "
+                    "a MUST HAVE for all Pagan followers."),
+                 QRect(8, 48, 504, 80), client);
     captionLabel(1,
-                 QStringLiteral("Velloran Diary has divided the Diary into the following options for your convenience. "
-                                "Choose any one of the options which you feel is appropriate for your entry."),
+                 tr("Velloran Diary has divided the Diary into the following options for your convenience. Choose any "
+                    "one of the options which you feel is appropriate for your entry."),
                  QRect(8, 132, 504, 48), client);
     // Caption 2 belongs to no visible label.
-    captionLabel(3, QStringLiteral("Click on Continue to Proceed."), QRect(8, 182, 504, 20), client);
+    captionLabel(3, tr("Click on Continue to Proceed."), QRect(8, 182, 504, 20), client);
 
-    auto* optionFrame = new QGroupBox(QStringLiteral("Select An Option"), client);
+    auto* optionFrame = new QGroupBox(tr("Select An Option"), client);
     optionFrame->setObjectName(QStringLiteral("Frame2"));
     optionFrame->setGeometry(8, 206, 504, 150);
     optionFrame->setFont(Look::Verdana(8.25, true));
     Look::SetBackground(optionFrame, Qt::black);
     Look::SetTextColour(optionFrame, Qt::white);
-    const std::array<QString, 4> options{QStringLiteral("Spell Section"), QStringLiteral("Incense Section"),
-                                         QStringLiteral("Recipes Section"), QStringLiteral("Rituals Section")};
+    const std::array<QString, 4> options{tr("Spell Section"), tr("Incense Section"), tr("Recipes Section"),
+                                         tr("Rituals Section")};
     for (int i = 0; i < 4; ++i) {
         sectionOptions_[i] = new QRadioButton(options[i], optionFrame);
         sectionOptions_[i]->setObjectName(QStringLiteral("optOption_%1").arg(i));
@@ -79,7 +78,7 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
     book->setAlignment(Qt::AlignCenter);
     book->setPixmap(Pictures::BookOfShadows(104));
 
-    auto* continueButton = new QPushButton(QStringLiteral("&Continue"), client);
+    auto* continueButton = new QPushButton(tr("&Continue"), client);
     continueButton->setObjectName(QStringLiteral("cmdContinue"));
     continueButton->setGeometry(8, 368, 504, 30);
     continueButton->setFont(Look::Verdana(8.25, true));
@@ -130,14 +129,14 @@ bool frmPaganDiaryMain::readyToContinue() {
     }
     // The file test comes first: with both wrong, only the missing file is reported.
     if (!QFileInfo(DiaryFilePath()).isFile()) {
-        MsgBox(QStringLiteral("Required Files Are Missing\rPlease Reinstall The Software"), MsgButtons::Ok,
-               MsgIcon::Critical, this);
+        MsgBox(tr("Required Files Are Missing\rPlease Reinstall The Software"), MsgButtons::Ok, MsgIcon::Critical,
+               this);
         return false;
     }
     if (chosen) {
         return true;
     }
-    MsgBox(QStringLiteral("Please Select An Option"), MsgButtons::Ok, MsgIcon::Critical, this);
+    MsgBox(tr("Please Select An Option"), MsgButtons::Ok, MsgIcon::Critical, this);
     return false;
 }
 

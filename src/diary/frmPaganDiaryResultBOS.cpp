@@ -26,14 +26,14 @@
 
 namespace DiaryBookMessages {
 QString EntryGone(const QString& word) {
-    return QStringLiteral("The entry you were editing is no longer in the %1 section; another program may have "
-                          "removed it.\r\nDo you want to add what you typed as a new entry?")
+    return frmPaganDiaryResultBOS::tr("The entry you were editing is no longer in the %1 section; another program may "
+                                      "have removed it.\r\nDo you want to add what you typed as a new entry?")
         .arg(word);
 }
 
 QString UndoCaption(const QString& keyword) {
     if (keyword.isNull()) {
-        return QCoreApplication::translate("frmPaganDiaryResultBOS", "&Undo");
+        return frmPaganDiaryResultBOS::tr("&Undo");
     }
     constexpr qsizetype kLongest = 40;
     QString shown = keyword.simplified();
@@ -41,14 +41,13 @@ QString UndoCaption(const QString& keyword) {
         shown = shown.left(kLongest - 1) + QChar(0x2026);
     }
     // An ampersand of the keyword is a letter, not the item's mnemonic.
-    return QCoreApplication::translate("frmPaganDiaryResultBOS", "&Undo Removal of “%1”")
+    return frmPaganDiaryResultBOS::tr("&Undo Removal of “%1”")
         .arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 QString PutBackAsNew(const QString& keyword, const QString& word) {
-    return QCoreApplication::translate("frmPaganDiaryResultBOS",
-                                       "“%1” is back in the %2 section as a new entry: another entry has taken "
-                                       "its place meanwhile.")
+    return frmPaganDiaryResultBOS::tr("“%1” is back in the %2 section as a new entry: another entry has taken "
+                                      "its place meanwhile.")
         .arg(keyword, word);
 }
 } // namespace DiaryBookMessages
@@ -61,22 +60,26 @@ struct SectionTexts {
     QString description;
 };
 
-const std::array<SectionTexts, 4>& sectionTexts() {
-    static const std::array<SectionTexts, 4> texts{{
-        {QStringLiteral("Spell Section"), QStringLiteral("Click on Open Spell to Access the Spells Section"),
-         QStringLiteral("Add your new spell secrets and save them. Add, edit or remove the selected spells according "
-                        "to your preferences.")},
-        {QStringLiteral("Incense Section"), QStringLiteral("Click on Open Incense to Access the Incense Section"),
-         QStringLiteral("Add your new incense secrets and save them. Add, edit or remove the selected incense "
-                        "according to your preferences.")},
-        {QStringLiteral("Recipes Section"), QStringLiteral("Click on Open Recipes to Access the Recipes Section"),
-         QStringLiteral("Add your new recipe secrets and save them. Add, edit or remove the selected recipes "
-                        "according to your preferences.")},
-        {QStringLiteral("Rituals Section"), QStringLiteral("Click on Open Rituals to Access the Rituals Section"),
-         QStringLiteral("Add your new ritual secrets and save them. Add, edit or remove the selected rituals "
-                        "according to your preferences.")},
+// Made at each call, so that they are always in the language in force.
+std::array<SectionTexts, 4> sectionTexts() {
+    return {{
+        {frmPaganDiaryResultBOS::tr("Spell Section"),
+         frmPaganDiaryResultBOS::tr("Click on Open Spell to Access the Spells Section"),
+         frmPaganDiaryResultBOS::tr("Add your new spell secrets and save them. Add, edit or remove the selected spells "
+                                    "according to your preferences.")},
+        {frmPaganDiaryResultBOS::tr("Incense Section"),
+         frmPaganDiaryResultBOS::tr("Click on Open Incense to Access the Incense Section"),
+         frmPaganDiaryResultBOS::tr("Add your new incense secrets and save them. Add, edit or remove the selected "
+                                    "incense according to your preferences.")},
+        {frmPaganDiaryResultBOS::tr("Recipes Section"),
+         frmPaganDiaryResultBOS::tr("Click on Open Recipes to Access the Recipes Section"),
+         frmPaganDiaryResultBOS::tr("Add your new recipe secrets and save them. Add, edit or remove the selected "
+                                    "recipes according to your preferences.")},
+        {frmPaganDiaryResultBOS::tr("Rituals Section"),
+         frmPaganDiaryResultBOS::tr("Click on Open Rituals to Access the Rituals Section"),
+         frmPaganDiaryResultBOS::tr("Add your new ritual secrets and save them. Add, edit or remove the selected "
+                                    "rituals according to your preferences.")},
     }};
-    return texts;
 }
 
 // White text on black with a grey edge (a black box would vanish into the black window); greyed out while
@@ -108,7 +111,7 @@ QLabel* fieldLabel(const QString& name, const QString& caption, QWidget* buddy, 
 
 frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     setObjectName(QStringLiteral("frmPaganDiaryResultBOS"));
-    setWindowTitle(QStringLiteral("Velloran Diary"));
+    setWindowTitle(tr("Velloran Diary"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     QWidget* client = MakeClientArea(Qt::black, QSize(520, 640));
@@ -116,8 +119,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     forumLink_ = MakeForumLabel(client);
     forumLink_->setGeometry(8, 6, 504, 34);
 
-    const std::array<QString, 3> designed{QStringLiteral("Caption"), sectionTexts()[0].hint,
-                                          sectionTexts()[0].description};
+    const SectionTexts first = sectionTexts()[0];
+    const std::array<QString, 3> designed{QStringLiteral("Caption"), first.hint, first.description};
     const std::array<QFont, 3> fonts{Look::Verdana(14, true), Look::Verdana(8.25, true), Look::Verdana(8.25)};
     const std::array<QRect, 3> places{QRect(8, 44, 504, 30), QRect(8, 76, 504, 20), QRect(8, 98, 504, 36)};
     for (int i = 0; i < 3; ++i) {
@@ -147,11 +150,11 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     keywordList_->setBatchSize(1000);
     whiteOnBlack(keywordList_);
 
-    openCloseButton_ = commandButton(QStringLiteral("Command1"), QStringLiteral("&Open"), client);
-    addSaveButton_ = commandButton(QStringLiteral("Command2"), QStringLiteral("&Add"), client);
-    removeButton_ = commandButton(QStringLiteral("Command3"), QStringLiteral("&Remove"), client);
-    editSaveButton_ = commandButton(QStringLiteral("Command4"), QStringLiteral("&Edit"), client);
-    exitButton_ = commandButton(QStringLiteral("Command5"), QStringLiteral("E&xit"), client);
+    openCloseButton_ = commandButton(QStringLiteral("Command1"), tr("&Open"), client);
+    addSaveButton_ = commandButton(QStringLiteral("Command2"), tr("&Add"), client);
+    removeButton_ = commandButton(QStringLiteral("Command3"), tr("&Remove"), client);
+    editSaveButton_ = commandButton(QStringLiteral("Command4"), tr("&Edit"), client);
+    exitButton_ = commandButton(QStringLiteral("Command5"), tr("E&xit"), client);
     int y = 270;
     for (QPushButton* button : {openCloseButton_, addSaveButton_, removeButton_, editSaveButton_, exitButton_}) {
         button->setGeometry(8, y, 504, 26);
@@ -172,9 +175,9 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     meaningBox_->setTabChangesFocus(true);
     KeepWrapFitted(meaningBox_);
     whiteOnBlack(meaningBox_);
-    keywordLabel_ = fieldLabel(QStringLiteral("Label1"), QStringLiteral("Keyword"), keywordBox_, client);
+    keywordLabel_ = fieldLabel(QStringLiteral("Label1"), tr("Keyword"), keywordBox_, client);
     keywordLabel_->setGeometry(8, 416, 200, 16);
-    meaningLabel_ = fieldLabel(QStringLiteral("Label2"), QStringLiteral("Meaning"), meaningBox_, client);
+    meaningLabel_ = fieldLabel(QStringLiteral("Label2"), tr("Meaning"), meaningBox_, client);
     meaningLabel_->setGeometry(8, 460, 200, 16);
 
     brandFrame_ = new BrandFrame(client);
@@ -193,7 +196,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     AddNamedSeparator(tools, QStringLiteral("mnuUndoSep"), firstTool);
     nameUndoItem();
     // The menus keep the desktop's colours: black on the window's black would hide them.
-    backItem_ = new QAction(QStringLiteral("&Back"), this);
+    backItem_ = new QAction(tr("&Back"), this);
     backItem_->setObjectName(QStringLiteral("mnuBack"));
     menus_.fileMenu->insertAction(menus_.mnuExit, backItem_);
     backSeparator_ = AddNamedSeparator(menus_.fileMenu, QStringLiteral("mnuBackSep"), menus_.mnuExit);
@@ -257,13 +260,13 @@ void frmPaganDiaryResultBOS::onLoad() {
 
 void frmPaganDiaryResultBOS::turnTo(DiarySection section) {
     section_ = section;
-    const QString word = DiarySectionWord(section);
-    const SectionTexts& texts = sectionTexts()[std::size_t(section_)];
+    const QString word = DiarySectionName(section);
+    const SectionTexts texts = sectionTexts()[std::size_t(section_)];
     captions_[0]->setText(texts.title);
     captions_[1]->setText(texts.hint);
     captions_[2]->setText(texts.description);
-    removeButton_->setText(QStringLiteral("&Remove ") + word);
-    exitButton_->setText(QStringLiteral("E&xit ") + word);
+    removeButton_->setText(tr("&Remove %1").arg(word));
+    exitButton_->setText(tr("E&xit %1").arg(word));
     setMode(Mode::Closed);
     refreshKeywords();
     openCloseButton_->setFocus();
@@ -272,14 +275,14 @@ void frmPaganDiaryResultBOS::turnTo(DiarySection section) {
 // The captions the user sees and what responds, mode by mode.
 void frmPaganDiaryResultBOS::setMode(Mode mode) {
     mode_ = mode;
-    const QString word = DiarySectionWord(section_);
+    const QString word = DiarySectionName(section_);
     const bool open = mode == Mode::Open;
-    openCloseButton_->setText((mode == Mode::Closed ? QStringLiteral("&Open ") : QStringLiteral("&Close ")) + word);
+    openCloseButton_->setText((mode == Mode::Closed ? tr("&Open %1") : tr("&Close %1")).arg(word));
     openCloseButton_->setEnabled(mode == Mode::Closed || open);
-    addSaveButton_->setText((mode == Mode::Adding ? QStringLiteral("&Save ") : QStringLiteral("&Add ")) + word);
+    addSaveButton_->setText((mode == Mode::Adding ? tr("&Save %1") : tr("&Add %1")).arg(word));
     addSaveButton_->setEnabled(open || mode == Mode::Adding);
     removeButton_->setEnabled(open);
-    editSaveButton_->setText((mode == Mode::Editing ? QStringLiteral("&Save ") : QStringLiteral("&Edit ")) + word);
+    editSaveButton_->setText((mode == Mode::Editing ? tr("&Save %1") : tr("&Edit %1")).arg(word));
     editSaveButton_->setEnabled(open || mode == Mode::Editing);
     exitButton_->setEnabled(open);
     keywordList_->setEnabled(open);
@@ -376,19 +379,18 @@ void frmPaganDiaryResultBOS::startAddingOrSaveNewEntry() {
     const QString keyword = keywordBox_->text();
     const QString meaning = StoredText(meaningBox_);
     if (keyword.isEmpty() && meaning.isEmpty()) {
-        MsgBox(QStringLiteral("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical,
-               this);
+        MsgBox(tr("Please Enter Keyword And Its Corresponding Meaning"), MsgButtons::Ok, MsgIcon::Critical, this);
         setMode(Mode::Open);
         keywordBox_->setFocus();
         return;
     }
     if (keyword.isEmpty()) {
-        MsgBox(QStringLiteral("Please Enter The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
+        MsgBox(tr("Please Enter The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
         keywordBox_->setFocus();
         return;
     }
     if (meaning.isEmpty()) {
-        MsgBox(QStringLiteral("Please Enter The Meaning Of The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
+        MsgBox(tr("Please Enter The Meaning Of The Keyword"), MsgButtons::Ok, MsgIcon::Critical, this);
         meaningBox_->setFocus();
         return;
     }
@@ -463,7 +465,7 @@ void frmPaganDiaryResultBOS::undoRemoval() {
     nameUndoItem();
     const std::optional<DiarySection> section = DiaryStore::sectionOf(row);
     if (!back->underOwnKey && section) {
-        MsgBox(DiaryBookMessages::PutBackAsNew(row.text(QStringLiteral("keyword")), DiarySectionWord(*section)),
+        MsgBox(DiaryBookMessages::PutBackAsNew(row.text(QStringLiteral("keyword")), DiarySectionName(*section)),
                MsgButtons::Ok, MsgIcon::Information, this);
     }
     // Shown as a click on its line shows it, unless an entry is being added or edited.
@@ -503,7 +505,7 @@ void frmPaganDiaryResultBOS::saveEditedEntry() {
             saved = store.update(section_, *editing_, keyword, meaning);
         }
         // Another program removed the row: the text would be lost without a word unless it goes in as new.
-        if (!saved && MsgBox(DiaryBookMessages::EntryGone(DiarySectionWord(section_)), MsgButtons::YesNo, MsgIcon::None,
+        if (!saved && MsgBox(DiaryBookMessages::EntryGone(DiarySectionName(section_)), MsgButtons::YesNo, MsgIcon::None,
                              this) == MsgResult::Yes) {
             if (const StoreResult<qint64> added = store.add(section_, keyword, meaning); !added) {
                 reportStoreError(added.error());

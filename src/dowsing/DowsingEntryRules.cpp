@@ -1,8 +1,13 @@
 #include "dowsing/DowsingEntryRules.h"
 
+#include <QCoreApplication>
+
 namespace DowsingEntryRules {
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DowsingEntryRules)
+};
 
 QStringList numbers(int from, int to, int width) {
     QStringList entries;
@@ -59,10 +64,9 @@ QString timeText(const QString& hour, const QString& minute) {
 }
 
 QStringList monthEntries() {
-    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return {Words::tr("January"),   Words::tr("February"), Words::tr("March"),    Words::tr("April"),
+            Words::tr("May"),       Words::tr("June"),     Words::tr("July"),     Words::tr("August"),
+            Words::tr("September"), Words::tr("October"),  Words::tr("November"), Words::tr("December")};
 }
 
 QStringList dayEntries() {
@@ -85,12 +89,12 @@ QStringList ampmEntries() {
 }
 
 QStringList toolEntries() {
-    return {QStringLiteral("Rods"), QStringLiteral("Branch"), QStringLiteral("Pendulam"), QStringLiteral("Other")};
+    return {Words::tr("Rods"), Words::tr("Branch"), Words::tr("Pendulam"), Words::tr("Other")};
 }
 
 QStringList itemEntries() {
-    return {QStringLiteral("water"), QStringLiteral("Oil"), QStringLiteral("Treasure"),
-            QStringLiteral("Missing Person"), QStringLiteral("Others")};
+    return {Words::tr("water"), Words::tr("Oil"), Words::tr("Treasure"), Words::tr("Missing Person"),
+            Words::tr("Others")};
 }
 
 } // namespace DowsingEntryRules

@@ -3,14 +3,27 @@
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 
 namespace {
 constexpr std::array<const char*, 14> kCaptions = {
-    "Date",     "Name",          "Address",         "City",         "State",           "Pin",
-    "Phone No", "Email Address", "Time Of Dowsing", "Dowsing Tool", "Item Of Dowsing", "Location",
-    "Notes",    "IdNumber"};
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Date"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Name"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Address"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "City"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "State"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Pin"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Phone No"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Email Address"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Time Of Dowsing"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Dowsing Tool"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Item Of Dowsing"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Location"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "Notes"),
+    QT_TRANSLATE_NOOP("DowsingGridModel", "IdNumber"),
+};
 // Enough pages for a few screens of scrolling back and forth without reading them again.
 constexpr int kPagesKept = 64;
 } // namespace
@@ -72,8 +85,9 @@ int DowsingGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString DowsingGridModel::columnCaption(int column) {
-    return column >= 0 && column < static_cast<int>(kCaptions.size()) ? QString::fromLatin1(kCaptions[column])
-                                                                      : QString();
+    return column >= 0 && column < static_cast<int>(kCaptions.size())
+               ? QCoreApplication::translate("DowsingGridModel", kCaptions[column])
+               : QString();
 }
 
 QVariant DowsingGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

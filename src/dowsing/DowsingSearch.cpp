@@ -1,11 +1,13 @@
 #include "dowsing/DowsingSearch.h"
 
 #include "common/DataBackup.h"
+#include "common/Language.h"
 #include "common/Look.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -123,11 +125,11 @@ StoreError attachIndex(const QSqlDatabase& db, const QString& recordsPath) {
         const QString path = IndexFileFor(recordsPath);
         if (!QDir().mkpath(QFileInfo(path).path()) ||
             !QFile::setPermissions(QFileInfo(path).path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-            return {
-                StoreCause::Other,
-                {},
-                QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(QFileInfo(path).path())),
-                {}};
+            return {StoreCause::Other,
+                    {},
+                    QCoreApplication::translate("DowsingSearch", "the folder %1 cannot be made")
+                        .arg(QDir::toNativeSeparators(QFileInfo(path).path())),
+                    {}};
         }
         // The words of the clients' records are theirs as much as the records are.
         QFile made(path);
@@ -230,7 +232,7 @@ StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgr
     qint64 done = 0;
     for (qint64 after = std::numeric_limits<qint64>::min(); !onlyOurs && !why.failed() && !current;) {
         if (progress && !progress(done, total)) {
-            why = {StoreCause::Other, {}, IndexStopped, {}};
+            why = {StoreCause::Other, {}, IndexStopped(), {}};
             break;
         }
         bound.addBindValue(after);
@@ -338,6 +340,10 @@ Terms ParseTerms(const QString& typed) {
     text.removeIf([](QChar c) { return c.category() == QChar::Other_Control && !c.isSpace(); });
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     for (QString word : text.split(blanks, Qt::SkipEmptyParts)) {
+        // A date written as the user writes dates (7.3.2006 in Germany) is found in the form the file keeps.
+        if (const QDate date = Language::NumericDateFrom(word); date.isValid()) {
+            word = date.toString(Qt::ISODate);
+        }
         const bool indexed = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetterOrNumber(); });
         if (indexed) {
             phrases << QLatin1Char('"') + word.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
@@ -351,6 +357,10 @@ Terms ParseTerms(const QString& typed) {
     }
     terms.match = phrases.join(QLatin1Char(' '));
     return terms;
+}
+
+QString IndexStopped() {
+    return QCoreApplication::translate("DowsingSearch", "Making the search index was stopped.");
 }
 
 QString SearchTextOfRow(const QString& row) {
@@ -379,15 +389,14 @@ void IndexMaker::start() {
             // read-only too. Off the window's thread it can wait for a change being saved meanwhile, however slow
             // the disk.
             const DatabaseConnection connection(recordsPath_, DatabaseConnection::Access::Write, MakerPatienceMs);
-            why = connection.isOpen()
-                      ? DowsingSearch::EnsureIndex(
-                            connection.database(),
-                            [this](qint64 done, qint64 total) {
-                                emit progressed(done, total);
-                                return !stopping_;
-                            },
-                            {}, ChunkRecords)
-                      : connection.error().text();
+            why = connection.isOpen() ? DowsingSearch::EnsureIndex(
+                                            connection.database(),
+                                            [this](qint64 done, qint64 total) {
+                                                emit progressed(done, total);
+                                                return !stopping_;
+                                            },
+                                            {}, ChunkRecords)
+                                      : connection.error().text();
         }
         emit finished(why);
     });
@@ -569,7 +578,9 @@ QVariant DowsingFindModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
         return {};
     }
-    return DowsingColumnText(rows_.at(index.row()), index.column());
+    const DowsingRecord& record = rows_.at(index.row());
+    // Dates as the user writes them; the grid keeps the form it always had.
+    return index.column() == 0 ? Language::NumericDateText(record.Date) : DowsingColumnText(record, index.column());
 }
 
 QVariant DowsingFindModel::headerData(int section, Qt::Orientation orientation, int role) const {

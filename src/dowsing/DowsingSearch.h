@@ -4,10 +4,10 @@
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>
-#include <QThread>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QThread>
 #include <QVariant>
 #include <atomic>
 #include <functional>
@@ -39,7 +39,7 @@ QString IndexFileFor(const QString& recordsPath);
 // is stopped). Empty on success, otherwise the reason.
 QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress = {}, const QList<qint64>& changedHere = {},
                     int committedChunk = 0);
-inline const QString IndexStopped = QStringLiteral("Making the search index was stopped.");
+QString IndexStopped();
 
 // Earlier versions kept the index and its triggers inside the records file; this takes them out (and gives the room
 // back), a change that does not count as new data. True when there was something to take out and it went.

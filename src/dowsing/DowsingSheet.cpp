@@ -1,32 +1,23 @@
 #include "dowsing/DowsingSheet.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
-const QString kNotEntered = QStringLiteral("This data has not been entered");
 const QString kLineBreak = QStringLiteral("\r\n");
 
-struct Labels {
-    const char* empty;
-    const char* filled;
-};
-
+// The sheet's labels, in column order.
+constexpr std::array<const char*, 13> kLabels{
+    QT_TRANSLATE_NOOP("DowsingSheet", "Date :- "),         QT_TRANSLATE_NOOP("DowsingSheet", "Name :- "),
+    QT_TRANSLATE_NOOP("DowsingSheet", "Address :- "),      QT_TRANSLATE_NOOP("DowsingSheet", "City :- "),
+    QT_TRANSLATE_NOOP("DowsingSheet", "State :- "),        QT_TRANSLATE_NOOP("DowsingSheet", "Pin :- "),
+    QT_TRANSLATE_NOOP("DowsingSheet", "Phone Number :- "), QT_TRANSLATE_NOOP("DowsingSheet", "Email :- "),
+    QT_TRANSLATE_NOOP("DowsingSheet", "Dowsing Time :- "), QT_TRANSLATE_NOOP("DowsingSheet", "Dowsing Tool :- "),
+    QT_TRANSLATE_NOOP("DowsingSheet", "Dowsing Item :- "), QT_TRANSLATE_NOOP("DowsingSheet", "Location :- "),
+    QT_TRANSLATE_NOOP("DowsingSheet", "Notes :- ")};
 // The item's label lost its "g" when it has a value; records printed over the years carry that spelling.
-constexpr std::array<Labels, 13> kLabels{{
-    {"Date :- ", "Date :- "},
-    {"Name :- ", "Name :- "},
-    {"Address :- ", "Address :- "},
-    {"City :- ", "City :- "},
-    {"State :- ", "State :- "},
-    {"Pin :- ", "Pin :- "},
-    {"Phone Number :- ", "Phone Number :- "},
-    {"Email :- ", "Email :- "},
-    {"Dowsing Time :- ", "Dowsing Time :- "},
-    {"Dowsing Tool :- ", "Dowsing Tool :- "},
-    {"Dowsing Item :- ", "Dowsin Item :- "},
-    {"Location :- ", "Location :- "},
-    {"Notes :- ", "Notes :- "},
-}};
+constexpr int kItemColumn = 10;
+const char* const kFilledItemLabel = QT_TRANSLATE_NOOP("DowsingSheet", "Dowsin Item :- ");
 } // namespace
 
 QString DowsingDateText(const QDate& date) {
@@ -72,13 +63,15 @@ QString DowsingColumnText(const DowsingRecord& r, int column) {
 }
 
 QList<DowsingSheetParagraph> DowsingSheetParagraphs(const DowsingRecord& record) {
+    const QString notEntered = QCoreApplication::translate("DowsingSheet", "This data has not been entered");
     QList<DowsingSheetParagraph> paragraphs;
     for (int column = 0; column < static_cast<int>(kLabels.size()); ++column) {
         const QString value = DowsingColumnText(record, column);
         if (value.isEmpty()) {
-            paragraphs.append({QString::fromLatin1(kLabels[column].empty), kNotEntered});
+            paragraphs.append({QCoreApplication::translate("DowsingSheet", kLabels[column]), notEntered});
         } else {
-            paragraphs.append({QString::fromLatin1(kLabels[column].filled), value});
+            const char* label = column == kItemColumn ? kFilledItemLabel : kLabels[column];
+            paragraphs.append({QCoreApplication::translate("DowsingSheet", label), value});
         }
     }
     return paragraphs;

@@ -13,6 +13,9 @@
 #include <utility>
 
 namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DowsingStore)
+};
 
 // The driver binds a null QString as SQL NULL, which the text columns refuse;
 // an empty text box is an empty text.
@@ -57,10 +60,12 @@ QString columnsBut(const QString& pattern) {
 }
 
 StoreError noSuchRecord(qint64 idNumber) {
-    return {StoreCause::NoSuchRow, QStringLiteral("No record has the number %1").arg(idNumber), {}, {}};
+    return {StoreCause::NoSuchRow, Words::tr("No record has the number %1").arg(idNumber), {}, {}};
 }
 
-const QString NotRead = QStringLiteral("The file could not be read");
+QString notRead() {
+    return Words::tr("The file could not be read");
+}
 
 } // namespace
 
@@ -111,7 +116,7 @@ StoreError DowsingStore::fail(const QString& what, const QSqlError& error) const
 }
 
 StoreResult<QSqlDatabase> DowsingStore::database() {
-    const QString what = QStringLiteral("The dowsing records could not be opened");
+    const QString what = Words::tr("The dowsing records could not be opened");
     StoreResult<QSqlDatabase> db = source_.database(busyTimeout_);
     if (!db) {
         StoreError error = db.error();
@@ -151,7 +156,7 @@ StoreStatus DowsingStore::open() {
 // row number). A converted or older file may have a plain column instead: every added record would then
 // carry no number and could be neither changed nor removed, so such a file is refused.
 StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
-    const QString what = QStringLiteral("The dowsing records could not be opened");
+    const QString what = Words::tr("The dowsing records could not be opened");
     QSqlQuery info(db);
     if (!info.exec(QStringLiteral("PRAGMA table_info(Details)"))) {
         return fail(what, info.lastError());
@@ -169,9 +174,9 @@ StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
     }
     return StoreError{StoreCause::Damaged,
                       what,
-                      QStringLiteral("the file %1 does not number its records itself (its IdNumber column is no "
-                                     "automatic key), so a record added to it could be neither changed nor removed; "
-                                     "it may be an older or converted file")
+                      Words::tr("the file %1 does not number its records itself (its IdNumber column is no "
+                                "automatic key), so a record added to it could be neither changed nor removed; it "
+                                "may be an older or converted file")
                           .arg(QDir::toNativeSeparators(filePath_)),
                       {}};
 }
@@ -183,22 +188,22 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The file could not be written"), transaction.lastError());
     }
     qint64 id = 0;
     {
         QSqlQuery insert(*db);
         if (!insert.prepare(DowsingSql::insertStatement())) {
-            return fail(QStringLiteral("The file refused the record"), insert.lastError());
+            return fail(Words::tr("The file refused the record"), insert.lastError());
         }
         DowsingSql::bind(insert, record);
         if (!insert.exec()) {
-            return fail(QStringLiteral("The file refused the record"), insert.lastError());
+            return fail(Words::tr("The file refused the record"), insert.lastError());
         }
         id = insert.lastInsertId().toLongLong();
     }
     if (!transaction.commit()) {
-        return fail(QStringLiteral("The record could not be written to the file"), transaction.lastError());
+        return fail(Words::tr("The record could not be written to the file"), transaction.lastError());
     }
     source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), id, false});
     return id;
@@ -208,15 +213,15 @@ StoreStatus DowsingStore::change(const DowsingRecord& record) {
     return writeOneRow(
         QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?").arg(columnsBut(QStringLiteral("%1 = ?"))),
         record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); },
-        QStringLiteral("The file refused the record"), QStringLiteral("The record could not be written to the file"),
+        Words::tr("The file refused the record"), Words::tr("The record could not be written to the file"),
         DataChange::Kind::Changed);
 }
 
 StoreStatus DowsingStore::remove(qint64 idNumber) {
     return writeOneRow(
         QStringLiteral("DELETE FROM Details WHERE IdNumber = ?"), idNumber, [](QSqlQuery&) {},
-        QStringLiteral("The record could not be removed"),
-        QStringLiteral("The removal could not be written to the file"), DataChange::Kind::Removed);
+        Words::tr("The record could not be removed"), Words::tr("The removal could not be written to the file"),
+        DataChange::Kind::Removed);
 }
 
 StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
@@ -228,7 +233,7 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The file could not be written"), transaction.lastError());
     }
     int affected = 0;
     {
@@ -262,7 +267,7 @@ StoreResult<T> DowsingStore::inTransaction(const QString& what,
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(QStringLiteral("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The file could not be written"), transaction.lastError());
     }
     StoreResult<T> changed = change(*db);
     if (!changed) {
@@ -275,7 +280,7 @@ StoreResult<T> DowsingStore::inTransaction(const QString& what,
 }
 
 StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber) {
-    const QString what = QStringLiteral("The record could not be removed");
+    const QString what = Words::tr("The record could not be removed");
     const StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
         StoreResult<KeptRow> row =
             TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what);
@@ -291,9 +296,9 @@ StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber) {
 }
 
 StoreResult<RowPutBack> DowsingStore::putBack(const KeptRow& row) {
-    const QString what = QCoreApplication::translate("DowsingStore", "The record could not be put back");
+    const QString what = Words::tr("The record could not be put back");
     if (row.table.compare(QString::fromLatin1(Table), Qt::CaseInsensitive) != 0) {
-        return StoreError{StoreCause::Other, what, QCoreApplication::translate("DowsingStore", "it is no record"), {}};
+        return StoreError{StoreCause::Other, what, Words::tr("it is no record"), {}};
     }
     const StoreResult<RowPutBack> back =
         inTransaction<RowPutBack>(what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
@@ -312,11 +317,11 @@ StoreResult<DowsingRecord> DowsingStore::find(qint64 idNumber) {
     q.setForwardOnly(true);
     if (!RunPrepared(q, QStringLiteral("SELECT %1 FROM Details WHERE IdNumber = ?").arg(DowsingSql::columnList()),
                      {idNumber})) {
-        return fail(NotRead, q.lastError());
+        return fail(notRead(), q.lastError());
     }
     if (!q.next()) {
         if (q.lastError().isValid()) {
-            return fail(NotRead, q.lastError());
+            return fail(notRead(), q.lastError());
         }
         return noSuchRecord(idNumber);
     }
@@ -353,14 +358,14 @@ StoreResult<QList<DowsingRecord>> DowsingStore::select(std::optional<qint64> bou
             QStringLiteral("SELECT %1 FROM Details %2ORDER BY IdNumber %3 LIMIT ? OFFSET ?")
                 .arg(DowsingSql::columnList(), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC")),
             values)) {
-        return fail(NotRead, q.lastError());
+        return fail(notRead(), q.lastError());
     }
     QList<DowsingRecord> rows;
     while (q.next()) {
         DowsingSql::read(q, rows.emplace_back());
     }
     if (q.lastError().isValid()) {
-        return fail(NotRead, q.lastError());
+        return fail(notRead(), q.lastError());
     }
     return rows;
 }
@@ -372,7 +377,7 @@ StoreResult<qint64> DowsingStore::count() {
     StoreResult<qint64> counted = source_.rowCount(QString::fromLatin1(Table), busyTimeout_);
     if (!counted) {
         StoreError error = counted.error();
-        error.what = NotRead;
+        error.what = notRead();
         return fail(std::move(error));
     }
     return counted;

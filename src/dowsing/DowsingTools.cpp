@@ -17,6 +17,7 @@
 #include "dowsing/frmDowsingFind.h"
 #include "dowsing/frmDowsingSave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,12 +27,59 @@
 namespace DowsingTools {
 
 namespace Texts {
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(DowsingTools)
+};
+
+QString RecordsTitle() {
+    //: The title of the PDF file of every record's sheet.
+    return Words::tr("Dowsing Records");
+}
+} // namespace
+
+QString Menu() {
+    return Words::tr("&Tools");
+}
+
+QString Find() {
+    return Words::tr("&Find Records…");
+}
+
+QString ExportCsv() {
+    return Words::tr("Export Records to &CSV…");
+}
+
+QString ExportPdf() {
+    return Words::tr("Export Records to &PDF…");
+}
+
+QString PreviewRecords() {
+    return Words::tr("Print Pre&view of All Records…");
+}
+
+QString PreviewSheet() {
+    return Words::tr("Print Preview of Record &Sheet…");
+}
+
+QString CsvFilter() {
+    return Words::tr("CSV file | *.csv");
+}
+
+QString PdfFilter() {
+    return Words::tr("PDF file | *.pdf");
+}
+
 QString Exported(const QString& path) {
-    return QStringLiteral("The records were exported to\r\n") + QDir::toNativeSeparators(path);
+    return Words::tr("The records were exported to\r\n%1").arg(QDir::toNativeSeparators(path));
 }
 
 QString NotExported(const QString& path, const QString& reason) {
-    return QStringLiteral("The records could not be exported to %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
+    return Words::tr("The records could not be exported to %1.\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString NoSheet() {
+    return Words::tr("Open a record on the record sheet first.");
 }
 } // namespace Texts
 
@@ -98,7 +146,7 @@ QString WriteCsv(DowsingStore& store, const QString& path) {
 QString DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
     Exports::PageSheets pages(&device);
     if (!pages.isActive()) {
-        return Exports::NotDrawn;
+        return Exports::NotDrawn();
     }
     for (std::optional<qint64> after;;) {
         const StoreResult<QList<DowsingRecord>> rows = store.listFrom(after, false, 0, kChunk);
@@ -122,16 +170,16 @@ QString DrawSheets(DowsingStore& store, QPagedPaintDevice& device) {
 }
 
 QString WritePdf(DowsingStore& store, const QString& path) {
-    return Exports::WritePdf(path, QStringLiteral("Dowsing Records"),
+    return Exports::WritePdf(path, Texts::RecordsTitle(),
                              [&](QPagedPaintDevice& device) { return DrawSheets(store, device); });
 }
 
 void ExportCsv(QWidget* parent) {
-    exportTo(parent, Texts::CsvFilter, QStringLiteral("csv"), &WriteCsv);
+    exportTo(parent, Texts::CsvFilter(), QStringLiteral("csv"), &WriteCsv);
 }
 
 void ExportPdf(QWidget* parent) {
-    exportTo(parent, Texts::PdfFilter, QStringLiteral("pdf"), &WritePdf);
+    exportTo(parent, Texts::PdfFilter(), QStringLiteral("pdf"), &WritePdf);
 }
 
 void PreviewRecords(QWidget* parent) {
@@ -149,7 +197,7 @@ void PreviewRecords(QWidget* parent) {
 void PreviewSheet(QWidget* parent) {
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
     if (!sheet || sheet->sheetText()->document()->isEmpty()) {
-        MsgBox(Texts::NoSheet, MsgButtons::Ok, MsgIcon::Information, parent);
+        MsgBox(Texts::NoSheet(), MsgButtons::Ok, MsgIcon::Information, parent);
         return;
     }
     ShowPrintPreview(
@@ -161,19 +209,19 @@ void PreviewSheet(QWidget* parent) {
 }
 
 QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
-    QMenu* menu = frame->menuBar()->addMenu(Texts::Menu);
+    QMenu* menu = frame->menuBar()->addMenu(Texts::Menu());
     menu->setObjectName(QStringLiteral("mnuTools"));
-    QAction* find = AddNamedItem(menu, QStringLiteral("mnuFindRecords"), Texts::Find);
+    QAction* find = AddNamedItem(menu, QStringLiteral("mnuFindRecords"), Texts::Find());
     find->setShortcut(QKeySequence::Find);
     find->setShortcutContext(Qt::WindowShortcut);
     menu->addSeparator();
-    QAction* csv = AddNamedItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv);
-    QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf);
-    QAction* previewAll = AddNamedItem(menu, QStringLiteral("mnuPreviewRecords"), Texts::PreviewRecords);
-    QAction* previewSheet = AddNamedItem(menu, QStringLiteral("mnuPreviewSheet"), Texts::PreviewSheet);
+    QAction* csv = AddNamedItem(menu, QStringLiteral("mnuExportCsv"), Texts::ExportCsv());
+    QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf());
+    QAction* previewAll = AddNamedItem(menu, QStringLiteral("mnuPreviewRecords"), Texts::PreviewRecords());
+    QAction* previewSheet = AddNamedItem(menu, QStringLiteral("mnuPreviewSheet"), Texts::PreviewSheet());
     menu->addSeparator();
-    QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption);
-    QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption);
+    QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption());
+    QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption());
     AddNamedSeparator(menu, QStringLiteral("mnuManualSep"));
     menu->addAction(frame->manualCommand());
 

@@ -28,17 +28,17 @@ void PreviewRecords(QWidget* parent);
 void PreviewSheet(QWidget* parent);
 
 namespace Texts {
-inline const QString Menu = QStringLiteral("&Tools");
-inline const QString Find = QStringLiteral("&Find Records…");
-inline const QString ExportCsv = QStringLiteral("Export Records to &CSV…");
-inline const QString ExportPdf = QStringLiteral("Export Records to &PDF…");
-inline const QString PreviewRecords = QStringLiteral("Print Pre&view of All Records…");
-inline const QString PreviewSheet = QStringLiteral("Print Preview of Record &Sheet…");
-inline const QString CsvFilter = QStringLiteral("CSV file | *.csv");
-inline const QString PdfFilter = QStringLiteral("PDF file | *.pdf");
+QString Menu();
+QString Find();
+QString ExportCsv();
+QString ExportPdf();
+QString PreviewRecords();
+QString PreviewSheet();
+QString CsvFilter();
+QString PdfFilter();
 QString Exported(const QString& path);
 QString NotExported(const QString& path, const QString& reason);
-inline const QString NoSheet = QStringLiteral("Open a record on the record sheet first.");
+QString NoSheet();
 } // namespace Texts
 
 } // namespace DowsingTools

@@ -30,16 +30,15 @@
 namespace MDIDowsingTexts {
 QString UndoCaption(const QString& record) {
     if (record.isNull()) {
-        return QCoreApplication::translate("MDIDowsingForm1", "&Undo");
+        return MDIDowsingForm1::tr("&Undo");
     }
-    return QCoreApplication::translate("MDIDowsingForm1", "&Undo Deletion of “%1”")
+    return MDIDowsingForm1::tr("&Undo Deletion of “%1”")
         .arg(QString(record).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 QString PutBackAsNew(const QString& record, qint64 number) {
-    return QCoreApplication::translate("MDIDowsingForm1",
-                                       "“%1” is back as record number %2: another record has taken its number "
-                                       "meanwhile.")
+    return MDIDowsingForm1::tr("“%1” is back as record number %2: another record has taken its number "
+                               "meanwhile.")
         .arg(record)
         .arg(number);
 }
@@ -51,7 +50,7 @@ QString recordName(const KeptRow& record) {
     constexpr qsizetype kLongest = 40;
     QString name = record.text(QStringLiteral("Name")).simplified();
     if (name.isEmpty()) {
-        return QCoreApplication::translate("MDIDowsingForm1", "record %1").arg(record.key);
+        return MDIDowsingForm1::tr("record %1").arg(record.key);
     }
     return name.size() > kLongest ? name.left(kLongest - 1) + QChar(0x2026) : name;
 }
@@ -113,7 +112,7 @@ MDIDowsingForm1::MDIDowsingForm1() {
     Look::SetBackground(bottomPanel, Look::Cream);
     auto* bottom = new QHBoxLayout(bottomPanel);
     bottom->setContentsMargins(8, 6, 8, 6);
-    ClickLabel* brandLine = brandLabel(QStringLiteral("Label7"), Texts::FullBrand, bottomPanel);
+    ClickLabel* brandLine = brandLabel(QStringLiteral("Label7"), Texts::FullBrand(), bottomPanel);
     Look::SetTextColour(brandLine, QColor(128, 0, 0));
     bottom->addWidget(brandLine);
     column->addWidget(bottomPanel);

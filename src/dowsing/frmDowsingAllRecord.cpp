@@ -16,6 +16,17 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+namespace DowsingGridMessages {
+QString NoRecord() {
+    return frmDowsingAllRecord::tr("There Is No Record !");
+}
+
+QString Instructions() {
+    return frmDowsingAllRecord::tr("To Select Your Record, Move the Arrow Up and Down to the Chosen Row and  Double "
+                                   "Click to See Complete Record Details. ");
+}
+} // namespace DowsingGridMessages
+
 namespace {
 const QColor kFrameGrey{128, 128, 128};
 const QColor kYellow{255, 255, 0};
@@ -106,7 +117,7 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     Look::SetBackground(frmFourItem, kFrameGrey);
     setCentralWidget(frmFourItem);
 
-    titleLabel = new QLabel(QStringLiteral("Short Summary Of Dowsing Records"), frmFourItem);
+    titleLabel = new QLabel(tr("Short Summary Of Dowsing Records"), frmFourItem);
     titleLabel->setObjectName(QStringLiteral("Label2"));
     titleLabel->setTextFormat(Qt::PlainText);
     titleLabel->setAlignment(Qt::AlignCenter);
@@ -115,7 +126,7 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     titleLabel->setGeometry(8, 8, 706, 26);
 
     // The grid's caption bar sits on top of its column headers.
-    DataGridCaption = new QLabel(QStringLiteral("Dowsing Records"), frmFourItem);
+    DataGridCaption = new QLabel(tr("Dowsing Records"), frmFourItem);
     DataGridCaption->setObjectName(QStringLiteral("DataGridCaption"));
     DataGridCaption->setTextFormat(Qt::PlainText);
     DataGridCaption->setAlignment(Qt::AlignCenter);
@@ -128,7 +139,7 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
 
     DataGrid = new QTableView(frmFourItem);
     DataGrid->setObjectName(QStringLiteral("DataGrid"));
-    DataGrid->setAccessibleName(QStringLiteral("Dowsing Records"));
+    DataGrid->setAccessibleName(tr("Dowsing Records"));
     DataGrid->setFont(Look::Verdana(8.25));
     DataGrid->setGeometry(8, 62, 706, 244);
     DataGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -144,7 +155,7 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     DataGrid->verticalHeader()->setFixedWidth(20);
     DataGrid->horizontalHeader()->setDefaultSectionSize(110);
 
-    instructionsLabel = new QLabel(DowsingGridMessages::Instructions, frmFourItem);
+    instructionsLabel = new QLabel(DowsingGridMessages::Instructions(), frmFourItem);
     instructionsLabel->setObjectName(QStringLiteral("Label1"));
     instructionsLabel->setTextFormat(Qt::PlainText);
     instructionsLabel->setWordWrap(true);
@@ -152,20 +163,20 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     Look::SetTextColour(instructionsLabel, kGreen);
     instructionsLabel->setGeometry(8, 314, 560, 56);
 
-    cmdBack = new QPushButton(QStringLiteral("&Back"), frmFourItem);
+    cmdBack = new QPushButton(tr("&Back"), frmFourItem);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
     cmdBack->setFont(Look::Verdana(8.25, true));
     cmdBack->setGeometry(604, 322, 110, 36);
 
     // The frame's menu bar shows this menu while the grid is the active window.
-    mnuFile = new QMenu(QStringLiteral("&File"), this);
+    mnuFile = new QMenu(tr("&File"), this);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->setFont(Look::Verdana(8.25));
-    mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuPrint = mnuFile->addAction(tr("&Print"));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     // Stored unavailable: the grid holds no document to print; the record sheet prints.
     mnuPrint->setEnabled(false);
-    mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+    mnuBack = mnuFile->addAction(tr("&Back"));
     mnuBack->setObjectName(QStringLiteral("mnuBack"));
 
     connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::backToWizard);
@@ -210,7 +221,7 @@ void frmDowsingAllRecord::onLoad() {
         return;
     }
     if (model_->rowCount() == 0) {
-        MsgBox(DowsingGridMessages::NoRecord, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(DowsingGridMessages::NoRecord(), MsgButtons::Ok, MsgIcon::Information, this);
         DataGrid->setEnabled(false);
         return;
     }

@@ -71,7 +71,6 @@ void WriteSheetText(QTextDocument* document, const DowsingRecord& record);
 void OpenOnRecordSheet(const DowsingRecord& record, qint64 rowIndex, Form* from);
 
 namespace DowsingGridMessages {
-inline const QString NoRecord = QStringLiteral("There Is No Record !");
-inline const QString Instructions = QStringLiteral("To Select Your Record, Move the Arrow Up and Down to the Chosen "
-                                                   "Row and  Double Click to See Complete Record Details. ");
+QString NoRecord();
+QString Instructions();
 } // namespace DowsingGridMessages

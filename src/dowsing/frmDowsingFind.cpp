@@ -8,8 +8,8 @@
 #include "dowsing/frmDowsingAllRecord.h"
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,39 +17,52 @@
 #include <QProgressDialog>
 
 namespace DowsingFindTexts {
+QString Caption() {
+    return frmDowsingFind::tr("Find Records");
+}
+
+QString Hint() {
+    return frmDowsingFind::tr("Type any words of a record or its date. Double click a record to see its sheet; click a "
+                              "column caption to sort.");
+}
+
 QString Count(int shown, bool more, std::optional<qint64> found) {
     if (more && found) {
-        return QCoreApplication::translate("frmDowsingFind", "%L1 records found; %L2 shown, scroll down for more")
-            .arg(*found)
-            .arg(shown);
+        return frmDowsingFind::tr("%L1 records found; %L2 shown, scroll down for more").arg(*found).arg(shown);
     }
     if (more) {
-        return QStringLiteral("%1 records shown; scroll down for more").arg(shown);
+        return frmDowsingFind::tr("%1 records shown; scroll down for more").arg(shown);
     }
     if (shown == 1) {
-        return QStringLiteral("1 record found");
+        return frmDowsingFind::tr("1 record found");
     }
-    return shown == 0 ? QStringLiteral("No record found") : QStringLiteral("%1 records found").arg(shown);
+    return shown == 0 ? frmDowsingFind::tr("No record found") : frmDowsingFind::tr("%1 records found").arg(shown);
 }
 
 QString NotSearchable(const QString& reason) {
-    return QStringLiteral("The records cannot be searched.\r\n") + reason;
+    return frmDowsingFind::tr("The records cannot be searched.\r\n%1").arg(reason);
 }
 
 QString WaitingForIndex(int percent) {
-    return QCoreApplication::translate("frmDowsingFind",
-                                       "Words are looked for once the search index is made (%1% so far).")
-        .arg(percent);
+    return frmDowsingFind::tr("Words are looked for once the search index is made (%1% so far).").arg(percent);
 }
 
 QString NotRead(const QString& reason) {
-    return QStringLiteral("The next records found could not be read.\r\n") + reason;
+    return frmDowsingFind::tr("The next records found could not be read.\r\n%1").arg(reason);
+}
+
+QString Gone() {
+    return frmDowsingFind::tr("This record is no longer in the file; it was deleted meanwhile.");
+}
+
+QString MakingIndex() {
+    return frmDowsingFind::tr("Making the search index of the records…");
 }
 } // namespace DowsingFindTexts
 
 frmDowsingFind::frmDowsingFind() {
     setObjectName(QStringLiteral("frmDowsingFind"));
-    setWindowTitle(DowsingFindTexts::Caption);
+    setWindowTitle(DowsingFindTexts::Caption());
     setFont(Look::Verdana(8.25));
 
     auto* client = new QWidget(this);
@@ -58,7 +71,7 @@ frmDowsingFind::frmDowsingFind() {
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(8, 8, 8, 8);
 
-    lblFind = new QLabel(QStringLiteral("&Find:"), client);
+    lblFind = new QLabel(tr("&Find:"), client);
     lblFind->setObjectName(QStringLiteral("lblFind"));
     txtFind = new QLineEdit(client);
     txtFind->setObjectName(QStringLiteral("txtFind"));
@@ -69,7 +82,7 @@ frmDowsingFind::frmDowsingFind() {
 
     grdFound = new QTableView(client);
     grdFound->setObjectName(QStringLiteral("grdFound"));
-    grdFound->setAccessibleName(DowsingFindTexts::Caption);
+    grdFound->setAccessibleName(DowsingFindTexts::Caption());
     grdFound->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdFound->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdFound->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -95,10 +108,10 @@ frmDowsingFind::frmDowsingFind() {
     countRow->addWidget(lblCount, 1);
     countRow->addWidget(prgIndex);
     grid->addLayout(countRow, 2, 0, 1, 2);
-    cmdClose = new QPushButton(QStringLiteral("&Close"), client);
+    cmdClose = new QPushButton(tr("&Close"), client);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     grid->addWidget(cmdClose, 2, 2);
-    lblHint = new QLabel(DowsingFindTexts::Hint, client);
+    lblHint = new QLabel(DowsingFindTexts::Hint(), client);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setWordWrap(true);
     grid->addWidget(lblHint, 3, 0, 1, 3);
@@ -172,7 +185,7 @@ void frmDowsingFind::indexMade(const QString& why) {
     }
     prgIndex->hide();
     if (!why.isEmpty()) {
-        notSearchable(why, why != DowsingSearch::IndexStopped);
+        notSearchable(why, why != DowsingSearch::IndexStopped());
         return;
     }
     indexReady_ = true;
@@ -213,9 +226,9 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
         db,
         [this, &making](qint64 done, qint64 total) {
             if (!making) {
-                making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex, QStringLiteral("Cancel"), 0,
-                                                           100, VisibleWindowFor(this));
-                making->setWindowTitle(DowsingFindTexts::Caption);
+                making = std::make_unique<QProgressDialog>(DowsingFindTexts::MakingIndex(), tr("Cancel"), 0, 100,
+                                                           VisibleWindowFor(this));
+                making->setWindowTitle(DowsingFindTexts::Caption());
                 making->setWindowModality(Qt::ApplicationModal);
                 making->setMinimumDuration(500);
                 making->setAutoClose(false);
@@ -335,7 +348,7 @@ void frmDowsingFind::openCurrentRecord() {
     }
     if (!record) {
         if (record.error().cause == StoreCause::NoSuchRow) {
-            MsgBox(DowsingFindTexts::Gone, MsgButtons::Ok, MsgIcon::Information, this);
+            MsgBox(DowsingFindTexts::Gone(), MsgButtons::Ok, MsgIcon::Information, this);
             search();
         }
         return;

@@ -72,14 +72,13 @@ class frmDowsingFind : public DowsingChildWindow {
 };
 
 namespace DowsingFindTexts {
-inline const QString Caption = QStringLiteral("Find Records");
-inline const QString Hint = QStringLiteral("Type any words of a record or its date. Double click a record to see "
-                                           "its sheet; click a column caption to sort.");
+QString Caption();
+QString Hint();
 // How many records match in all (when known) and how many of them are listed so far.
 QString Count(int shown, bool more, std::optional<qint64> found = std::nullopt);
 QString WaitingForIndex(int percent);
 QString NotSearchable(const QString& reason);
 QString NotRead(const QString& reason);
-inline const QString Gone = QStringLiteral("This record is no longer in the file; it was deleted meanwhile.");
-inline const QString MakingIndex = QStringLiteral("Making the search index of the records…");
+QString Gone();
+QString MakingIndex();
 } // namespace DowsingFindTexts

@@ -16,19 +16,54 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QRegularExpression>
 #include <limits>
 
 namespace Rules = DowsingEntryRules;
 
 namespace DowsingMessages {
+QString FileMissing() {
+    return frmDowsingMain::tr("Required File Is Missing\rPlease Reinstall Software");
+}
+
+QString OnlyAlphabet() {
+    return frmDowsingMain::tr("Please Enter Only Alphabet");
+}
+
+QString EnterNumber() {
+    return frmDowsingMain::tr("Please Enter Number");
+}
+
+QString CorrectEmail() {
+    return frmDowsingMain::tr("Please Enter Correct Email Address !");
+}
+
+QString EnterTool() {
+    return frmDowsingMain::tr("Please Enter Dowsing Tool !");
+}
+
+QString EnterItem() {
+    return frmDowsingMain::tr("Please Enter Dowsing Item !");
+}
+
+QString Saved() {
+    return frmDowsingMain::tr("Record Saved Succesfully !");
+}
+
+QString Edited() {
+    return frmDowsingMain::tr("Record Edited Succesfully !");
+}
+
 QString NotSaved(const QString& reason) {
-    return QStringLiteral("The record was not saved.\r\n") + reason +
-           QStringLiteral(".\r\nYour entries are kept; try again when the problem is solved.");
+    return frmDowsingMain::tr("The record was not saved.\r\n%1.\r\nYour entries are kept; try again when the "
+                              "problem is solved.")
+        .arg(reason);
 }
 
 QString NoSuchDay(const QString& month, const QString& day, const QString& year) {
-    return QStringLiteral("There is no ") + day + QLatin1Char(' ') + month + QStringLiteral(" in ") + year +
-           QStringLiteral(".\r\nPlease choose another day; the record was not saved.");
+    //: "There is no 30 February in 2007."
+    return frmDowsingMain::tr("There is no %1 %2 in %3.\r\nPlease choose another day; the record was not saved.")
+        .arg(day, month, year);
 }
 } // namespace DowsingMessages
 
@@ -127,9 +162,9 @@ frmDowsingMain::frmDowsingMain() {
 
     // The frame's menu bar shows these while the wizard is the active window.
     menus_ = BuildSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::CheckFor);
-    addRecordItem_ = new QAction(QStringLiteral("&Add New Record"), this);
+    addRecordItem_ = new QAction(tr("&Add New Record"), this);
     addRecordItem_->setObjectName(QStringLiteral("mnuAddNewRecor"));
-    auto* viewAllItem = new QAction(QStringLiteral("&View All  Records"), this);
+    auto* viewAllItem = new QAction(tr("&View All  Records"), this);
     viewAllItem->setObjectName(QStringLiteral("mnuViewAll"));
     menus_.fileMenu->insertAction(menus_.mnuExit, addRecordItem_);
     menus_.fileMenu->insertAction(menus_.mnuExit, viewAllItem);
@@ -142,11 +177,11 @@ frmDowsingMain::frmDowsingMain() {
 
     for (QLineEdit* letters : {nameField_, cityField_, stateField_, locationField_}) {
         new CharacterFilter(letters, Rules::filterLetterKey, [this] {
-            MsgBox(DowsingMessages::OnlyAlphabet, MsgButtons::Ok, MsgIcon::Information, this);
+            MsgBox(DowsingMessages::OnlyAlphabet(), MsgButtons::Ok, MsgIcon::Information, this);
         });
     }
     new CharacterFilter(phoneField_, Rules::filterNumberKey,
-                        [this] { MsgBox(DowsingMessages::EnterNumber, MsgButtons::Ok, MsgIcon::None, this); });
+                        [this] { MsgBox(DowsingMessages::EnterNumber(), MsgButtons::Ok, MsgIcon::None, this); });
 
     connect(addRecordItem_, &QAction::triggered, this, &frmDowsingMain::startNewRecord);
     connect(viewAllItem, &QAction::triggered, this, &frmDowsingMain::ShowAllRecords);
@@ -167,13 +202,13 @@ void frmDowsingMain::buildFrame() {
     Look::SetBackground(wizardFrame_, kFrameGrey);
     setCentralWidget(wizardFrame_);
 
-    QLabel* title =
-        plainLabel(QStringLiteral("Label20"), QStringLiteral("Add New Record"), wizardFrame_, Look::PaleYellow);
+    QLabel* title = plainLabel(QStringLiteral("Label20"), tr("Add New Record"), wizardFrame_, Look::PaleYellow);
     title->setFont(Look::Verdana(14, true));
     title->setGeometry(16, 8, 400, 28);
 
     auto* newRecordLine = new ClickLabel(
-        QStringLiteral("Click On                                  To  Enter New Customer Details"), wizardFrame_);
+        //: The wide gap holds the button "Add New Record"; keep it as wide.
+        tr("Click On                                  To  Enter New Customer Details"), wizardFrame_);
     newRecordLine->setObjectName(QStringLiteral("Label1"));
     newRecordLine->setTextFormat(Qt::PlainText);
     newRecordLine->setFont(Look::Verdana(9.75, true));
@@ -182,38 +217,39 @@ void frmDowsingMain::buildFrame() {
     const QFontMetrics metrics(newRecordLine->font());
     newRecordLine->setGeometry(16, 40, metrics.horizontalAdvance(newRecordLine->text()) + 4, 30);
 
-    // The button sits in the wide gap of the line's text, clear of the words on either side.
+    // The button sits in the wide gap of the line's text, clear of the words on either side; in every language the
+    // gap is the line's one run of several blanks.
     const QString text = newRecordLine->text();
-    const int gapStart = 16 + metrics.horizontalAdvance(QStringLiteral("Click On"));
-    const int gapEnd = 16 + metrics.horizontalAdvance(text.left(text.indexOf(QStringLiteral("To"))));
+    static const QRegularExpression wideGap(QStringLiteral(" {3,}"));
+    const QRegularExpressionMatch gap = wideGap.match(text);
+    const qsizetype gapFrom = gap.hasMatch() ? gap.capturedStart() : text.size();
+    const int gapStart = 16 + metrics.horizontalAdvance(text.left(gapFrom));
+    const int gapEnd = 16 + metrics.horizontalAdvance(text.left(gap.hasMatch() ? gap.capturedEnd() : text.size()));
     constexpr int clearance = 6;
-    addRecordButton_ = button(QStringLiteral("cmAddNewRecord"), QStringLiteral("Add New &Record"), wizardFrame_,
+    addRecordButton_ = button(QStringLiteral("cmAddNewRecord"), tr("Add New &Record"), wizardFrame_,
                               QRect(gapStart + clearance, 40, gapEnd - gapStart - 2 * clearance, 30));
 
     QLabel* introduction = plainLabel(
         QStringLiteral("Label3"),
-        QStringLiteral(
-            "Dowsing is one of the most ancient forms of divination and has been practised for around thousands of "
-            "years, which detects things like underground water, hidden metal and treasures, oil, lost persons, etc. "
-            "Quarrow is a divination software that allows you to keep a track of your different dowsing experiences "
-            "in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were "
-            "you trying to detect and other comments."),
+        tr("Dowsing is one of the most ancient forms of divination and has been practised for around thousands of "
+           "years, which detects things like underground water, hidden metal and treasures, oil, lost persons, etc. "
+           "Quarrow is a divination software that allows you to keep a track of your different dowsing experiences "
+           "in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were "
+           "you trying to detect and other comments."),
         wizardFrame_);
     introduction->setWordWrap(true);
     introduction->setGeometry(16, 76, 744, 64);
 
     QLabel* invitation = plainLabel(QStringLiteral("Label10"),
-                                    QStringLiteral("Just input your customer details  (his name, address, contact "
-                                                   "number and other additional notes) and enjoy your dowsing "
-                                                   "experience!"),
+                                    tr("Just input your customer details  (his name, address, contact number "
+                                       "and other additional notes) and enjoy your dowsing experience!"),
                                     wizardFrame_, Look::PaleYellow);
     invitation->setWordWrap(true);
     invitation->setGeometry(16, 140, 744, 22);
 
-    QPushButton* viewAllButton = button(QStringLiteral("cmdViewAllrecords"), QStringLiteral("&View All Records"),
-                                        wizardFrame_, QRect(632, 200, 128, 34));
-    QPushButton* exitButton =
-        button(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), wizardFrame_, QRect(632, 248, 128, 34));
+    QPushButton* viewAllButton =
+        button(QStringLiteral("cmdViewAllrecords"), tr("&View All Records"), wizardFrame_, QRect(632, 200, 128, 34));
+    QPushButton* exitButton = button(QStringLiteral("cmdExit"), tr("&Exit"), wizardFrame_, QRect(632, 248, 128, 34));
 
     connect(addRecordButton_, &QPushButton::clicked, this, &frmDowsingMain::startNewRecord);
     connect(newRecordLine, &ClickLabel::clicked, this, &frmDowsingMain::openCobrandPage);
@@ -222,22 +258,20 @@ void frmDowsingMain::buildFrame() {
 }
 
 void frmDowsingMain::buildCustomerPage() {
-    customerPage_ =
-        page(QStringLiteral("fraCustomersDetails"), QStringLiteral("Enter Customer's Details:-"), wizardFrame_);
+    customerPage_ = page(QStringLiteral("fraCustomersDetails"), tr("Enter Customer's Details:-"), wizardFrame_);
     QWidget* p = customerPage_;
-    nameField_ = labelledField<QLineEdit>(QStringLiteral("txtName"), QStringLiteral("Name:-"), p, 30);
-    addressField_ = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), QStringLiteral("Address:-"), p, 60, 46);
+    nameField_ = labelledField<QLineEdit>(QStringLiteral("txtName"), tr("Name:-"), p, 30);
+    addressField_ = labelledField<QPlainTextEdit>(QStringLiteral("txtAddress"), tr("Address:-"), p, 60, 46);
     addressField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     KeepWrapFitted(addressField_);
-    cityField_ = labelledField<QLineEdit>(QStringLiteral("txtCity"), QStringLiteral("City:-"), p, 112);
-    stateField_ = labelledField<QLineEdit>(QStringLiteral("txtState"), QStringLiteral("State:-"), p, 142);
-    pinField_ = labelledField<QLineEdit>(QStringLiteral("txtPin"), QStringLiteral("Pin Number:-"), p, 172);
-    phoneField_ = labelledField<QLineEdit>(QStringLiteral("txtPhNo"), QStringLiteral("Phone Number:-"), p, 202);
-    emailField_ = labelledField<QLineEdit>(QStringLiteral("txtEmail"), QStringLiteral("Email Address:-"), p, 232);
-    locationField_ =
-        labelledField<QLineEdit>(QStringLiteral("txtLocationDowsingFor"), QStringLiteral("Location:-"), p, 262);
+    cityField_ = labelledField<QLineEdit>(QStringLiteral("txtCity"), tr("City:-"), p, 112);
+    stateField_ = labelledField<QLineEdit>(QStringLiteral("txtState"), tr("State:-"), p, 142);
+    pinField_ = labelledField<QLineEdit>(QStringLiteral("txtPin"), tr("Pin Number:-"), p, 172);
+    phoneField_ = labelledField<QLineEdit>(QStringLiteral("txtPhNo"), tr("Phone Number:-"), p, 202);
+    emailField_ = labelledField<QLineEdit>(QStringLiteral("txtEmail"), tr("Email Address:-"), p, 232);
+    locationField_ = labelledField<QLineEdit>(QStringLiteral("txtLocationDowsingFor"), tr("Location:-"), p, 262);
     QPushButton* nextButton =
-        button(QStringLiteral("cmdCustomersDetailsNext"), QStringLiteral("&Next >>"), p, QRect(470, 314, 114, 32));
+        button(QStringLiteral("cmdCustomersDetailsNext"), tr("&Next >>"), p, QRect(470, 314, 114, 32));
     nextButton->setFont(Look::Verdana(8.25, true));
 
     // Focus moves through the page in its order, then to its Next button.
@@ -255,17 +289,16 @@ void frmDowsingMain::buildCustomerPage() {
 }
 
 void frmDowsingMain::buildToolsPage() {
-    toolsPage_ = page(QStringLiteral("fraTools"), QStringLiteral("Tools And Item Used For Dowsing:-"), wizardFrame_);
+    toolsPage_ = page(QStringLiteral("fraTools"), tr("Tools And Item Used For Dowsing:-"), wizardFrame_);
     QWidget* p = toolsPage_;
 
-    QGroupBox* toolFrame =
-        innerFrame(QStringLiteral("Frame2"), QStringLiteral("Dowsing Tool:-"), p, QRect(12, 26, 282, 124));
-    QLabel* toolHint = plainLabel(QStringLiteral("lblToolHint"), QStringLiteral("Enter The Name of The Dowsing Tool"),
-                                  toolFrame, kHintRed);
+    QGroupBox* toolFrame = innerFrame(QStringLiteral("Frame2"), tr("Dowsing Tool:-"), p, QRect(12, 26, 282, 124));
+    QLabel* toolHint =
+        plainLabel(QStringLiteral("lblToolHint"), tr("Enter The Name of The Dowsing Tool"), toolFrame, kHintRed);
     toolHint->setGeometry(10, 22, 264, 20);
     toolList_ = list(QStringLiteral("cmbDowsingTool"), toolFrame, QRect(10, 46, 210, 26), true);
     toolList_->addItems(Rules::toolEntries());
-    toolList_->setAccessibleName(QStringLiteral("Dowsing Tool"));
+    toolList_->setAccessibleName(tr("Dowsing Tool"));
     // The box typed into is a control of its own to a screen reader; it answers to the list's name.
     toolList_->lineEdit()->setAccessibleName(toolList_->accessibleName());
     otherToolBox_ = new QFrame(toolFrame);
@@ -275,22 +308,20 @@ void frmDowsingMain::buildToolsPage() {
     Look::SetBackground(otherToolBox_, kInnerGrey);
     otherToolField_ = new QLineEdit(otherToolBox_);
     otherToolField_->setObjectName(QStringLiteral("txtDowsingTool"));
-    otherToolField_->setAccessibleName(QStringLiteral("Other dowsing tool"));
+    otherToolField_->setAccessibleName(tr("Other dowsing tool"));
     otherToolField_->setGeometry(6, 6, 256, 26);
-    QPushButton* otherToolOk =
-        button(QStringLiteral("cmdOk"), QStringLiteral("&Ok"), otherToolBox_, QRect(6, 40, 80, 28));
+    QPushButton* otherToolOk = button(QStringLiteral("cmdOk"), tr("&Ok"), otherToolBox_, QRect(6, 40, 80, 28));
     QPushButton* otherToolCancel =
-        button(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), otherToolBox_, QRect(92, 40, 80, 28));
+        button(QStringLiteral("cmdCancel"), tr("&Cancel"), otherToolBox_, QRect(92, 40, 80, 28));
     otherToolBox_->hide();
 
-    QGroupBox* itemFrame =
-        innerFrame(QStringLiteral("Frame4"), QStringLiteral("Dowsing Item:-"), p, QRect(304, 26, 282, 124));
-    QLabel* itemHint = plainLabel(QStringLiteral("lblItemHint"), QStringLiteral("Enter The Name of The Dowsing Item"),
-                                  itemFrame, kHintRed);
+    QGroupBox* itemFrame = innerFrame(QStringLiteral("Frame4"), tr("Dowsing Item:-"), p, QRect(304, 26, 282, 124));
+    QLabel* itemHint =
+        plainLabel(QStringLiteral("lblItemHint"), tr("Enter The Name of The Dowsing Item"), itemFrame, kHintRed);
     itemHint->setGeometry(10, 22, 264, 20);
     itemList_ = list(QStringLiteral("cmbItemDowsingFor"), itemFrame, QRect(10, 46, 210, 26), true);
     itemList_->addItems(Rules::itemEntries());
-    itemList_->setAccessibleName(QStringLiteral("Dowsing Item"));
+    itemList_->setAccessibleName(tr("Dowsing Item"));
     itemList_->lineEdit()->setAccessibleName(itemList_->accessibleName());
     otherItemBox_ = new QFrame(itemFrame);
     otherItemBox_->setObjectName(QStringLiteral("fraItemDowsing"));
@@ -299,16 +330,16 @@ void frmDowsingMain::buildToolsPage() {
     Look::SetBackground(otherItemBox_, kInnerGrey);
     otherItemField_ = new QLineEdit(otherItemBox_);
     otherItemField_->setObjectName(QStringLiteral("txtItemDowsing"));
-    otherItemField_->setAccessibleName(QStringLiteral("Other dowsing item"));
+    otherItemField_->setAccessibleName(tr("Other dowsing item"));
     otherItemField_->setGeometry(6, 6, 256, 26);
     QPushButton* otherItemOk =
-        button(QStringLiteral("cmdOkItemDowsing"), QStringLiteral("&Ok"), otherItemBox_, QRect(6, 40, 80, 28));
+        button(QStringLiteral("cmdOkItemDowsing"), tr("&Ok"), otherItemBox_, QRect(6, 40, 80, 28));
     QPushButton* otherItemCancel =
-        button(QStringLiteral("cmdCancelItemDowsing"), QStringLiteral("&Cancel"), otherItemBox_, QRect(92, 40, 80, 28));
+        button(QStringLiteral("cmdCancelItemDowsing"), tr("&Cancel"), otherItemBox_, QRect(92, 40, 80, 28));
     otherItemBox_->hide();
 
     QGroupBox* dateTimeFrame = innerFrame(QStringLiteral("fraDateTime"), QString(), p, QRect(12, 158, 574, 140));
-    dateTimeFrame->setAccessibleName(QStringLiteral("Dowsing Date and Time"));
+    dateTimeFrame->setAccessibleName(tr("Dowsing Date and Time"));
     auto caption = [dateTimeFrame](const QString& name, const QString& text, const QRect& where, QComboBox* buddy) {
         QLabel* label = plainLabel(name, text, dateTimeFrame, Qt::black);
         label->setFont(Look::Verdana(8.25));
@@ -316,35 +347,31 @@ void frmDowsingMain::buildToolsPage() {
         label->setBuddy(buddy);
         buddy->setAccessibleName(text);
     };
-    QLabel* dateRow =
-        plainLabel(QStringLiteral("lblDowsingDate"), QStringLiteral("Dowsing Date:-"), dateTimeFrame, Qt::black);
+    QLabel* dateRow = plainLabel(QStringLiteral("lblDowsingDate"), tr("Dowsing Date:-"), dateTimeFrame, Qt::black);
     dateRow->setGeometry(10, 36, 120, 26);
     monthList_ = list(QStringLiteral("cmbMonth"), dateTimeFrame, QRect(136, 36, 120, 26));
     dayList_ = list(QStringLiteral("cmbDate"), dateTimeFrame, QRect(264, 36, 60, 26));
     yearList_ = list(QStringLiteral("cmbYear"), dateTimeFrame, QRect(332, 36, 76, 26));
-    caption(QStringLiteral("lblMonth"), QStringLiteral("Month"), QRect(136, 14, 120, 20), monthList_);
-    caption(QStringLiteral("lblDate"), QStringLiteral("Date"), QRect(264, 14, 60, 20), dayList_);
-    caption(QStringLiteral("lblYear"), QStringLiteral("Year"), QRect(332, 14, 76, 20), yearList_);
+    caption(QStringLiteral("lblMonth"), tr("Month"), QRect(136, 14, 120, 20), monthList_);
+    caption(QStringLiteral("lblDate"), tr("Date"), QRect(264, 14, 60, 20), dayList_);
+    caption(QStringLiteral("lblYear"), tr("Year"), QRect(332, 14, 76, 20), yearList_);
     dateRow->setBuddy(monthList_);
 
-    QLabel* timeRow =
-        plainLabel(QStringLiteral("lblDowsingTime"), QStringLiteral("Dowsing Time:-"), dateTimeFrame, Qt::black);
+    QLabel* timeRow = plainLabel(QStringLiteral("lblDowsingTime"), tr("Dowsing Time:-"), dateTimeFrame, Qt::black);
     timeRow->setGeometry(10, 98, 120, 26);
     hourList_ = list(QStringLiteral("cmbHour"), dateTimeFrame, QRect(136, 98, 60, 26));
     minuteList_ = list(QStringLiteral("cmbMinute"), dateTimeFrame, QRect(204, 98, 60, 26));
     secondList_ = list(QStringLiteral("cmbSecond"), dateTimeFrame, QRect(272, 98, 60, 26));
     amPmList_ = list(QStringLiteral("cmbAMPM"), dateTimeFrame, QRect(340, 98, 60, 26));
     amPmList_->addItems(Rules::ampmEntries());
-    caption(QStringLiteral("lblHour"), QStringLiteral("Hour"), QRect(136, 76, 60, 20), hourList_);
-    caption(QStringLiteral("lblMinute"), QStringLiteral("Minute"), QRect(204, 76, 60, 20), minuteList_);
-    caption(QStringLiteral("lblSecond"), QStringLiteral("Second"), QRect(272, 76, 60, 20), secondList_);
-    amPmList_->setAccessibleName(QStringLiteral("AM or PM"));
+    caption(QStringLiteral("lblHour"), tr("Hour"), QRect(136, 76, 60, 20), hourList_);
+    caption(QStringLiteral("lblMinute"), tr("Minute"), QRect(204, 76, 60, 20), minuteList_);
+    caption(QStringLiteral("lblSecond"), tr("Second"), QRect(272, 76, 60, 20), secondList_);
+    amPmList_->setAccessibleName(tr("AM or PM"));
     timeRow->setBuddy(hourList_);
 
-    QPushButton* backButton =
-        button(QStringLiteral("cmdToolsBack"), QStringLiteral("<< &Back"), p, QRect(12, 314, 114, 32));
-    QPushButton* nextButton =
-        button(QStringLiteral("cmdToolsNext"), QStringLiteral("&Next >>"), p, QRect(472, 314, 114, 32));
+    QPushButton* backButton = button(QStringLiteral("cmdToolsBack"), tr("<< &Back"), p, QRect(12, 314, 114, 32));
+    QPushButton* nextButton = button(QStringLiteral("cmdToolsNext"), tr("&Next >>"), p, QRect(472, 314, 114, 32));
     backButton->setFont(Look::Verdana(8.25, true));
     nextButton->setFont(Look::Verdana(8.25, true));
 
@@ -357,18 +384,18 @@ void frmDowsingMain::buildToolsPage() {
 }
 
 void frmDowsingMain::buildNotesPage() {
-    notesPage_ = page(QStringLiteral("fraNotes"), QStringLiteral("Notes"), wizardFrame_);
+    notesPage_ = page(QStringLiteral("fraNotes"), tr("Notes"), wizardFrame_);
     notesField_ = new QPlainTextEdit(notesPage_);
     notesField_->setObjectName(QStringLiteral("txtNotes"));
-    notesField_->setAccessibleName(QStringLiteral("Notes"));
+    notesField_->setAccessibleName(tr("Notes"));
     notesField_->setFont(Look::Verdana(8.25));
     notesField_->setGeometry(16, 30, 568, 270);
     notesField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notesField_->setTabChangesFocus(true);
     KeepWrapFitted(notesField_);
     QPushButton* backButton =
-        button(QStringLiteral("cmdNotesBack"), QStringLiteral("<< &Back"), notesPage_, QRect(16, 314, 114, 32));
-    saveButton_ = button(QStringLiteral("cmdadd"), QStringLiteral("&Add"), notesPage_, QRect(470, 314, 114, 32));
+        button(QStringLiteral("cmdNotesBack"), tr("<< &Back"), notesPage_, QRect(16, 314, 114, 32));
+    saveButton_ = button(QStringLiteral("cmdadd"), tr("&Add"), notesPage_, QRect(470, 314, 114, 32));
     backButton->setFont(Look::Verdana(8.25, true));
     saveButton_->setFont(Look::Verdana(8.25, true));
 
@@ -380,7 +407,7 @@ void frmDowsingMain::onLoad() {
     CheckForUpdateReminder();
     const QString path = ApplicationFile(QString::fromLatin1(DowsingStore::FileName));
     if (!QFileInfo(path).isFile()) {
-        MsgBox(DowsingMessages::FileMissing, MsgButtons::Ok, MsgIcon::Critical, this);
+        MsgBox(DowsingMessages::FileMissing(), MsgButtons::Ok, MsgIcon::Critical, this);
         Windows::UnloadForm(this);
         return;
     }
@@ -466,7 +493,7 @@ void frmDowsingMain::acceptCustomerDetails() {
         toolList_->setFocus();
         return;
     }
-    MsgBox(DowsingMessages::CorrectEmail, MsgButtons::Ok, MsgIcon::Information, this);
+    MsgBox(DowsingMessages::CorrectEmail(), MsgButtons::Ok, MsgIcon::Information, this);
     bringPageToFront(customerPage_);
     emailField_->setFocus();
 }
@@ -506,7 +533,7 @@ void frmDowsingMain::offerOtherItem(int index) {
 
 void frmDowsingMain::acceptOtherTool() {
     if (otherToolField_->text().isEmpty()) {
-        MsgBox(DowsingMessages::EnterTool, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(DowsingMessages::EnterTool(), MsgButtons::Ok, MsgIcon::Information, this);
         otherToolField_->setFocus();
         return;
     }
@@ -524,7 +551,7 @@ void frmDowsingMain::cancelOtherTool() {
 
 void frmDowsingMain::acceptOtherItem() {
     if (otherItemField_->text().isEmpty()) {
-        MsgBox(DowsingMessages::EnterItem, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(DowsingMessages::EnterItem(), MsgButtons::Ok, MsgIcon::Information, this);
         otherItemField_->setFocus();
         return;
     }
@@ -586,7 +613,7 @@ DowsingStore& frmDowsingMain::store() {
 
 void frmDowsingMain::setMode(Mode mode) {
     mode_ = mode;
-    saveButton_->setText(mode == Mode::Updating ? QStringLiteral("&Update") : QStringLiteral("&Add"));
+    saveButton_->setText(mode == Mode::Updating ? tr("&Update") : tr("&Add"));
 }
 
 void frmDowsingMain::saveRecord() {
@@ -605,7 +632,7 @@ void frmDowsingMain::saveRecord() {
                 return;
             }
         }
-        MsgBox(DowsingMessages::Saved, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(DowsingMessages::Saved(), MsgButtons::Ok, MsgIcon::Information, this);
         clearFields();
         bringPageToFront(customerPage_);
         toolsPage_->setEnabled(false);
@@ -623,7 +650,7 @@ void frmDowsingMain::saveRecord() {
             return;
         }
     }
-    MsgBox(DowsingMessages::Edited, MsgButtons::Ok, MsgIcon::Information, this);
+    MsgBox(DowsingMessages::Edited(), MsgButtons::Ok, MsgIcon::Information, this);
     clearFields();
     updateId_ = 0;
     setMode(Mode::Adding);

@@ -126,14 +126,14 @@ class frmDowsingMain : public DowsingChildWindow {
 
 // The wizard's messages.
 namespace DowsingMessages {
-inline const QString FileMissing = QStringLiteral("Required File Is Missing\rPlease Reinstall Software");
-inline const QString OnlyAlphabet = QStringLiteral("Please Enter Only Alphabet");
-inline const QString EnterNumber = QStringLiteral("Please Enter Number");
-inline const QString CorrectEmail = QStringLiteral("Please Enter Correct Email Address !");
-inline const QString EnterTool = QStringLiteral("Please Enter Dowsing Tool !");
-inline const QString EnterItem = QStringLiteral("Please Enter Dowsing Item !");
-inline const QString Saved = QStringLiteral("Record Saved Succesfully !");
-inline const QString Edited = QStringLiteral("Record Edited Succesfully !");
+QString FileMissing();
+QString OnlyAlphabet();
+QString EnterNumber();
+QString CorrectEmail();
+QString EnterTool();
+QString EnterItem();
+QString Saved();
+QString Edited();
 // A write that failed, with the store's reason.
 QString NotSaved(const QString& reason);
 // A day the chosen month lacks.

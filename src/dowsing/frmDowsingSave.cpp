@@ -21,20 +21,44 @@
 #include <QVBoxLayout>
 
 namespace DowsingSheetMessages {
+QString SaveFilter() {
+    return frmDowsingSave::tr("Rich Text Format | *.rtf ");
+}
+
+QString NoRecordToEdit() {
+    return frmDowsingSave::tr("There Is No Record to Edit");
+}
+
+QString RecordNotFound() {
+    return frmDowsingSave::tr("Sorry The Given Record Is Not Found");
+}
+
+QString NoRecordToDelete() {
+    return frmDowsingSave::tr("There Is No Record to Delete");
+}
+
+QString ConfirmDelete() {
+    return frmDowsingSave::tr("Do You Really Want To Delete This Record ?");
+}
+
+QString Deleted() {
+    return frmDowsingSave::tr("Record Deleted Succesfully !");
+}
+
 QString NotPrinted(const QString& where) {
-    return QStringLiteral("The sheet could not be printed to %1.").arg(QDir::toNativeSeparators(where));
+    return frmDowsingSave::tr("The sheet could not be printed to %1.").arg(QDir::toNativeSeparators(where));
 }
 
 QString NotSaved(const QString& path, const QString& reason) {
-    return QStringLiteral("The sheet could not be saved as %1.\r\n").arg(QDir::toNativeSeparators(path)) + reason;
+    return frmDowsingSave::tr("The sheet could not be saved as %1.\r\n%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString NotDeleted(const QString& reason) {
-    return QStringLiteral("The record was not deleted.\r\n") + reason;
+    return frmDowsingSave::tr("The record was not deleted.\r\n%1").arg(reason);
 }
 
 QString NotRead(const QString& reason) {
-    return QStringLiteral("The record could not be read.\r\n") + reason;
+    return frmDowsingSave::tr("The record could not be read.\r\n%1").arg(reason);
 }
 } // namespace DowsingSheetMessages
 
@@ -78,7 +102,7 @@ frmDowsingSave::frmDowsingSave() {
 
     sheetText_ = new SheetTextBox(client);
     sheetText_->setObjectName(QStringLiteral("RTB"));
-    sheetText_->setAccessibleName(QStringLiteral("Record sheet"));
+    sheetText_->setAccessibleName(tr("Record sheet"));
     QPalette sheet = sheetText_->palette();
     sheet.setColor(QPalette::Base, Look::Cream);
     sheet.setColor(QPalette::Text, Qt::black);
@@ -97,11 +121,11 @@ frmDowsingSave::frmDowsingSave() {
         row->addWidget(b);
         connect(b, &QPushButton::clicked, this, act);
     };
-    button(QStringLiteral("cmddelete"), QStringLiteral("&Delete This Dowsing Record"), &frmDowsingSave::deleteRecord);
-    button(QStringLiteral("cmdedit"), QStringLiteral("&Edit This Dowsing Record"), &frmDowsingSave::editRecord);
-    button(QStringLiteral("cmdSave"), QStringLiteral("&Save"), &frmDowsingSave::saveSheet);
-    button(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), &frmDowsingSave::printSheet);
-    button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), &frmDowsingSave::backToGrid);
+    button(QStringLiteral("cmddelete"), tr("&Delete This Dowsing Record"), &frmDowsingSave::deleteRecord);
+    button(QStringLiteral("cmdedit"), tr("&Edit This Dowsing Record"), &frmDowsingSave::editRecord);
+    button(QStringLiteral("cmdSave"), tr("&Save"), &frmDowsingSave::saveSheet);
+    button(QStringLiteral("cmdPrint"), tr("&Print"), &frmDowsingSave::printSheet);
+    button(QStringLiteral("cmdBack"), tr("&Back"), &frmDowsingSave::backToGrid);
     column->addLayout(row);
 }
 
@@ -137,7 +161,7 @@ void frmDowsingSave::backToGrid() {
 void frmDowsingSave::saveSheet() {
     SaveFileRequest request;
     request.title = ApplicationTitle();
-    request.filter = Msg::SaveFilter;
+    request.filter = Msg::SaveFilter();
     request.defaultSuffix = QStringLiteral("txt");
     request.confirmOverwrite = true;
     const QString path = ChooseSaveFile(request, this);
@@ -176,7 +200,7 @@ void frmDowsingSave::editRecord() {
     }
     wizard->PrepareForEdit();
     if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
-        MsgBox(Msg::NoRecordToEdit, MsgButtons::Ok, MsgIcon::None, wizard);
+        MsgBox(Msg::NoRecordToEdit(), MsgButtons::Ok, MsgIcon::None, wizard);
         wizard->EditFoundNoRecord();
         return;
     }
@@ -187,7 +211,7 @@ void frmDowsingSave::editRecord() {
     }
     if (found.error().cause == StoreCause::NoSuchRow) {
         // The wizard keeps its mode: there is nothing to write back.
-        MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, wizard);
+        MsgBox(Msg::RecordNotFound(), MsgButtons::Ok, MsgIcon::None, wizard);
     } else {
         MsgBox(Msg::NotRead(found.error().text()), MsgButtons::Ok, MsgIcon::Critical, wizard);
     }
@@ -197,11 +221,11 @@ void frmDowsingSave::editRecord() {
 void frmDowsingSave::deleteRecord() {
     DowsingStore& store = openSheetStore();
     if (const StoreResult<qint64> rows = store.count(); rows && *rows == 0) {
-        MsgBox(Msg::NoRecordToDelete, MsgButtons::Ok, MsgIcon::None, this);
+        MsgBox(Msg::NoRecordToDelete(), MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
         return;
     }
-    if (MsgBox(Msg::ConfirmDelete, MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes) {
+    if (MsgBox(Msg::ConfirmDelete(), MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes) {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
@@ -211,10 +235,10 @@ void frmDowsingSave::deleteRecord() {
         if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
             frame->NoteDeleted(*removed);
         }
-        MsgBox(Msg::Deleted, MsgButtons::Ok, MsgIcon::Information, this);
+        MsgBox(Msg::Deleted(), MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();
     } else if (removed.error().cause == StoreCause::NoSuchRow) {
-        MsgBox(Msg::RecordNotFound, MsgButtons::Ok, MsgIcon::None, this);
+        MsgBox(Msg::RecordNotFound(), MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
     } else {
         MsgBox(Msg::NotDeleted(removed.error().text()), MsgButtons::Ok, MsgIcon::Critical, this);

@@ -56,12 +56,12 @@ class frmDowsingSave : public DowsingChildWindow {
 };
 
 namespace DowsingSheetMessages {
-inline const QString SaveFilter = QStringLiteral("Rich Text Format | *.rtf ");
-inline const QString NoRecordToEdit = QStringLiteral("There Is No Record to Edit");
-inline const QString RecordNotFound = QStringLiteral("Sorry The Given Record Is Not Found");
-inline const QString NoRecordToDelete = QStringLiteral("There Is No Record to Delete");
-inline const QString ConfirmDelete = QStringLiteral("Do You Really Want To Delete This Record ?");
-inline const QString Deleted = QStringLiteral("Record Deleted Succesfully !");
+QString SaveFilter();
+QString NoRecordToEdit();
+QString RecordNotFound();
+QString NoRecordToDelete();
+QString ConfirmDelete();
+QString Deleted();
 QString NotSaved(const QString& path, const QString& reason);
 QString NotPrinted(const QString& where);
 QString NotDeleted(const QString& reason);

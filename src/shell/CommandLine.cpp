@@ -8,17 +8,28 @@
 
 namespace {
 // Qt's own options, which QGuiApplication and QApplication take out of the arguments (with one dash or two).
-const QStringList kQtOptionsWithValue = {
-    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"),   QStringLiteral("qwindowgeometry"),    QStringLiteral("geometry"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("title"),          QStringLiteral("qwindowicon"),
-    QStringLiteral("icon"),     QStringLiteral("session"),            QStringLiteral("style"),
-    QStringLiteral("stylesheet"), QStringLiteral("display"),          QStringLiteral("fontengine"),
-    QStringLiteral("name"),     QStringLiteral("visual"),             QStringLiteral("ncols"),
-    QStringLiteral("cmap")};
-const QStringList kQtOptionsAlone = {QStringLiteral("reverse"),  QStringLiteral("widgetcount"),
-                                     QStringLiteral("nograb"),   QStringLiteral("dograb"),
-                                     QStringLiteral("sync"),     QStringLiteral("testability")};
+const QStringList kQtOptionsWithValue = {QStringLiteral("platform"),
+                                         QStringLiteral("platformpluginpath"),
+                                         QStringLiteral("platformtheme"),
+                                         QStringLiteral("plugin"),
+                                         QStringLiteral("qwindowgeometry"),
+                                         QStringLiteral("geometry"),
+                                         QStringLiteral("qwindowtitle"),
+                                         QStringLiteral("title"),
+                                         QStringLiteral("qwindowicon"),
+                                         QStringLiteral("icon"),
+                                         QStringLiteral("session"),
+                                         QStringLiteral("style"),
+                                         QStringLiteral("stylesheet"),
+                                         QStringLiteral("display"),
+                                         QStringLiteral("fontengine"),
+                                         QStringLiteral("name"),
+                                         QStringLiteral("visual"),
+                                         QStringLiteral("ncols"),
+                                         QStringLiteral("cmap")};
+const QStringList kQtOptionsAlone = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                     QStringLiteral("nograb"),  QStringLiteral("dograb"),
+                                     QStringLiteral("sync"),    QStringLiteral("testability")};
 // Options given as -name=value.
 const QStringList kQtOptionsJoined = {QStringLiteral("style"), QStringLiteral("stylesheet"),
                                       QStringLiteral("qmljsdebugger"), QStringLiteral("dialogs")};
@@ -31,9 +42,9 @@ QString optionName(const QString& argument) {
     return argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
 }
 
+// In English, as the rest of the command line's help.
 QString qtOptionsHelp() {
-    return QCoreApplication::translate(
-        "CommandLine",
+    return QStringLiteral(
         "\nQt's own options, which every Qt program takes:\n"
         "  -platform <name[:options]>   The display plug-in: xcb, wayland, offscreen, ...\n"
         "  -platformtheme <name>        The desktop's theme plug-in.\n"

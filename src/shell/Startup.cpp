@@ -2,6 +2,7 @@
 
 #include "common/BackupCommands.h"
 #include "common/Keyboard.h"
+#include "common/Language.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/Pictures.h"
@@ -15,6 +16,10 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QStyleFactory>
+
+QString AlreadyRunning() {
+    return QCoreApplication::translate("VelloranShell", "Application is already running");
+}
 
 VelloranShell::VelloranShell(StartupOptions options) : options_(std::move(options)), instance_(options_.lockPath) {
     if (!options_.random) {
@@ -32,7 +37,7 @@ VelloranShell::~VelloranShell() {
 bool VelloranShell::Start() {
     SetShellServices(this);
     if (!instance_.TryAcquire()) {
-        MsgBox(QStringLiteral("Application is already running"), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(AlreadyRunning(), MsgButtons::Ok, MsgIcon::Information);
         CloseAllWindows();
         return false;
     }
@@ -74,6 +79,8 @@ StartupOptions ProgramStartupOptions() {
 }
 
 void PrepareApplication(QApplication& app) {
+    // Before any window takes its texts.
+    Language::Use(QLocale::system());
     // The user's data folder and the window manager's class are named after these.
     QCoreApplication::setApplicationName(QStringLiteral("velloran"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORAN_VERSION));

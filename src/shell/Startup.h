@@ -42,6 +42,9 @@ class VelloranShell : public ShellServices {
     SingleInstance instance_;
 };
 
+// What a second copy says before it ends.
+QString AlreadyRunning();
+
 // The name the desktop entry, the AppStream metainfo and the icons carry.
 inline constexpr const char* DesktopAppId = "org.velloran.Velloran";
 

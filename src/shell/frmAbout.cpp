@@ -39,7 +39,7 @@ ClickLabel* linkLabel(const QString& name, const QString& text, QWidget* parent)
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(Texts::VersionCaption);
+    setWindowTitle(Texts::VersionCaption());
     setModal(true);
     setFixedSize(480, 268);
     Look::SetBackground(this, Look::Purple);
@@ -52,40 +52,38 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     picture->setGeometry(14, 14, 64, 64);
     picture->setPixmap(Pictures::Pentagram(64));
 
-    QLabel* name = textLabel(QStringLiteral("Label2"), Texts::VersionCaption, this);
+    QLabel* name = textLabel(QStringLiteral("Label2"), Texts::VersionCaption(), this);
     name->setGeometry(92, 10, 376, 24);
     name->setFont(Look::Verdana(12, true));
     Look::SetTextColour(name, Look::PaleYellow);
 
     QLabel* description = textLabel(
         QStringLiteral("Label1"),
-        QStringLiteral(
-            "Velloran is an advanced yet simple program that makes the user familiar to the lifestyle of the Pagans "
-            "and the Wiccans. It offers an easy to use interface, which allows the user to get answers to all his "
-            "personal queries that help him understand the Pagan culture. It is the ultimate Pagan software and is a "
-            "must have online resource for all the pagans and the Wiccans which provides you with a whole lot of "
-            "information related to the Pagan paths, pagan gods, goddesses, pagan festivals, pagan elements, the "
-            "pagan calendar and much more. This tool also helps you maintain your Pagan diary."),
+        tr("Velloran is an advanced yet simple program that makes the user familiar to the lifestyle of the Pagans "
+           "and the Wiccans. It offers an easy to use interface, which allows the user to get answers to all his "
+           "personal queries that help him understand the Pagan culture. It is the ultimate Pagan software and is a "
+           "must have online resource for all the pagans and the Wiccans which provides you with a whole lot of "
+           "information related to the Pagan paths, pagan gods, goddesses, pagan festivals, pagan elements, the "
+           "pagan calendar and much more. This tool also helps you maintain your Pagan diary."),
         this);
     description->setGeometry(92, 38, 376, 132);
     description->setFont(Look::Verdana(7.5));
 
     QLabel* offer = textLabel(QStringLiteral("Label3"),
-                              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                             "money online. Get this software fully branded for your website."),
+                              tr("Home Business Opportunity. Start your own Internet business and make money online. "
+                                 "Get this software fully branded for your website."),
                               this);
     offer->setGeometry(92, 174, 376, 30);
     offer->setFont(Look::Verdana(7.5));
 
     // This link belongs to the fully-branded offer above it.
-    ClickLabel* offerLink =
-        linkLabel(QStringLiteral("lblCobrand"), QStringLiteral("Click here for more details."), this);
+    ClickLabel* offerLink = linkLabel(QStringLiteral("lblCobrand"), tr("Click here for more details."), this);
     offerLink->setGeometry(92, 206, 280, 18);
     ClickLabel* homePageLink =
-        linkLabel(QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + MakerWebAddress(), this);
+        linkLabel(QStringLiteral("lblHomePage"), tr("Click here to visit %1").arg(MakerWebAddress()), this);
     homePageLink->setGeometry(92, 236, 290, 18);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOk"));
     okButton->setGeometry(392, 230, 76, 28);
     okButton->setDefault(true);

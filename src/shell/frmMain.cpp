@@ -54,7 +54,7 @@ constexpr int kTickTolerance = 200;
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Texts::VersionCaption);
+    setWindowTitle(Texts::VersionCaption());
     QWidget* client = MakeClientArea(Look::Purple, QSize(553, 453));
 
     auto* forumFrame = new QFrame(client);
@@ -72,10 +72,9 @@ frmMain::frmMain() {
     forumLine_->MakeLink();
     Look::SetTextColour(forumLine_, Qt::white);
 
-    auto* welcome = new QLabel(
-        QStringLiteral("Welcome to the Velloran! Get to know more about the Pagan & Wiccan Culture. Use the Pagan "
-                       "Diary to save your ritual details for further reference"),
-        client);
+    auto* welcome = new QLabel(tr("Welcome to the Velloran! Get to know more about the Pagan & Wiccan Culture. Use the "
+                                  "Pagan Diary to save your ritual details for further reference"),
+                               client);
     welcome->setObjectName(QStringLiteral("Label1"));
     welcome->setGeometry(16, 62, 521, 44);
     welcome->setWordWrap(true);
@@ -84,17 +83,16 @@ frmMain::frmMain() {
     welcome->setFont(Look::Verdana(9.0));
     Look::SetTextColour(welcome, Qt::yellow);
 
-    QGroupBox* calendarFrame = toolFrame(QStringLiteral("Frame4"), QStringLiteral("Pagan"), client);
-    QGroupBox* dowsingFrame = toolFrame(QStringLiteral("Frame1"), QStringLiteral("Dowsing"), client);
-    QGroupBox* diaryFrame = toolFrame(QStringLiteral("Frame3"), QStringLiteral("Pagan Diary"), client);
+    QGroupBox* calendarFrame = toolFrame(QStringLiteral("Frame4"), tr("Pagan"), client);
+    QGroupBox* dowsingFrame = toolFrame(QStringLiteral("Frame1"), tr("Dowsing"), client);
+    QGroupBox* diaryFrame = toolFrame(QStringLiteral("Frame3"), tr("Pagan Diary"), client);
     calendarFrame->setGeometry(24, 110, 505, 82);
     dowsingFrame->setGeometry(24, 198, 505, 82);
     diaryFrame->setGeometry(24, 286, 505, 82);
 
     // Index order of the tool buttons: 0 Dowsing, 1 Pagan Diary, 2 Pagan.
     const std::array<QGroupBox*, 3> frames{dowsingFrame, diaryFrame, calendarFrame};
-    const std::array<QString, 3> captions{QStringLiteral("Dowsing"), QStringLiteral("Pagan Diary"),
-                                          QStringLiteral("Pagan")};
+    const std::array<QString, 3> captions{tr("Dowsing"), tr("Pagan Diary"), tr("Pagan")};
     const std::array<QPixmap, 3> pictures{Pictures::Pendulum(48), Pictures::BookOfShadows(48),
                                           Pictures::WheelOfTheYear(48)};
     for (int i = 0; i < 3; ++i) {
@@ -124,7 +122,7 @@ frmMain::frmMain() {
     hideLineTimer_->setTimerType(Qt::PreciseTimer);
 
     const SharedMenus menus = InstallSharedMenus(this, QStringLiteral("nuFile"), UpdateCaption::CheckFor);
-    auto* nextItem = new QAction(QStringLiteral("&Next"), this);
+    auto* nextItem = new QAction(tr("&Next"), this);
     nextItem->setObjectName(QStringLiteral("mnuNext"));
     nextItem->setEnabled(false);
     menus.fileMenu->insertAction(menus.mnuExit, nextItem);

@@ -318,11 +318,12 @@ void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo() {
         return QString();
     });
     wheel = open();
-    const QList<QCheckBox*> again = {wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons,
-                                     wheel->chkExportFullMoons, wheel->chkUtc, wheel->chkExportReminder};
+    const QList<QCheckBox*> again = {
+        wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons, wheel->chkExportFullMoons,
+        wheel->chkUtc,          wheel->chkExportReminder};
+    const QString checked = kinds + (utc ? "u" : "") + (reminderDays >= 0 ? "r" : "");
     for (int i = 0; i < int(again.size()); ++i) {
-        QCOMPARE(again[i]->isChecked(), (kinds + (utc ? "u" : "") + (reminderDays >= 0 ? "r" : ""))
-                                            .contains(QStringLiteral("ptnfur")[i]));
+        QCOMPARE(again[i]->isChecked(), checked.contains(QStringLiteral("ptnfur")[i]));
     }
     QCOMPARE(wheel->spnReminderDays->value(), std::max(reminderDays, 1));
     QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);

@@ -4,8 +4,8 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -149,6 +149,7 @@ class tst_Windows : public QObject {
         QCOMPARE(window->size(), QSize(420, 260));
         QCOMPARE(window->pos(), back);
     }
+
   private:
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<RecordingShell> shell;

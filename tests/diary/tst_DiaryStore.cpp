@@ -519,9 +519,9 @@ void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne() 
     QCOMPARE(back->underOwnKey, !takenMeanwhile);
     QCOMPARE(back->key, takenMeanwhile ? 4 : 2);
     QCOMPARE(other.column(bytes.arg(back->key)), before);
-    QCOMPARE(Keywords(path_, DiarySection::Spell),
-             takenMeanwhile ? (QStringList{"first", "usurper", "last", "  moon water  "})
-                            : (QStringList{"first", "  moon water  ", "last"}));
+    QCOMPARE(Keywords(path_, DiarySection::Spell), takenMeanwhile
+                                                       ? (QStringList{"first", "usurper", "last", "  moon water  "})
+                                                       : (QStringList{"first", "  moon water  ", "last"}));
 }
 
 QTEST_GUILESS_MAIN(tst_DiaryStore)

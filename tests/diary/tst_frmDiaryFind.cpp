@@ -171,7 +171,7 @@ void tst_frmDiaryFind::choosingALineWhileAdding_keepsWhatIsTyped() {
     find->txtFind->setText(QStringLiteral("moon"));
     w->env.boxes.answer(MsgResult::Ok);
     find->showFoundEntry(find->lstFound->topLevelItem(0));
-    QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst});
+    QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst()});
     QCOMPARE(book->mode(), Mode::Adding);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("half typed"));
 }

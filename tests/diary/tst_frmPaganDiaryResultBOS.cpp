@@ -473,8 +473,8 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
     QCOMPARE(w->rows(DiarySection::Spell),
              takenMeanwhile ? QStringList({"a", "x", "d", "b & c"}) : QStringList({"a", "b & c", "d"}));
     QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
-    QCOMPARE(w->env.boxes.texts(), takenMeanwhile ? QStringList{DiaryBookMessages::PutBackAsNew("b & c", "Spell")}
-                                                   : QStringList());
+    QCOMPARE(w->env.boxes.texts(),
+             takenMeanwhile ? QStringList{DiaryBookMessages::PutBackAsNew("b & c", "Spell")} : QStringList());
     // Shown as a click on its line shows it; nothing more to undo.
     QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("meaning of b & c"));
     QVERIFY(!undo->isEnabled());

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSqlQuery>
 #include <QTest>
@@ -22,6 +23,7 @@ class tst_frmDowsingFind : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void list_followsChangesHereAndElsewhere();
@@ -30,6 +32,8 @@ class tst_frmDowsingFind : public QObject {
     void toolsMenu_ctrlF_opensTheFindWindow();
     void search_ignoresCaseAndAccents_data();
     void search_ignoresCaseAndAccents();
+    void dates_areShownAndFoundTheUsersWay_data();
+    void dates_areShownAndFoundTheUsersWay();
     void search_takesSqlAndIndexSyntaxAsText_data();
     void search_takesSqlAndIndexSyntaxAsText();
     void recordsAddedOrRemovedElsewhere_showAtTheNextSearch();
@@ -52,6 +56,11 @@ class tst_frmDowsingFind : public QObject {
     std::unique_ptr<RecordingShell> shell;
     frmDowsingFind* find = nullptr;
 };
+
+void tst_frmDowsingFind::initTestCase() {
+    // Dates are written the user's way; here the United States' (3/7/2006), whatever the machine's.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void tst_frmDowsingFind::init() {
     env = std::make_unique<TestEnvironment>();
@@ -120,7 +129,7 @@ void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
     env->boxes.answer(MsgResult::Ok);
     find->grdFound->setCurrentIndex(find->model()->index(0, 1));
     find->openCurrentRecord();
-    QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone});
+    QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone()});
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
 }
 
@@ -187,6 +196,38 @@ void tst_frmDowsingFind::search_ignoresCaseAndAccents() {
     QCOMPARE(namesFound(typed), found);
 }
 
+void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("United States") << "en_US"
+                                   << "3/7/2006";
+    QTest::newRow("Britain: day first") << "en_GB"
+                                        << "07/03/2006";
+    QTest::newRow("Germany") << "de_DE"
+                             << "07.03.2006";
+    QTest::newRow("Spain: the year in full") << "es_ES"
+                                             << "7/3/2006";
+    QTest::newRow("no locale: the program's own form") << "C"
+                                                       << "3/7/2006";
+}
+
+void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay() {
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    QLocale::setDefault(QLocale(locale));
+    for (const auto& [day, name] : {std::pair{QDate(2006, 3, 7), "MARCH"}, std::pair{QDate(2006, 7, 3), "JULY"}}) {
+        DowsingRecord record;
+        record.Date = day;
+        record.Name = QString::fromLatin1(name);
+        QVERIFY(add(record) > 0);
+    }
+    find = openFind();
+    QVERIFY(find);
+    // Typed as it is shown, the date finds its own record and not the one a reader of the other form would mean.
+    QCOMPARE(namesFound(shown), QStringList{"MARCH"});
+    QCOMPARE(find->grdFound->model()->index(0, 0).data().toString(), shown);
+}
+
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("found");
@@ -205,6 +246,7 @@ void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
     QTest::newRow("backslash") << "\\" << QStringList{"BACKSLASH"};
     QTest::newRow("an SQL injection") << "'; DROP TABLE Details; --" << QStringList{};
     QTest::newRow("a single quote") << "'" << QStringList{"QUOTES"};
+    QTest::newRow("a pasted NUL") << QStringLiteral("near") + QChar(0) << QStringList{"NEAR"};
 }
 
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText() {
@@ -379,7 +421,7 @@ void tst_frmDowsingFind::makingTheIndex_showsProgressAndCanBeStoppedLeavingTheFi
         reported << done << total;
         return reported.size() < 4;
     };
-    QCOMPARE(DowsingSearch::EnsureIndex(*store.database(), stopAtSecond), DowsingSearch::IndexStopped);
+    QCOMPARE(DowsingSearch::EnsureIndex(*store.database(), stopAtSecond), DowsingSearch::IndexStopped());
     QCOMPARE(reported, (QList<qint64>{0, records, 8192, records}));
     DataSource::closeAll();
     QCOMPARE(FileHash(path()), before);

@@ -99,8 +99,8 @@ class tst_frmDowsingSave : public QObject {
     void save_thatFails_isReported();
     void print_wholeSheetOrSelection_data();
     void print_wholeSheetOrSelection();
-    void print_cancelled_printsNothing();
-    void print_toAFileThatCannotBeWritten_saysSo();
+    void print_cancelledOrUnwritable_printsNothing_data();
+    void print_cancelledOrUnwritable_printsNothing();
     void print_dialogOffersNoPageNumbers_data();
     void print_dialogOffersNoPageNumbers();
     void clipboard_keepsItsContentOverTheSheet();
@@ -538,31 +538,33 @@ void tst_frmDowsingSave::print_wholeSheetOrSelection() {
     QCOMPARE(text.contains(QStringLiteral("Notes :- note 1")), !select);
 }
 
-void tst_frmDowsingSave::print_cancelled_printsNothing() {
-    QVERIFY(SeedRecords(env->path(), 1));
-    frmDowsingSave* sheet = env->sheet(0);
-    const QString pdf = QDir(out->path()).filePath(QStringLiteral("sheet.pdf"));
-    SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return false;
-    });
-    QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
-    QVERIFY(!QFile::exists(pdf));
+void tst_frmDowsingSave::print_cancelledOrUnwritable_printsNothing_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("cancelled") << "sheet.pdf" << false << false;
+    // The painter fails in silence; the sheet must not.
+    QTest::newRow("into a folder that is not there") << "no such folder/sheet.pdf" << true << true;
 }
 
-void tst_frmDowsingSave::print_toAFileThatCannotBeWritten_saysSo() {
+void tst_frmDowsingSave::print_cancelledOrUnwritable_printsNothing() {
+    QFETCH(QString, file);
+    QFETCH(bool, accepted);
+    QFETCH(bool, said);
     QVERIFY(SeedRecords(env->path(), 1));
     frmDowsingSave* sheet = env->sheet(0);
-    const QString pdf = QDir(out->path()).filePath(QStringLiteral("no such folder/sheet.pdf"));
-    SetPrinterChooser([pdf](QPrinter& printer, const PrintRequest&) {
+    const QString pdf = QDir(out->path()).filePath(file);
+    SetPrinterChooser([pdf, accepted](QPrinter& printer, const PrintRequest&) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        return true;
+        return accepted;
     });
-    env->boxes.answer(MsgResult::Ok);
+    if (said) {
+        env->boxes.answer(MsgResult::Ok);
+    }
     QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
-    QCOMPARE(env->boxes.texts(), QStringList{DowsingSheetMessages::NotPrinted(pdf)});
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(env->boxes.texts(), said ? QStringList{DowsingSheetMessages::NotPrinted(pdf)} : QStringList());
 }
 
 void tst_frmDowsingSave::print_dialogOffersNoPageNumbers_data() {

@@ -10,7 +10,9 @@ foreach(path bin/velloran share/velloran/Dowsing.dll share/velloran/diary.dll
         share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
         share/icons/hicolor/scalable/apps/${APP_ID}.svg share/icons/hicolor/48x48/apps/${APP_ID}.png
         share/icons/hicolor/128x128/apps/${APP_ID}.png share/man/man1/velloran.1.gz
-        share/doc/velloran/LICENSE share/doc/velloran/copyright share/doc/velloran/changelog.gz)
+        share/doc/velloran/LICENSE share/doc/velloran/copyright share/doc/velloran/changelog.gz
+        share/velloran/translations/velloran_de.qm share/velloran/translations/velloran_fr.qm
+        share/velloran/translations/velloran_es.qm)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "${path} was not installed")
     endif()

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
+#include <QXmlStreamReader>
 #include <array>
 
 void ReportMissingControl(const QObject* window, const QString& name) {
@@ -261,3 +262,46 @@ bool Cause(const QString& trouble, const QString& path, RawDatabase& other) {
     return trouble == QLatin1String("remove") && QFile::remove(path);
 }
 } // namespace FileTrouble
+
+std::optional<QList<TranslationMessage>> ReadTranslationFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QXmlStreamReader xml(&file);
+    QList<TranslationMessage> messages;
+    QString context;
+    // The text of the element the reader is in, up to its end, with lupdate's <byte> elements as characters.
+    const auto text = [&xml] {
+        QString read;
+        while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+            if (xml.isCharacters()) {
+                read += xml.text();
+            } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
+                read += QChar(xml.attributes().value(QLatin1String("value")).toUInt(nullptr, 16));
+            } else if (xml.isEndElement() && xml.name() != QLatin1String("byte")) {
+                break;
+            }
+        }
+        return read;
+    };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = text();
+        } else if (xml.name() == QLatin1String("message")) {
+            messages.append({context, {}, {}, {}});
+        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty()) {
+            messages.last().source = text();
+        } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            messages.last().translation = text();
+        }
+    }
+    if (xml.hasError()) {
+        return std::nullopt;
+    }
+    return messages;
+}

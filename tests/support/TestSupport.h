@@ -159,3 +159,14 @@ void AddRows(const QStringList& troubles);
 // Makes the trouble happen to the file; a lock is held through `other` until it rolls back.
 bool Cause(const QString& trouble, const QString& path, RawDatabase& other);
 } // namespace FileTrouble
+
+// One message of a translation file (.ts) as lupdate writes it.
+struct TranslationMessage {
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "vanished", "obsolete", or empty for a finished translation
+};
+// The messages of a .ts file, carriage returns (which lupdate writes as <byte value="xd"/>) included; nothing when
+// the file cannot be read as one.
+std::optional<QList<TranslationMessage>> ReadTranslationFile(const QString& path);

@@ -1,0 +1,212 @@
+#include "calendar/frmPaganMain.h"
+#include "calendar/frmPaganResultCalendar.h"
+#include "calendar/frmWheelOfTheYear.h"
+#include "common/Language.h"
+#include "common/Windows.h"
+#include "diary/DiaryStore.h"
+#include "diary/DiaryValues.h"
+#include "diary/frmDiaryFind.h"
+#include "diary/frmPaganDiaryMain.h"
+#include "diary/frmPaganDiaryResultBOS.h"
+#include "dowsing/DowsingTool.h"
+#include "dowsing/frmDowsingAllRecord.h"
+#include "dowsing/frmDowsingFind.h"
+#include "dowsing/frmDowsingMain.h"
+#include "dowsing/frmDowsingSave.h"
+#include "shell/frmAbout.h"
+#include "shell/frmMain.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+
+// The program in the user's language: which translation a locale gets, what happens when there is none or it cannot
+// be read, and every window built in the language in force.
+class tst_Language : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup();
+
+    void use_speaksTheFirstOfTheLocalesLanguagesItHas_data();
+    void use_speaksTheFirstOfTheLocalesLanguagesItHas();
+    void translationMissingOrUnreadable_leavesEveryTextEnglish_data();
+    void translationMissingOrUnreadable_leavesEveryTextEnglish();
+    void everyWindow_showsNoTextTheLanguageTranslates_data();
+    void everyWindow_showsNoTextTheLanguageTranslates();
+};
+
+namespace {
+const QString Translations = QStringLiteral(VELLORAN_TRANSLATIONS_DIR);
+
+QString fileMenu() {
+    return QCoreApplication::translate("SharedMenus", "&File");
+}
+
+// A caption of Qt's own dialogs and message boxes, which the program's translation does not hold.
+QString qtCancel() {
+    return QCoreApplication::translate("QPlatformTheme", "Cancel");
+}
+
+// What a window shows: its title, labels, buttons, frames, menus, column captions and the names read out.
+QStringList textsOf(const QWidget* window) {
+    QStringList texts{window->windowTitle()};
+    for (const QWidget* child : window->findChildren<QWidget*>()) {
+        texts << child->accessibleName();
+        if (const auto* label = qobject_cast<const QLabel*>(child)) {
+            texts << label->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(child)) {
+            texts << button->text();
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(child)) {
+            texts << frame->title();
+        } else if (const auto* view = qobject_cast<const QAbstractItemView*>(child); view && view->model()) {
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                texts << view->model()->headerData(column, Qt::Horizontal).toString();
+            }
+        }
+    }
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        texts << action->text();
+    }
+    return texts;
+}
+} // namespace
+
+void tst_Language::cleanup() {
+    Language::Use(QLocale::c());
+    QLocale::setDefault(QLocale::system());
+}
+
+void tst_Language::use_speaksTheFirstOfTheLocalesLanguagesItHas_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("German in Germany") << "de_DE"
+                                       << "de"
+                                       << "&Datei";
+    QTest::newRow("French in Canada, from the French file") << "fr_CA"
+                                                            << "fr"
+                                                            << "&Fichier";
+    QTest::newRow("Spanish in Mexico, from the Spanish file") << "es_MX"
+                                                              << "es"
+                                                              << "&Archivo";
+    QTest::newRow("English") << "en_US"
+                             << ""
+                             << "&File";
+    QTest::newRow("a language without a translation") << "ja_JP"
+                                                      << ""
+                                                      << "&File";
+    QTest::newRow("no language (the C locale)") << "C"
+                                                << ""
+                                                << "&File";
+}
+
+void tst_Language::use_speaksTheFirstOfTheLocalesLanguagesItHas() {
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(QString, menu);
+    // From a German start, so that what was in force before must go.
+    QCOMPARE(Language::Use(QLocale(QStringLiteral("de_DE")), {Translations}), QStringLiteral("de"));
+    QCOMPARE(Language::Use(QLocale(locale), {Translations}), language);
+    QCOMPARE(fileMenu(), menu);
+    // Qt's dialogs speak the program's language, English included.
+    QCOMPARE(qtCancel() != QLatin1String("Cancel"), !language.isEmpty());
+}
+
+void tst_Language::translationMissingOrUnreadable_leavesEveryTextEnglish_data() {
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("no translations at all") << QStringList{QStringLiteral("missing")} << "";
+    QTest::newRow("an unreadable translation") << QStringList{QStringLiteral("unreadable")} << "";
+    QTest::newRow("an unreadable one, then a good one")
+        << QStringList{QStringLiteral("unreadable"), Translations} << "de";
+}
+
+void tst_Language::translationMissingOrUnreadable_leavesEveryTextEnglish() {
+    QFETCH(QStringList, folders);
+    QFETCH(QString, language);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("unreadable")));
+    QFile bad(dir.filePath(QStringLiteral("unreadable/velloran_de.qm")));
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a translation") > 0);
+    bad.close();
+    // Said once on the error output, for whoever installed it; the user sees nothing odd.
+    if (folders.contains(QStringLiteral("unreadable"))) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("velloran_de.qm cannot be read")));
+    }
+    for (QString& folder : folders) {
+        folder = QDir(dir.path()).filePath(folder);
+    }
+    QCOMPARE(Language::Use(QLocale(QStringLiteral("de_DE")), folders), language);
+    QCOMPARE(fileMenu(), language.isEmpty() ? QStringLiteral("&File") : QStringLiteral("&Datei"));
+    QCOMPARE(qtCancel() == QLatin1String("Cancel"), language.isEmpty());
+}
+
+void tst_Language::everyWindow_showsNoTextTheLanguageTranslates_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es"}) {
+        QTest::newRow(language) << QString::fromLatin1(language);
+    }
+}
+
+void tst_Language::everyWindow_showsNoTextTheLanguageTranslates() {
+    QFETCH(QString, language);
+    const std::optional<QList<TranslationMessage>> messages =
+        ReadTranslationFile(QStringLiteral(VELLORAN_TRANSLATION_SOURCES "/velloran_%1.ts").arg(language));
+    QVERIFY(messages);
+    // The program's English texts that the language says otherwise, and what it says (in French "Date" is the
+    // grid's caption as well as the wizard's "Jour").
+    QHash<QString, QString> translated;
+    QSet<QString> translations;
+    for (const TranslationMessage& m : *messages) {
+        translations << m.translation;
+        if (m.translation != m.source) {
+            translated.insert(m.source, m.translation);
+        }
+    }
+    QCOMPARE(Language::Use(QLocale(language), {Translations}), language);
+    // The user's locale goes with the language: it names the months of the calendars.
+    QLocale::setDefault(QLocale(language));
+
+    TestEnvironment env;
+    RecordingShell shell;
+    QVERIFY(env.copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
+    QFile schema(QStringLiteral(VELLORAN_DIARY_SCHEMA));
+    QVERIFY(schema.open(QIODevice::ReadOnly));
+    QVERIFY(DiaryStore::createDatabase(DiaryFilePath(), QString::fromUtf8(schema.readAll())));
+
+    frmMain* launcher = Windows::Show<frmMain>();
+    QVERIFY(launcher && ShowDowsingTool());
+    QVERIFY(Windows::Load<frmDowsingSave>() && Windows::Show<frmDowsingFind>());
+    // The empty file's grid says so in a box; the box is the program's text too.
+    env.boxes.answer(MsgResult::Ok);
+    Windows::Loaded<frmDowsingMain>()->ShowAllRecords();
+    QVERIFY(Windows::IsLoaded<frmDowsingAllRecord>() && Windows::Show<frmPaganDiaryMain>());
+    QVERIFY(frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell) && Windows::Show<frmDiaryFind>());
+    QVERIFY(Windows::Show<frmPaganMain>() && Windows::Show<frmPaganResultCalendar>());
+    QVERIFY(Windows::Show<frmWheelOfTheYear>());
+    const frmAbout about;
+
+    QStringList shown = env.boxes.texts() + textsOf(&about);
+    for (const Form* form : Windows::LoadedForms()) {
+        shown << textsOf(form->widget());
+    }
+    QStringList english;
+    for (const QString& text : std::as_const(shown)) {
+        if (translated.contains(text) && !translations.contains(text)) {
+            english << text;
+        }
+    }
+    QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
+    QCOMPARE(Control<QAbstractButton>(launcher, "cmdSelectOption_0")->text(),
+             translated.value(QStringLiteral("Dowsing")));
+    QCOMPARE(env.boxes.texts(), QStringList{translated.value(QStringLiteral("There Is No Record !"))});
+}
+
+QTEST_MAIN(tst_Language)
+#include "tst_Language.moc"

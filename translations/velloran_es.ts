@@ -1,0 +1,1960 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>BackupCommands</name>
+    <message>
+        <source><byte value="xd"/>
+The files you had before are kept in<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+Los archivos que tenía antes se conservan en<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Data…</source>
+        <translation>Hacer copia de &amp;seguridad…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore…</source>
+        <translation>&amp;Restaurar…</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the backup</source>
+        <translation>Elija una carpeta para la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder to restore</source>
+        <translation>Elija la carpeta de la copia de seguridad que desea restaurar</translation>
+    </message>
+    <message>
+        <source>Your records and diary were backed up and the copy was checked:<byte value="xd"/>
+%1</source>
+        <translation>Se hizo una copia de seguridad de sus registros y su diario, y la copia se ha comprobado:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The backup could not be made.<byte value="xd"/>
+%1</source>
+        <translation>No se pudo hacer la copia de seguridad.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Replace your records and diary with those of the backup<byte value="xd"/>
+%1 ?<byte value="xd"/>
+Your current files are kept aside as a backup of their own.</source>
+        <translation>¿Reemplazar sus registros y su diario por los de la copia de seguridad<byte value="xd"/>
+%1?<byte value="xd"/>
+Sus archivos actuales se guardan aparte como una copia de seguridad propia.</translation>
+    </message>
+    <message>
+        <source>Your records and diary were restored from<byte value="xd"/>
+%1</source>
+        <translation>Sus registros y su diario se restauraron desde<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>This backup cannot be restored; nothing was changed.<byte value="xd"/>
+%1</source>
+        <translation>Esta copia de seguridad no se puede restaurar; no se ha cambiado nada.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your records and diary are as they were.<byte value="xd"/>
+%1</source>
+        <translation>No se ha restaurado nada; sus registros y su diario siguen como estaban.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The restore did not finish, so your records and diary were put back as they were.</source>
+        <translation>La restauración no terminó, así que sus registros y su diario se dejaron como estaban.</translation>
+    </message>
+    <message>
+        <source>The restore did not finish and could not be undone; Velloran tries again when it next starts.</source>
+        <translation>La restauración no terminó y no se pudo deshacer; Velloran lo intentará de nuevo la próxima vez que se inicie.</translation>
+    </message>
+    <message>
+        <source>The restore from<byte value="xd"/>
+%1<byte value="xd"/>
+was cut off when Velloran last ran. </source>
+        <translation>La restauración desde<byte value="xd"/>
+%1<byte value="xd"/>
+se interrumpió la última vez que se ejecutó Velloran. </translation>
+    </message>
+    <message>
+        <source>It has now been finished: your records and diary are those of the backup.</source>
+        <translation>Ahora se ha completado: sus registros y su diario son los de la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>It could not be finished, so it was undone: your records and diary are as they were before it.<byte value="xd"/>
+%1</source>
+        <translation>No se pudo completar, así que se deshizo: sus registros y su diario están como antes.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>It could neither be finished nor undone, so your records and diary may be from two different times; Velloran tries again when it next starts.<byte value="xd"/>
+%1</source>
+        <translation>No se pudo completar ni deshacer, así que sus registros y su diario pueden ser de dos momentos distintos; Velloran lo intentará de nuevo la próxima vez que se inicie.<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DataBackup</name>
+    <message>
+        <source>%1 is missing from the backup.</source>
+        <translation>Falta %1 en la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>%1 in the backup is not the file that was backed up.</source>
+        <translation>%1 en la copia de seguridad no es el archivo que se copió.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored: %2</source>
+        <translation>No se pudo restaurar %1: %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>No se puede escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>No se pudo copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read back.</source>
+        <translation>No se pudo volver a leer %1.</translation>
+    </message>
+    <message>
+        <source>There is no data file in %1.</source>
+        <translation>No hay ningún archivo de datos en %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written. %2</source>
+        <translation>No se puede escribir en la carpeta %1. %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be found.</source>
+        <translation>No se encuentra la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Velloran backup.</source>
+        <translation>%1 no es una copia de seguridad de Velloran.</translation>
+    </message>
+    <message>
+        <source>%1 in the backup is damaged: %2</source>
+        <translation>%1 en la copia de seguridad está dañado: %2</translation>
+    </message>
+    <message>
+        <source>The backup holds no data file.</source>
+        <translation>La copia de seguridad no contiene ningún archivo de datos.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The current files could not be kept aside, so nothing was changed. %1</source>
+        <translation>No se pudieron guardar aparte los archivos actuales, así que no se ha cambiado nada. %1</translation>
+    </message>
+    <message>
+        <source>The restore could not begin. %1</source>
+        <translation>La restauración no pudo empezar. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>The folder is read-only.</source>
+        <translation>La carpeta es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Velloran cannot keep your dowsing records and diary in the folder<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Velloran no puede guardar sus registros de radiestesia y su diario en la carpeta<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The folder cannot be created: %1</source>
+        <translation>No se puede crear la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written: %1</source>
+        <translation>No se puede escribir en la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied there: %2</source>
+        <translation>No se puede copiar %1 allí: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>the file %1 is missing</source>
+        <translation>falta el archivo %1</translation>
+    </message>
+    <message>
+        <source>the file %1 is in use by another program</source>
+        <translation>otro programa está usando el archivo %1</translation>
+    </message>
+    <message>
+        <source>the file %1 or its folder is read-only</source>
+        <translation>el archivo %1 o su carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file %1 is damaged (%2)</source>
+        <translation>el archivo %1 está dañado (%2)</translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full</source>
+        <translation>el disco que contiene %1 está lleno</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>el controlador SQLite de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>the file %1 does not exist</source>
+        <translation>el archivo %1 no existe</translation>
+    </message>
+    <message>
+        <source>The database %1 could not be made</source>
+        <translation>No se pudo crear la base de datos %1</translation>
+    </message>
+    <message>
+        <source>the file already exists</source>
+        <translation>el archivo ya existe</translation>
+    </message>
+    <message>
+        <source>the schema ends inside a statement</source>
+        <translation>el esquema termina en mitad de una instrucción</translation>
+    </message>
+    <message>
+        <source>the finished file could not be moved into place</source>
+        <translation>no se pudo mover el archivo terminado a su sitio</translation>
+    </message>
+    <message>
+        <source>the row is no longer in the file</source>
+        <translation>la fila ya no está en el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryKeywordModel</name>
+    <message>
+        <source>The %1 section has no line %2</source>
+        <translation>La sección %1 no tiene línea %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryStore</name>
+    <message>
+        <source>Spell</source>
+        <translation>Hechizos</translation>
+    </message>
+    <message>
+        <source>Incense</source>
+        <translation>Incienso</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recetas</translation>
+    </message>
+    <message>
+        <source>Rituals</source>
+        <translation>Rituales</translation>
+    </message>
+    <message>
+        <source>The %1 section could not be read</source>
+        <translation>No se pudo leer la sección %1</translation>
+    </message>
+    <message>
+        <source>No entry of the %1 section has the number %2</source>
+        <translation>Ninguna entrada de la sección %1 tiene el número %2</translation>
+    </message>
+    <message>
+        <source>the file %1 does not number its entries itself (the &quot;Index&quot; column of the %2 section is no automatic key), so an entry could be neither edited nor removed; it may be an older or converted file</source>
+        <translation>el archivo %1 no numera sus entradas por sí mismo (la columna «Index» de la sección %2 no es una clave automática), así que una entrada no se podría ni editar ni eliminar; puede ser un archivo antiguo o convertido</translation>
+    </message>
+    <message>
+        <source>The entry could not be read from the %1 section</source>
+        <translation>No se pudo leer la entrada de la sección %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be added to the %1 section</source>
+        <translation>No se pudo añadir la entrada a la sección %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be saved in the %1 section</source>
+        <translation>No se pudo guardar la entrada en la sección %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be removed from the %1 section</source>
+        <translation>No se pudo eliminar la entrada de la sección %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be put back in the %1 section</source>
+        <translation>No se pudo devolver la entrada a la sección %1</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>esa sección no existe</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryTools</name>
+    <message>
+        <source>CSV file | *.csv</source>
+        <translation>Archivo CSV | *.csv</translation>
+    </message>
+    <message>
+        <source>PDF file | *.pdf</source>
+        <translation>Archivo PDF | *.pdf</translation>
+    </message>
+    <message>
+        <source>%1 Section</source>
+        <extracomment>The heading of a section&apos;s pages: &quot;Spell Section&quot;.</extracomment>
+        <translation>Sección %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Buscar…</translation>
+    </message>
+    <message>
+        <source>Export Section to &amp;CSV…</source>
+        <translation>Exportar la sección a &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export Section to &amp;PDF…</source>
+        <translation>Exportar la sección a &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view of Section…</source>
+        <translation>&amp;Vista previa de impresión de la sección…</translation>
+    </message>
+    <message>
+        <source>The section was exported to<byte value="xd"/>
+%1</source>
+        <translation>La sección se exportó a<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The section could not be exported to %1.<byte value="xd"/>
+%2</source>
+        <translation>No se pudo exportar la sección a %1.<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingEntryRules</name>
+    <message>
+        <source>January</source>
+        <translation>Enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Diciembre</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>Varillas</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Horquilla</translation>
+    </message>
+    <message>
+        <source>Pendulam</source>
+        <translation>Péndulo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Oil</source>
+        <translation>Petróleo</translation>
+    </message>
+    <message>
+        <source>Treasure</source>
+        <translation>Tesoro</translation>
+    </message>
+    <message>
+        <source>Missing Person</source>
+        <translation>Persona desaparecida</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Otro</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingGridModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>C. P.</translation>
+    </message>
+    <message>
+        <source>Phone No</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Time Of Dowsing</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Dowsing Tool</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Item Of Dowsing</source>
+        <translation>Objeto buscado</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>IdNumber</source>
+        <translation>Número</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingSearch</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Making the search index was stopped.</source>
+        <translation>Se detuvo la creación del índice de búsqueda.</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingSheet</name>
+    <message>
+        <source>Date :- </source>
+        <translation>Fecha :- </translation>
+    </message>
+    <message>
+        <source>Name :- </source>
+        <translation>Nombre :- </translation>
+    </message>
+    <message>
+        <source>Address :- </source>
+        <translation>Dirección :- </translation>
+    </message>
+    <message>
+        <source>City :- </source>
+        <translation>Ciudad :- </translation>
+    </message>
+    <message>
+        <source>State :- </source>
+        <translation>Provincia :- </translation>
+    </message>
+    <message>
+        <source>Pin :- </source>
+        <translation>Código postal :- </translation>
+    </message>
+    <message>
+        <source>Phone Number :- </source>
+        <translation>Teléfono :- </translation>
+    </message>
+    <message>
+        <source>Email :- </source>
+        <translation>Correo electrónico :- </translation>
+    </message>
+    <message>
+        <source>Dowsing Time :- </source>
+        <translation>Hora :- </translation>
+    </message>
+    <message>
+        <source>Dowsing Tool :- </source>
+        <translation>Instrumento :- </translation>
+    </message>
+    <message>
+        <source>Dowsing Item :- </source>
+        <translation>Objeto buscado :- </translation>
+    </message>
+    <message>
+        <source>Location :- </source>
+        <translation>Lugar :- </translation>
+    </message>
+    <message>
+        <source>Notes :- </source>
+        <translation>Notas :- </translation>
+    </message>
+    <message>
+        <source>Dowsin Item :- </source>
+        <translation>Objeto buscado :- </translation>
+    </message>
+    <message>
+        <source>This data has not been entered</source>
+        <translation>Este dato no se ha introducido</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingStore</name>
+    <message>
+        <source>No record has the number %1</source>
+        <translation>Ningún registro tiene el número %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read</source>
+        <translation>No se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>The dowsing records could not be opened</source>
+        <translation>No se pudieron abrir los registros de radiestesia</translation>
+    </message>
+    <message>
+        <source>the file %1 does not number its records itself (its IdNumber column is no automatic key), so a record added to it could be neither changed nor removed; it may be an older or converted file</source>
+        <translation>el archivo %1 no numera sus registros por sí mismo (su columna IdNumber no es una clave automática), así que un registro añadido no se podría ni cambiar ni eliminar; puede ser un archivo antiguo o convertido</translation>
+    </message>
+    <message>
+        <source>The file could not be written</source>
+        <translation>No se pudo escribir en el archivo</translation>
+    </message>
+    <message>
+        <source>The file refused the record</source>
+        <translation>El archivo rechazó el registro</translation>
+    </message>
+    <message>
+        <source>The record could not be written to the file</source>
+        <translation>No se pudo escribir el registro en el archivo</translation>
+    </message>
+    <message>
+        <source>The record could not be removed</source>
+        <translation>No se pudo eliminar el registro</translation>
+    </message>
+    <message>
+        <source>The removal could not be written to the file</source>
+        <translation>No se pudo escribir la eliminación en el archivo</translation>
+    </message>
+    <message>
+        <source>The record could not be put back</source>
+        <translation>No se pudo recuperar el registro</translation>
+    </message>
+    <message>
+        <source>it is no record</source>
+        <translation>no es un registro</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingTools</name>
+    <message>
+        <source>Dowsing Records</source>
+        <extracomment>The title of the PDF file of every record&apos;s sheet.</extracomment>
+        <translation>Registros de radiestesia</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Find Records…</source>
+        <translation>&amp;Buscar registros…</translation>
+    </message>
+    <message>
+        <source>Export Records to &amp;CSV…</source>
+        <translation>Exportar los registros a &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export Records to &amp;PDF…</source>
+        <translation>Exportar los registros a &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view of All Records…</source>
+        <translation>&amp;Vista previa de impresión de todos los registros…</translation>
+    </message>
+    <message>
+        <source>Print Preview of Record &amp;Sheet…</source>
+        <translation>Vista previa de impresión de la &amp;hoja del registro…</translation>
+    </message>
+    <message>
+        <source>CSV file | *.csv</source>
+        <translation>Archivo CSV | *.csv</translation>
+    </message>
+    <message>
+        <source>PDF file | *.pdf</source>
+        <translation>Archivo PDF | *.pdf</translation>
+    </message>
+    <message>
+        <source>The records were exported to<byte value="xd"/>
+%1</source>
+        <translation>Los registros se exportaron a<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The records could not be exported to %1.<byte value="xd"/>
+%2</source>
+        <translation>No se pudieron exportar los registros a %1.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Open a record on the record sheet first.</source>
+        <translation>Abra primero un registro en la hoja del registro.</translation>
+    </message>
+</context>
+<context>
+    <name>Exports</name>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation>No se pudieron dibujar las páginas.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIDowsingForm1</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Deletion of “%1”</source>
+        <translation>&amp;Deshacer la eliminación de «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” is back as record number %2: another record has taken its number meanwhile.</source>
+        <translation>«%1» ha vuelto como registro número %2: otro registro ha ocupado su número mientras tanto.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>registro %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The manual cannot be shown: its pages are not installed with the program (%1).</source>
+        <translation>No se puede mostrar el manual: sus páginas no están instaladas con el programa (%1).</translation>
+    </message>
+    <message>
+        <source>Velloran &amp;Manual</source>
+        <translation>&amp;Manual de Velloran</translation>
+    </message>
+</context>
+<context>
+    <name>PaganLore</name>
+    <message>
+        <source>Earth</source>
+        <translation>Tierra</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Fuego</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Spirit</source>
+        <translation>Espíritu</translation>
+    </message>
+</context>
+<context>
+    <name>SharedMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>A&amp;yuda en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítenos en Internet</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar &amp;actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>A&amp;cerca del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Ganar dinero en &amp;línea</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFiles</name>
+    <message>
+        <source>the file is in use by another program; try again when it has finished</source>
+        <translation>otro programa está usando el archivo; vuelva a intentarlo cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 ya existe</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>falta la tabla %1</translation>
+    </message>
+</context>
+<context>
+    <name>StoreMessages</name>
+    <message>
+        <source><byte value="xd"/>
+When the other program has let go of it, choose Retry.</source>
+        <translation><byte value="xd"/>
+Cuando el otro programa lo haya liberado, elija «Reintentar».</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
+        <translation>El foro de debate místico en línea más popular. Haga clic aquí para visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit %1 Now</source>
+        <translation>El foro místico en línea más popular. El mejor recurso para todo lo místico. Visite %1 ahora</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Personalice este programa con su marca.  Aumente la fidelidad y las visitas a su sitio. Ponga aquí el nombre &amp;  el enlace de su sitio. Vea «Ayuda» para más detalles.    Haga clic aquí para saber más del co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa totalmente con la marca de su sitio web. Haga clic aquí para más detalles.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización de este programa<byte value="xd"/>¿Desea buscar una actualización?</translation>
+    </message>
+</context>
+<context>
+    <name>VelloranShell</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
+    <name>WheelCalendarFile</name>
+    <message>
+        <source>%1 on its %2.</source>
+        <extracomment>&quot;Imbolc on its traditional date.&quot;</extracomment>
+        <translation>%1 en su %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 %4 (%5).</source>
+        <translation>%1: %2, %3 %4 (%5).</translation>
+    </message>
+    <message>
+        <source>%1 (traditional date)</source>
+        <translation>%1 (fecha tradicional)</translation>
+    </message>
+    <message>
+        <source>%1 (astronomical)</source>
+        <translation>%1 (astronómico)</translation>
+    </message>
+    <message>
+        <source>Wheel of the Year</source>
+        <translation>Rueda del año</translation>
+    </message>
+</context>
+<context>
+    <name>WheelOfTheYear</name>
+    <message>
+        <source>Wolf Moon</source>
+        <translation>Luna del lobo</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Luna de nieve</translation>
+    </message>
+    <message>
+        <source>Worm Moon</source>
+        <translation>Luna de gusano</translation>
+    </message>
+    <message>
+        <source>Pink Moon</source>
+        <translation>Luna rosa</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Luna de flores</translation>
+    </message>
+    <message>
+        <source>Strawberry Moon</source>
+        <translation>Luna de fresa</translation>
+    </message>
+    <message>
+        <source>Buck Moon</source>
+        <translation>Luna del ciervo</translation>
+    </message>
+    <message>
+        <source>Sturgeon Moon</source>
+        <translation>Luna del esturión</translation>
+    </message>
+    <message>
+        <source>Corn Moon</source>
+        <translation>Luna del maíz</translation>
+    </message>
+    <message>
+        <source>Hunter&apos;s Moon</source>
+        <translation>Luna del cazador</translation>
+    </message>
+    <message>
+        <source>Beaver Moon</source>
+        <translation>Luna del castor</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Luna fría</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Luna de la cosecha</translation>
+    </message>
+    <message>
+        <source>March equinox, sun at %1°</source>
+        <translation>equinoccio de marzo, sol a %1°</translation>
+    </message>
+    <message>
+        <source>June solstice, sun at %1°</source>
+        <translation>solsticio de junio, sol a %1°</translation>
+    </message>
+    <message>
+        <source>September equinox, sun at %1°</source>
+        <translation>equinoccio de septiembre, sol a %1°</translation>
+    </message>
+    <message>
+        <source>December solstice, sun at %1°</source>
+        <translation>solsticio de diciembre, sol a %1°</translation>
+    </message>
+    <message>
+        <source>sun at %1°</source>
+        <translation>sol a %1°</translation>
+    </message>
+    <message>
+        <source>%1 (Blue Moon)</source>
+        <translation>%1 (luna azul)</translation>
+    </message>
+    <message>
+        <source>traditional date</source>
+        <translation>fecha tradicional</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>luna llena</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>luna nueva</translation>
+    </message>
+</context>
+<context>
+    <name>WheelPicture</name>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is read-only.</source>
+        <translation>La carpeta %1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>El archivo es de solo lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Velloran is an advanced yet simple program that makes the user familiar to the lifestyle of the Pagans and the Wiccans. It offers an easy to use interface, which allows the user to get answers to all his personal queries that help him understand the Pagan culture. It is the ultimate Pagan software and is a must have online resource for all the pagans and the Wiccans which provides you with a whole lot of information related to the Pagan paths, pagan gods, goddesses, pagan festivals, pagan elements, the pagan calendar and much more. This tool also helps you maintain your Pagan diary.</source>
+        <translation>Velloran es un programa avanzado pero sencillo que le acerca al modo de vida de los paganos y los wiccanos. Su interfaz fácil de usar le da respuestas a sus preguntas personales para comprender mejor la cultura pagana. Es el programa pagano por excelencia y un recurso imprescindible para todos los paganos y wiccanos: mucha información sobre los caminos paganos, dioses y diosas, festividades, elementos, el calendario pagano y mucho más. También le ayuda a llevar su diario pagano.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Negocio desde casa: cree su negocio en Internet y gane dinero en línea. Este programa con la marca de su sitio web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Haga clic aquí para más detalles.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Visite %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmDiaryFind</name>
+    <message>
+        <source>Find in the Diary</source>
+        <translation>Buscar en el diario</translation>
+    </message>
+    <message>
+        <source>Search &amp;all four sections</source>
+        <translation>Buscar en las cuatro &amp;secciones</translation>
+    </message>
+    <message>
+        <source>Save the entry you are adding or editing first.</source>
+        <translation>Guarde primero la entrada que está añadiendo o editando.</translation>
+    </message>
+    <message>
+        <source>This entry is no longer in the diary.</source>
+        <translation>Esta entrada ya no está en el diario.</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 entrada encontrada</translation>
+    </message>
+    <message>
+        <source>No entry found</source>
+        <translation>No se encontró ninguna entrada</translation>
+    </message>
+    <message>
+        <source>%1 entries found; the first %2 are listed, more words find fewer</source>
+        <translation>%1 entradas encontradas; se muestran las %2 primeras, más palabras encuentran menos</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 entradas encontradas</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Palabra clave</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sección</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entradas encontradas</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingAllRecord</name>
+    <message>
+        <source>There Is No Record !</source>
+        <translation>¡No hay ningún registro!</translation>
+    </message>
+    <message>
+        <source>To Select Your Record, Move the Arrow Up and Down to the Chosen Row and  Double Click to See Complete Record Details. </source>
+        <translation>Para elegir un registro, mueva la flecha arriba o abajo hasta la fila deseada y haga doble clic para ver todos sus datos. </translation>
+    </message>
+    <message>
+        <source>Short Summary Of Dowsing Records</source>
+        <translation>Resumen de los registros de radiestesia</translation>
+    </message>
+    <message>
+        <source>Dowsing Records</source>
+        <translation>Registros de radiestesia</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingFind</name>
+    <message>
+        <source>Find Records</source>
+        <translation>Buscar registros</translation>
+    </message>
+    <message>
+        <source>Type any words of a record or its date. Double click a record to see its sheet; click a column caption to sort.</source>
+        <translation>Escriba palabras de un registro o su fecha. Haga doble clic en un registro para ver su hoja; haga clic en el título de una columna para ordenar.</translation>
+    </message>
+    <message>
+        <source>%1 records shown; scroll down for more</source>
+        <translation>Se muestran %1 registros; desplácese hacia abajo para ver más</translation>
+    </message>
+    <message>
+        <source>1 record found</source>
+        <translation>1 registro encontrado</translation>
+    </message>
+    <message>
+        <source>No record found</source>
+        <translation>No se encontró ningún registro</translation>
+    </message>
+    <message>
+        <source>%1 records found</source>
+        <translation>%1 registros encontrados</translation>
+    </message>
+    <message>
+        <source>The records cannot be searched.<byte value="xd"/>
+%1</source>
+        <translation>No se puede buscar en los registros.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The next records found could not be read.<byte value="xd"/>
+%1</source>
+        <translation>No se pudieron leer los siguientes registros encontrados.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>This record is no longer in the file; it was deleted meanwhile.</source>
+        <translation>Este registro ya no está en el archivo; se ha eliminado mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Making the search index of the records…</source>
+        <translation>Creando el índice de búsqueda de los registros…</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%L1 records found; %L2 shown, scroll down for more</source>
+        <translation>%L1 registros encontrados; se muestran %L2, desplácese hacia abajo para ver más</translation>
+    </message>
+    <message>
+        <source>Words are looked for once the search index is made (%1% so far).</source>
+        <translation>Las palabras se buscarán en cuanto esté creado el índice de búsqueda (%1 % hasta ahora).</translation>
+    </message>
+    <message>
+        <source>Search index %p%</source>
+        <translation>Índice de búsqueda %p %</translation>
+    </message>
+    <message>
+        <source>Search index made so far</source>
+        <translation>Índice de búsqueda creado hasta ahora</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingMain</name>
+    <message>
+        <source>Required File Is Missing<byte value="xd"/>Please Reinstall Software</source>
+        <translation>Falta un archivo necesario<byte value="xd"/>Vuelva a instalar el programa</translation>
+    </message>
+    <message>
+        <source>Please Enter Only Alphabet</source>
+        <translation>Introduzca solo letras</translation>
+    </message>
+    <message>
+        <source>Please Enter Number</source>
+        <translation>Introduzca un número</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Email Address !</source>
+        <translation>¡Introduzca una dirección de correo correcta!</translation>
+    </message>
+    <message>
+        <source>Please Enter Dowsing Tool !</source>
+        <translation>¡Introduzca el instrumento!</translation>
+    </message>
+    <message>
+        <source>Please Enter Dowsing Item !</source>
+        <translation>¡Introduzca el objeto buscado!</translation>
+    </message>
+    <message>
+        <source>Record Saved Succesfully !</source>
+        <translation>¡Registro guardado correctamente!</translation>
+    </message>
+    <message>
+        <source>Record Edited Succesfully !</source>
+        <translation>¡Registro modificado correctamente!</translation>
+    </message>
+    <message>
+        <source>The record was not saved.<byte value="xd"/>
+%1.<byte value="xd"/>
+Your entries are kept; try again when the problem is solved.</source>
+        <translation>El registro no se ha guardado.<byte value="xd"/>
+%1.<byte value="xd"/>
+Sus datos se conservan; vuelva a intentarlo cuando se haya resuelto el problema.</translation>
+    </message>
+    <message>
+        <source>There is no %1 %2 in %3.<byte value="xd"/>
+Please choose another day; the record was not saved.</source>
+        <extracomment>&quot;There is no 30 February in 2007.&quot;</extracomment>
+        <translation>El %1 de %2 de %3 no existe.<byte value="xd"/>
+Elija otro día; el registro no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Record</source>
+        <translation>&amp;Añadir registro nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;View All  Records</source>
+        <translation>&amp;Ver todos los registros</translation>
+    </message>
+    <message>
+        <source>Add New Record</source>
+        <translation>Añadir un registro</translation>
+    </message>
+    <message>
+        <source>Click On                                  To  Enter New Customer Details</source>
+        <extracomment>The wide gap holds the button &quot;Add New Record&quot;; keep it as wide.</extracomment>
+        <translation>Haga clic en                                  para introducir un cliente nuevo</translation>
+    </message>
+    <message>
+        <source>Add New &amp;Record</source>
+        <translation>&amp;Nuevo registro</translation>
+    </message>
+    <message>
+        <source>Dowsing is one of the most ancient forms of divination and has been practised for around thousands of years, which detects things like underground water, hidden metal and treasures, oil, lost persons, etc. Quarrow is a divination software that allows you to keep a track of your different dowsing experiences in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were you trying to detect and other comments.</source>
+        <translation>La radiestesia es una de las formas de adivinación más antiguas y se practica desde hace miles de años; permite detectar agua subterránea, metales y tesoros ocultos, petróleo, personas desaparecidas, etc. Quarrow es un programa de adivinación que le permite llevar un registro de sus experiencias de radiestesia en forma de diario. Así sabe de un vistazo para qué clientes buscó, qué intentaba detectar y otros comentarios.</translation>
+    </message>
+    <message>
+        <source>Just input your customer details  (his name, address, contact number and other additional notes) and enjoy your dowsing experience!</source>
+        <translation>¡Introduzca los datos del cliente (nombre, dirección, teléfono y otras notas) y disfrute de la radiestesia!</translation>
+    </message>
+    <message>
+        <source>&amp;View All Records</source>
+        <translation>&amp;Ver registros</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Enter Customer&apos;s Details:-</source>
+        <translation>Datos del cliente:-</translation>
+    </message>
+    <message>
+        <source>Name:-</source>
+        <translation>Nombre:-</translation>
+    </message>
+    <message>
+        <source>Address:-</source>
+        <translation>Dirección:-</translation>
+    </message>
+    <message>
+        <source>City:-</source>
+        <translation>Ciudad:-</translation>
+    </message>
+    <message>
+        <source>State:-</source>
+        <translation>Provincia:-</translation>
+    </message>
+    <message>
+        <source>Pin Number:-</source>
+        <translation>Código postal:-</translation>
+    </message>
+    <message>
+        <source>Phone Number:-</source>
+        <translation>Teléfono:-</translation>
+    </message>
+    <message>
+        <source>Email Address:-</source>
+        <translation>Correo:-</translation>
+    </message>
+    <message>
+        <source>Location:-</source>
+        <translation>Lugar:-</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;&gt;</source>
+        <translation>&amp;Siguiente &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Tools And Item Used For Dowsing:-</source>
+        <translation>Instrumento y objeto buscado:-</translation>
+    </message>
+    <message>
+        <source>Dowsing Tool:-</source>
+        <translation>Instrumento:-</translation>
+    </message>
+    <message>
+        <source>Enter The Name of The Dowsing Tool</source>
+        <translation>Indique el instrumento usado</translation>
+    </message>
+    <message>
+        <source>Dowsing Tool</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Other dowsing tool</source>
+        <translation>Otro instrumento</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Dowsing Item:-</source>
+        <translation>Objeto buscado:-</translation>
+    </message>
+    <message>
+        <source>Enter The Name of The Dowsing Item</source>
+        <translation>Indique el objeto buscado</translation>
+    </message>
+    <message>
+        <source>Dowsing Item</source>
+        <translation>Objeto buscado</translation>
+    </message>
+    <message>
+        <source>Other dowsing item</source>
+        <translation>Otro objeto buscado</translation>
+    </message>
+    <message>
+        <source>Dowsing Date and Time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Dowsing Date:-</source>
+        <translation>Fecha:-</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Dowsing Time:-</source>
+        <translation>Hora:-</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>AM or PM</source>
+        <translation>a. m. o p. m.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Back</source>
+        <translation>&lt;&lt; A&amp;trás</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Act&amp;ualizar</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingSave</name>
+    <message>
+        <source>Rich Text Format | *.rtf </source>
+        <translation>Formato de texto enriquecido | *.rtf </translation>
+    </message>
+    <message>
+        <source>There Is No Record to Edit</source>
+        <translation>No hay ningún registro que editar</translation>
+    </message>
+    <message>
+        <source>Sorry The Given Record Is Not Found</source>
+        <translation>Lo sentimos, no se encuentra el registro</translation>
+    </message>
+    <message>
+        <source>There Is No Record to Delete</source>
+        <translation>No hay ningún registro que eliminar</translation>
+    </message>
+    <message>
+        <source>Do You Really Want To Delete This Record ?</source>
+        <translation>¿Seguro que desea eliminar este registro?</translation>
+    </message>
+    <message>
+        <source>Record Deleted Succesfully !</source>
+        <translation>¡Registro eliminado correctamente!</translation>
+    </message>
+    <message>
+        <source>The sheet could not be printed to %1.</source>
+        <translation>No se pudo imprimir la hoja en %1.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be saved as %1.<byte value="xd"/>
+%2</source>
+        <translation>No se pudo guardar la hoja como %1.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The record was not deleted.<byte value="xd"/>
+%1</source>
+        <translation>El registro no se ha eliminado.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The record could not be read.<byte value="xd"/>
+%1</source>
+        <translation>No se pudo leer el registro.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Record sheet</source>
+        <translation>Hoja del registro</translation>
+    </message>
+    <message>
+        <source>&amp;Delete This Dowsing Record</source>
+        <translation>&amp;Eliminar este registro</translation>
+    </message>
+    <message>
+        <source>&amp;Edit This Dowsing Record</source>
+        <translation>E&amp;ditar este registro</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Welcome to the Velloran! Get to know more about the Pagan &amp; Wiccan Culture. Use the Pagan Diary to save your ritual details for further reference</source>
+        <translation>¡Bienvenido a Velloran! Conozca mejor la cultura pagana y wicca. Use el diario pagano para guardar los detalles de sus rituales</translation>
+    </message>
+    <message>
+        <source>Pagan</source>
+        <translation>Paganismo</translation>
+    </message>
+    <message>
+        <source>Dowsing</source>
+        <translation>Radiestesia</translation>
+    </message>
+    <message>
+        <source>Pagan Diary</source>
+        <translation>Diario pagano</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>frmManual</name>
+    <message>
+        <source>Velloran Manual</source>
+        <translation>Manual de Velloran</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>C&amp;ontenido</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Página del manual</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganDiaryMain</name>
+    <message>
+        <source>Velloran Diary</source>
+        <translation>Diario Velloran</translation>
+    </message>
+    <message>
+        <source>Velloran Diary is an easy to use advanced software. It is a personal book of spells and also acts as a key to the mysteries of the Pagan culture. Velloran Diary software is the ultimate tool for safekeeping everything related to the Pagan and the Wiccan rituals and spells, and as such, it is a MUST HAVE for all Pagan followers.</source>
+        <translation>Diario Velloran es un programa avanzado y fácil de usar. Es un libro personal de hechizos y también una llave a los misterios de la cultura pagana. Diario Velloran es la herramienta ideal para guardar todo lo relacionado con los rituales y hechizos paganos y wiccanos; por eso es IMPRESCINDIBLE para todos los paganos.</translation>
+    </message>
+    <message>
+        <source>Velloran Diary has divided the Diary into the following options for your convenience. Choose any one of the options which you feel is appropriate for your entry.</source>
+        <translation>Diario Velloran está dividido en las siguientes secciones para su comodidad. Elija la que mejor convenga a su entrada.</translation>
+    </message>
+    <message>
+        <source>Click on Continue to Proceed.</source>
+        <translation>Haga clic en Continuar para seguir.</translation>
+    </message>
+    <message>
+        <source>Select An Option</source>
+        <translation>Elija una sección</translation>
+    </message>
+    <message>
+        <source>Spell Section</source>
+        <translation>Sección de hechizos</translation>
+    </message>
+    <message>
+        <source>Incense Section</source>
+        <translation>Sección de inciensos</translation>
+    </message>
+    <message>
+        <source>Recipes Section</source>
+        <translation>Sección de recetas</translation>
+    </message>
+    <message>
+        <source>Rituals Section</source>
+        <translation>Sección de rituales</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Required Files Are Missing<byte value="xd"/>Please Reinstall The Software</source>
+        <translation>Faltan archivos necesarios<byte value="xd"/>Vuelva a instalar el programa</translation>
+    </message>
+    <message>
+        <source>Please Select An Option</source>
+        <translation>Elija una sección</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganDiaryResultBOS</name>
+    <message>
+        <source>The entry you were editing is no longer in the %1 section; another program may have removed it.<byte value="xd"/>
+Do you want to add what you typed as a new entry?</source>
+        <translation>La entrada que estaba editando ya no está en la sección %1; puede que otro programa la haya eliminado.<byte value="xd"/>
+¿Desea añadir lo que escribió como una entrada nueva?</translation>
+    </message>
+    <message>
+        <source>Spell Section</source>
+        <translation>Sección de hechizos</translation>
+    </message>
+    <message>
+        <source>Click on Open Spell to Access the Spells Section</source>
+        <translation>Haga clic en «Abrir la sección Hechizos» para acceder</translation>
+    </message>
+    <message>
+        <source>Add your new spell secrets and save them. Add, edit or remove the selected spells according to your preferences.</source>
+        <translation>Añada sus nuevos secretos de hechizos y guárdelos. Añada, edite o elimine los hechizos seleccionados según sus preferencias.</translation>
+    </message>
+    <message>
+        <source>Incense Section</source>
+        <translation>Sección de inciensos</translation>
+    </message>
+    <message>
+        <source>Click on Open Incense to Access the Incense Section</source>
+        <translation>Haga clic en «Abrir la sección Incienso» para acceder</translation>
+    </message>
+    <message>
+        <source>Add your new incense secrets and save them. Add, edit or remove the selected incense according to your preferences.</source>
+        <translation>Añada sus nuevos secretos de incienso y guárdelos. Añada, edite o elimine los inciensos seleccionados según sus preferencias.</translation>
+    </message>
+    <message>
+        <source>Recipes Section</source>
+        <translation>Sección de recetas</translation>
+    </message>
+    <message>
+        <source>Click on Open Recipes to Access the Recipes Section</source>
+        <translation>Haga clic en «Abrir la sección Recetas» para acceder</translation>
+    </message>
+    <message>
+        <source>Add your new recipe secrets and save them. Add, edit or remove the selected recipes according to your preferences.</source>
+        <translation>Añada sus nuevos secretos de recetas y guárdelos. Añada, edite o elimine las recetas seleccionadas según sus preferencias.</translation>
+    </message>
+    <message>
+        <source>Rituals Section</source>
+        <translation>Sección de rituales</translation>
+    </message>
+    <message>
+        <source>Click on Open Rituals to Access the Rituals Section</source>
+        <translation>Haga clic en «Abrir la sección Rituales» para acceder</translation>
+    </message>
+    <message>
+        <source>Add your new ritual secrets and save them. Add, edit or remove the selected rituals according to your preferences.</source>
+        <translation>Añada sus nuevos secretos de rituales y guárdelos. Añada, edite o elimine los rituales seleccionados según sus preferencias.</translation>
+    </message>
+    <message>
+        <source>Velloran Diary</source>
+        <translation>Diario Velloran</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;ñadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>E&amp;ditar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Palabra clave</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Remove %1</source>
+        <translation>&amp;Eliminar entrada (%1)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit %1</source>
+        <translation>&amp;Salir de la sección %1</translation>
+    </message>
+    <message>
+        <source>&amp;Open %1</source>
+        <translation>&amp;Abrir la sección %1</translation>
+    </message>
+    <message>
+        <source>&amp;Close %1</source>
+        <translation>&amp;Cerrar la sección %1</translation>
+    </message>
+    <message>
+        <source>&amp;Save %1</source>
+        <translation>&amp;Guardar entrada (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>A&amp;ñadir entrada (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit %1</source>
+        <translation>E&amp;ditar entrada (%1)</translation>
+    </message>
+    <message>
+        <source>Please Enter Keyword And Its Corresponding Meaning</source>
+        <translation>Introduzca una palabra clave y su significado</translation>
+    </message>
+    <message>
+        <source>Please Enter The Keyword</source>
+        <translation>Introduzca la palabra clave</translation>
+    </message>
+    <message>
+        <source>Please Enter The Meaning Of The Keyword</source>
+        <translation>Introduzca el significado de la palabra clave</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Removal of “%1”</source>
+        <translation>&amp;Deshacer la eliminación de «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” is back in the %2 section as a new entry: another entry has taken its place meanwhile.</source>
+        <translation>«%1» ha vuelto a la sección %2 como entrada nueva: otra entrada ha ocupado su lugar mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganMain</name>
+    <message>
+        <source>Pagan Calendar</source>
+        <translation>Calendario pagano</translation>
+    </message>
+    <message>
+        <source>Pagan Information</source>
+        <translation>Información pagana</translation>
+    </message>
+    <message>
+        <source>Pagan Festive Seasons</source>
+        <translation>Fiestas paganas</translation>
+    </message>
+    <message>
+        <source>Pagan Elements</source>
+        <translation>Elementos paganos</translation>
+    </message>
+    <message>
+        <source>Pagan Gods</source>
+        <translation>Dioses paganos</translation>
+    </message>
+    <message>
+        <source>Pagan Goddesses</source>
+        <translation>Diosas paganas</translation>
+    </message>
+    <message>
+        <source>Show Pagan &amp;Calendar</source>
+        <translation>Mostrar el &amp;calendario pagano</translation>
+    </message>
+    <message>
+        <source>The following is the list of Pagan Festivals:</source>
+        <translation>Esta es la lista de las fiestas paganas:</translation>
+    </message>
+    <message>
+        <source>Please Select A Year</source>
+        <translation>Elija un año</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganResultCalendar</name>
+    <message>
+        <source>Display Festivals</source>
+        <translation>Mostrar las fiestas</translation>
+    </message>
+    <message>
+        <source>Velloran displays the festivals of the chosen month in the space below. Know the Pagan festivals for the current chosen month and make your plans.</source>
+        <translation>Velloran muestra aquí las fiestas del mes elegido. Conozca las fiestas paganas de ese mes y haga sus planes.</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Month calendar</source>
+        <translation>Calendario del mes</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+</context>
+<context>
+    <name>frmWheelOfTheYear</name>
+    <message>
+        <source>Wheel of the Year</source>
+        <translation>Rueda del año</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Wheel of the Year…</source>
+        <translation>Rueda del año…</translation>
+    </message>
+    <message>
+        <source>Times in %1, with daylight saving as it applied on each date, here and in the exported file.</source>
+        <translation>Horas en %1, con el horario de verano tal como se aplicaba en cada fecha, aquí y en el archivo exportado.</translation>
+    </message>
+    <message>
+        <source>Times in UTC, here and in the exported file.</source>
+        <translation>Horas en UTC, aquí y en el archivo exportado.</translation>
+    </message>
+    <message>
+        <source>Years 1800 to 2200</source>
+        <translation>Años 1800 a 2200</translation>
+    </message>
+    <message>
+        <source>The system&apos;s time zone could not be found, so the times and dates are in UTC.</source>
+        <translation>No se encontró la zona horaria del sistema, así que las horas y fechas están en UTC.</translation>
+    </message>
+    <message>
+        <source>Yule at the top, the year turning clockwise. Gold: solstices and equinoxes; orange: the sun at the cross-quarter points. Bright dots: full moons; dark dots: new moons. Red: today.</source>
+        <translation>Yule arriba, el año girando en el sentido de las agujas del reloj. Oro: solsticios y equinoccios; naranja: el sol en los puntos intermedios. Puntos claros: lunas llenas; puntos oscuros: lunas nuevas. Rojo: hoy.</translation>
+    </message>
+    <message>
+        <source>Export the Wheel of the Year</source>
+        <translation>Exportar la rueda del año</translation>
+    </message>
+    <message>
+        <source>iCalendar file (*.ics)|*.ics</source>
+        <translation>Archivo iCalendar (*.ics)|*.ics</translation>
+    </message>
+    <message>
+        <source>The calendar file could not be saved as<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+No file was written; a file of that name that was there before is unchanged.</source>
+        <translation>No se pudo guardar el archivo de calendario como<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+No se ha escrito ningún archivo; un archivo con ese nombre que ya existiera no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The wheel of the year %1 was saved as<byte value="xd"/>
+%2<byte value="xd"/>
+(%3 events).</source>
+        <translation>La rueda del año %1 se guardó como<byte value="xd"/>
+%2<byte value="xd"/>
+(%3 eventos).</translation>
+    </message>
+    <message>
+        <source>days before</source>
+        <translation>días antes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Festival or moon</source>
+        <translation>Fiesta o luna</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <extracomment>How a day of the table is written (QDate format): weekday, day and month, short.</extracomment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Año:</translation>
+    </message>
+    <message>
+        <source>&amp;Southern Hemisphere</source>
+        <translation>Hemisferio &amp;sur</translation>
+    </message>
+    <message>
+        <source>Times in &amp;UTC</source>
+        <translation>Horas en &amp;UTC</translation>
+    </message>
+    <message>
+        <source>Export to your calendar (.ics)</source>
+        <translation>Exportar a su calendario (.ics)</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Desde</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;hasta</translation>
+    </message>
+    <message>
+        <source>Eight &amp;points</source>
+        <translation>Ocho &amp;puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional days</source>
+        <translation>Días &amp;tradicionales</translation>
+    </message>
+    <message>
+        <source>&amp;New moons</source>
+        <translation>Lunas &amp;nuevas</translation>
+    </message>
+    <message>
+        <source>Fu&amp;ll moons</source>
+        <translation>Lunas &amp;llenas</translation>
+    </message>
+    <message>
+        <source>&amp;Reminder</source>
+        <translation>&amp;Recordatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Calendar…</source>
+        <translation>E&amp;xportar al calendario…</translation>
+    </message>
+    <message>
+        <source>all day</source>
+        <translation>todo el día</translation>
+    </message>
+    <message>
+        <source>Festivals and moons of the year</source>
+        <translation>Fiestas y lunas del año</translation>
+    </message>
+</context>
+</TS>

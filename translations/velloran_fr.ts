@@ -1,0 +1,1960 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BackupCommands</name>
+    <message>
+        <source><byte value="xd"/>
+The files you had before are kept in<byte value="xd"/>
+%1</source>
+        <translation><byte value="xd"/>
+Les fichiers que vous aviez auparavant sont conservés dans<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Data…</source>
+        <translation>&amp;Sauvegarder les données…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore…</source>
+        <translation>Res&amp;taurer…</translation>
+    </message>
+    <message>
+        <source>Choose a folder for the backup</source>
+        <translation>Choisissez un dossier pour la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Choose the backup folder to restore</source>
+        <translation>Choisissez le dossier de sauvegarde à restaurer</translation>
+    </message>
+    <message>
+        <source>Your records and diary were backed up and the copy was checked:<byte value="xd"/>
+%1</source>
+        <translation>Vos fiches et votre journal ont été sauvegardés, et la copie a été vérifiée :<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The backup could not be made.<byte value="xd"/>
+%1</source>
+        <translation>La sauvegarde n&apos;a pas pu être effectuée.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Replace your records and diary with those of the backup<byte value="xd"/>
+%1 ?<byte value="xd"/>
+Your current files are kept aside as a backup of their own.</source>
+        <translation>Remplacer vos fiches et votre journal par ceux de la sauvegarde<byte value="xd"/>
+%1 ?<byte value="xd"/>
+Vos fichiers actuels sont conservés à part dans une sauvegarde distincte.</translation>
+    </message>
+    <message>
+        <source>Your records and diary were restored from<byte value="xd"/>
+%1</source>
+        <translation>Vos fiches et votre journal ont été restaurés depuis<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>This backup cannot be restored; nothing was changed.<byte value="xd"/>
+%1</source>
+        <translation>Cette sauvegarde ne peut pas être restaurée ; rien n&apos;a été modifié.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was restored; your records and diary are as they were.<byte value="xd"/>
+%1</source>
+        <translation>Rien n&apos;a été restauré ; vos fiches et votre journal sont tels qu&apos;ils étaient.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The restore did not finish, so your records and diary were put back as they were.</source>
+        <translation>La restauration n&apos;a pas abouti ; vos fiches et votre journal ont donc été remis tels qu&apos;ils étaient.</translation>
+    </message>
+    <message>
+        <source>The restore did not finish and could not be undone; Velloran tries again when it next starts.</source>
+        <translation>La restauration n&apos;a pas abouti et n&apos;a pas pu être annulée ; Velloran réessaiera à son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The restore from<byte value="xd"/>
+%1<byte value="xd"/>
+was cut off when Velloran last ran. </source>
+        <translation>La restauration depuis<byte value="xd"/>
+%1<byte value="xd"/>
+a été interrompue lors de la dernière exécution de Velloran. </translation>
+    </message>
+    <message>
+        <source>It has now been finished: your records and diary are those of the backup.</source>
+        <translation>Elle est maintenant terminée : vos fiches et votre journal sont ceux de la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>It could not be finished, so it was undone: your records and diary are as they were before it.<byte value="xd"/>
+%1</source>
+        <translation>Elle n&apos;a pas pu être terminée et a donc été annulée : vos fiches et votre journal sont tels qu&apos;ils étaient avant.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>It could neither be finished nor undone, so your records and diary may be from two different times; Velloran tries again when it next starts.<byte value="xd"/>
+%1</source>
+        <translation>Elle n&apos;a pu être ni terminée ni annulée ; vos fiches et votre journal peuvent donc dater de deux moments différents. Velloran réessaiera à son prochain démarrage.<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DataBackup</name>
+    <message>
+        <source>%1 is missing from the backup.</source>
+        <translation>%1 manque dans la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>%1 in the backup is not the file that was backed up.</source>
+        <translation>%1 dans la sauvegarde n&apos;est pas le fichier qui a été sauvegardé.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be restored: %2</source>
+        <translation>%1 n&apos;a pas pu être restauré : %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied: %2</source>
+        <translation>%1 n&apos;a pas pu être copié : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read back.</source>
+        <translation>%1 n&apos;a pas pu être relu.</translation>
+    </message>
+    <message>
+        <source>There is no data file in %1.</source>
+        <translation>Il n&apos;y a aucun fichier de données dans %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written. %2</source>
+        <translation>Impossible d&apos;écrire dans le dossier %1. %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be found.</source>
+        <translation>Le dossier %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Velloran backup.</source>
+        <translation>%1 n&apos;est pas une sauvegarde de Velloran.</translation>
+    </message>
+    <message>
+        <source>%1 in the backup is damaged: %2</source>
+        <translation>%1 dans la sauvegarde est endommagé : %2</translation>
+    </message>
+    <message>
+        <source>The backup holds no data file.</source>
+        <translation>La sauvegarde ne contient aucun fichier de données.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>The current files could not be kept aside, so nothing was changed. %1</source>
+        <translation>Les fichiers actuels n&apos;ont pas pu être mis de côté ; rien n&apos;a donc été modifié. %1</translation>
+    </message>
+    <message>
+        <source>The restore could not begin. %1</source>
+        <translation>La restauration n&apos;a pas pu commencer. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>The folder is read-only.</source>
+        <translation>Le dossier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Velloran cannot keep your dowsing records and diary in the folder<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Velloran ne peut pas conserver vos fiches de radiesthésie et votre journal dans le dossier<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The folder cannot be created: %1</source>
+        <translation>Le dossier ne peut pas être créé : %1</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written: %1</source>
+        <translation>Impossible d&apos;écrire dans le dossier : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied there: %2</source>
+        <translation>%1 ne peut pas y être copié : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>the file %1 is missing</source>
+        <translation>le fichier %1 est manquant</translation>
+    </message>
+    <message>
+        <source>the file %1 is in use by another program</source>
+        <translation>le fichier %1 est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>the file %1 or its folder is read-only</source>
+        <translation>le fichier %1 ou son dossier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the file %1 is damaged (%2)</source>
+        <translation>le fichier %1 est endommagé (%2)</translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full</source>
+        <translation>le disque qui contient %1 est plein</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the file %1 does not exist</source>
+        <translation>le fichier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The database %1 could not be made</source>
+        <translation>La base de données %1 n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>the file already exists</source>
+        <translation>le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>the schema ends inside a statement</source>
+        <translation>le schéma se termine au milieu d&apos;une instruction</translation>
+    </message>
+    <message>
+        <source>the finished file could not be moved into place</source>
+        <translation>le fichier terminé n&apos;a pas pu être mis en place</translation>
+    </message>
+    <message>
+        <source>the row is no longer in the file</source>
+        <translation>la ligne n&apos;est plus dans le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryKeywordModel</name>
+    <message>
+        <source>The %1 section has no line %2</source>
+        <translation>La section %1 n&apos;a pas de ligne %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryStore</name>
+    <message>
+        <source>Spell</source>
+        <translation>Sorts</translation>
+    </message>
+    <message>
+        <source>Incense</source>
+        <translation>Encens</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recettes</translation>
+    </message>
+    <message>
+        <source>Rituals</source>
+        <translation>Rituels</translation>
+    </message>
+    <message>
+        <source>The %1 section could not be read</source>
+        <translation>La section %1 n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>No entry of the %1 section has the number %2</source>
+        <translation>Aucune entrée de la section %1 ne porte le numéro %2</translation>
+    </message>
+    <message>
+        <source>the file %1 does not number its entries itself (the &quot;Index&quot; column of the %2 section is no automatic key), so an entry could be neither edited nor removed; it may be an older or converted file</source>
+        <translation>le fichier %1 ne numérote pas lui-même ses entrées (la colonne « Index » de la section %2 n&apos;est pas une clé automatique), si bien qu&apos;une entrée ne pourrait être ni modifiée ni supprimée ; il s&apos;agit peut-être d&apos;un fichier ancien ou converti</translation>
+    </message>
+    <message>
+        <source>The entry could not be read from the %1 section</source>
+        <translation>L&apos;entrée n&apos;a pas pu être lue dans la section %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be added to the %1 section</source>
+        <translation>L&apos;entrée n&apos;a pas pu être ajoutée à la section %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be saved in the %1 section</source>
+        <translation>L&apos;entrée n&apos;a pas pu être enregistrée dans la section %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be removed from the %1 section</source>
+        <translation>L&apos;entrée n&apos;a pas pu être supprimée de la section %1</translation>
+    </message>
+    <message>
+        <source>The entry could not be put back in the %1 section</source>
+        <translation>L&apos;entrée n&apos;a pas pu être remise dans la section %1</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>cette section n&apos;existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryTools</name>
+    <message>
+        <source>CSV file | *.csv</source>
+        <translation>Fichier CSV | *.csv</translation>
+    </message>
+    <message>
+        <source>PDF file | *.pdf</source>
+        <translation>Fichier PDF | *.pdf</translation>
+    </message>
+    <message>
+        <source>%1 Section</source>
+        <extracomment>The heading of a section&apos;s pages: &quot;Spell Section&quot;.</extracomment>
+        <translation>Section %1</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <source>Export Section to &amp;CSV…</source>
+        <translation>Exporter la section en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export Section to &amp;PDF…</source>
+        <translation>Exporter la section en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view of Section…</source>
+        <translation>&amp;Aperçu avant impression de la section…</translation>
+    </message>
+    <message>
+        <source>The section was exported to<byte value="xd"/>
+%1</source>
+        <translation>La section a été exportée vers<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The section could not be exported to %1.<byte value="xd"/>
+%2</source>
+        <translation>La section n&apos;a pas pu être exportée vers %1.<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingEntryRules</name>
+    <message>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Décembre</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>Baguettes</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Baguette fourchue</translation>
+    </message>
+    <message>
+        <source>Pendulam</source>
+        <translation>Pendule</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Oil</source>
+        <translation>Pétrole</translation>
+    </message>
+    <message>
+        <source>Treasure</source>
+        <translation>Trésor</translation>
+    </message>
+    <message>
+        <source>Missing Person</source>
+        <translation>Personne disparue</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Autre</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingGridModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Pin</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Phone No</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Time Of Dowsing</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Dowsing Tool</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Item Of Dowsing</source>
+        <translation>Objet recherché</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>IdNumber</source>
+        <translation>Numéro</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingSearch</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Making the search index was stopped.</source>
+        <translation>La création de l&apos;index de recherche a été interrompue.</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingSheet</name>
+    <message>
+        <source>Date :- </source>
+        <translation>Date :- </translation>
+    </message>
+    <message>
+        <source>Name :- </source>
+        <translation>Nom :- </translation>
+    </message>
+    <message>
+        <source>Address :- </source>
+        <translation>Adresse :- </translation>
+    </message>
+    <message>
+        <source>City :- </source>
+        <translation>Ville :- </translation>
+    </message>
+    <message>
+        <source>State :- </source>
+        <translation>Région :- </translation>
+    </message>
+    <message>
+        <source>Pin :- </source>
+        <translation>Code postal :- </translation>
+    </message>
+    <message>
+        <source>Phone Number :- </source>
+        <translation>Téléphone :- </translation>
+    </message>
+    <message>
+        <source>Email :- </source>
+        <translation>E-mail :- </translation>
+    </message>
+    <message>
+        <source>Dowsing Time :- </source>
+        <translation>Heure :- </translation>
+    </message>
+    <message>
+        <source>Dowsing Tool :- </source>
+        <translation>Instrument :- </translation>
+    </message>
+    <message>
+        <source>Dowsing Item :- </source>
+        <translation>Objet recherché :- </translation>
+    </message>
+    <message>
+        <source>Location :- </source>
+        <translation>Lieu :- </translation>
+    </message>
+    <message>
+        <source>Notes :- </source>
+        <translation>Notes :- </translation>
+    </message>
+    <message>
+        <source>Dowsin Item :- </source>
+        <translation>Objet recherché :- </translation>
+    </message>
+    <message>
+        <source>This data has not been entered</source>
+        <translation>Cette donnée n&apos;a pas été saisie</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingStore</name>
+    <message>
+        <source>No record has the number %1</source>
+        <translation>Aucune fiche ne porte le numéro %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read</source>
+        <translation>Le fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The dowsing records could not be opened</source>
+        <translation>Les fiches de radiesthésie n&apos;ont pas pu être ouvertes</translation>
+    </message>
+    <message>
+        <source>the file %1 does not number its records itself (its IdNumber column is no automatic key), so a record added to it could be neither changed nor removed; it may be an older or converted file</source>
+        <translation>le fichier %1 ne numérote pas lui-même ses fiches (sa colonne IdNumber n&apos;est pas une clé automatique), si bien qu&apos;une fiche ajoutée ne pourrait être ni modifiée ni supprimée ; il s&apos;agit peut-être d&apos;un fichier ancien ou converti</translation>
+    </message>
+    <message>
+        <source>The file could not be written</source>
+        <translation>Impossible d&apos;écrire dans le fichier</translation>
+    </message>
+    <message>
+        <source>The file refused the record</source>
+        <translation>Le fichier a refusé la fiche</translation>
+    </message>
+    <message>
+        <source>The record could not be written to the file</source>
+        <translation>La fiche n&apos;a pas pu être écrite dans le fichier</translation>
+    </message>
+    <message>
+        <source>The record could not be removed</source>
+        <translation>La fiche n&apos;a pas pu être supprimée</translation>
+    </message>
+    <message>
+        <source>The removal could not be written to the file</source>
+        <translation>La suppression n&apos;a pas pu être écrite dans le fichier</translation>
+    </message>
+    <message>
+        <source>The record could not be put back</source>
+        <translation>La fiche n&apos;a pas pu être remise</translation>
+    </message>
+    <message>
+        <source>it is no record</source>
+        <translation>ce n&apos;est pas une fiche</translation>
+    </message>
+</context>
+<context>
+    <name>DowsingTools</name>
+    <message>
+        <source>Dowsing Records</source>
+        <extracomment>The title of the PDF file of every record&apos;s sheet.</extracomment>
+        <translation>Fiches de radiesthésie</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Find Records…</source>
+        <translation>&amp;Rechercher des fiches…</translation>
+    </message>
+    <message>
+        <source>Export Records to &amp;CSV…</source>
+        <translation>Exporter les fiches en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export Records to &amp;PDF…</source>
+        <translation>Exporter les fiches en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view of All Records…</source>
+        <translation>&amp;Aperçu avant impression de toutes les fiches…</translation>
+    </message>
+    <message>
+        <source>Print Preview of Record &amp;Sheet…</source>
+        <translation>Aperçu avant impression de la &amp;feuille de fiche…</translation>
+    </message>
+    <message>
+        <source>CSV file | *.csv</source>
+        <translation>Fichier CSV | *.csv</translation>
+    </message>
+    <message>
+        <source>PDF file | *.pdf</source>
+        <translation>Fichier PDF | *.pdf</translation>
+    </message>
+    <message>
+        <source>The records were exported to<byte value="xd"/>
+%1</source>
+        <translation>Les fiches ont été exportées vers<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The records could not be exported to %1.<byte value="xd"/>
+%2</source>
+        <translation>Les fiches n&apos;ont pas pu être exportées vers %1.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Open a record on the record sheet first.</source>
+        <translation>Ouvrez d&apos;abord une fiche dans la feuille de fiche.</translation>
+    </message>
+</context>
+<context>
+    <name>Exports</name>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation>Les pages n&apos;ont pas pu être dessinées.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIDowsingForm1</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Deletion of “%1”</source>
+        <translation>&amp;Annuler la suppression de « %1 »</translation>
+    </message>
+    <message>
+        <source>“%1” is back as record number %2: another record has taken its number meanwhile.</source>
+        <translation>« %1 » est de retour comme fiche numéro %2 : une autre fiche a pris son numéro entre-temps.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>fiche %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The manual cannot be shown: its pages are not installed with the program (%1).</source>
+        <translation>Le manuel ne peut pas être affiché : ses pages ne sont pas installées avec le programme (%1).</translation>
+    </message>
+    <message>
+        <source>Velloran &amp;Manual</source>
+        <translation>&amp;Manuel de Velloran</translation>
+    </message>
+</context>
+<context>
+    <name>PaganLore</name>
+    <message>
+        <source>Earth</source>
+        <translation>Terre</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feu</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Spirit</source>
+        <translation>Esprit</translation>
+    </message>
+</context>
+<context>
+    <name>SharedMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Aide en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitez notre site</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Rechercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>Faire un &amp;don</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Gagner de l&apos;argent en &amp;ligne</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteFiles</name>
+    <message>
+        <source>the file is in use by another program; try again when it has finished</source>
+        <translation>le fichier est utilisé par un autre programme ; réessayez quand il aura terminé</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 existe déjà</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est manquant</translation>
+    </message>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>la table %1 est manquante</translation>
+    </message>
+</context>
+<context>
+    <name>StoreMessages</name>
+    <message>
+        <source><byte value="xd"/>
+When the other program has let go of it, choose Retry.</source>
+        <translation><byte value="xd"/>
+Quand l&apos;autre programme l&apos;aura libéré, choisissez « Réessayer ».</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
+        <translation>Le forum de discussion mystique en ligne le plus fréquenté. Cliquez ici pour visiter %1 dès maintenant</translation>
+    </message>
+    <message>
+        <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit %1 Now</source>
+        <translation>Le forum mystique en ligne le plus fréquenté. La meilleure ressource pour tout ce qui est mystique. Visitez %1 dès maintenant</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Associez ce logiciel à votre site.  Fidélisez vos visiteurs et attirez-en davantage. Placez ici le nom &amp;  le lien de votre site. Voir « Aide » pour les détails.    Cliquez ici pour en savoir plus sur le co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Une activité à domicile. Lancez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement à l&apos;image de votre site. Cliquez ici pour en savoir plus.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
+    </message>
+</context>
+<context>
+    <name>VelloranShell</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L&apos;application est déjà en cours d&apos;exécution</translation>
+    </message>
+</context>
+<context>
+    <name>WheelCalendarFile</name>
+    <message>
+        <source>%1 on its %2.</source>
+        <extracomment>&quot;Imbolc on its traditional date.&quot;</extracomment>
+        <translation>%1 à sa %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1 : %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 %4 (%5).</source>
+        <translation>%1 : %2, %3 %4 (%5).</translation>
+    </message>
+    <message>
+        <source>%1 (traditional date)</source>
+        <translation>%1 (date traditionnelle)</translation>
+    </message>
+    <message>
+        <source>%1 (astronomical)</source>
+        <translation>%1 (astronomique)</translation>
+    </message>
+    <message>
+        <source>Wheel of the Year</source>
+        <translation>Roue de l&apos;année</translation>
+    </message>
+</context>
+<context>
+    <name>WheelOfTheYear</name>
+    <message>
+        <source>Wolf Moon</source>
+        <translation>Lune du loup</translation>
+    </message>
+    <message>
+        <source>Snow Moon</source>
+        <translation>Lune des neiges</translation>
+    </message>
+    <message>
+        <source>Worm Moon</source>
+        <translation>Lune des vers</translation>
+    </message>
+    <message>
+        <source>Pink Moon</source>
+        <translation>Lune rose</translation>
+    </message>
+    <message>
+        <source>Flower Moon</source>
+        <translation>Lune des fleurs</translation>
+    </message>
+    <message>
+        <source>Strawberry Moon</source>
+        <translation>Lune des fraises</translation>
+    </message>
+    <message>
+        <source>Buck Moon</source>
+        <translation>Lune du cerf</translation>
+    </message>
+    <message>
+        <source>Sturgeon Moon</source>
+        <translation>Lune de l&apos;esturgeon</translation>
+    </message>
+    <message>
+        <source>Corn Moon</source>
+        <translation>Lune du maïs</translation>
+    </message>
+    <message>
+        <source>Hunter&apos;s Moon</source>
+        <translation>Lune du chasseur</translation>
+    </message>
+    <message>
+        <source>Beaver Moon</source>
+        <translation>Lune du castor</translation>
+    </message>
+    <message>
+        <source>Cold Moon</source>
+        <translation>Lune froide</translation>
+    </message>
+    <message>
+        <source>Harvest Moon</source>
+        <translation>Lune des moissons</translation>
+    </message>
+    <message>
+        <source>March equinox, sun at %1°</source>
+        <translation>équinoxe de mars, soleil à %1°</translation>
+    </message>
+    <message>
+        <source>June solstice, sun at %1°</source>
+        <translation>solstice de juin, soleil à %1°</translation>
+    </message>
+    <message>
+        <source>September equinox, sun at %1°</source>
+        <translation>équinoxe de septembre, soleil à %1°</translation>
+    </message>
+    <message>
+        <source>December solstice, sun at %1°</source>
+        <translation>solstice de décembre, soleil à %1°</translation>
+    </message>
+    <message>
+        <source>sun at %1°</source>
+        <translation>soleil à %1°</translation>
+    </message>
+    <message>
+        <source>%1 (Blue Moon)</source>
+        <translation>%1 (lune bleue)</translation>
+    </message>
+    <message>
+        <source>traditional date</source>
+        <translation>date traditionnelle</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>full moon</source>
+        <translation>pleine lune</translation>
+    </message>
+    <message>
+        <source>new moon</source>
+        <translation>nouvelle lune</translation>
+    </message>
+</context>
+<context>
+    <name>WheelPicture</name>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is read-only.</source>
+        <translation>Le dossier %1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Le fichier est en lecture seule.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Velloran is an advanced yet simple program that makes the user familiar to the lifestyle of the Pagans and the Wiccans. It offers an easy to use interface, which allows the user to get answers to all his personal queries that help him understand the Pagan culture. It is the ultimate Pagan software and is a must have online resource for all the pagans and the Wiccans which provides you with a whole lot of information related to the Pagan paths, pagan gods, goddesses, pagan festivals, pagan elements, the pagan calendar and much more. This tool also helps you maintain your Pagan diary.</source>
+        <translation>Velloran est un programme avancé mais simple qui vous familiarise avec le mode de vie des païens et des wiccans. Son interface facile à utiliser vous apporte des réponses à vos questions personnelles pour mieux comprendre la culture païenne. C&apos;est le logiciel païen par excellence, une ressource indispensable pour tous les païens et les wiccans : une foule d&apos;informations sur les voies païennes, les dieux et déesses, les fêtes, les éléments, le calendrier païen et bien plus. Il vous aide aussi à tenir votre journal païen.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Activité à domicile : créez votre entreprise Internet et gagnez de l&apos;argent en ligne. Ce logiciel à l&apos;image de votre site.</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>Cliquez ici pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Visitez %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmDiaryFind</name>
+    <message>
+        <source>Find in the Diary</source>
+        <translation>Rechercher dans le journal</translation>
+    </message>
+    <message>
+        <source>Search &amp;all four sections</source>
+        <translation>Chercher dans les &amp;quatre sections</translation>
+    </message>
+    <message>
+        <source>Save the entry you are adding or editing first.</source>
+        <translation>Enregistrez d&apos;abord l&apos;entrée que vous ajoutez ou modifiez.</translation>
+    </message>
+    <message>
+        <source>This entry is no longer in the diary.</source>
+        <translation>Cette entrée n&apos;est plus dans le journal.</translation>
+    </message>
+    <message>
+        <source>1 entry found</source>
+        <translation>1 entrée trouvée</translation>
+    </message>
+    <message>
+        <source>No entry found</source>
+        <translation>Aucune entrée trouvée</translation>
+    </message>
+    <message>
+        <source>%1 entries found; the first %2 are listed, more words find fewer</source>
+        <translation>%1 entrées trouvées ; les %2 premières sont affichées, plus de mots en trouvent moins</translation>
+    </message>
+    <message>
+        <source>%1 entries found</source>
+        <translation>%1 entrées trouvées</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Mot-clé</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entrées trouvées</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingAllRecord</name>
+    <message>
+        <source>There Is No Record !</source>
+        <translation>Il n&apos;y a aucune fiche !</translation>
+    </message>
+    <message>
+        <source>To Select Your Record, Move the Arrow Up and Down to the Chosen Row and  Double Click to See Complete Record Details. </source>
+        <translation>Pour choisir une fiche, déplacez la flèche vers le haut ou le bas jusqu&apos;à la ligne voulue, puis double-cliquez pour voir tous ses détails. </translation>
+    </message>
+    <message>
+        <source>Short Summary Of Dowsing Records</source>
+        <translation>Résumé des fiches de radiesthésie</translation>
+    </message>
+    <message>
+        <source>Dowsing Records</source>
+        <translation>Fiches de radiesthésie</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingFind</name>
+    <message>
+        <source>Find Records</source>
+        <translation>Rechercher des fiches</translation>
+    </message>
+    <message>
+        <source>Type any words of a record or its date. Double click a record to see its sheet; click a column caption to sort.</source>
+        <translation>Tapez des mots d&apos;une fiche ou sa date. Double-cliquez sur une fiche pour voir sa feuille ; cliquez sur un titre de colonne pour trier.</translation>
+    </message>
+    <message>
+        <source>%1 records shown; scroll down for more</source>
+        <translation>%1 fiches affichées ; faites défiler pour voir la suite</translation>
+    </message>
+    <message>
+        <source>1 record found</source>
+        <translation>1 fiche trouvée</translation>
+    </message>
+    <message>
+        <source>No record found</source>
+        <translation>Aucune fiche trouvée</translation>
+    </message>
+    <message>
+        <source>%1 records found</source>
+        <translation>%1 fiches trouvées</translation>
+    </message>
+    <message>
+        <source>The records cannot be searched.<byte value="xd"/>
+%1</source>
+        <translation>Impossible de rechercher dans les fiches.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The next records found could not be read.<byte value="xd"/>
+%1</source>
+        <translation>Les fiches trouvées suivantes n&apos;ont pas pu être lues.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>This record is no longer in the file; it was deleted meanwhile.</source>
+        <translation>Cette fiche n&apos;est plus dans le fichier ; elle a été supprimée entre-temps.</translation>
+    </message>
+    <message>
+        <source>Making the search index of the records…</source>
+        <translation>Création de l&apos;index de recherche des fiches…</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%L1 records found; %L2 shown, scroll down for more</source>
+        <translation>%L1 fiches trouvées ; %L2 affichées, faites défiler pour voir la suite</translation>
+    </message>
+    <message>
+        <source>Words are looked for once the search index is made (%1% so far).</source>
+        <translation>Les mots seront recherchés une fois l&apos;index de recherche créé (%1 % pour l&apos;instant).</translation>
+    </message>
+    <message>
+        <source>Search index %p%</source>
+        <translation>Index de recherche %p %</translation>
+    </message>
+    <message>
+        <source>Search index made so far</source>
+        <translation>Index de recherche créé jusqu&apos;ici</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingMain</name>
+    <message>
+        <source>Required File Is Missing<byte value="xd"/>Please Reinstall Software</source>
+        <translation>Un fichier nécessaire est manquant<byte value="xd"/>Veuillez réinstaller le logiciel</translation>
+    </message>
+    <message>
+        <source>Please Enter Only Alphabet</source>
+        <translation>Veuillez ne saisir que des lettres</translation>
+    </message>
+    <message>
+        <source>Please Enter Number</source>
+        <translation>Veuillez saisir un nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Email Address !</source>
+        <translation>Veuillez saisir une adresse e-mail correcte !</translation>
+    </message>
+    <message>
+        <source>Please Enter Dowsing Tool !</source>
+        <translation>Veuillez saisir l&apos;instrument !</translation>
+    </message>
+    <message>
+        <source>Please Enter Dowsing Item !</source>
+        <translation>Veuillez saisir l&apos;objet recherché !</translation>
+    </message>
+    <message>
+        <source>Record Saved Succesfully !</source>
+        <translation>Fiche enregistrée avec succès !</translation>
+    </message>
+    <message>
+        <source>Record Edited Succesfully !</source>
+        <translation>Fiche modifiée avec succès !</translation>
+    </message>
+    <message>
+        <source>The record was not saved.<byte value="xd"/>
+%1.<byte value="xd"/>
+Your entries are kept; try again when the problem is solved.</source>
+        <translation>La fiche n&apos;a pas été enregistrée.<byte value="xd"/>
+%1.<byte value="xd"/>
+Vos saisies sont conservées ; réessayez quand le problème sera résolu.</translation>
+    </message>
+    <message>
+        <source>There is no %1 %2 in %3.<byte value="xd"/>
+Please choose another day; the record was not saved.</source>
+        <extracomment>&quot;There is no 30 February in 2007.&quot;</extracomment>
+        <translation>Le %1 %2 %3 n&apos;existe pas.<byte value="xd"/>
+Veuillez choisir un autre jour ; la fiche n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>&amp;Add New Record</source>
+        <translation>&amp;Ajouter une fiche</translation>
+    </message>
+    <message>
+        <source>&amp;View All  Records</source>
+        <translation>&amp;Voir toutes les fiches</translation>
+    </message>
+    <message>
+        <source>Add New Record</source>
+        <translation>Ajouter une fiche</translation>
+    </message>
+    <message>
+        <source>Click On                                  To  Enter New Customer Details</source>
+        <extracomment>The wide gap holds the button &quot;Add New Record&quot;; keep it as wide.</extracomment>
+        <translation>Cliquez sur                                  pour saisir un nouveau client</translation>
+    </message>
+    <message>
+        <source>Add New &amp;Record</source>
+        <translation>&amp;Nouvelle fiche</translation>
+    </message>
+    <message>
+        <source>Dowsing is one of the most ancient forms of divination and has been practised for around thousands of years, which detects things like underground water, hidden metal and treasures, oil, lost persons, etc. Quarrow is a divination software that allows you to keep a track of your different dowsing experiences in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were you trying to detect and other comments.</source>
+        <translation>La radiesthésie est l&apos;une des plus anciennes formes de divination ; pratiquée depuis des milliers d&apos;années, elle détecte l&apos;eau souterraine, les métaux et trésors cachés, le pétrole, les personnes disparues, etc. Quarrow est un logiciel de divination qui garde la trace de vos expériences de radiesthésie sous la forme d&apos;un journal. Vous voyez d&apos;un coup d&apos;œil pour quels clients vous avez cherché, ce que vous cherchiez et vos autres remarques.</translation>
+    </message>
+    <message>
+        <source>Just input your customer details  (his name, address, contact number and other additional notes) and enjoy your dowsing experience!</source>
+        <translation>Saisissez simplement les données du client (nom, adresse, téléphone et autres notes) et profitez de votre radiesthésie !</translation>
+    </message>
+    <message>
+        <source>&amp;View All Records</source>
+        <translation>&amp;Toutes les fiches</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Enter Customer&apos;s Details:-</source>
+        <translation>Coordonnées du client:-</translation>
+    </message>
+    <message>
+        <source>Name:-</source>
+        <translation>Nom:-</translation>
+    </message>
+    <message>
+        <source>Address:-</source>
+        <translation>Adresse:-</translation>
+    </message>
+    <message>
+        <source>City:-</source>
+        <translation>Ville:-</translation>
+    </message>
+    <message>
+        <source>State:-</source>
+        <translation>Région:-</translation>
+    </message>
+    <message>
+        <source>Pin Number:-</source>
+        <translation>Code postal:-</translation>
+    </message>
+    <message>
+        <source>Phone Number:-</source>
+        <translation>Téléphone:-</translation>
+    </message>
+    <message>
+        <source>Email Address:-</source>
+        <translation>E-mail:-</translation>
+    </message>
+    <message>
+        <source>Location:-</source>
+        <translation>Lieu:-</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;&gt;</source>
+        <translation>&amp;Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Tools And Item Used For Dowsing:-</source>
+        <translation>Instrument et objet recherché:-</translation>
+    </message>
+    <message>
+        <source>Dowsing Tool:-</source>
+        <translation>Instrument:-</translation>
+    </message>
+    <message>
+        <source>Enter The Name of The Dowsing Tool</source>
+        <translation>Indiquez l&apos;instrument utilisé</translation>
+    </message>
+    <message>
+        <source>Dowsing Tool</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Other dowsing tool</source>
+        <translation>Autre instrument</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Dowsing Item:-</source>
+        <translation>Objet recherché:-</translation>
+    </message>
+    <message>
+        <source>Enter The Name of The Dowsing Item</source>
+        <translation>Indiquez l&apos;objet recherché</translation>
+    </message>
+    <message>
+        <source>Dowsing Item</source>
+        <translation>Objet recherché</translation>
+    </message>
+    <message>
+        <source>Other dowsing item</source>
+        <translation>Autre objet recherché</translation>
+    </message>
+    <message>
+        <source>Dowsing Date and Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Dowsing Date:-</source>
+        <translation>Date:-</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Dowsing Time:-</source>
+        <translation>Heure:-</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>AM or PM</source>
+        <translation>Matin ou après-midi</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Back</source>
+        <translation>&lt;&lt; &amp;Retour</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Mettre à jour</translation>
+    </message>
+</context>
+<context>
+    <name>frmDowsingSave</name>
+    <message>
+        <source>Rich Text Format | *.rtf </source>
+        <translation>Texte enrichi (RTF) | *.rtf </translation>
+    </message>
+    <message>
+        <source>There Is No Record to Edit</source>
+        <translation>Il n&apos;y a aucune fiche à modifier</translation>
+    </message>
+    <message>
+        <source>Sorry The Given Record Is Not Found</source>
+        <translation>Désolé, la fiche demandée est introuvable</translation>
+    </message>
+    <message>
+        <source>There Is No Record to Delete</source>
+        <translation>Il n&apos;y a aucune fiche à supprimer</translation>
+    </message>
+    <message>
+        <source>Do You Really Want To Delete This Record ?</source>
+        <translation>Voulez-vous vraiment supprimer cette fiche ?</translation>
+    </message>
+    <message>
+        <source>Record Deleted Succesfully !</source>
+        <translation>Fiche supprimée avec succès !</translation>
+    </message>
+    <message>
+        <source>The sheet could not be printed to %1.</source>
+        <translation>La feuille n&apos;a pas pu être imprimée sur %1.</translation>
+    </message>
+    <message>
+        <source>The sheet could not be saved as %1.<byte value="xd"/>
+%2</source>
+        <translation>La feuille n&apos;a pas pu être enregistrée sous %1.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The record was not deleted.<byte value="xd"/>
+%1</source>
+        <translation>La fiche n&apos;a pas été supprimée.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The record could not be read.<byte value="xd"/>
+%1</source>
+        <translation>La fiche n&apos;a pas pu être lue.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Record sheet</source>
+        <translation>Feuille de fiche</translation>
+    </message>
+    <message>
+        <source>&amp;Delete This Dowsing Record</source>
+        <translation>&amp;Supprimer cette fiche</translation>
+    </message>
+    <message>
+        <source>&amp;Edit This Dowsing Record</source>
+        <translation>&amp;Modifier cette fiche</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Welcome to the Velloran! Get to know more about the Pagan &amp; Wiccan Culture. Use the Pagan Diary to save your ritual details for further reference</source>
+        <translation>Bienvenue dans Velloran ! Découvrez la culture païenne et wiccane. Notez vos rituels dans le journal païen pour vous y référer plus tard</translation>
+    </message>
+    <message>
+        <source>Pagan</source>
+        <translation>Paganisme</translation>
+    </message>
+    <message>
+        <source>Dowsing</source>
+        <translation>Radiesthésie</translation>
+    </message>
+    <message>
+        <source>Pagan Diary</source>
+        <translation>Journal païen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+</context>
+<context>
+    <name>frmManual</name>
+    <message>
+        <source>Velloran Manual</source>
+        <translation>Manuel de Velloran</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>S&amp;ommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Page du manuel</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganDiaryMain</name>
+    <message>
+        <source>Velloran Diary</source>
+        <translation>Journal Velloran</translation>
+    </message>
+    <message>
+        <source>Velloran Diary is an easy to use advanced software. It is a personal book of spells and also acts as a key to the mysteries of the Pagan culture. Velloran Diary software is the ultimate tool for safekeeping everything related to the Pagan and the Wiccan rituals and spells, and as such, it is a MUST HAVE for all Pagan followers.</source>
+        <translation>Journal Velloran est un logiciel avancé et simple d&apos;emploi. C&apos;est un grimoire personnel qui vous ouvre aussi les mystères de la culture païenne. Journal Velloran est l&apos;outil idéal pour conserver tout ce qui touche aux rituels et aux sorts païens et wiccans ; c&apos;est donc un INDISPENSABLE pour tous les païens.</translation>
+    </message>
+    <message>
+        <source>Velloran Diary has divided the Diary into the following options for your convenience. Choose any one of the options which you feel is appropriate for your entry.</source>
+        <translation>Journal Velloran est divisé en sections pour plus de commodité. Choisissez celle qui convient à votre entrée.</translation>
+    </message>
+    <message>
+        <source>Click on Continue to Proceed.</source>
+        <translation>Cliquez sur Continuer pour poursuivre.</translation>
+    </message>
+    <message>
+        <source>Select An Option</source>
+        <translation>Choisissez une section</translation>
+    </message>
+    <message>
+        <source>Spell Section</source>
+        <translation>Section des sorts</translation>
+    </message>
+    <message>
+        <source>Incense Section</source>
+        <translation>Section de l&apos;encens</translation>
+    </message>
+    <message>
+        <source>Recipes Section</source>
+        <translation>Section des recettes</translation>
+    </message>
+    <message>
+        <source>Rituals Section</source>
+        <translation>Section des rituels</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>Required Files Are Missing<byte value="xd"/>Please Reinstall The Software</source>
+        <translation>Des fichiers nécessaires sont manquants<byte value="xd"/>Veuillez réinstaller le logiciel</translation>
+    </message>
+    <message>
+        <source>Please Select An Option</source>
+        <translation>Veuillez choisir une section</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganDiaryResultBOS</name>
+    <message>
+        <source>The entry you were editing is no longer in the %1 section; another program may have removed it.<byte value="xd"/>
+Do you want to add what you typed as a new entry?</source>
+        <translation>L&apos;entrée que vous modifiiez n&apos;est plus dans la section %1 ; un autre programme l&apos;a peut-être supprimée.<byte value="xd"/>
+Voulez-vous ajouter ce que vous avez saisi comme nouvelle entrée ?</translation>
+    </message>
+    <message>
+        <source>Spell Section</source>
+        <translation>Section des sorts</translation>
+    </message>
+    <message>
+        <source>Click on Open Spell to Access the Spells Section</source>
+        <translation>Cliquez sur « Ouvrir la section Sorts » pour y accéder</translation>
+    </message>
+    <message>
+        <source>Add your new spell secrets and save them. Add, edit or remove the selected spells according to your preferences.</source>
+        <translation>Ajoutez vos nouveaux secrets de sorts et enregistrez-les. Ajoutez, modifiez ou supprimez les sorts choisis selon vos préférences.</translation>
+    </message>
+    <message>
+        <source>Incense Section</source>
+        <translation>Section de l&apos;encens</translation>
+    </message>
+    <message>
+        <source>Click on Open Incense to Access the Incense Section</source>
+        <translation>Cliquez sur « Ouvrir la section Encens » pour y accéder</translation>
+    </message>
+    <message>
+        <source>Add your new incense secrets and save them. Add, edit or remove the selected incense according to your preferences.</source>
+        <translation>Ajoutez vos nouveaux secrets d&apos;encens et enregistrez-les. Ajoutez, modifiez ou supprimez les encens choisis selon vos préférences.</translation>
+    </message>
+    <message>
+        <source>Recipes Section</source>
+        <translation>Section des recettes</translation>
+    </message>
+    <message>
+        <source>Click on Open Recipes to Access the Recipes Section</source>
+        <translation>Cliquez sur « Ouvrir la section Recettes » pour y accéder</translation>
+    </message>
+    <message>
+        <source>Add your new recipe secrets and save them. Add, edit or remove the selected recipes according to your preferences.</source>
+        <translation>Ajoutez vos nouveaux secrets de recettes et enregistrez-les. Ajoutez, modifiez ou supprimez les recettes choisies selon vos préférences.</translation>
+    </message>
+    <message>
+        <source>Rituals Section</source>
+        <translation>Section des rituels</translation>
+    </message>
+    <message>
+        <source>Click on Open Rituals to Access the Rituals Section</source>
+        <translation>Cliquez sur « Ouvrir la section Rituels » pour y accéder</translation>
+    </message>
+    <message>
+        <source>Add your new ritual secrets and save them. Add, edit or remove the selected rituals according to your preferences.</source>
+        <translation>Ajoutez vos nouveaux secrets de rituels et enregistrez-les. Ajoutez, modifiez ou supprimez les rituels choisis selon vos préférences.</translation>
+    </message>
+    <message>
+        <source>Velloran Diary</source>
+        <translation>Journal Velloran</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Mot-clé</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Signification</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Remove %1</source>
+        <translation>&amp;Supprimer l&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit %1</source>
+        <translation>&amp;Quitter la section %1</translation>
+    </message>
+    <message>
+        <source>&amp;Open %1</source>
+        <translation>&amp;Ouvrir la section %1</translation>
+    </message>
+    <message>
+        <source>&amp;Close %1</source>
+        <translation>&amp;Fermer la section %1</translation>
+    </message>
+    <message>
+        <source>&amp;Save %1</source>
+        <translation>&amp;Enregistrer l&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1</source>
+        <translation>&amp;Ajouter une entrée (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit %1</source>
+        <translation>&amp;Modifier l&apos;entrée (%1)</translation>
+    </message>
+    <message>
+        <source>Please Enter Keyword And Its Corresponding Meaning</source>
+        <translation>Veuillez saisir un mot-clé et sa signification</translation>
+    </message>
+    <message>
+        <source>Please Enter The Keyword</source>
+        <translation>Veuillez saisir le mot-clé</translation>
+    </message>
+    <message>
+        <source>Please Enter The Meaning Of The Keyword</source>
+        <translation>Veuillez saisir la signification du mot-clé</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Removal of “%1”</source>
+        <translation>&amp;Annuler le retrait de « %1 »</translation>
+    </message>
+    <message>
+        <source>“%1” is back in the %2 section as a new entry: another entry has taken its place meanwhile.</source>
+        <translation>« %1 » est de retour dans la section %2 comme nouvelle entrée : une autre entrée a pris sa place entre-temps.</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganMain</name>
+    <message>
+        <source>Pagan Calendar</source>
+        <translation>Calendrier païen</translation>
+    </message>
+    <message>
+        <source>Pagan Information</source>
+        <translation>Informations païennes</translation>
+    </message>
+    <message>
+        <source>Pagan Festive Seasons</source>
+        <translation>Fêtes païennes</translation>
+    </message>
+    <message>
+        <source>Pagan Elements</source>
+        <translation>Éléments païens</translation>
+    </message>
+    <message>
+        <source>Pagan Gods</source>
+        <translation>Dieux païens</translation>
+    </message>
+    <message>
+        <source>Pagan Goddesses</source>
+        <translation>Déesses païennes</translation>
+    </message>
+    <message>
+        <source>Show Pagan &amp;Calendar</source>
+        <translation>Afficher le &amp;calendrier païen</translation>
+    </message>
+    <message>
+        <source>The following is the list of Pagan Festivals:</source>
+        <translation>Voici la liste des fêtes païennes :</translation>
+    </message>
+    <message>
+        <source>Please Select A Year</source>
+        <translation>Veuillez choisir une année</translation>
+    </message>
+</context>
+<context>
+    <name>frmPaganResultCalendar</name>
+    <message>
+        <source>Display Festivals</source>
+        <translation>Affichage des fêtes</translation>
+    </message>
+    <message>
+        <source>Velloran displays the festivals of the chosen month in the space below. Know the Pagan festivals for the current chosen month and make your plans.</source>
+        <translation>Velloran affiche ci-contre les fêtes du mois choisi. Découvrez les fêtes païennes de ce mois et faites vos projets.</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Month calendar</source>
+        <translation>Calendrier du mois</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+</context>
+<context>
+    <name>frmWheelOfTheYear</name>
+    <message>
+        <source>Wheel of the Year</source>
+        <translation>Roue de l&apos;année</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Wheel of the Year…</source>
+        <translation>Roue de l&apos;année…</translation>
+    </message>
+    <message>
+        <source>Times in %1, with daylight saving as it applied on each date, here and in the exported file.</source>
+        <translation>Heures en %1, avec l&apos;heure d&apos;été telle qu&apos;elle s&apos;appliquait à chaque date, ici et dans le fichier exporté.</translation>
+    </message>
+    <message>
+        <source>Times in UTC, here and in the exported file.</source>
+        <translation>Heures en UTC, ici et dans le fichier exporté.</translation>
+    </message>
+    <message>
+        <source>Years 1800 to 2200</source>
+        <translation>Années 1800 à 2200</translation>
+    </message>
+    <message>
+        <source>The system&apos;s time zone could not be found, so the times and dates are in UTC.</source>
+        <translation>Le fuseau horaire du système est introuvable ; les heures et les dates sont donc en UTC.</translation>
+    </message>
+    <message>
+        <source>Yule at the top, the year turning clockwise. Gold: solstices and equinoxes; orange: the sun at the cross-quarter points. Bright dots: full moons; dark dots: new moons. Red: today.</source>
+        <translation>Yule en haut, l&apos;année tournant dans le sens des aiguilles d&apos;une montre. Or : solstices et équinoxes ; orange : le soleil aux points intermédiaires. Points clairs : pleines lunes ; points sombres : nouvelles lunes. Rouge : aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>Export the Wheel of the Year</source>
+        <translation>Exporter la roue de l&apos;année</translation>
+    </message>
+    <message>
+        <source>iCalendar file (*.ics)|*.ics</source>
+        <translation>Fichier iCalendar (*.ics)|*.ics</translation>
+    </message>
+    <message>
+        <source>The calendar file could not be saved as<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+No file was written; a file of that name that was there before is unchanged.</source>
+        <translation>Le fichier de calendrier n&apos;a pas pu être enregistré sous<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Aucun fichier n&apos;a été écrit ; un fichier de ce nom qui existait déjà est inchangé.</translation>
+    </message>
+    <message>
+        <source>The wheel of the year %1 was saved as<byte value="xd"/>
+%2<byte value="xd"/>
+(%3 events).</source>
+        <translation>La roue de l&apos;année %1 a été enregistrée sous<byte value="xd"/>
+%2<byte value="xd"/>
+(%3 événements).</translation>
+    </message>
+    <message>
+        <source>days before</source>
+        <translation>jours avant</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Festival or moon</source>
+        <translation>Fête ou lune</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <extracomment>How a day of the table is written (QDate format): weekday, day and month, short.</extracomment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Année :</translation>
+    </message>
+    <message>
+        <source>&amp;Southern Hemisphere</source>
+        <translation>Hémisphère &amp;sud</translation>
+    </message>
+    <message>
+        <source>Times in &amp;UTC</source>
+        <translation>Heures en &amp;UTC</translation>
+    </message>
+    <message>
+        <source>Export to your calendar (.ics)</source>
+        <translation>Exporter vers votre calendrier (.ics)</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;à</translation>
+    </message>
+    <message>
+        <source>Eight &amp;points</source>
+        <translation>Huit &amp;points</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional days</source>
+        <translation>Jours &amp;traditionnels</translation>
+    </message>
+    <message>
+        <source>&amp;New moons</source>
+        <translation>&amp;Nouvelles lunes</translation>
+    </message>
+    <message>
+        <source>Fu&amp;ll moons</source>
+        <translation>P&amp;leines lunes</translation>
+    </message>
+    <message>
+        <source>&amp;Reminder</source>
+        <translation>&amp;Rappel</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Export to Calendar…</source>
+        <translation>E&amp;xporter vers le calendrier…</translation>
+    </message>
+    <message>
+        <source>all day</source>
+        <translation>toute la journée</translation>
+    </message>
+    <message>
+        <source>Festivals and moons of the year</source>
+        <translation>Fêtes et lunes de l&apos;année</translation>
+    </message>
+</context>
+</TS>
