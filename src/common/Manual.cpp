@@ -46,7 +46,7 @@ bool holdsManual(const QString& folder) {
 
 QString Folder() {
     // Beside the program, as installed and as built; then wherever the system keeps programs' data.
-    const QString beside = QDir::cleanPath(
+    QString beside = QDir::cleanPath(
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELLORAN_MANUAL_FROM_BIN)));
     if (holdsManual(beside)) {
         return beside;

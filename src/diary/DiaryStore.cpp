@@ -330,7 +330,7 @@ StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& wh
 
 StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index) {
     const QString what = Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section));
-    const StoreResult<KeptRow> kept =
+    StoreResult<KeptRow> kept =
         inTransaction<KeptRow>(section, what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
             StoreResult<KeptRow> row = TakeRowOut(db, tableName(section), QStringLiteral("Index"), index, what);
             if (!row && row.error().cause == StoreCause::NoSuchRow) {
@@ -360,7 +360,7 @@ StoreResult<RowPutBack> DiaryStore::putBack(const KeptRow& row) {
     if (!section) {
         return StoreError{StoreCause::Other, what, Words::tr("no such section"), {}};
     }
-    const StoreResult<RowPutBack> back =
+    StoreResult<RowPutBack> back =
         inTransaction<RowPutBack>(*section, what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
     if (back) {
         source_.announce({DataChange::Kind::Added, tableName(*section), back->key, false});

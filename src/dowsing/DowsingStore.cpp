@@ -281,7 +281,7 @@ StoreResult<T> DowsingStore::inTransaction(const QString& what,
 
 StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber) {
     const QString what = Words::tr("The record could not be removed");
-    const StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+    StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
         StoreResult<KeptRow> row =
             TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what);
         if (!row && row.error().cause == StoreCause::NoSuchRow) {
@@ -300,7 +300,7 @@ StoreResult<RowPutBack> DowsingStore::putBack(const KeptRow& row) {
     if (row.table.compare(QString::fromLatin1(Table), Qt::CaseInsensitive) != 0) {
         return StoreError{StoreCause::Other, what, Words::tr("it is no record"), {}};
     }
-    const StoreResult<RowPutBack> back =
+    StoreResult<RowPutBack> back =
         inTransaction<RowPutBack>(what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
     if (back) {
         source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), back->key, false});
