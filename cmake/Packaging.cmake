@@ -21,14 +21,36 @@ install(FILES ${CMAKE_BINARY_DIR}/desktop/velloran.1.gz DESTINATION ${CMAKE_INST
 
 # The icon files are drawn at build time by the program's own painter code.
 set(icons ${CMAKE_BINARY_DIR}/desktop/icons)
-set(icon_files ${icons}/scalable/apps/${VELLORAN_APP_ID}.svg ${icons}/48x48/apps/${VELLORAN_APP_ID}.png
-    ${icons}/128x128/apps/${VELLORAN_APP_ID}.png)
+set(icon_files ${icons}/scalable/apps/${VELLORAN_APP_ID}.svg)
+foreach(size 16 22 24 32 48 64 128 256)
+    list(APPEND icon_files ${icons}/${size}x${size}/apps/${VELLORAN_APP_ID}.png)
+endforeach()
 add_custom_command(OUTPUT ${icon_files}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:velloran_makeicons> ${icons} ${VELLORAN_APP_ID}
     DEPENDS velloran_makeicons
     COMMENT "Drawing the desktop icons")
 add_custom_target(velloran_icons ALL DEPENDS ${icon_files})
 install(DIRECTORY ${icons}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+# The user's manual, with pictures of the windows it describes (the README's), beside the program in the build
+# folder as where it is installed, so that F1 finds it in both.
+set(manual_pictures launcher about dowsing-wizard dowsing-grid record-sheet find-records tools-menu-dowsing
+    calendar-browser month-view wheel-of-the-year diary-chooser keyword-book diary-find print-preview)
+set(manual_picture_files)
+foreach(picture ${manual_pictures})
+    list(APPEND manual_picture_files ${CMAKE_SOURCE_DIR}/docs/${picture}.png)
+endforeach()
+file(GLOB manual_pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/manual/*)
+set(manual_built ${VELLORAN_BIN_DIR}/${VELLORAN_MANUAL_FROM_BIN})
+add_custom_command(OUTPUT ${manual_built}/index.html
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${manual_built}/pictures
+    COMMAND ${CMAKE_COMMAND} -E copy ${manual_pages} ${manual_built}
+    COMMAND ${CMAKE_COMMAND} -E copy ${manual_picture_files} ${manual_built}/pictures
+    DEPENDS ${manual_pages} ${manual_picture_files}
+    COMMENT "Putting the manual beside the program")
+add_custom_target(velloran_manual ALL DEPENDS ${manual_built}/index.html)
+install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_DATADIR}/velloran/manual)
+install(FILES ${manual_picture_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/velloran/manual/pictures)
 
 # Named after the package, as Debian looks for it.
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${desktop}/copyright ${CMAKE_BINARY_DIR}/desktop/changelog.gz

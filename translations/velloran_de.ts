@@ -313,6 +313,10 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <source>the disk of the server %1 is full</source>
         <translation>der Datenträger des Servers %1 ist voll</translation>
     </message>
+    <message>
+        <source>the row is no longer in the file</source>
+        <translation>die Zeile ist nicht mehr in der Datei</translation>
+    </message>
 </context>
 <context>
     <name>DiaryKeywordModel</name>
@@ -370,6 +374,14 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     <message>
         <source>The entry %1 of the %2 section was changed by someone else since it was shown</source>
         <translation>Der Eintrag %1 des Bereichs %2 wurde von jemand anderem geändert, seit er angezeigt wurde</translation>
+    </message>
+    <message>
+        <source>The entry could not be put back in the %1 section</source>
+        <translation>Der Eintrag konnte nicht wieder in den Bereich %1 gestellt werden</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>diesen Bereich gibt es nicht</translation>
     </message>
 </context>
 <context>
@@ -682,6 +694,14 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <source>The record %1 was changed by someone else since it was shown</source>
         <translation>Der Eintrag %1 wurde von jemand anderem geändert, seit er angezeigt wurde</translation>
     </message>
+    <message>
+        <source>The record could not be put back</source>
+        <translation>Der Eintrag konnte nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>it is no record</source>
+        <translation>es ist kein Eintrag</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -744,6 +764,36 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     <message>
         <source>The pages could not be drawn.</source>
         <translation>Die Seiten konnten nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIDowsingForm1</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Deletion of “%1”</source>
+        <translation>Löschen von „%1“ &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>“%1” is back as record number %2: another record has taken its number meanwhile.</source>
+        <translation>„%1“ ist wieder da, als Eintrag Nummer %2: ein anderer Eintrag hat inzwischen seine Nummer bekommen.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The manual cannot be shown: its pages are not installed with the program (%1).</source>
+        <translation>Das Handbuch kann nicht angezeigt werden: seine Seiten sind nicht mit dem Programm installiert (%1).</translation>
+    </message>
+    <message>
+        <source>Velloran &amp;Manual</source>
+        <translation>Velloran-&amp;Handbuch</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1360,10 @@ Die andere Fassung behalten, Ihre darüber speichern oder Ihre als neuen Eintrag
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Gefundene Einträge</translation>
+    </message>
 </context>
 <context>
     <name>frmDowsingAllRecord</name>
@@ -1399,6 +1453,22 @@ Die andere Fassung behalten, Ihre darüber speichern oder Ihre als neuen Eintrag
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%L1 records found; %L2 shown, scroll down for more</source>
+        <translation>%L1 Einträge gefunden; %L2 angezeigt, für weitere nach unten blättern</translation>
+    </message>
+    <message>
+        <source>Words are looked for once the search index is made (%1% so far).</source>
+        <translation>Nach Wörtern wird gesucht, sobald der Suchindex angelegt ist (bisher %1 %).</translation>
+    </message>
+    <message>
+        <source>Search index %p%</source>
+        <translation>Suchindex %p %</translation>
+    </message>
+    <message>
+        <source>Search index made so far</source>
+        <translation>Bisher angelegter Suchindex</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1805,33 @@ Trotzdem löschen?</translation>
     </message>
 </context>
 <context>
+    <name>frmManual</name>
+    <message>
+        <source>Velloran Manual</source>
+        <translation>Velloran-Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Handbuchseite</translation>
+    </message>
+</context>
+<context>
     <name>frmPaganDiaryMain</name>
     <message>
         <source>Velloran Diary</source>
@@ -1917,6 +2014,22 @@ Möchten Sie Ihre Eingabe als neuen Eintrag hinzufügen?</translation>
         <source>Please Enter The Meaning Of The Keyword</source>
         <translation>Bitte geben Sie die Bedeutung des Stichworts ein</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Removal of “%1”</source>
+        <translation>Entfernen von „%1“ &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>“%1” is back in the %2 section as a new entry: another entry has taken its place meanwhile.</source>
+        <translation>„%1“ ist wieder im Bereich %2, als neuer Eintrag: ein anderer Eintrag hat inzwischen seinen Platz eingenommen.</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichwörter</translation>
+    </message>
 </context>
 <context>
     <name>frmPaganMain</name>
@@ -1970,6 +2083,18 @@ Möchten Sie Ihre Eingabe als neuen Eintrag hinzufügen?</translation>
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Month calendar</source>
+        <translation>Monatskalender</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Tage des Monats</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
     </message>
 </context>
 <context>
@@ -2120,6 +2245,10 @@ Es wurde keine Datei geschrieben; eine vorher vorhandene Datei dieses Namens ist
     <message>
         <source>all day</source>
         <translation>ganztägig</translation>
+    </message>
+    <message>
+        <source>Festivals and moons of the year</source>
+        <translation>Feste und Monde des Jahres</translation>
     </message>
 </context>
 </TS>

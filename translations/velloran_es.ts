@@ -313,6 +313,10 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <source>the disk of the server %1 is full</source>
         <translation>el disco del servidor %1 está lleno</translation>
     </message>
+    <message>
+        <source>the row is no longer in the file</source>
+        <translation>la fila ya no está en el archivo</translation>
+    </message>
 </context>
 <context>
     <name>DiaryKeywordModel</name>
@@ -370,6 +374,14 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     <message>
         <source>The entry %1 of the %2 section was changed by someone else since it was shown</source>
         <translation>Otra persona ha modificado la entrada %1 de la sección %2 desde que se mostró</translation>
+    </message>
+    <message>
+        <source>The entry could not be put back in the %1 section</source>
+        <translation>No se pudo devolver la entrada a la sección %1</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>esa sección no existe</translation>
     </message>
 </context>
 <context>
@@ -682,6 +694,14 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <source>The record %1 was changed by someone else since it was shown</source>
         <translation>Otra persona ha modificado el registro %1 desde que se mostró</translation>
     </message>
+    <message>
+        <source>The record could not be put back</source>
+        <translation>No se pudo recuperar el registro</translation>
+    </message>
+    <message>
+        <source>it is no record</source>
+        <translation>no es un registro</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -744,6 +764,36 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     <message>
         <source>The pages could not be drawn.</source>
         <translation>No se pudieron dibujar las páginas.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIDowsingForm1</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Deletion of “%1”</source>
+        <translation>&amp;Deshacer la eliminación de «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” is back as record number %2: another record has taken its number meanwhile.</source>
+        <translation>«%1» ha vuelto como registro número %2: otro registro ha ocupado su número mientras tanto.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>registro %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The manual cannot be shown: its pages are not installed with the program (%1).</source>
+        <translation>No se puede mostrar el manual: sus páginas no están instaladas con el programa (%1).</translation>
+    </message>
+    <message>
+        <source>Velloran &amp;Manual</source>
+        <translation>&amp;Manual de Velloran</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1360,10 @@ Keep their version, save yours over it, or save yours as a new record?</source>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entradas encontradas</translation>
+    </message>
 </context>
 <context>
     <name>frmDowsingAllRecord</name>
@@ -1399,6 +1453,22 @@ Keep their version, save yours over it, or save yours as a new record?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%L1 records found; %L2 shown, scroll down for more</source>
+        <translation>%L1 registros encontrados; se muestran %L2, desplácese hacia abajo para ver más</translation>
+    </message>
+    <message>
+        <source>Words are looked for once the search index is made (%1% so far).</source>
+        <translation>Las palabras se buscarán en cuanto esté creado el índice de búsqueda (%1 % hasta ahora).</translation>
+    </message>
+    <message>
+        <source>Search index %p%</source>
+        <translation>Índice de búsqueda %p %</translation>
+    </message>
+    <message>
+        <source>Search index made so far</source>
+        <translation>Índice de búsqueda creado hasta ahora</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1805,33 @@ Delete it all the same?</source>
     </message>
 </context>
 <context>
+    <name>frmManual</name>
+    <message>
+        <source>Velloran Manual</source>
+        <translation>Manual de Velloran</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>C&amp;ontenido</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Página del manual</translation>
+    </message>
+</context>
+<context>
     <name>frmPaganDiaryMain</name>
     <message>
         <source>Velloran Diary</source>
@@ -1917,6 +2014,22 @@ Do you want to add what you typed as a new entry?</source>
         <source>Please Enter The Meaning Of The Keyword</source>
         <translation>Introduzca el significado de la palabra clave</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Removal of “%1”</source>
+        <translation>&amp;Deshacer la eliminación de «%1»</translation>
+    </message>
+    <message>
+        <source>“%1” is back in the %2 section as a new entry: another entry has taken its place meanwhile.</source>
+        <translation>«%1» ha vuelto a la sección %2 como entrada nueva: otra entrada ha ocupado su lugar mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
 </context>
 <context>
     <name>frmPaganMain</name>
@@ -1970,6 +2083,18 @@ Do you want to add what you typed as a new entry?</source>
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Month calendar</source>
+        <translation>Calendario del mes</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Días del mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
     </message>
 </context>
 <context>
@@ -2120,6 +2245,10 @@ No se ha escrito ningún archivo; un archivo con ese nombre que ya existiera no 
     <message>
         <source>all day</source>
         <translation>todo el día</translation>
+    </message>
+    <message>
+        <source>Festivals and moons of the year</source>
+        <translation>Fiestas y lunas del año</translation>
     </message>
 </context>
 </TS>

@@ -313,6 +313,10 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <source>the disk of the server %1 is full</source>
         <translation>le disque du serveur %1 est plein</translation>
     </message>
+    <message>
+        <source>the row is no longer in the file</source>
+        <translation>la ligne n&apos;est plus dans le fichier</translation>
+    </message>
 </context>
 <context>
     <name>DiaryKeywordModel</name>
@@ -370,6 +374,14 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     <message>
         <source>The entry %1 of the %2 section was changed by someone else since it was shown</source>
         <translation>L&apos;entrée %1 de la section %2 a été modifiée par quelqu&apos;un d&apos;autre depuis son affichage</translation>
+    </message>
+    <message>
+        <source>The entry could not be put back in the %1 section</source>
+        <translation>L&apos;entrée n&apos;a pas pu être remise dans la section %1</translation>
+    </message>
+    <message>
+        <source>no such section</source>
+        <translation>cette section n&apos;existe pas</translation>
     </message>
 </context>
 <context>
@@ -682,6 +694,14 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <source>The record %1 was changed by someone else since it was shown</source>
         <translation>La fiche %1 a été modifiée par quelqu&apos;un d&apos;autre depuis son affichage</translation>
     </message>
+    <message>
+        <source>The record could not be put back</source>
+        <translation>La fiche n&apos;a pas pu être remise</translation>
+    </message>
+    <message>
+        <source>it is no record</source>
+        <translation>ce n&apos;est pas une fiche</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -744,6 +764,36 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     <message>
         <source>The pages could not be drawn.</source>
         <translation>Les pages n&apos;ont pas pu être dessinées.</translation>
+    </message>
+</context>
+<context>
+    <name>MDIDowsingForm1</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Deletion of “%1”</source>
+        <translation>&amp;Annuler la suppression de « %1 »</translation>
+    </message>
+    <message>
+        <source>“%1” is back as record number %2: another record has taken its number meanwhile.</source>
+        <translation>« %1 » est de retour comme fiche numéro %2 : une autre fiche a pris son numéro entre-temps.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>fiche %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The manual cannot be shown: its pages are not installed with the program (%1).</source>
+        <translation>Le manuel ne peut pas être affiché : ses pages ne sont pas installées avec le programme (%1).</translation>
+    </message>
+    <message>
+        <source>Velloran &amp;Manual</source>
+        <translation>&amp;Manuel de Velloran</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1360,10 @@ Garder leur version, enregistrer la vôtre par-dessus, ou l&apos;enregistrer com
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Entries found</source>
+        <translation>Entrées trouvées</translation>
+    </message>
 </context>
 <context>
     <name>frmDowsingAllRecord</name>
@@ -1399,6 +1453,22 @@ Garder leur version, enregistrer la vôtre par-dessus, ou l&apos;enregistrer com
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%L1 records found; %L2 shown, scroll down for more</source>
+        <translation>%L1 fiches trouvées ; %L2 affichées, faites défiler pour voir la suite</translation>
+    </message>
+    <message>
+        <source>Words are looked for once the search index is made (%1% so far).</source>
+        <translation>Les mots seront recherchés une fois l&apos;index de recherche créé (%1 % pour l&apos;instant).</translation>
+    </message>
+    <message>
+        <source>Search index %p%</source>
+        <translation>Index de recherche %p %</translation>
+    </message>
+    <message>
+        <source>Search index made so far</source>
+        <translation>Index de recherche créé jusqu&apos;ici</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1805,33 @@ La supprimer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>frmManual</name>
+    <message>
+        <source>Velloran Manual</source>
+        <translation>Manuel de Velloran</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>S&amp;ommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Manual page</source>
+        <translation>Page du manuel</translation>
+    </message>
+</context>
+<context>
     <name>frmPaganDiaryMain</name>
     <message>
         <source>Velloran Diary</source>
@@ -1917,6 +2014,22 @@ Voulez-vous ajouter ce que vous avez saisi comme nouvelle entrée ?</translation
         <source>Please Enter The Meaning Of The Keyword</source>
         <translation>Veuillez saisir la signification du mot-clé</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Removal of “%1”</source>
+        <translation>&amp;Annuler le retrait de « %1 »</translation>
+    </message>
+    <message>
+        <source>“%1” is back in the %2 section as a new entry: another entry has taken its place meanwhile.</source>
+        <translation>« %1 » est de retour dans la section %2 comme nouvelle entrée : une autre entrée a pris sa place entre-temps.</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
 </context>
 <context>
     <name>frmPaganMain</name>
@@ -1970,6 +2083,18 @@ Voulez-vous ajouter ce que vous avez saisi comme nouvelle entrée ?</translation
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Month calendar</source>
+        <translation>Calendrier du mois</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation>Jours du mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
     </message>
 </context>
 <context>
@@ -2120,6 +2245,10 @@ Aucun fichier n&apos;a été écrit ; un fichier de ce nom qui existait déjà e
     <message>
         <source>all day</source>
         <translation>toute la journée</translation>
+    </message>
+    <message>
+        <source>Festivals and moons of the year</source>
+        <translation>Fêtes et lunes de l&apos;année</translation>
     </message>
 </context>
 </TS>

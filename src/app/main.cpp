@@ -17,14 +17,12 @@ QStringList argumentList(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version answer before anything needs a display; other arguments may be Qt's own.
-    const CommandLine early = ReadCommandLine(argumentList(argc, argv));
-    if (early.request != CommandLine::Request::Refuse) {
-        if (const int code = AnswerCommandLine(early); code >= 0) {
-            return code;
-        }
+    // --help and --version answer, and arguments nobody understands are refused, before anything needs a display.
+    const QStringList arguments = argumentList(argc, argv);
+    if (const int code = AnswerCommandLine(ReadCommandLine(arguments)); code >= 0) {
+        return code;
     }
-    if (!DisplayAvailable()) {
+    if (!DisplayAvailable() && !ChoosesPlatform(arguments)) {
         std::fprintf(stderr, "Velloran is a desktop program and needs a graphical display; none was found "
                              "(DISPLAY and WAYLAND_DISPLAY are unset). Start it from a desktop session.\n");
         return 1;

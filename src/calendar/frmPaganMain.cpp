@@ -11,6 +11,7 @@
 #include "common/DataSourceChoice.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/Remembered.h"
 #include "common/SharedMenus.h"
 #include "common/ShellServices.h"
 #include "common/Windows.h"
@@ -30,6 +31,8 @@
 
 namespace {
 
+// The year and month number of the festivals asked for last ("2009-3").
+const QString kLastMonth = QStringLiteral("Calendar/LastMonth");
 constexpr int PictureSide = 150;
 
 QLabel* textLabel(const QString& name, const QString& text, QWidget* parent, bool bold = false) {
@@ -261,6 +264,14 @@ QWidget* frmPaganMain::buildFestiveSeasonsTab() {
 
 void frmPaganMain::onLoad() {
     monthName_->setText(PaganCalendar::PlatformMonthName(Today().month()));
+    // The month and year whose festivals the user asked for last time, at the first opening of a run.
+    const QStringList last = Remembered::FromEarlierRun(kLastMonth).toString().split(QLatin1Char('-'));
+    const int year = last.value(0).toInt();
+    const int month = last.value(1).toInt();
+    if (month >= 1 && month <= 12 && yearOptions_->button(year - 2006)) {
+        monthName_->setText(PaganCalendar::PlatformMonthName(month));
+        yearOptions_->button(year - 2006)->setChecked(true);
+    }
     mainTabs_->SetTab(0);
 }
 
@@ -306,6 +317,7 @@ void frmPaganMain::showChosenMonth() {
     }
     const QString month = monthName_->text().trimmed();
     const QString year = yearOptions_->checkedButton()->text();
+    Remembered::SetValue(kLastMonth, QStringLiteral("%1-%2").arg(year).arg(PaganCalendar::PlatformMonthNumber(month)));
     if (frmPaganResultCalendar* view = Windows::Load<frmPaganResultCalendar>()) {
         view->SetChosenMonth(month, year);
         Windows::Show<frmPaganResultCalendar>();

@@ -45,6 +45,14 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
 
     monthCalendar_ = new QCalendarWidget(client);
     monthCalendar_->setObjectName(QStringLiteral("MV"));
+    monthCalendar_->setAccessibleName(tr("Month calendar"));
+    // Its table of days and its year box are controls of their own to a screen reader.
+    if (auto* days = monthCalendar_->findChild<QWidget*>(QStringLiteral("qt_calendar_calendarview"))) {
+        days->setAccessibleName(tr("Days of the month"));
+    }
+    if (auto* year = monthCalendar_->findChild<QWidget*>(QStringLiteral("qt_calendar_yearedit"))) {
+        year->setAccessibleName(tr("Year"));
+    }
     monthCalendar_->setGeometry(340, 84, 308, 230);
     Look::UseDesktopColours(monthCalendar_);
     monthCalendar_->setFont(Look::Verdana(8.25));

@@ -7,6 +7,7 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/Remembered.h"
 #include "common/Windows.h"
 
 #include <QCheckBox>
@@ -187,6 +188,7 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
 
     grdWheel = new QTableWidget(0, int(Headers().size()), client);
     grdWheel->setObjectName(QStringLiteral("grdWheel"));
+    grdWheel->setAccessibleName(tr("Festivals and moons of the year"));
     grdWheel->setHorizontalHeaderLabels(Headers());
     grdWheel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdWheel->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -322,7 +324,26 @@ void frmWheelOfTheYear::onLoad() {
     spnYear->setValue(year);
     spnExportFrom->setValue(year);
     spnExportTo->setValue(year);
+    for (QCheckBox* box : rememberedChoices()) {
+        const QSignalBlocker still(box);
+        box->setChecked(Remembered::Value(QStringLiteral("Wheel/") + box->objectName(), box->isChecked()).toBool());
+    }
+    spnReminderDays->setValue(Remembered::Value(QStringLiteral("Wheel/spnReminderDays"), 1).toInt());
+    spnReminderDays->setEnabled(chkExportReminder->isChecked());
+    exportChoice_Toggled();
     refresh();
+}
+
+void frmWheelOfTheYear::onUnload() {
+    for (const QCheckBox* box : rememberedChoices()) {
+        Remembered::SetValue(QStringLiteral("Wheel/") + box->objectName(), box->isChecked());
+    }
+    Remembered::SetValue(QStringLiteral("Wheel/spnReminderDays"), spnReminderDays->value());
+}
+
+QList<QCheckBox*> frmWheelOfTheYear::rememberedChoices() const {
+    return {chkSouthern,        chkUtc,           chkExportPoints, chkExportTraditional, chkExportNewMoons,
+            chkExportFullMoons, chkExportReminder};
 }
 
 Hemisphere frmWheelOfTheYear::hemisphere() const {
@@ -452,6 +473,7 @@ void frmWheelOfTheYear::exportWheel() {
     request.title = ExportTitle();
     request.filter = ExportFilter();
     request.defaultSuffix = QStringLiteral("ics");
+    request.inLastFolder = true;
     const QString path = ChooseSaveFile(request, this);
     if (path.isEmpty()) {
         return;
@@ -486,11 +508,13 @@ void frmWheelOfTheYear::closeWheel() {
     Windows::UnloadForm(this);
 }
 
-QAction* InstallWheelOfTheYearMenu(QMainWindow* window) {
+QAction* InstallWheelOfTheYearMenu(FormWindow* window) {
     QMenu* tools = window->menuBar()->addMenu(ToolsMenu());
     tools->setObjectName(QStringLiteral("mnuTools"));
     QAction* wheel = tools->addAction(WheelCommand());
     wheel->setObjectName(QStringLiteral("mnuWheelOfTheYear"));
     QObject::connect(wheel, &QAction::triggered, window, [] { Windows::Show<frmWheelOfTheYear>(); });
+    AddNamedSeparator(tools, QStringLiteral("mnuManualSep"));
+    tools->addAction(window->manualCommand());
     return wheel;
 }

@@ -8,7 +8,6 @@ class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QMainWindow;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -22,6 +21,7 @@ class frmWheelOfTheYear : public FormWindow {
     frmWheelOfTheYear();
 
     void onLoad() override;
+    void onUnload() override;
 
     // The wheel on show.
     const WheelOfTheYear::WheelYear& Wheel() const { return wheel_; }
@@ -63,6 +63,9 @@ class frmWheelOfTheYear : public FormWindow {
     void exportWheel();
     void closeWheel();
 
+    // The choices the user made last time the wheel was open: hemisphere, UTC, what goes into an export.
+    QList<QCheckBox*> rememberedChoices() const;
+
     WheelOfTheYear::Hemisphere hemisphere() const;
     // Computes the chosen year again and shows it.
     void refresh();
@@ -75,4 +78,4 @@ class frmWheelOfTheYear : public FormWindow {
 };
 
 // Adds the top-level "&Tools" menu, after the window's own menus, with the command that opens the wheel.
-QAction* InstallWheelOfTheYearMenu(QMainWindow* window);
+QAction* InstallWheelOfTheYearMenu(FormWindow* window);

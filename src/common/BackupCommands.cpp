@@ -7,11 +7,13 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/Remembered.h"
 #include "common/ServerCopy.h"
 #include "common/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace BackupCommands {
@@ -104,11 +106,12 @@ QString RestoreCutOff(const QString& folder, const QString& aside, const QString
 namespace {
 // The backup's records and diary in place of the shared database's, in one transaction: all or nothing.
 void restoreIntoServer(const QString& folder, const SharedDatabase& shared, QWidget* parent) {
-    if (MsgBox(QCoreApplication::translate("BackupCommands",
-                                           "Replace the records and diary of the shared database %1 with those of "
-                                           "the backup\r\n%2 ?\r\nEvery user of the database sees the backup's.")
-                   .arg(shared.name(), QDir::toNativeSeparators(folder)),
-               MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
+    if (AskBeforeReplacing(QCoreApplication::translate("BackupCommands",
+                                                       "Replace the records and diary of the shared database %1 with "
+                                                       "those of the backup\r\n%2 ?\r\nEvery user of the database "
+                                                       "sees the backup's.")
+                               .arg(shared.name(), QDir::toNativeSeparators(folder)),
+                           MsgIcon::None, parent) != MsgResult::Yes) {
         return;
     }
     QString failed;
@@ -129,6 +132,7 @@ void BackUpData(QWidget* parent) {
     if (folder.isEmpty()) {
         return;
     }
+    Remembered::SetLastFolder(folder);
     DataBackup::Result made;
     {
         Look::WaitCursor wait;
@@ -155,6 +159,8 @@ void Restore(QWidget* parent) {
     if (folder.isEmpty()) {
         return;
     }
+    // The folder the backups lie in, not the backup itself: the next backup must not go inside it.
+    Remembered::SetLastFolder(QFileInfo(folder).absolutePath());
     if (const QString why = DataBackup::Verify(folder); !why.isEmpty()) {
         MsgBox(RestoreRefused(why), MsgButtons::Ok, MsgIcon::Critical, parent);
         return;
@@ -163,7 +169,7 @@ void Restore(QWidget* parent) {
         restoreIntoServer(folder, *shared, parent);
         return;
     }
-    if (MsgBox(ConfirmRestore(folder), MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
+    if (AskBeforeReplacing(ConfirmRestore(folder), MsgIcon::None, parent) != MsgResult::Yes) {
         return;
     }
     DataBackup::Result restored;

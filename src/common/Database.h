@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <optional>
 #include <utility>
 
 class QSqlError;
 class QSqlQuery;
-class QVariant;
 
 // The one way into SQLite for every store: a connection of its own name, a transaction that undoes itself
 // unless committed, errors that carry their cause, and the schema loader shared by the build and the tests.
@@ -130,6 +132,33 @@ class DatabaseTransaction {
     QSqlDatabase database_;
     bool open_ = false;
 };
+
+// A row as the file held it, every value as it was stored (a text as its very bytes, whatever they are), taken
+// out with the change that removed it so that it can be put back exactly as it was.
+struct KeptRow {
+    QString table;
+    QString keyColumn;
+    qint64 key = 0;
+    QStringList columns; // every column but the key, in table order
+    QStringList types; // SQLite's type of each value ("text", "blob", "integer", "real", "null"); "server" on a server
+    QList<QVariant> values; // a text as its bytes
+    // The value of a column as text, for naming the row to the user.
+    QString text(const QString& column) const;
+};
+
+// Where a kept row went back: under its own key, or under a new one when another row had taken it meanwhile.
+struct RowPutBack {
+    qint64 key = 0;
+    bool underOwnKey = true;
+};
+
+// Reads the row `key` of `table` as it is stored and removes it, inside the caller's transaction. NoSuchRow when
+// there is no such row; `what` begins the error's wording.
+StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn, qint64 key,
+                                const QString& what);
+// Inserts a kept row again, inside the caller's transaction: under its own key when that is free, otherwise under
+// a new one the table gives it.
+StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, const QString& what);
 
 // Prepares `sql`, binds `values` in order and runs it; on false the query's lastError() says why, wherever it
 // failed (SQLite reports a locked or damaged file at the prepare already).

@@ -94,6 +94,7 @@ void ToChosenFile(QWidget* parent, const QString& filter, const QString& suffix,
     request.title = ApplicationTitle();
     request.filter = filter;
     request.defaultSuffix = suffix;
+    request.inLastFolder = true;
     const QString path = ChooseSaveFile(request, parent);
     if (path.isEmpty()) {
         return;

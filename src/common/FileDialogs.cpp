@@ -1,6 +1,7 @@
 #include "common/FileDialogs.h"
 
 #include "common/MessageBox.h"
+#include "common/Remembered.h"
 #include "common/Services.h"
 #include "common/Windows.h"
 
@@ -16,6 +17,26 @@ QString withDefaultSuffix(const QString& path, const QString& suffix) {
         return path;
     }
     return path + QLatin1Char('.') + suffix;
+}
+
+QString chooseSaveFile(const SaveFileRequest& request, QWidget* parent) {
+    const Windows::NestedLoop dialogOpen;
+    if (CurrentServices().saveFileChooser) {
+        return withDefaultSuffix(CurrentServices().saveFileChooser(request), request.defaultSuffix);
+    }
+    QFileDialog dialog(parent, request.title, request.startFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QtNameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // Qt's own dialog gives a typed name its default suffix before it asks about overwriting; a native one may
+    // ask about "visit" and then let "visit.txt" be replaced silently.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix);
 }
 } // namespace
 
@@ -33,24 +54,16 @@ void SetSaveFileChooser(SaveFileChooser chooser) {
     CurrentServices().saveFileChooser = std::move(chooser);
 }
 
-QString ChooseSaveFile(const SaveFileRequest& request, QWidget* parent) {
-    const Windows::NestedLoop dialogOpen;
-    if (CurrentServices().saveFileChooser) {
-        return withDefaultSuffix(CurrentServices().saveFileChooser(request), request.defaultSuffix);
+QString ChooseSaveFile(const SaveFileRequest& asked, QWidget* parent) {
+    SaveFileRequest request = asked;
+    if (request.inLastFolder) {
+        request.startFolder = Remembered::LastFolder();
     }
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QtNameFilters(request.filter));
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    // Qt's own dialog gives a typed name its default suffix before it asks about overwriting; a native one may
-    // ask about "visit" and then let "visit.txt" be replaced silently.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
+    QString path = chooseSaveFile(request, parent);
+    if (request.inLastFolder && !path.isEmpty()) {
+        Remembered::SetLastFolder(QFileInfo(path).absolutePath());
     }
-    return withDefaultSuffix(dialog.selectedFiles().constFirst(), request.defaultSuffix);
+    return path;
 }
 
 void SetPrinterChooser(PrinterChooser chooser) {
@@ -87,7 +100,7 @@ QString ChooseFolder(const QString& title, QWidget* parent) {
     if (CurrentServices().folderChooser) {
         return CurrentServices().folderChooser(title);
     }
-    return QFileDialog::getExistingDirectory(parent, title, QString(),
+    return QFileDialog::getExistingDirectory(parent, title, Remembered::LastFolder(),
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 

@@ -15,6 +15,10 @@ struct SaveFileRequest {
     QString filter;
     QString defaultSuffix; // given to a name chosen without an extension; no dot
     bool confirmOverwrite = true;
+    // An export: the dialog starts in the folder last used for an export or a backup, and the folder chosen
+    // becomes that folder. Filled in by ChooseSaveFile, for the real dialog and a test's chooser alike.
+    bool inLastFolder = false;
+    QString startFolder;
 };
 
 // Returns the chosen path, or an empty text when the user cancelled. A name without an extension gets the
@@ -40,7 +44,8 @@ using PrinterChooser = std::function<bool(QPrinter&, const PrintRequest&)>;
 // Replaces the real print dialog, for tests; an empty chooser brings it back.
 void SetPrinterChooser(PrinterChooser chooser);
 
-// A folder the user picks (to put a backup in, or to restore one from). Empty when the user cancelled.
+// A folder the user picks (to put a backup in, or to restore one from), starting in the folder last used for an
+// export or a backup. Empty when the user cancelled.
 QString ChooseFolder(const QString& title, QWidget* parent = nullptr);
 using FolderChooser = std::function<QString(const QString& title)>;
 // Replaces the real folder dialog, for tests; an empty chooser brings it back.

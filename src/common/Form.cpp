@@ -1,15 +1,34 @@
 #include "common/Form.h"
 
 #include "common/Look.h"
+#include "common/Manual.h"
 #include "common/MessageBox.h"
 #include "common/Windows.h"
 
+#include <QAction>
 #include <QCloseEvent>
 
 void Form::PresentForm() {
+    if (!presented_) {
+        presented_ = true;
+        if (const std::optional<Remembered::Place> place = rememberedPlace()) {
+            Remembered::RestoreWindow(self_, self_->objectName(), *place);
+        }
+    }
     self_->show();
     self_->raise();
     self_->activateWindow();
+}
+
+void Form::KeepPlace() const {
+    // A window never shown has no place of the user's choosing.
+    if (presented_ && rememberedPlace()) {
+        Remembered::KeepWindow(self_, self_->objectName());
+    }
+}
+
+QString Form::manualPage() const {
+    return Manual::PageFor(self_->objectName());
 }
 
 void Form::HideForm() {
@@ -21,7 +40,13 @@ void Form::DisposeForm() {
     self_->deleteLater();
 }
 
-FormWindow::FormWindow(QWidget* parent) : QMainWindow(parent), Form(this) {}
+FormWindow::FormWindow(QWidget* parent)
+    : QMainWindow(parent), Form(this), manualCommand_(Manual::MakeCommand(this, [this] { return manualPage(); })) {}
+
+void FormWindow::DropManualCommand() {
+    delete manualCommand_;
+    manualCommand_ = nullptr;
+}
 
 QWidget* FormWindow::MakeClientArea(const QColor& background, QSize fixedSize) {
     auto* client = new QWidget(this);

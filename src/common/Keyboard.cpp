@@ -11,8 +11,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleHints>
+#include <QTextEdit>
 #include <QTimer>
 
 bool EnterPressesButtons::eventFilter(QObject* watched, QEvent* event) {
@@ -28,9 +30,29 @@ bool EnterPressesButtons::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool UndoPassesEmptyBoxes::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)) {
+        return QObject::eventFilter(watched, event);
+    }
+    // Kept from the box, the key goes on to the window's shortcuts.
+    if (const auto* line = qobject_cast<QLineEdit*>(watched)) {
+        return !line->isUndoAvailable();
+    }
+    if (const auto* plain = qobject_cast<QPlainTextEdit*>(watched)) {
+        return !plain->document()->isUndoAvailable();
+    }
+    if (const auto* rich = qobject_cast<QTextEdit*>(watched)) {
+        return !rich->document()->isUndoAvailable();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void InstallKeyboardConventions(QCoreApplication* app) {
     if (!app->findChild<EnterPressesButtons*>(QString(), Qt::FindDirectChildrenOnly)) {
         app->installEventFilter(new EnterPressesButtons(app));
+    }
+    if (!app->findChild<UndoPassesEmptyBoxes*>(QString(), Qt::FindDirectChildrenOnly)) {
+        app->installEventFilter(new UndoPassesEmptyBoxes(app));
     }
 }
 

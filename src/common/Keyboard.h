@@ -22,7 +22,18 @@ class EnterPressesButtons : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Installs EnterPressesButtons on the application, once.
+// Ctrl+Z in a text box that has nothing of its own to undo reaches the window's Undo command (which brings back
+// a removed entry), as it does in the mail and file programs of the desktop; a box with typing to undo keeps it.
+class UndoPassesEmptyBoxes : public QObject {
+    Q_OBJECT
+  public:
+    explicit UndoPassesEmptyBoxes(QObject* parent = nullptr) : QObject(parent) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Installs EnterPressesButtons and UndoPassesEmptyBoxes on the application, once.
 void InstallKeyboardConventions(QCoreApplication* app);
 
 // What a guarded one-line box makes of one character that reaches it.

@@ -10,6 +10,9 @@ inline const QColor Purple{74, 29, 180};
 inline const QColor PaleYellow{255, 255, 192};
 inline const QColor Cream{251, 254, 224};
 inline const QColor DarkTeal{0, 64, 64};
+// The light grey of the old desktop's buttons and picture boxes, for a strip whose text colour is fixed: under a
+// dark desktop its own grey would leave dark text unreadable.
+inline const QColor ButtonFace{240, 240, 240};
 
 // Verdana where the system has it, DejaVu Sans (same wide, open shapes) where it does not.
 QFont Verdana(qreal pointSize = 8.25, bool bold = false);

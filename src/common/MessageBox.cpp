@@ -53,8 +53,42 @@ QString MessageDisplayText(const QString& text) {
     return shown;
 }
 
-MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent, const QString& title) {
-    MessageRequest request{title.isEmpty() ? ApplicationTitle() : title, text, icon, buttons};
+namespace {
+
+MsgResult firstAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::YesNo:
+        return MsgResult::Yes;
+    case MsgButtons::RetryCancel:
+        return MsgResult::Retry;
+    case MsgButtons::TheirsMineNew:
+        return MsgResult::KeepTheirs;
+    case MsgButtons::Ok:
+        break;
+    }
+    return MsgResult::Ok;
+}
+
+QMessageBox::StandardButton standardButton(MsgResult answer) {
+    switch (answer) {
+    case MsgResult::Yes:
+        return QMessageBox::Yes;
+    case MsgResult::No:
+        return QMessageBox::No;
+    case MsgResult::Retry:
+        return QMessageBox::Retry;
+    case MsgResult::Cancel:
+        return QMessageBox::Cancel;
+    case MsgResult::Ok:
+    case MsgResult::KeepTheirs:
+    case MsgResult::SaveMine:
+    case MsgResult::SaveAsNew:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgResult showBox(const MessageRequest& request, QWidget* parent) {
     const Windows::NestedLoop open;
     if (const MessageBoxHandler& answer = CurrentServices().messageBoxes) {
         return answer(request);
@@ -65,8 +99,8 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(request.title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(MessageDisplayText(text));
-    switch (icon) {
+    box.setText(MessageDisplayText(request.text));
+    switch (request.icon) {
     case MsgIcon::None:
         box.setIcon(QMessageBox::NoIcon);
         break;
@@ -77,24 +111,33 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    if (buttons == MsgButtons::YesNo) {
+    if (request.buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else if (buttons == MsgButtons::RetryCancel) {
+    } else if (request.buttons == MsgButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
-    } else if (buttons == MsgButtons::TheirsMineNew) {
+    } else if (request.buttons == MsgButtons::TheirsMineNew) {
         return askTheirsMineNew(box);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    box.setDefaultButton(standardButton(request.defaultAnswer));
     const int answer = box.exec();
-    if (buttons == MsgButtons::YesNo) {
+    if (request.buttons == MsgButtons::YesNo) {
         return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
     }
-    if (buttons == MsgButtons::RetryCancel) {
+    if (request.buttons == MsgButtons::RetryCancel) {
         return answer == QMessageBox::Retry ? MsgResult::Retry : MsgResult::Cancel;
     }
     return MsgResult::Ok;
+}
+
+} // namespace
+
+MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent, const QString& title) {
+    return showBox({title.isEmpty() ? ApplicationTitle() : title, text, icon, buttons, firstAnswer(buttons)}, parent);
+}
+
+MsgResult AskBeforeReplacing(const QString& text, MsgIcon icon, QWidget* parent) {
+    return showBox({ApplicationTitle(), text, icon, MsgButtons::YesNo, MsgResult::No}, parent);
 }

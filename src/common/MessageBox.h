@@ -17,6 +17,9 @@ struct MessageRequest {
     QString text; // exactly as the program says it, lone carriage returns included
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
+    // The button Return presses: the first one, unless a question that replaces or removes data makes the safe
+    // answer (No) the default.
+    MsgResult defaultAnswer = MsgResult::Ok;
 };
 
 // Shows a message box, modal to the whole program and centred over the window the user sees (the parent's
@@ -24,6 +27,10 @@ struct MessageRequest {
 // While a box is open no window is unloaded: an unload asked for meanwhile waits until the box has returned.
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent = nullptr,
                  const QString& title = QString());
+
+// A Yes/No question before something that replaces or removes the user's data: No, which leaves everything as it
+// is, is the default button, so that Return or a hurried Space keeps the data.
+MsgResult AskBeforeReplacing(const QString& text, MsgIcon icon, QWidget* parent = nullptr);
 
 // The window a box or a progress dialog is centred over: the parent's window when the user sees it (a window
 // still loading is not on screen yet), else the active window, else the newest window on screen.

@@ -47,6 +47,8 @@ constexpr qreal TileInset = 0.04;
 constexpr qreal TileCorner = 0.18;
 constexpr qreal StarRadius = 0.34;
 constexpr qreal StarPen = 0.045;
+// The largest size drawn as a filled star rather than an outlined one in its ring.
+constexpr int SmallestOutlined = 24;
 } // namespace
 
 QPixmap Pentagram(int size, const QColor& colour) {
@@ -111,7 +113,7 @@ QPixmap BookOfShadows(int size, const QColor& colour) {
 QIcon ProgramIcon() {
     // The same picture as the desktop entry's, so that the task bar and the menu show one program.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
+    for (int size : DesktopIconSizes) {
         icon.addPixmap(DesktopIcon(size));
     }
     return icon;
@@ -120,6 +122,18 @@ QIcon ProgramIcon() {
 QPixmap DesktopIcon(int size) {
     return drawn(size, StarColour, [&](QPainter& p) {
         const qreal s = size;
+        if (size <= SmallestOutlined) {
+            // At the sizes of menus and panels the star's thin lines and its ring run together into a blur: a
+            // filled star on a tile that fills the whole square stays sharp.
+            p.setPen(Qt::NoPen);
+            p.setBrush(TileColour);
+            p.drawRoundedRect(QRectF(0, 0, s, s), s * TileCorner, s * TileCorner);
+            QPainterPath filled = star(QPointF(s / 2, s * 0.53), s * 0.46);
+            filled.setFillRule(Qt::WindingFill);
+            p.setBrush(StarColour);
+            p.drawPath(filled);
+            return;
+        }
         p.save();
         p.setPen(Qt::NoPen);
         p.setBrush(TileColour);

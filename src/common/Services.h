@@ -5,6 +5,7 @@
 #include "common/SharedDatabase.h"
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <QTimeZone>
 #include <functional>
@@ -34,6 +35,9 @@ struct Services {
     std::function<bool(const QString& key, const QString& secret)> writeSecret;
     std::function<std::optional<QString>(const SharedDatabase& database)> askPassword;
     ShellServices* shell = nullptr;
+    // The choices of an earlier run already given back in this one: each comes back once, at the first opening of
+    // its window, and a window opened again in the same run starts as it always did.
+    QSet<QString> givenBackThisRun;
 };
 
 // The services in force: those put in force last, or the real ones when none are.

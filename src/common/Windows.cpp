@@ -88,6 +88,7 @@ void UnloadForm(Form* form) {
         if (it->form == form) {
             // Forget it first, so that its unload steps see it as gone and cannot unload it twice.
             entries.erase(it);
+            form->KeepPlace();
             form->onUnload();
             form->DisposeForm();
             return;

@@ -96,9 +96,11 @@ void DiaryKeywordModel::followChange(const DataChange& change) {
     if (change.elsewhere || change.kind == DataChange::Kind::Unknown) {
         load(section_);
     } else if (change.kind == DataChange::Kind::Added) {
-        // A new row has the highest "Index" so far: its line comes last.
+        // A new row has the highest "Index" so far: its line comes last. A row put back under its own "Index" may
+        // stand between others, and the list is read again.
         const StoreResult<DiaryEntry> added = store_.entryWithIndex(section_, change.key);
-        if (!added) {
+        const StoreResult<QList<DiaryEntry>> last = store_.linesFrom(section_, std::nullopt, true, 0, 1);
+        if (!added || !last || last->isEmpty() || last->constFirst().Index != change.key) {
             load(section_);
             return;
         }

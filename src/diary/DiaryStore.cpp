@@ -341,6 +341,67 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::op
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
+template <typename T>
+StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what,
+                                         const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
+    const StoreResult<QSqlDatabase> db = database(section, what);
+    if (!db) {
+        return db.error();
+    }
+    DatabaseTransaction transaction(*db);
+    if (!transaction.begun()) {
+        return fail(StoreError::fromSql(what, transaction.lastError()));
+    }
+    StoreResult<T> changed = change(*db);
+    if (!changed) {
+        return fail(changed.error());
+    }
+    if (!transaction.commit()) {
+        return fail(StoreError::fromSql(what, transaction.lastError()));
+    }
+    return changed;
+}
+
+StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index) {
+    const QString what = Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section));
+    StoreResult<KeptRow> kept =
+        inTransaction<KeptRow>(section, what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+            StoreResult<KeptRow> row = TakeRowOut(db, tableName(section), QStringLiteral("Index"), index, what);
+            if (!row && row.error().cause == StoreCause::NoSuchRow) {
+                return noSuchEntry(section, index);
+            }
+            return row;
+        });
+    if (kept) {
+        source_.announce({DataChange::Kind::Removed, tableName(section), index, false});
+    }
+    return kept;
+}
+
+std::optional<DiarySection> DiaryStore::sectionOf(const KeptRow& row) {
+    for (const DiarySection section : AllDiarySections) {
+        if (row.table.compare(tableName(section), Qt::CaseInsensitive) == 0) {
+            return section;
+        }
+    }
+    return std::nullopt;
+}
+
+StoreResult<RowPutBack> DiaryStore::putBack(const KeptRow& row) {
+    const std::optional<DiarySection> section = sectionOf(row);
+    const QString what = Words::tr("The entry could not be put back in the %1 section")
+                             .arg(section ? DiarySectionName(*section) : row.table);
+    if (!section) {
+        return StoreError{StoreCause::Other, what, Words::tr("no such section"), {}};
+    }
+    StoreResult<RowPutBack> back =
+        inTransaction<RowPutBack>(*section, what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
+    if (back) {
+        source_.announce({DataChange::Kind::Added, tableName(*section), back->key, false});
+    }
+    return back;
+}
+
 StoreResult<qint64> DiaryStore::count(DiarySection section) {
     const QString what = notRead(section);
     if (const StoreResult<QSqlDatabase> db = database(section, what); !db) {

@@ -78,6 +78,13 @@ class DiaryStore {
     StoreStatus update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
                        const std::optional<DiaryEntry>& shown = std::nullopt);
     StoreStatus remove(DiarySection section, qint64 index, const std::optional<DiaryEntry>& shown = std::nullopt);
+    // Removes a row as remove() does and gives it back as the file held it, for putBack() to undo the removal.
+    StoreResult<KeptRow> removeKept(DiarySection section, qint64 index);
+    // Puts a removed row back byte for byte: under its own "Index" when no row has taken it meanwhile (its line
+    // then stands where it stood), otherwise under a new one, last in the list. Announced as an added row.
+    StoreResult<RowPutBack> putBack(const KeptRow& row);
+    // The section a kept row belongs to, when it is one of the diary's.
+    static std::optional<DiarySection> sectionOf(const KeptRow& row);
     // The number of rows of the section, counted once and then kept until the file changes, so that opening a
     // large section again does not read all of it.
     StoreResult<qint64> count(DiarySection section);
@@ -104,6 +111,10 @@ class DiaryStore {
                          const std::function<void(const QSqlQuery&)>& eachRow);
     // Runs one change in a transaction of its own and announces it: `kind` of the row `key`, or of the row the
     // statement added when `key` is null. Returns the key; NoSuchRow when the statement touched no row.
+    // Runs `change` in a transaction of its own over the section's table; nothing is kept of a failed one.
+    template <typename T>
+    StoreResult<T> inTransaction(DiarySection section, const QString& what,
+                                 const std::function<StoreResult<T>(const QSqlDatabase&)>& change);
     StoreResult<qint64> writeRow(DiarySection section, const QString& what, const QString& sql,
                                  const QList<QVariant>& values, DataChange::Kind kind, std::optional<qint64> key,
                                  const std::optional<DiaryEntry>& shown);

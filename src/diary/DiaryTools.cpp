@@ -154,6 +154,8 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption());
     menu->addSeparator();
     DataSourceChoice::AddMenuItems(menu, book);
+    AddNamedSeparator(menu, QStringLiteral("mnuManualSep"));
+    menu->addAction(book->manualCommand());
 
     QObject::connect(find, &QAction::triggered, book, [] {
         if (frmDiaryFind* window = Windows::Show<frmDiaryFind>()) {

@@ -115,6 +115,7 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     grid->addWidget(chkAllSections, 1, 1);
 
     lstFound = new QTreeWidget(client);
+    lstFound->setAccessibleName(tr("Entries found"));
     lstFound->setObjectName(QStringLiteral("lstFound"));
     lstFound->setColumnCount(2);
     lstFound->setHeaderLabels({tr("Keyword"), tr("Section")});

@@ -4,6 +4,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/Pictures.h"
+#include "common/Remembered.h"
 #include "common/Services.h"
 #include "common/SharedMenus.h"
 #include "common/ShellServices.h"
@@ -21,6 +22,8 @@
 #include <QRadioButton>
 
 namespace {
+const QString kLastSection = QStringLiteral("Diary/LastSection");
+
 void captionLabel(int index, const QString& text, const QRect& where, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("lblCaptions_%1").arg(index));
@@ -144,7 +147,17 @@ void frmPaganDiaryMain::openKeywordBook() {
         return;
     }
     frmPaganDiaryResultBOS::ShowSection(chosen_);
+    Remembered::SetValue(kLastSection, int(chosen_));
     Windows::HideForm(this);
+}
+
+void frmPaganDiaryMain::onLoad() {
+    // The section the user went on to last time is marked at the first opening of a run.
+    bool read = false;
+    const int last = Remembered::FromEarlierRun(kLastSection).toInt(&read);
+    if (read && DiarySectionFromIndex(last)) {
+        sectionOptions_[std::size_t(last)]->setChecked(true);
+    }
 }
 
 void frmPaganDiaryMain::exitToLauncher() {

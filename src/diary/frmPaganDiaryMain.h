@@ -13,6 +13,7 @@ class frmPaganDiaryMain : public FormWindow {
   public:
     frmPaganDiaryMain();
 
+    void onLoad() override;
     void onUnload() override;
 
   private:

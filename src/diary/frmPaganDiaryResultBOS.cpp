@@ -13,6 +13,7 @@
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryMain.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,26 @@ QString EntryGone(const QString& word) {
     return frmPaganDiaryResultBOS::tr("The entry you were editing is no longer in the %1 section; another program may "
                                       "have removed it.\r\nDo you want to add what you typed as a new entry?")
         .arg(word);
+}
+
+QString UndoCaption(const QString& keyword) {
+    if (keyword.isNull()) {
+        return frmPaganDiaryResultBOS::tr("&Undo");
+    }
+    constexpr qsizetype kLongest = 40;
+    QString shown = keyword.simplified();
+    if (shown.size() > kLongest) {
+        shown = shown.left(kLongest - 1) + QChar(0x2026);
+    }
+    // An ampersand of the keyword is a letter, not the item's mnemonic.
+    return frmPaganDiaryResultBOS::tr("&Undo Removal of “%1”")
+        .arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+}
+
+QString PutBackAsNew(const QString& keyword, const QString& word) {
+    return frmPaganDiaryResultBOS::tr("“%1” is back in the %2 section as a new entry: another entry has taken "
+                                      "its place meanwhile.")
+        .arg(keyword, word);
 }
 } // namespace DiaryBookMessages
 
@@ -115,6 +136,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
 
     keywordList_ = new QListView(client);
     keywordList_->setObjectName(QStringLiteral("lstKeyword"));
+    keywordList_->setAccessibleName(tr("Keywords"));
     keywordList_->setGeometry(8, 140, 504, 124);
     keywords_ = new DiaryKeywordModel(DiaryFilePath(), this);
     keywordList_->setModel(keywords_);
@@ -164,8 +186,15 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     brandFrame_->BringToFront(BrandFrame::Front::FullBrand);
 
     menus_ = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
-    // The book's own additions, after the menus it always had.
-    DiaryTools::InstallToolsMenu(this);
+    // The book's own additions, after the menus it always had; Undo first.
+    QMenu* tools = DiaryTools::InstallToolsMenu(this);
+    undoItem_ = new QAction(this);
+    undoItem_->setObjectName(QStringLiteral("mnuUndo"));
+    undoItem_->setShortcut(QKeySequence::Undo);
+    QAction* firstTool = tools->actions().constFirst();
+    tools->insertAction(firstTool, undoItem_);
+    AddNamedSeparator(tools, QStringLiteral("mnuUndoSep"), firstTool);
+    nameUndoItem();
     // The menus keep the desktop's colours: black on the window's black would hide them.
     backItem_ = new QAction(tr("&Back"), this);
     backItem_->setObjectName(QStringLiteral("mnuBack"));
@@ -209,6 +238,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     connect(editSaveButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::startEditingOrSaveEditedEntry);
     connect(exitButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::exitSection);
     connect(backItem_, &QAction::triggered, this, &frmPaganDiaryResultBOS::backToChooser);
+    connect(undoItem_, &QAction::triggered, this, &frmPaganDiaryResultBOS::undoRemoval);
     connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
 
     setMode(Mode::Closed);
@@ -397,15 +427,51 @@ void frmPaganDiaryResultBOS::removeSelectedEntry() {
     // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
     // shows even if another program has changed the table since; the list takes its line away as it follows
     // the change.
-    StoreStatus removed = keywords_->store().remove(section_, **index);
+    StoreResult<KeptRow> removed = keywords_->store().removeKept(section_, **index);
     while (!removed && removed.error().cause != StoreCause::NoSuchRow && reportStoreError(removed.error())) {
-        removed = keywords_->store().remove(section_, **index);
+        removed = keywords_->store().removeKept(section_, **index);
     }
     if (removed || removed.error().cause == StoreCause::NoSuchRow) {
-        keywordBox_->clear();
+        // Set rather than cleared: a box's own undo would bring the removed text back into the box, not the entry.
+        keywordBox_->setText(QString());
         meaningBox_->clear();
     }
+    if (removed) {
+        removed_.append(*removed);
+        nameUndoItem();
+    }
     forgetSelection();
+}
+
+void frmPaganDiaryResultBOS::nameUndoItem() {
+    undoItem_->setEnabled(!removed_.isEmpty());
+    undoItem_->setText(DiaryBookMessages::UndoCaption(
+        removed_.isEmpty() ? QString() : removed_.constLast().text(QStringLiteral("keyword"))));
+}
+
+void frmPaganDiaryResultBOS::undoRemoval() {
+    if (removed_.isEmpty()) {
+        return;
+    }
+    const KeptRow row = removed_.constLast();
+    StoreResult<RowPutBack> back = keywords_->store().putBack(row);
+    while (!back && reportStoreError(back.error())) {
+        back = keywords_->store().putBack(row);
+    }
+    if (!back) {
+        return;
+    }
+    removed_.removeLast();
+    nameUndoItem();
+    const std::optional<DiarySection> section = DiaryStore::sectionOf(row);
+    if (!back->underOwnKey && section) {
+        MsgBox(DiaryBookMessages::PutBackAsNew(row.text(QStringLiteral("keyword")), DiarySectionName(*section)),
+               MsgButtons::Ok, MsgIcon::Information, this);
+    }
+    // Shown as a click on its line shows it, unless an entry is being added or edited.
+    if (section) {
+        ShowEntry(*section, back->key);
+    }
 }
 
 void frmPaganDiaryResultBOS::startEditingOrSaveEditedEntry() {

@@ -71,6 +71,9 @@ class frmPaganDiaryResultBOS : public FormWindow {
     void saveEditedEntry();
     void exitSection();
     void backToChooser();
+    // Puts the entry removed last back, and shows it.
+    void undoRemoval();
+    void nameUndoItem();
 
     ClickLabel* forumLink_;
     std::array<QLabel*, 3> captions_{};
@@ -88,6 +91,7 @@ class frmPaganDiaryResultBOS : public FormWindow {
     SharedMenus menus_;
     QAction* backItem_;
     QAction* backSeparator_;
+    QAction* undoItem_;
 
     Mode mode_ = Mode::Closed;
     DiarySection section_ = DiarySection::Spell;
@@ -100,9 +104,15 @@ class frmPaganDiaryResultBOS : public FormWindow {
     std::optional<qint64> editing_;
     // The entry as it was when editing began: a save finds out whether someone else changed it since.
     std::optional<DiaryEntry> editedFrom_;
+    // The entries removed while the window is open, as the file held them, the latest last: Undo puts them back.
+    QList<KeptRow> removed_;
 };
 
 namespace DiaryBookMessages {
 // Saving an edit whose row another program has removed meanwhile.
 QString EntryGone(const QString& word);
+// Undo's caption, naming the keyword it brings back.
+QString UndoCaption(const QString& keyword);
+// An entry put back under a new "Index", its own having been taken by another entry meanwhile.
+QString PutBackAsNew(const QString& keyword, const QString& word);
 } // namespace DiaryBookMessages

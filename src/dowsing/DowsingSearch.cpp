@@ -2,6 +2,7 @@
 
 #include "common/DataBackup.h"
 #include "common/Language.h"
+#include "common/Look.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
@@ -164,11 +165,15 @@ StoreError attachIndex(const QSqlDatabase& db, const QString& recordsPath) {
     return {};
 }
 
-// Catches the index up with Details as one transaction: the words of records changed or removed since go, those of
-// records changed or added come in. When the only commits since were this program's changes of `changedHere`, one
-// each, just those records are looked at; otherwise all of them, a chunk at a time under `progress`.
+// Catches the index up with Details: the words of records changed or removed since go, those of records changed or
+// added come in. When the only commits since were this program's changes of `changedHere`, one each, just those
+// records are looked at; otherwise all of them, a chunk at a time under `progress`. As one transaction, or, with
+// `committedChunk`, one transaction for each chunk of that many records, so that the records file is never held
+// long: the stamp stored at the end is the one taken before the first chunk, so a change made meanwhile makes the
+// next catch-up look at every record again.
 StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgress& progress,
-                   const QList<qint64>& changedHere) {
+                   const QList<qint64>& changedHere, int committedChunk) {
+    const int chunk = committedChunk > 0 ? committedChunk : kChunk;
     if (!db.transaction()) {
         return StoreError::fromSql({}, db.lastError());
     }
@@ -198,7 +203,7 @@ StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgr
     if (!why.failed() && !current &&
         (!bound.prepare(QStringLiteral("SELECT IdNumber FROM main.Details WHERE IdNumber > ? ORDER BY IdNumber "
                                        "LIMIT 1 OFFSET %1")
-                            .arg(kChunk - 1)) ||
+                            .arg(chunk - 1)) ||
          !drop.prepare(QStringLiteral("DELETE FROM words.Records WHERE IdNumber > ? AND IdNumber <= ? AND NOT EXISTS "
                                       "(SELECT 1 FROM main.Details AS d WHERE d.IdNumber = Records.IdNumber AND %1)")
                            .arg(unchangedSince())) ||
@@ -239,10 +244,13 @@ StoreError catchUp(QSqlDatabase db, const QString& recordsPath, const IndexProgr
         const qint64 upTo = last ? std::numeric_limits<qint64>::max() : bound.value(0).toLongLong();
         bound.finish();
         compare(after, upTo);
-        done = std::min(total, done + kChunk);
+        done = std::min(total, done + chunk);
         after = upTo;
         if (last) {
             break;
+        }
+        if (committedChunk > 0 && !why.failed() && (!db.commit() || !db.transaction())) {
+            why = StoreError::fromSql({}, db.lastError());
         }
     }
     if (!why.failed() && !current &&
@@ -272,7 +280,8 @@ QString IndexFileFor(const QString& recordsPath) {
         .filePath(QStringLiteral("words/%1.sqlite").arg(QString::fromLatin1(name)));
 }
 
-QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress, const QList<qint64>& changedHere) {
+QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress, const QList<qint64>& changedHere,
+                    int committedChunk) {
     QSqlQuery main(db);
     if (!main.exec(QStringLiteral("SELECT file FROM pragma_database_list WHERE name = 'main'")) || !main.next()) {
         return reason(main.lastError());
@@ -281,7 +290,7 @@ QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress, const
     main.finish();
     StoreError why = attachIndex(db, recordsPath);
     if (!why.failed()) {
-        why = catchUp(db, recordsPath, progress, changedHere);
+        why = catchUp(db, recordsPath, progress, changedHere, committedChunk);
     }
     if (why.cause != StoreCause::Damaged) {
         return why.why;
@@ -291,7 +300,7 @@ QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress, const
     QFile::remove(IndexFileFor(recordsPath));
     QFile::remove(IndexFileFor(recordsPath) + QStringLiteral("-journal"));
     why = attachIndex(db, recordsPath);
-    return why.failed() ? why.why : catchUp(db, recordsPath, progress, {}).why;
+    return why.failed() ? why.why : catchUp(db, recordsPath, progress, {}, committedChunk).why;
 }
 
 bool RemoveIndexFromRecordsFile(const QSqlDatabase& db, const QString& recordsPath) {
@@ -373,6 +382,45 @@ QString SearchTextOfRow(const QString& row, const SqlDialect& sql) {
 
 } // namespace DowsingSearch
 
+IndexMaker::IndexMaker(QString recordsPath, QObject* parent) : QObject(parent), recordsPath_(std::move(recordsPath)) {}
+
+IndexMaker::~IndexMaker() {
+    stopping_ = true;
+    if (thread_) {
+        thread_->wait();
+    }
+}
+
+void IndexMaker::start() {
+    if (thread_) {
+        return;
+    }
+    thread_ = QThread::create([this] {
+        QString why;
+        {
+            // The index is written, the records file only read; but a connection opened read-only attaches the index
+            // read-only too. Off the window's thread it can wait for a change being saved meanwhile, however slow
+            // the disk.
+            const DatabaseConnection connection(recordsPath_, DatabaseConnection::Access::Write, MakerPatienceMs);
+            why = connection.isOpen() ? DowsingSearch::EnsureIndex(
+                                            connection.database(),
+                                            [this](qint64 done, qint64 total) {
+                                                emit progressed(done, total);
+                                                return !stopping_;
+                                            },
+                                            {}, ChunkRecords)
+                                      : connection.error().text();
+        }
+        emit finished(why);
+    });
+    thread_->setParent(this);
+    thread_->start(QThread::LowPriority);
+}
+
+bool IndexMaker::isRunning() const {
+    return thread_ && thread_->isRunning();
+}
+
 namespace {
 
 QString sortKey(int column, const SqlDialect& sql) {
@@ -408,6 +456,7 @@ bool DowsingFindModel::setSearch(const QString& text) {
     terms_ = DowsingSearch::ParseTerms(text);
     rows_.clear();
     more_ = false;
+    counted_.reset();
     const bool ok = readPage(rows_);
     endResetModel();
     return ok;
@@ -419,30 +468,61 @@ void DowsingFindModel::sort(int column, Qt::SortOrder order) {
     }
     sortColumn_ = column;
     order_ = order;
+    // Every match is sorted before the first page comes: at a million records that can take a tenth of a second.
+    const Look::WaitCursor sorting;
     setSearch(text_);
+}
+
+DowsingFindModel::Matching DowsingFindModel::matching() const {
+    Matching m{QStringLiteral("Details AS d"), {}, {}, QStringLiteral("d.IdNumber")};
+    if (!terms_.match.isEmpty() && sql_.onServer()) {
+        // The server keeps each record's words, folded as the file's index folds them (ServerSchema).
+        m.where << QStringLiteral("d.IdNumber IN (SELECT w.IdNumber FROM DetailsWords AS w WHERE w.Words @@ "
+                                  "velloran_query(?))");
+        m.values << terms_.words;
+    } else if (!terms_.match.isEmpty()) {
+        // In number order the index hands its matches out already sorted, and the first page is read without
+        // looking at the other matches; ordering by d.IdNumber instead would sort every match first.
+        m.from = QStringLiteral("words.DetailsSearch JOIN main.Details AS d ON d.IdNumber = DetailsSearch.rowid");
+        m.where << QStringLiteral("DetailsSearch MATCH ?");
+        m.values << terms_.match;
+        m.number = QStringLiteral("DetailsSearch.rowid");
+    }
+    for (const QString& like : terms_.likeTexts) {
+        m.where << QStringLiteral("(%1) LIKE ? ESCAPE '\\'")
+                       .arg(DowsingSearch::SearchTextOfRow(QStringLiteral("d."), sql_));
+        m.values << like;
+    }
+    return m;
+}
+
+std::optional<qint64> DowsingFindModel::matchCount() {
+    if (!more_) {
+        return rows_.size();
+    }
+    if (counted_ || !terms_.likeTexts.isEmpty()) {
+        return counted_;
+    }
+    const Matching m = matching();
+    QString sql = QStringLiteral("SELECT count(*) FROM %1").arg(m.from);
+    if (!m.where.isEmpty()) {
+        sql += QStringLiteral(" WHERE ") + m.where.join(QStringLiteral(" AND "));
+    }
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (RunPrepared(q, sql, m.values) && q.next()) {
+        counted_ = q.value(0).toLongLong();
+    }
+    return counted_;
 }
 
 bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
     error_.clear();
     failure_ = {};
-    QStringList where;
-    QString from = QStringLiteral("Details AS d");
-    QString number = QStringLiteral("d.IdNumber");
-    if (!terms_.match.isEmpty() && sql_.onServer()) {
-        // The server keeps each record's words, folded as the file's index folds them (ServerSchema).
-        where << QStringLiteral("d.IdNumber IN (SELECT w.IdNumber FROM DetailsWords AS w WHERE w.Words @@ "
-                                "velloran_query(?))");
-    } else if (!terms_.match.isEmpty()) {
-        // In number order the index hands its matches out already sorted, and the first page is read without
-        // looking at the other matches; ordering by d.IdNumber instead would sort every match first.
-        from = QStringLiteral("words.DetailsSearch JOIN main.Details AS d ON d.IdNumber = DetailsSearch.rowid");
-        where << QStringLiteral("DetailsSearch MATCH ?");
-        number = QStringLiteral("DetailsSearch.rowid");
-    }
-    for (qsizetype i = 0; i < terms_.likeTexts.size(); ++i) {
-        where << QStringLiteral("(%1) LIKE ? ESCAPE '\\'")
-                     .arg(DowsingSearch::SearchTextOfRow(QStringLiteral("d."), sql_));
-    }
+    const Matching m = matching();
+    QStringList where = m.where;
+    const QString& from = m.from;
+    const QString& number = m.number;
     const bool ascending = order_ == Qt::AscendingOrder;
     const QString key = sortKey(sortColumn_, sql_);
     const QString after = ascending ? QStringLiteral(">") : QStringLiteral("<");
@@ -476,11 +556,8 @@ bool DowsingFindModel::readPage(QList<DowsingRecord>& out) {
         fail(q.lastError());
         return false;
     }
-    if (!terms_.match.isEmpty()) {
-        q.addBindValue(sql_.onServer() ? terms_.words : terms_.match);
-    }
-    for (const QString& like : terms_.likeTexts) {
-        q.addBindValue(like);
+    for (const QVariant& value : m.values) {
+        q.addBindValue(value);
     }
     if (!rows_.isEmpty()) {
         if (sortColumn_ != 13) {

@@ -8,7 +8,9 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QThread>
 #include <QVariant>
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -33,8 +35,11 @@ QString IndexFileFor(const QString& recordsPath);
 // time so that `progress` can show how far it got (a million records take half a minute the first time) and stop
 // it, which leaves the index as it was. `progress` is not called when the index is up to date. `changedHere`: the
 // records this program changed since the last call, one commit each (as the file's DataSource announced them); when
-// they are the only commits since, only they are looked at. Empty on success, otherwise the reason.
-QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress = {}, const QList<qint64>& changedHere = {});
+// they are the only commits since, only they are looked at. `committedChunk`: commit after each chunk of that many
+// records instead, which holds the records file read only for a chunk at a time (what is made is kept when the making
+// is stopped). Empty on success, otherwise the reason.
+QString EnsureIndex(const QSqlDatabase& db, const IndexProgress& progress = {}, const QList<qint64>& changedHere = {},
+                    int committedChunk = 0);
 QString IndexStopped();
 
 // Earlier versions kept the index and its triggers inside the records file; this takes them out (and gives the room
@@ -56,6 +61,37 @@ Terms ParseTerms(const QString& text);
 QString SearchTextOfRow(const QString& row, const SqlDialect& sql = SqlDialect::sqlite());
 
 } // namespace DowsingSearch
+
+// Makes the words index, or catches it up, on a thread of its own over a connection of its own, so that the find
+// window lists and opens records meanwhile. It holds the records file for a chunk of records at a time, never for
+// the whole making, so that a record saved meanwhile waits a moment at most. Destroyed, it stops and waits for its
+// thread; what it made is kept for the next time.
+class IndexMaker : public QObject {
+    Q_OBJECT
+  public:
+    // Records caught up in each of its transactions.
+    static constexpr int ChunkRecords = 1024;
+    // How long it waits for a change of the records being saved (by this program or another) before it gives up.
+    static constexpr int MakerPatienceMs = 10000;
+
+    explicit IndexMaker(QString recordsPath, QObject* parent = nullptr);
+    ~IndexMaker() override;
+    IndexMaker(const IndexMaker&) = delete;
+    IndexMaker& operator=(const IndexMaker&) = delete;
+
+    void start();
+    bool isRunning() const;
+
+  signals:
+    void progressed(qint64 done, qint64 total);
+    // Empty when the index is current, otherwise why not.
+    void finished(const QString& why);
+
+  private:
+    QString recordsPath_;
+    std::atomic_bool stopping_{false};
+    QThread* thread_ = nullptr;
+};
 
 // The records matching a search, in any column's order, read a page at a time as the view scrolls: the
 // first page costs one indexed query whatever the table's size, and rows never read stay in the file.
@@ -88,6 +124,12 @@ class DowsingFindModel : public QAbstractTableModel {
     // The record's position in table order, as the grid counts rows.
     std::optional<qint64> tableRow(qint64 idNumber) const;
     bool hasMore() const { return more_; }
+    // How many records match in all, those not read yet too: counted once for each search, when first asked.
+    // Nothing when the file would not say, or when a word without a letter or digit is looked for: that is looked
+    // for in the text of every record, and counting would read them all (a second at a million records).
+    std::optional<qint64> matchCount();
+    // The same when it is known without asking the file.
+    std::optional<qint64> knownMatchCount() const { return more_ ? counted_ : std::optional<qint64>(rows_.size()); }
     // After pageFailed: the next page is asked for again.
     void retryPage();
 
@@ -97,6 +139,15 @@ class DowsingFindModel : public QAbstractTableModel {
     void pageFailed(const StoreError& error);
 
   private:
+    // What a search selects from, and the conditions every match meets, with their values in order.
+    struct Matching {
+        QString from;
+        QStringList where;
+        QVariantList values;
+        // The record's number as the matches come out: in that order they need no sorting.
+        QString number;
+    };
+    Matching matching() const;
     // Reads the page after the last row held into `out`.
     bool readPage(QList<DowsingRecord>& out);
     void fail(const QSqlError& error);
@@ -110,6 +161,7 @@ class DowsingFindModel : public QAbstractTableModel {
     QList<DowsingRecord> rows_;
     bool more_ = false;
     bool stalled_ = false;
+    std::optional<qint64> counted_;
     QString error_;
     StoreError failure_;
 };

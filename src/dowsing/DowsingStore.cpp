@@ -289,6 +289,81 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
     return Done{};
 }
 
+template <typename T>
+StoreResult<T> DowsingStore::inTransaction(const QString& what,
+                                           const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
+    StoreResult<QSqlDatabase> db = database();
+    if (!db) {
+        return db.error();
+    }
+    DatabaseTransaction transaction(*db);
+    if (!transaction.begun()) {
+        return fail(Words::tr("The file could not be written"), transaction.lastError());
+    }
+    StoreResult<T> changed = change(*db);
+    if (!changed) {
+        return fail(changed.error());
+    }
+    if (!transaction.commit()) {
+        return fail(what, transaction.lastError());
+    }
+    return changed;
+}
+
+StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
+    const QString what = Words::tr("The record could not be removed");
+    StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+        if (shown) {
+            // Checked in the removal's own transaction: nobody can change it between the look and the removal.
+            QSqlQuery same(db);
+            same.setForwardOnly(true);
+            if (!same.prepare(QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?") + unchangedSince(shown))) {
+                return StoreError::fromSql(what, same.lastError());
+            }
+            same.addBindValue(idNumber);
+            DowsingSql::bind(same, *shown);
+            if (!same.exec()) {
+                return StoreError::fromSql(what, same.lastError());
+            }
+            if (!same.next()) {
+                QSqlQuery there(db);
+                if (RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
+                    there.next()) {
+                    return StoreError{
+                        StoreCause::Changed,
+                        Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
+                        {},
+                        {}};
+                }
+                return noSuchRecord(idNumber);
+            }
+        }
+        StoreResult<KeptRow> row =
+            TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what);
+        if (!row && row.error().cause == StoreCause::NoSuchRow) {
+            return noSuchRecord(idNumber);
+        }
+        return row;
+    });
+    if (kept) {
+        source_.announce({DataChange::Kind::Removed, QString::fromLatin1(Table), idNumber, false});
+    }
+    return kept;
+}
+
+StoreResult<RowPutBack> DowsingStore::putBack(const KeptRow& row) {
+    const QString what = Words::tr("The record could not be put back");
+    if (row.table.compare(QString::fromLatin1(Table), Qt::CaseInsensitive) != 0) {
+        return StoreError{StoreCause::Other, what, Words::tr("it is no record"), {}};
+    }
+    StoreResult<RowPutBack> back =
+        inTransaction<RowPutBack>(what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
+    if (back) {
+        source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), back->key, false});
+    }
+    return back;
+}
+
 StoreResult<DowsingRecord> DowsingStore::find(qint64 idNumber) {
     StoreResult<QSqlDatabase> db = database();
     if (!db) {

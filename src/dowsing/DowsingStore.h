@@ -51,6 +51,11 @@ class DowsingStore {
     // The row with record.IdNumber.
     StoreStatus change(const DowsingRecord& record, const std::optional<DowsingRecord>& shown = std::nullopt);
     StoreStatus remove(qint64 idNumber, const std::optional<DowsingRecord>& shown = std::nullopt);
+    // Removes a record as remove() does and gives it back as the file held it, for putBack() to undo the removal.
+    StoreResult<KeptRow> removeKept(qint64 idNumber, const std::optional<DowsingRecord>& shown = std::nullopt);
+    // Puts a removed record back byte for byte, under its own number when no record has taken it meanwhile,
+    // otherwise under a new one. Announced as an added record.
+    StoreResult<RowPutBack> putBack(const KeptRow& row);
     StoreResult<DowsingRecord> find(qint64 idNumber);
 
     // Rows in ascending IdNumber, the one order every listing shares.
@@ -82,6 +87,9 @@ class DowsingStore {
     // " AND Date IS ? AND Name IS ? ...": the row still holds what was shown; nothing without a record shown.
     QString unchangedSince(const std::optional<DowsingRecord>& shown) const;
     StoreStatus checkKeyColumn(const QSqlDatabase& db);
+    // Runs `change` as one transaction; nothing is kept of a failed one.
+    template <typename T>
+    StoreResult<T> inTransaction(const QString& what, const std::function<StoreResult<T>(const QSqlDatabase&)>& change);
     StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 
     QString filePath_;

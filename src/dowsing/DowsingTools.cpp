@@ -225,6 +225,8 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption());
     menu->addSeparator();
     DataSourceChoice::AddMenuItems(menu, frame);
+    AddNamedSeparator(menu, QStringLiteral("mnuManualSep"));
+    menu->addAction(frame->manualCommand());
 
     QObject::connect(find, &QAction::triggered, frame, [] {
         // A window over a file it could not search (the index was stopped, the file was held) starts afresh.

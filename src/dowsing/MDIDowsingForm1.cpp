@@ -1,17 +1,24 @@
 #include "dowsing/MDIDowsingForm1.h"
 
+#include "common/Application.h"
 #include "common/BrandFrame.h"
 #include "common/DataBackup.h"
 #include "common/Look.h"
+#include "common/Manual.h"
+#include "common/MessageBox.h"
+#include "common/SharedMenus.h"
 #include "common/ShellServices.h"
+#include "common/StoreMessages.h"
 #include "common/Texts.h"
 #include "common/WebPages.h"
 #include "common/Windows.h"
+#include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTools.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
@@ -20,7 +27,34 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace MDIDowsingTexts {
+QString UndoCaption(const QString& record) {
+    if (record.isNull()) {
+        return MDIDowsingForm1::tr("&Undo");
+    }
+    return MDIDowsingForm1::tr("&Undo Deletion of “%1”")
+        .arg(QString(record).replace(QLatin1Char('&'), QStringLiteral("&&")));
+}
+
+QString PutBackAsNew(const QString& record, qint64 number) {
+    return MDIDowsingForm1::tr("“%1” is back as record number %2: another record has taken its number "
+                               "meanwhile.")
+        .arg(record)
+        .arg(number);
+}
+} // namespace MDIDowsingTexts
+
 namespace {
+// The record as Undo names it: its client's name, or its number when it has none.
+QString recordName(const KeptRow& record) {
+    constexpr qsizetype kLongest = 40;
+    QString name = record.text(QStringLiteral("Name")).simplified();
+    if (name.isEmpty()) {
+        return MDIDowsingForm1::tr("record %1").arg(record.key);
+    }
+    return name.size() > kLongest ? name.left(kLongest - 1) + QChar(0x2026) : name;
+}
+
 ClickLabel* brandLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new ClickLabel(text, parent);
     label->setObjectName(name);
@@ -48,10 +82,13 @@ MDIDowsingForm1::MDIDowsingForm1() {
     topPanel->setObjectName(QStringLiteral("Picture1"));
     topPanel->setFrameShape(QFrame::Panel);
     topPanel->setFrameShadow(QFrame::Raised);
+    // The navy forum line keeps the grey it was made for, whatever the desktop's colours.
+    Look::SetBackground(topPanel, Look::ButtonFace);
     auto* top = new QHBoxLayout(topPanel);
     top->setContentsMargins(6, 2, 6, 4);
     auto* forumFrame = new QGroupBox(topPanel);
     forumFrame->setObjectName(QStringLiteral("Frame3"));
+    Look::SetBackground(forumFrame, Look::ButtonFace);
     auto* forumFrameLayout = new QHBoxLayout(forumFrame);
     forumFrameLayout->setContentsMargins(6, 4, 6, 4);
     ClickLabel* forumLine = brandLabel(QStringLiteral("Label61"), ForumBoardText(), forumFrame);
@@ -85,6 +122,14 @@ MDIDowsingForm1::MDIDowsingForm1() {
     menuBar()->setAutoFillBackground(true);
     // The tool's own additions, in a menu of their own after the menus of the window in front.
     toolsMenu_ = DowsingTools::InstallToolsMenu(this);
+    undoItem_ = new QAction(this);
+    undoItem_->setObjectName(QStringLiteral("mnuUndo"));
+    undoItem_->setShortcut(QKeySequence::Undo);
+    QAction* firstTool = toolsMenu_->actions().constFirst();
+    toolsMenu_->insertAction(firstTool, undoItem_);
+    AddNamedSeparator(toolsMenu_, QStringLiteral("mnuUndoSep"), firstTool);
+    nameUndoItem();
+    connect(undoItem_, &QAction::triggered, this, &MDIDowsingForm1::UndoDeletion);
     connect(windowArea_, &QMdiArea::subWindowActivated, this, &MDIDowsingForm1::ShowActiveWindowMenus);
 
     connect(forumLine, &ClickLabel::clicked, this, [] { OpenWebPage(PageKey::HomePage); });
@@ -116,6 +161,38 @@ void MDIDowsingForm1::onUnload() {
     }
     DataBackup::BackUpIfChangedSinceToolOpened();
     ShowLauncher();
+}
+
+void MDIDowsingForm1::NoteDeleted(const KeptRow& record) {
+    deleted_.append(record);
+    nameUndoItem();
+}
+
+void MDIDowsingForm1::nameUndoItem() {
+    undoItem_->setEnabled(!deleted_.isEmpty());
+    undoItem_->setText(MDIDowsingTexts::UndoCaption(deleted_.isEmpty() ? QString() : recordName(deleted_.constLast())));
+}
+
+void MDIDowsingForm1::UndoDeletion() {
+    if (deleted_.isEmpty()) {
+        return;
+    }
+    const KeptRow record = deleted_.constLast();
+    DowsingStore store(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    StoreResult<RowPutBack> back = store.putBack(record);
+    while (!back && StoreFailureRetry(StoreFailureText(back.error()), back.error(), this)) {
+        back = store.putBack(record);
+    }
+    if (!back) {
+        return;
+    }
+    deleted_.removeLast();
+    nameUndoItem();
+    // Every open list of the records shows it again as it follows the change.
+    if (!back->underOwnKey) {
+        MsgBox(MDIDowsingTexts::PutBackAsNew(recordName(record), back->key), MsgButtons::Ok, MsgIcon::Information,
+               this);
+    }
 }
 
 void MDIDowsingForm1::ShowActiveWindowMenus() {
@@ -167,7 +244,18 @@ bool MDIDowsingForm1::ShowsAnyWindow() const {
     return std::any_of(windows.cbegin(), windows.cend(), [](const QMdiSubWindow* sub) { return sub->isVisible(); });
 }
 
-DowsingChildWindow::DowsingChildWindow(QWidget* parent) : FormWindow(parent) {}
+QString MDIDowsingForm1::manualPage() const {
+    const QMdiSubWindow* front = windowArea_->currentSubWindow();
+    if (front && front->isVisible() && front->widget()) {
+        return Manual::PageFor(front->widget()->objectName());
+    }
+    return FormWindow::manualPage();
+}
+
+DowsingChildWindow::DowsingChildWindow(QWidget* parent) : FormWindow(parent) {
+    // F1 is the frame's, which opens the page about the window in front.
+    DropManualCommand();
+}
 
 void DowsingChildWindow::PresentForm() {
     MDIDowsingForm1* frame = Windows::Show<MDIDowsingForm1>();
@@ -185,6 +273,9 @@ void DowsingChildWindow::PresentForm() {
         frame->AddWindow(sub);
         subWindow_ = sub;
         MoveToTopLeft();
+        if (remembersSize()) {
+            Remembered::RestoreWindow(sub, objectName(), Remembered::Place::SizeOnly);
+        }
     }
     show();
     subWindow_->show();
@@ -199,6 +290,12 @@ void DowsingChildWindow::HideForm() {
     }
     if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
         frame->ShowActiveWindowMenus();
+    }
+}
+
+void DowsingChildWindow::KeepPlace() const {
+    if (remembersSize() && subWindow_) {
+        Remembered::KeepWindow(subWindow_, objectName());
     }
 }
 

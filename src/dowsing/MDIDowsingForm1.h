@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Database.h"
 #include "common/Form.h"
 
 #include <QMdiArea>
@@ -16,6 +17,10 @@ class MDIDowsingForm1 : public FormWindow {
 
     void onLoad() override;
     void onUnload() override;
+    // Its size comes back; it stays centred on the screen.
+    std::optional<Remembered::Place> rememberedPlace() const override { return Remembered::Place::Centred; }
+    // The page about the dowsing window in front.
+    QString manualPage() const override;
 
     // Puts the menus of the dowsing window in front into the menu bar, before the Tools menu.
     void ShowActiveWindowMenus();
@@ -26,9 +31,18 @@ class MDIDowsingForm1 : public FormWindow {
     // True while any dowsing window is on show in the frame.
     bool ShowsAnyWindow() const;
 
+    // A record deleted from the sheet, as the file held it: Undo in the Tools menu puts it back while the frame
+    // is open, the latest first.
+    void NoteDeleted(const KeptRow& record);
+    void UndoDeletion();
+
   private:
+    void nameUndoItem();
+
     QMdiArea* windowArea_;
     QMenu* toolsMenu_ = nullptr;
+    QAction* undoItem_ = nullptr;
+    QList<KeptRow> deleted_;
     QList<QPointer<QAction>> shownWindowMenus_;
 };
 
@@ -42,6 +56,11 @@ class DowsingChildWindow : public FormWindow {
     void PresentForm() override;
     void HideForm() override;
     void DisposeForm() override;
+    // A dowsing window is placed in the frame by its own code; a window of the frame that the user may resize
+    // says so (remembersSize) and its size comes back.
+    std::optional<Remembered::Place> rememberedPlace() const override { return std::nullopt; }
+    void KeepPlace() const override;
+    virtual bool remembersSize() const { return false; }
 
     // What the frame's menu bar shows, before its Tools menu, while this window is in front. A dowsing window
     // has no menu bar of its own.

@@ -8,8 +8,11 @@
 #include "dowsing/frmDowsingAllRecord.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProgressDialog>
 
@@ -23,7 +26,10 @@ QString Hint() {
                               "column caption to sort.");
 }
 
-QString Count(int shown, bool more) {
+QString Count(int shown, bool more, std::optional<qint64> found) {
+    if (more && found) {
+        return frmDowsingFind::tr("%L1 records found; %L2 shown, scroll down for more").arg(*found).arg(shown);
+    }
     if (more) {
         return frmDowsingFind::tr("%1 records shown; scroll down for more").arg(shown);
     }
@@ -35,6 +41,10 @@ QString Count(int shown, bool more) {
 
 QString NotSearchable(const QString& reason) {
     return frmDowsingFind::tr("The records cannot be searched.\r\n%1").arg(reason);
+}
+
+QString WaitingForIndex(int percent) {
+    return frmDowsingFind::tr("Words are looked for once the search index is made (%1% so far).").arg(percent);
 }
 
 QString NotRead(const QString& reason) {
@@ -88,7 +98,16 @@ frmDowsingFind::frmDowsingFind() {
     lblCount = new QLabel(client);
     lblCount->setObjectName(QStringLiteral("lblCount"));
     lblCount->setFont(Look::Verdana(8.25, true));
-    grid->addWidget(lblCount, 2, 0, 1, 2);
+    prgIndex = new QProgressBar(client);
+    prgIndex->setObjectName(QStringLiteral("prgIndex"));
+    prgIndex->setFormat(tr("Search index %p%"));
+    prgIndex->setAccessibleName(tr("Search index made so far"));
+    prgIndex->setRange(0, 100);
+    prgIndex->hide();
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(lblCount, 1);
+    countRow->addWidget(prgIndex);
+    grid->addLayout(countRow, 2, 0, 1, 2);
     cmdClose = new QPushButton(tr("&Close"), client);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     grid->addWidget(cmdClose, 2, 2);
@@ -102,7 +121,18 @@ frmDowsingFind::frmDowsingFind() {
     searchSoon_.setSingleShot(true);
     searchSoon_.setInterval(0);
     connect(&searchSoon_, &QTimer::timeout, this, &frmDowsingFind::search);
+    countSoon_.setSingleShot(true);
+    countSoon_.setInterval(150);
+    connect(&countSoon_, &QTimer::timeout, this, [this] {
+        if (model_) {
+            model_->matchCount();
+            showCount();
+        }
+    });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
+    // Return opens the record chosen, from the list or from the box the words are typed in.
+    connect(txtFind, &QLineEdit::returnPressed, this, &frmDowsingFind::openCurrentRecord);
+    grdFound->installEventFilter(this);
     grdFound->viewport()->installEventFilter(this);
     setMinimumSize(722, 379);
     resize(722, 379);
@@ -122,7 +152,6 @@ void frmDowsingFind::onLoad() {
         lblCount->setText(db.error().text().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
-    const QString why = makeIndex(*db);
     useModelOn(*db);
     // What is listed follows every change to the records, by this program or another.
     connect(&store_->source(), &DataSource::changed, this, [this](const DataChange& change) {
@@ -132,19 +161,49 @@ void frmDowsingFind::onLoad() {
         }
         searchSoon();
     });
-    if (!why.isEmpty()) {
-        txtFind->setEnabled(false);
-        // Stopped by the user, who needs no box to be told so.
-        if (why == DowsingSearch::IndexStopped()) {
-            lblCount->setText(
-                DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
-        } else {
-            MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
-        }
-        return;
+    if (store_->source().onServer()) {
+        // The shared database keeps its words itself, always current.
+        indexReady_ = true;
+    } else {
+        // Every record is listed at once, without the words index; it is made, or caught up, meanwhile.
+        indexMaker_ = std::make_unique<IndexMaker>(store_->filePath());
+        connect(indexMaker_.get(), &IndexMaker::progressed, this, &frmDowsingFind::showIndexProgress);
+        connect(indexMaker_.get(), &IndexMaker::finished, this, &frmDowsingFind::indexMade);
+        indexMaker_->start();
     }
     search();
     txtFind->setFocus();
+}
+
+void frmDowsingFind::showIndexProgress(qint64 done, qint64 total) {
+    prgIndex->setValue(total > 0 ? int(done * 100 / total) : 0);
+    prgIndex->show();
+    if (!DowsingSearch::ParseTerms(txtFind->text()).match.isEmpty()) {
+        lblCount->setText(DowsingFindTexts::WaitingForIndex(prgIndex->value()));
+    }
+}
+
+void frmDowsingFind::indexMade(const QString& why) {
+    // Heard after the window was put away: nothing to show it in.
+    if (!indexMaker_) {
+        return;
+    }
+    prgIndex->hide();
+    if (!why.isEmpty()) {
+        notSearchable(why, why != DowsingSearch::IndexStopped());
+        return;
+    }
+    indexReady_ = true;
+    search();
+}
+
+void frmDowsingFind::notSearchable(const QString& why, bool sayInBox) {
+    txtFind->setEnabled(false);
+    if (sayInBox) {
+        MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
+    } else {
+        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    }
 }
 
 void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
@@ -195,6 +254,8 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
 }
 
 void frmDowsingFind::onUnload() {
+    // Stops the making of the index and waits for its thread; what it made is kept.
+    indexMaker_.reset();
     grdFound->setModel(nullptr);
     model_.reset();
     store_.reset();
@@ -215,9 +276,15 @@ void frmDowsingFind::search() {
             DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
-    // The records may have changed since, here or in another program; when they have not, a look at the records
-    // file's stamp costs a fraction of a millisecond.
-    if (const QString why = makeIndex(*db); !why.isEmpty()) {
+    if (!indexReady_) {
+        // Everything, or words without a letter or digit, can be listed without the index.
+        if (!DowsingSearch::ParseTerms(txtFind->text()).match.isEmpty()) {
+            lblCount->setText(DowsingFindTexts::WaitingForIndex(prgIndex->value()));
+            return;
+        }
+    } else if (const QString why = makeIndex(*db); !why.isEmpty()) {
+        // The records may have changed since, here or in another program; when they have not, a look at the records
+        // file's stamp costs a fraction of a millisecond.
         lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
@@ -250,7 +317,18 @@ void frmDowsingFind::showCount() {
             DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
-    lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore()));
+    std::optional<qint64> found = model_->knownMatchCount();
+    // With nothing typed every record matches, and the file keeps their count.
+    if (!found && DowsingSearch::ParseTerms(model_->search()).isEmpty()) {
+        found = store_->count().value_or(-1);
+        if (*found < 0) {
+            found.reset();
+        }
+    }
+    if (!found && DowsingSearch::ParseTerms(model_->search()).likeTexts.isEmpty()) {
+        countSoon_.start();
+    }
+    lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore(), found));
 }
 
 void frmDowsingFind::sayUnreadPage(StoreError error) {
@@ -290,6 +368,13 @@ void frmDowsingFind::openCurrentRecord() {
 }
 
 bool frmDowsingFind::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdFound && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            openCurrentRecord();
+            return true;
+        }
+    }
     if (watched == grdFound->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         openCurrentRecord();

@@ -6,13 +6,16 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <memory>
 
 // Tools > Find Records…: the records whose text or date holds every word typed, listed as the grid lists
-// them and narrowed as the user types. A double click opens a record on the record sheet as the grid does.
+// them and narrowed as the user types. A double click or Return opens a record on the record sheet as the grid
+// does. Every record is listed at once; the first time, the words index is made meanwhile on a thread of its own,
+// and words typed are looked for once it is there.
 class frmDowsingFind : public DowsingChildWindow {
     Q_OBJECT
   public:
@@ -21,6 +24,7 @@ class frmDowsingFind : public DowsingChildWindow {
 
     void onLoad() override;
     void onUnload() override;
+    bool remembersSize() const override { return true; }
 
     DowsingFindModel* model() const { return model_.get(); }
 
@@ -28,11 +32,14 @@ class frmDowsingFind : public DowsingChildWindow {
     QLineEdit* txtFind;
     QTableView* grdFound;
     QLabel* lblCount;
+    QProgressBar* prgIndex; // how far the words index has got, while it is being made
     QLabel* lblHint;
     QPushButton* cmdClose;
 
     // Lists the records that hold the words typed, from the file as it is now.
     void search();
+    // True once the words index is made: words typed are looked for.
+    bool searchable() const { return indexReady_; }
     // Opens the current record on the record sheet, as read from the file now.
     void openCurrentRecord();
 
@@ -47,19 +54,29 @@ class frmDowsingFind : public DowsingChildWindow {
     // Searches again once the events at hand are done; several changes in a row need one search.
     void searchSoon();
     void showCount();
+    void showIndexProgress(qint64 done, qint64 total);
+    void indexMade(const QString& why);
+    // Says why the records cannot be searched, in the window or (unless the user stopped it) in a box too.
+    void notSearchable(const QString& why, bool sayInBox);
     void sayUnreadPage(StoreError error);
     qint64 currentRecordId() const;
 
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingFindModel> model_;
+    std::unique_ptr<IndexMaker> indexMaker_;
+    bool indexReady_ = false;
     QTimer searchSoon_;
+    // Counts every match once the typing pauses: with many records a count costs more than a keystroke should.
+    QTimer countSoon_;
     QList<qint64> changedHere_; // the records this program changed since the index last caught up
 };
 
 namespace DowsingFindTexts {
 QString Caption();
 QString Hint();
-QString Count(int shown, bool more);
+// How many records match in all (when known) and how many of them are listed so far.
+QString Count(int shown, bool more, std::optional<qint64> found = std::nullopt);
+QString WaitingForIndex(int percent);
 QString NotSearchable(const QString& reason);
 QString NotRead(const QString& reason);
 QString Gone();

@@ -300,6 +300,8 @@ void frmDowsingMain::buildToolsPage() {
     toolList_ = list(QStringLiteral("cmbDowsingTool"), toolFrame, QRect(10, 46, 210, 26), true);
     toolList_->addItems(Rules::toolEntries());
     toolList_->setAccessibleName(tr("Dowsing Tool"));
+    // The box typed into is a control of its own to a screen reader; it answers to the list's name.
+    toolList_->lineEdit()->setAccessibleName(toolList_->accessibleName());
     otherToolBox_ = new QFrame(toolFrame);
     otherToolBox_->setObjectName(QStringLiteral("fraDowsingTool"));
     otherToolBox_->setFrameShape(QFrame::Box);
@@ -321,6 +323,7 @@ void frmDowsingMain::buildToolsPage() {
     itemList_ = list(QStringLiteral("cmbItemDowsingFor"), itemFrame, QRect(10, 46, 210, 26), true);
     itemList_->addItems(Rules::itemEntries());
     itemList_->setAccessibleName(tr("Dowsing Item"));
+    itemList_->lineEdit()->setAccessibleName(itemList_->accessibleName());
     otherItemBox_ = new QFrame(itemFrame);
     otherItemBox_->setObjectName(QStringLiteral("fraItemDowsing"));
     otherItemBox_->setFrameShape(QFrame::Box);

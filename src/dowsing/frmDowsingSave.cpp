@@ -229,7 +229,7 @@ void frmDowsingSave::deleteRecord() {
         return;
     }
     // The record this sheet shows, by its number, whatever now stands where it stood.
-    StoreStatus removed = store.remove(shown_.IdNumber, shown_);
+    StoreResult<KeptRow> removed = store.removeKept(shown_.IdNumber, shown_);
     if (!removed && removed.error().cause == StoreCause::Changed) {
         // Someone else saved it since this sheet was shown: deleted only if the user still wants it gone.
         if (MsgBox(removed.error().what + tr(".\r\nDelete it all the same?"), MsgButtons::YesNo, MsgIcon::Information,
@@ -237,9 +237,13 @@ void frmDowsingSave::deleteRecord() {
             backToFreshGrid();
             return;
         }
-        removed = store.remove(shown_.IdNumber);
+        removed = store.removeKept(shown_.IdNumber);
     }
     if (removed) {
+        // The frame's Undo can put it back for as long as the frame is open.
+        if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
+            frame->NoteDeleted(*removed);
+        }
         MsgBox(Msg::Deleted(), MsgButtons::Ok, MsgIcon::Information, this);
         backToFreshGrid();
     } else if (removed.error().cause == StoreCause::NoSuchRow) {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for. The program takes no arguments beyond --help, --version and --database; Qt's own
-// options (-platform, -style, ...) are taken out by QApplication before the rest is judged.
+// What the command line asks for. The program takes no arguments beyond --help, --help-all, --version and
+// --database; Qt's own options (-platform, -style, ...) are left to QApplication, which takes them out.
 struct CommandLine {
     enum class Request { Run, Help, Version, Refuse };
     Request request = Request::Run;
@@ -13,8 +13,14 @@ struct CommandLine {
     QString database = {};
 };
 
-// Reads the arguments (the program's name first). Needs no application object and no display.
+// Reads the arguments (the program's name first), Qt's own options aside. Needs no application object and no
+// display, so that an argument nobody understands is refused before a display is looked for.
 CommandLine ReadCommandLine(const QStringList& arguments);
+
+// The arguments without Qt's own options and their values, as QApplication leaves them.
+QStringList WithoutQtOptions(const QStringList& arguments);
+// True when the arguments choose Qt's display plug-in themselves (-platform offscreen, say).
+bool ChoosesPlatform(const QStringList& arguments);
 
 // Prints the answer: help and version on standard output (exit code 0, or 1 when it cannot be written), a refusal
 // on standard error (exit code 2). Returns the exit code, or -1 when the program should run.

@@ -2,6 +2,7 @@
 
 #include "common/ClickLabel.h"
 #include "common/Look.h"
+#include "common/Manual.h"
 #include "common/Pictures.h"
 #include "common/Texts.h"
 #include "common/WebPages.h"
@@ -43,6 +44,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setFixedSize(480, 268);
     Look::SetBackground(this, Look::Purple);
     setFont(Look::Verdana(8.25));
+    // F1 here too; the manual comes up over the box.
+    Manual::MakeCommand(this, [] { return Manual::PageFor(QStringLiteral("frmAbout")); });
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));

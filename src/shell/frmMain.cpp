@@ -127,10 +127,13 @@ frmMain::frmMain() {
     nextItem->setObjectName(QStringLiteral("mnuNext"));
     nextItem->setEnabled(false);
     menus.fileMenu->insertAction(menus.mnuExit, nextItem);
-    // After the seed's menus: where the records and the diary live.
+    // The program's own commands, after the menus the launcher always had: where the records and the diary live,
+    // and the manual.
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     DataSourceChoice::AddMenuItems(tools, this);
+    AddNamedSeparator(tools, QStringLiteral("mnuManualSep"));
+    tools->addAction(manualCommand());
 
     connect(forumLine_, &ClickLabel::clicked, this, &frmMain::openHomePage);
     connect(forumLine_, &ClickLabel::mouseMoved, this, &frmMain::stopBlinking);

@@ -17,6 +17,8 @@ class frmMain : public FormWindow {
     void BringRandomBrandToFront(const std::function<double()>& random);
 
     void onUnload() override;
+    // Always centred on the screen, at its one size.
+    std::optional<Remembered::Place> rememberedPlace() const override { return Remembered::Place::Centred; }
 
   private:
     void openTool(int index);

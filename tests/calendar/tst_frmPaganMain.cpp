@@ -185,6 +185,18 @@ void tst_frmPaganMain::showCalendar_withYear_handsChoiceToMonthView() {
     QVERIFY(!window->isVisible());
     QVERIFY(Control<QRadioButton>(window, "optYear", yearIndex)->isChecked());
     QCOMPARE(shell_->launcherShown, 0);
+
+    // The next run opens on that month and year, once; opened again in the same run it starts as it always did.
+    SetToday(QDate(2026, month % 12 + 1, 7));
+    for (const bool nextRun : {true, false}) {
+        Windows::ResetForTests();
+        if (nextRun) {
+            env_->services.givenBackThisRun.clear();
+        }
+        window = open();
+        QCOMPARE(Control<QLabel>(window, "lblMonth")->text(), QLocale().monthName(nextRun ? month : month % 12 + 1));
+        QCOMPARE(Control<QRadioButton>(window, "optYear", yearIndex)->isChecked(), nextRun);
+    }
 }
 
 void tst_frmPaganMain::yearOptions_areOneGroup() {

@@ -309,6 +309,25 @@ void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo() {
     QCOMPARE(kindsRead, QSet<QChar>(kinds.cbegin(), kinds.cend()));
     // The file follows "Times in UTC" as the table does.
     QVERIFY(utc ? inZone == 0 : inZone > 0);
+
+    // Closed and opened again, the wheel has the same choices, and the next export starts in this one's folder.
+    wheel->cmdClose->click();
+    SaveFileRequest asked;
+    SetSaveFileChooser([&asked](const SaveFileRequest& request) {
+        asked = request;
+        return QString();
+    });
+    wheel = open();
+    const QList<QCheckBox*> again = {
+        wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons, wheel->chkExportFullMoons,
+        wheel->chkUtc,          wheel->chkExportReminder};
+    const QString checked = kinds + (utc ? "u" : "") + (reminderDays >= 0 ? "r" : "");
+    for (int i = 0; i < int(again.size()); ++i) {
+        QCOMPARE(again[i]->isChecked(), checked.contains(QStringLiteral("ptnfur")[i]));
+    }
+    QCOMPARE(wheel->spnReminderDays->value(), std::max(reminderDays, 1));
+    QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);
+    QCOMPARE(asked.startFolder, QFileInfo(chosenPath_).absolutePath());
 }
 
 void tst_frmWheelOfTheYear::export_cancelled_writesNothing() {

@@ -2,8 +2,10 @@
 #include "common/Windows.h"
 #include "support/TestSupport.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -38,6 +40,20 @@ class FailingWindow : public FormWindow {
         journal() << "load failing";
         Windows::Unload<FailingWindow>();
     }
+};
+// Windows the user moves and resizes: one whose place is its own, one always centred.
+class FreeWindow : public FormWindow {
+  public:
+    FreeWindow() {
+        setObjectName(QStringLiteral("FreeWindow"));
+        resize(300, 200);
+        move(40, 40);
+    }
+};
+class CentredWindow : public FreeWindow {
+  public:
+    CentredWindow() { setObjectName(QStringLiteral("CentredWindow")); }
+    std::optional<Remembered::Place> rememberedPlace() const override { return Remembered::Place::Centred; }
 };
 } // namespace
 
@@ -106,6 +122,32 @@ class tst_Windows : public QObject {
         QCOMPARE(journal(), (QStringList{"load A", "load tool", "unload tool", "unload A"}));
         QCOMPARE(shell->launcherShown, 0);
         QCOMPARE(shell->programEnded, 1);
+    }
+
+    void placeAndSize_comeBackOnlyOnAScreenThatIsThere_data() {
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<QPoint>("left");
+        QTest::addColumn<QPoint>("back");
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QTest::newRow("where it was left") << false << QPoint(100, 80) << QPoint(100, 80);
+        QTest::newRow("on a screen that is gone") << false << screen.bottomRight() + QPoint(400, 300) << QPoint(40, 40);
+        QTest::newRow("always centred") << true << QPoint(100, 80) << screen.center() - QPoint(209, 129);
+    }
+    void placeAndSize_comeBackOnlyOnAScreenThatIsThere() {
+        QFETCH(bool, centred);
+        QFETCH(QPoint, left);
+        QFETCH(QPoint, back);
+        const auto show = [centred]() -> QWidget* {
+            return centred ? Windows::Show<CentredWindow>() : static_cast<QWidget*>(Windows::Show<FreeWindow>());
+        };
+        QWidget* window = show();
+        window->resize(420, 260);
+        window->move(left);
+        QCOMPARE(window->pos(), left);
+        Windows::ResetForTests();
+        window = show();
+        QCOMPARE(window->size(), QSize(420, 260));
+        QCOMPARE(window->pos(), back);
     }
 
   private:

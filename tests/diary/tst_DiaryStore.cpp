@@ -45,6 +45,8 @@ class tst_DiaryStore : public QObject {
     void linesFrom_readsByIndexFromEitherEnd();
     void addTellingIndex_andKeptCount_followTheTable();
     void entryChangedOrGoneSinceShown_isNeverWrittenOverSilently();
+    void removedEntry_comesBackByteForByte_underItsIndexOrANewOne_data();
+    void removedEntry_comesBackByteForByte_underItsIndexOrANewOne();
 
   private:
     Services services_;
@@ -534,6 +536,41 @@ void tst_DiaryStore::entryChangedOrGoneSinceShown_isNeverWrittenOverSilently() {
     QCOMPARE(mine.entryWithIndex(DiarySection::Spell, index).value_or({}).meaning, QStringLiteral("theirs"));
     QVERIFY(RawDatabase(path_).exec(QStringLiteral("DELETE FROM tblspell WHERE \"Index\" = %1").arg(index)));
     QCOMPARE(mine.update(DiarySection::Spell, index, "moon", "mine", shown).error().cause, StoreCause::NoSuchRow);
+}
+
+void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne_data() {
+    QTest::addColumn<bool>("takenMeanwhile");
+    QTest::newRow("its Index free") << false;
+    QTest::newRow("its Index taken by another program meanwhile") << true;
+}
+
+void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne() {
+    QFETCH(bool, takenMeanwhile);
+    RawDatabase other(path_);
+    // As another program may have written it: outer blanks the diary would trim, a lone carriage return, and bytes
+    // that are no UTF-8.
+    QVERIFY(other.exec(u"INSERT INTO tblspell (keyword, meaning) VALUES ('first', 'a'), "
+                       "('  moon water  ', CAST(X'66FF0D41C3A9' AS TEXT)), ('last', 'z')"_s));
+    const QString bytes = u"SELECT hex(keyword) || ' ' || hex(meaning) || ' ' || typeof(meaning) FROM tblspell "
+                          "WHERE \"Index\" = %1"_s;
+    const QStringList before = other.column(bytes.arg(2));
+    DiaryStore store(path_);
+    const StoreResult<KeptRow> kept = store.removeKept(DiarySection::Spell, 2);
+    QVERIFY(kept);
+    QCOMPARE(kept->text(u"keyword"_s), u"  moon water  "_s);
+    QVERIFY(other.column(bytes.arg(2)).isEmpty());
+    if (takenMeanwhile) {
+        QVERIFY(other.exec(u"INSERT INTO tblspell (\"Index\", keyword, meaning) VALUES (2, 'usurper', 'u')"_s));
+    }
+
+    const StoreResult<RowPutBack> back = store.putBack(*kept);
+    QVERIFY(back);
+    QCOMPARE(back->underOwnKey, !takenMeanwhile);
+    QCOMPARE(back->key, takenMeanwhile ? 4 : 2);
+    QCOMPARE(other.column(bytes.arg(back->key)), before);
+    QCOMPARE(Keywords(path_, DiarySection::Spell), takenMeanwhile
+                                                       ? (QStringList{"first", "usurper", "last", "  moon water  "})
+                                                       : (QStringList{"first", "  moon water  ", "last"}));
 }
 
 QTEST_GUILESS_MAIN(tst_DiaryStore)

@@ -43,6 +43,8 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword();
     void choosingALine_byClickOrKeys_showsItsEntry();
     void removing_withAndWithoutASelection();
+    void removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken_data();
+    void removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken();
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
     void editing_anEntryChangedMeanwhile_letsTheUserChoose_data();
     void editing_anEntryChangedMeanwhile_letsTheUserChoose();
@@ -438,6 +440,46 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     select(book, 2);
     book.Command3->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c"}));
+}
+
+void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken_data() {
+    QTest::addColumn<bool>("takenMeanwhile");
+    QTest::newRow("its Index free") << false;
+    QTest::newRow("its Index taken by another program meanwhile") << true;
+}
+
+void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken() {
+    QFETCH(bool, takenMeanwhile);
+    {
+        DiaryStore store(DiaryFilePath());
+        for (const char* word : {"a", "b & c", "d"}) {
+            QVERIFY(store.add(DiarySection::Spell, word, QStringLiteral("meaning of ") + word));
+        }
+    }
+    Book book = openBook(0);
+    book.Command1->click();
+    auto* undo = Control<QAction>(book.window, "mnuUndo");
+    QVERIFY(!undo->isEnabled());
+    select(book, 1);
+    book.Command3->click();
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Removal of “b && c”"));
+    if (takenMeanwhile) {
+        QVERIFY(RawDatabase(DiaryFilePath()).exec("INSERT INTO tblspell (\"Index\", keyword) VALUES (2, 'x')"));
+        w->env.boxes.answer(MsgResult::Ok);
+    }
+
+    book->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(book.window));
+    book.lstKeyword->setFocus();
+    QTest::keyClick(book.window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->rows(DiarySection::Spell),
+             takenMeanwhile ? QStringList({"a", "x", "d", "b & c"}) : QStringList({"a", "b & c", "d"}));
+    QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
+    QCOMPARE(w->env.boxes.texts(),
+             takenMeanwhile ? QStringList{DiaryBookMessages::PutBackAsNew("b & c", "Spell")} : QStringList());
+    // Shown as a click on its line shows it; nothing more to undo.
+    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("meaning of b & c"));
+    QVERIFY(!undo->isEnabled());
 }
 
 void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown() {

@@ -68,6 +68,7 @@ class tst_DowsingStore : public QObject {
     void listFrom_readsByIdNumberFromEitherEnd_data();
     void listFrom_readsByIdNumberFromEitherEnd();
     void recordChangedOrGoneSinceShown_isNeverWrittenOverSilently();
+    void removedRecord_comesBackWhole_underItsNumberOrANewOne();
     void changesOfAnotherSession_areHeardWithTheirRow();
     void openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfTheServer();
     void serverTrouble_isSaidNamingTheServer_andPasses_data();
@@ -399,6 +400,7 @@ void tst_DowsingStore::recordChangedOrGoneSinceShown_isNeverWrittenOverSilently(
     // The second save learns that the record changed since it was shown, and theirs stays.
     QCOMPARE(mine.change(edited, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.remove(id, shown).error().cause, StoreCause::Changed);
+    QCOMPARE(mine.removeKept(id, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.find(id).value_or({}).Notes, QStringLiteral("theirs"));
     // The user chose to save theirs over: written as shown now.
     QVERIFY(mine.change(edited, mine.find(id).value_or({})));
@@ -407,6 +409,30 @@ void tst_DowsingStore::recordChangedOrGoneSinceShown_isNeverWrittenOverSilently(
     QVERIFY(other.exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = %1").arg(id)));
     QCOMPARE(mine.change(edited, edited).error().cause, StoreCause::NoSuchRow);
     QVERIFY(mine.add(edited).value_or(id) > id);
+}
+
+void tst_DowsingStore::removedRecord_comesBackWhole_underItsNumberOrANewOne() {
+    DowsingStore store(path_);
+    const qint64 id = store.add(sampleRecord(QStringLiteral("KEPT"))).value_or(-1);
+    const DowsingRecord before = store.find(id).value_or({});
+    for (const bool takenMeanwhile : {false, true}) {
+        const StoreResult<KeptRow> kept = store.removeKept(id);
+        QVERIFY(kept);
+        QCOMPARE(store.find(id).error().cause, StoreCause::NoSuchRow);
+        if (takenMeanwhile) {
+            QVERIFY(DowsingTestFile(path_).insertNumbered("USURPER", id));
+        }
+        const StoreResult<RowPutBack> back = store.putBack(*kept);
+        QVERIFY2(back, qPrintable(back ? QString() : back.error().text()));
+        QCOMPARE(back->underOwnKey, !takenMeanwhile);
+        QCOMPARE(back->key == id, !takenMeanwhile);
+        DowsingRecord again = store.find(back->key).value_or({});
+        again.IdNumber = id;
+        QVERIFY(again == before);
+        if (takenMeanwhile) {
+            QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("USURPER"));
+        }
+    }
 }
 
 void tst_DowsingStore::changesOfAnotherSession_areHeardWithTheirRow() {

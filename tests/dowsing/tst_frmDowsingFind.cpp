@@ -41,7 +41,9 @@ class tst_frmDowsingFind : public QObject {
     void search_takesSqlAndIndexSyntaxAsText();
     void recordsAddedOrRemovedElsewhere_showAtTheNextSearch();
     void sortingByDate_followsTheCalendar();
-    void doubleClick_opensTheRecordSheetAsTheGridDoes();
+    void doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes_data();
+    void doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes();
+    void wordsTypedWhileTheIndexIsMade_areLookedForOnceItIs();
     void manyMatches_areReadAPageAtATime();
     void searching_leavesTheRecordsFileAsBeforeFindExisted_andBacksNothingUp();
     void aLostOrDamagedIndex_isMadeAgainAtTheNextSearch();
@@ -92,7 +94,9 @@ frmDowsingFind* tst_frmDowsingFind::openFind() {
         return nullptr;
     }
     frame->findChild<QAction*>(QStringLiteral("mnuFindRecords"))->trigger();
-    return Windows::Loaded<frmDowsingFind>();
+    frmDowsingFind* opened = Windows::Loaded<frmDowsingFind>();
+    // Words are looked for once the index made on its own thread is there.
+    return QTest::qWaitFor([opened] { return !opened || opened->searchable(); }) ? opened : nullptr;
 }
 
 QStringList tst_frmDowsingFind::namesFound(const QString& text) {
@@ -313,14 +317,26 @@ void tst_frmDowsingFind::sortingByDate_followsTheCalendar() {
     QCOMPARE(namesFound(QString()), (QStringList{"2007-01-05", "2006-12-01", "2006-02-10", "undated"}));
 }
 
-void tst_frmDowsingFind::doubleClick_opensTheRecordSheetAsTheGridDoes() {
+void tst_frmDowsingFind::doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("double click") << "double click";
+    QTest::newRow("Return in the list") << "list";
+    QTest::newRow("Return in the box typed in") << "box";
+}
+
+void tst_frmDowsingFind::doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes() {
+    QFETCH(QString, how);
     QVERIFY(SeedRecords(path(), 30));
     find = openFind();
     QVERIFY(find);
     // Days and times hold numbers too; 29 is nobody's day, hour or minute but customer 29's.
     QCOMPARE(namesFound(QStringLiteral("customer 29")), QStringList{"CUSTOMER 29"});
     const QRect cell = find->grdFound->visualRect(find->model()->index(0, 1));
-    QTest::mouseDClick(find->grdFound->viewport(), Qt::LeftButton, {}, cell.center());
+    if (how == "double click") {
+        QTest::mouseDClick(find->grdFound->viewport(), Qt::LeftButton, {}, cell.center());
+    } else {
+        QTest::keyClick(how == "list" ? static_cast<QWidget*>(find->grdFound) : find->txtFind, Qt::Key_Return);
+    }
 
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet && sheet->isVisible());
@@ -330,6 +346,25 @@ void tst_frmDowsingFind::doubleClick_opensTheRecordSheetAsTheGridDoes() {
     QCOMPARE(sheet->shownRecord().IdNumber, 29);
 }
 
+void tst_frmDowsingFind::wordsTypedWhileTheIndexIsMade_areLookedForOnceItIs() {
+    QVERIFY(SeedRecords(path(), 30));
+    Windows::Show<MDIDowsingForm1>()->findChild<QAction*>(QStringLiteral("mnuFindRecords"))->trigger();
+    find = Windows::Loaded<frmDowsingFind>();
+    QVERIFY(find);
+    // Every record is there before the index is: its making is only heard of once the events are served. The
+    // server keeps its words itself: searchable at once.
+    QCOMPARE(find->searchable(), RowIsOnServer());
+    QCOMPARE(find->model()->rowCount(), 30);
+    find->txtFind->setText(QStringLiteral("customer 29"));
+    if (!RowIsOnServer()) {
+        QCOMPARE(find->model()->rowCount(), 30);
+        QVERIFY(
+            find->lblCount->text().startsWith(QStringLiteral("Words are looked for once the search index is made")));
+    }
+    QTRY_COMPARE(find->model()->rowCount(), 1);
+    QCOMPARE(find->model()->record(0)->Name, QStringLiteral("CUSTOMER 29"));
+}
+
 void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {
     QVERIFY(SeedRecords(path(), 3 * DowsingFindModel::PageSize + 5));
     find = openFind();
@@ -337,6 +372,9 @@ void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {
     namesFound(QStringLiteral("customer"));
     QCOMPARE(find->model()->rowCount(), DowsingFindModel::PageSize);
     QVERIFY(find->model()->canFetchMore({}));
+    // How many there are in all is said, not only how many are read so far.
+    QTRY_COMPARE(find->lblCount->text(),
+                 DowsingFindTexts::Count(DowsingFindModel::PageSize, true, 3 * DowsingFindModel::PageSize + 5));
     find->grdFound->scrollToBottom();
     find->model()->fetchMore({});
     QVERIFY(find->model()->rowCount() <= 3 * DowsingFindModel::PageSize);

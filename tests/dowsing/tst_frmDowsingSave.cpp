@@ -85,6 +85,7 @@ class tst_frmDowsingSave : public QObject {
     void update_afterOpeningAnotherRecord_changesTheEditedOneAndRereadsTheGrid();
     void delete_removesTheShownRecordAndRereadsTheGrid();
     void delete_answeredNo_changesNothing();
+    void delete_undoneInTheFrame_bringsTheRecordBackWhole();
     void delete_onEmptyTable_saysSoAndGoesToTheGrid();
     void delete_afterOpeningAnotherRecord_removesTheShownOneOnly();
     void delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing();
@@ -253,6 +254,27 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
     QCOMPARE(grid->model()->rowCount(), 2);
     QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
     QVERIFY(!Windows::Loaded<frmDowsingMain>()->isVisible());
+}
+
+// A number taken meanwhile is the diary's test: both put rows back the same way.
+void tst_frmDowsingSave::delete_undoneInTheFrame_bringsTheRecordBackWhole() {
+    QVERIFY(SeedRecords(env->path(), 3));
+    const QVariantList record = env->rows().at(1);
+    frmDowsingSave* sheet = env->sheet(1);
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
+    auto* frame = Windows::Loaded<MDIDowsingForm1>();
+    auto* undo = Control<QAction>(frame, "mnuUndo");
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Deletion of “CUSTOMER 2”"));
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(env->rows().size(), 3);
+    QCOMPARE(env->rows().at(1), record);
+    QCOMPARE(env->boxes.texts().size(), 2);
+    QTRY_COMPARE(Windows::Loaded<frmDowsingAllRecord>()->model()->rowCount(), 3);
+    QVERIFY(!undo->isEnabled());
 }
 
 void tst_frmDowsingSave::delete_answeredNo_changesNothing() {

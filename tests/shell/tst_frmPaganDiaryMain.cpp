@@ -28,7 +28,7 @@ class tst_frmPaganDiaryMain : public QObject {
     void continue_checksTheFileBeforeTheChoice_data();
     void continue_checksTheFileBeforeTheChoice();
     void continue_opensTheSectionLastClicked();
-    void choice_isKeptWhileHidden_andForgottenAfterUnload();
+    void choice_isKeptWhileHidden_forgottenAfterUnload_andBackInTheNextRun();
     void launcherButton_opensTheChooserWithContinueFocused();
     void realLauncher_paganDiaryButton_showsTheChooserAndHides();
     void leaving_unloadsAndShowsTheLauncher_data();
@@ -118,7 +118,7 @@ void tst_frmPaganDiaryMain::continue_opensTheSectionLastClicked() {
     QCOMPARE(Book(Windows::Loaded<frmPaganDiaryResultBOS>()).Command5->text(), QStringLiteral("E&xit Rituals"));
 }
 
-void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
+void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_forgottenAfterUnload_andBackInTheNextRun() {
     QVERIFY(w->makeDiary());
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
@@ -160,6 +160,12 @@ void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_andForgottenAfterUnload() {
     Control<QPushButton>(chooser, "cmdContinue")->click();
     QCOMPARE(w->env.boxes.texts(), QStringList({SelectOne}));
     QVERIFY(!Windows::IsLoaded<frmPaganDiaryResultBOS>());
+
+    // The next run of the program opens the diary on the section the user went on to last.
+    Windows::ResetForTests();
+    w->env.services.givenBackThisRun.clear();
+    QVERIFY(ShowPaganDiaryTool());
+    QVERIFY(Control<QRadioButton>(Windows::Loaded<frmPaganDiaryMain>(), "optOption", 3)->isChecked());
 }
 
 void tst_frmPaganDiaryMain::launcherButton_opensTheChooserWithContinueFocused() {

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
         return 1;
     }
-    for (int size : {48, 128}) {
+    for (int size : Pictures::DesktopIconSizes) {
         const QString sub = QStringLiteral("%1x%1/apps").arg(size);
         const QString path = folder.filePath(QStringLiteral("%1/%2.png").arg(sub, id));
         if (!folder.mkpath(sub) || !Pictures::DesktopIcon(size).save(path, "PNG")) {

@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
 # A scripted session of the real program on an X display of its own (Xvfb), driven with xdotool as a user
-# would: it takes a picture of every window, adds a dowsing record and a diary entry, ends the program,
-# starts it again and checks that both are still there.
+# would: it takes a picture of every window the README shows, adds a dowsing record and a diary entry, ends the
+# program, starts it again and checks that both are still there; last the launcher in German.
 #
 #   xvfb-run -a -s "-screen 0 1280x1024x24" tools/session/session.sh PROGRAM PICTURES_FOLDER
 #
-# Run it as the user whose data folder should be used (for a check of the installed package, a fresh user).
-# Clicks land at places inside each window, so the script follows the windows' layouts; pictures are
-# for looking at, the checks at the end are what passes or fails.
+# It runs as a new user would: in a home folder of its own, made afresh and removed at the end, so that neither
+# the data nor the remembered windows of whoever runs it come in. Buttons are pressed by their keys where they
+# have one, clicks land inside each window otherwise; pictures are for looking at, the checks at the end are what
+# passes or fails. The README's pictures: PICTURES_FOLDER docs, PROGRAM an installed or a release build.
 set -euo pipefail
-program=${1:?program}
-pictures=${2:?folder for the pictures}
+program=$(realpath "${1:?program}")
+pictures=$(realpath -m "${2:?folder for the pictures}")
 mkdir -p "$pictures"
+HOME=$(mktemp -d)
+trap 'rm -rf "$HOME"' EXIT
+export HOME XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_RUNTIME_DIR=$HOME/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export LANG=en_US.UTF-8
+unset LC_ALL LC_MESSAGES LANGUAGE
 
 window() { # the newest visible window whose title matches, waiting for it
     local id
@@ -24,9 +31,9 @@ window() { # the newest visible window whose title matches, waiting for it
     exit 1
 }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep "${4:-0.6}"; }
+keys() { xdotool windowfocus --sync "$1" key --delay 80 "${@:2}"; sleep 0.8; } # into that window
 picture() { sleep 0.4; import -window "$1" "$pictures/$2.png"; }
-menu_item() { click "$1" 18 7 0.4; xdotool key "$2"; sleep 0.8; } # File menu, then the item's mnemonic
-ok_box() { local box; box=$(window '^Velloran$'); click "$box" 20 20 0.2; xdotool key Return; sleep 0.5; }
+ok_box() { local box; box=$(window '^Velloran$'); keys "$box" Return; }
 
 start() {
     "$program" &
@@ -35,50 +42,50 @@ start() {
     sleep 1
 }
 finish() {
-    menu_item "$launcher" x
+    keys "$launcher" alt+f x
     wait "$pid"
 }
 
 # First run: every window, one record, one diary entry.
 start
 picture "$launcher" launcher
-click "$launcher" 55 7 0.4
-xdotool key a
+keys "$launcher" alt+h a
 about=$(window 'Velloran v1.30')
 picture "$about" about
-click "$about" 429 244
+click "$about" 429 244 # OK
 
 click "$launcher" 182 264 1.5 # Dowsing
 frame=$(window 'Quarrow')
-xdotool mousemove --window "$frame" 400 300
-xdotool key alt+r
-sleep 0.8
+keys "$frame" alt+r
 xdotool type --delay 20 "ann smith"
 xdotool key Tab
 xdotool type --delay 20 "1 Mill Lane"
 picture "$frame" dowsing-wizard
-xdotool key alt+n
-sleep 0.8
-xdotool key alt+n
-sleep 0.8
+keys "$frame" alt+n alt+n
 click "$frame" 314 408 0.5 # the notes
 xdotool type --delay 20 "found water by the old oak"
-xdotool key alt+a
+keys "$frame" alt+a
 ok_box
-click "$frame" 699 297 1.5 # View All Records
+keys "$frame" alt+v
 picture "$frame" dowsing-grid
 xdotool mousemove --window "$frame" 178 168 click --repeat 2 --delay 80 1
 sleep 1.5
 picture "$frame" record-sheet
-click "$frame" 704 490 1 # the sheet's Back
-click "$frame" 662 420 1 # the grid's Back
-click "$frame" 699 345 1 # the wizard's Exit: the launcher again
+keys "$frame" alt+b # the sheet's Back
+keys "$frame" ctrl+f # Find Records, a window inside the frame
+xdotool type --delay 20 "oak"
+sleep 1
+picture "$frame" find-records
+keys "$frame" alt+c
+click "$frame" 300 68 0.3 # the grid's title: no window in the frame is active once Find Records closed
+keys "$frame" alt+b # the grid's Back
+keys "$frame" alt+e # the wizard's Exit: the launcher again
 
 click "$launcher" 182 352 1.5 # Pagan Diary
 chooser=$(window 'Velloran Diary')
 picture "$chooser" diary-chooser
 click "$chooser" 39 263 0.3 # Spell Section
-click "$chooser" 259 400 1.5 # Continue
+keys "$chooser" alt+c
 book=$(window 'Velloran Diary')
 click "$book" 259 301 0.5 # Open Spell
 click "$book" 259 329 0.5 # Add Spell
@@ -89,38 +96,51 @@ xdotool type --delay 20 "Water left out under the full moon"
 click "$book" 259 329 1 # Add Spell again: saved
 click "$book" 40 165 0.5 # the new keyword
 picture "$book" keyword-book
-menu_item "$book" x
+keys "$book" ctrl+f
+diaryFind=$(window 'Find in the Diary')
+xdotool type --delay 20 "moon"
+sleep 1
+picture "$diaryFind" diary-find
+keys "$diaryFind" alt+c
+keys "$book" alt+f x
 
 click "$launcher" 182 176 1.5 # Pagan
 browser=$(window '^Velloran$')
 click "$browser" 662 302 0.3 # 2010
 picture "$browser" calendar-browser
+keys "$browser" alt+t Return
+wheel=$(window 'Wheel of the Year')
+picture "$wheel" wheel-of-the-year
+keys "$wheel" alt+c
 click "$browser" 687 370 1.5 # Show Pagan Calendar
 month=$(window '^Velloran$')
 picture "$month" month-view
-menu_item "$month" x
+keys "$month" alt+f x
 finish
 
 # Second run: what was added is still there.
 start
 click "$launcher" 182 264 1.5
 frame=$(window 'Quarrow')
-click "$frame" 699 297 1.5
-picture "$frame" after-restart-grid
-click "$frame" 662 420 1
-click "$frame" 699 345 1
+keys "$frame" alt+v
+keys "$frame" alt+b alt+e
 click "$launcher" 182 352 1.5
 chooser=$(window 'Velloran Diary')
 click "$chooser" 39 263 0.3
-click "$chooser" 259 400 1.5
+keys "$chooser" alt+c
 book=$(window 'Velloran Diary')
 click "$book" 259 301 0.5
 click "$book" 40 165 0.5
-picture "$book" after-restart-keyword-book
-menu_item "$book" x
+keys "$book" alt+f x
 finish
 
-data=${XDG_DATA_HOME:-$HOME/.local/share}/velloran
+# The launcher in German.
+LANG=de_DE.UTF-8 start
+picture "$launcher" launcher-de
+kill "$pid"
+wait "$pid" || true
+
+data=$XDG_DATA_HOME/velloran
 [ -f "$data/Dowsing.dll" ] || data=$(dirname "$(command -v "$program" || echo "$program")")
 python3 - "$data" <<'PY'
 import sqlite3, sys

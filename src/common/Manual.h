@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+// The user's manual: HTML pages installed with the program (share/velloran/manual beside its bin folder, which a
+// build folder has too), read offline in a window of the program's own. F1 in every window opens it at the page
+// about that window; "Velloran Manual" in the Tools menus does the same.
+namespace Manual {
+
+// The folder that holds the pages, or empty when the manual is not installed.
+QString Folder();
+// The page, and place on it, about a window (by its objectName): "dowsing.html#sheet". The contents page for a
+// window the manual does not name.
+QString PageFor(const QString& windowName);
+// Every page the program opens, for a test that they are all there.
+QStringList PagesNamed();
+
+// Shows the manual at a page ("wheel.html", "diary.html#book"); says so when the manual is not installed.
+void Show(const QString& page, QWidget* over = nullptr);
+
+// "Velloran &Manual", F1, for the whole of `window`: it opens the page `page` names at that moment (the window in
+// front of a frame may change). The same command goes into the window's Tools menu, where there is one.
+QAction* MakeCommand(QWidget* window, std::function<QString()> page);
+
+} // namespace Manual
