@@ -109,7 +109,7 @@ void measure(const QString& path, const std::optional<SharedDatabase>& shared, F
     if (!shared) {
         DowsingSearch::EnsureIndex(*db); // made once, before any timing; caught up here after the add elsewhere
     }
-    DowsingFindModel found(*db);
+    DowsingFindModel found(*db, &store.source()); // as the find window makes it
     f.findWord.push_back(timed([&] { found.setSearch(QStringLiteral("customer 123")); }));
     f.findLetter.push_back(timed([&] { found.setSearch(QStringLiteral("c")); }));
 }

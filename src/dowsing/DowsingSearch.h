@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class DataSource;
+
 // Finding dowsing records by any word of their text columns or their date.
 //
 // The words live in a full-text index (SQLite FTS5) in a file of its own in the user's cache folder, never in
@@ -100,8 +102,9 @@ class DowsingFindModel : public QAbstractTableModel {
   public:
     static constexpr int PageSize = 128;
 
-    // The connection must stay open while the model lives.
-    explicit DowsingFindModel(const QSqlDatabase& db, QObject* parent = nullptr);
+    // The connection must stay open while the model lives. Given the connection's source, a server's pages are
+    // read through statements it keeps prepared.
+    explicit DowsingFindModel(const QSqlDatabase& db, DataSource* source = nullptr, QObject* parent = nullptr);
 
     // Runs a new search from the first page; an empty text lists every record. False (with lastError) when
     // the file could not be read.
@@ -153,6 +156,7 @@ class DowsingFindModel : public QAbstractTableModel {
     void fail(const QSqlError& error);
 
     QSqlDatabase db_;
+    DataSource* source_ = nullptr;
     const SqlDialect& sql_;
     QString text_;
     DowsingSearch::Terms terms_;

@@ -213,7 +213,7 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
     // In number order at first, then in the order the user chose.
     const int column = model_ ? grdFound->horizontalHeader()->sortIndicatorSection() : 13;
     const Qt::SortOrder order = model_ ? grdFound->horizontalHeader()->sortIndicatorOrder() : Qt::AscendingOrder;
-    auto made = std::make_unique<DowsingFindModel>(db);
+    auto made = std::make_unique<DowsingFindModel>(db, &store_->source());
     grdFound->setModel(made.get());
     model_ = std::move(made);
     connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);
