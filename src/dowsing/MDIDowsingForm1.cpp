@@ -208,6 +208,10 @@ void MDIDowsingForm1::ShowActiveWindowMenus() {
                 break;
             }
         }
+        // Active as well as in front: the keys of a window in an inactive sub-window do not reach it.
+        if (front) {
+            windowArea_->setActiveSubWindow(front);
+        }
     }
     const auto* child = front ? dynamic_cast<const DowsingChildWindow*>(front->widget()) : nullptr;
     const QList<QAction*> wanted = child ? child->frameMenuItems() : QList<QAction*>();

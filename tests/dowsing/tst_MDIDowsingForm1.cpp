@@ -3,6 +3,7 @@
 #include "dowsing/DowsingTool.h"
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingAllRecord.h"
+#include "dowsing/frmDowsingFind.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
 #include "support/DowsingSeed.h"
@@ -281,6 +282,13 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     QVERIFY(grid && grid->isVisible());
     QCOMPARE(barTexts(bar), (QStringList{"&File|&Print|&Back", "&Tools"}));
     QVERIFY(!grid->mnuPrint->isEnabled());
+    // Find Records over it and closed: the grid active again, so that its keys work without a click.
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    frame->findChild<QAction*>(QStringLiteral("mnuFindRecords"))->trigger();
+    QTest::mouseClick(Control(Windows::Loaded<frmDowsingFind>(), "cmdClose"), Qt::LeftButton);
+    settle();
+    QCOMPARE(Control<QMdiArea>(frame, "mdiArea")->activeSubWindow(), grid->subWindow());
 
     // The record sheet has no menus: Tools alone.
     DowsingWorld::doubleClickRow(grid, 0);
