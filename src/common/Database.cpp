@@ -301,17 +301,22 @@ namespace {
 bool onServer(const QSqlDatabase& db) {
     return db.driverName() == QLatin1String("QPSQL");
 }
+} // namespace
 
-// On the server a value keeps its type and a text is always UTF-8: the row is read and written as it is, under the
-// names the server gave its table and columns when it made them (unquoted names folded to lower case).
-StoreResult<KeptRow> takeServerRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn,
-                                      qint64 key, const QString& what) {
-    KeptRow row{table.toLower(), keyColumn, key, {}, {}, {}};
+// A file's row is read by SQLite's type of each value and a text as its very bytes (read as text, bytes that are no
+// UTF-8 would come back changed), with every column the file has, another program's own included. On the server a
+// value keeps its type and a text is always UTF-8: the row is read as it is, under the names the server gave its
+// table and columns when it made them (unquoted names folded to lower case).
+StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn, qint64 key,
+                                const QString& what) {
+    const bool server = onServer(db);
+    KeptRow row{server ? table.toLower() : table, keyColumn, key, {}, {}, {}};
     QSqlQuery query(db);
-    if (!RunPrepared(query,
-                     QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
-                                    "current_schema() AND table_name = ? ORDER BY ordinal_position"),
-                     {row.table})) {
+    const QString columnsOfTable =
+        server ? QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
+                                "current_schema() AND table_name = ? ORDER BY ordinal_position")
+               : QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid");
+    if (!RunPrepared(query, columnsOfTable, {row.table})) {
         return StoreError::fromSql(what, query.lastError());
     }
     while (query.next()) {
@@ -319,13 +324,14 @@ StoreResult<KeptRow> takeServerRowOut(const QSqlDatabase& db, const QString& tab
             row.keyColumn = column;
         } else {
             row.columns << column;
-            row.types << QStringLiteral("server");
         }
     }
     query.finish();
     QStringList read;
     for (const QString& column : std::as_const(row.columns)) {
-        read << quoted(column);
+        read << (server ? quoted(column)
+                        : QStringLiteral("typeof(%1), CASE typeof(%1) WHEN 'text' THEN CAST(%1 AS BLOB) ELSE %1 END")
+                              .arg(quoted(column)));
     }
     if (!RunPrepared(query,
                      QStringLiteral("DELETE FROM %1 WHERE %2 = ? RETURNING %3")
@@ -340,81 +346,10 @@ StoreResult<KeptRow> takeServerRowOut(const QSqlDatabase& db, const QString& tab
         return StoreError{StoreCause::NoSuchRow, what, Words::tr("the row is no longer in the file"), {}};
     }
     for (int i = 0; i < row.columns.size(); ++i) {
-        row.values << query.value(i);
-    }
-    return row;
-}
-
-StoreResult<RowPutBack> putServerRowBack(const QSqlDatabase& db, const KeptRow& row, bool taken, const QString& what) {
-    QStringList columns;
-    QStringList values;
-    for (const QString& column : row.columns) {
-        columns << quoted(column);
-        values << QStringLiteral("?");
-    }
-    QVariantList bound = row.values;
-    if (!taken) {
-        columns << quoted(row.keyColumn);
-        values << QStringLiteral("?");
-        bound << row.key;
-    }
-    QSqlQuery query(db);
-    if (!RunPrepared(query,
-                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING %4")
-                         .arg(quoted(row.table), columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
-                              quoted(row.keyColumn)),
-                     bound) ||
-        !query.next()) {
-        return StoreError::fromSql(what, query.lastError());
-    }
-    return RowPutBack{query.value(0).toLongLong(), !taken};
-}
-} // namespace
-
-StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn, qint64 key,
-                                const QString& what) {
-    if (onServer(db)) {
-        return takeServerRowOut(db, table, keyColumn, key, what);
-    }
-    KeptRow row{table, keyColumn, key, {}, {}, {}};
-    QSqlQuery query(db);
-    // Every column the file has, another program's own included, so that nothing of the row is lost.
-    if (!RunPrepared(query, QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {table})) {
-        return StoreError::fromSql(what, query.lastError());
-    }
-    while (query.next()) {
-        if (const QString column = query.value(0).toString(); column.compare(keyColumn, Qt::CaseInsensitive) != 0) {
-            row.columns << column;
-        }
+        row.types << (server ? QStringLiteral("server") : query.value(2 * i).toString());
+        row.values << query.value(server ? i : 2 * i + 1);
     }
     query.finish();
-    QStringList read;
-    for (const QString& column : std::as_const(row.columns)) {
-        // A text is read as its bytes: read as text, bytes that are no UTF-8 would come back changed.
-        read << QStringLiteral("typeof(%1), CASE typeof(%1) WHEN 'text' THEN CAST(%1 AS BLOB) ELSE %1 END")
-                    .arg(quoted(column));
-    }
-    if (!RunPrepared(query,
-                     QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                         .arg(read.join(QStringLiteral(", ")), quoted(table), quoted(keyColumn)),
-                     {key})) {
-        return StoreError::fromSql(what, query.lastError());
-    }
-    if (!query.next()) {
-        if (query.lastError().isValid()) {
-            return StoreError::fromSql(what, query.lastError());
-        }
-        return StoreError{StoreCause::NoSuchRow, what, Words::tr("the row is no longer in the file"), {}};
-    }
-    for (int i = 0; i < row.columns.size(); ++i) {
-        row.types << query.value(2 * i).toString();
-        row.values << query.value(2 * i + 1);
-    }
-    query.finish();
-    if (!RunPrepared(query, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(table), quoted(keyColumn)),
-                     {key})) {
-        return StoreError::fromSql(what, query.lastError());
-    }
     return row;
 }
 
@@ -427,23 +362,26 @@ StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, c
     }
     const bool taken = query.next();
     query.finish();
-    if (onServer(db)) {
-        return putServerRowBack(db, row, taken, what);
-    }
     QStringList columns;
     QStringList values;
     QVariantList bound;
     for (int i = 0; i < row.columns.size(); ++i) {
         columns << quoted(row.columns.at(i));
-        values << QStringLiteral("CASE ? WHEN 'text' THEN CAST(? AS TEXT) ELSE ? END");
+        const QString& type = row.types.at(i);
         QVariant value = row.values.at(i);
+        if (type == QLatin1String("server")) {
+            values << QStringLiteral("?");
+            bound << value;
+            continue;
+        }
+        values << QStringLiteral("CASE ? WHEN 'text' THEN CAST(? AS TEXT) ELSE ? END");
         // An empty text or blob reads back as a null byte array, which would be bound as NULL.
-        if (row.types.at(i) == QLatin1String("text") && value.toByteArray().isEmpty()) {
+        if (type == QLatin1String("text") && value.toByteArray().isEmpty()) {
             value = QStringLiteral("");
-        } else if (row.types.at(i) == QLatin1String("blob") && value.toByteArray().isEmpty()) {
+        } else if (type == QLatin1String("blob") && value.toByteArray().isEmpty()) {
             value = QByteArray("");
         }
-        bound << row.types.at(i) << value << value;
+        bound << type << value << value;
     }
     if (!taken) {
         columns << quoted(row.keyColumn);
@@ -451,12 +389,14 @@ StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, c
         bound << row.key;
     }
     if (!RunPrepared(query,
-                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                         .arg(quoted(row.table), columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))),
-                     bound)) {
+                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING %4")
+                         .arg(quoted(row.table), columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
+                              quoted(row.keyColumn)),
+                     bound) ||
+        !query.next()) {
         return StoreError::fromSql(what, query.lastError());
     }
-    return RowPutBack{taken ? query.lastInsertId().toLongLong() : row.key, !taken};
+    return RowPutBack{query.value(0).toLongLong(), !taken};
 }
 
 bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values) {

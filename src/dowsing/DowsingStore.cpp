@@ -220,6 +220,20 @@ QString DowsingStore::unchangedSince(const std::optional<DowsingRecord>& shown) 
     return QStringLiteral(" AND ") + same.join(QStringLiteral(" AND "));
 }
 
+// Gone, or changed by someone else since it was shown: never written over without a word.
+StoreError DowsingStore::whyUntouched(const QSqlDatabase& db, qint64 idNumber,
+                                      const std::optional<DowsingRecord>& shown) const {
+    QSqlQuery there(db);
+    if (shown && RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
+        there.next()) {
+        return {StoreCause::Changed,
+                Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
+                {},
+                {}};
+    }
+    return noSuchRecord(idNumber);
+}
+
 StoreStatus DowsingStore::change(const DowsingRecord& record, const std::optional<DowsingRecord>& shown) {
     return writeOneRow(
         QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?%2")
@@ -271,16 +285,7 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
         }
     }
     if (affected == 0) {
-        // Gone, or changed by someone else since it was shown: never written over without a word.
-        QSqlQuery there(*db);
-        if (shown && RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
-            there.next()) {
-            return StoreError{StoreCause::Changed,
-                              Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
-                              {},
-                              {}};
-        }
-        return noSuchRecord(idNumber);
+        return whyUntouched(*db, idNumber, shown);
     }
     if (!transaction.commit()) {
         return fail(notWritten, transaction.lastError());
@@ -326,16 +331,7 @@ StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber, const std::option
                 return StoreError::fromSql(what, same.lastError());
             }
             if (!same.next()) {
-                QSqlQuery there(db);
-                if (RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
-                    there.next()) {
-                    return StoreError{
-                        StoreCause::Changed,
-                        Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
-                        {},
-                        {}};
-                }
-                return noSuchRecord(idNumber);
+                return whyUntouched(db, idNumber, shown);
             }
         }
         StoreResult<KeptRow> row =

@@ -86,6 +86,8 @@ class DowsingStore {
                             const QString& notWritten, DataChange::Kind kind);
     // " AND Date IS ? AND Name IS ? ...": the row still holds what was shown; nothing without a record shown.
     QString unchangedSince(const std::optional<DowsingRecord>& shown) const;
+    // Why a change given the record as `shown` touched no row: changed by someone else meanwhile, or gone.
+    StoreError whyUntouched(const QSqlDatabase& db, qint64 idNumber, const std::optional<DowsingRecord>& shown) const;
     StoreStatus checkKeyColumn(const QSqlDatabase& db);
     // Runs `change` as one transaction; nothing is kept of a failed one.
     template <typename T>
