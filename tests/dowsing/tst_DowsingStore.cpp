@@ -446,13 +446,11 @@ void tst_DowsingStore::changesOfAnotherSession_areHeardWithTheirRow() {
     // that anything may have changed, and which of the two comes first is the event loop's choice.
     const DataChange::Kind kind = RowIsOnServer() ? DataChange::Kind::Added : DataChange::Kind::Unknown;
     const qint64 key = RowIsOnServer() ? 7 : 0;
-    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(heard.cbegin(), heard.cend(),
-                                         [&](const QList<QVariant>& signal) {
-                                             const DataChange change = signal.first().value<DataChange>();
-                                             return change.elsewhere && change.kind == kind && change.key == key &&
-                                                    change.touches(QString::fromLatin1(DowsingStore::Table));
-                                         }),
-                             1000);
+    QTRY_VERIFY(std::any_of(heard.cbegin(), heard.cend(), [&](const QList<QVariant>& signal) {
+        const DataChange change = signal.first().value<DataChange>();
+        return change.elsewhere && change.kind == kind && change.key == key &&
+               change.touches(QString::fromLatin1(DowsingStore::Table));
+    }));
     QCOMPARE(store.count().value_or(-1), 1);
 }
 
@@ -462,8 +460,8 @@ void tst_DowsingStore::openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfThe
     QVERIFY(grid.reload());
     QSignalSpy said(&grid, &DowsingGridModel::readFailed);
     QVERIFY(DowsingTestFile(path_).insertNumbered("ADDED ELSEWHERE", 3));
-    // Within a second, without the user asking.
-    QTRY_COMPARE_WITH_TIMEOUT(grid.rowCount(), 1, 1000);
+    // Without the user asking; how soon is measured by the benchmarks.
+    QTRY_COMPARE(grid.rowCount(), 1);
     QCOMPARE(grid.record(0)->Name, QStringLiteral("ADDED ELSEWHERE"));
     if (!RowIsOnServer()) {
         return;
