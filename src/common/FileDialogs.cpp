@@ -104,6 +104,18 @@ QString ChooseFolder(const QString& title, QWidget* parent) {
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
+void SetOpenFileChooser(OpenFileChooser chooser) {
+    CurrentServices().openFileChooser = std::move(chooser);
+}
+
+QString ChooseOpenFile(const QString& title, const QString& start, QWidget* parent) {
+    const Windows::NestedLoop dialogOpen;
+    if (CurrentServices().openFileChooser) {
+        return CurrentServices().openFileChooser(title);
+    }
+    return QFileDialog::getOpenFileName(parent, title, start, {}, nullptr, QFileDialog::DontUseNativeDialog);
+}
+
 void SetPrintPreviewer(PrintPreviewer shown) {
     CurrentServices().printPreviewer = std::move(shown);
 }

@@ -51,6 +51,12 @@ using FolderChooser = std::function<QString(const QString& title)>;
 // Replaces the real folder dialog, for tests; an empty chooser brings it back.
 void SetFolderChooser(FolderChooser chooser);
 
+// A file the user picks to read, starting at `start` (a file or its folder). Empty when the user cancelled.
+QString ChooseOpenFile(const QString& title, const QString& start, QWidget* parent = nullptr);
+using OpenFileChooser = std::function<QString(const QString& title)>;
+// Replaces the real open dialog, for tests; an empty chooser brings it back.
+void SetOpenFileChooser(OpenFileChooser chooser);
+
 // Draws every page of a document on the printer it is given; empty when all was drawn, otherwise why not.
 using PagePainter = std::function<QString(QPrinter*)>;
 // A print preview (QPrintPreviewDialog) of what `paint` draws, from which the user may also print. Pages that

@@ -23,6 +23,7 @@ struct Services {
     SaveFileChooser saveFileChooser;
     PrinterChooser printerChooser;
     FolderChooser folderChooser;
+    OpenFileChooser openFileChooser;
     PrintPreviewer printPreviewer;
     std::optional<QDate> today;
     std::optional<QTimeZone> timeZone;

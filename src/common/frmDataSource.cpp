@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,10 +44,10 @@ frmDataSource::frmDataSource(QWidget* parent) : QDialog(parent) {
     tlsModeList_ = named(new QComboBox(this), "cmbTlsMode");
     tlsModeList_->addItems(TlsModes);
     caFileField_ = named(new QLineEdit(this), "txtCaFile");
-    auto* browse = named(new QPushButton(tr("&Browse…"), this), "cmdBrowseCaFile");
+    browseCaFileButton_ = named(new QPushButton(tr("&Browse…"), this), "cmdBrowseCaFile");
     auto* caRow = new QHBoxLayout();
     caRow->addWidget(caFileField_);
-    caRow->addWidget(browse);
+    caRow->addWidget(browseCaFileButton_);
     form->addRow(tr("&Host:"), hostField_);
     form->addRow(tr("P&ort:"), portField_);
     form->addRow(tr("&Database:"), databaseField_);
@@ -72,7 +71,7 @@ frmDataSource::frmDataSource(QWidget* parent) : QDialog(parent) {
     column->addWidget(buttons);
 
     connect(filesOption_, &QRadioButton::toggled, this, &frmDataSource::followKind);
-    connect(browse, &QPushButton::clicked, this, &frmDataSource::chooseCaFile);
+    connect(browseCaFileButton_, &QPushButton::clicked, this, &frmDataSource::chooseCaFile);
     connect(test, &QPushButton::clicked, this, &frmDataSource::testConnection);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmDataSource::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -108,15 +107,15 @@ std::optional<SharedDatabase> frmDataSource::choice() const {
 }
 
 void frmDataSource::followKind() {
-    for (QWidget* field : std::initializer_list<QWidget*>{hostField_, portField_, databaseField_, userField_,
-                                                          passwordField_, tlsModeList_, caFileField_}) {
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{hostField_, portField_, databaseField_, userField_, passwordField_,
+                                         tlsModeList_, caFileField_, browseCaFileButton_}) {
         field->setEnabled(serverOption_->isChecked());
     }
 }
 
 void frmDataSource::chooseCaFile() {
-    const Windows::NestedLoop choosing;
-    const QString file = QFileDialog::getOpenFileName(this, tr("Choose the CA file"), caFileField_->text());
+    const QString file = ChooseOpenFile(tr("Choose the CA file"), caFileField_->text(), this);
     if (!file.isEmpty()) {
         caFileField_->setText(file);
     }

@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -41,6 +42,7 @@ class frmDataSource : public QDialog {
     QLineEdit* userField_;
     QLineEdit* passwordField_;
     QComboBox* tlsModeList_;
+    QPushButton* browseCaFileButton_ = nullptr;
     QLineEdit* caFileField_;
     QLabel* testResult_;
 };

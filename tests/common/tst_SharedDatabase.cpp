@@ -1,6 +1,7 @@
 #include "common/Application.h"
 #include "common/DataSource.h"
 #include "common/DataSourceChoice.h"
+#include "common/FileDialogs.h"
 #include "common/ServerCopy.h"
 #include "common/ServerSource.h"
 #include "common/SharedDatabase.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
@@ -147,6 +150,12 @@ void tst_SharedDatabase::testConnection_saysInWordsWhatIsWrong() {
     // Refused again while a connection to that database, opened with the right password, stands.
     Control<QLineEdit>(&dialog, "txtPassword")->setText("wrong");
     QVERIFY(!dialog.testConnection());
+    // The CA file is chosen for the server only.
+    SetOpenFileChooser([](const QString&) { return QStringLiteral("/etc/ssl/ca.pem"); });
+    Control<QPushButton>(&dialog, "cmdBrowseCaFile")->click();
+    QCOMPARE(Control<QLineEdit>(&dialog, "txtCaFile")->text(), QStringLiteral("/etc/ssl/ca.pem"));
+    Control<QRadioButton>(&dialog, "optFiles")->setChecked(true);
+    QVERIFY(!Control<QPushButton>(&dialog, "cmdBrowseCaFile")->isEnabled());
 }
 
 void tst_SharedDatabase::fillLocalFiles() {
