@@ -314,8 +314,8 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <translation>der Datenträger des Servers %1 ist voll</translation>
     </message>
     <message>
-        <source>the row is no longer in the file</source>
-        <translation>die Zeile ist nicht mehr in der Datei</translation>
+        <source>the row was removed meanwhile</source>
+        <translation>die Zeile wurde inzwischen entfernt</translation>
     </message>
 </context>
 <context>
@@ -659,10 +659,6 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <translation>Kein Eintrag hat die Nummer %1</translation>
     </message>
     <message>
-        <source>The file could not be read</source>
-        <translation>Die Datei konnte nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>The dowsing records could not be opened</source>
         <translation>Die Radiästhesie-Einträge konnten nicht geöffnet werden</translation>
     </message>
@@ -671,24 +667,8 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <translation>die Datei %1 nummeriert ihre Einträge nicht selbst (ihre Spalte IdNumber ist kein automatischer Schlüssel), daher könnte ein neuer Eintrag weder geändert noch entfernt werden; es ist vielleicht eine ältere oder umgewandelte Datei</translation>
     </message>
     <message>
-        <source>The file could not be written</source>
-        <translation>In die Datei konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>The file refused the record</source>
-        <translation>Die Datei hat den Eintrag abgelehnt</translation>
-    </message>
-    <message>
-        <source>The record could not be written to the file</source>
-        <translation>Der Eintrag konnte nicht in die Datei geschrieben werden</translation>
-    </message>
-    <message>
         <source>The record could not be removed</source>
         <translation>Der Eintrag konnte nicht entfernt werden</translation>
-    </message>
-    <message>
-        <source>The removal could not be written to the file</source>
-        <translation>Das Entfernen konnte nicht in die Datei geschrieben werden</translation>
     </message>
     <message>
         <source>The record %1 was changed by someone else since it was shown</source>
@@ -701,6 +681,18 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     <message>
         <source>it is no record</source>
         <translation>es ist kein Eintrag</translation>
+    </message>
+    <message>
+        <source>The records could not be read</source>
+        <translation>Die Einträge konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The records could not be written</source>
+        <translation>Die Einträge konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The record could not be saved</source>
+        <translation>Der Eintrag konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -1435,10 +1427,6 @@ Die andere Fassung behalten, Ihre darüber speichern oder Ihre als neuen Eintrag
 %1</translation>
     </message>
     <message>
-        <source>This record is no longer in the file; it was deleted meanwhile.</source>
-        <translation>Dieser Eintrag ist nicht mehr in der Datei; er wurde inzwischen gelöscht.</translation>
-    </message>
-    <message>
         <source>Making the search index of the records…</source>
         <translation>Der Suchindex der Einträge wird angelegt…</translation>
     </message>
@@ -1469,6 +1457,10 @@ Die andere Fassung behalten, Ihre darüber speichern oder Ihre als neuen Eintrag
     <message>
         <source>Search index made so far</source>
         <translation>Bisher angelegter Suchindex</translation>
+    </message>
+    <message>
+        <source>This record was deleted meanwhile.</source>
+        <translation>Dieser Eintrag wurde inzwischen gelöscht.</translation>
     </message>
 </context>
 <context>

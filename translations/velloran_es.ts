@@ -314,8 +314,8 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <translation>el disco del servidor %1 está lleno</translation>
     </message>
     <message>
-        <source>the row is no longer in the file</source>
-        <translation>la fila ya no está en el archivo</translation>
+        <source>the row was removed meanwhile</source>
+        <translation>la fila se ha eliminado mientras tanto</translation>
     </message>
 </context>
 <context>
@@ -659,10 +659,6 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <translation>Ningún registro tiene el número %1</translation>
     </message>
     <message>
-        <source>The file could not be read</source>
-        <translation>No se pudo leer el archivo</translation>
-    </message>
-    <message>
         <source>The dowsing records could not be opened</source>
         <translation>No se pudieron abrir los registros de radiestesia</translation>
     </message>
@@ -671,24 +667,8 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <translation>el archivo %1 no numera sus registros por sí mismo (su columna IdNumber no es una clave automática), así que un registro añadido no se podría ni cambiar ni eliminar; puede ser un archivo antiguo o convertido</translation>
     </message>
     <message>
-        <source>The file could not be written</source>
-        <translation>No se pudo escribir en el archivo</translation>
-    </message>
-    <message>
-        <source>The file refused the record</source>
-        <translation>El archivo rechazó el registro</translation>
-    </message>
-    <message>
-        <source>The record could not be written to the file</source>
-        <translation>No se pudo escribir el registro en el archivo</translation>
-    </message>
-    <message>
         <source>The record could not be removed</source>
         <translation>No se pudo eliminar el registro</translation>
-    </message>
-    <message>
-        <source>The removal could not be written to the file</source>
-        <translation>No se pudo escribir la eliminación en el archivo</translation>
     </message>
     <message>
         <source>The record %1 was changed by someone else since it was shown</source>
@@ -701,6 +681,18 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     <message>
         <source>it is no record</source>
         <translation>no es un registro</translation>
+    </message>
+    <message>
+        <source>The records could not be read</source>
+        <translation>No se pudieron leer los registros</translation>
+    </message>
+    <message>
+        <source>The records could not be written</source>
+        <translation>No se pudieron escribir los registros</translation>
+    </message>
+    <message>
+        <source>The record could not be saved</source>
+        <translation>No se pudo guardar el registro</translation>
     </message>
 </context>
 <context>
@@ -1435,10 +1427,6 @@ Keep their version, save yours over it, or save yours as a new record?</source>
 %1</translation>
     </message>
     <message>
-        <source>This record is no longer in the file; it was deleted meanwhile.</source>
-        <translation>Este registro ya no está en el archivo; se ha eliminado mientras tanto.</translation>
-    </message>
-    <message>
         <source>Making the search index of the records…</source>
         <translation>Creando el índice de búsqueda de los registros…</translation>
     </message>
@@ -1469,6 +1457,10 @@ Keep their version, save yours over it, or save yours as a new record?</source>
     <message>
         <source>Search index made so far</source>
         <translation>Índice de búsqueda creado hasta ahora</translation>
+    </message>
+    <message>
+        <source>This record was deleted meanwhile.</source>
+        <translation>Este registro se ha eliminado mientras tanto.</translation>
     </message>
 </context>
 <context>

@@ -314,8 +314,8 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <translation>le disque du serveur %1 est plein</translation>
     </message>
     <message>
-        <source>the row is no longer in the file</source>
-        <translation>la ligne n&apos;est plus dans le fichier</translation>
+        <source>the row was removed meanwhile</source>
+        <translation>la ligne a été supprimée entre-temps</translation>
     </message>
 </context>
 <context>
@@ -659,10 +659,6 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <translation>Aucune fiche ne porte le numéro %1</translation>
     </message>
     <message>
-        <source>The file could not be read</source>
-        <translation>Le fichier n&apos;a pas pu être lu</translation>
-    </message>
-    <message>
         <source>The dowsing records could not be opened</source>
         <translation>Les fiches de radiesthésie n&apos;ont pas pu être ouvertes</translation>
     </message>
@@ -671,24 +667,8 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <translation>le fichier %1 ne numérote pas lui-même ses fiches (sa colonne IdNumber n&apos;est pas une clé automatique), si bien qu&apos;une fiche ajoutée ne pourrait être ni modifiée ni supprimée ; il s&apos;agit peut-être d&apos;un fichier ancien ou converti</translation>
     </message>
     <message>
-        <source>The file could not be written</source>
-        <translation>Impossible d&apos;écrire dans le fichier</translation>
-    </message>
-    <message>
-        <source>The file refused the record</source>
-        <translation>Le fichier a refusé la fiche</translation>
-    </message>
-    <message>
-        <source>The record could not be written to the file</source>
-        <translation>La fiche n&apos;a pas pu être écrite dans le fichier</translation>
-    </message>
-    <message>
         <source>The record could not be removed</source>
         <translation>La fiche n&apos;a pas pu être supprimée</translation>
-    </message>
-    <message>
-        <source>The removal could not be written to the file</source>
-        <translation>La suppression n&apos;a pas pu être écrite dans le fichier</translation>
     </message>
     <message>
         <source>The record %1 was changed by someone else since it was shown</source>
@@ -701,6 +681,18 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     <message>
         <source>it is no record</source>
         <translation>ce n&apos;est pas une fiche</translation>
+    </message>
+    <message>
+        <source>The records could not be read</source>
+        <translation>Les fiches n&apos;ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>The records could not be written</source>
+        <translation>Les fiches n&apos;ont pas pu être écrites</translation>
+    </message>
+    <message>
+        <source>The record could not be saved</source>
+        <translation>La fiche n&apos;a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -1435,10 +1427,6 @@ Garder leur version, enregistrer la vôtre par-dessus, ou l&apos;enregistrer com
 %1</translation>
     </message>
     <message>
-        <source>This record is no longer in the file; it was deleted meanwhile.</source>
-        <translation>Cette fiche n&apos;est plus dans le fichier ; elle a été supprimée entre-temps.</translation>
-    </message>
-    <message>
         <source>Making the search index of the records…</source>
         <translation>Création de l&apos;index de recherche des fiches…</translation>
     </message>
@@ -1469,6 +1457,10 @@ Garder leur version, enregistrer la vôtre par-dessus, ou l&apos;enregistrer com
     <message>
         <source>Search index made so far</source>
         <translation>Index de recherche créé jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>This record was deleted meanwhile.</source>
+        <translation>Cette fiche a été supprimée entre-temps.</translation>
     </message>
 </context>
 <context>

@@ -81,9 +81,26 @@ StoreCause causeOf(const QSqlError& error) {
     return number ? causeOfCode(value) : StoreCause::Other;
 }
 
+// PostgreSQL's client words a refusal over several lines, its hints indented with tabs; a message box reads better
+// with one paragraph, each line a sentence of it.
+QString oneParagraph(const QString& text) {
+    QStringList sentences;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString sentence = line.simplified();
+        if (sentence.isEmpty()) {
+            continue;
+        }
+        if (!sentences.isEmpty() && !QStringLiteral(".:;?!").contains(sentences.constLast().back())) {
+            sentences.last() += QLatin1Char('.');
+        }
+        sentences << sentence;
+    }
+    return sentences.join(QLatin1Char(' '));
+}
+
 QString reasonOf(const QSqlError& error) {
-    const QString database = error.databaseText().trimmed();
-    const QString text = database.isEmpty() ? error.text().trimmed() : database;
+    const QString database = oneParagraph(error.databaseText());
+    const QString text = database.isEmpty() ? oneParagraph(error.text()) : database;
     return text.isEmpty() ? Words::tr("unknown error") : text;
 }
 
@@ -343,7 +360,7 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
         if (query.lastError().isValid()) {
             return StoreError::fromSql(what, query.lastError());
         }
-        return StoreError{StoreCause::NoSuchRow, what, Words::tr("the row is no longer in the file"), {}};
+        return StoreError{StoreCause::NoSuchRow, what, Words::tr("the row was removed meanwhile"), {}};
     }
     for (int i = 0; i < row.columns.size(); ++i) {
         row.types << (server ? QStringLiteral("server") : query.value(2 * i).toString());

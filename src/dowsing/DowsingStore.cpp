@@ -64,7 +64,7 @@ StoreError noSuchRecord(qint64 idNumber) {
 }
 
 QString notRead() {
-    return Words::tr("The file could not be read");
+    return Words::tr("The records could not be read");
 }
 
 } // namespace
@@ -181,7 +181,7 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(Words::tr("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The records could not be written"), transaction.lastError());
     }
     qint64 id = 0;
     {
@@ -189,7 +189,7 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
             source_.statement(*db, DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"));
         if (!insert) {
             StoreError error = insert.error();
-            error.what = Words::tr("The file refused the record");
+            error.what = Words::tr("The record could not be saved");
             return fail(std::move(error));
         }
         QSqlQuery& q = **insert;
@@ -197,13 +197,13 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
         if (!q.exec() || !q.next()) {
             const QSqlError why = q.lastError();
             q.finish();
-            return fail(Words::tr("The file refused the record"), why);
+            return fail(Words::tr("The record could not be saved"), why);
         }
         id = q.value(0).toLongLong();
         q.finish();
     }
     if (!transaction.commit()) {
-        return fail(Words::tr("The record could not be written to the file"), transaction.lastError());
+        return fail(Words::tr("The record could not be saved"), transaction.lastError());
     }
     source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), id, false});
     return id;
@@ -239,35 +239,33 @@ StoreStatus DowsingStore::change(const DowsingRecord& record, const std::optiona
         QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?%2")
             .arg(columnsBut(QStringLiteral("%1 = ?")), unchangedSince(shown)),
         record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); }, shown,
-        Words::tr("The file refused the record"), Words::tr("The record could not be written to the file"),
-        DataChange::Kind::Changed);
+        Words::tr("The record could not be saved"), DataChange::Kind::Changed);
 }
 
 StoreStatus DowsingStore::remove(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
     return writeOneRow(
         QStringLiteral("DELETE FROM Details WHERE IdNumber = ?%1").arg(unchangedSince(shown)), idNumber,
-        [](QSqlQuery&) {}, shown, Words::tr("The record could not be removed"),
-        Words::tr("The removal could not be written to the file"), DataChange::Kind::Removed);
+        [](QSqlQuery&) {}, shown, Words::tr("The record could not be removed"), DataChange::Kind::Removed);
 }
 
 StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
                                       const std::function<void(QSqlQuery&)>& bindValues,
-                                      const std::optional<DowsingRecord>& shown, const QString& refused,
-                                      const QString& notWritten, DataChange::Kind kind) {
+                                      const std::optional<DowsingRecord>& shown, const QString& what,
+                                      DataChange::Kind kind) {
     StoreResult<QSqlDatabase> db = database();
     if (!db) {
         return db.error();
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(Words::tr("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The records could not be written"), transaction.lastError());
     }
     int affected = 0;
     {
         StoreResult<QSqlQuery*> prepared = source_.statement(*db, statement);
         if (!prepared) {
             StoreError error = prepared.error();
-            error.what = refused;
+            error.what = what;
             return fail(std::move(error));
         }
         QSqlQuery& q = **prepared;
@@ -281,14 +279,14 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
         affected = q.numRowsAffected();
         q.finish();
         if (!ran) {
-            return fail(refused, why);
+            return fail(what, why);
         }
     }
     if (affected == 0) {
         return whyUntouched(*db, idNumber, shown);
     }
     if (!transaction.commit()) {
-        return fail(notWritten, transaction.lastError());
+        return fail(what, transaction.lastError());
     }
     source_.announce({kind, QString::fromLatin1(Table), idNumber, false});
     return Done{};
@@ -303,7 +301,7 @@ StoreResult<T> DowsingStore::inTransaction(const QString& what,
     }
     DatabaseTransaction transaction(*db);
     if (!transaction.begun()) {
-        return fail(Words::tr("The file could not be written"), transaction.lastError());
+        return fail(Words::tr("The records could not be written"), transaction.lastError());
     }
     StoreResult<T> changed = change(*db);
     if (!changed) {

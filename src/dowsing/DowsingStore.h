@@ -82,8 +82,7 @@ class DowsingStore {
     // number is bound last, after bindValues has bound the rest.
     StoreStatus writeOneRow(const QString& statement, qint64 idNumber,
                             const std::function<void(QSqlQuery&)>& bindValues,
-                            const std::optional<DowsingRecord>& shown, const QString& refused,
-                            const QString& notWritten, DataChange::Kind kind);
+                            const std::optional<DowsingRecord>& shown, const QString& what, DataChange::Kind kind);
     // " AND Date IS ? AND Name IS ? ...": the row still holds what was shown; nothing without a record shown.
     QString unchangedSince(const std::optional<DowsingRecord>& shown) const;
     // Why a change given the record as `shown` touched no row: changed by someone else meanwhile, or gone.

@@ -52,7 +52,7 @@ QString NotRead(const QString& reason) {
 }
 
 QString Gone() {
-    return frmDowsingFind::tr("This record is no longer in the file; it was deleted meanwhile.");
+    return frmDowsingFind::tr("This record was deleted meanwhile.");
 }
 
 QString MakingIndex() {

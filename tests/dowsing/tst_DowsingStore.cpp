@@ -5,6 +5,7 @@
 #include "support/TestServer.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -533,6 +534,9 @@ void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses() {
     }
     QVERIFY2(failed.error().cause == cause, qPrintable(failed.error().text()));
     QVERIFY2(failed.error().text().contains(services_.sharedDatabase->name()), qPrintable(failed.error().text()));
+    // The server's client words it over lines and tabs: said as one paragraph, and of no file, there being none.
+    QVERIFY2(!failed.error().text().contains(QRegularExpression("[\\n\\t]|  |\\bfile\\b")),
+             qPrintable(failed.error().text()));
     // Nothing the server did not commit is taken for saved, and the next call, once the trouble is over, works.
     QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("KEPT"));
     QVERIFY(store.change(edited));
