@@ -238,6 +238,10 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <source>Velloran cannot use the database %1: %2.</source>
         <translation>Velloran kann die Datenbank %1 nicht verwenden: %2.</translation>
     </message>
+    <message>
+        <source>The shared database could not be opened</source>
+        <translation>Die gemeinsame Datenbank konnte nicht geöffnet werden</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

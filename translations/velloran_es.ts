@@ -238,6 +238,10 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <source>Velloran cannot use the database %1: %2.</source>
         <translation>Velloran no puede usar la base de datos %1: %2.</translation>
     </message>
+    <message>
+        <source>The shared database could not be opened</source>
+        <translation>No se pudo abrir la base de datos compartida</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

@@ -238,6 +238,10 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <source>Velloran cannot use the database %1: %2.</source>
         <translation>Velloran ne peut pas utiliser la base de données %1 : %2.</translation>
     </message>
+    <message>
+        <source>The shared database could not be opened</source>
+        <translation>La base de données partagée n&apos;a pas pu être ouverte</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>

@@ -147,7 +147,9 @@ bool PrepareSharedDatabase(QWidget* parent) {
     ServerSource& server = ServerSource::of(*database);
     StoreResult<ServerSource::Schema> schema = server.schema();
     while (!schema) {
-        if (!StoreFailureRetry(StoreFailureText(schema.error()), schema.error(), parent)) {
+        StoreError error = schema.error();
+        error.what = Words::tr("The shared database could not be opened");
+        if (!StoreFailureRetry(StoreFailureText(error), error, parent)) {
             return false;
         }
         // A refused password is asked for again rather than tried again as it was.

@@ -15,6 +15,8 @@ bool StoreFailureRetry(const QString& text, const StoreError& error, QWidget* pa
 
 QString StoreFailureText(const StoreError& error) {
     QString text = error.text() + QLatin1Char('.');
+    // Without a word of what failed, the reason starts the sentence.
+    text[0] = text[0].toUpper();
     if (error.cause == StoreCause::Locked && error.server.isEmpty()) {
         text +=
             QCoreApplication::translate("StoreMessages", "\r\nWhen the other program has let go of it, choose Retry.");

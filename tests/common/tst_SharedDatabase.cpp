@@ -122,6 +122,7 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
     DataSourceChoice::ChooseAtStart(typo.url().replace("postgresql://velloran@", "postgresql://velloran:typo@"));
     QCOMPARE(asked, 1);
     QCOMPARE(env->boxes.shown().size(), 1);
+    QVERIFY(env->boxes.texts().first().startsWith("The shared database could not be opened: the server "));
     DataSourceChoice::ChooseAtStart(database.url());
     QCOMPARE(asked, 2);
     QVERIFY(env->services.sharedDatabase && env->services.sharedDatabase->sameAs(database));
