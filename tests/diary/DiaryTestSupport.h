@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -59,6 +60,13 @@ struct DiaryWorld {
     bool makeDiary() const { return DiaryStore::createDatabase(DiaryFilePath(), DiarySchema()); }
 
     QStringList rows(DiarySection section) const { return Keywords(DiaryFilePath(), section); }
+
+    // Entries whose meaning is their keyword, added in the order given.
+    bool addEntries(DiarySection section, std::initializer_list<const char*> keywords) const {
+        DiaryStore store(DiaryFilePath());
+        return std::all_of(keywords.begin(), keywords.end(),
+                           [&](const char* keyword) { return bool(store.add(section, keyword, keyword)); });
+    }
 
     DiaryEntry entry(DiarySection section, int position) const {
         DiaryStore store(DiaryFilePath());

@@ -46,12 +46,10 @@ class tst_frmPaganDiaryResultBOS : public QObject {
     void removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken_data();
     void removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken();
     void removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown();
-    void editing_anEntryChangedMeanwhile_letsTheUserChoose_data();
-    void editing_anEntryChangedMeanwhile_letsTheUserChoose();
+    void editing_anEntryRemovedOrChangedMeanwhile_letsTheUserChoose_data();
+    void editing_anEntryRemovedOrChangedMeanwhile_letsTheUserChoose();
     void editing_withASelection_savesTrimmedWithoutChecks();
     void editing_withoutASelection_changesNoRow();
-    void editing_anEntryRemovedMeanwhile_offersToAddTheText_data();
-    void editing_anEntryRemovedMeanwhile_offersToAddTheText();
     void editing_aLongKeyword_savesItWhole();
     void editing_keepsAnUntouchedMeaningExactly_data();
     void editing_keepsAnUntouchedMeaningExactly();
@@ -409,12 +407,7 @@ void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
 }
 
 void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
-    {
-        DiaryStore store(DiaryFilePath());
-        for (const char* word : {"a", "b", "c"}) {
-            QVERIFY(store.add(DiarySection::Spell, word, word));
-        }
-    }
+    QVERIFY(w->addEntries(DiarySection::Spell, {"a", "b", "c"}));
     Book book = openBook(0);
     book.Command1->click();
 
@@ -483,12 +476,7 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
 }
 
 void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown() {
-    {
-        DiaryStore store(DiaryFilePath());
-        for (const char* word : {"a", "b", "c", "d"}) {
-            QVERIFY(store.add(DiarySection::Spell, word, word));
-        }
-    }
+    QVERIFY(w->addEntries(DiarySection::Spell, {"a", "b", "c", "d"}));
     Book book = openBook(0);
     book.Command1->click();
     select(book, 1);
@@ -510,37 +498,45 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
-void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText_data() {
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTheUserChoose_data() {
+    QTest::addColumn<bool>("removed");
     QTest::addColumn<MsgResult>("answer");
     QTest::addColumn<QStringList>("rowsAfter");
-    QTest::newRow("add it") << MsgResult::Yes << QStringList({"a", "c", "new words"});
-    QTest::newRow("leave it") << MsgResult::No << QStringList({"a", "c"});
+    QTest::newRow("removed: add it") << true << MsgResult::Yes << QStringList({"a", "c", "new words"});
+    QTest::newRow("removed: leave it") << true << MsgResult::No << QStringList({"a", "c"});
+    QTest::newRow("changed: keep theirs") << false << MsgResult::KeepTheirs << QStringList({"a", "theirs", "c"});
+    QTest::newRow("changed: save mine") << false << MsgResult::SaveMine << QStringList({"a", "new words", "c"});
+    QTest::newRow("changed: save mine as new")
+        << false << MsgResult::SaveAsNew << QStringList({"a", "theirs", "c", "new words"});
 }
 
-void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheText() {
+void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTheUserChoose() {
+    QFETCH(bool, removed);
     QFETCH(MsgResult, answer);
     QFETCH(QStringList, rowsAfter);
-    {
-        DiaryStore store(DiaryFilePath());
-        for (const char* word : {"a", "b", "c"}) {
-            QVERIFY(store.add(DiarySection::Spell, word, word));
-        }
-    }
+    QVERIFY(w->addEntries(DiarySection::Spell, {"a", "b", "c"}));
     Book book = openBook(0);
     book.Command1->click();
     select(book, 1);
     book.Command4->click();
-    QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 1));
+    if (removed) {
+        QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 1));
+    } else {
+        QVERIFY(RawDatabase(DiaryFilePath()).exec("UPDATE tblspell SET keyword = 'theirs' WHERE \"Index\" = 2"));
+    }
     typeEntry(book, "new words", "typed with care");
     w->env.boxes.answer(answer);
     book.Command4->click();
 
     QCOMPARE(w->env.boxes.shown().size(), 1);
     const MessageRequest box = w->env.boxes.shown().first();
-    QCOMPARE(box.buttons, MsgButtons::YesNo);
+    QCOMPARE(box.buttons, removed ? MsgButtons::YesNo : MsgButtons::TheirsMineNew);
+    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
+    if (!removed) {
+        return;
+    }
     QVERIFY(box.text.contains("no longer"));
     QVERIFY(box.text.contains("Spell"));
-    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
     if (answer == MsgResult::Yes) {
         QCOMPARE(w->entry(DiarySection::Spell, 2).meaning, QStringLiteral("typed with care"));
     }
@@ -550,43 +546,8 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedMeanwhile_offersToAddTheT
     QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("typed with care"));
 }
 
-void tst_frmPaganDiaryResultBOS::editing_anEntryChangedMeanwhile_letsTheUserChoose_data() {
-    QTest::addColumn<MsgResult>("answer");
-    QTest::addColumn<QStringList>("rowsAfter");
-    QTest::newRow("keep theirs") << MsgResult::KeepTheirs << QStringList({"a", "theirs", "c"});
-    QTest::newRow("save mine") << MsgResult::SaveMine << QStringList({"a", "new words", "c"});
-    QTest::newRow("save mine as new") << MsgResult::SaveAsNew << QStringList({"a", "theirs", "c", "new words"});
-}
-
-void tst_frmPaganDiaryResultBOS::editing_anEntryChangedMeanwhile_letsTheUserChoose() {
-    QFETCH(MsgResult, answer);
-    QFETCH(QStringList, rowsAfter);
-    {
-        DiaryStore store(DiaryFilePath());
-        for (const char* word : {"a", "b", "c"}) {
-            QVERIFY(store.add(DiarySection::Spell, word, word));
-        }
-    }
-    Book book = openBook(0);
-    book.Command1->click();
-    select(book, 1);
-    book.Command4->click();
-    QVERIFY(RawDatabase(DiaryFilePath()).exec("UPDATE tblspell SET keyword = 'theirs' WHERE \"Index\" = 2"));
-    typeEntry(book, "new words", "typed with care");
-    w->env.boxes.answer(answer);
-    book.Command4->click();
-    QCOMPARE(w->env.boxes.shown().size(), 1);
-    QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::TheirsMineNew);
-    QCOMPARE(w->rows(DiarySection::Spell), rowsAfter);
-}
-
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
-    {
-        DiaryStore store(DiaryFilePath());
-        for (const char* word : {"a", "b", "c"}) {
-            QVERIFY(store.add(DiarySection::Rituals, word, word));
-        }
-    }
+    QVERIFY(w->addEntries(DiarySection::Rituals, {"a", "b", "c"}));
     Book book = openBook(3);
     book.Command1->click();
     select(book, 1);
