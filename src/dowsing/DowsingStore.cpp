@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -174,7 +175,9 @@ StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
                       {}};
 }
 
-StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
+template <typename T>
+StoreResult<T> DowsingStore::inTransaction(const QString& what,
+                                           const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
     StoreResult<QSqlDatabase> db = database();
     if (!db) {
         return db.error();
@@ -183,29 +186,37 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
     if (!transaction.begun()) {
         return fail(Words::tr("The records could not be written"), transaction.lastError());
     }
-    qint64 id = 0;
-    {
+    StoreResult<T> changed = change(*db);
+    if (!changed) {
+        return fail(changed.error());
+    }
+    if (!transaction.commit()) {
+        return fail(what, transaction.lastError());
+    }
+    return changed;
+}
+
+StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
+    const QString what = Words::tr("The record could not be saved");
+    StoreResult<qint64> id = inTransaction<qint64>(what, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
         StoreResult<QSqlQuery*> insert =
-            source_.statement(*db, DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"));
+            source_.statement(db, DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"));
         if (!insert) {
             StoreError error = insert.error();
-            error.what = Words::tr("The record could not be saved");
-            return fail(std::move(error));
+            error.what = what;
+            return error;
         }
         QSqlQuery& q = **insert;
         DowsingSql::bind(q, record);
+        const auto finished = qScopeGuard([&q] { q.finish(); });
         if (!q.exec() || !q.next()) {
-            const QSqlError why = q.lastError();
-            q.finish();
-            return fail(Words::tr("The record could not be saved"), why);
+            return StoreError::fromSql(what, q.lastError());
         }
-        id = q.value(0).toLongLong();
-        q.finish();
+        return q.value(0).toLongLong();
+    });
+    if (id) {
+        source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), *id, false});
     }
-    if (!transaction.commit()) {
-        return fail(Words::tr("The record could not be saved"), transaction.lastError());
-    }
-    source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), id, false});
     return id;
 }
 
@@ -252,21 +263,12 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
                                       const std::function<void(QSqlQuery&)>& bindValues,
                                       const std::optional<DowsingRecord>& shown, const QString& what,
                                       DataChange::Kind kind) {
-    StoreResult<QSqlDatabase> db = database();
-    if (!db) {
-        return db.error();
-    }
-    DatabaseTransaction transaction(*db);
-    if (!transaction.begun()) {
-        return fail(Words::tr("The records could not be written"), transaction.lastError());
-    }
-    int affected = 0;
-    {
-        StoreResult<QSqlQuery*> prepared = source_.statement(*db, statement);
+    StoreStatus written = inTransaction<Done>(what, [&](const QSqlDatabase& db) -> StoreStatus {
+        StoreResult<QSqlQuery*> prepared = source_.statement(db, statement);
         if (!prepared) {
             StoreError error = prepared.error();
             error.what = what;
-            return fail(std::move(error));
+            return error;
         }
         QSqlQuery& q = **prepared;
         bindValues(q);
@@ -276,41 +278,20 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
         }
         const bool ran = q.exec();
         const QSqlError why = q.lastError();
-        affected = q.numRowsAffected();
+        const int affected = q.numRowsAffected();
         q.finish();
         if (!ran) {
-            return fail(what, why);
+            return StoreError::fromSql(what, why);
         }
+        if (affected == 0) {
+            return whyUntouched(db, idNumber, shown);
+        }
+        return Done{};
+    });
+    if (written) {
+        source_.announce({kind, QString::fromLatin1(Table), idNumber, false});
     }
-    if (affected == 0) {
-        return whyUntouched(*db, idNumber, shown);
-    }
-    if (!transaction.commit()) {
-        return fail(what, transaction.lastError());
-    }
-    source_.announce({kind, QString::fromLatin1(Table), idNumber, false});
-    return Done{};
-}
-
-template <typename T>
-StoreResult<T> DowsingStore::inTransaction(const QString& what,
-                                           const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
-    StoreResult<QSqlDatabase> db = database();
-    if (!db) {
-        return db.error();
-    }
-    DatabaseTransaction transaction(*db);
-    if (!transaction.begun()) {
-        return fail(Words::tr("The records could not be written"), transaction.lastError());
-    }
-    StoreResult<T> changed = change(*db);
-    if (!changed) {
-        return fail(changed.error());
-    }
-    if (!transaction.commit()) {
-        return fail(what, transaction.lastError());
-    }
-    return changed;
+    return written;
 }
 
 StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
