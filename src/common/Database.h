@@ -2,13 +2,14 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <optional>
 #include <utility>
 
-class QSqlError;
 class QSqlQuery;
 
 // The one way into SQLite for every store: a connection of its own name, a transaction that undoes itself
@@ -132,6 +133,22 @@ class DatabaseTransaction {
     QSqlDatabase database_;
     bool open_ = false;
 };
+
+// Runs `change` in a transaction of its own; nothing is kept of a failed one. A transaction that cannot begin is said
+// as `notBegun`, one that cannot commit as `what`. The errors name neither file nor server: the store places them.
+template <typename T>
+StoreResult<T> InTransaction(const QSqlDatabase& db, const QString& notBegun, const QString& what,
+                             const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
+    DatabaseTransaction transaction(db);
+    if (!transaction.begun()) {
+        return StoreError::fromSql(notBegun, transaction.lastError());
+    }
+    StoreResult<T> changed = change(db);
+    if (changed && !transaction.commit()) {
+        return StoreError::fromSql(what, transaction.lastError());
+    }
+    return changed;
+}
 
 // A row as the file held it, every value as it was stored (a text as its very bytes, whatever they are), taken
 // out with the change that removed it so that it can be put back exactly as it was.

@@ -255,46 +255,52 @@ QString DiaryStore::unchangedSince(const std::optional<DiaryEntry>& shown, QVari
     return QStringLiteral(" AND keyword = ? AND meaning = ?");
 }
 
-StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,
-                                         const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key,
-                                         const std::optional<DiaryEntry>& shown) {
+template <typename T>
+StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what,
+                                         const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
     const StoreResult<QSqlDatabase> db = database(section, what);
     if (!db) {
         return db.error();
     }
-    DatabaseTransaction transaction(*db);
-    if (!transaction.begun()) {
-        return fail(StoreError::fromSql(what, transaction.lastError()));
+    StoreResult<T> changed = InTransaction<T>(*db, what, what, change);
+    if (!changed) {
+        return fail(changed.error());
     }
-    qint64 touched = 0;
-    {
-        StoreResult<QSqlQuery*> prepared = source_.statement(*db, sql);
-        if (!prepared) {
-            StoreError error = prepared.error();
-            error.what = what;
-            return fail(std::move(error));
-        }
-        QSqlQuery& query = **prepared;
-        for (const QVariant& value : values) {
-            query.addBindValue(value);
-        }
-        const bool ran = query.exec();
-        const bool returned = ran && !key && query.next();
-        touched = key ? *key : returned ? query.value(0).toLongLong() : 0;
-        const qint64 affected = query.numRowsAffected();
-        const QSqlError why = query.lastError();
-        query.finish();
-        if (!ran || (!key && !returned)) {
-            return fail(StoreError::fromSql(what, why));
-        }
-        if (key && affected == 0) {
-            return whyUntouched(*db, section, *key, shown);
-        }
+    return changed;
+}
+
+StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,
+                                         const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key,
+                                         const std::optional<DiaryEntry>& shown) {
+    StoreResult<qint64> touched =
+        inTransaction<qint64>(section, what, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
+            StoreResult<QSqlQuery*> prepared = source_.statement(db, sql);
+            if (!prepared) {
+                StoreError error = prepared.error();
+                error.what = what;
+                return error;
+            }
+            QSqlQuery& query = **prepared;
+            for (const QVariant& value : values) {
+                query.addBindValue(value);
+            }
+            const bool ran = query.exec();
+            const bool returned = ran && !key && query.next();
+            const qint64 row = key ? *key : returned ? query.value(0).toLongLong() : 0;
+            const qint64 affected = query.numRowsAffected();
+            const QSqlError why = query.lastError();
+            query.finish();
+            if (!ran || (!key && !returned)) {
+                return StoreError::fromSql(what, why);
+            }
+            if (key && affected == 0) {
+                return whyUntouched(db, section, *key, shown);
+            }
+            return row;
+        });
+    if (touched) {
+        source_.announce({kind, tableName(section), *touched, false});
     }
-    if (!transaction.commit()) {
-        return fail(StoreError::fromSql(what, transaction.lastError()));
-    }
-    source_.announce({kind, tableName(section), touched, false});
     return touched;
 }
 
@@ -339,27 +345,6 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::op
         QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged), values,
         DataChange::Kind::Removed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
-}
-
-template <typename T>
-StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what,
-                                         const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
-    const StoreResult<QSqlDatabase> db = database(section, what);
-    if (!db) {
-        return db.error();
-    }
-    DatabaseTransaction transaction(*db);
-    if (!transaction.begun()) {
-        return fail(StoreError::fromSql(what, transaction.lastError()));
-    }
-    StoreResult<T> changed = change(*db);
-    if (!changed) {
-        return fail(changed.error());
-    }
-    if (!transaction.commit()) {
-        return fail(StoreError::fromSql(what, transaction.lastError()));
-    }
-    return changed;
 }
 
 StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index) {

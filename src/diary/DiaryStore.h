@@ -109,12 +109,12 @@ class DiaryStore {
     StoreStatus keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what);
     StoreStatus readRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
                          const std::function<void(const QSqlQuery&)>& eachRow);
-    // Runs one change in a transaction of its own and announces it: `kind` of the row `key`, or of the row the
-    // statement added when `key` is null. Returns the key; NoSuchRow when the statement touched no row.
     // Runs `change` in a transaction of its own over the section's table; nothing is kept of a failed one.
     template <typename T>
     StoreResult<T> inTransaction(DiarySection section, const QString& what,
                                  const std::function<StoreResult<T>(const QSqlDatabase&)>& change);
+    // Runs one change in a transaction of its own and announces it: `kind` of the row `key`, or of the row the
+    // statement added when `key` is null. Returns the key; NoSuchRow when the statement touched no row.
     StoreResult<qint64> writeRow(DiarySection section, const QString& what, const QString& sql,
                                  const QList<QVariant>& values, DataChange::Kind kind, std::optional<qint64> key,
                                  const std::optional<DiaryEntry>& shown);

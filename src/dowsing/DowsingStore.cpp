@@ -182,16 +182,9 @@ StoreResult<T> DowsingStore::inTransaction(const QString& what,
     if (!db) {
         return db.error();
     }
-    DatabaseTransaction transaction(*db);
-    if (!transaction.begun()) {
-        return fail(Words::tr("The records could not be written"), transaction.lastError());
-    }
-    StoreResult<T> changed = change(*db);
+    StoreResult<T> changed = InTransaction<T>(*db, Words::tr("The records could not be written"), what, change);
     if (!changed) {
         return fail(changed.error());
-    }
-    if (!transaction.commit()) {
-        return fail(what, transaction.lastError());
     }
     return changed;
 }
