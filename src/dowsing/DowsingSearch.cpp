@@ -498,11 +498,8 @@ DowsingFindModel::Matching DowsingFindModel::matching() const {
 }
 
 std::optional<qint64> DowsingFindModel::matchCount() {
-    if (!more_) {
-        return rows_.size();
-    }
-    if (counted_ || !terms_.likeTexts.isEmpty()) {
-        return counted_;
+    if (std::optional<qint64> known = knownMatchCount(); known || !terms_.likeTexts.isEmpty()) {
+        return known;
     }
     const Matching m = matching();
     QString sql = QStringLiteral("SELECT count(*) FROM %1").arg(m.from);

@@ -109,7 +109,6 @@ class DowsingFindModel : public QAbstractTableModel {
     // Runs a new search from the first page; an empty text lists every record. False (with lastError) when
     // the file could not be read.
     bool setSearch(const QString& text);
-    QString search() const { return text_; }
     QSqlDatabase database() const { return db_; }
     QString lastError() const { return error_; }
 
@@ -132,6 +131,7 @@ class DowsingFindModel : public QAbstractTableModel {
     // for in the text of every record, and counting would read them all (a second at a million records).
     std::optional<qint64> matchCount();
     // The same when it is known without asking the file.
+    const DowsingSearch::Terms& terms() const { return terms_; }
     std::optional<qint64> knownMatchCount() const { return more_ ? counted_ : std::optional<qint64>(rows_.size()); }
     // After pageFailed: the next page is asked for again.
     void retryPage();

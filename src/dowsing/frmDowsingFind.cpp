@@ -126,7 +126,9 @@ frmDowsingFind::frmDowsingFind() {
     connect(&countSoon_, &QTimer::timeout, this, [this] {
         if (model_) {
             model_->matchCount();
-            showCount();
+            // Tried once: a count the records would not give is tried again at the next page or search, not every
+            // moment the window stays open.
+            showCount(false);
         }
     });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
@@ -178,9 +180,15 @@ void frmDowsingFind::onLoad() {
 void frmDowsingFind::showIndexProgress(qint64 done, qint64 total) {
     prgIndex->setValue(total > 0 ? int(done * 100 / total) : 0);
     prgIndex->show();
-    if (!DowsingSearch::ParseTerms(txtFind->text()).match.isEmpty()) {
-        lblCount->setText(DowsingFindTexts::WaitingForIndex(prgIndex->value()));
+    sayIfWaitingForIndex();
+}
+
+bool frmDowsingFind::sayIfWaitingForIndex() {
+    if (DowsingSearch::ParseTerms(txtFind->text()).match.isEmpty()) {
+        return false;
     }
+    lblCount->setText(DowsingFindTexts::WaitingForIndex(prgIndex->value()));
+    return true;
 }
 
 void frmDowsingFind::indexMade(const QString& why) {
@@ -216,7 +224,7 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
     auto made = std::make_unique<DowsingFindModel>(db, &store_->source());
     grdFound->setModel(made.get());
     model_ = std::move(made);
-    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &frmDowsingFind::showCount);
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, [this] { showCount(); });
     connect(model_.get(), &DowsingFindModel::pageFailed, this, &frmDowsingFind::sayUnreadPage, Qt::QueuedConnection);
     grdFound->setSortingEnabled(true);
     grdFound->horizontalHeader()->setSortIndicator(column, order);
@@ -278,8 +286,7 @@ void frmDowsingFind::search() {
     }
     if (!indexReady_) {
         // Everything, or words without a letter or digit, can be listed without the index.
-        if (!DowsingSearch::ParseTerms(txtFind->text()).match.isEmpty()) {
-            lblCount->setText(DowsingFindTexts::WaitingForIndex(prgIndex->value()));
+        if (sayIfWaitingForIndex()) {
             return;
         }
     } else if (const QString why = makeIndex(*db); !why.isEmpty()) {
@@ -311,7 +318,7 @@ qint64 frmDowsingFind::currentRecordId() const {
     return record ? record->IdNumber : 0;
 }
 
-void frmDowsingFind::showCount() {
+void frmDowsingFind::showCount(bool countLater) {
     if (!model_->lastError().isEmpty()) {
         lblCount->setText(
             DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
@@ -319,13 +326,13 @@ void frmDowsingFind::showCount() {
     }
     std::optional<qint64> found = model_->knownMatchCount();
     // With nothing typed every record matches, and the file keeps their count.
-    if (!found && DowsingSearch::ParseTerms(model_->search()).isEmpty()) {
+    if (!found && model_->terms().isEmpty()) {
         found = store_->count().value_or(-1);
         if (*found < 0) {
             found.reset();
         }
     }
-    if (!found && DowsingSearch::ParseTerms(model_->search()).likeTexts.isEmpty()) {
+    if (!found && countLater && model_->terms().likeTexts.isEmpty()) {
         countSoon_.start();
     }
     lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore(), found));

@@ -53,8 +53,11 @@ class frmDowsingFind : public DowsingChildWindow {
     void useModelOn(const QSqlDatabase& db);
     // Searches again once the events at hand are done; several changes in a row need one search.
     void searchSoon();
-    void showCount();
+    // The count of records found; when not yet known, and `countLater`, counted once the list is shown.
+    void showCount(bool countLater = true);
     void showIndexProgress(qint64 done, qint64 total);
+    // Says that words wait for the search index; false when what is typed needs no index.
+    bool sayIfWaitingForIndex();
     void indexMade(const QString& why);
     // Says why the records cannot be searched, in the window or (unless the user stopped it) in a box too.
     void notSearchable(const QString& why, bool sayInBox);
