@@ -96,11 +96,9 @@ void DiaryKeywordModel::followChange(const DataChange& change) {
     if (change.elsewhere || change.kind == DataChange::Kind::Unknown) {
         load(section_);
     } else if (change.kind == DataChange::Kind::Added) {
-        // A new row has the highest "Index" so far: its line comes last. A row put back under its own "Index" may
-        // stand between others, and the list is read again.
+        // A new row has the highest "Index" so far: its line comes last.
         const StoreResult<DiaryEntry> added = store_.entryWithIndex(section_, change.key);
-        const StoreResult<QList<DiaryEntry>> last = store_.linesFrom(section_, std::nullopt, true, 0, 1);
-        if (!added || !last || last->isEmpty() || last->constFirst().Index != change.key) {
+        if (!added) {
             load(section_);
             return;
         }

@@ -382,7 +382,10 @@ StoreResult<RowPutBack> DiaryStore::putBack(const KeptRow& row) {
     StoreResult<RowPutBack> back =
         inTransaction<RowPutBack>(*section, what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
     if (back) {
-        source_.announce({DataChange::Kind::Added, tableName(*section), back->key, false});
+        // Under its own "Index" the entry may stand between others, where a list adding it last would be wrong: the
+        // lists read the table again. Under a new one it is the last.
+        source_.announce({back->underOwnKey ? DataChange::Kind::Unknown : DataChange::Kind::Added, tableName(*section),
+                          back->key, false});
     }
     return back;
 }

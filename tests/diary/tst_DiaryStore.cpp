@@ -1,3 +1,4 @@
+#include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryTestSupport.h"
 #include "support/TestServer.h"
 
@@ -555,12 +556,23 @@ void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne() 
                           "WHERE \"Index\" = %1"_s;
     const QStringList before = other.column(bytes.arg(2));
     DiaryStore store(path_);
+    DiaryKeywordModel list(path_); // an open list follows the removal and its undoing
+    QVERIFY(list.load(DiarySection::Spell));
+    const auto listed = [&list] {
+        QStringList lines;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            lines << list.data(list.index(row)).toString();
+        }
+        return lines;
+    };
+    QCOMPARE(listed(), (QStringList{"first", "  moon water  ", "last"}));
     const StoreResult<KeptRow> kept = store.removeKept(DiarySection::Spell, 2);
     QVERIFY(kept);
     QCOMPARE(kept->text(u"keyword"_s), u"  moon water  "_s);
     QVERIFY(other.column(bytes.arg(2)).isEmpty());
     if (takenMeanwhile) {
         QVERIFY(other.exec(u"INSERT INTO tblspell (\"Index\", keyword, meaning) VALUES (2, 'usurper', 'u')"_s));
+        QTRY_COMPARE(listed(), Keywords(path_, DiarySection::Spell)); // heard from the other program
     }
 
     const StoreResult<RowPutBack> back = store.putBack(*kept);
@@ -571,6 +583,7 @@ void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne() 
     QCOMPARE(Keywords(path_, DiarySection::Spell), takenMeanwhile
                                                        ? (QStringList{"first", "usurper", "last", "  moon water  "})
                                                        : (QStringList{"first", "  moon water  ", "last"}));
+    QCOMPARE(listed(), Keywords(path_, DiarySection::Spell));
 }
 
 QTEST_GUILESS_MAIN(tst_DiaryStore)
