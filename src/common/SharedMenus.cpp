@@ -27,6 +27,22 @@ QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before) {
     return separator;
 }
 
+QAction* InsertUndoItem(QMenu* tools, QObject* owner) {
+    auto* undo = new QAction(owner);
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* firstTool = tools->actions().constFirst();
+    tools->insertAction(firstTool, undo);
+    AddNamedSeparator(tools, QStringLiteral("mnuUndoSep"), firstTool);
+    return undo;
+}
+
+QString ShortName(const QString& text) {
+    constexpr qsizetype kLongest = 40;
+    const QString name = text.simplified();
+    return name.size() > kLongest ? name.left(kLongest - 1) + QChar(0x2026) : name;
+}
+
 QAction* AddNamedItem(QMenu* menu, const QString& name, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);

@@ -6,6 +6,7 @@
 class QAction;
 class QMainWindow;
 class QMenu;
+class QObject;
 class QWidget;
 
 // The update item's caption differs between windows.
@@ -41,6 +42,14 @@ SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, Update
 
 // Adds a separator to a menu under the given name and returns it.
 QAction* AddNamedSeparator(QMenu* menu, const QString& name, QAction* before = nullptr);
+
+// An Undo item (Ctrl+Z, "mnuUndo") put first in a Tools menu, with a separator ("mnuUndoSep") after it; the window
+// that owns it names what it brings back.
+QAction* InsertUndoItem(QMenu* tools, QObject* owner);
+
+// A name out of the user's data, short enough for a menu item or a message: blanks simplified, at most 40
+// characters.
+QString ShortName(const QString& text);
 
 // Adds an item with the given caption to a menu under the given name and returns it.
 QAction* AddNamedItem(QMenu* menu, const QString& name, const QString& caption);

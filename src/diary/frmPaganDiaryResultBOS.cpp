@@ -35,14 +35,9 @@ QString UndoCaption(const QString& keyword) {
     if (keyword.isNull()) {
         return frmPaganDiaryResultBOS::tr("&Undo");
     }
-    constexpr qsizetype kLongest = 40;
-    QString shown = keyword.simplified();
-    if (shown.size() > kLongest) {
-        shown = shown.left(kLongest - 1) + QChar(0x2026);
-    }
     // An ampersand of the keyword is a letter, not the item's mnemonic.
     return frmPaganDiaryResultBOS::tr("&Undo Removal of “%1”")
-        .arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        .arg(ShortName(keyword).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 QString PutBackAsNew(const QString& keyword, const QString& word) {
@@ -188,12 +183,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     menus_ = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     // The book's own additions, after the menus it always had; Undo first.
     QMenu* tools = DiaryTools::InstallToolsMenu(this);
-    undoItem_ = new QAction(this);
-    undoItem_->setObjectName(QStringLiteral("mnuUndo"));
-    undoItem_->setShortcut(QKeySequence::Undo);
-    QAction* firstTool = tools->actions().constFirst();
-    tools->insertAction(firstTool, undoItem_);
-    AddNamedSeparator(tools, QStringLiteral("mnuUndoSep"), firstTool);
+    undoItem_ = InsertUndoItem(tools, this);
     nameUndoItem();
     // The menus keep the desktop's colours: black on the window's black would hide them.
     backItem_ = new QAction(tr("&Back"), this);

@@ -47,12 +47,8 @@ QString PutBackAsNew(const QString& record, qint64 number) {
 namespace {
 // The record as Undo names it: its client's name, or its number when it has none.
 QString recordName(const KeptRow& record) {
-    constexpr qsizetype kLongest = 40;
-    QString name = record.text(QStringLiteral("Name")).simplified();
-    if (name.isEmpty()) {
-        return MDIDowsingForm1::tr("record %1").arg(record.key);
-    }
-    return name.size() > kLongest ? name.left(kLongest - 1) + QChar(0x2026) : name;
+    const QString name = ShortName(record.text(QStringLiteral("Name")));
+    return name.isEmpty() ? MDIDowsingForm1::tr("record %1").arg(record.key) : name;
 }
 
 ClickLabel* brandLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -122,12 +118,7 @@ MDIDowsingForm1::MDIDowsingForm1() {
     menuBar()->setAutoFillBackground(true);
     // The tool's own additions, in a menu of their own after the menus of the window in front.
     toolsMenu_ = DowsingTools::InstallToolsMenu(this);
-    undoItem_ = new QAction(this);
-    undoItem_->setObjectName(QStringLiteral("mnuUndo"));
-    undoItem_->setShortcut(QKeySequence::Undo);
-    QAction* firstTool = toolsMenu_->actions().constFirst();
-    toolsMenu_->insertAction(firstTool, undoItem_);
-    AddNamedSeparator(toolsMenu_, QStringLiteral("mnuUndoSep"), firstTool);
+    undoItem_ = InsertUndoItem(toolsMenu_, this);
     nameUndoItem();
     connect(undoItem_, &QAction::triggered, this, &MDIDowsingForm1::UndoDeletion);
     connect(windowArea_, &QMdiArea::subWindowActivated, this, &MDIDowsingForm1::ShowActiveWindowMenus);
