@@ -55,39 +55,6 @@ QString MessageDisplayText(const QString& text) {
 
 namespace {
 
-MsgResult firstAnswer(MsgButtons buttons) {
-    switch (buttons) {
-    case MsgButtons::YesNo:
-        return MsgResult::Yes;
-    case MsgButtons::RetryCancel:
-        return MsgResult::Retry;
-    case MsgButtons::TheirsMineNew:
-        return MsgResult::KeepTheirs;
-    case MsgButtons::Ok:
-        break;
-    }
-    return MsgResult::Ok;
-}
-
-QMessageBox::StandardButton standardButton(MsgResult answer) {
-    switch (answer) {
-    case MsgResult::Yes:
-        return QMessageBox::Yes;
-    case MsgResult::No:
-        return QMessageBox::No;
-    case MsgResult::Retry:
-        return QMessageBox::Retry;
-    case MsgResult::Cancel:
-        return QMessageBox::Cancel;
-    case MsgResult::Ok:
-    case MsgResult::KeepTheirs:
-    case MsgResult::SaveMine:
-    case MsgResult::SaveAsNew:
-        break;
-    }
-    return QMessageBox::Ok;
-}
-
 MsgResult showBox(const MessageRequest& request, QWidget* parent) {
     const Windows::NestedLoop open;
     if (const MessageBoxHandler& answer = CurrentServices().messageBoxes) {
@@ -113,15 +80,17 @@ MsgResult showBox(const MessageRequest& request, QWidget* parent) {
     }
     if (request.buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(request.noByDefault ? QMessageBox::No : QMessageBox::Yes);
     } else if (request.buttons == MsgButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
     } else if (request.buttons == MsgButtons::TheirsMineNew) {
         return askTheirsMineNew(box);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
     }
-    box.setDefaultButton(standardButton(request.defaultAnswer));
     const int answer = box.exec();
     if (request.buttons == MsgButtons::YesNo) {
         return answer == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
@@ -135,9 +104,9 @@ MsgResult showBox(const MessageRequest& request, QWidget* parent) {
 } // namespace
 
 MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent, const QString& title) {
-    return showBox({title.isEmpty() ? ApplicationTitle() : title, text, icon, buttons, firstAnswer(buttons)}, parent);
+    return showBox({title.isEmpty() ? ApplicationTitle() : title, text, icon, buttons}, parent);
 }
 
 MsgResult AskBeforeReplacing(const QString& text, MsgIcon icon, QWidget* parent) {
-    return showBox({ApplicationTitle(), text, icon, MsgButtons::YesNo, MsgResult::No}, parent);
+    return showBox({ApplicationTitle(), text, icon, MsgButtons::YesNo, true}, parent);
 }

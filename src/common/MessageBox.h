@@ -17,9 +17,9 @@ struct MessageRequest {
     QString text; // exactly as the program says it, lone carriage returns included
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
-    // The button Return presses: the first one, unless a question that replaces or removes data makes the safe
-    // answer (No) the default.
-    MsgResult defaultAnswer = MsgResult::Ok;
+    // Return presses the first button, unless a question that replaces or removes data makes the safe answer (No)
+    // the default.
+    bool noByDefault = false;
 };
 
 // Shows a message box, modal to the whole program and centred over the window the user sees (the parent's
