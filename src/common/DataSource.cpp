@@ -184,9 +184,7 @@ StoreResult<qint64> DataSource::rowCount(const QString& table, int busyTimeoutMs
         return known.value();
     }
     QSqlQuery query(*db);
-    QString quoted = table;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(quoted)) || !query.next()) {
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM ") + SqlDialect::quotedName(table)) || !query.next()) {
         StoreError error = StoreError::fromSql({}, query.lastError());
         error.file = path_;
         return error;

@@ -1,5 +1,7 @@
 #include "common/Database.h"
 
+#include "common/SqlDialect.h"
+
 #include <QAtomicInteger>
 #include <QCoreApplication>
 #include <QDir>
@@ -299,12 +301,6 @@ QSqlError DatabaseTransaction::lastError() const {
     return database_.lastError();
 }
 
-namespace {
-QString quoted(const QString& name) {
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-} // namespace
-
 QString KeptRow::text(const QString& column) const {
     const qsizetype at = columns.indexOf(column);
     if (at < 0) {
@@ -314,19 +310,13 @@ QString KeptRow::text(const QString& column) const {
     return types.at(at) == QLatin1String("text") ? QString::fromUtf8(value.toByteArray()) : value.toString();
 }
 
-namespace {
-bool onServer(const QSqlDatabase& db) {
-    return db.driverName() == QLatin1String("QPSQL");
-}
-} // namespace
-
 // A file's row is read by SQLite's type of each value and a text as its very bytes (read as text, bytes that are no
 // UTF-8 would come back changed), with every column the file has, another program's own included. On the server a
 // value keeps its type and a text is always UTF-8: the row is read as it is, under the names the server gave its
 // table and columns when it made them (unquoted names folded to lower case).
 StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn, qint64 key,
                                 const QString& what) {
-    const bool server = onServer(db);
+    const bool server = SqlDialect::of(db).onServer();
     KeptRow row{server ? table.toLower() : table, keyColumn, key, {}, {}, {}};
     QSqlQuery query(db);
     const QString columnsOfTable =
@@ -346,13 +336,14 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
     query.finish();
     QStringList read;
     for (const QString& column : std::as_const(row.columns)) {
-        read << (server ? quoted(column)
+        read << (server ? SqlDialect::quotedName(column)
                         : QStringLiteral("typeof(%1), CASE typeof(%1) WHEN 'text' THEN CAST(%1 AS BLOB) ELSE %1 END")
-                              .arg(quoted(column)));
+                              .arg(SqlDialect::quotedName(column)));
     }
     if (!RunPrepared(query,
                      QStringLiteral("DELETE FROM %1 WHERE %2 = ? RETURNING %3")
-                         .arg(quoted(row.table), quoted(row.keyColumn), read.join(QStringLiteral(", "))),
+                         .arg(SqlDialect::quotedName(row.table), SqlDialect::quotedName(row.keyColumn),
+                              read.join(QStringLiteral(", "))),
                      {key})) {
         return StoreError::fromSql(what, query.lastError());
     }
@@ -373,7 +364,8 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
 StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, const QString& what) {
     QSqlQuery query(db);
     if (!RunPrepared(query,
-                     QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(quoted(row.table), quoted(row.keyColumn)),
+                     QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?")
+                         .arg(SqlDialect::quotedName(row.table), SqlDialect::quotedName(row.keyColumn)),
                      {row.key})) {
         return StoreError::fromSql(what, query.lastError());
     }
@@ -383,7 +375,7 @@ StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, c
     QStringList values;
     QVariantList bound;
     for (int i = 0; i < row.columns.size(); ++i) {
-        columns << quoted(row.columns.at(i));
+        columns << SqlDialect::quotedName(row.columns.at(i));
         const QString& type = row.types.at(i);
         QVariant value = row.values.at(i);
         if (type == QLatin1String("server")) {
@@ -401,14 +393,14 @@ StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, c
         bound << type << value << value;
     }
     if (!taken) {
-        columns << quoted(row.keyColumn);
+        columns << SqlDialect::quotedName(row.keyColumn);
         values << QStringLiteral("?");
         bound << row.key;
     }
     if (!RunPrepared(query,
                      QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING %4")
-                         .arg(quoted(row.table), columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
-                              quoted(row.keyColumn)),
+                         .arg(SqlDialect::quotedName(row.table), columns.join(QStringLiteral(", ")),
+                              values.join(QStringLiteral(", ")), SqlDialect::quotedName(row.keyColumn)),
                      bound) ||
         !query.next()) {
         return StoreError::fromSql(what, query.lastError());

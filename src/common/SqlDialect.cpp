@@ -1,5 +1,7 @@
 #include "common/SqlDialect.h"
 
+#include <QSqlDatabase>
+
 const SqlDialect& SqlDialect::sqlite() {
     static const SqlDialect dialect(Engine::Sqlite);
     return dialect;
@@ -8,6 +10,14 @@ const SqlDialect& SqlDialect::sqlite() {
 const SqlDialect& SqlDialect::postgres() {
     static const SqlDialect dialect(Engine::Postgres);
     return dialect;
+}
+
+const SqlDialect& SqlDialect::of(const QSqlDatabase& db) {
+    return db.driverName() == QLatin1String("QPSQL") ? postgres() : sqlite();
+}
+
+QString SqlDialect::quotedName(const QString& name) {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
 QString SqlDialect::limitOffset(qint64 limit, qint64 offset, QVariantList& values) const {

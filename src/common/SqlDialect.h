@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariantList>
 
+class QSqlDatabase;
+
 // What differs between the SQL of the two places data can live, the local SQLite files and a shared PostgreSQL
 // database, in one place: the stores build every statement from one column list and ask here for the rest. Both
 // take values bound with `?`; names are written unquoted (PostgreSQL folds them to lower case, SQLite ignores
@@ -13,6 +15,10 @@ class SqlDialect {
 
     static const SqlDialect& sqlite();
     static const SqlDialect& postgres();
+    // The dialect a connection speaks.
+    static const SqlDialect& of(const QSqlDatabase& db);
+    // A table's or column's name quoted, as both read it: "a""b".
+    static QString quotedName(const QString& name);
 
     Engine engine() const { return engine_; }
     bool onServer() const { return engine_ == Engine::Postgres; }

@@ -447,8 +447,7 @@ QVariant keyOf(const DowsingRecord& r, int column) {
 } // namespace
 
 DowsingFindModel::DowsingFindModel(const QSqlDatabase& db, DataSource* source, QObject* parent)
-    : QAbstractTableModel(parent), db_(db), source_(source),
-      sql_(db.driverName() == QLatin1String("QPSQL") ? SqlDialect::postgres() : SqlDialect::sqlite()) {}
+    : QAbstractTableModel(parent), db_(db), source_(source), sql_(SqlDialect::of(db)) {}
 
 bool DowsingFindModel::setSearch(const QString& text) {
     beginResetModel();
