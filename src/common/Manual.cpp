@@ -35,9 +35,14 @@ constexpr WindowPage kWindowPages[] = {
     {"frmPaganDiaryMain", "diary.html#chooser"},
     {"frmPaganDiaryResultBOS", "diary.html#book"},
     {"frmDiaryFind", "diary.html#find"},
-    {"frmManual", "index.html"},
 };
 const QString kContents = QStringLiteral("index.html");
+
+// The manual as installed and as built: beside the program.
+QString besideProgram() {
+    return QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELLORAN_MANUAL_FROM_BIN)));
+}
 
 bool holdsManual(const QString& folder) {
     return !folder.isEmpty() && QFileInfo::exists(QDir(folder).filePath(kContents));
@@ -45,9 +50,8 @@ bool holdsManual(const QString& folder) {
 } // namespace
 
 QString Folder() {
-    // Beside the program, as installed and as built; then wherever the system keeps programs' data.
-    QString beside = QDir::cleanPath(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELLORAN_MANUAL_FROM_BIN)));
+    // Beside the program; then wherever the system keeps programs' data.
+    QString beside = besideProgram();
     if (holdsManual(beside)) {
         return beside;
     }
@@ -75,12 +79,10 @@ QStringList PagesNamed() {
 
 void Show(const QString& page, QWidget* over) {
     if (Folder().isEmpty()) {
-        MsgBox(
-            QCoreApplication::translate("Manual", "The manual cannot be shown: its pages are not installed with "
-                                                  "the program (%1).")
-                .arg(QDir::toNativeSeparators(QDir::cleanPath(
-                    QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELLORAN_MANUAL_FROM_BIN))))),
-            MsgButtons::Ok, MsgIcon::Critical, over);
+        MsgBox(QCoreApplication::translate("Manual", "The manual cannot be shown: its pages are not installed with "
+                                                     "the program (%1).")
+                   .arg(QDir::toNativeSeparators(besideProgram())),
+               MsgButtons::Ok, MsgIcon::Critical, over);
         return;
     }
     frmManual* manual = Windows::Load<frmManual>();
