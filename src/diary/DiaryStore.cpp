@@ -14,12 +14,6 @@ struct Words {
     Q_DECLARE_TR_FUNCTIONS(DiaryStore)
 };
 
-// The table of a section is "tbl" followed by its word; unquoted, SQLite matches it without regard to letter case
-// and PostgreSQL folds it to lower case, so this reaches the schema's lower-case name on both.
-QString tableOf(DiarySection section) {
-    return QStringLiteral("tbl%1").arg(DiarySectionWord(section));
-}
-
 // A whole entry: the columns to select, and the entry made from the first three of them.
 const QString kEntryColumns = QStringLiteral("\"Index\", keyword, meaning");
 DiaryEntry entryOf(const QSqlQuery& query) {
@@ -28,32 +22,24 @@ DiaryEntry entryOf(const QSqlQuery& query) {
 
 } // namespace
 
+namespace {
+// Each section's word, in the order of the sections.
+constexpr std::array<const char*, 4> kSectionWords{
+    QT_TRANSLATE_NOOP("DiaryStore", "Spell"), QT_TRANSLATE_NOOP("DiaryStore", "Incense"),
+    QT_TRANSLATE_NOOP("DiaryStore", "Recipes"), QT_TRANSLATE_NOOP("DiaryStore", "Rituals")};
+
+const char* sectionWord(DiarySection section) {
+    const auto at = std::size_t(section);
+    return at < kSectionWords.size() ? kSectionWords.at(at) : "";
+}
+} // namespace
+
 QString DiarySectionWord(DiarySection section) {
-    switch (section) {
-    case DiarySection::Spell:
-        return QStringLiteral("Spell");
-    case DiarySection::Incense:
-        return QStringLiteral("Incense");
-    case DiarySection::Recipes:
-        return QStringLiteral("Recipes");
-    case DiarySection::Rituals:
-        return QStringLiteral("Rituals");
-    }
-    return {};
+    return QString::fromLatin1(sectionWord(section));
 }
 
 QString DiarySectionName(DiarySection section) {
-    switch (section) {
-    case DiarySection::Spell:
-        return Words::tr("Spell");
-    case DiarySection::Incense:
-        return Words::tr("Incense");
-    case DiarySection::Recipes:
-        return Words::tr("Recipes");
-    case DiarySection::Rituals:
-        return Words::tr("Rituals");
-    }
-    return {};
+    return Words::tr(sectionWord(section));
 }
 
 std::optional<DiarySection> DiarySectionFromIndex(int index) {
@@ -77,6 +63,8 @@ void DiaryStore::setDefaultBusyTimeout(int milliseconds) {
     defaultBusyTimeout() = milliseconds;
 }
 
+// "tbl" followed by the section's word; unquoted, SQLite matches it without regard to letter case and PostgreSQL
+// folds it to lower case, so this reaches the schema's lower-case name on both.
 QString DiaryStore::tableName(DiarySection section) {
     return QStringLiteral("tbl%1").arg(DiarySectionWord(section));
 }
@@ -135,7 +123,7 @@ StoreResult<QSqlDatabase> DiaryStore::database(DiarySection section, const QStri
 // file may have a plain column instead; its entries could then be neither edited nor removed, so the section
 // is refused with a reason. A table that is not there at all is left for the statement to report.
 StoreStatus DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
-    const StoreResult<bool> keyed = source_.hasAutomaticKey(db, tableOf(section), QStringLiteral("Index"));
+    const StoreResult<bool> keyed = source_.hasAutomaticKey(db, tableName(section), QStringLiteral("Index"));
     if (!keyed) {
         StoreError error = keyed.error();
         error.what = what;
@@ -157,7 +145,7 @@ StoreResult<QList<DiaryEntry>> DiaryStore::entries(DiarySection section) {
     QList<DiaryEntry> read;
     const StoreStatus done =
         readRows(section, notRead(section),
-                 QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Index\"").arg(kEntryColumns, tableOf(section)), {},
+                 QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Index\"").arg(kEntryColumns, tableName(section)), {},
                  [&read](const QSqlQuery& query) { read.append(entryOf(query)); });
     if (!done) {
         return done.error();
@@ -188,7 +176,7 @@ StoreStatus DiaryStore::entriesThatMayHold(DiarySection section, const QStringLi
             : QStringLiteral(" WHERE %1 OR (%2)").arg(beyondAscii, holdsEvery.join(QStringLiteral(" AND ")));
     return readRows(section, notRead(section),
                     QStringLiteral("SELECT %1, %2 FROM %3%4 ORDER BY \"Index\"")
-                        .arg(kEntryColumns, beyondAscii, tableOf(section), where),
+                        .arg(kEntryColumns, beyondAscii, tableName(section), where),
                     values, [&each](const QSqlQuery& query) { each(entryOf(query), !query.value(3).toBool()); });
 }
 
@@ -198,7 +186,7 @@ StoreResult<qint64> DiaryStore::positionOfIndex(DiarySection section, qint64 ind
     const StoreStatus done =
         readRows(section, notRead(section),
                  QStringLiteral("SELECT (SELECT count(*) FROM %1 WHERE \"Index\" < ?) FROM %1 WHERE \"Index\" = ?")
-                     .arg(tableOf(section)),
+                     .arg(tableName(section)),
                  {index, index}, [&counted](const QSqlQuery& query) { counted = query.value(0).toLongLong(); });
     if (!done) {
         return done.error();
@@ -235,7 +223,7 @@ StoreError DiaryStore::whyUntouched(const QSqlDatabase& db, DiarySection section
                                     const std::optional<DiaryEntry>& shown) const {
     QSqlQuery there(db);
     if (shown &&
-        RunPrepared(there, QStringLiteral("SELECT 1 FROM %1 WHERE \"Index\" = ?").arg(tableOf(section)), {index}) &&
+        RunPrepared(there, QStringLiteral("SELECT 1 FROM %1 WHERE \"Index\" = ?").arg(tableName(section)), {index}) &&
         there.next()) {
         return {StoreCause::Changed,
                 Words::tr("The entry %1 of the %2 section was changed by someone else since it was shown")
@@ -308,8 +296,8 @@ StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 
     std::optional<DiaryEntry> found;
     const StoreStatus done =
         readRows(section, Words::tr("The entry could not be read from the %1 section").arg(DiarySectionName(section)),
-                 QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableOf(section)), {index},
-                 [&found](const QSqlQuery& query) { found = entryOf(query); });
+                 QStringLiteral("SELECT %1 FROM %2 WHERE \"Index\" = ?").arg(kEntryColumns, tableName(section)),
+                 {index}, [&found](const QSqlQuery& query) { found = entryOf(query); });
     if (!done) {
         return done.error();
     }
@@ -322,7 +310,7 @@ StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 
 StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
     return writeRow(
         section, Words::tr("The entry could not be added to the %1 section").arg(DiarySectionName(section)),
-        QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?) RETURNING \"Index\"").arg(tableOf(section)),
+        QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?) RETURNING \"Index\"").arg(tableName(section)),
         {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt, std::nullopt);
 }
 
@@ -330,10 +318,11 @@ StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString
                                const std::optional<DiaryEntry>& shown) {
     QVariantList values{trimBlanks(keyword), trimBlanks(meaning), index};
     const QString unchanged = unchangedSince(shown, values);
-    const StoreResult<qint64> written = writeRow(
-        section, Words::tr("The entry could not be saved in the %1 section").arg(DiarySectionName(section)),
-        QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged),
-        values, DataChange::Kind::Changed, index, shown);
+    const StoreResult<qint64> written =
+        writeRow(section, Words::tr("The entry could not be saved in the %1 section").arg(DiarySectionName(section)),
+                 QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?%2")
+                     .arg(tableName(section), unchanged),
+                 values, DataChange::Kind::Changed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
@@ -342,7 +331,7 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::op
     const QString unchanged = unchangedSince(shown, values);
     const StoreResult<qint64> written = writeRow(
         section, Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section)),
-        QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?%2").arg(tableOf(section), unchanged), values,
+        QStringLiteral("DELETE FROM %1 WHERE \"Index\" = ?%2").arg(tableName(section), unchanged), values,
         DataChange::Kind::Removed, index, shown);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
@@ -417,7 +406,7 @@ StoreResult<QList<DiaryEntry>> DiaryStore::linesFrom(DiarySection section, std::
     const StoreStatus done =
         readRows(section, notRead(section),
                  QStringLiteral("SELECT \"Index\", keyword FROM %1 %2ORDER BY \"Index\" %3%4")
-                     .arg(tableOf(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC"), page),
+                     .arg(tableName(section), where, descending ? QStringLiteral("DESC") : QStringLiteral("ASC"), page),
                  values, [&lines](const QSqlQuery& query) {
                      DiaryEntry& line = lines.emplace_back();
                      line.Index = query.value(0).toLongLong();

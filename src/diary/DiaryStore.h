@@ -21,7 +21,7 @@ enum class DiarySection : qint16 { Spell = 0, Incense = 1, Recipes = 2, Rituals 
 inline constexpr std::array<DiarySection, 4> AllDiarySections{DiarySection::Spell, DiarySection::Incense,
                                                               DiarySection::Recipes, DiarySection::Rituals};
 
-// "Spell", "Incense", "Recipes" or "Rituals": names the section in captions and forms its table name.
+// "Spell", "Incense", "Recipes" or "Rituals", as the section's table is named after it.
 QString DiarySectionWord(DiarySection section);
 // The section's name as the user reads it, in the user's language ("Spell" in English).
 QString DiarySectionName(DiarySection section);
