@@ -315,7 +315,7 @@ QString KeptRow::text(const QString& column) const {
 // value keeps its type and a text is always UTF-8: the row is read as it is, under the names the server gave its
 // table and columns when it made them (unquoted names folded to lower case).
 StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn, qint64 key,
-                                const QString& what) {
+                                const QString& what, const QString& unchanged, const QList<QVariant>& unchangedValues) {
     const bool server = SqlDialect::of(db).onServer();
     KeptRow row{server ? table.toLower() : table, keyColumn, key, {}, {}, {}};
     QSqlQuery query(db);
@@ -341,10 +341,10 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
                               .arg(SqlDialect::quotedName(column)));
     }
     if (!RunPrepared(query,
-                     QStringLiteral("DELETE FROM %1 WHERE %2 = ? RETURNING %3")
-                         .arg(SqlDialect::quotedName(row.table), SqlDialect::quotedName(row.keyColumn),
+                     QStringLiteral("DELETE FROM %1 WHERE %2 = ?%3 RETURNING %4")
+                         .arg(SqlDialect::quotedName(row.table), SqlDialect::quotedName(row.keyColumn), unchanged,
                               read.join(QStringLiteral(", "))),
-                     {key})) {
+                     QList<QVariant>{key} + unchangedValues)) {
         return StoreError::fromSql(what, query.lastError());
     }
     if (!query.next()) {

@@ -169,10 +169,13 @@ struct RowPutBack {
     bool underOwnKey = true;
 };
 
-// Reads the row `key` of `table` as it is stored and removes it, inside the caller's transaction. NoSuchRow when
-// there is no such row; `what` begins the error's wording.
+// Reads the row `key` of `table` as it is stored and removes it, inside the caller's transaction, in one statement
+// that acts only while the row also meets `unchanged` (" AND ..." over `unchangedValues`): a look first and a removal
+// after would let another session's change land between them. NoSuchRow when no row is removed; `what` begins the
+// error's wording.
 StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, const QString& keyColumn, qint64 key,
-                                const QString& what);
+                                const QString& what, const QString& unchanged = {},
+                                const QList<QVariant>& unchangedValues = {});
 // Inserts a kept row again, inside the caller's transaction: under its own key when that is free, otherwise under
 // a new one the table gives it.
 StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, const QString& what);

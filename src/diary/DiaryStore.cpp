@@ -219,20 +219,34 @@ StoreStatus DiaryStore::readRows(DiarySection section, const QString& what, cons
     return Done{};
 }
 
-StoreError DiaryStore::whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
-                                    const std::optional<DiaryEntry>& shown) const {
+StoreStatus DiaryStore::whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
+                                     const std::optional<DiaryEntry>& shown,
+                                     const std::optional<DiaryEntry>& written) const {
     QSqlQuery there(db);
-    if (shown &&
-        RunPrepared(there, QStringLiteral("SELECT 1 FROM %1 WHERE \"Index\" = ?").arg(tableName(section)), {index}) &&
-        there.next()) {
-        return {StoreCause::Changed,
-                Words::tr("The entry %1 of the %2 section was changed by someone else since it was shown")
-                    .arg(index)
-                    .arg(DiarySectionName(section)),
-                {},
-                {}};
+    QVariantList values;
+    const QString sameAsWritten = written ? unchangedSince(written, values) : QStringLiteral(" AND 1 = 0");
+    values << index;
+    if (!RunPrepared(there,
+                     QStringLiteral("SELECT CASE WHEN 1 = 1%1 THEN 1 ELSE 0 END FROM %2 WHERE \"Index\" = ?")
+                         .arg(sameAsWritten, tableName(section)),
+                     values)) {
+        return StoreError::fromSql(notRead(section), there.lastError());
     }
-    return noSuchEntry(section, index);
+    if (!there.next()) {
+        return there.lastError().isValid() ? StoreError::fromSql(notRead(section), there.lastError())
+                                           : noSuchEntry(section, index);
+    }
+    if (there.value(0).toInt() == 1) {
+        return Done{};
+    }
+    if (!shown) {
+        return noSuchEntry(section, index);
+    }
+    return StoreError{StoreCause::Changed,
+                      Words::tr("The entry %1 of the %2 section was changed by someone else since it was shown")
+                          .arg(QString::number(index), DiarySectionName(section)),
+                      {},
+                      {}};
 }
 
 QString DiaryStore::unchangedSince(const std::optional<DiaryEntry>& shown, QVariantList& values) {
@@ -259,7 +273,8 @@ StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& wh
 
 StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,
                                          const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key,
-                                         const std::optional<DiaryEntry>& shown) {
+                                         const std::optional<DiaryEntry>& shown,
+                                         const std::optional<DiaryEntry>& written) {
     StoreResult<qint64> touched =
         inTransaction<qint64>(section, what, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
             StoreResult<QSqlQuery*> prepared = source_.statement(db, sql);
@@ -282,7 +297,9 @@ StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& wh
                 return StoreError::fromSql(what, why);
             }
             if (key && affected == 0) {
-                return whyUntouched(db, section, *key, shown);
+                if (const StoreStatus untouched = whyUntouched(db, section, *key, shown, written); !untouched) {
+                    return untouched.error();
+                }
             }
             return row;
         });
@@ -316,13 +333,14 @@ StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword
 
 StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
                                const std::optional<DiaryEntry>& shown) {
-    QVariantList values{trimBlanks(keyword), trimBlanks(meaning), index};
+    const DiaryEntry entry{index, trimBlanks(keyword), trimBlanks(meaning)};
+    QVariantList values{entry.keyword, entry.meaning, index};
     const QString unchanged = unchangedSince(shown, values);
     const StoreResult<qint64> written =
         writeRow(section, Words::tr("The entry could not be saved in the %1 section").arg(DiarySectionName(section)),
                  QStringLiteral("UPDATE %1 SET keyword = ?, meaning = ? WHERE \"Index\" = ?%2")
                      .arg(tableName(section), unchanged),
-                 values, DataChange::Kind::Changed, index, shown);
+                 values, DataChange::Kind::Changed, index, shown, entry);
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
@@ -336,11 +354,20 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::op
     return written ? StoreStatus(Done{}) : StoreStatus(written.error());
 }
 
-StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index) {
+StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index,
+                                            const std::optional<DiaryEntry>& shown) {
     const QString what = Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section));
     StoreResult<KeptRow> kept =
         inTransaction<KeptRow>(section, what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
-            StoreResult<KeptRow> row = TakeRowOut(db, tableName(section), QStringLiteral("Index"), index, what);
+            QVariantList values;
+            const QString unchanged = unchangedSince(shown, values);
+            StoreResult<KeptRow> row =
+                TakeRowOut(db, tableName(section), QStringLiteral("Index"), index, what, unchanged, values);
+            if (!row && row.error().cause == StoreCause::NoSuchRow && shown) {
+                if (const StoreStatus why = whyUntouched(db, section, index, shown); !why) {
+                    return why.error();
+                }
+            }
             if (!row && row.error().cause == StoreCause::NoSuchRow) {
                 return noSuchEntry(section, index);
             }

@@ -79,7 +79,8 @@ class DiaryStore {
                        const std::optional<DiaryEntry>& shown = std::nullopt);
     StoreStatus remove(DiarySection section, qint64 index, const std::optional<DiaryEntry>& shown = std::nullopt);
     // Removes a row as remove() does and gives it back as the file held it, for putBack() to undo the removal.
-    StoreResult<KeptRow> removeKept(DiarySection section, qint64 index);
+    StoreResult<KeptRow> removeKept(DiarySection section, qint64 index,
+                                    const std::optional<DiaryEntry>& shown = std::nullopt);
     // Puts a removed row back byte for byte: under its own "Index" when no row has taken it meanwhile (its line
     // then stands where it stood), otherwise under a new one, last in the list. Announced as an added row.
     StoreResult<RowPutBack> putBack(const KeptRow& row);
@@ -117,10 +118,13 @@ class DiaryStore {
     // statement added when `key` is null. Returns the key; NoSuchRow when the statement touched no row.
     StoreResult<qint64> writeRow(DiarySection section, const QString& what, const QString& sql,
                                  const QList<QVariant>& values, DataChange::Kind kind, std::optional<qint64> key,
-                                 const std::optional<DiaryEntry>& shown);
-    // Why a change of the row `index` touched nothing: it is gone, or (with what was shown) someone changed it.
-    StoreError whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
-                            const std::optional<DiaryEntry>& shown) const;
+                                 const std::optional<DiaryEntry>& shown,
+                                 const std::optional<DiaryEntry>& written = std::nullopt);
+    // Why a change of the row `index` touched nothing: it is gone, or (with what was shown) someone changed it; or it
+    // was done already, when the row holds what was `written` (a retry of a change whose answer was lost).
+    StoreStatus whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
+                             const std::optional<DiaryEntry>& shown,
+                             const std::optional<DiaryEntry>& written = std::nullopt) const;
     // " AND keyword = ? AND meaning = ?" with the shown texts appended to `values`; nothing without them.
     static QString unchangedSince(const std::optional<DiaryEntry>& shown, QList<QVariant>& values);
 

@@ -45,6 +45,10 @@ QString PutBackAsNew(const QString& keyword, const QString& word) {
                                       "its place meanwhile.")
         .arg(keyword, word);
 }
+
+QString RemoveChangedEntry(const QString& changed) {
+    return changed + frmPaganDiaryResultBOS::tr(".\r\nRemove it all the same?");
+}
 } // namespace DiaryBookMessages
 
 namespace {
@@ -335,7 +339,9 @@ void frmPaganDiaryResultBOS::showSelectedEntry() {
         return;
     }
     const StoreResult<DiaryEntry> entry = keywords_->store().entryWithIndex(section_, **index);
+    shownEntry_.reset();
     if (entry) {
+        shownEntry_ = *entry;
         keywordBox_->setText(entry->keyword);
         ShowStoredText(meaningBox_, entry->meaning);
     } else if (entry.error().cause != StoreCause::NoSuchRow) {
@@ -417,9 +423,22 @@ void frmPaganDiaryResultBOS::removeSelectedEntry() {
     // The line reaches its row by the "Index" read with the list, so the row removed is the one the line
     // shows even if another program has changed the table since; the list takes its line away as it follows
     // the change.
-    StoreResult<KeptRow> removed = keywords_->store().removeKept(section_, **index);
-    while (!removed && removed.error().cause != StoreCause::NoSuchRow && reportStoreError(removed.error())) {
-        removed = keywords_->store().removeKept(section_, **index);
+    // Given the entry as the boxes showed it, so that a change someone else made since is not removed unseen.
+    std::optional<DiaryEntry> shown =
+        shownEntry_ && shownEntry_->Index == **index ? shownEntry_ : std::optional<DiaryEntry>();
+    StoreResult<KeptRow> removed = keywords_->store().removeKept(section_, **index, shown);
+    while (!removed && removed.error().cause != StoreCause::NoSuchRow) {
+        if (removed.error().cause == StoreCause::Changed) {
+            if (MsgBox(DiaryBookMessages::RemoveChangedEntry(removed.error().what), MsgButtons::YesNo,
+                       MsgIcon::Information, this) != MsgResult::Yes) {
+                showSelectedEntry();
+                return;
+            }
+            shown.reset();
+        } else if (!reportStoreError(removed.error())) {
+            break;
+        }
+        removed = keywords_->store().removeKept(section_, **index, shown);
     }
     if (removed || removed.error().cause == StoreCause::NoSuchRow) {
         // Set rather than cleared: a box's own undo would bring the removed text back into the box, not the entry.

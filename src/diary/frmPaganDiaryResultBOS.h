@@ -104,6 +104,8 @@ class frmPaganDiaryResultBOS : public FormWindow {
     std::optional<qint64> editing_;
     // The entry as it was when editing began: a save finds out whether someone else changed it since.
     std::optional<DiaryEntry> editedFrom_;
+    // The entry as the boxes last showed it from the file: a removal finds out whether someone changed it since.
+    std::optional<DiaryEntry> shownEntry_;
     // The entries removed while the window is open, as the file held them, the latest last: Undo puts them back.
     QList<KeptRow> removed_;
 };
@@ -115,4 +117,6 @@ QString EntryGone(const QString& word);
 QString UndoCaption(const QString& keyword);
 // An entry put back under a new "Index", its own having been taken by another entry meanwhile.
 QString PutBackAsNew(const QString& keyword, const QString& word);
+// Removing an entry someone else changed since it was shown: the store's words, and the question.
+QString RemoveChangedEntry(const QString& changed);
 } // namespace DiaryBookMessages

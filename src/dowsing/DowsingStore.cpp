@@ -84,10 +84,17 @@ QString DowsingSql::insertStatement() {
              QStringList(qsizetype(DowsingColumns.size()) - 1, QStringLiteral("?")).join(QStringLiteral(", ")));
 }
 
-void DowsingSql::bind(QSqlQuery& q, const DowsingRecord& r) {
-    q.addBindValue(isoDate(r.Date));
+QVariantList DowsingSql::values(const DowsingRecord& r) {
+    QVariantList values{isoDate(r.Date)};
     for (QString DowsingRecord::*member : DowsingTextMembers) {
-        q.addBindValue(text(r.*member));
+        values << text(r.*member);
+    }
+    return values;
+}
+
+void DowsingSql::bind(QSqlQuery& q, const DowsingRecord& r) {
+    for (const QVariant& value : values(r)) {
+        q.addBindValue(value);
     }
 }
 
@@ -224,39 +231,53 @@ QString DowsingStore::unchangedSince(const std::optional<DowsingRecord>& shown) 
     return QStringLiteral(" AND ") + same.join(QStringLiteral(" AND "));
 }
 
-// Gone, or changed by someone else since it was shown: never written over without a word.
-StoreError DowsingStore::whyUntouched(const QSqlDatabase& db, qint64 idNumber,
-                                      const std::optional<DowsingRecord>& shown) const {
+// Gone, or changed by someone else since it was shown: never written over without a word. A row that already holds
+// what was to be written took this very change before its answer was lost: done.
+StoreStatus DowsingStore::whyUntouched(const QSqlDatabase& db, qint64 idNumber,
+                                       const std::optional<DowsingRecord>& shown,
+                                       const std::optional<DowsingRecord>& written) const {
     QSqlQuery there(db);
-    if (shown && RunPrepared(there, QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?"), {idNumber}) &&
-        there.next()) {
-        return {StoreCause::Changed,
-                Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
-                {},
-                {}};
+    const QString sameAsWritten = written ? unchangedSince(written) : QStringLiteral(" AND 1 = 0");
+    if (!RunPrepared(there,
+                     QStringLiteral("SELECT CASE WHEN 1 = 1%1 THEN 1 ELSE 0 END FROM Details WHERE IdNumber = ?")
+                         .arg(sameAsWritten),
+                     (written ? DowsingSql::values(*written) : QVariantList{}) + QVariantList{idNumber})) {
+        return StoreError::fromSql(Words::tr("The record could not be saved"), there.lastError());
     }
-    return noSuchRecord(idNumber);
+    if (!there.next()) {
+        return there.lastError().isValid()
+                   ? StoreError::fromSql(Words::tr("The record could not be saved"), there.lastError())
+                   : noSuchRecord(idNumber);
+    }
+    if (there.value(0).toInt() == 1) {
+        return Done{};
+    }
+    if (!shown) {
+        return noSuchRecord(idNumber);
+    }
+    return StoreError{StoreCause::Changed,
+                      Words::tr("The record %1 was changed by someone else since it was shown").arg(idNumber),
+                      {},
+                      {}};
 }
 
 StoreStatus DowsingStore::change(const DowsingRecord& record, const std::optional<DowsingRecord>& shown) {
-    return writeOneRow(
-        QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?%2")
-            .arg(columnsBut(QStringLiteral("%1 = ?")), unchangedSince(shown)),
-        record.IdNumber, [&record](QSqlQuery& q) { DowsingSql::bind(q, record); }, shown,
-        Words::tr("The record could not be saved"), DataChange::Kind::Changed);
+    return writeOneRow(QStringLiteral("UPDATE Details SET %1 WHERE IdNumber = ?%2")
+                           .arg(columnsBut(QStringLiteral("%1 = ?")), unchangedSince(shown)),
+                       record.IdNumber, record, shown, Words::tr("The record could not be saved"),
+                       DataChange::Kind::Changed);
 }
 
 StoreStatus DowsingStore::remove(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
-    return writeOneRow(
-        QStringLiteral("DELETE FROM Details WHERE IdNumber = ?%1").arg(unchangedSince(shown)), idNumber,
-        [](QSqlQuery&) {}, shown, Words::tr("The record could not be removed"), DataChange::Kind::Removed);
+    return writeOneRow(QStringLiteral("DELETE FROM Details WHERE IdNumber = ?%1").arg(unchangedSince(shown)), idNumber,
+                       std::nullopt, shown, Words::tr("The record could not be removed"), DataChange::Kind::Removed);
 }
 
 StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
-                                      const std::function<void(QSqlQuery&)>& bindValues,
+                                      const std::optional<DowsingRecord>& written,
                                       const std::optional<DowsingRecord>& shown, const QString& what,
                                       DataChange::Kind kind) {
-    StoreStatus written = inTransaction<Done>(what, [&](const QSqlDatabase& db) -> StoreStatus {
+    StoreStatus done = inTransaction<Done>(what, [&](const QSqlDatabase& db) -> StoreStatus {
         StoreResult<QSqlQuery*> prepared = source_.statement(db, statement);
         if (!prepared) {
             StoreError error = prepared.error();
@@ -264,7 +285,9 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
             return error;
         }
         QSqlQuery& q = **prepared;
-        bindValues(q);
+        if (written) {
+            DowsingSql::bind(q, *written);
+        }
         q.addBindValue(idNumber);
         if (shown) {
             DowsingSql::bind(q, *shown);
@@ -277,37 +300,27 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
             return StoreError::fromSql(what, why);
         }
         if (affected == 0) {
-            return whyUntouched(db, idNumber, shown);
+            return whyUntouched(db, idNumber, shown, written);
         }
         return Done{};
     });
-    if (written) {
+    if (done) {
         source_.announce({kind, QString::fromLatin1(Table), idNumber, false});
     }
-    return written;
+    return done;
 }
 
 StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
     const QString what = Words::tr("The record could not be removed");
     StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
-        if (shown) {
-            // Checked in the removal's own transaction: nobody can change it between the look and the removal.
-            QSqlQuery same(db);
-            same.setForwardOnly(true);
-            if (!same.prepare(QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = ?") + unchangedSince(shown))) {
-                return StoreError::fromSql(what, same.lastError());
-            }
-            same.addBindValue(idNumber);
-            DowsingSql::bind(same, *shown);
-            if (!same.exec()) {
-                return StoreError::fromSql(what, same.lastError());
-            }
-            if (!same.next()) {
-                return whyUntouched(db, idNumber, shown);
+        StoreResult<KeptRow> row =
+            TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what,
+                       unchangedSince(shown), shown ? DowsingSql::values(*shown) : QVariantList{});
+        if (!row && row.error().cause == StoreCause::NoSuchRow && shown) {
+            if (const StoreStatus why = whyUntouched(db, idNumber, shown); !why) {
+                return why.error();
             }
         }
-        StoreResult<KeptRow> row =
-            TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what);
         if (!row && row.error().cause == StoreCause::NoSuchRow) {
             return noSuchRecord(idNumber);
         }

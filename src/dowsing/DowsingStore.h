@@ -17,7 +17,9 @@ class QSqlQuery;
 namespace DowsingSql {
 QString columnList(); // every column, in table order
 QString insertStatement();
-// Binds a record's values in the order of insertStatement(), without its IdNumber.
+// A record's values in the order of insertStatement(), without its IdNumber.
+QList<QVariant> values(const DowsingRecord& record);
+// Binds them.
 void bind(QSqlQuery& query, const DowsingRecord& record);
 // Reads a record from the current row of a query that selected columnList().
 void read(const QSqlQuery& query, DowsingRecord& record);
@@ -80,13 +82,14 @@ class DowsingStore {
     StoreError fail(const QString& what, const QSqlError& error) const;
     // Runs a statement that must touch exactly the row with the given number, as one transaction; the
     // number is bound last, after bindValues has bound the rest.
-    StoreStatus writeOneRow(const QString& statement, qint64 idNumber,
-                            const std::function<void(QSqlQuery&)>& bindValues,
+    StoreStatus writeOneRow(const QString& statement, qint64 idNumber, const std::optional<DowsingRecord>& written,
                             const std::optional<DowsingRecord>& shown, const QString& what, DataChange::Kind kind);
     // " AND Date IS ? AND Name IS ? ...": the row still holds what was shown; nothing without a record shown.
     QString unchangedSince(const std::optional<DowsingRecord>& shown) const;
-    // Why a change given the record as `shown` touched no row: changed by someone else meanwhile, or gone.
-    StoreError whyUntouched(const QSqlDatabase& db, qint64 idNumber, const std::optional<DowsingRecord>& shown) const;
+    // Why a change given the record as `shown` touched no row: changed by someone else meanwhile, or gone; or done
+    // already, when the row holds what was `written` (a retry of a change whose answer the connection lost).
+    StoreStatus whyUntouched(const QSqlDatabase& db, qint64 idNumber, const std::optional<DowsingRecord>& shown,
+                             const std::optional<DowsingRecord>& written = std::nullopt) const;
     StoreStatus checkKeyColumn(const QSqlDatabase& db);
     // Runs `change` as one transaction; nothing is kept of a failed one.
     template <typename T>

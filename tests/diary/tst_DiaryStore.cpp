@@ -534,7 +534,12 @@ void tst_DiaryStore::entryChangedOrGoneSinceShown_isNeverWrittenOverSilently() {
         QStringLiteral("UPDATE tblspell SET meaning = 'theirs' WHERE \"Index\" = %1").arg(index)));
     QCOMPARE(mine.update(DiarySection::Spell, index, "moon", "mine", shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.remove(DiarySection::Spell, index, shown).error().cause, StoreCause::Changed);
+    QCOMPARE(mine.removeKept(DiarySection::Spell, index, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.entryWithIndex(DiarySection::Spell, index).value_or({}).meaning, QStringLiteral("theirs"));
+    // Saved over theirs, then again as first shown (a retry whose answer was lost): done, not changed by someone.
+    QVERIFY(mine.update(DiarySection::Spell, index, "moon", "mine",
+                        mine.entryWithIndex(DiarySection::Spell, index).value_or({})));
+    QVERIFY(mine.update(DiarySection::Spell, index, "moon", "mine", shown));
     QVERIFY(RawDatabase(path_).exec(QStringLiteral("DELETE FROM tblspell WHERE \"Index\" = %1").arg(index)));
     QCOMPARE(mine.update(DiarySection::Spell, index, "moon", "mine", shown).error().cause, StoreCause::NoSuchRow);
 }

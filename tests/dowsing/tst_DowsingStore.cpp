@@ -404,9 +404,24 @@ void tst_DowsingStore::recordChangedOrGoneSinceShown_isNeverWrittenOverSilently(
     QCOMPARE(mine.remove(id, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.removeKept(id, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.find(id).value_or({}).Notes, QStringLiteral("theirs"));
-    // The user chose to save theirs over: written as shown now.
+    // The user chose to save theirs over: written as shown now. Saved again as first shown (a retry whose first
+    // answer was lost), it finds the row holding the same text: done, not changed by someone else.
     QVERIFY(mine.change(edited, mine.find(id).value_or({})));
     QCOMPARE(mine.find(id).value_or({}).Notes, QStringLiteral("mine"));
+    QVERIFY(mine.change(edited, shown));
+    if (RowIsOnServer()) {
+        // Another session's change commits while the removal waits for its lock: the removal weighs the row as
+        // committed then, not as it was when the removal began.
+        const DowsingRecord seen = mine.find(id).value_or({});
+        mine.setBusyTimeout(5000);
+        std::thread theirs = TestServer::CommitLater(
+            services_.sharedDatabase->database,
+            {QStringLiteral("UPDATE details SET notes = 'racing' WHERE idnumber = %1").arg(id)}, 300);
+        const StoreResult<KeptRow> removed = mine.removeKept(id, seen);
+        theirs.join();
+        QCOMPARE(removed.error().cause, StoreCause::Changed);
+        QCOMPARE(mine.find(id).value_or({}).Notes, QStringLiteral("racing"));
+    }
     // Gone meanwhile: said as gone, and the user may save it as a new record.
     QVERIFY(other.exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = %1").arg(id)));
     QCOMPARE(mine.change(edited, edited).error().cause, StoreCause::NoSuchRow);

@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <future>
 
 namespace TestServer {
 
@@ -49,7 +50,7 @@ bool Available() {
     return !folder().isEmpty() && QFileInfo::exists(folder() + QStringLiteral("/ready"));
 }
 
-bool AsSuperuser(const QString& database, const QStringList& statements) {
+bool AsSuperuser(const QString& database, const QStringList& statements, const std::function<void()>& beforeCommit) {
     static QAtomicInteger<int> serial;
     const QString name = QStringLiteral("test-superuser-%1").arg(serial.fetchAndAddRelaxed(1));
     bool ok = true;
@@ -68,11 +69,28 @@ bool AsSuperuser(const QString& database, const QStringList& statements) {
                 ok = false;
             }
         }
+        if (beforeCommit) {
+            beforeCommit();
+            ok = q.exec(QStringLiteral("COMMIT")) && ok;
+        }
         q.finish();
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+std::thread CommitLater(const QString& database, const QStringList& statements, int heldMs) {
+    std::promise<void> ran;
+    std::future<void> running = ran.get_future();
+    std::thread later([database, statements, heldMs, ran = std::move(ran)]() mutable {
+        AsSuperuser(database, QStringList{QStringLiteral("BEGIN")} + statements, [&] {
+            ran.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(heldMs));
+        });
+    });
+    running.wait();
+    return later;
 }
 
 std::optional<SharedDatabase> EmptyDatabase(const QString& name) {

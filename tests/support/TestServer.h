@@ -4,7 +4,9 @@
 #include "common/SharedDatabase.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
+#include <thread>
 
 // The throwaway PostgreSQL server that the test command starts (tests/support/test_server.sh), reached through a
 // socket in its folder: the program's user "velloran" with a password, the superuser without.
@@ -16,8 +18,13 @@ bool Available();
 std::optional<SharedDatabase> Database();
 // A database of its own with nothing in it, as a new installation has.
 std::optional<SharedDatabase> EmptyDatabase(const QString& name);
-// Runs statements on `database` as the superuser, another session than the program's.
-bool AsSuperuser(const QString& database, const QStringList& statements);
+// Runs statements on `database` as the superuser, another session than the program's; with `beforeCommit`, calls it
+// after them and then commits the transaction they began.
+bool AsSuperuser(const QString& database, const QStringList& statements,
+                 const std::function<void()>& beforeCommit = {});
+// Another session runs `statements` as the superuser in a transaction of its own and commits it `heldMs` later, in a
+// thread; returned once the statements ran, so the rows they changed are locked until then.
+std::thread CommitLater(const QString& database, const QStringList& statements, int heldMs);
 // Stops the server and starts it again, as an administrator might under an open window.
 bool Halt();
 bool Resume();
