@@ -2026,6 +2026,12 @@ Möchten Sie Ihre Eingabe als neuen Eintrag hinzufügen?</translation>
         <source>Keywords</source>
         <translation>Stichwörter</translation>
     </message>
+    <message>
+        <source>.<byte value="xd"/>
+Remove it all the same?</source>
+        <translation>.<byte value="xd"/>
+Trotzdem entfernen?</translation>
+    </message>
 </context>
 <context>
     <name>frmPaganMain</name>

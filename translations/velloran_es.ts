@@ -2026,6 +2026,12 @@ Do you want to add what you typed as a new entry?</source>
         <source>Keywords</source>
         <translation>Palabras clave</translation>
     </message>
+    <message>
+        <source>.<byte value="xd"/>
+Remove it all the same?</source>
+        <translation>.<byte value="xd"/>
+¿Quitarla de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>frmPaganMain</name>

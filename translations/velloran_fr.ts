@@ -2026,6 +2026,12 @@ Voulez-vous ajouter ce que vous avez saisi comme nouvelle entrée ?</translation
         <source>Keywords</source>
         <translation>Mots-clés</translation>
     </message>
+    <message>
+        <source>.<byte value="xd"/>
+Remove it all the same?</source>
+        <translation>.<byte value="xd"/>
+La retirer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>frmPaganMain</name>

@@ -12,7 +12,7 @@ constexpr int kLayoutsKept = 64;
 
 const QTextLayout& linesOf(const QString& text, const QFont& font, int width) {
     static QHash<QString, std::shared_ptr<QTextLayout>> kept;
-    const QString key = QStringLiteral("%1\x1f%2\x1f").arg(font.key()).arg(width) + text;
+    const QString key = QStringLiteral("%1\x1f%2\x1f").arg(font.key(), QString::number(width)) + text;
     auto found = kept.constFind(key);
     if (found != kept.constEnd()) {
         return *found.value();

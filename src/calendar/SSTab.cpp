@@ -160,7 +160,7 @@ SSTab::SSTab(const QString& name, int tabsPerRow, QWidget* parent) : QWidget(par
 int SSTab::AddTab(QWidget* page, const QString& caption) {
     const int index = TabCount();
     auto* button = new CaptionTab(this);
-    button->setObjectName(QStringLiteral("%1_tab_%2").arg(objectName()).arg(index));
+    button->setObjectName(QStringLiteral("%1_tab_%2").arg(objectName(), QString::number(index)));
     button->setText(caption);
     button->setFont(Look::Verdana(8.25, true));
     group_->addButton(button, index);
@@ -184,7 +184,7 @@ int SSTab::AddTab(QWidget* page, const QString& caption) {
 
 int SSTab::AddTab(const QString& caption, std::function<QWidget*()> build) {
     auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("%1_page_%2").arg(objectName()).arg(TabCount()));
+    page->setObjectName(QStringLiteral("%1_page_%2").arg(objectName(), QString::number(TabCount())));
     auto* holder = new QVBoxLayout(page);
     holder->setContentsMargins(0, 0, 0, 0);
     const int index = AddTab(page, caption);

@@ -175,7 +175,8 @@ WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
         event.festival = FestivalAtLongitude(longitude, hemisphere);
         event.name = FestivalName(event.festival);
         event.about = solarAbout(longitude);
-        event.uid = QStringLiteral("wheel-%1-%2-sun-%3@velloran").arg(hemisphereText).arg(year).arg(longitude);
+        event.uid = QStringLiteral("wheel-%1-%2-sun-%3@velloran")
+                        .arg(hemisphereText, QString::number(year), QString::number(longitude));
         wheel.events.append(event);
     }
 
@@ -188,9 +189,7 @@ WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
         event.name = FestivalName(event.festival);
         event.about = Words::tr("traditional date");
         event.uid = QStringLiteral("wheel-%1-%2-%3-traditional@velloran")
-                        .arg(hemisphereText)
-                        .arg(year)
-                        .arg(event.name.toLower());
+                        .arg(hemisphereText, QString::number(year), event.name.toLower());
         wheel.events.append(event);
     }
 
@@ -201,9 +200,9 @@ WheelYear assemble(int year, const QTimeZone& zone, Hemisphere hemisphere,
         event.firstDay = event.lastDay = local(event.instant);
         event.name = Words::tr("New Moon");
         event.about = phase.full ? Words::tr("full moon") : Words::tr("new moon");
-        event.uid = QStringLiteral("moon-%1-%2@velloran")
-                        .arg(phase.full ? QStringLiteral("full") : QStringLiteral("new"))
-                        .arg(phase.lunation);
+        event.uid =
+            QStringLiteral("moon-%1-%2@velloran")
+                .arg(phase.full ? QStringLiteral("full") : QStringLiteral("new"), QString::number(phase.lunation));
         wheel.events.append(event);
     }
 

@@ -105,7 +105,8 @@ frmPaganMain::frmPaganMain() {
                 auto* row = new QHBoxLayout(page);
                 row->setContentsMargins(12, 12, 12, 12);
                 row->setSpacing(16);
-                row->addWidget(loreText(QStringLiteral("%1_%2").arg(labelName).arg(i), subject.bodyText(), page), 1);
+                row->addWidget(
+                    loreText(QStringLiteral("%1_%2").arg(labelName, QString::number(i)), subject.bodyText(), page), 1);
                 if (firstPicture >= 0) {
                     const int pictureIndex = firstPicture - int(PaganPictures::Subject::Earth) + i;
                     // Elements first, then gods, then goddesses, each in tab order.
@@ -317,7 +318,8 @@ void frmPaganMain::showChosenMonth() {
     }
     const QString month = monthName_->text().trimmed();
     const QString year = yearOptions_->checkedButton()->text();
-    Remembered::SetValue(kLastMonth, QStringLiteral("%1-%2").arg(year).arg(PaganCalendar::PlatformMonthNumber(month)));
+    Remembered::SetValue(kLastMonth,
+                         QStringLiteral("%1-%2").arg(year, QString::number(PaganCalendar::PlatformMonthNumber(month))));
     if (frmPaganResultCalendar* view = Windows::Load<frmPaganResultCalendar>()) {
         view->SetChosenMonth(month, year);
         Windows::Show<frmPaganResultCalendar>();

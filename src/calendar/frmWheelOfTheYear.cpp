@@ -498,7 +498,8 @@ void frmWheelOfTheYear::exportWheel() {
         MsgBox(ExportFailed().arg(QDir::toNativeSeparators(path), failure), MsgButtons::Ok, MsgIcon::Critical, this);
         return;
     }
-    const QString span = first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
+    const QString span = first == last ? QString::number(first)
+                                       : QStringLiteral("%1–%2").arg(QString::number(first), QString::number(last));
     // One arg() for all three: a second one would fill a "%1" in the file's name.
     MsgBox(ExportDone().arg(span, QDir::toNativeSeparators(path), QString::number(events)), MsgButtons::Ok,
            MsgIcon::Information, this);

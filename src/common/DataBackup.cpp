@@ -62,7 +62,8 @@ QString writeMarker(const QString& folder, const QDateTime& when, const QList<No
     QByteArray lines;
     for (const NotedFile& file : files) {
         names << file.name;
-        lines += QStringLiteral("%1: %2 bytes, SHA-256 ").arg(file.name).arg(file.size).toUtf8() + file.sha256 + "\r\n";
+        lines += QStringLiteral("%1: %2 bytes, SHA-256 ").arg(file.name, QString::number(file.size)).toUtf8() +
+                 file.sha256 + "\r\n";
     }
     const QByteArray text = kMarkerFirstLine + "\r\nMade: " + when.toString(Qt::ISODate).toUtf8() +
                             "\r\nFiles: " + names.join(QStringLiteral(", ")).toUtf8() + "\r\n" + lines;

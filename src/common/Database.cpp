@@ -204,8 +204,8 @@ DatabaseConnection::DatabaseConnection(const QString& path, Access access, int b
     url.setQuery(access == Access::Read ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                             .arg(busyTimeoutMs)
-                             .arg(access == Access::Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+                             .arg(QString::number(busyTimeoutMs),
+                                  access == Access::Read ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     if (!db.open()) {
         error_ = StoreError::fromSql({}, db.lastError());
         error_.file = path;

@@ -157,7 +157,9 @@ QByteArray DesktopIconSvg() {
     QString points;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        points += QStringLiteral("%1%2,%3 ").arg(i == 0 ? 'M' : 'L').arg(e.x, 0, 'f', 2).arg(e.y, 0, 'f', 2);
+        points += QStringLiteral("%1%2,%3 ")
+                      .arg(QString(QLatin1Char(i == 0 ? 'M' : 'L')), QString::number(e.x, 'f', 2),
+                           QString::number(e.y, 'f', 2));
     }
     const auto number = [](qreal v) { return QString::number(v, 'f', 2); };
     return QStringLiteral(

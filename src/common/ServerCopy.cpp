@@ -254,9 +254,7 @@ void CopyLocalFiles(QWidget* parent) {
                 : Words::tr(
                       "The shared database %1 already holds %2 records and entries.\r\nAdd the records and diary in %3 "
                       "to them, under new numbers?")
-                      .arg(shared->name())
-                      .arg(*held)
-                      .arg(QDir::toNativeSeparators(ApplicationFolder()));
+                      .arg(shared->name(), QString::number(*held), QDir::toNativeSeparators(ApplicationFolder()));
     if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
         return;
     }

@@ -287,8 +287,7 @@ StoreResult<bool> ServerSource::hasAutomaticKey(const QSqlDatabase& db, const QS
         return placed({StoreCause::Damaged,
                        {},
                        QCoreApplication::translate("ServerSource", "its tables are of version %1, not %2")
-                           .arg(q.value(0).toInt())
-                           .arg(ServerSchema::CurrentVersion()),
+                           .arg(QString::number(q.value(0).toInt()), QString::number(ServerSchema::CurrentVersion())),
                        {}});
     }
     return true;

@@ -12,7 +12,7 @@ const QString kGroup = QStringLiteral("DataSource");
 } // namespace
 
 QString SharedDatabase::name() const {
-    return QStringLiteral("%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
+    return QStringLiteral("%1@%2:%3/%4").arg(user, host, QString::number(port), database);
 }
 
 QString SharedDatabase::url() const {

@@ -75,8 +75,7 @@ StoreResult<qint64> DiaryKeywordModel::readIndexAt(int row) {
     }
     return StoreError{StoreCause::NoSuchRow,
                       QCoreApplication::translate("DiaryKeywordModel", "The %1 section has no line %2")
-                          .arg(DiarySectionName(section_))
-                          .arg(row + 1),
+                          .arg(DiarySectionName(section_), QString::number(row + 1)),
                       {},
                       {}};
 }

@@ -93,7 +93,8 @@ QString notRead(DiarySection section) {
 
 StoreError noSuchEntry(DiarySection section, qint64 index) {
     return {StoreCause::NoSuchRow,
-            Words::tr("No entry of the %1 section has the number %2").arg(DiarySectionName(section)).arg(index),
+            Words::tr("No entry of the %1 section has the number %2")
+                .arg(DiarySectionName(section), QString::number(index)),
             {},
             {}};
 }

@@ -42,8 +42,7 @@ QString Count(qsizetype found, qsizetype listed) {
     }
     if (listed < found) {
         return frmDiaryFind::tr("%1 entries found; the first %2 are listed, more words find fewer")
-            .arg(found)
-            .arg(listed);
+            .arg(QString::number(found), QString::number(listed));
     }
     return frmDiaryFind::tr("%1 entries found").arg(found);
 }

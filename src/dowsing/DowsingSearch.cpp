@@ -104,12 +104,8 @@ QString stampOf(const QSqlDatabase& db, const QString& path) {
         return {};
     }
     return QStringLiteral("%1 %2 %3.%4 %5:%6")
-        .arg(*counter)
-        .arg(info.st_size)
-        .arg(info.st_mtim.tv_sec)
-        .arg(info.st_mtim.tv_nsec)
-        .arg(info.st_dev)
-        .arg(info.st_ino);
+        .arg(QString::number(*counter), QString::number(info.st_size), QString::number(info.st_mtim.tv_sec),
+             QString::number(info.st_mtim.tv_nsec), QString::number(info.st_dev), QString::number(info.st_ino));
 }
 
 StoreError run(QSqlQuery& q, const QString& statement) {

@@ -24,7 +24,8 @@ QString DowsingDateText(const QDate& date) {
     if (!date.isValid()) {
         return QString();
     }
-    return QStringLiteral("%1/%2/%3").arg(date.month()).arg(date.day()).arg(date.year());
+    return QStringLiteral("%1/%2/%3")
+        .arg(QString::number(date.month()), QString::number(date.day()), QString::number(date.year()));
 }
 
 QString DowsingColumnText(const DowsingRecord& r, int column) {

@@ -39,8 +39,7 @@ QString UndoCaption(const QString& record) {
 QString PutBackAsNew(const QString& record, qint64 number) {
     return MDIDowsingForm1::tr("“%1” is back as record number %2: another record has taken its number "
                                "meanwhile.")
-        .arg(record)
-        .arg(number);
+        .arg(record, QString::number(number));
 }
 } // namespace MDIDowsingTexts
 

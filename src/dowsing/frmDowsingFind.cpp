@@ -28,7 +28,8 @@ QString Hint() {
 
 QString Count(int shown, bool more, std::optional<qint64> found) {
     if (more && found) {
-        return frmDowsingFind::tr("%L1 records found; %L2 shown, scroll down for more").arg(*found).arg(shown);
+        return frmDowsingFind::tr("%L1 records found; %L2 shown, scroll down for more")
+            .arg(QLocale().toString(*found), QLocale().toString(shown));
     }
     if (more) {
         return frmDowsingFind::tr("%1 records shown; scroll down for more").arg(shown);

@@ -59,6 +59,8 @@ void tst_SharedDatabase::addresses_readAsLibpqDoes_andNeverKeepThePassword_data(
                                    << "ann@db.example:6543/coven";
     QTest::newRow("socket folder") << "postgres://ann@/coven?host=/run/postgresql"
                                    << "ann@/run/postgresql:5432/coven";
+    QTest::newRow("user and database like placeholders") << "postgresql://ann%253@db.example/%251%25L2"
+                                                         << "ann%3@db.example:5432/%1%L2";
     QTest::newRow("no user") << "postgresql://db.example/coven"
                              << "";
     QTest::newRow("no database") << "postgresql://ann@db.example"

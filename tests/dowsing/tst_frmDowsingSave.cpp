@@ -275,6 +275,17 @@ void tst_frmDowsingSave::delete_undoneInTheFrame_bringsTheRecordBackWhole() {
     QCOMPARE(env->boxes.texts().size(), 2);
     QTRY_COMPARE(Windows::Loaded<frmDowsingAllRecord>()->model()->rowCount(), 3);
     QVERIFY(!undo->isEnabled());
+
+    // A name holding what looks like placeholders is named as typed, even beside the number it comes back under.
+    QVERIFY(env->exec(QStringLiteral("UPDATE Details SET Name = 'ANN %2 %L1' WHERE IdNumber = 2")));
+    env->boxes.answer(MsgResult::Yes);
+    env->boxes.answer(MsgResult::Ok);
+    QTest::mouseClick(Control(env->sheet(1), "cmddelete"), Qt::LeftButton);
+    QVERIFY(DowsingTestFile(env->path()).insertNumbered("USURPER", 2));
+    env->boxes.answer(MsgResult::Ok);
+    QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(env->boxes.texts().last(), QStringLiteral("“ANN %2 %L1” is back as record number 4: another record has "
+                                                       "taken its number meanwhile."));
 }
 
 void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
