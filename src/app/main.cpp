@@ -19,7 +19,11 @@ QStringList argumentList(int argc, char** argv) {
 int main(int argc, char** argv) {
     // --help and --version answer, and arguments nobody understands are refused, before anything needs a display.
     const QStringList arguments = argumentList(argc, argv);
-    if (const int code = AnswerCommandLine(ReadCommandLine(arguments)); code >= 0) {
+    // Read once, before a password in them is overwritten where `ps` would show it.
+    const CommandLine commandLine = ReadCommandLine(arguments);
+    const QString sharedDatabase = qEnvironmentVariable("VELLORAN_DATABASE");
+    HidePasswords(argc, argv);
+    if (const int code = AnswerCommandLine(commandLine); code >= 0) {
         return code;
     }
     if (!DisplayAvailable() && !ChoosesPlatform(arguments)) {
@@ -28,15 +32,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
-    const CommandLine commandLine = ReadCommandLine(app.arguments());
-    if (const int code = AnswerCommandLine(commandLine); code >= 0) {
-        return code;
-    }
     PrepareApplication(app);
     // The program's services: real boxes, dialogs and clock; the shell and the data folder fill in the rest.
     Services services;
     const UseServices inForce(services);
-    VelloranShell shell(ProgramStartupOptions(commandLine.database));
+    VelloranShell shell(ProgramStartupOptions(commandLine.database.isEmpty() ? sharedDatabase : commandLine.database));
     if (!shell.Start()) {
         return 0;
     }

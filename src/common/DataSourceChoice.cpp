@@ -47,6 +47,14 @@ std::optional<QString> askPassword(const SharedDatabase& database) {
     return ok ? std::optional<QString>(password) : std::nullopt;
 }
 
+// True when the server refuses the user for want of a password (or a wrong one), as against one that cannot be
+// reached, whose trouble start-up says anyway.
+bool wantsPassword(const SharedDatabase& database) {
+    const StoreResult<ServerSource::Schema> probed = ServerSource::probe(database);
+    return !probed && probed.error().cause == StoreCause::Denied &&
+           probed.error().why.contains(QLatin1String("password"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 QString Caption() {
@@ -126,11 +134,14 @@ void ChooseAtStart(const QString& commandLine) {
         chosen = SavedDataSource();
     }
     if (chosen && chosen->password.isEmpty()) {
-        // Asked only when no secret store keeps it.
+        // Asked only when no secret store keeps it and the server wants one that libpq cannot find itself (in
+        // ~/.pgpass, or none at all for a server that trusts this user).
         if (std::optional<QString> kept = ReadPassword(*chosen)) {
             chosen->password = *kept;
-        } else if (std::optional<QString> typed = askPassword(*chosen)) {
-            chosen->password = *typed;
+        } else if (wantsPassword(*chosen)) {
+            if (std::optional<QString> typed = askPassword(*chosen)) {
+                chosen->password = *typed;
+            }
         }
     }
     CurrentServices().sharedDatabase = chosen;

@@ -2,6 +2,7 @@
 
 #include "common/DataSourceChoice.h"
 #include "common/MessageBox.h"
+#include "common/Remembered.h"
 #include "common/ServerSource.h"
 #include "common/Services.h"
 #include "common/Windows.h"
@@ -18,6 +19,9 @@
 #include <QVBoxLayout>
 
 namespace {
+// The servers and users already told that no secret store keeps their password.
+const QString kNoSecretStoreSaid = QStringLiteral("DataSource/NoSecretStoreSaid");
+
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -175,8 +179,14 @@ void frmDataSource::confirm() {
             return;
         }
         if (!DataSourceChoice::KeepPassword(*database)) {
-            MsgBox(tr("No secret store of the desktop keeps the password, so Velloran asks for it at each start."),
-                   MsgButtons::Ok, MsgIcon::Information, this);
+            // Said once for each server and user: the desktop will not grow a secret store between two choices.
+            QStringList said = Remembered::Value(kNoSecretStoreSaid).toStringList();
+            if (!said.contains(database->name())) {
+                MsgBox(tr("No secret store of the desktop keeps the password, so Velloran asks for it at each start."),
+                       MsgButtons::Ok, MsgIcon::Information, this);
+                said << database->name();
+                Remembered::SetValue(kNoSecretStoreSaid, said);
+            }
         }
     }
     accept();

@@ -108,7 +108,8 @@ CommandLine ReadCommandLine(const QStringList& given) {
                        "postgresql://user@host:port/database[?sslmode=verify-full&sslrootcert=file],\n"
                        "or 'files' for the files on this computer. The environment variable\n"
                        "VELLORAN_DATABASE says the same. The password comes from the desktop's\n"
-                       "secret store, or the program asks for it."),
+                       "secret store or ~/.pgpass, or the program asks for it; never put it in\n"
+                       "the address, where every user of the computer could read it."),
         QStringLiteral("address"));
     parser.addOption(database);
     // "-name" is one option, as Qt's own are, not the letters n, a, m and e.
@@ -144,6 +145,58 @@ CommandLine ReadCommandLine(const QStringList& given) {
                     .arg(parser.positionalArguments().constFirst())};
     }
     return {CommandLine::Request::Run, {}, parser.value(database)};
+}
+
+namespace {
+// Overwrites the password of a postgresql:// address in place; true when there was one.
+bool hidePasswordIn(char* address) {
+    char* const start = std::strstr(address, "://");
+    if (!start) {
+        return false;
+    }
+    char* const authority = start + 3;
+    const std::size_t length = std::strcspn(authority, "/?#");
+    // The user's part ends at the last '@' of the authority; a password is what follows its first ':'.
+    char* at = nullptr;
+    for (char* c = authority; c < authority + length; ++c) {
+        at = *c == '@' ? c : at;
+    }
+    char* const colon = at ? static_cast<char*>(std::memchr(authority, ':', std::size_t(at - authority))) : nullptr;
+    if (!colon || colon + 1 == at) {
+        return false;
+    }
+    std::memset(colon + 1, '*', std::size_t(at - colon - 1));
+    return true;
+}
+} // namespace
+
+void HidePasswords(int argc, char** argv) {
+    const char* const option = "--database";
+    const std::size_t optionLength = std::strlen(option);
+    bool hidden = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0 || std::strcmp(argv[i], "-database") == 0) {
+            if (i + 1 < argc) {
+                hidden = hidePasswordIn(argv[++i]) || hidden;
+            }
+        } else if (std::strncmp(argv[i], option, optionLength) == 0 && argv[i][optionLength] == '=') {
+            hidden = hidePasswordIn(argv[i] + optionLength + 1) || hidden;
+        }
+    }
+    if (hidden) {
+        std::fputs("velloran: a password on the command line can be read by every user of this computer while the "
+                   "program runs; Velloran has hidden it from the process list, but leave it out next time: Velloran "
+                   "asks for it and keeps it in the desktop's secret store, or libpq reads it from ~/.pgpass.\n",
+                   stderr);
+    }
+    // The environment is readable by the user's own processes alone, but a password there ends up in shell
+    // histories and scripts all the same.
+    if (char* address = std::getenv("VELLORAN_DATABASE"); address && hidePasswordIn(address)) {
+        std::fputs("velloran: a password in VELLORAN_DATABASE is unsafe (shell histories and scripts keep it); leave "
+                   "it out: Velloran asks for it and keeps it in the desktop's secret store, or libpq reads it from "
+                   "~/.pgpass.\n",
+                   stderr);
+    }
 }
 
 int AnswerCommandLine(const CommandLine& commandLine) {

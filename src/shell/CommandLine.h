@@ -22,6 +22,12 @@ QStringList WithoutQtOptions(const QStringList& arguments);
 // True when the arguments choose Qt's display plug-in themselves (-platform offscreen, say).
 bool ChoosesPlatform(const QStringList& arguments);
 
+// A password in a shared database's address on the command line (--database) or in VELLORAN_DATABASE can be read by
+// every user of the computer (ps shows the command line) for as long as the program runs. Overwrites it where the
+// system keeps it, so that no process list shows it from then on, and says on standard error why a password does
+// not belong there and where it does. Call before anything else reads the arguments, with a copy taken first.
+void HidePasswords(int argc, char** argv);
+
 // Prints the answer: help and version on standard output (exit code 0, or 1 when it cannot be written), a refusal
 // on standard error (exit code 2). Returns the exit code, or -1 when the program should run.
 int AnswerCommandLine(const CommandLine& commandLine);

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Choosing the shared database, making its tables, and moving the records and the diary between it and the files.
@@ -129,6 +130,21 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
     QCOMPARE(asked, 2);
     QVERIFY(env->services.sharedDatabase && env->services.sharedDatabase->sameAs(database));
     QCOMPARE(env->services.sharedDatabase->password, database.password);
+    // With the password in libpq's password file, nothing is asked and the database opens.
+    QTemporaryDir folder;
+    QFile passwords(folder.filePath("pgpass"));
+    QVERIFY(passwords.open(QIODevice::WriteOnly));
+    passwords.write("*:*:*:velloran:" + database.password.toUtf8() + "\n");
+    passwords.close();
+    QVERIFY(passwords.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    qputenv("PGPASSFILE", passwords.fileName().toLocal8Bit());
+    DataSource::closeAll();
+    DataSourceChoice::ChooseAtStart(database.url());
+    QCOMPARE(asked, 2);
+    QVERIFY(env->services.sharedDatabase && env->services.sharedDatabase->password.isEmpty());
+    QCOMPARE(ServerSource::probe(*env->services.sharedDatabase).value_or(ServerSource::Schema::Foreign),
+             ServerSource::Schema::Current);
+    qunsetenv("PGPASSFILE");
     // "files" on the command line wins over a saved choice.
     SaveDataSource(database);
     DataSourceChoice::ChooseAtStart("files");
