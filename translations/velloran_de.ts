@@ -806,6 +806,14 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <source>Save Mine as &amp;New</source>
         <translation>Meine als &amp;neuen Eintrag speichern</translation>
     </message>
+    <message>
+        <source>Save as &amp;New Record</source>
+        <translation>Als &amp;neuen Datensatz speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Leave It Removed</source>
+        <translation>&amp;Entfernt lassen</translation>
+    </message>
 </context>
 <context>
     <name>PaganLore</name>
@@ -1692,6 +1700,12 @@ Bitte wählen Sie einen anderen Tag; der Eintrag wurde nicht gespeichert.</trans
     <message>
         <source>&amp;Update</source>
         <translation>Ak&amp;tualisieren</translation>
+    </message>
+    <message>
+        <source>Someone else removed the record %1 while you were editing it.<byte value="xd"/>
+Save what you typed as a new record, or leave it removed? What you typed stays in the window either way.</source>
+        <translation>Jemand anderes hat den Datensatz %1 entfernt, während Sie ihn bearbeitet haben.<byte value="xd"/>
+Ihre Eingaben als neuen Datensatz speichern oder ihn entfernt lassen? Ihre Eingaben bleiben in jedem Fall im Fenster.</translation>
     </message>
 </context>
 <context>

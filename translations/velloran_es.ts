@@ -806,6 +806,14 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <source>Save Mine as &amp;New</source>
         <translation>Guardar la mía como &amp;nueva</translation>
     </message>
+    <message>
+        <source>Save as &amp;New Record</source>
+        <translation>Guardar como &amp;nuevo registro</translation>
+    </message>
+    <message>
+        <source>&amp;Leave It Removed</source>
+        <translation>&amp;Dejarlo eliminado</translation>
+    </message>
 </context>
 <context>
     <name>PaganLore</name>
@@ -1692,6 +1700,12 @@ Elija otro día; el registro no se ha guardado.</translation>
     <message>
         <source>&amp;Update</source>
         <translation>Act&amp;ualizar</translation>
+    </message>
+    <message>
+        <source>Someone else removed the record %1 while you were editing it.<byte value="xd"/>
+Save what you typed as a new record, or leave it removed? What you typed stays in the window either way.</source>
+        <translation>Otra persona eliminó el registro %1 mientras usted lo editaba.<byte value="xd"/>
+¿Guardar lo que escribió como un registro nuevo o dejarlo eliminado? Lo que escribió permanece en la ventana en ambos casos.</translation>
     </message>
 </context>
 <context>

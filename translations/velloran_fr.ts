@@ -806,6 +806,14 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <source>Save Mine as &amp;New</source>
         <translation>Enregistrer la mienne comme &amp;nouvelle</translation>
     </message>
+    <message>
+        <source>Save as &amp;New Record</source>
+        <translation>Enregistrer comme &amp;nouvelle fiche</translation>
+    </message>
+    <message>
+        <source>&amp;Leave It Removed</source>
+        <translation>&amp;Laisser supprimée</translation>
+    </message>
 </context>
 <context>
     <name>PaganLore</name>
@@ -1692,6 +1700,12 @@ Veuillez choisir un autre jour ; la fiche n&apos;a pas été enregistrée.</tran
     <message>
         <source>&amp;Update</source>
         <translation>&amp;Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Someone else removed the record %1 while you were editing it.<byte value="xd"/>
+Save what you typed as a new record, or leave it removed? What you typed stays in the window either way.</source>
+        <translation>Quelqu’un d’autre a supprimé la fiche %1 pendant que vous la modifiiez.<byte value="xd"/>
+Enregistrer votre saisie comme nouvelle fiche, ou la laisser supprimée ? Votre saisie reste dans la fenêtre dans les deux cas.</translation>
     </message>
 </context>
 <context>

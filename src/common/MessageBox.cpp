@@ -24,6 +24,17 @@ MsgResult askTheirsMineNew(QMessageBox& box) {
     }
     return box.clickedButton() == asNew ? MsgResult::SaveAsNew : MsgResult::KeepTheirs;
 }
+
+MsgResult askNewOrLeaveRemoved(QMessageBox& box) {
+    QPushButton* asNew =
+        box.addButton(QCoreApplication::translate("MessageBox", "Save as &New Record"), QMessageBox::AcceptRole);
+    QPushButton* leave =
+        box.addButton(QCoreApplication::translate("MessageBox", "&Leave It Removed"), QMessageBox::RejectRole);
+    box.setDefaultButton(leave);
+    box.setEscapeButton(leave);
+    box.exec();
+    return box.clickedButton() == asNew ? MsgResult::SaveAsNew : MsgResult::LeaveRemoved;
+}
 } // namespace
 
 QWidget* VisibleWindowFor(QWidget* parent) {
@@ -87,6 +98,8 @@ MsgResult showBox(const MessageRequest& request, QWidget* parent) {
         box.setDefaultButton(QMessageBox::Retry);
     } else if (request.buttons == MsgButtons::TheirsMineNew) {
         return askTheirsMineNew(box);
+    } else if (request.buttons == MsgButtons::NewOrLeaveRemoved) {
+        return askNewOrLeaveRemoved(box);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);

@@ -8,9 +8,10 @@ class QWidget;
 enum class MsgIcon { None, Information, Critical };
 // RetryCancel is for a file that another program holds: the user can try again once it lets go.
 // TheirsMineNew is for a record someone else changed since it was shown: keep theirs, save mine over it, or save
-// mine as a new record.
-enum class MsgButtons { Ok, YesNo, RetryCancel, TheirsMineNew };
-enum class MsgResult { Ok, Yes, No, Retry, Cancel, KeepTheirs, SaveMine, SaveAsNew };
+// mine as a new record. NewOrLeaveRemoved is for a record someone else removed while it was being edited: save what
+// was typed as a new record, or leave it removed (the default, which writes nothing).
+enum class MsgButtons { Ok, YesNo, RetryCancel, TheirsMineNew, NewOrLeaveRemoved };
+enum class MsgResult { Ok, Yes, No, Retry, Cancel, KeepTheirs, SaveMine, SaveAsNew, LeaveRemoved };
 
 struct MessageRequest {
     QString title;

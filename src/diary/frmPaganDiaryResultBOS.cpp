@@ -498,9 +498,17 @@ void frmPaganDiaryResultBOS::startEditingOrSaveEditedEntry() {
     editing_ = index ? std::optional<qint64>(**index) : std::nullopt;
     editedFrom_.reset();
     if (editing_) {
-        if (const StoreResult<DiaryEntry> entry = keywords_->store().entryWithIndex(section_, *editing_)) {
-            editedFrom_ = *entry;
+        // Without the entry as it stands now, a save could only write blind over whatever someone else saved since:
+        // no editing until it can be read.
+        StoreResult<DiaryEntry> entry = keywords_->store().entryWithIndex(section_, *editing_);
+        while (!entry && reportStoreError(entry.error())) {
+            entry = keywords_->store().entryWithIndex(section_, *editing_);
         }
+        if (!entry) {
+            editing_.reset();
+            return;
+        }
+        editedFrom_ = *entry;
     }
     setMode(Mode::Editing);
     keywordBox_->setFocus();

@@ -61,6 +61,12 @@ QString NotSaved(const QString& reason) {
         .arg(reason);
 }
 
+QString RemovedWhileEdited(qint64 number) {
+    return frmDowsingMain::tr("Someone else removed the record %1 while you were editing it.\r\nSave what you typed as "
+                              "a new record, or leave it removed? What you typed stays in the window either way.")
+        .arg(number);
+}
+
 QString NoSuchDay(const QString& month, const QString& day, const QString& year) {
     //: "There is no 30 February in 2007."
     return frmDowsingMain::tr("There is no %1 %2 in %3.\r\nPlease choose another day; the record was not saved.")
@@ -665,6 +671,23 @@ void frmDowsingMain::saveRecord() {
                 break;
             }
             shown.reset();
+        } else if (changed.error().cause == StoreCause::NoSuchRow) {
+            // Trying again could never work: the user chooses, and the default writes nothing.
+            if (MsgBox(DowsingMessages::RemovedWhileEdited(record.IdNumber), MsgButtons::NewOrLeaveRemoved,
+                       MsgIcon::Information, this) != MsgResult::SaveAsNew) {
+                return;
+            }
+            const StoreResult<qint64> added = store().add(record);
+            if (!added) {
+                StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this);
+                return;
+            }
+            // The wizard goes on editing what it holds, now the new record.
+            updateId_ = *added;
+            editedFrom_ = record;
+            editedFrom_->IdNumber = *added;
+            MsgBox(DowsingMessages::Saved(), MsgButtons::Ok, MsgIcon::Information, this);
+            return;
         } else if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error().text()), changed.error(), this)) {
             return;
         }

@@ -139,6 +139,8 @@ QString Saved();
 QString Edited();
 // A write that failed, with the store's reason.
 QString NotSaved(const QString& reason);
+// The record being edited, removed by someone else meanwhile: save it as new, or leave it removed.
+QString RemovedWhileEdited(qint64 number);
 // A day the chosen month lacks.
 QString NoSuchDay(const QString& month, const QString& day, const QString& year);
 } // namespace DowsingMessages

@@ -775,6 +775,12 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         w->env.boxes.answer(MsgResult::Ok);
         book.Command3->click();
         QCOMPARE(lineCount(book.lstKeyword), 1);
+        // An edit whose entry cannot be read now would save blind over a change made since: it does not begin.
+        w->env.boxes.answer(MsgResult::Ok);
+        select(book, 0);
+        w->env.boxes.answer(MsgResult::Cancel);
+        book.Command4->click();
+        QCOMPARE(book->mode(), Mode::Open);
         w->env.boxes.clear();
 
         book.Command2->click();

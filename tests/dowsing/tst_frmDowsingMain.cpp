@@ -98,7 +98,8 @@ class tst_frmDowsingMain : public QObject {
     void unusableFile_isSaidWhenTheWizardOpens();
     void fillForUpdate_setsListsAndEveryField();
     void update_writesBackTheRecordItWasFilledFrom();
-    void update_ofRecordRemovedMeanwhile_changesNothing();
+    void update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewOrLeaveIt_data();
+    void update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewOrLeaveIt();
     void update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose_data();
     void update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose();
     void update_keepsLongAndMultiLineValuesExactly();
@@ -901,22 +902,34 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
     QVERIFY(field("txtName")->text().isEmpty());
 }
 
-void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_changesNothing() {
+void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewOrLeaveIt_data() {
+    QTest::addColumn<MsgResult>("choice");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("leave it removed") << MsgResult::LeaveRemoved << QStringList{"STAYS"};
+    QTest::newRow("save as new") << MsgResult::SaveAsNew << QStringList{"STAYS", "GONE"};
+}
+
+void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewOrLeaveIt() {
+    QFETCH(MsgResult, choice);
+    QFETCH(QStringList, names);
     QVERIFY(env->addNamed({"GONE", "STAYS"}));
     QVERIFY(open());
-    DowsingRecord gone;
-    gone.IdNumber = 1;
-    gone.Name = QStringLiteral("GONE");
     w->PrepareForEdit();
-    w->FillForUpdate(gone);
+    w->FillForUpdate(DowsingStore(env->path()).find(1).value_or({}));
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
+    env->boxes.answer(choice);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control<QPushButton>(w, "cmdadd"), Qt::LeftButton);
-    QCOMPARE(env->boxes.shown().size(), 1);
-    QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("The record was not saved.")));
-    const auto rows = env->rows();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0][1].toString(), QStringLiteral("STAYS"));
+    QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::NewOrLeaveRemoved);
+    QVERIFY(env->boxes.texts().first().startsWith(QStringLiteral("Someone else removed the record 1")));
+    QStringList stored;
+    for (const QVariantList& row : env->rows()) {
+        stored << row[1].toString();
+    }
+    QCOMPARE(stored, names);
+    // Whichever the choice, what was typed stays in the window.
+    QCOMPARE(env->boxes.texts().size(), choice == MsgResult::LeaveRemoved ? 1 : 2);
+    QCOMPARE(field("txtName")->text(), QStringLiteral("GONE"));
 }
 
 void tst_frmDowsingMain::update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose_data() {

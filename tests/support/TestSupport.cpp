@@ -73,6 +73,8 @@ MsgResult ScriptedMessageBoxes::respond(const MessageRequest& request) {
             return MsgResult::Cancel;
         case MsgButtons::TheirsMineNew:
             return MsgResult::KeepTheirs;
+        case MsgButtons::NewOrLeaveRemoved:
+            return MsgResult::LeaveRemoved;
         case MsgButtons::Ok:
             break;
         }
