@@ -321,6 +321,10 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <source>the row was removed meanwhile</source>
         <translation>die Zeile wurde inzwischen entfernt</translation>
     </message>
+    <message>
+        <source>the connection to the server %1 was lost before it answered (%2)</source>
+        <translation>die Verbindung zum Server %1 brach ab, bevor er antwortete (%2)</translation>
+    </message>
 </context>
 <context>
     <name>DiaryKeywordModel</name>
@@ -386,6 +390,18 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     <message>
         <source>no such section</source>
         <translation>diesen Bereich gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was saved</source>
+        <translation>Der Server hat nicht mehr gemeldet, ob der Eintrag im Bereich %1 gespeichert wurde</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was removed</source>
+        <translation>Der Server hat nicht mehr gemeldet, ob der Eintrag aus dem Bereich %1 entfernt wurde</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was put back</source>
+        <translation>Der Server hat nicht mehr gemeldet, ob der Eintrag wieder in den Bereich %1 gestellt wurde</translation>
     </message>
 </context>
 <context>
@@ -698,6 +714,18 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <source>The record could not be saved</source>
         <translation>Der Eintrag konnte nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>The server did not say whether the record was saved</source>
+        <translation>Der Server hat nicht mehr gemeldet, ob der Eintrag gespeichert wurde</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the record was removed</source>
+        <translation>Der Server hat nicht mehr gemeldet, ob der Eintrag gelöscht wurde</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the record was put back</source>
+        <translation>Der Server hat nicht mehr gemeldet, ob der Eintrag wiederhergestellt wurde</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -808,7 +836,7 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     </message>
     <message>
         <source>Save as &amp;New Record</source>
-        <translation>Als &amp;neuen Datensatz speichern</translation>
+        <translation>Als &amp;neuen Eintrag speichern</translation>
     </message>
     <message>
         <source>&amp;Leave It Removed</source>
@@ -894,6 +922,13 @@ Die Einträge und das Tagebuch in %3 unter neuen Nummern hinzufügen?</translati
     </message>
 </context>
 <context>
+    <name>ServerDriver</name>
+    <message>
+        <source>the server did not answer within %1 seconds</source>
+        <translation>der Server hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+</context>
+<context>
     <name>ServerSource</name>
     <message>
         <source>the PostgreSQL driver of Qt is not installed</source>
@@ -914,6 +949,10 @@ Die Einträge und das Tagebuch in %3 unter neuen Nummern hinzufügen?</translati
     <message>
         <source>the count of %1 is missing</source>
         <translation>die Anzahl für %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the server still runs the session that lost its connection</source>
+        <translation>der Server führt die Sitzung, deren Verbindung abbrach, noch weiter</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1059,12 @@ Wählen Sie „Wiederholen“, sobald der Server wieder antwortet.</translation>
 Keep their version, save yours over it, or save yours as a new record?</source>
         <translation><byte value="xd"/>
 Die andere Fassung behalten, Ihre darüber speichern oder Ihre als neuen Eintrag speichern?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Retry looks again, and saves only what is not saved yet, once the server answers.</source>
+        <translation><byte value="xd"/>
+„Wiederholen“ sieht erneut nach, sobald der Server antwortet, und speichert nur, was noch nicht gespeichert ist.</translation>
     </message>
 </context>
 <context>
@@ -1704,8 +1749,8 @@ Bitte wählen Sie einen anderen Tag; der Eintrag wurde nicht gespeichert.</trans
     <message>
         <source>Someone else removed the record %1 while you were editing it.<byte value="xd"/>
 Save what you typed as a new record, or leave it removed? What you typed stays in the window either way.</source>
-        <translation>Jemand anderes hat den Datensatz %1 entfernt, während Sie ihn bearbeitet haben.<byte value="xd"/>
-Ihre Eingaben als neuen Datensatz speichern oder ihn entfernt lassen? Ihre Eingaben bleiben in jedem Fall im Fenster.</translation>
+        <translation>Jemand anderes hat den Eintrag %1 entfernt, während Sie ihn bearbeitet haben.<byte value="xd"/>
+Ihre Eingaben als neuen Eintrag speichern oder ihn entfernt lassen? Ihre Eingaben bleiben in jedem Fall im Fenster.</translation>
     </message>
 </context>
 <context>

@@ -321,6 +321,10 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <source>the row was removed meanwhile</source>
         <translation>la fila se ha eliminado mientras tanto</translation>
     </message>
+    <message>
+        <source>the connection to the server %1 was lost before it answered (%2)</source>
+        <translation>la conexión con el servidor %1 se perdió antes de que respondiera (%2)</translation>
+    </message>
 </context>
 <context>
     <name>DiaryKeywordModel</name>
@@ -386,6 +390,18 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     <message>
         <source>no such section</source>
         <translation>esa sección no existe</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was saved</source>
+        <translation>El servidor no llegó a decir si la entrada de la sección %1 se guardó</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was removed</source>
+        <translation>El servidor no llegó a decir si la entrada de la sección %1 se quitó</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was put back</source>
+        <translation>El servidor no llegó a decir si la entrada de la sección %1 se restituyó</translation>
     </message>
 </context>
 <context>
@@ -698,6 +714,18 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <source>The record could not be saved</source>
         <translation>No se pudo guardar el registro</translation>
     </message>
+    <message>
+        <source>The server did not say whether the record was saved</source>
+        <translation>El servidor no llegó a decir si el registro se guardó</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the record was removed</source>
+        <translation>El servidor no llegó a decir si el registro se eliminó</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the record was put back</source>
+        <translation>El servidor no llegó a decir si el registro se restituyó</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -894,6 +922,13 @@ Add the records and diary in %3 to them, under new numbers?</source>
     </message>
 </context>
 <context>
+    <name>ServerDriver</name>
+    <message>
+        <source>the server did not answer within %1 seconds</source>
+        <translation>el servidor no respondió en %1 segundos</translation>
+    </message>
+</context>
+<context>
     <name>ServerSource</name>
     <message>
         <source>the PostgreSQL driver of Qt is not installed</source>
@@ -914,6 +949,10 @@ Add the records and diary in %3 to them, under new numbers?</source>
     <message>
         <source>the count of %1 is missing</source>
         <translation>falta el recuento de %1</translation>
+    </message>
+    <message>
+        <source>the server still runs the session that lost its connection</source>
+        <translation>el servidor sigue ejecutando la sesión que perdió la conexión</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1059,12 @@ Elija «Reintentar» cuando el servidor vuelva a responder.</translation>
 Keep their version, save yours over it, or save yours as a new record?</source>
         <translation><byte value="xd"/>
 ¿Conservar la otra versión, guardar la suya encima o guardarla como un registro nuevo?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Retry looks again, and saves only what is not saved yet, once the server answers.</source>
+        <translation><byte value="xd"/>
+«Reintentar» vuelve a comprobarlo en cuanto el servidor responda y solo guarda lo que aún no esté guardado.</translation>
     </message>
 </context>
 <context>

@@ -321,6 +321,10 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <source>the row was removed meanwhile</source>
         <translation>la ligne a été supprimée entre-temps</translation>
     </message>
+    <message>
+        <source>the connection to the server %1 was lost before it answered (%2)</source>
+        <translation>la connexion au serveur %1 a été perdue avant sa réponse (%2)</translation>
+    </message>
 </context>
 <context>
     <name>DiaryKeywordModel</name>
@@ -386,6 +390,18 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     <message>
         <source>no such section</source>
         <translation>cette section n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was saved</source>
+        <translation>Le serveur n’a pas dit si l’entrée de la section %1 a été enregistrée</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was removed</source>
+        <translation>Le serveur n’a pas dit si l’entrée de la section %1 a été retirée</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the entry of the %1 section was put back</source>
+        <translation>Le serveur n’a pas dit si l’entrée de la section %1 a été remise en place</translation>
     </message>
 </context>
 <context>
@@ -698,6 +714,18 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <source>The record could not be saved</source>
         <translation>La fiche n&apos;a pas pu être enregistrée</translation>
     </message>
+    <message>
+        <source>The server did not say whether the record was saved</source>
+        <translation>Le serveur n’a pas dit si la fiche a été enregistrée</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the record was removed</source>
+        <translation>Le serveur n’a pas dit si la fiche a été supprimée</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the record was put back</source>
+        <translation>Le serveur n’a pas dit si la fiche a été remise en place</translation>
+    </message>
 </context>
 <context>
     <name>DowsingTools</name>
@@ -894,6 +922,13 @@ Y ajouter les fiches et le journal de %3, sous de nouveaux numéros ?</translati
     </message>
 </context>
 <context>
+    <name>ServerDriver</name>
+    <message>
+        <source>the server did not answer within %1 seconds</source>
+        <translation>le serveur n’a pas répondu en %1 secondes</translation>
+    </message>
+</context>
+<context>
     <name>ServerSource</name>
     <message>
         <source>the PostgreSQL driver of Qt is not installed</source>
@@ -914,6 +949,10 @@ Y ajouter les fiches et le journal de %3, sous de nouveaux numéros ?</translati
     <message>
         <source>the count of %1 is missing</source>
         <translation>le décompte de %1 est manquant</translation>
+    </message>
+    <message>
+        <source>the server still runs the session that lost its connection</source>
+        <translation>le serveur fait encore tourner la session qui a perdu sa connexion</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1059,12 @@ Choisissez « Réessayer » dès que le serveur répond de nouveau.</translation
 Keep their version, save yours over it, or save yours as a new record?</source>
         <translation><byte value="xd"/>
 Garder leur version, enregistrer la vôtre par-dessus, ou l&apos;enregistrer comme nouvelle fiche ?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Retry looks again, and saves only what is not saved yet, once the server answers.</source>
+        <translation><byte value="xd"/>
+« Réessayer » vérifie à nouveau dès que le serveur répond, et n’enregistre que ce qui ne l’est pas encore.</translation>
     </message>
 </context>
 <context>

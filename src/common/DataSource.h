@@ -78,6 +78,9 @@ class DataSource : public QObject {
     virtual void announce(const DataChange& change);
     // Looks for another program's changes now rather than at the next look.
     virtual void checkForOutsideChanges();
+    // After a change whose commit lost its connection, makes its outcome final so that it can be looked at: nothing
+    // to do for a file, whose commit is done or undone when it returns. An error while it cannot be known.
+    virtual StoreStatus settleLostCall() { return Done{}; }
 
   signals:
     void changed(const DataChange& change);

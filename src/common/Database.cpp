@@ -142,6 +142,7 @@ QString StoreError::text() const {
     case StoreCause::Unreachable:
     case StoreCause::Denied:
     case StoreCause::Changed:
+    case StoreCause::Unknown:
     case StoreCause::Other:
         words = QStringLiteral("%1 (%2)").arg(why, name);
         break;
@@ -154,6 +155,9 @@ QString StoreError::serverText() const {
     switch (cause) {
     case StoreCause::Unreachable:
         words = Words::tr("the server %1 cannot be reached (%2)").arg(server, why);
+        break;
+    case StoreCause::Unknown:
+        words = Words::tr("the connection to the server %1 was lost before it answered (%2)").arg(server, why);
         break;
     case StoreCause::Denied:
         words = Words::tr("the server %1 refused the connection (%2)").arg(server, why);
@@ -363,6 +367,21 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
 
 StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, const QString& what) {
     QSqlQuery query(db);
+    // A row the server keeps under its add's key is back already when that key is there: put back before its answer
+    // was lost.
+    if (const qsizetype keyAt = row.columns.indexOf(QStringLiteral("velloran_key"));
+        keyAt >= 0 && !row.values.at(keyAt).isNull() && SqlDialect::of(db).onServer()) {
+        if (!RunPrepared(query,
+                         QStringLiteral("SELECT %2 FROM %1 WHERE velloran_key = ?")
+                             .arg(SqlDialect::quotedName(row.table), SqlDialect::quotedName(row.keyColumn)),
+                         {row.values.at(keyAt)})) {
+            return StoreError::fromSql(what, query.lastError());
+        }
+        if (query.next()) {
+            return RowPutBack{query.value(0).toLongLong(), query.value(0).toLongLong() == row.key};
+        }
+        query.finish();
+    }
     if (!RunPrepared(query,
                      QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?")
                          .arg(SqlDialect::quotedName(row.table), SqlDialect::quotedName(row.keyColumn)),

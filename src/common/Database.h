@@ -33,6 +33,7 @@ enum class StoreCause {
     Unreachable, // the server cannot be reached, or the connection to it was lost
     Denied,      // the server refused the user, the password or the encrypted connection
     Changed,     // the record was changed by someone else since it was shown
+    Unknown,     // the connection was lost while a change was committed, and whether it was cannot be known yet
     Other,
 };
 
@@ -50,6 +51,8 @@ struct StoreError {
     QString why; // the engine's own text, or a sentence of the program's own
     QString file;
     QString server; // the shared database, as "user@host:port/database", when the data lives there
+    // The change failed at its commit: over a connection lost then, it may have been committed all the same.
+    bool atCommit = false;
 
     static StoreError fromSql(const QString& what, const QSqlError& error);
     bool failed() const { return cause != StoreCause::None; }
@@ -145,7 +148,9 @@ StoreResult<T> InTransaction(const QSqlDatabase& db, const QString& notBegun, co
     }
     StoreResult<T> changed = change(db);
     if (changed && !transaction.commit()) {
-        return StoreError::fromSql(what, transaction.lastError());
+        StoreError error = StoreError::fromSql(what, transaction.lastError());
+        error.atCommit = true;
+        return error;
     }
     return changed;
 }

@@ -83,10 +83,20 @@ QStringList versionOne() {
     return statements;
 }
 
+// Every add carries a key of its own, which the program makes: an add whose answer the connection lost is looked for
+// by it, and one tried again cannot be stored twice.
+QStringList versionTwo() {
+    QStringList statements;
+    for (const KeptTable& table : KeptTables()) {
+        statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN velloran_key uuid UNIQUE").arg(table.name);
+    }
+    return statements;
+}
+
 } // namespace
 
 const QList<QStringList>& Migrations() {
-    static const QList<QStringList> migrations{versionOne()};
+    static const QList<QStringList> migrations{versionOne(), versionTwo()};
     return migrations;
 }
 

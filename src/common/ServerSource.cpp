@@ -1,19 +1,16 @@
 #include "common/ServerSource.h"
 
+#include "common/ServerConnection.h"
 #include "common/ServerSchema.h"
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
 #include <QMetaMethod>
-#include <QSocketNotifier>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <libpq-fe.h>
 #include <map>
 
 namespace {
-
-const QString Driver = QStringLiteral("QPSQL");
 
 std::map<QString, ServerSource*>& servers() {
     static std::map<QString, ServerSource*> kept;
@@ -80,28 +77,38 @@ StoreError ServerSource::placed(StoreError error) const {
     if (error.cause != StoreCause::NoSuchRow && error.cause != StoreCause::Changed) {
         error.server = address_.name();
         error.file.clear();
-        if (error.cause != StoreCause::Denied && connectionLost()) {
+        if (error.cause != StoreCause::Denied && error.cause != StoreCause::Unknown && connectionLost()) {
             error.cause = StoreCause::Unreachable;
         }
     }
     return error;
 }
 
-bool ServerSource::connectionLost() const {
+ServerDriver* ServerSource::driver() const {
     if (!open_) {
-        return true;
+        return nullptr;
     }
     const QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    // Qt names the type after libpq's struct.
-    if (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0) {
-        return true;
-    }
-    PGconn* connection = *static_cast<PGconn* const*>(handle.constData());
-    return !connection || PQstatus(connection) != CONNECTION_OK;
+    return qobject_cast<ServerDriver*>(db.driver());
+}
+
+bool ServerSource::connectionLost() const {
+    const ServerDriver* connection = driver();
+    return !connection || connection->lost();
+}
+
+bool ServerSource::callUnderWay() const {
+    const ServerDriver* connection = driver();
+    return connection && connection->busy();
 }
 
 void ServerSource::close() {
+    if (open_ && connectionLost() && session_) {
+        // What the session was doing when its connection went may still be done by the server: it is ended before
+        // anything is written again, and what it did looked at after.
+        lostSession_ = session_;
+    }
+    session_.reset();
     forgetStatements();
     if (!connectionName_.isEmpty()) {
         {
@@ -120,7 +127,8 @@ void ServerSource::close() {
 }
 
 StoreStatus ServerSource::open() {
-    if (!QSqlDatabase::isDriverAvailable(Driver)) {
+    ServerDriver::Register();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
         return placed({StoreCause::Other,
                        {},
                        QCoreApplication::translate("ServerSource", "the PostgreSQL driver of Qt is not installed"),
@@ -128,16 +136,23 @@ StoreStatus ServerSource::open() {
     }
     static QAtomicInteger<quint64> serial;
     connectionName_ = QStringLiteral("velloran.server.%1").arg(serial.fetchAndAddRelaxed(1));
-    QSqlDatabase db = QSqlDatabase::addDatabase(Driver, connectionName_);
+    QSqlDatabase db = QSqlDatabase::addDatabase(ServerDriver::Name, connectionName_);
     db.setHostName(address_.host);
     db.setPort(address_.port);
     db.setDatabaseName(address_.database);
     db.setUserName(address_.user);
     db.setPassword(address_.password);
-    // libpq waits two seconds at least for a connection; keepalives find a server gone quiet.
-    QStringList options{QStringLiteral("connect_timeout=2"),  QStringLiteral("application_name=Velloran"),
-                        QStringLiteral("keepalives_idle=10"), QStringLiteral("keepalives_interval=2"),
-                        QStringLiteral("keepalives_count=3"), QStringLiteral("sslmode=") + quoted(address_.tlsMode)};
+    // Every wait bounded by the client as well as the server: libpq gives up a connection after ConnectTimeoutS, TCP a
+    // connection whose sent data goes unacknowledged for TcpUserTimeoutMs, and keepalives one that has gone silent
+    // while idle; the driver cuts any call the server does not answer within its bound.
+    QStringList options{QStringLiteral("connect_timeout=%1").arg(ConnectTimeoutS),
+                        QStringLiteral("application_name=Velloran"),
+                        QStringLiteral("keepalives=1"),
+                        QStringLiteral("keepalives_idle=5"),
+                        QStringLiteral("keepalives_interval=2"),
+                        QStringLiteral("keepalives_count=2"),
+                        QStringLiteral("tcp_user_timeout=%1").arg(TcpUserTimeoutMs),
+                        QStringLiteral("sslmode=") + quoted(address_.tlsMode)};
     if (!address_.caFile.isEmpty()) {
         options << QStringLiteral("sslrootcert=") + quoted(address_.caFile);
     }
@@ -154,26 +169,30 @@ StoreStatus ServerSource::open() {
     QSqlQuery settings(db);
     if (!settings.exec(QStringLiteral("SET statement_timeout = %1; SET idle_in_transaction_session_timeout = 60000; "
                                       "SET client_min_messages = warning")
-                           .arg(StatementTimeoutMs))) {
+                           .arg(StatementTimeoutMs)) ||
+        !settings.exec(QStringLiteral("SELECT pid, extract(epoch FROM backend_start)::numeric::text FROM "
+                                      "pg_stat_activity WHERE pid = pg_backend_pid()")) ||
+        !settings.next()) {
         StoreError error = StoreError::fromSql({}, settings.lastError());
+        settings = QSqlQuery();
+        open_ = true;
         close();
         return placed(std::move(error));
     }
+    session_ = Session{settings.value(0).toLongLong(), settings.value(1).toString()};
     settings.finish();
     open_ = true;
-    QSqlDriver* driver = db.driver();
+    auto* driver = qobject_cast<ServerDriver*>(db.driver());
     driver->subscribeToNotification(ServerSchema::Channel);
     connect(driver, &QSqlDriver::notification, this, &ServerSource::hear);
-    // The driver reads its socket when the server sends anything, a lost connection too: looked at then.
-    for (QSocketNotifier* socket : driver->findChildren<QSocketNotifier*>()) {
-        connect(socket, &QSocketNotifier::activated, &lookSoon_, [this] { lookSoon_.start(); });
-    }
+    // A connection the server closed, or a call found broken, is looked at once the events at hand are done.
+    connect(driver, &ServerDriver::connectionLost, &lookSoon_, [this] { lookSoon_.start(); });
     ++generation_;
     return Done{};
 }
 
 StoreResult<QSqlDatabase> ServerSource::database(int busyTimeoutMs) {
-    if (open_ && connectionLost()) {
+    if (open_ && connectionLost() && !callUnderWay()) {
         close();
         // The views missed what changed while it was away.
         lookSoon_.start();
@@ -187,6 +206,9 @@ StoreResult<QSqlDatabase> ServerSource::database(int busyTimeoutMs) {
             // Heard once the store that opened it again has finished its work.
             reopened_.start();
         }
+        if (lostSession_) {
+            endLostSession();
+        }
     }
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     if (busyTimeoutMs != lockTimeoutMs_) {
@@ -197,6 +219,63 @@ StoreResult<QSqlDatabase> ServerSource::database(int busyTimeoutMs) {
         lockTimeoutMs_ = busyTimeoutMs;
     }
     return db;
+}
+
+bool ServerSource::endLostSession() {
+    if (!lostSession_) {
+        return true;
+    }
+    if (!open_) {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    const QString alive = QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE pid = ? AND "
+                                         "extract(epoch FROM backend_start)::numeric::text = ?");
+    const QVariantList session{lostSession_->pid, lostSession_->began};
+    // pg_terminate_backend waits for the session to go, a few seconds at most; a session gone between the look and
+    // the ending is looked at again.
+    bool gone = RunPrepared(q,
+                            QStringLiteral("SELECT CASE WHEN EXISTS (%1) THEN pg_terminate_backend(?::integer, ?) "
+                                           "ELSE true END")
+                                .arg(alive),
+                            session + QVariantList{lostSession_->pid, EndSessionWaitMs}) &&
+                q.next() && q.value(0).toBool();
+    q.finish();
+    if (!gone) {
+        gone = RunPrepared(q, QStringLiteral("SELECT NOT EXISTS (%1)").arg(alive), session) && q.next() &&
+               q.value(0).toBool();
+    }
+    if (gone) {
+        lostSession_.reset();
+    }
+    return gone;
+}
+
+StoreStatus ServerSource::settleLostCall() {
+    StoreResult<QSqlDatabase> db = database(DatabaseBusyTimeoutMs);
+    if (!db) {
+        return db.error();
+    }
+    if (!endLostSession()) {
+        return placed(
+            {StoreCause::Unknown,
+             {},
+             QCoreApplication::translate("ServerSource", "the server still runs the session that lost its connection"),
+             {}});
+    }
+    return Done{};
+}
+
+ServerSource::LongCalls::LongCalls(ServerSource& source) : source_(source) {
+    if (ServerDriver* connection = source_.driver()) {
+        connection->setBound(LongBoundMs);
+    }
+}
+
+ServerSource::LongCalls::~LongCalls() {
+    if (ServerDriver* connection = source_.driver()) {
+        connection->setBound(0);
+    }
 }
 
 StoreResult<ServerSource::Schema> ServerSource::schema() {
@@ -348,6 +427,11 @@ void ServerSource::hear(const QString& name, QSqlDriver::NotificationSource sour
 }
 
 void ServerSource::lookAtConnection() {
+    if (callUnderWay()) {
+        // Never closed under a call that waits for it: looked at again once it has returned.
+        QTimer::singleShot(50, this, &ServerSource::lookAtConnection);
+        return;
+    }
     if (open_ && connectionLost()) {
         close();
         // Every view tries to read again, and says that the server cannot be reached until it can.
@@ -361,6 +445,10 @@ void ServerSource::checkForOutsideChanges() {
         return;
     }
     lookAtConnection();
+    // A connection the server closed while nothing was asked of it is found by a look of the connection's own.
+    if (ServerDriver* connection = driver()) {
+        connection->lookAtConnection();
+    }
     // Back as soon as the server is, without waiting for the user: tried once a second at most.
     if (!open_ && generation_ > 0 && !reconnect_.isActive()) {
         reconnect_.start();

@@ -13,7 +13,8 @@ const SqlDialect& SqlDialect::postgres() {
 }
 
 const SqlDialect& SqlDialect::of(const QSqlDatabase& db) {
-    return db.driverName() == QLatin1String("QPSQL") ? postgres() : sqlite();
+    const QString driver = db.driverName();
+    return driver == QLatin1String("QPSQL") || driver == QLatin1String("VELLORAN_PSQL") ? postgres() : sqlite();
 }
 
 QString SqlDialect::quotedName(const QString& name) {

@@ -5,7 +5,8 @@
 MsgButtons StoreFailureButtons(const StoreError& error) {
     // A server that cannot be reached, or that refused the connection, may answer on a later try.
     const bool serverTrouble =
-        !error.server.isEmpty() && (error.cause == StoreCause::Unreachable || error.cause == StoreCause::Denied);
+        !error.server.isEmpty() && (error.cause == StoreCause::Unreachable || error.cause == StoreCause::Denied ||
+                                    error.cause == StoreCause::Unknown);
     return error.cause == StoreCause::Locked || serverTrouble ? MsgButtons::RetryCancel : MsgButtons::Ok;
 }
 
@@ -20,6 +21,9 @@ QString StoreFailureText(const StoreError& error) {
     if (error.cause == StoreCause::Locked && error.server.isEmpty()) {
         text +=
             QCoreApplication::translate("StoreMessages", "\r\nWhen the other program has let go of it, choose Retry.");
+    } else if (error.cause == StoreCause::Unknown) {
+        text += QCoreApplication::translate("StoreMessages", "\r\nRetry looks again, and saves only what is not saved "
+                                                             "yet, once the server answers.");
     } else if (StoreFailureButtons(error) == MsgButtons::RetryCancel) {
         text += QCoreApplication::translate("StoreMessages", "\r\nChoose Retry once the server answers again.");
     }

@@ -258,26 +258,68 @@ QString DiaryStore::unchangedSince(const std::optional<DiaryEntry>& shown, QVari
     return QStringLiteral(" AND keyword = ? AND meaning = ?");
 }
 
+namespace {
+// The words of a change whose outcome the server did not say.
+const char* const NotSaidWhetherSaved =
+    QT_TRANSLATE_NOOP("DiaryStore", "The server did not say whether the entry of the %1 section was saved");
+const char* const NotSaidWhetherRemoved =
+    QT_TRANSLATE_NOOP("DiaryStore", "The server did not say whether the entry of the %1 section was removed");
+const char* const NotSaidWhetherPutBack =
+    QT_TRANSLATE_NOOP("DiaryStore", "The server did not say whether the entry of the %1 section was put back");
+
+QString notSaidWhether(const char* done, DiarySection section) {
+    return Words::tr(done).arg(DiarySectionName(section));
+}
+
+StoreError outcomeUnknown(StoreError error, const QString& what) {
+    error.cause = StoreCause::Unknown;
+    error.what = what;
+    return error;
+}
+} // namespace
+
 template <typename T>
-StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what,
-                                         const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
-    const StoreResult<QSqlDatabase> db = database(section, what);
+StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what, const QString& unknown,
+                                         const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
+                                         bool* repeated) {
+    StoreResult<QSqlDatabase> db = database(section, what);
     if (!db) {
         return db.error();
     }
     StoreResult<T> changed = InTransaction<T>(*db, what, what, change);
-    if (!changed) {
-        return fail(changed.error());
+    if (changed) {
+        return changed;
     }
-    return changed;
+    const StoreError lost = fail(changed.error());
+    if (lost.cause != StoreCause::Unreachable || !lost.atCommit) {
+        return lost;
+    }
+    if (const StoreStatus settled = source_.settleLostCall(); !settled) {
+        return outcomeUnknown(settled.error(), unknown);
+    }
+    db = database(section, what);
+    if (!db) {
+        return outcomeUnknown(db.error(), unknown);
+    }
+    if (repeated) {
+        *repeated = true;
+    }
+    changed = InTransaction<T>(*db, what, what, change);
+    if (changed) {
+        return changed;
+    }
+    const StoreError again = fail(changed.error());
+    return again.cause == StoreCause::Unreachable && again.atCommit ? outcomeUnknown(again, unknown) : again;
 }
 
 StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,
                                          const QVariantList& values, DataChange::Kind kind, std::optional<qint64> key,
                                          const std::optional<DiaryEntry>& shown,
                                          const std::optional<DiaryEntry>& written) {
+    const QString unknown =
+        notSaidWhether(kind == DataChange::Kind::Removed ? NotSaidWhetherRemoved : NotSaidWhetherSaved, section);
     StoreResult<qint64> touched =
-        inTransaction<qint64>(section, what, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
+        inTransaction<qint64>(section, what, unknown, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
             StoreResult<QSqlQuery*> prepared = source_.statement(db, sql);
             if (!prepared) {
                 StoreError error = prepared.error();
@@ -325,11 +367,60 @@ StoreResult<DiaryEntry> DiaryStore::entryWithIndex(DiarySection section, qint64 
     return *found;
 }
 
-StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning) {
-    return writeRow(
-        section, Words::tr("The entry could not be added to the %1 section").arg(DiarySectionName(section)),
-        QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?) RETURNING \"Index\"").arg(tableName(section)),
-        {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt, std::nullopt);
+StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword, const QString& meaning,
+                                    const QUuid& key) {
+    const QString what = Words::tr("The entry could not be added to the %1 section").arg(DiarySectionName(section));
+    if (!source_.onServer()) {
+        return writeRow(section, what,
+                        QStringLiteral("INSERT INTO %1 (keyword, meaning) VALUES (?, ?) RETURNING \"Index\"")
+                            .arg(tableName(section)),
+                        {trimBlanks(keyword), trimBlanks(meaning)}, DataChange::Kind::Added, std::nullopt,
+                        std::nullopt);
+    }
+    const QString keyText = key.toString(QUuid::WithoutBraces);
+    const QString insert = QStringLiteral("INSERT INTO %1 (keyword, meaning, velloran_key) VALUES (?, ?, ?::uuid) ON "
+                                          "CONFLICT (velloran_key) DO NOTHING RETURNING \"Index\"")
+                               .arg(tableName(section));
+    StoreResult<qint64> added = inTransaction<qint64>(
+        section, what, notSaidWhether(NotSaidWhetherSaved, section),
+        [&](const QSqlDatabase& db) -> StoreResult<qint64> {
+            StoreResult<QSqlQuery*> prepared = source_.statement(db, insert);
+            if (!prepared) {
+                StoreError error = prepared.error();
+                error.what = what;
+                return error;
+            }
+            QSqlQuery& query = **prepared;
+            for (const QVariant& value :
+                 {QVariant(trimBlanks(keyword)), QVariant(trimBlanks(meaning)), QVariant(keyText)}) {
+                query.addBindValue(value);
+            }
+            const bool ran = query.exec();
+            const bool returned = ran && query.next();
+            const qint64 index = returned ? query.value(0).toLongLong() : 0;
+            const QSqlError why = query.lastError();
+            query.finish();
+            if (!ran) {
+                return StoreError::fromSql(what, why);
+            }
+            if (returned) {
+                return index;
+            }
+            // Its key is there already: this add was committed before its answer was lost.
+            QSqlQuery saved(db);
+            if (!RunPrepared(
+                    saved,
+                    QStringLiteral("SELECT \"Index\" FROM %1 WHERE velloran_key = ?::uuid").arg(tableName(section)),
+                    {keyText}) ||
+                !saved.next()) {
+                return StoreError::fromSql(what, saved.lastError());
+            }
+            return saved.value(0).toLongLong();
+        });
+    if (added) {
+        source_.announce({DataChange::Kind::Added, tableName(section), *added, false});
+    }
+    return added;
 }
 
 StoreStatus DiaryStore::update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
@@ -358,8 +449,10 @@ StoreStatus DiaryStore::remove(DiarySection section, qint64 index, const std::op
 StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index,
                                             const std::optional<DiaryEntry>& shown) {
     const QString what = Words::tr("The entry could not be removed from the %1 section").arg(DiarySectionName(section));
-    StoreResult<KeptRow> kept =
-        inTransaction<KeptRow>(section, what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+    bool repeated = false;
+    StoreResult<KeptRow> kept = inTransaction<KeptRow>(
+        section, what, notSaidWhether(NotSaidWhetherRemoved, section),
+        [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
             QVariantList values;
             const QString unchanged = unchangedSince(shown, values);
             StoreResult<KeptRow> row =
@@ -373,7 +466,17 @@ StoreResult<KeptRow> DiaryStore::removeKept(DiarySection section, qint64 index,
                 return noSuchEntry(section, index);
             }
             return row;
-        });
+        },
+        &repeated);
+    if (!kept && repeated && shown && kept.error().cause == StoreCause::NoSuchRow) {
+        // Gone when looked at again after a lost answer: this removal took it, as shown, and can be undone so.
+        kept = KeptRow{tableName(section).toLower(),
+                       QStringLiteral("Index"),
+                       index,
+                       {QStringLiteral("keyword"), QStringLiteral("meaning")},
+                       {QStringLiteral("server"), QStringLiteral("server")},
+                       {shown->keyword, shown->meaning}};
+    }
     if (kept) {
         source_.announce({DataChange::Kind::Removed, tableName(section), index, false});
     }
@@ -397,7 +500,8 @@ StoreResult<RowPutBack> DiaryStore::putBack(const KeptRow& row) {
         return StoreError{StoreCause::Other, what, Words::tr("no such section"), {}};
     }
     StoreResult<RowPutBack> back =
-        inTransaction<RowPutBack>(*section, what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
+        inTransaction<RowPutBack>(*section, what, notSaidWhether(NotSaidWhetherPutBack, *section),
+                                  [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
     if (back) {
         // Under its own "Index" the entry may stand between others, where a list adding it last would be wrong: the
         // lists read the table again. Under a new one it is the last.

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 #include <array>
 #include <functional>
 #include <optional>
@@ -71,8 +72,9 @@ class DiaryStore {
     StoreResult<qint64> positionOfIndex(DiarySection section, qint64 index);
     StoreResult<DiaryEntry> entryWithIndex(DiarySection section, qint64 index);
     // Adds a row at the end of the list, both texts without their leading and trailing blanks, and returns the
-    // "Index" the file gave it.
-    StoreResult<qint64> add(DiarySection section, const QString& keyword, const QString& meaning);
+    // "Index" the file gave it. `key` names this add, as for a record: a window keeps one for a save and its retries.
+    StoreResult<qint64> add(DiarySection section, const QString& keyword, const QString& meaning,
+                            const QUuid& key = QUuid::createUuid());
     // Rewrites keyword and meaning of a row, both without leading and trailing blanks. Given the entry as it was
     // `shown`, an entry someone else changed since is left as it is (StoreCause::Changed), for the user to choose.
     StoreStatus update(DiarySection section, qint64 index, const QString& keyword, const QString& meaning,
@@ -110,10 +112,13 @@ class DiaryStore {
     StoreStatus keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what);
     StoreStatus readRows(DiarySection section, const QString& what, const QString& sql, const QList<QVariant>& values,
                          const std::function<void(const QSqlQuery&)>& eachRow);
-    // Runs `change` in a transaction of its own over the section's table; nothing is kept of a failed one.
+    // Runs `change` in a transaction of its own over the section's table; nothing is kept of a failed one. Over a
+    // connection lost at the commit, as the records' store does: the lost session ended, `change` once more
+    // (setting `repeated`), or the outcome said unknown as `unknown`.
     template <typename T>
-    StoreResult<T> inTransaction(DiarySection section, const QString& what,
-                                 const std::function<StoreResult<T>(const QSqlDatabase&)>& change);
+    StoreResult<T> inTransaction(DiarySection section, const QString& what, const QString& unknown,
+                                 const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
+                                 bool* repeated = nullptr);
     // Runs one change in a transaction of its own and announces it: `kind` of the row `key`, or of the row the
     // statement added when `key` is null. Returns the key; NoSuchRow when the statement touched no row.
     StoreResult<qint64> writeRow(DiarySection section, const QString& what, const QString& sql,

@@ -390,8 +390,10 @@ void frmPaganDiaryResultBOS::startAddingOrSaveNewEntry() {
         meaningBox_->setFocus();
         return;
     }
-    for (StoreResult<qint64> added = keywords_->store().add(section_, keyword, meaning); !added;
-         added = keywords_->store().add(section_, keyword, meaning)) {
+    // One key for the add and its retries: a retry after a lost answer finds the entry instead of adding it again.
+    const QUuid key = QUuid::createUuid();
+    for (StoreResult<qint64> added = keywords_->store().add(section_, keyword, meaning, key); !added;
+         added = keywords_->store().add(section_, keyword, meaning, key)) {
         // Still adding, with the typed text, so the user can try again or copy it away.
         if (!reportStoreError(added.error())) {
             keywordBox_->setFocus();

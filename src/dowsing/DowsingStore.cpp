@@ -182,38 +182,100 @@ StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
                       {}};
 }
 
+namespace {
+QString notSaidWhetherSaved() {
+    return Words::tr("The server did not say whether the record was saved");
+}
+
+QString notSaidWhetherRemoved() {
+    return Words::tr("The server did not say whether the record was removed");
+}
+
+StoreError outcomeUnknown(StoreError error, const QString& what) {
+    error.cause = StoreCause::Unknown;
+    error.what = what;
+    return error;
+}
+} // namespace
+
 template <typename T>
-StoreResult<T> DowsingStore::inTransaction(const QString& what,
-                                           const std::function<StoreResult<T>(const QSqlDatabase&)>& change) {
+StoreResult<T> DowsingStore::inTransaction(const QString& what, const QString& unknown,
+                                           const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
+                                           bool* repeated) {
     StoreResult<QSqlDatabase> db = database();
     if (!db) {
         return db.error();
     }
     StoreResult<T> changed = InTransaction<T>(*db, Words::tr("The records could not be written"), what, change);
-    if (!changed) {
-        return fail(changed.error());
+    if (changed) {
+        return changed;
     }
-    return changed;
+    const StoreError lost = fail(changed.error());
+    if (lost.cause != StoreCause::Unreachable || !lost.atCommit) {
+        return lost;
+    }
+    if (const StoreStatus settled = source_.settleLostCall(); !settled) {
+        return outcomeUnknown(settled.error(), unknown);
+    }
+    db = database();
+    if (!db) {
+        return outcomeUnknown(db.error(), unknown);
+    }
+    if (repeated) {
+        *repeated = true;
+    }
+    changed = InTransaction<T>(*db, Words::tr("The records could not be written"), what, change);
+    if (changed) {
+        return changed;
+    }
+    const StoreError again = fail(changed.error());
+    return again.cause == StoreCause::Unreachable && again.atCommit ? outcomeUnknown(again, unknown) : again;
 }
 
-StoreResult<qint64> DowsingStore::add(const DowsingRecord& record) {
+StoreResult<qint64> DowsingStore::add(const DowsingRecord& record, const QUuid& key) {
     const QString what = Words::tr("The record could not be saved");
-    StoreResult<qint64> id = inTransaction<qint64>(what, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
-        StoreResult<QSqlQuery*> insert =
-            source_.statement(db, DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber"));
-        if (!insert) {
-            StoreError error = insert.error();
-            error.what = what;
-            return error;
-        }
-        QSqlQuery& q = **insert;
-        DowsingSql::bind(q, record);
-        const auto finished = qScopeGuard([&q] { q.finish(); });
-        if (!q.exec() || !q.next()) {
-            return StoreError::fromSql(what, q.lastError());
-        }
-        return q.value(0).toLongLong();
-    });
+    const bool keyed = source_.onServer();
+    const QString insert =
+        keyed
+            ? QStringLiteral("INSERT INTO Details (%1, velloran_key) VALUES (%2, ?::uuid) ON CONFLICT (velloran_key) "
+                             "DO NOTHING RETURNING IdNumber")
+                  .arg(
+                      columnsBut(QStringLiteral("%1")),
+                      QStringList(qsizetype(DowsingColumns.size()) - 1, QStringLiteral("?")).join(QStringLiteral(", ")))
+            : DowsingSql::insertStatement() + QStringLiteral(" RETURNING IdNumber");
+    const QString keyText = key.toString(QUuid::WithoutBraces);
+    StoreResult<qint64> id =
+        inTransaction<qint64>(what, notSaidWhetherSaved(), [&](const QSqlDatabase& db) -> StoreResult<qint64> {
+            StoreResult<QSqlQuery*> prepared = source_.statement(db, insert);
+            if (!prepared) {
+                StoreError error = prepared.error();
+                error.what = what;
+                return error;
+            }
+            QSqlQuery& q = **prepared;
+            DowsingSql::bind(q, record);
+            if (keyed) {
+                q.addBindValue(keyText);
+            }
+            const auto finished = qScopeGuard([&q] { q.finish(); });
+            if (!q.exec()) {
+                return StoreError::fromSql(what, q.lastError());
+            }
+            if (q.next()) {
+                return q.value(0).toLongLong();
+            }
+            if (!keyed) {
+                return StoreError::fromSql(what, q.lastError());
+            }
+            // Its key is there already: this add was committed before its answer was lost.
+            QSqlQuery saved(db);
+            if (!RunPrepared(saved, QStringLiteral("SELECT IdNumber FROM Details WHERE velloran_key = ?::uuid"),
+                             {keyText}) ||
+                !saved.next()) {
+                return StoreError::fromSql(what, saved.lastError());
+            }
+            return saved.value(0).toLongLong();
+        });
     if (id) {
         source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), *id, false});
     }
@@ -277,7 +339,8 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
                                       const std::optional<DowsingRecord>& written,
                                       const std::optional<DowsingRecord>& shown, const QString& what,
                                       DataChange::Kind kind) {
-    StoreStatus done = inTransaction<Done>(what, [&](const QSqlDatabase& db) -> StoreStatus {
+    const QString unknown = kind == DataChange::Kind::Removed ? notSaidWhetherRemoved() : notSaidWhetherSaved();
+    StoreStatus done = inTransaction<Done>(what, unknown, [&](const QSqlDatabase& db) -> StoreStatus {
         StoreResult<QSqlQuery*> prepared = source_.statement(db, statement);
         if (!prepared) {
             StoreError error = prepared.error();
@@ -312,20 +375,35 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
 
 StoreResult<KeptRow> DowsingStore::removeKept(qint64 idNumber, const std::optional<DowsingRecord>& shown) {
     const QString what = Words::tr("The record could not be removed");
-    StoreResult<KeptRow> kept = inTransaction<KeptRow>(what, [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
-        StoreResult<KeptRow> row =
-            TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what,
-                       unchangedSince(shown), shown ? DowsingSql::values(*shown) : QVariantList{});
-        if (!row && row.error().cause == StoreCause::NoSuchRow && shown) {
-            if (const StoreStatus why = whyUntouched(db, idNumber, shown); !why) {
-                return why.error();
+    bool repeated = false;
+    StoreResult<KeptRow> kept = inTransaction<KeptRow>(
+        what, notSaidWhetherRemoved(),
+        [&](const QSqlDatabase& db) -> StoreResult<KeptRow> {
+            StoreResult<KeptRow> row =
+                TakeRowOut(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, what,
+                           unchangedSince(shown), shown ? DowsingSql::values(*shown) : QVariantList{});
+            if (!row && row.error().cause == StoreCause::NoSuchRow && shown) {
+                if (const StoreStatus why = whyUntouched(db, idNumber, shown); !why) {
+                    return why.error();
+                }
             }
+            if (!row && row.error().cause == StoreCause::NoSuchRow) {
+                return noSuchRecord(idNumber);
+            }
+            return row;
+        },
+        &repeated);
+    if (!kept && repeated && shown && kept.error().cause == StoreCause::NoSuchRow) {
+        // Gone when looked at again after a lost answer: this removal took it, as shown, and can be undone so.
+        KeptRow row{QString::fromLatin1(Table).toLower(), QStringLiteral("idnumber"), idNumber, {}, {}, {}};
+        const QVariantList values = DowsingSql::values(*shown);
+        for (std::size_t i = 0; i + 1 < DowsingColumns.size(); ++i) {
+            row.columns << QString::fromLatin1(DowsingColumns[i]).toLower();
+            row.types << QStringLiteral("server");
+            row.values << values.at(qsizetype(i));
         }
-        if (!row && row.error().cause == StoreCause::NoSuchRow) {
-            return noSuchRecord(idNumber);
-        }
-        return row;
-    });
+        kept = row;
+    }
     if (kept) {
         source_.announce({DataChange::Kind::Removed, QString::fromLatin1(Table), idNumber, false});
     }
@@ -338,7 +416,8 @@ StoreResult<RowPutBack> DowsingStore::putBack(const KeptRow& row) {
         return StoreError{StoreCause::Other, what, Words::tr("it is no record"), {}};
     }
     StoreResult<RowPutBack> back =
-        inTransaction<RowPutBack>(what, [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
+        inTransaction<RowPutBack>(what, Words::tr("The server did not say whether the record was put back"),
+                                  [&](const QSqlDatabase& db) { return PutRowBack(db, row, what); });
     if (back) {
         source_.announce({DataChange::Kind::Added, QString::fromLatin1(Table), back->key, false});
     }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QUuid>
 #include <functional>
 #include <optional>
 
@@ -49,7 +50,10 @@ class DowsingStore {
     // row that is not there fails with StoreCause::NoSuchRow. Given the record as it was `shown` to the user, a
     // change or removal of a record that someone else has changed since fails with StoreCause::Changed, and the
     // user chooses.
-    StoreResult<qint64> add(const DowsingRecord& record); // returns the new IdNumber
+    // Returns the new IdNumber. `key` names this add: over the shared database a connection lost while it was
+    // committed is followed by a look for the key, so that the record is neither lost nor stored twice; a window
+    // keeps one key for a save and all its retries.
+    StoreResult<qint64> add(const DowsingRecord& record, const QUuid& key = QUuid::createUuid());
     // The row with record.IdNumber.
     StoreStatus change(const DowsingRecord& record, const std::optional<DowsingRecord>& shown = std::nullopt);
     StoreStatus remove(qint64 idNumber, const std::optional<DowsingRecord>& shown = std::nullopt);
@@ -91,9 +95,14 @@ class DowsingStore {
     StoreStatus whyUntouched(const QSqlDatabase& db, qint64 idNumber, const std::optional<DowsingRecord>& shown,
                              const std::optional<DowsingRecord>& written = std::nullopt) const;
     StoreStatus checkKeyColumn(const QSqlDatabase& db);
-    // Runs `change` as one transaction; nothing is kept of a failed one.
+    // Runs `change` as one transaction; nothing is kept of a failed one. Over a connection lost at the commit, the
+    // lost session is ended and `change` runs once more (every change here acts only once: an add finds its key, a
+    // change or removal finds the row no longer as shown), setting `repeated`; when even that cannot be done the
+    // outcome is said unknown, as `unknown`.
     template <typename T>
-    StoreResult<T> inTransaction(const QString& what, const std::function<StoreResult<T>(const QSqlDatabase&)>& change);
+    StoreResult<T> inTransaction(const QString& what, const QString& unknown,
+                                 const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
+                                 bool* repeated = nullptr);
     StoreResult<QList<DowsingRecord>> select(std::optional<qint64> bound, bool descending, qint64 offset, qint64 limit);
 
     QString filePath_;

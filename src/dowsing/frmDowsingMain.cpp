@@ -61,6 +61,11 @@ QString NotSaved(const QString& reason) {
         .arg(reason);
 }
 
+QString NotSaved(const StoreError& error) {
+    // A save whose outcome the server did not say is not said to have failed.
+    return error.cause == StoreCause::Unknown ? StoreFailureText(error) : NotSaved(error.text());
+}
+
 QString RemovedWhileEdited(qint64 number) {
     return frmDowsingMain::tr("Someone else removed the record %1 while you were editing it.\r\nSave what you typed as "
                               "a new record, or leave it removed? What you typed stays in the window either way.")
@@ -635,8 +640,11 @@ void frmDowsingMain::saveRecord() {
     }
     if (!InUpdateMode()) {
         // While another program holds the file the user may try again; the entries stay whatever the answer.
-        for (StoreResult<qint64> added = store().add(record); !added; added = store().add(record)) {
-            if (!StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this)) {
+        // One key for the save and its retries: a retry after a lost answer finds the record instead of adding it
+        // again.
+        const QUuid key = QUuid::createUuid();
+        for (StoreResult<qint64> added = store().add(record, key); !added; added = store().add(record, key)) {
+            if (!StoreFailureRetry(DowsingMessages::NotSaved(added.error()), added.error(), this)) {
                 return;
             }
         }
@@ -665,7 +673,7 @@ void frmDowsingMain::saveRecord() {
             }
             if (choice == MsgResult::SaveAsNew) {
                 if (const StoreResult<qint64> added = store().add(record); !added) {
-                    StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this);
+                    StoreFailureRetry(DowsingMessages::NotSaved(added.error()), added.error(), this);
                     return;
                 }
                 break;
@@ -679,7 +687,7 @@ void frmDowsingMain::saveRecord() {
             }
             const StoreResult<qint64> added = store().add(record);
             if (!added) {
-                StoreFailureRetry(DowsingMessages::NotSaved(added.error().text()), added.error(), this);
+                StoreFailureRetry(DowsingMessages::NotSaved(added.error()), added.error(), this);
                 return;
             }
             // The wizard goes on editing what it holds, now the new record.
@@ -688,7 +696,7 @@ void frmDowsingMain::saveRecord() {
             editedFrom_->IdNumber = *added;
             MsgBox(DowsingMessages::Saved(), MsgButtons::Ok, MsgIcon::Information, this);
             return;
-        } else if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error().text()), changed.error(), this)) {
+        } else if (!StoreFailureRetry(DowsingMessages::NotSaved(changed.error()), changed.error(), this)) {
             return;
         }
     }

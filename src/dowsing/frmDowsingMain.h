@@ -139,6 +139,7 @@ QString Saved();
 QString Edited();
 // A write that failed, with the store's reason.
 QString NotSaved(const QString& reason);
+QString NotSaved(const StoreError& error);
 // The record being edited, removed by someone else meanwhile: save it as new, or leave it removed.
 QString RemovedWhileEdited(qint64 number);
 // A day the chosen month lacks.

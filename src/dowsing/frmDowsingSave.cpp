@@ -4,6 +4,7 @@
 #include "common/FileDialogs.h"
 #include "common/Look.h"
 #include "common/MessageBox.h"
+#include "common/StoreMessages.h"
 #include "common/WholeFile.h"
 #include "common/Windows.h"
 #include "dowsing/RtfWriter.h"
@@ -239,6 +240,11 @@ void frmDowsingSave::deleteRecord() {
         }
         removed = store.removeKept(shown_.IdNumber);
     }
+    // A removal whose outcome the server did not say: Retry looks again, and removes it only if it is still there.
+    while (!removed && removed.error().cause == StoreCause::Unknown &&
+           StoreFailureRetry(StoreFailureText(removed.error()), removed.error(), this)) {
+        removed = store.removeKept(shown_.IdNumber, shown_);
+    }
     if (removed) {
         // The frame's Undo can put it back for as long as the frame is open.
         if (auto* frame = Windows::Loaded<MDIDowsingForm1>()) {
@@ -249,7 +255,7 @@ void frmDowsingSave::deleteRecord() {
     } else if (removed.error().cause == StoreCause::NoSuchRow) {
         MsgBox(Msg::RecordNotFound(), MsgButtons::Ok, MsgIcon::None, this);
         backToFreshGrid();
-    } else {
+    } else if (removed.error().cause != StoreCause::Unknown) {
         MsgBox(Msg::NotDeleted(removed.error().text()), MsgButtons::Ok, MsgIcon::Critical, this);
     }
 }

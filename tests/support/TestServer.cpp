@@ -107,7 +107,11 @@ std::optional<SharedDatabase> Database() {
     const QString name = ownName();
     if (!made) {
         const std::optional<SharedDatabase> empty = EmptyDatabase(name);
-        if (!empty || !ServerSource::of(*empty).makeSchema()) {
+        if (!empty) {
+            return std::nullopt;
+        }
+        if (const StoreStatus schema = ServerSource::of(*empty).makeSchema(); !schema) {
+            qWarning("The test server's tables could not be made: %s", qPrintable(schema.error().text()));
             return std::nullopt;
         }
         DataSource::closeAll();
