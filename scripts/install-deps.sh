@@ -7,7 +7,8 @@
 # the second reader of exported calendar files (Python's icalendar), the validators of the installed desktop entry
 # and metainfo (desktop-file-utils, appstream), clang-format, which a test runs to check the committed layout, and
 # clang-tidy, which a test runs over the program's sources, and PostgreSQL, whose throwaway server the tests of the
-# shared database start; the program itself never needs them.
+# shared database start, with openssl for its certificate and python3 for the proxy that puts a network's faults
+# between it and the program (and for the house rule over arg()); the program itself never needs them.
 set -euo pipefail
 
 packages=(
@@ -21,7 +22,7 @@ packages=(
 )
 if [ "${1:-}" = "--for-tests" ]; then
     packages+=(unrtf poppler-utils python3-icalendar desktop-file-utils appstream clang-format clang-tidy strace
-              postgresql postgresql-contrib)
+              postgresql postgresql-contrib openssl python3)
 fi
 
 missing=()

@@ -33,6 +33,11 @@ const QString InnerDriver = QStringLiteral("QPSQL");
 // there and here at once.
 constexpr int ChunkRows = 4096;
 
+int& defaultBound() {
+    static int milliseconds = ServerDriver::DefaultBoundMs;
+    return milliseconds;
+}
+
 std::function<void(bool)>& waitIndicator() {
     static std::function<void(bool)> indicator;
     return indicator;
@@ -385,12 +390,20 @@ void ServerDriver::Register() {
     }
 }
 
+void ServerDriver::SetDefaultBound(int milliseconds) {
+    defaultBound() = milliseconds > 0 ? milliseconds : DefaultBoundMs;
+}
+
+void ServerDriver::setBound(int milliseconds) {
+    boundMs_ = milliseconds > 0 ? milliseconds : defaultBound();
+}
+
 void ServerDriver::SetWaitIndicator(std::function<void(bool)> indicator) {
     waitIndicator() = std::move(indicator);
 }
 
 ServerDriver::ServerDriver(QObject* parent)
-    : QSqlDriver(parent), socket_(std::make_shared<QAtomicInteger<qintptr>>(-1)) {
+    : QSqlDriver(parent), socket_(std::make_shared<QAtomicInteger<qintptr>>(-1)), boundMs_(defaultBound()) {
     static QAtomicInteger<quint64> serial;
     auto lost = std::make_shared<QAtomicInteger<int>>(0);
     thread_ = new QThread;

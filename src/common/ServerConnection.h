@@ -35,6 +35,8 @@ class ServerDriver : public QSqlDriver {
     static constexpr int GraceMs = 2000;
 
     static void Register();
+    // The bound of the connections made from now on; 0 for DefaultBoundMs. Tests shorten it.
+    static void SetDefaultBound(int milliseconds);
     // Shows or takes away the busy pointer; nothing until the program sets it (the data layer draws nothing).
     static void SetWaitIndicator(std::function<void(bool waiting)> indicator);
 
@@ -59,7 +61,7 @@ class ServerDriver : public QSqlDriver {
     // True while a call waits for the server: nothing may close the connection under it.
     bool busy() const { return depth_ > 0; }
     // The bound of the calls from now on; 0 for the default. A copy of a whole database takes one longer.
-    void setBound(int milliseconds) { boundMs_ = milliseconds > 0 ? milliseconds : DefaultBoundMs; }
+    void setBound(int milliseconds);
     int bound() const { return boundMs_; }
 
     // Runs `job` on the connection's thread and waits for it within the bound; false when it was cut or given up,
@@ -85,7 +87,7 @@ class ServerDriver : public QSqlDriver {
     std::shared_ptr<QAtomicInteger<int>> lostFlag_;
     // The socket of the connection, for shutting it when a call is not answered within the bound.
     std::shared_ptr<QAtomicInteger<qintptr>> socket_;
-    int boundMs_ = DefaultBoundMs;
+    int boundMs_;
     int depth_ = 0;
     bool cut_ = false;
     QStringList subscribed_;

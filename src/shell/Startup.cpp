@@ -7,6 +7,7 @@
 #include "common/Look.h"
 #include "common/MessageBox.h"
 #include "common/Pictures.h"
+#include "common/ServerConnection.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
 #include "diary/DiaryValues.h"
@@ -98,6 +99,14 @@ void PrepareApplication(QApplication& app) {
     app.setApplicationDisplayName(QString());
     // Windows are hidden and shown as tools come and go; the program ends only through CloseAllWindows.
     app.setQuitOnLastWindowClosed(false);
+    // A call to the shared database that keeps the user waiting shows the busy pointer.
+    ServerDriver::SetWaitIndicator([](bool waiting) {
+        if (waiting) {
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    });
 }
 
 bool DisplayAvailable() {

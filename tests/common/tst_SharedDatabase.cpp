@@ -32,6 +32,8 @@ class tst_SharedDatabase : public QObject {
     void emptyDatabase_getsTheTablesOnlyAfterAsking();
     void atStart_withNoSecretStore_thePasswordIsAsked();
     void testConnection_saysInWordsWhatIsWrong();
+    void tls_verifyFull_takesTheServersNameAndRefusesAnother_data();
+    void tls_verifyFull_takesTheServersNameAndRefusesAnother();
     void localFiles_copiedUp_backedUpFromASnapshot_andRestoredWhole();
 
   private:
@@ -43,8 +45,10 @@ class tst_SharedDatabase : public QObject {
 void tst_SharedDatabase::init() {
     env = std::make_unique<TestEnvironment>();
     DataSource::closeAll();
-    if (!TestServer::Available()) {
-        QSKIP("no test server runs (PostgreSQL is not installed)");
+    // Reading addresses needs no server.
+    if (!TestServer::Available() &&
+        qstrcmp(QTest::currentTestFunction(), "addresses_readAsLibpqDoes_andNeverKeepThePassword") != 0) {
+        TEST_SERVER_OR_SKIP("choosing, filling and reaching a shared database");
     }
 }
 
@@ -149,6 +153,33 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
     SaveDataSource(database);
     DataSourceChoice::ChooseAtStart("files");
     QVERIFY(!env->services.sharedDatabase);
+}
+
+void tst_SharedDatabase::tls_verifyFull_takesTheServersNameAndRefusesAnother_data() {
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("tlsMode");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("its address, verify-full") << "127.0.0.1"
+                                              << "verify-full" << true;
+    QTest::newRow("its name, verify-full") << "localhost"
+                                           << "verify-full" << true;
+    QTest::newRow("another address, verify-full") << "127.0.0.2"
+                                                  << "verify-full" << false;
+    QTest::newRow("another address, verify-ca") << "127.0.0.2"
+                                                << "verify-ca" << true;
+}
+
+void tst_SharedDatabase::tls_verifyFull_takesTheServersNameAndRefusesAnother() {
+    QFETCH(QString, host);
+    QFETCH(QString, tlsMode);
+    QFETCH(bool, taken);
+    const std::optional<SharedDatabase> made = TestServer::Database();
+    QVERIFY(made);
+    const StoreResult<ServerSource::Schema> reached = ServerSource::probe(TestServer::OverTcp(*made, tlsMode, host));
+    QVERIFY2(reached.has_value() == taken, qPrintable(reached ? QString() : reached.error().text()));
+    if (!taken) {
+        QCOMPARE(reached.error().cause, StoreCause::Denied);
+    }
 }
 
 void tst_SharedDatabase::testConnection_saysInWordsWhatIsWrong() {

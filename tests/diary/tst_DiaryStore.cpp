@@ -70,7 +70,7 @@ void tst_DiaryStore::init() {
     QString error;
     QVERIFY2(DiaryStore::createDatabase(path_, DiarySchema(), &error), qPrintable(error));
     if (!PutPlaceOfRowInForce(services_)) {
-        QSKIP("no test server runs (PostgreSQL is not installed)");
+        TEST_SERVER_OR_SKIP("the server's rows");
     }
 }
 

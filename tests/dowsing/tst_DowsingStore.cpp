@@ -1,3 +1,4 @@
+#include "common/ServerConnection.h"
 #include "common/ServerSource.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingStore.h"
@@ -6,6 +7,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <csignal>
 #include <thread>
 
 Q_DECLARE_METATYPE(StoreCause)
@@ -75,6 +78,8 @@ class tst_DowsingStore : public QObject {
     void openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfTheServer();
     void serverTrouble_isSaidNamingTheServer_andPasses_data();
     void serverTrouble_isSaidNamingTheServer_andPasses();
+    void addUnderANetworksFault_isStoredOnce_andSaidTruly_data();
+    void addUnderANetworksFault_isStoredOnce_andSaidTruly();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -90,7 +95,7 @@ void tst_DowsingStore::init() {
     QVERIFY(QFile::copy(kEmptyFile, path_));
     QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner));
     if (!PutPlaceOfRowInForce(services_)) {
-        QSKIP("no test server runs (PostgreSQL is not installed)");
+        TEST_SERVER_OR_SKIP("the server's rows");
     }
 }
 
@@ -558,6 +563,67 @@ void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses() {
     QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("KEPT"));
     QVERIFY(store.change(edited));
     QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("EDITED"));
+}
+
+void tst_DowsingStore::addUnderANetworksFault_isStoredOnce_andSaidTruly_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<StoreCause>("said"); // None: saved
+    QTest::newRow("the answer to its commit lost") << "commit" << StoreCause::None;
+    QTest::newRow("the connection cut") << "cut" << StoreCause::Unreachable;
+    QTest::newRow("the network gone silent") << "silence" << StoreCause::Unreachable;
+    QTest::newRow("its server process frozen") << "frozen" << StoreCause::Unreachable;
+}
+
+void tst_DowsingStore::addUnderANetworksFault_isStoredOnce_andSaidTruly() {
+    QFETCH(QString, fault);
+    QFETCH(StoreCause, said);
+    if (!RowIsOnServer()) {
+        QSKIP("a network's own trouble");
+    }
+    FaultProxy proxy;
+    QVERIFY(proxy.running());
+    const QString database = services_.sharedDatabase->database;
+    DataSource::closeAll();
+    services_.sharedDatabase = proxy.through(*services_.sharedDatabase);
+    // A call the server does not answer is given up sooner than a user's would be.
+    ServerDriver::SetDefaultBound(1500);
+    const auto boundBack = qScopeGuard([] { ServerDriver::SetDefaultBound(0); });
+    DowsingStore store(path_);
+    QVERIFY(store.open());
+    const qint64 session = TestServer::ProgramSessionPid(database);
+    qint64 frozen = 0;
+    if (fault == "commit") {
+        QVERIFY(proxy.loseTheAnswerToTheNextCommit());
+    } else if (fault == "cut") {
+        QVERIFY(proxy.cut());
+    } else if (fault == "silence") {
+        QVERIFY(proxy.silence());
+    } else {
+        frozen = session;
+        QVERIFY(frozen > 0 && ::kill(pid_t(frozen), SIGSTOP) == 0);
+    }
+    const QUuid key = QUuid::createUuid();
+    const StoreResult<qint64> first = store.add(sampleRecord(QStringLiteral("ONCE")), key);
+    QVERIFY(proxy.pass());
+    if (frozen) {
+        QCOMPARE(::kill(pid_t(frozen), SIGCONT), 0);
+    }
+    const auto stored = [this] {
+        return DowsingTestFile(path_).column(QStringLiteral("SELECT IdNumber FROM Details WHERE Name = 'ONCE'"));
+    };
+    // What was said is true: saved is stored, not saved is not.
+    QVERIFY2(first.error().cause == said, qPrintable(first ? QString() : first.error().text()));
+    QCOMPARE(stored(), first ? QStringList{QString::number(*first)} : QStringList());
+    if (fault == "silence" || fault == "frozen") {
+        QVERIFY2(first.error().text().contains(QStringLiteral("did not answer")), qPrintable(first.error().text()));
+    }
+    // The user's Retry, with the same key: stored once, under one number.
+    const StoreResult<qint64> again = store.add(sampleRecord(QStringLiteral("ONCE")), key);
+    QVERIFY2(again, qPrintable(again ? QString() : again.error().text()));
+    QCOMPARE(stored(), QStringList{QString::number(*again)});
+    QVERIFY(!first || *first == *again);
+    // The fault did strike: the session it struck is gone, and another carries on.
+    QVERIFY(TestServer::ProgramSessionPid(database) != session);
 }
 
 QTEST_GUILESS_MAIN(tst_DowsingStore)

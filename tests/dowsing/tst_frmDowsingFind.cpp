@@ -70,7 +70,7 @@ void tst_frmDowsingFind::init() {
     shell = std::make_unique<RecordingShell>();
     QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
     if (!PutPlaceOfRowInForce(env->services)) {
-        QSKIP("no test server runs (PostgreSQL is not installed)");
+        TEST_SERVER_OR_SKIP("the server's rows");
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -23,10 +24,15 @@ QString folder() {
 SharedDatabase address(const QString& database) {
     SharedDatabase address;
     address.host = folder();
+    address.port = Port();
     address.database = database;
     address.user = QStringLiteral("velloran");
     address.password = QStringLiteral("velloran-test");
     address.tlsMode = QStringLiteral("disable");
+    // A suite can ask to reach it over TCP on loopback, encrypted, as another computer would.
+    if (qEnvironmentVariableIsSet("VELLORAN_TEST_SERVER_TCP")) {
+        return OverTcp(address, QStringLiteral("verify-full"));
+    }
     return address;
 }
 
@@ -50,6 +56,54 @@ bool Available() {
     return !folder().isEmpty() && QFileInfo::exists(folder() + QStringLiteral("/ready"));
 }
 
+bool Expected() {
+    return qEnvironmentVariable("CI") == QLatin1String("true") ||
+           !QDir(QStringLiteral("/usr/lib/postgresql"))
+                .entryList({QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot)
+                .isEmpty();
+}
+
+int Port() {
+    bool ok = false;
+    const int port = qEnvironmentVariableIntValue("VELLORAN_TEST_SERVER_PORT", &ok);
+    return ok ? port : 5432;
+}
+
+QString CaFile() {
+    return folder() + QStringLiteral("/ca.crt");
+}
+
+SharedDatabase OverTcp(SharedDatabase database, const QString& tlsMode, const QString& host) {
+    database.host = host;
+    database.port = Port();
+    database.tlsMode = tlsMode;
+    database.caFile = tlsMode.startsWith(QLatin1String("verify")) ? CaFile() : QString();
+    return database;
+}
+
+qint64 ProgramSessionPid(const QString& database) {
+    qint64 pid = 0;
+    const QString name = QStringLiteral("test-session-pid");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(folder());
+        db.setPort(Port());
+        db.setUserName(QStringLiteral("postgres"));
+        db.setDatabaseName(database);
+        QSqlQuery q(db);
+        if (db.open() &&
+            q.exec(QStringLiteral("SELECT pid FROM pg_stat_activity WHERE application_name = 'Velloran' ORDER BY "
+                                  "backend_start DESC LIMIT 1")) &&
+            q.next()) {
+            pid = q.value(0).toLongLong();
+        }
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return pid;
+}
+
 bool AsSuperuser(const QString& database, const QStringList& statements, const std::function<void()>& beforeCommit) {
     static QAtomicInteger<int> serial;
     const QString name = QStringLiteral("test-superuser-%1").arg(serial.fetchAndAddRelaxed(1));
@@ -57,7 +111,7 @@ bool AsSuperuser(const QString& database, const QStringList& statements, const s
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
         db.setHostName(folder());
-        db.setPort(5432);
+        db.setPort(Port());
         db.setUserName(QStringLiteral("postgres"));
         db.setDatabaseName(database);
         ok = db.open();
@@ -134,6 +188,44 @@ bool Resume() {
 }
 
 } // namespace TestServer
+
+struct FaultProxy::Process {
+    QProcess process;
+};
+
+FaultProxy::FaultProxy() : process_(std::make_unique<Process>()) {
+    process_->process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_->process.start(QStringLiteral("python3"),
+                            {qEnvironmentVariable("VELLORAN_TEST_FAULT_PROXY"), QString::number(TestServer::Port())});
+    const QList<QByteArray> ready = readLine().trimmed().split(' ');
+    port_ = ready.value(0) == "ready" ? ready.value(1).toInt() : 0;
+}
+
+QByteArray FaultProxy::readLine() {
+    QProcess& proxy = process_->process;
+    while (!proxy.canReadLine() && proxy.waitForReadyRead(10000)) {
+    }
+    return proxy.readLine();
+}
+
+FaultProxy::~FaultProxy() {
+    process_->process.closeWriteChannel();
+    if (!process_->process.waitForFinished(3000)) {
+        process_->process.kill();
+        process_->process.waitForFinished();
+    }
+}
+
+SharedDatabase FaultProxy::through(SharedDatabase database) const {
+    database = TestServer::OverTcp(database);
+    database.port = port_;
+    return database;
+}
+
+bool FaultProxy::tell(const char* command) {
+    process_->process.write(QByteArray(command) + '\n');
+    return readLine().trimmed() == "ok";
+}
 
 void AddPlaceRows() {
     QTest::addColumn<bool>("server");

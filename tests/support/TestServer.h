@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -12,8 +13,19 @@
 // socket in its folder: the program's user "velloran" with a password, the superuser without.
 namespace TestServer {
 
-// False when no test server runs (PostgreSQL is not installed): the tests of the shared database skip.
+// False when no test server runs.
 bool Available();
+// True when one should run: under CI=true, or when PostgreSQL is installed. A test that then finds none fails
+// instead of skipping (TEST_SERVER_OR_SKIP).
+bool Expected();
+// The port it listens on over loopback, and the authority that signed its certificate.
+int Port();
+QString CaFile();
+// The same database reached over TCP on loopback, at `host` (127.0.0.1 unless given), encrypted as `tlsMode` asks.
+SharedDatabase OverTcp(SharedDatabase database, const QString& tlsMode = QStringLiteral("disable"),
+                       const QString& host = QStringLiteral("127.0.0.1"));
+// The server process of the program's session on `database` (application name Velloran), or 0.
+qint64 ProgramSessionPid(const QString& database);
 // This test program's own database on the server with the program's tables and no rows, as the user velloran.
 std::optional<SharedDatabase> Database();
 // A database of its own with nothing in it, as a new installation has.
@@ -30,6 +42,37 @@ bool Halt();
 bool Resume();
 
 } // namespace TestServer
+
+// In a test's init(): without a test server, skips, or fails where one should run.
+#define TEST_SERVER_OR_SKIP(why)                                                                                       \
+    do {                                                                                                               \
+        if (TestServer::Expected()) {                                                                                  \
+            QFAIL("no test server runs, though one should: " why);                                                     \
+        }                                                                                                              \
+        QSKIP("no test server runs (PostgreSQL is not installed): " why);                                              \
+    } while (false)
+
+// The tests' proxy in front of the test server, which puts in a network's faults when told to
+// (tests/support/fault_proxy.py): a connection cut, the answer to a COMMIT lost, a link gone silent.
+class FaultProxy {
+  public:
+    FaultProxy();
+    ~FaultProxy();
+    bool running() const { return port_ > 0; }
+    // The database reached through the proxy.
+    SharedDatabase through(SharedDatabase database) const;
+    bool cut() { return tell("cut"); }
+    bool loseTheAnswerToTheNextCommit() { return tell("commit"); }
+    bool silence() { return tell("silence"); }
+    bool pass() { return tell("pass"); }
+
+  private:
+    bool tell(const char* command);
+    QByteArray readLine();
+    struct Process;
+    std::unique_ptr<Process> process_;
+    int port_ = 0;
+};
 
 // Runs a store's suite over both places data can live: a global data column "server" with the rows "file" and
 // "server" (initTestCase_data), and in init() the services of the row in force, the shared database emptied first.

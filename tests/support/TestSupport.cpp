@@ -4,6 +4,7 @@
 #include "common/Clock.h"
 #include "common/DataSource.h"
 #include "common/Windows.h"
+#include "support/TestServer.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -169,10 +170,11 @@ void WhenModalShown(std::function<void(QWidget*)> action, int timeoutMs) {
 
 RawDatabase::RawDatabase(const QString& path) : name_(QStringLiteral("test-raw-%1").arg(quintptr(this))) {
     if (const std::optional<SharedDatabase>& shared = CurrentServices().sharedDatabase) {
-        // The shared database in force instead of the file: the same tables, as its superuser.
+        // The shared database in force instead of the file: the same tables, as its superuser, through the test
+        // server's own socket however the program reaches it.
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
-        db.setHostName(shared->host);
-        db.setPort(shared->port);
+        db.setHostName(qEnvironmentVariable("VELLORAN_TEST_SERVER"));
+        db.setPort(TestServer::Port());
         db.setDatabaseName(shared->database);
         db.setUserName(QStringLiteral("postgres"));
         db.open();
