@@ -39,6 +39,8 @@ double timed(const std::function<void()>& action) {
 }
 
 const QString kFolder = QStringLiteral("/tmp/velloran-bench-server");
+// Its port on loopback, away from a server the machine may run on PostgreSQL's own.
+constexpr int kPort = 25433;
 
 bool server(const QString& action) {
     return QProcess::execute(QStringLiteral("bash"), {QStringLiteral(VELLORAN_TEST_SERVER_SCRIPT), action, kFolder}) ==
@@ -52,6 +54,7 @@ struct Elsewhere {
                                                     QStringLiteral("elsewhere"));
         if (shared) {
             db.setHostName(shared->host);
+            db.setPort(shared->port);
             db.setDatabaseName(shared->database);
             db.setUserName(shared->user);
             db.setPassword(shared->password);
@@ -132,19 +135,21 @@ int main(int argc, char** argv) {
         sizes = {32768, 1000000};
     }
     qputenv("VELLORAN_TEST_SERVER_FSYNC", "on");
+    qputenv("VELLORAN_TEST_SERVER_PORT", QByteArray::number(kPort));
     if (!server(QStringLiteral("start"))) {
         out << "the server could not be started" << Qt::endl;
         return 1;
     }
     SharedDatabase shared;
     shared.host = kFolder;
+    shared.port = kPort;
     shared.database = QStringLiteral("bench");
     shared.user = QStringLiteral("velloran");
     shared.password = QStringLiteral("velloran-test");
     shared.tlsMode = QStringLiteral("disable");
     QProcess::execute(QStringLiteral("/usr/bin/psql"),
-                      {QStringLiteral("-q"), QStringLiteral("-h"), kFolder, QStringLiteral("-U"),
-                       QStringLiteral("postgres"), QStringLiteral("-c"),
+                      {QStringLiteral("-q"), QStringLiteral("-h"), kFolder, QStringLiteral("-p"),
+                       QString::number(kPort), QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-c"),
                        QStringLiteral("CREATE DATABASE bench OWNER velloran")});
     if (!ServerSource::of(shared).makeSchema()) {
         out << "the tables could not be made" << Qt::endl;

@@ -82,6 +82,17 @@ class DataSource : public QObject {
     // to do for a file, whose commit is done or undone when it returns. An error while it cannot be known.
     virtual StoreStatus settleLostCall() { return Done{}; }
 
+    // Runs `change` in a transaction of its own on the connection `open` gives (checked as its store checks it);
+    // nothing is kept of a failed one, and its error is placed. Over a connection lost at the commit, the outcome is
+    // made final (settleLostCall) and `change` runs once more, setting `repeated`: every change of the stores acts
+    // only once (an add finds its key, a change or removal finds the row no longer as shown). When even that cannot
+    // be done, the outcome is said unknown, in the words `unknown`.
+    template <typename T>
+    StoreResult<T> changeOnce(const std::function<StoreResult<QSqlDatabase>()>& open, const QString& notBegun,
+                              const QString& what, const QString& unknown,
+                              const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
+                              bool* repeated = nullptr);
+
   signals:
     void changed(const DataChange& change);
 
@@ -111,3 +122,47 @@ class DataSource : public QObject {
     // Says, once the events at hand are done, that another file was found in the file's place.
     QTimer replaced_;
 };
+
+template <typename T>
+StoreResult<T> DataSource::changeOnce(const std::function<StoreResult<QSqlDatabase>()>& open, const QString& notBegun,
+                                      const QString& what, const QString& unknown,
+                                      const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
+                                      bool* repeated) {
+    const auto outcomeUnknown = [&unknown](StoreError error) {
+        error.cause = StoreCause::Unknown;
+        error.what = unknown;
+        return error;
+    };
+    StoreError lost;
+    {
+        // The first connection's handle goes before this source may close that connection to open another.
+        const StoreResult<QSqlDatabase> db = open();
+        if (!db) {
+            return db.error();
+        }
+        const StoreResult<T> changed = InTransaction<T>(*db, notBegun, what, change);
+        if (changed) {
+            return changed;
+        }
+        lost = placed(changed.error());
+    }
+    if (lost.cause != StoreCause::Unreachable || !lost.atCommit) {
+        return lost;
+    }
+    if (const StoreStatus settled = settleLostCall(); !settled) {
+        return outcomeUnknown(settled.error());
+    }
+    const StoreResult<QSqlDatabase> db = open();
+    if (!db) {
+        return outcomeUnknown(db.error());
+    }
+    if (repeated) {
+        *repeated = true;
+    }
+    const StoreResult<T> changed = InTransaction<T>(*db, notBegun, what, change);
+    if (changed) {
+        return changed;
+    }
+    const StoreError again = placed(changed.error());
+    return again.cause == StoreCause::Unreachable && again.atCommit ? outcomeUnknown(again) : again;
+}

@@ -271,45 +271,13 @@ QString notSaidWhether(const char* done, DiarySection section) {
     return Words::tr(done).arg(DiarySectionName(section));
 }
 
-StoreError outcomeUnknown(StoreError error, const QString& what) {
-    error.cause = StoreCause::Unknown;
-    error.what = what;
-    return error;
-}
 } // namespace
 
 template <typename T>
 StoreResult<T> DiaryStore::inTransaction(DiarySection section, const QString& what, const QString& unknown,
                                          const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
                                          bool* repeated) {
-    StoreResult<QSqlDatabase> db = database(section, what);
-    if (!db) {
-        return db.error();
-    }
-    StoreResult<T> changed = InTransaction<T>(*db, what, what, change);
-    if (changed) {
-        return changed;
-    }
-    const StoreError lost = fail(changed.error());
-    if (lost.cause != StoreCause::Unreachable || !lost.atCommit) {
-        return lost;
-    }
-    if (const StoreStatus settled = source_.settleLostCall(); !settled) {
-        return outcomeUnknown(settled.error(), unknown);
-    }
-    db = database(section, what);
-    if (!db) {
-        return outcomeUnknown(db.error(), unknown);
-    }
-    if (repeated) {
-        *repeated = true;
-    }
-    changed = InTransaction<T>(*db, what, what, change);
-    if (changed) {
-        return changed;
-    }
-    const StoreError again = fail(changed.error());
-    return again.cause == StoreCause::Unreachable && again.atCommit ? outcomeUnknown(again, unknown) : again;
+    return source_.changeOnce<T>([&] { return database(section, what); }, what, what, unknown, change, repeated);
 }
 
 StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& what, const QString& sql,

@@ -191,45 +191,14 @@ QString notSaidWhetherRemoved() {
     return Words::tr("The server did not say whether the record was removed");
 }
 
-StoreError outcomeUnknown(StoreError error, const QString& what) {
-    error.cause = StoreCause::Unknown;
-    error.what = what;
-    return error;
-}
 } // namespace
 
 template <typename T>
 StoreResult<T> DowsingStore::inTransaction(const QString& what, const QString& unknown,
                                            const std::function<StoreResult<T>(const QSqlDatabase&)>& change,
                                            bool* repeated) {
-    StoreResult<QSqlDatabase> db = database();
-    if (!db) {
-        return db.error();
-    }
-    StoreResult<T> changed = InTransaction<T>(*db, Words::tr("The records could not be written"), what, change);
-    if (changed) {
-        return changed;
-    }
-    const StoreError lost = fail(changed.error());
-    if (lost.cause != StoreCause::Unreachable || !lost.atCommit) {
-        return lost;
-    }
-    if (const StoreStatus settled = source_.settleLostCall(); !settled) {
-        return outcomeUnknown(settled.error(), unknown);
-    }
-    db = database();
-    if (!db) {
-        return outcomeUnknown(db.error(), unknown);
-    }
-    if (repeated) {
-        *repeated = true;
-    }
-    changed = InTransaction<T>(*db, Words::tr("The records could not be written"), what, change);
-    if (changed) {
-        return changed;
-    }
-    const StoreError again = fail(changed.error());
-    return again.cause == StoreCause::Unreachable && again.atCommit ? outcomeUnknown(again, unknown) : again;
+    return source_.changeOnce<T>([&] { return database(); }, Words::tr("The records could not be written"), what,
+                                 unknown, change, repeated);
 }
 
 StoreResult<qint64> DowsingStore::add(const DowsingRecord& record, const QUuid& key) {
