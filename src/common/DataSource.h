@@ -140,7 +140,7 @@ StoreResult<T> DataSource::changeOnce(const std::function<StoreResult<QSqlDataba
         if (!db) {
             return db.error();
         }
-        const StoreResult<T> changed = InTransaction<T>(*db, notBegun, what, change);
+        StoreResult<T> changed = InTransaction<T>(*db, notBegun, what, change);
         if (changed) {
             return changed;
         }
@@ -159,7 +159,7 @@ StoreResult<T> DataSource::changeOnce(const std::function<StoreResult<QSqlDataba
     if (repeated) {
         *repeated = true;
     }
-    const StoreResult<T> changed = InTransaction<T>(*db, notBegun, what, change);
+    StoreResult<T> changed = InTransaction<T>(*db, notBegun, what, change);
     if (changed) {
         return changed;
     }

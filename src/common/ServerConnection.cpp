@@ -1,5 +1,7 @@
 #include "common/ServerConnection.h"
 
+#include "common/ServerWorker.h"
+
 #include <QAtomicInteger>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -109,83 +111,59 @@ struct DriverReply {
 
 } // namespace
 
-// Lives on the connection's thread and owns everything there: Qt's own connection and the queries on it.
-class ServerWorker : public QObject {
-  public:
-    ServerWorker(QString name, std::shared_ptr<QAtomicInteger<int>> lost,
-                 std::shared_ptr<QAtomicInteger<qintptr>> socket)
-        : name_(std::move(name)), lost_(std::move(lost)), socket_(std::move(socket)) {}
+ServerWorker::ServerWorker(QString name, std::shared_ptr<QAtomicInteger<int>> lost,
+                           std::shared_ptr<QAtomicInteger<qintptr>> socket)
+    : name_(std::move(name)), lost_(std::move(lost)), socket_(std::move(socket)) {}
 
-    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
-    const QString& name() const { return name_; }
+QSqlQuery& ServerWorker::query(quint64 id) {
+    std::unique_ptr<QSqlQuery>& kept = queries_[id];
+    if (!kept) {
+        kept = std::make_unique<QSqlQuery>(db());
+    }
+    return *kept;
+}
 
-    QSqlQuery& query(quint64 id) {
-        std::unique_ptr<QSqlQuery>& kept = queries_[id];
-        if (!kept) {
-            kept = std::make_unique<QSqlQuery>(db());
+void ServerWorker::lookAtConnection() {
+    const void* connection = connectionOf(db());
+    const LibPq& libpq = LibPq::loaded();
+    const bool broken = !connection || !libpq.status || libpq.status(connection) != 0;
+    // Qt's driver counts a broken connection as not open: whether it was opened is kept here.
+    if (broken && outer_ && lost_->fetchAndStoreOrdered(1) == 0) {
+        emit lost();
+    }
+}
+
+void ServerWorker::opened(QSqlDriver* outer) {
+    const void* connection = connectionOf(db());
+    const LibPq& libpq = LibPq::loaded();
+    socket_->storeRelease(connection && libpq.socket ? libpq.socket(connection) : -1);
+    lost_->storeRelease(0);
+    QObject::connect(db().driver(), &QSqlDriver::notification, outer, &QSqlDriver::notification, Qt::QueuedConnection);
+    outer_ = outer;
+}
+
+void ServerWorker::listenedTo() {
+    // Queued, so that the driver has read what came (and found the connection closed) first.
+    for (QSocketNotifier* socket : db().driver()->findChildren<QSocketNotifier*>()) {
+        QObject::connect(
+            socket, &QSocketNotifier::activated, this, [this] { lookAtConnection(); }, Qt::QueuedConnection);
+    }
+}
+
+void ServerWorker::closeAll() {
+    outer_ = nullptr;
+    queries_.clear();
+    // Asked of Qt's list of connections only when there is one to let go of: see ~ServerDriver.
+    if (added_ && QSqlDatabase::contains(name_)) {
+        {
+            QSqlDatabase opened = db();
+            opened.close();
         }
-        return *kept;
+        QSqlDatabase::removeDatabase(name_);
     }
-    void forget(quint64 id) { queries_.erase(id); }
-
-    // Looks at libpq's connection after each call: a connection it finds broken stays lost.
-    void lookAtConnection(QSqlDriver* outer) {
-        const void* connection = connectionOf(db());
-        const LibPq& libpq = LibPq::loaded();
-        const bool broken = !connection || !libpq.status || libpq.status(connection) != 0;
-        // Qt's driver counts a broken connection as not open: whether it was opened is kept here.
-        if (broken && outer_ && lost_->fetchAndStoreOrdered(1) == 0) {
-            QMetaObject::invokeMethod(
-                outer, [outer] { emit static_cast<ServerDriver*>(outer)->connectionLost(); }, Qt::QueuedConnection);
-        }
-    }
-
-    void opened(QSqlDriver* outer) {
-        const void* connection = connectionOf(db());
-        const LibPq& libpq = LibPq::loaded();
-        socket_->storeRelease(connection && libpq.socket ? libpq.socket(connection) : -1);
-        lost_->storeRelease(0);
-        QSqlDriver* inner = db().driver();
-        // Another session's change, as Qt's driver hears it, is heard on the window's thread.
-        QObject::connect(inner, &QSqlDriver::notification, outer, &QSqlDriver::notification, Qt::QueuedConnection);
-        outer_ = outer;
-    }
-
-    void listenedTo() {
-        // Qt's driver reads its socket when the server sends anything, a closed connection too: looked at then,
-        // queued, so that the driver has read what came (and found the connection closed) first.
-        for (QSocketNotifier* socket : db().driver()->findChildren<QSocketNotifier*>()) {
-            QObject::connect(
-                socket, &QSocketNotifier::activated, this, [this] { lookAtConnection(outer_); }, Qt::QueuedConnection);
-        }
-    }
-
-    void closeAll() {
-        outer_ = nullptr;
-        queries_.clear();
-        // Asked of Qt's list of connections only when there is one to let go of: see ~ServerDriver.
-        if (added_ && QSqlDatabase::contains(name_)) {
-            {
-                QSqlDatabase opened = db();
-                opened.close();
-            }
-            QSqlDatabase::removeDatabase(name_);
-        }
-        added_ = false;
-        socket_->storeRelease(-1);
-    }
-
-    // Qt's connection was added to its list (and must be taken out again).
-    void added() { added_ = true; }
-
-  private:
-    QString name_;
-    std::shared_ptr<QAtomicInteger<int>> lost_;
-    std::shared_ptr<QAtomicInteger<qintptr>> socket_;
-    std::map<quint64, std::unique_ptr<QSqlQuery>> queries_;
-    QSqlDriver* outer_ = nullptr;
-    bool added_ = false;
-};
+    added_ = false;
+    socket_->storeRelease(-1);
+}
 
 namespace {
 
@@ -372,23 +350,24 @@ class ServerResult : public QSqlResult {
     int affected_ = -1;
 };
 
-// One call between the window's thread and the connection's: done once the job has run; the window's thread waits
-// for that on the semaphore first, then, when it takes longer, in an event loop the job ends.
+// One call between the window's thread and the connection's: done once the job has run. The window's thread waits
+// for that on the semaphore first, then, when it takes longer, in an event loop that looks for it now and then.
 struct Call {
     QSemaphore finished;
-    QMutex mutex;
-    QEventLoop* loop = nullptr;
-    bool done = false;
+    QAtomicInteger<int> done = 0;
 };
 
 } // namespace
 
 void ServerDriver::Register() {
     qRegisterMetaType<QSqlDriver::NotificationSource>();
+    qRegisterMetaType<ServerJob>();
     if (!QSqlDatabase::isDriverAvailable(Name)) {
+        // Qt keeps the maker and deletes it at the program's end; the analyser cannot see that.
+        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
         QSqlDatabase::registerSqlDriver(Name, new QSqlDriverCreator<ServerDriver>);
     }
-}
+} // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 void ServerDriver::SetDefaultBound(int milliseconds) {
     defaultBound() = milliseconds > 0 ? milliseconds : DefaultBoundMs;
@@ -412,6 +391,8 @@ ServerDriver::ServerDriver(QObject* parent)
         new ServerWorker(QStringLiteral("velloran.server.inner.%1").arg(serial.fetchAndAddRelaxed(1)), lost, socket_);
     worker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    connect(this, &ServerDriver::jobPosted, worker_, &ServerWorker::run, Qt::QueuedConnection);
+    connect(worker_, &ServerWorker::lost, this, &ServerDriver::connectionLost, Qt::QueuedConnection);
     thread_->start();
     lostFlag_ = std::move(lost);
 }
@@ -420,15 +401,11 @@ ServerDriver::~ServerDriver() {
     // Qt destroys a driver while it holds the lock of its list of connections, which the connection's thread needs to
     // let go of its own: that was done when this connection was closed, and is left to the thread (not waited for)
     // otherwise.
-    ServerWorker* worker = worker_;
     const bool closed = !isOpen();
-    QMetaObject::invokeMethod(
-        worker,
-        [worker] {
-            worker->closeAll();
-            QThread::currentThread()->quit();
-        },
-        Qt::QueuedConnection);
+    post([](ServerWorker& worker) {
+        worker.closeAll();
+        QThread::currentThread()->quit();
+    });
     if (closed && thread_->wait(GraceMs)) {
         delete thread_;
         return;
@@ -468,75 +445,62 @@ void ServerDriver::noteLost() {
     lostFlag_->storeRelease(1);
 }
 
-bool ServerDriver::run(const std::function<void(ServerWorker&)>& job) {
+bool ServerDriver::run(const ServerJob& job) {
     if (lost() && cut_) {
         return false;
     }
     auto call = std::make_shared<Call>();
-    QSqlDriver* outer = this;
     ++depth_;
-    QMetaObject::invokeMethod(
-        worker_,
-        [worker = worker_, job, call, outer] {
-            job(*worker);
-            worker->lookAtConnection(outer);
-            const QMutexLocker locked(&call->mutex);
-            call->done = true;
-            call->finished.release();
-            if (call->loop) {
-                QMetaObject::invokeMethod(call->loop, &QEventLoop::quit, Qt::QueuedConnection);
-            }
-        },
-        Qt::QueuedConnection);
+    post([job, call](ServerWorker& worker) {
+        job(worker);
+        worker.lookAtConnection();
+        call->done.storeRelease(1);
+        call->finished.release();
+    });
     bool answered = call->finished.tryAcquire(1, QuietWaitMs);
     if (!answered) {
         // A slow call: windows repaint meanwhile, the user's input waits, and the busy pointer shows in a moment.
         QEventLoop loop;
-        {
-            const QMutexLocker locked(&call->mutex);
-            answered = call->done;
-            call->loop = answered ? nullptr : &loop;
-        }
-        if (!answered) {
-            bool pointerShown = false;
-            QTimer pointer;
-            pointer.setSingleShot(true);
-            connect(&pointer, &QTimer::timeout, &loop, [&pointerShown] {
-                if (const auto& indicator = waitIndicator()) {
-                    indicator(true);
-                    pointerShown = true;
-                }
-            });
-            pointer.start(BusyPointerMs - QuietWaitMs);
-            QTimer deadline;
-            deadline.setSingleShot(true);
-            connect(&deadline, &QTimer::timeout, &loop, [this, &deadline, &loop] {
-                if (cut_) {
-                    loop.quit(); // the grace after the cut is over: given up
-                    return;
-                }
-                // No answer within the bound: the socket is shut, which ends libpq's wait with a lost connection.
-                cut_ = true;
-                noteLost();
-                if (const qintptr socket = socket_->loadAcquire(); socket >= 0) {
-                    shutSocket(socket);
-                }
-                deadline.start(GraceMs);
-            });
-            deadline.start(qMax(1, boundMs_ - QuietWaitMs));
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, &loop, [&call, &loop] {
+            if (call->done.loadAcquire() != 0) {
+                loop.quit();
+            }
+        });
+        answer.start(AnswerLookMs);
+        bool pointerShown = false;
+        QTimer pointer;
+        pointer.setSingleShot(true);
+        connect(&pointer, &QTimer::timeout, &loop, [&pointerShown] {
+            if (const auto& indicator = waitIndicator()) {
+                indicator(true);
+                pointerShown = true;
+            }
+        });
+        pointer.start(BusyPointerMs - QuietWaitMs);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &loop, [this, &deadline, &loop] {
+            if (cut_) {
+                loop.quit(); // the grace after the cut is over: given up
+                return;
+            }
+            // No answer within the bound: the socket is shut, which ends libpq's wait with a lost connection.
+            cut_ = true;
+            noteLost();
+            if (const qintptr socket = socket_->loadAcquire(); socket >= 0) {
+                shutSocket(socket);
+            }
+            deadline.start(GraceMs);
+        });
+        deadline.start(qMax(1, boundMs_ - QuietWaitMs));
+        if (call->done.loadAcquire() == 0) {
             loop.exec(QEventLoop::ExcludeUserInputEvents);
-            {
-                const QMutexLocker locked(&call->mutex);
-                call->loop = nullptr;
-                answered = call->done;
-            }
-            if (pointerShown) {
-                waitIndicator()(false);
-            }
         }
-        if (answered) {
-            call->finished.acquire();
+        if (pointerShown) {
+            waitIndicator()(false);
         }
+        answered = call->finished.tryAcquire(1, 0);
     }
     --depth_;
     return answered && !(cut_ && lost());
@@ -544,14 +508,8 @@ bool ServerDriver::run(const std::function<void(ServerWorker&)>& job) {
 
 void ServerDriver::lookAtConnection() {
     if (isOpen()) {
-        QSqlDriver* outer = this;
-        post([outer](ServerWorker& worker) { worker.lookAtConnection(outer); });
+        post([](ServerWorker& worker) { worker.lookAtConnection(); });
     }
-}
-
-void ServerDriver::post(const std::function<void(ServerWorker&)>& job) const {
-    QMetaObject::invokeMethod(
-        worker_, [worker = worker_, job] { job(*worker); }, Qt::QueuedConnection);
 }
 
 QSqlError ServerDriver::silenceError() const {

@@ -9,6 +9,10 @@
 class QThread;
 class ServerWorker;
 
+// A piece of work for the connection's thread.
+using ServerJob = std::function<void(ServerWorker&)>;
+Q_DECLARE_METATYPE(ServerJob)
+
 // A connection to the shared PostgreSQL database whose every call runs on a thread of its own while the window's
 // thread waits for it, within a bound. Qt's own PostgreSQL driver waits inside libpq for as long as a server or a
 // network stays silent (a frozen server, a Wi-Fi link gone quiet without closing): the server's statement timeout
@@ -31,6 +35,8 @@ class ServerDriver : public QSqlDriver {
     // How long a call just waits before windows may repaint, and before the busy pointer shows.
     static constexpr int QuietWaitMs = 100;
     static constexpr int BusyPointerMs = 500;
+    // How often a slow call's waiting looks whether the answer has come.
+    static constexpr int AnswerLookMs = 5;
     // After the socket is shut, how long the other thread has to come back; never reached in practice.
     static constexpr int GraceMs = 2000;
 
@@ -66,17 +72,19 @@ class ServerDriver : public QSqlDriver {
 
     // Runs `job` on the connection's thread and waits for it within the bound; false when it was cut or given up,
     // with `lastError()` saying so. For the driver's result objects.
-    bool run(const std::function<void(ServerWorker&)>& job);
+    bool run(const ServerJob& job);
     // Has the connection's thread look at libpq's connection, without waiting: says connectionLost() when it is.
     void lookAtConnection();
     // Runs `job` on the connection's thread without waiting: a query's clean-up.
-    void post(const std::function<void(ServerWorker&)>& job) const;
+    void post(const ServerJob& job) { emit jobPosted(job); }
     // What a call that was cut or given up says.
     QSqlError silenceError() const;
 
   signals:
     // The server closed the connection, or a call found it gone.
     void connectionLost();
+    // Hands a job to the connection's thread.
+    void jobPosted(const ServerJob& job);
 
   private:
     void noteLost();

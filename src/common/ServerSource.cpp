@@ -71,6 +71,9 @@ ServerSource::ServerSource(const SharedDatabase& database) : DataSource(database
     });
     reconnect_.setSingleShot(true);
     reconnect_.setInterval(ReconnectIntervalMs);
+    lookLater_.setSingleShot(true);
+    lookLater_.setInterval(50);
+    connect(&lookLater_, &QTimer::timeout, this, &ServerSource::lookAtConnection);
 }
 
 StoreError ServerSource::placed(StoreError error) const {
@@ -429,7 +432,7 @@ void ServerSource::hear(const QString& name, QSqlDriver::NotificationSource sour
 void ServerSource::lookAtConnection() {
     if (callUnderWay()) {
         // Never closed under a call that waits for it: looked at again once it has returned.
-        QTimer::singleShot(50, this, &ServerSource::lookAtConnection);
+        lookLater_.start();
         return;
     }
     if (open_ && connectionLost()) {

@@ -106,4 +106,6 @@ class ServerSource : public DataSource {
     QTimer reopened_;
     // Looks at the connection once the driver has dealt with what its socket brought.
     QTimer lookSoon_;
+    // Looks again once a call that waits for the server has returned.
+    QTimer lookLater_;
 };
