@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QStyle;
 class QWidget;
 
 namespace Look {
@@ -25,6 +26,11 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 void UseDesktopColours(QWidget* widget);
 // A client area given in twips of the old screens (15 twips a pixel).
 int Twips(int twips);
+
+// The program's widget style: Fusion, which honours the windows' own colours the same way on every desktop, with the
+// arrow of a menu bar too narrow for its menus drawn when it is first shown rather than read from an image file as
+// every menu bar is made (which makes Qt look through every image plug-in before the launcher can appear).
+QStyle* ProgramStyle();
 
 // The busy pointer for as long as the object lives, while the program works on the window's thread.
 struct WaitCursor {

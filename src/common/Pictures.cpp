@@ -111,10 +111,14 @@ QPixmap BookOfShadows(int size, const QColor& colour) {
 }
 
 QIcon ProgramIcon() {
-    // The same picture as the desktop entry's, so that the task bar and the menu show one program.
+    // The same picture as the desktop entry's, so that the task bar and the menu show one program. Only the sizes a
+    // window's own icon is shown at are drawn (each is sent to the X server before the window maps); the desktop takes
+    // the larger ones from the installed icon files, and this icon scales its largest for anything else.
     QIcon icon;
     for (int size : DesktopIconSizes) {
-        icon.addPixmap(DesktopIcon(size));
+        if (size <= WindowIconLargest) {
+            icon.addPixmap(DesktopIcon(size));
+        }
     }
     return icon;
 }

@@ -14,6 +14,8 @@ QPixmap BookOfShadows(int size, const QColor& colour = QColor(255, 255, 192));
 QIcon ProgramIcon();
 // The sizes the desktop looks for in the icon theme, each drawn for its size.
 inline constexpr int DesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The largest size the program's own window icon is drawn at.
+inline constexpr int WindowIconLargest = 48;
 // The program's icon on the desktop: the launcher's pale pentagram on the launcher's purple, as a rounded tile; at
 // 24 pixels and below a filled star on a tile that fills the square, which stays sharp.
 QPixmap DesktopIcon(int size);

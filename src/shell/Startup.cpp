@@ -91,8 +91,7 @@ void PrepareApplication(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("velloran"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLORAN_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopAppId));
-    // Fusion honours the windows' own colours the same way on every desktop.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(Look::ProgramStyle());
     app.setFont(Look::Verdana(8.25));
     app.setWindowIcon(Pictures::ProgramIcon());
     InstallKeyboardConventions(&app);

@@ -1,5 +1,6 @@
 #include "common/Application.h"
 #include "common/Clock.h"
+#include "common/Pictures.h"
 #include "common/UpdateReminder.h"
 #include "common/Windows.h"
 #include "shell/Startup.h"
@@ -93,6 +94,18 @@ class tst_Startup : public QObject {
         QVERIFY(next.Start());
         QVERIFY(Windows::IsLoaded<frmMain>());
         QCOMPARE(env->boxes.shown().size(), 1);
+    }
+
+    // The window's own icon is drawn only at the sizes a window shows it (each is sent to the X server before the
+    // launcher maps), and still gives a picture at every size the desktop may ask for.
+    void programIcon_isDrawnSmall_andShowsAtEverySize() {
+        const QIcon icon = Pictures::ProgramIcon();
+        for (const QSize& size : icon.availableSizes()) {
+            QVERIFY(size.width() <= Pictures::WindowIconLargest);
+        }
+        for (const int size : Pictures::DesktopIconSizes) {
+            QVERIFY(!icon.pixmap(size).isNull());
+        }
     }
 
     // A password given on the command line or in the environment is gone from what `ps` and /proc show, while the
