@@ -98,6 +98,16 @@ StoreResult<QSqlQuery*> DataSource::statement(const QSqlDatabase& db, const QStr
     return kept->second.get();
 }
 
+StoreResult<QSqlQuery*> DataSource::statement(const QSqlDatabase& db, const QString& sql, const QString& what) {
+    StoreResult<QSqlQuery*> prepared = statement(db, sql);
+    if (!prepared) {
+        StoreError error = prepared.error();
+        error.what = what;
+        return error;
+    }
+    return prepared;
+}
+
 void DataSource::close() {
     statements_.clear();
     connection_.reset();

@@ -69,6 +69,8 @@ class DataSource : public QObject {
     // A statement of the changes, prepared once on the kept connection and kept with it, its values to be bound
     // anew at each use: a server then parses and plans it once, not at each click. The caller finishes it after use.
     StoreResult<QSqlQuery*> statement(const QSqlDatabase& db, const QString& sql);
+    // The same, its error (a statement the database will not prepare) said as `what`.
+    StoreResult<QSqlQuery*> statement(const QSqlDatabase& db, const QString& sql, const QString& what);
 
     // The number of rows of a table, counted once and then kept until the file changes: SQLite counts by
     // reading every page of the table, which a window opening over a large one would otherwise pay each time.

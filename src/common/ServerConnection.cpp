@@ -566,62 +566,36 @@ QSqlResult* ServerDriver::createResult() const {
     return new ServerResult(this);
 }
 
-namespace {
-// Runs one call of Qt's driver on the connection's thread, its error kept by this driver.
-template <typename F> bool driverCall(ServerDriver& driver, F call, QSqlError& error) {
+bool ServerDriver::innerCall(const std::function<bool(QSqlDatabase&)>& call) {
     auto reply = std::make_shared<DriverReply>();
-    if (!driver.run([reply, call](ServerWorker& worker) {
+    if (!run([reply, call](ServerWorker& worker) {
             QSqlDatabase db = worker.db();
             reply->ok = call(db);
             reply->error = db.lastError();
         })) {
-        error = driver.silenceError();
+        setLastError(silenceError());
         return false;
     }
-    error = reply->error;
+    if (!reply->ok) {
+        setLastError(reply->error);
+    }
     return reply->ok;
 }
-} // namespace
 
 bool ServerDriver::beginTransaction() {
-    QSqlError error;
-    const bool ok = driverCall(
-        *this, [](QSqlDatabase& db) { return db.transaction(); }, error);
-    if (!ok) {
-        setLastError(error);
-    }
-    return ok;
+    return innerCall([](QSqlDatabase& db) { return db.transaction(); });
 }
 
 bool ServerDriver::commitTransaction() {
-    QSqlError error;
-    const bool ok = driverCall(
-        *this, [](QSqlDatabase& db) { return db.commit(); }, error);
-    if (!ok) {
-        setLastError(error);
-    }
-    return ok;
+    return innerCall([](QSqlDatabase& db) { return db.commit(); });
 }
 
 bool ServerDriver::rollbackTransaction() {
-    QSqlError error;
-    const bool ok = driverCall(
-        *this, [](QSqlDatabase& db) { return db.rollback(); }, error);
-    if (!ok) {
-        setLastError(error);
-    }
-    return ok;
+    return innerCall([](QSqlDatabase& db) { return db.rollback(); });
 }
 
 bool ServerDriver::subscribeToNotification(const QString& name) {
-    QSqlError error;
-    const bool ok = driverCall(
-        *this,
-        [name](QSqlDatabase& db) {
-            const bool subscribed = db.driver()->subscribeToNotification(name);
-            return subscribed;
-        },
-        error);
+    const bool ok = innerCall([name](QSqlDatabase& db) { return db.driver()->subscribeToNotification(name); });
     if (ok) {
         subscribed_ << name;
         post([](ServerWorker& worker) { worker.listenedTo(); });
@@ -630,9 +604,7 @@ bool ServerDriver::subscribeToNotification(const QString& name) {
 }
 
 bool ServerDriver::unsubscribeFromNotification(const QString& name) {
-    QSqlError error;
-    const bool ok = driverCall(
-        *this, [name](QSqlDatabase& db) { return db.driver()->unsubscribeFromNotification(name); }, error);
+    const bool ok = innerCall([name](QSqlDatabase& db) { return db.driver()->unsubscribeFromNotification(name); });
     subscribed_.removeAll(name);
     return ok;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAtomicInteger>
+#include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QStringList>
 #include <functional>
@@ -88,6 +89,8 @@ class ServerDriver : public QSqlDriver {
 
   private:
     void noteLost();
+    // Runs one call of Qt's own connection on the connection's thread; its error, or the cut's, kept as this driver's.
+    bool innerCall(const std::function<bool(QSqlDatabase&)>& call);
 
     QThread* thread_ = nullptr;
     ServerWorker* worker_ = nullptr;

@@ -288,11 +288,9 @@ StoreResult<qint64> DiaryStore::writeRow(DiarySection section, const QString& wh
         notSaidWhether(kind == DataChange::Kind::Removed ? NotSaidWhetherRemoved : NotSaidWhetherSaved, section);
     StoreResult<qint64> touched =
         inTransaction<qint64>(section, what, unknown, [&](const QSqlDatabase& db) -> StoreResult<qint64> {
-            StoreResult<QSqlQuery*> prepared = source_.statement(db, sql);
+            StoreResult<QSqlQuery*> prepared = source_.statement(db, sql, what);
             if (!prepared) {
-                StoreError error = prepared.error();
-                error.what = what;
-                return error;
+                return prepared.error();
             }
             QSqlQuery& query = **prepared;
             for (const QVariant& value : values) {
@@ -352,11 +350,9 @@ StoreResult<qint64> DiaryStore::add(DiarySection section, const QString& keyword
     StoreResult<qint64> added = inTransaction<qint64>(
         section, what, notSaidWhether(NotSaidWhetherSaved, section),
         [&](const QSqlDatabase& db) -> StoreResult<qint64> {
-            StoreResult<QSqlQuery*> prepared = source_.statement(db, insert);
+            StoreResult<QSqlQuery*> prepared = source_.statement(db, insert, what);
             if (!prepared) {
-                StoreError error = prepared.error();
-                error.what = what;
-                return error;
+                return prepared.error();
             }
             QSqlQuery& query = **prepared;
             for (const QVariant& value :

@@ -215,11 +215,9 @@ StoreResult<qint64> DowsingStore::add(const DowsingRecord& record, const QUuid& 
     const QString keyText = key.toString(QUuid::WithoutBraces);
     StoreResult<qint64> id =
         inTransaction<qint64>(what, notSaidWhetherSaved(), [&](const QSqlDatabase& db) -> StoreResult<qint64> {
-            StoreResult<QSqlQuery*> prepared = source_.statement(db, insert);
+            StoreResult<QSqlQuery*> prepared = source_.statement(db, insert, what);
             if (!prepared) {
-                StoreError error = prepared.error();
-                error.what = what;
-                return error;
+                return prepared.error();
             }
             QSqlQuery& q = **prepared;
             DowsingSql::bind(q, record);
@@ -310,11 +308,9 @@ StoreStatus DowsingStore::writeOneRow(const QString& statement, qint64 idNumber,
                                       DataChange::Kind kind) {
     const QString unknown = kind == DataChange::Kind::Removed ? notSaidWhetherRemoved() : notSaidWhetherSaved();
     StoreStatus done = inTransaction<Done>(what, unknown, [&](const QSqlDatabase& db) -> StoreStatus {
-        StoreResult<QSqlQuery*> prepared = source_.statement(db, statement);
+        StoreResult<QSqlQuery*> prepared = source_.statement(db, statement, what);
         if (!prepared) {
-            StoreError error = prepared.error();
-            error.what = what;
-            return error;
+            return prepared.error();
         }
         QSqlQuery& q = **prepared;
         if (written) {
