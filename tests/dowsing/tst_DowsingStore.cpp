@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <csignal>
 #include <thread>
@@ -602,8 +603,22 @@ void tst_DowsingStore::addUnderANetworksFault_isStoredOnce_andSaidTruly() {
         frozen = session;
         QVERIFY(frozen > 0 && ::kill(pid_t(frozen), SIGSTOP) == 0);
     }
+    // While a call waits, the window's events go on (a timer fires, as a repaint would) and the busy pointer shows.
+    bool eventsWentOn = false;
+    QTimer::singleShot(600, [&eventsWentOn] { eventsWentOn = true; });
+    int pointer = 0;
+    int pointerShown = 0;
+    ServerDriver::SetWaitIndicator([&](bool waiting) {
+        pointer += waiting ? 1 : -1;
+        pointerShown += waiting ? 1 : 0;
+    });
+    const auto pointerBack = qScopeGuard([] { ServerDriver::SetWaitIndicator({}); });
     const QUuid key = QUuid::createUuid();
     const StoreResult<qint64> first = store.add(sampleRecord(QStringLiteral("ONCE")), key);
+    QCOMPARE(pointer, 0);
+    if (fault == "silence" || fault == "frozen") {
+        QVERIFY(eventsWentOn && pointerShown > 0);
+    }
     QVERIFY(proxy.pass());
     if (frozen) {
         QCOMPARE(::kill(pid_t(frozen), SIGCONT), 0);
