@@ -96,6 +96,8 @@ QString FilesToServer(const QString& folder, bool replace) {
     if (!db) {
         return db.error().text();
     }
+    // A whole database's rows, and the commit of all of them, may take longer than any call of a window.
+    const ServerSource::LongCalls patient(ServerSource::of(*CurrentServices().sharedDatabase));
     DatabaseTransaction transaction(*db);
     QSqlQuery q(*db);
     QStringList first{QStringLiteral("SET LOCAL statement_timeout = 0"), ServerSchema::QuietlyStatement};
@@ -183,6 +185,7 @@ QString ServerToFiles(const QString& folder) {
     if (!db) {
         return db.error().text();
     }
+    const ServerSource::LongCalls patient(ServerSource::of(*CurrentServices().sharedDatabase));
     for (const QString& file : {QStringLiteral("Dowsing.dll"), QStringLiteral("diary.dll")}) {
         const QString path = QDir(folder).filePath(file);
         if (const StoreError made = CreateDatabase(path, schemaOf(file)); made.failed()) {

@@ -327,6 +327,8 @@ StoreStatus ServerSource::makeSchema() {
                            : QCoreApplication::translate("ServerSource", "it holds tables of another program"),
                        {}});
     }
+    // Tables made or brought up to date over a million rows may take longer than any call of a window.
+    const LongCalls patient(*this);
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     int version = 0;
     QSqlQuery q(db);
