@@ -5,7 +5,7 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "calendar/modPaganFestivals.h"
-#include "common/Windows.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -2,14 +2,14 @@
 // whole table in the same run. Prints the medians and their ratios.
 //
 //   bench_diary [runs]
-#include "common/Application.h"
-#include "common/MessageBox.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "support/BenchDiary.h"
+#include "ui/MessageBox.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,14 +5,14 @@
 //
 // Files are made once under $TMPDIR/velloran-bench and kept for later runs; each run makes the index anew.
 
-#include "common/Application.h"
-#include "common/DataBackup.h"
-#include "common/Services.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "core/Services.h"
+#include "data/DataBackup.h"
 #include "dowsing/DowsingSearch.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/frmDowsingFind.h"
 #include "support/BenchDowsing.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,15 +1,15 @@
 // Opens the all-records grid over 32,767 records, and the last record's sheet, against a plain QSqlQuery that
 // reads every row of the same file in the same run; prints the medians and the median ratios. The grid is
 // also opened over ten records, to show that its opening does not grow with the table.
-#include "common/Application.h"
-#include "common/MessageBox.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
 #include "support/BenchDowsing.h"
+#include "ui/MessageBox.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,14 +2,14 @@
 // EXCLUSIVE: the time from the user's action to the box that says the file is in use (the window is frozen
 // until then), for opening the wizard, saving a record and opening the grid. The baseline is the same action on
 // the free file in the same run; prints the medians and the difference, which is the wait.
-#include "common/Application.h"
-#include "common/MessageBox.h"
-#include "common/ShellServices.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "ui/MessageBox.h"
+#include "ui/ShellServices.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

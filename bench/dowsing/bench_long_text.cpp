@@ -3,10 +3,10 @@
 // diary's meaning or the wizard's notes, and the grid's cell. The baseline is the same megabyte as words, shown
 // the same way in the same run; prints the medians and the ratio. Before the boxes fitted their wrapping to
 // the text, the unbroken megabyte took minutes (laid out in time square to its length).
-#include "common/TextBoxes.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/frmDowsingAllRecord.h"
+#include "ui/TextBoxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

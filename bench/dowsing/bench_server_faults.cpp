@@ -9,10 +9,10 @@
 //            after each failure the user's Retry, with the same key. Every record must be stored exactly once, every
 //            "saved" and every "not saved" must be true, and an outcome that cannot be known must be said so;
 //   silence  a proxy, or the server's process, that stops answering for 20 s: how long until the user is told.
-#include "common/DataSource.h"
-#include "common/ServerConnection.h"
-#include "common/ServerSource.h"
-#include "common/Services.h"
+#include "core/Services.h"
+#include "data/DataSource.h"
+#include "data/ServerConnection.h"
+#include "data/ServerSource.h"
 #include "diary/DiaryStore.h"
 #include "dowsing/DowsingStore.h"
 

@@ -2,10 +2,10 @@
 // grid with its first page, adding, editing and removing a record, a change by another session seen by an open
 // window, and the first page found. The server is a throwaway PostgreSQL cluster started here (with its commits synced
 // to the disk, as the file's are), reached through a socket on this machine.
-#include "common/DataSource.h"
-#include "common/ServerCopy.h"
-#include "common/ServerSource.h"
-#include "common/Services.h"
+#include "core/Services.h"
+#include "data/DataSource.h"
+#include "data/ServerCopy.h"
+#include "data/ServerSource.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSearch.h"
 #include "dowsing/DowsingStore.h"

@@ -10,9 +10,7 @@
 // Results are lines "ROW<tab>action<tab>median ms<tab>floor<tab>floor median ms<tab>ratio" and "PEAK<tab>kB";
 // the ratio is the median of the rounds' ratios where the floor is timed round by round, else against the frame.
 #include "calendar/frmPaganMain.h"
-#include "common/Application.h"
-#include "common/MessageBox.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
@@ -25,6 +23,8 @@
 #include "shell/frmMain.h"
 #include "support/BenchDiary.h"
 #include "support/BenchDowsing.h"
+#include "ui/MessageBox.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDate>

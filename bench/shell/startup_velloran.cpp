@@ -2,7 +2,7 @@
 // application folder and settings, ending as soon as the launcher is shown, or, with --until-map, as soon as
 // it is mapped on the X server.
 #include "MapWatch.h"
-#include "common/Application.h"
+#include "core/Application.h"
 #include "shell/Startup.h"
 
 #include <QApplication>

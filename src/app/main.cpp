@@ -1,4 +1,4 @@
-#include "common/Services.h"
+#include "core/Services.h"
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
 

@@ -1,7 +1,7 @@
 #include "calendar/PaganCalendarTool.h"
 
 #include "calendar/frmPaganMain.h"
-#include "common/Windows.h"
+#include "ui/Windows.h"
 
 bool ShowPaganCalendarTool() {
     // A browser left hidden behind the month view comes back as it was; otherwise it loads afresh.

@@ -1,6 +1,6 @@
 #include "calendar/SSTab.h"
 
-#include "common/Look.h"
+#include "ui/Look.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "calendar/WheelCalendarFile.h"
 
-#include "common/WholeFile.h"
+#include "data/WholeFile.h"
 
 #include <QCoreApplication>
 #include <algorithm>

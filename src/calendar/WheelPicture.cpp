@@ -1,6 +1,6 @@
 #include "calendar/WheelPicture.h"
 
-#include "common/Look.h"
+#include "ui/Look.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calendar/SSTab.h"
-#include "common/Form.h"
+#include "ui/Form.h"
 
 class QButtonGroup;
 class QLabel;

@@ -4,11 +4,11 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmWheelOfTheYear.h"
 #include "calendar/modPaganFestivals.h"
-#include "common/BrandFrame.h"
-#include "common/Look.h"
-#include "common/SharedMenus.h"
-#include "common/ShellServices.h"
-#include "common/Windows.h"
+#include "ui/BrandFrame.h"
+#include "ui/Look.h"
+#include "ui/SharedMenus.h"
+#include "ui/ShellServices.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -3,12 +3,12 @@
 #include "calendar/SkyPositions.h"
 #include "calendar/WheelCalendarFile.h"
 #include "calendar/WheelPicture.h"
-#include "common/Clock.h"
-#include "common/FileDialogs.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/Remembered.h"
-#include "common/Windows.h"
+#include "core/Clock.h"
+#include "ui/FileDialogs.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/Remembered.h"
+#include "ui/Windows.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calendar/WheelOfTheYear.h"
-#include "common/Form.h"
-#include "common/SharedMenus.h"
+#include "ui/Form.h"
+#include "ui/SharedMenus.h"
 
 class QAction;
 class QCheckBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/KeyedPages.h"
+#include "data/KeyedPages.h"
 #include "diary/DiaryStore.h"
 
 #include <QAbstractListModel>

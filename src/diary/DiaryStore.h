@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/DataSource.h"
-#include "common/Database.h"
+#include "data/DataSource.h"
+#include "data/Database.h"
 
 #include <QList>
 #include <QSet>

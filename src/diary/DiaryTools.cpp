@@ -1,17 +1,17 @@
 #include "diary/DiaryTools.h"
 
-#include "common/BackupCommands.h"
-#include "common/DataSourceChoice.h"
-#include "common/Exports.h"
-#include "common/FileDialogs.h"
-#include "common/Look.h"
-#include "common/SharedMenus.h"
-#include "common/StoreMessages.h"
-#include "common/WholeFile.h"
-#include "common/Windows.h"
+#include "commands/BackupCommands.h"
+#include "commands/DataSourceChoice.h"
+#include "commands/Exports.h"
+#include "data/WholeFile.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "ui/FileDialogs.h"
+#include "ui/Look.h"
+#include "ui/SharedMenus.h"
+#include "ui/StoreMessages.h"
+#include "ui/Windows.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "diary/PaganDiaryTool.h"
 
-#include "common/Application.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryMain.h"
+#include "ui/Windows.h"
 
 QString DiaryFilePath() {
     return ApplicationFile(QString::fromLatin1(DiaryFileName));

@@ -1,11 +1,11 @@
 #include "diary/frmDiaryFind.h"
 
-#include "common/Exports.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/Windows.h"
+#include "commands/Exports.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/Windows.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

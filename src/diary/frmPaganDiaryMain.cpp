@@ -1,17 +1,17 @@
 #include "diary/frmPaganDiaryMain.h"
 
-#include "common/BrandFrame.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/Pictures.h"
-#include "common/Remembered.h"
-#include "common/Services.h"
-#include "common/SharedMenus.h"
-#include "common/ShellServices.h"
-#include "common/Windows.h"
+#include "core/Services.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "ui/BrandFrame.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/Pictures.h"
+#include "ui/Remembered.h"
+#include "ui/SharedMenus.h"
+#include "ui/ShellServices.h"
+#include "ui/Windows.h"
 
 #include <QFileInfo>
 #include <QGroupBox>

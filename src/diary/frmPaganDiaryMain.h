@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Form.h"
 #include "diary/DiaryStore.h"
+#include "ui/Form.h"
 
 #include <array>
 

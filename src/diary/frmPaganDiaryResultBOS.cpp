@@ -1,17 +1,17 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
-#include "common/DataBackup.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/ShellServices.h"
-#include "common/StoreMessages.h"
-#include "common/TextBoxes.h"
-#include "common/Windows.h"
+#include "data/DataBackup.h"
 #include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryTools.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryMain.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/ShellServices.h"
+#include "ui/StoreMessages.h"
+#include "ui/TextBoxes.h"
+#include "ui/Windows.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/BrandFrame.h"
-#include "common/Form.h"
-#include "common/SharedMenus.h"
 #include "diary/DiaryStore.h"
+#include "ui/BrandFrame.h"
+#include "ui/Form.h"
+#include "ui/SharedMenus.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Keyboard.h"
+#include "ui/Keyboard.h"
 
 #include <QChar>
 #include <QDate>

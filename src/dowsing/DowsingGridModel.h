@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/DataSource.h"
-#include "common/KeyedPages.h"
+#include "data/DataSource.h"
+#include "data/KeyedPages.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>

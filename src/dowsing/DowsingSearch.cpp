@@ -1,11 +1,11 @@
 #include "dowsing/DowsingSearch.h"
 
-#include "common/DataBackup.h"
-#include "common/Language.h"
-#include "common/Look.h"
+#include "core/Language.h"
+#include "data/DataBackup.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
+#include "ui/Look.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

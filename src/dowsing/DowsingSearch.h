@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Database.h"
-#include "common/SqlDialect.h"
+#include "data/Database.h"
+#include "data/SqlDialect.h"
 #include "dowsing/DowsingRecord.h"
 
 #include <QAbstractTableModel>

@@ -1,8 +1,8 @@
 #include "dowsing/DowsingTool.h"
 
-#include "common/Windows.h"
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingMain.h"
+#include "ui/Windows.h"
 
 bool ShowDowsingTool() {
     // The frame comes first; loading it loads the wizard, whose load steps may find the file missing.

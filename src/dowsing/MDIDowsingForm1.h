@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Database.h"
-#include "common/Form.h"
+#include "data/Database.h"
+#include "ui/Form.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,14 +1,14 @@
 #include "dowsing/frmDowsingAllRecord.h"
 
-#include "common/Application.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/StoreMessages.h"
-#include "common/TextBoxes.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/StoreMessages.h"
+#include "ui/TextBoxes.h"
+#include "ui/Windows.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
 #include "dowsing/frmDowsingFind.h"
 
-#include "common/Application.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/StoreMessages.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/frmDowsingAllRecord.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/StoreMessages.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,17 +1,17 @@
 #include "dowsing/frmDowsingMain.h"
 
-#include "common/Application.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/Services.h"
-#include "common/ShellServices.h"
-#include "common/StoreMessages.h"
-#include "common/TextBoxes.h"
-#include "common/UpdateReminder.h"
-#include "common/WebPages.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "core/Services.h"
 #include "dowsing/DowsingEntryRules.h"
 #include "dowsing/frmDowsingAllRecord.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/ShellServices.h"
+#include "ui/StoreMessages.h"
+#include "ui/TextBoxes.h"
+#include "ui/UpdateReminder.h"
+#include "ui/WebPages.h"
+#include "ui/Windows.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/ClickLabel.h"
-#include "common/SharedMenus.h"
 #include "dowsing/DowsingRecord.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/MDIDowsingForm1.h"
+#include "ui/ClickLabel.h"
+#include "ui/SharedMenus.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,15 +1,15 @@
 #include "dowsing/frmDowsingSave.h"
 
-#include "common/Application.h"
-#include "common/FileDialogs.h"
-#include "common/Look.h"
-#include "common/MessageBox.h"
-#include "common/StoreMessages.h"
-#include "common/WholeFile.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "data/WholeFile.h"
 #include "dowsing/RtfWriter.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
+#include "ui/FileDialogs.h"
+#include "ui/Look.h"
+#include "ui/MessageBox.h"
+#include "ui/StoreMessages.h"
+#include "ui/Windows.h"
 
 #include <QDir>
 #include <QFileInfo>

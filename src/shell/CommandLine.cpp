@@ -1,6 +1,6 @@
 #include "shell/CommandLine.h"
 
-#include "common/SharedDatabase.h"
+#include "core/SharedDatabase.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/DataFolder.h"
-#include "common/ShellServices.h"
+#include "data/DataFolder.h"
 #include "shell/SingleInstance.h"
+#include "ui/ShellServices.h"
 
 #include <functional>
 #include <optional>

@@ -1,12 +1,12 @@
 #include "shell/frmAbout.h"
 
-#include "common/ClickLabel.h"
-#include "common/Look.h"
-#include "common/Manual.h"
-#include "common/Pictures.h"
-#include "common/Texts.h"
-#include "common/WebPages.h"
-#include "common/Windows.h"
+#include "core/Texts.h"
+#include "ui/ClickLabel.h"
+#include "ui/Look.h"
+#include "ui/Manual.h"
+#include "ui/Pictures.h"
+#include "ui/WebPages.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QLabel>

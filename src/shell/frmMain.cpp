@@ -1,15 +1,15 @@
 #include "shell/frmMain.h"
 
 #include "calendar/PaganCalendarTool.h"
-#include "common/DataSourceChoice.h"
-#include "common/Look.h"
-#include "common/Pictures.h"
-#include "common/SharedMenus.h"
-#include "common/Texts.h"
-#include "common/WebPages.h"
-#include "common/Windows.h"
+#include "commands/DataSourceChoice.h"
+#include "core/Texts.h"
 #include "diary/PaganDiaryTool.h"
 #include "dowsing/DowsingTool.h"
+#include "ui/Look.h"
+#include "ui/Pictures.h"
+#include "ui/SharedMenus.h"
+#include "ui/WebPages.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QGroupBox>

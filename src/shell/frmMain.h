@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/BrandFrame.h"
-#include "common/Form.h"
+#include "ui/BrandFrame.h"
+#include "ui/Form.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
-#include "common/Clock.h"
-#include "common/Windows.h"
+#include "core/Clock.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

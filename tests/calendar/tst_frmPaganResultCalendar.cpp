@@ -1,9 +1,9 @@
 #include "calendar/PaganCalendarValues.h"
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
-#include "common/Clock.h"
-#include "common/Windows.h"
+#include "core/Clock.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

@@ -3,10 +3,10 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "calendar/frmWheelOfTheYear.h"
-#include "common/Clock.h"
-#include "common/FileDialogs.h"
-#include "common/Windows.h"
+#include "core/Clock.h"
 #include "support/TestSupport.h"
+#include "ui/FileDialogs.h"
+#include "ui/Windows.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "common/Application.h"
-#include "common/DataBackup.h"
-#include "common/SqliteFiles.h"
+#include "core/Application.h"
+#include "data/DataBackup.h"
+#include "data/SqliteFiles.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>

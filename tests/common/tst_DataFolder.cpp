@@ -1,4 +1,4 @@
-#include "common/DataFolder.h"
+#include "data/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

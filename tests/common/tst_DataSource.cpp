@@ -1,4 +1,4 @@
-#include "common/DataSource.h"
+#include "data/DataSource.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "common/Database.h"
+#include "data/Database.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "common/KeyedPages.h"
+#include "data/KeyedPages.h"
 
 #include <QtTest>
 

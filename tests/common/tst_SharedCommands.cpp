@@ -1,9 +1,9 @@
-#include "common/BrandFrame.h"
-#include "common/Keyboard.h"
-#include "common/MessageBox.h"
-#include "common/SharedMenus.h"
-#include "common/WebPages.h"
 #include "support/TestSupport.h"
+#include "ui/BrandFrame.h"
+#include "ui/Keyboard.h"
+#include "ui/MessageBox.h"
+#include "ui/SharedMenus.h"
+#include "ui/WebPages.h"
 
 #include <QAbstractButton>
 #include <QMainWindow>

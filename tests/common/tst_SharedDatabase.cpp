@@ -1,13 +1,13 @@
-#include "common/Application.h"
-#include "common/DataSource.h"
-#include "common/DataSourceChoice.h"
-#include "common/FileDialogs.h"
-#include "common/ServerCopy.h"
-#include "common/ServerSource.h"
-#include "common/SharedDatabase.h"
-#include "common/frmDataSource.h"
+#include "commands/DataSourceChoice.h"
+#include "commands/frmDataSource.h"
+#include "core/Application.h"
+#include "core/SharedDatabase.h"
+#include "data/DataSource.h"
+#include "data/ServerCopy.h"
+#include "data/ServerSource.h"
 #include "support/TestServer.h"
 #include "support/TestSupport.h"
+#include "ui/FileDialogs.h"
 
 #include <QDir>
 #include <QFile>

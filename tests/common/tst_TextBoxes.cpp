@@ -1,4 +1,4 @@
-#include "common/TextBoxes.h"
+#include "ui/TextBoxes.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

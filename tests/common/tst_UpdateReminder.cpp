@@ -1,7 +1,7 @@
-#include "common/Application.h"
-#include "common/Clock.h"
-#include "common/UpdateReminder.h"
+#include "core/Application.h"
+#include "core/Clock.h"
 #include "support/TestSupport.h"
+#include "ui/UpdateReminder.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "common/WholeFile.h"
+#include "data/WholeFile.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>

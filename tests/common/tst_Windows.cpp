@@ -1,6 +1,6 @@
-#include "common/ShellServices.h"
-#include "common/Windows.h"
 #include "support/TestSupport.h"
+#include "ui/ShellServices.h"
+#include "ui/Windows.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

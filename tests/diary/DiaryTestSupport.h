@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/Database.h"
-#include "common/Windows.h"
+#include "data/Database.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QAbstractItemView>
 #include <QCryptographicHash>

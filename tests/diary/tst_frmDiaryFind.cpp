@@ -1,9 +1,9 @@
 #include "DiaryTestSupport.h"
-#include "common/FileDialogs.h"
-#include "common/Windows.h"
 #include "diary/DiaryTools.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "ui/FileDialogs.h"
+#include "ui/Windows.h"
 
 #include <QAction>
 #include <QCheckBox>

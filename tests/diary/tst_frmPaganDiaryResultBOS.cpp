@@ -1,7 +1,7 @@
 #include "DiaryTestSupport.h"
-#include "common/Windows.h"
 #include "diary/frmPaganDiaryMain.h"
 #include "diary/frmPaganDiaryResultBOS.h"
+#include "ui/Windows.h"
 
 #include <QLabel>
 #include <QLineEdit>

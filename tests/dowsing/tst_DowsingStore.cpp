@@ -1,5 +1,5 @@
-#include "common/ServerConnection.h"
-#include "common/ServerSource.h"
+#include "data/ServerConnection.h"
+#include "data/ServerSource.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingStore.h"
 #include "support/DowsingTestFile.h"

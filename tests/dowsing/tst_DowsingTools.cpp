@@ -1,8 +1,6 @@
-#include "common/Application.h"
-#include "common/BackupCommands.h"
-#include "common/DataBackup.h"
-#include "common/FileDialogs.h"
-#include "common/Windows.h"
+#include "commands/BackupCommands.h"
+#include "core/Application.h"
+#include "data/DataBackup.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTools.h"
@@ -10,6 +8,8 @@
 #include "support/DowsingSeed.h"
 #include "support/DowsingTestFile.h"
 #include "support/TestSupport.h"
+#include "ui/FileDialogs.h"
+#include "ui/Windows.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,4 @@
-#include "common/Application.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/MDIDowsingForm1.h"
 #include "dowsing/frmDowsingAllRecord.h"
@@ -9,6 +8,7 @@
 #include "support/DowsingSeed.h"
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,4 @@
-#include "common/Application.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
@@ -11,6 +10,7 @@
 #include "support/DowsingTestFile.h"
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>

@@ -1,6 +1,5 @@
-#include "common/Application.h"
-#include "common/DataBackup.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "data/DataBackup.h"
 #include "dowsing/DowsingSearch.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
@@ -11,6 +10,7 @@
 #include "support/DowsingTestFile.h"
 #include "support/TestServer.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,8 +1,5 @@
-#include "common/Application.h"
-#include "common/Clock.h"
-#include "common/Keyboard.h"
-#include "common/UpdateReminder.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "core/Clock.h"
 #include "dowsing/DowsingEntryRules.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
@@ -10,6 +7,9 @@
 #include "support/DowsingTestFile.h"
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
+#include "ui/Keyboard.h"
+#include "ui/UpdateReminder.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,4 @@
-#include "common/Application.h"
-#include "common/FileDialogs.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
@@ -10,6 +8,8 @@
 #include "support/DowsingTestFile.h"
 #include "support/DowsingWorld.h"
 #include "support/TestSupport.h"
+#include "ui/FileDialogs.h"
+#include "ui/Windows.h"
 
 #include <QClipboard>
 #include <QDialog>

@@ -1,10 +1,7 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "calendar/frmWheelOfTheYear.h"
-#include "common/Application.h"
-#include "common/Manual.h"
-#include "common/Windows.h"
-#include "common/frmManual.h"
+#include "core/Application.h"
 #include "diary/DiaryTestSupport.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryMain.h"
@@ -16,6 +13,9 @@
 #include "dowsing/frmDowsingMain.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "ui/Manual.h"
+#include "ui/Windows.h"
+#include "ui/frmManual.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

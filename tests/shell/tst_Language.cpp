@@ -1,8 +1,7 @@
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "calendar/frmWheelOfTheYear.h"
-#include "common/Language.h"
-#include "common/Windows.h"
+#include "core/Language.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
@@ -16,6 +15,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,11 +1,11 @@
 #include "calendar/PaganCalendarTool.h"
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
-#include "common/Clock.h"
-#include "common/Windows.h"
+#include "core/Clock.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QLabel>
 #include <QPushButton>

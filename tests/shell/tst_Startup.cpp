@@ -1,11 +1,11 @@
-#include "common/Application.h"
-#include "common/Clock.h"
-#include "common/Pictures.h"
-#include "common/UpdateReminder.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "core/Clock.h"
 #include "shell/Startup.h"
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
+#include "ui/Pictures.h"
+#include "ui/UpdateReminder.h"
+#include "ui/Windows.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

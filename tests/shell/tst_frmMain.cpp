@@ -1,9 +1,9 @@
-#include "common/WebPages.h"
-#include "common/Windows.h"
 #include "shell/Startup.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
+#include "ui/WebPages.h"
+#include "ui/Windows.h"
 
 #include <QGroupBox>
 #include <QMenu>

@@ -1,10 +1,10 @@
-#include "common/ClickLabel.h"
-#include "common/Windows.h"
 #include "diary/DiaryTestSupport.h"
 #include "diary/PaganDiaryTool.h"
 #include "diary/frmPaganDiaryMain.h"
 #include "diary/frmPaganDiaryResultBOS.h"
 #include "shell/frmMain.h"
+#include "ui/ClickLabel.h"
+#include "ui/Windows.h"
 
 #include <QDir>
 #include <QGroupBox>

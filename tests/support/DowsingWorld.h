@@ -1,7 +1,6 @@
 #pragma once
 
-#include "common/Application.h"
-#include "common/Windows.h"
+#include "core/Application.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTool.h"
 #include "dowsing/frmDowsingAllRecord.h"
@@ -9,6 +8,7 @@
 #include "dowsing/frmDowsingSave.h"
 #include "support/DowsingTestFile.h"
 #include "support/TestSupport.h"
+#include "ui/Windows.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "support/TestServer.h"
 
-#include "common/DataSource.h"
-#include "common/ServerSource.h"
+#include "data/DataSource.h"
+#include "data/ServerSource.h"
 
 #include <QAtomicInteger>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Services.h"
-#include "common/SharedDatabase.h"
+#include "core/Services.h"
+#include "core/SharedDatabase.h"
 
 #include <QString>
 #include <functional>

@@ -1,10 +1,10 @@
 #include "support/TestSupport.h"
 
-#include "common/Application.h"
-#include "common/Clock.h"
-#include "common/DataSource.h"
-#include "common/Windows.h"
+#include "core/Application.h"
+#include "core/Clock.h"
+#include "data/DataSource.h"
 #include "support/TestServer.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

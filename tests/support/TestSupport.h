@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/MessageBox.h"
-#include "common/Services.h"
-#include "common/ShellServices.h"
+#include "core/Services.h"
+#include "ui/MessageBox.h"
+#include "ui/ShellServices.h"
 
 #include <QList>
 #include <QObject>

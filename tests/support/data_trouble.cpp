@@ -2,9 +2,9 @@
 // of its own (under strace, which kills it or refuses a call where a test wants it); prints what it said, nothing
 // for success. restore BACKUP DATA | automatic DATA WHEN | backup DATA PARENT WHEN | change DB SQL | read DB | whole
 // PATH TEXT
-#include "common/DataBackup.h"
-#include "common/Database.h"
-#include "common/WholeFile.h"
+#include "data/DataBackup.h"
+#include "data/Database.h"
+#include "data/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QSqlError>

@@ -1,7 +1,7 @@
 // velloran_makeicons FOLDER
 // Writes the desktop icon into FOLDER as the icon theme wants it: scalable/apps/<id>.svg and
 // <n>x<n>/apps/<id>.png, drawn by the program's own painter code.
-#include "common/Pictures.h"
+#include "ui/Pictures.h"
 
 #include <QDir>
 #include <QFile>

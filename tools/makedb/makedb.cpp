@@ -1,6 +1,6 @@
 // velloran_makedb SCHEMA.sql DATABASE
 // Creates DATABASE from the statements in SCHEMA.sql unless DATABASE already exists.
-#include "common/Database.h"
+#include "data/Database.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,0 +1,113 @@
+#include "ui/Manual.h"
+
+#include "ui/MessageBox.h"
+#include "ui/Windows.h"
+#include "ui/frmManual.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifndef VELLORAN_MANUAL_FROM_BIN
+#define VELLORAN_MANUAL_FROM_BIN "../share/velloran/manual"
+#endif
+
+namespace Manual {
+
+namespace {
+struct WindowPage {
+    const char* window;
+    const char* page;
+};
+constexpr WindowPage kWindowPages[] = {
+    {"frmMain", "launcher.html"},
+    {"frmAbout", "launcher.html#about"},
+    {"MDIDowsingForm1", "dowsing.html"},
+    {"frmDowsingMain", "dowsing.html#wizard"},
+    {"frmDowsingAllRecord", "dowsing.html#grid"},
+    {"frmDowsingSave", "dowsing.html#sheet"},
+    {"frmDowsingFind", "find-records.html"},
+    {"frmPaganMain", "calendar.html#browser"},
+    {"frmPaganResultCalendar", "calendar.html#month"},
+    {"frmWheelOfTheYear", "wheel.html"},
+    {"frmPaganDiaryMain", "diary.html#chooser"},
+    {"frmPaganDiaryResultBOS", "diary.html#book"},
+    {"frmDiaryFind", "diary.html#find"},
+};
+const QString kContents = QStringLiteral("index.html");
+
+// The manual as installed and as built: beside the program.
+QString besideProgram() {
+    return QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELLORAN_MANUAL_FROM_BIN)));
+}
+
+bool holdsManual(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo::exists(QDir(folder).filePath(kContents));
+}
+} // namespace
+
+QString Folder() {
+    // Beside the program; then wherever the system keeps programs' data.
+    QString beside = besideProgram();
+    if (holdsManual(beside)) {
+        return beside;
+    }
+    const QString installed = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation, QStringLiteral("velloran/manual"), QStandardPaths::LocateDirectory);
+    return holdsManual(installed) ? installed : QString();
+}
+
+QString PageFor(const QString& windowName) {
+    for (const WindowPage& known : kWindowPages) {
+        if (windowName == QLatin1String(known.window)) {
+            return QString::fromLatin1(known.page);
+        }
+    }
+    return kContents;
+}
+
+QStringList PagesNamed() {
+    QStringList pages{kContents};
+    for (const WindowPage& known : kWindowPages) {
+        pages << QString::fromLatin1(known.page);
+    }
+    return pages;
+}
+
+void Show(const QString& page, QWidget* over) {
+    if (Folder().isEmpty()) {
+        MsgBox(QCoreApplication::translate("Manual", "The manual cannot be shown: its pages are not installed with "
+                                                     "the program (%1).")
+                   .arg(QDir::toNativeSeparators(besideProgram())),
+               MsgButtons::Ok, MsgIcon::Critical, over);
+        return;
+    }
+    frmManual* manual = Windows::Load<frmManual>();
+    if (!manual) {
+        return;
+    }
+    manual->ShowPage(page);
+    // Over a modal dialog the manual is modal too: otherwise it could not be scrolled until the dialog had gone.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != manual ? Qt::ApplicationModal : Qt::NonModal;
+    if (manual->windowModality() != wanted) {
+        manual->hide();
+        manual->setWindowModality(wanted);
+    }
+    Windows::Show<frmManual>();
+}
+
+QAction* MakeCommand(QWidget* window, std::function<QString()> page) {
+    auto* command = new QAction(QCoreApplication::translate("Manual", "Velloran &Manual"), window);
+    command->setObjectName(QStringLiteral("mnuManual"));
+    command->setShortcut(QKeySequence(Qt::Key_F1));
+    command->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(command);
+    QObject::connect(command, &QAction::triggered, window, [window, page = std::move(page)] { Show(page(), window); });
+    return command;
+}
+
+} // namespace Manual
