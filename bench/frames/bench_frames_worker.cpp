@@ -11,6 +11,7 @@
 // the ratio is the median of the rounds' ratios where the floor is timed round by round, else against the frame.
 #include "calendar/frmPaganMain.h"
 #include "core/Application.h"
+#include "data/DataSource.h"
 #include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
@@ -335,9 +336,9 @@ int diary(const QString& folder, int rounds) {
         const double r = watch.time([&] { button("Command3")->click(); }, book, "remove one diary entry");
         const double fa = floor.add(watch);
         const double fr = floor.remove(watch);
-        // The floor wrote through a connection of its own, as another program would: read the list again
-        // (outside the clock) so that the book's next change is its own again.
-        window->refreshKeywords();
+        // The floor wrote through a connection of its own, as another program would: the book hears of it now
+        // (outside the clock), as it would within half a second, so that its next change is its own again.
+        DataSource::of(DiaryFilePath()).checkForOutsideChanges();
         settle();
         if (i > 0) {
             add.push_back(a);

@@ -161,18 +161,19 @@ std::optional<qint64> DataSource::dataVersion() {
     }
     QSqlDatabase db = connection_->database();
     // Never wait here: this runs between the user's clicks, and a file held by another program is looked at
-    // again at the next tick.
+    // again at the next tick. The statement is kept prepared: it runs at every change this program makes.
     const int waited = busyTimeoutMs_;
-    QSqlQuery query(db);
-    if (waited != 0 && !query.exec(QStringLiteral("PRAGMA busy_timeout = 0"))) {
+    if (waited != 0 && !SetBusyTimeout(db, 0)) {
         return std::nullopt;
     }
     std::optional<qint64> version;
-    if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next()) {
-        version = query.value(0).toLongLong();
+    if (StoreResult<QSqlQuery*> query = statement(db, QStringLiteral("PRAGMA data_version")); query) {
+        if ((*query)->exec() && (*query)->next()) {
+            version = (*query)->value(0).toLongLong();
+        }
+        (*query)->finish();
     }
-    query.finish();
-    if (waited != 0 && !query.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(waited))) {
+    if (waited != 0 && !SetBusyTimeout(db, waited)) {
         busyTimeoutMs_ = 0;
     }
     return version;

@@ -272,6 +272,14 @@ std::optional<quint32> ChangeCounter(const QSqlDatabase& db, const QString& sche
     return quint32(bytes[0]) << 24 | quint32(bytes[1]) << 16 | quint32(bytes[2]) << 8 | quint32(bytes[3]);
 }
 
+bool SetBusyTimeout(const QSqlDatabase& db, int milliseconds) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        return false;
+    }
+    return sqlite3_busy_timeout(*static_cast<sqlite3* const*>(handle.constData()), milliseconds) == SQLITE_OK;
+}
+
 DatabaseTransaction::DatabaseTransaction(const QSqlDatabase& database) : database_(database) {
     // FULL syncs the file at each commit but not the folder once the journal is deleted, so that after a power cut
     // the journal may be back and undo a change the user was told was saved; EXTRA syncs the folder too. Set here,

@@ -119,6 +119,11 @@ StoreError RollBackInterruptedChange(const QString& path);
 // locks the connection holds. Nothing when it cannot be read.
 std::optional<quint32> ChangeCounter(const QSqlDatabase& db, const QString& schema = QStringLiteral("main"));
 
+// Sets how long the connection's statements wait for another program's lock, through SQLite's own handle: no statement
+// to parse, so a look between two clicks can stop waiting and wait again for almost nothing. False when `db` is no
+// SQLite connection.
+bool SetBusyTimeout(const QSqlDatabase& db, int milliseconds);
+
 // Begins a transaction and rolls it back when it goes out of scope uncommitted, so that every early return
 // of a change leaves the file as it was; a committed one lasts through a power cut.
 class DatabaseTransaction {

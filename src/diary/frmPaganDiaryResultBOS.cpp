@@ -428,7 +428,13 @@ void frmPaganDiaryResultBOS::removeSelectedEntry() {
     // Given the entry as the boxes showed it, so that a change someone else made since is not removed unseen.
     std::optional<DiaryEntry> shown =
         shownEntry_ && shownEntry_->Index == **index ? shownEntry_ : std::optional<DiaryEntry>();
-    StoreResult<KeptRow> removed = keywords_->store().removeKept(section_, **index, shown);
+    const auto removeEntry = [&] {
+        // The list moves its selection off the line it takes away; the boxes are emptied after, so no other entry is
+        // read and shown meanwhile.
+        const QSignalBlocker quiet(keywordList_->selectionModel());
+        return keywords_->store().removeKept(section_, **index, shown);
+    };
+    StoreResult<KeptRow> removed = removeEntry();
     while (!removed && removed.error().cause != StoreCause::NoSuchRow) {
         if (removed.error().cause == StoreCause::Changed) {
             if (MsgBox(DiaryBookMessages::RemoveChangedEntry(removed.error().what), MsgButtons::YesNo,
@@ -440,7 +446,7 @@ void frmPaganDiaryResultBOS::removeSelectedEntry() {
         } else if (!reportStoreError(removed.error())) {
             break;
         }
-        removed = keywords_->store().removeKept(section_, **index, shown);
+        removed = removeEntry();
     }
     if (removed || removed.error().cause == StoreCause::NoSuchRow) {
         // Set rather than cleared: a box's own undo would bring the removed text back into the box, not the entry.
