@@ -198,8 +198,8 @@ frmDowsingMain::frmDowsingMain() {
     connect(addRecordItem_, &QAction::triggered, this, &frmDowsingMain::startNewRecord);
     connect(viewAllItem, &QAction::triggered, this, &frmDowsingMain::ShowAllRecords);
     connect(menus_.mnuExit, &QAction::triggered, this, &frmDowsingMain::exitToLauncher);
-    connect(toolList_, &QComboBox::activated, this, &frmDowsingMain::offerOtherTool);
-    connect(itemList_, &QComboBox::activated, this, &frmDowsingMain::offerOtherItem);
+    connect(toolList_, &QComboBox::activated, this, [this](int index) { offerOther(otherTool_, otherItem_, index); });
+    connect(itemList_, &QComboBox::activated, this, [this](int index) { offerOther(otherItem_, otherTool_, index); });
 
     setFixedSize(sizeHint());
 }
@@ -313,19 +313,9 @@ void frmDowsingMain::buildToolsPage() {
     toolList_->setAccessibleName(tr("Dowsing Tool"));
     // The box typed into is a control of its own to a screen reader; it answers to the list's name.
     toolList_->lineEdit()->setAccessibleName(toolList_->accessibleName());
-    otherToolBox_ = new QFrame(toolFrame);
-    otherToolBox_->setObjectName(QStringLiteral("fraDowsingTool"));
-    otherToolBox_->setFrameShape(QFrame::Box);
-    otherToolBox_->setGeometry(6, 42, 270, 76);
-    Look::SetBackground(otherToolBox_, kInnerGrey);
-    otherToolField_ = new QLineEdit(otherToolBox_);
-    otherToolField_->setObjectName(QStringLiteral("txtDowsingTool"));
-    otherToolField_->setAccessibleName(tr("Other dowsing tool"));
-    otherToolField_->setGeometry(6, 6, 256, 26);
-    QPushButton* otherToolOk = button(QStringLiteral("cmdOk"), tr("&Ok"), otherToolBox_, QRect(6, 40, 80, 28));
-    QPushButton* otherToolCancel =
-        button(QStringLiteral("cmdCancel"), tr("&Cancel"), otherToolBox_, QRect(92, 40, 80, 28));
-    otherToolBox_->hide();
+    otherTool_ =
+        otherEntry(toolFrame, {"fraDowsingTool", "txtDowsingTool", "cmdOk", "cmdCancel"}, tr("Other dowsing tool"),
+                   toolList_, DowsingEntryRules::OtherToolIndex, &DowsingMessages::EnterTool);
 
     QGroupBox* itemFrame = innerFrame(QStringLiteral("Frame4"), tr("Dowsing Item:-"), p, QRect(304, 26, 282, 124));
     QLabel* itemHint =
@@ -335,20 +325,9 @@ void frmDowsingMain::buildToolsPage() {
     itemList_->addItems(Rules::itemEntries());
     itemList_->setAccessibleName(tr("Dowsing Item"));
     itemList_->lineEdit()->setAccessibleName(itemList_->accessibleName());
-    otherItemBox_ = new QFrame(itemFrame);
-    otherItemBox_->setObjectName(QStringLiteral("fraItemDowsing"));
-    otherItemBox_->setFrameShape(QFrame::Box);
-    otherItemBox_->setGeometry(6, 42, 270, 76);
-    Look::SetBackground(otherItemBox_, kInnerGrey);
-    otherItemField_ = new QLineEdit(otherItemBox_);
-    otherItemField_->setObjectName(QStringLiteral("txtItemDowsing"));
-    otherItemField_->setAccessibleName(tr("Other dowsing item"));
-    otherItemField_->setGeometry(6, 6, 256, 26);
-    QPushButton* otherItemOk =
-        button(QStringLiteral("cmdOkItemDowsing"), tr("&Ok"), otherItemBox_, QRect(6, 40, 80, 28));
-    QPushButton* otherItemCancel =
-        button(QStringLiteral("cmdCancelItemDowsing"), tr("&Cancel"), otherItemBox_, QRect(92, 40, 80, 28));
-    otherItemBox_->hide();
+    otherItem_ =
+        otherEntry(itemFrame, {"fraItemDowsing", "txtItemDowsing", "cmdOkItemDowsing", "cmdCancelItemDowsing"},
+                   tr("Other dowsing item"), itemList_, DowsingEntryRules::OtherItemIndex, &DowsingMessages::EnterItem);
 
     QGroupBox* dateTimeFrame = innerFrame(QStringLiteral("fraDateTime"), QString(), p, QRect(12, 158, 574, 140));
     dateTimeFrame->setAccessibleName(tr("Dowsing Date and Time"));
@@ -389,10 +368,6 @@ void frmDowsingMain::buildToolsPage() {
 
     connect(backButton, &QPushButton::clicked, this, &frmDowsingMain::showCustomerPage);
     connect(nextButton, &QPushButton::clicked, this, &frmDowsingMain::showNotesPage);
-    connect(otherToolOk, &QPushButton::clicked, this, &frmDowsingMain::acceptOtherTool);
-    connect(otherToolCancel, &QPushButton::clicked, this, &frmDowsingMain::cancelOtherTool);
-    connect(otherItemOk, &QPushButton::clicked, this, &frmDowsingMain::acceptOtherItem);
-    connect(otherItemCancel, &QPushButton::clicked, this, &frmDowsingMain::cancelOtherItem);
 }
 
 void frmDowsingMain::buildNotesPage() {
@@ -526,58 +501,51 @@ void frmDowsingMain::showToolsPage() {
     toolList_->setFocus();
 }
 
-void frmDowsingMain::offerOtherTool(int index) {
-    otherItemBox_->hide();
-    if (index == DowsingEntryRules::OtherToolIndex) {
-        otherToolBox_->show();
-        otherToolBox_->raise();
-        otherToolField_->setFocus();
+frmDowsingMain::OtherEntry frmDowsingMain::otherEntry(QWidget* frame, const OtherEntryNames& names,
+                                                      const QString& accessibleName, QComboBox* list, int otherIndex,
+                                                      QString (*emptyMessage)()) {
+    OtherEntry entry{new QFrame(frame), nullptr, list, otherIndex, emptyMessage};
+    entry.box->setObjectName(QLatin1String(names.box));
+    entry.box->setFrameShape(QFrame::Box);
+    entry.box->setGeometry(6, 42, 270, 76);
+    Look::SetBackground(entry.box, kInnerGrey);
+    entry.field = new QLineEdit(entry.box);
+    entry.field->setObjectName(QLatin1String(names.field));
+    entry.field->setAccessibleName(accessibleName);
+    entry.field->setGeometry(6, 6, 256, 26);
+    QPushButton* ok = button(QLatin1String(names.ok), tr("&Ok"), entry.box, QRect(6, 40, 80, 28));
+    QPushButton* cancel = button(QLatin1String(names.cancel), tr("&Cancel"), entry.box, QRect(92, 40, 80, 28));
+    entry.box->hide();
+    connect(ok, &QPushButton::clicked, this, [this, entry] { acceptOther(entry); });
+    connect(cancel, &QPushButton::clicked, this, [entry] { cancelOther(entry); });
+    return entry;
+}
+
+void frmDowsingMain::offerOther(const OtherEntry& entry, const OtherEntry& theOther, int index) {
+    theOther.box->hide();
+    if (index == entry.otherIndex) {
+        entry.box->show();
+        entry.box->raise();
+        entry.field->setFocus();
     }
 }
 
-void frmDowsingMain::offerOtherItem(int index) {
-    otherToolBox_->hide();
-    if (index == DowsingEntryRules::OtherItemIndex) {
-        otherItemBox_->show();
-        otherItemBox_->raise();
-        otherItemField_->setFocus();
-    }
-}
-
-void frmDowsingMain::acceptOtherTool() {
-    if (otherToolField_->text().isEmpty()) {
-        MsgBox(DowsingMessages::EnterTool(), MsgButtons::Ok, MsgIcon::Information, this);
-        otherToolField_->setFocus();
+void frmDowsingMain::acceptOther(const OtherEntry& entry) {
+    if (entry.field->text().isEmpty()) {
+        MsgBox(entry.emptyMessage(), MsgButtons::Ok, MsgIcon::Information, this);
+        entry.field->setFocus();
         return;
     }
-    toolList_->setEditText(otherToolField_->text());
-    otherToolBox_->hide();
-    toolList_->setFocus();
+    entry.list->setEditText(entry.field->text());
+    entry.box->hide();
+    entry.list->setFocus();
 }
 
-void frmDowsingMain::cancelOtherTool() {
-    otherToolBox_->hide();
-    toolList_->setCurrentIndex(0);
-    toolList_->setEditText(toolList_->itemText(0));
-    toolList_->setFocus();
-}
-
-void frmDowsingMain::acceptOtherItem() {
-    if (otherItemField_->text().isEmpty()) {
-        MsgBox(DowsingMessages::EnterItem(), MsgButtons::Ok, MsgIcon::Information, this);
-        otherItemField_->setFocus();
-        return;
-    }
-    itemList_->setEditText(otherItemField_->text());
-    otherItemBox_->hide();
-    itemList_->setFocus();
-}
-
-void frmDowsingMain::cancelOtherItem() {
-    otherItemBox_->hide();
-    itemList_->setCurrentIndex(0);
-    itemList_->setEditText(itemList_->itemText(0));
-    itemList_->setFocus();
+void frmDowsingMain::cancelOther(const OtherEntry& entry) {
+    entry.box->hide();
+    entry.list->setCurrentIndex(0);
+    entry.list->setEditText(entry.list->itemText(0));
+    entry.list->setFocus();
 }
 
 DowsingRecord frmDowsingMain::recordFromFields() const {

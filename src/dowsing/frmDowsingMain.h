@@ -67,12 +67,25 @@ class frmDowsingMain : public DowsingChildWindow {
     void showToolsPage();
     void showNotesPage();
     // "Other" in a list opens a small box to type the tool or item in; Ok puts the text into the list.
-    void offerOtherTool(int index);
-    void offerOtherItem(int index);
-    void acceptOtherTool();
-    void cancelOtherTool();
-    void acceptOtherItem();
-    void cancelOtherItem();
+    struct OtherEntry {
+        QFrame* box = nullptr;
+        QLineEdit* field = nullptr;
+        QComboBox* list = nullptr;
+        int otherIndex = 0;                  // the list's "Other"
+        QString (*emptyMessage)() = nullptr; // what Ok says over an empty box
+    };
+    struct OtherEntryNames {
+        const char* box;
+        const char* field;
+        const char* ok;
+        const char* cancel;
+    };
+    OtherEntry otherEntry(QWidget* frame, const OtherEntryNames& names, const QString& accessibleName, QComboBox* list,
+                          int otherIndex, QString (*emptyMessage)());
+    // Opens `entry`'s box when its list's "Other" is chosen; the other list's box goes.
+    static void offerOther(const OtherEntry& entry, const OtherEntry& theOther, int index);
+    void acceptOther(const OtherEntry& entry);
+    static void cancelOther(const OtherEntry& entry);
     // Adds a new record or, in Updating, writes back the one being edited.
     void saveRecord();
 
@@ -100,11 +113,9 @@ class frmDowsingMain : public DowsingChildWindow {
 
     QGroupBox* toolsPage_;
     QComboBox* toolList_;
-    QFrame* otherToolBox_;
-    QLineEdit* otherToolField_;
+    OtherEntry otherTool_;
     QComboBox* itemList_;
-    QFrame* otherItemBox_;
-    QLineEdit* otherItemField_;
+    OtherEntry otherItem_;
     QComboBox* monthList_;
     QComboBox* dayList_;
     QComboBox* yearList_;
