@@ -74,6 +74,20 @@ StoreResult<bool> DataSource::hasAutomaticKey(const QSqlDatabase& db, const QStr
     return columns == 0 || (numbered && keys == 1);
 }
 
+StoreStatus DataSource::requireAutomaticKey(const QSqlDatabase& db, const QString& table, const QString& column,
+                                            const QString& what, const QString& refusal) {
+    const StoreResult<bool> keyed = hasAutomaticKey(db, table, column);
+    if (!keyed) {
+        StoreError error = keyed.error();
+        error.what = what;
+        return placed(std::move(error));
+    }
+    if (*keyed) {
+        return Done{};
+    }
+    return StoreError{StoreCause::Damaged, what, refusal, {}};
+}
+
 DataSource::DataSource(QString path) : path_(std::move(path)) {
     qRegisterMetaType<DataChange>();
     outsideChanges_.setInterval(CheckIntervalMs);

@@ -57,6 +57,11 @@ class DataSource : public QObject {
     // Whether `column` of `table` is a key the database hands out itself (true too for a table that is not there,
     // which the statements then report); an error when that cannot be found out.
     virtual StoreResult<bool> hasAutomaticKey(const QSqlDatabase& db, const QString& table, const QString& column);
+    // Done when `column` of `table` is such a key. A table whose key the database does not hand out would take rows
+    // that could be neither changed nor removed: refused, as Damaged with `refusal` (the store's words); a key that
+    // cannot be looked at, with the reason. Both said as `what`.
+    StoreStatus requireAutomaticKey(const QSqlDatabase& db, const QString& table, const QString& column,
+                                    const QString& what, const QString& refusal);
 
     // The kept connection, opened if it is not: a file that was missing, held or unreadable before is tried
     // again at each call, and a file put in the place of the one opened (by a restore or a sync tool, by

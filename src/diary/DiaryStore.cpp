@@ -124,22 +124,12 @@ StoreResult<QSqlDatabase> DiaryStore::database(DiarySection section, const QStri
 // file may have a plain column instead; its entries could then be neither edited nor removed, so the section
 // is refused with a reason. A table that is not there at all is left for the statement to report.
 StoreStatus DiaryStore::keyIsAutomatic(const QSqlDatabase& db, DiarySection section, const QString& what) {
-    const StoreResult<bool> keyed = source_.hasAutomaticKey(db, tableName(section), QStringLiteral("Index"));
-    if (!keyed) {
-        StoreError error = keyed.error();
-        error.what = what;
-        return fail(std::move(error));
-    }
-    if (*keyed) {
-        return Done{};
-    }
-    return StoreError{StoreCause::Damaged,
-                      what,
-                      Words::tr("the file %1 does not number its entries itself (the \"Index\" column of the %2 "
-                                "section is no automatic key), so an entry could be neither edited nor removed; it "
-                                "may be an older or converted file")
-                          .arg(QDir::toNativeSeparators(path_), DiarySectionName(section)),
-                      {}};
+    return source_.requireAutomaticKey(
+        db, tableName(section), QStringLiteral("Index"), what,
+        Words::tr("the file %1 does not number its entries itself (the \"Index\" column of the %2 section is no "
+                  "automatic key), so an entry could be neither edited nor removed; it may be an older or converted "
+                  "file")
+            .arg(QDir::toNativeSeparators(path_), DiarySectionName(section)));
 }
 
 StoreResult<QList<DiaryEntry>> DiaryStore::entries(DiarySection section) {

@@ -163,23 +163,12 @@ StoreStatus DowsingStore::open() {
 // row number). A converted or older file may have a plain column instead: every added record would then
 // carry no number and could be neither changed nor removed, so such a file is refused.
 StoreStatus DowsingStore::checkKeyColumn(const QSqlDatabase& db) {
-    const QString what = Words::tr("The dowsing records could not be opened");
-    const StoreResult<bool> keyed = source_.hasAutomaticKey(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"));
-    if (!keyed) {
-        StoreError error = keyed.error();
-        error.what = what;
-        return fail(std::move(error));
-    }
-    if (*keyed) {
-        return Done{};
-    }
-    return StoreError{StoreCause::Damaged,
-                      what,
-                      Words::tr("the file %1 does not number its records itself (its IdNumber column is no "
-                                "automatic key), so a record added to it could be neither changed nor removed; it "
-                                "may be an older or converted file")
-                          .arg(QDir::toNativeSeparators(filePath_)),
-                      {}};
+    return source_.requireAutomaticKey(
+        db, QString::fromLatin1(Table), QStringLiteral("IdNumber"),
+        Words::tr("The dowsing records could not be opened"),
+        Words::tr("the file %1 does not number its records itself (its IdNumber column is no automatic key), so a "
+                  "record added to it could be neither changed nor removed; it may be an older or converted file")
+            .arg(QDir::toNativeSeparators(filePath_)));
 }
 
 namespace {
