@@ -435,6 +435,24 @@ StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, c
     return RowPutBack{query.value(0).toLongLong(), !taken};
 }
 
+StoreResult<RowNow> LookAtRow(const QSqlDatabase& db, const QString& table, const QString& keySql, qint64 key,
+                              const QString& holds, const QList<QVariant>& values, const QString& what) {
+    QSqlQuery there(db);
+    if (!RunPrepared(there,
+                     QStringLiteral("SELECT CASE WHEN 1 = 1%1 THEN 1 ELSE 0 END FROM %2 WHERE %3 = ?")
+                         .arg(holds.isEmpty() ? QStringLiteral(" AND 1 = 0") : holds, table, keySql),
+                     values + QList<QVariant>{key})) {
+        return StoreError::fromSql(what, there.lastError());
+    }
+    if (!there.next()) {
+        if (there.lastError().isValid()) {
+            return StoreError::fromSql(what, there.lastError());
+        }
+        return RowNow::Gone;
+    }
+    return there.value(0).toInt() == 1 ? RowNow::Holds : RowNow::Differs;
+}
+
 bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values) {
     if (!query.prepare(sql)) {
         return false;

@@ -190,6 +190,13 @@ StoreResult<KeptRow> TakeRowOut(const QSqlDatabase& db, const QString& table, co
 // a new one the table gives it.
 StoreResult<RowPutBack> PutRowBack(const QSqlDatabase& db, const KeptRow& row, const QString& what);
 
+// What a row holds, looked at after a change given it as shown touched nothing.
+enum class RowNow { Gone, Holds, Differs };
+// Whether the row of `table` whose key (`keySql`, as the statements write it) is `key` is there, and whether it meets
+// `holds` (" AND ..." over `values`; nothing asked: it differs). `what` words a failure to look.
+StoreResult<RowNow> LookAtRow(const QSqlDatabase& db, const QString& table, const QString& keySql, qint64 key,
+                              const QString& holds, const QList<QVariant>& values, const QString& what);
+
 // Prepares `sql`, binds `values` in order and runs it; on false the query's lastError() says why, wherever it
 // failed (SQLite reports a locked or damaged file at the prepare already).
 bool RunPrepared(QSqlQuery& query, const QString& sql, const QList<QVariant>& values);

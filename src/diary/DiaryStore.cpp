@@ -213,24 +213,17 @@ StoreStatus DiaryStore::readRows(DiarySection section, const QString& what, cons
 StoreStatus DiaryStore::whyUntouched(const QSqlDatabase& db, DiarySection section, qint64 index,
                                      const std::optional<DiaryEntry>& shown,
                                      const std::optional<DiaryEntry>& written) const {
-    QSqlQuery there(db);
     QVariantList values;
-    const QString sameAsWritten = written ? unchangedSince(written, values) : QStringLiteral(" AND 1 = 0");
-    values << index;
-    if (!RunPrepared(there,
-                     QStringLiteral("SELECT CASE WHEN 1 = 1%1 THEN 1 ELSE 0 END FROM %2 WHERE \"Index\" = ?")
-                         .arg(sameAsWritten, tableName(section)),
-                     values)) {
-        return StoreError::fromSql(notRead(section), there.lastError());
+    const QString holds = unchangedSince(written, values);
+    const StoreResult<RowNow> now =
+        LookAtRow(db, tableName(section), QStringLiteral("\"Index\""), index, holds, values, notRead(section));
+    if (!now) {
+        return now.error();
     }
-    if (!there.next()) {
-        return there.lastError().isValid() ? StoreError::fromSql(notRead(section), there.lastError())
-                                           : noSuchEntry(section, index);
-    }
-    if (there.value(0).toInt() == 1) {
+    if (*now == RowNow::Holds) {
         return Done{};
     }
-    if (!shown) {
+    if (*now == RowNow::Gone || !shown) {
         return noSuchEntry(section, index);
     }
     return StoreError{StoreCause::Changed,

@@ -254,23 +254,16 @@ QString DowsingStore::unchangedSince(const std::optional<DowsingRecord>& shown) 
 StoreStatus DowsingStore::whyUntouched(const QSqlDatabase& db, qint64 idNumber,
                                        const std::optional<DowsingRecord>& shown,
                                        const std::optional<DowsingRecord>& written) const {
-    QSqlQuery there(db);
-    const QString sameAsWritten = written ? unchangedSince(written) : QStringLiteral(" AND 1 = 0");
-    if (!RunPrepared(there,
-                     QStringLiteral("SELECT CASE WHEN 1 = 1%1 THEN 1 ELSE 0 END FROM Details WHERE IdNumber = ?")
-                         .arg(sameAsWritten),
-                     (written ? DowsingSql::values(*written) : QVariantList{}) + QVariantList{idNumber})) {
-        return StoreError::fromSql(Words::tr("The record could not be saved"), there.lastError());
+    const StoreResult<RowNow> now =
+        LookAtRow(db, QString::fromLatin1(Table), QStringLiteral("IdNumber"), idNumber, unchangedSince(written),
+                  written ? DowsingSql::values(*written) : QVariantList{}, Words::tr("The record could not be saved"));
+    if (!now) {
+        return now.error();
     }
-    if (!there.next()) {
-        return there.lastError().isValid()
-                   ? StoreError::fromSql(Words::tr("The record could not be saved"), there.lastError())
-                   : noSuchRecord(idNumber);
-    }
-    if (there.value(0).toInt() == 1) {
+    if (*now == RowNow::Holds) {
         return Done{};
     }
-    if (!shown) {
+    if (*now == RowNow::Gone || !shown) {
         return noSuchRecord(idNumber);
     }
     return StoreError{StoreCause::Changed,
