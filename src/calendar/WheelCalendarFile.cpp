@@ -1,5 +1,6 @@
 #include "calendar/WheelCalendarFile.h"
 
+#include "calendar/Log.h"
 #include "data/WholeFile.h"
 
 #include <QCoreApplication>
@@ -265,7 +266,10 @@ QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTim
 }
 
 QString Save(const QString& path, const QByteArray& text) {
-    return WriteFileWhole(path, text);
+    const QString why = WriteFileWhole(path, text);
+    qCInfo(VelloranCalendarLog, "the wheel's calendar file %s %s%s", qUtf8Printable(path),
+           why.isEmpty() ? "is written" : "is not written: ", qUtf8Printable(why));
+    return why;
 }
 
 } // namespace WheelCalendarFile

@@ -1,5 +1,6 @@
 #include "commands/BackupCommands.h"
 
+#include "commands/Log.h"
 #include "core/Application.h"
 #include "core/Clock.h"
 #include "core/Services.h"
@@ -117,8 +118,10 @@ void restoreIntoServer(const QString& folder, const SharedDatabase& shared, QWid
     QString failed;
     {
         Look::WaitCursor wait;
+        qCInfo(VelloranCommandsLog, "restoring %s into %s", qUtf8Printable(folder), qUtf8Printable(shared.name()));
         failed = ServerCopy::FilesToServer(folder, true);
     }
+    qCInfo(VelloranCommandsLog, "restore %s%s", failed.isEmpty() ? "done" : "not done: ", qUtf8Printable(failed));
     if (failed.isEmpty()) {
         MsgBox(Restored(folder, {}), MsgButtons::Ok, MsgIcon::Information, parent);
     } else {
@@ -147,6 +150,8 @@ void BackUpData(QWidget* parent) {
             made = DataBackup::Make(ApplicationFolder(), folder, Now());
         }
     }
+    qCInfo(VelloranCommandsLog, "backup %s %s",
+           made.ok ? "made in" : "not made:", qUtf8Printable(made.ok ? made.folder : made.error));
     if (made.ok) {
         MsgBox(BackupMade(made.folder), MsgButtons::Ok, MsgIcon::Information, parent);
     } else {
@@ -175,8 +180,12 @@ void Restore(QWidget* parent) {
     DataBackup::Result restored;
     {
         Look::WaitCursor wait;
+        qCInfo(VelloranCommandsLog, "restoring %s", qUtf8Printable(folder));
         restored = DataBackup::Restore(folder, ApplicationFolder(), Now());
     }
+    qCInfo(VelloranCommandsLog, "restore %s %s; the files before it %s",
+           restored.ok ? "done" : "failed:", qUtf8Printable(restored.error),
+           restored.aside.isEmpty() ? "untouched" : qUtf8Printable(restored.aside));
     // Every open view of the two files reads them again now, before the user is told.
     for (const DataBackup::DataFile& file : DataBackup::DataFiles()) {
         DataSource::of(QDir(ApplicationFolder()).filePath(file.fileName)).checkForOutsideChanges();

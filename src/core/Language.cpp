@@ -1,5 +1,7 @@
 #include "core/Language.h"
 
+#include "core/Log.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +21,7 @@ namespace {
 struct Translators {
     std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
+    QString spoken;
 };
 
 Translators& inForce() {
@@ -93,9 +96,16 @@ QString Use(const QLocale& locale, const QStringList& folders, const QString& qt
         if (translators.qt) {
             QCoreApplication::installTranslator(translators.qt.get());
         }
-        return QLocale::languageToCode(language.language());
+        translators.spoken = QLocale::languageToCode(language.language());
+        qCInfo(VelloranCoreLog, "speaking %s for the locale %s", qUtf8Printable(translators.spoken),
+               qUtf8Printable(locale.name()));
+        return translators.spoken;
     }
     return {};
+}
+
+QString Spoken() {
+    return inForce().spoken;
 }
 
 QString NumericDateFormat(const QLocale& locale) {

@@ -27,6 +27,9 @@ QString QtTranslationFolder();
 QString Use(const QLocale& locale, const QStringList& folders = TranslationFolders(),
             const QString& qtFolder = QtTranslationFolder());
 
+// What the last Use returned: the language spoken besides English, or an empty text.
+QString Spoken();
+
 // The user's way of writing a date in figures, with the year in full (7.3.2006 becomes 07.03.2006 in Germany,
 // 3/7/2006 in the United States). Without a locale of the user's (the C locale), the program's own 3/7/2006.
 QString NumericDateFormat(const QLocale& locale = QLocale());

@@ -1,6 +1,7 @@
 #include "data/DataSource.h"
 
 #include "core/Services.h"
+#include "data/Log.h"
 #include "data/ServerSource.h"
 
 #include <QCoreApplication>
@@ -223,6 +224,9 @@ StoreResult<qint64> DataSource::rowCount(const QString& table, int busyTimeoutMs
 }
 
 void DataSource::announce(const DataChange& change) {
+    static const char* const kinds[] = {"added", "changed", "removed", "changed in ways not known"};
+    qCDebug(VelloranDataLog, "%s: row %lld of %s %s", qUtf8Printable(path_), change.key, qUtf8Printable(change.table),
+            kinds[int(change.kind)]);
     // Another program's change not heard of yet would leave a view that applies only this one out of step:
     // then every view reads again, which takes this change in too.
     if (const std::optional<qint64> now = dataVersion(); now && heardVersion_ && *now != *heardVersion_) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/Log.h"
 #include "data/SqlDialect.h"
 
 #include <QHash>
@@ -154,8 +155,10 @@ StoreResult<T> DataSource::changeOnce(const std::function<StoreResult<QSqlDataba
         lost = placed(changed.error());
     }
     if (lost.cause != StoreCause::Unreachable || !lost.atCommit) {
+        qCInfo(VelloranDataLog, "refused: %s", qUtf8Printable(lost.text()));
         return lost;
     }
+    qCInfo(VelloranDataLog, "the answer to a commit was lost: %s", qUtf8Printable(lost.text()));
     if (const StoreStatus settled = settleLostCall(); !settled) {
         return outcomeUnknown(settled.error());
     }
@@ -171,5 +174,6 @@ StoreResult<T> DataSource::changeOnce(const std::function<StoreResult<QSqlDataba
         return changed;
     }
     const StoreError again = placed(changed.error());
+    qCInfo(VelloranDataLog, "refused when done again: %s", qUtf8Printable(again.text()));
     return again.cause == StoreCause::Unreachable && again.atCommit ? outcomeUnknown(again) : again;
 }

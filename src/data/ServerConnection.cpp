@@ -1,5 +1,6 @@
 #include "data/ServerConnection.h"
 
+#include "data/Log.h"
 #include "data/ServerWorker.h"
 
 #include <QAtomicInteger>
@@ -486,6 +487,7 @@ bool ServerDriver::run(const ServerJob& job) {
                 return;
             }
             // No answer within the bound: the socket is shut, which ends libpq's wait with a lost connection.
+            qCInfo(VelloranDataLog, "the server did not answer within %d ms: the connection is cut", boundMs_);
             cut_ = true;
             noteLost();
             if (const qintptr socket = socket_->loadAcquire(); socket >= 0) {

@@ -1,5 +1,6 @@
 #include "data/ServerSource.h"
 
+#include "data/Log.h"
 #include "data/ServerConnection.h"
 #include "data/ServerSchema.h"
 
@@ -110,6 +111,8 @@ void ServerSource::close() {
         // What the session was doing when its connection went may still be done by the server: it is ended before
         // anything is written again, and what it did looked at after.
         lostSession_ = session_;
+        qCInfo(VelloranDataLog, "%s: the connection of session %lld is lost", qUtf8Printable(address_.name()),
+               session_->pid);
     }
     session_.reset();
     forgetStatements();
@@ -167,6 +170,7 @@ StoreStatus ServerSource::open() {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName_);
         connectionName_.clear();
+        qCInfo(VelloranDataLog, "%s cannot be opened: %s", qUtf8Printable(address_.name()), qUtf8Printable(error.why));
         return error;
     }
     QSqlQuery settings(db);
@@ -183,6 +187,8 @@ StoreStatus ServerSource::open() {
         return placed(std::move(error));
     }
     session_ = Session{settings.value(0).toLongLong(), settings.value(1).toString()};
+    qCInfo(VelloranDataLog, "%s %s, session %lld", qUtf8Printable(address_.name()),
+           generation_ > 0 ? "opened again" : "opened", session_->pid);
     settings.finish();
     open_ = true;
     auto* driver = qobject_cast<ServerDriver*>(db.driver());
@@ -248,6 +254,8 @@ bool ServerSource::endLostSession() {
         gone = RunPrepared(q, QStringLiteral("SELECT NOT EXISTS (%1)").arg(alive), session) && q.next() &&
                q.value(0).toBool();
     }
+    qCInfo(VelloranDataLog, "%s: the lost session %lld %s", qUtf8Printable(address_.name()), lostSession_->pid,
+           gone ? "has ended" : "still runs");
     if (gone) {
         lostSession_.reset();
     }

@@ -4,6 +4,7 @@
 #include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryTools.h"
 #include "diary/DiaryValues.h"
+#include "diary/Log.h"
 #include "diary/frmDiaryFind.h"
 #include "diary/frmPaganDiaryMain.h"
 #include "ui/Look.h"
@@ -479,6 +480,7 @@ void frmPaganDiaryResultBOS::undoRemoval() {
         return;
     }
     removed_.removeLast();
+    qCInfo(VelloranDiaryLog, "entry %lld of %s put back as %lld", row.key, qUtf8Printable(row.table), back->key);
     nameUndoItem();
     const std::optional<DiarySection> section = DiaryStore::sectionOf(row);
     if (!back->underOwnKey && section) {

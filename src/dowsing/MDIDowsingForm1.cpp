@@ -5,6 +5,7 @@
 #include "data/DataBackup.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/DowsingTools.h"
+#include "dowsing/Log.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "dowsing/frmDowsingMain.h"
 #include "dowsing/frmDowsingSave.h"
@@ -177,6 +178,7 @@ void MDIDowsingForm1::UndoDeletion() {
         return;
     }
     deleted_.removeLast();
+    qCInfo(VelloranDowsingLog, "record %lld put back as %lld", record.key, back->key);
     nameUndoItem();
     // Every open list of the records shows it again as it follows the change.
     if (!back->underOwnKey) {

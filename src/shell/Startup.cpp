@@ -6,6 +6,7 @@
 #include "data/ServerConnection.h"
 #include "diary/DiaryValues.h"
 #include "dowsing/DowsingStore.h"
+#include "shell/Log.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "ui/Keyboard.h"
@@ -39,6 +40,7 @@ VelloranShell::~VelloranShell() {
 bool VelloranShell::Start() {
     SetShellServices(this);
     if (!instance_.TryAcquire()) {
+        qCInfo(VelloranShellLog, "another copy holds %s", qUtf8Printable(options_.lockPath));
         MsgBox(AlreadyRunning(), MsgButtons::Ok, MsgIcon::Information);
         CloseAllWindows();
         return false;
@@ -54,6 +56,7 @@ bool VelloranShell::Start() {
     // Before any tool reads a file: both files from one time, never the records of one and the diary of another.
     BackupCommands::FinishInterruptedRestore();
     if (options_.database) {
+        qCInfo(VelloranShellLog, "choosing the data source at start");
         DataSourceChoice::ChooseAtStart(*options_.database);
     }
     CheckForUpdateReminder();

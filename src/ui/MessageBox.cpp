@@ -2,6 +2,7 @@
 
 #include "core/Application.h"
 #include "core/Services.h"
+#include "ui/Log.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ QString MessageDisplayText(const QString& text) {
 namespace {
 
 MsgResult showBox(const MessageRequest& request, QWidget* parent) {
+    qCInfo(VelloranUiLog, "message: %s", qUtf8Printable(MessageDisplayText(request.text)));
     const Windows::NestedLoop open;
     if (const MessageBoxHandler& answer = CurrentServices().messageBoxes) {
         return answer(request);

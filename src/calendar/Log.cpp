@@ -1,0 +1,3 @@
+#include "calendar/Log.h"
+
+Q_LOGGING_CATEGORY(VelloranCalendarLog, "velloran.calendar", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "commands/Log.h"
+
+Q_LOGGING_CATEGORY(VelloranCommandsLog, "velloran.commands", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "shell/Log.h"
+
+Q_LOGGING_CATEGORY(VelloranShellLog, "velloran.shell", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "ui/Log.h"
+
+Q_LOGGING_CATEGORY(VelloranUiLog, "velloran.ui", QtWarningMsg)
