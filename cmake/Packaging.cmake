@@ -40,13 +40,28 @@ set(manual_picture_files)
 foreach(picture ${manual_pictures})
     list(APPEND manual_picture_files ${CMAKE_SOURCE_DIR}/docs/${picture}.png)
 endforeach()
-file(GLOB manual_pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/manual/*)
+file(GLOB manual_pages LIST_DIRECTORIES false CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/manual/*.html)
+# Each translation of the manual in a folder named after its language, as the program looks for it.
+set(manual_languages de es fr)
 set(manual_built ${VELLORAN_BIN_DIR}/${VELLORAN_MANUAL_FROM_BIN})
+set(manual_copies)
+set(manual_translated_pages)
+foreach(language ${manual_languages})
+    file(GLOB pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/manual/${language}/*.html)
+    if(NOT pages)
+        continue()
+    endif()
+    list(APPEND manual_translated_pages ${pages})
+    list(APPEND manual_copies COMMAND ${CMAKE_COMMAND} -E make_directory ${manual_built}/${language}
+                              COMMAND ${CMAKE_COMMAND} -E copy ${pages} ${manual_built}/${language})
+    install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_DATADIR}/velloran/manual/${language})
+endforeach()
 add_custom_command(OUTPUT ${manual_built}/index.html
     COMMAND ${CMAKE_COMMAND} -E make_directory ${manual_built}/pictures
     COMMAND ${CMAKE_COMMAND} -E copy ${manual_pages} ${manual_built}
     COMMAND ${CMAKE_COMMAND} -E copy ${manual_picture_files} ${manual_built}/pictures
-    DEPENDS ${manual_pages} ${manual_picture_files}
+    ${manual_copies}
+    DEPENDS ${manual_pages} ${manual_translated_pages} ${manual_picture_files}
     COMMENT "Putting the manual beside the program")
 add_custom_target(velloran_manual ALL DEPENDS ${manual_built}/index.html)
 install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_DATADIR}/velloran/manual)

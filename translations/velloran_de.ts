@@ -844,6 +844,175 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     </message>
 </context>
 <context>
+    <name>PaganFestivals</name>
+    <message>
+        <source></source>
+        <comment>A festival&apos;s name as the month view lists it under its date. Keep the names of festivals, gods, goddesses and heroes as the traditions write them (Imbolc, Beltane, Samhain, Lughnasadh, Yule, Litha, Eostre, Danu, Cernunnos, Rhiannon, Epona, Cerridwen, Taliesin, Llyr, Lugh, Merlin, Braciaca, Bellisama, Merriddyn, Raud, Loki, Fontus); translate the rest, and write the day counts and dates as your language does (&quot;(4 DAYS) 3rd March Onward&quot;). Capitals in the English mark the great festivals: keep them in capitals.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Day of Braciaca(2 DAYS)23rd Onward</source>
+        <translation>Tag des Braciaca (2 Tage) ab dem 23. Januar</translation>
+    </message>
+    <message>
+        <source>Raud the Strong`s Day</source>
+        <translation>Tag Rauds des Starken</translation>
+    </message>
+    <message>
+        <source>IMBOLC</source>
+        <translation>IMBOLC</translation>
+    </message>
+    <message>
+        <source>Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward</source>
+        <translation>Fest der Liebe: Danu und Cernunnos (9 Tage) ab dem 13. Februar</translation>
+    </message>
+    <message>
+        <source>Day of Merriddyn</source>
+        <translation>Tag des Merriddyn</translation>
+    </message>
+    <message>
+        <source>Feast of Merlin</source>
+        <translation>Fest des Merlin</translation>
+    </message>
+    <message>
+        <source>Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward</source>
+        <translation>Kleine Mysterien der Rhiannon (4 Tage) ab dem 3. März</translation>
+    </message>
+    <message>
+        <source>SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)</source>
+        <translation>FRÜHLINGS-TAGUNDNACHTGLEICHE (Eostre) und Beginn der Riten von Wein und Genuss (5 Tage)</translation>
+    </message>
+    <message>
+        <source>BELTANE- and day of cernunnos</source>
+        <translation>BELTANE und Tag des Cernunnos</translation>
+    </message>
+    <message>
+        <source>Loki&apos;s day</source>
+        <translation>Lokis Tag</translation>
+    </message>
+    <message>
+        <source>Day of Dark Goddess</source>
+        <translation>Tag der Dunklen Göttin</translation>
+    </message>
+    <message>
+        <source>Bank Holiday</source>
+        <translation>Bank Holiday (Feiertag in Großbritannien)</translation>
+    </message>
+    <message>
+        <source>Rites of Harvest (10 DAYS) 5th June Onward</source>
+        <translation>Riten der Ernte (10 Tage) ab dem 5. Juni</translation>
+    </message>
+    <message>
+        <source>Feast of Epona</source>
+        <translation>Fest der Epona</translation>
+    </message>
+    <message>
+        <source>Festival of the Birds (6 DAYS) 17 June Onwards</source>
+        <translation>Fest der Vögel (6 Tage) ab dem 17. Juni</translation>
+    </message>
+    <message>
+        <source>MIDSUMMER-(Litha)</source>
+        <translation>MITTSOMMER (Litha)</translation>
+    </message>
+    <message>
+        <source>Well Blessing Rites to the Water Goddess</source>
+        <translation>Riten der Brunnensegnung für die Wassergöttin</translation>
+    </message>
+    <message>
+        <source>Feast of cerridwen</source>
+        <translation>Fest der Cerridwen</translation>
+    </message>
+    <message>
+        <source>Festival of the Forest Spirits (3 DAYS) 19th July Onward</source>
+        <translation>Fest der Waldgeister (3 Tage) ab dem 19. Juli</translation>
+    </message>
+    <message>
+        <source>LUGHNASADH</source>
+        <translation>LUGHNASADH</translation>
+    </message>
+    <message>
+        <source>Day of Lugh</source>
+        <translation>Tag des Lugh</translation>
+    </message>
+    <message>
+        <source>Day of the Queen of Heaven</source>
+        <translation>Tag der Himmelskönigin</translation>
+    </message>
+    <message>
+        <source>Feast of the Late Wine</source>
+        <translation>Fest des späten Weins</translation>
+    </message>
+    <message>
+        <source>Festival of the Heroes (4 DAYS) 22nd August Onward</source>
+        <translation>Fest der Helden (4 Tage) ab dem 22. August</translation>
+    </message>
+    <message>
+        <source>Birth of the Mother</source>
+        <translation>Geburt der Mutter</translation>
+    </message>
+    <message>
+        <source>AUTUMN EQUINOX</source>
+        <translation>HERBST-TAGUNDNACHTGLEICHE</translation>
+    </message>
+    <message>
+        <source>Greater Mysteries of llyr (5 DAYS) 24 th Sept Onward</source>
+        <translation>Große Mysterien des Llyr (5 Tage) ab dem 24. September</translation>
+    </message>
+    <message>
+        <source>Birth of Taliesin</source>
+        <translation>Geburt des Taliesin</translation>
+    </message>
+    <message>
+        <source>SAMHAIN</source>
+        <translation>SAMHAIN</translation>
+    </message>
+    <message>
+        <source>Fontus festival</source>
+        <translation>Fest des Fontus</translation>
+    </message>
+    <message>
+        <source>Feast of Ancestors</source>
+        <translation>Fest der Ahnen</translation>
+    </message>
+    <message>
+        <source>Feast of Gods of Harvest and hunt(3 DAYS)</source>
+        <translation>Fest der Götter von Ernte und Jagd (3 Tage)</translation>
+    </message>
+    <message>
+        <source>Feast of Rhiannon</source>
+        <translation>Fest der Rhiannon</translation>
+    </message>
+    <message>
+        <source>day of Bellisama</source>
+        <translation>Tag der Bellisama</translation>
+    </message>
+    <message>
+        <source>Festival of Lights</source>
+        <translation>Lichterfest</translation>
+    </message>
+    <message>
+        <source>YULE</source>
+        <translation>YULE</translation>
+    </message>
+    <message>
+        <source>Yuletide Tree and Elder Festival</source>
+        <translation>Fest des Yule-Baums und des Holunders</translation>
+    </message>
+    <message>
+        <source>Festival of Wine and pleasure (4 DAYS) 28th Dec Onward</source>
+        <translation>Fest von Wein und Genuss (4 Tage) ab dem 28. Dezember</translation>
+    </message>
+    <message>
+        <source>Festival of Wine and pleasure (4 DAYS) 28th December Onward</source>
+        <translation>Fest von Wein und Genuss (4 Tage) ab dem 28. Dezember</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <extracomment>How the month view writes a festival&apos;s date above its name, as a date format of Qt&apos;s QDate::toString (MMMM the month&apos;s name, d the day, yyyy the year), in the order and with the words your language uses.</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+</context>
+<context>
     <name>PaganLore</name>
     <message>
         <source>Earth</source>
@@ -864,6 +1033,176 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     <message>
         <source>Spirit</source>
         <translation>Geist</translation>
+    </message>
+    <message>
+        <source>The term Pagan is taken from the Latin word &apos;Paganus&apos;, meaning a dweller of the countryside. Today it names the many nature based faiths that honour the old gods and goddesses, the turning seasons and the living earth, and that hold all of nature to be sacred.</source>
+        <extracomment>On the Pagan Information tab, and above the festive seasons.</extracomment>
+        <translation>Das Wort „Pagan“, mit dem man im Englischen die Heiden bezeichnet, ist vom lateinischen „paganus“ abgeleitet, das einen Bewohner des ländlichen Raums meint. Heute steht es für die vielen naturverbundenen Glaubensrichtungen, die die alten Götter und Göttinnen, den Wechsel der Jahreszeiten und die lebendige Erde ehren und die ganze Natur als heilig betrachten.</translation>
+    </message>
+    <message>
+        <source>The oldest known religion to humanity is Paganism. Long before temples and scriptures, people watched the sun rise and set, the moon grow and fade and the crops come and go, and they saw the hand of the divine in all of it. Paganism has no single founder, no single holy book and no central church. It is a family of traditions that share a deep respect for nature and a belief that the sacred can be found in the land, the sky, the sea and in every living creature. Many Pagans honour both a god and a goddess, or a whole company of gods, and they mark the year with festivals that follow the seasons. Pagans value personal experience, freedom of belief and living in balance with the world, and they respect other paths.</source>
+        <extracomment>On the Pagan Information tab.</extracomment>
+        <translation>Das Heidentum ist die älteste Religion, die die Menschheit kennt. Lange vor Tempeln und heiligen Schriften sahen die Menschen die Sonne auf- und untergehen, den Mond zu- und abnehmen, die Feldfrüchte wachsen und vergehen, und in alldem erkannten sie die Hand des Göttlichen. Das Heidentum hat keinen einzelnen Gründer, kein einzelnes heiliges Buch und keine zentrale Kirche. Es ist eine Familie von Traditionen, die eine tiefe Achtung vor der Natur verbindet und der Glaube, dass das Heilige im Land, im Himmel, im Meer und in jedem Lebewesen zu finden ist. Viele Heiden verehren einen Gott und eine Göttin oder eine ganze Schar von Göttern, und sie begehen das Jahr mit Festen, die dem Lauf der Jahreszeiten folgen. Heiden schätzen die eigene Erfahrung, die Freiheit des Glaubens und ein Leben im Einklang mit der Welt, und sie achten andere Wege.</translation>
+    </message>
+    <message>
+        <source>One of the most significant things in the ancient Anglo-Saxon culture is the old pagan calendar. It did not count the days by the sun alone, as our calendar does, but by the moon and the seasons together. A month began with a new moon, and the names of the months told people what work the season asked of them and which powers were honoured. The year was split into two great halves, winter and summer, and the turning points between them were kept as holy days with fires, feasts and offerings. Midwinter, the time of the longest night, was the start of the year, and the nights before it were thought to be full of spirits and ancestors who walked close to the living. As the year went on, farmers watched the calendar to know when to plough, when to sow and when to gather the harvest. Because twelve moons fall short of a full solar year, an extra month was added to keep the feasts in step with the seasons. Much of this calendar lives on today in the names of our weekdays and in festivals such as Easter and Yule. Choose a month and year on this page and Velloran will show you the pagan festivals that fall in that month, so that you can plan your own rites and celebrations ahead of time.</source>
+        <extracomment>On the Pagan Calendar tab, beside the month and year.</extracomment>
+        <translation>Zu den bedeutendsten Zeugnissen der alten angelsächsischen Kultur gehört der alte heidnische Kalender. Er zählte die Tage nicht allein nach der Sonne, wie unser Kalender es tut, sondern nach Mond und Jahreszeiten zugleich. Ein Monat begann mit dem Neumond, und die Namen der Monate sagten den Menschen, welche Arbeit die Jahreszeit von ihnen verlangte und welche Mächte verehrt wurden. Das Jahr war in zwei große Hälften geteilt, Winter und Sommer, und die Wendepunkte zwischen ihnen wurden als heilige Tage mit Feuern, Festmählern und Opfergaben begangen. Mittwinter, die Zeit der längsten Nacht, war der Beginn des Jahres, und man glaubte, dass in den Nächten davor Geister und Ahnen umgingen und den Lebenden ganz nahe kamen. Im Lauf des Jahres richteten sich die Bauern nach dem Kalender, um zu wissen, wann sie pflügen, wann sie säen und wann sie die Ernte einbringen sollten. Weil zwölf Monde kein volles Sonnenjahr ergeben, wurde ein zusätzlicher Monat eingeschoben, damit die Feste im Einklang mit den Jahreszeiten blieben. Vieles von diesem Kalender lebt bis heute fort, in den Namen unserer Wochentage und in Festen wie Ostern und Yule. Wählen Sie auf dieser Seite einen Monat und ein Jahr, und Velloran zeigt Ihnen die heidnischen Feste, die in diesen Monat fallen, damit Sie Ihre eigenen Riten und Feiern rechtzeitig planen können.</translation>
+    </message>
+    <message>
+        <source>This is generally celebrated during the winter time i.e. from December 23-25. Yule marks the winter solstice, the longest night of the year, after which the sun returns and the days begin to grow longer. Pagans light candles and fires to welcome the light, bring evergreen branches into the home as a sign of lasting life, and share food, gifts and stories with their loved ones.</source>
+        <extracomment>Festive season tab &quot;Yule&quot;.</extracomment>
+        <translation>Dieses Fest wird gewöhnlich im Winter gefeiert, vom 23. bis 25. Dezember. Yule ist die Wintersonnenwende, die längste Nacht des Jahres; danach kehrt die Sonne zurück, und die Tage werden wieder länger. Heiden zünden Kerzen und Feuer an, um das Licht willkommen zu heißen, holen immergrüne Zweige als Zeichen des fortdauernden Lebens ins Haus und teilen Speisen, Geschenke und Geschichten mit ihren Lieben.</translation>
+    </message>
+    <message>
+        <source>This day is observed on 2nd February as the birthday of Brigid - the goddess of inspiration and fire. It is also called Imbolc, the first stirring of spring, when the ewes give milk and the earth begins to wake. Candles are lit in every window of the house, homes are swept, and new plans and promises are made.</source>
+        <extracomment>Festive season tab &quot;Candlemas&quot;.</extracomment>
+        <translation>Dieser Tag wird am 2. Februar als Geburtstag der Brigid begangen, der Göttin der Inspiration und des Feuers. Er heißt auch Imbolc und ist die erste Regung des Frühlings, wenn die Mutterschafe Milch geben und die Erde zu erwachen beginnt. In jedem Fenster des Hauses werden Kerzen entzündet, die Häuser werden ausgekehrt, und man fasst neue Pläne und gibt neue Versprechen.</translation>
+    </message>
+    <message>
+        <source>Observed within March 20-23, this day is the start of the Pagan year of springs. At the spring equinox day and night stand in balance. Eggs, hares and fresh spring blooms are the signs of this festival, which honours new life, fertility and the green growth returning to the fields.</source>
+        <extracomment>Festive season tab &quot;Eostar&quot;.</extracomment>
+        <translation>Dieser Tag, begangen zwischen dem 20. und 23. März, ist der Beginn des Frühlings im heidnischen Jahr. Zur Frühlings-Tagundnachtgleiche stehen Tag und Nacht im Gleichgewicht. Eier, Hasen und frische Frühlingsblumen sind die Zeichen dieses Festes, das das neue Leben ehrt, die Fruchtbarkeit und das junge Grün, das auf die Felder zurückkehrt.</translation>
+    </message>
+    <message>
+        <source>Also known as the Halloween, this day is celebrated on October 31st. Samhain ends the harvest and opens the dark half of the year. It is said that on this night the veil between the world of the living and the world of the dead is at its thinnest, so Pagans remember their ancestors, set a place for them at the table and light bonfires to guide the spirits safely home.</source>
+        <extracomment>Festive season tab &quot;Samhain&quot;.</extracomment>
+        <translation>Dieser Tag, auch als Halloween bekannt, wird am 31. Oktober gefeiert. Samhain beschließt die Ernte und öffnet die dunkle Hälfte des Jahres. Man sagt, in dieser Nacht sei der Schleier zwischen der Welt der Lebenden und der Welt der Toten am dünnsten; darum gedenken Heiden ihrer Ahnen, decken für sie einen Platz am Tisch und entzünden Feuer, die den Geistern sicher den Weg nach Hause weisen.</translation>
+    </message>
+    <message>
+        <source>Though the period from September 20-23 is observed as a holiday, but this day is not so widely celebrated and looked upon. It is the autumn equinox and the second harvest.</source>
+        <extracomment>Festive season tab &quot;Mabon&quot;.</extracomment>
+        <translation>Die Zeit vom 20. bis 23. September wird zwar als Feiertag begangen, doch dieser Tag wird nicht so weithin gefeiert und beachtet. Er ist die Herbst-Tagundnachtgleiche und das Fest der zweiten Ernte.</translation>
+    </message>
+    <message>
+        <source>Observed during the summer time i.e. from June 20-23, this festival is held on the longest day. At midsummer the sun stands at the height of its power, and Pagans gather to greet the sunrise, light bonfires on the hills and leap the flames for luck. Herbs gathered at this time are thought to be at their strongest, and it is a joyful time for weddings, music and dancing under the open skies.</source>
+        <extracomment>Festive season tab &quot;Litha&quot;.</extracomment>
+        <translation>Dieses Fest wird im Sommer, vom 20. bis 23. Juni, am längsten Tag des Jahres gefeiert. Zu Mittsommer steht die Sonne auf der Höhe ihrer Kraft; Heiden kommen zusammen, um den Sonnenaufgang zu begrüßen, entzünden Feuer auf den Hügeln und springen um des Glückes willen über die Flammen. Kräuter, die um diese Zeit gesammelt werden, gelten als besonders kräftig, und es ist eine fröhliche Zeit für Hochzeiten, Musik und Tanz unter freiem Himmel.</translation>
+    </message>
+    <message>
+        <source>The most important festive for the Pagans after Samhain. Beltan falls on the eve of May and welcomes the bright half of the year. Two great fires were lit and the cattle were driven between them to guard them before they went out to their summer pastures. Young people rose early to gather flowers and green branches, a maypole was raised in the village, and people danced around it. It is a festival of fertility, love and growth, when the god and goddess are joined and the land springs to life.</source>
+        <extracomment>Festive season tab &quot;Beltan&quot;.</extracomment>
+        <translation>Nach Samhain das wichtigste Fest der Heiden. Beltan fällt auf den Vorabend des Mai und begrüßt die helle Hälfte des Jahres. Man entzündete zwei große Feuer und trieb das Vieh zwischen ihnen hindurch, um es zu schützen, bevor es auf die Sommerweiden zog. Die jungen Leute standen früh auf, um Blumen und grüne Zweige zu sammeln, im Dorf wurde ein Maibaum aufgestellt, und man tanzte um ihn herum. Es ist ein Fest der Fruchtbarkeit, der Liebe und des Wachstums, an dem sich Gott und Göttin vereinen und das Land zu neuem Leben erwacht.</translation>
+    </message>
+    <message>
+        <source>1st August is the day of Lughnasad. It is the first of the harvest festivals and is named after the god Lugh. The first corn is cut and baked into bread, and people give thanks for the earth&apos;s gifts.</source>
+        <extracomment>Festive season tab &quot;Lughnasad&quot;.</extracomment>
+        <translation>Der 1. August ist der Tag von Lughnasad. Es ist das erste der Erntefeste und nach dem Gott Lugh benannt. Das erste Korn wird geschnitten und zu Brot gebacken, und man dankt der Erde für ihre Gaben.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the North direction. Earth is the ground under our feet, the rock, the soil and the hills, and it stands for stability, strength, patience and growth. It is the element of the body and of all things that can be touched, of wealth, homes and family. Its season is winter, its time of day is midnight, and its colours are green, brown and black. In ritual it is shown by a dish of salt, a stone, a crystal or a bowl of earth, and on the altar by the pentacle. Earth is linked to the bull and to trees that stand firm in every storm. Pagans call on Earth when they wish to ground themselves, to find a steady footing, to protect their home or to bring prosperity and healing. It reminds us that we are part of nature, not apart from it.</source>
+        <extracomment>Element tab &quot;Earth&quot;.</extracomment>
+        <translation>Dieses Element gehört zur Himmelsrichtung Norden. Die Erde ist der Boden unter unseren Füßen, der Fels, die Ackerkrume und die Hügel, und sie steht für Beständigkeit, Kraft, Geduld und Wachstum. Sie ist das Element des Körpers und aller Dinge, die man berühren kann, des Wohlstands, des Heims und der Familie. Ihre Jahreszeit ist der Winter, ihre Tageszeit die Mitternacht, und ihre Farben sind Grün, Braun und Schwarz. Im Ritual wird sie durch eine Schale mit Salz, einen Stein, einen Kristall oder eine Schale mit Erde dargestellt, auf dem Altar durch das Pentakel. Die Erde ist dem Stier verbunden und den Bäumen, die jedem Sturm standhalten. Heiden rufen die Erde an, wenn sie sich erden und festen Halt finden, ihr Heim schützen oder Wohlstand und Heilung herbeirufen wollen. Sie erinnert uns daran, dass wir ein Teil der Natur sind und nicht von ihr getrennt.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the East direction. Air is the breath of life and the wind that carries seeds and songs across the land. It stands for the mind, thought, learning, memory and speech, and for new beginnings, just as each day begins when the sun rises in the East. Its season is spring, its time of day is dawn, and its colours are yellow and pale blue. In ritual it is shown by incense smoke, a feather or a bell, and on the altar by the wand or the athame. Birds are its creatures. Pagans call upon Air for clear thinking, for inspiration, for travel and for the right words.</source>
+        <extracomment>Element tab &quot;Air&quot;.</extracomment>
+        <translation>Dieses Element gehört zur Himmelsrichtung Osten. Die Luft ist der Atem des Lebens und der Wind, der Samen und Lieder über das Land trägt. Sie steht für den Verstand, das Denken, das Lernen, das Gedächtnis und die Sprache und für jeden Neubeginn, so wie jeder Tag beginnt, wenn im Osten die Sonne aufgeht. Ihre Jahreszeit ist der Frühling, ihre Tageszeit die Morgendämmerung, und ihre Farben sind Gelb und Hellblau. Im Ritual wird sie durch Räucherrauch, eine Feder oder eine Glocke dargestellt, auf dem Altar durch den Stab oder das Athame. Die Vögel sind ihre Geschöpfe. Heiden rufen die Luft an, wenn sie klare Gedanken, Inspiration oder die rechten Worte suchen und wenn sie auf Reisen gehen.</translation>
+    </message>
+    <message>
+        <source>Fire is the element of Energy; it also represents action and activeness. It is linked to the South direction, to the heat of summer and to the midday sun. Fire gives light and warmth, it cooks our food and forges tools, but it can also destroy. It stands for will, courage, passion, desire and change, for the spark that turns an idea into a deed. Its colours are red, orange and gold. In ritual it is shown by a candle, a lamp or a bonfire, and on the altar by the athame or the wand. The lion, the salamander and the dragon are its creatures. Pagans call upon Fire when they need strength to act, when they want to burn off old habits and fears, and when they seek purification. Many festivals are marked by fires on the hills, for Fire is a sign of the sun and of life itself.</source>
+        <extracomment>Element tab &quot;Fire&quot;.</extracomment>
+        <translation>Feuer ist das Element der Energie; es steht auch für Tat und Tatkraft. Es gehört zur Himmelsrichtung Süden, zur Hitze des Sommers und zur Mittagssonne. Feuer spendet Licht und Wärme, es gart unsere Speisen und schmiedet Werkzeuge, doch es kann auch zerstören. Es steht für Willen, Mut, Leidenschaft, Begehren und Wandel, für den Funken, der aus einer Idee eine Tat werden lässt. Seine Farben sind Rot, Orange und Gold. Im Ritual wird es durch eine Kerze, eine Lampe oder ein offenes Feuer dargestellt, auf dem Altar durch das Athame oder den Stab. Löwe, Salamander und Drache sind seine Geschöpfe. Heiden rufen das Feuer an, wenn sie Kraft zum Handeln brauchen, wenn sie alte Gewohnheiten und Ängste verbrennen wollen und wenn sie Läuterung suchen. Viele Feste werden mit Feuern auf den Hügeln begangen, denn das Feuer ist ein Zeichen der Sonne und des Lebens selbst.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the West direction. Water is found in rivers, lakes, wells, rain and the great sea, and in the blood and tears of every living being. It stands for feelings, love, dreams, intuition and healing, and for the hidden depths of the mind. Its season is autumn, its time of day is dusk, when the sun sets in the West, and its colours are blue, silver and sea green. In ritual it is shown by a bowl of water or a shell, and on the altar by the cup or chalice. Fish, dolphins and water birds are its creatures. The sacred wells and springs were honoured by the old Pagans, and offerings were left there. Pagans call upon Water for cleansing, for healing of the heart, for friendship and for seeing what lies beneath the surface.</source>
+        <extracomment>Element tab &quot;Water&quot;.</extracomment>
+        <translation>Dieses Element gehört zur Himmelsrichtung Westen. Wasser findet sich in Flüssen, Seen, Brunnen, im Regen und im weiten Meer, und im Blut und in den Tränen jedes Lebewesens. Es steht für Gefühle, Liebe, Träume, Intuition und Heilung und für die verborgenen Tiefen der Seele. Seine Jahreszeit ist der Herbst, seine Tageszeit die Abenddämmerung, wenn im Westen die Sonne untergeht, und seine Farben sind Blau, Silber und Meergrün. Im Ritual wird es durch eine Schale mit Wasser oder eine Muschel dargestellt, auf dem Altar durch den Becher oder Kelch. Fische, Delfine und Wasservögel sind seine Geschöpfe. Die alten Heiden ehrten die heiligen Brunnen und Quellen und ließen dort Opfergaben zurück. Heiden rufen das Wasser an, wenn sie Reinigung, Heilung für das Herz oder Freundschaft suchen und wenn sie sehen wollen, was unter der Oberfläche liegt.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the center; the element which is associated with the realm of the gods. Spirit, also called Aether, is the fifth element, the one that binds Earth, Air, Fire and Water together and lives in all of them. It has no one direction, for it is everywhere, above, below and within. It is shown as the top point of the pentagram, and its colours are white and violet. Pagans call upon Spirit to feel their link with the divine and with all of life.</source>
+        <extracomment>Element tab &quot;Spirit&quot;.</extracomment>
+        <translation>Dieses Element gehört zur Mitte; es ist das Element, das dem Reich der Götter zugeordnet ist. Der Geist, auch Äther genannt, ist das fünfte Element: Er verbindet Erde, Luft, Feuer und Wasser miteinander und lebt in ihnen allen. Er hat keine einzelne Richtung, denn er ist überall, oben, unten und im Innern. Er wird als oberste Spitze des Pentagramms dargestellt, und seine Farben sind Weiß und Violett. Heiden rufen den Geist an, um ihre Verbindung mit dem Göttlichen und mit allem Leben zu spüren.</translation>
+    </message>
+    <message>
+        <source>Angus is the son of Dagda. He is the young god of love, youth and beauty, and four birds flew around his head, whose kisses became the songs of lovers. He dreamt of a maiden named Caer and searched for her for a whole year, finding her at last in the form of a swan. He became a swan himself to join her, and together they flew to his home, the Brugh on the river Boyne.</source>
+        <extracomment>God tab &quot;Angus of the Brugh&quot;.</extracomment>
+        <translation>Angus ist der Sohn des Dagda. Er ist der junge Gott der Liebe, der Jugend und der Schönheit; vier Vögel umflogen sein Haupt, und ihre Küsse wurden zu den Liedern der Liebenden. Er träumte von einem Mädchen namens Caer und suchte ein ganzes Jahr lang nach ihr, bis er sie schließlich in Gestalt eines Schwans fand. Da wurde er selbst zum Schwan, um bei ihr zu sein, und gemeinsam flogen sie zu seinem Heim, dem Brugh am Fluss Boyne.</translation>
+    </message>
+    <message>
+        <source>The god of virility flanked by the ram-headed serpent and a stag. Cernunnos is the horned god of the forest and of wild animals, and he is shown seated with crossed legs, with antlers on his head and a torc around his neck. He is the lord of nature, of plenty and of the hunt, and he keeps the gate between life and death. Pagans honour him as the partner of the Goddess and the father of all living things.</source>
+        <extracomment>God tab &quot;Cernunnos&quot;.</extracomment>
+        <translation>Der Gott der Manneskraft, flankiert von der widderköpfigen Schlange und einem Hirsch. Cernunnos ist der gehörnte Gott des Waldes und der wilden Tiere; er wird im Schneidersitz dargestellt, mit einem Geweih auf dem Kopf und einem Torques um den Hals. Er ist der Herr der Natur, der Fülle und der Jagd, und er hütet das Tor zwischen Leben und Tod. Heiden ehren ihn als Gefährten der Göttin und als Vater alles Lebendigen.</translation>
+    </message>
+    <message>
+        <source>&quot;The Good God&apos; is the father of Angus. The Dagda was the chief of the Tuatha De Danann, the ancient gods of Ireland, and he was wise, strong and generous. He owned a great cauldron that was never empty, so that no one who came to him ever went away hungry, and a club that could kill nine men with one end and bring them back to life with the other. He also had a harp of oak whose music could change the seasons and move the hearts of all who heard it. He was the god of plenty, of the earth and of druid wisdom, and he was the lover of the Morrigan, whom he met at a river on the feast of Samhain.</source>
+        <extracomment>God tab &quot;Dagda&quot;.</extracomment>
+        <translation>„Der Gute Gott“ ist der Vater des Angus. Der Dagda war das Oberhaupt der Tuatha Dé Danann, der alten Götter Irlands, und er war weise, stark und großzügig. Er besaß einen großen Kessel, der niemals leer wurde, sodass keiner, der zu ihm kam, je hungrig fortging, und eine Keule, die mit dem einen Ende neun Männer erschlagen und sie mit dem anderen wieder zum Leben erwecken konnte. Außerdem hatte er eine Harfe aus Eichenholz, deren Klang die Jahreszeiten wechseln ließ und die Herzen aller bewegte, die sie hörten. Er war der Gott der Fülle, der Erde und der Weisheit der Druiden, und er war der Geliebte der Morrigan, der er an Samhain an einem Fluss begegnete.</translation>
+    </message>
+    <message>
+        <source>The healer god. Dian Cecht was the physician of the Tuatha De Danann. When King Nuada lost his hand in battle, Dian Cecht made him a new hand of silver that could move like a living one. He also blessed a well that healed the wounded warriors who were bathed in it, so that they could fight again. He was jealous of his son Miach, whose skill was even greater than his own. From the grave of Miach grew hundreds of healing herbs, one for each part of the body.</source>
+        <extracomment>God tab &quot;Dian Cecht&quot;.</extracomment>
+        <translation>Der Gott der Heilkunst. Dian Cecht war der Arzt der Tuatha Dé Danann. Als König Nuada in der Schlacht seine Hand verlor, fertigte Dian Cecht ihm eine neue Hand aus Silber, die sich bewegen ließ wie eine lebendige. Er segnete auch eine Quelle, die die verwundeten Krieger heilte, wenn man sie darin badete, sodass sie wieder kämpfen konnten. Er war eifersüchtig auf seinen Sohn Miach, dessen Kunst die seine noch übertraf. Aus dem Grab des Miach wuchsen Hunderte von Heilkräutern, eines für jeden Teil des Körpers.</translation>
+    </message>
+    <message>
+        <source>Originally a god of death and the underworld, later the chief god of the Gauls. He ruled the riches hidden under the ground, and the Gauls believed that they came from him.</source>
+        <extracomment>God tab &quot;Dis Pater&quot;.</extracomment>
+        <translation>Ursprünglich ein Gott des Todes und der Unterwelt, später der oberste Gott der Gallier. Er herrschte über die Schätze, die unter der Erde verborgen liegen, und die Gallier glaubten, von ihm abzustammen.</translation>
+    </message>
+    <message>
+        <source>The god of storms and thunders. Donn is the lord of the dead, who dwells on an island off the coast, where all souls go after death.</source>
+        <extracomment>God tab &quot;Donn&quot;.</extracomment>
+        <translation>Der Gott der Stürme und des Donners. Donn ist der Herr der Toten; er wohnt auf einer Insel vor der Küste, zu der alle Seelen nach dem Tod gehen.</translation>
+    </message>
+    <message>
+        <source>The god of Gauls who is very often portrayed as woodcutter. He is shown cutting branches from a willow next to a bull and three cranes, and offerings were hung in sacred trees in his honour.</source>
+        <extracomment>God tab &quot;Esus&quot;.</extracomment>
+        <translation>Der Gott der Gallier, der sehr oft als Holzfäller dargestellt wird. Er ist zu sehen, wie er neben einem Stier und drei Kranichen Zweige von einer Weide schneidet, und ihm zu Ehren wurden Opfergaben in heilige Bäume gehängt.</translation>
+    </message>
+    <message>
+        <source>The god of weapons and armors- the smith god. Govannon is the Welsh smith, a son of the goddess Don, and he is known in Ireland as Goibniu. His forge never cooled, and the spears and swords he made always struck true and did not break. He also brewed an ale that kept the gods young and free from sickness. Smiths were held in high honour by the old Pagans, for they could shape iron with fire as if by magic.</source>
+        <extracomment>God tab &quot;Govannon&quot;.</extracomment>
+        <translation>Der Gott der Waffen und Rüstungen, der Schmiedegott. Govannon ist der walisische Schmied, ein Sohn der Göttin Don; in Irland kennt man ihn als Goibniu. Seine Esse erkaltete nie, und die Speere und Schwerter, die er schmiedete, trafen stets ihr Ziel und zerbrachen nicht. Er braute auch ein Bier, das die Götter jung und frei von Krankheit hielt. Die alten Heiden hielten die Schmiede in hohen Ehren, denn sie konnten das Eisen mit Feuer formen wie durch Zauberei.</translation>
+    </message>
+    <message>
+        <source>The sun god. Lug, called Lugh of the Long Arm, was a master of every art and craft: a warrior, a poet, a smith, a healer, a harpist and a magician all at once. He led the gods into battle against the Fomorians and won the day with a stone from his sling. His spear could never be defeated. The festival of Lughnasad at the start of August bears his name, and many towns across Europe were named in his honour.</source>
+        <extracomment>God tab &quot;Lug or Lugh&quot;.</extracomment>
+        <translation>Der Sonnengott. Lug, genannt Lugh mit dem langen Arm, war ein Meister aller Künste und Handwerke: Krieger, Dichter, Schmied, Heiler, Harfner und Zauberer zugleich. Er führte die Götter in die Schlacht gegen die Fomori und entschied sie mit einem Stein aus seiner Schleuder. Sein Speer war unbesiegbar. Das Fest Lughnasad zu Beginn des Augusts trägt seinen Namen, und viele Städte in ganz Europa wurden ihm zu Ehren benannt.</translation>
+    </message>
+    <message>
+        <source>He is the god of healing and water. Nuadhu was the first king of the Tuatha De Danann. He lost his hand in battle and, since a king had to be whole, he gave up his throne until Dian Cecht made him a hand of silver. In Britain he was known as Nodens, and a temple was built to him beside the river Severn, where the sick came from far and wide to seek a cure.</source>
+        <extracomment>God tab &quot;Nuadhu or Nud/ Nodens/ Lud&quot;.</extracomment>
+        <translation>Er ist der Gott der Heilung und des Wassers. Nuadhu war der erste König der Tuatha Dé Danann. Er verlor in der Schlacht seine Hand, und da ein König unversehrt sein musste, gab er seinen Thron auf, bis Dian Cecht ihm eine Hand aus Silber fertigte. In Britannien kannte man ihn als Nodens, und am Ufer des Flusses Severn wurde ihm ein Tempel errichtet, zu dem die Kranken von nah und fern kamen, um Heilung zu suchen.</translation>
+    </message>
+    <message>
+        <source>The god of language, eloquence and genius. He is portrayed as an old man who leads a crowd of people with fine gold chains that run from his tongue to their ears, for wise words bind people more strongly than any rope.</source>
+        <extracomment>God tab &quot;Ogmios&quot;.</extracomment>
+        <translation>Der Gott der Sprache, der Beredsamkeit und des Genies. Er wird als alter Mann dargestellt, der eine Menschenmenge an feinen goldenen Ketten führt, die von seiner Zunge zu ihren Ohren reichen, denn weise Worte binden die Menschen fester als jedes Seil.</translation>
+    </message>
+    <message>
+        <source>He is the god of forest and agriculture. He is shown holding a long handled hammer and a pot, with a loyal dog beside him, and he brings good harvests and a plentiful supply of wine.</source>
+        <extracomment>God tab &quot;Sucellus&quot;.</extracomment>
+        <translation>Er ist der Gott des Waldes und des Ackerbaus. Er wird mit einem langstieligen Hammer und einem Topf dargestellt, einen treuen Hund an seiner Seite, und er schenkt gute Ernten und reichlich Wein.</translation>
+    </message>
+    <message>
+        <source>Arianrhod means Silver Circle; she is the Goddess of Virgin. She is a Welsh goddess of the moon and the stars, whose home is the castle Caer Arianrhod up in the northern sky. She turns the silver wheel of the heavens, which carries the souls of the dead, and she rules over fate, time and rebirth.</source>
+        <extracomment>Goddess tab &quot;Arianrhod&quot;.</extracomment>
+        <translation>Arianrhod bedeutet „Silberner Kreis“; sie ist die jungfräuliche Göttin. Sie ist eine walisische Göttin des Mondes und der Sterne, deren Heim die Burg Caer Arianrhod hoch oben am nördlichen Himmel ist. Sie dreht das silberne Rad des Himmels, das die Seelen der Toten trägt, und sie herrscht über Schicksal, Zeit und Wiedergeburt.</translation>
+    </message>
+    <message>
+        <source>The Goddess of war who is known to use her magic to decide war. Badb would often appear on the field of battle as a crow or a raven, and her wild cries filled her enemies with dread. Before a battle she might be seen as a washer woman at a ford, washing the armour of those who were about to die. She is one of the three sisters of the Morrigan, and she is linked with wisdom, life and death, and the endless cycle that joins them.</source>
+        <extracomment>Goddess tab &quot;Badb&quot;.</extracomment>
+        <translation>Die Göttin des Krieges, von der es heißt, dass sie mit ihrer Magie über den Ausgang des Krieges entscheidet. Badb erschien oft als Krähe oder Rabe auf dem Schlachtfeld, und ihre wilden Schreie erfüllten ihre Feinde mit Grauen. Vor einer Schlacht sah man sie mitunter als Wäscherin an einer Furt, wo sie die Rüstungen derer wusch, die bald sterben sollten. Sie ist eine der drei Schwestern der Morrigan und mit Weisheit, Leben und Tod verbunden und mit dem ewigen Kreislauf, der beide vereint.</translation>
+    </message>
+    <message>
+        <source>Brigit is the goddess of craftsmanship, healing and metalwork. She is also the goddess of poetry and of the hearth fire, and her festival of Imbolc at the start of February marks the first signs of spring. She was said to have two sisters, also named Brigit, so that she is one goddess and three at once. At her shrine in Kildare a holy fire was kept alight for centuries. Many wells across Ireland are named after her, and their waters are thought to heal. She protects mothers, children and farm animals.</source>
+        <extracomment>Goddess tab &quot;Brighit or Brigit&quot;.</extracomment>
+        <translation>Brigit ist die Göttin der Handwerkskunst, der Heilkunst und der Metallarbeit. Sie ist auch die Göttin der Dichtkunst und des Herdfeuers, und ihr Fest Imbolc zu Beginn des Februars kündet von den ersten Zeichen des Frühlings. Es hieß, sie habe zwei Schwestern, die ebenfalls Brigit hießen, sodass sie eine Göttin und zugleich drei ist. In ihrem Heiligtum in Kildare wurde jahrhundertelang ein heiliges Feuer am Brennen gehalten. Viele Brunnen in ganz Irland sind nach ihr benannt, und ihrem Wasser wird Heilkraft zugeschrieben. Sie beschützt Mütter, Kinder und die Tiere des Hofes.</translation>
+    </message>
+    <message>
+        <source>The goddess of grains and corns. Caridwen is a Welsh goddess of magic and change who brewed a cauldron of insight for a year and a day. Three drops of it fell on young Gwion, who gained all its wisdom. She chased him through many shapes until she swallowed him as a grain of corn, and she later bore him again as the great bard Taliesin.</source>
+        <extracomment>Goddess tab &quot;Caridwen or Hen Wen&quot;.</extracomment>
+        <translation>Die Göttin des Korns und des Getreides. Caridwen ist eine walisische Göttin der Magie und der Verwandlung, die ein Jahr und einen Tag lang einen Kessel der Erkenntnis braute. Drei Tropfen daraus fielen auf den jungen Gwion, der so die ganze Weisheit des Kessels erlangte. Sie jagte ihm durch viele Gestalten nach, bis sie ihn als Getreidekorn verschlang, und später gebar sie ihn neu als den großen Barden Taliesin.</translation>
+    </message>
+    <message>
+        <source>Danu is the Mother goddess. She is the mother of the Tuatha De Danann, whose name means the people of Danu. She is linked with the rivers, wind, wisdom and the fruitful earth, and the Danube river may bear her name. Many Pagans honour her as the great source of all life, wisdom and plenty.</source>
+        <extracomment>Goddess tab &quot;Danu&quot;.</extracomment>
+        <translation>Danu ist die Muttergöttin. Sie ist die Mutter der Tuatha Dé Danann, deren Name „das Volk der Danu“ bedeutet. Sie ist mit den Flüssen, dem Wind, der Weisheit und der fruchtbaren Erde verbunden, und vielleicht trägt die Donau ihren Namen. Viele Heiden ehren sie als den großen Quell allen Lebens, aller Weisheit und aller Fülle.</translation>
+    </message>
+    <message>
+        <source>The goddess of horse. Epona was honoured by the Gauls and later by the Roman cavalry, who carried her worship across the Empire. She is shown riding side saddle on a mare or sitting between two horses, often with a basket of fruit or grains in her lap. She protects horses, donkeys and mules and those who care for them, and she also guides the souls of the dead on their journey. Her feast fell on December 18th.</source>
+        <extracomment>Goddess tab &quot;Epona&quot;.</extracomment>
+        <translation>Die Göttin der Pferde. Epona wurde von den Galliern verehrt und später von der römischen Reiterei, die ihren Kult durch das ganze Reich trug. Sie wird im Damensitz auf einer Stute reitend dargestellt oder zwischen zwei Pferden sitzend, oft mit einem Korb voller Früchte oder Getreide auf dem Schoß. Sie beschützt Pferde, Esel und Maultiere und alle, die für sie sorgen, und sie geleitet auch die Seelen der Toten auf ihrer Reise. Ihr Fest fiel auf den 18. Dezember.</translation>
     </message>
 </context>
 <context>

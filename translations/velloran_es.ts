@@ -844,6 +844,175 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     </message>
 </context>
 <context>
+    <name>PaganFestivals</name>
+    <message>
+        <source></source>
+        <comment>A festival&apos;s name as the month view lists it under its date. Keep the names of festivals, gods, goddesses and heroes as the traditions write them (Imbolc, Beltane, Samhain, Lughnasadh, Yule, Litha, Eostre, Danu, Cernunnos, Rhiannon, Epona, Cerridwen, Taliesin, Llyr, Lugh, Merlin, Braciaca, Bellisama, Merriddyn, Raud, Loki, Fontus); translate the rest, and write the day counts and dates as your language does (&quot;(4 DAYS) 3rd March Onward&quot;). Capitals in the English mark the great festivals: keep them in capitals.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Day of Braciaca(2 DAYS)23rd Onward</source>
+        <translation>Día de Braciaca (2 días), a partir del 23 de enero</translation>
+    </message>
+    <message>
+        <source>Raud the Strong`s Day</source>
+        <translation>Día de Raud el Fuerte</translation>
+    </message>
+    <message>
+        <source>IMBOLC</source>
+        <translation>IMBOLC</translation>
+    </message>
+    <message>
+        <source>Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward</source>
+        <translation>Fiesta del Amor: Danu y Cernunnos (9 días), a partir del 13 de febrero</translation>
+    </message>
+    <message>
+        <source>Day of Merriddyn</source>
+        <translation>Día de Merriddyn</translation>
+    </message>
+    <message>
+        <source>Feast of Merlin</source>
+        <translation>Fiesta de Merlín</translation>
+    </message>
+    <message>
+        <source>Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward</source>
+        <translation>Misterios Menores de Rhiannon (4 días), a partir del 3 de marzo</translation>
+    </message>
+    <message>
+        <source>SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)</source>
+        <translation>EQUINOCCIO DE PRIMAVERA (Eostre) y comienzo de los Ritos del Vino y del Placer (5 días)</translation>
+    </message>
+    <message>
+        <source>BELTANE- and day of cernunnos</source>
+        <translation>BELTANE y día de Cernunnos</translation>
+    </message>
+    <message>
+        <source>Loki&apos;s day</source>
+        <translation>Día de Loki</translation>
+    </message>
+    <message>
+        <source>Day of Dark Goddess</source>
+        <translation>Día de la Diosa Oscura</translation>
+    </message>
+    <message>
+        <source>Bank Holiday</source>
+        <translation>Día festivo británico (Bank Holiday)</translation>
+    </message>
+    <message>
+        <source>Rites of Harvest (10 DAYS) 5th June Onward</source>
+        <translation>Ritos de la Cosecha (10 días), a partir del 5 de junio</translation>
+    </message>
+    <message>
+        <source>Feast of Epona</source>
+        <translation>Fiesta de Epona</translation>
+    </message>
+    <message>
+        <source>Festival of the Birds (6 DAYS) 17 June Onwards</source>
+        <translation>Fiesta de las Aves (6 días), a partir del 17 de junio</translation>
+    </message>
+    <message>
+        <source>MIDSUMMER-(Litha)</source>
+        <translation>PLENO VERANO (Litha)</translation>
+    </message>
+    <message>
+        <source>Well Blessing Rites to the Water Goddess</source>
+        <translation>Ritos de bendición de los pozos en honor de la Diosa del Agua</translation>
+    </message>
+    <message>
+        <source>Feast of cerridwen</source>
+        <translation>Fiesta de Cerridwen</translation>
+    </message>
+    <message>
+        <source>Festival of the Forest Spirits (3 DAYS) 19th July Onward</source>
+        <translation>Fiesta de los Espíritus del Bosque (3 días), a partir del 19 de julio</translation>
+    </message>
+    <message>
+        <source>LUGHNASADH</source>
+        <translation>LUGHNASADH</translation>
+    </message>
+    <message>
+        <source>Day of Lugh</source>
+        <translation>Día de Lugh</translation>
+    </message>
+    <message>
+        <source>Day of the Queen of Heaven</source>
+        <translation>Día de la Reina del Cielo</translation>
+    </message>
+    <message>
+        <source>Feast of the Late Wine</source>
+        <translation>Fiesta del Vino Tardío</translation>
+    </message>
+    <message>
+        <source>Festival of the Heroes (4 DAYS) 22nd August Onward</source>
+        <translation>Fiesta de los Héroes (4 días), a partir del 22 de agosto</translation>
+    </message>
+    <message>
+        <source>Birth of the Mother</source>
+        <translation>Nacimiento de la Madre</translation>
+    </message>
+    <message>
+        <source>AUTUMN EQUINOX</source>
+        <translation>EQUINOCCIO DE OTOÑO</translation>
+    </message>
+    <message>
+        <source>Greater Mysteries of llyr (5 DAYS) 24 th Sept Onward</source>
+        <translation>Misterios Mayores de Llyr (5 días), a partir del 24 de septiembre</translation>
+    </message>
+    <message>
+        <source>Birth of Taliesin</source>
+        <translation>Nacimiento de Taliesin</translation>
+    </message>
+    <message>
+        <source>SAMHAIN</source>
+        <translation>SAMHAIN</translation>
+    </message>
+    <message>
+        <source>Fontus festival</source>
+        <translation>Fiesta de Fontus</translation>
+    </message>
+    <message>
+        <source>Feast of Ancestors</source>
+        <translation>Fiesta de los Antepasados</translation>
+    </message>
+    <message>
+        <source>Feast of Gods of Harvest and hunt(3 DAYS)</source>
+        <translation>Fiesta de los Dioses de la Cosecha y de la Caza (3 días)</translation>
+    </message>
+    <message>
+        <source>Feast of Rhiannon</source>
+        <translation>Fiesta de Rhiannon</translation>
+    </message>
+    <message>
+        <source>day of Bellisama</source>
+        <translation>Día de Bellisama</translation>
+    </message>
+    <message>
+        <source>Festival of Lights</source>
+        <translation>Fiesta de las Luces</translation>
+    </message>
+    <message>
+        <source>YULE</source>
+        <translation>YULE</translation>
+    </message>
+    <message>
+        <source>Yuletide Tree and Elder Festival</source>
+        <translation>Fiesta del Árbol de Yule y del Saúco</translation>
+    </message>
+    <message>
+        <source>Festival of Wine and pleasure (4 DAYS) 28th Dec Onward</source>
+        <translation>Fiesta del Vino y del Placer (4 días), a partir del 28 de diciembre</translation>
+    </message>
+    <message>
+        <source>Festival of Wine and pleasure (4 DAYS) 28th December Onward</source>
+        <translation>Fiesta del Vino y del Placer (4 días), a partir del 28 de diciembre</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <extracomment>How the month view writes a festival&apos;s date above its name, as a date format of Qt&apos;s QDate::toString (MMMM the month&apos;s name, d the day, yyyy the year), in the order and with the words your language uses.</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+</context>
+<context>
     <name>PaganLore</name>
     <message>
         <source>Earth</source>
@@ -864,6 +1033,176 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     <message>
         <source>Spirit</source>
         <translation>Espíritu</translation>
+    </message>
+    <message>
+        <source>The term Pagan is taken from the Latin word &apos;Paganus&apos;, meaning a dweller of the countryside. Today it names the many nature based faiths that honour the old gods and goddesses, the turning seasons and the living earth, and that hold all of nature to be sacred.</source>
+        <extracomment>On the Pagan Information tab, and above the festive seasons.</extracomment>
+        <translation>El término «pagano» procede de la palabra latina «paganus», que significa «habitante del campo». Hoy designa las muchas religiones basadas en la naturaleza que honran a los antiguos dioses y diosas, el ciclo de las estaciones y la tierra viva, y que consideran sagrada toda la naturaleza.</translation>
+    </message>
+    <message>
+        <source>The oldest known religion to humanity is Paganism. Long before temples and scriptures, people watched the sun rise and set, the moon grow and fade and the crops come and go, and they saw the hand of the divine in all of it. Paganism has no single founder, no single holy book and no central church. It is a family of traditions that share a deep respect for nature and a belief that the sacred can be found in the land, the sky, the sea and in every living creature. Many Pagans honour both a god and a goddess, or a whole company of gods, and they mark the year with festivals that follow the seasons. Pagans value personal experience, freedom of belief and living in balance with the world, and they respect other paths.</source>
+        <extracomment>On the Pagan Information tab.</extracomment>
+        <translation>El paganismo es la religión más antigua que conoce la humanidad. Mucho antes de que hubiera templos y escrituras, las personas veían salir y ponerse el sol, crecer y menguar la luna, y llegar e irse las cosechas, y en todo ello reconocían la mano de lo divino. El paganismo no tiene un fundador único, ni un único libro sagrado, ni una iglesia central. Es una familia de tradiciones que comparten un profundo respeto por la naturaleza y la creencia de que lo sagrado se halla en la tierra, en el cielo, en el mar y en cada criatura viva. Muchos paganos honran a la vez a un dios y a una diosa, o a todo un panteón, y marcan el año con fiestas que siguen el curso de las estaciones. Los paganos valoran la experiencia personal, la libertad de creencia y una vida en equilibrio con el mundo, y respetan los demás caminos.</translation>
+    </message>
+    <message>
+        <source>One of the most significant things in the ancient Anglo-Saxon culture is the old pagan calendar. It did not count the days by the sun alone, as our calendar does, but by the moon and the seasons together. A month began with a new moon, and the names of the months told people what work the season asked of them and which powers were honoured. The year was split into two great halves, winter and summer, and the turning points between them were kept as holy days with fires, feasts and offerings. Midwinter, the time of the longest night, was the start of the year, and the nights before it were thought to be full of spirits and ancestors who walked close to the living. As the year went on, farmers watched the calendar to know when to plough, when to sow and when to gather the harvest. Because twelve moons fall short of a full solar year, an extra month was added to keep the feasts in step with the seasons. Much of this calendar lives on today in the names of our weekdays and in festivals such as Easter and Yule. Choose a month and year on this page and Velloran will show you the pagan festivals that fall in that month, so that you can plan your own rites and celebrations ahead of time.</source>
+        <extracomment>On the Pagan Calendar tab, beside the month and year.</extracomment>
+        <translation>Uno de los elementos más significativos de la antigua cultura anglosajona es el viejo calendario pagano. No contaba los días solo por el sol, como hace nuestro calendario, sino por la luna y las estaciones a la vez. Cada mes empezaba con la luna nueva, y los nombres de los meses decían a la gente qué trabajos pedía la estación y qué poderes se honraban. El año se dividía en dos grandes mitades, invierno y verano, y los momentos en que una daba paso a la otra se guardaban como días sagrados, con hogueras, banquetes y ofrendas. El pleno invierno, el tiempo de la noche más larga, marcaba el comienzo del año, y se creía que las noches que lo precedían estaban llenas de espíritus y antepasados que caminaban muy cerca de los vivos. A lo largo del año, los campesinos consultaban el calendario para saber cuándo arar, cuándo sembrar y cuándo recoger la cosecha. Como doce lunas no llegan a completar un año solar, se añadía un mes más para que las fiestas siguieran al paso de las estaciones. Buena parte de este calendario pervive hoy en los nombres ingleses de los días de la semana y en fiestas como la Pascua (Easter en inglés) y Yule. Elija un mes y un año en esta página y Velloran le mostrará las fiestas paganas de ese mes, para que pueda preparar con tiempo sus propios ritos y celebraciones.</translation>
+    </message>
+    <message>
+        <source>This is generally celebrated during the winter time i.e. from December 23-25. Yule marks the winter solstice, the longest night of the year, after which the sun returns and the days begin to grow longer. Pagans light candles and fires to welcome the light, bring evergreen branches into the home as a sign of lasting life, and share food, gifts and stories with their loved ones.</source>
+        <extracomment>Festive season tab &quot;Yule&quot;.</extracomment>
+        <translation>Se celebra por lo general en invierno, del 23 al 25 de diciembre. Yule marca el solsticio de invierno, la noche más larga del año, tras la cual el sol regresa y los días empiezan a alargarse. Los paganos encienden velas y hogueras para dar la bienvenida a la luz, adornan la casa con ramas de hoja perenne como signo de la vida que perdura y comparten comida, regalos e historias con sus seres queridos.</translation>
+    </message>
+    <message>
+        <source>This day is observed on 2nd February as the birthday of Brigid - the goddess of inspiration and fire. It is also called Imbolc, the first stirring of spring, when the ewes give milk and the earth begins to wake. Candles are lit in every window of the house, homes are swept, and new plans and promises are made.</source>
+        <extracomment>Festive season tab &quot;Candlemas&quot;.</extracomment>
+        <translation>Este día se celebra el 2 de febrero como el nacimiento de Brigid, la diosa de la inspiración y del fuego. También se llama Imbolc: es el primer latido de la primavera, cuando las ovejas dan leche y la tierra empieza a despertar. Se encienden velas en todas las ventanas de la casa, se barren los hogares y se hacen nuevos planes y promesas.</translation>
+    </message>
+    <message>
+        <source>Observed within March 20-23, this day is the start of the Pagan year of springs. At the spring equinox day and night stand in balance. Eggs, hares and fresh spring blooms are the signs of this festival, which honours new life, fertility and the green growth returning to the fields.</source>
+        <extracomment>Festive season tab &quot;Eostar&quot;.</extracomment>
+        <translation>Se celebra entre el 20 y el 23 de marzo y marca el comienzo de la primavera en el año pagano. En el equinoccio de primavera, el día y la noche están en equilibrio. Los huevos, las liebres y las flores frescas de la primavera son los símbolos de esta fiesta, que honra la vida nueva, la fertilidad y el verdor que vuelve a los campos.</translation>
+    </message>
+    <message>
+        <source>Also known as the Halloween, this day is celebrated on October 31st. Samhain ends the harvest and opens the dark half of the year. It is said that on this night the veil between the world of the living and the world of the dead is at its thinnest, so Pagans remember their ancestors, set a place for them at the table and light bonfires to guide the spirits safely home.</source>
+        <extracomment>Festive season tab &quot;Samhain&quot;.</extracomment>
+        <translation>También conocido como Halloween, este día se celebra el 31 de octubre. Samhain pone fin a la cosecha y abre la mitad oscura del año. Se dice que esa noche el velo entre el mundo de los vivos y el de los muertos es más fino que nunca; por eso los paganos recuerdan a sus antepasados, les reservan un sitio en la mesa y encienden hogueras para guiar a los espíritus, sanos y salvos, de vuelta a casa.</translation>
+    </message>
+    <message>
+        <source>Though the period from September 20-23 is observed as a holiday, but this day is not so widely celebrated and looked upon. It is the autumn equinox and the second harvest.</source>
+        <extracomment>Festive season tab &quot;Mabon&quot;.</extracomment>
+        <translation>Aunque los días del 20 al 23 de septiembre se guardan como fiesta, esta celebración no está tan extendida ni goza de tanta atención. Es el equinoccio de otoño y la segunda cosecha.</translation>
+    </message>
+    <message>
+        <source>Observed during the summer time i.e. from June 20-23, this festival is held on the longest day. At midsummer the sun stands at the height of its power, and Pagans gather to greet the sunrise, light bonfires on the hills and leap the flames for luck. Herbs gathered at this time are thought to be at their strongest, and it is a joyful time for weddings, music and dancing under the open skies.</source>
+        <extracomment>Festive season tab &quot;Litha&quot;.</extracomment>
+        <translation>Se celebra en verano, del 20 al 23 de junio, y tiene lugar en el día más largo del año. En pleno verano el sol está en la cima de su poder, y los paganos se reúnen para saludar al amanecer, encienden hogueras en las colinas y saltan sobre las llamas para atraer la buena suerte. Se cree que las hierbas recogidas en estas fechas tienen entonces su mayor fuerza, y es un tiempo alegre de bodas, música y bailes a cielo abierto.</translation>
+    </message>
+    <message>
+        <source>The most important festive for the Pagans after Samhain. Beltan falls on the eve of May and welcomes the bright half of the year. Two great fires were lit and the cattle were driven between them to guard them before they went out to their summer pastures. Young people rose early to gather flowers and green branches, a maypole was raised in the village, and people danced around it. It is a festival of fertility, love and growth, when the god and goddess are joined and the land springs to life.</source>
+        <extracomment>Festive season tab &quot;Beltan&quot;.</extracomment>
+        <translation>Es la fiesta más importante para los paganos después de Samhain. Beltan cae en la víspera de mayo y da la bienvenida a la mitad luminosa del año. Se encendían dos grandes hogueras y se hacía pasar al ganado entre ellas para protegerlo antes de llevarlo a los pastos de verano. Los jóvenes madrugaban para recoger flores y ramas verdes, se plantaba el árbol de mayo en el pueblo y la gente bailaba a su alrededor. Es una fiesta de fertilidad, amor y crecimiento, en la que el dios y la diosa se unen y la tierra rebosa de vida.</translation>
+    </message>
+    <message>
+        <source>1st August is the day of Lughnasad. It is the first of the harvest festivals and is named after the god Lugh. The first corn is cut and baked into bread, and people give thanks for the earth&apos;s gifts.</source>
+        <extracomment>Festive season tab &quot;Lughnasad&quot;.</extracomment>
+        <translation>El 1 de agosto es el día de Lughnasad. Es la primera de las fiestas de la cosecha y debe su nombre al dios Lugh. Se siega el primer grano, se cuece con él el primer pan y se dan gracias por los dones de la tierra.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the North direction. Earth is the ground under our feet, the rock, the soil and the hills, and it stands for stability, strength, patience and growth. It is the element of the body and of all things that can be touched, of wealth, homes and family. Its season is winter, its time of day is midnight, and its colours are green, brown and black. In ritual it is shown by a dish of salt, a stone, a crystal or a bowl of earth, and on the altar by the pentacle. Earth is linked to the bull and to trees that stand firm in every storm. Pagans call on Earth when they wish to ground themselves, to find a steady footing, to protect their home or to bring prosperity and healing. It reminds us that we are part of nature, not apart from it.</source>
+        <extracomment>Element tab &quot;Earth&quot;.</extracomment>
+        <translation>Es el elemento asociado con el norte. La Tierra es el suelo que pisamos, la roca, el terreno y las colinas, y representa la estabilidad, la fuerza, la paciencia y el crecimiento. Es el elemento del cuerpo y de todo lo que se puede tocar, de la riqueza, el hogar y la familia. Su estación es el invierno, su momento del día la medianoche y sus colores el verde, el marrón y el negro. En los rituales se representa con un plato de sal, una piedra, un cristal o un cuenco de tierra, y en el altar con el pentáculo. La Tierra está unida al toro y a los árboles que se mantienen firmes en todas las tormentas. Los paganos invocan a la Tierra cuando desean enraizarse, encontrar un apoyo firme, proteger su hogar o atraer la prosperidad y la sanación. Nos recuerda que formamos parte de la naturaleza y no somos ajenos a ella.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the East direction. Air is the breath of life and the wind that carries seeds and songs across the land. It stands for the mind, thought, learning, memory and speech, and for new beginnings, just as each day begins when the sun rises in the East. Its season is spring, its time of day is dawn, and its colours are yellow and pale blue. In ritual it is shown by incense smoke, a feather or a bell, and on the altar by the wand or the athame. Birds are its creatures. Pagans call upon Air for clear thinking, for inspiration, for travel and for the right words.</source>
+        <extracomment>Element tab &quot;Air&quot;.</extracomment>
+        <translation>Es el elemento asociado con el este. El Aire es el aliento de la vida y el viento que lleva semillas y canciones de un extremo a otro de la tierra. Representa la mente, el pensamiento, el aprendizaje, la memoria y la palabra, y también los nuevos comienzos, igual que cada día empieza cuando el sol sale por el este. Su estación es la primavera, su momento del día el amanecer y sus colores el amarillo y el azul pálido. En los rituales se representa con el humo del incienso, una pluma o una campana, y en el altar con la varita o el athame. Las aves son sus criaturas. Los paganos invocan al Aire para pensar con claridad, para hallar inspiración, para los viajes y para encontrar las palabras justas.</translation>
+    </message>
+    <message>
+        <source>Fire is the element of Energy; it also represents action and activeness. It is linked to the South direction, to the heat of summer and to the midday sun. Fire gives light and warmth, it cooks our food and forges tools, but it can also destroy. It stands for will, courage, passion, desire and change, for the spark that turns an idea into a deed. Its colours are red, orange and gold. In ritual it is shown by a candle, a lamp or a bonfire, and on the altar by the athame or the wand. The lion, the salamander and the dragon are its creatures. Pagans call upon Fire when they need strength to act, when they want to burn off old habits and fears, and when they seek purification. Many festivals are marked by fires on the hills, for Fire is a sign of the sun and of life itself.</source>
+        <extracomment>Element tab &quot;Fire&quot;.</extracomment>
+        <translation>El Fuego es el elemento de la energía; representa también la acción y el dinamismo. Está unido al sur, al calor del verano y al sol del mediodía. El Fuego da luz y calor, cocina nuestros alimentos y forja las herramientas, pero también puede destruir. Representa la voluntad, el valor, la pasión, el deseo y el cambio: la chispa que convierte una idea en un hecho. Sus colores son el rojo, el naranja y el dorado. En los rituales se representa con una vela, una lámpara o una hoguera, y en el altar con el athame o la varita. El león, la salamandra y el dragón son sus criaturas. Los paganos invocan al Fuego cuando necesitan fuerza para actuar, cuando quieren quemar viejos hábitos y miedos y cuando buscan purificarse. Muchas fiestas se celebran con hogueras en las colinas, porque el Fuego es signo del sol y de la vida misma.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the West direction. Water is found in rivers, lakes, wells, rain and the great sea, and in the blood and tears of every living being. It stands for feelings, love, dreams, intuition and healing, and for the hidden depths of the mind. Its season is autumn, its time of day is dusk, when the sun sets in the West, and its colours are blue, silver and sea green. In ritual it is shown by a bowl of water or a shell, and on the altar by the cup or chalice. Fish, dolphins and water birds are its creatures. The sacred wells and springs were honoured by the old Pagans, and offerings were left there. Pagans call upon Water for cleansing, for healing of the heart, for friendship and for seeing what lies beneath the surface.</source>
+        <extracomment>Element tab &quot;Water&quot;.</extracomment>
+        <translation>Es el elemento asociado con el oeste. El Agua está en los ríos, los lagos, los pozos, la lluvia y el gran mar, y en la sangre y las lágrimas de todo ser vivo. Representa los sentimientos, el amor, los sueños, la intuición y la sanación, y también las profundidades ocultas de la mente. Su estación es el otoño, su momento del día el crepúsculo, cuando el sol se pone por el oeste, y sus colores el azul, el plateado y el verde mar. En los rituales se representa con un cuenco de agua o una concha, y en el altar con la copa o el cáliz. Los peces, los delfines y las aves acuáticas son sus criaturas. Los antiguos paganos honraban los pozos y manantiales sagrados y dejaban allí sus ofrendas. Los paganos invocan al Agua para purificarse, para sanar el corazón, para la amistad y para ver lo que se esconde bajo la superficie.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the center; the element which is associated with the realm of the gods. Spirit, also called Aether, is the fifth element, the one that binds Earth, Air, Fire and Water together and lives in all of them. It has no one direction, for it is everywhere, above, below and within. It is shown as the top point of the pentagram, and its colours are white and violet. Pagans call upon Spirit to feel their link with the divine and with all of life.</source>
+        <extracomment>Element tab &quot;Spirit&quot;.</extracomment>
+        <translation>Es el elemento asociado con el centro, el elemento unido al reino de los dioses. El Espíritu, también llamado Éter, es el quinto elemento: el que une la Tierra, el Aire, el Fuego y el Agua y vive en todos ellos. No tiene una sola dirección, porque está en todas partes: arriba, abajo y dentro. Se representa con la punta superior del pentagrama, y sus colores son el blanco y el violeta. Los paganos invocan al Espíritu para sentir su vínculo con lo divino y con toda la vida.</translation>
+    </message>
+    <message>
+        <source>Angus is the son of Dagda. He is the young god of love, youth and beauty, and four birds flew around his head, whose kisses became the songs of lovers. He dreamt of a maiden named Caer and searched for her for a whole year, finding her at last in the form of a swan. He became a swan himself to join her, and together they flew to his home, the Brugh on the river Boyne.</source>
+        <extracomment>God tab &quot;Angus of the Brugh&quot;.</extracomment>
+        <translation>Angus es hijo del Dagda. Es el joven dios del amor, la juventud y la belleza; cuatro pájaros volaban en torno a su cabeza, y sus besos se convertían en las canciones de los enamorados. Soñó con una doncella llamada Caer y la buscó durante un año entero, hasta que al fin la encontró en forma de cisne. Él mismo se convirtió en cisne para unirse a ella, y juntos volaron hasta su morada, el Brugh, a orillas del río Boyne.</translation>
+    </message>
+    <message>
+        <source>The god of virility flanked by the ram-headed serpent and a stag. Cernunnos is the horned god of the forest and of wild animals, and he is shown seated with crossed legs, with antlers on his head and a torc around his neck. He is the lord of nature, of plenty and of the hunt, and he keeps the gate between life and death. Pagans honour him as the partner of the Goddess and the father of all living things.</source>
+        <extracomment>God tab &quot;Cernunnos&quot;.</extracomment>
+        <translation>El dios de la virilidad, flanqueado por la serpiente con cabeza de carnero y por un ciervo. Cernunnos es el dios astado del bosque y de los animales salvajes; se le representa sentado con las piernas cruzadas, con una cornamenta en la cabeza y un torques al cuello. Es el señor de la naturaleza, de la abundancia y de la caza, y guarda la puerta entre la vida y la muerte. Los paganos lo honran como compañero de la Diosa y padre de todos los seres vivos.</translation>
+    </message>
+    <message>
+        <source>&quot;The Good God&apos; is the father of Angus. The Dagda was the chief of the Tuatha De Danann, the ancient gods of Ireland, and he was wise, strong and generous. He owned a great cauldron that was never empty, so that no one who came to him ever went away hungry, and a club that could kill nine men with one end and bring them back to life with the other. He also had a harp of oak whose music could change the seasons and move the hearts of all who heard it. He was the god of plenty, of the earth and of druid wisdom, and he was the lover of the Morrigan, whom he met at a river on the feast of Samhain.</source>
+        <extracomment>God tab &quot;Dagda&quot;.</extracomment>
+        <translation>«El Buen Dios» es el padre de Angus. El Dagda era el jefe de los Tuatha Dé Danann, los antiguos dioses de Irlanda, y era sabio, fuerte y generoso. Tenía un gran caldero que nunca se vaciaba, de modo que nadie que acudiera a él se marchaba con hambre, y una maza que con un extremo podía matar a nueve hombres y con el otro devolverles la vida. Tenía también un arpa de roble cuya música podía cambiar las estaciones y conmovía el corazón de cuantos la oían. Era el dios de la abundancia, de la tierra y de la sabiduría druídica, y fue amante de la Morrigan, con quien se encontró junto a un río en la fiesta de Samhain.</translation>
+    </message>
+    <message>
+        <source>The healer god. Dian Cecht was the physician of the Tuatha De Danann. When King Nuada lost his hand in battle, Dian Cecht made him a new hand of silver that could move like a living one. He also blessed a well that healed the wounded warriors who were bathed in it, so that they could fight again. He was jealous of his son Miach, whose skill was even greater than his own. From the grave of Miach grew hundreds of healing herbs, one for each part of the body.</source>
+        <extracomment>God tab &quot;Dian Cecht&quot;.</extracomment>
+        <translation>El dios sanador. Dian Cecht era el médico de los Tuatha Dé Danann. Cuando el rey Nuada perdió la mano en combate, Dian Cecht le hizo una mano nueva de plata que se movía como una de carne y hueso. También bendijo un pozo que curaba a los guerreros heridos que se bañaban en él, para que pudieran volver a luchar. Tenía celos de su hijo Miach, cuya destreza superaba incluso la suya. De la tumba de Miach brotaron cientos de hierbas curativas, una para cada parte del cuerpo.</translation>
+    </message>
+    <message>
+        <source>Originally a god of death and the underworld, later the chief god of the Gauls. He ruled the riches hidden under the ground, and the Gauls believed that they came from him.</source>
+        <extracomment>God tab &quot;Dis Pater&quot;.</extracomment>
+        <translation>En su origen fue un dios de la muerte y del inframundo, y más tarde el dios principal de los galos. Reinaba sobre las riquezas ocultas bajo tierra, y los galos creían descender de él.</translation>
+    </message>
+    <message>
+        <source>The god of storms and thunders. Donn is the lord of the dead, who dwells on an island off the coast, where all souls go after death.</source>
+        <extracomment>God tab &quot;Donn&quot;.</extracomment>
+        <translation>El dios de las tormentas y los truenos. Donn es el señor de los muertos y habita en una isla frente a la costa, adonde van todas las almas después de la muerte.</translation>
+    </message>
+    <message>
+        <source>The god of Gauls who is very often portrayed as woodcutter. He is shown cutting branches from a willow next to a bull and three cranes, and offerings were hung in sacred trees in his honour.</source>
+        <extracomment>God tab &quot;Esus&quot;.</extracomment>
+        <translation>Dios de los galos al que muy a menudo se representa como leñador. Aparece cortando ramas de un sauce junto a un toro y tres grullas, y en su honor se colgaban ofrendas en los árboles sagrados.</translation>
+    </message>
+    <message>
+        <source>The god of weapons and armors- the smith god. Govannon is the Welsh smith, a son of the goddess Don, and he is known in Ireland as Goibniu. His forge never cooled, and the spears and swords he made always struck true and did not break. He also brewed an ale that kept the gods young and free from sickness. Smiths were held in high honour by the old Pagans, for they could shape iron with fire as if by magic.</source>
+        <extracomment>God tab &quot;Govannon&quot;.</extracomment>
+        <translation>El dios de las armas y las armaduras: el dios herrero. Govannon es el herrero galés, hijo de la diosa Don, y en Irlanda se le conoce como Goibniu. Su fragua nunca se enfriaba, y las lanzas y espadas que forjaba siempre daban en el blanco y jamás se rompían. También elaboraba una cerveza que mantenía a los dioses jóvenes y libres de enfermedades. Los antiguos paganos tenían a los herreros en gran estima, porque sabían dar forma al hierro con el fuego como por arte de magia.</translation>
+    </message>
+    <message>
+        <source>The sun god. Lug, called Lugh of the Long Arm, was a master of every art and craft: a warrior, a poet, a smith, a healer, a harpist and a magician all at once. He led the gods into battle against the Fomorians and won the day with a stone from his sling. His spear could never be defeated. The festival of Lughnasad at the start of August bears his name, and many towns across Europe were named in his honour.</source>
+        <extracomment>God tab &quot;Lug or Lugh&quot;.</extracomment>
+        <translation>El dios del sol. Lug, llamado Lugh del Brazo Largo, dominaba todas las artes y oficios: era a la vez guerrero, poeta, herrero, sanador, arpista y mago. Condujo a los dioses a la batalla contra los fomorianos y les dio la victoria con una piedra lanzada con su honda. Su lanza no podía ser vencida. La fiesta de Lughnasad, a comienzos de agosto, lleva su nombre, y en su honor recibieron el suyo muchas ciudades de toda Europa.</translation>
+    </message>
+    <message>
+        <source>He is the god of healing and water. Nuadhu was the first king of the Tuatha De Danann. He lost his hand in battle and, since a king had to be whole, he gave up his throne until Dian Cecht made him a hand of silver. In Britain he was known as Nodens, and a temple was built to him beside the river Severn, where the sick came from far and wide to seek a cure.</source>
+        <extracomment>God tab &quot;Nuadhu or Nud/ Nodens/ Lud&quot;.</extracomment>
+        <translation>Es el dios de la sanación y del agua. Nuadhu fue el primer rey de los Tuatha Dé Danann. Perdió la mano en combate y, como un rey debía estar entero, renunció al trono hasta que Dian Cecht le hizo una mano de plata. En Britania se le conocía como Nodens, y se le levantó un templo junto al río Severn, adonde acudían enfermos de todas partes en busca de curación.</translation>
+    </message>
+    <message>
+        <source>The god of language, eloquence and genius. He is portrayed as an old man who leads a crowd of people with fine gold chains that run from his tongue to their ears, for wise words bind people more strongly than any rope.</source>
+        <extracomment>God tab &quot;Ogmios&quot;.</extracomment>
+        <translation>El dios del lenguaje, la elocuencia y el ingenio. Se le representa como un anciano que guía a una multitud con finas cadenas de oro que van de su lengua a los oídos de quienes lo siguen, porque las palabras sabias atan a las personas con más fuerza que cualquier cuerda.</translation>
+    </message>
+    <message>
+        <source>He is the god of forest and agriculture. He is shown holding a long handled hammer and a pot, with a loyal dog beside him, and he brings good harvests and a plentiful supply of wine.</source>
+        <extracomment>God tab &quot;Sucellus&quot;.</extracomment>
+        <translation>Es el dios del bosque y de la agricultura. Se le representa con un martillo de mango largo y una olla, con un perro fiel a su lado, y trae buenas cosechas y vino en abundancia.</translation>
+    </message>
+    <message>
+        <source>Arianrhod means Silver Circle; she is the Goddess of Virgin. She is a Welsh goddess of the moon and the stars, whose home is the castle Caer Arianrhod up in the northern sky. She turns the silver wheel of the heavens, which carries the souls of the dead, and she rules over fate, time and rebirth.</source>
+        <extracomment>Goddess tab &quot;Arianrhod&quot;.</extracomment>
+        <translation>Arianrhod significa «Círculo de Plata»; es la Diosa Virgen. Es una diosa galesa de la luna y las estrellas cuya morada es el castillo de Caer Arianrhod, en lo alto del cielo del norte. Hace girar la rueda de plata de los cielos, que lleva las almas de los muertos, y rige el destino, el tiempo y el renacimiento.</translation>
+    </message>
+    <message>
+        <source>The Goddess of war who is known to use her magic to decide war. Badb would often appear on the field of battle as a crow or a raven, and her wild cries filled her enemies with dread. Before a battle she might be seen as a washer woman at a ford, washing the armour of those who were about to die. She is one of the three sisters of the Morrigan, and she is linked with wisdom, life and death, and the endless cycle that joins them.</source>
+        <extracomment>Goddess tab &quot;Badb&quot;.</extracomment>
+        <translation>La diosa de la guerra, conocida por decidir las guerras con su magia. Badb solía aparecer en el campo de batalla en forma de corneja o de cuervo, y sus gritos salvajes llenaban de espanto a sus enemigos. Antes de una batalla podía vérsela como una lavandera en un vado, lavando las armaduras de quienes estaban a punto de morir. Es una de las tres hermanas de la Morrigan, y se la asocia con la sabiduría, con la vida y la muerte, y con el ciclo sin fin que las une.</translation>
+    </message>
+    <message>
+        <source>Brigit is the goddess of craftsmanship, healing and metalwork. She is also the goddess of poetry and of the hearth fire, and her festival of Imbolc at the start of February marks the first signs of spring. She was said to have two sisters, also named Brigit, so that she is one goddess and three at once. At her shrine in Kildare a holy fire was kept alight for centuries. Many wells across Ireland are named after her, and their waters are thought to heal. She protects mothers, children and farm animals.</source>
+        <extracomment>Goddess tab &quot;Brighit or Brigit&quot;.</extracomment>
+        <translation>Brigit es la diosa de la artesanía, la sanación y el trabajo del metal. Es también la diosa de la poesía y del fuego del hogar, y su fiesta de Imbolc, a comienzos de febrero, anuncia los primeros signos de la primavera. Se decía que tenía dos hermanas, también llamadas Brigit, de modo que es una diosa y tres a la vez. En su santuario de Kildare se mantuvo encendido un fuego sagrado durante siglos. Muchos pozos de Irlanda llevan su nombre, y se cree que sus aguas curan. Protege a las madres, a los niños y a los animales de granja.</translation>
+    </message>
+    <message>
+        <source>The goddess of grains and corns. Caridwen is a Welsh goddess of magic and change who brewed a cauldron of insight for a year and a day. Three drops of it fell on young Gwion, who gained all its wisdom. She chased him through many shapes until she swallowed him as a grain of corn, and she later bore him again as the great bard Taliesin.</source>
+        <extracomment>Goddess tab &quot;Caridwen or Hen Wen&quot;.</extracomment>
+        <translation>La diosa de los granos y las mieses. Caridwen es una diosa galesa de la magia y la transformación que preparó en su caldero, durante un año y un día, un brebaje de clarividencia. Tres gotas cayeron sobre el joven Gwion, que obtuvo así toda su sabiduría. Ella lo persiguió a través de muchas formas hasta que se lo tragó convertido en un grano de trigo, y más tarde volvió a darlo a luz como el gran bardo Taliesin.</translation>
+    </message>
+    <message>
+        <source>Danu is the Mother goddess. She is the mother of the Tuatha De Danann, whose name means the people of Danu. She is linked with the rivers, wind, wisdom and the fruitful earth, and the Danube river may bear her name. Many Pagans honour her as the great source of all life, wisdom and plenty.</source>
+        <extracomment>Goddess tab &quot;Danu&quot;.</extracomment>
+        <translation>Danu es la Diosa Madre. Es la madre de los Tuatha Dé Danann, cuyo nombre significa «el pueblo de Danu». Se la asocia con los ríos, el viento, la sabiduría y la tierra fértil, y es posible que el río Danubio lleve su nombre. Muchos paganos la honran como la gran fuente de toda vida, sabiduría y abundancia.</translation>
+    </message>
+    <message>
+        <source>The goddess of horse. Epona was honoured by the Gauls and later by the Roman cavalry, who carried her worship across the Empire. She is shown riding side saddle on a mare or sitting between two horses, often with a basket of fruit or grains in her lap. She protects horses, donkeys and mules and those who care for them, and she also guides the souls of the dead on their journey. Her feast fell on December 18th.</source>
+        <extracomment>Goddess tab &quot;Epona&quot;.</extracomment>
+        <translation>La diosa de los caballos. Epona fue honrada por los galos y más tarde por la caballería romana, que llevó su culto por todo el Imperio. Se la representa montando a la amazona sobre una yegua o sentada entre dos caballos, a menudo con una cesta de frutas o de grano en el regazo. Protege a los caballos, los asnos y las mulas y a quienes los cuidan, y guía además a las almas de los muertos en su viaje. Su fiesta se celebraba el 18 de diciembre.</translation>
     </message>
 </context>
 <context>

@@ -844,6 +844,175 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     </message>
 </context>
 <context>
+    <name>PaganFestivals</name>
+    <message>
+        <source></source>
+        <comment>A festival&apos;s name as the month view lists it under its date. Keep the names of festivals, gods, goddesses and heroes as the traditions write them (Imbolc, Beltane, Samhain, Lughnasadh, Yule, Litha, Eostre, Danu, Cernunnos, Rhiannon, Epona, Cerridwen, Taliesin, Llyr, Lugh, Merlin, Braciaca, Bellisama, Merriddyn, Raud, Loki, Fontus); translate the rest, and write the day counts and dates as your language does (&quot;(4 DAYS) 3rd March Onward&quot;). Capitals in the English mark the great festivals: keep them in capitals.</comment>
+        <translation></translation>
+    </message>
+    <message>
+        <source>Day of Braciaca(2 DAYS)23rd Onward</source>
+        <translation>Jour de Braciaca (2 jours) à partir du 23</translation>
+    </message>
+    <message>
+        <source>Raud the Strong`s Day</source>
+        <translation>Jour de Raud le Fort</translation>
+    </message>
+    <message>
+        <source>IMBOLC</source>
+        <translation>IMBOLC</translation>
+    </message>
+    <message>
+        <source>Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward</source>
+        <translation>Fête de l&apos;amour : Danu et Cernunnos (9 jours) à partir du 13 févr.</translation>
+    </message>
+    <message>
+        <source>Day of Merriddyn</source>
+        <translation>Jour de Merriddyn</translation>
+    </message>
+    <message>
+        <source>Feast of Merlin</source>
+        <translation>Fête de Merlin</translation>
+    </message>
+    <message>
+        <source>Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward</source>
+        <translation>Petits Mystères de Rhiannon (4 jours) à partir du 3 mars</translation>
+    </message>
+    <message>
+        <source>SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)</source>
+        <translation>ÉQUINOXE DE PRINTEMPS (Eostre) et début des Rites du vin et du plaisir (5 jours)</translation>
+    </message>
+    <message>
+        <source>BELTANE- and day of cernunnos</source>
+        <translation>BELTANE et jour de Cernunnos</translation>
+    </message>
+    <message>
+        <source>Loki&apos;s day</source>
+        <translation>Jour de Loki</translation>
+    </message>
+    <message>
+        <source>Day of Dark Goddess</source>
+        <translation>Jour de la Déesse sombre</translation>
+    </message>
+    <message>
+        <source>Bank Holiday</source>
+        <translation>Jour férié</translation>
+    </message>
+    <message>
+        <source>Rites of Harvest (10 DAYS) 5th June Onward</source>
+        <translation>Rites de la moisson (10 jours) à partir du 5 juin</translation>
+    </message>
+    <message>
+        <source>Feast of Epona</source>
+        <translation>Fête d&apos;Epona</translation>
+    </message>
+    <message>
+        <source>Festival of the Birds (6 DAYS) 17 June Onwards</source>
+        <translation>Fête des oiseaux (6 jours) à partir du 17 juin</translation>
+    </message>
+    <message>
+        <source>MIDSUMMER-(Litha)</source>
+        <translation>SOLSTICE D&apos;ÉTÉ (Litha)</translation>
+    </message>
+    <message>
+        <source>Well Blessing Rites to the Water Goddess</source>
+        <translation>Rites de bénédiction des puits en l&apos;honneur de la Déesse des eaux</translation>
+    </message>
+    <message>
+        <source>Feast of cerridwen</source>
+        <translation>Fête de Cerridwen</translation>
+    </message>
+    <message>
+        <source>Festival of the Forest Spirits (3 DAYS) 19th July Onward</source>
+        <translation>Fête des esprits de la forêt (3 jours) à partir du 19 juillet</translation>
+    </message>
+    <message>
+        <source>LUGHNASADH</source>
+        <translation>LUGHNASADH</translation>
+    </message>
+    <message>
+        <source>Day of Lugh</source>
+        <translation>Jour de Lugh</translation>
+    </message>
+    <message>
+        <source>Day of the Queen of Heaven</source>
+        <translation>Jour de la Reine du Ciel</translation>
+    </message>
+    <message>
+        <source>Feast of the Late Wine</source>
+        <translation>Fête du vin tardif</translation>
+    </message>
+    <message>
+        <source>Festival of the Heroes (4 DAYS) 22nd August Onward</source>
+        <translation>Fête des héros (4 jours) à partir du 22 août</translation>
+    </message>
+    <message>
+        <source>Birth of the Mother</source>
+        <translation>Naissance de la Mère</translation>
+    </message>
+    <message>
+        <source>AUTUMN EQUINOX</source>
+        <translation>ÉQUINOXE D&apos;AUTOMNE</translation>
+    </message>
+    <message>
+        <source>Greater Mysteries of llyr (5 DAYS) 24 th Sept Onward</source>
+        <translation>Grands Mystères de Llyr (5 jours) à partir du 24 sept.</translation>
+    </message>
+    <message>
+        <source>Birth of Taliesin</source>
+        <translation>Naissance de Taliesin</translation>
+    </message>
+    <message>
+        <source>SAMHAIN</source>
+        <translation>SAMHAIN</translation>
+    </message>
+    <message>
+        <source>Fontus festival</source>
+        <translation>Fête de Fontus</translation>
+    </message>
+    <message>
+        <source>Feast of Ancestors</source>
+        <translation>Fête des ancêtres</translation>
+    </message>
+    <message>
+        <source>Feast of Gods of Harvest and hunt(3 DAYS)</source>
+        <translation>Fête des dieux de la moisson et de la chasse (3 jours)</translation>
+    </message>
+    <message>
+        <source>Feast of Rhiannon</source>
+        <translation>Fête de Rhiannon</translation>
+    </message>
+    <message>
+        <source>day of Bellisama</source>
+        <translation>Jour de Bellisama</translation>
+    </message>
+    <message>
+        <source>Festival of Lights</source>
+        <translation>Fête des lumières</translation>
+    </message>
+    <message>
+        <source>YULE</source>
+        <translation>YULE</translation>
+    </message>
+    <message>
+        <source>Yuletide Tree and Elder Festival</source>
+        <translation>Fête de l&apos;arbre de Yule et du sureau</translation>
+    </message>
+    <message>
+        <source>Festival of Wine and pleasure (4 DAYS) 28th Dec Onward</source>
+        <translation>Fête du vin et du plaisir (4 jours) à partir du 28 déc.</translation>
+    </message>
+    <message>
+        <source>Festival of Wine and pleasure (4 DAYS) 28th December Onward</source>
+        <translation>Fête du vin et du plaisir (4 jours) à partir du 28 décembre</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <extracomment>How the month view writes a festival&apos;s date above its name, as a date format of Qt&apos;s QDate::toString (MMMM the month&apos;s name, d the day, yyyy the year), in the order and with the words your language uses.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
     <name>PaganLore</name>
     <message>
         <source>Earth</source>
@@ -864,6 +1033,176 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     <message>
         <source>Spirit</source>
         <translation>Esprit</translation>
+    </message>
+    <message>
+        <source>The term Pagan is taken from the Latin word &apos;Paganus&apos;, meaning a dweller of the countryside. Today it names the many nature based faiths that honour the old gods and goddesses, the turning seasons and the living earth, and that hold all of nature to be sacred.</source>
+        <extracomment>On the Pagan Information tab, and above the festive seasons.</extracomment>
+        <translation>Le mot « païen » vient du latin « paganus », qui désignait l&apos;habitant des campagnes. Il désigne aujourd&apos;hui les nombreuses spiritualités fondées sur la nature qui honorent les anciens dieux et déesses, le cycle des saisons et la terre vivante, et qui tiennent la nature tout entière pour sacrée.</translation>
+    </message>
+    <message>
+        <source>The oldest known religion to humanity is Paganism. Long before temples and scriptures, people watched the sun rise and set, the moon grow and fade and the crops come and go, and they saw the hand of the divine in all of it. Paganism has no single founder, no single holy book and no central church. It is a family of traditions that share a deep respect for nature and a belief that the sacred can be found in the land, the sky, the sea and in every living creature. Many Pagans honour both a god and a goddess, or a whole company of gods, and they mark the year with festivals that follow the seasons. Pagans value personal experience, freedom of belief and living in balance with the world, and they respect other paths.</source>
+        <extracomment>On the Pagan Information tab.</extracomment>
+        <translation>Le paganisme est la plus ancienne religion connue de l&apos;humanité. Bien avant les temples et les écritures saintes, les hommes regardaient le soleil se lever et se coucher, la lune croître et décroître, les récoltes venir et passer, et ils voyaient en toute chose la main du divin. Le paganisme n&apos;a ni fondateur unique, ni livre saint unique, ni Église centrale. C&apos;est une famille de traditions qui partagent un profond respect de la nature et la conviction que le sacré se trouve dans la terre, le ciel, la mer et en chaque créature vivante. Beaucoup de païens honorent à la fois un dieu et une déesse, ou tout un panthéon, et rythment l&apos;année de fêtes qui suivent les saisons. Les païens attachent du prix à l&apos;expérience personnelle, à la liberté de croyance et à une vie en équilibre avec le monde, et ils respectent les autres voies.</translation>
+    </message>
+    <message>
+        <source>One of the most significant things in the ancient Anglo-Saxon culture is the old pagan calendar. It did not count the days by the sun alone, as our calendar does, but by the moon and the seasons together. A month began with a new moon, and the names of the months told people what work the season asked of them and which powers were honoured. The year was split into two great halves, winter and summer, and the turning points between them were kept as holy days with fires, feasts and offerings. Midwinter, the time of the longest night, was the start of the year, and the nights before it were thought to be full of spirits and ancestors who walked close to the living. As the year went on, farmers watched the calendar to know when to plough, when to sow and when to gather the harvest. Because twelve moons fall short of a full solar year, an extra month was added to keep the feasts in step with the seasons. Much of this calendar lives on today in the names of our weekdays and in festivals such as Easter and Yule. Choose a month and year on this page and Velloran will show you the pagan festivals that fall in that month, so that you can plan your own rites and celebrations ahead of time.</source>
+        <extracomment>On the Pagan Calendar tab, beside the month and year.</extracomment>
+        <translation>L&apos;ancien calendrier païen est l&apos;un des trésors les plus marquants de l&apos;antique culture anglo-saxonne. Il ne comptait pas les jours d&apos;après le seul soleil, comme le fait notre calendrier, mais d&apos;après la lune et les saisons à la fois. Chaque mois commençait à la nouvelle lune, et le nom des mois disait aux gens quels travaux la saison leur demandait et quelles puissances on honorait. L&apos;année se partageait en deux grandes moitiés, l&apos;hiver et l&apos;été, et les tournants entre elles étaient fêtés comme des jours saints, avec des feux, des festins et des offrandes. Le cœur de l&apos;hiver, temps de la nuit la plus longue, marquait le début de l&apos;année, et l&apos;on croyait les nuits qui le précédaient peuplées d&apos;esprits et d&apos;ancêtres qui marchaient tout près des vivants. Au fil de l&apos;année, les paysans consultaient le calendrier pour savoir quand labourer, quand semer et quand rentrer la moisson. Comme douze lunes ne font pas tout à fait une année solaire, on ajoutait un mois supplémentaire pour garder les fêtes en accord avec les saisons. Une grande partie de ce calendrier survit aujourd&apos;hui dans les noms anglais des jours de la semaine et dans des fêtes comme Pâques (Easter en anglais) et Yule. Choisissez un mois et une année sur cette page : Velloran vous montrera les fêtes païennes qui tombent ce mois-là, pour que vous puissiez préparer à l&apos;avance vos propres rites et célébrations.</translation>
+    </message>
+    <message>
+        <source>This is generally celebrated during the winter time i.e. from December 23-25. Yule marks the winter solstice, the longest night of the year, after which the sun returns and the days begin to grow longer. Pagans light candles and fires to welcome the light, bring evergreen branches into the home as a sign of lasting life, and share food, gifts and stories with their loved ones.</source>
+        <extracomment>Festive season tab &quot;Yule&quot;.</extracomment>
+        <translation>Cette fête se célèbre en général en hiver, du 23 au 25 décembre. Yule marque le solstice d&apos;hiver, la nuit la plus longue de l&apos;année, après laquelle le soleil revient et les jours commencent à rallonger. Les païens allument des bougies et des feux pour accueillir la lumière, rapportent dans la maison des branches toujours vertes en signe de vie qui perdure, et partagent repas, cadeaux et histoires avec leurs proches.</translation>
+    </message>
+    <message>
+        <source>This day is observed on 2nd February as the birthday of Brigid - the goddess of inspiration and fire. It is also called Imbolc, the first stirring of spring, when the ewes give milk and the earth begins to wake. Candles are lit in every window of the house, homes are swept, and new plans and promises are made.</source>
+        <extracomment>Festive season tab &quot;Candlemas&quot;.</extracomment>
+        <translation>Ce jour, la Chandeleur, est célébré le 2 février comme l&apos;anniversaire de Brigid, déesse de l&apos;inspiration et du feu. On l&apos;appelle aussi Imbolc : c&apos;est le premier frémissement du printemps, quand les brebis donnent leur lait et que la terre commence à s&apos;éveiller. On allume des bougies à chaque fenêtre de la maison, on balaie les foyers, et l&apos;on forme de nouveaux projets et de nouvelles promesses.</translation>
+    </message>
+    <message>
+        <source>Observed within March 20-23, this day is the start of the Pagan year of springs. At the spring equinox day and night stand in balance. Eggs, hares and fresh spring blooms are the signs of this festival, which honours new life, fertility and the green growth returning to the fields.</source>
+        <extracomment>Festive season tab &quot;Eostar&quot;.</extracomment>
+        <translation>Célébré entre le 20 et le 23 mars, ce jour marque le début du printemps dans l&apos;année païenne. À l&apos;équinoxe de printemps, le jour et la nuit s&apos;équilibrent. Les œufs, les lièvres et les premières fleurs du printemps sont les symboles de cette fête, qui honore la vie nouvelle, la fertilité et la verdure qui revient dans les champs.</translation>
+    </message>
+    <message>
+        <source>Also known as the Halloween, this day is celebrated on October 31st. Samhain ends the harvest and opens the dark half of the year. It is said that on this night the veil between the world of the living and the world of the dead is at its thinnest, so Pagans remember their ancestors, set a place for them at the table and light bonfires to guide the spirits safely home.</source>
+        <extracomment>Festive season tab &quot;Samhain&quot;.</extracomment>
+        <translation>Aussi appelé Halloween, ce jour est célébré le 31 octobre. Samhain clôt les moissons et ouvre la moitié sombre de l&apos;année. On dit que cette nuit-là, le voile entre le monde des vivants et celui des morts est au plus mince : les païens se souviennent alors de leurs ancêtres, leur dressent une place à table et allument de grands feux pour guider les esprits jusque chez eux sans encombre.</translation>
+    </message>
+    <message>
+        <source>Though the period from September 20-23 is observed as a holiday, but this day is not so widely celebrated and looked upon. It is the autumn equinox and the second harvest.</source>
+        <extracomment>Festive season tab &quot;Mabon&quot;.</extracomment>
+        <translation>Bien que la période du 20 au 23 septembre soit observée comme une fête, ce jour est moins largement célébré et moins considéré que d&apos;autres. C&apos;est l&apos;équinoxe d&apos;automne et la seconde moisson.</translation>
+    </message>
+    <message>
+        <source>Observed during the summer time i.e. from June 20-23, this festival is held on the longest day. At midsummer the sun stands at the height of its power, and Pagans gather to greet the sunrise, light bonfires on the hills and leap the flames for luck. Herbs gathered at this time are thought to be at their strongest, and it is a joyful time for weddings, music and dancing under the open skies.</source>
+        <extracomment>Festive season tab &quot;Litha&quot;.</extracomment>
+        <translation>Célébrée en été, du 20 au 23 juin, cette fête a lieu le jour le plus long de l&apos;année. Au solstice d&apos;été, le soleil est au sommet de sa puissance : les païens se rassemblent pour saluer son lever, allument des feux sur les collines et sautent par-dessus les flammes pour s&apos;attirer la chance. On tient les herbes cueillies à cette époque pour les plus puissantes, et c&apos;est un temps joyeux, propice aux mariages, à la musique et aux danses à ciel ouvert.</translation>
+    </message>
+    <message>
+        <source>The most important festive for the Pagans after Samhain. Beltan falls on the eve of May and welcomes the bright half of the year. Two great fires were lit and the cattle were driven between them to guard them before they went out to their summer pastures. Young people rose early to gather flowers and green branches, a maypole was raised in the village, and people danced around it. It is a festival of fertility, love and growth, when the god and goddess are joined and the land springs to life.</source>
+        <extracomment>Festive season tab &quot;Beltan&quot;.</extracomment>
+        <translation>La fête la plus importante pour les païens après Samhain. Beltan tombe la veille du 1er mai et accueille la moitié lumineuse de l&apos;année. On allumait deux grands feux et l&apos;on faisait passer le bétail entre eux pour le protéger avant de le mener aux pâturages d&apos;été. Les jeunes gens se levaient tôt pour cueillir des fleurs et des rameaux verts, on dressait un mât de mai au village et l&apos;on dansait tout autour. C&apos;est une fête de la fertilité, de l&apos;amour et de la croissance, où le dieu et la déesse s&apos;unissent et où la terre s&apos;éveille à la vie.</translation>
+    </message>
+    <message>
+        <source>1st August is the day of Lughnasad. It is the first of the harvest festivals and is named after the god Lugh. The first corn is cut and baked into bread, and people give thanks for the earth&apos;s gifts.</source>
+        <extracomment>Festive season tab &quot;Lughnasad&quot;.</extracomment>
+        <translation>Le 1er août est le jour de Lughnasad. C&apos;est la première des fêtes de la moisson, et elle porte le nom du dieu Lugh. On coupe les premiers blés pour en cuire du pain, et l&apos;on rend grâce pour les dons de la terre.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the North direction. Earth is the ground under our feet, the rock, the soil and the hills, and it stands for stability, strength, patience and growth. It is the element of the body and of all things that can be touched, of wealth, homes and family. Its season is winter, its time of day is midnight, and its colours are green, brown and black. In ritual it is shown by a dish of salt, a stone, a crystal or a bowl of earth, and on the altar by the pentacle. Earth is linked to the bull and to trees that stand firm in every storm. Pagans call on Earth when they wish to ground themselves, to find a steady footing, to protect their home or to bring prosperity and healing. It reminds us that we are part of nature, not apart from it.</source>
+        <extracomment>Element tab &quot;Earth&quot;.</extracomment>
+        <translation>C&apos;est l&apos;élément associé au Nord. La Terre, c&apos;est le sol sous nos pieds, la roche, l&apos;humus et les collines ; elle représente la stabilité, la force, la patience et la croissance. C&apos;est l&apos;élément du corps et de tout ce qui se touche, de la richesse, du foyer et de la famille. Sa saison est l&apos;hiver, son heure minuit, et ses couleurs sont le vert, le brun et le noir. Dans les rituels, on la représente par une coupelle de sel, une pierre, un cristal ou un bol de terre, et sur l&apos;autel par le pentacle. La Terre est liée au taureau et aux arbres qui tiennent bon dans toutes les tempêtes. Les païens invoquent la Terre lorsqu&apos;ils veulent s&apos;ancrer, trouver un appui solide, protéger leur maison ou attirer la prospérité et la guérison. Elle nous rappelle que nous faisons partie de la nature au lieu d&apos;en être séparés.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the East direction. Air is the breath of life and the wind that carries seeds and songs across the land. It stands for the mind, thought, learning, memory and speech, and for new beginnings, just as each day begins when the sun rises in the East. Its season is spring, its time of day is dawn, and its colours are yellow and pale blue. In ritual it is shown by incense smoke, a feather or a bell, and on the altar by the wand or the athame. Birds are its creatures. Pagans call upon Air for clear thinking, for inspiration, for travel and for the right words.</source>
+        <extracomment>Element tab &quot;Air&quot;.</extracomment>
+        <translation>C&apos;est l&apos;élément associé à l&apos;Est. L&apos;Air est le souffle de la vie et le vent qui porte les graines et les chants à travers le pays. Il représente l&apos;intellect, la pensée, l&apos;étude, la mémoire et la parole, ainsi que les commencements, de même que chaque jour commence lorsque le soleil se lève à l&apos;Est. Sa saison est le printemps, son heure l&apos;aube, et ses couleurs sont le jaune et le bleu pâle. Dans les rituels, on le représente par la fumée de l&apos;encens, une plume ou une clochette, et sur l&apos;autel par la baguette ou l&apos;athamé. Les oiseaux sont ses créatures. Les païens invoquent l&apos;Air pour avoir les idées claires, pour l&apos;inspiration, pour les voyages et pour trouver les mots justes.</translation>
+    </message>
+    <message>
+        <source>Fire is the element of Energy; it also represents action and activeness. It is linked to the South direction, to the heat of summer and to the midday sun. Fire gives light and warmth, it cooks our food and forges tools, but it can also destroy. It stands for will, courage, passion, desire and change, for the spark that turns an idea into a deed. Its colours are red, orange and gold. In ritual it is shown by a candle, a lamp or a bonfire, and on the altar by the athame or the wand. The lion, the salamander and the dragon are its creatures. Pagans call upon Fire when they need strength to act, when they want to burn off old habits and fears, and when they seek purification. Many festivals are marked by fires on the hills, for Fire is a sign of the sun and of life itself.</source>
+        <extracomment>Element tab &quot;Fire&quot;.</extracomment>
+        <translation>Le Feu est l&apos;élément de l&apos;énergie ; il représente aussi l&apos;action et le dynamisme. Il est lié au Sud, à la chaleur de l&apos;été et au soleil de midi. Le Feu donne la lumière et la chaleur, il cuit nos aliments et forge nos outils, mais il peut aussi détruire. Il représente la volonté, le courage, la passion, le désir et le changement : l&apos;étincelle qui change une idée en acte. Ses couleurs sont le rouge, l&apos;orange et l&apos;or. Dans les rituels, on le représente par une bougie, une lampe ou un grand feu, et sur l&apos;autel par l&apos;athamé ou la baguette. Le lion, la salamandre et le dragon sont ses créatures. Les païens invoquent le Feu lorsqu&apos;ils ont besoin de force pour agir, lorsqu&apos;ils veulent brûler leurs vieilles habitudes et leurs peurs, et lorsqu&apos;ils cherchent la purification. Bien des fêtes sont marquées par des feux sur les collines, car le Feu est un signe du soleil et de la vie elle-même.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the West direction. Water is found in rivers, lakes, wells, rain and the great sea, and in the blood and tears of every living being. It stands for feelings, love, dreams, intuition and healing, and for the hidden depths of the mind. Its season is autumn, its time of day is dusk, when the sun sets in the West, and its colours are blue, silver and sea green. In ritual it is shown by a bowl of water or a shell, and on the altar by the cup or chalice. Fish, dolphins and water birds are its creatures. The sacred wells and springs were honoured by the old Pagans, and offerings were left there. Pagans call upon Water for cleansing, for healing of the heart, for friendship and for seeing what lies beneath the surface.</source>
+        <extracomment>Element tab &quot;Water&quot;.</extracomment>
+        <translation>C&apos;est l&apos;élément associé à l&apos;Ouest. L&apos;Eau se trouve dans les rivières, les lacs, les puits, la pluie et la vaste mer, et dans le sang et les larmes de tout être vivant. Elle représente les sentiments, l&apos;amour, les rêves, l&apos;intuition et la guérison, ainsi que les profondeurs cachées de l&apos;esprit. Sa saison est l&apos;automne, son heure le crépuscule, quand le soleil se couche à l&apos;Ouest, et ses couleurs sont le bleu, l&apos;argent et le vert d&apos;eau. Dans les rituels, on la représente par un bol d&apos;eau ou un coquillage, et sur l&apos;autel par la coupe ou le calice. Les poissons, les dauphins et les oiseaux aquatiques sont ses créatures. Les anciens païens honoraient les puits et les sources sacrés, et y déposaient des offrandes. Les païens invoquent l&apos;Eau pour la purification, pour guérir le cœur, pour l&apos;amitié et pour voir ce qui se cache sous la surface.</translation>
+    </message>
+    <message>
+        <source>This is the element which is associated with the center; the element which is associated with the realm of the gods. Spirit, also called Aether, is the fifth element, the one that binds Earth, Air, Fire and Water together and lives in all of them. It has no one direction, for it is everywhere, above, below and within. It is shown as the top point of the pentagram, and its colours are white and violet. Pagans call upon Spirit to feel their link with the divine and with all of life.</source>
+        <extracomment>Element tab &quot;Spirit&quot;.</extracomment>
+        <translation>C&apos;est l&apos;élément associé au centre, l&apos;élément associé au royaume des dieux. L&apos;Esprit, que l&apos;on appelle aussi Éther, est le cinquième élément : celui qui unit la Terre, l&apos;Air, le Feu et l&apos;Eau et qui vit en chacun d&apos;eux. Il n&apos;a pas de direction propre, car il est partout, au-dessus, au-dessous et au-dedans. On le représente par la pointe supérieure du pentagramme, et ses couleurs sont le blanc et le violet. Les païens invoquent l&apos;Esprit pour ressentir leur lien avec le divin et avec toute vie.</translation>
+    </message>
+    <message>
+        <source>Angus is the son of Dagda. He is the young god of love, youth and beauty, and four birds flew around his head, whose kisses became the songs of lovers. He dreamt of a maiden named Caer and searched for her for a whole year, finding her at last in the form of a swan. He became a swan himself to join her, and together they flew to his home, the Brugh on the river Boyne.</source>
+        <extracomment>God tab &quot;Angus of the Brugh&quot;.</extracomment>
+        <translation>Angus est le fils du Dagda. C&apos;est le jeune dieu de l&apos;amour, de la jeunesse et de la beauté ; quatre oiseaux voletaient autour de sa tête, et leurs baisers devenaient les chants des amoureux. Il rêva d&apos;une jeune fille nommée Caer et la chercha pendant une année entière, pour la trouver enfin sous la forme d&apos;un cygne. Il se changea lui-même en cygne pour la rejoindre, et ensemble ils s&apos;envolèrent jusqu&apos;à sa demeure, le Brugh, au bord de la Boyne.</translation>
+    </message>
+    <message>
+        <source>The god of virility flanked by the ram-headed serpent and a stag. Cernunnos is the horned god of the forest and of wild animals, and he is shown seated with crossed legs, with antlers on his head and a torc around his neck. He is the lord of nature, of plenty and of the hunt, and he keeps the gate between life and death. Pagans honour him as the partner of the Goddess and the father of all living things.</source>
+        <extracomment>God tab &quot;Cernunnos&quot;.</extracomment>
+        <translation>Le dieu de la virilité, flanqué du serpent à tête de bélier et d&apos;un cerf. Cernunnos est le dieu cornu de la forêt et des animaux sauvages ; on le représente assis en tailleur, des bois de cerf sur la tête et un torque autour du cou. Il est le seigneur de la nature, de l&apos;abondance et de la chasse, et il garde la porte entre la vie et la mort. Les païens l&apos;honorent comme le compagnon de la Déesse et le père de tous les êtres vivants.</translation>
+    </message>
+    <message>
+        <source>&quot;The Good God&apos; is the father of Angus. The Dagda was the chief of the Tuatha De Danann, the ancient gods of Ireland, and he was wise, strong and generous. He owned a great cauldron that was never empty, so that no one who came to him ever went away hungry, and a club that could kill nine men with one end and bring them back to life with the other. He also had a harp of oak whose music could change the seasons and move the hearts of all who heard it. He was the god of plenty, of the earth and of druid wisdom, and he was the lover of the Morrigan, whom he met at a river on the feast of Samhain.</source>
+        <extracomment>God tab &quot;Dagda&quot;.</extracomment>
+        <translation>« Le Dieu bon » est le père d&apos;Angus. Le Dagda était le chef des Tuatha Dé Danann, les anciens dieux d&apos;Irlande ; il était sage, fort et généreux. Il possédait un grand chaudron qui ne se vidait jamais, si bien que nul ne repartait de chez lui le ventre creux, et une massue qui pouvait tuer neuf hommes d&apos;un bout et leur rendre la vie de l&apos;autre. Il avait aussi une harpe de chêne dont la musique pouvait changer les saisons et émouvoir le cœur de tous ceux qui l&apos;entendaient. Il était le dieu de l&apos;abondance, de la terre et de la sagesse druidique, et l&apos;amant de la Morrigan, qu&apos;il rencontra au bord d&apos;une rivière à la fête de Samhain.</translation>
+    </message>
+    <message>
+        <source>The healer god. Dian Cecht was the physician of the Tuatha De Danann. When King Nuada lost his hand in battle, Dian Cecht made him a new hand of silver that could move like a living one. He also blessed a well that healed the wounded warriors who were bathed in it, so that they could fight again. He was jealous of his son Miach, whose skill was even greater than his own. From the grave of Miach grew hundreds of healing herbs, one for each part of the body.</source>
+        <extracomment>God tab &quot;Dian Cecht&quot;.</extracomment>
+        <translation>Le dieu guérisseur. Dian Cecht était le médecin des Tuatha Dé Danann. Quand le roi Nuada perdit sa main au combat, Dian Cecht lui en fit une nouvelle, en argent, qui bougeait comme une main vivante. Il bénit aussi une source qui guérissait les guerriers blessés qu&apos;on y baignait, si bien qu&apos;ils pouvaient retourner au combat. Il était jaloux de son fils Miach, dont l&apos;art surpassait encore le sien. De la tombe de Miach poussèrent des centaines d&apos;herbes médicinales, une pour chaque partie du corps.</translation>
+    </message>
+    <message>
+        <source>Originally a god of death and the underworld, later the chief god of the Gauls. He ruled the riches hidden under the ground, and the Gauls believed that they came from him.</source>
+        <extracomment>God tab &quot;Dis Pater&quot;.</extracomment>
+        <translation>D&apos;abord dieu de la mort et du monde souterrain, il devint plus tard le dieu principal des Gaulois. Il régnait sur les richesses cachées sous la terre, et les Gaulois croyaient descendre de lui.</translation>
+    </message>
+    <message>
+        <source>The god of storms and thunders. Donn is the lord of the dead, who dwells on an island off the coast, where all souls go after death.</source>
+        <extracomment>God tab &quot;Donn&quot;.</extracomment>
+        <translation>Le dieu des tempêtes et du tonnerre. Donn est le seigneur des morts ; il demeure sur une île au large de la côte, où vont toutes les âmes après la mort.</translation>
+    </message>
+    <message>
+        <source>The god of Gauls who is very often portrayed as woodcutter. He is shown cutting branches from a willow next to a bull and three cranes, and offerings were hung in sacred trees in his honour.</source>
+        <extracomment>God tab &quot;Esus&quot;.</extracomment>
+        <translation>Un dieu des Gaulois, très souvent représenté en bûcheron. On le voit couper les branches d&apos;un saule à côté d&apos;un taureau et de trois grues, et l&apos;on suspendait des offrandes aux arbres sacrés en son honneur.</translation>
+    </message>
+    <message>
+        <source>The god of weapons and armors- the smith god. Govannon is the Welsh smith, a son of the goddess Don, and he is known in Ireland as Goibniu. His forge never cooled, and the spears and swords he made always struck true and did not break. He also brewed an ale that kept the gods young and free from sickness. Smiths were held in high honour by the old Pagans, for they could shape iron with fire as if by magic.</source>
+        <extracomment>God tab &quot;Govannon&quot;.</extracomment>
+        <translation>Le dieu des armes et des armures, le dieu forgeron. Govannon est le forgeron gallois, fils de la déesse Don ; en Irlande, on le connaît sous le nom de Goibniu. Sa forge ne refroidissait jamais, et les lances et les épées qu&apos;il fabriquait frappaient toujours juste et ne se brisaient pas. Il brassait aussi une bière qui gardait les dieux jeunes et à l&apos;abri de la maladie. Les anciens païens tenaient les forgerons en grand honneur, car ils savaient façonner le fer par le feu, comme par magie.</translation>
+    </message>
+    <message>
+        <source>The sun god. Lug, called Lugh of the Long Arm, was a master of every art and craft: a warrior, a poet, a smith, a healer, a harpist and a magician all at once. He led the gods into battle against the Fomorians and won the day with a stone from his sling. His spear could never be defeated. The festival of Lughnasad at the start of August bears his name, and many towns across Europe were named in his honour.</source>
+        <extracomment>God tab &quot;Lug or Lugh&quot;.</extracomment>
+        <translation>Le dieu soleil. Lug, appelé Lugh au Long Bras, était maître en tous les arts et métiers : à la fois guerrier, poète, forgeron, guérisseur, harpiste et magicien. Il mena les dieux au combat contre les Fomoires et remporta la victoire grâce à une pierre lancée de sa fronde. Sa lance ne pouvait être vaincue. La fête de Lughnasad, au début du mois d&apos;août, porte son nom, et bien des villes d&apos;Europe furent nommées en son honneur.</translation>
+    </message>
+    <message>
+        <source>He is the god of healing and water. Nuadhu was the first king of the Tuatha De Danann. He lost his hand in battle and, since a king had to be whole, he gave up his throne until Dian Cecht made him a hand of silver. In Britain he was known as Nodens, and a temple was built to him beside the river Severn, where the sick came from far and wide to seek a cure.</source>
+        <extracomment>God tab &quot;Nuadhu or Nud/ Nodens/ Lud&quot;.</extracomment>
+        <translation>C&apos;est le dieu de la guérison et des eaux. Nuadhu fut le premier roi des Tuatha Dé Danann. Il perdit sa main au combat et, comme un roi devait être sans défaut, il renonça à son trône jusqu&apos;à ce que Dian Cecht lui fasse une main d&apos;argent. En Grande-Bretagne, on le connaissait sous le nom de Nodens, et un temple lui fut élevé au bord de la Severn, où les malades venaient de toutes parts chercher la guérison.</translation>
+    </message>
+    <message>
+        <source>The god of language, eloquence and genius. He is portrayed as an old man who leads a crowd of people with fine gold chains that run from his tongue to their ears, for wise words bind people more strongly than any rope.</source>
+        <extracomment>God tab &quot;Ogmios&quot;.</extracomment>
+        <translation>Le dieu du langage, de l&apos;éloquence et du génie. On le représente sous les traits d&apos;un vieillard qui entraîne une foule de gens au moyen de fines chaînes d&apos;or allant de sa langue à leurs oreilles, car les paroles sages lient les hommes plus solidement que n&apos;importe quelle corde.</translation>
+    </message>
+    <message>
+        <source>He is the god of forest and agriculture. He is shown holding a long handled hammer and a pot, with a loyal dog beside him, and he brings good harvests and a plentiful supply of wine.</source>
+        <extracomment>God tab &quot;Sucellus&quot;.</extracomment>
+        <translation>C&apos;est le dieu de la forêt et de l&apos;agriculture. On le représente tenant un maillet à long manche et un pot, un chien fidèle à ses côtés ; il apporte de bonnes récoltes et du vin en abondance.</translation>
+    </message>
+    <message>
+        <source>Arianrhod means Silver Circle; she is the Goddess of Virgin. She is a Welsh goddess of the moon and the stars, whose home is the castle Caer Arianrhod up in the northern sky. She turns the silver wheel of the heavens, which carries the souls of the dead, and she rules over fate, time and rebirth.</source>
+        <extracomment>Goddess tab &quot;Arianrhod&quot;.</extracomment>
+        <translation>Arianrhod signifie « Cercle d&apos;argent » ; elle est la Déesse vierge. C&apos;est une déesse galloise de la lune et des étoiles, dont la demeure, le château de Caer Arianrhod, se trouve tout là-haut dans le ciel du nord. Elle fait tourner la roue d&apos;argent des cieux, qui emporte les âmes des morts, et elle règne sur le destin, le temps et la renaissance.</translation>
+    </message>
+    <message>
+        <source>The Goddess of war who is known to use her magic to decide war. Badb would often appear on the field of battle as a crow or a raven, and her wild cries filled her enemies with dread. Before a battle she might be seen as a washer woman at a ford, washing the armour of those who were about to die. She is one of the three sisters of the Morrigan, and she is linked with wisdom, life and death, and the endless cycle that joins them.</source>
+        <extracomment>Goddess tab &quot;Badb&quot;.</extracomment>
+        <translation>La déesse de la guerre, connue pour user de sa magie afin de décider de l&apos;issue des batailles. Badb apparaissait souvent sur le champ de bataille sous la forme d&apos;une corneille ou d&apos;un corbeau, et ses cris sauvages emplissaient ses ennemis d&apos;effroi. Avant une bataille, on pouvait la voir en lavandière au gué, lavant l&apos;armure de ceux qui allaient mourir. Elle est l&apos;une des trois sœurs de la Morrigan, et elle est liée à la sagesse, à la vie et à la mort, et au cycle sans fin qui les unit.</translation>
+    </message>
+    <message>
+        <source>Brigit is the goddess of craftsmanship, healing and metalwork. She is also the goddess of poetry and of the hearth fire, and her festival of Imbolc at the start of February marks the first signs of spring. She was said to have two sisters, also named Brigit, so that she is one goddess and three at once. At her shrine in Kildare a holy fire was kept alight for centuries. Many wells across Ireland are named after her, and their waters are thought to heal. She protects mothers, children and farm animals.</source>
+        <extracomment>Goddess tab &quot;Brighit or Brigit&quot;.</extracomment>
+        <translation>Brigit est la déesse de l&apos;artisanat, de la guérison et du travail des métaux. Elle est aussi la déesse de la poésie et du feu du foyer, et sa fête, Imbolc, au début de février, annonce les premiers signes du printemps. On disait qu&apos;elle avait deux sœurs, nommées elles aussi Brigit, si bien qu&apos;elle est à la fois une seule déesse et trois. Dans son sanctuaire de Kildare, un feu sacré fut entretenu pendant des siècles. Bien des sources d&apos;Irlande portent son nom, et l&apos;on prête à leurs eaux le pouvoir de guérir. Elle protège les mères, les enfants et les animaux de la ferme.</translation>
+    </message>
+    <message>
+        <source>The goddess of grains and corns. Caridwen is a Welsh goddess of magic and change who brewed a cauldron of insight for a year and a day. Three drops of it fell on young Gwion, who gained all its wisdom. She chased him through many shapes until she swallowed him as a grain of corn, and she later bore him again as the great bard Taliesin.</source>
+        <extracomment>Goddess tab &quot;Caridwen or Hen Wen&quot;.</extracomment>
+        <translation>La déesse des grains et des blés. Caridwen est une déesse galloise de la magie et de la transformation, qui fit mijoter pendant un an et un jour un chaudron de connaissance. Trois gouttes en tombèrent sur le jeune Gwion, qui reçut ainsi toute sa sagesse. Elle le poursuivit à travers bien des métamorphoses, jusqu&apos;à l&apos;avaler sous la forme d&apos;un grain de blé ; plus tard, elle le mit au monde une seconde fois, et il devint le grand barde Taliesin.</translation>
+    </message>
+    <message>
+        <source>Danu is the Mother goddess. She is the mother of the Tuatha De Danann, whose name means the people of Danu. She is linked with the rivers, wind, wisdom and the fruitful earth, and the Danube river may bear her name. Many Pagans honour her as the great source of all life, wisdom and plenty.</source>
+        <extracomment>Goddess tab &quot;Danu&quot;.</extracomment>
+        <translation>Danu est la Déesse mère. Elle est la mère des Tuatha Dé Danann, dont le nom signifie « le peuple de Danu ». Elle est liée aux rivières, au vent, à la sagesse et à la terre féconde, et le Danube porte peut-être son nom. Beaucoup de païens l&apos;honorent comme la grande source de toute vie, de toute sagesse et de toute abondance.</translation>
+    </message>
+    <message>
+        <source>The goddess of horse. Epona was honoured by the Gauls and later by the Roman cavalry, who carried her worship across the Empire. She is shown riding side saddle on a mare or sitting between two horses, often with a basket of fruit or grains in her lap. She protects horses, donkeys and mules and those who care for them, and she also guides the souls of the dead on their journey. Her feast fell on December 18th.</source>
+        <extracomment>Goddess tab &quot;Epona&quot;.</extracomment>
+        <translation>La déesse des chevaux. Epona était honorée par les Gaulois, puis par la cavalerie romaine, qui répandit son culte dans tout l&apos;Empire. On la représente montant en amazone une jument, ou assise entre deux chevaux, souvent avec une corbeille de fruits ou de grains sur les genoux. Elle protège les chevaux, les ânes et les mules, ainsi que ceux qui en prennent soin, et elle guide aussi les âmes des morts dans leur voyage. Sa fête tombait le 18 décembre.</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,8 @@ struct Subject {
 
     // In the user's language where the caption is a word (the elements), as written where it is a name.
     QString captionText() const;
-    QString bodyText() const { return QString::fromLatin1(text); }
+    // In the user's language; names of gods, goddesses and festivals stay as the traditions write them.
+    QString bodyText() const;
 };
 
 // Shown twice: on the information tab and above the festive seasons.

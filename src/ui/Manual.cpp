@@ -1,5 +1,6 @@
 #include "ui/Manual.h"
 
+#include "core/Language.h"
 #include "ui/MessageBox.h"
 #include "ui/Windows.h"
 #include "ui/frmManual.h"
@@ -58,6 +59,18 @@ QString Folder() {
     const QString installed = QStandardPaths::locate(
         QStandardPaths::GenericDataLocation, QStringLiteral("velloran/manual"), QStandardPaths::LocateDirectory);
     return holdsManual(installed) ? installed : QString();
+}
+
+QString PageFile(const QString& page) {
+    const QDir folder(Folder());
+    const QString spoken = Language::Spoken();
+    if (!spoken.isEmpty()) {
+        const QString translated = folder.filePath(spoken + QLatin1Char('/') + page);
+        if (QFileInfo::exists(translated)) {
+            return translated;
+        }
+    }
+    return folder.filePath(page);
 }
 
 QString PageFor(const QString& windowName) {

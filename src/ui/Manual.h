@@ -12,8 +12,12 @@ class QWidget;
 // about that window; "Velloran Manual" in the Tools menus does the same.
 namespace Manual {
 
-// The folder that holds the pages, or empty when the manual is not installed.
+// The folder that holds the pages, or empty when the manual is not installed. The English pages lie in it, each
+// translation's in a folder named after its language ("de/dowsing.html").
 QString Folder();
+// The file of a page ("wheel.html") in the language the program speaks, the English one where the page has no
+// translation.
+QString PageFile(const QString& page);
 // The page, and place on it, about a window (by its objectName): "dowsing.html#sheet". The contents page for a
 // window the manual does not name.
 QString PageFor(const QString& windowName);

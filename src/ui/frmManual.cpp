@@ -1,5 +1,6 @@
 #include "ui/frmManual.h"
 
+#include "core/Language.h"
 #include "ui/Manual.h"
 #include "ui/Windows.h"
 
@@ -60,7 +61,7 @@ frmManual::frmManual() {
 void frmManual::ShowPage(const QString& page) {
     const QString file = page.section(QLatin1Char('#'), 0, 0);
     const QString place = page.section(QLatin1Char('#'), 1);
-    QUrl address = QUrl::fromLocalFile(QDir(Manual::Folder()).filePath(file));
+    QUrl address = QUrl::fromLocalFile(Manual::PageFile(file));
     if (!place.isEmpty()) {
         address.setFragment(place);
     }
@@ -69,7 +70,12 @@ void frmManual::ShowPage(const QString& page) {
 
 QString frmManual::page() const {
     const QUrl shown = pages_->source();
-    const QString file = QDir(Manual::Folder()).relativeFilePath(shown.toLocalFile());
+    // A translated page is named as the English one it stands for.
+    QString file = QDir(Manual::Folder()).relativeFilePath(shown.toLocalFile());
+    const QString translation = Language::Spoken() + QLatin1Char('/');
+    if (translation.size() > 1 && file.startsWith(translation)) {
+        file.remove(0, translation.size());
+    }
     return shown.hasFragment() ? file + QLatin1Char('#') + shown.fragment() : file;
 }
 

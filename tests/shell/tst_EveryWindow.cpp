@@ -44,6 +44,7 @@ class tst_EveryWindow : public QObject {
     void textColour_isFixedWithItsBackground();
     void f1_opensTheManualAboutTheWindow_andTheManualListsItsShortcuts_data();
     void f1_opensTheManualAboutTheWindow_andTheManualListsItsShortcuts();
+    void manual_hasEveryPageAndPlaceItLinksTo_data();
     void manual_hasEveryPageAndPlaceItLinksTo();
 
   private:
@@ -263,12 +264,24 @@ void tst_EveryWindow::f1_opensTheManualAboutTheWindow_andTheManualListsItsShortc
     }
 }
 
+void tst_EveryWindow::manual_hasEveryPageAndPlaceItLinksTo_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"", "de", "fr", "es"}) {
+        QTest::newRow(*language ? language : "en") << QString::fromLatin1(language);
+    }
+}
+
 void tst_EveryWindow::manual_hasEveryPageAndPlaceItLinksTo() {
-    const QDir folder(Manual::Folder());
-    QVERIFY2(!folder.path().isEmpty(), "the manual is not beside the program in the build folder");
+    QFETCH(QString, language);
+    const QDir english(Manual::Folder());
+    QVERIFY2(!english.path().isEmpty(), "the manual is not beside the program in the build folder");
+    const QDir folder(english.filePath(language));
+    const QStringList pages = folder.entryList({QStringLiteral("*.html")});
+    // A translation has every page, so that no link of it leads out of its language.
+    QCOMPARE(pages, english.entryList({QStringLiteral("*.html")}));
     QStringList targets = Manual::PagesNamed();
     static const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
-    for (const QString& page : folder.entryList({QStringLiteral("*.html")})) {
+    for (const QString& page : pages) {
         QFile file(folder.filePath(page));
         QVERIFY(file.open(QIODevice::ReadOnly));
         for (const QRegularExpressionMatch& m : link.globalMatch(QString::fromUtf8(file.readAll()))) {

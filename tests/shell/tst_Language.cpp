@@ -1,6 +1,8 @@
+#include "calendar/SSTab.h"
 #include "calendar/frmPaganMain.h"
 #include "calendar/frmPaganResultCalendar.h"
 #include "calendar/frmWheelOfTheYear.h"
+#include "calendar/modPaganFestivals.h"
 #include "core/Language.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
@@ -15,15 +17,20 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "support/TestSupport.h"
+#include "ui/Manual.h"
 #include "ui/Windows.h"
+#include "ui/frmManual.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 
 // The program in the user's language: which translation a locale gets, what happens when there is none or it cannot
 // be read, and every window built in the language in force.
@@ -37,6 +44,7 @@ class tst_Language : public QObject {
     void use_speaksTheFirstOfTheLocalesLanguagesItHas();
     void translationMissingOrUnreadable_leavesEveryTextEnglish_data();
     void translationMissingOrUnreadable_leavesEveryTextEnglish();
+    void manual_opensInTheLanguageSpoken();
     void everyWindow_showsNoTextTheLanguageTranslates_data();
     void everyWindow_showsNoTextTheLanguageTranslates();
 };
@@ -147,6 +155,20 @@ void tst_Language::translationMissingOrUnreadable_leavesEveryTextEnglish() {
     QCOMPARE(qtCancel() == QLatin1String("Cancel"), language.isEmpty());
 }
 
+void tst_Language::manual_opensInTheLanguageSpoken() {
+    TestEnvironment env;
+    for (const QString& language : {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QString()}) {
+        Language::Use(QLocale(language.isEmpty() ? QStringLiteral("en") : language), {Translations});
+        Manual::Show(QStringLiteral("calendar.html#month"));
+        const auto* manual = Windows::Loaded<frmManual>();
+        QVERIFY(manual);
+        const QString shown = manual->findChild<QTextBrowser*>()->source().toLocalFile();
+        QCOMPARE(QFileInfo(shown).dir(), QDir(QDir(Manual::Folder()).filePath(language)));
+        // Named as the English page it stands for, so that F1 and the window's place in the manual agree.
+        QCOMPARE(manual->page(), QStringLiteral("calendar.html#month"));
+    }
+}
+
 void tst_Language::everyWindow_showsNoTextTheLanguageTranslates_data() {
     QTest::addColumn<QString>("language");
     for (const char* language : {"de", "fr", "es"}) {
@@ -190,6 +212,27 @@ void tst_Language::everyWindow_showsNoTextTheLanguageTranslates() {
     QVERIFY(frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell) && Windows::Show<frmDiaryFind>());
     QVERIFY(Windows::Show<frmPaganMain>() && Windows::Show<frmPaganResultCalendar>());
     QVERIFY(Windows::Show<frmWheelOfTheYear>());
+    // Every tab of the lore, the tabs within tabs too (a page is made when it is first shown), each text whole at the
+    // window's size in the language's longer words.
+    QStringList cut;
+    for (qsizetype seen = 0, tabs = 0;
+         (tabs = Windows::Loaded<frmPaganMain>()->findChildren<SSTab*>().size()) > seen;) {
+        seen = tabs;
+        for (SSTab* control : Windows::Loaded<frmPaganMain>()->findChildren<SSTab*>()) {
+            for (int tab = 0; tab < control->TabCount(); ++tab) {
+                control->SetTab(tab);
+                QCoreApplication::processEvents();
+                for (const QLabel* lore : control->Page(tab)->findChildren<QLabel*>()) {
+                    const QRect needed = lore->fontMetrics().boundingRect(QRect(0, 0, lore->width(), 100000),
+                                                                          Qt::TextWordWrap, lore->text());
+                    if (lore->isVisible() && lore->wordWrap() && needed.height() > lore->height()) {
+                        cut << lore->objectName() + QLatin1Char(' ') + lore->text().left(30);
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     const frmAbout about;
 
     QStringList shown = env.boxes.texts() + textsOf(&about);
@@ -200,6 +243,21 @@ void tst_Language::everyWindow_showsNoTextTheLanguageTranslates() {
     for (const QString& text : std::as_const(shown)) {
         if (translated.contains(text) && !translations.contains(text)) {
             english << text;
+        }
+    }
+    // Every month of the festival calendar, each festival on a line of its own under its date.
+    for (int year = modPaganFestivals::FirstYear; year <= modPaganFestivals::LastYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const QString text = modPaganFestivals::ComposeMonthText(year, month);
+            for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+                if (translated.contains(line) && !translations.contains(line)) {
+                    english << line;
+                }
+            }
+            const QString englishMonth = modPaganFestivals::EnglishMonthName(month);
+            if (!text.isEmpty() && text.contains(englishMonth) && !QLocale().monthName(month).contains(englishMonth)) {
+                english << text.left(40);
+            }
         }
     }
     QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
