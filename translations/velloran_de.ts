@@ -107,6 +107,29 @@ Alle Benutzer der Datenbank sehen danach die der Sicherung.</translation>
     </message>
 </context>
 <context>
+    <name>CsvReader</name>
+    <message>
+        <source>Field %1 holds bytes that are not %2 text.</source>
+        <translation>Feld %1 enthält Bytes, die kein %2-Text sind.</translation>
+    </message>
+    <message>
+        <source>Field %1 has text after its closing quote.</source>
+        <translation>Feld %1 hat Text nach seinem schließenden Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>The row runs on for more than %1 characters; it is cut at the end of its first line.</source>
+        <translation>Die Zeile ist länger als %1 Zeichen; sie wird am Ende ihrer ersten Zeile in der Datei abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>A quote in the row is never closed; the row is read to the end of its line.</source>
+        <translation>Ein Anführungszeichen in der Zeile wird nie geschlossen; sie wird bis zum Ende ihrer Zeile in der Datei gelesen.</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields where the first row has %2.</source>
+        <translation>Die Zeile hat %1 Felder, die erste Zeile %2.</translation>
+    </message>
+</context>
+<context>
     <name>DataBackup</name>
     <message>
         <source>%1 is missing from the backup.</source>

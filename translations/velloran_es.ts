@@ -107,6 +107,29 @@ Todos los usuarios de la base de datos verán los de la copia de seguridad.</tra
     </message>
 </context>
 <context>
+    <name>CsvReader</name>
+    <message>
+        <source>Field %1 holds bytes that are not %2 text.</source>
+        <translation>El campo %1 contiene bytes que no son texto %2.</translation>
+    </message>
+    <message>
+        <source>Field %1 has text after its closing quote.</source>
+        <translation>El campo %1 tiene texto tras su comilla de cierre.</translation>
+    </message>
+    <message>
+        <source>The row runs on for more than %1 characters; it is cut at the end of its first line.</source>
+        <translation>La fila tiene más de %1 caracteres; se corta al final de su primera línea.</translation>
+    </message>
+    <message>
+        <source>A quote in the row is never closed; the row is read to the end of its line.</source>
+        <translation>Una comilla de la fila no se cierra nunca; la fila se lee hasta el final de su línea.</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields where the first row has %2.</source>
+        <translation>La fila tiene %1 campos y la primera fila %2.</translation>
+    </message>
+</context>
+<context>
     <name>DataBackup</name>
     <message>
         <source>%1 is missing from the backup.</source>

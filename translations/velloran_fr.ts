@@ -107,6 +107,29 @@ Tous les utilisateurs de la base de données verront ceux de la sauvegarde.</tra
     </message>
 </context>
 <context>
+    <name>CsvReader</name>
+    <message>
+        <source>Field %1 holds bytes that are not %2 text.</source>
+        <translation>Le champ %1 contient des octets qui ne sont pas du texte %2.</translation>
+    </message>
+    <message>
+        <source>Field %1 has text after its closing quote.</source>
+        <translation>Le champ %1 contient du texte après son guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>The row runs on for more than %1 characters; it is cut at the end of its first line.</source>
+        <translation>L&apos;enregistrement dépasse %1 caractères ; il est coupé à la fin de sa première ligne.</translation>
+    </message>
+    <message>
+        <source>A quote in the row is never closed; the row is read to the end of its line.</source>
+        <translation>Un guillemet de l&apos;enregistrement n&apos;est jamais fermé ; il est lu jusqu&apos;à la fin de sa ligne.</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields where the first row has %2.</source>
+        <translation>L&apos;enregistrement a %1 champs, le premier %2.</translation>
+    </message>
+</context>
+<context>
     <name>DataBackup</name>
     <message>
         <source>%1 is missing from the backup.</source>
