@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QTimeZone>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -35,6 +36,12 @@ struct Services {
     std::function<bool(const QString& key, const QString& secret)> writeSecret;
     std::function<std::optional<QString>(const SharedDatabase& database)> askPassword;
     ShellServices* shell = nullptr;
+    // What the launcher's buttons open (the dowsing records, the diary, the calendar), each true when a window of the
+    // tool is on screen; an empty one opens the tool itself.
+    std::array<std::function<bool()>, 3> toolOpeners;
+    // How long a change waits for another program's lock on a file before it is said to be busy (empty: the
+    // program's own wait).
+    std::optional<int> busyTimeoutMs;
     // The choices of an earlier run already given back in this one: each comes back once, at the first opening of
     // its window, and a window opened again in the same run starts as it always did.
     QSet<QString> givenBackThisRun;

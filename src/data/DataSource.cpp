@@ -223,6 +223,10 @@ StoreResult<qint64> DataSource::rowCount(const QString& table, int busyTimeoutMs
     return counted;
 }
 
+bool DataSource::isThere() const {
+    return QFileInfo(path_).isFile();
+}
+
 void DataSource::announce(const DataChange& change) {
     static const char* const kinds[] = {"added", "changed", "removed", "changed in ways not known"};
     qCDebug(VelloranDataLog, "%s: row %lld of %s %s", qUtf8Printable(path_), change.key, qUtf8Printable(change.table),

@@ -53,6 +53,12 @@ class DataSource : public QObject {
     const QString& path() const { return path_; }
     virtual const SqlDialect& dialect() const { return SqlDialect::sqlite(); }
     bool onServer() const { return dialect().onServer(); }
+    // Whether there is anything to open: the file, where one is kept; a shared database always is (whether it can
+    // be reached is said when it is opened).
+    virtual bool isThere() const;
+    // Whether the database keeps the words of its rows itself, always current, or the program makes an index beside
+    // the file and catches it up.
+    virtual bool keepsWordsItself() const { return false; }
     // The error with the place it happened named: the file, or the server (a connection found lost then says so).
     virtual StoreError placed(StoreError error) const;
     // Whether `column` of `table` is a key the database hands out itself (true too for a table that is not there,

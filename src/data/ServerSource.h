@@ -41,6 +41,8 @@ class ServerSource : public DataSource {
 
     const SharedDatabase& address() const { return address_; }
     const SqlDialect& dialect() const override { return SqlDialect::postgres(); }
+    bool isThere() const override { return true; }
+    bool keepsWordsItself() const override { return true; }
     StoreError placed(StoreError error) const override;
     StoreResult<bool> hasAutomaticKey(const QSqlDatabase& db, const QString& table, const QString& column) override;
     StoreResult<QSqlDatabase> database(int busyTimeoutMs) override;

@@ -1,5 +1,7 @@
 #include "diary/DiaryStore.h"
 
+#include "core/Services.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
@@ -49,19 +51,9 @@ std::optional<DiarySection> DiarySectionFromIndex(int index) {
     return AllDiarySections[std::size_t(index)];
 }
 
-namespace {
-int& defaultBusyTimeout() {
-    static int milliseconds = DatabaseBusyTimeoutMs;
-    return milliseconds;
-}
-} // namespace
-
 DiaryStore::DiaryStore(QString path)
-    : path_(std::move(path)), source_(DataSource::of(path_)), busyTimeoutMs_(defaultBusyTimeout()) {}
-
-void DiaryStore::setDefaultBusyTimeout(int milliseconds) {
-    defaultBusyTimeout() = milliseconds;
-}
+    : path_(std::move(path)), source_(DataSource::of(path_)),
+      busyTimeoutMs_(CurrentServices().busyTimeoutMs.value_or(DatabaseBusyTimeoutMs)) {}
 
 // "tbl" followed by the section's word; unquoted, SQLite matches it without regard to letter case and PostgreSQL
 // folds it to lower case, so this reaches the schema's lower-case name on both.

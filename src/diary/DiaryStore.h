@@ -55,8 +55,6 @@ class DiaryStore {
     // How long a call waits for another program's lock on the file before it gives up.
     void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     int busyTimeout() const { return busyTimeoutMs_; }
-    // The wait of every store made afterwards; tests shorten it so that a locked file fails quickly.
-    static void setDefaultBusyTimeout(int milliseconds);
     // The section's table, as change notices name it.
     static QString tableName(DiarySection section);
 

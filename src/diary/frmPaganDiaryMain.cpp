@@ -1,6 +1,6 @@
 #include "diary/frmPaganDiaryMain.h"
 
-#include "core/Services.h"
+#include "data/DataSource.h"
 #include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmPaganDiaryResultBOS.h"
@@ -13,7 +13,6 @@
 #include "ui/ShellServices.h"
 #include "ui/Windows.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -129,8 +128,7 @@ bool frmPaganDiaryMain::readyToContinue() {
         }
     }
     // The file test comes first: with both wrong, only the missing file is reported.
-    // A file's message: over the shared database the diary is on the server.
-    if (!CurrentServices().sharedDatabase && !QFileInfo(DiaryFilePath()).isFile()) {
+    if (!DataSource::of(DiaryFilePath()).isThere()) {
         MsgBox(tr("Required Files Are Missing\rPlease Reinstall The Software"), MsgButtons::Ok, MsgIcon::Critical,
                this);
         return false;

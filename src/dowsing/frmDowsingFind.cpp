@@ -164,8 +164,7 @@ void frmDowsingFind::onLoad() {
         }
         searchSoon();
     });
-    if (store_->source().onServer()) {
-        // The shared database keeps its words itself, always current.
+    if (store_->source().keepsWordsItself()) {
         indexReady_ = true;
     } else {
         // Every record is listed at once, without the words index; it is made, or caught up, meanwhile.
@@ -232,8 +231,7 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
 }
 
 QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
-    // The shared database keeps its words itself, always current.
-    if (store_->source().onServer()) {
+    if (store_->source().keepsWordsItself()) {
         return {};
     }
     // The index is made, or caught up with the records, now; a large one shows how far it got and can be stopped.

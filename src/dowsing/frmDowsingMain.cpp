@@ -1,7 +1,7 @@
 #include "dowsing/frmDowsingMain.h"
 
 #include "core/Application.h"
-#include "core/Services.h"
+#include "data/DataSource.h"
 #include "dowsing/DowsingEntryRules.h"
 #include "dowsing/frmDowsingAllRecord.h"
 #include "ui/Look.h"
@@ -14,7 +14,6 @@
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QRegularExpression>
@@ -393,8 +392,7 @@ void frmDowsingMain::buildNotesPage() {
 void frmDowsingMain::onLoad() {
     CheckForUpdateReminder();
     const QString path = ApplicationFile(QString::fromLatin1(DowsingStore::FileName));
-    // A file's message: over the shared database the records are on the server.
-    if (!CurrentServices().sharedDatabase && !QFileInfo(path).isFile()) {
+    if (!DataSource::of(path).isThere()) {
         MsgBox(DowsingMessages::FileMissing(), MsgButtons::Ok, MsgIcon::Critical, this);
         Windows::UnloadForm(this);
         return;

@@ -2,6 +2,7 @@
 
 #include "calendar/PaganCalendarTool.h"
 #include "commands/DataSourceChoice.h"
+#include "core/Services.h"
 #include "core/Texts.h"
 #include "diary/PaganDiaryTool.h"
 #include "dowsing/DowsingTool.h"
@@ -31,21 +32,6 @@ QGroupBox* toolFrame(const QString& name, const QString& caption, QWidget* paren
     return frame;
 }
 } // namespace
-
-namespace {
-std::array<ToolOpener, 3>& toolOpeners() {
-    static std::array<ToolOpener, 3> openers{ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
-    return openers;
-}
-} // namespace
-
-void SetToolOpener(int index, ToolOpener opener) {
-    toolOpeners().at(index) = std::move(opener);
-}
-
-void ResetToolOpeners() {
-    toolOpeners() = {ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
-}
 
 namespace {
 // Timer ticks due at the same moment can arrive well apart on a busy machine; the two timers' own ticks are
@@ -161,8 +147,9 @@ void frmMain::BringRandomBrandToFront(const std::function<double()>& random) {
 
 void frmMain::openTool(int index) {
     // 0 Dowsing, 1 Pagan Diary, 2 Pagan.
-    const ToolOpener& open = toolOpeners().at(index);
-    if (open && open()) {
+    static const std::array<bool (*)(), 3> own{ShowDowsingTool, ShowPaganDiaryTool, ShowPaganCalendarTool};
+    const std::function<bool()>& given = CurrentServices().toolOpeners.at(index);
+    if (given ? given() : own.at(index)()) {
         Windows::HideForm(this);
     }
 }

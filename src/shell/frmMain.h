@@ -35,9 +35,3 @@ class frmMain : public FormWindow {
     QTimer* hideLineTimer_;
     BrandFrame* brand_;
 };
-
-// What each tool button opens: returns true when a window of the tool is on screen. The launcher's buttons
-// use the tools' own openers; tests put their own in place.
-using ToolOpener = std::function<bool()>;
-void SetToolOpener(int index, ToolOpener opener);
-void ResetToolOpeners();

@@ -54,8 +54,8 @@ inline bool RemoveLineElsewhere(const QString& path, DiarySection section, int p
 // A private application folder with a fresh diary.dll made from the schema, a stand-in shell, and the
 // section values back at their start.
 struct DiaryWorld {
-    DiaryWorld() { DiaryStore::setDefaultBusyTimeout(50); }
-    ~DiaryWorld() { DiaryStore::setDefaultBusyTimeout(DatabaseBusyTimeoutMs); }
+    // A locked file fails quickly.
+    DiaryWorld() { env.services.busyTimeoutMs = 50; }
 
     bool makeDiary() const { return DiaryStore::createDatabase(DiaryFilePath(), DiarySchema()); }
 

@@ -52,7 +52,6 @@ class tst_frmMain : public QObject {
         timer2 = Control<QTimer>(launcher, "Timer2");
     }
     void cleanup() {
-        ResetToolOpeners();
         shell.reset();
         env.reset();
     }
@@ -193,17 +192,17 @@ class tst_frmMain : public QObject {
     }
 
     void toolButton_hidesLauncherOnlyWhenTheToolOpened() {
-        SetToolOpener(0, [] { return false; });
+        env->services.toolOpeners.at(0) = [] { return false; };
         QTest::mouseClick(Control(launcher, "cmdSelectOption", 0), Qt::LeftButton);
         QVERIFY(launcher->isVisible());
 
         QList<int> asked;
         for (int i = 0; i < 3; ++i) {
-            SetToolOpener(i, [&asked, i] {
+            env->services.toolOpeners.at(i) = [&asked, i] {
                 asked << i;
                 Windows::Show<FakeTool>();
                 return true;
-            });
+            };
         }
         for (int i = 0; i < 3; ++i) {
             Windows::Show<frmMain>();
@@ -215,7 +214,7 @@ class tst_frmMain : public QObject {
     }
 
     void closingATool_bringsTheLauncherBack() {
-        SetToolOpener(2, [] { return Windows::Show<FakeTool>() != nullptr; });
+        env->services.toolOpeners.at(2) = [] { return Windows::Show<FakeTool>() != nullptr; };
         QTest::mouseClick(Control(launcher, "cmdSelectOption", 2), Qt::LeftButton);
         QVERIFY(!launcher->isVisible());
         Windows::Loaded<FakeTool>()->close();
@@ -230,7 +229,7 @@ class tst_frmMain : public QObject {
     }
     void exits_endTheProgramEvenWithHiddenToolsLoaded() {
         QFETCH(bool, byMenu);
-        SetToolOpener(1, [] { return Windows::Show<FakeTool>() != nullptr; });
+        env->services.toolOpeners.at(1) = [] { return Windows::Show<FakeTool>() != nullptr; };
         QTest::mouseClick(Control(launcher, "cmdSelectOption", 1), Qt::LeftButton);
         // The tool goes back to the launcher but stays loaded, hidden.
         Windows::Hide<FakeTool>();

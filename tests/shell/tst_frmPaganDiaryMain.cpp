@@ -179,7 +179,6 @@ void tst_frmPaganDiaryMain::launcherButton_opensTheChooserWithContinueFocused() 
 }
 
 void tst_frmPaganDiaryMain::realLauncher_paganDiaryButton_showsTheChooserAndHides() {
-    ResetToolOpeners();
     auto* launcher = Windows::Show<frmMain>();
     QVERIFY(launcher);
     QTest::mouseClick(Control(launcher, "cmdSelectOption", 1), Qt::LeftButton);
