@@ -28,6 +28,8 @@
 #include <functional>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int Rows = 32768;
@@ -176,7 +178,7 @@ int main(int argc, char** argv) {
 
     QTextStream out(stdout);
     out << "Section of " << Rows << " entries, median of " << runs << " runs\n";
-    out << QStringLiteral("%1 %2 %3\n").arg("action", -38).arg("ms", 9).arg("ratio", 8);
+    out << QStringLiteral("%1 %2 %3\n").arg(u"action"_s, -38).arg(u"ms"_s, 9).arg(u"ratio"_s, 8);
     auto line = [&](const QString& name, double ms) {
         out << QStringLiteral("%1 %2 %3x\n").arg(name, -38).arg(ms, 9, 'f', 2).arg(ms / raw, 7, 'f', 3);
     };

@@ -28,6 +28,8 @@
 #include <functional>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* kFirst[] = {"John", "Mary", "José", "Zoë", "Ahmed", "Ingrid", "Li", "Olga", "Pierre", "Aoife"};
@@ -48,7 +50,8 @@ DowsingRecord realisticRecord(int n) {
     r.Pin = QString::number(10000 + n % 90000);
     r.Phone_No = QStringLiteral("0%1").arg(700000000 + n);
     r.Email = QStringLiteral("client%1@example.org").arg(n);
-    r.Time_Dowsing_Occured = QStringLiteral("%1:%2").arg(n % 24, 2, 10, QChar('0')).arg(n % 60, 2, 10, QChar('0'));
+    r.Time_Dowsing_Occured =
+        QStringLiteral("%1:%2").arg(n % 24, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0'));
     r.Dowsing_Tool = QString::fromLatin1(kTool[n % 4]);
     r.Item_Dowsing_For = QString::fromLatin1(kItem[n % 5]);
     r.Location_Dowsing_Occured = QStringLiteral("field %1").arg(n % 97);
@@ -268,7 +271,7 @@ void benchBackup(const QString& path) {
         [&] {
             const QString to = dir.filePath(QStringLiteral("raw%1").arg(++n));
             QDir().mkpath(to);
-            QFile::copy(QDir(data).filePath(QStringLiteral("Dowsing.dll")), QDir(to).filePath("Dowsing.dll"));
+            QFile::copy(QDir(data).filePath(QStringLiteral("Dowsing.dll")), QDir(to).filePath(u"Dowsing.dll"_s));
         },
         9);
     std::printf("\nBackup of %s (%lld KiB): checked backup %.2f ms, raw file copy %.2f ms, %.1fx\n",

@@ -104,7 +104,7 @@ class Proxy {
   public:
     Proxy() {
         process_.start(QStringLiteral("python3"), {QStringLiteral(VELLORAN_FAULT_PROXY), QString::number(kPort)});
-        port_ = line().split(' ').value(1).toInt();
+        port_ = line().split(u' ').value(1).toInt();
     }
     ~Proxy() {
         process_.closeWriteChannel();
@@ -251,7 +251,7 @@ void races(const QString& self) {
         QString removedAsShown;
         for (auto& racer : racers) {
             racer->waitForFinished(600000);
-            const QStringList counts = QString::fromUtf8(racer->readAllStandardOutput()).trimmed().split(' ');
+            const QStringList counts = QString::fromUtf8(racer->readAllStandardOutput()).trimmed().split(u' ');
             refused += counts.value(1).toInt();
             removedAsShown = counts.value(2, removedAsShown);
         }

@@ -91,7 +91,7 @@ long work(const QStringList& arguments, const QString& rows, const QMap<QString,
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(binary(QStringLiteral("bench_frames_worker")), arguments);
     if (!process.waitForFinished(-1) || process.exitCode() != 0) {
-        std::fprintf(stderr, "bench_frames_worker %s failed\n", qPrintable(arguments.join(' ')));
+        std::fprintf(stderr, "bench_frames_worker %s failed\n", qPrintable(arguments.join(u' ')));
         std::exit(1);
     }
     long peak = -1;

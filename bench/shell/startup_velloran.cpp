@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
@@ -17,7 +19,7 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     PrepareApplication(app);
     StartupOptions options;
-    options.lockPath = dir.filePath("velloran.lock");
+    options.lockPath = dir.filePath(u"velloran.lock"_s);
     VelloranShell shell(options);
     if (!shell.Start()) {
         return 1;

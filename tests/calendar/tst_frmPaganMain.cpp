@@ -327,29 +327,30 @@ void tst_frmPaganMain::tabControls_keepTheirTabsInRows_data() {
     QTest::addColumn<int>("perRow");
     QTest::addColumn<QStringList>("captions");
 
-    QTest::newRow("SSTMain") << "SSTMain" << 0 << 6
-                             << QStringList{"Pagan Calendar", "Pagan Information", "Pagan Festive Seasons",
-                                            "Pagan Elements", "Pagan Gods",        "Pagan Goddesses"};
-    QTest::newRow("SSTFestiveSeasons") << "SSTFestiveSeasons" << 2 << 8
-                                       << QStringList{"Yule",  "Candlemas", "Eostar", "Samhain",
-                                                      "Mabon", "Litha",     "Beltan", "Lughnasad"};
-    QTest::newRow("SSTElements") << "SSTElements" << 3 << 5 << QStringList{"Earth", "Air", "Fire", "Water", "Spirit"};
-    QTest::newRow("SSTGods") << "SSTGods" << 4 << 6
-                             << QStringList{"Angus of the Brugh",
-                                            "Cernunnos",
-                                            "Dagda",
-                                            "Dian Cecht",
-                                            "Dis Pater",
-                                            "Donn",
-                                            "Esus",
-                                            "Govannon",
-                                            "Lug or Lugh",
-                                            "Nuadhu or Nud/ Nodens/ Lud",
-                                            "Ogmios",
-                                            "Sucellus"};
-    QTest::newRow("SSTGoddesses") << "SSTGoddesses" << 5 << 6
-                                  << QStringList{"Arianrhod",           "Badb", "Brighit or Brigit",
-                                                 "Caridwen or Hen Wen", "Danu", "Epona"};
+    QTest::newRow("SSTMain") << u"SSTMain"_s << 0 << 6
+                             << QStringList{u"Pagan Calendar"_s, u"Pagan Information"_s, u"Pagan Festive Seasons"_s,
+                                            u"Pagan Elements"_s, u"Pagan Gods"_s,        u"Pagan Goddesses"_s};
+    QTest::newRow("SSTFestiveSeasons") << u"SSTFestiveSeasons"_s << 2 << 8
+                                       << QStringList{u"Yule"_s,  u"Candlemas"_s, u"Eostar"_s, u"Samhain"_s,
+                                                      u"Mabon"_s, u"Litha"_s,     u"Beltan"_s, u"Lughnasad"_s};
+    QTest::newRow("SSTElements") << u"SSTElements"_s << 3 << 5
+                                 << QStringList{u"Earth"_s, u"Air"_s, u"Fire"_s, u"Water"_s, u"Spirit"_s};
+    QTest::newRow("SSTGods") << u"SSTGods"_s << 4 << 6
+                             << QStringList{u"Angus of the Brugh"_s,
+                                            u"Cernunnos"_s,
+                                            u"Dagda"_s,
+                                            u"Dian Cecht"_s,
+                                            u"Dis Pater"_s,
+                                            u"Donn"_s,
+                                            u"Esus"_s,
+                                            u"Govannon"_s,
+                                            u"Lug or Lugh"_s,
+                                            u"Nuadhu or Nud/ Nodens/ Lud"_s,
+                                            u"Ogmios"_s,
+                                            u"Sucellus"_s};
+    QTest::newRow("SSTGoddesses") << u"SSTGoddesses"_s << 5 << 6
+                                  << QStringList{u"Arianrhod"_s,           u"Badb"_s, u"Brighit or Brigit"_s,
+                                                 u"Caridwen or Hen Wen"_s, u"Danu"_s, u"Epona"_s};
 }
 
 void tst_frmPaganMain::tabControls_keepTheirTabsInRows() {

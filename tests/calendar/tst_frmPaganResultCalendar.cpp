@@ -84,25 +84,26 @@ void tst_frmPaganResultCalendar::load_showsChosenMonthAndFestivals_data() {
     QTest::addColumn<QString>("festivals");
 
     QTest::newRow("February 2006") << u"February"_s << u"2006"_s << QDate(2006, 2, 12)
-                                   << lines({"February 2, 2006", "IMBOLC", "", "February 13, 2006",
-                                             "Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward", "",
-                                             "February 28, 2006", "Day of Merriddyn"});
+                                   << lines({u"February 2, 2006"_s, u"IMBOLC"_s, u""_s, u"February 13, 2006"_s,
+                                             u"Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward"_s, u""_s,
+                                             u"February 28, 2006"_s, u"Day of Merriddyn"_s});
     QTest::newRow("January 2009") << u"January"_s << u"2009"_s << QDate(2009, 1, 12)
-                                  << lines({"January 23, 2009", "Day of Braciaca(2 DAYS)23rd Onward", "January 9,2009",
-                                            "Raud the Strong`s Day"});
+                                  << lines({u"January 23, 2009"_s, u"Day of Braciaca(2 DAYS)23rd Onward"_s,
+                                            u"January 9,2009"_s, u"Raud the Strong`s Day"_s});
     QTest::newRow("March 2007, the calendar's own start")
         << u"March"_s << u"2007"_s << QDate(2007, 3, 12)
-        << lines({"March 1, 2007", "Feast of Merlin", "", "March 3, 2007",
-                  "Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward", "", "March 21, 2007",
-                  "SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)"});
+        << lines({u"March 1, 2007"_s, u"Feast of Merlin"_s, u""_s, u"March 3, 2007"_s,
+                  u"Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward"_s, u""_s, u"March 21, 2007"_s,
+                  u"SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 DAYS)"_s});
     QTest::newRow("October 2010") << u"October"_s << u"2010"_s << QDate(2010, 10, 12)
-                                  << lines({"October 23, 2010", "SAMHAIN", "", "October 13, 2010", "Fontus festival"});
+                                  << lines({u"October 23, 2010"_s, u"SAMHAIN"_s, u""_s, u"October 13, 2010"_s,
+                                            u"Fontus festival"_s});
     QTest::newRow("December 2012, the last month")
         << u"December"_s << u"2012"_s << QDate(2012, 12, 12)
-        << lines({"December 2, 2012", "Feast of Rhiannon", "", "December 12, 2012", "day of Bellisama", "",
-                  "December 13, 2012", "Festival of Lights", "", "December 21, 2012", "YULE", "", "December 23, 2012",
-                  "Yuletide Tree and Elder Festival", "", "December 28, 2012",
-                  "Festival of Wine and pleasure (4 DAYS) 28th December Onward"});
+        << lines({u"December 2, 2012"_s, u"Feast of Rhiannon"_s, u""_s, u"December 12, 2012"_s, u"day of Bellisama"_s,
+                  u""_s, u"December 13, 2012"_s, u"Festival of Lights"_s, u""_s, u"December 21, 2012"_s, u"YULE"_s,
+                  u""_s, u"December 23, 2012"_s, u"Yuletide Tree and Elder Festival"_s, u""_s, u"December 28, 2012"_s,
+                  u"Festival of Wine and pleasure (4 DAYS) 28th December Onward"_s});
     // Names are matched exactly: a name in other letters finds no month.
     QTest::newRow("month name in lower case")
         << u"february"_s << u"2008"_s << QDate(2008, 3, 12) << u"Display Festivals"_s;
@@ -201,7 +202,7 @@ void tst_frmPaganResultCalendar::backThenAnotherMonth_loadsAfresh() {
     auto* view = choose(browser, 5, 3);
     QVERIFY(view);
     QCOMPARE(Control<QLabel>(view, "lblDisp")->text(),
-             lines({"May 23, 2009", "Day of Dark Goddess", "May 4,2009", "Bank Holiday"}));
+             lines({u"May 23, 2009"_s, u"Day of Dark Goddess"_s, u"May 4,2009"_s, u"Bank Holiday"_s}));
     Control<QCalendarWidget>(view, "MV")->setSelectedDate(QDate(2009, 5, 30));
     QTest::mouseClick(Control(view, "cmdBack"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -209,7 +210,8 @@ void tst_frmPaganResultCalendar::backThenAnotherMonth_loadsAfresh() {
     view = choose(browser, 4, 2);
     QVERIFY(view);
     QVERIFY(view->isVisible());
-    QCOMPARE(Control<QLabel>(view, "lblDisp")->text(), lines({"April 30, 2008", "BELTANE- and day of cernunnos"}));
+    QCOMPARE(Control<QLabel>(view, "lblDisp")->text(),
+             lines({u"April 30, 2008"_s, u"BELTANE- and day of cernunnos"_s}));
     QCOMPARE(Control<QCalendarWidget>(view, "MV")->selectedDate(), QDate(2008, 4, 12));
     QVERIFY(!browser->isVisible());
 }

@@ -321,7 +321,7 @@ void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo() {
     const QList<QCheckBox*> again = {
         wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons, wheel->chkExportFullMoons,
         wheel->chkUtc,          wheel->chkExportReminder};
-    const QString checked = kinds + (utc ? "u" : "") + (reminderDays >= 0 ? "r" : "");
+    const QString checked = kinds + (utc ? u"u"_s : u""_s) + (reminderDays >= 0 ? u"r"_s : u""_s);
     for (int i = 0; i < int(again.size()); ++i) {
         QCOMPARE(again[i]->isChecked(), checked.contains(QStringLiteral("ptnfur")[i]));
     }

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 using namespace modPaganFestivals;
+using namespace Qt::StringLiterals;
 
 namespace {
 QString lines(const QStringList& parts) {
@@ -45,57 +46,62 @@ void tst_modPaganFestivals::monthText_matchesCalendar_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("January 2006") << 2006 << 1 << lines({"January 23, 2006", "Day of Braciaca(2 DAYS)23rd Onward"});
+    QTest::newRow("January 2006") << 2006 << 1
+                                  << lines({u"January 23, 2006"_s, u"Day of Braciaca(2 DAYS)23rd Onward"_s});
     QTest::newRow("January 2009") << 2009 << 1
-                                  << lines({"January 23, 2009", "Day of Braciaca(2 DAYS)23rd Onward", "January 9,2009",
-                                            "Raud the Strong`s Day"});
+                                  << lines({u"January 23, 2009"_s, u"Day of Braciaca(2 DAYS)23rd Onward"_s,
+                                            u"January 9,2009"_s, u"Raud the Strong`s Day"_s});
     QTest::newRow("January 2012") << 2012 << 1
-                                  << lines({"January 23, 2012", "Day of Braciaca(2 DAYS)23rd Onward", "January 9,2012",
-                                            "Raud the Strong`s Day"});
+                                  << lines({u"January 23, 2012"_s, u"Day of Braciaca(2 DAYS)23rd Onward"_s,
+                                            u"January 9,2012"_s, u"Raud the Strong`s Day"_s});
     QTest::newRow("February 2006") << 2006 << 2
-                                   << lines({"February 2, 2006", "IMBOLC", "", "February 13, 2006",
-                                             "Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward", "",
-                                             "February 28, 2006", "Day of Merriddyn"});
+                                   << lines({u"February 2, 2006"_s, u"IMBOLC"_s, u""_s, u"February 13, 2006"_s,
+                                             u"Festival of Love : Danu and cernunnos(9 DAYS) 13th Feb Onward"_s, u""_s,
+                                             u"February 28, 2006"_s, u"Day of Merriddyn"_s});
     QTest::newRow("March 2010") << 2010 << 3
-                                << lines({"March 1, 2010", "Feast of Merlin", "", "March 3, 2010",
-                                          "Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward", "",
-                                          "March 21, 2010",
-                                          "SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 "
-                                          "DAYS)"});
-    QTest::newRow("April 2008") << 2008 << 4 << lines({"April 30, 2008", "BELTANE- and day of cernunnos"});
+                                << lines({u"March 1, 2010"_s, u"Feast of Merlin"_s, u""_s, u"March 3, 2010"_s,
+                                          u"Lesser Mysteries of Rhiannon (4 DAYS) 3rd March Onward"_s, u""_s,
+                                          u"March 21, 2010"_s,
+                                          u"SPRING EQUINOX-(Eostre) and the start of the Rites of wine and Pleasure(5 "
+                                          u"DAYS)"_s});
+    QTest::newRow("April 2008") << 2008 << 4 << lines({u"April 30, 2008"_s, u"BELTANE- and day of cernunnos"_s});
     QTest::newRow("April 2009") << 2009 << 4
-                                << lines({"April 30, 2009", "BELTANE- and day of cernunnos", "April 1,2009",
-                                          "Loki's day"});
-    QTest::newRow("May 2008") << 2008 << 5 << lines({"May 23, 2008", "Day of Dark Goddess"});
+                                << lines({u"April 30, 2009"_s, u"BELTANE- and day of cernunnos"_s, u"April 1,2009"_s,
+                                          u"Loki's day"_s});
+    QTest::newRow("May 2008") << 2008 << 5 << lines({u"May 23, 2008"_s, u"Day of Dark Goddess"_s});
     QTest::newRow("May 2011") << 2011 << 5
-                              << lines({"May 23, 2011", "Day of Dark Goddess", "May 4,2011", "Bank Holiday"});
+                              << lines(
+                                     {u"May 23, 2011"_s, u"Day of Dark Goddess"_s, u"May 4,2011"_s, u"Bank Holiday"_s});
     QTest::newRow("June 2007") << 2007 << 6
-                               << lines({"June 5, 2007", "Rites of Harvest (10 DAYS) 5th June Onward", "",
-                                         "June 12, 2007", "Feast of Epona", "", "June 17, 2007",
-                                         "Festival of the Birds (6 DAYS) 17 June Onwards", "", "June 21, 2007",
-                                         "MIDSUMMER-(Litha)", "", "June 23, 2007",
-                                         "Well Blessing Rites to the Water Goddess"});
+                               << lines({u"June 5, 2007"_s, u"Rites of Harvest (10 DAYS) 5th June Onward"_s, u""_s,
+                                         u"June 12, 2007"_s, u"Feast of Epona"_s, u""_s, u"June 17, 2007"_s,
+                                         u"Festival of the Birds (6 DAYS) 17 June Onwards"_s, u""_s, u"June 21, 2007"_s,
+                                         u"MIDSUMMER-(Litha)"_s, u""_s, u"June 23, 2007"_s,
+                                         u"Well Blessing Rites to the Water Goddess"_s});
     QTest::newRow("July 2009") << 2009 << 7
-                               << lines({"July 13, 2009", "Feast of cerridwen", "", "July 19, 2009",
-                                         "Festival of the Forest Spirits (3 DAYS) 19th July Onward"});
+                               << lines({u"July 13, 2009"_s, u"Feast of cerridwen"_s, u""_s, u"July 19, 2009"_s,
+                                         u"Festival of the Forest Spirits (3 DAYS) 19th July Onward"_s});
     QTest::newRow("August 2006") << 2006 << 8
-                                 << lines({"August 1, 2006", "LUGHNASADH", "", "August 5, 2006", "Day of Lugh", "",
-                                           "August 14, 2006", "Day of the Queen of Heaven", "", "August 19, 2006",
-                                           "Feast of the Late Wine", "", "August 22, 2006",
-                                           "Festival of the Heroes (4 DAYS) 22nd August Onward"});
+                                 << lines({u"August 1, 2006"_s, u"LUGHNASADH"_s, u""_s, u"August 5, 2006"_s,
+                                           u"Day of Lugh"_s, u""_s, u"August 14, 2006"_s,
+                                           u"Day of the Queen of Heaven"_s, u""_s, u"August 19, 2006"_s,
+                                           u"Feast of the Late Wine"_s, u""_s, u"August 22, 2006"_s,
+                                           u"Festival of the Heroes (4 DAYS) 22nd August Onward"_s});
     QTest::newRow("September 2006") << 2006 << 9
-                                    << lines({"September 7, 2006", "Birth of the Mother", "", "September 21, 2006",
-                                              "AUTUMN EQUINOX", "", "September 24, 2006",
-                                              "Greater Mysteries of llyr (5 DAYS) 24 th Sept Onward", "",
-                                              "September 25, 2006", "Birth of Taliesin"});
+                                    << lines({u"September 7, 2006"_s, u"Birth of the Mother"_s, u""_s,
+                                              u"September 21, 2006"_s, u"AUTUMN EQUINOX"_s, u""_s,
+                                              u"September 24, 2006"_s,
+                                              u"Greater Mysteries of llyr (5 DAYS) 24 th Sept Onward"_s, u""_s,
+                                              u"September 25, 2006"_s, u"Birth of Taliesin"_s});
     QTest::newRow("November 2012") << 2012 << 11
-                                   << lines({"November 1, 2012", "Feast of Ancestors", "", "November 9, 2012",
-                                             "Feast of Gods of Harvest and hunt(3 DAYS)"});
+                                   << lines({u"November 1, 2012"_s, u"Feast of Ancestors"_s, u""_s,
+                                             u"November 9, 2012"_s, u"Feast of Gods of Harvest and hunt(3 DAYS)"_s});
     const auto december = [](int year, const char* lastName) {
         const QString y = QString::number(year);
-        return lines({"December 2, " + y, "Feast of Rhiannon", "", "December 12, " + y, "day of Bellisama", "",
-                      "December 13, " + y, "Festival of Lights", "", "December 21, " + y, "YULE", "",
-                      "December 23, " + y, "Yuletide Tree and Elder Festival", "", "December 28, " + y,
+        return lines({u"December 2, "_s + y, u"Feast of Rhiannon"_s, u""_s, u"December 12, "_s + y,
+                      u"day of Bellisama"_s, u""_s, u"December 13, "_s + y, u"Festival of Lights"_s, u""_s,
+                      u"December 21, "_s + y, u"YULE"_s, u""_s, u"December 23, "_s + y,
+                      u"Yuletide Tree and Elder Festival"_s, u""_s, u"December 28, "_s + y,
                       QString::fromLatin1(lastName)});
     };
     QTest::newRow("December 2006") << 2006 << 12
@@ -131,7 +137,7 @@ void tst_modPaganFestivals::october_listsSamhainBeforeFontus() {
     const QString y = QString::number(year);
     FillFestivalTable();
     QCOMPARE(FestivalMonthText(year, 10).value_or(QString()),
-             lines({"October 23, " + y, "SAMHAIN", "", "October 13, " + y, "Fontus festival"}));
+             lines({u"October 23, "_s + y, u"SAMHAIN"_s, u""_s, u"October 13, "_s + y, u"Fontus festival"_s}));
 }
 
 void tst_modPaganFestivals::festivalsPerYear_data() {

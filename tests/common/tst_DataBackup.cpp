@@ -191,11 +191,12 @@ void tst_DataBackup::restoreRefused_changesNothingAndLeavesNothing() {
     // Taken after the hashes: closing any file of a database lets go of the locks this process holds on it.
     Sql holder(diary());
     QVERIFY(damage != QLatin1String("lock") || holder.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-    const std::optional<QString> said = RunWithTrouble(
-        {"restore", made.folder, ApplicationFolder()},
-        damage == "read-only" ? Inject("access", ApplicationFolder(), "error=EROFS") : QStringList{"-o", "/dev/null"});
-    QVERIFY2(said && !said->isEmpty(), qPrintable(said.value_or("killed")));
-    QVERIFY2(!soundBackup || said->contains(damage == "lock" ? "in use by another program" : "is read-only"),
+    const std::optional<QString> said =
+        RunWithTrouble({u"restore"_s, made.folder, ApplicationFolder()},
+                       damage == u"read-only"_s ? Inject(u"access"_s, ApplicationFolder(), u"error=EROFS"_s)
+                                                : QStringList{u"-o"_s, u"/dev/null"_s});
+    QVERIFY2(said && !said->isEmpty(), qPrintable(said.value_or(u"killed"_s)));
+    QVERIFY2(!soundBackup || said->contains(damage == u"lock"_s ? u"in use by another program"_s : u"is read-only"_s),
              qPrintable(*said));
     QCOMPARE(hashOf(dowsing()), before);
     QCOMPARE(hashOf(diary()), diaryBefore);
@@ -261,8 +262,8 @@ void tst_DataBackup::restoreCutOff_isFinishedAtTheNextStart() {
     addRecords(5);
     QVERIFY(Sql(diary()).exec(QStringLiteral("INSERT INTO tblspell (keyword) VALUES ('after the backup')")));
     // Killed as it commits the diary, the second file, which leaves SQLite's journal.
-    QVERIFY(!RunWithTrouble({"restore", made.folder, ApplicationFolder()},
-                            Inject("unlink", diary() + "-journal", "signal=KILL")));
+    QVERIFY(!RunWithTrouble({u"restore"_s, made.folder, ApplicationFolder()},
+                            Inject(u"unlink"_s, diary() + u"-journal"_s, u"signal=KILL"_s)));
     const std::optional<DataBackup::Result> next = DataBackup::FinishInterruptedRestore(ApplicationFolder());
     QVERIFY(next && next->ok && !next->undone);
     QCOMPARE(Sql(dowsing()).count(QStringLiteral("Details")), 1000);
@@ -281,9 +282,9 @@ void tst_DataBackup::backupCutOff_neitherCountsNorPassesForABackup() {
     const QString parent = automatic ? ApplicationFile(DataBackup::BackupsFolderName) : elsewhere();
     const QString when = kWhen.toString(Qt::ISODate);
     // Killed as it opens the diary to copy it, the records copied already.
-    QVERIFY(!RunWithTrouble(automatic ? QStringList{"automatic", ApplicationFolder(), when}
-                                      : QStringList{"backup", ApplicationFolder(), parent, when},
-                            Inject("openat", diary(), "signal=KILL")));
+    QVERIFY(!RunWithTrouble(automatic ? QStringList{u"automatic"_s, ApplicationFolder(), when}
+                                      : QStringList{u"backup"_s, ApplicationFolder(), parent, when},
+                            Inject(u"openat"_s, diary(), u"signal=KILL"_s)));
     if (automatic) {
         // Later that day, and every day of a week after: each makes one, and only complete ones are kept.
         for (int day = 0; day < 7; ++day) {
@@ -293,7 +294,8 @@ void tst_DataBackup::backupCutOff_neitherCountsNorPassesForABackup() {
     const QStringList left = QDir(parent).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(left.size(), automatic ? DataBackup::AutomaticKept : 1);
     for (const QString& name : left) {
-        QVERIFY2(name.endsWith(" (incomplete)") || DataBackup::Verify(parent + '/' + name).isEmpty(), qPrintable(name));
+        QVERIFY2(name.endsWith(u" (incomplete)"_s) || DataBackup::Verify(parent + u'/' + name).isEmpty(),
+                 qPrintable(name));
     }
 }
 
@@ -310,23 +312,24 @@ void tst_DataBackup::whatTheUserIsToldIsDone_lastsThroughAPowerCut() {
     const DataBackup::Result made = DataBackup::Make(ApplicationFolder(), elsewhere(), kWhen);
     QVERIFY(made.ok);
     const QMap<QString, QStringList> arguments{
-        {"change", {dowsing(), "INSERT INTO Details (Name) VALUES ('saved')"}},
-        {"whole", {QDir(elsewhere()).filePath("export.csv"), "exported"}},
-        {"backup", {ApplicationFolder(), elsewhere(), kWhen.addSecs(1).toString(Qt::ISODate)}},
-        {"restore", {made.folder, ApplicationFolder()}}};
-    const QString log = QDir(env->settingsFolder()).filePath("log");
-    QCOMPARE(RunWithTrouble(QStringList{operation} + arguments[operation],
-                            {"-o", log, "-y", "-e", "trace=openat,linkat,unlink,rename,mkdir,rmdir,fsync,fdatasync"}),
+        {u"change"_s, {dowsing(), u"INSERT INTO Details (Name) VALUES ('saved')"_s}},
+        {u"whole"_s, {QDir(elsewhere()).filePath(u"export.csv"_s), u"exported"_s}},
+        {u"backup"_s, {ApplicationFolder(), elsewhere(), kWhen.addSecs(1).toString(Qt::ISODate)}},
+        {u"restore"_s, {made.folder, ApplicationFolder()}}};
+    const QString log = QDir(env->settingsFolder()).filePath(u"log"_s);
+    QCOMPARE(RunWithTrouble(
+                 QStringList{operation} + arguments[operation],
+                 {u"-o"_s, log, u"-y"_s, u"-e"_s, u"trace=openat,linkat,unlink,rename,mkdir,rmdir,fsync,fdatasync"_s}),
              QString());
     // Only what was synced is sure to survive a power cut: every folder whose list of files changed is synced after.
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QSet<QString> unsynced;
-    static const QRegularExpression synced("sync\\(\\d+<(.*)>\\) += 0"), named("\"(/[^\"]+)\"");
-    for (const QString& line : QString::fromLocal8Bit(file.readAll()).split('\n')) {
+    static const QRegularExpression synced(u"sync\\(\\d+<(.*)>\\) += 0"_s), named(u"\"(/[^\"]+)\""_s);
+    for (const QString& line : QString::fromLocal8Bit(file.readAll()).split(u'\n')) {
         if (const QRegularExpressionMatch sync = synced.match(line); sync.hasMatch()) {
             unsynced.remove(sync.captured(1));
-        } else if (!line.contains("= -1") && (!line.startsWith("openat") || line.contains("O_CREAT"))) {
+        } else if (!line.contains(u"= -1"_s) && (!line.startsWith(u"openat"_s) || line.contains(u"O_CREAT"_s))) {
             for (const QRegularExpressionMatch& path : named.globalMatch(line)) {
                 if (path.captured(1).startsWith(QFileInfo(env->appFolder()).path())) {
                     unsynced << QFileInfo(path.captured(1)).path();

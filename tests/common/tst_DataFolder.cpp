@@ -6,8 +6,10 @@
 #include <QTest>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QStringList Files{"Dowsing.dll", "diary.dll"};
+const QStringList Files{u"Dowsing.dll"_s, u"diary.dll"_s};
 
 // What a database file starts with, then bytes of its own so that a copy can be told from its source.
 QByteArray database(const QString& name) {
@@ -37,11 +39,11 @@ struct Machine {
     DataPlaces places;
 
     Machine() {
-        QDir(dir.path()).mkpath("usr/bin");
-        QDir(dir.path()).mkpath("usr/share/velloran");
-        places.programFolder = dir.filePath("usr/bin");
-        places.templateFolder = dir.filePath("usr/share/velloran");
-        places.userFolder = dir.filePath("home/.local/share/velloran");
+        QDir(dir.path()).mkpath(u"usr/bin"_s);
+        QDir(dir.path()).mkpath(u"usr/share/velloran"_s);
+        places.programFolder = dir.filePath(u"usr/bin"_s);
+        places.templateFolder = dir.filePath(u"usr/share/velloran"_s);
+        places.userFolder = dir.filePath(u"home/.local/share/velloran"_s);
         places.whyNotWritable = [this](const QString& folder) {
             return readOnly.contains(folder) ? QStringLiteral("Read-only file system") : QString();
         };
@@ -66,21 +68,23 @@ class tst_DataFolder : public QObject {
         QTest::newRow("writable program folder with both files: portable, home untouched")
             << Files << false << Files << QStringList() << true << QStringList();
         QTest::newRow("read-only program folder: first start seeds the user's folder")
-            << Files << true << Files << QStringList() << false << QStringList{"diary.dll", "Dowsing.dll"};
+            << Files << true << Files << QStringList() << false << QStringList{u"diary.dll"_s, u"Dowsing.dll"_s};
         QTest::newRow("program folder holds one file only: installed")
-            << QStringList{"Dowsing.dll"} << false << Files << QStringList() << false
-            << QStringList{"diary.dll", "Dowsing.dll"};
+            << QStringList{u"Dowsing.dll"_s} << false << Files << QStringList() << false
+            << QStringList{u"diary.dll"_s, u"Dowsing.dll"_s};
         QTest::newRow("installed without templates: folder made, nothing invented")
             << QStringList() << true << QStringList() << QStringList() << false << QStringList();
         QTest::newRow("one template missing: only the other is copied")
-            << QStringList() << true << QStringList{"diary.dll"} << QStringList() << false << QStringList{"diary.dll"};
+            << QStringList() << true << QStringList{u"diary.dll"_s} << QStringList() << false
+            << QStringList{u"diary.dll"_s};
         QTest::newRow("user's files present: never overwritten")
-            << QStringList() << true << Files << Files << false << QStringList{"diary.dll", "Dowsing.dll"};
+            << QStringList() << true << Files << Files << false << QStringList{u"diary.dll"_s, u"Dowsing.dll"_s};
         QTest::newRow("user's diary present: only the dowsing file is copied")
-            << QStringList() << true << Files << QStringList{"diary.dll"} << false
-            << QStringList{"diary.dll", "Dowsing.dll"};
+            << QStringList() << true << Files << QStringList{u"diary.dll"_s} << false
+            << QStringList{u"diary.dll"_s, u"Dowsing.dll"_s};
         QTest::newRow("user's files present, no templates: the user's files are used")
-            << QStringList() << true << QStringList() << Files << false << QStringList{"diary.dll", "Dowsing.dll"};
+            << QStringList() << true << QStringList() << Files << false
+            << QStringList{u"diary.dll"_s, u"Dowsing.dll"_s};
     }
     void choice() {
         QFETCH(QStringList, inProgram);
@@ -138,20 +142,20 @@ class tst_DataFolder : public QObject {
         for (const QString& name : Files) {
             QVERIFY(write(m.shipped(name), database(name)));
         }
-        if (trouble == "blocked") {
-            QVERIFY(write(m.dir.filePath("home"), "a file, not a folder"));
-        } else if (trouble == "read-only") {
+        if (trouble == u"blocked"_s) {
+            QVERIFY(write(m.dir.filePath(u"home"_s), "a file, not a folder"));
+        } else if (trouble == u"read-only"_s) {
             QVERIFY(QDir().mkpath(m.places.userFolder));
             m.readOnly << m.places.userFolder;
         } else {
             // Something in the way of the temporary copy that cannot be cleared, as a full disk would stop it.
-            QVERIFY(QDir().mkpath(m.user("Dowsing.dll.part/in the way")));
+            QVERIFY(QDir().mkpath(m.user(u"Dowsing.dll.part/in the way"_s)));
         }
         const DataFolderChoice choice = ChooseDataFolder(m.places, Files);
         QVERIFY2(choice.problem.contains(m.places.userFolder), qPrintable(choice.problem));
         QVERIFY2(choice.problem.contains(reason), qPrintable(choice.problem));
-        QVERIFY(!QFile::exists(m.user("Dowsing.dll")));
-        QVERIFY(!QFile::exists(m.user("diary.dll")));
+        QVERIFY(!QFile::exists(m.user(u"Dowsing.dll"_s)));
+        QVERIFY(!QFile::exists(m.user(u"diary.dll"_s)));
         QCOMPARE(choice.folder, m.places.userFolder);
     }
 
@@ -170,7 +174,7 @@ class tst_DataFolder : public QObject {
         const DataFolderChoice choice = ChooseDataFolder(m.places, Files);
         QFile::setPermissions(m.places.programFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!choice.portable);
-        QCOMPARE(filesIn(m.places.userFolder), (QStringList{"diary.dll", "Dowsing.dll"}));
+        QCOMPARE(filesIn(m.places.userFolder), (QStringList{u"diary.dll"_s, u"Dowsing.dll"_s}));
     }
 
     // An interrupted first start leaves only a part-copy; the next start throws it away and copies again.
@@ -180,11 +184,11 @@ class tst_DataFolder : public QObject {
             QVERIFY(write(m.shipped(name), database(name)));
         }
         QVERIFY(QDir().mkpath(m.places.userFolder));
-        QVERIFY(write(m.user("Dowsing.dll.part"), QByteArray("SQLite format 3", 16) + "half"));
+        QVERIFY(write(m.user(u"Dowsing.dll.part"_s), QByteArray("SQLite format 3", 16) + "half"));
         const DataFolderChoice choice = ChooseDataFolder(m.places, Files);
         QCOMPARE(choice.problem, QString());
-        QCOMPARE(filesIn(m.places.userFolder), (QStringList{"diary.dll", "Dowsing.dll"}));
-        QCOMPARE(read(m.user("Dowsing.dll")), database("Dowsing.dll"));
+        QCOMPARE(filesIn(m.places.userFolder), (QStringList{u"diary.dll"_s, u"Dowsing.dll"_s}));
+        QCOMPARE(read(m.user(u"Dowsing.dll"_s)), database(u"Dowsing.dll"_s));
     }
 
     // The clients' names and addresses in the user's own folder are the user's alone, backups too, also where an
@@ -198,11 +202,11 @@ class tst_DataFolder : public QObject {
         QFETCH(bool, portable);
         Machine m;
         const QString folder = portable ? m.places.programFolder : m.places.userFolder;
-        const QString backup = folder + "/Backups/Automatic backup 2026-12-08 010203";
+        const QString backup = folder + u"/Backups/Automatic backup 2026-12-08 010203"_s;
         QVERIFY(QDir().mkpath(backup));
-        const QStringList files{folder + "/Dowsing.dll", folder + "/diary.dll", backup + "/Dowsing.dll"};
+        const QStringList files{folder + u"/Dowsing.dll"_s, folder + u"/diary.dll"_s, backup + u"/Dowsing.dll"_s};
         for (const QString& path : files) {
-            QVERIFY(write(path, database("Dowsing.dll")) &&
+            QVERIFY(write(path, database(u"Dowsing.dll"_s)) &&
                     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         }
         QCOMPARE(ChooseDataFolder(m.places, Files).portable, portable);
@@ -214,8 +218,8 @@ class tst_DataFolder : public QObject {
     // A damaged template is never copied: the tool then reports its file missing, as it does without one.
     void damagedTemplate_isNotCopied() {
         Machine m;
-        QVERIFY(write(m.shipped("Dowsing.dll"), "not a database at all"));
-        QVERIFY(write(m.shipped("diary.dll"), QByteArray()));
+        QVERIFY(write(m.shipped(u"Dowsing.dll"_s), "not a database at all"));
+        QVERIFY(write(m.shipped(u"diary.dll"_s), QByteArray()));
         const DataFolderChoice choice = ChooseDataFolder(m.places, Files);
         QCOMPARE(choice.problem, QString());
         QCOMPARE(filesIn(m.places.userFolder), QStringList());

@@ -150,19 +150,20 @@ void tst_Database::changeCutOffByACrash_isRolledBackAtTheNextReading() {
     const QString path = file(QStringLiteral("t.db"));
     QVERIFY(!CreateDatabase(path, Schema).failed());
     // Killed as the change is all but done: the file holds it, the journal beside it what was there before.
-    QVERIFY(!RunWithTrouble({"change", path, "INSERT INTO t (a) VALUES ('cut off')"},
-                            Inject("unlink", path + "-journal", "signal=KILL")));
-    QVERIFY(QFile::exists(path + "-journal"));
+    QVERIFY(!RunWithTrouble({u"change"_s, path, u"INSERT INTO t (a) VALUES ('cut off')"_s},
+                            Inject(u"unlink"_s, path + u"-journal"_s, u"signal=KILL"_s)));
+    QVERIFY(QFile::exists(path + u"-journal"_s));
     // A read-only folder lets the file be opened for reading only.
-    const QString said = *RunWithTrouble({"read", path}, readOnlyFolder ? Inject("openat", path, "error=EROFS:when=1")
-                                                                        : QStringList{"-o", "/dev/null"});
+    const QString said =
+        *RunWithTrouble({u"read"_s, path}, readOnlyFolder ? Inject(u"openat"_s, path, u"error=EROFS:when=1"_s)
+                                                          : QStringList{u"-o"_s, u"/dev/null"_s});
     if (readOnlyFolder) {
-        QVERIFY2(said.contains("or its folder is read-only"), qPrintable(said));
+        QVERIFY2(said.contains(u"or its folder is read-only"_s), qPrintable(said));
         return;
     }
     // Read, and rolled back: the journal is gone.
     QCOMPARE(said, QString());
-    QVERIFY(!QFile::exists(path + "-journal"));
+    QVERIFY(!QFile::exists(path + u"-journal"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_Database)

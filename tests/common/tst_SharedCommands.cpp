@@ -36,7 +36,7 @@ class tst_SharedCommands : public QObject {
     void pageAddress_isSiteThenPathThenKey() {
         QFETCH(QString, key);
         OpenWebPage(key);
-        QCOMPARE(env->pages.urls.value(0).toString(), SiteAddress() + "/velloran/ssd.php?page=" + key);
+        QCOMPARE(env->pages.urls.value(0).toString(), SiteAddress() + u"/velloran/ssd.php?page="_s + key);
     }
 
     void helpMenu_itemsInOrder_eachOpensItsPage_data() {
@@ -49,19 +49,19 @@ class tst_SharedCommands : public QObject {
         QFETCH(int, caption);
         QFETCH(QString, updateText);
         QMainWindow window;
-        const SharedMenus menus = InstallSharedMenus(&window, "mnuFile", UpdateCaption(caption));
+        const SharedMenus menus = InstallSharedMenus(&window, u"mnuFile"_s, UpdateCaption(caption));
 
         QStringList bar;
         for (QAction* action : window.menuBar()->actions()) {
             bar << action->text();
         }
-        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(bar, (QStringList{u"&File"_s, u"&Help"_s, u"&Donate"_s, u"Make Money &Online"_s}));
         QStringList help;
         for (QAction* action : menus.mnuHelp->actions()) {
             help << (action->isSeparator() ? action->objectName() : action->text());
         }
-        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "mnuFileSep1", updateText, "mnuFileSep2",
-                                    "&About Software"}));
+        QCOMPARE(help, (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"mnuFileSep1"_s, updateText,
+                                    u"mnuFileSep2"_s, u"&About Software"_s}));
         QCOMPARE(menus.fileMenu->actions(), QList<QAction*>{menus.mnuExit});
         QCOMPARE(menus.mnuExit->text(), QStringLiteral("E&xit"));
 
@@ -69,7 +69,8 @@ class tst_SharedCommands : public QObject {
         menus.mnuVisit->trigger();
         menus.mnuUpdate->trigger();
         menus.mnuDonate->trigger();
-        QCOMPARE(env->pages.pageKeys(), (QStringList{"help-web-page", "home-page", "download-web-page", "donate"}));
+        QCOMPARE(env->pages.pageKeys(),
+                 (QStringList{u"help-web-page"_s, u"home-page"_s, u"download-web-page"_s, u"donate"_s}));
         QVERIFY(!menus.mnuMakeMoney->isEnabled());
 
         menus.mnuAbout->trigger();
@@ -113,19 +114,19 @@ class tst_SharedCommands : public QObject {
     void forumLabel_namesTheSite_andOpensHomePage() {
         QWidget host;
         ClickLabel* label = MakeForumLabel(&host);
-        QCOMPARE(label->text(),
-                 "The Most Popular Online Mystic Discussion Forum. Click Here To Visit " + MakerWebAddress() + " Now");
+        QCOMPARE(label->text(), u"The Most Popular Online Mystic Discussion Forum. Click Here To Visit "_s +
+                                    MakerWebAddress() + u" Now"_s);
         QVERIFY(!MakerWebAddress().isEmpty() && SiteAddress().contains(MakerWebAddress()));
         QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(env->pages.pageKeys(), QStringList{"home-page"});
+        QCOMPARE(env->pages.pageKeys(), QStringList{u"home-page"_s});
     }
 
     void enter_pressesTheFocusedButton_once() {
         InstallKeyboardConventions(QCoreApplication::instance());
         InstallKeyboardConventions(QCoreApplication::instance());
         QMainWindow window;
-        auto* button = new QPushButton("Continue", &window);
-        auto* off = new QPushButton("Off", &window);
+        auto* button = new QPushButton(u"Continue"_s, &window);
+        auto* off = new QPushButton(u"Off"_s, &window);
         off->move(0, 40);
         off->setEnabled(false);
         int presses = 0;
@@ -155,7 +156,7 @@ class tst_SharedCommands : public QObject {
             QVERIFY(!box->button(QMessageBox::No));
             box->button(QMessageBox::Ok)->click();
         });
-        QCOMPARE(MsgBox("Required File Is Missing\rPlease Reinstall Software", MsgButtons::Ok, MsgIcon::Critical),
+        QCOMPARE(MsgBox(u"Required File Is Missing\rPlease Reinstall Software"_s, MsgButtons::Ok, MsgIcon::Critical),
                  MsgResult::Ok);
         QCOMPARE(shown, QStringLiteral("Required File Is Missing\nPlease Reinstall Software"));
         QCOMPARE(icon, QMessageBox::Critical);

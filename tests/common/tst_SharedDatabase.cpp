@@ -84,11 +84,11 @@ void tst_SharedDatabase::addresses_readAsLibpqDoes_andNeverKeepThePassword() {
     QCOMPARE(read.has_value(), !name.isEmpty());
     if (!read) {
         QVERIFY(!why.isEmpty());
-        QVERIFY(!why.contains("secret"));
+        QVERIFY(!why.contains(u"secret"_s));
         return;
     }
     QCOMPARE(read->name(), name);
-    QVERIFY(!read->url().contains("secret"));
+    QVERIFY(!read->url().contains(u"secret"_s));
     QVERIFY(SharedDatabase::fromUrl(read->url())->sameAs(*read));
     SaveDataSource(read);
     QVERIFY(SavedDataSource()->sameAs(*read));
@@ -99,14 +99,14 @@ void tst_SharedDatabase::addresses_readAsLibpqDoes_andNeverKeepThePassword() {
 }
 
 void tst_SharedDatabase::emptyDatabase_getsTheTablesOnlyAfterAsking() {
-    env->services.sharedDatabase = TestServer::EmptyDatabase("t_shared_empty");
+    env->services.sharedDatabase = TestServer::EmptyDatabase(u"t_shared_empty"_s);
     QVERIFY(env->services.sharedDatabase);
     env->boxes.answer(MsgResult::No);
     QVERIFY(!DataSourceChoice::PrepareSharedDatabase(nullptr));
     QCOMPARE(*ServerSource::of(*env->services.sharedDatabase).schema(), ServerSource::Schema::Empty);
     env->boxes.answer(MsgResult::Yes);
     QVERIFY(DataSourceChoice::PrepareSharedDatabase(nullptr));
-    QVERIFY(env->boxes.texts().last().contains("is empty"));
+    QVERIFY(env->boxes.texts().last().contains(u"is empty"_s));
     // Made once: asked no more.
     QVERIFY(DataSourceChoice::PrepareSharedDatabase(nullptr));
     QCOMPARE(env->boxes.shown().size(), 2);
@@ -124,19 +124,19 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
     };
     // A password refused is asked for again.
     SharedDatabase typo = database;
-    typo.password = "typo";
+    typo.password = u"typo"_s;
     env->boxes.answer(MsgResult::Retry);
-    DataSourceChoice::ChooseAtStart(typo.url().replace("postgresql://velloran@", "postgresql://velloran:typo@"));
+    DataSourceChoice::ChooseAtStart(typo.url().replace(u"postgresql://velloran@"_s, u"postgresql://velloran:typo@"_s));
     QCOMPARE(asked, 1);
     QCOMPARE(env->boxes.shown().size(), 1);
-    QVERIFY(env->boxes.texts().first().startsWith("The shared database could not be opened: the server "));
+    QVERIFY(env->boxes.texts().first().startsWith(u"The shared database could not be opened: the server "_s));
     DataSourceChoice::ChooseAtStart(database.url());
     QCOMPARE(asked, 2);
     QVERIFY(env->services.sharedDatabase && env->services.sharedDatabase->sameAs(database));
     QCOMPARE(env->services.sharedDatabase->password, database.password);
     // With the password in libpq's password file, nothing is asked and the database opens.
     QTemporaryDir folder;
-    QFile passwords(folder.filePath("pgpass"));
+    QFile passwords(folder.filePath(u"pgpass"_s));
     QVERIFY(passwords.open(QIODevice::WriteOnly));
     passwords.write("*:*:*:velloran:" + database.password.toUtf8() + "\n");
     passwords.close();
@@ -151,7 +151,7 @@ void tst_SharedDatabase::atStart_withNoSecretStore_thePasswordIsAsked() {
     qunsetenv("PGPASSFILE");
     // "files" on the command line wins over a saved choice.
     SaveDataSource(database);
-    DataSourceChoice::ChooseAtStart("files");
+    DataSourceChoice::ChooseAtStart(u"files"_s);
     QVERIFY(!env->services.sharedDatabase);
 }
 
@@ -188,17 +188,17 @@ void tst_SharedDatabase::testConnection_saysInWordsWhatIsWrong() {
     SharedDatabase database = *made;
     env->services.sharedDatabase = database;
     frmDataSource dialog;
-    database.password = "wrong";
+    database.password = u"wrong"_s;
     dialog.show(database);
     QVERIFY(!dialog.testConnection());
     const QString said = Control<QLabel>(&dialog, "lblTestResult")->text();
-    QVERIFY2(said.contains(database.name()) && said.contains("refused"), qPrintable(said));
-    QVERIFY(!said.contains("wrong"));
-    Control<QLineEdit>(&dialog, "txtPassword")->setText("velloran-test");
+    QVERIFY2(said.contains(database.name()) && said.contains(u"refused"_s), qPrintable(said));
+    QVERIFY(!said.contains(u"wrong"_s));
+    Control<QLineEdit>(&dialog, "txtPassword")->setText(u"velloran-test"_s);
     QVERIFY(dialog.testConnection());
-    QVERIFY(Control<QLabel>(&dialog, "lblTestResult")->text().startsWith("Connected to"));
+    QVERIFY(Control<QLabel>(&dialog, "lblTestResult")->text().startsWith(u"Connected to"_s));
     // Refused again while a connection to that database, opened with the right password, stands.
-    Control<QLineEdit>(&dialog, "txtPassword")->setText("wrong");
+    Control<QLineEdit>(&dialog, "txtPassword")->setText(u"wrong"_s);
     QVERIFY(!dialog.testConnection());
     // The CA file is chosen for the server only.
     SetOpenFileChooser([](const QString&) { return QStringLiteral("/etc/ssl/ca.pem"); });
@@ -211,11 +211,11 @@ void tst_SharedDatabase::testConnection_saysInWordsWhatIsWrong() {
 void tst_SharedDatabase::fillLocalFiles() {
     QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DOWSING_FILE)));
     QVERIFY(env->copyIntoAppFolder(QStringLiteral(VELLORAN_EMPTY_DIARY_FILE)));
-    RawDatabase dowsing(QDir(env->appFolder()).filePath("Dowsing.dll"));
-    QVERIFY(dowsing.exec("INSERT INTO Details (Date, Name, Notes, IdNumber) VALUES ('2006-03-07', 'ZOË', 'first', 5), "
-                         "(NULL, 'O''NEIL', 'second', 9)"));
-    RawDatabase diary(QDir(env->appFolder()).filePath("diary.dll"));
-    QVERIFY(diary.exec("INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('moon', 'water\r\nsilver', 3)"));
+    RawDatabase dowsing(QDir(env->appFolder()).filePath(u"Dowsing.dll"_s));
+    QVERIFY(dowsing.exec(u"INSERT INTO Details (Date, Name, Notes, IdNumber) VALUES ('2006-03-07', 'ZOË', 'first', 5), "
+                         u"(NULL, 'O''NEIL', 'second', 9)"_s));
+    RawDatabase diary(QDir(env->appFolder()).filePath(u"diary.dll"_s));
+    QVERIFY(diary.exec(u"INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('moon', 'water\r\nsilver', 3)"_s));
 }
 
 void tst_SharedDatabase::localFiles_copiedUp_backedUpFromASnapshot_andRestoredWhole() {
@@ -225,29 +225,29 @@ void tst_SharedDatabase::localFiles_copiedUp_backedUpFromASnapshot_andRestoredWh
     RawDatabase server(QString{});
     // Up, with their numbers, into an empty database; the next number comes after them.
     QCOMPARE(ServerCopy::FilesToServer(env->appFolder(), true), QString());
-    QCOMPARE(server.column("SELECT IdNumber || Name || coalesce(Date, '-') FROM Details ORDER BY IdNumber"),
-             QStringList({"5ZOË2006-03-07", "9O'NEIL-"}));
-    QVERIFY(server.exec("INSERT INTO Details (Name) VALUES ('LATER')"));
-    QCOMPARE(server.column("SELECT max(IdNumber) FROM Details"), QStringList{"10"});
+    QCOMPARE(server.column(u"SELECT IdNumber || Name || coalesce(Date, '-') FROM Details ORDER BY IdNumber"_s),
+             QStringList({u"5ZOË2006-03-07"_s, u"9O'NEIL-"_s}));
+    QVERIFY(server.exec(u"INSERT INTO Details (Name) VALUES ('LATER')"_s));
+    QCOMPARE(server.column(u"SELECT max(IdNumber) FROM Details"_s), QStringList{u"10"_s});
     QCOMPARE(*ServerCopy::RowsOnServer(), 4);
 
     // A backup from the server: two files that the file store reads as it reads its own.
     QTemporaryDir backup;
     QCOMPARE(ServerCopy::ServerToFiles(backup.path()), QString());
-    QCOMPARE(RawDatabase(backup.filePath("Dowsing.dll")).column("SELECT Name FROM Details ORDER BY IdNumber"),
-             QStringList({"ZOË", "O'NEIL", "LATER"}));
-    QCOMPARE(RawDatabase(backup.filePath("diary.dll")).column("SELECT meaning FROM tblspell"),
-             QStringList{"water\r\nsilver"});
+    QCOMPARE(RawDatabase(backup.filePath(u"Dowsing.dll"_s)).column(u"SELECT Name FROM Details ORDER BY IdNumber"_s),
+             QStringList({u"ZOË"_s, u"O'NEIL"_s, u"LATER"_s}));
+    QCOMPARE(RawDatabase(backup.filePath(u"diary.dll"_s)).column(u"SELECT meaning FROM tblspell"_s),
+             QStringList{u"water\r\nsilver"_s});
 
     // Restored whole over later changes; a backup with a damaged file changes nothing.
-    QVERIFY(server.exec("DELETE FROM Details"));
+    QVERIFY(server.exec(u"DELETE FROM Details"_s));
     QCOMPARE(ServerCopy::FilesToServer(backup.path(), true), QString());
-    QCOMPARE(server.column("SELECT count(*) FROM Details"), QStringList{"3"});
-    QFile damaged(backup.filePath("diary.dll"));
+    QCOMPARE(server.column(u"SELECT count(*) FROM Details"_s), QStringList{u"3"_s});
+    QFile damaged(backup.filePath(u"diary.dll"_s));
     QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write(QByteArray(4096, 'x')));
     damaged.close();
     QVERIFY(!ServerCopy::FilesToServer(backup.path(), true).isEmpty());
-    QCOMPARE(server.column("SELECT count(*) FROM Details"), QStringList{"3"});
+    QCOMPARE(server.column(u"SELECT count(*) FROM Details"_s), QStringList{u"3"_s});
     QCOMPARE(*ServerCopy::RowsOnServer(), 4);
 }
 

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // How the multi-line boxes wrap what they show: a run too long to look ahead through wraps anywhere.
 class tst_TextBoxes : public QObject {
     Q_OBJECT
@@ -18,12 +20,12 @@ void tst_TextBoxes::wrapMode_data() {
     QTest::addColumn<bool>("anywhere");
     const QString run(1000, QLatin1Char('x'));
     QTest::newRow("empty") << QString() << false;
-    QTest::newRow("a megabyte of words") << QString("abcdefg ").repeated(131072) << false;
-    QTest::newRow("longest run that still wraps at words") << run + " " + run << false;
-    QTest::newRow("one character more") << run + "x" << true;
-    QTest::newRow("runs cut by line breaks") << run + "\r\n" + run + "\t" + run << false;
+    QTest::newRow("a megabyte of words") << u"abcdefg "_s.repeated(131072) << false;
+    QTest::newRow("longest run that still wraps at words") << run + u" "_s + run << false;
+    QTest::newRow("one character more") << run + u"x"_s << true;
+    QTest::newRow("runs cut by line breaks") << run + u"\r\n"_s + run + u"\t"_s + run << false;
     QTest::newRow("a megabyte without a blank") << QString(1 << 20, QLatin1Char('z')) << true;
-    QTest::newRow("long run after words") << "some words " + run + "xy" << true;
+    QTest::newRow("long run after words") << u"some words "_s + run + u"xy"_s << true;
 }
 
 void tst_TextBoxes::wrapMode() {

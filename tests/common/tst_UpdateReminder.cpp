@@ -42,7 +42,7 @@ class tst_UpdateReminder : public QObject {
         QVERIFY(env->boxes.shown().isEmpty());
         QCOMPARE(storedDate(), QStringLiteral("2009-03-01"));
         // The value lives in the private settings folder, under the program's name.
-        QVERIFY(QDir(env->settingsFolder()).exists(ExecutableName() + "/" + ExecutableName() + ".conf"));
+        QVERIFY(QDir(env->settingsFolder()).exists(ExecutableName() + u"/"_s + ExecutableName() + u".conf"_s));
     }
 
     // A value that reads as no date would otherwise stay for good and silence the reminder.
@@ -89,13 +89,13 @@ class tst_UpdateReminder : public QObject {
     void answers_openThePageOnlyForYes_andAlwaysStoreToday_data() {
         QTest::addColumn<MsgResult>("answer");
         QTest::addColumn<QStringList>("pages");
-        QTest::newRow("yes") << MsgResult::Yes << QStringList{"download-web-page"};
+        QTest::newRow("yes") << MsgResult::Yes << QStringList{u"download-web-page"_s};
         QTest::newRow("no") << MsgResult::No << QStringList{};
     }
     void answers_openThePageOnlyForYes_andAlwaysStoreToday() {
         QFETCH(MsgResult, answer);
         QFETCH(QStringList, pages);
-        storeDate("2009-02-14");
+        storeDate(u"2009-02-14"_s);
         env->boxes.answer(answer);
         CheckForUpdateReminder();
         QCOMPARE(env->pages.pageKeys(), pages);
@@ -108,7 +108,7 @@ class tst_UpdateReminder : public QObject {
     }
 
     void question_isExact() {
-        storeDate("2008-01-01");
+        storeDate(u"2008-01-01"_s);
         env->boxes.answer(MsgResult::No);
         CheckForUpdateReminder();
         const MessageRequest box = env->boxes.shown().value(0);
@@ -123,7 +123,7 @@ class tst_UpdateReminder : public QObject {
     // The real box lays the lone carriage return out as a line break, Yes and No as its buttons.
     void realBox_showsTwoLines() {
         SetMessageBoxHandler({});
-        storeDate("2008-01-01");
+        storeDate(u"2008-01-01"_s);
         QString shownText;
         QString shownTitle;
         QMessageBox::Icon shownIcon = QMessageBox::NoIcon;

@@ -10,6 +10,8 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 // The disk as a test wants it, for Qt's writes too (this test exports these): writes to a file past `room` more bytes
 // cut short, then refused as on a full disk; syncs that fail.
 static qint64 room = -1;
@@ -81,7 +83,7 @@ void tst_WholeFile::inPieces_ontoAFullDisk_leavesTheOldFileAndSaysSo() {
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("old"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"export.csv"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"export.csv"_s});
 }
 
 void tst_WholeFile::troubleOnTheDisk_isSaidAndLeavesTheOldFile_data() {
@@ -113,7 +115,7 @@ void tst_WholeFile::troubleOnTheDisk_isSaidAndLeavesTheOldFile() {
     QFile kept(path);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("old"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"export.csv"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"export.csv"_s});
 }
 
 QTEST_MAIN(tst_WholeFile)

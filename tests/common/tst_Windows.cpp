@@ -18,17 +18,17 @@ QStringList& journal() {
 class WindowA : public FormWindow {
   public:
     WindowA() { edit = new QLineEdit(this); }
-    void onLoad() override { journal() << "load A"; }
-    void onUnload() override { journal() << "unload A"; }
+    void onLoad() override { journal() << u"load A"_s; }
+    void onUnload() override { journal() << u"unload A"_s; }
     QLineEdit* edit;
 };
 
 // A tool window: closing it brings the launcher back.
 class ToolWindow : public FormWindow {
   public:
-    void onLoad() override { journal() << "load tool"; }
+    void onLoad() override { journal() << u"load tool"_s; }
     void onUnload() override {
-        journal() << "unload tool";
+        journal() << u"unload tool"_s;
         ShowLauncher();
     }
 };
@@ -37,7 +37,7 @@ class ToolWindow : public FormWindow {
 class FailingWindow : public FormWindow {
   public:
     void onLoad() override {
-        journal() << "load failing";
+        journal() << u"load failing"_s;
         Windows::Unload<FailingWindow>();
     }
 };
@@ -74,12 +74,12 @@ class tst_Windows : public QObject {
     void show_loadsOnce_hideKeepsState_unloadStartsAfresh() {
         WindowA* first = Windows::Show<WindowA>();
         QVERIFY(first && first->isVisible());
-        first->edit->setText("kept");
+        first->edit->setText(u"kept"_s);
         Windows::Hide<WindowA>();
         QVERIFY(!first->isVisible());
         QCOMPARE(Windows::Show<WindowA>(), first);
         QCOMPARE(first->edit->text(), QStringLiteral("kept"));
-        QCOMPARE(journal(), QStringList{"load A"});
+        QCOMPARE(journal(), QStringList{u"load A"_s});
 
         QPointer<WindowA> old = first;
         Windows::Unload<WindowA>();
@@ -90,13 +90,13 @@ class tst_Windows : public QObject {
 
         WindowA* second = Windows::Show<WindowA>();
         QVERIFY(second->edit->text().isEmpty());
-        QCOMPARE(journal(), (QStringList{"load A", "unload A", "load A"}));
+        QCOMPARE(journal(), (QStringList{u"load A"_s, u"unload A"_s, u"load A"_s}));
     }
 
     void closeBox_unloads() {
         Windows::Show<WindowA>()->close();
         QVERIFY(!Windows::IsLoaded<WindowA>());
-        QCOMPARE(journal(), (QStringList{"load A", "unload A"}));
+        QCOMPARE(journal(), (QStringList{u"load A"_s, u"unload A"_s}));
         // Unloading what is gone does nothing.
         Windows::Unload<WindowA>();
         QCOMPARE(journal().size(), 2);
@@ -105,7 +105,7 @@ class tst_Windows : public QObject {
     void loadThatUnloadsItself_showsNothing() {
         QCOMPARE(Windows::Show<FailingWindow>(), nullptr);
         QVERIFY(!Windows::IsLoaded<FailingWindow>());
-        QCOMPARE(journal(), QStringList{"load failing"});
+        QCOMPARE(journal(), QStringList{u"load failing"_s});
     }
 
     void toolUnload_bringsLauncherBack() {
@@ -119,7 +119,7 @@ class tst_Windows : public QObject {
         Windows::Hide<ToolWindow>();
         CloseAllWindows();
         QVERIFY(Windows::LoadedForms().isEmpty());
-        QCOMPARE(journal(), (QStringList{"load A", "load tool", "unload tool", "unload A"}));
+        QCOMPARE(journal(), (QStringList{u"load A"_s, u"load tool"_s, u"unload tool"_s, u"unload A"_s}));
         QCOMPARE(shell->launcherShown, 0);
         QCOMPARE(shell->programEnded, 1);
     }

@@ -64,8 +64,10 @@ struct DiaryWorld {
     // Entries whose meaning is their keyword, added in the order given.
     bool addEntries(DiarySection section, std::initializer_list<const char*> keywords) const {
         DiaryStore store(DiaryFilePath());
-        return std::all_of(keywords.begin(), keywords.end(),
-                           [&](const char* keyword) { return bool(store.add(section, keyword, keyword)); });
+        return std::all_of(keywords.begin(), keywords.end(), [&](const char* keyword) {
+            const QString text = QString::fromUtf8(keyword);
+            return bool(store.add(section, text, text));
+        });
     }
 
     DiaryEntry entry(DiarySection section, int position) const {

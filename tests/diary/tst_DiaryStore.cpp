@@ -81,7 +81,7 @@ void tst_DiaryStore::cleanup() {
 }
 
 void tst_DiaryStore::sectionWords_andIndexBounds() {
-    const QStringList words{"Spell", "Incense", "Recipes", "Rituals"};
+    const QStringList words{u"Spell"_s, u"Incense"_s, u"Recipes"_s, u"Rituals"_s};
     for (int i = 0; i < 4; ++i) {
         const auto section = DiarySectionFromIndex(i);
         QVERIFY(section.has_value());
@@ -108,13 +108,13 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
     QFETCH(QString, wordCase);
     const DiarySection section = *DiarySectionFromIndex(index);
     DiaryStore store(path_);
-    QVERIFY(store.add(section, "first", "one"));
-    QVERIFY(store.add(section, "second", "two"));
+    QVERIFY(store.add(section, u"first"_s, u"one"_s));
+    QVERIFY(store.add(section, u"second"_s, u"two"_s));
 
     RawDatabase raw(path_);
-    const QStringList lower = raw.column("select * from " + lowerCase);
-    QCOMPARE(lower, QStringList({"first", "second"}));
-    QCOMPARE(raw.column("select * from " + wordCase), lower);
+    const QStringList lower = raw.column(u"select * from "_s + lowerCase);
+    QCOMPARE(lower, QStringList({u"first"_s, u"second"_s}));
+    QCOMPARE(raw.column(u"select * from "_s + wordCase), lower);
     // The other sections are untouched.
     for (DiarySection other : AllDiarySections) {
         if (other != section) {
@@ -125,14 +125,14 @@ void tst_DiaryStore::bothTableNameForms_reachTheSameRows() {
 
 void tst_DiaryStore::addedEntries_keepTheirPositions_andNewOnesComeLast() {
     DiaryStore store(path_);
-    for (const char* word : {"alpha", "beta", "gamma"}) {
-        QVERIFY(store.add(DiarySection::Incense, word, "m"));
+    for (const QString& word : {u"alpha"_s, u"beta"_s, u"gamma"_s}) {
+        QVERIFY(store.add(DiarySection::Incense, word, u"m"_s));
     }
     QVERIFY(store.remove(DiarySection::Incense, indexAt(DiarySection::Incense, 0)));
     // A keyword that sorts first still goes to the end: the order is that of adding.
-    QVERIFY(store.add(DiarySection::Incense, "aardvark", "m"));
+    QVERIFY(store.add(DiarySection::Incense, u"aardvark"_s, u"m"_s));
     const QStringList rows = Keywords(path_, DiarySection::Incense);
-    QCOMPARE(rows, QStringList({"beta", "gamma", "aardvark"}));
+    QCOMPARE(rows, QStringList({u"beta"_s, u"gamma"_s, u"aardvark"_s}));
 
     // The program started again sees the same order.
     DataSource::closeAll();
@@ -164,30 +164,30 @@ void tst_DiaryStore::trimming_removesOnlyOuterBlanks() {
     QCOMPARE(entry.meaning, stored);
 
     // Saving an edit trims the same way.
-    QVERIFY(store.update(DiarySection::Spell, index, "x" + typed, typed + "x"));
+    QVERIFY(store.update(DiarySection::Spell, index, u"x"_s + typed, typed + u"x"_s));
     entry = store.entryWithIndex(DiarySection::Spell, index).value_or({});
-    QCOMPARE(entry.keyword, DiaryStore::trimBlanks("x" + typed));
-    QCOMPARE(entry.meaning, DiaryStore::trimBlanks(typed + "x"));
+    QCOMPARE(entry.keyword, DiaryStore::trimBlanks(u"x"_s + typed));
+    QCOMPARE(entry.meaning, DiaryStore::trimBlanks(typed + u"x"_s));
 }
 
 void tst_DiaryStore::update_changesOnlyThatRow() {
     DiaryStore store(path_);
-    for (const char* word : {"a", "b", "c"}) {
+    for (const QString& word : {u"a"_s, u"b"_s, u"c"_s}) {
         QVERIFY(store.add(DiarySection::Rituals, word, word));
     }
-    QVERIFY(store.update(DiarySection::Rituals, indexAt(DiarySection::Rituals, 1), "  B ", " new\r\nmeaning "));
-    QCOMPARE(Keywords(path_, DiarySection::Rituals), QStringList({"a", "B", "c"}));
+    QVERIFY(store.update(DiarySection::Rituals, indexAt(DiarySection::Rituals, 1), u"  B "_s, u" new\r\nmeaning "_s));
+    QCOMPARE(Keywords(path_, DiarySection::Rituals), QStringList({u"a"_s, u"B"_s, u"c"_s}));
     QCOMPARE(store.entries(DiarySection::Rituals)->at(1).meaning, QStringLiteral("new\r\nmeaning"));
 
     // An empty meaning is saved as it is: editing checks nothing.
-    QVERIFY(store.update(DiarySection::Rituals, indexAt(DiarySection::Rituals, 2), "c", ""));
-    QCOMPARE(store.entries(DiarySection::Rituals)->at(2).meaning, QString(""));
+    QVERIFY(store.update(DiarySection::Rituals, indexAt(DiarySection::Rituals, 2), u"c"_s, u""_s));
+    QCOMPARE(store.entries(DiarySection::Rituals)->at(2).meaning, u""_s);
 }
 
 void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
     DiaryStore store(path_);
     QList<qint64> keys;
-    for (const char* word : {"a", "b", "c", "d"}) {
+    for (const QString& word : {u"a"_s, u"b"_s, u"c"_s, u"d"_s}) {
         keys << store.add(DiarySection::Recipes, word, QStringLiteral("meaning of ") + word).value_or(0);
     }
     QVERIFY(std::is_sorted(keys.begin(), keys.end()));
@@ -196,15 +196,15 @@ void tst_DiaryStore::rowsByIndex_reachTheRowShownEvenAfterOthersGo() {
     QVERIFY(store.remove(DiarySection::Recipes, keys[0]));
     QCOMPARE(store.entryWithIndex(DiarySection::Recipes, keys[2]).value_or({}).meaning, QStringLiteral("meaning of c"));
     QCOMPARE(store.positionOfIndex(DiarySection::Recipes, keys[2]).value_or(-1), 1);
-    QVERIFY(store.update(DiarySection::Recipes, keys[2], " C ", " new "));
+    QVERIFY(store.update(DiarySection::Recipes, keys[2], u" C "_s, u" new "_s));
     QVERIFY(store.remove(DiarySection::Recipes, keys[1]));
-    QCOMPARE(Keywords(path_, DiarySection::Recipes), QStringList({"C", "d"}));
+    QCOMPARE(Keywords(path_, DiarySection::Recipes), QStringList({u"C"_s, u"d"_s}));
 
     // A row that is gone is neither shown, changed nor removed, and nothing else is touched instead.
     const QByteArray before = FileHash(path_);
     QCOMPARE(store.entryWithIndex(DiarySection::Recipes, keys[0]).error().cause, StoreCause::NoSuchRow);
     QCOMPARE(store.positionOfIndex(DiarySection::Recipes, keys[0]).error().cause, StoreCause::NoSuchRow);
-    QCOMPARE(store.update(DiarySection::Recipes, keys[0], "x", "y").error().cause, StoreCause::NoSuchRow);
+    QCOMPARE(store.update(DiarySection::Recipes, keys[0], u"x"_s, u"y"_s).error().cause, StoreCause::NoSuchRow);
     QCOMPARE(store.remove(DiarySection::Recipes, keys[0]).error().cause, StoreCause::NoSuchRow);
     QCOMPARE(FileHash(path_), before);
 }
@@ -226,8 +226,8 @@ void tst_DiaryStore::hostileTexts_storedAndReadVerbatim_data() {
     QTest::newRow("unicode") << QString::fromUtf8("Ψυχή 🌙 Ünïcödé ᚠᚢᚦ")
                              << QString::fromUtf8("中文 עברית العربية \u200d\u202e");
     QTest::newRow("line breaks") << u"key"_s << u"first\r\nsecond\nthird\rfourth\r\n\r\nsixth"_s;
-    QTest::newRow("nul character") << QString("a") + QChar(0) + "b" << QString("x") + QChar(0) + "y";
-    QTest::newRow("1 MB meaning") << "big" << QString(1024 * 1024, QLatin1Char('m')) + "\r\nend";
+    QTest::newRow("nul character") << u"a"_s + QChar(0) + u"b"_s << u"x"_s + QChar(0) + u"y"_s;
+    QTest::newRow("1 MB meaning") << u"big"_s << QString(1024 * 1024, QLatin1Char('m')) + u"\r\nend"_s;
 }
 
 void tst_DiaryStore::hostileTexts_storedAndReadVerbatim() {
@@ -237,12 +237,12 @@ void tst_DiaryStore::hostileTexts_storedAndReadVerbatim() {
         QSKIP("PostgreSQL's texts hold no NUL character");
     }
     DiaryStore store(path_);
-    const qint64 before = store.add(DiarySection::Spell, "before", "b").value_or(0);
+    const qint64 before = store.add(DiarySection::Spell, u"before"_s, u"b"_s).value_or(0);
     const StoreResult<qint64> index = store.add(DiarySection::Spell, keyword, meaning);
     QVERIFY2(index, qPrintable(index.error().text()));
-    QVERIFY(store.add(DiarySection::Spell, "after", "a"));
+    QVERIFY(store.add(DiarySection::Spell, u"after"_s, u"a"_s));
 
-    QCOMPARE(Keywords(path_, DiarySection::Spell), QStringList({"before", keyword, "after"}));
+    QCOMPARE(Keywords(path_, DiarySection::Spell), QStringList({u"before"_s, keyword, u"after"_s}));
     DiaryEntry entry = store.entryWithIndex(DiarySection::Spell, *index).value_or({});
     QCOMPARE(entry.keyword, keyword);
     QCOMPARE(entry.meaning.size(), meaning.size());
@@ -279,7 +279,7 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
         RawDatabase raw(path_);
         QVERIFY(raw.db().transaction());
         QSqlQuery insert(raw.db());
-        QVERIFY(insert.prepare("INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"));
+        QVERIFY(insert.prepare(u"INSERT INTO tblspell (keyword, meaning) VALUES (?, ?)"_s));
         for (int i = 0; i < 200; ++i) {
             insert.addBindValue(QStringLiteral("k%1").arg(i));
             insert.addBindValue(QString(500, QLatin1Char('x')));
@@ -288,29 +288,29 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
         insert.finish();
         QVERIFY(raw.db().commit());
     }
-    if (damage == "missing") {
+    if (damage == u"missing"_s) {
         QVERIFY(QFile::remove(path_));
-    } else if (damage == "folder") {
+    } else if (damage == u"folder"_s) {
         QVERIFY(QFile::remove(path_));
-        QVERIFY(QDir(dir_->path()).mkdir("diary.dll"));
-    } else if (damage == "garbage" || damage == "empty") {
+        QVERIFY(QDir(dir_->path()).mkdir(u"diary.dll"_s));
+    } else if (damage == u"garbage"_s || damage == u"empty"_s) {
         QFile file(path_);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        if (damage == "garbage") {
+        if (damage == u"garbage"_s) {
             file.write(QByteArray(8192, '\x5a'));
         }
-    } else if (damage == "truncated") {
+    } else if (damage == u"truncated"_s) {
         QFile file(path_);
         QVERIFY(file.size() > 16384);
         QVERIFY(file.resize(file.size() / 3));
     } else {
         RawDatabase raw(path_);
         QSqlQuery query(raw.db());
-        QVERIFY(query.exec(damage == "droptable" ? "DROP TABLE tblspell"
-                                                 : "CREATE TABLE t2 AS SELECT keyword, \"Index\" FROM tblspell"));
-        if (damage == "dropcolumn") {
-            QVERIFY(query.exec("DROP TABLE tblspell"));
-            QVERIFY(query.exec("ALTER TABLE t2 RENAME TO tblspell"));
+        QVERIFY(query.exec(damage == u"droptable"_s ? u"DROP TABLE tblspell"_s
+                                                    : u"CREATE TABLE t2 AS SELECT keyword, \"Index\" FROM tblspell"_s));
+        if (damage == u"dropcolumn"_s) {
+            QVERIFY(query.exec(u"DROP TABLE tblspell"_s));
+            QVERIFY(query.exec(u"ALTER TABLE t2 RENAME TO tblspell"_s));
         }
     }
     const QByteArray before = FileHash(path_);
@@ -318,23 +318,23 @@ void tst_DiaryStore::brokenFile_failsWithErrorAndStaysUnchanged() {
     DiaryStore store(path_);
     // Reading and writing all say so; a damaged file never passes for an empty diary or a saved entry.
     const StoreResult<QList<DiaryEntry>> entries = store.entries(DiarySection::Spell);
-    if (damage != "dropcolumn") {
+    if (damage != u"dropcolumn"_s) {
         QVERIFY(!entries);
-        QVERIFY(entries.error().text().contains("could not be read"));
+        QVERIFY(entries.error().text().contains(u"could not be read"_s));
     }
     const StoreResult<DiaryEntry> entry = store.entryWithIndex(DiarySection::Spell, 150);
     QVERIFY(!entry);
     QVERIFY(entry.error().cause != StoreCause::NoSuchRow);
-    const StoreResult<qint64> added = store.add(DiarySection::Spell, "new", "entry");
+    const StoreResult<qint64> added = store.add(DiarySection::Spell, u"new"_s, u"entry"_s);
     QVERIFY(!added);
-    QVERIFY(added.error().text().startsWith("The entry could not be added to the Spell section: "));
-    if (damage != "dropcolumn") {
-        QVERIFY(!store.update(DiarySection::Spell, 1, "new", "entry"));
+    QVERIFY(added.error().text().startsWith(u"The entry could not be added to the Spell section: "_s));
+    if (damage != u"dropcolumn"_s) {
+        QVERIFY(!store.update(DiarySection::Spell, 1, u"new"_s, u"entry"_s));
         QVERIFY(!store.remove(DiarySection::Spell, 1));
     }
 
     QCOMPARE(FileHash(path_), before);
-    if (damage == "missing") {
+    if (damage == u"missing"_s) {
         QVERIFY2(!QFile::exists(path_), "opening must never create the file");
     }
 }
@@ -345,21 +345,21 @@ void tst_DiaryStore::tableWithoutAutomaticIndex_isRefusedWithAReason() {
     }
     {
         RawDatabase other(path_);
-        QVERIFY(other.exec("DROP TABLE tblspell"));
-        QVERIFY(other.exec("CREATE TABLE tblspell (keyword TEXT, meaning TEXT, \"Index\" INTEGER)"));
-        QVERIFY(other.exec("INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('old', 'kept', 1)"));
+        QVERIFY(other.exec(u"DROP TABLE tblspell"_s));
+        QVERIFY(other.exec(u"CREATE TABLE tblspell (keyword TEXT, meaning TEXT, \"Index\" INTEGER)"_s));
+        QVERIFY(other.exec(u"INSERT INTO tblspell (keyword, meaning, \"Index\") VALUES ('old', 'kept', 1)"_s));
     }
     const QByteArray before = FileHash(path_);
     DiaryStore store(path_);
     const StoreResult<QList<DiaryEntry>> entries = store.entries(DiarySection::Spell);
     QVERIFY(!entries);
-    QVERIFY2(entries.error().text().contains("does not number its entries"), qPrintable(entries.error().text()));
-    QVERIFY(!store.add(DiarySection::Spell, "new", "entry"));
-    QVERIFY(!store.update(DiarySection::Spell, 1, "changed", "text"));
+    QVERIFY2(entries.error().text().contains(u"does not number its entries"_s), qPrintable(entries.error().text()));
+    QVERIFY(!store.add(DiarySection::Spell, u"new"_s, u"entry"_s));
+    QVERIFY(!store.update(DiarySection::Spell, 1, u"changed"_s, u"text"_s));
     QVERIFY(!store.remove(DiarySection::Spell, 1));
     QCOMPARE(FileHash(path_), before);
     // The other sections of the same file are sound and stay usable.
-    QVERIFY(store.add(DiarySection::Incense, "sage", "smoke"));
+    QVERIFY(store.add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
 }
 
 void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
@@ -368,22 +368,25 @@ void tst_DiaryStore::lockedFile_failsWithError_andLosesNothing() {
     }
     DiaryStore store(path_);
     store.setBusyTimeout(50);
-    QVERIFY(store.add(DiarySection::Rituals, "kept", "safe"));
+    QVERIFY(store.add(DiarySection::Rituals, u"kept"_s, u"safe"_s));
     {
         RawDatabase other(path_);
-        QVERIFY(other.exec("BEGIN EXCLUSIVE"));
-        QVERIFY(other.exec("INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"));
+        QVERIFY(other.exec(u"BEGIN EXCLUSIVE"_s));
+        QVERIFY(other.exec(u"INSERT INTO tblrituals (keyword, meaning) VALUES ('uncommitted', 'x')"_s));
 
-        QVERIFY(store.entries(DiarySection::Rituals).error().text().contains("in use by another program"));
-        QVERIFY(store.add(DiarySection::Rituals, "typed", "text").error().text().contains("in use by another program"));
+        QVERIFY(store.entries(DiarySection::Rituals).error().text().contains(u"in use by another program"_s));
+        QVERIFY(store.add(DiarySection::Rituals, u"typed"_s, u"text"_s)
+                    .error()
+                    .text()
+                    .contains(u"in use by another program"_s));
         // The kept row count says the same, so that the book offers Retry as for any other read.
         QCOMPARE(store.count(DiarySection::Incense).error().cause, StoreCause::Locked);
         QCOMPARE(store.remove(DiarySection::Rituals, 1).error().cause, StoreCause::Locked);
-        QCOMPARE(store.update(DiarySection::Rituals, 1, "x", "y").error().cause, StoreCause::Locked);
-        QVERIFY(other.exec("ROLLBACK"));
+        QCOMPARE(store.update(DiarySection::Rituals, 1, u"x"_s, u"y"_s).error().cause, StoreCause::Locked);
+        QVERIFY(other.exec(u"ROLLBACK"_s));
     }
-    QCOMPARE(Keywords(path_, DiarySection::Rituals), QStringList({"kept"}));
-    QVERIFY(store.add(DiarySection::Rituals, "typed", "text"));
+    QCOMPARE(Keywords(path_, DiarySection::Rituals), QStringList({u"kept"_s}));
+    QVERIFY(store.add(DiarySection::Rituals, u"typed"_s, u"text"_s));
 }
 
 void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
@@ -392,13 +395,13 @@ void tst_DiaryStore::folderWithUrlCharacters_isOpenedAsAPlainPath() {
     }
     const QString folder = dir_->filePath(QString::fromUtf8("odd ?name#with%20 & é"));
     QVERIFY(QDir().mkpath(folder));
-    const QString path = folder + "/diary.dll";
+    const QString path = folder + u"/diary.dll"_s;
     QVERIFY(DiaryStore::createDatabase(path, DiarySchema()));
     DiaryStore store(path);
-    QVERIFY(store.add(DiarySection::Spell, "k", "m"));
-    QCOMPARE(Keywords(path, DiarySection::Spell), QStringList({"k"}));
+    QVERIFY(store.add(DiarySection::Spell, u"k"_s, u"m"_s));
+    QCOMPARE(Keywords(path, DiarySection::Spell), QStringList({u"k"_s}));
     // Nothing was created beside it under a mangled name.
-    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"diary.dll"}));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({u"diary.dll"_s}));
 }
 
 void tst_DiaryStore::storesOfAFile_shareOneConnection_thatFollowsAFileReplacedByRename() {
@@ -406,22 +409,22 @@ void tst_DiaryStore::storesOfAFile_shareOneConnection_thatFollowsAFileReplacedBy
         QSKIP("a file's own trouble");
     }
     DiaryStore store(path_);
-    QVERIFY(store.add(DiarySection::Spell, "old", "m"));
+    QVERIFY(store.add(DiarySection::Spell, u"old"_s, u"m"_s));
     QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
-    QVERIFY(DiaryStore(path_).add(DiarySection::Spell, "older", "m"));
+    QVERIFY(DiaryStore(path_).add(DiarySection::Spell, u"older"_s, u"m"_s));
     QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
     // A restore or a sync tool writes a file beside and renames it over: the kept connection would go on
     // reading the file that is gone.
-    const QString beside = dir_->filePath("beside.dll");
+    const QString beside = dir_->filePath(u"beside.dll"_s);
     QVERIFY(DiaryStore::createDatabase(beside, DiarySchema()));
     {
         RawDatabase other(beside);
-        QVERIFY(other.exec("INSERT INTO tblspell (keyword, meaning) VALUES ('restored', 'm')"));
+        QVERIFY(other.exec(u"INSERT INTO tblspell (keyword, meaning) VALUES ('restored', 'm')"_s));
     }
     QCOMPARE(std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path_).constData()), 0);
-    QCOMPARE(Keywords(path_, DiarySection::Spell), QStringList({"restored"}));
-    QVERIFY(store.add(DiarySection::Spell, "new", "m"));
-    QCOMPARE(RawDatabase(path_).column("SELECT keyword FROM tblspell"), QStringList({"restored", "new"}));
+    QCOMPARE(Keywords(path_, DiarySection::Spell), QStringList({u"restored"_s}));
+    QVERIFY(store.add(DiarySection::Spell, u"new"_s, u"m"_s));
+    QCOMPARE(RawDatabase(path_).column(u"SELECT keyword FROM tblspell"_s), QStringList({u"restored"_s, u"new"_s}));
 }
 
 void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
@@ -429,16 +432,16 @@ void tst_DiaryStore::createDatabase_neverOverwritesAFile() {
         QSKIP("a file's own trouble");
     }
     DiaryStore store(path_);
-    QVERIFY(store.add(DiarySection::Spell, "precious", "entry"));
+    QVERIFY(store.add(DiarySection::Spell, u"precious"_s, u"entry"_s));
     const QByteArray before = FileHash(path_);
     QString error;
     QVERIFY(!DiaryStore::createDatabase(path_, DiarySchema(), &error));
-    QVERIFY(error.contains("exists"));
+    QVERIFY(error.contains(u"exists"_s));
     QCOMPARE(FileHash(path_), before);
 
     // A schema that does not run leaves no half-made file behind.
-    const QString bad = dir_->filePath("bad.dll");
-    QVERIFY(!DiaryStore::createDatabase(bad, "CREATE TABLE broken (", &error));
+    const QString bad = dir_->filePath(u"bad.dll"_s);
+    QVERIFY(!DiaryStore::createDatabase(bad, u"CREATE TABLE broken ("_s, &error));
     QVERIFY(!QFile::exists(bad));
 }
 
@@ -446,18 +449,19 @@ void tst_DiaryStore::shippedDiary_hasFourEmptySections() {
     if (RowIsOnServer()) {
         QSKIP("a file's own trouble");
     }
-    const QString copy = dir_->filePath("shipped.dll");
+    const QString copy = dir_->filePath(u"shipped.dll"_s);
     QVERIFY(QFile::copy(QStringLiteral(VELLORAN_DIARY_SHIPPED), copy));
     QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
     {
         RawDatabase raw(copy);
-        QCOMPARE(raw.column("SELECT name FROM sqlite_master WHERE type = 'table' AND name LIKE 'tbl%' ORDER BY name"),
-                 QStringList({"tblincense", "tblrecipes", "tblrituals", "tblspell"}));
+        QCOMPARE(
+            raw.column(u"SELECT name FROM sqlite_master WHERE type = 'table' AND name LIKE 'tbl%' ORDER BY name"_s),
+            QStringList({u"tblincense"_s, u"tblrecipes"_s, u"tblrituals"_s, u"tblspell"_s}));
     }
     DiaryStore store(copy);
     for (DiarySection section : AllDiarySections) {
         QCOMPARE(store.entries(section).value_or({DiaryEntry{}}).size(), 0);
-        QVERIFY(store.add(section, "first", "entry"));
+        QVERIFY(store.add(section, u"first"_s, u"entry"_s));
     }
 }
 
@@ -468,12 +472,13 @@ void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd_data() {
     QTest::addColumn<int>("limit");
     QTest::addColumn<QStringList>("keywords");
     // The rows are k1 to k9 with k3 and k6 gone, so the Index values have gaps.
-    QTest::newRow("from the start") << qint64(0) << false << 0 << 3 << QStringList{"k1", "k2", "k4"};
-    QTest::newRow("from the start, skipping") << qint64(0) << false << 2 << 2 << QStringList{"k4", "k5"};
-    QTest::newRow("after a key in a gap") << qint64(3) << false << 0 << 2 << QStringList{"k4", "k5"};
-    QTest::newRow("back from the end") << qint64(0) << true << 0 << 3 << QStringList{"k9", "k8", "k7"};
-    QTest::newRow("back from the end, skipping") << qint64(0) << true << 3 << 9 << QStringList{"k5", "k4", "k2", "k1"};
-    QTest::newRow("before a key") << qint64(7) << true << 0 << 2 << QStringList{"k5", "k4"};
+    QTest::newRow("from the start") << qint64(0) << false << 0 << 3 << QStringList{u"k1"_s, u"k2"_s, u"k4"_s};
+    QTest::newRow("from the start, skipping") << qint64(0) << false << 2 << 2 << QStringList{u"k4"_s, u"k5"_s};
+    QTest::newRow("after a key in a gap") << qint64(3) << false << 0 << 2 << QStringList{u"k4"_s, u"k5"_s};
+    QTest::newRow("back from the end") << qint64(0) << true << 0 << 3 << QStringList{u"k9"_s, u"k8"_s, u"k7"_s};
+    QTest::newRow("back from the end, skipping")
+        << qint64(0) << true << 3 << 9 << QStringList{u"k5"_s, u"k4"_s, u"k2"_s, u"k1"_s};
+    QTest::newRow("before a key") << qint64(7) << true << 0 << 2 << QStringList{u"k5"_s, u"k4"_s};
     QTest::newRow("past the last") << qint64(9) << false << 0 << 5 << QStringList{};
 }
 
@@ -504,15 +509,15 @@ void tst_DiaryStore::linesFrom_readsByIndexFromEitherEnd() {
 void tst_DiaryStore::addTellingIndex_andKeptCount_followTheTable() {
     DiaryStore store(path_);
     QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 0);
-    const qint64 first = store.add(DiarySection::Incense, "  sage ", "smoke").value_or(0);
-    const qint64 second = store.add(DiarySection::Incense, "myrrh", "resin").value_or(0);
+    const qint64 first = store.add(DiarySection::Incense, u"  sage "_s, u"smoke"_s).value_or(0);
+    const qint64 second = store.add(DiarySection::Incense, u"myrrh"_s, u"resin"_s).value_or(0);
     QVERIFY(second > first && first > 0);
     QCOMPARE(store.entryWithIndex(DiarySection::Incense, first).value_or({}).keyword, QStringLiteral("sage"));
     QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 2);
     QVERIFY(DiaryStore(path_).remove(DiarySection::Incense, first));
     QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 1);
     // Another program's change is counted afresh.
-    QVERIFY(RawDatabase(path_).exec("INSERT INTO tblincense (keyword, meaning) VALUES ('a', 'b'), ('c', 'd')"));
+    QVERIFY(RawDatabase(path_).exec(u"INSERT INTO tblincense (keyword, meaning) VALUES ('a', 'b'), ('c', 'd')"_s));
     QCOMPARE(store.count(DiarySection::Incense).value_or(-1), 3);
     if (RowIsOnServer()) {
         return;
@@ -522,26 +527,26 @@ void tst_DiaryStore::addTellingIndex_andKeptCount_followTheTable() {
     const StoreResult<qint64> counted = missing.count(DiarySection::Spell);
     QVERIFY(!counted);
     QVERIFY(counted.error().text().startsWith(QStringLiteral("The Spell section could not be read: ")));
-    QVERIFY(!missing.add(DiarySection::Spell, "k", "m"));
+    QVERIFY(!missing.add(DiarySection::Spell, u"k"_s, u"m"_s));
     QVERIFY(!QFile::exists(missing.path()));
 }
 
 void tst_DiaryStore::entryChangedOrGoneSinceShown_isNeverWrittenOverSilently() {
     DiaryStore mine(path_);
-    const qint64 index = mine.add(DiarySection::Spell, "moon", "shown").value_or(0);
+    const qint64 index = mine.add(DiarySection::Spell, u"moon"_s, u"shown"_s).value_or(0);
     const DiaryEntry shown = mine.entryWithIndex(DiarySection::Spell, index).value_or({});
     QVERIFY(RawDatabase(path_).exec(
         QStringLiteral("UPDATE tblspell SET meaning = 'theirs' WHERE \"Index\" = %1").arg(index)));
-    QCOMPARE(mine.update(DiarySection::Spell, index, "moon", "mine", shown).error().cause, StoreCause::Changed);
+    QCOMPARE(mine.update(DiarySection::Spell, index, u"moon"_s, u"mine"_s, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.remove(DiarySection::Spell, index, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.removeKept(DiarySection::Spell, index, shown).error().cause, StoreCause::Changed);
     QCOMPARE(mine.entryWithIndex(DiarySection::Spell, index).value_or({}).meaning, QStringLiteral("theirs"));
     // Saved over theirs, then again as first shown (a retry whose answer was lost): done, not changed by someone.
-    QVERIFY(mine.update(DiarySection::Spell, index, "moon", "mine",
+    QVERIFY(mine.update(DiarySection::Spell, index, u"moon"_s, u"mine"_s,
                         mine.entryWithIndex(DiarySection::Spell, index).value_or({})));
-    QVERIFY(mine.update(DiarySection::Spell, index, "moon", "mine", shown));
+    QVERIFY(mine.update(DiarySection::Spell, index, u"moon"_s, u"mine"_s, shown));
     QVERIFY(RawDatabase(path_).exec(QStringLiteral("DELETE FROM tblspell WHERE \"Index\" = %1").arg(index)));
-    QCOMPARE(mine.update(DiarySection::Spell, index, "moon", "mine", shown).error().cause, StoreCause::NoSuchRow);
+    QCOMPARE(mine.update(DiarySection::Spell, index, u"moon"_s, u"mine"_s, shown).error().cause, StoreCause::NoSuchRow);
 }
 
 void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne_data() {
@@ -570,7 +575,7 @@ void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne() 
         }
         return lines;
     };
-    QCOMPARE(listed(), (QStringList{"first", "  moon water  ", "last"}));
+    QCOMPARE(listed(), (QStringList{u"first"_s, u"  moon water  "_s, u"last"_s}));
     const StoreResult<KeptRow> kept = store.removeKept(DiarySection::Spell, 2);
     QVERIFY(kept);
     QCOMPARE(kept->text(u"keyword"_s), u"  moon water  "_s);
@@ -585,9 +590,9 @@ void tst_DiaryStore::removedEntry_comesBackByteForByte_underItsIndexOrANewOne() 
     QCOMPARE(back->underOwnKey, !takenMeanwhile);
     QCOMPARE(back->key, takenMeanwhile ? 4 : 2);
     QCOMPARE(other.column(bytes.arg(back->key)), before);
-    QCOMPARE(Keywords(path_, DiarySection::Spell), takenMeanwhile
-                                                       ? (QStringList{"first", "usurper", "last", "  moon water  "})
-                                                       : (QStringList{"first", "  moon water  ", "last"}));
+    QCOMPARE(Keywords(path_, DiarySection::Spell),
+             takenMeanwhile ? (QStringList{u"first"_s, u"usurper"_s, u"last"_s, u"  moon water  "_s})
+                            : (QStringList{u"first"_s, u"  moon water  "_s, u"last"_s}));
     QCOMPARE(listed(), Keywords(path_, DiarySection::Spell));
 }
 

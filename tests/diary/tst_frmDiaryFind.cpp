@@ -88,13 +88,13 @@ void tst_frmDiaryFind::find_matchesKeywordAndMeaningWithoutCaseOrAccents_data() 
     QTest::addColumn<int>("section");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("keyword, other case") << 0 << "moon spell" << QStringList{"Moon Spell/Spell"};
-    QTest::newRow("meaning, inside a word") << 0 << "SAG" << QStringList{"Moon Spell/Spell"};
-    QTest::newRow("quotes are text") << 0 << "\"closed\"" << QStringList{"Protection/Spell"};
-    QTest::newRow("only the open section") << 0 << "moon" << QStringList{"Moon Spell/Spell"};
-    QTest::newRow("no accents finds accents") << 1 << "creme" << QStringList{"Crème de rose/Incense"};
-    QTest::newRow("accents find no accents") << 3 << "équinoxe" << QStringList{"ÉQUINOXE/Rituals"};
-    QTest::newRow("wildcards of SQL are text") << 2 << "50% water_" << QStringList{"Mead/Recipes"};
+    QTest::newRow("keyword, other case") << 0 << u"moon spell"_s << QStringList{u"Moon Spell/Spell"_s};
+    QTest::newRow("meaning, inside a word") << 0 << u"SAG"_s << QStringList{u"Moon Spell/Spell"_s};
+    QTest::newRow("quotes are text") << 0 << u"\"closed\""_s << QStringList{u"Protection/Spell"_s};
+    QTest::newRow("only the open section") << 0 << u"moon"_s << QStringList{u"Moon Spell/Spell"_s};
+    QTest::newRow("no accents finds accents") << 1 << u"creme"_s << QStringList{u"Crème de rose/Incense"_s};
+    QTest::newRow("accents find no accents") << 3 << u"équinoxe"_s << QStringList{u"ÉQUINOXE/Rituals"_s};
+    QTest::newRow("wildcards of SQL are text") << 2 << u"50% water_"_s << QStringList{u"Mead/Recipes"_s};
     QTest::newRow("a backslash is text") << 2 << "\\" << QStringList{};
     QTest::newRow("every word must be there") << 0 << "moon salt" << QStringList{};
     QTest::newRow("nothing typed, nothing listed") << 0 << "" << QStringList{};
@@ -115,7 +115,7 @@ void tst_frmDiaryFind::allSections_listsEachEntryWithItsSection() {
     QVERIFY(find);
     find->txtFind->setText(QStringLiteral("moon"));
     find->chkAllSections->setChecked(true);
-    QCOMPARE(found(find), (QStringList{"Moon Spell/Spell", "Crème de rose/Incense"}));
+    QCOMPARE(found(find), (QStringList{u"Moon Spell/Spell"_s, u"Crème de rose/Incense"_s}));
     QCOMPARE(find->lblCount->text(), QStringLiteral("2 entries found"));
 }
 
@@ -180,12 +180,12 @@ void tst_frmDiaryFind::list_followsChangesHereAndElsewhere() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
     find->txtFind->setText(QStringLiteral("moon"));
-    QCOMPARE(found(find), QStringList{"Moon Spell/Spell"});
+    QCOMPARE(found(find), QStringList{u"Moon Spell/Spell"_s});
     // Added by this program (the book), then removed by another program.
     add(DiarySection::Spell, QStringLiteral("New moon"), QStringLiteral("Dark sky."));
-    QTRY_COMPARE(found(find), (QStringList{"Moon Spell/Spell", "New moon/Spell"}));
-    QVERIFY(RawDatabase(DiaryFilePath()).exec("DELETE FROM tblspell WHERE keyword = 'Moon Spell'"));
-    QTRY_COMPARE(found(find), QStringList{"New moon/Spell"});
+    QTRY_COMPARE(found(find), (QStringList{u"Moon Spell/Spell"_s, u"New moon/Spell"_s}));
+    QVERIFY(RawDatabase(DiaryFilePath()).exec(u"DELETE FROM tblspell WHERE keyword = 'Moon Spell'"_s));
+    QTRY_COMPARE(found(find), QStringList{u"New moon/Spell"_s});
 }
 
 void tst_frmDiaryFind::preview_ofALockedDiary_saysWhyInsteadOfBlankPages() {

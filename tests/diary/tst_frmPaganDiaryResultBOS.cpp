@@ -19,7 +19,7 @@ namespace {
 const QString BothMissing = QStringLiteral("Please Enter Keyword And Its Corresponding Meaning");
 const QString KeywordMissing = QStringLiteral("Please Enter The Keyword");
 const QString MeaningMissing = QStringLiteral("Please Enter The Meaning Of The Keyword");
-const QStringList Words{"Spell", "Incense", "Recipes", "Rituals"};
+const QStringList Words{u"Spell"_s, u"Incense"_s, u"Recipes"_s, u"Rituals"_s};
 } // namespace
 
 class tst_frmPaganDiaryResultBOS : public QObject {
@@ -128,7 +128,7 @@ void tst_frmPaganDiaryResultBOS::unreadableLines_areSaid_andEditOrRemoveOnThemWa
     w->env.boxes.answer(MsgResult::Retry);
     book.Command4->click();
     QCOMPARE(book->mode(), Mode::Editing);
-    typeEntry(book, "edited", "at last");
+    typeEntry(book, u"edited"_s, u"at last"_s);
     book.Command4->click();
     QCOMPARE(w->rows(DiarySection::Spell).at(250), QStringLiteral("edited"));
     QCOMPARE(w->rows(DiarySection::Spell).size(), 300);
@@ -138,13 +138,14 @@ void tst_frmPaganDiaryResultBOS::keywordList_followsChangesHereAndElsewhere() {
     Book book = openBook(1);
     book.Command1->click();
     // Another window of this program (the find window's book, a restore) and another program.
-    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
-    QCOMPARE(listedLines(book.lstKeyword), QStringList{"sage"});
-    QVERIFY(RawDatabase(DiaryFilePath()).exec("INSERT INTO tblincense (keyword, meaning) VALUES ('myrrh', 'resin')"));
-    QTRY_COMPARE(listedLines(book.lstKeyword), (QStringList{"sage", "myrrh"}));
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
+    QCOMPARE(listedLines(book.lstKeyword), QStringList{u"sage"_s});
+    QVERIFY(
+        RawDatabase(DiaryFilePath()).exec(u"INSERT INTO tblincense (keyword, meaning) VALUES ('myrrh', 'resin')"_s));
+    QTRY_COMPARE(listedLines(book.lstKeyword), (QStringList{u"sage"_s, u"myrrh"_s}));
     // A change to another section leaves this list as it is.
-    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "moon", "water"));
-    QCOMPARE(listedLines(book.lstKeyword), (QStringList{"sage", "myrrh"}));
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, u"moon"_s, u"water"_s));
+    QCOMPARE(listedLines(book.lstKeyword), (QStringList{u"sage"_s, u"myrrh"_s}));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -179,8 +180,8 @@ void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() 
     {
         DiaryStore store(DiaryFilePath());
         for (DiarySection section : AllDiarySections) {
-            QVERIFY(store.add(section, DiarySectionWord(section) + " one", "m"));
-            QVERIFY(store.add(section, DiarySectionWord(section) + " two", "m"));
+            QVERIFY(store.add(section, DiarySectionWord(section) + u" one"_s, u"m"_s));
+            QVERIFY(store.add(section, DiarySectionWord(section) + u" two"_s, u"m"_s));
         }
     }
     Book book = openBook(index);
@@ -190,9 +191,9 @@ void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() 
     QCOMPARE(book.lblCaption[2]->text(), description);
     const QStringList captions{book.Command1->text(), book.Command2->text(), book.Command3->text(),
                                book.Command4->text(), book.Command5->text()};
-    QCOMPARE(captions,
-             QStringList({"&Open " + word, "&Add " + word, "&Remove " + word, "&Edit " + word, "E&xit " + word}));
-    QCOMPARE(listedLines(book.lstKeyword), QStringList({word + " one", word + " two"}));
+    QCOMPARE(captions, QStringList({u"&Open "_s + word, u"&Add "_s + word, u"&Remove "_s + word, u"&Edit "_s + word,
+                                    u"E&xit "_s + word}));
+    QCOMPARE(listedLines(book.lstKeyword), QStringList({word + u" one"_s, word + u" two"_s}));
     QCOMPARE(book->focusWidget(), book.Command1);
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
@@ -247,7 +248,7 @@ void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls() {
                                    book.Command5, book.lstKeyword, book.txtKeyword, book.txtMeaning};
     QString actual;
     for (QWidget* control : controls) {
-        actual += control->isEnabled() ? '1' : '0';
+        actual += control->isEnabled() ? u'1' : u'0';
     }
     QCOMPARE(actual, enabled);
     // The menus answer in every mode.
@@ -256,7 +257,7 @@ void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls() {
 }
 
 void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
-    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "moon", "silver"));
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, u"moon"_s, u"silver"_s));
     Book book = openBook(0);
     book.Command1->click();
     select(book, 0);
@@ -273,7 +274,7 @@ void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAdde
     book.Command1->click();
     book.Command3->click(); // removing from an empty list does nothing
     book.Command2->click();
-    typeEntry(book, "bread", "flour and water");
+    typeEntry(book, u"bread"_s, u"flour and water"_s);
     book.Command2->click();
     QCOMPARE(lineCount(book.lstKeyword), 1);
     QCOMPARE(lineText(book.lstKeyword, 0), QStringLiteral("bread"));
@@ -283,16 +284,16 @@ void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAdde
 void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestart() {
     for (int index = 0; index < 4; ++index) {
         const DiarySection section = *DiarySectionFromIndex(index);
-        QVERIFY(DiaryStore(DiaryFilePath()).add(section, "zeta", "first"));
+        QVERIFY(DiaryStore(DiaryFilePath()).add(section, u"zeta"_s, u"first"_s));
         Book book = openBook(index);
         book.Command1->click();
         book.Command2->click();
         QCOMPARE(book->focusWidget(), book.txtKeyword);
-        QTest::keyClicks(book.txtKeyword, "  Alpha  charm ");
+        QTest::keyClicks(book.txtKeyword, u"  Alpha  charm "_s);
         book.txtMeaning->setFocus();
-        QTest::keyClicks(book.txtMeaning, "  three  ");
+        QTest::keyClicks(book.txtMeaning, u"  three  "_s);
         QTest::keyClick(book.txtMeaning, Qt::Key_Return);
-        QTest::keyClicks(book.txtMeaning, "lines ");
+        QTest::keyClicks(book.txtMeaning, u"lines "_s);
         book.Command2->click();
 
         QVERIFY(w->env.boxes.shown().isEmpty());
@@ -366,7 +367,7 @@ void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen() {
     if (backToOpen) {
         book.Command2->click();
     }
-    typeEntry(book, keyword.isEmpty() ? "k" : keyword, meaning.isEmpty() ? "m" : meaning);
+    typeEntry(book, keyword.isEmpty() ? u"k"_s : keyword, meaning.isEmpty() ? u"m"_s : meaning);
     book.Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->rows(DiarySection::Spell).size(), 1);
@@ -376,10 +377,10 @@ void tst_frmPaganDiaryResultBOS::addingBlanksOnly_passesTheChecks_andStoresAnEmp
     Book book = openBook(0);
     book.Command1->click();
     book.Command2->click();
-    typeEntry(book, "    ", "  meaning  ");
+    typeEntry(book, u"    "_s, u"  meaning  "_s);
     book.Command2->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
-    QCOMPARE(w->rows(DiarySection::Spell), QStringList({""}));
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({u""_s}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("meaning"));
     QCOMPARE(lineCount(book.lstKeyword), 1);
 }
@@ -401,7 +402,7 @@ void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
     QTest::keyClick(book.lstKeyword, Qt::Key_Home);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("k0"));
     // Typing over a shown entry and clicking its line again shows it again.
-    book.txtKeyword->setText("typed over");
+    book.txtKeyword->setText(u"typed over"_s);
     select(book, 0);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("k0"));
 }
@@ -412,9 +413,9 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     book.Command1->click();
 
     // Nothing selected: nothing removed, and the list is read again.
-    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, "d", "added meanwhile"));
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, u"d"_s, u"added meanwhile"_s));
     book.Command3->click();
-    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
     QCOMPARE(lineCount(book.lstKeyword), 4);
 
     // A selected line goes at once, without a question.
@@ -422,7 +423,7 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
     book.Command3->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
-    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c", "d"}));
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"a"_s, u"c"_s, u"d"_s}));
     QCOMPARE(lineCount(book.lstKeyword), 3);
     QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("c"));
     QVERIFY(book.txtKeyword->text().isEmpty());
@@ -432,7 +433,7 @@ void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     // The last one too.
     select(book, 2);
     book.Command3->click();
-    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"a", "c"}));
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"a"_s, u"c"_s}));
 }
 
 void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastIfTaken_data() {
@@ -445,7 +446,7 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
     QFETCH(bool, takenMeanwhile);
     {
         DiaryStore store(DiaryFilePath());
-        for (const char* word : {"a", "b & c", "d"}) {
+        for (const QString& word : {u"a"_s, u"b & c"_s, u"d"_s}) {
             QVERIFY(store.add(DiarySection::Spell, word, QStringLiteral("meaning of ") + word));
         }
     }
@@ -457,7 +458,7 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
     book.Command3->click();
     QCOMPARE(undo->text(), QStringLiteral("&Undo Removal of “b && c”"));
     if (takenMeanwhile) {
-        QVERIFY(RawDatabase(DiaryFilePath()).exec("INSERT INTO tblspell (\"Index\", keyword) VALUES (2, 'x')"));
+        QVERIFY(RawDatabase(DiaryFilePath()).exec(u"INSERT INTO tblspell (\"Index\", keyword) VALUES (2, 'x')"_s));
         w->env.boxes.answer(MsgResult::Ok);
     }
 
@@ -465,11 +466,11 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
     QVERIFY(QTest::qWaitForWindowActive(book.window));
     book.lstKeyword->setFocus();
     QTest::keyClick(book.window, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->rows(DiarySection::Spell),
-             takenMeanwhile ? QStringList({"a", "x", "d", "b & c"}) : QStringList({"a", "b & c", "d"}));
+    QCOMPARE(w->rows(DiarySection::Spell), takenMeanwhile ? QStringList({u"a"_s, u"x"_s, u"d"_s, u"b & c"_s})
+                                                          : QStringList({u"a"_s, u"b & c"_s, u"d"_s}));
     QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
     QCOMPARE(w->env.boxes.texts(),
-             takenMeanwhile ? QStringList{DiaryBookMessages::PutBackAsNew("b & c", "Spell")} : QStringList());
+             takenMeanwhile ? QStringList{DiaryBookMessages::PutBackAsNew(u"b & c"_s, u"Spell"_s)} : QStringList());
     // Shown as a click on its line shows it; nothing more to undo.
     QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("meaning of b & c"));
     QVERIFY(!undo->isEnabled());
@@ -484,16 +485,16 @@ void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTh
     // Meanwhile another program removes the first row: the second line now is the second row no more.
     QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 0));
     book.Command3->click();
-    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"c", "d"}));
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"c"_s, u"d"_s}));
     QCOMPARE(lineCount(book.lstKeyword), 2);
 
     select(book, 1);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("d"));
     book.Command4->click();
     QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 0));
-    book.txtMeaning->setPlainText("changed");
+    book.txtMeaning->setPlainText(u"changed"_s);
     book.Command4->click();
-    QCOMPARE(w->rows(DiarySection::Spell), QStringList({"d"}));
+    QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"d"_s}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("changed"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
@@ -502,12 +503,14 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTh
     QTest::addColumn<bool>("removed");
     QTest::addColumn<MsgResult>("answer");
     QTest::addColumn<QStringList>("rowsAfter");
-    QTest::newRow("removed: add it") << true << MsgResult::Yes << QStringList({"a", "c", "new words"});
-    QTest::newRow("removed: leave it") << true << MsgResult::No << QStringList({"a", "c"});
-    QTest::newRow("changed: keep theirs") << false << MsgResult::KeepTheirs << QStringList({"a", "theirs", "c"});
-    QTest::newRow("changed: save mine") << false << MsgResult::SaveMine << QStringList({"a", "new words", "c"});
+    QTest::newRow("removed: add it") << true << MsgResult::Yes << QStringList({u"a"_s, u"c"_s, u"new words"_s});
+    QTest::newRow("removed: leave it") << true << MsgResult::No << QStringList({u"a"_s, u"c"_s});
+    QTest::newRow("changed: keep theirs")
+        << false << MsgResult::KeepTheirs << QStringList({u"a"_s, u"theirs"_s, u"c"_s});
+    QTest::newRow("changed: save mine") << false << MsgResult::SaveMine
+                                        << QStringList({u"a"_s, u"new words"_s, u"c"_s});
     QTest::newRow("changed: save mine as new")
-        << false << MsgResult::SaveAsNew << QStringList({"a", "theirs", "c", "new words"});
+        << false << MsgResult::SaveAsNew << QStringList({u"a"_s, u"theirs"_s, u"c"_s, u"new words"_s});
 }
 
 void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTheUserChoose() {
@@ -522,9 +525,9 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTh
     if (removed) {
         QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 1));
     } else {
-        QVERIFY(RawDatabase(DiaryFilePath()).exec("UPDATE tblspell SET keyword = 'theirs' WHERE \"Index\" = 2"));
+        QVERIFY(RawDatabase(DiaryFilePath()).exec(u"UPDATE tblspell SET keyword = 'theirs' WHERE \"Index\" = 2"_s));
     }
-    typeEntry(book, "new words", "typed with care");
+    typeEntry(book, u"new words"_s, u"typed with care"_s);
     w->env.boxes.answer(answer);
     book.Command4->click();
 
@@ -535,8 +538,8 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTh
     if (!removed) {
         return;
     }
-    QVERIFY(box.text.contains("no longer"));
-    QVERIFY(box.text.contains("Spell"));
+    QVERIFY(box.text.contains(u"no longer"_s));
+    QVERIFY(box.text.contains(u"Spell"_s));
     if (answer == MsgResult::Yes) {
         QCOMPARE(w->entry(DiarySection::Spell, 2).meaning, QStringLiteral("typed with care"));
     }
@@ -554,13 +557,13 @@ void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutCheck
     book.Command4->click();
     QCOMPARE(book->focusWidget(), book.txtKeyword);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
-    typeEntry(book, "  full moon ", "");
+    typeEntry(book, u"  full moon "_s, u""_s);
     book.Command4->click();
 
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(book.Command4->text(), QStringLiteral("&Edit Rituals"));
-    QCOMPARE(w->rows(DiarySection::Rituals), QStringList({"a", "full moon", "c"}));
+    QCOMPARE(w->rows(DiarySection::Rituals), QStringList({u"a"_s, u"full moon"_s, u"c"_s}));
     QCOMPARE(w->entry(DiarySection::Rituals, 1).meaning, QString());
     // The boxes keep the text; the list is read again and has no selected line.
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("  full moon "));
@@ -586,14 +589,14 @@ void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
     QFETCH(QString, shown);
     {
         DiaryStore store(DiaryFilePath());
-        QVERIFY(store.add(DiarySection::Incense, "myrrh", meaning));
+        QVERIFY(store.add(DiarySection::Incense, u"myrrh"_s, meaning));
     }
     Book book = openBook(1);
     book.Command1->click();
     select(book, 0);
-    QCOMPARE(book.txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, '\n'), shown);
+    QCOMPARE(book.txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), shown);
     book.Command4->click();
-    book.txtKeyword->setText("frankincense");
+    book.txtKeyword->setText(u"frankincense"_s);
     book.Command4->click();
     // Saving an entry without touching its meaning leaves the meaning's characters as they were.
     QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
@@ -604,14 +607,14 @@ void tst_frmPaganDiaryResultBOS::adding_storesTheMeaningAsTyped() {
     Book book = openBook(0);
     book.Command1->click();
     book.Command2->click();
-    book.txtKeyword->setText("k");
+    book.txtKeyword->setText(u"k"_s);
     // A no-break space, a line separator (Shift+Return) and a line break (Return), typed.
-    QTest::keyClicks(book.txtMeaning, "a");
+    QTest::keyClicks(book.txtMeaning, u"a"_s);
     QTest::sendKeyEvent(QTest::Click, book.txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
     QTest::keyClick(book.txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(book.txtMeaning, "b");
+    QTest::keyClicks(book.txtMeaning, u"b"_s);
     QTest::keyClick(book.txtMeaning, Qt::Key_Return);
-    QTest::keyClicks(book.txtMeaning, "c");
+    QTest::keyClicks(book.txtMeaning, u"c"_s);
     QTest::sendKeyEvent(QTest::Click, book.txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
     book.Command2->click();
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("a\u00a0\u2028b\r\nc\u00a0"));
@@ -621,30 +624,30 @@ void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
     const QString keyword = QString(50000, QLatin1Char('w')) + QStringLiteral("tail");
     {
         DiaryStore store(DiaryFilePath());
-        QVERIFY(store.add(DiarySection::Spell, keyword, "old"));
+        QVERIFY(store.add(DiarySection::Spell, keyword, u"old"_s));
     }
     Book book = openBook(0);
     book.Command1->click();
     select(book, 0);
     QCOMPARE(book.txtKeyword->text(), keyword);
     book.Command4->click();
-    book.txtMeaning->setPlainText("new");
+    book.txtMeaning->setPlainText(u"new"_s);
     book.Command4->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("new"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withoutASelection_changesNoRow() {
-    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
     Book book = openBook(1);
     book.Command1->click();
     const QByteArray before = w->fileHash();
     book.Command4->click();
-    typeEntry(book, "other", "text");
+    typeEntry(book, u"other"_s, u"text"_s);
     book.Command4->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->fileHash(), before);
-    QCOMPARE(w->rows(DiarySection::Incense), QStringList({"sage"}));
+    QCOMPARE(w->rows(DiarySection::Incense), QStringList({u"sage"_s}));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -669,16 +672,16 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     QVERIFY(book);
     book.Command1->click();
     book.Command2->click();
-    typeEntry(book, "unsaved", "text");
-    if (way == "button") {
+    typeEntry(book, u"unsaved"_s, u"text"_s);
+    if (way == u"button"_s) {
         // The Exit button answers only in Open mode: first the entry is saved.
         book.Command5->click();
         QVERIFY(Windows::IsLoaded<frmPaganDiaryResultBOS>());
         book.Command2->click();
         book.Command5->click();
-    } else if (way == "back") {
+    } else if (way == u"back"_s) {
         book.mnuBack->trigger();
-    } else if (way == "exit") {
+    } else if (way == u"exit"_s) {
         book.mnuExit->trigger();
     } else {
         book->close();
@@ -688,7 +691,7 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     QCOMPARE(chooser->isVisible(), chooserShown);
     QVERIFY(Control<QRadioButton>(chooser, "optOption", 2)->isChecked());
     QCOMPARE(w->shell.launcherShown, launcherShown);
-    if (way != "button") {
+    if (way != u"button"_s) {
         // Leaving while adding discards what was typed.
         QVERIFY(w->rows(DiarySection::Recipes).isEmpty());
     }
@@ -723,12 +726,12 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
     book.Command2->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
-    QVERIFY(w->entry(DiarySection::Spell, 0).meaning == QString(meaning).replace('\n', QStringLiteral("\r\n")));
+    QVERIFY(w->entry(DiarySection::Spell, 0).meaning == QString(meaning).replace(u'\n', QStringLiteral("\r\n")));
     select(book, 0);
     QCOMPARE(book.txtKeyword->text(), keyword);
     QVERIFY(book.txtMeaning->toPlainText() == meaning);
     for (DiarySection section : AllDiarySections) {
-        QVERIFY(!w->rows(section).contains("<unreadable>"));
+        QVERIFY(!w->rows(section).contains(u"<unreadable>"_s));
     }
 }
 
@@ -742,16 +745,16 @@ void tst_frmPaganDiaryResultBOS::corruptDiary_saysSoAndChangesNothing() {
     w->env.boxes.answer(MsgResult::Ok);
     Book book = openBook(0);
     QCOMPARE(w->env.boxes.shown().size(), 1);
-    QVERIFY(w->env.boxes.texts().first().startsWith("The Spell section could not be read: "));
+    QVERIFY(w->env.boxes.texts().first().startsWith(u"The Spell section could not be read: "_s));
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
 
     book.Command1->click();
     book.Command2->click();
-    typeEntry(book, "precious", "words");
+    typeEntry(book, u"precious"_s, u"words"_s);
     w->env.boxes.answer(MsgResult::Ok);
     book.Command2->click();
     QCOMPARE(w->env.boxes.shown().size(), 2);
-    QVERIFY(w->env.boxes.texts().last().startsWith("The entry could not be added to the Spell section: "));
+    QVERIFY(w->env.boxes.texts().last().startsWith(u"The entry could not be added to the Spell section: "_s));
     QCOMPARE(book->mode(), Mode::Adding);
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("precious"));
     QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("words"));
@@ -759,7 +762,7 @@ void tst_frmPaganDiaryResultBOS::corruptDiary_saysSoAndChangesNothing() {
 }
 
 void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved() {
-    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, "sage", "smoke"));
+    QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
     Book book = openBook(1);
     book.Command1->click();
     {
@@ -768,7 +771,7 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         // Showing, removing and editing say so too, and leave the book as it was.
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
-        QVERIFY(w->env.boxes.texts().last().contains("in use by another program"));
+        QVERIFY(w->env.boxes.texts().last().contains(u"in use by another program"_s));
         book.lstKeyword->clearSelection();
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
@@ -784,11 +787,11 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         w->env.boxes.clear();
 
         book.Command2->click();
-        typeEntry(book, "myrrh", "resin");
+        typeEntry(book, u"myrrh"_s, u"resin"_s);
         w->env.boxes.answer(MsgResult::Ok);
         book.Command2->click();
         QCOMPARE(w->env.boxes.shown().size(), 1);
-        QVERIFY(w->env.boxes.texts().first().contains("could not be added"));
+        QVERIFY(w->env.boxes.texts().first().contains(u"could not be added"_s));
         QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::RetryCancel);
         QCOMPARE(book->mode(), Mode::Adding);
         QCOMPARE(book.txtKeyword->text(), QStringLiteral("myrrh"));
@@ -796,16 +799,16 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
     // Once the other program lets go, Save stores the same entry.
     book.Command2->click();
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(w->rows(DiarySection::Incense), QStringList({"sage", "myrrh"}));
+    QCOMPARE(w->rows(DiarySection::Incense), QStringList({u"sage"_s, u"myrrh"_s}));
 }
 
 void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
-    QVERIFY(RawDatabase(DiaryFilePath()).exec("DROP TABLE tblrituals"));
+    QVERIFY(RawDatabase(DiaryFilePath()).exec(u"DROP TABLE tblrituals"_s));
     w->env.boxes.answer(MsgResult::Ok);
     Book book = openBook(3);
     QCOMPARE(w->env.boxes.shown().size(), 1);
-    QVERIFY(w->env.boxes.texts().first().contains("Rituals section could not be read"));
-    QVERIFY(w->env.boxes.texts().first().contains("no such table"));
+    QVERIFY(w->env.boxes.texts().first().contains(u"Rituals section could not be read"_s));
+    QVERIFY(w->env.boxes.texts().first().contains(u"no such table"_s));
     QCOMPARE(lineCount(book.lstKeyword), 0);
 }
 
@@ -827,7 +830,7 @@ void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemo
     QCOMPARE(book.txtKeyword->text(), QStringLiteral("k599"));
 
     book.Command2->click();
-    typeEntry(book, "new", "meaning");
+    typeEntry(book, u"new"_s, u"meaning"_s);
     book.Command2->click();
     QCOMPARE(lineText(book.lstKeyword, last + 1), QStringLiteral("new"));
     book.lstKeyword->scrollTo(book.lstKeyword->model()->index(250, 0));
@@ -837,7 +840,7 @@ void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemo
     QVERIFY(!w->rows(DiarySection::Spell).contains(chosen));
     book.lstKeyword->setCurrentIndex(book.lstKeyword->model()->index(249, 0));
     book.Command4->click();
-    typeEntry(book, " renamed ", "m");
+    typeEntry(book, u" renamed "_s, u"m"_s);
     book.Command4->click();
     // The list still reads as the table does.
     QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));

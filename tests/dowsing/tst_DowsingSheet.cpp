@@ -100,10 +100,10 @@ void tst_DowsingSheet::emptyRecord_thirteenNotEnteredParagraphs() {
     const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"));
     QCOMPARE(paragraphs.size(), 14); // thirteen, each ended by two line breaks
     QVERIFY(paragraphs.last().isEmpty());
-    const QStringList labels = {"Date :- ",         "Name :- ",         "Address :- ",      "City :- ",
-                                "State :- ",        "Pin :- ",          "Phone Number :- ", "Email :- ",
-                                "Dowsing Time :- ", "Dowsing Tool :- ", "Dowsing Item :- ", "Location :- ",
-                                "Notes :- "};
+    const QStringList labels = {u"Date :- "_s,         u"Name :- "_s,         u"Address :- "_s,      u"City :- "_s,
+                                u"State :- "_s,        u"Pin :- "_s,          u"Phone Number :- "_s, u"Email :- "_s,
+                                u"Dowsing Time :- "_s, u"Dowsing Tool :- "_s, u"Dowsing Item :- "_s, u"Location :- "_s,
+                                u"Notes :- "_s};
     const QString notEntered = QStringLiteral("This data has not been entered");
     for (int i = 0; i < 13; ++i) {
         QString value = notEntered;

@@ -113,8 +113,8 @@ void tst_DowsingStore::tableHasFourteenColumnsInOrder() {
     }
     // The server folds names to lower case; the statements name them the same way on both. The server keeps each
     // add's own key after them.
-    QCOMPARE(raw.columnNames().join(','),
-             raw.onServer() ? expected.join(',').toLower() + ",velloran_key" : expected.join(','));
+    QCOMPARE(raw.columnNames().join(u','),
+             raw.onServer() ? expected.join(u',').toLower() + u",velloran_key"_s : expected.join(u','));
 }
 
 void tst_DowsingStore::addedRecord_readsBackVerbatim_data() {
@@ -200,7 +200,7 @@ void tst_DowsingStore::idNumbers_ascendAndAreNeverReused() {
 void tst_DowsingStore::idNumbers_beyond32bitWork() {
     {
         DowsingTestFile raw(path_);
-        QVERIFY(raw.insertNumbered("BIG", Q_INT64_C(5000000000)));
+        QVERIFY(raw.insertNumbered(u"BIG"_s, Q_INT64_C(5000000000)));
     }
     DowsingStore store(path_);
     QVERIFY(store.open());
@@ -220,9 +220,9 @@ void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
     {
         // Rows written out of key order must still list by IdNumber.
         DowsingTestFile raw(path_);
-        QVERIFY(raw.insertNumbered("C", 30));
-        QVERIFY(raw.insertNumbered("A", 10));
-        QVERIFY(raw.insertNumbered("B", 20));
+        QVERIFY(raw.insertNumbered(u"C"_s, 30));
+        QVERIFY(raw.insertNumbered(u"A"_s, 10));
+        QVERIFY(raw.insertNumbered(u"B"_s, 20));
     }
     DowsingStore store(path_);
     QVERIFY(store.open());
@@ -233,7 +233,7 @@ void tst_DowsingStore::listing_isAscendingIdNumber_pagesAgree() {
     for (const auto& r : *all) {
         names << r.Name;
     }
-    QCOMPARE(names, (QStringList{"A", "B", "C", "D"}));
+    QCOMPARE(names, (QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s}));
     const auto page = store.list(1, 2);
     QVERIFY(page.has_value());
     QCOMPARE(page->size(), 2);
@@ -334,8 +334,9 @@ void tst_DowsingStore::failedWrite_leavesTableUnchanged() {
     // The cause travels with the error, for the window to say what the user can do about it.
     const bool locked = obstacle == QLatin1String("lock");
     QCOMPARE(removed.error().cause, locked ? StoreCause::Locked : StoreCause::Other);
-    QCOMPARE(removed.error().text().contains(RowIsOnServer() ? "in use by another user" : "in use by another program"),
-             locked);
+    QCOMPARE(
+        removed.error().text().contains(RowIsOnServer() ? u"in use by another user"_s : u"in use by another program"_s),
+        locked);
 
     if (obstacle == QLatin1String("lock")) {
         QVERIFY(other.letGo());
@@ -445,7 +446,7 @@ void tst_DowsingStore::removedRecord_comesBackWhole_underItsNumberOrANewOne() {
         QVERIFY(kept);
         QCOMPARE(store.find(id).error().cause, StoreCause::NoSuchRow);
         if (takenMeanwhile) {
-            QVERIFY(DowsingTestFile(path_).insertNumbered("USURPER", id));
+            QVERIFY(DowsingTestFile(path_).insertNumbered(u"USURPER"_s, id));
         }
         const StoreResult<RowPutBack> back = store.putBack(*kept);
         QVERIFY2(back, qPrintable(back ? QString() : back.error().text()));
@@ -465,7 +466,7 @@ void tst_DowsingStore::changesOfAnotherSession_areHeardWithTheirRow() {
     QVERIFY(store.open());
     QSignalSpy heard(&store.source(), &DataSource::changed);
     DowsingTestFile other(path_);
-    QVERIFY(other.insertNumbered("ELSEWHERE", 7));
+    QVERIFY(other.insertNumbered(u"ELSEWHERE"_s, 7));
     // The server says which row of which table; for the file only that it changed. A store opened again also says
     // that anything may have changed, and which of the two comes first is the event loop's choice.
     const DataChange::Kind kind = RowIsOnServer() ? DataChange::Kind::Added : DataChange::Kind::Unknown;
@@ -483,7 +484,7 @@ void tst_DowsingStore::openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfThe
     DowsingGridModel grid(store);
     QVERIFY(grid.reload());
     QSignalSpy said(&grid, &DowsingGridModel::readFailed);
-    QVERIFY(DowsingTestFile(path_).insertNumbered("ADDED ELSEWHERE", 3));
+    QVERIFY(DowsingTestFile(path_).insertNumbered(u"ADDED ELSEWHERE"_s, 3));
     // Without the user asking; how soon is measured by the benchmarks.
     QTRY_COMPARE(grid.rowCount(), 1);
     QCOMPARE(grid.record(0)->Name, QStringLiteral("ADDED ELSEWHERE"));
@@ -495,7 +496,7 @@ void tst_DowsingStore::openGrid_showsAnotherSessionsAdd_andOutlivesARestartOfThe
     QTRY_VERIFY_WITH_TIMEOUT(!said.isEmpty(), 3000);
     QCOMPARE(said.first().first().value<StoreError>().cause, StoreCause::Unreachable);
     QVERIFY(TestServer::Resume());
-    QVERIFY(DowsingTestFile(path_).insertNumbered("AFTER THE RESTART", 4));
+    QVERIFY(DowsingTestFile(path_).insertNumbered(u"AFTER THE RESTART"_s, 4));
     QTRY_COMPARE_WITH_TIMEOUT(grid.rowCount(), 2, 5000);
 }
 
@@ -520,7 +521,7 @@ void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses() {
     edited.Name = QStringLiteral("EDITED");
     DowsingTestFile other(path_);
     StoreStatus failed = Done{};
-    if (trouble == "password") {
+    if (trouble == u"password"_s) {
         const SharedDatabase right = *services_.sharedDatabase;
         SharedDatabase wrong = right;
         wrong.password = QStringLiteral("not-the-password");
@@ -530,21 +531,21 @@ void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses() {
         QVERIFY(!failed.error().text().contains(wrong.password));
         services_.sharedDatabase = right;
         ServerSource::of(right);
-    } else if (trouble == "lock") {
-        QVERIFY(other.exec("BEGIN"));
+    } else if (trouble == u"lock"_s) {
+        QVERIFY(other.exec(u"BEGIN"_s));
         QVERIFY(other.exec(QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = %1 FOR UPDATE").arg(id)));
         failed = store.change(edited);
         QVERIFY(other.letGo());
-    } else if (trouble == "killed") {
+    } else if (trouble == u"killed"_s) {
         // The save waits for another session's lock on its row; meanwhile its own session is ended.
-        QVERIFY(other.exec("BEGIN"));
+        QVERIFY(other.exec(u"BEGIN"_s));
         QVERIFY(other.exec(QStringLiteral("SELECT 1 FROM Details WHERE IdNumber = %1 FOR UPDATE").arg(id)));
         store.setBusyTimeout(5000);
         const QString database = services_.sharedDatabase->database;
         std::thread killer([database] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            TestServer::AsSuperuser(database, {"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
-                                               "application_name = 'Velloran'"});
+            TestServer::AsSuperuser(database, {u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                                               u"application_name = 'Velloran'"_s});
         });
         failed = store.change(edited);
         killer.join();
@@ -558,7 +559,7 @@ void tst_DowsingStore::serverTrouble_isSaidNamingTheServer_andPasses() {
     QVERIFY2(failed.error().cause == cause, qPrintable(failed.error().text()));
     QVERIFY2(failed.error().text().contains(services_.sharedDatabase->name()), qPrintable(failed.error().text()));
     // The server's client words it over lines and tabs: said as one paragraph, and of no file, there being none.
-    QVERIFY2(!failed.error().text().contains(QRegularExpression("[\\n\\t]|  |\\bfile\\b")),
+    QVERIFY2(!failed.error().text().contains(QRegularExpression(u"[\\n\\t]|  |\\bfile\\b"_s)),
              qPrintable(failed.error().text()));
     // Nothing the server did not commit is taken for saved, and the next call, once the trouble is over, works.
     QCOMPARE(store.find(id).value_or({}).Name, QStringLiteral("KEPT"));
@@ -593,11 +594,11 @@ void tst_DowsingStore::addUnderANetworksFault_isStoredOnce_andSaidTruly() {
     QVERIFY(store.open());
     const qint64 session = TestServer::ProgramSessionPid(database);
     qint64 frozen = 0;
-    if (fault == "commit") {
+    if (fault == u"commit"_s) {
         QVERIFY(proxy.loseTheAnswerToTheNextCommit());
-    } else if (fault == "cut") {
+    } else if (fault == u"cut"_s) {
         QVERIFY(proxy.cut());
-    } else if (fault == "silence") {
+    } else if (fault == u"silence"_s) {
         QVERIFY(proxy.silence());
     } else {
         frozen = session;
@@ -616,7 +617,7 @@ void tst_DowsingStore::addUnderANetworksFault_isStoredOnce_andSaidTruly() {
     const QUuid key = QUuid::createUuid();
     const StoreResult<qint64> first = store.add(sampleRecord(QStringLiteral("ONCE")), key);
     QCOMPARE(pointer, 0);
-    if (fault == "silence" || fault == "frozen") {
+    if (fault == u"silence"_s || fault == u"frozen"_s) {
         QVERIFY(eventsWentOn && pointerShown > 0);
     }
     QVERIFY(proxy.pass());
@@ -629,7 +630,7 @@ void tst_DowsingStore::addUnderANetworksFault_isStoredOnce_andSaidTruly() {
     // What was said is true: saved is stored, not saved is not.
     QVERIFY2(first.error().cause == said, qPrintable(first ? QString() : first.error().text()));
     QCOMPARE(stored(), first ? QStringList{QString::number(*first)} : QStringList());
-    if (fault == "silence" || fault == "frozen") {
+    if (fault == u"silence"_s || fault == u"frozen"_s) {
         QVERIFY2(first.error().text().contains(QStringLiteral("did not answer")), qPrintable(first.error().text()));
     }
     // The user's Retry, with the same key: stored once, under one number.

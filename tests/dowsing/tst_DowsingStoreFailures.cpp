@@ -34,7 +34,7 @@ void tst_DowsingStoreFailures::init() {
 }
 
 void tst_DowsingStoreFailures::unreadableFile_saysWhatIsWrong_data() {
-    FileTrouble::AddRows({"lock", "truncate", "garbage", "remove"});
+    FileTrouble::AddRows({u"lock"_s, u"truncate"_s, u"garbage"_s, u"remove"_s});
 }
 
 void tst_DowsingStoreFailures::unreadableFile_saysWhatIsWrong() {

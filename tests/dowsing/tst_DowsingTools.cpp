@@ -192,7 +192,7 @@ void tst_DowsingTools::printPreview_drawsEverySheet() {
 }
 
 void tst_DowsingTools::printPreview_ofAFileThatCannotBeRead_saysWhyInsteadOfBlankPages_data() {
-    FileTrouble::AddRows({"lock", "truncate"});
+    FileTrouble::AddRows({u"lock"_s, u"truncate"_s});
 }
 
 void tst_DowsingTools::printPreview_ofAFileThatCannotBeRead_saysWhyInsteadOfBlankPages() {

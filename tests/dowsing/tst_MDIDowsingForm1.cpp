@@ -146,7 +146,7 @@ void tst_MDIDowsingForm1::brandStrips_openTheirPages() {
     auto* frame = Windows::Loaded<MDIDowsingForm1>();
     QTest::mouseClick(Control<ClickLabel>(frame, "Label61"), Qt::LeftButton);
     QTest::mouseClick(Control<ClickLabel>(frame, "Label7"), Qt::LeftButton);
-    QCOMPARE(env->pages.pageKeys(), (QStringList{"home-page", "fully-branded"}));
+    QCOMPARE(env->pages.pageKeys(), (QStringList{u"home-page"_s, u"fully-branded"_s}));
     QVERIFY(Control<ClickLabel>(frame, "Label61")
                 ->text()
                 .startsWith(QStringLiteral(
@@ -257,30 +257,31 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     QVERIFY(ShowDowsingTool());
     auto* frame = Windows::Loaded<MDIDowsingForm1>();
     QMenuBar* bar = frame->menuBar();
-    const QStringList wizardBar{"&File|&Add New Record|&View All  Records|E&xit",
-                                "&Help|&Online Help|&Visit Us Online|-|&Check for Software Update|-|&About Software",
-                                "&Donate", "Make Money &Online", "&Tools"};
+    const QStringList wizardBar{u"&File|&Add New Record|&View All  Records|E&xit"_s,
+                                u"&Help|&Online Help|&Visit Us Online|-|&Check for Software Update|-|&About Software"_s,
+                                u"&Donate"_s, u"Make Money &Online"_s, u"&Tools"_s};
     QCOMPARE(barTexts(bar), wizardBar);
     QVERIFY(Control<QMdiArea>(frame, "mdiArea")->findChildren<QMenuBar*>().isEmpty());
 
     // The wizard's items, run from the frame's bar.
-    choose(bar, "&Help", "&Online Help");
-    choose(bar, "&Help", "&Visit Us Online");
-    choose(bar, "&Help", "&Check for Software Update");
-    choose(bar, "&Donate");
-    QCOMPARE(env->pages.pageKeys(), (QStringList{"help-web-page", "home-page", "download-web-page", "donate"}));
-    choose(bar, "&Help", "&About Software");
+    choose(bar, u"&Help"_s, u"&Online Help"_s);
+    choose(bar, u"&Help"_s, u"&Visit Us Online"_s);
+    choose(bar, u"&Help"_s, u"&Check for Software Update"_s);
+    choose(bar, u"&Donate"_s);
+    QCOMPARE(env->pages.pageKeys(),
+             (QStringList{u"help-web-page"_s, u"home-page"_s, u"download-web-page"_s, u"donate"_s}));
+    choose(bar, u"&Help"_s, u"&About Software"_s);
     QCOMPARE(env->shell.aboutShown, 1);
-    choose(bar, "&File", "E&xit");
+    choose(bar, u"&File"_s, u"E&xit"_s);
     QCOMPARE(env->shell.launcherShown, 1);
-    choose(bar, "&File", "&Add New Record");
+    choose(bar, u"&File"_s, u"&Add New Record"_s);
     QVERIFY(Control(Windows::Loaded<frmDowsingMain>(), "fraCustomersDetails")->isEnabled());
 
     // The grid in front: its File menu, then Tools.
-    choose(bar, "&File", "&View All  Records");
+    choose(bar, u"&File"_s, u"&View All  Records"_s);
     auto* grid = Windows::Loaded<frmDowsingAllRecord>();
     QVERIFY(grid && grid->isVisible());
-    QCOMPARE(barTexts(bar), (QStringList{"&File|&Print|&Back", "&Tools"}));
+    QCOMPARE(barTexts(bar), (QStringList{u"&File|&Print|&Back"_s, u"&Tools"_s}));
     QVERIFY(!grid->mnuPrint->isEnabled());
     // Find Records over it and closed: the grid active again, so that its keys work without a click.
     frame->activateWindow();
@@ -293,12 +294,12 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     // The record sheet has no menus: Tools alone.
     DowsingWorld::doubleClickRow(grid, 0);
     QVERIFY(Windows::Loaded<frmDowsingSave>()->isVisible());
-    QCOMPARE(barTexts(bar), QStringList{"&Tools"});
+    QCOMPARE(barTexts(bar), QStringList{u"&Tools"_s});
 
     // Back through the grid's menu: the wizard's menus again.
     QTest::mouseClick(Control(Windows::Loaded<frmDowsingSave>(), "cmdBack"), Qt::LeftButton);
-    QCOMPARE(barTexts(bar), (QStringList{"&File|&Print|&Back", "&Tools"}));
-    choose(bar, "&File", "&Back");
+    QCOMPARE(barTexts(bar), (QStringList{u"&File|&Print|&Back"_s, u"&Tools"_s}));
+    choose(bar, u"&File"_s, u"&Back"_s);
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
     settle();
     QCOMPARE(barTexts(bar), wizardBar);

@@ -100,9 +100,9 @@ void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
     QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
     QCOMPARE(grid->DataGridCaption->text(), QStringLiteral("Dowsing Records"));
     const QStringList captions = {
-        "Date",     "Name",          "Address",         "City",         "State",           "Pin",
-        "Phone No", "Email Address", "Time Of Dowsing", "Dowsing Tool", "Item Of Dowsing", "Location",
-        "Notes",    "IdNumber"};
+        u"Date"_s,     u"Name"_s,          u"Address"_s,         u"City"_s,         u"State"_s,           u"Pin"_s,
+        u"Phone No"_s, u"Email Address"_s, u"Time Of Dowsing"_s, u"Dowsing Tool"_s, u"Item Of Dowsing"_s, u"Location"_s,
+        u"Notes"_s,    u"IdNumber"_s};
     QStringList shown;
     for (int c = 0; c < grid->model()->columnCount(); ++c) {
         shown << grid->model()->headerData(c, Qt::Horizontal).toString();
@@ -276,7 +276,7 @@ void tst_frmDowsingAllRecord::unbrokenNote_wrapsAnywhereOnTheSheet() {
 }
 
 void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty_data() {
-    FileTrouble::AddRows({"lock", "truncate"});
+    FileTrouble::AddRows({u"lock"_s, u"truncate"_s});
 }
 
 void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty() {

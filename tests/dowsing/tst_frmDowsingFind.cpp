@@ -117,7 +117,7 @@ void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
     const qint64 id = add(ann);
     find = openFind();
     QVERIFY(find);
-    QCOMPARE(namesFound(QStringLiteral("ann mill")), QStringList{"ANN"});
+    QCOMPARE(namesFound(QStringLiteral("ann mill")), QStringList{u"ANN"_s});
 
     // Deleted by this program (the record sheet, say): the list and its count follow.
     QVERIFY(DowsingStore(path()).remove(id));
@@ -177,14 +177,14 @@ void tst_frmDowsingFind::toolsMenu_ctrlF_opensTheFindWindow() {
 void tst_frmDowsingFind::search_ignoresCaseAndAccents_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("found");
-    QTest::newRow("lower case finds upper") << "josé" << QStringList{"JOSÉ MÜLLER"};
-    QTest::newRow("no accents finds accents") << "jose muller" << QStringList{"JOSÉ MÜLLER"};
-    QTest::newRow("accents find no accents") << "Zoë" << QStringList{"zoe smith"};
-    QTest::newRow("a word's beginning") << "SMI" << QStringList{"zoe smith"};
-    QTest::newRow("any column: the city") << "Orléans" << QStringList{"zoe smith"};
-    QTest::newRow("any column: the notes") << "crystal" << QStringList{"JOSÉ MÜLLER"};
-    QTest::newRow("the date as the grid shows it") << "3/7/2006" << QStringList{"JOSÉ MÜLLER"};
-    QTest::newRow("the date as the file keeps it") << "2006-03-07" << QStringList{"JOSÉ MÜLLER"};
+    QTest::newRow("lower case finds upper") << u"josé"_s << QStringList{u"JOSÉ MÜLLER"_s};
+    QTest::newRow("no accents finds accents") << u"jose muller"_s << QStringList{u"JOSÉ MÜLLER"_s};
+    QTest::newRow("accents find no accents") << u"Zoë"_s << QStringList{u"zoe smith"_s};
+    QTest::newRow("a word's beginning") << u"SMI"_s << QStringList{u"zoe smith"_s};
+    QTest::newRow("any column: the city") << u"Orléans"_s << QStringList{u"zoe smith"_s};
+    QTest::newRow("any column: the notes") << u"crystal"_s << QStringList{u"JOSÉ MÜLLER"_s};
+    QTest::newRow("the date as the grid shows it") << u"3/7/2006"_s << QStringList{u"JOSÉ MÜLLER"_s};
+    QTest::newRow("the date as the file keeps it") << u"2006-03-07"_s << QStringList{u"JOSÉ MÜLLER"_s};
     QTest::newRow("every word must be there") << "zoe crystal" << QStringList{};
 }
 
@@ -233,42 +233,42 @@ void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay() {
     find = openFind();
     QVERIFY(find);
     // Typed as it is shown, the date finds its own record and not the one a reader of the other form would mean.
-    QCOMPARE(namesFound(shown), QStringList{"MARCH"});
+    QCOMPARE(namesFound(shown), QStringList{u"MARCH"_s});
     QCOMPARE(find->grdFound->model()->index(0, 0).data().toString(), shown);
 }
 
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("found");
-    QTest::newRow("double quotes") << "\"quoted\"" << QStringList{"QUOTES"};
-    QTest::newRow("a lone double quote") << "\"" << QStringList{"QUOTES"};
-    QTest::newRow("a star") << "*" << QStringList{"STAR"};
-    QTest::newRow("NEAR") << "NEAR" << QStringList{"NEAR"};
+    QTest::newRow("double quotes") << u"\"quoted\""_s << QStringList{u"QUOTES"_s};
+    QTest::newRow("a lone double quote") << u"\""_s << QStringList{u"QUOTES"_s};
+    QTest::newRow("a star") << u"*"_s << QStringList{u"STAR"_s};
+    QTest::newRow("NEAR") << u"NEAR"_s << QStringList{u"NEAR"_s};
     QTest::newRow("NEAR(...)") << "NEAR(a b)" << QStringList{};
     QTest::newRow("AND OR NOT") << "AND OR NOT" << QStringList{};
-    QTest::newRow("a minus sign") << "-" << QStringList{"MINUS"};
-    QTest::newRow("a word after a minus") << "-sign" << QStringList{"MINUS"};
-    QTest::newRow("brackets") << "(" << QStringList{"BRACKETS"};
+    QTest::newRow("a minus sign") << u"-"_s << QStringList{u"MINUS"_s};
+    QTest::newRow("a word after a minus") << u"-sign"_s << QStringList{u"MINUS"_s};
+    QTest::newRow("brackets") << u"("_s << QStringList{u"BRACKETS"_s};
     QTest::newRow("a caret and a colon") << "^Name:" << QStringList{};
-    QTest::newRow("percent") << "%" << QStringList{"PERCENT"};
-    QTest::newRow("underscore") << "_" << QStringList{"UNDERSCORE"};
-    QTest::newRow("backslash") << "\\" << QStringList{"BACKSLASH"};
+    QTest::newRow("percent") << u"%"_s << QStringList{u"PERCENT"_s};
+    QTest::newRow("underscore") << u"_"_s << QStringList{u"UNDERSCORE"_s};
+    QTest::newRow("backslash") << u"\\"_s << QStringList{u"BACKSLASH"_s};
     QTest::newRow("an SQL injection") << "'; DROP TABLE Details; --" << QStringList{};
-    QTest::newRow("a single quote") << "'" << QStringList{"QUOTES"};
-    QTest::newRow("a pasted NUL") << QStringLiteral("near") + QChar(0) << QStringList{"NEAR"};
+    QTest::newRow("a single quote") << u"'"_s << QStringList{u"QUOTES"_s};
+    QTest::newRow("a pasted NUL") << QStringLiteral("near") + QChar(0) << QStringList{u"NEAR"_s};
 }
 
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText() {
     QFETCH(QString, typed);
     QFETCH(QStringList, found);
-    const QList<QPair<QString, QString>> records{{"QUOTES", "the \"quoted\" word, O'Brien's"},
-                                                 {"STAR", "a star*"},
-                                                 {"NEAR", "near the well"},
-                                                 {"MINUS", "minus-sign"},
-                                                 {"BRACKETS", "(in brackets)"},
-                                                 {"PERCENT", "100% sure"},
-                                                 {"UNDERSCORE", "under_score"},
-                                                 {"BACKSLASH", "back\\slash"}};
+    const QList<QPair<QString, QString>> records{{u"QUOTES"_s, u"the \"quoted\" word, O'Brien's"_s},
+                                                 {u"STAR"_s, u"a star*"_s},
+                                                 {u"NEAR"_s, u"near the well"_s},
+                                                 {u"MINUS"_s, u"minus-sign"_s},
+                                                 {u"BRACKETS"_s, u"(in brackets)"_s},
+                                                 {u"PERCENT"_s, u"100% sure"_s},
+                                                 {u"UNDERSCORE"_s, u"under_score"_s},
+                                                 {u"BACKSLASH"_s, u"back\\slash"_s}};
     for (const auto& [name, notes] : records) {
         DowsingRecord r;
         r.Name = name;
@@ -290,14 +290,14 @@ void tst_frmDowsingFind::recordsAddedOrRemovedElsewhere_showAtTheNextSearch() {
     r.Name = QStringLiteral("ZEBRA");
     const qint64 id = add(r);
     QVERIFY(id > 0);
-    QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList{"ZEBRA"});
+    QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList{u"ZEBRA"_s});
     r.IdNumber = id;
     r.Name = QStringLiteral("HORSE");
     DowsingStore store(path());
     QVERIFY(store.open());
     QVERIFY(store.change(r));
     QCOMPARE(namesFound(QStringLiteral("zebra")), QStringList());
-    QCOMPARE(namesFound(QStringLiteral("horse")), QStringList{"HORSE"});
+    QCOMPARE(namesFound(QStringLiteral("horse")), QStringList{u"HORSE"_s});
     QVERIFY(store.remove(id));
     QCOMPARE(namesFound(QStringLiteral("horse")), QStringList());
 }
@@ -312,9 +312,9 @@ void tst_frmDowsingFind::sortingByDate_followsTheCalendar() {
     find = openFind();
     QVERIFY(find);
     find->grdFound->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    QCOMPARE(namesFound(QString()), (QStringList{"undated", "2006-02-10", "2006-12-01", "2007-01-05"}));
+    QCOMPARE(namesFound(QString()), (QStringList{u"undated"_s, u"2006-02-10"_s, u"2006-12-01"_s, u"2007-01-05"_s}));
     find->grdFound->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
-    QCOMPARE(namesFound(QString()), (QStringList{"2007-01-05", "2006-12-01", "2006-02-10", "undated"}));
+    QCOMPARE(namesFound(QString()), (QStringList{u"2007-01-05"_s, u"2006-12-01"_s, u"2006-02-10"_s, u"undated"_s}));
 }
 
 void tst_frmDowsingFind::doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes_data() {
@@ -330,18 +330,18 @@ void tst_frmDowsingFind::doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes() 
     find = openFind();
     QVERIFY(find);
     // Days and times hold numbers too; 29 is nobody's day, hour or minute but customer 29's.
-    QCOMPARE(namesFound(QStringLiteral("customer 29")), QStringList{"CUSTOMER 29"});
+    QCOMPARE(namesFound(QStringLiteral("customer 29")), QStringList{u"CUSTOMER 29"_s});
     const QRect cell = find->grdFound->visualRect(find->model()->index(0, 1));
-    if (how == "double click") {
+    if (how == u"double click"_s) {
         QTest::mouseDClick(find->grdFound->viewport(), Qt::LeftButton, {}, cell.center());
     } else {
-        QTest::keyClick(how == "list" ? static_cast<QWidget*>(find->grdFound) : find->txtFind, Qt::Key_Return);
+        QTest::keyClick(how == u"list"_s ? static_cast<QWidget*>(find->grdFound) : find->txtFind, Qt::Key_Return);
     }
 
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
     QVERIFY(sheet && sheet->isVisible());
     const DowsingRecord expected = SeedRecord(29);
-    QCOMPARE(sheet->sheetText()->toPlainText(), DowsingSheetText(expected).replace("\r\n", "\n"));
+    QCOMPARE(sheet->sheetText()->toPlainText(), DowsingSheetText(expected).replace(u"\r\n"_s, u"\n"_s));
     QCOMPARE(sheet->shownRow(), 28);
     QCOMPARE(sheet->shownRecord().IdNumber, 29);
 }
@@ -398,9 +398,9 @@ void tst_frmDowsingFind::searching_leavesTheRecordsFileAsBeforeFindExisted_andBa
     const QList<QVariantList> before = DowsingTestFile(path()).rows();
     // As an earlier version left it, with an index of its own inside.
     DowsingTestFile file(path());
-    QVERIFY(file.exec("CREATE VIRTUAL TABLE DetailsSearch USING fts5(body, content='')"));
-    QVERIFY(file.exec("CREATE TRIGGER DetailsSearch_insert AFTER INSERT ON Details BEGIN INSERT INTO "
-                      "DetailsSearch(rowid, body) VALUES (new.IdNumber, new.Name); END"));
+    QVERIFY(file.exec(u"CREATE VIRTUAL TABLE DetailsSearch USING fts5(body, content='')"_s));
+    QVERIFY(file.exec(u"CREATE TRIGGER DetailsSearch_insert AFTER INSERT ON Details BEGIN INSERT INTO "
+                      u"DetailsSearch(rowid, body) VALUES (new.IdNumber, new.Name); END"_s));
     find = openFind();
     QVERIFY(find);
     QCOMPARE(namesFound(QStringLiteral("customer")).size(), 50);
@@ -423,7 +423,7 @@ void tst_frmDowsingFind::aLostOrDamagedIndex_isMadeAgainAtTheNextSearch() {
     QVERIFY(index.open(QIODevice::WriteOnly | QIODevice::Truncate) && index.write(QByteArray(8192, 'x')) > 0);
     index.close();
     QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATECOMER')")));
-    QCOMPARE(namesFound(QStringLiteral("latecomer")), QStringList{"LATECOMER"});
+    QCOMPARE(namesFound(QStringLiteral("latecomer")), QStringList{u"LATECOMER"_s});
     QCOMPARE(namesFound(QStringLiteral("customer")).size(), 5);
     QCOMPARE(find->model()->lastError(), QString());
 }

@@ -236,7 +236,7 @@ void tst_frmDowsingMain::composedCharacters_passTheSameFilter() {
     QCoreApplication::sendEvent(field("txtName"), &plain);
     QCOMPARE(field("txtName")->text(), QStringLiteral("A"));
     waitForTypingPause();
-    QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Only Alphabet"});
+    QCOMPARE(env->boxes.texts(), QStringList{u"Please Enter Only Alphabet"_s});
 }
 
 void tst_frmDowsingMain::editingShortcuts_areCommandsNotCharacters_data() {
@@ -385,7 +385,7 @@ void tst_frmDowsingMain::emailRule() {
     if (accepted) {
         QVERIFY(env->boxes.shown().isEmpty());
     } else {
-        QCOMPARE(env->boxes.texts(), QStringList{"Please Enter Correct Email Address !"});
+        QCOMPARE(env->boxes.texts(), QStringList{u"Please Enter Correct Email Address !"_s});
         QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
         QCOMPARE(field("txtEmail")->text(), email);
     }
@@ -691,9 +691,9 @@ void tst_frmDowsingMain::recordEnteredByHand_isInTheFile() {
     for (const QVariant& v : env->addAndReadBack(w)) {
         values << v.toString();
     }
-    QCOMPARE(values, (QStringList{"2006-03-07", "JOHN SMITH", "12 Mill Lane\r\nLower Fen", "ELY", "CAMBS", "CB7 4",
-                                  "01353.5", "john@fen.example", "07:45", "Rods", "Oil", "BACK FIELD",
-                                  "Strong pull\r\nby the oak.", "1"}));
+    QCOMPARE(values, (QStringList{u"2006-03-07"_s, u"JOHN SMITH"_s, u"12 Mill Lane\r\nLower Fen"_s, u"ELY"_s,
+                                  u"CAMBS"_s, u"CB7 4"_s, u"01353.5"_s, u"john@fen.example"_s, u"07:45"_s, u"Rods"_s,
+                                  u"Oil"_s, u"BACK FIELD"_s, u"Strong pull\r\nby the oak."_s, u"1"_s}));
 }
 
 void tst_frmDowsingMain::hostileValues_storedVerbatim_data() {
@@ -789,7 +789,7 @@ void tst_frmDowsingMain::failedWrite_neverClaimsSuccess_data() {
 void tst_frmDowsingMain::failedWrite_neverClaimsSuccess() {
     QFETCH(QString, obstacle);
     QFETCH(bool, update);
-    QVERIFY(env->addNamed({"ORIGINAL"}));
+    QVERIFY(env->addNamed({u"ORIGINAL"_s}));
     QVERIFY(open());
     DowsingTestFile other(env->path());
     const auto before = other.rows();
@@ -905,14 +905,14 @@ void tst_frmDowsingMain::update_writesBackTheRecordItWasFilledFrom() {
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewOrLeaveIt_data() {
     QTest::addColumn<MsgResult>("choice");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("leave it removed") << MsgResult::LeaveRemoved << QStringList{"STAYS"};
-    QTest::newRow("save as new") << MsgResult::SaveAsNew << QStringList{"STAYS", "GONE"};
+    QTest::newRow("leave it removed") << MsgResult::LeaveRemoved << QStringList{u"STAYS"_s};
+    QTest::newRow("save as new") << MsgResult::SaveAsNew << QStringList{u"STAYS"_s, u"GONE"_s};
 }
 
 void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewOrLeaveIt() {
     QFETCH(MsgResult, choice);
     QFETCH(QStringList, names);
-    QVERIFY(env->addNamed({"GONE", "STAYS"}));
+    QVERIFY(env->addNamed({u"GONE"_s, u"STAYS"_s}));
     QVERIFY(open());
     w->PrepareForEdit();
     w->FillForUpdate(DowsingStore(env->path()).find(1).value_or({}));
@@ -935,15 +935,15 @@ void tst_frmDowsingMain::update_ofRecordRemovedMeanwhile_letsTheUserSaveItAsNewO
 void tst_frmDowsingMain::update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose_data() {
     QTest::addColumn<MsgResult>("choice");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("keep theirs") << MsgResult::KeepTheirs << QStringList{"THEIRS"};
-    QTest::newRow("save mine") << MsgResult::SaveMine << QStringList{"MINE"};
-    QTest::newRow("save mine as new") << MsgResult::SaveAsNew << QStringList{"THEIRS", "MINE"};
+    QTest::newRow("keep theirs") << MsgResult::KeepTheirs << QStringList{u"THEIRS"_s};
+    QTest::newRow("save mine") << MsgResult::SaveMine << QStringList{u"MINE"_s};
+    QTest::newRow("save mine as new") << MsgResult::SaveAsNew << QStringList{u"THEIRS"_s, u"MINE"_s};
 }
 
 void tst_frmDowsingMain::update_ofRecordSavedElsewhereMeanwhile_letsTheUserChoose() {
     QFETCH(MsgResult, choice);
     QFETCH(QStringList, names);
-    QVERIFY(env->addNamed({"SHOWN"}));
+    QVERIFY(env->addNamed({u"SHOWN"_s}));
     QVERIFY(open());
     w->PrepareForEdit();
     w->FillForUpdate(DowsingStore(env->path()).find(1).value_or({}));
@@ -1033,7 +1033,7 @@ void tst_frmDowsingMain::lockedFile_offersRetry_andSavesTheSameEntries() {
 }
 
 void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens_data() {
-    FileTrouble::AddRows({"lock", "garbage"});
+    FileTrouble::AddRows({u"lock"_s, u"garbage"_s});
 }
 
 void tst_frmDowsingMain::unusableFile_isSaidWhenTheWizardOpens() {
@@ -1088,7 +1088,7 @@ void tst_frmDowsingMain::exitAndMenus() {
     QVERIFY(w->isVisible());
 
     QTest::mouseClick(Control<ClickLabel>(w, "Label1"), Qt::LeftButton);
-    QCOMPARE(env->pages.pageKeys(), QStringList{"co-brand"});
+    QCOMPARE(env->pages.pageKeys(), QStringList{u"co-brand"_s});
     QVERIFY(env->boxes.shown().isEmpty());
 
     // View All Records hides the wizard behind the grid (of an empty table here).

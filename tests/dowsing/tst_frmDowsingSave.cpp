@@ -227,7 +227,7 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(w, "cmdadd"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kEdited});
-    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "EDITED", "CUSTOMER 3"}));
+    QCOMPARE(names(), (QStringList{u"CUSTOMER 1"_s, u"EDITED"_s, u"CUSTOMER 3"_s}));
     // The grid comes back read afresh, in place of the wizard.
     auto* grid = Windows::Loaded<frmDowsingAllRecord>();
     QVERIFY(grid && grid->isVisible());
@@ -246,7 +246,7 @@ void tst_frmDowsingSave::delete_removesTheShownRecordAndRereadsTheGrid() {
     QCOMPARE(env->boxes.shown()[0].buttons, MsgButtons::YesNo);
     QCOMPARE(env->boxes.shown()[0].icon, MsgIcon::None);
     QCOMPARE(env->boxes.shown()[1].icon, MsgIcon::Information);
-    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 3"}));
+    QCOMPARE(names(), (QStringList{u"CUSTOMER 1"_s, u"CUSTOMER 3"_s}));
     QVERIFY(!sheet->isVisible());
     auto* grid = Windows::Loaded<frmDowsingAllRecord>();
     QVERIFY(grid && grid->isVisible());
@@ -281,7 +281,7 @@ void tst_frmDowsingSave::delete_undoneInTheFrame_bringsTheRecordBackWhole() {
     env->boxes.answer(MsgResult::Yes);
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(env->sheet(1), "cmddelete"), Qt::LeftButton);
-    QVERIFY(DowsingTestFile(env->path()).insertNumbered("USURPER", 2));
+    QVERIFY(DowsingTestFile(env->path()).insertNumbered(u"USURPER"_s, 2));
     env->boxes.answer(MsgResult::Ok);
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(env->boxes.texts().last(), QStringLiteral("“ANN %2 %L1” is back as record number 4: another record has "
@@ -295,7 +295,7 @@ void tst_frmDowsingSave::delete_answeredNo_changesNothing() {
     env->boxes.answer(MsgResult::No);
     QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), QStringList{kConfirm});
-    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
+    QCOMPARE(names(), (QStringList{u"CUSTOMER 1"_s, u"CUSTOMER 2"_s}));
     QVERIFY(sheet->isVisible());
     QCOMPARE(sheet->sheetText()->toPlainText(), text);
 }
@@ -325,7 +325,7 @@ void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
-    QCOMPARE(names(), (QStringList{"CUSTOMER 2", "CUSTOMER 3"}));
+    QCOMPARE(names(), (QStringList{u"CUSTOMER 2"_s, u"CUSTOMER 3"_s}));
 }
 
 void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() {
@@ -336,7 +336,7 @@ void tst_frmDowsingSave::delete_ofRecordGoneMeanwhile_saysSoAndRemovesNothing() 
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kNotFound}));
-    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
+    QCOMPARE(names(), (QStringList{u"CUSTOMER 1"_s, u"CUSTOMER 2"_s}));
     QCOMPARE(Windows::Loaded<frmDowsingAllRecord>()->model()->rowCount(), 2);
 }
 
@@ -352,7 +352,7 @@ void tst_frmDowsingSave::delete_thatFails_saysSoAndChangesNothing() {
     QVERIFY(env->boxes.texts()[1].contains(QStringLiteral("disk full")));
     QCOMPARE(env->boxes.shown()[1].icon, MsgIcon::Critical);
     QVERIFY(!env->boxes.texts().contains(kDeleted));
-    QCOMPARE(names(), (QStringList{"CUSTOMER 1", "CUSTOMER 2"}));
+    QCOMPARE(names(), (QStringList{u"CUSTOMER 1"_s, u"CUSTOMER 2"_s}));
     QVERIFY(sheet->isVisible());
 }
 
@@ -365,7 +365,7 @@ void tst_frmDowsingSave::delete_ofNumberBeyond16Bits() {
     env->boxes.answer(MsgResult::Ok);
     QTest::mouseClick(Control(sheet, "cmddelete"), Qt::LeftButton);
     QCOMPARE(env->boxes.texts(), (QStringList{kConfirm, kDeleted}));
-    QCOMPARE(names(), QStringList{"CUSTOMER 1"});
+    QCOMPARE(names(), QStringList{u"CUSTOMER 1"_s});
 }
 
 void tst_frmDowsingSave::save_writesRichTextReadBackByARealReader_data() {
@@ -606,7 +606,8 @@ void tst_frmDowsingSave::print_dialogOffersNoPageNumbers() {
         static_cast<QDialog*>(dialog)->reject();
     });
     QTest::mouseClick(Control(sheet, "cmdPrint"), Qt::LeftButton);
-    QCOMPARE(offered, select ? (QStringList{"Print all", "Selection", "0"}) : (QStringList{"Print all", "0"}));
+    QCOMPARE(offered,
+             select ? (QStringList{u"Print all"_s, u"Selection"_s, u"0"_s}) : (QStringList{u"Print all"_s, u"0"_s}));
 }
 
 void tst_frmDowsingSave::clipboard_keepsItsContentOverTheSheet() {

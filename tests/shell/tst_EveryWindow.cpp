@@ -58,10 +58,10 @@ class tst_EveryWindow : public QObject {
 
 namespace {
 const QStringList kWindows = {
-    "frmMain",           "frmAbout",          "frmDowsingMain",         "frmDowsingAllRecord",
-    "frmDowsingSave",    "frmDowsingFind",    "frmPaganMain",           "frmPaganResultCalendar",
-    "frmWheelOfTheYear", "frmPaganDiaryMain", "frmPaganDiaryResultBOS", "frmDiaryFind",
-    "frmManual"};
+    u"frmMain"_s,           u"frmAbout"_s,          u"frmDowsingMain"_s,         u"frmDowsingAllRecord"_s,
+    u"frmDowsingSave"_s,    u"frmDowsingFind"_s,    u"frmPaganMain"_s,           u"frmPaganResultCalendar"_s,
+    u"frmWheelOfTheYear"_s, u"frmPaganDiaryMain"_s, u"frmPaganDiaryResultBOS"_s, u"frmDiaryFind"_s,
+    u"frmManual"_s};
 
 QPalette darkPalette() {
     QPalette dark;
@@ -165,14 +165,14 @@ QWidget* tst_EveryWindow::open(const QString& name) {
         frmPaganDiaryResultBOS::ShowSection(DiarySection::Spell);
     }
     const QHash<QString, std::function<QWidget*()>> shows = {
-        {"frmMain", [] { return Windows::Show<frmMain>(); }},
-        {"frmPaganMain", [] { return Windows::Show<frmPaganMain>(); }},
-        {"frmPaganResultCalendar", [] { return Windows::Show<frmPaganResultCalendar>(); }},
-        {"frmWheelOfTheYear", [] { return Windows::Show<frmWheelOfTheYear>(); }},
-        {"frmPaganDiaryMain", [] { return Windows::Show<frmPaganDiaryMain>(); }},
-        {"frmPaganDiaryResultBOS", [] { return Windows::Loaded<frmPaganDiaryResultBOS>(); }},
-        {"frmDiaryFind", [] { return Windows::Show<frmDiaryFind>(); }},
-        {"frmManual", [] { return Windows::Show<frmManual>(); }},
+        {u"frmMain"_s, [] { return Windows::Show<frmMain>(); }},
+        {u"frmPaganMain"_s, [] { return Windows::Show<frmPaganMain>(); }},
+        {u"frmPaganResultCalendar"_s, [] { return Windows::Show<frmPaganResultCalendar>(); }},
+        {u"frmWheelOfTheYear"_s, [] { return Windows::Show<frmWheelOfTheYear>(); }},
+        {u"frmPaganDiaryMain"_s, [] { return Windows::Show<frmPaganDiaryMain>(); }},
+        {u"frmPaganDiaryResultBOS"_s, [] { return Windows::Loaded<frmPaganDiaryResultBOS>(); }},
+        {u"frmDiaryFind"_s, [] { return Windows::Show<frmDiaryFind>(); }},
+        {u"frmManual"_s, [] { return Windows::Show<frmManual>(); }},
     };
     return shows.value(name)();
 }
@@ -195,7 +195,8 @@ void tst_EveryWindow::everyFocusableControl_hasAName() {
             !(role == QAccessible::List && node->parent() && node->parent()->role() == QAccessible::ComboBox)) {
             const QObject* control = node->object();
             unnamed << QStringLiteral("%1 (%2)").arg(control ? control->objectName() : QString(),
-                                                     control ? control->metaObject()->className() : "");
+                                                     control ? QString::fromLatin1(control->metaObject()->className())
+                                                             : QString());
         }
         if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree) {
             return;

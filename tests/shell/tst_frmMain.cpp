@@ -40,7 +40,7 @@ class tst_frmMain : public QObject {
         ended = 0;
         toolUnloads = 0;
         StartupOptions options;
-        options.lockPath = env->appFolder() + "/velloran.lock";
+        options.lockPath = env->appFolder() + u"/velloran.lock"_s;
         options.random = [] { return 0.0; };
         options.endProgram = [this] { ++ended; };
         shell = std::make_unique<VelloranShell>(options);
@@ -69,8 +69,8 @@ class tst_frmMain : public QObject {
         }
         QCOMPARE(welcome->palette().color(QPalette::WindowText), QColor(Qt::yellow));
         QCOMPARE(forumLine->palette().color(QPalette::WindowText), QColor(Qt::white));
-        QVERIFY(QFontInfo(welcome->font()).family().contains("Verdana") ||
-                QFontInfo(welcome->font()).family().contains("DejaVu Sans"));
+        QVERIFY(QFontInfo(welcome->font()).family().contains(u"Verdana"_s) ||
+                QFontInfo(welcome->font()).family().contains(u"DejaVu Sans"_s));
         // The tool buttons, by array index, and the frames they sit in, top to bottom.
         QCOMPARE(Control<QPushButton>(launcher, "cmdSelectOption", 0)->text(), QStringLiteral("Dowsing"));
         QCOMPARE(Control<QPushButton>(launcher, "cmdSelectOption", 1)->text(), QStringLiteral("Pagan Diary"));
@@ -82,9 +82,9 @@ class tst_frmMain : public QObject {
         QCOMPARE(calendar->title(), QStringLiteral("Pagan"));
         QCOMPARE(dowsing->title(), QStringLiteral("Dowsing"));
         QCOMPARE(diary->title(), QStringLiteral("Pagan Diary"));
-        QCOMPARE(forumLine->text(), "The Most Popular Online Mystic Discussion Board. Best Resource For "
-                                    "Everything Mystic. Visit " +
-                                        MakerWebAddress() + " Now");
+        QCOMPARE(forumLine->text(), u"The Most Popular Online Mystic Discussion Board. Best Resource For "
+                                    u"Everything Mystic. Visit "_s +
+                                        MakerWebAddress() + u" Now"_s);
     }
 
     // Each tool frame holds its picture and its button, nothing more; the picture has the pixels of the screen
@@ -113,9 +113,9 @@ class tst_frmMain : public QObject {
     void menus_captionsAndPages() {
         QStringList file;
         for (QAction* action : Control<QMenu>(launcher, "nuFile")->actions()) {
-            file << action->text() + (action->isEnabled() ? "" : " (off)");
+            file << action->text() + (action->isEnabled() ? u""_s : u" (off)"_s);
         }
-        QCOMPARE(file, (QStringList{"&Next (off)", "E&xit"}));
+        QCOMPARE(file, (QStringList{u"&Next (off)"_s, u"E&xit"_s}));
         QCOMPARE(Control<QAction>(launcher, "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
         QVERIFY(!Control<QAction>(launcher, "mnuMakeMoney")->isEnabled());
 
@@ -124,7 +124,8 @@ class tst_frmMain : public QObject {
         Control<QAction>(launcher, "mnuUpdate")->trigger();
         Control<QAction>(launcher, "mnuDonate")->trigger();
         Control<QAction>(launcher, "mnuMakeMoney")->trigger(); // not choosable: nothing opens
-        QCOMPARE(env->pages.pageKeys(), (QStringList{"help-web-page", "home-page", "download-web-page", "donate"}));
+        QCOMPARE(env->pages.pageKeys(),
+                 (QStringList{u"help-web-page"_s, u"home-page"_s, u"download-web-page"_s, u"donate"_s}));
     }
 
     void labels_openTheirPages() {
@@ -133,7 +134,7 @@ class tst_frmMain : public QObject {
         QTest::mouseClick(Control<ClickLabel>(launcher, "lblCobrand"), Qt::LeftButton);
         Control<BrandFrame>(launcher, "fraFullBrand")->BringToFront(BrandFrame::Front::FullBrand);
         QTest::mouseClick(Control<ClickLabel>(launcher, "lblFullBrand"), Qt::LeftButton);
-        QCOMPARE(env->pages.pageKeys(), (QStringList{"home-page", "co-brand", "fully-branded"}));
+        QCOMPARE(env->pages.pageKeys(), (QStringList{u"home-page"_s, u"co-brand"_s, u"fully-branded"_s}));
     }
 
     void blink_showsEverySecond_hidesEveryTwo() {
@@ -284,9 +285,9 @@ class tst_frmMain : public QObject {
         QCOMPARE(texts.value(2), QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                                                 "money online. Get this software fully branded for your website."));
         QCOMPARE(texts.value(3), QStringLiteral("Click here for more details."));
-        QCOMPARE(texts.value(4), "Click here to visit " + MakerWebAddress());
+        QCOMPARE(texts.value(4), u"Click here to visit "_s + MakerWebAddress());
         // The About box's "lblCobrand" opens the fully-branded page, not the co-brand one.
-        QCOMPARE(env->pages.pageKeys(), (QStringList{"fully-branded", "home-page"}));
+        QCOMPARE(env->pages.pageKeys(), (QStringList{u"fully-branded"_s, u"home-page"_s}));
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(launcher->isVisible());
     }

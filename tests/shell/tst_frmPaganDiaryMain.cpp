@@ -66,10 +66,10 @@ void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
     QFETCH(QString, file);
     QFETCH(int, option);
     QFETCH(QString, message);
-    if (file == "diary") {
+    if (file == u"diary"_s) {
         QVERIFY(w->makeDiary());
-    } else if (file == "folder") {
-        QVERIFY(QDir(w->env.appFolder()).mkdir("diary.dll"));
+    } else if (file == u"folder"_s) {
+        QVERIFY(QDir(w->env.appFolder()).mkdir(u"diary.dll"_s));
     }
     QVERIFY(ShowPaganDiaryTool());
     auto* chooser = Windows::Loaded<frmPaganDiaryMain>();
@@ -99,10 +99,10 @@ void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
     QVERIFY(book->isVisible());
     QVERIFY(Windows::IsLoaded<frmPaganDiaryMain>());
     QVERIFY(!chooser->isVisible());
-    const QStringList words{"Spell", "Incense", "Recipes", "Rituals"};
+    const QStringList words{u"Spell"_s, u"Incense"_s, u"Recipes"_s, u"Rituals"_s};
     QCOMPARE(int(book->section()), option);
-    QCOMPARE(book.lblCaption[0]->text(), words.at(option) + " Section");
-    QCOMPARE(book.Command1->text(), "&Open " + words.at(option));
+    QCOMPARE(book.lblCaption[0]->text(), words.at(option) + u" Section"_s);
+    QCOMPARE(book.Command1->text(), u"&Open "_s + words.at(option));
     QCOMPARE(w->shell.launcherShown, 0);
 }
 
@@ -221,7 +221,7 @@ void tst_frmPaganDiaryMain::brandLabels_openTheirPages() {
     QVERIFY(!Control<ClickLabel>(chooser, "lblCobrand")->isVisible());
     emit Control<ClickLabel>(chooser, "lblFullBrand")->clicked();
     emit Control<ClickLabel>(chooser, "Label14")->clicked();
-    QCOMPARE(w->env.pages.pageKeys(), QStringList({"fully-branded", "home-page"}));
+    QCOMPARE(w->env.pages.pageKeys(), QStringList({u"fully-branded"_s, u"home-page"_s}));
 }
 
 void tst_frmPaganDiaryMain::controls_standInTheirOrderFromTopToBottom() {

@@ -38,32 +38,32 @@ class DowsingTestFile : public RawDatabase {
     qint64 count() { return rows().size(); }
     // The columns of Details in table order, as the file or the server names them.
     QStringList columnNames() {
-        return onServer() ? column("SELECT column_name FROM information_schema.columns WHERE table_name = 'details' "
-                                   "ORDER BY ordinal_position")
-                          : column("PRAGMA table_info(Details)", 1);
+        return onServer() ? column(u"SELECT column_name FROM information_schema.columns WHERE table_name = 'details' "
+                                   u"ORDER BY ordinal_position"_s)
+                          : column(u"PRAGMA table_info(Details)"_s, 1);
     }
     // A record written past the program with a number of the test's choosing; later records are numbered after it.
     bool insertNumbered(const QString& name, qint64 idNumber) {
         return exec(QStringLiteral("INSERT INTO Details (Name, IdNumber) VALUES ('%1', %2)").arg(name).arg(idNumber)) &&
-               (!onServer() || exec("SELECT setval(pg_get_serial_sequence('details', 'idnumber'), max(idnumber)) "
-                                    "FROM details"));
+               (!onServer() || exec(u"SELECT setval(pg_get_serial_sequence('details', 'idnumber'), max(idnumber)) "
+                                    u"FROM details"_s));
     }
     // Holds the table as another program or session would, until letGo().
     bool hold() {
-        return onServer() ? exec("BEGIN") && exec("LOCK TABLE Details IN ACCESS EXCLUSIVE MODE")
-                          : exec("BEGIN EXCLUSIVE");
+        return onServer() ? exec(u"BEGIN"_s) && exec(u"LOCK TABLE Details IN ACCESS EXCLUSIVE MODE"_s)
+                          : exec(u"BEGIN EXCLUSIVE"_s);
     }
-    bool letGo() { return exec("ROLLBACK"); }
+    bool letGo() { return exec(u"ROLLBACK"_s); }
     bool allowWrites() {
-        return exec(onServer() ? "DROP TRIGGER refuse_insert ON Details" : "DROP TRIGGER refuse_insert");
+        return exec(onServer() ? u"DROP TRIGGER refuse_insert ON Details"_s : u"DROP TRIGGER refuse_insert"_s);
     }
     // Makes every change of the table fail, as a full disk would.
     bool refuseWrites() {
         if (onServer()) {
-            return exec("CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE EXCEPTION "
-                        "'disk full'; END $$") &&
-                   exec("CREATE TRIGGER refuse_insert BEFORE INSERT OR UPDATE OR DELETE ON Details FOR EACH ROW "
-                        "EXECUTE FUNCTION refuse()");
+            return exec(u"CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE EXCEPTION "
+                        u"'disk full'; END $$"_s) &&
+                   exec(u"CREATE TRIGGER refuse_insert BEFORE INSERT OR UPDATE OR DELETE ON Details FOR EACH ROW "
+                        u"EXECUTE FUNCTION refuse()"_s);
         }
         for (const char* change : {"INSERT", "UPDATE", "DELETE"}) {
             if (!exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON Details "

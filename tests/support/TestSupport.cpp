@@ -246,7 +246,8 @@ std::optional<QString> RunWithTrouble(const QStringList& operation, const QStrin
 }
 
 QStringList Inject(const QString& call, const QString& path, const QString& what) {
-    return {"-o", "/dev/null", "-P", path, "-e", "trace=" + call, "-e", "inject=" + call + ":" + what};
+    return {u"-o"_s, u"/dev/null"_s,     u"-P"_s, path,
+            u"-e"_s, u"trace="_s + call, u"-e"_s, u"inject="_s + call + u":"_s + what};
 }
 
 namespace FileTrouble {

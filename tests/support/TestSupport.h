@@ -15,6 +15,8 @@
 #include <functional>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 // Answers message boxes from a script and records each one. A box nobody scripted fails the running test.
 class ScriptedMessageBoxes {
   public:
