@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // Spreadsheets as our export, LibreOffice Calc and Excel write them, and rows that break the format, each file in
 // tests/data/csv beside the .json that says what must be made of it.
 class tst_CsvReader : public QObject {
@@ -23,7 +25,7 @@ class tst_CsvReader : public QObject {
 };
 
 namespace {
-const QStringList kEncodings{"Utf8", "Utf8Bom", "Utf16LE", "Utf16BE", "Windows1252"};
+const QStringList kEncodings{u"Utf8"_s, u"Utf8Bom"_s, u"Utf16LE"_s, u"Utf16BE"_s, u"Windows1252"_s};
 
 // Gives a byte a read, so that every character, quote and line break is cut somewhere between two reads.
 class Trickle : public QIODevice {
@@ -63,7 +65,7 @@ QStringList strings(const QJsonValue& value) {
 void tst_CsvReader::eachFile_isGuessedAndReadAsWritten_data() {
     QTest::addColumn<QString>("path");
     const QDir folder(QStringLiteral(VELLORAN_CSV_DATA));
-    for (const QString& name : folder.entryList({"*.csv"}, QDir::Files, QDir::Name)) {
+    for (const QString& name : folder.entryList({u"*.csv"_s}, QDir::Files, QDir::Name)) {
         QTest::newRow(qPrintable(name)) << folder.filePath(name);
     }
 }
@@ -71,20 +73,20 @@ void tst_CsvReader::eachFile_isGuessedAndReadAsWritten_data() {
 void tst_CsvReader::eachFile_isGuessedAndReadAsWritten() {
     QFETCH(QString, path);
     const QByteArray bytes = contents(path);
-    const QJsonObject expected = QJsonDocument::fromJson(contents(path.chopped(3) + "json")).object();
+    const QJsonObject expected = QJsonDocument::fromJson(contents(path.chopped(3) + u"json"_s)).object();
     QVERIFY(!bytes.isEmpty() && !expected.isEmpty());
     QList<QStringList> names;
-    for (const QJsonValue& field : expected["names"].toArray()) {
+    for (const QJsonValue& field : expected[u"names"_s].toArray()) {
         names << strings(field);
     }
     Csv::Format format = Csv::Guess(bytes, names);
-    const QJsonObject guess = expected["guess"].toObject();
-    QCOMPARE(QString(format.separator), guess["separator"].toString());
+    const QJsonObject guess = expected[u"guess"_s].toObject();
+    QCOMPARE(QString(format.separator), guess[u"separator"_s].toString());
     QCOMPARE(format.quote, QChar(u'"'));
-    QCOMPARE(kEncodings.value(int(format.encoding)), guess["encoding"].toString());
-    QCOMPARE(format.header, guess["header"].toBool());
-    if (expected.contains("readAs")) {
-        format.encoding = Csv::Encoding(kEncodings.indexOf(expected["readAs"].toString()));
+    QCOMPARE(kEncodings.value(int(format.encoding)), guess[u"encoding"_s].toString());
+    QCOMPARE(format.header, guess[u"header"_s].toBool());
+    if (expected.contains(u"readAs"_s)) {
+        format.encoding = Csv::Encoding(kEncodings.indexOf(expected[u"readAs"_s].toString()));
     }
 
     for (const bool trickled : {false, true}) {
@@ -93,21 +95,21 @@ void tst_CsvReader::eachFile_isGuessedAndReadAsWritten() {
         whole.open(QIODevice::ReadOnly);
         Trickle trickle(bytes);
         Csv::Reader reader(trickled ? static_cast<QIODevice*>(&trickle) : &whole, format);
-        QCOMPARE(reader.header(), strings(expected["header"]));
+        QCOMPARE(reader.header(), strings(expected[u"header"_s]));
         QByteArray written = Exports::CsvRecord(reader.header());
         Csv::Row row;
-        for (const QJsonValue& value : expected["rows"].toArray()) {
+        for (const QJsonValue& value : expected[u"rows"_s].toArray()) {
             const QJsonObject want = value.toObject();
-            QVERIFY2(reader.next(row), qPrintable(QString::number(want["line"].toInteger())));
-            QCOMPARE(row.fields, strings(want["fields"]));
-            QCOMPARE(row.line, want["line"].toInteger());
-            QCOMPARE(row.fault.isEmpty(), !want["fault"].toBool());
+            QVERIFY2(reader.next(row), qPrintable(QString::number(want[u"line"_s].toInteger())));
+            QCOMPARE(row.fields, strings(want[u"fields"_s]));
+            QCOMPARE(row.line, want[u"line"_s].toInteger());
+            QCOMPARE(row.fault.isEmpty(), !want[u"fault"_s].toBool());
             written += Exports::CsvRecord(row.fields);
         }
         QVERIFY(!reader.next(row));
         QVERIFY(reader.failure().isEmpty());
         QCOMPARE(reader.bytesRead(), bytes.size());
-        if (expected["roundTrip"].toBool()) {
+        if (expected[u"roundTrip"_s].toBool()) {
             QCOMPARE(written, bytes);
         }
     }
@@ -118,14 +120,14 @@ void tst_CsvReader::columns_matchTheirNamesWrittenAnyWay_data() {
     QTest::addColumn<QList<QStringList>>("names");
     QTest::addColumn<QList<int>>("columns");
     QTest::newRow("our export, a field missing")
-        << QStringList{"Date", "Name", "Phone_No", "Notes"} << QList<QStringList>{{"Phone No"}, {"Notes"}, {"Email"}}
-        << QList<int>{2, 3, -1};
+        << QStringList{u"Date"_s, u"Name"_s, u"Phone_No"_s, u"Notes"_s}
+        << QList<QStringList>{{u"Phone No"_s}, {u"Notes"_s}, {u"Email"_s}} << QList<int>{2, 3, -1};
     QTest::newRow("case, blanks, marks, accents")
-        << QStringList{"E-Mail", "PHONE NO", "téléphone"}
-        << QList<QStringList>{{"phone_no"}, {"Telephone", "Téléphone"}, {"email"}} << QList<int>{1, 2, 0};
+        << QStringList{u"E-Mail"_s, u"PHONE NO"_s, u"téléphone"_s}
+        << QList<QStringList>{{u"phone_no"_s}, {u"Telephone"_s, u"Téléphone"_s}, {u"email"_s}} << QList<int>{1, 2, 0};
     QTest::newRow("a column goes to one field")
-        << QStringList{"Name", "Keyword"} << QList<QStringList>{{"name"}, {"Name", "keyword"}, {"NAME"}}
-        << QList<int>{0, 1, -1};
+        << QStringList{u"Name"_s, u"Keyword"_s}
+        << QList<QStringList>{{u"name"_s}, {u"Name"_s, u"keyword"_s}, {u"NAME"_s}} << QList<int>{0, 1, -1};
 }
 
 void tst_CsvReader::columns_matchTheirNamesWrittenAnyWay() {
