@@ -12,6 +12,7 @@ class QPushButton;
 class frmPaganMain : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("calendar.html#browser"); }
     frmPaganMain();
 
     void onLoad() override;

@@ -11,6 +11,7 @@ class QLabel;
 class frmPaganResultCalendar : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("calendar.html#month"); }
     frmPaganResultCalendar();
 
     void onLoad() override;

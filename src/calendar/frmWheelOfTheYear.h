@@ -18,6 +18,7 @@ class WheelPicture;
 class frmWheelOfTheYear : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("wheel.html"); }
     frmWheelOfTheYear();
 
     void onLoad() override;

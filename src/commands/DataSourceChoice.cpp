@@ -207,10 +207,9 @@ bool PrepareSharedDatabase(QWidget* parent) {
 }
 
 void UseFromNowOn(const std::optional<SharedDatabase>& database) {
-    // No window may go on showing records of the place left behind.
     const QList<Form*> open = Windows::LoadedForms();
     for (Form* form : open) {
-        if (form->widget()->objectName() != QLatin1String("frmMain")) {
+        if (!form->staysWhenTheDataMoves()) {
             Windows::UnloadForm(form);
         }
     }

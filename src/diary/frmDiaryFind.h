@@ -19,6 +19,7 @@ class QTreeWidgetItem;
 class frmDiaryFind : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("diary.html#find"); }
     frmDiaryFind();
 
     void onLoad() override;

@@ -11,6 +11,7 @@ class QRadioButton;
 class frmPaganDiaryMain : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("diary.html#chooser"); }
     frmPaganDiaryMain();
 
     void onLoad() override;

@@ -20,6 +20,7 @@ class QPushButton;
 class frmPaganDiaryResultBOS : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("diary.html#book"); }
     // Closed: only Open responds. Open: everything responds. Adding and Editing: only the boxes and the
     // Save button respond until the entry is saved.
     enum class Mode { Closed, Open, Adding, Editing };

@@ -242,10 +242,10 @@ bool MDIDowsingForm1::ShowsAnyWindow() const {
 
 QString MDIDowsingForm1::manualPage() const {
     const QMdiSubWindow* front = windowArea_->currentSubWindow();
-    if (front && front->isVisible() && front->widget()) {
-        return Manual::PageFor(front->widget()->objectName());
+    if (const auto* form = front && front->isVisible() ? dynamic_cast<const Form*>(front->widget()) : nullptr) {
+        return form->manualPage();
     }
-    return FormWindow::manualPage();
+    return QStringLiteral("dowsing.html");
 }
 
 DowsingChildWindow::DowsingChildWindow(QWidget* parent) : FormWindow(parent) {

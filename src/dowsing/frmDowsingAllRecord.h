@@ -20,6 +20,7 @@ class QTextEdit;
 class frmDowsingAllRecord : public DowsingChildWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("dowsing.html#grid"); }
     frmDowsingAllRecord();
     ~frmDowsingAllRecord() override;
 

@@ -19,6 +19,7 @@
 class frmDowsingFind : public DowsingChildWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("find-records.html"); }
     frmDowsingFind();
     ~frmDowsingFind() override;
 

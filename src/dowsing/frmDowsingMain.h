@@ -21,6 +21,7 @@
 class frmDowsingMain : public DowsingChildWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("dowsing.html#wizard"); }
     frmDowsingMain();
     ~frmDowsingMain() override;
 

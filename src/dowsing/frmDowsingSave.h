@@ -23,6 +23,7 @@ class SheetTextBox : public QTextEdit {
 class frmDowsingSave : public DowsingChildWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("dowsing.html#sheet"); }
     frmDowsingSave();
     ~frmDowsingSave() override;
 

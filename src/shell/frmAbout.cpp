@@ -45,7 +45,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Look::SetBackground(this, Look::Purple);
     setFont(Look::Verdana(8.25));
     // F1 here too; the manual comes up over the box.
-    Manual::MakeCommand(this, [] { return Manual::PageFor(QStringLiteral("frmAbout")); });
+    Manual::MakeCommand(this, [] { return QStringLiteral("launcher.html#about"); });
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));

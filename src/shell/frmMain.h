@@ -11,6 +11,8 @@ class QTimer;
 class frmMain : public FormWindow {
     Q_OBJECT
   public:
+    QString manualPage() const override { return QStringLiteral("launcher.html"); }
+    bool staysWhenTheDataMoves() const override { return true; }
     frmMain();
 
     // Brings one of the two brand texts to the front, evenly at random, for the whole run.

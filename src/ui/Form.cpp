@@ -28,7 +28,7 @@ void Form::KeepPlace() const {
 }
 
 QString Form::manualPage() const {
-    return Manual::PageFor(self_->objectName());
+    return Manual::Contents();
 }
 
 void Form::HideForm() {

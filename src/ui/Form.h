@@ -36,6 +36,9 @@ class Form {
     virtual void KeepPlace() const;
     // The page of the user's manual about the window ("dowsing.html#sheet"), which F1 opens.
     virtual QString manualPage() const;
+    // Whether the window stays when the user moves the data to another place (the files, a shared database): one that
+    // may show records or entries goes, so that none goes on showing those of the place left behind.
+    virtual bool staysWhenTheDataMoves() const { return false; }
 
   private:
     QWidget* self_;

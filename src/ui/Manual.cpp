@@ -18,25 +18,6 @@
 namespace Manual {
 
 namespace {
-struct WindowPage {
-    const char* window;
-    const char* page;
-};
-constexpr WindowPage kWindowPages[] = {
-    {"frmMain", "launcher.html"},
-    {"frmAbout", "launcher.html#about"},
-    {"MDIDowsingForm1", "dowsing.html"},
-    {"frmDowsingMain", "dowsing.html#wizard"},
-    {"frmDowsingAllRecord", "dowsing.html#grid"},
-    {"frmDowsingSave", "dowsing.html#sheet"},
-    {"frmDowsingFind", "find-records.html"},
-    {"frmPaganMain", "calendar.html#browser"},
-    {"frmPaganResultCalendar", "calendar.html#month"},
-    {"frmWheelOfTheYear", "wheel.html"},
-    {"frmPaganDiaryMain", "diary.html#chooser"},
-    {"frmPaganDiaryResultBOS", "diary.html#book"},
-    {"frmDiaryFind", "diary.html#find"},
-};
 const QString kContents = QStringLiteral("index.html");
 
 // The manual as installed and as built: beside the program.
@@ -73,21 +54,8 @@ QString PageFile(const QString& page) {
     return folder.filePath(page);
 }
 
-QString PageFor(const QString& windowName) {
-    for (const WindowPage& known : kWindowPages) {
-        if (windowName == QLatin1String(known.window)) {
-            return QString::fromLatin1(known.page);
-        }
-    }
+QString Contents() {
     return kContents;
-}
-
-QStringList PagesNamed() {
-    QStringList pages{kContents};
-    for (const WindowPage& known : kWindowPages) {
-        pages << QString::fromLatin1(known.page);
-    }
-    return pages;
 }
 
 void Show(const QString& page, QWidget* over) {

@@ -18,11 +18,8 @@ QString Folder();
 // The file of a page ("wheel.html") in the language the program speaks, the English one where the page has no
 // translation.
 QString PageFile(const QString& page);
-// The page, and place on it, about a window (by its objectName): "dowsing.html#sheet". The contents page for a
-// window the manual does not name.
-QString PageFor(const QString& windowName);
-// Every page the program opens, for a test that they are all there.
-QStringList PagesNamed();
+// The contents page, which a window the manual has no page of its own about opens.
+QString Contents();
 
 // Shows the manual at a page ("wheel.html", "diary.html#book"); says so when the manual is not installed.
 void Show(const QString& page, QWidget* over = nullptr);

@@ -80,5 +80,5 @@ QString frmManual::page() const {
 }
 
 void frmManual::showContents() {
-    ShowPage(Manual::PageFor(objectName()));
+    ShowPage(Manual::Contents());
 }
