@@ -1769,7 +1769,7 @@ Retry looks again, and saves only what is not saved yet, once the server answers
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Entries found</source>
@@ -1855,7 +1855,7 @@ Retry looks again, and saves only what is not saved yet, once the server answers
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1950,7 +1950,7 @@ Bitte wählen Sie einen anderen Tag; der Eintrag wurde nicht gespeichert.</trans
     </message>
     <message>
         <source>Add New &amp;Record</source>
-        <translation>Neuer &amp;Eintrag</translation>
+        <translation><translation>Neuer &amp;Eintrag</translation>amp;Neuer Eintrag</translation>
     </message>
     <message>
         <source>Dowsing is one of the most ancient forms of divination and has been practised for around thousands of years, which detects things like underground water, hidden metal and treasures, oil, lost persons, etc. Quarrow is a divination software that allows you to keep a track of your different dowsing experiences in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were you trying to detect and other comments.</source>
@@ -2241,7 +2241,7 @@ Trotzdem löschen?</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Manual page</source>
@@ -2393,7 +2393,7 @@ Möchten Sie Ihre Eingabe als neuen Eintrag hinzufügen?</translation>
     </message>
     <message>
         <source>&amp;Remove %1</source>
-        <translation>Eintrag &amp;entfernen (%1)</translation>
+        <translation>Eintrag ent&amp;fernen (%1)</translation>
     </message>
     <message>
         <source>E&amp;xit %1</source>
@@ -2413,7 +2413,7 @@ Möchten Sie Ihre Eingabe als neuen Eintrag hinzufügen?</translation>
     </message>
     <message>
         <source>&amp;Add %1</source>
-        <translation>Eintrag &amp;hinzufügen (%1)</translation>
+        <translation>Eintrag hin&amp;zufügen (%1)</translation>
     </message>
     <message>
         <source>&amp;Edit %1</source>
@@ -2615,7 +2615,7 @@ Es wurde keine Datei geschrieben; eine vorher vorhandene Datei dieses Namens ist
     </message>
     <message>
         <source>&amp;Southern Hemisphere</source>
-        <translation>Süd&amp;halbkugel</translation>
+        <translation>Südhalb&amp;kugel</translation>
     </message>
     <message>
         <source>Times in &amp;UTC</source>
@@ -2647,7 +2647,7 @@ Es wurde keine Datei geschrieben; eine vorher vorhandene Datei dieses Namens ist
     </message>
     <message>
         <source>Fu&amp;ll moons</source>
-        <translation>V&amp;ollmonde</translation>
+        <translation>Vo&amp;llmonde</translation>
     </message>
     <message>
         <source>&amp;Reminder</source>
@@ -2659,7 +2659,7 @@ Es wurde keine Datei geschrieben; eine vorher vorhandene Datei dieses Namens ist
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Export to Calendar…</source>

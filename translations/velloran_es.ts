@@ -1796,7 +1796,7 @@ Retry looks again, and saves only what is not saved yet, once the server answers
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2185,7 +2185,7 @@ Save what you typed as a new record, or leave it removed? What you typed stays i
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>.<byte value="xd"/>
@@ -2229,7 +2229,7 @@ Delete it all the same?</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
@@ -2389,7 +2389,7 @@ Do you want to add what you typed as a new entry?</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>&amp;Remove %1</source>
@@ -2401,7 +2401,7 @@ Do you want to add what you typed as a new entry?</source>
     </message>
     <message>
         <source>&amp;Open %1</source>
-        <translation>&amp;Abrir la sección %1</translation>
+        <translation>A&amp;brir la sección %1</translation>
     </message>
     <message>
         <source>&amp;Close %1</source>
@@ -2417,7 +2417,7 @@ Do you want to add what you typed as a new entry?</source>
     </message>
     <message>
         <source>&amp;Edit %1</source>
-        <translation>E&amp;ditar entrada (%1)</translation>
+        <translation>Edi&amp;tar entrada (%1)</translation>
     </message>
     <message>
         <source>Please Enter Keyword And Its Corresponding Meaning</source>
@@ -2505,7 +2505,7 @@ Remove it all the same?</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>Month calendar</source>
@@ -2611,7 +2611,7 @@ No se ha escrito ningún archivo; un archivo con ese nombre que ya existiera no 
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Año:</translation>
+        <translation>A&amp;ño:</translation>
     </message>
     <message>
         <source>&amp;Southern Hemisphere</source>
@@ -2627,7 +2627,7 @@ No se ha escrito ningún archivo; un archivo con ese nombre que ya existiera no 
     </message>
     <message>
         <source>&amp;From</source>
-        <translation>&amp;Desde</translation>
+        <translation>D&amp;esde</translation>
     </message>
     <message>
         <source>t&amp;o</source>
@@ -2643,11 +2643,11 @@ No se ha escrito ningún archivo; un archivo con ese nombre que ya existiera no 
     </message>
     <message>
         <source>&amp;New moons</source>
-        <translation>Lunas &amp;nuevas</translation>
+        <translation>Lunas nue&amp;vas</translation>
     </message>
     <message>
         <source>Fu&amp;ll moons</source>
-        <translation>Lunas &amp;llenas</translation>
+        <translation>Lunas lle&amp;nas</translation>
     </message>
     <message>
         <source>&amp;Reminder</source>

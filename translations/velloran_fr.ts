@@ -1757,7 +1757,7 @@ Retry looks again, and saves only what is not saved yet, once the server answers
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>Re&amp;chercher :</translation>
     </message>
     <message>
         <source>Keyword</source>
@@ -1769,7 +1769,7 @@ Retry looks again, and saves only what is not saved yet, once the server answers
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>Entries found</source>
@@ -1851,11 +1851,11 @@ Retry looks again, and saves only what is not saved yet, once the server answers
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>Re&amp;chercher :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2241,7 +2241,7 @@ La supprimer quand même ?</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>Manual page</source>
@@ -2401,7 +2401,7 @@ Voulez-vous ajouter ce que vous avez saisi comme nouvelle entrée ?</translation
     </message>
     <message>
         <source>&amp;Open %1</source>
-        <translation>&amp;Ouvrir la section %1</translation>
+        <translation>Ou&amp;vrir la section %1</translation>
     </message>
     <message>
         <source>&amp;Close %1</source>
@@ -2413,7 +2413,7 @@ Voulez-vous ajouter ce que vous avez saisi comme nouvelle entrée ?</translation
     </message>
     <message>
         <source>&amp;Add %1</source>
-        <translation>&amp;Ajouter une entrée (%1)</translation>
+        <translation>A&amp;jouter une entrée (%1)</translation>
     </message>
     <message>
         <source>&amp;Edit %1</source>
@@ -2611,7 +2611,7 @@ Aucun fichier n&apos;a été écrit ; un fichier de ce nom qui existait déjà e
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Année :</translation>
+        <translation>Ann&amp;ée :</translation>
     </message>
     <message>
         <source>&amp;Southern Hemisphere</source>
@@ -2627,7 +2627,7 @@ Aucun fichier n&apos;a été écrit ; un fichier de ce nom qui existait déjà e
     </message>
     <message>
         <source>&amp;From</source>
-        <translation>&amp;De</translation>
+        <translation>D&amp;e</translation>
     </message>
     <message>
         <source>t&amp;o</source>
@@ -2647,7 +2647,7 @@ Aucun fichier n&apos;a été écrit ; un fichier de ce nom qui existait déjà e
     </message>
     <message>
         <source>Fu&amp;ll moons</source>
-        <translation>P&amp;leines lunes</translation>
+        <translation>Ple&amp;ines lunes</translation>
     </message>
     <message>
         <source>&amp;Reminder</source>
@@ -2659,7 +2659,7 @@ Aucun fichier n&apos;a été écrit ; un fichier de ce nom qui existait déjà e
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>&amp;Export to Calendar…</source>

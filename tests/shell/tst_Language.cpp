@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
@@ -82,6 +83,41 @@ QStringList textsOf(const QWidget* window) {
         texts << action->text();
     }
     return texts;
+}
+// The Alt keys a window's menu bar and visible buttons and labels take, each said once for every two that share one.
+QStringList keysTakenTwice(const QWidget* window) {
+    static const QRegularExpression key(u"(?<!&)&([^&\\s])"_s);
+    QStringList texts;
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (const QAction* menu : bar->actions()) {
+            texts << (menu->isVisible() ? menu->text() : QString());
+        }
+    }
+    for (const QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisible()) {
+            continue;
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(child)) {
+            texts << button->text();
+        } else if (const auto* label = qobject_cast<const QLabel*>(child); label && label->buddy()) {
+            texts << label->text();
+        }
+    }
+    QHash<QChar, QString> taken;
+    QStringList clashes;
+    for (const QString& text : std::as_const(texts)) {
+        const QRegularExpressionMatch m = key.match(text);
+        if (!m.hasMatch()) {
+            continue;
+        }
+        const QChar letter = m.captured(1).at(0).toLower();
+        if (taken.contains(letter)) {
+            clashes << window->objectName() + u": \""_s + taken.value(letter) + u"\" and \""_s + text + u'"';
+        } else {
+            taken.insert(letter, text);
+        }
+    }
+    return clashes;
 }
 } // namespace
 
@@ -236,9 +272,13 @@ void tst_Language::everyWindow_showsNoTextTheLanguageTranslates() {
     const frmAbout about;
 
     QStringList shown = env.boxes.texts() + textsOf(&about);
+    QStringList clashes;
     for (const Form* form : Windows::LoadedForms()) {
         shown << textsOf(form->widget());
+        clashes << keysTakenTwice(form->widget());
     }
+    // Alt and a letter goes to one place: two of them in one window and the key only cycles between them.
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
     QStringList english;
     for (const QString& text : std::as_const(shown)) {
         if (translated.contains(text) && !translations.contains(text)) {
