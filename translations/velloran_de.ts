@@ -1950,7 +1950,7 @@ Bitte wählen Sie einen anderen Tag; der Eintrag wurde nicht gespeichert.</trans
     </message>
     <message>
         <source>Add New &amp;Record</source>
-        <translation><translation>Neuer &amp;Eintrag</translation>amp;Neuer Eintrag</translation>
+        <translation>&amp;Neuer Eintrag</translation>
     </message>
     <message>
         <source>Dowsing is one of the most ancient forms of divination and has been practised for around thousands of years, which detects things like underground water, hidden metal and treasures, oil, lost persons, etc. Quarrow is a divination software that allows you to keep a track of your different dowsing experiences in the form a dowsing diary. It helps you to know from a glance what customers you dowsed for, what were you trying to detect and other comments.</source>
