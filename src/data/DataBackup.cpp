@@ -2,6 +2,7 @@
 
 #include "core/Application.h"
 #include "core/Clock.h"
+#include "data/DataCatalog.h"
 #include "data/SqliteFiles.h"
 #include "data/WholeFile.h"
 
@@ -91,8 +92,9 @@ std::optional<QList<NotedFile>> readMarker(const QString& folder) {
     }
     QList<NotedFile> files = described.isEmpty() ? listed : described;
     // Only the program's own files are looked for, and only in the folder itself.
-    files.removeIf([](const NotedFile& file) {
-        return std::none_of(DataFiles().cbegin(), DataFiles().cend(),
+    const QList<DataFile> ours = DataFiles();
+    files.removeIf([&ours](const NotedFile& file) {
+        return std::none_of(ours.cbegin(), ours.cend(),
                             [&file](const DataFile& data) { return data.fileName == file.name; });
     });
     return files;
@@ -160,13 +162,15 @@ void removeUnfinished(const QString& parent) {
 
 } // namespace
 
-const QList<DataFile>& DataFiles() {
-    static const QList<DataFile> files{
-        {QStringLiteral("Dowsing.dll"), {QStringLiteral("Details")}},
-        {QStringLiteral("diary.dll"),
-         {QStringLiteral("tblspell"), QStringLiteral("tblincense"), QStringLiteral("tblrecipes"),
-          QStringLiteral("tblrituals")}},
-    };
+QList<DataFile> DataFiles() {
+    QList<DataFile> files;
+    for (const DataCatalog::File& file : DataCatalog::Files()) {
+        QStringList tables;
+        for (const DataCatalog::Table& table : file.tables) {
+            tables << table.name;
+        }
+        files.append({file.fileName, tables});
+    }
     return files;
 }
 

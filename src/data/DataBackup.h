@@ -16,8 +16,8 @@ struct DataFile {
     QString fileName;
     QStringList requiredTables; // a file without them is not the program's
 };
-// Dowsing.dll and diary.dll.
-const QList<DataFile>& DataFiles();
+// The files the tools keep in the data folder, as they describe them.
+QList<DataFile> DataFiles();
 
 // The note in every backup folder; a folder without it is refused by Restore.
 inline const QString MarkerName = QStringLiteral("Velloran backup.txt");

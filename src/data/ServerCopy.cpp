@@ -2,6 +2,7 @@
 
 #include "core/Application.h"
 #include "core/Services.h"
+#include "data/DataCatalog.h"
 #include "data/DataSource.h"
 #include "data/ServerSchema.h"
 #include "data/ServerSource.h"
@@ -28,20 +29,13 @@ struct CopiedTable {
     QStringList columns;
 };
 
-const QList<CopiedTable>& copiedTables() {
-    static const QList<CopiedTable> tables = [] {
-        QList<CopiedTable> list{
-            {QStringLiteral("Dowsing.dll"), QStringLiteral("details"),
-             QStringLiteral("Date,Name,Address,City,State,Pin,Phone_No,Email,Time_Dowsing_Occured,Dowsing_Tool,"
-                            "Item_Dowsing_For,Location_Dowsing_Occured,Notes,IdNumber")
-                 .split(QLatin1Char(','))}};
-        for (const char* section : {"tblspell", "tblincense", "tblrecipes", "tblrituals"}) {
-            list.append({QStringLiteral("diary.dll"),
-                         QLatin1String(section),
-                         {QStringLiteral("keyword"), QStringLiteral("meaning"), QStringLiteral("\"Index\"")}});
+QList<CopiedTable> copiedTables() {
+    QList<CopiedTable> tables;
+    for (const DataCatalog::File& file : DataCatalog::Files()) {
+        for (const DataCatalog::Table& table : file.tables) {
+            tables.append({file.fileName, table.name, table.columns});
         }
-        return list;
-    }();
+    }
     return tables;
 }
 
@@ -61,9 +55,8 @@ QString why(const QString& what, const QSqlError& error) {
     return what + QStringLiteral(": ") + StoreError::fromSql({}, error).why;
 }
 
-QString schemaOf(const QString& file) {
-    QFile schema(file == QLatin1String("Dowsing.dll") ? QStringLiteral(":/velloran/schemas/Dowsing.sql")
-                                                      : QStringLiteral(":/velloran/schemas/diary.sql"));
+QString schemaOf(const DataCatalog::File& file) {
+    QFile schema(file.emptyFileSchema);
     return schema.open(QIODevice::ReadOnly) ? QString::fromUtf8(schema.readAll()) : QString();
 }
 
@@ -100,7 +93,12 @@ QString FilesToServer(const QString& folder, bool replace) {
     QSqlQuery q(*db);
     QStringList first{QStringLiteral("SET LOCAL statement_timeout = 0"), ServerSchema::QuietlyStatement};
     if (replace) {
-        first << QStringLiteral("TRUNCATE details, detailswords, tblspell, tblincense, tblrecipes, tblrituals");
+        // With what refers to them: the words the server keeps of each record.
+        QStringList tables;
+        for (const CopiedTable& table : copiedTables()) {
+            tables << table.table;
+        }
+        first << QStringLiteral("TRUNCATE %1 CASCADE").arg(tables.join(QStringLiteral(", ")));
     }
     for (const QString& statement : first) {
         if (!transaction.begun() || !q.exec(statement)) {
@@ -184,8 +182,8 @@ QString ServerToFiles(const QString& folder) {
         return db.error().text();
     }
     const ServerSource::LongCalls patient(ServerSource::of(*CurrentServices().sharedDatabase));
-    for (const QString& file : {QStringLiteral("Dowsing.dll"), QStringLiteral("diary.dll")}) {
-        const QString path = QDir(folder).filePath(file);
+    for (const DataCatalog::File& file : DataCatalog::Files()) {
+        const QString path = QDir(folder).filePath(file.fileName);
         if (const StoreError made = CreateDatabase(path, schemaOf(file)); made.failed()) {
             return made.text();
         }

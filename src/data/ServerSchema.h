@@ -13,17 +13,18 @@ inline const QString Channel = QStringLiteral("velloran");
 
 // The statements that bring a database from version i to version i + 1, for each i; the last version is the one this
 // program reads and writes.
-const QList<QStringList>& Migrations();
+QList<QStringList> Migrations();
 inline int CurrentVersion() {
     return int(Migrations().size());
 }
 
-// The tables whose rows the program keeps, with their key columns as the triggers name them.
+// The tables whose rows the program keeps (as the tools describe them), with their key columns as the triggers name
+// them.
 struct KeptTable {
     QString name; // in lower case, as the server folds it
     QString key;
 };
-const QList<KeptTable>& KeptTables();
+QList<KeptTable> KeptTables();
 
 // Said before statements that change many rows at once (a copy, a restore): the triggers then leave the counts and
 // the notices alone, and the statement that ends the work recounts and tells every listener once.

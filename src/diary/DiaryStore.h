@@ -57,6 +57,8 @@ class DiaryStore {
     int busyTimeout() const { return busyTimeoutMs_; }
     // The section's table, as change notices name it.
     static QString tableName(DiarySection section);
+    // Tells the data room what diary.dll holds and how a shared database keeps it; done as the program loads.
+    static bool DescribeData();
 
     // Every row of the section, in list order.
     StoreResult<QList<DiaryEntry>> entries(DiarySection section);

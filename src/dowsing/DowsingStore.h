@@ -35,6 +35,8 @@ class DowsingStore {
     static constexpr const char* FileName = "Dowsing.dll";
     static constexpr const char* Table = "Details";
     static QString filePathIn(const QString& folder);
+    // Tells the data room what Dowsing.dll holds and how a shared database keeps it; done as the program loads.
+    static bool DescribeData();
 
     explicit DowsingStore(QString filePath);
 

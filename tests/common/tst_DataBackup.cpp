@@ -1,6 +1,7 @@
 #include "core/Application.h"
 #include "data/DataBackup.h"
 #include "data/SqliteFiles.h"
+#include "support/TestDataFiles.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -84,6 +85,7 @@ class tst_DataBackup : public QObject {
 };
 
 void tst_DataBackup::init() {
+    DescribeTestDataFiles();
     env = std::make_unique<TestEnvironment>();
     {
         Sql d(dowsing());

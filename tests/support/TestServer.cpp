@@ -1,6 +1,7 @@
 #include "support/TestServer.h"
 
 #include "data/DataSource.h"
+#include "data/ServerSchema.h"
 #include "data/ServerSource.h"
 
 #include <QAtomicInteger>
@@ -172,8 +173,12 @@ std::optional<SharedDatabase> Database() {
         made = true;
         return empty;
     }
-    if (!AsSuperuser(name, {QStringLiteral("TRUNCATE details, tblspell, tblincense, tblrecipes, tblrituals RESTART "
-                                           "IDENTITY CASCADE")})) {
+    QStringList tables;
+    for (const ServerSchema::KeptTable& table : ServerSchema::KeptTables()) {
+        tables << table.name;
+    }
+    if (!AsSuperuser(name,
+                     {QStringLiteral("TRUNCATE %1 RESTART IDENTITY CASCADE").arg(tables.join(QStringLiteral(", ")))})) {
         return std::nullopt;
     }
     return address(name);

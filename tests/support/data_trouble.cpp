@@ -5,6 +5,7 @@
 #include "data/DataBackup.h"
 #include "data/Database.h"
 #include "data/WholeFile.h"
+#include "support/TestDataFiles.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    DescribeTestDataFiles();
     const QStringList a = app.arguments().mid(1);
     const QString op = a.value(0);
     QString said;

@@ -5,6 +5,8 @@
 #include "data/DataSource.h"
 #include "data/ServerCopy.h"
 #include "data/ServerSource.h"
+#include "diary/DiaryStore.h"
+#include "dowsing/DowsingStore.h"
 #include "support/TestServer.h"
 #include "support/TestSupport.h"
 #include "ui/FileDialogs.h"
@@ -43,6 +45,9 @@ class tst_SharedDatabase : public QObject {
 };
 
 void tst_SharedDatabase::init() {
+    // What the copies and schemas hold comes from the tools, as in the program.
+    DowsingStore::DescribeData();
+    DiaryStore::DescribeData();
     env = std::make_unique<TestEnvironment>();
     DataSource::closeAll();
     // Reading addresses needs no server.
