@@ -23,6 +23,8 @@ QString DrawSheets(DowsingStore& store, QPagedPaintDevice& device);
 QString WritePdf(DowsingStore& store, const QString& path);
 
 void ExportCsv(QWidget* parent);
+// Asks for a CSV file and opens the import window over it; what it imports the frame can undo.
+void ImportCsv(MDIDowsingForm1* frame);
 void ExportPdf(QWidget* parent);
 void PreviewRecords(QWidget* parent);
 void PreviewSheet(QWidget* parent);
@@ -31,6 +33,7 @@ namespace Texts {
 QString Menu();
 QString Find();
 QString ExportCsv();
+QString ImportCsv();
 QString ExportPdf();
 QString PreviewRecords();
 QString PreviewSheet();
