@@ -386,13 +386,13 @@ void frmImportCsv::import() {
             problems_->addItem(tr("Line %1: %2").arg(QString::number(fault.line), fault.reason));
         }
         if (scan->faulty > scan->faults.size()) {
-            problems_->addItem(tr("… and %n more", nullptr, int(scan->faulty - scan->faults.size())));
+            problems_->addItem(tr("… %1 more").arg(scan->faulty - scan->faults.size()));
         }
         problemsLabel_->show();
         problems_->show();
         const QString question =
-            tr("%n line(s) of the file cannot be stored as they stand; the window lists them with the reason.", nullptr,
-               int(scan->faulty)) +
+            tr("Lines of the file that cannot be stored as they stand: %1. The window lists them with the reason.")
+                .arg(scan->faulty) +
             QStringLiteral("\r\n\r\n") +
             tr("Leave them out and import the other rows? No stops the import, and nothing is stored.");
         if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes) {
@@ -415,12 +415,12 @@ void frmImportCsv::import() {
         say(stopped ? tr("The import was cancelled; nothing was stored.") : outcome.error().text());
         return;
     }
-    QStringList said{tr("%n row(s) added.", nullptr, int(outcome->added))};
+    QStringList said{tr("Rows added: %1.").arg(outcome->added)};
     if (outcome->stored > 0) {
-        said << tr("%n row(s) left out as they were stored already.", nullptr, int(outcome->stored));
+        said << tr("Left out as stored already: %1.").arg(outcome->stored);
     }
     if (outcome->faulty > 0) {
-        said << tr("%n line(s) left out as they could not be stored.", nullptr, int(outcome->faulty));
+        said << tr("Left out as they could not be stored: %1.").arg(outcome->faulty);
     }
     say(said.join(QLatin1Char(' ')));
     importButton_->setEnabled(false);
@@ -451,21 +451,19 @@ bool frmImportCsv::UndoImport(const CsvImport::Imported& imported, QWidget* pare
         return false;
     }
     if (look->unchanged == 0) {
-        MsgBox(tr("None of the %n row(s) imported from %1 is as it was imported: each was changed or removed since. "
-                  "Nothing was removed.",
-                  nullptr, int(imported.added()))
+        MsgBox(tr("None of the rows imported from %1 is as it was imported: each was changed or removed since. "
+                  "Nothing was removed.")
                    .arg(imported.fileName),
                MsgButtons::Ok, MsgIcon::Information, parent);
         return true;
     }
     if (look->changed > 0 || look->gone > 0) {
+        //: The numbers of rows imported, changed since and removed since, the file, and the number unchanged.
         const QString question =
-            tr("Of the %n row(s) imported from %1, some were changed or removed since:", nullptr, int(imported.added()))
-                .arg(imported.fileName) +
-            QStringLiteral("\r\n") + tr("%n changed,", nullptr, int(look->changed)) + QLatin1Char(' ') +
-            tr("%n removed.", nullptr, int(look->gone)) + QStringLiteral("\r\n\r\n") +
-            tr("Remove the %n row(s) that are as they were imported, and keep the changed ones?", nullptr,
-               int(look->unchanged));
+            tr("Rows imported from %4: %1. Changed since: %2; removed since: %3.\r\n\r\nRemove the "
+               "%5 that are still as they were imported, and keep the changed ones?")
+                .arg(QString::number(imported.added()), QString::number(look->changed), QString::number(look->gone),
+                     imported.fileName, QString::number(look->unchanged));
         if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, parent) != MsgResult::Yes) {
             return false;
         }
@@ -485,8 +483,8 @@ bool frmImportCsv::UndoImport(const CsvImport::Imported& imported, QWidget* pare
     }
     if (undone->changed > look->changed) {
         // Changed by someone else between the look and the removal: kept, and said.
-        MsgBox(tr("%n row(s) changed meanwhile were kept.", nullptr, int(undone->changed)), MsgButtons::Ok,
-               MsgIcon::Information, parent);
+        MsgBox(tr("Rows changed meanwhile, and kept: %1.").arg(undone->changed), MsgButtons::Ok, MsgIcon::Information,
+               parent);
     }
     return true;
 }

@@ -187,7 +187,8 @@ void tst_frmImportCsv::import_storesTheFileWholeOrNothing() {
     if (expected == before) {
         QCOMPARE(FileHash(w->path()), fileBefore);
     } else {
-        QVERIFY2(said.startsWith(QString::number(expected.size() - before.size())), qPrintable(said));
+        QVERIFY2(said.startsWith(QStringLiteral("Rows added: %1.").arg(expected.size() - before.size())),
+                 qPrintable(said));
     }
     CloseImportWindow(window);
 }
