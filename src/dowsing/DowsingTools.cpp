@@ -115,8 +115,9 @@ void exportTo(QWidget* parent, const QString& filter, const QString& suffix,
         Texts::Exported, Texts::NotExported);
 }
 
-// The records' table as the import window fills it: every column but the number, which the file hands out.
-CsvImport::Target recordsTarget(const std::shared_ptr<DowsingStore>& store) {
+} // namespace
+
+CsvImport::Target RecordsTarget(const std::shared_ptr<DowsingStore>& store) {
     CsvImport::Target target;
     target.title = Texts::RecordsTitle();
     target.table = QString::fromLatin1(DowsingStore::Table);
@@ -134,8 +135,6 @@ CsvImport::Target recordsTarget(const std::shared_ptr<DowsingStore>& store) {
     target.open = [store] { return store->database(); };
     return target;
 }
-
-} // namespace
 
 QString WriteCsv(DowsingStore& store, const QString& path) {
     return WriteFileInPieces(path, [&](QFileDevice& file) {
@@ -217,7 +216,7 @@ void ImportCsv(MDIDowsingForm1* frame) {
     }
     const QPointer<MDIDowsingForm1> undoneFrom(frame);
     frmImportCsv::ChooseAndShow(
-        recordsTarget(store),
+        RecordsTarget(store),
         [undoneFrom](std::shared_ptr<CsvImport::Imported> imported) {
             if (undoneFrom) {
                 undoneFrom->NoteImported(std::move(imported));

@@ -2,13 +2,17 @@
 #include "dowsing/MDIDowsingForm1.h"
 #include "support/DowsingWorld.h"
 #include "support/ImportTestSupport.h"
+#include "support/TestServer.h"
 
+#include <QSqlDriver>
 #include <QTemporaryDir>
 
-// Records brought in from spreadsheet files through the frame's Tools menu, and taken out again by Undo.
+// Records brought in from spreadsheet files through the frame's Tools menu, and taken out again by Undo, in the
+// files and in the shared database.
 class tst_frmImportCsv : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase_data() { AddPlaceRows(); }
     void init();
     void cleanup();
     void import_storesTheFileWholeOrNothing_data();
@@ -21,8 +25,15 @@ class tst_frmImportCsv : public QObject {
     QList<QStringList> records() const;
     frmImportCsv* open(const QString& file) const;
 
+    // Over the server: the notices another copy of the program hears from another session, and whether the kept
+    // count of the records still counts them.
+    void listenElsewhere();
+    void checkCountOnServer();
+
     std::unique_ptr<DowsingWorld> w;
+    std::unique_ptr<RawDatabase> elsewhere;
     MDIDowsingForm1* frame = nullptr;
+    int notices = 0;
 };
 
 namespace {
@@ -64,13 +75,36 @@ QList<DowsingRecord> awkwardRecords() {
 void tst_frmImportCsv::init() {
     w = std::make_unique<DowsingWorld>();
     QVERIFY(w->ready);
+    if (!PutPlaceOfRowInForce(w->services)) {
+        TEST_SERVER_OR_SKIP("the server's rows");
+    }
     QVERIFY(w->wizard());
     frame = Windows::Loaded<MDIDowsingForm1>();
     QVERIFY(frame);
 }
 
 void tst_frmImportCsv::cleanup() {
+    elsewhere.reset();
     w.reset();
+    DataSource::closeAll();
+}
+
+void tst_frmImportCsv::listenElsewhere() {
+    notices = 0;
+    if (!RowIsOnServer()) {
+        return;
+    }
+    elsewhere = std::make_unique<RawDatabase>(w->path());
+    QSqlDriver* driver = elsewhere->db().driver();
+    QVERIFY(driver->subscribeToNotification(QStringLiteral("velloran")));
+    connect(driver, &QSqlDriver::notification, this, [this] { ++notices; });
+}
+
+void tst_frmImportCsv::checkCountOnServer() {
+    if (RowIsOnServer()) {
+        QCOMPARE(elsewhere->column(QStringLiteral("SELECT rows FROM velloran_counts WHERE tablename = 'details'")),
+                 elsewhere->column(QStringLiteral("SELECT count(*) FROM details")));
+    }
 }
 
 QList<QStringList> tst_frmImportCsv::records() const {
@@ -153,6 +187,7 @@ void tst_frmImportCsv::import_storesTheFileWholeOrNothing() {
     }
     const QList<QStringList> before = records();
     const QByteArray fileBefore = FileHash(w->path());
+    listenElsewhere();
 
     frmImportCsv* window = open(path);
     QVERIFY(window);
@@ -184,9 +219,14 @@ void tst_frmImportCsv::import_storesTheFileWholeOrNothing() {
     }
     expected << added;
     QCOMPARE(records(), expected);
+    checkCountOnServer();
     if (expected == before) {
         QCOMPARE(FileHash(w->path()), fileBefore);
     } else {
+        // Another copy hears of the whole file at once, not of each row.
+        if (RowIsOnServer()) {
+            QTRY_COMPARE(notices, 1);
+        }
         QVERIFY2(said.startsWith(QStringLiteral("Rows added: %1.").arg(expected.size() - before.size())),
                  qPrintable(said));
     }
@@ -222,12 +262,13 @@ void tst_frmImportCsv::undo_takesOutWhatCameInUnlessChangedSince() {
     PressImport(window);
     CloseImportWindow(window);
     QCOMPARE(records().size(), 3);
+    listenElsewhere();
     auto* undo = Control<QAction>(frame, "mnuUndo");
     auto* undoImport = Control<QAction>(frame, "mnuUndoImport");
     QCOMPARE(undo->text(), QStringLiteral("&Undo Import of “import-records-de.csv”"));
     QVERIFY(undoImport->isEnabled());
     QVERIFY(w->exec(QStringLiteral("UPDATE Details SET Notes = 'edited' WHERE IdNumber IN (SELECT IdNumber FROM "
-                                   "Details WHERE IdNumber > 1 ORDER BY IdNumber LIMIT %1)")
+                                   "Details WHERE Name <> 'KEPT' ORDER BY IdNumber LIMIT %1)")
                         .arg(changedSince)));
     if (answer >= 0) {
         w->boxes.answer(MsgResult(answer));
@@ -240,6 +281,11 @@ void tst_frmImportCsv::undo_takesOutWhatCameInUnlessChangedSince() {
         names << record.at(1);
     }
     QCOMPARE(names, left);
+    checkCountOnServer();
+    if (RowIsOnServer()) {
+        // The change behind the program's back, and the removal if one was made: one notice each.
+        QTRY_COMPARE(notices, changedSince + (names.size() < 3 ? 1 : 0));
+    }
     QCOMPARE(undoImport->isEnabled(), undoLeft);
     QCOMPARE(undo->isEnabled(), undoLeft);
 }
