@@ -2279,7 +2279,7 @@ Trotzdem löschen?</translation>
     <message>
         <source>Import into %1 – %2</source>
         <extracomment>The import window&apos;s title: what the rows go into, and the file.</extracomment>
-        <translation>„%1“ ist kein Datum der Form %2 (%3)</translation>
+        <translation>Importieren in %1 – %2</translation>
     </message>
     <message>
         <source>File: %1</source>

@@ -2279,7 +2279,7 @@ Delete it all the same?</source>
     <message>
         <source>Import into %1 – %2</source>
         <extracomment>The import window&apos;s title: what the rows go into, and the file.</extracomment>
-        <translation>«%1» no es una fecha de la forma %2 (%3)</translation>
+        <translation>Importar en %1 – %2</translation>
     </message>
     <message>
         <source>File: %1</source>

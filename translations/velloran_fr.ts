@@ -2279,7 +2279,7 @@ La supprimer quand même ?</translation>
     <message>
         <source>Import into %1 – %2</source>
         <extracomment>The import window&apos;s title: what the rows go into, and the file.</extracomment>
-        <translation>« %1 » n’est pas une date de la forme %2 (%3)</translation>
+        <translation>Importer dans %1 – %2</translation>
     </message>
     <message>
         <source>File: %1</source>

@@ -143,6 +143,8 @@ frmImportCsv::frmImportCsv(CsvImport::Target target, QString path, ImportedHandl
     previewLabel->setBuddy(preview_);
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->setTabKeyNavigation(false);
+    // A date in words and a long text keep to one line, as the grid shows them.
+    preview_->setWordWrap(false);
     QStringList captions;
     for (const CsvImport::Field& field : target_.fields) {
         captions << field.caption;
@@ -170,7 +172,7 @@ frmImportCsv::frmImportCsv(CsvImport::Target target, QString path, ImportedHandl
 
     auto* buttons = new QDialogButtonBox(this);
     importButton_ = named(buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole), QStringLiteral("cmdImport"));
-    cancelButton_ = named(buttons->addButton(QDialogButtonBox::Cancel), QStringLiteral("cmdCancel"));
+    cancelButton_ = named(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), QStringLiteral("cmdCancel"));
     importButton_->setDefault(true);
     column->addWidget(buttons);
 
@@ -351,6 +353,12 @@ void frmImportCsv::showPreview() {
         }
     }
     preview_->setVerticalHeaderLabels(lines);
+    preview_->resizeColumnsToContents();
+    // A long note would otherwise push every other field out of sight.
+    constexpr int kWidest = 320;
+    for (int c = 0; c < preview_->columnCount(); ++c) {
+        preview_->setColumnWidth(c, std::min(preview_->columnWidth(c), kWidest));
+    }
 }
 
 void frmImportCsv::say(const QString& text) {
