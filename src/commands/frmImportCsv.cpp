@@ -31,7 +31,7 @@ template <class W> W* named(W* widget, const QString& name) {
 }
 
 // Enough of the file for its format to be guessed, and far less than the preview would take of a large one.
-constexpr qint64 kGuessBytes = 64 * 1024;
+constexpr qint64 kGuessBytes = qint64(64) * 1024;
 // The fields' column lists stand in rows of so many.
 constexpr int kColumnListsPerRow = 3;
 
@@ -124,18 +124,18 @@ frmImportCsv::frmImportCsv(CsvImport::Target target, QString path, ImportedHandl
     column->addWidget(format);
 
     auto* fields = named(new QGroupBox(tr("Column of the file for each field"), this), QStringLiteral("grpColumns"));
-    auto* fieldGrid = new QGridLayout(fields);
-    for (qsizetype i = 0; i < target_.fields.size(); ++i) {
+    auto* fieldGrid = new QGridLayout();
+    for (int i = 0; i < int(target_.fields.size()); ++i) {
         auto* list = named(new QComboBox(fields), QStringLiteral("cmbColumn_%1").arg(i));
         auto* label = new QLabel(target_.fields.at(i).caption + QLatin1Char(':'), fields);
         label->setBuddy(list);
-        const int row = int(i) / kColumnListsPerRow;
-        const int pair = int(i) % kColumnListsPerRow;
-        fieldGrid->addWidget(label, row, pair * 2);
-        fieldGrid->addWidget(list, row, pair * 2 + 1);
+        const int pair = i % kColumnListsPerRow;
+        fieldGrid->addWidget(label, i / kColumnListsPerRow, pair * 2);
+        fieldGrid->addWidget(list, i / kColumnListsPerRow, pair * 2 + 1);
         fieldGrid->setColumnStretch(pair * 2 + 1, 1);
         columnLists_ << list;
     }
+    fields->setLayout(fieldGrid);
     column->addWidget(fields);
 
     auto* previewLabel = new QLabel(tr("The first rows, as they will be &stored:"), this);
