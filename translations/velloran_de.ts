@@ -107,6 +107,66 @@ Alle Benutzer der Datenbank sehen danach die der Sicherung.</translation>
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>the import was cancelled; nothing was stored</source>
+        <translation>der Import wurde abgebrochen; nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The imported rows could not be read</source>
+        <translation>Die importierten Zeilen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The rows already stored could not be read</source>
+        <translation>Die bereits gespeicherten Zeilen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>“%1” is no date of the form %2 (%3)</source>
+        <extracomment>A line&apos;s fault: the date, the form dates are read in, and the field.</extracomment>
+        <translation>„%1“ ist kein Datum der Form %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 holds a null character, which the database cannot keep</source>
+        <translation>%1 enthält ein Nullzeichen, das die Datenbank nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the database keeps (a billion bytes)</source>
+        <translation>%1 ist länger, als die Datenbank speichert (eine Milliarde Bytes)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be imported</source>
+        <translation>Die Datei %1 konnte nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>The import could not begin</source>
+        <translation>Der Import konnte nicht beginnen</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the file was imported</source>
+        <translation>Der Server hat nicht gesagt, ob die Datei importiert wurde</translation>
+    </message>
+    <message>
+        <source>not every row was added</source>
+        <translation>nicht jede Zeile wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The import of %1 could not be undone</source>
+        <translation>Der Import von %1 konnte nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <source>The import could not be undone</source>
+        <translation>Der Import konnte nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the import was undone</source>
+        <translation>Der Server hat nicht gesagt, ob der Import rückgängig gemacht wurde</translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <source>Field %1 holds bytes that are not %2 text.</source>
@@ -474,6 +534,18 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
         <translation>Der Bereich konnte nicht nach %1 exportiert werden.<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>&amp;Import Section from CSV…</source>
+        <translation>Bereich aus CSV &amp;importieren…</translation>
+    </message>
 </context>
 <context>
     <name>DowsingEntryRules</name>
@@ -804,6 +876,10 @@ Sollen sie auf den neuesten Stand gebracht werden? Frühere Versionen von Vellor
     <message>
         <source>Open a record on the record sheet first.</source>
         <translation>Öffnen Sie zuerst einen Eintrag im Eintragsblatt.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Records from CSV…</source>
+        <translation>Einträge aus CSV &amp;importieren…</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2268,211 @@ Ihre Eingaben als neuen Eintrag speichern oder ihn entfernt lassen? Ihre Eingabe
 Delete it all the same?</source>
         <translation>.<byte value="xd"/>
 Trotzdem löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportCsv</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import into %1 – %2</source>
+        <extracomment>The import window&apos;s title: what the rows go into, and the file.</extracomment>
+        <translation>Importieren in %1 – %2</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>File format</source>
+        <translation>Dateiformat</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Double quote (&quot;)</source>
+        <translation>Doppeltes Anführungszeichen (&quot;)</translation>
+    </message>
+    <message>
+        <source>Single quote (&apos;)</source>
+        <translation>Einfaches Anführungszeichen (&apos;)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>UTF-8 with BOM</source>
+        <translation>UTF-8 mit BOM</translation>
+    </message>
+    <message>
+        <source>UTF-16 LE with BOM</source>
+        <translation>UTF-16 LE mit BOM</translation>
+    </message>
+    <message>
+        <source>UTF-16 BE with BOM</source>
+        <translation>UTF-16 BE mit BOM</translation>
+    </message>
+    <message>
+        <source>%1 (your short date)</source>
+        <translation>%1 (Ihr kurzes Datum)</translation>
+    </message>
+    <message>
+        <source>First row &amp;names the columns</source>
+        <translation>Erste Zeile &amp;benennt die Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes:</source>
+        <translation>&amp;Anführungszeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Datumsangaben:</translation>
+    </message>
+    <message>
+        <source>Column of the file for each field</source>
+        <translation>Spalte der Datei für jedes Feld</translation>
+    </message>
+    <message>
+        <source>The first rows, as they will be &amp;stored:</source>
+        <translation>Die ersten Zeilen, wie sie &amp;gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>&amp;Leave out rows that are stored already (every field the same)</source>
+        <translation>Bereits gespeicherte Zeilen aus&amp;lassen (jedes Feld gleich)</translation>
+    </message>
+    <message>
+        <source>&amp;Lines that cannot be stored as they stand:</source>
+        <translation>&amp;Zeilen, die so nicht gespeichert werden können:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Import of “%1”</source>
+        <translation>Import von „%1“ &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Import</source>
+        <translation>Import rückgängig &amp;machen</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1 (column %2)</source>
+        <translation>%1 (Spalte %2)</translation>
+    </message>
+    <message>
+        <source>Choose the file&apos;s column for at least one field.</source>
+        <translation>Wählen Sie für mindestens ein Feld die Spalte der Datei.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen…</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing was stored.</source>
+        <translation>Der Import wurde abgebrochen; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Leave them out and import the other rows? No stops the import, and nothing is stored.</source>
+        <translation>Sollen sie ausgelassen und die anderen Zeilen importiert werden? Nein bricht den Import ab, und nichts wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>The import was stopped; nothing was stored.</source>
+        <translation>Der Import wurde angehalten; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>%1 wird importiert…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Looking at the rows imported from %1…</source>
+        <translation>Die aus %1 importierten Zeilen werden geprüft…</translation>
+    </message>
+    <message>
+        <source>Removing the rows imported from %1…</source>
+        <translation>Die aus %1 importierten Zeilen werden entfernt…</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 weitere</translation>
+    </message>
+    <message>
+        <source>Lines of the file that cannot be stored as they stand: %1. The window lists them with the reason.</source>
+        <translation>Zeilen der Datei, die so nicht gespeichert werden können: %1. Das Fenster listet sie mit dem Grund auf.</translation>
+    </message>
+    <message>
+        <source>Rows added: %1.</source>
+        <translation>Hinzugefügte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Left out as stored already: %1.</source>
+        <translation>Ausgelassen, da bereits gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>Left out as they could not be stored: %1.</source>
+        <translation>Ausgelassen, da nicht speicherbar: %1.</translation>
+    </message>
+    <message>
+        <source>None of the rows imported from %1 is as it was imported: each was changed or removed since. Nothing was removed.</source>
+        <translation>Keine der aus %1 importierten Zeilen ist so, wie sie importiert wurde: jede wurde seitdem geändert oder entfernt. Nichts wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Rows imported from %4: %1. Changed since: %2; removed since: %3.<byte value="xd"/>
+<byte value="xd"/>
+Remove the %5 that are still as they were imported, and keep the changed ones?</source>
+        <extracomment>The numbers of rows imported, changed since and removed since, the file, and the number unchanged.</extracomment>
+        <translation>Aus %4 importierte Zeilen: %1. Seitdem geändert: %2; seitdem entfernt: %3.<byte value="xd"/>
+<byte value="xd"/>
+Sollen die %5 entfernt werden, die noch so sind, wie sie importiert wurden, und die geänderten bleiben?</translation>
+    </message>
+    <message>
+        <source>Rows changed meanwhile, and kept: %1.</source>
+        <translation>Zwischenzeitlich geänderte und behaltene Zeilen: %1.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,66 @@ Todos los usuarios de la base de datos verán los de la copia de seguridad.</tra
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>the import was cancelled; nothing was stored</source>
+        <translation>la importación se canceló; no se guardó nada</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>No se pudo leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The imported rows could not be read</source>
+        <translation>No se pudieron leer las filas importadas</translation>
+    </message>
+    <message>
+        <source>The rows already stored could not be read</source>
+        <translation>No se pudieron leer las filas ya guardadas</translation>
+    </message>
+    <message>
+        <source>“%1” is no date of the form %2 (%3)</source>
+        <extracomment>A line&apos;s fault: the date, the form dates are read in, and the field.</extracomment>
+        <translation>«%1» no es una fecha de la forma %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 holds a null character, which the database cannot keep</source>
+        <translation>%1 contiene un carácter nulo, que la base de datos no puede guardar</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the database keeps (a billion bytes)</source>
+        <translation>%1 es más largo de lo que guarda la base de datos (mil millones de bytes)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be imported</source>
+        <translation>No se pudo importar el archivo %1</translation>
+    </message>
+    <message>
+        <source>The import could not begin</source>
+        <translation>La importación no pudo comenzar</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the file was imported</source>
+        <translation>El servidor no dijo si el archivo se importó</translation>
+    </message>
+    <message>
+        <source>not every row was added</source>
+        <translation>no se añadieron todas las filas</translation>
+    </message>
+    <message>
+        <source>The import of %1 could not be undone</source>
+        <translation>No se pudo deshacer la importación de %1</translation>
+    </message>
+    <message>
+        <source>The import could not be undone</source>
+        <translation>No se pudo deshacer la importación</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the import was undone</source>
+        <translation>El servidor no dijo si la importación se deshizo</translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <source>Field %1 holds bytes that are not %2 text.</source>
@@ -474,6 +534,18 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
         <translation>No se pudo exportar la sección a %1.<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Palabra clave</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>&amp;Import Section from CSV…</source>
+        <translation>&amp;Importar sección desde CSV…</translation>
+    </message>
 </context>
 <context>
     <name>DowsingEntryRules</name>
@@ -804,6 +876,10 @@ Bring them up to date? Earlier versions of Velloran cannot use them after that.<
     <message>
         <source>Open a record on the record sheet first.</source>
         <translation>Abra primero un registro en la hoja del registro.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Records from CSV…</source>
+        <translation>&amp;Importar registros desde CSV…</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2268,211 @@ Save what you typed as a new record, or leave it removed? What you typed stays i
 Delete it all the same?</source>
         <translation>.<byte value="xd"/>
 ¿Eliminarlo de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportCsv</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import into %1 – %2</source>
+        <extracomment>The import window&apos;s title: what the rows go into, and the file.</extracomment>
+        <translation>Importar en %1 – %2</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>File format</source>
+        <translation>Formato del archivo</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto y coma</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Double quote (&quot;)</source>
+        <translation>Comilla doble (&quot;)</translation>
+    </message>
+    <message>
+        <source>Single quote (&apos;)</source>
+        <translation>Comilla simple (&apos;)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>UTF-8 with BOM</source>
+        <translation>UTF-8 con BOM</translation>
+    </message>
+    <message>
+        <source>UTF-16 LE with BOM</source>
+        <translation>UTF-16 LE con BOM</translation>
+    </message>
+    <message>
+        <source>UTF-16 BE with BOM</source>
+        <translation>UTF-16 BE con BOM</translation>
+    </message>
+    <message>
+        <source>%1 (your short date)</source>
+        <translation>%1 (su fecha corta)</translation>
+    </message>
+    <message>
+        <source>First row &amp;names the columns</source>
+        <translation>La primera fila &amp;nombra las columnas</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Separador:</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes:</source>
+        <translation>&amp;Comillas:</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Codificación:</translation>
+    </message>
+    <message>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Fechas:</translation>
+    </message>
+    <message>
+        <source>Column of the file for each field</source>
+        <translation>Columna del archivo para cada campo</translation>
+    </message>
+    <message>
+        <source>The first rows, as they will be &amp;stored:</source>
+        <translation>Las primeras filas, tal como se &amp;guardarán:</translation>
+    </message>
+    <message>
+        <source>&amp;Leave out rows that are stored already (every field the same)</source>
+        <translation>&amp;Omitir las filas ya guardadas (todos los campos iguales)</translation>
+    </message>
+    <message>
+        <source>&amp;Lines that cannot be stored as they stand:</source>
+        <translation>Líneas que no se pueden guardar &amp;tal como están:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Importar desde CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Import of “%1”</source>
+        <translation>&amp;Deshacer la importación de «%1»</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Import</source>
+        <translation>Deshacer la i&amp;mportación</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>No se pudo leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>%1 (column %2)</source>
+        <translation>%1 (columna %2)</translation>
+    </message>
+    <message>
+        <source>Choose the file&apos;s column for at least one field.</source>
+        <translation>Elija la columna del archivo para al menos un campo.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Leyendo %1…</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing was stored.</source>
+        <translation>La importación se canceló; no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Leave them out and import the other rows? No stops the import, and nothing is stored.</source>
+        <translation>¿Omitirlas e importar las demás filas? No detiene la importación y no se guarda nada.</translation>
+    </message>
+    <message>
+        <source>The import was stopped; nothing was stored.</source>
+        <translation>La importación se detuvo; no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importando %1…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Looking at the rows imported from %1…</source>
+        <translation>Revisando las filas importadas de %1…</translation>
+    </message>
+    <message>
+        <source>Removing the rows imported from %1…</source>
+        <translation>Quitando las filas importadas de %1…</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 más</translation>
+    </message>
+    <message>
+        <source>Lines of the file that cannot be stored as they stand: %1. The window lists them with the reason.</source>
+        <translation>Líneas del archivo que no se pueden guardar tal como están: %1. La ventana las enumera con el motivo.</translation>
+    </message>
+    <message>
+        <source>Rows added: %1.</source>
+        <translation>Filas añadidas: %1.</translation>
+    </message>
+    <message>
+        <source>Left out as stored already: %1.</source>
+        <translation>Omitidas por estar ya guardadas: %1.</translation>
+    </message>
+    <message>
+        <source>Left out as they could not be stored: %1.</source>
+        <translation>Omitidas porque no se podían guardar: %1.</translation>
+    </message>
+    <message>
+        <source>None of the rows imported from %1 is as it was imported: each was changed or removed since. Nothing was removed.</source>
+        <translation>Ninguna de las filas importadas de %1 está como se importó: cada una se cambió o se quitó desde entonces. No se quitó nada.</translation>
+    </message>
+    <message>
+        <source>Rows imported from %4: %1. Changed since: %2; removed since: %3.<byte value="xd"/>
+<byte value="xd"/>
+Remove the %5 that are still as they were imported, and keep the changed ones?</source>
+        <extracomment>The numbers of rows imported, changed since and removed since, the file, and the number unchanged.</extracomment>
+        <translation>Filas importadas de %4: %1. Cambiadas desde entonces: %2; quitadas desde entonces: %3.<byte value="xd"/>
+<byte value="xd"/>
+¿Quitar las %5 que siguen como se importaron y conservar las cambiadas?</translation>
+    </message>
+    <message>
+        <source>Rows changed meanwhile, and kept: %1.</source>
+        <translation>Filas cambiadas mientras tanto, y conservadas: %1.</translation>
     </message>
 </context>
 <context>

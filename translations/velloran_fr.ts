@@ -107,6 +107,66 @@ Tous les utilisateurs de la base de données verront ceux de la sauvegarde.</tra
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>the import was cancelled; nothing was stored</source>
+        <translation>l’importation a été annulée ; rien n’a été enregistré</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Le fichier %1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>The imported rows could not be read</source>
+        <translation>Les lignes importées n’ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>The rows already stored could not be read</source>
+        <translation>Les lignes déjà enregistrées n’ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>“%1” is no date of the form %2 (%3)</source>
+        <extracomment>A line&apos;s fault: the date, the form dates are read in, and the field.</extracomment>
+        <translation>« %1 » n’est pas une date de la forme %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 holds a null character, which the database cannot keep</source>
+        <translation>%1 contient un caractère nul, que la base de données ne peut pas garder</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the database keeps (a billion bytes)</source>
+        <translation>%1 est plus long que ce que garde la base de données (un milliard d’octets)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be imported</source>
+        <translation>Le fichier %1 n’a pas pu être importé</translation>
+    </message>
+    <message>
+        <source>The import could not begin</source>
+        <translation>L’importation n’a pas pu commencer</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the file was imported</source>
+        <translation>Le serveur n’a pas dit si le fichier a été importé</translation>
+    </message>
+    <message>
+        <source>not every row was added</source>
+        <translation>toutes les lignes n’ont pas été ajoutées</translation>
+    </message>
+    <message>
+        <source>The import of %1 could not be undone</source>
+        <translation>L’importation de %1 n’a pas pu être annulée</translation>
+    </message>
+    <message>
+        <source>The import could not be undone</source>
+        <translation>L’importation n’a pas pu être annulée</translation>
+    </message>
+    <message>
+        <source>The server did not say whether the import was undone</source>
+        <translation>Le serveur n’a pas dit si l’importation a été annulée</translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <source>Field %1 holds bytes that are not %2 text.</source>
@@ -474,6 +534,18 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
         <translation>La section n&apos;a pas pu être exportée vers %1.<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Keyword</source>
+        <translation>Mot-clé</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Signification</translation>
+    </message>
+    <message>
+        <source>&amp;Import Section from CSV…</source>
+        <translation>&amp;Importer la section depuis un CSV…</translation>
+    </message>
 </context>
 <context>
     <name>DowsingEntryRules</name>
@@ -804,6 +876,10 @@ Les mettre à jour ? Les versions antérieures de Velloran ne pourront plus les 
     <message>
         <source>Open a record on the record sheet first.</source>
         <translation>Ouvrez d&apos;abord une fiche dans la feuille de fiche.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Records from CSV…</source>
+        <translation>&amp;Importer des fiches depuis un CSV…</translation>
     </message>
 </context>
 <context>
@@ -2192,6 +2268,211 @@ Enregistrer votre saisie comme nouvelle fiche, ou la laisser supprimée ? Votre 
 Delete it all the same?</source>
         <translation>.<byte value="xd"/>
 La supprimer quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportCsv</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import into %1 – %2</source>
+        <extracomment>The import window&apos;s title: what the rows go into, and the file.</extracomment>
+        <translation>Importer dans %1 – %2</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>File format</source>
+        <translation>Format du fichier</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Double quote (&quot;)</source>
+        <translation>Guillemet double (&quot;)</translation>
+    </message>
+    <message>
+        <source>Single quote (&apos;)</source>
+        <translation>Apostrophe (&apos;)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>UTF-8 with BOM</source>
+        <translation>UTF-8 avec BOM</translation>
+    </message>
+    <message>
+        <source>UTF-16 LE with BOM</source>
+        <translation>UTF-16 LE avec BOM</translation>
+    </message>
+    <message>
+        <source>UTF-16 BE with BOM</source>
+        <translation>UTF-16 BE avec BOM</translation>
+    </message>
+    <message>
+        <source>%1 (your short date)</source>
+        <translation>%1 (votre date courte)</translation>
+    </message>
+    <message>
+        <source>First row &amp;names the columns</source>
+        <translation>La première ligne &amp;nomme les colonnes</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Séparateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes:</source>
+        <translation>&amp;Guillemets :</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Encodage :</translation>
+    </message>
+    <message>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Dates :</translation>
+    </message>
+    <message>
+        <source>Column of the file for each field</source>
+        <translation>Colonne du fichier pour chaque champ</translation>
+    </message>
+    <message>
+        <source>The first rows, as they will be &amp;stored:</source>
+        <translation>Les premières lignes, telles qu’elles seront &amp;enregistrées :</translation>
+    </message>
+    <message>
+        <source>&amp;Leave out rows that are stored already (every field the same)</source>
+        <translation>&amp;Laisser de côté les lignes déjà enregistrées (tous les champs identiques)</translation>
+    </message>
+    <message>
+        <source>&amp;Lines that cannot be stored as they stand:</source>
+        <translation>Lignes qui ne peuvent pas être enregistrées &amp;telles quelles :</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Import from CSV</source>
+        <translation>Importer depuis un CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Import of “%1”</source>
+        <translation>&amp;Annuler l’importation de « %1 »</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo Import</source>
+        <translation>Annuler l’i&amp;mportation</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Le fichier %1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>%1 (column %2)</source>
+        <translation>%1 (colonne %2)</translation>
+    </message>
+    <message>
+        <source>Choose the file&apos;s column for at least one field.</source>
+        <translation>Choisissez la colonne du fichier pour au moins un champ.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; nothing was stored.</source>
+        <translation>L’importation a été annulée ; rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Leave them out and import the other rows? No stops the import, and nothing is stored.</source>
+        <translation>Les laisser de côté et importer les autres lignes ? Non arrête l’importation, et rien n’est enregistré.</translation>
+    </message>
+    <message>
+        <source>The import was stopped; nothing was stored.</source>
+        <translation>L’importation a été arrêtée ; rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importation de %1…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Looking at the rows imported from %1…</source>
+        <translation>Examen des lignes importées de %1…</translation>
+    </message>
+    <message>
+        <source>Removing the rows imported from %1…</source>
+        <translation>Suppression des lignes importées de %1…</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 de plus</translation>
+    </message>
+    <message>
+        <source>Lines of the file that cannot be stored as they stand: %1. The window lists them with the reason.</source>
+        <translation>Lignes du fichier qui ne peuvent pas être enregistrées telles quelles : %1. La fenêtre les liste avec la raison.</translation>
+    </message>
+    <message>
+        <source>Rows added: %1.</source>
+        <translation>Lignes ajoutées : %1.</translation>
+    </message>
+    <message>
+        <source>Left out as stored already: %1.</source>
+        <translation>Laissées de côté car déjà enregistrées : %1.</translation>
+    </message>
+    <message>
+        <source>Left out as they could not be stored: %1.</source>
+        <translation>Laissées de côté car impossibles à enregistrer : %1.</translation>
+    </message>
+    <message>
+        <source>None of the rows imported from %1 is as it was imported: each was changed or removed since. Nothing was removed.</source>
+        <translation>Aucune des lignes importées de %1 n’est telle qu’elle a été importée : chacune a été modifiée ou supprimée depuis. Rien n’a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Rows imported from %4: %1. Changed since: %2; removed since: %3.<byte value="xd"/>
+<byte value="xd"/>
+Remove the %5 that are still as they were imported, and keep the changed ones?</source>
+        <extracomment>The numbers of rows imported, changed since and removed since, the file, and the number unchanged.</extracomment>
+        <translation>Lignes importées de %4 : %1. Modifiées depuis : %2 ; supprimées depuis : %3.<byte value="xd"/>
+<byte value="xd"/>
+Supprimer les %5 qui sont encore telles qu’elles ont été importées, et garder celles qui ont été modifiées ?</translation>
+    </message>
+    <message>
+        <source>Rows changed meanwhile, and kept: %1.</source>
+        <translation>Lignes modifiées entre-temps, et gardées : %1.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "commands/BackupCommands.h"
 #include "commands/DataSourceChoice.h"
 #include "commands/Exports.h"
+#include "commands/frmImportCsv.h"
 #include "data/WholeFile.h"
 #include "diary/DiaryValues.h"
 #include "diary/frmDiaryFind.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -42,6 +44,14 @@ QString SectionHeading(DiarySection section) {
     //: The heading of a section's pages: "Spell Section".
     return Words::tr("%1 Section").arg(DiarySectionName(section));
 }
+
+QString Keyword() {
+    return Words::tr("Keyword");
+}
+
+QString Meaning() {
+    return Words::tr("Meaning");
+}
 } // namespace
 
 QString Menu() {
@@ -54,6 +64,10 @@ QString Find() {
 
 QString ExportCsv() {
     return Words::tr("Export Section to &CSV…");
+}
+
+QString ImportCsv() {
+    return Words::tr("&Import Section from CSV…");
 }
 
 QString ExportPdf() {
@@ -86,7 +100,49 @@ void exportTo(frmPaganDiaryResultBOS* book, const QString& filter, const QString
         Texts::Exported, Texts::NotExported);
 }
 
+// A section's table as the import window fills it: keyword and meaning without blanks around them, as the book
+// stores them.
+CsvImport::Target sectionTarget(const std::shared_ptr<DiaryStore>& store, DiarySection section) {
+    CsvImport::Target target;
+    target.title = Texts::SectionHeading(section);
+    target.table = DiaryStore::tableName(section);
+    target.key = QStringLiteral("\"Index\"");
+    target.fields = {
+        {QStringLiteral("keyword"), Texts::Keyword(), {QStringLiteral("keyword"), Texts::Keyword()}, false, true},
+        {QStringLiteral("meaning"), Texts::Meaning(), {QStringLiteral("meaning"), Texts::Meaning()}, false, true}};
+    target.source = &store->source();
+    target.open = [store, section]() -> StoreResult<QSqlDatabase> {
+        // Counting checks the section's table as every call of the store does.
+        if (const StoreResult<qint64> counted = store->count(section); !counted) {
+            return counted.error();
+        }
+        return store->source().database(store->busyTimeout());
+    };
+    return target;
+}
+
 } // namespace
+
+void ImportCsv(frmPaganDiaryResultBOS* book) {
+    auto store = std::make_shared<DiaryStore>(DiaryFilePath());
+    const DiarySection section = book->section();
+    StoreResult<qint64> readable = store->count(section);
+    while (!readable && StoreFailureRetry(StoreFailureText(readable.error()), readable.error(), book)) {
+        readable = store->count(section);
+    }
+    if (!readable) {
+        return;
+    }
+    const QPointer<frmPaganDiaryResultBOS> undoneFrom(book);
+    frmImportCsv::ChooseAndShow(
+        sectionTarget(store, section),
+        [undoneFrom](std::shared_ptr<CsvImport::Imported> imported) {
+            if (undoneFrom) {
+                undoneFrom->NoteImported(std::move(imported));
+            }
+        },
+        book);
+}
 
 QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path) {
     const StoreResult<QList<DiaryEntry>> entries = store.entries(section);
@@ -150,6 +206,10 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     QAction* pdf = AddNamedItem(menu, QStringLiteral("mnuExportPdf"), Texts::ExportPdf());
     QAction* preview = AddNamedItem(menu, QStringLiteral("mnuPreview"), Texts::Preview());
     menu->addSeparator();
+    QAction* importCsv = AddNamedItem(menu, QStringLiteral("mnuImportCsv"), Texts::ImportCsv());
+    QAction* undoImport = AddNamedItem(menu, QStringLiteral("mnuUndoImport"), frmImportCsv::UndoImportCaption());
+    undoImport->setEnabled(false);
+    menu->addSeparator();
     QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption());
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption());
     menu->addSeparator();
@@ -165,6 +225,8 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
     });
     QObject::connect(csv, &QAction::triggered, book,
                      [book] { exportTo(book, Texts::CsvFilter(), QStringLiteral("csv"), &WriteCsv); });
+    QObject::connect(importCsv, &QAction::triggered, book, [book] { ImportCsv(book); });
+    QObject::connect(undoImport, &QAction::triggered, book, &frmPaganDiaryResultBOS::UndoImport);
     QObject::connect(pdf, &QAction::triggered, book,
                      [book] { exportTo(book, Texts::PdfFilter(), QStringLiteral("pdf"), &WritePdf); });
     QObject::connect(preview, &QAction::triggered, book, [book] {

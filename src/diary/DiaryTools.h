@@ -22,11 +22,14 @@ QString WriteCsv(DiaryStore& store, DiarySection section, const QString& path);
 // otherwise why not.
 QString DrawSection(const QList<DiaryEntry>& entries, DiarySection section, QPagedPaintDevice& device);
 QString WritePdf(DiaryStore& store, DiarySection section, const QString& path);
+// Asks for a CSV file and opens the import window over it, into the book's section; what it imports the book can undo.
+void ImportCsv(frmPaganDiaryResultBOS* book);
 
 namespace Texts {
 QString Menu();
 QString Find();
 QString ExportCsv();
+QString ImportCsv();
 QString ExportPdf();
 QString Preview();
 QString Exported(const QString& path);

@@ -1,5 +1,6 @@
 #include "diary/frmPaganDiaryResultBOS.h"
 
+#include "commands/frmImportCsv.h"
 #include "data/DataBackup.h"
 #include "diary/DiaryKeywordModel.h"
 #include "diary/DiaryTools.h"
@@ -455,7 +456,7 @@ void frmPaganDiaryResultBOS::removeSelectedEntry() {
         meaningBox_->clear();
     }
     if (removed) {
-        removed_.append(*removed);
+        removed_.append({*removed, nullptr});
         nameUndoItem();
     }
     forgetSelection();
@@ -463,15 +464,44 @@ void frmPaganDiaryResultBOS::removeSelectedEntry() {
 
 void frmPaganDiaryResultBOS::nameUndoItem() {
     undoItem_->setEnabled(!removed_.isEmpty());
-    undoItem_->setText(DiaryBookMessages::UndoCaption(
-        removed_.isEmpty() ? QString() : removed_.constLast().text(QStringLiteral("keyword"))));
+    if (!removed_.isEmpty() && removed_.constLast().imported) {
+        undoItem_->setText(frmImportCsv::UndoCaption(removed_.constLast().imported->fileName));
+    } else {
+        undoItem_->setText(DiaryBookMessages::UndoCaption(
+            removed_.isEmpty() ? QString() : removed_.constLast().entry->text(QStringLiteral("keyword"))));
+    }
+    if (auto* undoImport = findChild<QAction*>(QStringLiteral("mnuUndoImport"))) {
+        undoImport->setEnabled(std::any_of(removed_.cbegin(), removed_.cend(),
+                                           [](const Undoable& undoable) { return bool(undoable.imported); }));
+    }
+}
+
+void frmPaganDiaryResultBOS::NoteImported(std::shared_ptr<CsvImport::Imported> imported) {
+    removed_.append({std::nullopt, std::move(imported)});
+    nameUndoItem();
+}
+
+void frmPaganDiaryResultBOS::UndoImport() {
+    for (auto latest = removed_.size() - 1; latest >= 0; --latest) {
+        if (const std::shared_ptr<CsvImport::Imported> imported = removed_.at(latest).imported) {
+            if (frmImportCsv::UndoImport(*imported, this)) {
+                removed_.removeAt(latest);
+                nameUndoItem();
+            }
+            return;
+        }
+    }
 }
 
 void frmPaganDiaryResultBOS::undoRemoval() {
     if (removed_.isEmpty()) {
         return;
     }
-    const KeptRow row = removed_.constLast();
+    if (removed_.constLast().imported) {
+        UndoImport();
+        return;
+    }
+    const KeptRow row = *removed_.constLast().entry;
     StoreResult<RowPutBack> back = keywords_->store().putBack(row);
     while (!back && reportStoreError(back.error())) {
         back = keywords_->store().putBack(row);

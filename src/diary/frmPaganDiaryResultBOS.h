@@ -6,7 +6,12 @@
 #include "ui/SharedMenus.h"
 
 #include <array>
+#include <memory>
 #include <optional>
+
+namespace CsvImport {
+class Imported;
+}
 
 class DiaryKeywordModel;
 class QLabel;
@@ -45,6 +50,12 @@ class frmPaganDiaryResultBOS : public FormWindow {
     // Failed when the file could not be read and the user, told why, did not try again.
     enum class Shown { Yes, Busy, Gone, Failed };
     Shown ShowEntry(DiarySection section, qint64 index);
+
+    // A file imported into a section while the window is open: Undo Import takes it out again, as Undo does while
+    // it is the latest.
+    void NoteImported(std::shared_ptr<CsvImport::Imported> imported);
+    // Undoes the latest import.
+    void UndoImport();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,8 +118,13 @@ class frmPaganDiaryResultBOS : public FormWindow {
     std::optional<DiaryEntry> editedFrom_;
     // The entry as the boxes last showed it from the file: a removal finds out whether someone changed it since.
     std::optional<DiaryEntry> shownEntry_;
-    // The entries removed while the window is open, as the file held them, the latest last: Undo puts them back.
-    QList<KeptRow> removed_;
+    // The entries removed while the window is open, as the file held them, and the files imported, the latest last:
+    // Undo takes back the latest.
+    struct Undoable {
+        std::optional<KeptRow> entry;
+        std::shared_ptr<CsvImport::Imported> imported;
+    };
+    QList<Undoable> removed_;
 };
 
 namespace DiaryBookMessages {

@@ -90,6 +90,11 @@ QString DowsingGridModel::columnCaption(int column) {
                : QString();
 }
 
+QString DowsingGridModel::columnCaptionAsWritten(int column) {
+    return column >= 0 && column < static_cast<int>(kCaptions.size()) ? QString::fromLatin1(kCaptions[column])
+                                                                      : QString();
+}
+
 QVariant DowsingGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) {
         return {};

@@ -41,6 +41,8 @@ class DowsingGridModel : public QAbstractTableModel {
     void retry();
 
     static QString columnCaption(int column);
+    // The caption as written, whatever the language in force: a spreadsheet made under another language names it so.
+    static QString columnCaptionAsWritten(int column);
 
   signals:
     // Once per failure to read a page or to count the rows again after a change. Emitted while the grid is

@@ -3,8 +3,10 @@
 #include "commands/BackupCommands.h"
 #include "commands/DataSourceChoice.h"
 #include "commands/Exports.h"
+#include "commands/frmImportCsv.h"
 #include "core/Application.h"
 #include "data/WholeFile.h"
+#include "dowsing/DowsingGridModel.h"
 #include "dowsing/DowsingSheet.h"
 #include "dowsing/DowsingStore.h"
 #include "dowsing/MDIDowsingForm1.h"
@@ -22,6 +24,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -49,6 +52,10 @@ QString Find() {
 
 QString ExportCsv() {
     return Words::tr("Export Records to &CSV…");
+}
+
+QString ImportCsv() {
+    return Words::tr("&Import Records from CSV…");
 }
 
 QString ExportPdf() {
@@ -109,6 +116,25 @@ void exportTo(QWidget* parent, const QString& filter, const QString& suffix,
 }
 
 } // namespace
+
+CsvImport::Target RecordsTarget(const std::shared_ptr<DowsingStore>& store) {
+    CsvImport::Target target;
+    target.title = Texts::RecordsTitle();
+    target.table = QString::fromLatin1(DowsingStore::Table);
+    target.key = QStringLiteral("IdNumber");
+    for (int column = 0; column + 1 < int(DowsingColumns.size()); ++column) {
+        CsvImport::Field field;
+        field.column = QString::fromLatin1(DowsingColumns[std::size_t(column)]);
+        field.caption = DowsingGridModel::columnCaption(column);
+        // Our export's header, and the grid's captions in the language in force and as written.
+        field.names = QStringList{field.column, field.caption, DowsingGridModel::columnCaptionAsWritten(column)};
+        field.date = column == 0;
+        target.fields << field;
+    }
+    target.source = &store->source();
+    target.open = [store] { return store->database(); };
+    return target;
+}
 
 QString WriteCsv(DowsingStore& store, const QString& path) {
     return WriteFileInPieces(path, [&](QFileDevice& file) {
@@ -179,6 +205,26 @@ void ExportCsv(QWidget* parent) {
     exportTo(parent, Texts::CsvFilter(), QStringLiteral("csv"), &WriteCsv);
 }
 
+void ImportCsv(MDIDowsingForm1* frame) {
+    auto store = std::make_shared<DowsingStore>(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
+    StoreStatus opened = store->open();
+    while (!opened && StoreFailureRetry(StoreFailureText(opened.error()), opened.error(), frame)) {
+        opened = store->open();
+    }
+    if (!opened) {
+        return;
+    }
+    const QPointer<MDIDowsingForm1> undoneFrom(frame);
+    frmImportCsv::ChooseAndShow(
+        RecordsTarget(store),
+        [undoneFrom](std::shared_ptr<CsvImport::Imported> imported) {
+            if (undoneFrom) {
+                undoneFrom->NoteImported(std::move(imported));
+            }
+        },
+        frame);
+}
+
 void ExportPdf(QWidget* parent) {
     exportTo(parent, Texts::PdfFilter(), QStringLiteral("pdf"), &WritePdf);
 }
@@ -221,6 +267,10 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     QAction* previewAll = AddNamedItem(menu, QStringLiteral("mnuPreviewRecords"), Texts::PreviewRecords());
     QAction* previewSheet = AddNamedItem(menu, QStringLiteral("mnuPreviewSheet"), Texts::PreviewSheet());
     menu->addSeparator();
+    QAction* importCsv = AddNamedItem(menu, QStringLiteral("mnuImportCsv"), Texts::ImportCsv());
+    QAction* undoImport = AddNamedItem(menu, QStringLiteral("mnuUndoImport"), frmImportCsv::UndoImportCaption());
+    undoImport->setEnabled(false);
+    menu->addSeparator();
     QAction* backUp = AddNamedItem(menu, QStringLiteral("mnuBackUp"), BackupCommands::BackUpCaption());
     QAction* restore = AddNamedItem(menu, QStringLiteral("mnuRestore"), BackupCommands::RestoreCaption());
     menu->addSeparator();
@@ -248,6 +298,8 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
     });
     QObject::connect(csv, &QAction::triggered, frame, [frame] { ExportCsv(frame); });
     QObject::connect(pdf, &QAction::triggered, frame, [frame] { ExportPdf(frame); });
+    QObject::connect(importCsv, &QAction::triggered, frame, [frame] { ImportCsv(frame); });
+    QObject::connect(undoImport, &QAction::triggered, frame, &MDIDowsingForm1::UndoImport);
     QObject::connect(previewAll, &QAction::triggered, frame, [frame] { PreviewRecords(frame); });
     QObject::connect(previewSheet, &QAction::triggered, frame, [frame] { PreviewSheet(frame); });
     QObject::connect(backUp, &QAction::triggered, frame, [frame] { BackupCommands::BackUpData(frame); });

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "commands/CsvImport.h"
+
 #include <QString>
+#include <memory>
 
 class DowsingStore;
 class MDIDowsingForm1;
@@ -23,6 +26,10 @@ QString DrawSheets(DowsingStore& store, QPagedPaintDevice& device);
 QString WritePdf(DowsingStore& store, const QString& path);
 
 void ExportCsv(QWidget* parent);
+// The records' table as the import window fills it: every column but the number, which the file hands out.
+CsvImport::Target RecordsTarget(const std::shared_ptr<DowsingStore>& store);
+// Asks for a CSV file and opens the import window over it; what it imports the frame can undo.
+void ImportCsv(MDIDowsingForm1* frame);
 void ExportPdf(QWidget* parent);
 void PreviewRecords(QWidget* parent);
 void PreviewSheet(QWidget* parent);
@@ -31,6 +38,7 @@ namespace Texts {
 QString Menu();
 QString Find();
 QString ExportCsv();
+QString ImportCsv();
 QString ExportPdf();
 QString PreviewRecords();
 QString PreviewSheet();

@@ -1,5 +1,6 @@
 #include "dowsing/MDIDowsingForm1.h"
 
+#include "commands/frmImportCsv.h"
 #include "core/Application.h"
 #include "core/Texts.h"
 #include "data/DataBackup.h"
@@ -155,20 +156,50 @@ void MDIDowsingForm1::onUnload() {
 }
 
 void MDIDowsingForm1::NoteDeleted(const KeptRow& record) {
-    deleted_.append(record);
+    deleted_.append({record, nullptr});
+    nameUndoItem();
+}
+
+void MDIDowsingForm1::NoteImported(std::shared_ptr<CsvImport::Imported> imported) {
+    deleted_.append({std::nullopt, std::move(imported)});
     nameUndoItem();
 }
 
 void MDIDowsingForm1::nameUndoItem() {
     undoItem_->setEnabled(!deleted_.isEmpty());
-    undoItem_->setText(MDIDowsingTexts::UndoCaption(deleted_.isEmpty() ? QString() : recordName(deleted_.constLast())));
+    if (!deleted_.isEmpty() && deleted_.constLast().imported) {
+        undoItem_->setText(frmImportCsv::UndoCaption(deleted_.constLast().imported->fileName));
+    } else {
+        undoItem_->setText(
+            MDIDowsingTexts::UndoCaption(deleted_.isEmpty() ? QString() : recordName(*deleted_.constLast().record)));
+    }
+    if (auto* undoImport = toolsMenu_->findChild<QAction*>(QStringLiteral("mnuUndoImport"))) {
+        undoImport->setEnabled(std::any_of(deleted_.cbegin(), deleted_.cend(),
+                                           [](const Undoable& undoable) { return bool(undoable.imported); }));
+    }
+}
+
+void MDIDowsingForm1::UndoImport() {
+    for (auto latest = deleted_.size() - 1; latest >= 0; --latest) {
+        if (const std::shared_ptr<CsvImport::Imported> imported = deleted_.at(latest).imported) {
+            if (frmImportCsv::UndoImport(*imported, this)) {
+                deleted_.removeAt(latest);
+                nameUndoItem();
+            }
+            return;
+        }
+    }
 }
 
 void MDIDowsingForm1::UndoDeletion() {
     if (deleted_.isEmpty()) {
         return;
     }
-    const KeptRow record = deleted_.constLast();
+    if (deleted_.constLast().imported) {
+        UndoImport();
+        return;
+    }
+    const KeptRow record = *deleted_.constLast().record;
     DowsingStore store(ApplicationFile(QString::fromLatin1(DowsingStore::FileName)));
     StoreResult<RowPutBack> back = store.putBack(record);
     while (!back && StoreFailureRetry(StoreFailureText(back.error()), back.error(), this)) {

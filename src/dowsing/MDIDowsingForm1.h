@@ -7,6 +7,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <memory>
+#include <optional>
+
+namespace CsvImport {
+class Imported;
+}
 
 // The frame the dowsing windows live in. It is never opened by name: showing
 // a dowsing window loads and shows it first. Closing it ends the dowsing tool.
@@ -34,7 +40,12 @@ class MDIDowsingForm1 : public FormWindow {
     // A record deleted from the sheet, as the file held it: Undo in the Tools menu puts it back while the frame
     // is open, the latest first.
     void NoteDeleted(const KeptRow& record);
+    // Undoes the latest of the deletions and imports.
     void UndoDeletion();
+    // A file imported while the frame is open: Undo Import takes it out again, as Undo does while it is the latest.
+    void NoteImported(std::shared_ptr<CsvImport::Imported> imported);
+    // Undoes the latest import.
+    void UndoImport();
 
   private:
     void nameUndoItem();
@@ -42,7 +53,12 @@ class MDIDowsingForm1 : public FormWindow {
     QMdiArea* windowArea_;
     QMenu* toolsMenu_ = nullptr;
     QAction* undoItem_ = nullptr;
-    QList<KeptRow> deleted_;
+    // What Undo takes back, the latest last: a deleted record as the file held it, or an import.
+    struct Undoable {
+        std::optional<KeptRow> record;
+        std::shared_ptr<CsvImport::Imported> imported;
+    };
+    QList<Undoable> deleted_;
     QList<QPointer<QAction>> shownWindowMenus_;
 };
 
