@@ -266,7 +266,7 @@ QByteArray Compose(const QList<WheelOfTheYear::WheelYear>& years, const QDateTim
 }
 
 QString Save(const QString& path, const QByteArray& text) {
-    const QString why = WriteFileWhole(path, text);
+    QString why = WriteFileWhole(path, text);
     qCInfo(VelloranCalendarLog, "the wheel's calendar file %s %s%s", qUtf8Printable(path),
            why.isEmpty() ? "is written" : "is not written: ", qUtf8Printable(why));
     return why;

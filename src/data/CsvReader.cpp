@@ -18,9 +18,9 @@ struct Words {
 
 using Csv::Encoding;
 
-constexpr qint64 kPiece = 64 * 1024;
+constexpr qint64 kPiece = qint64(64) * 1024;
 // A row this long is taken for a quote that was never closed rather than read on to the end of a large file.
-constexpr qsizetype kLongestRow = 4 * 1024 * 1024;
+constexpr qsizetype kLongestRow = qsizetype(4) * 1024 * 1024;
 // Enough rows to see a separator and a header by, few enough to read at once.
 constexpr qsizetype kGuessRows = 50;
 

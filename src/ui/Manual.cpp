@@ -46,7 +46,7 @@ QString PageFile(const QString& page) {
     const QDir folder(Folder());
     const QString spoken = Language::Spoken();
     if (!spoken.isEmpty()) {
-        const QString translated = folder.filePath(spoken + QLatin1Char('/') + page);
+        QString translated = folder.filePath(spoken + QLatin1Char('/') + page);
         if (QFileInfo::exists(translated)) {
             return translated;
         }
