@@ -290,8 +290,8 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
     mnuExport = new QAction(tr("&Export to Calendar…"), this);
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    menus.fileMenu->insertAction(menus.mnuExit, mnuExport);
-    AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
+    menus.fileMenu->insertAction(menus.exitItem, mnuExport);
+    AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.exitItem);
 
     connect(spnYear, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnYear_ValueChanged);
     connect(chkSouthern, &QCheckBox::toggled, this, &frmWheelOfTheYear::chkSouthern_Toggled);
@@ -305,7 +305,7 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     connect(cmdExport, &QPushButton::clicked, this, &frmWheelOfTheYear::exportWheel);
     connect(mnuExport, &QAction::triggered, this, &frmWheelOfTheYear::exportWheel);
     connect(cmdClose, &QPushButton::clicked, this, &frmWheelOfTheYear::closeWheel);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmWheelOfTheYear::closeWheel);
+    connect(menus.exitItem, &QAction::triggered, this, &frmWheelOfTheYear::closeWheel);
 
     resize(1000, 640);
     if (const QScreen* where = screen()) {

@@ -129,7 +129,7 @@ struct Book {
         txtKeyword = Control<QLineEdit>(book, QStringLiteral("txtKeyword"));
         txtMeaning = Control<QPlainTextEdit>(book, QStringLiteral("txtMeaning"));
         mnuBack = Control<QAction>(book, QStringLiteral("mnuBack"));
-        mnuExit = Control<QAction>(book, QStringLiteral("mnuExit"));
+        exitItem = Control<QAction>(book, QStringLiteral("mnuExit"));
         fileMenu = Control<QMenu>(book, QStringLiteral("mnuFile"));
     }
     frmPaganDiaryResultBOS* operator->() const { return window; }
@@ -147,7 +147,7 @@ struct Book {
     QLineEdit* txtKeyword = nullptr;
     QPlainTextEdit* txtMeaning = nullptr;
     QAction* mnuBack = nullptr;
-    QAction* mnuExit = nullptr;
+    QAction* exitItem = nullptr;
     QMenu* fileMenu = nullptr;
 };
 

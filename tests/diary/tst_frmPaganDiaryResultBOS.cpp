@@ -253,7 +253,7 @@ void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls() {
     QCOMPARE(actual, enabled);
     // The menus answer in every mode.
     QVERIFY(book.mnuBack->isEnabled());
-    QVERIFY(book.mnuExit->isEnabled());
+    QVERIFY(book.exitItem->isEnabled());
 }
 
 void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
@@ -311,11 +311,11 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         QCOMPARE(stored.meaning, QStringLiteral("three  \r\nlines"));
 
         // The program started again finds it in the same place.
-        book.mnuExit->trigger();
+        book.exitItem->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         book = openBook(index);
         QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("Alpha  charm"));
-        book.mnuExit->trigger();
+        book.exitItem->trigger();
     }
 }
 
@@ -682,7 +682,7 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     } else if (way == u"back"_s) {
         book.mnuBack->trigger();
     } else if (way == u"exit"_s) {
-        book.mnuExit->trigger();
+        book.exitItem->trigger();
     } else {
         book->close();
     }
