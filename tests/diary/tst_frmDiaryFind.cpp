@@ -140,10 +140,10 @@ void tst_frmDiaryFind::choosingALine_showsTheEntryAsAClickOnItsLineDoes() {
     QCOMPARE(found(find).size(), 1);
     find->showFoundEntry(find->lstFound->topLevelItem(0));
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book.lstKeyword->currentIndex().row(), 1);
-    QVERIFY(book.lstKeyword->selectionModel()->isRowSelected(1));
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("Protection"));
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
+    QCOMPARE(book.keywordList->currentIndex().row(), 1);
+    QVERIFY(book.keywordList->selectionModel()->isRowSelected(1));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("Protection"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
     QCOMPARE(w->env.boxes.shown().size(), 0);
 }
 
@@ -156,24 +156,24 @@ void tst_frmDiaryFind::choosingALineOfAnotherSection_turnsTheBookToIt() {
     find->showFoundEntry(find->lstFound->topLevelItem(0));
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>(), book.window);
     QCOMPARE(book->section(), DiarySection::Rituals);
-    QCOMPARE(book.lblCaption[0]->text(), QStringLiteral("Rituals Section"));
-    QCOMPARE(book.Command2->text(), QStringLiteral("&Add Rituals"));
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("ÉQUINOXE"));
+    QCOMPARE(book.captions[0]->text(), QStringLiteral("Rituals Section"));
+    QCOMPARE(book.addSaveButton->text(), QStringLiteral("&Add Rituals"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("ÉQUINOXE"));
 }
 
 void tst_frmDiaryFind::choosingALineWhileAdding_keepsWhatIsTyped() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
     const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
-    book.Command1->click();
-    book.Command2->click();
-    book.txtKeyword->setText(QStringLiteral("half typed"));
+    book.openCloseButton->click();
+    book.addSaveButton->click();
+    book.keywordBox->setText(QStringLiteral("half typed"));
     find->txtFind->setText(QStringLiteral("moon"));
     w->env.boxes.answer(MsgResult::Ok);
     find->showFoundEntry(find->lstFound->topLevelItem(0));
     QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst()});
     QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("half typed"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("half typed"));
 }
 
 void tst_frmDiaryFind::list_followsChangesHereAndElsewhere() {
