@@ -173,8 +173,8 @@ int main(int argc, char** argv) {
         nothing);
     auto* find = Windows::Show<frmDiaryFind>();
     const double findAll = measure(
-        runs, [&] { find->txtFind->setText(QString()); }, [&] { find->txtFind->setText(QStringLiteral("keyword")); },
-        nothing);
+        runs, [&] { find->searchField()->setText(QString()); },
+        [&] { find->searchField()->setText(QStringLiteral("keyword")); }, nothing);
 
     QTextStream out(stdout);
     out << "Section of " << Rows << " entries, median of " << runs << " runs\n";

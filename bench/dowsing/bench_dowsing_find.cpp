@@ -200,6 +200,8 @@ void benchWindow(const QString& path, int records) {
     QElapsedTimer t;
     t.start();
     frmDowsingFind* window = Windows::Show<frmDowsingFind>();
+    auto* foundGrid = window->findChild<QTableView*>(u"grdFound"_s);
+    const auto* countLabel = window->findChild<QLabel*>(u"lblCount"_s);
     window->grab();
     const double firstList = t.nsecsElapsed() / 1e6;
     // Until the index is made on its thread, words find nothing to list; a record saved meanwhile (every 50 ms
@@ -207,7 +209,7 @@ void benchWindow(const QString& path, int records) {
     DowsingStore store(QDir(dir.path()).filePath(QStringLiteral("Dowsing.dll")));
     std::vector<double> saves;
     int refused = 0;
-    while (!window->searchable() && window->txtFind->isEnabled()) {
+    while (!window->searchable() && window->searchField()->isEnabled()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QElapsedTimer save;
         save.start();
@@ -216,7 +218,7 @@ void benchWindow(const QString& path, int records) {
     }
     const double searchable = t.nsecsElapsed() / 1e6;
     if (!window->searchable()) {
-        std::printf("  the index was not made: %s\n", qPrintable(window->lblCount->text()));
+        std::printf("  the index was not made: %s\n", qPrintable(countLabel->text()));
     }
     std::printf("\nThe find window at %d records (its first opening, the index made)\n", records);
     std::printf("  %-44s %9.1f ms\n  %-44s %9.1f ms\n", "first records listed", firstList, "words can be searched",
@@ -228,8 +230,8 @@ void benchWindow(const QString& path, int records) {
     const auto step = [&](const char* label, const std::function<void()>& act) {
         std::vector<double> times;
         for (int i = 0; i < 9; ++i) {
-            window->txtFind->clear();
-            window->grdFound->sortByColumn(13, Qt::AscendingOrder);
+            window->searchField()->clear();
+            foundGrid->sortByColumn(13, Qt::AscendingOrder);
             QCoreApplication::processEvents();
             QElapsedTimer one;
             one.start();
@@ -238,19 +240,19 @@ void benchWindow(const QString& path, int records) {
             window->grab();
             times.push_back(one.nsecsElapsed() / 1e6);
         }
-        std::printf("  %-44s %9.1f ms  (%s)\n", label, median(times), qPrintable(window->lblCount->text()));
+        std::printf("  %-44s %9.1f ms  (%s)\n", label, median(times), qPrintable(countLabel->text()));
     };
-    step("\"oil\" typed (a fifth of the records)", [&] { window->txtFind->setText(QStringLiteral("oil")); });
+    step("\"oil\" typed (a fifth of the records)", [&] { window->searchField()->setText(QStringLiteral("oil")); });
     // The sort alone: "oil" typed and drawn before the clock starts.
     std::vector<double> sorts;
     for (int i = 0; i < 9; ++i) {
-        window->grdFound->sortByColumn(13, Qt::AscendingOrder);
-        window->txtFind->setText(QStringLiteral("oil"));
+        foundGrid->sortByColumn(13, Qt::AscendingOrder);
+        window->searchField()->setText(QStringLiteral("oil"));
         QCoreApplication::processEvents();
         window->grab();
         QElapsedTimer one;
         one.start();
-        window->grdFound->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
+        foundGrid->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
         QCoreApplication::processEvents();
         window->grab();
         sorts.push_back(one.nsecsElapsed() / 1e6);

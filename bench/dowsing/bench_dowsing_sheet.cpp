@@ -81,7 +81,7 @@ double openGrid() {
 // Double click on the last row until the sheet has painted.
 double openLastSheet() {
     frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();
-    grid->DataGrid->setCurrentIndex(grid->model()->index(grid->model()->rowCount() - 1, 0));
+    grid->recordsGrid()->setCurrentIndex(grid->model()->index(grid->model()->rowCount() - 1, 0));
     grid->subWindow()->repaint();
     QElapsedTimer timer;
     timer.start();

@@ -124,8 +124,8 @@ int main(int argc, char** argv) {
         {"grid to its end", [&] { wizard()->ShowAllRecords(); },
          [] {
              frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();
-             grid->DataGrid->scrollToBottom();
-             grid->DataGrid->viewport()->repaint();
+             grid->recordsGrid()->scrollToBottom();
+             grid->recordsGrid()->viewport()->repaint();
              QCoreApplication::processEvents();
          },
          [] { Windows::Loaded<frmDowsingAllRecord>()->backToWizard(); }},

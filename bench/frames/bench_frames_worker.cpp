@@ -369,7 +369,7 @@ int grid(const QString& folder, int rounds) {
     PaintWatch watch;
     const auto gridWindow = [] {
         frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();
-        return grid ? static_cast<QWidget*>(grid->DataGrid) : nullptr;
+        return grid ? static_cast<QWidget*>(grid->recordsGrid()) : nullptr;
     };
     const auto back = [] {
         if (frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>()) {
@@ -385,14 +385,14 @@ int grid(const QString& folder, int rounds) {
         (i == 0 ? firstOpen : open.emplace_back()) = ms;
         settle();
         frmDowsingAllRecord* grid = Windows::Loaded<frmDowsingAllRecord>();
-        grid->DataGrid->setFocus();
+        grid->recordsGrid()->setFocus();
         const double j = watch.time(
             [&] {
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-                QApplication::sendEvent(grid->DataGrid, &press);
+                QApplication::sendEvent(grid->recordsGrid(), &press);
             },
             gridWindow, "first jump to the grid's end");
-        if (grid->DataGrid->currentIndex().row() != grid->model()->rowCount() - 1) {
+        if (grid->recordsGrid()->currentIndex().row() != grid->model()->rowCount() - 1) {
             std::fprintf(stderr, "the jump did not reach the last row\n");
             return 1;
         }

@@ -163,7 +163,7 @@ frmPaganMain::frmPaganMain() {
     connect(nextMonthButton_, &QPushButton::clicked, this, &frmPaganMain::showNextMonth);
     connect(showCalendarButton_, &QPushButton::clicked, this, &frmPaganMain::showChosenMonth);
     connect(mainTabs_, &SSTab::Click, this, &frmPaganMain::resetNextInnerTab);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganMain::exitToLauncher);
+    connect(menus.exitItem, &QAction::triggered, this, &frmPaganMain::exitToLauncher);
 
     // A fixed size, as the month view: every text is laid out for it.
     setFixedSize(820, 600);

@@ -78,13 +78,13 @@ frmPaganResultCalendar::frmPaganResultCalendar() {
     // The menu bar keeps the desktop's colours; only the client area is teal.
     auto* backItem = new QAction(tr("&Back"), this);
     backItem->setObjectName(QStringLiteral("mnuBack"));
-    menus.fileMenu->insertAction(menus.mnuExit, backItem);
-    AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
+    menus.fileMenu->insertAction(menus.exitItem, backItem);
+    AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.exitItem);
     InstallWheelOfTheYearMenu(this);
 
     connect(backButton, &QPushButton::clicked, this, &frmPaganResultCalendar::backToBrowser);
     connect(backItem, &QAction::triggered, this, &frmPaganResultCalendar::backToBrowser);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganResultCalendar::exitToLauncher);
+    connect(menus.exitItem, &QAction::triggered, this, &frmPaganResultCalendar::exitToLauncher);
 
     setFixedSize(sizeHint());
     if (const QScreen* where = screen()) {

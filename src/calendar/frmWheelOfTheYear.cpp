@@ -164,111 +164,111 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     setWindowTitle(Caption());
     QWidget* client = MakeClientArea(Look::DarkTeal);
 
-    lblYear = whiteLabel(QStringLiteral("lblYear"), tr("&Year:"), client);
-    lblYear->setFont(Look::Verdana(9.0, true));
-    lblYearRange = rangeLabel(QStringLiteral("lblYearRange"), client);
-    spnYear = yearBox(QStringLiteral("spnYear"), lblYearRange, client);
-    lblYear->setBuddy(spnYear);
-    chkSouthern = new QCheckBox(tr("&Southern Hemisphere"), client);
-    chkSouthern->setObjectName(QStringLiteral("chkSouthern"));
-    chkUtc = new QCheckBox(tr("Times in &UTC"), client);
-    chkUtc->setObjectName(QStringLiteral("chkUtc"));
-    for (QCheckBox* box : {chkSouthern, chkUtc}) {
+    yearLabel_ = whiteLabel(QStringLiteral("lblYear"), tr("&Year:"), client);
+    yearLabel_->setFont(Look::Verdana(9.0, true));
+    yearRangeLabel_ = rangeLabel(QStringLiteral("lblYearRange"), client);
+    yearBox_ = yearBox(QStringLiteral("spnYear"), yearRangeLabel_, client);
+    yearLabel_->setBuddy(yearBox_);
+    southernBox_ = new QCheckBox(tr("&Southern Hemisphere"), client);
+    southernBox_->setObjectName(QStringLiteral("chkSouthern"));
+    utcBox_ = new QCheckBox(tr("Times in &UTC"), client);
+    utcBox_->setObjectName(QStringLiteral("chkUtc"));
+    for (QCheckBox* box : {southernBox_, utcBox_}) {
         Look::SetTextColour(box, Qt::white);
     }
-    lblTimeZone = whiteLabel(QStringLiteral("lblTimeZone"), QString(), client);
-    lblTimeZone->setWordWrap(true);
-    Look::SetTextColour(lblTimeZone, QColor(255, 255, 0));
+    timeZoneLabel_ = whiteLabel(QStringLiteral("lblTimeZone"), QString(), client);
+    timeZoneLabel_->setWordWrap(true);
+    Look::SetTextColour(timeZoneLabel_, QColor(255, 255, 0));
 
-    picWheel = new WheelPicture(client);
-    picWheel->setObjectName(QStringLiteral("picWheel"));
-    lblLegend = whiteLabel(QStringLiteral("lblLegend"), LegendText(), client);
-    lblLegend->setWordWrap(true);
-    lblLegend->setMaximumWidth(picWheel->sizeHint().width());
+    wheelPicture_ = new WheelPicture(client);
+    wheelPicture_->setObjectName(QStringLiteral("picWheel"));
+    legendLabel_ = whiteLabel(QStringLiteral("lblLegend"), LegendText(), client);
+    legendLabel_->setWordWrap(true);
+    legendLabel_->setMaximumWidth(wheelPicture_->sizeHint().width());
 
-    grdWheel = new QTableWidget(0, int(Headers().size()), client);
-    grdWheel->setObjectName(QStringLiteral("grdWheel"));
-    grdWheel->setAccessibleName(tr("Festivals and moons of the year"));
-    grdWheel->setHorizontalHeaderLabels(Headers());
-    grdWheel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdWheel->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdWheel->verticalHeader()->setVisible(false);
-    grdWheel->horizontalHeader()->setStretchLastSection(true);
-    grdWheel->setWordWrap(false);
-    Look::UseDesktopColours(grdWheel);
+    eventTable_ = new QTableWidget(0, int(Headers().size()), client);
+    eventTable_->setObjectName(QStringLiteral("grdWheel"));
+    eventTable_->setAccessibleName(tr("Festivals and moons of the year"));
+    eventTable_->setHorizontalHeaderLabels(Headers());
+    eventTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    eventTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    eventTable_->verticalHeader()->setVisible(false);
+    eventTable_->horizontalHeader()->setStretchLastSection(true);
+    eventTable_->setWordWrap(false);
+    Look::UseDesktopColours(eventTable_);
 
-    fraExport = new QGroupBox(tr("Export to your calendar (.ics)"), client);
-    fraExport->setObjectName(QStringLiteral("fraExport"));
-    Look::SetTextColour(fraExport, Qt::white);
-    lblExportRange = rangeLabel(QStringLiteral("lblExportRange"), fraExport);
-    auto* fromLabel = whiteLabel(QStringLiteral("lblExportFrom"), tr("&From"), fraExport);
-    spnExportFrom = yearBox(QStringLiteral("spnExportFrom"), lblExportRange, fraExport);
-    fromLabel->setBuddy(spnExportFrom);
-    auto* toLabel = whiteLabel(QStringLiteral("lblExportTo"), tr("t&o"), fraExport);
-    spnExportTo = yearBox(QStringLiteral("spnExportTo"), lblExportRange, fraExport);
-    toLabel->setBuddy(spnExportTo);
-    chkExportPoints = choiceBox(QStringLiteral("chkExportPoints"), tr("Eight &points"), fraExport);
-    chkExportTraditional = choiceBox(QStringLiteral("chkExportTraditional"), tr("&Traditional days"), fraExport);
-    chkExportNewMoons = choiceBox(QStringLiteral("chkExportNewMoons"), tr("&New moons"), fraExport);
-    chkExportFullMoons = choiceBox(QStringLiteral("chkExportFullMoons"), tr("Fu&ll moons"), fraExport);
-    chkExportReminder = choiceBox(QStringLiteral("chkExportReminder"), tr("&Reminder"), fraExport);
-    chkExportReminder->setChecked(false);
-    spnReminderDays = new QSpinBox(fraExport);
-    spnReminderDays->setObjectName(QStringLiteral("spnReminderDays"));
-    spnReminderDays->setRange(0, 30);
-    spnReminderDays->setValue(1);
-    spnReminderDays->setEnabled(false);
-    Look::UseDesktopColours(spnReminderDays);
-    auto* reminderUnit = whiteLabel(QStringLiteral("lblReminderDays"), ReminderUnit(), fraExport);
-    cmdExport = new QPushButton(tr("&Export…"), fraExport);
-    cmdExport->setObjectName(QStringLiteral("cmdExport"));
-    cmdClose = new QPushButton(tr("&Close"), client);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    for (QPushButton* button : {cmdExport, cmdClose}) {
+    exportFrame_ = new QGroupBox(tr("Export to your calendar (.ics)"), client);
+    exportFrame_->setObjectName(QStringLiteral("fraExport"));
+    Look::SetTextColour(exportFrame_, Qt::white);
+    exportRangeLabel_ = rangeLabel(QStringLiteral("lblExportRange"), exportFrame_);
+    auto* fromLabel = whiteLabel(QStringLiteral("lblExportFrom"), tr("&From"), exportFrame_);
+    exportFromBox_ = yearBox(QStringLiteral("spnExportFrom"), exportRangeLabel_, exportFrame_);
+    fromLabel->setBuddy(exportFromBox_);
+    auto* toLabel = whiteLabel(QStringLiteral("lblExportTo"), tr("t&o"), exportFrame_);
+    exportToBox_ = yearBox(QStringLiteral("spnExportTo"), exportRangeLabel_, exportFrame_);
+    toLabel->setBuddy(exportToBox_);
+    exportPointsBox_ = choiceBox(QStringLiteral("chkExportPoints"), tr("Eight &points"), exportFrame_);
+    exportTraditionalBox_ = choiceBox(QStringLiteral("chkExportTraditional"), tr("&Traditional days"), exportFrame_);
+    exportNewMoonsBox_ = choiceBox(QStringLiteral("chkExportNewMoons"), tr("&New moons"), exportFrame_);
+    exportFullMoonsBox_ = choiceBox(QStringLiteral("chkExportFullMoons"), tr("Fu&ll moons"), exportFrame_);
+    reminderBox_ = choiceBox(QStringLiteral("chkExportReminder"), tr("&Reminder"), exportFrame_);
+    reminderBox_->setChecked(false);
+    reminderDaysBox_ = new QSpinBox(exportFrame_);
+    reminderDaysBox_->setObjectName(QStringLiteral("spnReminderDays"));
+    reminderDaysBox_->setRange(0, 30);
+    reminderDaysBox_->setValue(1);
+    reminderDaysBox_->setEnabled(false);
+    Look::UseDesktopColours(reminderDaysBox_);
+    auto* reminderUnit = whiteLabel(QStringLiteral("lblReminderDays"), ReminderUnit(), exportFrame_);
+    exportButton_ = new QPushButton(tr("&Export…"), exportFrame_);
+    exportButton_->setObjectName(QStringLiteral("cmdExport"));
+    closeButton_ = new QPushButton(tr("&Close"), client);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    for (QPushButton* button : {exportButton_, closeButton_}) {
         Look::UseDesktopColours(button);
         button->setMinimumHeight(28);
     }
 
-    auto* exportGrid = new QGridLayout(fraExport);
+    auto* exportGrid = new QGridLayout(exportFrame_);
     auto* span = new QHBoxLayout;
     span->addWidget(fromLabel);
-    span->addWidget(spnExportFrom);
+    span->addWidget(exportFromBox_);
     span->addWidget(toLabel);
-    span->addWidget(spnExportTo);
-    span->addWidget(lblExportRange);
+    span->addWidget(exportToBox_);
+    span->addWidget(exportRangeLabel_);
     span->addStretch(1);
     auto* kinds = new QHBoxLayout;
-    for (QCheckBox* box : {chkExportPoints, chkExportTraditional, chkExportNewMoons, chkExportFullMoons}) {
+    for (QCheckBox* box : {exportPointsBox_, exportTraditionalBox_, exportNewMoonsBox_, exportFullMoonsBox_}) {
         kinds->addWidget(box);
     }
     kinds->addStretch(1);
     auto* reminderRow = new QHBoxLayout;
-    reminderRow->addWidget(chkExportReminder);
-    reminderRow->addWidget(spnReminderDays);
+    reminderRow->addWidget(reminderBox_);
+    reminderRow->addWidget(reminderDaysBox_);
     reminderRow->addWidget(reminderUnit);
     reminderRow->addStretch(1);
     exportGrid->addLayout(span, 0, 0);
     exportGrid->addLayout(kinds, 1, 0);
     exportGrid->addLayout(reminderRow, 2, 0);
-    exportGrid->addWidget(cmdExport, 2, 1);
+    exportGrid->addWidget(exportButton_, 2, 1);
 
     auto* chooser = new QHBoxLayout;
     chooser->setSpacing(12);
-    chooser->addWidget(lblYear);
-    chooser->addWidget(spnYear);
-    chooser->addWidget(lblYearRange);
+    chooser->addWidget(yearLabel_);
+    chooser->addWidget(yearBox_);
+    chooser->addWidget(yearRangeLabel_);
     chooser->addSpacing(12);
-    chooser->addWidget(chkSouthern);
-    chooser->addWidget(chkUtc);
+    chooser->addWidget(southernBox_);
+    chooser->addWidget(utcBox_);
     chooser->addStretch(1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(grdWheel, 1);
-    right->addWidget(fraExport);
+    right->addWidget(eventTable_, 1);
+    right->addWidget(exportFrame_);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(picWheel);
-    left->addWidget(lblLegend);
+    left->addWidget(wheelPicture_);
+    left->addWidget(legendLabel_);
     left->addStretch(1);
 
     auto* middle = new QHBoxLayout;
@@ -277,8 +277,8 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     middle->addLayout(right, 1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblTimeZone, 1);
-    bottom->addWidget(cmdClose);
+    bottom->addWidget(timeZoneLabel_, 1);
+    bottom->addWidget(closeButton_);
 
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -287,25 +287,25 @@ frmWheelOfTheYear::frmWheelOfTheYear() {
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
 
-    menus = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
-    mnuExport = new QAction(tr("&Export to Calendar…"), this);
-    mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    menus.fileMenu->insertAction(menus.mnuExit, mnuExport);
-    AddNamedSeparator(menus.fileMenu, QStringLiteral("mnuFileSep"), menus.mnuExit);
+    menus_ = InstallSharedMenus(this, QStringLiteral("mnuFile"), UpdateCaption::SoftwareUpdate);
+    exportItem_ = new QAction(tr("&Export to Calendar…"), this);
+    exportItem_->setObjectName(QStringLiteral("mnuExport"));
+    menus_.fileMenu->insertAction(menus_.exitItem, exportItem_);
+    AddNamedSeparator(menus_.fileMenu, QStringLiteral("mnuFileSep"), menus_.exitItem);
 
-    connect(spnYear, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnYear_ValueChanged);
-    connect(chkSouthern, &QCheckBox::toggled, this, &frmWheelOfTheYear::chkSouthern_Toggled);
-    connect(chkUtc, &QCheckBox::toggled, this, &frmWheelOfTheYear::chkUtc_Toggled);
-    connect(spnExportFrom, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnExportFrom_ValueChanged);
-    connect(spnExportTo, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::spnExportTo_ValueChanged);
-    for (QCheckBox* box : {chkExportPoints, chkExportTraditional, chkExportNewMoons, chkExportFullMoons}) {
-        connect(box, &QCheckBox::toggled, this, &frmWheelOfTheYear::exportChoice_Toggled);
+    connect(yearBox_, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::showYear);
+    connect(southernBox_, &QCheckBox::toggled, this, &frmWheelOfTheYear::showChosenHemisphere);
+    connect(utcBox_, &QCheckBox::toggled, this, &frmWheelOfTheYear::showTimesInChosenZone);
+    connect(exportFromBox_, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::keepExportEndAfterStart);
+    connect(exportToBox_, &QSpinBox::valueChanged, this, &frmWheelOfTheYear::keepExportStartBeforeEnd);
+    for (QCheckBox* box : {exportPointsBox_, exportTraditionalBox_, exportNewMoonsBox_, exportFullMoonsBox_}) {
+        connect(box, &QCheckBox::toggled, this, &frmWheelOfTheYear::enableExportWhenChosen);
     }
-    connect(chkExportReminder, &QCheckBox::toggled, spnReminderDays, &QSpinBox::setEnabled);
-    connect(cmdExport, &QPushButton::clicked, this, &frmWheelOfTheYear::exportWheel);
-    connect(mnuExport, &QAction::triggered, this, &frmWheelOfTheYear::exportWheel);
-    connect(cmdClose, &QPushButton::clicked, this, &frmWheelOfTheYear::closeWheel);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmWheelOfTheYear::closeWheel);
+    connect(reminderBox_, &QCheckBox::toggled, reminderDaysBox_, &QSpinBox::setEnabled);
+    connect(exportButton_, &QPushButton::clicked, this, &frmWheelOfTheYear::exportWheel);
+    connect(exportItem_, &QAction::triggered, this, &frmWheelOfTheYear::exportWheel);
+    connect(closeButton_, &QPushButton::clicked, this, &frmWheelOfTheYear::closeWheel);
+    connect(menus_.exitItem, &QAction::triggered, this, &frmWheelOfTheYear::closeWheel);
 
     resize(1000, 640);
     if (const QScreen* where = screen()) {
@@ -320,17 +320,17 @@ void frmWheelOfTheYear::onLoad() {
         zone_ = QTimeZone::utc();
     }
     const int year = std::clamp(Today().year(), FirstYear, LastYear);
-    const QSignalBlocker quiet(spnYear);
-    spnYear->setValue(year);
-    spnExportFrom->setValue(year);
-    spnExportTo->setValue(year);
+    const QSignalBlocker quiet(yearBox_);
+    yearBox_->setValue(year);
+    exportFromBox_->setValue(year);
+    exportToBox_->setValue(year);
     for (QCheckBox* box : rememberedChoices()) {
         const QSignalBlocker still(box);
         box->setChecked(Remembered::Value(QStringLiteral("Wheel/") + box->objectName(), box->isChecked()).toBool());
     }
-    spnReminderDays->setValue(Remembered::Value(QStringLiteral("Wheel/spnReminderDays"), 1).toInt());
-    spnReminderDays->setEnabled(chkExportReminder->isChecked());
-    exportChoice_Toggled();
+    reminderDaysBox_->setValue(Remembered::Value(QStringLiteral("Wheel/spnReminderDays"), 1).toInt());
+    reminderDaysBox_->setEnabled(reminderBox_->isChecked());
+    enableExportWhenChosen();
     refresh();
 }
 
@@ -338,20 +338,20 @@ void frmWheelOfTheYear::onUnload() {
     for (const QCheckBox* box : rememberedChoices()) {
         Remembered::SetValue(QStringLiteral("Wheel/") + box->objectName(), box->isChecked());
     }
-    Remembered::SetValue(QStringLiteral("Wheel/spnReminderDays"), spnReminderDays->value());
+    Remembered::SetValue(QStringLiteral("Wheel/spnReminderDays"), reminderDaysBox_->value());
 }
 
 QList<QCheckBox*> frmWheelOfTheYear::rememberedChoices() const {
-    return {chkSouthern,        chkUtc,           chkExportPoints, chkExportTraditional, chkExportNewMoons,
-            chkExportFullMoons, chkExportReminder};
+    return {southernBox_,        utcBox_,     exportPointsBox_, exportTraditionalBox_, exportNewMoonsBox_,
+            exportFullMoonsBox_, reminderBox_};
 }
 
 Hemisphere frmWheelOfTheYear::hemisphere() const {
-    return chkSouthern->isChecked() ? Hemisphere::South : Hemisphere::North;
+    return southernBox_->isChecked() ? Hemisphere::South : Hemisphere::North;
 }
 
 void frmWheelOfTheYear::refresh() {
-    wheel_ = Compute(spnYear->value(), zone_, hemisphere());
+    wheel_ = Compute(yearBox_->value(), zone_, hemisphere());
 
     WheelPictureData picture;
     picture.year = wheel_.year;
@@ -378,16 +378,16 @@ void frmWheelOfTheYear::refresh() {
         }
     }
     picture.today = SunLongitudeOn(Today(), zone_);
-    picWheel->setData(picture);
+    wheelPicture_->setData(picture);
 
     fillTable();
     showZone();
 }
 
 void frmWheelOfTheYear::fillTable() {
-    const bool utc = chkUtc->isChecked();
+    const bool utc = utcBox_->isChecked();
     const QTimeZone shown = utc ? QTimeZone::utc() : zone_;
-    grdWheel->setRowCount(int(wheel_.events.size()));
+    eventTable_->setRowCount(int(wheel_.events.size()));
     for (int row = 0; row < int(wheel_.events.size()); ++row) {
         const WheelEvent& event = wheel_.events[row];
         QString date;
@@ -410,65 +410,65 @@ void frmWheelOfTheYear::fillTable() {
                 bold.setBold(true);
                 item->setFont(bold);
             }
-            grdWheel->setItem(row, column, item);
+            eventTable_->setItem(row, column, item);
         }
     }
-    grdWheel->resizeColumnsToContents();
+    eventTable_->resizeColumnsToContents();
 }
 
 void frmWheelOfTheYear::showZone() {
     if (zoneFellBack_) {
-        lblTimeZone->setText(FallbackText());
-    } else if (chkUtc->isChecked()) {
-        lblTimeZone->setText(UtcText());
+        timeZoneLabel_->setText(FallbackText());
+    } else if (utcBox_->isChecked()) {
+        timeZoneLabel_->setText(UtcText());
     } else {
-        lblTimeZone->setText(ZoneText().arg(QString::fromUtf8(zone_.id())));
+        timeZoneLabel_->setText(ZoneText().arg(QString::fromUtf8(zone_.id())));
     }
 }
 
-void frmWheelOfTheYear::spnYear_ValueChanged(int year) {
-    spnExportFrom->setValue(year);
-    spnExportTo->setValue(year);
+void frmWheelOfTheYear::showYear(int year) {
+    exportFromBox_->setValue(year);
+    exportToBox_->setValue(year);
     refresh();
 }
 
-void frmWheelOfTheYear::chkSouthern_Toggled(bool /*checked*/) {
+void frmWheelOfTheYear::showChosenHemisphere(bool /*checked*/) {
     refresh();
 }
 
-void frmWheelOfTheYear::chkUtc_Toggled(bool /*checked*/) {
+void frmWheelOfTheYear::showTimesInChosenZone(bool /*checked*/) {
     fillTable();
     showZone();
 }
 
-void frmWheelOfTheYear::spnExportFrom_ValueChanged(int year) {
+void frmWheelOfTheYear::keepExportEndAfterStart(int year) {
     // The range never runs backwards: the other end follows.
-    if (spnExportTo->value() < year) {
-        spnExportTo->setValue(year);
+    if (exportToBox_->value() < year) {
+        exportToBox_->setValue(year);
     }
 }
 
-void frmWheelOfTheYear::spnExportTo_ValueChanged(int year) {
-    if (spnExportFrom->value() > year) {
-        spnExportFrom->setValue(year);
+void frmWheelOfTheYear::keepExportStartBeforeEnd(int year) {
+    if (exportFromBox_->value() > year) {
+        exportFromBox_->setValue(year);
     }
 }
 
-void frmWheelOfTheYear::exportChoice_Toggled() {
-    const bool any = chkExportPoints->isChecked() || chkExportTraditional->isChecked() ||
-                     chkExportNewMoons->isChecked() || chkExportFullMoons->isChecked();
-    cmdExport->setEnabled(any);
-    mnuExport->setEnabled(any);
+void frmWheelOfTheYear::enableExportWhenChosen() {
+    const bool any = exportPointsBox_->isChecked() || exportTraditionalBox_->isChecked() ||
+                     exportNewMoonsBox_->isChecked() || exportFullMoonsBox_->isChecked();
+    exportButton_->setEnabled(any);
+    exportItem_->setEnabled(any);
 }
 
 void frmWheelOfTheYear::exportWheel() {
     WheelCalendarFile::Choices choices;
-    choices.solarPoints = chkExportPoints->isChecked();
-    choices.traditionalDays = chkExportTraditional->isChecked();
-    choices.newMoons = chkExportNewMoons->isChecked();
-    choices.fullMoons = chkExportFullMoons->isChecked();
-    choices.reminderDays = chkExportReminder->isChecked() ? spnReminderDays->value() : -1;
-    choices.utc = chkUtc->isChecked();
+    choices.solarPoints = exportPointsBox_->isChecked();
+    choices.traditionalDays = exportTraditionalBox_->isChecked();
+    choices.newMoons = exportNewMoonsBox_->isChecked();
+    choices.fullMoons = exportFullMoonsBox_->isChecked();
+    choices.reminderDays = reminderBox_->isChecked() ? reminderDaysBox_->value() : -1;
+    choices.utc = utcBox_->isChecked();
     SaveFileRequest request;
     request.title = ExportTitle();
     request.filter = ExportFilter();
@@ -478,8 +478,8 @@ void frmWheelOfTheYear::exportWheel() {
     if (path.isEmpty()) {
         return;
     }
-    const int first = spnExportFrom->value();
-    const int last = spnExportTo->value();
+    const int first = exportFromBox_->value();
+    const int last = exportToBox_->value();
     QList<WheelYear> years;
     int events = 0;
     {

@@ -29,38 +29,14 @@ class frmWheelOfTheYear : public FormWindow {
     // True when the system's time zone could not be resolved and the times are in UTC instead.
     bool ZoneFellBack() const { return zoneFellBack_; }
 
-    QLabel* lblYear;
-    QSpinBox* spnYear;
-    QLabel* lblYearRange; // says the range when a year is refused
-    QCheckBox* chkSouthern;
-    QCheckBox* chkUtc;
-    QLabel* lblTimeZone;
-    WheelPicture* picWheel;
-    QLabel* lblLegend;
-    QTableWidget* grdWheel;
-    QGroupBox* fraExport;
-    QSpinBox* spnExportFrom;
-    QSpinBox* spnExportTo;
-    QLabel* lblExportRange;
-    QCheckBox* chkExportPoints;
-    QCheckBox* chkExportTraditional;
-    QCheckBox* chkExportNewMoons;
-    QCheckBox* chkExportFullMoons;
-    QCheckBox* chkExportReminder;
-    QSpinBox* spnReminderDays;
-    QPushButton* cmdExport;
-    QPushButton* cmdClose;
-    SharedMenus menus;
-    QAction* mnuExport;
-
   private:
-    void spnYear_ValueChanged(int year);
-    void chkSouthern_Toggled(bool checked);
-    void chkUtc_Toggled(bool checked);
-    void spnExportFrom_ValueChanged(int year);
-    void spnExportTo_ValueChanged(int year);
+    void showYear(int year);
+    void showChosenHemisphere(bool checked);
+    void showTimesInChosenZone(bool checked);
+    void keepExportEndAfterStart(int year);
+    void keepExportStartBeforeEnd(int year);
     // Export only when something is chosen to go into the file.
-    void exportChoice_Toggled();
+    void enableExportWhenChosen();
     void exportWheel();
     void closeWheel();
 
@@ -72,6 +48,30 @@ class frmWheelOfTheYear : public FormWindow {
     void refresh();
     void fillTable();
     void showZone();
+
+    QLabel* yearLabel_;
+    QSpinBox* yearBox_;
+    QLabel* yearRangeLabel_; // says the range when a year is refused
+    QCheckBox* southernBox_;
+    QCheckBox* utcBox_;
+    QLabel* timeZoneLabel_;
+    WheelPicture* wheelPicture_;
+    QLabel* legendLabel_;
+    QTableWidget* eventTable_;
+    QGroupBox* exportFrame_;
+    QSpinBox* exportFromBox_;
+    QSpinBox* exportToBox_;
+    QLabel* exportRangeLabel_;
+    QCheckBox* exportPointsBox_;
+    QCheckBox* exportTraditionalBox_;
+    QCheckBox* exportNewMoonsBox_;
+    QCheckBox* exportFullMoonsBox_;
+    QCheckBox* reminderBox_;
+    QSpinBox* reminderDaysBox_;
+    QPushButton* exportButton_;
+    QPushButton* closeButton_;
+    SharedMenus menus_;
+    QAction* exportItem_;
 
     WheelOfTheYear::WheelYear wheel_;
     QTimeZone zone_;

@@ -219,8 +219,8 @@ QMenu* InstallToolsMenu(frmPaganDiaryResultBOS* book) {
 
     QObject::connect(find, &QAction::triggered, book, [] {
         if (frmDiaryFind* window = Windows::Show<frmDiaryFind>()) {
-            window->txtFind->setFocus();
-            window->txtFind->selectAll();
+            window->searchField()->setFocus();
+            window->searchField()->selectAll();
         }
     });
     QObject::connect(csv, &QAction::triggered, book,

@@ -101,45 +101,45 @@ frmDiaryFind::frmDiaryFind() : store_(DiaryFilePath()) {
     setCentralWidget(client);
     auto* grid = new QGridLayout(client);
 
-    lblFind = new QLabel(tr("&Find:"), client);
-    lblFind->setObjectName(QStringLiteral("lblFind"));
-    txtFind = new QLineEdit(client);
-    txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setClearButtonEnabled(true);
-    lblFind->setBuddy(txtFind);
-    grid->addWidget(lblFind, 0, 0);
-    grid->addWidget(txtFind, 0, 1);
-    chkAllSections = new QCheckBox(DiaryFindTexts::AllSections(), client);
-    chkAllSections->setObjectName(QStringLiteral("chkAllSections"));
-    grid->addWidget(chkAllSections, 1, 1);
+    findLabel_ = new QLabel(tr("&Find:"), client);
+    findLabel_->setObjectName(QStringLiteral("lblFind"));
+    searchField_ = new QLineEdit(client);
+    searchField_->setObjectName(QStringLiteral("txtFind"));
+    searchField_->setClearButtonEnabled(true);
+    findLabel_->setBuddy(searchField_);
+    grid->addWidget(findLabel_, 0, 0);
+    grid->addWidget(searchField_, 0, 1);
+    allSectionsBox_ = new QCheckBox(DiaryFindTexts::AllSections(), client);
+    allSectionsBox_->setObjectName(QStringLiteral("chkAllSections"));
+    grid->addWidget(allSectionsBox_, 1, 1);
 
-    lstFound = new QTreeWidget(client);
-    lstFound->setAccessibleName(tr("Entries found"));
-    lstFound->setObjectName(QStringLiteral("lstFound"));
-    lstFound->setColumnCount(2);
-    lstFound->setHeaderLabels({tr("Keyword"), tr("Section")});
-    lstFound->setRootIsDecorated(false);
-    lstFound->setUniformRowHeights(true);
-    lstFound->header()->setStretchLastSection(false);
-    lstFound->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    grid->addWidget(lstFound, 2, 0, 1, 2);
+    foundList_ = new QTreeWidget(client);
+    foundList_->setAccessibleName(tr("Entries found"));
+    foundList_->setObjectName(QStringLiteral("lstFound"));
+    foundList_->setColumnCount(2);
+    foundList_->setHeaderLabels({tr("Keyword"), tr("Section")});
+    foundList_->setRootIsDecorated(false);
+    foundList_->setUniformRowHeights(true);
+    foundList_->header()->setStretchLastSection(false);
+    foundList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid->addWidget(foundList_, 2, 0, 1, 2);
 
-    lblCount = new QLabel(client);
-    lblCount->setObjectName(QStringLiteral("lblCount"));
-    grid->addWidget(lblCount, 3, 0, 1, 2);
-    cmdClose = new QPushButton(tr("&Close"), client);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    grid->addWidget(cmdClose, 4, 1, Qt::AlignRight);
+    countLabel_ = new QLabel(client);
+    countLabel_->setObjectName(QStringLiteral("lblCount"));
+    grid->addWidget(countLabel_, 3, 0, 1, 2);
+    closeButton_ = new QPushButton(tr("&Close"), client);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    grid->addWidget(closeButton_, 4, 1, Qt::AlignRight);
 
-    connect(txtFind, &QLineEdit::textChanged, this, &frmDiaryFind::search);
-    connect(chkAllSections, &QCheckBox::toggled, this, &frmDiaryFind::search);
+    connect(searchField_, &QLineEdit::textChanged, this, &frmDiaryFind::search);
+    connect(allSectionsBox_, &QCheckBox::toggled, this, &frmDiaryFind::search);
     connect(&store_.source(), &DataSource::changed, this, &frmDiaryFind::searchSoon);
     searchSoon_.setSingleShot(true);
     searchSoon_.setInterval(0);
     connect(&searchSoon_, &QTimer::timeout, this, &frmDiaryFind::search);
-    connect(lstFound, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
-    connect(lstFound, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
+    connect(foundList_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
+    connect(foundList_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { showFoundEntry(item); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
     resize(420, 360);
 }
 
@@ -153,9 +153,9 @@ void frmDiaryFind::searchSoon() {
 }
 
 void frmDiaryFind::search() {
-    lstFound->clear();
+    foundList_->clear();
     QList<DiarySection> sections;
-    if (chkAllSections->isChecked()) {
+    if (allSectionsBox_->isChecked()) {
         sections = QList<DiarySection>(AllDiarySections.cbegin(), AllDiarySections.cend());
     } else if (frmPaganDiaryResultBOS* book = Windows::Loaded<frmPaganDiaryResultBOS>()) {
         sections = {book->section()};
@@ -164,8 +164,9 @@ void frmDiaryFind::search() {
     }
     QList<DiaryFound> found;
     qsizetype total = 0;
-    if (const StoreStatus read = FindDiaryEntries(store_, sections, txtFind->text(), found, &total, MaxListed); !read) {
-        lblCount->setText(read.error().text());
+    if (const StoreStatus read = FindDiaryEntries(store_, sections, searchField_->text(), found, &total, MaxListed);
+        !read) {
+        countLabel_->setText(read.error().text());
         return;
     }
     QList<QTreeWidgetItem*> items;
@@ -176,8 +177,9 @@ void frmDiaryFind::search() {
         item->setToolTip(0, hit.entry.meaning);
         items << item;
     }
-    lstFound->addTopLevelItems(items);
-    lblCount->setText(txtFind->text().trimmed().isEmpty() ? QString() : DiaryFindTexts::Count(total, found.size()));
+    foundList_->addTopLevelItems(items);
+    countLabel_->setText(searchField_->text().trimmed().isEmpty() ? QString()
+                                                                  : DiaryFindTexts::Count(total, found.size()));
 }
 
 void frmDiaryFind::showFoundEntry(QTreeWidgetItem* item) {

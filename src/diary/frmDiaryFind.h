@@ -24,12 +24,7 @@ class frmDiaryFind : public FormWindow {
 
     void onLoad() override;
 
-    QLabel* lblFind;
-    QLineEdit* txtFind;
-    QCheckBox* chkAllSections;
-    QTreeWidget* lstFound;
-    QLabel* lblCount;
-    QPushButton* cmdClose;
+    QLineEdit* searchField() const { return searchField_; }
 
     // More lines than anyone reads through: the count says how many more there are.
     static constexpr qsizetype MaxListed = 1000;
@@ -43,6 +38,13 @@ class frmDiaryFind : public FormWindow {
     // Searches again once the events at hand are done: a change to the diary, by this program or another,
     // may change what matches, and several changes in a row need one search.
     void searchSoon();
+
+    QLabel* findLabel_;
+    QLineEdit* searchField_;
+    QCheckBox* allSectionsBox_;
+    QTreeWidget* foundList_;
+    QLabel* countLabel_;
+    QPushButton* closeButton_;
 
     DiaryStore store_;
     QTimer searchSoon_;

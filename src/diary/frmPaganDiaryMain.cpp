@@ -107,7 +107,7 @@ frmPaganDiaryMain::frmPaganDiaryMain() {
         });
     }
     connect(continueButton, &QPushButton::clicked, this, &frmPaganDiaryMain::openKeywordBook);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmPaganDiaryMain::exitToLauncher);
+    connect(menus.exitItem, &QAction::triggered, this, &frmPaganDiaryMain::exitToLauncher);
     setFixedSize(sizeHint());
 }
 

@@ -194,8 +194,8 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     // The menus keep the desktop's colours: black on the window's black would hide them.
     backItem_ = new QAction(tr("&Back"), this);
     backItem_->setObjectName(QStringLiteral("mnuBack"));
-    menus_.fileMenu->insertAction(menus_.mnuExit, backItem_);
-    backSeparator_ = AddNamedSeparator(menus_.fileMenu, QStringLiteral("mnuBackSep"), menus_.mnuExit);
+    menus_.fileMenu->insertAction(menus_.exitItem, backItem_);
+    backSeparator_ = AddNamedSeparator(menus_.fileMenu, QStringLiteral("mnuBackSep"), menus_.exitItem);
 
     setTabOrder(openCloseButton_, addSaveButton_);
     setTabOrder(addSaveButton_, removeButton_);
@@ -235,7 +235,7 @@ frmPaganDiaryResultBOS::frmPaganDiaryResultBOS() {
     connect(exitButton_, &QPushButton::clicked, this, &frmPaganDiaryResultBOS::exitSection);
     connect(backItem_, &QAction::triggered, this, &frmPaganDiaryResultBOS::backToChooser);
     connect(undoItem_, &QAction::triggered, this, &frmPaganDiaryResultBOS::undoRemoval);
-    connect(menus_.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(menus_.exitItem, &QAction::triggered, this, &QWidget::close);
 
     setMode(Mode::Closed);
     setFixedSize(sizeHint());

@@ -280,21 +280,21 @@ QMenu* InstallToolsMenu(MDIDowsingForm1* frame) {
 
     QObject::connect(find, &QAction::triggered, frame, [] {
         // A window over a file it could not search (the index was stopped, the file was held) starts afresh.
-        if (const frmDowsingFind* open = Windows::Loaded<frmDowsingFind>(); open && !open->txtFind->isEnabled()) {
+        if (const frmDowsingFind* open = Windows::Loaded<frmDowsingFind>(); open && !open->searchField()->isEnabled()) {
             Windows::Unload<frmDowsingFind>();
         }
         frmDowsingFind* window = Windows::Show<frmDowsingFind>();
         if (!window) {
             return;
         }
-        if (!window->txtFind->isEnabled()) {
+        if (!window->searchField()->isEnabled()) {
             // The focus keeps the window in front once a box about the file has gone; left in the wizard, it
             // would bring the wizard back over it.
-            window->cmdClose->setFocus();
+            window->closeButton()->setFocus();
             return;
         }
-        window->txtFind->setFocus();
-        window->txtFind->selectAll();
+        window->searchField()->setFocus();
+        window->searchField()->selectAll();
     });
     QObject::connect(csv, &QAction::triggered, frame, [frame] { ExportCsv(frame); });
     QObject::connect(pdf, &QAction::triggered, frame, [frame] { ExportPdf(frame); });

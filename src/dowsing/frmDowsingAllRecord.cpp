@@ -110,81 +110,81 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
     setWindowTitle(QStringLiteral("Quarrow"));
     setFont(Look::Verdana(8.25));
 
-    frmFourItem = new QFrame(this);
-    frmFourItem->setObjectName(QStringLiteral("frmFourItem"));
-    frmFourItem->setFrameShape(QFrame::Box);
-    frmFourItem->setFixedSize(Look::Twips(10830), Look::Twips(5685));
-    Look::SetBackground(frmFourItem, kFrameGrey);
-    setCentralWidget(frmFourItem);
+    recordsFrame_ = new QFrame(this);
+    recordsFrame_->setObjectName(QStringLiteral("frmFourItem"));
+    recordsFrame_->setFrameShape(QFrame::Box);
+    recordsFrame_->setFixedSize(Look::Twips(10830), Look::Twips(5685));
+    Look::SetBackground(recordsFrame_, kFrameGrey);
+    setCentralWidget(recordsFrame_);
 
-    titleLabel = new QLabel(tr("Short Summary Of Dowsing Records"), frmFourItem);
-    titleLabel->setObjectName(QStringLiteral("Label2"));
-    titleLabel->setTextFormat(Qt::PlainText);
-    titleLabel->setAlignment(Qt::AlignCenter);
-    titleLabel->setFont(Look::Verdana(12, true));
-    Look::SetTextColour(titleLabel, kYellow);
-    titleLabel->setGeometry(8, 8, 706, 26);
+    titleLabel_ = new QLabel(tr("Short Summary Of Dowsing Records"), recordsFrame_);
+    titleLabel_->setObjectName(QStringLiteral("Label2"));
+    titleLabel_->setTextFormat(Qt::PlainText);
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    titleLabel_->setFont(Look::Verdana(12, true));
+    Look::SetTextColour(titleLabel_, kYellow);
+    titleLabel_->setGeometry(8, 8, 706, 26);
 
     // The grid's caption bar sits on top of its column headers.
-    DataGridCaption = new QLabel(tr("Dowsing Records"), frmFourItem);
-    DataGridCaption->setObjectName(QStringLiteral("DataGridCaption"));
-    DataGridCaption->setTextFormat(Qt::PlainText);
-    DataGridCaption->setAlignment(Qt::AlignCenter);
-    DataGridCaption->setFrameShape(QFrame::Panel);
-    DataGridCaption->setFrameShadow(QFrame::Raised);
-    DataGridCaption->setFont(Look::Verdana(8.25, true));
-    Look::SetBackground(DataGridCaption, palette().color(QPalette::Button));
-    Look::SetTextColour(DataGridCaption, palette().color(QPalette::ButtonText));
-    DataGridCaption->setGeometry(8, 40, 706, 22);
+    gridCaption_ = new QLabel(tr("Dowsing Records"), recordsFrame_);
+    gridCaption_->setObjectName(QStringLiteral("DataGridCaption"));
+    gridCaption_->setTextFormat(Qt::PlainText);
+    gridCaption_->setAlignment(Qt::AlignCenter);
+    gridCaption_->setFrameShape(QFrame::Panel);
+    gridCaption_->setFrameShadow(QFrame::Raised);
+    gridCaption_->setFont(Look::Verdana(8.25, true));
+    Look::SetBackground(gridCaption_, palette().color(QPalette::Button));
+    Look::SetTextColour(gridCaption_, palette().color(QPalette::ButtonText));
+    gridCaption_->setGeometry(8, 40, 706, 22);
 
-    DataGrid = new QTableView(frmFourItem);
-    DataGrid->setObjectName(QStringLiteral("DataGrid"));
-    DataGrid->setAccessibleName(tr("Dowsing Records"));
-    DataGrid->setFont(Look::Verdana(8.25));
-    DataGrid->setGeometry(8, 62, 706, 244);
-    DataGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DataGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DataGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    DataGrid->setWordWrap(false);
-    DataGrid->setTabKeyNavigation(false);
-    DataGrid->setVerticalHeader(new RecordSelector(DataGrid));
-    DataGrid->horizontalHeader()->setFont(Look::Verdana(8.25, true));
+    recordsGrid_ = new QTableView(recordsFrame_);
+    recordsGrid_->setObjectName(QStringLiteral("DataGrid"));
+    recordsGrid_->setAccessibleName(tr("Dowsing Records"));
+    recordsGrid_->setFont(Look::Verdana(8.25));
+    recordsGrid_->setGeometry(8, 62, 706, 244);
+    recordsGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    recordsGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    recordsGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    recordsGrid_->setWordWrap(false);
+    recordsGrid_->setTabKeyNavigation(false);
+    recordsGrid_->setVerticalHeader(new RecordSelector(recordsGrid_));
+    recordsGrid_->horizontalHeader()->setFont(Look::Verdana(8.25, true));
     // Fixed row heights: the view must never measure 32,767 rows to lay them out.
-    DataGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    DataGrid->verticalHeader()->setDefaultSectionSize(DataGrid->fontMetrics().height() + 6);
-    DataGrid->verticalHeader()->setFixedWidth(20);
-    DataGrid->horizontalHeader()->setDefaultSectionSize(110);
+    recordsGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    recordsGrid_->verticalHeader()->setDefaultSectionSize(recordsGrid_->fontMetrics().height() + 6);
+    recordsGrid_->verticalHeader()->setFixedWidth(20);
+    recordsGrid_->horizontalHeader()->setDefaultSectionSize(110);
 
-    instructionsLabel = new QLabel(DowsingGridMessages::Instructions(), frmFourItem);
-    instructionsLabel->setObjectName(QStringLiteral("Label1"));
-    instructionsLabel->setTextFormat(Qt::PlainText);
-    instructionsLabel->setWordWrap(true);
-    instructionsLabel->setFont(Look::Verdana(8.25, true));
-    Look::SetTextColour(instructionsLabel, kGreen);
-    instructionsLabel->setGeometry(8, 314, 560, 56);
+    instructionsLabel_ = new QLabel(DowsingGridMessages::Instructions(), recordsFrame_);
+    instructionsLabel_->setObjectName(QStringLiteral("Label1"));
+    instructionsLabel_->setTextFormat(Qt::PlainText);
+    instructionsLabel_->setWordWrap(true);
+    instructionsLabel_->setFont(Look::Verdana(8.25, true));
+    Look::SetTextColour(instructionsLabel_, kGreen);
+    instructionsLabel_->setGeometry(8, 314, 560, 56);
 
-    cmdBack = new QPushButton(tr("&Back"), frmFourItem);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setFont(Look::Verdana(8.25, true));
-    cmdBack->setGeometry(604, 322, 110, 36);
+    backButton_ = new QPushButton(tr("&Back"), recordsFrame_);
+    backButton_->setObjectName(QStringLiteral("cmdBack"));
+    backButton_->setFont(Look::Verdana(8.25, true));
+    backButton_->setGeometry(604, 322, 110, 36);
 
     // The frame's menu bar shows this menu while the grid is the active window.
-    mnuFile = new QMenu(tr("&File"), this);
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->setFont(Look::Verdana(8.25));
-    mnuPrint = mnuFile->addAction(tr("&Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    fileMenu_ = new QMenu(tr("&File"), this);
+    fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+    fileMenu_->setFont(Look::Verdana(8.25));
+    printItem_ = fileMenu_->addAction(tr("&Print"));
+    printItem_->setObjectName(QStringLiteral("mnuPrint"));
     // Stored unavailable: the grid holds no document to print; the record sheet prints.
-    mnuPrint->setEnabled(false);
-    mnuBack = mnuFile->addAction(tr("&Back"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
+    printItem_->setEnabled(false);
+    backItem_ = fileMenu_->addAction(tr("&Back"));
+    backItem_->setObjectName(QStringLiteral("mnuBack"));
 
-    connect(cmdBack, &QPushButton::clicked, this, &frmDowsingAllRecord::backToWizard);
-    connect(mnuBack, &QAction::triggered, this, &frmDowsingAllRecord::backToWizard);
+    connect(backButton_, &QPushButton::clicked, this, &frmDowsingAllRecord::backToWizard);
+    connect(backItem_, &QAction::triggered, this, &frmDowsingAllRecord::backToWizard);
     // A double click anywhere on the grid opens the current row, the one the arrow marks: on a cell, below the
     // last row, on the record selectors or on the column captions alike.
-    for (QWidget* part :
-         {DataGrid->viewport(), DataGrid->verticalHeader()->viewport(), DataGrid->horizontalHeader()->viewport()}) {
+    for (QWidget* part : {recordsGrid_->viewport(), recordsGrid_->verticalHeader()->viewport(),
+                          recordsGrid_->horizontalHeader()->viewport()}) {
         part->installEventFilter(this);
     }
 
@@ -194,7 +194,7 @@ frmDowsingAllRecord::frmDowsingAllRecord() {
 frmDowsingAllRecord::~frmDowsingAllRecord() = default;
 
 QList<QAction*> frmDowsingAllRecord::frameMenuItems() const {
-    return {mnuFile->menuAction()};
+    return {fileMenu_->menuAction()};
 }
 
 void frmDowsingAllRecord::onLoad() {
@@ -205,34 +205,34 @@ void frmDowsingAllRecord::onLoad() {
     while (!loaded && StoreFailureRetry(StoreFailureText(loaded.error()), loaded.error(), this)) {
         loaded = model_->reload();
     }
-    DataGrid->setModel(model_.get());
-    connect(DataGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, DataGrid->verticalHeader(),
-            [this] { DataGrid->verticalHeader()->viewport()->update(); });
+    recordsGrid_->setModel(model_.get());
+    connect(recordsGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, recordsGrid_->verticalHeader(),
+            [this] { recordsGrid_->verticalHeader()->viewport()->update(); });
     // Said after the paint that found it; the page stays failed, and unread, until the user chooses.
     connect(model_.get(), &DowsingGridModel::readFailed, this, &frmDowsingAllRecord::sayUnreadRecords,
             Qt::QueuedConnection);
     // The records changed, here or in another program: the grid shows them as they are now, near the row it
     // was on.
     connect(model_.get(), &QAbstractItemModel::modelAboutToBeReset, this,
-            [this] { rowBeforeChange_ = DataGrid->currentIndex().row(); });
+            [this] { rowBeforeChange_ = recordsGrid_->currentIndex().row(); });
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &frmDowsingAllRecord::followRecords);
     if (!loaded) {
-        DataGrid->setEnabled(false);
+        recordsGrid_->setEnabled(false);
         return;
     }
     if (model_->rowCount() == 0) {
         MsgBox(DowsingGridMessages::NoRecord(), MsgButtons::Ok, MsgIcon::Information, this);
-        DataGrid->setEnabled(false);
+        recordsGrid_->setEnabled(false);
         return;
     }
-    DataGrid->setCurrentIndex(model_->index(0, 0));
+    recordsGrid_->setCurrentIndex(model_->index(0, 0));
 }
 
 void frmDowsingAllRecord::followRecords() {
     const int rows = model_->rowCount();
-    DataGrid->setEnabled(rows > 0);
+    recordsGrid_->setEnabled(rows > 0);
     if (rows > 0) {
-        DataGrid->setCurrentIndex(model_->index(std::clamp(rowBeforeChange_, 0, rows - 1), 0));
+        recordsGrid_->setCurrentIndex(model_->index(std::clamp(rowBeforeChange_, 0, rows - 1), 0));
     }
 }
 
@@ -243,16 +243,16 @@ void frmDowsingAllRecord::sayUnreadRecords(const StoreError& error) {
 }
 
 void frmDowsingAllRecord::onUnload() {
-    DataGrid->setModel(nullptr);
+    recordsGrid_->setModel(nullptr);
     model_.reset();
     store_.reset();
 }
 
 void frmDowsingAllRecord::openCurrentRecord() {
-    if (!DataGrid->isEnabled() || !model_) {
+    if (!recordsGrid_->isEnabled() || !model_) {
         return;
     }
-    const QModelIndex current = DataGrid->currentIndex();
+    const QModelIndex current = recordsGrid_->currentIndex();
     if (!current.isValid()) {
         return;
     }
@@ -269,8 +269,8 @@ void frmDowsingAllRecord::openCurrentRecord() {
 
 bool frmDowsingAllRecord::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        (watched == DataGrid->viewport() || watched == DataGrid->verticalHeader()->viewport() ||
-         watched == DataGrid->horizontalHeader()->viewport())) {
+        (watched == recordsGrid_->viewport() || watched == recordsGrid_->verticalHeader()->viewport() ||
+         watched == recordsGrid_->horizontalHeader()->viewport())) {
         openCurrentRecord();
         return true;
     }

@@ -37,16 +37,7 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     static void Rebuild();
 
     DowsingGridModel* model() const { return model_.get(); }
-
-    QFrame* frmFourItem;
-    QLabel* titleLabel;
-    QLabel* DataGridCaption;
-    QTableView* DataGrid;
-    QLabel* instructionsLabel;
-    QPushButton* cmdBack;
-    QMenu* mnuFile;
-    QAction* mnuPrint;
-    QAction* mnuBack;
+    QTableView* recordsGrid() const { return recordsGrid_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +47,16 @@ class frmDowsingAllRecord : public DowsingChildWindow {
     void sayUnreadRecords(const StoreError& error);
     // After the records changed: the grid responds when it has rows, and stays near the row it was on.
     void followRecords();
+
+    QFrame* recordsFrame_;
+    QLabel* titleLabel_;
+    QLabel* gridCaption_;
+    QTableView* recordsGrid_;
+    QLabel* instructionsLabel_;
+    QPushButton* backButton_;
+    QMenu* fileMenu_;
+    QAction* printItem_;
+    QAction* backItem_;
 
     int rowBeforeChange_ = 0;
     std::unique_ptr<DowsingStore> store_;

@@ -72,53 +72,53 @@ frmDowsingFind::frmDowsingFind() {
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(8, 8, 8, 8);
 
-    lblFind = new QLabel(tr("&Find:"), client);
-    lblFind->setObjectName(QStringLiteral("lblFind"));
-    txtFind = new QLineEdit(client);
-    txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setClearButtonEnabled(true);
-    lblFind->setBuddy(txtFind);
-    grid->addWidget(lblFind, 0, 0);
-    grid->addWidget(txtFind, 0, 1, 1, 2);
+    findLabel_ = new QLabel(tr("&Find:"), client);
+    findLabel_->setObjectName(QStringLiteral("lblFind"));
+    searchField_ = new QLineEdit(client);
+    searchField_->setObjectName(QStringLiteral("txtFind"));
+    searchField_->setClearButtonEnabled(true);
+    findLabel_->setBuddy(searchField_);
+    grid->addWidget(findLabel_, 0, 0);
+    grid->addWidget(searchField_, 0, 1, 1, 2);
 
-    grdFound = new QTableView(client);
-    grdFound->setObjectName(QStringLiteral("grdFound"));
-    grdFound->setAccessibleName(DowsingFindTexts::Caption());
-    grdFound->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdFound->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdFound->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdFound->setWordWrap(false);
-    grdFound->setTabKeyNavigation(false);
-    grdFound->verticalHeader()->hide();
-    grdFound->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdFound->verticalHeader()->setDefaultSectionSize(grdFound->fontMetrics().height() + 6);
-    grdFound->horizontalHeader()->setDefaultSectionSize(110);
-    grdFound->horizontalHeader()->setFont(Look::Verdana(8.25, true));
-    grid->addWidget(grdFound, 1, 0, 1, 3);
+    foundGrid_ = new QTableView(client);
+    foundGrid_->setObjectName(QStringLiteral("grdFound"));
+    foundGrid_->setAccessibleName(DowsingFindTexts::Caption());
+    foundGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    foundGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    foundGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    foundGrid_->setWordWrap(false);
+    foundGrid_->setTabKeyNavigation(false);
+    foundGrid_->verticalHeader()->hide();
+    foundGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    foundGrid_->verticalHeader()->setDefaultSectionSize(foundGrid_->fontMetrics().height() + 6);
+    foundGrid_->horizontalHeader()->setDefaultSectionSize(110);
+    foundGrid_->horizontalHeader()->setFont(Look::Verdana(8.25, true));
+    grid->addWidget(foundGrid_, 1, 0, 1, 3);
 
-    lblCount = new QLabel(client);
-    lblCount->setObjectName(QStringLiteral("lblCount"));
-    lblCount->setFont(Look::Verdana(8.25, true));
-    prgIndex = new QProgressBar(client);
-    prgIndex->setObjectName(QStringLiteral("prgIndex"));
-    prgIndex->setFormat(tr("Search index %p%"));
-    prgIndex->setAccessibleName(tr("Search index made so far"));
-    prgIndex->setRange(0, 100);
-    prgIndex->hide();
+    countLabel_ = new QLabel(client);
+    countLabel_->setObjectName(QStringLiteral("lblCount"));
+    countLabel_->setFont(Look::Verdana(8.25, true));
+    indexProgress_ = new QProgressBar(client);
+    indexProgress_->setObjectName(QStringLiteral("prgIndex"));
+    indexProgress_->setFormat(tr("Search index %p%"));
+    indexProgress_->setAccessibleName(tr("Search index made so far"));
+    indexProgress_->setRange(0, 100);
+    indexProgress_->hide();
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(lblCount, 1);
-    countRow->addWidget(prgIndex);
+    countRow->addWidget(countLabel_, 1);
+    countRow->addWidget(indexProgress_);
     grid->addLayout(countRow, 2, 0, 1, 2);
-    cmdClose = new QPushButton(tr("&Close"), client);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    grid->addWidget(cmdClose, 2, 2);
-    lblHint = new QLabel(DowsingFindTexts::Hint(), client);
-    lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setWordWrap(true);
-    grid->addWidget(lblHint, 3, 0, 1, 3);
+    closeButton_ = new QPushButton(tr("&Close"), client);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    grid->addWidget(closeButton_, 2, 2);
+    hintLabel_ = new QLabel(DowsingFindTexts::Hint(), client);
+    hintLabel_->setObjectName(QStringLiteral("lblHint"));
+    hintLabel_->setWordWrap(true);
+    grid->addWidget(hintLabel_, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
-    connect(txtFind, &QLineEdit::textChanged, this, &frmDowsingFind::search);
+    connect(searchField_, &QLineEdit::textChanged, this, &frmDowsingFind::search);
     searchSoon_.setSingleShot(true);
     searchSoon_.setInterval(0);
     connect(&searchSoon_, &QTimer::timeout, this, &frmDowsingFind::search);
@@ -132,11 +132,11 @@ frmDowsingFind::frmDowsingFind() {
             showCount(false);
         }
     });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { Windows::UnloadForm(this); });
     // Return opens the record chosen, from the list or from the box the words are typed in.
-    connect(txtFind, &QLineEdit::returnPressed, this, &frmDowsingFind::openCurrentRecord);
-    grdFound->installEventFilter(this);
-    grdFound->viewport()->installEventFilter(this);
+    connect(searchField_, &QLineEdit::returnPressed, this, &frmDowsingFind::openCurrentRecord);
+    foundGrid_->installEventFilter(this);
+    foundGrid_->viewport()->installEventFilter(this);
     setMinimumSize(722, 379);
     resize(722, 379);
 }
@@ -151,8 +151,8 @@ void frmDowsingFind::onLoad() {
     }
     if (!db) {
         // Said already; the window stays, with nothing to search, until the user closes it.
-        txtFind->setEnabled(false);
-        lblCount->setText(db.error().text().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        searchField_->setEnabled(false);
+        countLabel_->setText(db.error().text().replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     useModelOn(*db);
@@ -174,20 +174,20 @@ void frmDowsingFind::onLoad() {
         indexMaker_->start();
     }
     search();
-    txtFind->setFocus();
+    searchField_->setFocus();
 }
 
 void frmDowsingFind::showIndexProgress(qint64 done, qint64 total) {
-    prgIndex->setValue(total > 0 ? int(done * 100 / total) : 0);
-    prgIndex->show();
+    indexProgress_->setValue(total > 0 ? int(done * 100 / total) : 0);
+    indexProgress_->show();
     sayIfWaitingForIndex();
 }
 
 bool frmDowsingFind::sayIfWaitingForIndex() {
-    if (DowsingSearch::ParseTerms(txtFind->text()).match.isEmpty()) {
+    if (DowsingSearch::ParseTerms(searchField_->text()).match.isEmpty()) {
         return false;
     }
-    lblCount->setText(DowsingFindTexts::WaitingForIndex(prgIndex->value()));
+    countLabel_->setText(DowsingFindTexts::WaitingForIndex(indexProgress_->value()));
     return true;
 }
 
@@ -196,7 +196,7 @@ void frmDowsingFind::indexMade(const QString& why) {
     if (!indexMaker_) {
         return;
     }
-    prgIndex->hide();
+    indexProgress_->hide();
     if (!why.isEmpty()) {
         notSearchable(why, why != DowsingSearch::IndexStopped());
         return;
@@ -206,11 +206,11 @@ void frmDowsingFind::indexMade(const QString& why) {
 }
 
 void frmDowsingFind::notSearchable(const QString& why, bool sayInBox) {
-    txtFind->setEnabled(false);
+    searchField_->setEnabled(false);
     if (sayInBox) {
         MsgBox(DowsingFindTexts::NotSearchable(why), MsgButtons::Ok, MsgIcon::Critical, this);
     } else {
-        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        countLabel_->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     }
 }
 
@@ -219,15 +219,15 @@ void frmDowsingFind::useModelOn(const QSqlDatabase& db) {
         return;
     }
     // In number order at first, then in the order the user chose.
-    const int column = model_ ? grdFound->horizontalHeader()->sortIndicatorSection() : 13;
-    const Qt::SortOrder order = model_ ? grdFound->horizontalHeader()->sortIndicatorOrder() : Qt::AscendingOrder;
+    const int column = model_ ? foundGrid_->horizontalHeader()->sortIndicatorSection() : 13;
+    const Qt::SortOrder order = model_ ? foundGrid_->horizontalHeader()->sortIndicatorOrder() : Qt::AscendingOrder;
     auto made = std::make_unique<DowsingFindModel>(db, &store_->source());
-    grdFound->setModel(made.get());
+    foundGrid_->setModel(made.get());
     model_ = std::move(made);
     connect(model_.get(), &QAbstractItemModel::rowsInserted, this, [this] { showCount(); });
     connect(model_.get(), &DowsingFindModel::pageFailed, this, &frmDowsingFind::sayUnreadPage, Qt::QueuedConnection);
-    grdFound->setSortingEnabled(true);
-    grdFound->horizontalHeader()->setSortIndicator(column, order);
+    foundGrid_->setSortingEnabled(true);
+    foundGrid_->horizontalHeader()->setSortIndicator(column, order);
 }
 
 QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
@@ -263,7 +263,7 @@ QString frmDowsingFind::makeIndex(const QSqlDatabase& db) {
 void frmDowsingFind::onUnload() {
     // Stops the making of the index and waits for its thread; what it made is kept.
     indexMaker_.reset();
-    grdFound->setModel(nullptr);
+    foundGrid_->setModel(nullptr);
     model_.reset();
     store_.reset();
 }
@@ -274,12 +274,12 @@ void frmDowsingFind::searchSoon() {
 }
 
 void frmDowsingFind::search() {
-    if (!model_ || !txtFind->isEnabled()) {
+    if (!model_ || !searchField_->isEnabled()) {
         return;
     }
     const StoreResult<QSqlDatabase> db = store_->database();
     if (!db) {
-        lblCount->setText(
+        countLabel_->setText(
             DowsingFindTexts::NotSearchable(db.error().text()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
@@ -291,12 +291,12 @@ void frmDowsingFind::search() {
     } else if (const QString why = makeIndex(*db); !why.isEmpty()) {
         // The records may have changed since, here or in another program; when they have not, a look at the records
         // file's stamp costs a fraction of a millisecond.
-        lblCount->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        countLabel_->setText(DowsingFindTexts::NotSearchable(why).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
     useModelOn(*db);
     const qint64 shownId = currentRecordId();
-    model_->setSearch(txtFind->text());
+    model_->setSearch(searchField_->text());
     if (model_->rowCount() > 0) {
         // Back on the record that was current, when it is still listed.
         int row = 0;
@@ -306,20 +306,20 @@ void frmDowsingFind::search() {
                 break;
             }
         }
-        grdFound->setCurrentIndex(model_->index(row, 0));
+        foundGrid_->setCurrentIndex(model_->index(row, 0));
     }
     showCount();
 }
 
 qint64 frmDowsingFind::currentRecordId() const {
-    const QModelIndex current = grdFound->currentIndex();
+    const QModelIndex current = foundGrid_->currentIndex();
     const std::optional<DowsingRecord> record = current.isValid() ? model_->record(current.row()) : std::nullopt;
     return record ? record->IdNumber : 0;
 }
 
 void frmDowsingFind::showCount(bool countLater) {
     if (!model_->lastError().isEmpty()) {
-        lblCount->setText(
+        countLabel_->setText(
             DowsingFindTexts::NotSearchable(model_->lastError()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         return;
     }
@@ -334,7 +334,7 @@ void frmDowsingFind::showCount(bool countLater) {
     if (!found && countLater && model_->terms().likeTexts.isEmpty()) {
         countSoon_.start();
     }
-    lblCount->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore(), found));
+    countLabel_->setText(DowsingFindTexts::Count(model_->rowCount(), model_->hasMore(), found));
 }
 
 void frmDowsingFind::sayUnreadPage(StoreError error) {
@@ -374,14 +374,14 @@ void frmDowsingFind::openCurrentRecord() {
 }
 
 bool frmDowsingFind::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grdFound && event->type() == QEvent::KeyPress) {
+    if (watched == foundGrid_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             openCurrentRecord();
             return true;
         }
     }
-    if (watched == grdFound->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+    if (watched == foundGrid_->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         openCurrentRecord();
         return true;

@@ -28,14 +28,9 @@ class frmDowsingFind : public DowsingChildWindow {
     bool remembersSize() const override { return true; }
 
     DowsingFindModel* model() const { return model_.get(); }
-
-    QLabel* lblFind;
-    QLineEdit* txtFind;
-    QTableView* grdFound;
-    QLabel* lblCount;
-    QProgressBar* prgIndex; // how far the words index has got, while it is being made
-    QLabel* lblHint;
-    QPushButton* cmdClose;
+    // Disabled while the records cannot be searched.
+    QLineEdit* searchField() const { return searchField_; }
+    QPushButton* closeButton() const { return closeButton_; }
 
     // Lists the records that hold the words typed, from the file as it is now.
     void search();
@@ -64,6 +59,14 @@ class frmDowsingFind : public DowsingChildWindow {
     void notSearchable(const QString& why, bool sayInBox);
     void sayUnreadPage(StoreError error);
     qint64 currentRecordId() const;
+
+    QLabel* findLabel_;
+    QLineEdit* searchField_;
+    QTableView* foundGrid_;
+    QLabel* countLabel_;
+    QProgressBar* indexProgress_; // how far the words index has got, while it is being made
+    QLabel* hintLabel_;
+    QPushButton* closeButton_;
 
     std::unique_ptr<DowsingStore> store_;
     std::unique_ptr<DowsingFindModel> model_;

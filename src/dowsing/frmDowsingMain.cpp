@@ -177,8 +177,8 @@ frmDowsingMain::frmDowsingMain() {
     addRecordItem_->setObjectName(QStringLiteral("mnuAddNewRecor"));
     auto* viewAllItem = new QAction(tr("&View All  Records"), this);
     viewAllItem->setObjectName(QStringLiteral("mnuViewAll"));
-    menus_.fileMenu->insertAction(menus_.mnuExit, addRecordItem_);
-    menus_.fileMenu->insertAction(menus_.mnuExit, viewAllItem);
+    menus_.fileMenu->insertAction(menus_.exitItem, addRecordItem_);
+    menus_.fileMenu->insertAction(menus_.exitItem, viewAllItem);
 
     // No length limit of our own: a one-line box would otherwise cut a longer value short, and an Update would
     // write the cut value back.
@@ -196,7 +196,7 @@ frmDowsingMain::frmDowsingMain() {
 
     connect(addRecordItem_, &QAction::triggered, this, &frmDowsingMain::startNewRecord);
     connect(viewAllItem, &QAction::triggered, this, &frmDowsingMain::ShowAllRecords);
-    connect(menus_.mnuExit, &QAction::triggered, this, &frmDowsingMain::exitToLauncher);
+    connect(menus_.exitItem, &QAction::triggered, this, &frmDowsingMain::exitToLauncher);
     connect(toolList_, &QComboBox::activated, this, [this](int index) { offerOther(otherTool_, otherItem_, index); });
     connect(itemList_, &QComboBox::activated, this, [this](int index) { offerOther(otherItem_, otherTool_, index); });
 

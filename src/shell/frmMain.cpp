@@ -112,7 +112,7 @@ frmMain::frmMain() {
     auto* nextItem = new QAction(tr("&Next"), this);
     nextItem->setObjectName(QStringLiteral("mnuNext"));
     nextItem->setEnabled(false);
-    menus.fileMenu->insertAction(menus.mnuExit, nextItem);
+    menus.fileMenu->insertAction(menus.exitItem, nextItem);
     // The program's own commands, after the menus the launcher always had: where the records and the diary live,
     // and the manual.
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
@@ -128,7 +128,7 @@ frmMain::frmMain() {
     }
     connect(showLineTimer_, &QTimer::timeout, this, &frmMain::showForumLine);
     connect(hideLineTimer_, &QTimer::timeout, this, &frmMain::hideForumLine);
-    connect(menus.mnuExit, &QAction::triggered, this, &frmMain::exitProgram);
+    connect(menus.exitItem, &QAction::triggered, this, &frmMain::exitProgram);
 
     // The blinking starts with the window.
     showLineTimer_->start();

@@ -50,40 +50,40 @@ QAction* AddNamedItem(QMenu* menu, const QString& name, const QString& caption) 
 }
 
 QList<QAction*> SharedMenus::barItems() const {
-    return {fileMenu->menuAction(), mnuHelp->menuAction(), mnuDonate, mnuMakeMoney};
+    return {fileMenu->menuAction(), helpMenu->menuAction(), donateItem, makeMoneyItem};
 }
 
 SharedMenus BuildSharedMenus(QWidget* owner, const QString& fileMenuName, UpdateCaption updateCaption) {
     SharedMenus m;
     m.fileMenu = new QMenu(Words::tr("&File"), owner);
     m.fileMenu->setObjectName(fileMenuName);
-    m.mnuExit = m.fileMenu->addAction(Words::tr("E&xit"));
-    m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    m.exitItem = m.fileMenu->addAction(Words::tr("E&xit"));
+    m.exitItem->setObjectName(QStringLiteral("mnuExit"));
 
-    m.mnuHelp = new QMenu(Words::tr("&Help"), owner);
-    m.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    m.mnuOnline = pageItem(owner, QStringLiteral("mnuOnline"), Words::tr("&Online Help"), PageKey::Help);
-    m.mnuVisit = pageItem(owner, QStringLiteral("mnuVisit"), Words::tr("&Visit Us Online"), PageKey::HomePage);
-    m.mnuUpdate = pageItem(owner, QStringLiteral("mnuUpdate"),
-                           updateCaption == UpdateCaption::CheckFor ? Words::tr("&Check for Software Update")
-                                                                    : Words::tr("Check for Software &Update"),
-                           PageKey::Download);
-    m.mnuAbout = new QAction(Words::tr("&About Software"), owner);
-    m.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    QObject::connect(m.mnuAbout, &QAction::triggered, owner, [owner] { ShowAbout(owner->window()); });
+    m.helpMenu = new QMenu(Words::tr("&Help"), owner);
+    m.helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    m.onlineHelpItem = pageItem(owner, QStringLiteral("mnuOnline"), Words::tr("&Online Help"), PageKey::Help);
+    m.visitUsItem = pageItem(owner, QStringLiteral("mnuVisit"), Words::tr("&Visit Us Online"), PageKey::HomePage);
+    m.updateItem = pageItem(owner, QStringLiteral("mnuUpdate"),
+                            updateCaption == UpdateCaption::CheckFor ? Words::tr("&Check for Software Update")
+                                                                     : Words::tr("Check for Software &Update"),
+                            PageKey::Download);
+    m.aboutItem = new QAction(Words::tr("&About Software"), owner);
+    m.aboutItem->setObjectName(QStringLiteral("mnuAbout"));
+    QObject::connect(m.aboutItem, &QAction::triggered, owner, [owner] { ShowAbout(owner->window()); });
 
-    m.mnuHelp->addAction(m.mnuOnline);
-    m.mnuHelp->addAction(m.mnuVisit);
-    AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep1"));
-    m.mnuHelp->addAction(m.mnuUpdate);
-    AddNamedSeparator(m.mnuHelp, QStringLiteral("mnuFileSep2"));
-    m.mnuHelp->addAction(m.mnuAbout);
+    m.helpMenu->addAction(m.onlineHelpItem);
+    m.helpMenu->addAction(m.visitUsItem);
+    AddNamedSeparator(m.helpMenu, QStringLiteral("mnuFileSep1"));
+    m.helpMenu->addAction(m.updateItem);
+    AddNamedSeparator(m.helpMenu, QStringLiteral("mnuFileSep2"));
+    m.helpMenu->addAction(m.aboutItem);
 
-    m.mnuDonate = pageItem(owner, QStringLiteral("mnuDonate"), Words::tr("&Donate"), PageKey::Donate);
+    m.donateItem = pageItem(owner, QStringLiteral("mnuDonate"), Words::tr("&Donate"), PageKey::Donate);
     // Kept in the bar but never choosable.
-    m.mnuMakeMoney =
+    m.makeMoneyItem =
         pageItem(owner, QStringLiteral("mnuMakeMoney"), Words::tr("Make Money &Online"), PageKey::FullyBranded);
-    m.mnuMakeMoney->setEnabled(false);
+    m.makeMoneyItem->setEnabled(false);
     return m;
 }
 

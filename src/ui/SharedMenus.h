@@ -17,18 +17,18 @@ enum class UpdateCaption {
 
 // The menu bar every main window carries: its own File menu ending in "E&xit", the shared Help menu, and
 // "&Donate" and "Make Money &Online" as items of the bar itself. The Help, Donate and Make Money items are
-// wired here; "E&xit" is left to the window, whose exits differ. Own File items go before `mnuExit`
-// (`fileMenu->insertAction(menus.mnuExit, ...)`).
+// wired here; "E&xit" is left to the window, whose exits differ. Own File items go before `exitItem`
+// (`fileMenu->insertAction(menus.exitItem, ...)`).
 struct SharedMenus {
     QMenu* fileMenu = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    QAction* exitItem = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* onlineHelpItem = nullptr;
+    QAction* visitUsItem = nullptr;
+    QAction* updateItem = nullptr;
+    QAction* aboutItem = nullptr;
+    QAction* donateItem = nullptr;
+    QAction* makeMoneyItem = nullptr;
 
     // What the menu bar holds, in its order: the File and Help menus, then Donate and Make Money.
     QList<QAction*> barItems() const;

@@ -21,6 +21,31 @@
 
 using namespace WheelOfTheYear;
 
+// The wheel's controls, found by their names as a screen reader finds them.
+struct WheelControls {
+    explicit WheelControls(const frmWheelOfTheYear* window) : wheel(window) {}
+    const frmWheelOfTheYear* wheel;
+    QSpinBox* yearBox = Control<QSpinBox>(wheel, "spnYear");
+    QLabel* yearRangeLabel = Control<QLabel>(wheel, "lblYearRange");
+    QCheckBox* southernBox = Control<QCheckBox>(wheel, "chkSouthern");
+    QCheckBox* utcBox = Control<QCheckBox>(wheel, "chkUtc");
+    QLabel* timeZoneLabel = Control<QLabel>(wheel, "lblTimeZone");
+    WheelPicture* picture = Control<WheelPicture>(wheel, "picWheel");
+    QTableWidget* table = Control<QTableWidget>(wheel, "grdWheel");
+    QSpinBox* exportFromBox = Control<QSpinBox>(wheel, "spnExportFrom");
+    QSpinBox* exportToBox = Control<QSpinBox>(wheel, "spnExportTo");
+    QLabel* exportRangeLabel = Control<QLabel>(wheel, "lblExportRange");
+    QCheckBox* exportPointsBox = Control<QCheckBox>(wheel, "chkExportPoints");
+    QCheckBox* exportTraditionalBox = Control<QCheckBox>(wheel, "chkExportTraditional");
+    QCheckBox* exportNewMoonsBox = Control<QCheckBox>(wheel, "chkExportNewMoons");
+    QCheckBox* exportFullMoonsBox = Control<QCheckBox>(wheel, "chkExportFullMoons");
+    QCheckBox* reminderBox = Control<QCheckBox>(wheel, "chkExportReminder");
+    QSpinBox* reminderDaysBox = Control<QSpinBox>(wheel, "spnReminderDays");
+    QPushButton* exportButton = Control<QPushButton>(wheel, "cmdExport");
+    QPushButton* closeButton = Control<QPushButton>(wheel, "cmdClose");
+    QAction* exportItem = Control<QAction>(wheel, "mnuExport");
+};
+
 class tst_frmWheelOfTheYear : public QObject {
     Q_OBJECT
 
@@ -84,9 +109,9 @@ frmWheelOfTheYear* tst_frmWheelOfTheYear::open() {
 }
 
 int tst_frmWheelOfTheYear::row(frmWheelOfTheYear* wheel, const QString& name, const QString& about) {
-    for (int r = 0; r < wheel->grdWheel->rowCount(); ++r) {
-        if (wheel->grdWheel->item(r, 2)->text() == name &&
-            (about.isEmpty() || wheel->grdWheel->item(r, 3)->text().startsWith(about))) {
+    const auto* table = Control<QTableWidget>(wheel, "grdWheel");
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (table->item(r, 2)->text() == name && (about.isEmpty() || table->item(r, 3)->text().startsWith(about))) {
             return r;
         }
     }
@@ -123,33 +148,34 @@ void tst_frmWheelOfTheYear::toolsMenu_comesLastAndOpensTheWheel() {
 void tst_frmWheelOfTheYear::opening_showsTheCurrentYearWithItsFestivalsAndMoons() {
     SetToday(QDate(2031, 5, 1));
     frmWheelOfTheYear* wheel = open();
-    QCOMPARE(wheel->spnYear->value(), 2031);
-    QCOMPARE(wheel->spnExportFrom->value(), 2031);
-    QCOMPARE(wheel->spnExportTo->value(), 2031);
-    QCOMPARE(wheel->grdWheel->rowCount(), int(wheel->Wheel().events.size()));
+    const WheelControls controls(wheel);
+    QCOMPARE(controls.yearBox->value(), 2031);
+    QCOMPARE(controls.exportFromBox->value(), 2031);
+    QCOMPARE(controls.exportToBox->value(), 2031);
+    QCOMPARE(controls.table->rowCount(), int(wheel->Wheel().events.size()));
     // Each of the eight festivals at its instant, to the minute.
     QSet<QString> timed;
-    for (int r = 0; r < wheel->grdWheel->rowCount(); ++r) {
-        if (wheel->grdWheel->item(r, 3)->text().contains(QLatin1String("sun at"))) {
-            QVERIFY(wheel->grdWheel->item(r, 1)->text().contains(QLatin1Char(':')));
-            timed.insert(wheel->grdWheel->item(r, 2)->text());
+    for (int r = 0; r < controls.table->rowCount(); ++r) {
+        if (controls.table->item(r, 3)->text().contains(QLatin1String("sun at"))) {
+            QVERIFY(controls.table->item(r, 1)->text().contains(QLatin1Char(':')));
+            timed.insert(controls.table->item(r, 2)->text());
         }
     }
     QCOMPARE(timed.size(), 8);
     // Imbolc on its traditional two days.
     const int imbolc = row(wheel, QStringLiteral("Imbolc"), QStringLiteral("traditional"));
     QVERIFY(imbolc >= 0);
-    QCOMPARE(wheel->grdWheel->item(imbolc, 0)->text(), QStringLiteral("Sat 1 Feb – Sun 2 Feb"));
-    QCOMPARE(wheel->grdWheel->item(imbolc, 1)->text(), QStringLiteral("all day"));
+    QCOMPARE(controls.table->item(imbolc, 0)->text(), QStringLiteral("Sat 1 Feb – Sun 2 Feb"));
+    QCOMPARE(controls.table->item(imbolc, 1)->text(), QStringLiteral("all day"));
     // Today's place on the wheel: the sun on 1 May is some 40 degrees past the March equinox.
-    QVERIFY(wheel->picWheel->data().today);
-    QVERIFY(*wheel->picWheel->data().today > 38.0 && *wheel->picWheel->data().today < 43.0);
+    QVERIFY(controls.picture->data().today);
+    QVERIFY(*controls.picture->data().today > 38.0 && *controls.picture->data().today < 43.0);
 
     // Another year: the table and the picture follow.
-    wheel->spnYear->setValue(1850);
+    controls.yearBox->setValue(1850);
     QCOMPARE(wheel->Wheel().year, 1850);
-    QCOMPARE(wheel->picWheel->data().year, 1850);
-    QCOMPARE(wheel->spnExportFrom->value(), 1850);
+    QCOMPARE(controls.picture->data().year, 1850);
+    QCOMPARE(controls.exportFromBox->value(), 1850);
 }
 
 void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser_data() {
@@ -172,8 +198,9 @@ void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser() {
     QFETCH(bool, refused);
     QFETCH(bool, exportFrom);
     frmWheelOfTheYear* wheel = open();
-    QSpinBox* box = exportFrom ? wheel->spnExportFrom : wheel->spnYear;
-    QLabel* warning = exportFrom ? wheel->lblExportRange : wheel->lblYearRange;
+    const WheelControls controls(wheel);
+    QSpinBox* box = exportFrom ? controls.exportFromBox : controls.yearBox;
+    QLabel* warning = exportFrom ? controls.exportRangeLabel : controls.yearRangeLabel;
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, typed);
@@ -194,51 +221,54 @@ void tst_frmWheelOfTheYear::yearOutsideTheRange_isRefusedInTheChooser() {
 void tst_frmWheelOfTheYear::table_showsLocalTimeWithDaylightSavingAndUtcOnRequest() {
     // The new moon of 25 March 2001 came twenty minutes after the clocks went forward in London.
     frmWheelOfTheYear* wheel = open();
-    wheel->spnYear->setValue(2001);
-    QVERIFY(wheel->lblTimeZone->text().contains(QLatin1String("Europe/London")));
+    const WheelControls controls(wheel);
+    controls.yearBox->setValue(2001);
+    QVERIFY(controls.timeZoneLabel->text().contains(QLatin1String("Europe/London")));
     int moon = -1;
-    for (int r = 0; r < wheel->grdWheel->rowCount(); ++r) {
-        if (wheel->grdWheel->item(r, 0)->text() == QLatin1String("Sun 25 Mar") &&
-            wheel->grdWheel->item(r, 2)->text() == QLatin1String("New Moon")) {
+    for (int r = 0; r < controls.table->rowCount(); ++r) {
+        if (controls.table->item(r, 0)->text() == QLatin1String("Sun 25 Mar") &&
+            controls.table->item(r, 2)->text() == QLatin1String("New Moon")) {
             moon = r;
         }
     }
     QVERIFY(moon >= 0);
-    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("02:20:58 BST"));
+    QCOMPARE(controls.table->item(moon, 1)->text(), QStringLiteral("02:20:58 BST"));
     // A winter moon keeps Greenwich time.
     const int wolf = row(wheel, QStringLiteral("Wolf Moon"));
-    QVERIFY(wheel->grdWheel->item(wolf, 1)->text().endsWith(QLatin1String(" GMT")));
+    QVERIFY(controls.table->item(wolf, 1)->text().endsWith(QLatin1String(" GMT")));
 
-    QTest::mouseClick(wheel->chkUtc, Qt::LeftButton);
-    QCOMPARE(wheel->grdWheel->item(moon, 1)->text(), QStringLiteral("01:20:58 UTC"));
-    QCOMPARE(wheel->lblTimeZone->text(), QStringLiteral("Times in UTC, here and in the exported file."));
+    QTest::mouseClick(controls.utcBox, Qt::LeftButton);
+    QCOMPARE(controls.table->item(moon, 1)->text(), QStringLiteral("01:20:58 UTC"));
+    QCOMPARE(controls.timeZoneLabel->text(), QStringLiteral("Times in UTC, here and in the exported file."));
 }
 
 void tst_frmWheelOfTheYear::unresolvableTimeZone_fallsBackToUtcAndSaysSo() {
     SetSystemTimeZone(QTimeZone("Nowhere/Bogus"));
     frmWheelOfTheYear* wheel = open();
+    const WheelControls controls(wheel);
     QVERIFY(wheel->ZoneFellBack());
-    QCOMPARE(wheel->lblTimeZone->text(),
+    QCOMPARE(controls.timeZoneLabel->text(),
              QStringLiteral("The system's time zone could not be found, so the times and dates are in UTC."));
     const int litha = row(wheel, QStringLiteral("Litha"));
-    QVERIFY(wheel->grdWheel->item(litha, 1)->text().endsWith(QLatin1String(" UTC")));
+    QVERIFY(controls.table->item(litha, 1)->text().endsWith(QLatin1String(" UTC")));
     // Asking for UTC again changes nothing of what is said.
-    QTest::mouseClick(wheel->chkUtc, Qt::LeftButton);
-    QVERIFY(wheel->lblTimeZone->text().startsWith(QLatin1String("The system's time zone could not be found")));
+    QTest::mouseClick(controls.utcBox, Qt::LeftButton);
+    QVERIFY(controls.timeZoneLabel->text().startsWith(QLatin1String("The system's time zone could not be found")));
 }
 
 void tst_frmWheelOfTheYear::southernHemisphere_turnsTheWheel() {
     frmWheelOfTheYear* wheel = open();
+    const WheelControls controls(wheel);
     const int june = row(wheel, QStringLiteral("Litha"), QStringLiteral("June solstice"));
     QVERIFY(june >= 0);
-    const QString when = wheel->grdWheel->item(june, 0)->text() + wheel->grdWheel->item(june, 1)->text();
-    QTest::mouseClick(wheel->chkSouthern, Qt::LeftButton);
-    QCOMPARE(wheel->picWheel->data().hemisphere, Hemisphere::South);
+    const QString when = controls.table->item(june, 0)->text() + controls.table->item(june, 1)->text();
+    QTest::mouseClick(controls.southernBox, Qt::LeftButton);
+    QCOMPARE(controls.picture->data().hemisphere, Hemisphere::South);
     const int yule = row(wheel, QStringLiteral("Yule"), QStringLiteral("June solstice"));
     QVERIFY(yule >= 0);
-    QCOMPARE(wheel->grdWheel->item(yule, 0)->text() + wheel->grdWheel->item(yule, 1)->text(), when);
+    QCOMPARE(controls.table->item(yule, 0)->text() + controls.table->item(yule, 1)->text(), when);
     QVERIFY(row(wheel, QStringLiteral("Samhain"), QStringLiteral("traditional")) >= 0);
-    QCOMPARE(wheel->grdWheel->item(row(wheel, QStringLiteral("Samhain"), QStringLiteral("traditional")), 0)->text(),
+    QCOMPARE(controls.table->item(row(wheel, QStringLiteral("Samhain"), QStringLiteral("traditional")), 0)->text(),
              QStringLiteral("Fri 30 Apr"));
 }
 
@@ -261,28 +291,29 @@ void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo() {
     QFETCH(int, reminderDays);
     chosenPath_ = saves_.filePath(fileName);
     frmWheelOfTheYear* wheel = open();
-    const QList<QCheckBox*> boxes = {wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons,
-                                     wheel->chkExportFullMoons};
+    const WheelControls controls(wheel);
+    const QList<QCheckBox*> boxes = {controls.exportPointsBox, controls.exportTraditionalBox,
+                                     controls.exportNewMoonsBox, controls.exportFullMoonsBox};
     for (int i = 0; i < int(boxes.size()); ++i) {
         boxes[i]->setChecked(kinds.contains(QStringLiteral("ptnf")[i]));
     }
     if (kinds.isEmpty()) {
-        QVERIFY(!wheel->cmdExport->isEnabled());
-        QVERIFY(!wheel->mnuExport->isEnabled());
+        QVERIFY(!controls.exportButton->isEnabled());
+        QVERIFY(!controls.exportItem->isEnabled());
         return;
     }
-    wheel->chkUtc->setChecked(utc);
+    controls.utcBox->setChecked(utc);
     if (reminderDays >= 0) {
-        QTest::mouseClick(wheel->chkExportReminder, Qt::LeftButton);
-        wheel->spnReminderDays->setValue(reminderDays);
+        QTest::mouseClick(controls.reminderBox, Qt::LeftButton);
+        controls.reminderDaysBox->setValue(reminderDays);
     }
-    wheel->spnExportTo->setValue(2029);
+    controls.exportToBox->setValue(2029);
     // The range never runs backwards: moving its start past its end moves the end.
-    wheel->spnExportFrom->setValue(2030);
-    QCOMPARE(wheel->spnExportTo->value(), 2030);
-    wheel->spnExportFrom->setValue(2026);
+    controls.exportFromBox->setValue(2030);
+    QCOMPARE(controls.exportToBox->value(), 2030);
+    controls.exportFromBox->setValue(2026);
     env_->boxes.answer(MsgResult::Ok);
-    QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);
+    QTest::mouseClick(controls.exportButton, Qt::LeftButton);
 
     QCOMPARE(env_->boxes.shown().size(), 1);
     const MessageRequest& box = env_->boxes.shown().first();
@@ -311,29 +342,34 @@ void tst_frmWheelOfTheYear::export_writesTheRangeAndTheChoicesAndSaysSo() {
     QVERIFY(utc ? inZone == 0 : inZone > 0);
 
     // Closed and opened again, the wheel has the same choices, and the next export starts in this one's folder.
-    wheel->cmdClose->click();
+    controls.closeButton->click();
     SaveFileRequest asked;
     SetSaveFileChooser([&asked](const SaveFileRequest& request) {
         asked = request;
         return QString();
     });
     wheel = open();
-    const QList<QCheckBox*> again = {
-        wheel->chkExportPoints, wheel->chkExportTraditional, wheel->chkExportNewMoons, wheel->chkExportFullMoons,
-        wheel->chkUtc,          wheel->chkExportReminder};
+    const WheelControls reopened(wheel);
+    const QList<QCheckBox*> again = {reopened.exportPointsBox,
+                                     reopened.exportTraditionalBox,
+                                     reopened.exportNewMoonsBox,
+                                     reopened.exportFullMoonsBox,
+                                     reopened.utcBox,
+                                     reopened.reminderBox};
     const QString checked = kinds + (utc ? u"u"_s : u""_s) + (reminderDays >= 0 ? u"r"_s : u""_s);
     for (int i = 0; i < int(again.size()); ++i) {
         QCOMPARE(again[i]->isChecked(), checked.contains(QStringLiteral("ptnfur")[i]));
     }
-    QCOMPARE(wheel->spnReminderDays->value(), std::max(reminderDays, 1));
-    QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);
+    QCOMPARE(reopened.reminderDaysBox->value(), std::max(reminderDays, 1));
+    QTest::mouseClick(reopened.exportButton, Qt::LeftButton);
     QCOMPARE(asked.startFolder, QFileInfo(chosenPath_).absolutePath());
 }
 
 void tst_frmWheelOfTheYear::export_cancelled_writesNothing() {
     SetSaveFileChooser([](const SaveFileRequest&) { return QString(); });
     frmWheelOfTheYear* wheel = open();
-    QTest::mouseClick(wheel->cmdExport, Qt::LeftButton);
+    const WheelControls controls(wheel);
+    QTest::mouseClick(controls.exportButton, Qt::LeftButton);
     QVERIFY(env_->boxes.shown().isEmpty());
     QVERIFY(!QFile::exists(chosenPath_));
 }
@@ -344,8 +380,9 @@ void tst_frmWheelOfTheYear::export_intoFolderThatCannotBeWritten_saysSoAndLeaves
     blocker.close();
     chosenPath_ = saves_.filePath(QStringLiteral("a-file/wheel.ics"));
     frmWheelOfTheYear* wheel = open();
+    const WheelControls controls(wheel);
     env_->boxes.answer(MsgResult::Ok);
-    wheel->mnuExport->trigger();
+    controls.exportItem->trigger();
     QCOMPARE(env_->boxes.shown().size(), 1);
     const MessageRequest& box = env_->boxes.shown().first();
     QCOMPARE(box.icon, MsgIcon::Critical);

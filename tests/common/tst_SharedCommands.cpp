@@ -57,23 +57,23 @@ class tst_SharedCommands : public QObject {
         }
         QCOMPARE(bar, (QStringList{u"&File"_s, u"&Help"_s, u"&Donate"_s, u"Make Money &Online"_s}));
         QStringList help;
-        for (QAction* action : menus.mnuHelp->actions()) {
+        for (QAction* action : menus.helpMenu->actions()) {
             help << (action->isSeparator() ? action->objectName() : action->text());
         }
         QCOMPARE(help, (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"mnuFileSep1"_s, updateText,
                                     u"mnuFileSep2"_s, u"&About Software"_s}));
-        QCOMPARE(menus.fileMenu->actions(), QList<QAction*>{menus.mnuExit});
-        QCOMPARE(menus.mnuExit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(menus.fileMenu->actions(), QList<QAction*>{menus.exitItem});
+        QCOMPARE(menus.exitItem->text(), QStringLiteral("E&xit"));
 
-        menus.mnuOnline->trigger();
-        menus.mnuVisit->trigger();
-        menus.mnuUpdate->trigger();
-        menus.mnuDonate->trigger();
+        menus.onlineHelpItem->trigger();
+        menus.visitUsItem->trigger();
+        menus.updateItem->trigger();
+        menus.donateItem->trigger();
         QCOMPARE(env->pages.pageKeys(),
                  (QStringList{u"help-web-page"_s, u"home-page"_s, u"download-web-page"_s, u"donate"_s}));
-        QVERIFY(!menus.mnuMakeMoney->isEnabled());
+        QVERIFY(!menus.makeMoneyItem->isEnabled());
 
-        menus.mnuAbout->trigger();
+        menus.aboutItem->trigger();
         QCOMPARE(shell->aboutShown, 1);
     }
 

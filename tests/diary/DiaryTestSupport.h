@@ -117,37 +117,36 @@ struct Book {
         if (!book) {
             return;
         }
-        Command1 = Control<QPushButton>(book, QStringLiteral("Command1"));
-        Command2 = Control<QPushButton>(book, QStringLiteral("Command2"));
-        Command3 = Control<QPushButton>(book, QStringLiteral("Command3"));
-        Command4 = Control<QPushButton>(book, QStringLiteral("Command4"));
-        Command5 = Control<QPushButton>(book, QStringLiteral("Command5"));
+        openCloseButton = Control<QPushButton>(book, QStringLiteral("Command1"));
+        addSaveButton = Control<QPushButton>(book, QStringLiteral("Command2"));
+        removeButton = Control<QPushButton>(book, QStringLiteral("Command3"));
+        editSaveButton = Control<QPushButton>(book, QStringLiteral("Command4"));
+        exitButton = Control<QPushButton>(book, QStringLiteral("Command5"));
         for (int i = 0; i < 3; ++i) {
-            lblCaption[i] = Control<QLabel>(book, "lblCaption", i);
+            captions[i] = Control<QLabel>(book, "lblCaption", i);
         }
-        lstKeyword = Control<QListView>(book, QStringLiteral("lstKeyword"));
-        txtKeyword = Control<QLineEdit>(book, QStringLiteral("txtKeyword"));
-        txtMeaning = Control<QPlainTextEdit>(book, QStringLiteral("txtMeaning"));
-        mnuBack = Control<QAction>(book, QStringLiteral("mnuBack"));
-        mnuExit = Control<QAction>(book, QStringLiteral("mnuExit"));
+        keywordList = Control<QListView>(book, QStringLiteral("lstKeyword"));
+        keywordBox = Control<QLineEdit>(book, QStringLiteral("txtKeyword"));
+        meaningBox = Control<QPlainTextEdit>(book, QStringLiteral("txtMeaning"));
+        backItem = Control<QAction>(book, QStringLiteral("mnuBack"));
+        exitItem = Control<QAction>(book, QStringLiteral("mnuExit"));
         fileMenu = Control<QMenu>(book, QStringLiteral("mnuFile"));
     }
     frmPaganDiaryResultBOS* operator->() const { return window; }
     explicit operator bool() const { return window != nullptr; }
 
     frmPaganDiaryResultBOS* window;
-    // Open or Close, Add or Save, Remove, Edit or Save, Exit.
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    std::array<QLabel*, 3> lblCaption{};
-    QListView* lstKeyword = nullptr;
-    QLineEdit* txtKeyword = nullptr;
-    QPlainTextEdit* txtMeaning = nullptr;
-    QAction* mnuBack = nullptr;
-    QAction* mnuExit = nullptr;
+    QPushButton* openCloseButton = nullptr;
+    QPushButton* addSaveButton = nullptr;
+    QPushButton* removeButton = nullptr;
+    QPushButton* editSaveButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    std::array<QLabel*, 3> captions{};
+    QListView* keywordList = nullptr;
+    QLineEdit* keywordBox = nullptr;
+    QPlainTextEdit* meaningBox = nullptr;
+    QAction* backItem = nullptr;
+    QAction* exitItem = nullptr;
     QMenu* fileMenu = nullptr;
 };
 

@@ -41,6 +41,8 @@ class tst_frmDiaryFind : public QObject {
   private:
     frmDiaryFind* openFind(int section);
     QStringList found(frmDiaryFind* find) const;
+    // The list of entries found, as a screen reader finds it.
+    static QTreeWidget* foundList(const frmDiaryFind* find) { return Control<QTreeWidget>(find, "lstFound"); }
     void add(DiarySection section, const QString& keyword, const QString& meaning);
     std::unique_ptr<DiaryWorld> w;
 };
@@ -78,8 +80,9 @@ frmDiaryFind* tst_frmDiaryFind::openFind(int section) {
 
 QStringList tst_frmDiaryFind::found(frmDiaryFind* find) const {
     QStringList lines;
-    for (int i = 0; i < find->lstFound->topLevelItemCount(); ++i) {
-        lines << find->lstFound->topLevelItem(i)->text(0) + QLatin1Char('/') + find->lstFound->topLevelItem(i)->text(1);
+    const QTreeWidget* list = foundList(find);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        lines << list->topLevelItem(i)->text(0) + QLatin1Char('/') + list->topLevelItem(i)->text(1);
     }
     return lines;
 }
@@ -106,17 +109,17 @@ void tst_frmDiaryFind::find_matchesKeywordAndMeaningWithoutCaseOrAccents() {
     QFETCH(QStringList, lines);
     frmDiaryFind* find = openFind(section);
     QVERIFY(find);
-    find->txtFind->setText(typed);
+    find->searchField()->setText(typed);
     QCOMPARE(found(find), lines);
 }
 
 void tst_frmDiaryFind::allSections_listsEachEntryWithItsSection() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
-    find->txtFind->setText(QStringLiteral("moon"));
-    find->chkAllSections->setChecked(true);
+    find->searchField()->setText(QStringLiteral("moon"));
+    Control<QCheckBox>(find, "chkAllSections")->setChecked(true);
     QCOMPARE(found(find), (QStringList{u"Moon Spell/Spell"_s, u"Crème de rose/Incense"_s}));
-    QCOMPARE(find->lblCount->text(), QStringLiteral("2 entries found"));
+    QCOMPARE(Control<QLabel>(find, "lblCount")->text(), QStringLiteral("2 entries found"));
 }
 
 void tst_frmDiaryFind::manyFound_theFirstAreListedAndAllCounted() {
@@ -136,14 +139,14 @@ void tst_frmDiaryFind::choosingALine_showsTheEntryAsAClickOnItsLineDoes() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
     const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
-    find->txtFind->setText(QStringLiteral("salt"));
+    find->searchField()->setText(QStringLiteral("salt"));
     QCOMPARE(found(find).size(), 1);
-    find->showFoundEntry(find->lstFound->topLevelItem(0));
+    find->showFoundEntry(foundList(find)->topLevelItem(0));
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book.lstKeyword->currentIndex().row(), 1);
-    QVERIFY(book.lstKeyword->selectionModel()->isRowSelected(1));
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("Protection"));
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
+    QCOMPARE(book.keywordList->currentIndex().row(), 1);
+    QVERIFY(book.keywordList->selectionModel()->isRowSelected(1));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("Protection"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("A circle of salt, \"closed\"."));
     QCOMPARE(w->env.boxes.shown().size(), 0);
 }
 
@@ -151,35 +154,35 @@ void tst_frmDiaryFind::choosingALineOfAnotherSection_turnsTheBookToIt() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
     const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
-    find->chkAllSections->setChecked(true);
-    find->txtFind->setText(QStringLiteral("balance"));
-    find->showFoundEntry(find->lstFound->topLevelItem(0));
+    Control<QCheckBox>(find, "chkAllSections")->setChecked(true);
+    find->searchField()->setText(QStringLiteral("balance"));
+    find->showFoundEntry(foundList(find)->topLevelItem(0));
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>(), book.window);
     QCOMPARE(book->section(), DiarySection::Rituals);
-    QCOMPARE(book.lblCaption[0]->text(), QStringLiteral("Rituals Section"));
-    QCOMPARE(book.Command2->text(), QStringLiteral("&Add Rituals"));
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("ÉQUINOXE"));
+    QCOMPARE(book.captions[0]->text(), QStringLiteral("Rituals Section"));
+    QCOMPARE(book.addSaveButton->text(), QStringLiteral("&Add Rituals"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("ÉQUINOXE"));
 }
 
 void tst_frmDiaryFind::choosingALineWhileAdding_keepsWhatIsTyped() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
     const Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
-    book.Command1->click();
-    book.Command2->click();
-    book.txtKeyword->setText(QStringLiteral("half typed"));
-    find->txtFind->setText(QStringLiteral("moon"));
+    book.openCloseButton->click();
+    book.addSaveButton->click();
+    book.keywordBox->setText(QStringLiteral("half typed"));
+    find->searchField()->setText(QStringLiteral("moon"));
     w->env.boxes.answer(MsgResult::Ok);
-    find->showFoundEntry(find->lstFound->topLevelItem(0));
+    find->showFoundEntry(foundList(find)->topLevelItem(0));
     QCOMPARE(w->env.boxes.texts(), QStringList{DiaryFindTexts::FinishFirst()});
     QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("half typed"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("half typed"));
 }
 
 void tst_frmDiaryFind::list_followsChangesHereAndElsewhere() {
     frmDiaryFind* find = openFind(0);
     QVERIFY(find);
-    find->txtFind->setText(QStringLiteral("moon"));
+    find->searchField()->setText(QStringLiteral("moon"));
     QCOMPARE(found(find), QStringList{u"Moon Spell/Spell"_s});
     // Added by this program (the book), then removed by another program.
     add(DiarySection::Spell, QStringLiteral("New moon"), QStringLiteral("Dark sky."));

@@ -85,14 +85,14 @@ Book tst_frmPaganDiaryResultBOS::openBook(int index) {
 }
 
 void tst_frmPaganDiaryResultBOS::select(const Book& book, int row) {
-    const QModelIndex line = book.lstKeyword->model()->index(row, 0);
+    const QModelIndex line = book.keywordList->model()->index(row, 0);
     QVERIFY(line.isValid());
-    QTest::mouseClick(book.lstKeyword->viewport(), Qt::LeftButton, {}, book.lstKeyword->visualRect(line).center());
+    QTest::mouseClick(book.keywordList->viewport(), Qt::LeftButton, {}, book.keywordList->visualRect(line).center());
 }
 
 void tst_frmPaganDiaryResultBOS::typeEntry(const Book& book, const QString& keyword, const QString& meaning) {
-    book.txtKeyword->setText(keyword);
-    book.txtMeaning->setPlainText(meaning);
+    book.keywordBox->setText(keyword);
+    book.meaningBox->setPlainText(meaning);
 }
 
 void tst_frmPaganDiaryResultBOS::unreadableLines_areSaid_andEditOrRemoveOnThemWaitForTheFile() {
@@ -103,12 +103,12 @@ void tst_frmPaganDiaryResultBOS::unreadableLines_areSaid_andEditOrRemoveOnThemWa
         }
     }
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
     auto lock = std::make_unique<DiaryLock>();
     QVERIFY(lock->locked);
     // A line whose page the file will not give up is said, never shown blank in silence.
     w->env.boxes.answer(MsgResult::Cancel);
-    QCOMPARE(book.lstKeyword->model()->index(250, 0).data(), QVariant());
+    QCOMPARE(book.keywordList->model()->index(250, 0).data(), QVariant());
     QTRY_COMPARE(w->env.boxes.shown().size(), 1);
     QCOMPARE(w->env.boxes.shown().last().buttons, MsgButtons::RetryCancel);
     QVERIFY(w->env.boxes.shown().last().text.contains(QStringLiteral("in use by another program")));
@@ -117,35 +117,35 @@ void tst_frmPaganDiaryResultBOS::unreadableLines_areSaid_andEditOrRemoveOnThemWa
     w->env.boxes.answer(MsgResult::Cancel);
     select(book, 250);
     w->env.boxes.answer(MsgResult::Cancel);
-    book.Command4->click();
+    book.editSaveButton->click();
     QCOMPARE(book->mode(), Mode::Open);
     w->env.boxes.answer(MsgResult::Cancel);
-    book.Command3->click();
+    book.removeButton->click();
     QCOMPARE(w->env.boxes.shown().size(), 4);
 
     // Retry once the file is given up: the edit reaches the entry the line shows.
     w->env.boxes.onShow([&lock](const MessageRequest&) { lock.reset(); });
     w->env.boxes.answer(MsgResult::Retry);
-    book.Command4->click();
+    book.editSaveButton->click();
     QCOMPARE(book->mode(), Mode::Editing);
     typeEntry(book, u"edited"_s, u"at last"_s);
-    book.Command4->click();
+    book.editSaveButton->click();
     QCOMPARE(w->rows(DiarySection::Spell).at(250), QStringLiteral("edited"));
     QCOMPARE(w->rows(DiarySection::Spell).size(), 300);
 }
 
 void tst_frmPaganDiaryResultBOS::keywordList_followsChangesHereAndElsewhere() {
     Book book = openBook(1);
-    book.Command1->click();
+    book.openCloseButton->click();
     // Another window of this program (the find window's book, a restore) and another program.
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
-    QCOMPARE(listedLines(book.lstKeyword), QStringList{u"sage"_s});
+    QCOMPARE(listedLines(book.keywordList), QStringList{u"sage"_s});
     QVERIFY(
         RawDatabase(DiaryFilePath()).exec(u"INSERT INTO tblincense (keyword, meaning) VALUES ('myrrh', 'resin')"_s));
-    QTRY_COMPARE(listedLines(book.lstKeyword), (QStringList{u"sage"_s, u"myrrh"_s}));
+    QTRY_COMPARE(listedLines(book.keywordList), (QStringList{u"sage"_s, u"myrrh"_s}));
     // A change to another section leaves this list as it is.
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, u"moon"_s, u"water"_s));
-    QCOMPARE(listedLines(book.lstKeyword), (QStringList{u"sage"_s, u"myrrh"_s}));
+    QCOMPARE(listedLines(book.keywordList), (QStringList{u"sage"_s, u"myrrh"_s}));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -186,24 +186,24 @@ void tst_frmPaganDiaryResultBOS::loading_setsTheSectionsTextsAndListsItsTable() 
     }
     Book book = openBook(index);
     const QString word = Words.at(index);
-    QCOMPARE(book.lblCaption[0]->text(), title);
-    QCOMPARE(book.lblCaption[1]->text(), hint);
-    QCOMPARE(book.lblCaption[2]->text(), description);
-    const QStringList captions{book.Command1->text(), book.Command2->text(), book.Command3->text(),
-                               book.Command4->text(), book.Command5->text()};
+    QCOMPARE(book.captions[0]->text(), title);
+    QCOMPARE(book.captions[1]->text(), hint);
+    QCOMPARE(book.captions[2]->text(), description);
+    const QStringList captions{book.openCloseButton->text(), book.addSaveButton->text(), book.removeButton->text(),
+                               book.editSaveButton->text(), book.exitButton->text()};
     QCOMPARE(captions, QStringList({u"&Open "_s + word, u"&Add "_s + word, u"&Remove "_s + word, u"&Edit "_s + word,
                                     u"E&xit "_s + word}));
-    QCOMPARE(listedLines(book.lstKeyword), QStringList({word + u" one"_s, word + u" two"_s}));
-    QCOMPARE(book->focusWidget(), book.Command1);
+    QCOMPARE(listedLines(book.keywordList), QStringList({word + u" one"_s, word + u" two"_s}));
+    QCOMPARE(book->focusWidget(), book.openCloseButton);
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
 void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls_data() {
     QTest::addColumn<Mode>("mode");
-    QTest::addColumn<QString>("c1");
-    QTest::addColumn<QString>("c2");
-    QTest::addColumn<QString>("c4");
-    // Enabled: Command1 to Command5, the list, the two boxes.
+    QTest::addColumn<QString>("openCloseCaption");
+    QTest::addColumn<QString>("addSaveCaption");
+    QTest::addColumn<QString>("editSaveCaption");
+    // Enabled: the five buttons from Open to Exit, the list, the two boxes.
     QTest::addColumn<QString>("enabled");
     QTest::newRow("Closed") << Mode::Closed << "&Open Incense"
                             << "&Add Incense"
@@ -225,59 +225,59 @@ void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls_data() {
 
 void tst_frmPaganDiaryResultBOS::modeTable_captionsAndEnabledControls() {
     QFETCH(Mode, mode);
-    QFETCH(QString, c1);
-    QFETCH(QString, c2);
-    QFETCH(QString, c4);
+    QFETCH(QString, openCloseCaption);
+    QFETCH(QString, addSaveCaption);
+    QFETCH(QString, editSaveCaption);
     QFETCH(QString, enabled);
     Book book = openBook(1);
     if (mode != Mode::Closed) {
-        book.Command1->click();
+        book.openCloseButton->click();
     }
     if (mode == Mode::Adding) {
-        book.Command2->click();
+        book.addSaveButton->click();
     } else if (mode == Mode::Editing) {
-        book.Command4->click();
+        book.editSaveButton->click();
     }
     QCOMPARE(book->mode(), mode);
-    QCOMPARE(book.Command1->text(), c1);
-    QCOMPARE(book.Command2->text(), c2);
-    QCOMPARE(book.Command3->text(), QStringLiteral("&Remove Incense"));
-    QCOMPARE(book.Command4->text(), c4);
-    QCOMPARE(book.Command5->text(), QStringLiteral("E&xit Incense"));
-    const QList<QWidget*> controls{book.Command1, book.Command2,   book.Command3,   book.Command4,
-                                   book.Command5, book.lstKeyword, book.txtKeyword, book.txtMeaning};
+    QCOMPARE(book.openCloseButton->text(), openCloseCaption);
+    QCOMPARE(book.addSaveButton->text(), addSaveCaption);
+    QCOMPARE(book.removeButton->text(), QStringLiteral("&Remove Incense"));
+    QCOMPARE(book.editSaveButton->text(), editSaveCaption);
+    QCOMPARE(book.exitButton->text(), QStringLiteral("E&xit Incense"));
+    const QList<QWidget*> controls{book.openCloseButton, book.addSaveButton, book.removeButton, book.editSaveButton,
+                                   book.exitButton,      book.keywordList,   book.keywordBox,   book.meaningBox};
     QString actual;
     for (QWidget* control : controls) {
         actual += control->isEnabled() ? u'1' : u'0';
     }
     QCOMPARE(actual, enabled);
     // The menus answer in every mode.
-    QVERIFY(book.mnuBack->isEnabled());
-    QVERIFY(book.mnuExit->isEnabled());
+    QVERIFY(book.backItem->isEnabled());
+    QVERIFY(book.exitItem->isEnabled());
 }
 
 void tst_frmPaganDiaryResultBOS::closingTheBook_keepsContents() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, u"moon"_s, u"silver"_s));
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 0);
-    book.Command1->click();
+    book.openCloseButton->click();
     QCOMPARE(book->mode(), Mode::Closed);
-    QCOMPARE(lineCount(book.lstKeyword), 1);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("moon"));
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("silver"));
+    QCOMPARE(lineCount(book.keywordList), 1);
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("moon"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("silver"));
 }
 
 void tst_frmPaganDiaryResultBOS::emptySection_opensWithoutMessage_andListsAnAddedEntry() {
     Book book = openBook(2);
-    QCOMPARE(lineCount(book.lstKeyword), 0);
-    book.Command1->click();
-    book.Command3->click(); // removing from an empty list does nothing
-    book.Command2->click();
+    QCOMPARE(lineCount(book.keywordList), 0);
+    book.openCloseButton->click();
+    book.removeButton->click(); // removing from an empty list does nothing
+    book.addSaveButton->click();
     typeEntry(book, u"bread"_s, u"flour and water"_s);
-    book.Command2->click();
-    QCOMPARE(lineCount(book.lstKeyword), 1);
-    QCOMPARE(lineText(book.lstKeyword, 0), QStringLiteral("bread"));
+    book.addSaveButton->click();
+    QCOMPARE(lineCount(book.keywordList), 1);
+    QCOMPARE(lineText(book.keywordList, 0), QStringLiteral("bread"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 
@@ -286,36 +286,36 @@ void tst_frmPaganDiaryResultBOS::adding_storesTrimmedAtTheEnd_andSurvivesARestar
         const DiarySection section = *DiarySectionFromIndex(index);
         QVERIFY(DiaryStore(DiaryFilePath()).add(section, u"zeta"_s, u"first"_s));
         Book book = openBook(index);
-        book.Command1->click();
-        book.Command2->click();
-        QCOMPARE(book->focusWidget(), book.txtKeyword);
-        QTest::keyClicks(book.txtKeyword, u"  Alpha  charm "_s);
-        book.txtMeaning->setFocus();
-        QTest::keyClicks(book.txtMeaning, u"  three  "_s);
-        QTest::keyClick(book.txtMeaning, Qt::Key_Return);
-        QTest::keyClicks(book.txtMeaning, u"lines "_s);
-        book.Command2->click();
+        book.openCloseButton->click();
+        book.addSaveButton->click();
+        QCOMPARE(book->focusWidget(), book.keywordBox);
+        QTest::keyClicks(book.keywordBox, u"  Alpha  charm "_s);
+        book.meaningBox->setFocus();
+        QTest::keyClicks(book.meaningBox, u"  three  "_s);
+        QTest::keyClick(book.meaningBox, Qt::Key_Return);
+        QTest::keyClicks(book.meaningBox, u"lines "_s);
+        book.addSaveButton->click();
 
         QVERIFY(w->env.boxes.shown().isEmpty());
         QCOMPARE(book->mode(), Mode::Open);
-        QVERIFY(book.txtKeyword->text().isEmpty());
-        QVERIFY(book.txtMeaning->toPlainText().isEmpty());
-        QCOMPARE(book->focusWidget(), book.txtKeyword);
+        QVERIFY(book.keywordBox->text().isEmpty());
+        QVERIFY(book.meaningBox->toPlainText().isEmpty());
+        QCOMPARE(book->focusWidget(), book.keywordBox);
         // Listed after the older entry although it sorts first.
-        QCOMPARE(lineCount(book.lstKeyword), 2);
-        QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("Alpha  charm"));
-        QVERIFY(!hasSelectedLine(book.lstKeyword));
+        QCOMPARE(lineCount(book.keywordList), 2);
+        QCOMPARE(lineText(book.keywordList, 1), QStringLiteral("Alpha  charm"));
+        QVERIFY(!hasSelectedLine(book.keywordList));
         const DiaryEntry stored = w->entry(section, 1);
         QCOMPARE(stored.keyword, QStringLiteral("Alpha  charm"));
         // Lines typed in the box are stored ending in carriage return and line feed, as the program's texts do.
         QCOMPARE(stored.meaning, QStringLiteral("three  \r\nlines"));
 
         // The program started again finds it in the same place.
-        book.mnuExit->trigger();
+        book.exitItem->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         book = openBook(index);
-        QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("Alpha  charm"));
-        book.mnuExit->trigger();
+        QCOMPARE(lineText(book.keywordList, 1), QStringLiteral("Alpha  charm"));
+        book.exitItem->trigger();
     }
 }
 
@@ -341,48 +341,48 @@ void tst_frmPaganDiaryResultBOS::addChecks_keepTheTypedTextOrReturnToOpen() {
     QFETCH(bool, focusKeyword);
     QFETCH(bool, backToOpen);
     Book book = openBook(0);
-    book.Command1->click();
-    book.Command2->click();
+    book.openCloseButton->click();
+    book.addSaveButton->click();
     typeEntry(book, keyword, meaning);
     const QByteArray before = w->fileHash();
     w->env.boxes.answer(MsgResult::Ok);
-    book.Command2->click();
+    book.addSaveButton->click();
 
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QCOMPARE(w->env.boxes.shown().first().text, message);
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
     QCOMPARE(w->env.boxes.shown().first().title, QStringLiteral("Velloran"));
     QCOMPARE(book->mode(), backToOpen ? Mode::Open : Mode::Adding);
-    QCOMPARE(book.Command2->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
-    for (QWidget* other : {static_cast<QWidget*>(book.Command1), static_cast<QWidget*>(book.Command3),
-                           static_cast<QWidget*>(book.Command5), static_cast<QWidget*>(book.lstKeyword)}) {
+    QCOMPARE(book.addSaveButton->text(), backToOpen ? QStringLiteral("&Add Spell") : QStringLiteral("&Save Spell"));
+    for (QWidget* other : {static_cast<QWidget*>(book.openCloseButton), static_cast<QWidget*>(book.removeButton),
+                           static_cast<QWidget*>(book.exitButton), static_cast<QWidget*>(book.keywordList)}) {
         QCOMPARE(other->isEnabled(), backToOpen);
     }
-    QCOMPARE(book.txtKeyword->text(), keyword);
-    QCOMPARE(book.txtMeaning->toPlainText(), meaning);
-    QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book.txtKeyword) : book.txtMeaning);
+    QCOMPARE(book.keywordBox->text(), keyword);
+    QCOMPARE(book.meaningBox->toPlainText(), meaning);
+    QCOMPARE(book->focusWidget(), focusKeyword ? static_cast<QWidget*>(book.keywordBox) : book.meaningBox);
     QCOMPARE(w->fileHash(), before);
 
     // Completing the entry saves it.
     if (backToOpen) {
-        book.Command2->click();
+        book.addSaveButton->click();
     }
     typeEntry(book, keyword.isEmpty() ? u"k"_s : keyword, meaning.isEmpty() ? u"m"_s : meaning);
-    book.Command2->click();
+    book.addSaveButton->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->rows(DiarySection::Spell).size(), 1);
 }
 
 void tst_frmPaganDiaryResultBOS::addingBlanksOnly_passesTheChecks_andStoresAnEmptyKeyword() {
     Book book = openBook(0);
-    book.Command1->click();
-    book.Command2->click();
+    book.openCloseButton->click();
+    book.addSaveButton->click();
     typeEntry(book, u"    "_s, u"  meaning  "_s);
-    book.Command2->click();
+    book.addSaveButton->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({u""_s}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("meaning"));
-    QCOMPARE(lineCount(book.lstKeyword), 1);
+    QCOMPARE(lineCount(book.keywordList), 1);
 }
 
 void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
@@ -393,46 +393,46 @@ void tst_frmPaganDiaryResultBOS::choosingALine_byClickOrKeys_showsItsEntry() {
         }
     }
     Book book = openBook(2);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 2);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k2"));
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("m2\nx"));
-    QTest::keyClick(book.lstKeyword, Qt::Key_Down);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k3"));
-    QTest::keyClick(book.lstKeyword, Qt::Key_Home);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k0"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("k2"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("m2\nx"));
+    QTest::keyClick(book.keywordList, Qt::Key_Down);
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("k3"));
+    QTest::keyClick(book.keywordList, Qt::Key_Home);
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("k0"));
     // Typing over a shown entry and clicking its line again shows it again.
-    book.txtKeyword->setText(u"typed over"_s);
+    book.keywordBox->setText(u"typed over"_s);
     select(book, 0);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k0"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("k0"));
 }
 
 void tst_frmPaganDiaryResultBOS::removing_withAndWithoutASelection() {
     QVERIFY(w->addEntries(DiarySection::Spell, {"a", "b", "c"}));
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
 
     // Nothing selected: nothing removed, and the list is read again.
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Spell, u"d"_s, u"added meanwhile"_s));
-    book.Command3->click();
+    book.removeButton->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
-    QCOMPARE(lineCount(book.lstKeyword), 4);
+    QCOMPARE(lineCount(book.keywordList), 4);
 
     // A selected line goes at once, without a question.
     select(book, 1);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
-    book.Command3->click();
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("b"));
+    book.removeButton->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"a"_s, u"c"_s, u"d"_s}));
-    QCOMPARE(lineCount(book.lstKeyword), 3);
-    QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("c"));
-    QVERIFY(book.txtKeyword->text().isEmpty());
-    QVERIFY(book.txtMeaning->toPlainText().isEmpty());
-    QVERIFY(!hasSelectedLine(book.lstKeyword));
+    QCOMPARE(lineCount(book.keywordList), 3);
+    QCOMPARE(lineText(book.keywordList, 1), QStringLiteral("c"));
+    QVERIFY(book.keywordBox->text().isEmpty());
+    QVERIFY(book.meaningBox->toPlainText().isEmpty());
+    QVERIFY(!hasSelectedLine(book.keywordList));
 
     // The last one too.
     select(book, 2);
-    book.Command3->click();
+    book.removeButton->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"a"_s, u"c"_s}));
 }
 
@@ -451,11 +451,11 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
         }
     }
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
     auto* undo = Control<QAction>(book.window, "mnuUndo");
     QVERIFY(!undo->isEnabled());
     select(book, 1);
-    book.Command3->click();
+    book.removeButton->click();
     QCOMPARE(undo->text(), QStringLiteral("&Undo Removal of “b && c”"));
     if (takenMeanwhile) {
         QVERIFY(RawDatabase(DiaryFilePath()).exec(u"INSERT INTO tblspell (\"Index\", keyword) VALUES (2, 'x')"_s));
@@ -464,36 +464,36 @@ void tst_frmPaganDiaryResultBOS::removal_undoneByCtrlZ_comesBackToItsLineOrLastI
 
     book->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(book.window));
-    book.lstKeyword->setFocus();
+    book.keywordList->setFocus();
     QTest::keyClick(book.window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->rows(DiarySection::Spell), takenMeanwhile ? QStringList({u"a"_s, u"x"_s, u"d"_s, u"b & c"_s})
                                                           : QStringList({u"a"_s, u"b & c"_s, u"d"_s}));
-    QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
+    QCOMPARE(listedLines(book.keywordList), w->rows(DiarySection::Spell));
     QCOMPARE(w->env.boxes.texts(),
              takenMeanwhile ? QStringList{DiaryBookMessages::PutBackAsNew(u"b & c"_s, u"Spell"_s)} : QStringList());
     // Shown as a click on its line shows it; nothing more to undo.
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("meaning of b & c"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("meaning of b & c"));
     QVERIFY(!undo->isEnabled());
 }
 
 void tst_frmPaganDiaryResultBOS::removingAndEditing_afterAnotherProgramChangedTheTable_actOnTheLineShown() {
     QVERIFY(w->addEntries(DiarySection::Spell, {"a", "b", "c", "d"}));
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 1);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("b"));
     // Meanwhile another program removes the first row: the second line now is the second row no more.
     QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 0));
-    book.Command3->click();
+    book.removeButton->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"c"_s, u"d"_s}));
-    QCOMPARE(lineCount(book.lstKeyword), 2);
+    QCOMPARE(lineCount(book.keywordList), 2);
 
     select(book, 1);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("d"));
-    book.Command4->click();
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("d"));
+    book.editSaveButton->click();
     QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 0));
-    book.txtMeaning->setPlainText(u"changed"_s);
-    book.Command4->click();
+    book.meaningBox->setPlainText(u"changed"_s);
+    book.editSaveButton->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({u"d"_s}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("changed"));
     QVERIFY(w->env.boxes.shown().isEmpty());
@@ -519,9 +519,9 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTh
     QFETCH(QStringList, rowsAfter);
     QVERIFY(w->addEntries(DiarySection::Spell, {"a", "b", "c"}));
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 1);
-    book.Command4->click();
+    book.editSaveButton->click();
     if (removed) {
         QVERIFY(RemoveLineElsewhere(DiaryFilePath(), DiarySection::Spell, 1));
     } else {
@@ -529,7 +529,7 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTh
     }
     typeEntry(book, u"new words"_s, u"typed with care"_s);
     w->env.boxes.answer(answer);
-    book.Command4->click();
+    book.editSaveButton->click();
 
     QCOMPARE(w->env.boxes.shown().size(), 1);
     const MessageRequest box = w->env.boxes.shown().first();
@@ -545,30 +545,30 @@ void tst_frmPaganDiaryResultBOS::editing_anEntryRemovedOrChangedMeanwhile_letsTh
     }
     // Whatever the answer, nothing typed is thrown away by the program.
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("new words"));
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("typed with care"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("new words"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("typed with care"));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_withASelection_savesTrimmedWithoutChecks() {
     QVERIFY(w->addEntries(DiarySection::Rituals, {"a", "b", "c"}));
     Book book = openBook(3);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 1);
-    book.Command4->click();
-    QCOMPARE(book->focusWidget(), book.txtKeyword);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("b"));
+    book.editSaveButton->click();
+    QCOMPARE(book->focusWidget(), book.keywordBox);
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("b"));
     typeEntry(book, u"  full moon "_s, u""_s);
-    book.Command4->click();
+    book.editSaveButton->click();
 
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(book->mode(), Mode::Open);
-    QCOMPARE(book.Command4->text(), QStringLiteral("&Edit Rituals"));
+    QCOMPARE(book.editSaveButton->text(), QStringLiteral("&Edit Rituals"));
     QCOMPARE(w->rows(DiarySection::Rituals), QStringList({u"a"_s, u"full moon"_s, u"c"_s}));
     QCOMPARE(w->entry(DiarySection::Rituals, 1).meaning, QString());
     // The boxes keep the text; the list is read again and has no selected line.
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("  full moon "));
-    QCOMPARE(lineText(book.lstKeyword, 1), QStringLiteral("full moon"));
-    QVERIFY(!hasSelectedLine(book.lstKeyword));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("  full moon "));
+    QCOMPARE(lineText(book.keywordList, 1), QStringLiteral("full moon"));
+    QVERIFY(!hasSelectedLine(book.keywordList));
 }
 
 void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly_data() {
@@ -592,12 +592,12 @@ void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
         QVERIFY(store.add(DiarySection::Incense, u"myrrh"_s, meaning));
     }
     Book book = openBook(1);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 0);
-    QCOMPARE(book.txtMeaning->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), shown);
-    book.Command4->click();
-    book.txtKeyword->setText(u"frankincense"_s);
-    book.Command4->click();
+    QCOMPARE(book.meaningBox->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), shown);
+    book.editSaveButton->click();
+    book.keywordBox->setText(u"frankincense"_s);
+    book.editSaveButton->click();
     // Saving an entry without touching its meaning leaves the meaning's characters as they were.
     QCOMPARE(w->entry(DiarySection::Incense, 0).keyword, QStringLiteral("frankincense"));
     QCOMPARE(w->entry(DiarySection::Incense, 0).meaning, meaning);
@@ -605,18 +605,18 @@ void tst_frmPaganDiaryResultBOS::editing_keepsAnUntouchedMeaningExactly() {
 
 void tst_frmPaganDiaryResultBOS::adding_storesTheMeaningAsTyped() {
     Book book = openBook(0);
-    book.Command1->click();
-    book.Command2->click();
-    book.txtKeyword->setText(u"k"_s);
+    book.openCloseButton->click();
+    book.addSaveButton->click();
+    book.keywordBox->setText(u"k"_s);
     // A no-break space, a line separator (Shift+Return) and a line break (Return), typed.
-    QTest::keyClicks(book.txtMeaning, u"a"_s);
-    QTest::sendKeyEvent(QTest::Click, book.txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
-    QTest::keyClick(book.txtMeaning, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(book.txtMeaning, u"b"_s);
-    QTest::keyClick(book.txtMeaning, Qt::Key_Return);
-    QTest::keyClicks(book.txtMeaning, u"c"_s);
-    QTest::sendKeyEvent(QTest::Click, book.txtMeaning, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
-    book.Command2->click();
+    QTest::keyClicks(book.meaningBox, u"a"_s);
+    QTest::sendKeyEvent(QTest::Click, book.meaningBox, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    QTest::keyClick(book.meaningBox, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(book.meaningBox, u"b"_s);
+    QTest::keyClick(book.meaningBox, Qt::Key_Return);
+    QTest::keyClicks(book.meaningBox, u"c"_s);
+    QTest::sendKeyEvent(QTest::Click, book.meaningBox, Qt::Key_unknown, QStringLiteral("\u00a0"), Qt::NoModifier);
+    book.addSaveButton->click();
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("a\u00a0\u2028b\r\nc\u00a0"));
 }
 
@@ -627,12 +627,12 @@ void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
         QVERIFY(store.add(DiarySection::Spell, keyword, u"old"_s));
     }
     Book book = openBook(0);
-    book.Command1->click();
+    book.openCloseButton->click();
     select(book, 0);
-    QCOMPARE(book.txtKeyword->text(), keyword);
-    book.Command4->click();
-    book.txtMeaning->setPlainText(u"new"_s);
-    book.Command4->click();
+    QCOMPARE(book.keywordBox->text(), keyword);
+    book.editSaveButton->click();
+    book.meaningBox->setPlainText(u"new"_s);
+    book.editSaveButton->click();
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
     QCOMPARE(w->entry(DiarySection::Spell, 0).meaning, QStringLiteral("new"));
 }
@@ -640,11 +640,11 @@ void tst_frmPaganDiaryResultBOS::editing_aLongKeyword_savesItWhole() {
 void tst_frmPaganDiaryResultBOS::editing_withoutASelection_changesNoRow() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
     Book book = openBook(1);
-    book.Command1->click();
+    book.openCloseButton->click();
     const QByteArray before = w->fileHash();
-    book.Command4->click();
+    book.editSaveButton->click();
     typeEntry(book, u"other"_s, u"text"_s);
-    book.Command4->click();
+    book.editSaveButton->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->fileHash(), before);
     QCOMPARE(w->rows(DiarySection::Incense), QStringList({u"sage"_s}));
@@ -670,19 +670,19 @@ void tst_frmPaganDiaryResultBOS::leaving() {
     Control<QPushButton>(chooser, "cmdContinue")->click();
     Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
     QVERIFY(book);
-    book.Command1->click();
-    book.Command2->click();
+    book.openCloseButton->click();
+    book.addSaveButton->click();
     typeEntry(book, u"unsaved"_s, u"text"_s);
     if (way == u"button"_s) {
         // The Exit button answers only in Open mode: first the entry is saved.
-        book.Command5->click();
+        book.exitButton->click();
         QVERIFY(Windows::IsLoaded<frmPaganDiaryResultBOS>());
-        book.Command2->click();
-        book.Command5->click();
+        book.addSaveButton->click();
+        book.exitButton->click();
     } else if (way == u"back"_s) {
-        book.mnuBack->trigger();
+        book.backItem->trigger();
     } else if (way == u"exit"_s) {
-        book.mnuExit->trigger();
+        book.exitItem->trigger();
     } else {
         book->close();
     }
@@ -720,16 +720,16 @@ void tst_frmPaganDiaryResultBOS::hostileEntries_typedStoredAndShownVerbatim() {
     QFETCH(QString, keyword);
     QFETCH(QString, meaning);
     Book book = openBook(0);
-    book.Command1->click();
-    book.Command2->click();
+    book.openCloseButton->click();
+    book.addSaveButton->click();
     typeEntry(book, keyword, meaning);
-    book.Command2->click();
+    book.addSaveButton->click();
     QVERIFY(w->env.boxes.shown().isEmpty());
     QCOMPARE(w->rows(DiarySection::Spell), QStringList({keyword}));
     QVERIFY(w->entry(DiarySection::Spell, 0).meaning == QString(meaning).replace(u'\n', QStringLiteral("\r\n")));
     select(book, 0);
-    QCOMPARE(book.txtKeyword->text(), keyword);
-    QVERIFY(book.txtMeaning->toPlainText() == meaning);
+    QCOMPARE(book.keywordBox->text(), keyword);
+    QVERIFY(book.meaningBox->toPlainText() == meaning);
     for (DiarySection section : AllDiarySections) {
         QVERIFY(!w->rows(section).contains(u"<unreadable>"_s));
     }
@@ -748,23 +748,23 @@ void tst_frmPaganDiaryResultBOS::corruptDiary_saysSoAndChangesNothing() {
     QVERIFY(w->env.boxes.texts().first().startsWith(u"The Spell section could not be read: "_s));
     QCOMPARE(w->env.boxes.shown().first().icon, MsgIcon::Critical);
 
-    book.Command1->click();
-    book.Command2->click();
+    book.openCloseButton->click();
+    book.addSaveButton->click();
     typeEntry(book, u"precious"_s, u"words"_s);
     w->env.boxes.answer(MsgResult::Ok);
-    book.Command2->click();
+    book.addSaveButton->click();
     QCOMPARE(w->env.boxes.shown().size(), 2);
     QVERIFY(w->env.boxes.texts().last().startsWith(u"The entry could not be added to the Spell section: "_s));
     QCOMPARE(book->mode(), Mode::Adding);
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("precious"));
-    QCOMPARE(book.txtMeaning->toPlainText(), QStringLiteral("words"));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("precious"));
+    QCOMPARE(book.meaningBox->toPlainText(), QStringLiteral("words"));
     QCOMPARE(w->fileHash(), before);
 }
 
 void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved() {
     QVERIFY(DiaryStore(DiaryFilePath()).add(DiarySection::Incense, u"sage"_s, u"smoke"_s));
     Book book = openBook(1);
-    book.Command1->click();
+    book.openCloseButton->click();
     {
         DiaryLock lock;
         QVERIFY(lock.locked);
@@ -772,32 +772,32 @@ void tst_frmPaganDiaryResultBOS::lockedDiary_keepsTheTypedEntryUntilItCanBeSaved
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
         QVERIFY(w->env.boxes.texts().last().contains(u"in use by another program"_s));
-        book.lstKeyword->clearSelection();
+        book.keywordList->clearSelection();
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
         w->env.boxes.answer(MsgResult::Ok);
-        book.Command3->click();
-        QCOMPARE(lineCount(book.lstKeyword), 1);
+        book.removeButton->click();
+        QCOMPARE(lineCount(book.keywordList), 1);
         // An edit whose entry cannot be read now would save blind over a change made since: it does not begin.
         w->env.boxes.answer(MsgResult::Ok);
         select(book, 0);
         w->env.boxes.answer(MsgResult::Cancel);
-        book.Command4->click();
+        book.editSaveButton->click();
         QCOMPARE(book->mode(), Mode::Open);
         w->env.boxes.clear();
 
-        book.Command2->click();
+        book.addSaveButton->click();
         typeEntry(book, u"myrrh"_s, u"resin"_s);
         w->env.boxes.answer(MsgResult::Ok);
-        book.Command2->click();
+        book.addSaveButton->click();
         QCOMPARE(w->env.boxes.shown().size(), 1);
         QVERIFY(w->env.boxes.texts().first().contains(u"could not be added"_s));
         QCOMPARE(w->env.boxes.shown().first().buttons, MsgButtons::RetryCancel);
         QCOMPARE(book->mode(), Mode::Adding);
-        QCOMPARE(book.txtKeyword->text(), QStringLiteral("myrrh"));
+        QCOMPARE(book.keywordBox->text(), QStringLiteral("myrrh"));
     }
     // Once the other program lets go, Save stores the same entry.
-    book.Command2->click();
+    book.addSaveButton->click();
     QCOMPARE(book->mode(), Mode::Open);
     QCOMPARE(w->rows(DiarySection::Incense), QStringList({u"sage"_s, u"myrrh"_s}));
 }
@@ -809,7 +809,7 @@ void tst_frmPaganDiaryResultBOS::missingTable_isReportedNotShownAsEmpty() {
     QCOMPARE(w->env.boxes.shown().size(), 1);
     QVERIFY(w->env.boxes.texts().first().contains(u"Rituals section could not be read"_s));
     QVERIFY(w->env.boxes.texts().first().contains(u"no such table"_s));
-    QCOMPARE(lineCount(book.lstKeyword), 0);
+    QCOMPARE(lineCount(book.keywordList), 0);
 }
 
 void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemoveChangeOneLine() {
@@ -823,28 +823,28 @@ void tst_frmPaganDiaryResultBOS::largeSectionWithGaps_listsInOrder_andAddAndRemo
         }
     }
     Book book = openBook(0);
-    book.Command1->click();
-    QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
-    const int last = lineCount(book.lstKeyword) - 1;
-    book.lstKeyword->setCurrentIndex(book.lstKeyword->model()->index(last, 0));
-    QCOMPARE(book.txtKeyword->text(), QStringLiteral("k599"));
+    book.openCloseButton->click();
+    QCOMPARE(listedLines(book.keywordList), w->rows(DiarySection::Spell));
+    const int last = lineCount(book.keywordList) - 1;
+    book.keywordList->setCurrentIndex(book.keywordList->model()->index(last, 0));
+    QCOMPARE(book.keywordBox->text(), QStringLiteral("k599"));
 
-    book.Command2->click();
+    book.addSaveButton->click();
     typeEntry(book, u"new"_s, u"meaning"_s);
-    book.Command2->click();
-    QCOMPARE(lineText(book.lstKeyword, last + 1), QStringLiteral("new"));
-    book.lstKeyword->scrollTo(book.lstKeyword->model()->index(250, 0));
+    book.addSaveButton->click();
+    QCOMPARE(lineText(book.keywordList, last + 1), QStringLiteral("new"));
+    book.keywordList->scrollTo(book.keywordList->model()->index(250, 0));
     select(book, 250);
-    const QString chosen = book.txtKeyword->text();
-    book.Command3->click();
+    const QString chosen = book.keywordBox->text();
+    book.removeButton->click();
     QVERIFY(!w->rows(DiarySection::Spell).contains(chosen));
-    book.lstKeyword->setCurrentIndex(book.lstKeyword->model()->index(249, 0));
-    book.Command4->click();
+    book.keywordList->setCurrentIndex(book.keywordList->model()->index(249, 0));
+    book.editSaveButton->click();
     typeEntry(book, u" renamed "_s, u"m"_s);
-    book.Command4->click();
+    book.editSaveButton->click();
     // The list still reads as the table does.
-    QCOMPARE(listedLines(book.lstKeyword), w->rows(DiarySection::Spell));
-    QCOMPARE(lineText(book.lstKeyword, 249), QStringLiteral("renamed"));
+    QCOMPARE(listedLines(book.keywordList), w->rows(DiarySection::Spell));
+    QCOMPARE(lineText(book.keywordList, 249), QStringLiteral("renamed"));
     QVERIFY(w->env.boxes.shown().isEmpty());
 }
 

@@ -282,7 +282,7 @@ void tst_MDIDowsingForm1::menuBar_showsTheWindowInFrontsMenusThenTools() {
     auto* grid = Windows::Loaded<frmDowsingAllRecord>();
     QVERIFY(grid && grid->isVisible());
     QCOMPARE(barTexts(bar), (QStringList{u"&File|&Print|&Back"_s, u"&Tools"_s}));
-    QVERIFY(!grid->mnuPrint->isEnabled());
+    QVERIFY(!Control<QAction>(grid, "mnuPrint")->isEnabled());
     // Find Records over it and closed: the grid active again, so that its keys work without a click.
     frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame));

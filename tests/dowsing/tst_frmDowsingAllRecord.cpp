@@ -75,12 +75,12 @@ void tst_frmDowsingAllRecord::cleanup() {
 void tst_frmDowsingAllRecord::grid_followsChangesHereAndElsewhere() {
     QVERIFY(SeedRecords(env->path(), 3));
     QVERIFY(openGrid());
-    grid->DataGrid->setCurrentIndex(grid->model()->index(2, 0));
+    grid->recordsGrid()->setCurrentIndex(grid->model()->index(2, 0));
     // Added by this program (another window), then by another program: rows appear without reopening.
     QVERIFY(env->addNamed({QStringLiteral("FOURTH")}));
     QCOMPARE(grid->model()->rowCount(), 4);
     QCOMPARE(grid->model()->index(3, 1).data().toString(), QStringLiteral("FOURTH"));
-    QCOMPARE(grid->DataGrid->currentIndex().row(), 2);
+    QCOMPARE(grid->recordsGrid()->currentIndex().row(), 2);
     QVERIFY(env->exec(QStringLiteral("DELETE FROM Details WHERE IdNumber = 1")));
     QTRY_COMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("CUSTOMER 2"));
@@ -98,7 +98,7 @@ void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
     QVERIFY(!Windows::Loaded<frmDowsingMain>()->isVisible());
     QVERIFY(grid->subWindow()->isVisible());
     QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
-    QCOMPARE(grid->DataGridCaption->text(), QStringLiteral("Dowsing Records"));
+    QCOMPARE(Control<QLabel>(grid, "DataGridCaption")->text(), QStringLiteral("Dowsing Records"));
     const QStringList captions = {
         u"Date"_s,     u"Name"_s,          u"Address"_s,         u"City"_s,         u"State"_s,           u"Pin"_s,
         u"Phone No"_s, u"Email Address"_s, u"Time Of Dowsing"_s, u"Dowsing Tool"_s, u"Item Of Dowsing"_s, u"Location"_s,
@@ -109,7 +109,7 @@ void tst_frmDowsingAllRecord::grid_listsEveryRowInTableOrderUnderItsCaptions() {
     }
     QCOMPARE(shown, captions);
     QCOMPARE(grid->model()->rowCount(), 300);
-    QCOMPARE(grid->DataGrid->currentIndex().row(), 0);
+    QCOMPARE(grid->recordsGrid()->currentIndex().row(), 0);
     // Rows in the table's order, the last one as well as the first, across the pages the grid reads.
     for (int row : {0, 127, 128, 299}) {
         const DowsingRecord expected = SeedRecord(row + 1);
@@ -140,7 +140,7 @@ void tst_frmDowsingAllRecord::grid_readsLazily() {
     QCoreApplication::processEvents();
     // Only what the screen shows has been read.
     QVERIFY(grid->model()->pagesRead() <= 1);
-    grid->DataGrid->scrollToBottom();
+    grid->recordsGrid()->scrollToBottom();
     QCOMPARE(grid->model()->index(1999, 1).data().toString(), QStringLiteral("CUSTOMER 2000"));
     QVERIFY(grid->model()->pagesRead() <= 3);
 }
@@ -152,15 +152,15 @@ void tst_frmDowsingAllRecord::grid_isReadOnly() {
     const QModelIndex name = grid->model()->index(1, 1);
     QVERIFY(!(grid->model()->flags(name) & Qt::ItemIsEditable));
     QVERIFY(!grid->model()->setData(name, QStringLiteral("CHANGED")));
-    grid->DataGrid->setCurrentIndex(name);
-    grid->DataGrid->setFocus();
-    QTest::keyClick(grid->DataGrid, Qt::Key_F2);
-    QTest::keyClicks(grid->DataGrid, QStringLiteral("xyz"));
-    QTest::keyClick(grid->DataGrid, Qt::Key_Delete);
+    grid->recordsGrid()->setCurrentIndex(name);
+    grid->recordsGrid()->setFocus();
+    QTest::keyClick(grid->recordsGrid(), Qt::Key_F2);
+    QTest::keyClicks(grid->recordsGrid(), QStringLiteral("xyz"));
+    QTest::keyClick(grid->recordsGrid(), Qt::Key_Delete);
     QCOMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(name.data().toString(), QStringLiteral("CUSTOMER 2"));
     QCOMPARE(env->rows(), before);
-    QVERIFY(!grid->mnuPrint->isEnabled());
+    QVERIFY(!Control<QAction>(grid, "mnuPrint")->isEnabled());
 }
 
 void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
@@ -170,7 +170,7 @@ void tst_frmDowsingAllRecord::emptyTable_saysSoOnceAndDisablesTheGrid() {
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::Information);
     QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::Ok);
     QVERIFY(grid->isVisible());
-    QVERIFY(!grid->DataGrid->isEnabled());
+    QVERIFY(!grid->recordsGrid()->isEnabled());
     grid->openCurrentRecord();
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
     QVERIFY(grid->isVisible());
@@ -231,23 +231,23 @@ void tst_frmDowsingAllRecord::doubleClickAnywhere_opensTheCurrentRow() {
     QVERIFY(SeedRecords(env->path(), 3));
     QVERIFY(openGrid());
     // The user moves the arrow down to the chosen row, then double-clicks the grid.
-    grid->DataGrid->setFocus();
-    QTest::keyClick(grid->DataGrid, Qt::Key_Down);
-    QTest::keyClick(grid->DataGrid, Qt::Key_Down);
-    QCOMPARE(grid->DataGrid->currentIndex().row(), 2);
+    grid->recordsGrid()->setFocus();
+    QTest::keyClick(grid->recordsGrid(), Qt::Key_Down);
+    QTest::keyClick(grid->recordsGrid(), Qt::Key_Down);
+    QCOMPARE(grid->recordsGrid()->currentIndex().row(), 2);
     QWidget* target = nullptr;
     QPoint at;
     if (where == QLatin1String("below")) {
-        target = grid->DataGrid->viewport();
-        const QRect last = grid->DataGrid->visualRect(grid->model()->index(2, 1));
+        target = grid->recordsGrid()->viewport();
+        const QRect last = grid->recordsGrid()->visualRect(grid->model()->index(2, 1));
         at = QPoint(last.center().x(), last.bottom() + 20);
-        QVERIFY(!grid->DataGrid->indexAt(at).isValid());
+        QVERIFY(!grid->recordsGrid()->indexAt(at).isValid());
     } else if (where == QLatin1String("selector")) {
-        QHeaderView* selector = grid->DataGrid->verticalHeader();
+        QHeaderView* selector = grid->recordsGrid()->verticalHeader();
         target = selector->viewport();
         at = QPoint(selector->width() / 2, selector->sectionViewportPosition(2) + selector->sectionSize(2) / 2);
     } else {
-        QHeaderView* captions = grid->DataGrid->horizontalHeader();
+        QHeaderView* captions = grid->recordsGrid()->horizontalHeader();
         target = captions->viewport();
         at = QPoint(captions->sectionViewportPosition(1) + 10, captions->height() / 2);
     }
@@ -303,9 +303,9 @@ void tst_frmDowsingAllRecord::unreadableFile_isSaidNeverShownEmpty() {
     QCOMPARE(box.buttons, lock ? MsgButtons::RetryCancel : MsgButtons::Ok);
     if (lock) {
         QCOMPARE(grid->model()->rowCount(), 300);
-        QVERIFY(grid->DataGrid->isEnabled());
+        QVERIFY(grid->recordsGrid()->isEnabled());
     } else {
-        QVERIFY(!grid->DataGrid->isEnabled());
+        QVERIFY(!grid->recordsGrid()->isEnabled());
     }
 }
 
@@ -316,16 +316,16 @@ void tst_frmDowsingAllRecord::pageThatFailed_isNotReadAgainUntilTheUserActs() {
     DowsingTestFile other(env->path());
     QVERIFY(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     env->boxes.answer(MsgResult::Cancel);
-    grid->DataGrid->setFocus();
-    QTest::keyClick(grid->DataGrid, Qt::Key_End, Qt::ControlModifier);
-    grid->DataGrid->viewport()->repaint();
+    grid->recordsGrid()->setFocus();
+    QTest::keyClick(grid->recordsGrid(), Qt::Key_End, Qt::ControlModifier);
+    grid->recordsGrid()->viewport()->repaint();
     QTRY_COMPARE(env->boxes.shown().size(), 1);
     QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::RetryCancel);
     QVERIFY(env->boxes.texts().first().contains(QStringLiteral("in use by another program")));
     // Repaints do not ask the file again, and so neither wait nor say it again.
     const int pages = grid->model()->pagesRead();
     for (int i = 0; i < 3; ++i) {
-        grid->DataGrid->viewport()->repaint();
+        grid->recordsGrid()->viewport()->repaint();
         QCoreApplication::processEvents();
     }
     QCOMPARE(env->boxes.shown().size(), 1);
@@ -368,7 +368,7 @@ void tst_frmDowsingAllRecord::sheetBack_showsTheSameHiddenGrid() {
     QVERIFY(grid->subWindow()->isVisible());
     QCOMPARE(grid->subWindow()->pos(), QPoint(0, 0));
     QCOMPARE(grid->model()->rowCount(), 400);
-    QCOMPARE(grid->DataGrid->currentIndex().row(), 300);
+    QCOMPARE(grid->recordsGrid()->currentIndex().row(), 300);
     QCoreApplication::processEvents();
     QCOMPARE(grid->model()->pagesRead(), pages);
 }
@@ -379,7 +379,7 @@ void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
     QPointer<frmDowsingAllRecord> first = grid;
     QVERIFY(env->exec(QStringLiteral("INSERT INTO Details (Name) VALUES ('LATE')")));
     // The File menu's Back does what the button does.
-    grid->mnuBack->trigger();
+    Control<QAction>(grid, "mnuBack")->trigger();
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
     QVERIFY(Windows::Loaded<frmDowsingMain>()->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -388,7 +388,7 @@ void tst_frmDowsingAllRecord::gridBack_showsWizardAndNextOpeningReadsAfresh() {
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->rowCount(), 3);
     QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("LATE"));
-    QTest::mouseClick(grid->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(grid, "cmdBack"), Qt::LeftButton);
     QVERIFY(!Windows::IsLoaded<frmDowsingAllRecord>());
     QCOMPARE(env->shell.launcherShown, 0);
 }
@@ -440,9 +440,9 @@ void tst_frmDowsingAllRecord::jumpToTheEnd_ofATableWithGaps_opensItsLastRecord()
     const int rows = 700 - 700 / 9;
     QVERIFY(openGrid());
     QCOMPARE(grid->model()->rowCount(), rows);
-    grid->DataGrid->setFocus();
-    QTest::keyClick(grid->DataGrid, Qt::Key_End, Qt::ControlModifier);
-    QCOMPARE(grid->DataGrid->currentIndex().row(), rows - 1);
+    grid->recordsGrid()->setFocus();
+    QTest::keyClick(grid->recordsGrid(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid->recordsGrid()->currentIndex().row(), rows - 1);
     QCOMPARE(grid->model()->index(rows - 1, 13).data().toString(), QStringLiteral("700"));
     // Read back from the end: the rows before it line up with the table, wherever its gaps are.
     for (int row : {rows - 2, rows - 129, 300, 0}) {

@@ -54,6 +54,9 @@ class tst_frmDowsingFind : public QObject {
     qint64 add(DowsingRecord r);
     frmDowsingFind* openFind();
     QStringList namesFound(const QString& text);
+    // The list of records found and the count under it, as a screen reader finds them.
+    QTableView* foundGrid() const { return Control<QTableView>(find, "grdFound"); }
+    QLabel* countLabel() const { return Control<QLabel>(find, "lblCount"); }
 
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<RecordingShell> shell;
@@ -101,8 +104,8 @@ frmDowsingFind* tst_frmDowsingFind::openFind() {
 
 QStringList tst_frmDowsingFind::namesFound(const QString& text) {
     // As typed: every change of the box searches afresh.
-    find->txtFind->clear();
-    find->txtFind->setText(text);
+    find->searchField()->clear();
+    find->searchField()->setText(text);
     QStringList names;
     for (int row = 0; row < find->model()->rowCount(); ++row) {
         names << find->model()->record(row)->Name;
@@ -122,7 +125,7 @@ void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
     // Deleted by this program (the record sheet, say): the list and its count follow.
     QVERIFY(DowsingStore(path()).remove(id));
     QTRY_COMPARE(find->model()->rowCount(), 0);
-    QCOMPARE(find->lblCount->text(), QStringLiteral("No record found"));
+    QCOMPARE(countLabel()->text(), QStringLiteral("No record found"));
 
     // Added by another program: heard without a keystroke.
     QVERIFY(DowsingTestFile(path()).exec(
@@ -133,7 +136,7 @@ void tst_frmDowsingFind::list_followsChangesHereAndElsewhere() {
     // Deleted elsewhere a moment before the double click: the sheet never shows a record that is gone.
     QVERIFY(DowsingTestFile(path()).exec(QStringLiteral("DELETE FROM Details WHERE Name = 'ANN'")));
     env->boxes.answer(MsgResult::Ok);
-    find->grdFound->setCurrentIndex(find->model()->index(0, 1));
+    foundGrid()->setCurrentIndex(find->model()->index(0, 1));
     find->openCurrentRecord();
     QCOMPARE(env->boxes.texts(), QStringList{DowsingFindTexts::Gone()});
     QVERIFY(!Windows::IsLoaded<frmDowsingSave>());
@@ -158,7 +161,7 @@ void tst_frmDowsingFind::scrollingPastAPageTheFileWillNotGive_saysWhyAndOffersRe
     QCOMPARE(env->boxes.shown().first().buttons, MsgButtons::RetryCancel);
     QVERIFY(env->boxes.shown().first().text.contains(QStringLiteral("in use by another program")));
     QCOMPARE(find->model()->rowCount(), DowsingFindModel::PageSize + 10);
-    QCOMPARE(find->lblCount->text(), DowsingFindTexts::Count(DowsingFindModel::PageSize + 10, false));
+    QCOMPARE(countLabel()->text(), DowsingFindTexts::Count(DowsingFindModel::PageSize + 10, false));
 }
 
 void tst_frmDowsingFind::toolsMenu_ctrlF_opensTheFindWindow() {
@@ -234,7 +237,7 @@ void tst_frmDowsingFind::dates_areShownAndFoundTheUsersWay() {
     QVERIFY(find);
     // Typed as it is shown, the date finds its own record and not the one a reader of the other form would mean.
     QCOMPARE(namesFound(shown), QStringList{u"MARCH"_s});
-    QCOMPARE(find->grdFound->model()->index(0, 0).data().toString(), shown);
+    QCOMPARE(foundGrid()->model()->index(0, 0).data().toString(), shown);
 }
 
 void tst_frmDowsingFind::search_takesSqlAndIndexSyntaxAsText_data() {
@@ -311,9 +314,9 @@ void tst_frmDowsingFind::sortingByDate_followsTheCalendar() {
     }
     find = openFind();
     QVERIFY(find);
-    find->grdFound->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    foundGrid()->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     QCOMPARE(namesFound(QString()), (QStringList{u"undated"_s, u"2006-02-10"_s, u"2006-12-01"_s, u"2007-01-05"_s}));
-    find->grdFound->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+    foundGrid()->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
     QCOMPARE(namesFound(QString()), (QStringList{u"2007-01-05"_s, u"2006-12-01"_s, u"2006-02-10"_s, u"undated"_s}));
 }
 
@@ -331,11 +334,11 @@ void tst_frmDowsingFind::doubleClickOrReturn_opensTheRecordSheetAsTheGridDoes() 
     QVERIFY(find);
     // Days and times hold numbers too; 29 is nobody's day, hour or minute but customer 29's.
     QCOMPARE(namesFound(QStringLiteral("customer 29")), QStringList{u"CUSTOMER 29"_s});
-    const QRect cell = find->grdFound->visualRect(find->model()->index(0, 1));
+    const QRect cell = foundGrid()->visualRect(find->model()->index(0, 1));
     if (how == u"double click"_s) {
-        QTest::mouseDClick(find->grdFound->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(foundGrid()->viewport(), Qt::LeftButton, {}, cell.center());
     } else {
-        QTest::keyClick(how == u"list"_s ? static_cast<QWidget*>(find->grdFound) : find->txtFind, Qt::Key_Return);
+        QTest::keyClick(how == u"list"_s ? static_cast<QWidget*>(foundGrid()) : find->searchField(), Qt::Key_Return);
     }
 
     frmDowsingSave* sheet = Windows::Loaded<frmDowsingSave>();
@@ -355,11 +358,10 @@ void tst_frmDowsingFind::wordsTypedWhileTheIndexIsMade_areLookedForOnceItIs() {
     // server keeps its words itself: searchable at once.
     QCOMPARE(find->searchable(), RowIsOnServer());
     QCOMPARE(find->model()->rowCount(), 30);
-    find->txtFind->setText(QStringLiteral("customer 29"));
+    find->searchField()->setText(QStringLiteral("customer 29"));
     if (!RowIsOnServer()) {
         QCOMPARE(find->model()->rowCount(), 30);
-        QVERIFY(
-            find->lblCount->text().startsWith(QStringLiteral("Words are looked for once the search index is made")));
+        QVERIFY(countLabel()->text().startsWith(QStringLiteral("Words are looked for once the search index is made")));
     }
     QTRY_COMPARE(find->model()->rowCount(), 1);
     QCOMPARE(find->model()->record(0)->Name, QStringLiteral("CUSTOMER 29"));
@@ -373,9 +375,9 @@ void tst_frmDowsingFind::manyMatches_areReadAPageAtATime() {
     QCOMPARE(find->model()->rowCount(), DowsingFindModel::PageSize);
     QVERIFY(find->model()->canFetchMore({}));
     // How many there are in all is said, not only how many are read so far.
-    QTRY_COMPARE(find->lblCount->text(),
+    QTRY_COMPARE(countLabel()->text(),
                  DowsingFindTexts::Count(DowsingFindModel::PageSize, true, 3 * DowsingFindModel::PageSize + 5));
-    find->grdFound->scrollToBottom();
+    foundGrid()->scrollToBottom();
     find->model()->fetchMore({});
     QVERIFY(find->model()->rowCount() <= 3 * DowsingFindModel::PageSize);
     while (find->model()->canFetchMore({})) {

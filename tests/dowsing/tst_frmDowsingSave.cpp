@@ -221,7 +221,7 @@ void tst_frmDowsingSave::update_afterOpeningAnotherRecord_changesTheEditedOneAnd
     QVERIFY(env->sheet(2));
     QCOMPARE(Windows::Loaded<frmDowsingSave>()->shownRecord().IdNumber, 3);
     QTest::mouseClick(Control(sheet, "cmdBack"), Qt::LeftButton);
-    QTest::mouseClick(Windows::Loaded<frmDowsingAllRecord>()->cmdBack, Qt::LeftButton);
+    QTest::mouseClick(Control(Windows::Loaded<frmDowsingAllRecord>(), "cmdBack"), Qt::LeftButton);
     QVERIFY(w->isVisible());
     Control<QLineEdit>(w, "txtName")->setText(QStringLiteral("EDITED"));
     env->boxes.answer(MsgResult::Ok);
@@ -311,7 +311,7 @@ void tst_frmDowsingSave::delete_onEmptyTable_saysSoAndGoesToTheGrid() {
              (QStringList{QStringLiteral("There Is No Record to Delete"), QStringLiteral("There Is No Record !")}));
     QCOMPARE(env->boxes.shown().first().icon, MsgIcon::None);
     QVERIFY(!sheet->isVisible());
-    QVERIFY(!Windows::Loaded<frmDowsingAllRecord>()->DataGrid->isEnabled());
+    QVERIFY(!Windows::Loaded<frmDowsingAllRecord>()->recordsGrid()->isEnabled());
 }
 
 void tst_frmDowsingSave::delete_afterOpeningAnotherRecord_removesTheShownOneOnly() {

@@ -164,9 +164,9 @@ QWidget* tst_EveryWindow::open(const QString& name) {
         }
         if (name == QLatin1String("frmDowsingSave")) {
             auto* grid = Windows::Loaded<frmDowsingAllRecord>();
-            const QRect cell = grid->DataGrid->visualRect(grid->model()->index(0, 1));
-            QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-            QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
+            const QRect cell = grid->recordsGrid()->visualRect(grid->model()->index(0, 1));
+            QTest::mouseClick(grid->recordsGrid()->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(grid->recordsGrid()->viewport(), Qt::LeftButton, {}, cell.center());
         }
         if (name == QLatin1String("frmDowsingFind")) {
             frame->findChild<QAction*>(QStringLiteral("mnuFindRecords"))->trigger();

@@ -101,8 +101,8 @@ void tst_frmPaganDiaryMain::continue_checksTheFileBeforeTheChoice() {
     QVERIFY(!chooser->isVisible());
     const QStringList words{u"Spell"_s, u"Incense"_s, u"Recipes"_s, u"Rituals"_s};
     QCOMPARE(int(book->section()), option);
-    QCOMPARE(book.lblCaption[0]->text(), words.at(option) + u" Section"_s);
-    QCOMPARE(book.Command1->text(), u"&Open "_s + words.at(option));
+    QCOMPARE(book.captions[0]->text(), words.at(option) + u" Section"_s);
+    QCOMPARE(book.openCloseButton->text(), u"&Open "_s + words.at(option));
     QCOMPARE(w->shell.launcherShown, 0);
 }
 
@@ -115,7 +115,7 @@ void tst_frmPaganDiaryMain::continue_opensTheSectionLastClicked() {
     QVERIFY(!Control<QRadioButton>(chooser, "optOption", 1)->isChecked());
     Control<QPushButton>(chooser, "cmdContinue")->click();
     QCOMPARE(Windows::Loaded<frmPaganDiaryResultBOS>()->section(), DiarySection::Rituals);
-    QCOMPARE(Book(Windows::Loaded<frmPaganDiaryResultBOS>()).Command5->text(), QStringLiteral("E&xit Rituals"));
+    QCOMPARE(Book(Windows::Loaded<frmPaganDiaryResultBOS>()).exitButton->text(), QStringLiteral("E&xit Rituals"));
 }
 
 void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_forgottenAfterUnload_andBackInTheNextRun() {
@@ -128,8 +128,8 @@ void tst_frmPaganDiaryMain::choice_isKeptWhileHidden_forgottenAfterUnload_andBac
     Control<QRadioButton>(chooser, "optOption", 3)->click();
     Control<QPushButton>(chooser, "cmdContinue")->click();
     Book book(Windows::Loaded<frmPaganDiaryResultBOS>());
-    book.Command1->click();
-    book.Command5->click();
+    book.openCloseButton->click();
+    book.exitButton->click();
 
     // Back on the same chooser, its choice still marked; Continue opens Rituals again.
     QCOMPARE(Windows::Loaded<frmPaganDiaryMain>(), chooser);

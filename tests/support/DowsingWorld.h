@@ -58,10 +58,10 @@ class DowsingWorld : public TestEnvironment {
     }
     // The first click makes the row current, the second opens it, as a user's double click does.
     static void doubleClickRow(frmDowsingAllRecord* grid, int row) {
-        grid->DataGrid->scrollTo(grid->model()->index(row, 1));
-        const QRect cell = grid->DataGrid->visualRect(grid->model()->index(row, 1));
-        QTest::mouseClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(grid->DataGrid->viewport(), Qt::LeftButton, {}, cell.center());
+        grid->recordsGrid()->scrollTo(grid->model()->index(row, 1));
+        const QRect cell = grid->recordsGrid()->visualRect(grid->model()->index(row, 1));
+        QTest::mouseClick(grid->recordsGrid()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid->recordsGrid()->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
     // Adds one record a name through the store, as another window would have.
