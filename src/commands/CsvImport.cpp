@@ -1,6 +1,7 @@
 #include "commands/CsvImport.h"
 
 #include "commands/Log.h"
+#include "core/Texts.h"
 #include "data/DataSource.h"
 #include "data/ServerSchema.h"
 #include "data/SqlDialect.h"
@@ -32,18 +33,6 @@ constexpr qint64 kPage = 1000;
 
 QString stoppedWords() {
     return Words::tr("the import was cancelled; nothing was stored");
-}
-
-QString trimmedBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
 }
 
 QString columnList(const Target& target) {
@@ -198,7 +187,7 @@ Converted Convert(const Target& target, const Choices& choices, const Csv::Row& 
         const int column = choices.columns.value(i, -1);
         QString text = column >= 0 ? row.fields.value(column) : QString();
         if (field.trimBlanks) {
-            text = trimmedBlanks(text);
+            text = Texts::WithoutOuterBlanks(text);
         }
         if (field.date) {
             bool ok = true;

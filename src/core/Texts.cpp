@@ -3,6 +3,18 @@
 #include <QCoreApplication>
 
 namespace Texts {
+
+QString WithoutOuterBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return first == last ? QStringLiteral("") : text.mid(first, last - first);
+}
 QString Cobrand() {
     return QCoreApplication::translate(
         "Texts", "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's "

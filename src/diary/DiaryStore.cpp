@@ -1,6 +1,7 @@
 #include "diary/DiaryStore.h"
 
 #include "core/Services.h"
+#include "core/Texts.h"
 #include "data/DataCatalog.h"
 #include "diary/DiaryValues.h"
 
@@ -84,16 +85,7 @@ QString DiaryStore::tableName(DiarySection section) {
 }
 
 QString DiaryStore::trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    // Never a null string: SQL would take it for NULL rather than empty text.
-    return first == last ? QStringLiteral("") : text.mid(first, last - first);
+    return Texts::WithoutOuterBlanks(text);
 }
 
 StoreError DiaryStore::fail(StoreError error) const {
