@@ -1,16 +1,8 @@
 #include "data/ServerSchema.h"
 
-#include "data/DataCatalog.h"
+#include <array>
 
 namespace ServerSchema {
-
-QList<KeptTable> KeptTables() {
-    QList<KeptTable> tables;
-    for (const DataCatalog::Table& table : DataCatalog::Tables()) {
-        tables.append({table.name, table.key});
-    }
-    return tables;
-}
 
 namespace {
 
@@ -73,8 +65,18 @@ QStringList versionTwo() {
 
 } // namespace
 
+constexpr std::array migrations{versionOne, versionTwo};
+
 QList<QStringList> Migrations() {
-    return {versionOne(), versionTwo()};
+    QList<QStringList> made;
+    for (const auto& make : migrations) {
+        made << make();
+    }
+    return made;
+}
+
+int CurrentVersion() {
+    return int(migrations.size());
 }
 
 QStringList AfterQuietStatements() {

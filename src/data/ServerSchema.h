@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DataCatalog.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -13,18 +15,17 @@ inline const QString Channel = QStringLiteral("velloran");
 
 // The statements that bring a database from version i to version i + 1, for each i; the last version is the one this
 // program reads and writes.
+// Made from the tools' descriptions at each call: a tool may describe its file after the first.
 QList<QStringList> Migrations();
-inline int CurrentVersion() {
-    return int(Migrations().size());
-}
+// The number of migrations, known without making them.
+int CurrentVersion();
 
-// The tables whose rows the program keeps (as the tools describe them), with their key columns as the triggers name
-// them.
-struct KeptTable {
-    QString name; // in lower case, as the server folds it
-    QString key;
-};
-QList<KeptTable> KeptTables();
+// The tables whose rows the program keeps, as the tools describe them; the triggers name each by its lower-case name
+// and read its key column.
+using KeptTable = DataCatalog::Table;
+inline QList<KeptTable> KeptTables() {
+    return DataCatalog::Tables();
+}
 
 // Said before statements that change many rows at once (a copy, a restore): the triggers then leave the counts and
 // the notices alone, and the statement that ends the work recounts and tells every listener once.

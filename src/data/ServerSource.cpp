@@ -350,8 +350,9 @@ StoreStatus ServerSource::makeSchema() {
         return placed(StoreError::fromSql({}, transaction.lastError()));
     }
     QStringList statements{QStringLiteral("SET LOCAL statement_timeout = 0")};
-    for (int next = version; next < ServerSchema::CurrentVersion(); ++next) {
-        statements += ServerSchema::Migrations().at(next);
+    const QList<QStringList> migrations = ServerSchema::Migrations();
+    for (int next = version; next < migrations.size(); ++next) {
+        statements += migrations.at(next);
     }
     statements << QStringLiteral("UPDATE velloran_schema SET version = %1").arg(ServerSchema::CurrentVersion());
     for (const QString& statement : statements) {

@@ -4,7 +4,6 @@
 #include "commands/DataSourceChoice.h"
 #include "core/Language.h"
 #include "data/ServerConnection.h"
-#include "diary/DiaryStore.h"
 #include "diary/DiaryValues.h"
 #include "dowsing/DowsingStore.h"
 #include "shell/Log.h"
@@ -89,9 +88,6 @@ StartupOptions ProgramStartupOptions(const QString& database) {
 }
 
 void PrepareApplication(QApplication& app) {
-    // Whatever this program's link kept of the tools' code, the data room knows their files before anything is read.
-    DowsingStore::DescribeData();
-    DiaryStore::DescribeData();
     // Before any window takes its texts.
     Language::Use(QLocale::system());
     // The user's data folder and the window manager's class are named after these.
